@@ -1,0 +1,73 @@
+#include "app/cyesnodialog.h"
+
+#include "app/pageframe.h"
+#include "ui_cyesnodialog.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+cYesNoDialog::cYesNoDialog(QWidget* parent) : QDialog(parent), ui(new Ui::cYesNoDialog)
+{
+    ui->setupUi(this);
+    m_pScreen = PageFrame::pFollowOrientation(this);
+
+    QRect available = m_pScreen ? m_pScreen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const int aw = available.right() - available.left() + 1;
+    const int ah = available.bottom() - available.top() + 1;
+    const int s = qMin(aw, ah);
+    move((aw - width()) / 2, (ah - height() / 4) / 4);
+
+    const QString size = strTextSize(s);
+    const QString labelStyle = QStringLiteral("QLabel{ color: rgb(253, 215, 4); font: bold ") + size
+                               + QStringLiteral("px;}");
+    ui->label_WindowTitel->setStyleSheet(labelStyle);
+    ui->label_Text->setStyleSheet(labelStyle);
+    const QString buttonStyle =
+        QStringLiteral("QPushButton{background-color: rgb(253, 215, 4);border-style: outset; "
+                       "border-width: 2px; border-color: beige; font: bold ")
+        + size + QStringLiteral("px; min-width: 3em; min-height: 3ex;}");
+    for (QPushButton* button : {ui->pushButton_ja, ui->pushButton_nein}) {
+        button->setStyleSheet(buttonStyle);
+        button->setMinimumWidth(qRound(button->width() * 1.2));
+    }
+}
+
+cYesNoDialog::~cYesNoDialog()
+{
+    delete ui;
+}
+
+QString cYesNoDialog::strTextSize(int _s32Screen)
+{
+    return QString::number(_s32Screen / 27.43, 'g', 6);
+}
+
+void cYesNoDialog::vSetTitle(const QString& _strTitle)
+{
+    ui->label_WindowTitel->setText(_strTitle);
+}
+
+void cYesNoDialog::vSetText(const QString& _strText)
+{
+    ui->label_Text->setText(_strText);
+}
+
+void cYesNoDialog::on_pushButton_nein_clicked()
+{
+    done(0);
+}
+
+void cYesNoDialog::on_pushButton_ja_clicked()
+{
+    done(1);
+}
+
+void cYesNoDialog::onRotate(Qt::ScreenOrientation)
+{
+    if (!m_pScreen)
+        return;
+    const QRect available = m_pScreen->availableGeometry();
+    const int aw = available.width();
+    const int ah = available.height();
+    move((ah - width()) / 2, (aw - height() / 4) / 4);
+}

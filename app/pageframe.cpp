@@ -1,0 +1,181 @@
+#include "app/pageframe.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDesktopWidget>
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScroller>
+
+namespace PageFrame {
+
+namespace {
+int s32Smaller(const QRect& _rect)
+{
+    // width and height as coordinate differences plus 1
+    const int w = _rect.right() - _rect.left() + 1;
+    const int h = _rect.bottom() - _rect.top() + 1;
+    return qMin(w, h);
+}
+} // namespace
+
+int s32ScreenUnit()
+{
+    return s32Smaller(QApplication::desktop()->screenGeometry());
+}
+
+int s32AvailableUnit()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? s32Smaller(screen->availableGeometry()) : s32ScreenUnit();
+}
+
+QScreen* pFollowOrientation(QWidget* _pPage)
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return nullptr;
+    QObject::connect(screen, SIGNAL(orientationChanged(Qt::ScreenOrientation)), _pPage,
+                     SLOT(onRotate(Qt::ScreenOrientation)));
+    screen->setOrientationUpdateMask(Qt::PortraitOrientation | Qt::LandscapeOrientation
+                                     | Qt::InvertedPortraitOrientation
+                                     | Qt::InvertedLandscapeOrientation);
+    return screen;
+}
+
+void vRelayoutTransposed(QWidget* _pPage)
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    _pPage->setGeometry(0, 0, available.height(), available.width());
+}
+
+void vRelayoutAvailable(QWidget* _pPage)
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    _pPage->setGeometry(0, 0, available.width(), available.height());
+}
+
+bool bIsBackKey(const QKeyEvent* _pEvent)
+{
+    return _pEvent->key() == Qt::Key_Back || _pEvent->key() == Qt::Key_Escape;
+}
+
+void vMakeKinetic(QAbstractScrollArea* _pView)
+{
+    QScroller::grabGesture(_pView->viewport(), QScroller::LeftMouseButtonGesture);
+    _pView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    _pView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    if (auto* itemView = qobject_cast<QAbstractItemView*>(_pView)) {
+        itemView->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+        itemView->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    }
+}
+
+QString strProductLogo(bool _bConnected)
+{
+    return _bConnected ? QStringLiteral(":/VEMO_PRO.png")
+                       : QStringLiteral(":/images/VEMO_Logo_without_claim.png");
+}
+
+void vSetProductLogo(QPushButton* _pButton, int _s32Screen, bool _bConnected)
+{
+    const double w = _s32Screen / 10.28;
+    vSetIcon(_pButton, strProductLogo(_bConnected), int(3.39 * w), int(w));
+}
+
+void vHideKeyboardOnFinish(QLineEdit* _pEdit)
+{
+    QObject::connect(_pEdit, &QLineEdit::editingFinished, QGuiApplication::inputMethod(),
+                     &QInputMethod::hide);
+}
+
+void vSetIcon(QPushButton* _pButton, const QString& _strIcon, int _s32Width, int _s32Height)
+{
+    _pButton->setIcon(QIcon(_strIcon));
+    _pButton->setIconSize(QSize(_s32Width, _s32Height));
+}
+
+} // namespace PageFrame
+
+namespace Style {
+
+QString strBlackPage()
+{
+    return QStringLiteral("QWidget{\n     background-color: rgb(0, 0, 0);\n }");
+}
+
+QString strYellowBar()
+{
+    return QStringLiteral("QLabel\n{\nbackground-color:rgb(243, 215, 4)\n}");
+}
+
+QString strButton(int _s32Size)
+{
+    return QStringLiteral("QPushButton{background-color: rgb(253, 215, 4);border-style: outset; "
+                          "border-width: 2px; border-color: beige; font: bold ")
+           + QString::number(_s32Size) + QStringLiteral("px; min-width: 4em; min-height: 3ex;}");
+}
+
+QString strRoundButton(int _s32Size)
+{
+    return QStringLiteral("QPushButton{background-color: rgb(253, 215, 4);border-style: outset; "
+                          "border-width: 2px; border-radius: 29px; border-color: beige; font: bold ")
+           + QString::number(_s32Size) + QStringLiteral("px; min-width: 4em; min-height: 3ex;}");
+}
+
+QString strIconButton()
+{
+    return QStringLiteral("QPushButton{\n     background-color: rgb(0, 0, 0);\n    \n     "
+                          "border-width: 1px;\n     border-radius: 1px;\n     border-color: beige;\n    \n }"
+                          "\nQPushButton:pressed{\n     border:none;\n }"
+                          "\nQPushButton:focus{\n     border:none;\n }");
+}
+
+QString strComboBox(int _s32Size)
+{
+    return QStringLiteral("QComboBox{ background-color:rgb(253, 215, 4); selection-background-color: "
+                          "rgb(253, 215, 4); font: bold ")
+           + QString::number(_s32Size) + QStringLiteral("px;}");
+}
+
+QString strLineEdit(int _s32Size)
+{
+    return QStringLiteral("QLineEdit{background-color:rgb(253, 215, 4);border-image: no; font: ")
+           + QString::number(_s32Size) + QStringLiteral("px;}");
+}
+
+QString strLabelOnBlack(int _s32Size)
+{
+    return QStringLiteral("QLabel{ background-color: rgb(0, 0, 0); color:rgb(243, 215, 4); font: bold ")
+           + QString::number(_s32Size) + QStringLiteral("px;}");
+}
+
+QString strTitleLabel(int _s32Size)
+{
+    return QStringLiteral("QLabel{ color:rgb(243, 215, 4); font: bold ") + QString::number(_s32Size)
+           + QStringLiteral("px;}");
+}
+
+QString strDateField()
+{
+    return QStringLiteral("QWidget{background-color:rgb(243, 215, 4);}");
+}
+
+QString strValueFrame(int _s32Size)
+{
+    return QStringLiteral("QLabel{border-style: outset;border-width: 2px;border-radius: 10px;"
+                          "border-color: beige;font: bold ")
+           + QString::number(_s32Size) + QStringLiteral("px;min-width: 3em;}");
+}
+
+} // namespace Style

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QString>
+#include <Qt>
+
+class QAbstractScrollArea;
+class QKeyEvent;
+class QLineEdit;
+class QPushButton;
+class QScreen;
+class QWidget;
+
+// Conventions shared by every page: the single instance, the screen unit S,
+// the style sheets of the black-and-yellow palette, the transposed relayout
+// on rotation, the back key, kinetic scrolling, the product logo and the
+// on-screen keyboard. Pages call these instead of repeating them.
+namespace PageFrame {
+
+// The single instance of a page class: created without parent on first use
+// and kept for the whole run.
+template <class T>
+T* tInstance()
+{
+    static T* s_pInstance = nullptr;
+    if (!s_pInstance)
+        s_pInstance = new T();
+    return s_pInstance;
+}
+
+// S: the smaller of the default screen's width and height in pixels.
+int s32ScreenUnit();
+// The smaller side of the primary screen's available geometry.
+int s32AvailableUnit();
+
+// Connects the primary screen's orientation signal to the page's
+// onRotate(Qt::ScreenOrientation) slot and asks for all four orientations.
+QScreen* pFollowOrientation(QWidget* _pPage);
+// The relayout of every page: the available geometry, transposed, at (0, 0),
+// because the signal arrives before the geometry reflects the new orientation.
+void vRelayoutTransposed(QWidget* _pPage);
+// The relayout of pages that take the available geometry as it stands.
+void vRelayoutAvailable(QWidget* _pPage);
+
+// The device's back key; on a PC keyboard Escape acts as the back key too.
+bool bIsBackKey(const QKeyEvent* _pEvent);
+
+// Kinetic touch scrolling by the left-mouse-button gesture; item views scroll
+// per pixel and show no scroll bars.
+void vMakeKinetic(QAbstractScrollArea* _pView);
+
+// The product logo of the page header: the logo with claim while connected,
+// without claim otherwise, 3.39 * (S / 10.28) wide and S / 10.28 high.
+void vSetProductLogo(QPushButton* _pButton, int _s32Screen, bool _bConnected);
+QString strProductLogo(bool _bConnected);
+
+// The on-screen keyboard disappears when an entry ends.
+void vHideKeyboardOnFinish(QLineEdit* _pEdit);
+
+// Sets an icon and a square icon size.
+void vSetIcon(QPushButton* _pButton, const QString& _strIcon, int _s32Width, int _s32Height);
+
+} // namespace PageFrame
+
+// The style sheets of the palette. Sizes are written as decimal integers.
+namespace Style {
+
+QString strBlackPage();
+QString strYellowBar();
+QString strButton(int _s32Size);
+QString strRoundButton(int _s32Size);
+QString strIconButton();
+QString strComboBox(int _s32Size);
+QString strLineEdit(int _s32Size);
+QString strLabelOnBlack(int _s32Size);
+QString strTitleLabel(int _s32Size);
+QString strDateField();
+// Framed value labels of the statistics pages.
+QString strValueFrame(int _s32Size);
+
+} // namespace Style

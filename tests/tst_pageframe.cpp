@@ -1,0 +1,80 @@
+#include "app/cyesnodialog.h"
+#include "app/pageframe.h"
+#include "testsupport.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+class tst_PageFrame : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { TestSupport::vIsolate(); }
+    void yesNoTextSize_data();
+    void yesNoTextSize();
+    void yesNoResult_data();
+    void yesNoResult();
+    void backKeys();
+    void singleInstance();
+};
+
+void tst_PageFrame::yesNoTextSize_data()
+{
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("size");
+    QTest::newRow("1024x768") << 768 << "27.9985";
+    QTest::newRow("800x600") << 600 << "21.8739";
+}
+
+void tst_PageFrame::yesNoTextSize()
+{
+    QFETCH(int, screen);
+    QFETCH(QString, size);
+    QCOMPARE(cYesNoDialog::strTextSize(screen), size);
+}
+
+void tst_PageFrame::yesNoResult_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("result");
+    QTest::newRow("ja") << "pushButton_ja" << 1;
+    QTest::newRow("nein") << "pushButton_nein" << 0;
+    QTest::newRow("closed otherwise") << "" << 0;
+}
+
+void tst_PageFrame::yesNoResult()
+{
+    QFETCH(QString, button);
+    QFETCH(int, result);
+    cYesNoDialog dialog;
+    dialog.vSetText("Wirklich?");
+    QTimer::singleShot(0, &dialog, [&] {
+        if (button.isEmpty())
+            dialog.reject();
+        else
+            QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
+    });
+    QCOMPARE(dialog.exec(), result);
+}
+
+void tst_PageFrame::backKeys()
+{
+    QKeyEvent back(QEvent::KeyRelease, Qt::Key_Back, Qt::NoModifier);
+    QKeyEvent escape(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier);
+    QKeyEvent other(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier);
+    QVERIFY(PageFrame::bIsBackKey(&back));
+    QVERIFY(PageFrame::bIsBackKey(&escape));
+    QVERIFY(!PageFrame::bIsBackKey(&other));
+}
+
+void tst_PageFrame::singleInstance()
+{
+    QWidget* first = PageFrame::tInstance<QWidget>();
+    QCOMPARE(PageFrame::tInstance<QWidget>(), first);
+    QVERIFY(first->parent() == nullptr);
+}
+
+QTEST_MAIN(tst_PageFrame)
+#include "tst_pageframe.moc"
