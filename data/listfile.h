@@ -14,7 +14,9 @@ struct ListFileContent
 
     QStringList slLines;
     Encoding encoding = Encoding::Latin1;
-    bool bCrLf = false; // lines ended with "\r\n"; written back the same way
+    // Every line ended with "\r\n"; written back the same way. A file with
+    // mixed line ends keeps its "\r" characters inside the lines instead.
+    bool bCrLf = false;
 };
 
 namespace ListFile {
@@ -22,6 +24,9 @@ namespace ListFile {
 // Reads the whole file. Returns false (and leaves _content empty) when the
 // file cannot be opened.
 bool bRead(const QString& _strPath, ListFileContent& _content);
+
+// Splits the bytes of a list file into lines (what bRead does after opening).
+void vDecode(const QByteArray& _baContent, ListFileContent& _content);
 
 // Writes the lines back atomically (written beside the file, then renamed):
 // if the new file cannot be written the old one stays untouched, and the

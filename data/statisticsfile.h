@@ -7,7 +7,7 @@
 // of ready-made figures, shown as written.
 struct StatisticsRecord
 {
-    QStringList slFields; // line 2 split at ";"; empty when the file has no line 2
+    QStringList slFields; // line 2 split at ";"; empty when the file has no line 2 or it is empty
 
     // Field _s32Index as written, or an empty text when the record is shorter
     // (the page then leaves that label empty).

@@ -1,12 +1,328 @@
 #include "mainwindow/chaupt.h"
+
+#include "app/messages.h"
 #include "app/pageframe.h"
+#include "app/settingsstore.h"
+#include "mainwindow/csortfiltermodel.h"
+#include "statistics/czeitaufteilung.h"
+#include "ui_chaupt.h"
+
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QShortcut>
+#include <QStandardItemModel>
+#include <QTimer>
+
+namespace {
+
+// The start screen shows the makers' logo and credit this long.
+constexpr int START_SCREEN_MS = 2000;
+
+const QColor& colorYellow()
+{
+    static const QColor s_color(253, 215, 4);
+    return s_color;
+}
+
+} // namespace
 
 cHaupt* cHaupt::instance()
 {
     return PageFrame::tInstance<cHaupt>();
 }
 
-cHaupt::cHaupt()
+cHaupt::cHaupt() : QWidget(nullptr), ui(new Ui::cHaupt)
 {
-    setWindowTitle(tr("Feldbrief"));
+    ui->setupUi(this);
+    m_pScreen = PageFrame::pFollowOrientation(this);
+
+    PageFrame::vHideKeyboardOnFinish(ui->lineEdit);
+    connect(ui->dateEdit_bis, &QDateEdit::dateChanged, this, &cHaupt::dateFilterChanged);
+    connect(ui->dateEdit_von, &QDateEdit::dateChanged, this, &cHaupt::dateFilterChanged);
+
+    for (QComboBox* pSelector : {ui->comboBox, ui->comboBox_Fahrer, ui->comboBox_Kunden, ui->comboBox_Schlag}) {
+        for (int i = 0; i < pSelector->count(); ++i)
+            pSelector->setItemData(i, colorYellow(), Qt::BackgroundRole);
+    }
+
+    m_pModel = new QStandardItemModel(this);
+    m_pModel->setObjectName(QStringLiteral("iStandardModel"));
+    ui->lineEdit->setInputMethodHints(Qt::ImhNoPredictiveText);
+    PageFrame::vMakeKinetic(ui->treeView);
+    ui->treeView->setHeaderHidden(true);
+    ui->treeView->setRootIsDecorated(false);
+
+    // The time split page keeps the order opened last for all order pages.
+    connect(this, &cHaupt::vSendTextToDialog, cZeitAufteilung::instance(),
+            &cZeitAufteilung::vReceiveTextAndPresent);
+
+    m_pProxy = new cSortFilterModel(this);
+
+    ui->dateEdit_von->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    ui->dateEdit_bis->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    ui->dateEdit_von->setDate(QDate(2008, 1, 1));
+    ui->dateEdit_von->setMaximumDate(QDate(2020, 12, 31));
+    ui->dateEdit_bis->setDate(QDate(2020, 12, 31));
+
+    vHideFilterBar();
+
+    vApplySizes();
+    m_pProxy->setSourceModel(m_pModel);
+    m_pProxy->setObjectName(QStringLiteral("proxyModelViewKundenUndSchlaegeAuftragUndDatum"));
+    for (QWidget* pWidget : std::initializer_list<QWidget*>{
+             ui->pushButton_Send, ui->pushButton_SendFileTo, ui->pushButton_Download, ui->pushButton_SaisonData,
+             ui->pushButton_PlusFahrer, ui->pushButton_Hide_Show, ui->label_loading, ui->pushButton_Live,
+             ui->pushButton_Lichtschalter, ui->pushButton_Expertmodus}) {
+        pWidget->hide();
+    }
+
+    m_bReadRequested = false;
+    m_pStartScreenTimer = new QTimer(this);
+    m_pStartScreenTimer->setSingleShot(true);
+    connect(m_pStartScreenTimer, &QTimer::timeout, this, &cHaupt::vHideAndShow);
+    m_pStartScreenTimer->start(START_SCREEN_MS);
+    // A tap on the makers' logo ends the start screen early.
+    connect(ui->pushButton_LindqvarthLogo, &QPushButton::clicked, this, &cHaupt::vHideAndShow);
+
+    m_strPfad = SettingsStore::vValue(SettingsStore::APP_LIST, SettingsStore::KEY_PATH).toString();
+    m_strWhichTypeOfList = SettingsStore::vValue(SettingsStore::APP_LIST, SettingsStore::KEY_LIST_TYPE).toString();
+    m_kind = ListNames::kindOfFile(m_strWhichTypeOfList);
+
+    vShowStartScreen();
+
+    // On a PC a list file can always be picked from disk.
+    auto* pOpen = new QShortcut(QKeySequence::Open, this);
+    connect(pOpen, &QShortcut::activated, this, &cHaupt::vChooseListFile);
+}
+
+cHaupt::~cHaupt()
+{
+    emit finished();
+    vStopBusy();
+    delete ui;
+}
+
+// ---- sizes and styles -----------------------------------------------------------------------
+
+void cHaupt::vApplySizes()
+{
+    m_s32Screen = PageFrame::s32ScreenUnit();
+    const int S = m_s32Screen;
+    const int s32Text = S / 25;
+
+    for (QLabel* pLabel : {ui->label_WhichFileTitel, ui->label_WhichFile, ui->label_Sortieren_Nach,
+                           ui->label_Suche, ui->label_von, ui->label_bis}) {
+        pLabel->setStyleSheet(Style::strLabelOnBlack(s32Text));
+    }
+    ui->label_Credits->setStyleSheet(Style::strTitleLabel(int(S / 51.2)));
+    for (QComboBox* pSelector : {ui->comboBox, ui->comboBox_Fahrer, ui->comboBox_Kunden, ui->comboBox_Schlag})
+        pSelector->setStyleSheet(Style::strComboBox(s32Text));
+    ui->lineEdit->setStyleSheet(Style::strLineEdit(s32Text));
+
+    QFont fontDate = ui->dateEdit_von->font();
+    fontDate.setPixelSize(qMax(1, s32Text));
+    for (QDateEdit* pDate : {ui->dateEdit_von, ui->dateEdit_bis}) {
+        pDate->setStyleSheet(Style::strDateField());
+        pDate->setFont(fontDate);
+    }
+
+    for (QPushButton* pButton : {ui->pushButton_SaisonData, ui->pushButton_heruntergeladeneDateien}) {
+        pButton->setStyleSheet(Style::strButton(s32Text));
+        pButton->setMinimumWidth(qRound(pButton->sizeHint().width() * 1.2));
+    }
+    for (QPushButton* pButton :
+         {ui->pushButton_Einstellungen, ui->pushButton_Vemo_Icon, ui->pushButton_LindqvarthLogo,
+          ui->pushButton_Send, ui->pushButton_Download, ui->pushButton_Live, ui->pushButton_Lichtschalter,
+          ui->pushButton_Expertmodus, ui->pushButton_PlusFahrer, ui->pushButton_Hide_Show,
+          ui->pushButton_SendFileTo}) {
+        pButton->setStyleSheet(Style::strIconButton());
+        pButton->setFlat(true);
+    }
+
+    const int s32Settings = int(S / 10.28);
+    PageFrame::vSetIcon(ui->pushButton_Einstellungen, QStringLiteral(":/images/setting-icon.png"), s32Settings,
+                        s32Settings);
+    PageFrame::vSetProductLogo(ui->pushButton_Vemo_Icon, S, false);
+    PageFrame::vSetIcon(ui->pushButton_LindqvarthLogo, QStringLiteral(":/LindqvarthLOGO.png"), S / 4, S / 5);
+    PageFrame::vSetIcon(ui->pushButton_Send, QStringLiteral(":/images/arrow-58-128.png"), S / 9, S / 9);
+    PageFrame::vSetIcon(ui->pushButton_Download, QStringLiteral(":/images/downloads-128.png"), S / 9, S / 9);
+    PageFrame::vSetIcon(ui->pushButton_Live, QStringLiteral(":/images/play-4-128.png"), S / 9, S / 9);
+    PageFrame::vSetIcon(ui->pushButton_Lichtschalter,
+                        QString::fromLatin1(m_bLichtschalter ? ":/Lichtschalter_Haupt_On.png" : ":/Lichtschalter_Haupt_Off.png"),
+                        S / 9, S / 9);
+    PageFrame::vSetIcon(ui->pushButton_Expertmodus,
+                        QString::fromLatin1(m_bExpertModus ? ":/Expertmodus_ON.png" : ":/Expertmodus_OFF.png"), S / 9,
+                        S / 9);
+    PageFrame::vSetIcon(ui->pushButton_PlusFahrer, QStringLiteral(":/plus-6-128.png"), S / 11, S / 11);
+    PageFrame::vSetIcon(ui->pushButton_Hide_Show, QStringLiteral(":/arrow-143-128.png"), S / 12, S / 12);
+    PageFrame::vSetIcon(ui->pushButton_SendFileTo, QStringLiteral(":/message-128.png"), S / 9, S / 11);
+    ui->label_loading->setFixedSize(S / 9, S / 11);
+}
+
+void cHaupt::vSetColumnWidths()
+{
+    // The entry takes what the hectare figure or the delete icon leaves.
+    const int S = m_s32Screen;
+    if (m_kind == ListKind::Drivers) {
+        ui->treeView->setColumnWidth(0, S * 5 / 6);
+        ui->treeView->setColumnWidth(1, S / 6);
+    } else {
+        ui->treeView->setColumnWidth(0, S / 9 * 5);
+        ui->treeView->setColumnWidth(1, (S / 9) * 3);
+    }
+}
+
+void cHaupt::onRotate(Qt::ScreenOrientation)
+{
+    PageFrame::vRelayoutTransposed(this);
+    const int s32Width = width() - 5;
+    ui->treeView->setMinimumWidth(s32Width);
+    ui->treeView->setMaximumWidth(s32Width);
+    if (ui->scrollAreaWidgetContents->layout())
+        ui->scrollAreaWidgetContents->layout()->invalidate();
+    const int S = m_s32Screen;
+    if (m_kind == ListKind::Drivers) {
+        ui->treeView->setColumnWidth(0, s32Width - (S / 32) * 6);
+        ui->treeView->setColumnWidth(1, S * 6 / 32);
+    } else {
+        ui->treeView->setColumnWidth(0, s32Width - (S / 9) * 3);
+        ui->treeView->setColumnWidth(1, (S / 9) * 3);
+    }
+}
+
+void cHaupt::keyReleaseEvent(QKeyEvent* _pEvent)
+{
+    // The home page has nowhere to go back to; the other pages handle the key.
+    _pEvent->ignore();
+}
+
+// ---- visibility -----------------------------------------------------------------------------
+
+void cHaupt::vShowStartScreen()
+{
+    ui->label_Credits->show();
+    ui->pushButton_LindqvarthLogo->show();
+    ui->pushButton_Vemo_Icon->hide();
+    ui->pushButton_Einstellungen->setVisible(slLines().size() <= 1);
+    vHideFilterBar();
+    for (QWidget* pWidget : std::initializer_list<QWidget*>{
+             ui->pushButton_Send, ui->pushButton_SendFileTo, ui->pushButton_Download, ui->pushButton_SaisonData,
+             ui->pushButton_PlusFahrer, ui->pushButton_Hide_Show, ui->label_loading, ui->pushButton_Live,
+             ui->pushButton_Lichtschalter, ui->pushButton_Expertmodus}) {
+        pWidget->hide();
+    }
+}
+
+void cHaupt::vHideAndShow()
+{
+    // Runs once: after the start screen's time, or earlier on a tap on the logo.
+    if (!m_pStartScreenTimer)
+        return;
+    m_pStartScreenTimer->stop();
+    m_pStartScreenTimer->deleteLater();
+    m_pStartScreenTimer = nullptr;
+
+    ui->label_Credits->hide();
+    ui->pushButton_LindqvarthLogo->hide();
+    ui->pushButton_Einstellungen->show();
+    if (m_bReadRequested || m_strPfad.isEmpty() || !QFileInfo::exists(m_strPfad))
+        return;
+    strOpenListFile(m_strPfad);
+    if (m_kind == ListKind::Orders)
+        vShowOrderTotalsPage(true);
+}
+
+void cHaupt::vHideFilterBar()
+{
+    for (QWidget* pWidget : std::initializer_list<QWidget*>{
+             ui->dateEdit_bis, ui->dateEdit_von, ui->label_von, ui->label_bis, ui->label_WhichFileTitel,
+             ui->label_WhichFile, ui->label_Suche, ui->pushButton_heruntergeladeneDateien, ui->lineEdit,
+             ui->comboBox, ui->comboBox_Fahrer, ui->comboBox_Kunden, ui->comboBox_Schlag,
+             ui->label_Sortieren_Nach}) {
+        pWidget->hide();
+    }
+}
+
+void cHaupt::vShowFilterBarOfKind()
+{
+    const bool bOrders = m_kind == ListKind::Orders;
+    const bool bCustomers = m_kind == ListKind::Customers;
+    const bool bList = bOrders || bCustomers || m_kind == ListKind::Fields || m_kind == ListKind::Drivers;
+
+    ui->label_Credits->hide();
+    ui->pushButton_LindqvarthLogo->hide();
+    ui->pushButton_SaisonData->setVisible(bOrders);
+    for (QWidget* pWidget :
+         std::initializer_list<QWidget*>{ui->label_von, ui->dateEdit_von, ui->label_bis, ui->dateEdit_bis})
+        pWidget->setVisible(bOrders);
+    ui->comboBox->setVisible(bOrders);
+    ui->comboBox_Kunden->setVisible(bCustomers);
+    ui->comboBox_Fahrer->hide();
+    ui->comboBox_Schlag->hide();
+    ui->label_Sortieren_Nach->setVisible(bOrders || bCustomers);
+    // New drivers are added to an open drivers list only.
+    ui->pushButton_PlusFahrer->setVisible(m_kind == ListKind::Drivers);
+    for (QWidget* pWidget : std::initializer_list<QWidget*>{ui->label_WhichFileTitel, ui->label_WhichFile,
+                                                            ui->label_Suche, ui->lineEdit})
+        pWidget->setVisible(bList);
+    ui->pushButton_heruntergeladeneDateien->setVisible(bList && bool(m_fnNavigate));
+}
+
+void cHaupt::on_pushButton_Hide_Show_clicked()
+{
+    const int s32Icon = m_s32Screen / 12;
+    if (!ui->label_Suche->isHidden()) {
+        PageFrame::vSetIcon(ui->pushButton_Hide_Show, QStringLiteral(":/arrow-205-128.png"), s32Icon, s32Icon);
+        for (QWidget* pWidget : std::initializer_list<QWidget*>{
+                 ui->dateEdit_bis, ui->dateEdit_von, ui->label_von, ui->label_bis, ui->comboBox,
+                 ui->comboBox_Fahrer, ui->comboBox_Kunden, ui->comboBox_Schlag, ui->label_Sortieren_Nach,
+                 ui->label_Suche, ui->pushButton_heruntergeladeneDateien, ui->lineEdit}) {
+            pWidget->hide();
+        }
+        return;
+    }
+    PageFrame::vSetIcon(ui->pushButton_Hide_Show, QStringLiteral(":/arrow-143-128.png"), s32Icon, s32Icon);
+    vShowFilterBarOfKind();
+}
+
+// ---- hooks ----------------------------------------------------------------------------------
+
+void cHaupt::vSetMessageSender(const std::function<void(const QByteArray&)>& _fnSend)
+{
+    m_fnSend = _fnSend;
+}
+
+void cHaupt::vSetNavigator(const std::function<void(const QString&)>& _fnNavigate)
+{
+    m_fnNavigate = _fnNavigate;
+}
+
+void cHaupt::vSetPeriodicSearch(const std::function<void()>& _fnSearch)
+{
+    m_fnPeriodicSearch = _fnSearch;
+}
+
+void cHaupt::vSetRefreshIndexSource(const std::function<int()>& _fnRefreshIndex)
+{
+    m_fnRefreshIndex = _fnRefreshIndex;
+}
+
+void cHaupt::vNavigate(const char* _strPage, bool _bHideFirst)
+{
+    if (!m_fnNavigate)
+        return;
+    if (_bHideFirst)
+        hide();
+    m_fnNavigate(QString::fromLatin1(_strPage));
+}
+
+void cHaupt::vSend(const QByteArray& _baMessage)
+{
+    if (m_fnSend)
+        m_fnSend(_baMessage);
+}
+
+void cHaupt::vShowMessage(const QString& _strText)
+{
+    Messages::vShow(this, _strText);
 }

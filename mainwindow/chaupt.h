@@ -1,11 +1,228 @@
 #pragma once
 
+#include "data/listfile.h"
+#include "data/listkind.h"
+#include "data/ordertotals.h"
+
+#include <QDate>
+#include <QModelIndex>
+#include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
+namespace Ui {
+class cHaupt;
+}
+class QKeyEvent;
+class QScreen;
+class QStandardItemModel;
+class QThread;
+class QTimer;
+class cSortFilterModel;
+
+// The main window and home page: a full-screen list browser for one list
+// file at a time (orders, customers, fields or drivers), with the filter bar
+// above the list and the terminal actions below it. It keeps the lines of the
+// file opened last and the order totals, which the order pages read.
+//
+// The class is split along its seams:
+//   chaupt.cpp          construction, sizes, visibility, state accessors
+//   chaupt_lists.cpp    opening files, model building, line edits of drivers
+//   chaupt_actions.cpp  taps, selectors, filter, buttons, terminal state
 class cHaupt : public QWidget
 {
     Q_OBJECT
+
 public:
     static cHaupt* instance();
+    // Use instance(): there is one main window per run.
     cHaupt();
+    ~cHaupt() override;
+
+    // The names a navigation hook receives. Before every one except the
+    // download selection the main window has hidden itself.
+    static constexpr const char* PAGE_SETTINGS = "Einstellungen";
+    static constexpr const char* PAGE_DOWNLOADED_FILES = "heruntergeladeneDateien";
+    static constexpr const char* PAGE_SOURCE_DIRECTORY = "QuelleVerzeichnis";
+    static constexpr const char* PAGE_DOWNLOAD_SELECTION = "WhatToDownload";
+    static constexpr const char* PAGE_LIVE = "Live";
+    // Not a page: the e-mail address of the settings page is to be taken over.
+    static constexpr const char* ACTION_TAKE_EMAIL = "SendFileTo";
+
+    // ---- files and lines ------------------------------------------------------------------
+
+    // Opens a list or statistics file and shows it; returns "good job" in every case.
+    QString strOpenListFile(const QString& _strPath);
+    // The download delivered a file ("nofile" in the name: there was none).
+    void vFileReceived(const QString& _strPath, const QString& _strName);
+    // The settings page asks for a file to be shown (shortly after, once the
+    // settings page has gone).
+    void vRequestReadFile(const QString& _strPath);
+    // The season page hands the screen back to the list.
+    void vBackToList();
+
+    // Line edits of the drivers list. Each writes the file at once; when that
+    // fails the user is told, the old file stays on disk and the edit stays in
+    // memory. _s32Line is the line number as the list was built.
+    void vDeleteEntry(int _s32Line, int _s32Row);
+    void vReplaceEntry(const QString& _strLine, int _s32Line);
+    void vAddDriver(const QString& _strLine);
+
+    // All lines of the file opened last, header as line 0.
+    const QStringList& slLines() const { return m_content.slLines; }
+    // The order lines in the order the list shows them (orders only).
+    const QStringList& slSortedOrderLines() const { return m_slSortedOrderLines; }
+    const cOrderTotals& orderTotals() const { return m_orderTotals; }
+    int s32Screen() const { return m_s32Screen; }
+    QString strWhichTypeOfList() const { return m_strWhichTypeOfList; }
+    QString strPfad() const { return m_strPfad; }
+    // The raw line of the order opened last (empty when it had no line).
+    QString strCurrentOrderLine() const { return m_strCurrentOrderLine; }
+    ListKind kind() const { return m_kind; }
+    bool bExpertModus() const { return m_bExpertModus; }
+    bool bLichtschalter() const { return m_bLichtschalter; }
+
+    // The list kinds of a file name.
+    static bool bIsOrderList(const QString& _strFileName) { return ListNames::bIsOrderList(_strFileName); }
+    static bool bIsFieldList(const QString& _strFileName) { return ListNames::bIsFieldList(_strFileName); }
+    static bool bIsDriverList(const QString& _strFileName) { return ListNames::bIsDriverList(_strFileName); }
+    static bool bIsCustomerList(const QString& _strFileName)
+    {
+        return ListNames::bIsCustomerList(_strFileName);
+    }
+    static bool bIsSeasonList(const QString& _strFileName) { return ListNames::bIsSeasonList(_strFileName); }
+    static bool bIsMachineList(const QString& _strFileName)
+    {
+        return ListNames::bIsMachineList(_strFileName);
+    }
+
+    // ---- hooks set by the application -------------------------------------------------------
+
+    // Frames and sends a message to the terminal; without it messages are dropped.
+    // While no sender is set, the terminal buttons stay hidden.
+    void vSetMessageSender(const std::function<void(const QByteArray&)>& _fnSend);
+    // Shows another page by name (PAGE_...). Without it the settings button
+    // opens a file chooser and the downloaded files button stays hidden.
+    void vSetNavigator(const std::function<void(const QString& page)>& _fnNavigate);
+    // The periodic terminal search, called every 3000 ms in a thread of its
+    // own while the connection is lost without the user's doing.
+    void vSetPeriodicSearch(const std::function<void()>& _fnSearch);
+    // The index of the settings page's refresh selector for the live view.
+    void vSetRefreshIndexSource(const std::function<int()>& _fnRefreshIndex);
+
+    // The message that starts the live view: "StartLIVE" and the refresh
+    // interval (500, 1000, 2000, 3000, 4000, 5000 ms for indexes 0 to 5, else
+    // 0) as unsigned 16-bit little-endian.
+    static QByteArray baStartLiveMessage(int _s32RefreshIndex);
+
+public slots:
+    void on_pushButton_Expertmodus_clicked();
+    void on_pushButton_Lichtschalter_clicked();
+    void vSetConnectionState(bool _bConnected, bool _bByUser);
+    void vSetExpertModus(bool _bOn);
+    void vSetLichtschalter(bool _bOn);
+    void vRequestDownloads(const QStringList& _slNames);
+    // Lets the user pick a list file on disk (Ctrl+O; the settings button
+    // while no navigation hook is set).
+    void vChooseListFile();
+
+signals:
+    void vSendTextToDialog(QString _strText, int _s32CurrentAuftrag, int _s32CurrentComboBox);
+    // Stops the periodic terminal search.
+    void finished();
+    void finishedBeetThread();
+
+private slots:
+    void on_treeView_clicked(QModelIndex index);
+    void on_comboBox_currentIndexChanged(int _s32CurrentIndex);
+    void on_lineEdit_textChanged(QString arg);
+    void on_pushButton_Einstellungen_clicked();
+    void onRotate(Qt::ScreenOrientation);
+    void dateFilterChanged();
+    void on_pushButton_SendFileTo_clicked();
+    void on_pushButton_Live_clicked();
+    void on_pushButton_Download_clicked();
+    void on_pushButton_Send_clicked();
+    void on_comboBox_Fahrer_currentIndexChanged(int);
+    void on_comboBox_Kunden_currentIndexChanged(int);
+    void on_comboBox_Schlag_currentIndexChanged(int);
+    void on_pushButton_PlusFahrer_clicked();
+    void on_pushButton_SaisonData_clicked();
+    void on_pushButton_Hide_Show_clicked();
+    void on_pushButton_heruntergeladeneDateien_clicked();
+    void vHideAndShow();
+    void vReadFileFromSettings();
+
+protected:
+    void keyReleaseEvent(QKeyEvent* _pEvent) override;
+
+private:
+    // chaupt.cpp
+    void vApplySizes();
+    void vShowStartScreen();
+    void vHideFilterBar();
+    void vShowFilterBarOfKind();
+    void vSetFilterBarOpen(bool _bOpen);
+    void vSetColumnWidths();
+    bool bTerminalWired() const { return bool(m_fnSend); }
+    void vNavigate(const char* _strPage, bool _bHideFirst);
+    void vSend(const QByteArray& _baMessage);
+    void vShowMessage(const QString& _strText);
+
+    // chaupt_lists.cpp
+    void vStartBusy();
+    void vStopBusy();
+    void vDetachList();
+    void vResetOrderPages();
+    void vBuildModel();
+    void vBuildOrderModel();
+    void vBuildCustomerModel();
+    void vBuildFieldModel();
+    void vBuildDriverModel();
+    void vAttachOrders();
+    void vAttachCustomers();
+    void vSetOrderDates();
+    void vRebuildSortedOrderLines();
+    bool bWriteListFile();
+    int s32CurrentLineOf(int _s32LineAsBuilt) const;
+    void vShowOrderTotalsPage(bool _bMaximized);
+
+    // chaupt_actions.cpp
+    void vOpenOrder(const QModelIndex& _index);
+    void vDialCustomer(const QModelIndex& _index);
+    void vDriverTapped(const QModelIndex& _index);
+    int s32SortMode() const;
+
+    Ui::cHaupt* ui;
+    QScreen* m_pScreen = nullptr;
+    int m_s32Screen = 0;
+
+    ListFileContent m_content; // m_slLines: the lines of the file opened last
+    QStringList m_slSortedOrderLines;
+    QString m_strCurrentOrderLine;
+    QString m_strWhichTypeOfList;
+    QString m_strPfad;
+    ListKind m_kind = ListKind::None;
+    cOrderTotals m_orderTotals;
+    QDate m_dateMin;
+    QDate m_dateMax;
+    QList<int> m_lDeletedLines;
+
+    QStandardItemModel* m_pModel = nullptr;
+    cSortFilterModel* m_pProxy = nullptr;
+    QTimer* m_pStartScreenTimer = nullptr;
+    QPointer<QThread> m_pBusyThread;
+
+    bool m_bReadRequested = false;
+    bool m_bLoading = false;
+    QString m_strPendingPath; // a file asked for while another one was loading
+    bool m_bLichtschalter = false;
+    bool m_bExpertModus = false;
+
+    std::function<void(const QByteArray&)> m_fnSend;
+    std::function<void(const QString&)> m_fnNavigate;
+    std::function<void()> m_fnPeriodicSearch;
+    std::function<int()> m_fnRefreshIndex;
 };

@@ -1,29 +1,50 @@
+// imagegen <outdir>: draws every picture of the application into <outdir>,
+// each under its resource name, and writes <outdir>/images.qrc listing them.
+// The output depends only on this source and the DejaVu fonts, so a build
+// always embeds the same pictures.
+
+#include "drawkit.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
+#include <QSet>
 #include <QTextStream>
-#include <functional>
+
+#include <cstdio>
 
 namespace {
 
-struct Picture
+QList<Draw::Picture> allPictures()
 {
-    QString strName; // resource name below ":/", e.g. "images/ruebe.png"
-    QSize size;
-    std::function<void(QPainter&, const QSize&)> draw;
-};
+    QList<Draw::Picture> pictures;
+    pictures << Draw::logoPictures() << Draw::iconPictures() << Draw::statusPictures()
+             << Draw::machineSymbolPictures() << Draw::programStepPicturesFront()
+             << Draw::programStepPicturesRear();
+    return pictures;
+}
 
-QList<Picture> pictures()
+QImage render(const Draw::Picture& _picture)
 {
-    return {
-        {"images/VEMO_App_Symbol.png", {128, 128}, [](QPainter& p, const QSize& s) {
-             p.setBrush(QColor(253, 215, 4));
-             p.setPen(Qt::NoPen);
-             p.drawRoundedRect(QRect(QPoint(0, 0), s), 20, 20);
-         }},
-    };
+    const bool bJpeg = _picture.strName.endsWith(QLatin1String(".jpg"));
+    QImage image(_picture.size, bJpeg ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    image.fill(bJpeg ? Qt::black : Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (_picture.bUnitSquare)
+        painter.scale(_picture.size.width() / 100.0, _picture.size.height() / 100.0);
+    _picture.draw(painter);
+    painter.end();
+    return image;
+}
+
+QString xmlEscaped(const QString& _str)
+{
+    return _str.toHtmlEscaped();
 }
 
 } // namespace
@@ -31,32 +52,41 @@ QList<Picture> pictures()
 int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc < 2)
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: imagegen <outdir>\n");
         return 2;
-    const QString outDir = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(outDir + "/images");
+    }
+    const QString outDir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
 
     QString qrc;
     QTextStream qrcStream(&qrc);
     qrcStream << "<RCC>\n  <qresource prefix=\"/\">\n";
-    for (const Picture& picture : pictures()) {
-        QImage image(picture.size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        picture.draw(painter, picture.size);
-        painter.end();
-        const QString path = outDir + "/" + picture.strName;
-        if (!image.save(path))
+    QSet<QString> written;
+    for (const Draw::Picture& picture : allPictures()) {
+        if (written.contains(picture.strName)) {
+            std::fprintf(stderr, "imagegen: %s drawn twice\n", qPrintable(picture.strName));
             return 1;
-        qrcStream << "    <file alias=\"" << picture.strName << "\">" << path << "</file>\n";
+        }
+        written.insert(picture.strName);
+        const QString path = outDir + QLatin1Char('/') + picture.strName;
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        const QImage image = render(picture);
+        const bool bJpeg = picture.strName.endsWith(QLatin1String(".jpg"));
+        if (!image.save(path, bJpeg ? "JPG" : "PNG", bJpeg ? 88 : -1)) {
+            std::fprintf(stderr, "imagegen: cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+        qrcStream << "    <file alias=\"" << xmlEscaped(picture.strName) << "\">"
+                  << xmlEscaped(path) << "</file>\n";
     }
     qrcStream << "  </qresource>\n</RCC>\n";
     qrcStream.flush();
 
     QFile file(outDir + "/images.qrc");
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        std::fprintf(stderr, "imagegen: cannot write %s\n", qPrintable(file.fileName()));
         return 1;
+    }
     file.write(qrc.toUtf8());
     return 0;
 }

@@ -1,0 +1,91 @@
+#include "data/listfile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QTextCodec>
+
+namespace {
+
+const QByteArray& baByteOrderMark()
+{
+    static const QByteArray s_ba("\xEF\xBB\xBF", 3);
+    return s_ba;
+}
+
+// UTF-8 behind a byte-order mark, unless the bytes are no valid UTF-8; such a
+// file is taken byte by byte as Latin-1, so that writing it back keeps it.
+bool bDecodeUtf8(const QByteArray& _baContent, QString& _strText)
+{
+    QTextCodec* pCodec = QTextCodec::codecForName("UTF-8");
+    QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+    const int s32Size = _baContent.size() - baByteOrderMark().size();
+    _strText = pCodec->toUnicode(_baContent.constData() + baByteOrderMark().size(), s32Size, &state);
+    return state.invalidChars == 0 && state.remainingChars == 0;
+}
+
+} // namespace
+
+namespace ListFile {
+
+void vDecode(const QByteArray& _baContent, ListFileContent& _content)
+{
+    _content = ListFileContent();
+    QString strText;
+    if (_baContent.startsWith(baByteOrderMark()) && bDecodeUtf8(_baContent, strText)) {
+        _content.encoding = ListFileContent::Encoding::Utf8WithBom;
+    } else {
+        // With its size, so that the terminal's NUL padding does not end the text.
+        strText = QString::fromLatin1(_baContent.constData(), _baContent.size());
+    }
+
+    // A file keeps "\r\n" only when every line ends so; a file with mixed line
+    // ends keeps its "\r" characters in the lines, so its bytes stay as they are.
+    const int s32LineFeeds = strText.count(QLatin1Char('\n'));
+    if (s32LineFeeds > 0 && strText.count(QLatin1String("\r\n")) == s32LineFeeds) {
+        _content.bCrLf = true;
+        strText.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    }
+    _content.slLines = strText.split(QLatin1Char('\n'), Qt::KeepEmptyParts);
+}
+
+bool bRead(const QString& _strPath, ListFileContent& _content)
+{
+    _content = ListFileContent();
+    QFile file(_strPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    vDecode(file.readAll(), _content);
+    return true;
+}
+
+QByteArray baEncode(const ListFileContent& _content)
+{
+    const QString strText = _content.slLines.join(_content.bCrLf ? QStringLiteral("\r\n") : QStringLiteral("\n"));
+    if (_content.encoding == ListFileContent::Encoding::Utf8WithBom)
+        return baByteOrderMark() + strText.toUtf8();
+    return strText.toLatin1();
+}
+
+bool bWrite(const QString& _strPath, const ListFileContent& _content, QString* _pError)
+{
+    // The new content goes to a file beside the old one, which replaces the
+    // old one only once it is complete: a full disk or a missing write
+    // permission leaves the old file as it was.
+    QSaveFile file(_strPath);
+    bool bOk = file.open(QIODevice::WriteOnly);
+    if (bOk) {
+        const QByteArray baContent = baEncode(_content);
+        if (file.write(baContent) != baContent.size())
+            file.cancelWriting();
+        bOk = file.commit();
+    }
+    if (!bOk && _pError) {
+        *_pError = QCoreApplication::translate("cHaupt", "Die Datei %1 konnte nicht gespeichert werden: %2")
+                       .arg(QDir::toNativeSeparators(_strPath), file.errorString());
+    }
+    return bOk;
+}
+
+} // namespace ListFile

@@ -1,0 +1,71 @@
+#include "data/listrecords.h"
+
+#include "data/fieldreaders.h"
+
+using FieldReaders::strClean;
+using FieldReaders::strField;
+
+OrderRecord OrderRecord::parse(const QString& _strLine)
+{
+    const QStringList slFields = FieldReaders::slSplit(_strLine);
+    OrderRecord record;
+    record.strOrderNumber = strClean(strField(slFields, 0));
+    record.strCustomerNumber = strClean(strField(slFields, 2));
+    record.strCustomer = strClean(strField(slFields, 3));
+    record.strFieldNumber = strClean(strField(slFields, 4));
+    record.strFieldName = strClean(strField(slFields, 5));
+    record.strDriver = strField(slFields, 7);
+    record.strStart = strClean(strField(slFields, 8));
+    record.strStop = strClean(strField(slFields, 9));
+    record.s32AreaM2 = FieldReaders::s32ToInt(strField(slFields, 10));
+    record.s32FieldMinutes = FieldReaders::s32DurationToMinutes(strField(slFields, 11));
+    record.strRowSpacing = strField(slFields, 29);
+    record.dateStart = FieldReaders::dateOfTimestamp(record.strStart);
+    return record;
+}
+
+CustomerRecord CustomerRecord::parse(const QString& _strLine)
+{
+    const QStringList slFields = FieldReaders::slSplit(_strLine);
+    CustomerRecord record;
+    record.strNumber = strClean(strField(slFields, 0));
+    record.strName1 = strField(slFields, 1);
+    record.strName2 = strField(slFields, 2);
+    record.strStreet = strField(slFields, 3);
+    record.strPostcode = strField(slFields, 4);
+    record.strTown = strField(slFields, 5);
+    record.strPhone = strField(slFields, 7);
+    return record;
+}
+
+FieldRecord FieldRecord::parse(const QString& _strLine)
+{
+    const QStringList slFields = FieldReaders::slSplit(_strLine);
+    FieldRecord record;
+    record.strCustomerNumber = FieldReaders::strField(slFields, 0);
+    record.strCustomer = FieldReaders::strField(slFields, 1);
+    record.strField = FieldReaders::strField(slFields, 2);
+    record.strArea = FieldReaders::strField(slFields, 3);
+    record.strDistance = FieldReaders::strField(slFields, 4);
+    return record;
+}
+
+QString DriverRecord::strCleanNumber() const
+{
+    return strClean(strNumber);
+}
+
+DriverRecord DriverRecord::parse(const QString& _strLine)
+{
+    const QStringList slFields = FieldReaders::slSplit(_strLine);
+    DriverRecord record;
+    record.strNumber = strField(slFields, 0);
+    record.strName1 = strField(slFields, 1);
+    record.strName2 = strField(slFields, 2);
+    record.strStreet = strField(slFields, 3);
+    record.strPostcode = strField(slFields, 4);
+    record.strTown = strField(slFields, 5);
+    record.strPhone = strField(slFields, 7);
+    record.strEmail = strField(slFields, 8);
+    return record;
+}

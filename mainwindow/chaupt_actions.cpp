@@ -1,0 +1,331 @@
+// What the user's taps do: list entries, selectors, search and date filter,
+// the buttons, and the terminal state shown by the main window.
+#include "mainwindow/chaupt.h"
+
+#include "app/cyesnodialog.h"
+#include "app/pageframe.h"
+#include "mainwindow/ceditdialog.h"
+#include "mainwindow/clistmodelbuilder.h"
+#include "mainwindow/csortfiltermodel.h"
+#include "statistics/chauptuebersicht.h"
+#include "statistics/csaisondata.h"
+#include "ui_chaupt.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardItemModel>
+#include <QThread>
+#include <QTimer>
+#include <QUrl>
+
+int cHaupt::s32SortMode() const
+{
+    return ui->comboBox->currentIndex() == 0 ? 0 : 1;
+}
+
+// ---- taps on the list -----------------------------------------------------------------------
+
+void cHaupt::on_treeView_clicked(QModelIndex index)
+{
+    if (!index.isValid())
+        return;
+    switch (m_kind) {
+    case ListKind::Orders:
+        vOpenOrder(index);
+        break;
+    case ListKind::Customers:
+        vDialCustomer(index);
+        break;
+    case ListKind::Drivers:
+        vDriverTapped(index);
+        break;
+    default:
+        break;
+    }
+}
+
+void cHaupt::vOpenOrder(const QModelIndex& _index)
+{
+    // The order number is the record's line number in its file. A number that
+    // is no record line opens the order pages without order data, never with
+    // the figures of an order opened before.
+    const int s32Number = _index.sibling(_index.row(), 0).data(cListModelBuilder::ORDER_NUMBER_ROLE).toInt();
+    const int s32Mode = s32SortMode();
+    vRebuildSortedOrderLines(); // the order pages step through the list as it is shown now
+    if (s32Number > 0 && s32Number < slLines().size()) {
+        m_strCurrentOrderLine = slLines().at(s32Number);
+        emit vSendTextToDialog(m_strCurrentOrderLine, s32Mode == 0 ? s32Number : _index.row(), s32Mode);
+    } else {
+        m_strCurrentOrderLine.clear();
+        emit vSendTextToDialog(QString(), 0, s32Mode);
+    }
+    hide();
+    cHauptUebersicht::instance()->vTakeDataAndPresent();
+    cHauptUebersicht::instance()->showMaximized();
+}
+
+void cHaupt::vDialCustomer(const QModelIndex& _index)
+{
+    const QString strText = _index.sibling(_index.row(), 0).data().toString();
+    const QString strPhoneLine = strText.split(QLatin1Char('\n')).value(cListModelBuilder::CUSTOMER_PHONE_LINE);
+    const QString strNumber = strPhoneLine.split(QLatin1Char(':')).value(1).mid(1);
+    if (!strNumber.trimmed().isEmpty())
+        QDesktopServices::openUrl(QUrl(QStringLiteral("tel:") + strNumber));
+}
+
+void cHaupt::vDriverTapped(const QModelIndex& _index)
+{
+    const int s32Line = _index.sibling(_index.row(), 5).data().toInt();
+    if (_index.column() == 0) {
+        const int s32Current = s32CurrentLineOf(s32Line);
+        if (s32Current <= 0 || s32Current >= slLines().size())
+            return;
+        hide();
+        cEditDialog* pEditor = cEditDialog::instance();
+        pEditor->vEditDriver(slLines().at(s32Current), s32Line);
+        pEditor->showMaximized();
+    } else if (_index.column() == 1) {
+        cYesNoDialog dialog(this);
+        dialog.vSetTitle(QString());
+        dialog.vSetText(tr("Wollen Sie den Eintrag wirklich löschen?"));
+        if (dialog.exec() == 1)
+            vDeleteEntry(s32Line, _index.row());
+    }
+}
+
+// ---- selectors, search and dates ------------------------------------------------------------
+
+void cHaupt::on_comboBox_currentIndexChanged(int)
+{
+    if (m_kind != ListKind::Orders || m_bLoading)
+        return;
+    m_bLoading = true;
+    ui->lineEdit->clear();
+    vDetachList();
+    vStartBusy();
+    vBuildOrderModel();
+    vAttachOrders();
+    vStopBusy();
+    m_bLoading = false;
+}
+
+void cHaupt::on_comboBox_Kunden_currentIndexChanged(int)
+{
+    if (m_kind != ListKind::Customers || m_bLoading)
+        return;
+    m_bLoading = true;
+    vDetachList();
+    vStartBusy();
+    vBuildCustomerModel();
+    vAttachCustomers();
+    vStopBusy();
+    m_bLoading = false;
+}
+
+// Drivers and fields have one sort order each; their selectors stay hidden.
+void cHaupt::on_comboBox_Fahrer_currentIndexChanged(int)
+{
+}
+
+void cHaupt::on_comboBox_Schlag_currentIndexChanged(int)
+{
+}
+
+void cHaupt::on_lineEdit_textChanged(QString arg)
+{
+    m_pProxy->setFilterRegExp(SortFilter::searchPattern(arg));
+}
+
+void cHaupt::dateFilterChanged()
+{
+    const QDate dateVon = ui->dateEdit_von->date();
+    const QDate dateBis = ui->dateEdit_bis->date();
+    // The two fields cannot cross: each one's limit follows the other.
+    {
+        const QSignalBlocker blockVon(ui->dateEdit_von);
+        const QSignalBlocker blockBis(ui->dateEdit_bis);
+        ui->dateEdit_von->setMaximumDate(dateBis);
+        ui->dateEdit_bis->setMinimumDate(dateVon);
+    }
+    if (m_kind == ListKind::Orders)
+        m_pProxy->sort(3, Qt::AscendingOrder);
+    m_pProxy->setFilterDateRange(dateVon, dateBis);
+}
+
+// ---- buttons --------------------------------------------------------------------------------
+
+void cHaupt::on_pushButton_Einstellungen_clicked()
+{
+    if (m_fnNavigate)
+        vNavigate(PAGE_SETTINGS, true);
+    else
+        vChooseListFile();
+}
+
+void cHaupt::vChooseListFile()
+{
+    QString strFolder = QDir::homePath();
+    if (!m_strPfad.isEmpty() && QFileInfo(m_strPfad).absoluteDir().exists())
+        strFolder = QFileInfo(m_strPfad).absolutePath();
+
+    const int s32Text = qMax(1, m_s32Screen / 40);
+    QFileDialog dialog(this, tr("Liste öffnen"), strFolder, tr("Listen (*.csv)"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setStyleSheet(
+        QStringLiteral("QWidget{ background-color: rgb(0, 0, 0); color: rgb(243, 215, 4); font: %1px;}"
+                       "QAbstractItemView{ selection-background-color: rgb(253, 215, 4);"
+                       " selection-color: rgb(0, 0, 0);}"
+                       "QHeaderView::section{ background-color: rgb(0, 0, 0); color: rgb(243, 215, 4);}")
+            .arg(s32Text)
+        + Style::strLineEdit(s32Text) + QStringLiteral("QLineEdit{ color: rgb(0, 0, 0);}")
+        + Style::strComboBox(s32Text) + QStringLiteral("QComboBox{ color: rgb(0, 0, 0);}")
+        + Style::strButton(s32Text) + QStringLiteral("QPushButton{ color: rgb(0, 0, 0);}"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    strOpenListFile(dialog.selectedFiles().constFirst());
+}
+
+void cHaupt::on_pushButton_heruntergeladeneDateien_clicked()
+{
+    vNavigate(PAGE_DOWNLOADED_FILES, true);
+}
+
+void cHaupt::on_pushButton_SendFileTo_clicked()
+{
+    if (m_fnNavigate)
+        m_fnNavigate(QString::fromLatin1(ACTION_TAKE_EMAIL));
+}
+
+void cHaupt::on_pushButton_Send_clicked()
+{
+    vNavigate(PAGE_SOURCE_DIRECTORY, true);
+}
+
+void cHaupt::on_pushButton_Download_clicked()
+{
+    // The download selection opens small, over the main window.
+    vNavigate(PAGE_DOWNLOAD_SELECTION, false);
+}
+
+void cHaupt::on_pushButton_PlusFahrer_clicked()
+{
+    hide();
+    cEditDialog* pEditor = cEditDialog::instance();
+    pEditor->vNewDriver();
+    pEditor->showMaximized();
+}
+
+void cHaupt::on_pushButton_SaisonData_clicked()
+{
+    vShowOrderTotalsPage(false);
+}
+
+QByteArray cHaupt::baStartLiveMessage(int _s32RefreshIndex)
+{
+    static const int s_as32Intervals[] = {500, 1000, 2000, 3000, 4000, 5000};
+    const int s32Ms = (_s32RefreshIndex >= 0 && _s32RefreshIndex < 6) ? s_as32Intervals[_s32RefreshIndex] : 0;
+    QByteArray baMessage("StartLIVE");
+    baMessage.append(char(s32Ms & 0xFF));
+    baMessage.append(char((s32Ms >> 8) & 0xFF));
+    return baMessage;
+}
+
+void cHaupt::on_pushButton_Live_clicked()
+{
+    if (!m_fnNavigate)
+        return;
+    hide();
+    vSend(baStartLiveMessage(m_fnRefreshIndex ? m_fnRefreshIndex() : -1));
+    vNavigate(PAGE_LIVE, false);
+}
+
+// ---- machine switches and connection state --------------------------------------------------
+
+void cHaupt::vSetExpertModus(bool _bOn)
+{
+    m_bExpertModus = _bOn;
+    PageFrame::vSetIcon(ui->pushButton_Expertmodus,
+                        QString::fromLatin1(_bOn ? ":/Expertmodus_ON.png" : ":/Expertmodus_OFF.png"), m_s32Screen / 9,
+                        m_s32Screen / 9);
+}
+
+void cHaupt::vSetLichtschalter(bool _bOn)
+{
+    m_bLichtschalter = _bOn;
+    PageFrame::vSetIcon(ui->pushButton_Lichtschalter,
+                        QString::fromLatin1(_bOn ? ":/Lichtschalter_Haupt_On.png" : ":/Lichtschalter_Haupt_Off.png"),
+                        m_s32Screen / 9, m_s32Screen / 9);
+}
+
+void cHaupt::on_pushButton_Expertmodus_clicked()
+{
+    const bool bOn = !m_bExpertModus;
+    vSend(bOn ? QByteArrayLiteral("ExpertModus:ON") : QByteArrayLiteral("ExpertModus:OFF"));
+    vSetExpertModus(bOn);
+    // The season page's button shows the same state.
+    cSaisonData::instance()->vSetExpertModusIcon(bOn ? QStringLiteral(":/Expertmodus_ON.png")
+                                                     : QStringLiteral(":/Expertmodus_OFF.png"));
+}
+
+void cHaupt::on_pushButton_Lichtschalter_clicked()
+{
+    const bool bOn = !m_bLichtschalter;
+    vSend(bOn ? QByteArrayLiteral("Lichtschalter:ON") : QByteArrayLiteral("Lichtschalter:OFF"));
+    vSetLichtschalter(bOn);
+    cSaisonData::instance()->vSetLichtschalterIcon(bOn ? QStringLiteral(":/Lichtschalter_Haupt_On.png")
+                                                       : QStringLiteral(":/Lichtschalter_Haupt_Off.png"));
+}
+
+void cHaupt::vRequestDownloads(const QStringList& _slNames)
+{
+    for (const QString& strName : _slNames) {
+        ui->pushButton_Live->hide();
+        ui->pushButton_Lichtschalter->hide();
+        ui->pushButton_Expertmodus->hide();
+        vSend(strName.toUtf8());
+    }
+}
+
+void cHaupt::vSetConnectionState(bool _bConnected, bool _bByUser)
+{
+    PageFrame::vSetProductLogo(ui->pushButton_Vemo_Icon, m_s32Screen, _bConnected);
+    if (_bConnected) {
+        emit finished(); // a periodic search ends
+        for (QWidget* pWidget : std::initializer_list<QWidget*>{
+                 ui->pushButton_Lichtschalter, ui->pushButton_Expertmodus, ui->pushButton_Download,
+                 ui->pushButton_Send}) {
+            pWidget->setVisible(bTerminalWired());
+        }
+        ui->pushButton_Live->hide();
+        repaint();
+        return;
+    }
+
+    if (_bByUser)
+        emit finished();
+    else if (m_fnPeriodicSearch) {
+        // Searched for every 3 s in a thread of its own until a terminal
+        // answers; finished() ends the thread and deletes the timer there.
+        auto* pThread = new QThread();
+        auto* pTimer = new QTimer();
+        pTimer->setInterval(3000);
+        pTimer->moveToThread(pThread);
+        connect(pThread, &QThread::started, pTimer, QOverload<>::of(&QTimer::start));
+        connect(this, &cHaupt::finished, pThread, &QThread::quit);
+        connect(this, &cHaupt::finished, pTimer, &QObject::deleteLater);
+        connect(pThread, &QThread::finished, pThread, &QObject::deleteLater);
+        const std::function<void()> fnSearch = m_fnPeriodicSearch;
+        connect(pTimer, &QTimer::timeout, pTimer, [fnSearch] { fnSearch(); }, Qt::DirectConnection);
+        pThread->start(QThread::InheritPriority);
+    }
+    for (QWidget* pWidget :
+         std::initializer_list<QWidget*>{ui->pushButton_Lichtschalter, ui->pushButton_Expertmodus,
+                                         ui->pushButton_Download, ui->pushButton_Live, ui->pushButton_Send}) {
+        pWidget->hide();
+    }
+    repaint();
+}

@@ -1,0 +1,399 @@
+// Opening list files, building the list models and the line edits of the
+// drivers list.
+#include "mainwindow/chaupt.h"
+
+#include "app/settingsstore.h"
+#include "mainwindow/clistmodelbuilder.h"
+#include "mainwindow/csortfiltermodel.h"
+#include "statistics/cgrafischeruebersicht.h"
+#include "statistics/chauptuebersicht.h"
+#include "statistics/csaisondata.h"
+#include "statistics/cstreckeaufteilung.h"
+#include "terminal/ccopyinfothread.h"
+#include "ui_chaupt.h"
+
+#include <QCoreApplication>
+#include <QItemSelectionModel>
+#include <QStandardItemModel>
+#include <QThread>
+#include <QTimer>
+
+namespace {
+
+// Keeps the busy indicator turning while a long list is built; user input
+// waits until the list is there.
+void vProcessPendingEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void vSetViewModel(QTreeView* _pView, QAbstractItemModel* _pModel)
+{
+    // The view makes a new selection model for every model it is given.
+    QItemSelectionModel* pOld = _pView->selectionModel();
+    _pView->setModel(_pModel);
+    if (pOld && pOld != _pView->selectionModel())
+        delete pOld;
+}
+
+} // namespace
+
+// ---- busy indicator -------------------------------------------------------------------------
+
+void cHaupt::vStartBusy()
+{
+    ui->label_loading->show();
+    if (!m_pBusyThread)
+        m_pBusyThread = cCopyInfoThread::pStart(ui->label_loading, this);
+}
+
+void cHaupt::vStopBusy()
+{
+    cCopyInfoThread::vStop(m_pBusyThread);
+    m_pBusyThread = nullptr;
+    if (ui)
+        ui->label_loading->hide();
+}
+
+void cHaupt::vDetachList()
+{
+    vSetViewModel(ui->treeView, nullptr);
+}
+
+// ---- opening files --------------------------------------------------------------------------
+
+QString cHaupt::strOpenListFile(const QString& _strPath)
+{
+    const QString strResult = QStringLiteral("good job");
+    if (m_bLoading) {
+        // Asked for while another list is being built: opened right after it.
+        m_strPendingPath = _strPath;
+        return strResult;
+    }
+    m_bLoading = true;
+
+    vDetachList();
+    vStartBusy();
+    m_pProxy->setSourceModel(nullptr);
+    m_pModel->clear();
+    m_content = ListFileContent();
+    m_slSortedOrderLines.clear();
+    m_lDeletedLines.clear();
+    ui->pushButton_Hide_Show->show();
+    ui->pushButton_Vemo_Icon->show();
+    vResetOrderPages();
+
+    ListFileContent content;
+    const bool bRead = ListFile::bRead(_strPath, content);
+    if (bRead) {
+        m_content = content;
+        const QString strName = _strPath.mid(_strPath.lastIndexOf(QLatin1Char('/')) + 1);
+        ui->label_WhichFile->setText(strName);
+        m_strWhichTypeOfList = strName;
+        m_strPfad = _strPath;
+        SettingsStore::vSetValue(SettingsStore::APP_LIST, SettingsStore::KEY_PATH, m_strPfad);
+        SettingsStore::vSetValue(SettingsStore::APP_LIST, SettingsStore::KEY_LIST_TYPE, m_strWhichTypeOfList);
+        m_kind = ListNames::kindOfFile(strName);
+    } else {
+        // Nothing of another file may be edited or written under this one.
+        m_kind = ListKind::None;
+    }
+
+    vBuildModel();
+    vShowFilterBarOfKind();
+    if (bRead) {
+        ui->label_WhichFileTitel->show();
+        ui->label_WhichFile->show();
+    }
+
+    if (m_kind == ListKind::Season || m_kind == ListKind::Machine) {
+        hide();
+        cSaisonData* pSeason = cSaisonData::instance();
+        pSeason->vSetFileName(m_strWhichTypeOfList);
+        pSeason->vReadStatisticsFile(_strPath, m_kind == ListKind::Season ? tr("Statistik Saison")
+                                                                          : tr("Statistik Maschine"));
+        pSeason->show();
+    }
+
+    vStopBusy();
+    m_bLoading = false;
+    if (!m_strPendingPath.isEmpty()) {
+        const QString strNext = m_strPendingPath;
+        m_strPendingPath.clear();
+        QTimer::singleShot(0, this, [this, strNext] { strOpenListFile(strNext); });
+    }
+    return strResult;
+}
+
+void cHaupt::vFileReceived(const QString& _strPath, const QString& _strName)
+{
+    if (_strName.contains(QLatin1String("nofile"))) {
+        vShowMessage(tr("Keine Datei vorhanden"));
+        return;
+    }
+    ui->pushButton_Live->hide();
+    ui->pushButton_Lichtschalter->setVisible(bTerminalWired());
+    ui->pushButton_Expertmodus->setVisible(bTerminalWired());
+    m_strWhichTypeOfList = _strName;
+    strOpenListFile(_strPath);
+}
+
+void cHaupt::vRequestReadFile(const QString& _strPath)
+{
+    m_bReadRequested = true;
+    m_strPfad = _strPath;
+    if (_strPath.isEmpty())
+        return;
+    // Read once the settings page has handed the screen back.
+    QTimer::singleShot(30, this, &cHaupt::vReadFileFromSettings);
+}
+
+void cHaupt::vReadFileFromSettings()
+{
+    strOpenListFile(m_strPfad);
+}
+
+void cHaupt::vBackToList()
+{
+    vResetOrderPages();
+    for (QWidget* pWidget : std::initializer_list<QWidget*>{
+             ui->pushButton_Hide_Show, ui->pushButton_Vemo_Icon, ui->pushButton_Einstellungen,
+             ui->label_WhichFileTitel, ui->label_WhichFile}) {
+        pWidget->show();
+    }
+}
+
+void cHaupt::vResetOrderPages()
+{
+    cStreckeAufteilung::instance()->vReset();
+    cGrafischerUebersicht::instance()->vReset();
+    cHauptUebersicht::instance()->hide();
+    cStreckeAufteilung::instance()->hide();
+    cGrafischerUebersicht::instance()->hide();
+}
+
+void cHaupt::vShowOrderTotalsPage(bool _bMaximized)
+{
+    hide();
+    cSaisonData* pSeason = cSaisonData::instance();
+    pSeason->vSetFileName(m_strWhichTypeOfList);
+    pSeason->vShowOrderTotals();
+    if (_bMaximized)
+        pSeason->showMaximized();
+    else
+        pSeason->show();
+}
+
+// ---- models ---------------------------------------------------------------------------------
+
+void cHaupt::vBuildModel()
+{
+    switch (m_kind) {
+    case ListKind::Orders:
+        vBuildOrderModel();
+        vAttachOrders();
+        break;
+    case ListKind::Fields:
+        vBuildFieldModel();
+        m_pProxy->setSourceModel(m_pModel);
+        m_pProxy->sort(1, Qt::AscendingOrder);
+        vSetViewModel(ui->treeView, m_pProxy);
+        ui->treeView->setColumnHidden(1, true);
+        vSetColumnWidths();
+        break;
+    case ListKind::Drivers:
+        vBuildDriverModel();
+        break;
+    case ListKind::Customers:
+        vBuildCustomerModel();
+        vAttachCustomers();
+        break;
+    default:
+        break;
+    }
+}
+
+void cHaupt::vBuildOrderModel()
+{
+    // The proxy would sort and filter after every row: it waits for the whole list.
+    m_pProxy->setSourceModel(nullptr);
+    m_pProxy->sort(-1);
+    cListModelBuilder builder(m_pModel, m_s32Screen);
+    builder.vSetYield(vProcessPendingEvents);
+    builder.vBuildOrders(slLines(), s32SortMode(), m_orderTotals, m_dateMin, m_dateMax);
+}
+
+void cHaupt::vBuildCustomerModel()
+{
+    m_pProxy->setSourceModel(nullptr);
+    m_pProxy->sort(-1);
+    cListModelBuilder builder(m_pModel, m_s32Screen);
+    builder.vSetYield(vProcessPendingEvents);
+    builder.vBuildCustomers(slLines(), ui->comboBox_Kunden->currentIndex());
+}
+
+void cHaupt::vBuildFieldModel()
+{
+    m_pProxy->setSourceModel(nullptr);
+    m_pProxy->sort(-1);
+    cListModelBuilder builder(m_pModel, m_s32Screen);
+    builder.vSetYield(vProcessPendingEvents);
+    builder.vBuildFields(slLines());
+}
+
+void cHaupt::vBuildDriverModel()
+{
+    m_pProxy->setSourceModel(nullptr);
+    m_pProxy->sort(-1);
+    cListModelBuilder builder(m_pModel, m_s32Screen);
+    builder.vSetYield(vProcessPendingEvents);
+    builder.vBuildDrivers(slLines());
+    m_lDeletedLines.clear();
+
+    m_pProxy->setSourceModel(m_pModel);
+    m_pProxy->sort(3, Qt::AscendingOrder);
+    vSetViewModel(ui->treeView, m_pProxy);
+    for (int s32Column : {4, 5, 3, 2})
+        ui->treeView->setColumnHidden(s32Column, true);
+    vSetColumnWidths();
+}
+
+void cHaupt::vAttachOrders()
+{
+    vSetOrderDates();
+    m_pProxy->setSourceModel(m_pModel);
+    m_pProxy->sort(3, Qt::AscendingOrder);
+    vSetViewModel(ui->treeView, m_pProxy);
+    ui->treeView->setColumnHidden(2, true);
+    ui->treeView->setColumnHidden(3, true);
+    vSetColumnWidths();
+    vRebuildSortedOrderLines();
+}
+
+void cHaupt::vAttachCustomers()
+{
+    m_pProxy->setSourceModel(m_pModel);
+    if (ui->comboBox_Kunden->currentIndex() != 0) {
+        m_pProxy->setSortLocaleAware(true);
+        m_pProxy->sort(0, Qt::AscendingOrder);
+        vSetViewModel(ui->treeView, m_pProxy);
+    } else {
+        m_pProxy->sort(1, Qt::AscendingOrder);
+        vSetViewModel(ui->treeView, m_pProxy);
+        ui->treeView->setColumnHidden(1, true);
+    }
+    vSetColumnWidths();
+}
+
+void cHaupt::vSetOrderDates()
+{
+    // The range starts as the whole file. A list without any start date keeps
+    // the fixed start values.
+    const QSignalBlocker blockVon(ui->dateEdit_von);
+    const QSignalBlocker blockBis(ui->dateEdit_bis);
+    if (m_dateMin.isValid()) {
+        ui->dateEdit_von->setDateRange(m_dateMin, m_dateMax);
+        ui->dateEdit_bis->setDateRange(m_dateMin, m_dateMax);
+        ui->dateEdit_von->setDate(m_dateMin);
+        ui->dateEdit_bis->setDate(m_dateMax);
+    } else {
+        ui->dateEdit_von->clearMinimumDate();
+        ui->dateEdit_bis->clearMaximumDate();
+        ui->dateEdit_von->setDateRange(QDate(2008, 1, 1), QDate(2020, 12, 31));
+        ui->dateEdit_bis->setDateRange(QDate(2008, 1, 1), QDate(2020, 12, 31));
+        ui->dateEdit_von->setDate(QDate(2008, 1, 1));
+        ui->dateEdit_bis->setDate(QDate(2020, 12, 31));
+    }
+    m_pProxy->setFilterDateRange(ui->dateEdit_von->date(), ui->dateEdit_bis->date());
+}
+
+void cHaupt::vRebuildSortedOrderLines()
+{
+    m_slSortedOrderLines.clear();
+    if (m_kind != ListKind::Orders)
+        return;
+    const int s32Rows = m_pProxy->rowCount();
+    m_slSortedOrderLines.reserve(s32Rows);
+    for (int r = 0; r < s32Rows; ++r) {
+        const int s32Line = m_pProxy->index(r, 0).data(cListModelBuilder::LINE_ROLE).toInt();
+        if (s32Line > 0 && s32Line < slLines().size())
+            m_slSortedOrderLines.append(slLines().at(s32Line));
+    }
+}
+
+// ---- line edits of the drivers list ---------------------------------------------------------
+
+int cHaupt::s32CurrentLineOf(int _s32LineAsBuilt) const
+{
+    // Lines deleted since the list was built moved the later ones up.
+    int s32Before = 0;
+    for (int s32Deleted : m_lDeletedLines) {
+        if (s32Deleted < _s32LineAsBuilt)
+            ++s32Before;
+    }
+    return _s32LineAsBuilt - s32Before;
+}
+
+bool cHaupt::bWriteListFile()
+{
+    QString strError;
+    if (ListFile::bWrite(m_strPfad, m_content, &strError))
+        return true;
+    vShowMessage(strError);
+    return false;
+}
+
+void cHaupt::vDeleteEntry(int _s32Line, int _s32Row)
+{
+    if (m_kind != ListKind::Drivers || m_lDeletedLines.contains(_s32Line))
+        return;
+    const int s32Current = s32CurrentLineOf(_s32Line);
+    if (s32Current <= 0 || s32Current >= slLines().size())
+        return;
+    m_lDeletedLines.append(_s32Line);
+    m_content.slLines.removeAt(s32Current);
+
+    // The row normally is the tapped one; if not, the row of that line goes.
+    int s32Row = _s32Row;
+    if (m_pProxy->index(s32Row, 0).data(cListModelBuilder::LINE_ROLE).toInt() != _s32Line) {
+        s32Row = -1;
+        for (int r = 0; r < m_pProxy->rowCount(); ++r) {
+            if (m_pProxy->index(r, 0).data(cListModelBuilder::LINE_ROLE).toInt() == _s32Line) {
+                s32Row = r;
+                break;
+            }
+        }
+    }
+    if (s32Row >= 0)
+        m_pProxy->removeRow(s32Row);
+    bWriteListFile();
+}
+
+void cHaupt::vReplaceEntry(const QString& _strLine, int _s32Line)
+{
+    if (m_kind != ListKind::Drivers)
+        return;
+    const int s32Current = s32CurrentLineOf(_s32Line);
+    if (s32Current <= 0 || s32Current >= slLines().size())
+        return;
+    m_content.slLines[s32Current] = _strLine;
+    vBuildDriverModel();
+    bWriteListFile();
+}
+
+void cHaupt::vAddDriver(const QString& _strLine)
+{
+    if (m_kind != ListKind::Drivers)
+        return;
+    // A file ending with a line break keeps it: the new line goes before the
+    // empty last element.
+    QStringList& slFileLines = m_content.slLines;
+    if (slFileLines.isEmpty())
+        slFileLines.append(QString()); // line 0 is the header, never a driver
+    if (slFileLines.size() >= 2 && slFileLines.last().isEmpty())
+        slFileLines.insert(slFileLines.size() - 1, _strLine);
+    else
+        slFileLines.append(_strLine);
+    vBuildDriverModel();
+    bWriteListFile();
+}

@@ -1,0 +1,230 @@
+#include "mainwindow/clistmodelbuilder.h"
+
+#include "data/fieldreaders.h"
+#include "data/listrecords.h"
+#include "data/numberformat.h"
+#include "data/ordertotals.h"
+#include "mainwindow/csortfiltermodel.h"
+
+#include <QLinearGradient>
+#include <QStandardItemModel>
+
+namespace {
+
+QString strLine(const QString& _strLabel, const QString& _strValue)
+{
+    return _strLabel + QStringLiteral(": ") + _strValue;
+}
+
+} // namespace
+
+cListModelBuilder::cListModelBuilder(QStandardItemModel* _pModel, int _s32Screen)
+    : m_pModel(_pModel), m_s32Screen(qMax(1, _s32Screen))
+{
+    m_fontItem.setPixelSize(qMax(1, m_s32Screen / 32));
+    m_fontBig.setPixelSize(qMax(1, 2 * (m_s32Screen / 32)));
+    QLinearGradient gradient(0, 0, 0, 3 * m_s32Screen / 4);
+    gradient.setColorAt(0, QColor(253, 215, 4));
+    gradient.setColorAt(1, Qt::black);
+    m_brushEntry = QBrush(gradient);
+    const int s32Icon = m_s32Screen * 6 / 32;
+    const QPixmap pixBin(QStringLiteral(":/Muelleimer.png"));
+    if (!pixBin.isNull())
+        m_pixDelete = pixBin.scaled(s32Icon, s32Icon, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+// ---- entry texts --------------------------------------------------------------------------
+
+QString cListModelBuilder::strOrderEntry(const OrderRecord& _record, int _s32SortMode)
+{
+    const QString strNumber = strLine(tr("Auftrags Nummer"), _record.strOrderNumber);
+    const QString strCustomer =
+        strLine(tr("Kunde"), _record.strCustomer + QStringLiteral(" (") + _record.strCustomerNumber
+                                 + QStringLiteral(") "));
+    const QString strField =
+        strLine(tr("Schlag"), _record.strFieldName + QStringLiteral(" (") + _record.strFieldNumber
+                                  + QLatin1Char(')'));
+    QStringList slLines;
+    if (_s32SortMode == 0)
+        slLines << strNumber << strCustomer << strField;
+    else
+        slLines << strCustomer << strField << strNumber;
+    slLines << strLine(tr("Fahrer"), _record.strDriver) << strLine(tr("Start"), _record.strStart)
+            << strLine(tr("Stopp"), _record.strStop) << strLine(tr("Reihenabstand"), _record.strRowSpacing);
+    return slLines.join(QLatin1Char('\n'));
+}
+
+QString cListModelBuilder::strOrderSortKey(const OrderRecord& _record, int _s32SortMode)
+{
+    if (_s32SortMode == 0)
+        return _record.strOrderNumber;
+    return _record.strCustomer + QStringLiteral(" (") + _record.strCustomerNumber + QLatin1Char(')');
+}
+
+QString cListModelBuilder::strAreaText(int _s32AreaM2)
+{
+    return NumberFormat::strDecimalComma(_s32AreaM2 / 10000.0, 'f', 3) + QLatin1Char(' ') + tr("ha");
+}
+
+QString cListModelBuilder::strCustomerEntry(const CustomerRecord& _record, bool _bNameFirst)
+{
+    const QString strNumber = strLine(tr("Kunden Nummer"), _record.strNumber);
+    const QString strName = strLine(tr("Kunden Name"), _record.strName1 + QLatin1Char(' ') + _record.strName2);
+    QStringList slLines;
+    if (_bNameFirst)
+        slLines << strName << strNumber;
+    else
+        slLines << strNumber << strName;
+    slLines << strLine(tr("Strasse"), _record.strStreet)
+            << strLine(tr("PLZ") + QLatin1Char('/') + tr("Ort"),
+                       _record.strPostcode + QLatin1Char(' ') + _record.strTown)
+            << strLine(tr("Telefon"), _record.strPhone);
+    return slLines.join(QLatin1Char('\n'));
+}
+
+QString cListModelBuilder::strFieldEntry(const FieldRecord& _record)
+{
+    return QStringList{strLine(tr("Kunden Nummer"), _record.strCustomerNumber),
+                       strLine(tr("Kunde"), _record.strCustomer), strLine(tr("Schlag"), _record.strField),
+                       strLine(tr("Fläche"), _record.strArea), strLine(tr("Entfernung"), _record.strDistance)}
+        .join(QLatin1Char('\n'));
+}
+
+QString cListModelBuilder::strDriverEntry(const DriverRecord& _record)
+{
+    return QStringList{strLine(tr("Fahrer Nummer"), _record.strNumber),
+                       strLine(tr("Fahrer Name"), _record.strName1 + QLatin1Char(' ') + _record.strName2),
+                       strLine(tr("Strasse"), _record.strStreet),
+                       strLine(tr("PLZ") + QLatin1Char('/') + tr("Ort"),
+                               _record.strPostcode + QLatin1Char(' ') + _record.strTown),
+                       strLine(tr("Telefon"), _record.strPhone), strLine(tr("eMail"), _record.strEmail)}
+        .join(QLatin1Char('\n'));
+}
+
+// ---- items --------------------------------------------------------------------------------
+
+QStandardItem* cListModelBuilder::pEntryItem(const QString& _strText, int _s32Line) const
+{
+    auto* pItem = new QStandardItem(_strText);
+    pItem->setFont(m_fontItem);
+    pItem->setBackground(m_brushEntry);
+    pItem->setData(_s32Line, LINE_ROLE);
+    return pItem;
+}
+
+QStandardItem* cListModelBuilder::pPlainItem(const QString& _strText) const
+{
+    return new QStandardItem(_strText);
+}
+
+void cListModelBuilder::vStart()
+{
+    m_pModel->clear();
+    m_timerYield.start();
+}
+
+void cListModelBuilder::vYieldIfDue()
+{
+    // Keeps the busy indicator turning without paying for an event pass per
+    // record: a 100,000-line file would otherwise spend most of its time here.
+    if (m_fnYield && m_timerYield.elapsed() >= YIELD_INTERVAL_MS) {
+        m_fnYield();
+        m_timerYield.restart();
+    }
+}
+
+// ---- builders -----------------------------------------------------------------------------
+
+void cListModelBuilder::vBuildOrders(const QStringList& _slLines, int _s32SortMode, cOrderTotals& _totals,
+                                     QDate& _dateMin, QDate& _dateMax)
+{
+    vStart();
+    _totals.vReset();
+    _dateMin = QDate();
+    _dateMax = QDate();
+    const int s32Mode = _s32SortMode == 0 ? 0 : 1;
+
+    for (int i = 1; i < _slLines.size(); ++i) {
+        const QString& strRecord = _slLines.at(i);
+        if (strRecord.isEmpty())
+            continue;
+        // Every record counts for the totals, also one that yields no row.
+        _totals.vAddRecord(strRecord);
+        const OrderRecord record = OrderRecord::parse(strRecord);
+        if (record.strStart.isEmpty())
+            continue;
+        vYieldIfDue();
+        if (record.dateStart.isValid()) {
+            if (!_dateMin.isValid() || record.dateStart < _dateMin)
+                _dateMin = record.dateStart;
+            if (!_dateMax.isValid() || record.dateStart > _dateMax)
+                _dateMax = record.dateStart;
+        }
+        if (record.strOrderNumber.isEmpty())
+            continue;
+
+        QStandardItem* pEntry = pEntryItem(strOrderEntry(record, s32Mode), i);
+        pEntry->setData(FieldReaders::s32ToInt(record.strOrderNumber), ORDER_NUMBER_ROLE);
+        QStandardItem* pArea = pPlainItem(strAreaText(record.s32AreaM2));
+        pArea->setFont(m_fontBig);
+        pArea->setBackground(m_brushEntry);
+        m_pModel->appendRow({pEntry, pArea, pPlainItem(QString::fromLatin1(SortFilter::ORDER_MARKER)),
+                             pPlainItem(strOrderSortKey(record, s32Mode))});
+    }
+}
+
+void cListModelBuilder::vBuildCustomers(const QStringList& _slLines, int _s32SelectorIndex)
+{
+    vStart();
+    const bool bByNumber = _s32SelectorIndex == 0;
+    for (int i = 1; i < _slLines.size(); ++i) {
+        if (_slLines.at(i).isEmpty())
+            continue;
+        const CustomerRecord record = CustomerRecord::parse(_slLines.at(i));
+        if (record.strNumber.isEmpty())
+            continue;
+        vYieldIfDue();
+        QStandardItem* pEntry = pEntryItem(strCustomerEntry(record, !bByNumber), i);
+        if (bByNumber)
+            m_pModel->appendRow({pEntry, pPlainItem(record.strNumber)});
+        else
+            m_pModel->appendRow(pEntry);
+    }
+}
+
+void cListModelBuilder::vBuildFields(const QStringList& _slLines)
+{
+    vStart();
+    for (int i = 1; i < _slLines.size(); ++i) {
+        if (_slLines.at(i).isEmpty())
+            continue;
+        const FieldRecord record = FieldRecord::parse(_slLines.at(i));
+        const QString strNumber = FieldReaders::strClean(record.strCustomerNumber);
+        if (strNumber.isEmpty())
+            continue;
+        vYieldIfDue();
+        m_pModel->appendRow({pEntryItem(strFieldEntry(record), i), pPlainItem(strNumber)});
+    }
+}
+
+void cListModelBuilder::vBuildDrivers(const QStringList& _slLines)
+{
+    vStart();
+    for (int i = 1; i < _slLines.size(); ++i) {
+        if (_slLines.at(i).isEmpty())
+            continue;
+        const DriverRecord record = DriverRecord::parse(_slLines.at(i));
+        if (record.strNumber.isEmpty())
+            continue;
+        vYieldIfDue();
+        auto* pDelete = new QStandardItem();
+        pDelete->setData(m_pixDelete, Qt::DecorationRole);
+        pDelete->setFont(m_fontItem);
+        pDelete->setBackground(m_brushEntry);
+        m_pModel->appendRow({pEntryItem(strDriverEntry(record), i), pDelete,
+                             pPlainItem(QString::fromLatin1(SortFilter::DRIVER_MARKER)),
+                             pPlainItem(record.strCleanNumber()),
+                             pPlainItem(record.strName1 + QLatin1Char(' ') + record.strName2),
+                             pPlainItem(QString::number(i))});
+    }
+}

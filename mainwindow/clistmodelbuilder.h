@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QBrush>
+#include <QCoreApplication>
+#include <QDate>
+#include <QElapsedTimer>
+#include <QFont>
+#include <QPixmap>
+#include <QStringList>
+
+#include <functional>
+
+class QStandardItem;
+class QStandardItemModel;
+class cOrderTotals;
+struct CustomerRecord;
+struct DriverRecord;
+struct FieldRecord;
+struct OrderRecord;
+
+// Fills the list browser's item model from the lines of a list file, one row
+// per record. Column 0 holds the multi-line entry text that the list shows;
+// the other columns carry what the sort/filter proxy and the tap handling
+// need:
+//
+//   orders     0 entry  1 area (ha)   2 "Auftraege"  3 sort key
+//   customers  0 entry  1 customer number (only when sorted by number)
+//   fields     0 entry  1 customer number
+//   drivers    0 entry  1 delete icon 2 "NAME"  3 number  4 name  5 line number
+//
+// Column 0 of every row also keeps the record's line number (LINE_ROLE) and,
+// for orders, the order number as integer (ORDER_NUMBER_ROLE).
+class cListModelBuilder
+{
+    Q_DECLARE_TR_FUNCTIONS(cHaupt)
+
+public:
+    static constexpr int LINE_ROLE = Qt::UserRole + 1;
+    static constexpr int ORDER_NUMBER_ROLE = Qt::UserRole + 2;
+    // Pending events (the busy indicator) are processed at most this often.
+    static constexpr int YIELD_INTERVAL_MS = 50;
+
+    cListModelBuilder(QStandardItemModel* _pModel, int _s32Screen);
+
+    // Called during a long build at most every YIELD_INTERVAL_MS.
+    void vSetYield(const std::function<void()>& _fnYield) { m_fnYield = _fnYield; }
+
+    // Sort mode 0 puts the order number first and sorts by it, any other mode
+    // puts the customer first and sorts by customer name. Resets and fills the
+    // totals from every record, and returns the earliest and latest start date
+    // (invalid when no record has one).
+    void vBuildOrders(const QStringList& _slLines, int _s32SortMode, cOrderTotals& _totals,
+                      QDate& _dateMin, QDate& _dateMax);
+    // Index 0 of the customers selector: number first, number in column 1;
+    // another index: name first, column 0 only.
+    void vBuildCustomers(const QStringList& _slLines, int _s32SelectorIndex);
+    void vBuildFields(const QStringList& _slLines);
+    void vBuildDrivers(const QStringList& _slLines);
+
+    // The entry texts: translated labels, ": " and the value, one per line.
+    static QString strOrderEntry(const OrderRecord& _record, int _s32SortMode);
+    static QString strOrderSortKey(const OrderRecord& _record, int _s32SortMode);
+    static QString strAreaText(int _s32AreaM2);
+    static QString strCustomerEntry(const CustomerRecord& _record, bool _bNameFirst);
+    static QString strFieldEntry(const FieldRecord& _record);
+    static QString strDriverEntry(const DriverRecord& _record);
+
+    // Index of the start line in an orders entry, of the telephone line in a
+    // customers entry.
+    static constexpr int ORDER_START_LINE = 4;
+    static constexpr int CUSTOMER_PHONE_LINE = 4;
+
+private:
+    QStandardItem* pEntryItem(const QString& _strText, int _s32Line) const;
+    QStandardItem* pPlainItem(const QString& _strText) const;
+    void vYieldIfDue();
+    void vStart();
+
+    QStandardItemModel* m_pModel;
+    int m_s32Screen;
+    QFont m_fontItem;
+    QFont m_fontBig;
+    QBrush m_brushEntry;
+    QPixmap m_pixDelete;
+    std::function<void()> m_fnYield;
+    QElapsedTimer m_timerYield;
+};

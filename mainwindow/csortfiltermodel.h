@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QDate>
+#include <QRegExp>
+#include <QSortFilterProxyModel>
+#include <QString>
+
+// The texts and decisions of the list filter, without any model: the list
+// browser's proxy applies them row by row, tests call them directly.
+namespace SortFilter {
+
+// Column 2 of an orders row and of a drivers row carries these markers;
+// customers and fields rows leave it empty.
+inline const char* const ORDER_MARKER = "Auftraege";
+inline const char* const DRIVER_MARKER = "NAME";
+
+// The date of an orders entry: line 4 of the entry text is the start line
+// "Start: dd.MM.yyyy hh:mm"; its date part is read as day.month.year. A
+// missing or malformed start line gives an invalid date.
+QDate dateOfEntryText(const QString& _strText);
+
+// Invalid bounds do not limit; valid ones include their own day.
+bool bDateInRange(const QDate& _date, const QDate& _dateMin, const QDate& _dateMax);
+
+// The sort order of two key texts: numerically while the right text is a
+// non-zero integer (a non-numeric left text counts as 0), otherwise by the
+// locale-aware text comparison.
+bool bLessThan(const QString& _strLeft, const QString& _strRight);
+
+// The search pattern for a typed text: the text anywhere in an entry,
+// ignoring case, with "*" and "?" as wildcards.
+QRegExp searchPattern(const QString& _strTyped);
+
+// Whether a row with the kind marker and entry text passes the search and,
+// for orders, the date range.
+bool bAcceptsEntry(const QString& _strKind, const QString& _strText, const QRegExp& _pattern,
+                   const QDate& _dateMin, const QDate& _dateMax);
+
+} // namespace SortFilter
+
+// The proxy between the list browser's item model and its view: sorts the
+// rows by the chosen key column and filters them by the search text and, for
+// orders, by the start date.
+class cSortFilterModel : public QSortFilterProxyModel
+{
+    Q_OBJECT
+
+public:
+    explicit cSortFilterModel(QObject* parent = nullptr);
+
+    QDate filterMinimumDate() const { return minDate; }
+    void setFilterMinimumDate(const QDate& date);
+
+    QDate filterMaximumDate() const { return maxDate; }
+    void setFilterMaximumDate(const QDate& date);
+
+    // Both bounds at once, filtering the rows once.
+    void setFilterDateRange(const QDate& minimum, const QDate& maximum);
+
+    bool dateInRange(const QDate& date) const;
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
+
+private:
+    QDate minDate;
+    QDate maxDate;
+};

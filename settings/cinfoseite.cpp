@@ -1,0 +1,62 @@
+#include "settings/cinfoseite.h"
+#include "ui_cinfoseite.h"
+
+#include "app/navigation.h"
+
+#include <QKeyEvent>
+#include <QMessageBox>
+
+cInfoSeite* cInfoSeite::instance()
+{
+    return PageFrame::tInstance<cInfoSeite>();
+}
+
+QString cInfoSeite::strVersion()
+{
+    return QStringLiteral("0.16.0-T");
+}
+
+cInfoSeite::cInfoSeite()
+    : QWidget(nullptr)
+    , ui(new Ui::cInfoSeite)
+{
+    ui->setupUi(this);
+    ui->label_Version->setText(strVersion());
+    // The library the program actually runs on, not the one it was built with.
+    ui->label_QtVersion->setText(QStringLiteral("Qt Version: ") + QString::fromLatin1(qVersion()));
+
+    m_s32Screen = PageFrame::s32ScreenUnit();
+    const int S = m_s32Screen;
+    for (QPushButton* pButton : {ui->pushButton_INFO, ui->pushButton_AboutQt, ui->pushButton_lindqvarthLogo})
+        pButton->setStyleSheet(Style::strIconButton());
+    PageFrame::vSetIcon(ui->pushButton_INFO, QStringLiteral(":/images/info-128.png"), S / 10, S / 10);
+    PageFrame::vSetIcon(ui->pushButton_AboutQt, QStringLiteral(":/qt-creator-x64.png"), S / 9, S / 9);
+    PageFrame::vSetIcon(ui->pushButton_lindqvarthLogo, QStringLiteral(":/LindqvarthLOGO.png"), S / 3, S / 9);
+
+    const QString strYellow = QStringLiteral("QLabel{ color: rgb(243,215,4); font: ");
+    ui->label_lindqvarthCopyright->setStyleSheet(strYellow + QString::number(S / 35) + QStringLiteral("px;}"));
+    ui->label_INFO->setStyleSheet(strYellow + QString::number(S / 21) + QStringLiteral("px;}"));
+    ui->label_QtVersion->setStyleSheet(strYellow + QString::number(S / 21) + QStringLiteral("px;}"));
+    // The version lines need a colour of their own on the black page.
+    const QString strVersionStyle = strYellow + QString::number(S / 21) + QStringLiteral("px;}");
+    ui->label_VersionTitel->setStyleSheet(strVersionStyle);
+    ui->label_Version->setStyleSheet(strVersionStyle);
+}
+
+cInfoSeite::~cInfoSeite()
+{
+    delete ui;
+}
+
+void cInfoSeite::on_pushButton_AboutQt_clicked()
+{
+    QMessageBox::aboutQt(this, QString());
+}
+
+void cInfoSeite::keyReleaseEvent(QKeyEvent* _pEvent)
+{
+    if (!PageFrame::bIsBackKey(_pEvent))
+        return;
+    hide();
+    Navigation::vShowPage(QStringLiteral("Einstellungen"));
+}

@@ -1,0 +1,147 @@
+#include "settings/ctreetodeletefile.h"
+#include "ui_ctreetodeletefile.h"
+
+#include "app/cyesnodialog.h"
+#include "app/navigation.h"
+#include "mainwindow/chaupt.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileSystemModel>
+#include <QKeyEvent>
+#include <QStandardPaths>
+
+namespace {
+// Only these files are listed and deleted; the name test is case-sensitive,
+// so what is listed is exactly what "Alles löschen" removes.
+const char* const kCsvFilter = "*.csv";
+} // namespace
+
+cTreeToDeleteFile* cTreeToDeleteFile::instance()
+{
+    return PageFrame::tInstance<cTreeToDeleteFile>();
+}
+
+QString cTreeToDeleteFile::strFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+}
+
+cTreeToDeleteFile::cTreeToDeleteFile()
+    : QWidget(nullptr)
+    , ui(new Ui::cTreeToDeleteFile)
+{
+    ui->setupUi(this);
+
+    const QString strDownloads = strFolder();
+    QDir().mkpath(strDownloads);
+    m_pFileModel = new QFileSystemModel(this);
+    m_pFileModel->setFilter(QDir::Files | QDir::NoDotAndDotDot | QDir::CaseSensitive);
+    m_pFileModel->setNameFilters({QLatin1String(kCsvFilter)});
+    m_pFileModel->setNameFilterDisables(false);
+    ui->listView->setModel(m_pFileModel);
+    ui->listView->setRootIndex(m_pFileModel->setRootPath(strDownloads));
+
+    m_pYesNoDialog = new cYesNoDialog(this);
+    m_pScreen = PageFrame::pFollowOrientation(this);
+    PageFrame::vMakeKinetic(ui->listView);
+    vApplyStyle();
+}
+
+cTreeToDeleteFile::~cTreeToDeleteFile()
+{
+    delete ui;
+}
+
+void cTreeToDeleteFile::vApplyStyle()
+{
+    const int s32Screen = PageFrame::s32ScreenUnit();
+    const int s32Icon = s32Screen / 11;
+    for (QPushButton* pButton : {ui->pushButton_delete, ui->pushButton_abbrechen})
+        pButton->setStyleSheet(Style::strIconButton());
+    PageFrame::vSetIcon(ui->pushButton_delete, QStringLiteral(":/delete-128.png"), s32Icon, s32Icon);
+    PageFrame::vSetIcon(ui->pushButton_abbrechen, QStringLiteral(":/close-window-128.png"), s32Icon, s32Icon);
+    ui->pushButton_loeschenalles->setStyleSheet(
+        QStringLiteral("QPushButton{background-color: rgb(253, 215, 4);border-style: outset; border-width: 2px; "
+                       "border-color: beige; font: bold ")
+        + QString::number(s32Screen / 28.0, 'g', 6) + QStringLiteral("px; min-width: 4em; min-height: 3ex;}"));
+    ui->pushButton_loeschenalles->setMinimumWidth(
+        qRound(ui->pushButton_loeschenalles->sizeHint().width() * 1.2));
+    ui->listView->setStyleSheet(QStringLiteral("QListView{background-color: rgb(253, 215, 4); font: %1px;}")
+                                    .arg(s32Screen / 25));
+}
+
+void cTreeToDeleteFile::vSetCaller(const QString& _strCaller)
+{
+    ui->listView->clearSelection();
+    // Marks follow the visible selection: a mark from an earlier opening
+    // would be invisible, so it is dropped with the selection.
+    m_slMarkedFiles.clear();
+    m_strCaller = _strCaller;
+    const bool bDeleteRole = _strCaller == QLatin1String("Einstellungen");
+    ui->pushButton_delete->setVisible(bDeleteRole);
+    ui->pushButton_loeschenalles->setVisible(bDeleteRole);
+}
+
+void cTreeToDeleteFile::on_listView_clicked(const QModelIndex& _index)
+{
+    const QString strPath = m_pFileModel->filePath(_index);
+    if (strPath.isEmpty())
+        return;
+    if (m_strCaller == QLatin1String("Einstellungen")) {
+        if (m_slMarkedFiles.contains(strPath))
+            m_slMarkedFiles.removeAll(strPath);
+        else
+            m_slMarkedFiles.append(strPath);
+        return;
+    }
+    hide();
+    Navigation::vShowPage(QStringLiteral("Haupt"));
+    cHaupt::instance()->strOpenListFile(strPath);
+}
+
+void cTreeToDeleteFile::on_pushButton_delete_clicked()
+{
+    // A file that cannot be removed stays marked and listed; no message.
+    QStringList slKept;
+    for (const QString& strPath : qAsConst(m_slMarkedFiles)) {
+        if (!QFile::remove(strPath) && QFile::exists(strPath))
+            slKept.append(strPath);
+    }
+    m_slMarkedFiles = slKept;
+}
+
+void cTreeToDeleteFile::on_pushButton_loeschenalles_clicked()
+{
+    m_pYesNoDialog->vSetTitle(tr("Alles löschen"));
+    m_pYesNoDialog->vSetText(tr("Wirklich alles löschen?"));
+    if (m_pYesNoDialog->exec() != 1)
+        return;
+    // The folder itself is read rather than the list's rows: the list fills
+    // in the background and may not show every file yet.
+    const QDir folder(strFolder());
+    const QStringList slNames =
+        folder.entryList({QLatin1String(kCsvFilter)}, QDir::Files | QDir::CaseSensitive | QDir::NoDotAndDotDot);
+    for (const QString& strName : slNames) {
+        if (strName.endsWith(QLatin1String(".csv")))
+            QFile::remove(folder.absoluteFilePath(strName));
+    }
+    m_slMarkedFiles.clear();
+}
+
+void cTreeToDeleteFile::on_pushButton_abbrechen_clicked()
+{
+    hide();
+    Navigation::vShowPage(m_strCaller);
+}
+
+void cTreeToDeleteFile::keyReleaseEvent(QKeyEvent* _pEvent)
+{
+    if (PageFrame::bIsBackKey(_pEvent))
+        on_pushButton_abbrechen_clicked();
+}
+
+void cTreeToDeleteFile::onRotate(Qt::ScreenOrientation)
+{
+    PageFrame::vRelayoutAvailable(this);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "app/pageframe.h"
+
+#include <QModelIndex>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+namespace Ui {
+class cTreeToDeleteFile;
+}
+class QFileSystemModel;
+class QScreen;
+class cYesNoDialog;
+
+// The CSV files in the download folder, where every file received from the
+// terminal is stored. Opened from the settings page ("Einstellungen") the
+// user marks files and deletes them, or deletes all of them after a
+// question; opened from the main window ("Haupt") or the season page
+// ("Statistik") a tap opens the file in the main window.
+class cTreeToDeleteFile : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static cTreeToDeleteFile* instance();
+    ~cTreeToDeleteFile() override;
+
+    // Records the opener and offers the delete buttons to the settings page
+    // only. Every opening starts without marks.
+    void vSetCaller(const QString& _strCaller);
+
+    // The folder listed: the user's download folder.
+    static QString strFolder();
+    // The files marked for deletion, in the order they were marked.
+    const QStringList& slMarkedFiles() const { return m_slMarkedFiles; }
+
+protected:
+    void keyReleaseEvent(QKeyEvent* _pEvent) override;
+
+private slots:
+    void on_listView_clicked(const QModelIndex& _index);
+    void onRotate(Qt::ScreenOrientation);
+    void on_pushButton_abbrechen_clicked();
+    void on_pushButton_delete_clicked();
+    void on_pushButton_loeschenalles_clicked();
+
+private:
+    friend cTreeToDeleteFile* PageFrame::tInstance<cTreeToDeleteFile>();
+    cTreeToDeleteFile();
+    void vApplyStyle();
+
+    Ui::cTreeToDeleteFile* ui;
+    QFileSystemModel* m_pFileModel = nullptr;
+    QStringList m_slMarkedFiles;
+    QString m_strCaller;
+    cYesNoDialog* m_pYesNoDialog = nullptr;
+    QScreen* m_pScreen = nullptr;
+};

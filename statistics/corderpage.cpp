@@ -1,0 +1,256 @@
+#include "statistics/corderpage.h"
+
+#include "app/pageframe.h"
+#include "data/currentorder.h"
+#include "mainwindow/chaupt.h"
+#include "statistics/cgrafischeruebersicht.h"
+#include "statistics/chauptuebersicht.h"
+#include "statistics/cstreckeaufteilung.h"
+#include "statistics/cverbrauch.h"
+#include "statistics/czeitaufteilung.h"
+
+#include <QBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+using OrderNavigation::Action;
+
+namespace {
+// The order info block: black text on the yellow of the list entries.
+QString strInfoStyle(int _s32Size)
+{
+    return QStringLiteral("QLabel{background-color: rgb(253, 215, 4); color: rgb(0, 0, 0); font: ")
+           + QString::number(_s32Size) + QStringLiteral("px; padding: 4px;}");
+}
+} // namespace
+
+cOrderPage::cOrderPage(Page _page, QWidget* _pParent) : QDialog(_pParent), m_page(_page)
+{
+    m_pScreen = PageFrame::pFollowOrientation(this);
+    m_s32Screen = PageFrame::s32ScreenUnit();
+}
+
+cOrderPage* cOrderPage::pPage(Page _page)
+{
+    switch (_page) {
+    case Page::Overview:
+        return cHauptUebersicht::instance();
+    case Page::Consumption:
+        return cVerbrauch::instance();
+    case Page::DistanceSplit:
+        return cStreckeAufteilung::instance();
+    case Page::TimeSplit:
+        return cZeitAufteilung::instance();
+    case Page::Comparison:
+    default:
+        return cGrafischerUebersicht::instance();
+    }
+}
+
+const CurrentOrder& cOrderPage::currentOrder()
+{
+    return cZeitAufteilung::instance()->currentOrder();
+}
+
+void cOrderPage::vSetupFrame(QPushButton* _pLogo, QLabel* _pHeading, QPushButton* _pNext,
+                             QPushButton* _pBack, QLabel* _pInfo, QLabel* _pArea, QBoxLayout* _pContent)
+{
+    m_pLogo = _pLogo;
+    m_pHeading = _pHeading;
+    m_pNext = _pNext;
+    m_pBack = _pBack;
+    m_pInfo = _pInfo;
+    m_pArea = _pArea;
+    m_pContent = _pContent;
+    setStyleSheet(Style::strBlackPage());
+    for (QPushButton* button : {m_pLogo, m_pNext, m_pBack}) {
+        // Keys belong to the page, not to a focused button.
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAutoDefault(false);
+        button->setStyleSheet(Style::strIconButton());
+    }
+    m_pInfo->setWordWrap(true);
+    vApplySizes();
+    vSetConnectionState(m_bConnected);
+}
+
+void cOrderPage::vApplySizes()
+{
+    const int s = m_s32Screen;
+    const int icon = int(s / 10.28);
+    PageFrame::vSetIcon(m_pNext, QStringLiteral(":/arrow-204-128.png"), icon, icon);
+    PageFrame::vSetIcon(m_pBack, QStringLiteral(":/back.png"), icon, icon);
+    m_pHeading->setStyleSheet(Style::strTitleLabel(s32TextSize()));
+    m_pHeading->setWordWrap(true);
+    m_pInfo->setStyleSheet(strInfoStyle(s / 36));
+    m_pArea->setStyleSheet(strInfoStyle(s32TextSize()) + QStringLiteral("QLabel{font-weight: bold;}"));
+    vApplyPageSizes();
+}
+
+void cOrderPage::vSetConnectionState(bool _bConnected)
+{
+    m_bConnected = _bConnected;
+    if (m_pLogo)
+        PageFrame::vSetProductLogo(m_pLogo, m_s32Screen, _bConnected);
+}
+
+void cOrderPage::vBeginFill()
+{
+    m_bGestureHandled = true;
+    const CurrentOrder& order = currentOrder();
+    if (order.bEmpty()) {
+        m_pInfo->setText(tr("Keine Auftragsdaten"));
+        m_pArea->setText(QStringLiteral("-"));
+    } else {
+        m_pInfo->setText(order.strInfoText);
+        m_pArea->setText(order.strAreaText);
+    }
+}
+
+void cOrderPage::vRelayoutJiggle()
+{
+    m_bLandscape = width() > height();
+    vArrange(m_bLandscape);
+    // A maximised window keeps its size; resizing it would drop that state.
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        const QSize size = this->size();
+        resize(size.width() - 1, size.height() - 1);
+        resize(size);
+    }
+    if (layout())
+        layout()->activate();
+    update();
+}
+
+void cOrderPage::mousePressEvent(QMouseEvent* _pEvent)
+{
+    m_ptPress = _pEvent->pos();
+    m_bGestureHandled = false;
+}
+
+void cOrderPage::mouseReleaseEvent(QMouseEvent* _pEvent)
+{
+    m_ptRelease = _pEvent->pos();
+    if (m_bGestureHandled)
+        return;
+    const Action action =
+        OrderNavigation::swipeAction(m_ptRelease.x() - m_ptPress.x(), m_ptRelease.y() - m_ptPress.y(),
+                                     OrderNavigation::s32SwipeThreshold(m_s32Screen));
+    if (action == Action::None)
+        return;
+    // One press yields one action, also when there is no order to step to.
+    m_bGestureHandled = true;
+    vAct(action);
+}
+
+void cOrderPage::keyPressEvent(QKeyEvent* _pEvent)
+{
+    // Escape is the back key and acts on release; the dialog must not close
+    // itself on the press.
+    if (_pEvent->key() == Qt::Key_Escape) {
+        _pEvent->accept();
+        return;
+    }
+    QDialog::keyPressEvent(_pEvent);
+}
+
+void cOrderPage::keyReleaseEvent(QKeyEvent* _pEvent)
+{
+    const Action action = OrderNavigation::keyAction(_pEvent->key());
+    if (action == Action::None) {
+        QDialog::keyReleaseEvent(_pEvent);
+        return;
+    }
+    vAct(action);
+}
+
+void cOrderPage::resizeEvent(QResizeEvent* _pEvent)
+{
+    QDialog::resizeEvent(_pEvent);
+    m_bLandscape = width() > height();
+    if (m_pContent) {
+        // Landscape: the info block beside the figures; portrait: above them,
+        // as high as it needs, the figures taking the rest.
+        m_pContent->setDirection(m_bLandscape ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+        m_pContent->setStretch(0, m_bLandscape ? 2 : 0);
+        m_pContent->setStretch(1, m_bLandscape ? 3 : 1);
+    }
+    vArrange(m_bLandscape);
+}
+
+void cOrderPage::reject()
+{
+    vLeave();
+}
+
+void cOrderPage::on_pushButton_clicked()
+{
+    vSwitchTo(OrderNavigation::upperNeighbour(m_page));
+}
+
+void cOrderPage::on_pushButton_back_clicked()
+{
+    vLeave();
+}
+
+void cOrderPage::onRotate(Qt::ScreenOrientation)
+{
+    PageFrame::vRelayoutTransposed(this);
+    vApplySizes();
+}
+
+void cOrderPage::vAct(Action _action)
+{
+    switch (_action) {
+    case Action::PreviousOrder:
+        vStepOrder(-1);
+        break;
+    case Action::NextOrder:
+        vStepOrder(1);
+        break;
+    case Action::LowerPage:
+        vSwitchTo(OrderNavigation::lowerNeighbour(m_page));
+        break;
+    case Action::UpperPage:
+        vSwitchTo(OrderNavigation::upperNeighbour(m_page));
+        break;
+    case Action::Leave:
+        vLeave();
+        break;
+    case Action::None:
+        break;
+    }
+}
+
+void cOrderPage::vStepOrder(int _s32Step)
+{
+    const CurrentOrder& order = currentOrder();
+    const int s32Sort = order.s32SortIndex;
+    // Unsorted, the records are the file's lines after the header; sorted,
+    // the list holds only records, the first at index 0.
+    const QStringList& slLines =
+        s32Sort == 0 ? cHaupt::instance()->slLines() : cHaupt::instance()->slSortedOrderLines();
+    const int s32Target =
+        OrderNavigation::s32NeighbourOrder(slLines, order.s32OrderNumber, _s32Step, s32Sort == 0 ? 1 : 0);
+    if (s32Target < 0)
+        return;
+    cZeitAufteilung::instance()->vReceiveTextAndPresent(slLines.at(s32Target), s32Target, s32Sort);
+    if (this != cZeitAufteilung::instance())
+        vTakeDataAndPresent();
+}
+
+void cOrderPage::vSwitchTo(Page _page)
+{
+    cOrderPage* pTarget = pPage(_page);
+    hide();
+    pTarget->vTakeDataAndPresent();
+    pTarget->showMaximized();
+}
+
+void cOrderPage::vLeave()
+{
+    hide();
+    cHaupt::instance()->showMaximized();
+}

@@ -1,0 +1,326 @@
+#include "statistics/csaisondata.h"
+
+#include "app/cyesnodialog.h"
+#include "app/pageframe.h"
+#include "app/settingsstore.h"
+#include "data/numberformat.h"
+#include "data/ordertotals.h"
+#include "data/statisticsfile.h"
+#include "mainwindow/chaupt.h"
+#include "statistics/fieldroadtable.h"
+#include "statistics/statisticsfigures.h"
+#include "ui_csaisondata.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QKeyEvent>
+
+using NumberFormat::strDecimalComma;
+using StatisticsFigures::strWithUnit;
+
+cSaisonData* cSaisonData::instance()
+{
+    return PageFrame::tInstance<cSaisonData>();
+}
+
+cSaisonData::cSaisonData() : ui(new Ui::cSaisonData)
+{
+    ui->setupUi(this);
+    m_pScreen = PageFrame::pFollowOrientation(this);
+    m_s32Screen = PageFrame::s32ScreenUnit();
+    m_pYesNo = new cYesNoDialog(this);
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setFocusPolicy(Qt::NoFocus);
+    vApplySizes();
+    vSetConnectionState(false);
+}
+
+cSaisonData::~cSaisonData()
+{
+    delete ui;
+}
+
+void cSaisonData::vApplySizes()
+{
+    const int s = m_s32Screen;
+    const int size = s / 25;
+    const int settingsIcon = int(s / 10.28);
+    PageFrame::vSetIcon(ui->pushButton_Einstellungen, QStringLiteral(":/images/setting-icon.png"), settingsIcon,
+                        settingsIcon);
+    PageFrame::vSetIcon(ui->pushButton_back, QStringLiteral(":/back.png"), settingsIcon, settingsIcon);
+    PageFrame::vSetIcon(ui->pushButton_SendEmail, QStringLiteral(":/message-128.png"), s / 9, s / 11);
+    PageFrame::vSetIcon(ui->pushButton_SendToTerminal, QStringLiteral(":/images/arrow-58-128.png"), s / 9, s / 9);
+    PageFrame::vSetIcon(ui->pushButton_Download, QStringLiteral(":/images/downloads-128.png"), s / 9, s / 9);
+    if (ui->pushButton_Lichtschalter->icon().isNull())
+        vSetLichtschalterIcon(QStringLiteral(":/Lichtschalter_Haupt_Off.png"));
+    if (ui->pushButton_ExpertModus->icon().isNull())
+        vSetExpertModusIcon(QStringLiteral(":/Expertmodus_OFF.png"));
+    ui->label_Loading->setFixedSize(s / 9, s / 11);
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setStyleSheet(Style::strIconButton());
+    ui->pushButton_heruntergeladeneDateien->setStyleSheet(Style::strButton(size));
+    ui->pushButton_heruntergeladeneDateien->setMinimumWidth(
+        qRound(ui->pushButton_heruntergeladeneDateien->sizeHint().width() * 1.2));
+
+    const QString title = Style::strTitleLabel(size);
+    for (QLabel* label : {ui->label_Ansicht, ui->label_FileTitel, ui->label_FileName,
+                          ui->label_BetriebsstundenMotorTitel, ui->label_BetriebsstundenRoderTitel})
+        label->setStyleSheet(title);
+    ui->label_BetriebsstundenMotor->setStyleSheet(FieldRoadTable::strValueStyle(size));
+    ui->label_BetriebsstundenRoder->setStyleSheet(FieldRoadTable::strValueStyle(size));
+    ui->label_RodeflaecheGesamt->setStyleSheet(Style::strTitleLabel(size * 3 / 2));
+    FieldRoadTable::vApplyStyles(this, size, s / 16);
+    PageFrame::vSetProductLogo(ui->pushButton_Vemo_Icon, s, m_bConnected);
+}
+
+void cSaisonData::resizeEvent(QResizeEvent* _pEvent)
+{
+    QWidget::resizeEvent(_pEvent);
+    // In portrait the downloaded-files button goes below the machine hours,
+    // where its text has room.
+    ui->horizontalLayout_Betriebsstunden->setDirection(width() > height() ? QBoxLayout::LeftToRight
+                                                                           : QBoxLayout::TopToBottom);
+}
+
+void cSaisonData::vSetNavigator(const Navigator& _fnNavigate)
+{
+    m_fnNavigate = _fnNavigate;
+    vUpdateButtons();
+}
+
+void cSaisonData::vSetMessageSender(const MessageSender& _fnSend)
+{
+    m_fnSend = _fnSend;
+}
+
+void cSaisonData::vUpdateButtons()
+{
+    const bool bNavigator = bool(m_fnNavigate);
+    const bool bTerminal = bNavigator && m_bConnected;
+    for (QWidget* button : {ui->pushButton_SendToTerminal, ui->pushButton_Download, ui->pushButton_Lichtschalter,
+                            ui->pushButton_ExpertModus})
+        button->setVisible(bTerminal);
+    if (!m_bConnected)
+        ui->label_Loading->hide();
+    ui->pushButton_Einstellungen->setVisible(bNavigator);
+    ui->pushButton_heruntergeladeneDateien->setVisible(bNavigator);
+}
+
+void cSaisonData::vSetFileName(const QString& _strFileName)
+{
+    m_strFileName = _strFileName;
+    ui->label_FileName->setText(QStringLiteral(" ") + _strFileName);
+}
+
+void cSaisonData::vSetMachineHoursVisible(bool _bVisible)
+{
+    for (QWidget* widget : {ui->label_BetriebsstundenMotorTitel, ui->label_BetriebsstundenMotor,
+                            ui->label_BetriebsstundenRoderTitel, ui->label_BetriebsstundenRoder})
+        widget->setVisible(_bVisible);
+}
+
+void cSaisonData::vReadStatisticsFile(const QString& _strPath, const QString& _strViewName)
+{
+    m_bFileMode = true;
+    vSetMachineHoursVisible(true);
+    m_strPath = _strPath;
+    StatisticsRecord record;
+    if (!StatisticsRecord::bRead(_strPath, record))
+        return;
+    ui->label_Ansicht->setText(tr("Ansicht") + ": " + _strViewName);
+
+    // Each figure as the terminal wrote it, with its unit; a field the record
+    // lacks leaves its label empty.
+    const auto show = [&](QLabel* _pLabel, int _s32Field, const QString& _strUnit) {
+        _pLabel->setText(record.bHasField(_s32Field) ? record.strField(_s32Field) + " " + _strUnit : QString());
+    };
+    show(ui->label_BetriebsstundenMotor, 13, tr("h"));
+    show(ui->label_BetriebsstundenRoder, 14, tr("h"));
+    show(ui->label_RodeflaecheGesamt, 1, tr("ha"));
+    show(ui->label_Feld_Strecke, 3, tr("km"));
+    show(ui->label_Strasse_Strecke, 4, tr("km"));
+    show(ui->label_Zeit_Feld, 12, tr("h"));
+    show(ui->label_Zeit_Strasse, 11, tr("h"));
+    show(ui->label_Verbrauch_feld, 5, tr("l"));
+    show(ui->label_Verbrauch_strasse, 8, tr("l"));
+    show(ui->label_verbrauch_zeit_feld, 6, tr("l/h"));
+    show(ui->label_verbrauch_zeit_strasse, 9, tr("l/h"));
+    show(ui->label_verbrauch_hektar_feld, 7, tr("l/ha"));
+    show(ui->label_verbrauch_km_strasse, 10, tr("l/km"));
+}
+
+void cSaisonData::vShowOrderTotals()
+{
+    m_bFileMode = false;
+    const cOrderTotals& totals = cHaupt::instance()->orderTotals();
+    const int s32FieldMinutes = int(totals.fFieldMinutes());
+    const int s32RoadMinutes = int(totals.fRoadMinutes());
+
+    ui->label_RodeflaecheGesamt->setText(strDecimalComma(double(totals.fArea()), 'f', 1) + " " + tr("ha"));
+    ui->label_Feld_Strecke->setText(strDecimalComma(double(totals.fFieldDistance()), 'g', 6) + " " + tr("km"));
+    ui->label_Strasse_Strecke->setText(strDecimalComma(double(totals.fRoadDistance()), 'g', 6) + " " + tr("km"));
+    ui->label_Zeit_Feld->setText(StatisticsFigures::strPlainTimeWithUnit(s32FieldMinutes, tr("h")));
+    ui->label_Zeit_Strasse->setText(StatisticsFigures::strPlainTimeWithUnit(s32RoadMinutes, tr("h")));
+    ui->label_Verbrauch_feld->setText(strDecimalComma(double(totals.fFieldFuel()), 'f', 1) + " " + tr("l"));
+    ui->label_Verbrauch_strasse->setText(strDecimalComma(double(totals.fRoadFuel()), 'f', 1) + " " + tr("l"));
+
+    const OperatingHours hours = OperatingHours::fromOrderLines(cHaupt::instance()->slLines());
+    ui->label_BetriebsstundenMotor->setText(hours.strEngine);
+    ui->label_BetriebsstundenRoder->setText(hours.strHarvester);
+
+    // Fuel with no minutes, area or distance to divide by shows "-".
+    const StatisticsFigures::Consumption c =
+        StatisticsFigures::consumption(totals.fFieldFuel(), s32FieldMinutes, totals.fArea(), totals.fRoadFuel(),
+                                       s32RoadMinutes, totals.fRoadDistance());
+    ui->label_verbrauch_zeit_feld->setText(strWithUnit(strDecimalComma(c.fieldPerHour, 'f', 1), tr("l/h")));
+    ui->label_verbrauch_zeit_strasse->setText(strWithUnit(strDecimalComma(c.roadPerHour, 'f', 1), tr("l/h")));
+    ui->label_verbrauch_hektar_feld->setText(strWithUnit(strDecimalComma(c.fieldPerHectare, 'f', 1), tr("l/ha")));
+    ui->label_verbrauch_km_strasse->setText(strWithUnit(strDecimalComma(c.roadPerKm, 'f', 1), tr("l/km")));
+
+    ui->label_Ansicht->setText(tr("Ansicht") + ": " + tr("Summe"));
+}
+
+void cSaisonData::vSetConnectionState(bool _bConnected)
+{
+    m_bConnected = _bConnected;
+    PageFrame::vSetProductLogo(ui->pushButton_Vemo_Icon, m_s32Screen, _bConnected);
+    vUpdateButtons();
+}
+
+void cSaisonData::vSetLichtschalterIcon(const QString& _strIcon)
+{
+    PageFrame::vSetIcon(ui->pushButton_Lichtschalter, _strIcon, m_s32Screen / 9, m_s32Screen / 9);
+}
+
+void cSaisonData::vSetExpertModusIcon(const QString& _strIcon)
+{
+    PageFrame::vSetIcon(ui->pushButton_ExpertModus, _strIcon, m_s32Screen / 9, m_s32Screen / 9);
+}
+
+void cSaisonData::vTakeRequestWords(const QStringList& _slWords)
+{
+    hide();
+    cHaupt::instance()->showMaximized();
+    if (!m_fnSend)
+        return;
+    for (const QString& word : _slWords)
+        m_fnSend(word.toUtf8());
+}
+
+QString cSaisonData::strMailBody() const
+{
+    QStringList lines;
+    lines << ui->label_Ansicht->text();
+    lines << tr("Datei:") + " " + m_strFileName;
+    if (ui->label_BetriebsstundenMotor->isVisibleTo(this)) {
+        lines << tr("Betriebsstunden Motor") + ": " + ui->label_BetriebsstundenMotor->text();
+        lines << tr("Betriebsstunden Roder") + ": " + ui->label_BetriebsstundenRoder->text();
+    }
+    lines << tr("Rodefläche") + ": " + ui->label_RodeflaecheGesamt->text();
+    const QString field = tr("Feld");
+    const QString road = tr("Straße");
+    const auto row = [&](const QLabel* _pTitle, const QLabel* _pField, const QLabel* _pRoad) {
+        if (_pField)
+            lines << _pTitle->text() + " " + field + ": " + _pField->text();
+        if (_pRoad)
+            lines << _pTitle->text() + " " + road + ": " + _pRoad->text();
+    };
+    row(ui->label_StreckeTitel, ui->label_Feld_Strecke, ui->label_Strasse_Strecke);
+    row(ui->label_ZeitTitel, ui->label_Zeit_Feld, ui->label_Zeit_Strasse);
+    row(ui->label_VerbrauchTitel, ui->label_Verbrauch_feld, ui->label_Verbrauch_strasse);
+    row(ui->label_VerbrauchZeitTitel, ui->label_verbrauch_zeit_feld, ui->label_verbrauch_zeit_strasse);
+    row(ui->label_VerbrauchHektarTitel, ui->label_verbrauch_hektar_feld, nullptr);
+    row(ui->label_VerbrauchKmTitel, nullptr, ui->label_verbrauch_km_strasse);
+    return lines.join(QStringLiteral("\n"));
+}
+
+QUrl cSaisonData::mailUrl() const
+{
+    const QString strAddress =
+        SettingsStore::vValue(SettingsStore::APP_EMAIL, SettingsStore::KEY_EMAIL).toString().trimmed();
+    QUrl url;
+    url.setScheme(QStringLiteral("mailto"));
+    url.setPath(strAddress);
+    // Every character of subject and body percent-encoded, so that "&", "="
+    // or "%" in a figure cannot end a field.
+    const QString strSubject = ui->label_Ansicht->text() + " - " + m_strFileName;
+    url.setQuery(QStringLiteral("subject=") + QString::fromLatin1(QUrl::toPercentEncoding(strSubject))
+                     + QStringLiteral("&body=") + QString::fromLatin1(QUrl::toPercentEncoding(strMailBody())),
+                 QUrl::StrictMode);
+    return url;
+}
+
+void cSaisonData::on_pushButton_SendEmail_clicked()
+{
+    QDesktopServices::openUrl(mailUrl());
+}
+
+void cSaisonData::vNavigate(const char* _strPage, const char* _strCaller, bool _bHideFirst)
+{
+    if (!m_fnNavigate)
+        return;
+    if (_bHideFirst)
+        hide();
+    m_fnNavigate(QLatin1String(_strPage), QLatin1String(_strCaller));
+}
+
+void cSaisonData::on_pushButton_SendToTerminal_clicked()
+{
+    vNavigate(PAGE_SOURCE_DIRECTORY, CALLER_STATISTICS, true);
+}
+
+void cSaisonData::on_pushButton_Download_clicked()
+{
+    vNavigate(PAGE_DOWNLOAD_SELECTION, CALLER_STATISTICS, false);
+}
+
+void cSaisonData::on_pushButton_Lichtschalter_clicked()
+{
+    cHaupt::instance()->on_pushButton_Lichtschalter_clicked();
+}
+
+void cSaisonData::on_pushButton_ExpertModus_clicked()
+{
+    cHaupt::instance()->on_pushButton_Expertmodus_clicked();
+}
+
+void cSaisonData::on_pushButton_Einstellungen_clicked()
+{
+    vNavigate(PAGE_SETTINGS, CALLER_SEASON, true);
+}
+
+void cSaisonData::on_pushButton_heruntergeladeneDateien_clicked()
+{
+    vNavigate(PAGE_DOWNLOADED_FILES, CALLER_STATISTICS, true);
+}
+
+void cSaisonData::on_pushButton_back_clicked()
+{
+    hide();
+    cHaupt::instance()->vBackToList();
+    cHaupt::instance()->showMaximized();
+}
+
+void cSaisonData::keyReleaseEvent(QKeyEvent* _pEvent)
+{
+    if (!m_bFileMode) {
+        // The totals are a look from the list: any key returns to it.
+        on_pushButton_back_clicked();
+        return;
+    }
+    if (!PageFrame::bIsBackKey(_pEvent)) {
+        QWidget::keyReleaseEvent(_pEvent);
+        return;
+    }
+    // A statistics file is a start page of its own: leaving it ends the app.
+    m_pYesNo->vSetTitle(QString());
+    m_pYesNo->vSetText(tr("Möchten Sie die App schließen?"));
+    if (m_pYesNo->exec() == 1)
+        QCoreApplication::quit();
+}
+
+void cSaisonData::onRotate(Qt::ScreenOrientation)
+{
+    PageFrame::vRelayoutAvailable(this);
+    vApplySizes();
+}

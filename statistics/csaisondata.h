@@ -1,0 +1,107 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <QWidget>
+
+#include <functional>
+
+namespace Ui {
+class cSaisonData;
+}
+class QKeyEvent;
+class QLabel;
+class QScreen;
+class cYesNoDialog;
+
+// The season page: the figures of a season or machine statistics file as
+// written (file mode), or the totals of the loaded orders file ("Summe",
+// totals mode), in one layout of a field and a road column. Its bottom bar
+// carries the terminal actions of the main window.
+class cSaisonData : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static cSaisonData* instance();
+    // Use instance(): there is one page per run.
+    cSaisonData();
+    ~cSaisonData() override;
+
+    // Page names handed to the navigation hook, and the caller names passed
+    // with them. Before every page except the download selection the season
+    // page has hidden itself; the hook sets the caller (or origin) and shows
+    // the page (the download selection minimised, the others maximised).
+    static constexpr const char* PAGE_SETTINGS = "Einstellungen";
+    static constexpr const char* PAGE_DOWNLOADED_FILES = "heruntergeladeneDateien";
+    static constexpr const char* PAGE_SOURCE_DIRECTORY = "QuelleVerzeichnis";
+    static constexpr const char* PAGE_DOWNLOAD_SELECTION = "WhatToDownload";
+    static constexpr const char* CALLER_SEASON = "Saison";
+    static constexpr const char* CALLER_STATISTICS = "Statistik";
+
+    using Navigator = std::function<void(const QString& _strTarget, const QString& _strCaller)>;
+    using MessageSender = std::function<void(const QByteArray&)>;
+    // While no navigator is set, the settings and downloaded-files buttons and
+    // the terminal buttons stay hidden.
+    void vSetNavigator(const Navigator& _fnNavigate);
+    // Sends a message to the terminal; without it messages are dropped.
+    void vSetMessageSender(const MessageSender& _fnSend);
+
+    // label_FileName = " " + name.
+    void vSetFileName(const QString& _strFileName);
+    // File mode: shows the record of a season or machine statistics file under
+    // the view name; an unreadable file changes nothing.
+    void vReadStatisticsFile(const QString& _strPath, const QString& _strViewName);
+    // Totals mode: the totals of the main window's orders file.
+    void vShowOrderTotals();
+    bool bFileMode() const { return m_bFileMode; }
+
+    // The product logo and, when connected, the terminal buttons.
+    void vSetConnectionState(bool _bConnected);
+    void vSetLichtschalterIcon(const QString& _strIcon);
+    void vSetExpertModusIcon(const QString& _strIcon);
+    // The download selection's chosen request words: back to the main window,
+    // then each word goes to the terminal as UTF-8, in list order.
+    void vTakeRequestWords(const QStringList& _slWords);
+
+    // The "mailto:" link of the e-mail button: the stored address, the view
+    // and file name as subject, the shown figures as body.
+    QUrl mailUrl() const;
+
+public slots:
+    void onRotate(Qt::ScreenOrientation);
+
+private slots:
+    void on_pushButton_SendEmail_clicked();
+    void on_pushButton_SendToTerminal_clicked();
+    void on_pushButton_Download_clicked();
+    void on_pushButton_Lichtschalter_clicked();
+    void on_pushButton_ExpertModus_clicked();
+    void on_pushButton_Einstellungen_clicked();
+    void on_pushButton_heruntergeladeneDateien_clicked();
+    void on_pushButton_back_clicked();
+
+protected:
+    void keyReleaseEvent(QKeyEvent* _pEvent) override;
+    void resizeEvent(QResizeEvent* _pEvent) override;
+
+private:
+    void vApplySizes();
+    void vUpdateButtons();
+    void vNavigate(const char* _strPage, const char* _strCaller, bool _bHideFirst);
+    void vSetMachineHoursVisible(bool _bVisible);
+    QString strMailBody() const;
+
+    Ui::cSaisonData* ui;
+    QScreen* m_pScreen = nullptr;
+    int m_s32Screen = 0;
+    QString m_strPath;
+    QString m_strFileName;
+    bool m_bFileMode = false;
+    bool m_bConnected = false;
+    cYesNoDialog* m_pYesNo = nullptr;
+    Navigator m_fnNavigate;
+    MessageSender m_fnSend;
+};

@@ -1,0 +1,72 @@
+#include "statistics/cstreckeaufteilung.h"
+
+#include "app/pageframe.h"
+#include "data/currentorder.h"
+#include "data/numberformat.h"
+#include "ui_cstreckeaufteilung.h"
+
+namespace {
+QString strLegendStyle(int _s32Size, const char* _strBackground, const char* _strText)
+{
+    return QStringLiteral("QLabel{font: ") + QString::number(_s32Size) + QStringLiteral("px; background-color: ")
+           + QLatin1String(_strBackground) + QStringLiteral("; color: ") + QLatin1String(_strText)
+           + QStringLiteral("; padding: 2px;}");
+}
+QString strKm(float _fKm)
+{
+    return NumberFormat::strDecimalComma(double(_fKm), 'g', 6);
+}
+} // namespace
+
+cStreckeAufteilung* cStreckeAufteilung::instance()
+{
+    return PageFrame::tInstance<cStreckeAufteilung>();
+}
+
+cStreckeAufteilung::cStreckeAufteilung() : cOrderPage(Page::DistanceSplit), ui(new Ui::cStreckeAufteilung)
+{
+    ui->setupUi(this);
+    vSetupFrame(ui->pushButton_Vemo_Icon, ui->label_Ansicht, ui->pushButton, ui->pushButton_back, ui->label,
+                ui->label_Rodeflaeche, ui->horizontalLayout_Inhalt);
+    vReset();
+}
+
+cStreckeAufteilung::~cStreckeAufteilung()
+{
+    delete ui;
+}
+
+void cStreckeAufteilung::vApplyPageSizes()
+{
+    const int size = s32TextSize();
+    ui->label_Strecke_Strasse->setStyleSheet(strLegendStyle(size, "rgb(255,255,102)", "rgb(0, 0, 0)"));
+    ui->label_Strecke_Roden->setStyleSheet(strLegendStyle(size, "rgb(129, 192, 102)", "rgb(0, 0, 0)"));
+    ui->label_Strecke_Leerfahrt->setStyleSheet(strLegendStyle(size, "rgb(0, 127, 102)", "rgb(255, 255, 255)"));
+    ui->widget->setMinimumSize(s32Screen() / 3, s32Screen() / 3);
+}
+
+void cStreckeAufteilung::vReset()
+{
+    ui->widget->vReset();
+    ui->label_Strecke_Leerfahrt->setText(tr("Leerfahrt") + ": -");
+    ui->label_Strecke_Roden->setText(tr("Roden") + ": -");
+    ui->label_Strecke_Strasse->setText(tr("Anfahrt") + ": -");
+}
+
+void cStreckeAufteilung::vTakeDataAndPresent()
+{
+    vBeginFill();
+    const CurrentOrder& order = currentOrder();
+    if (order.bEmpty()) {
+        vReset();
+    } else {
+        const float fField = order.fFieldDistance;
+        const float fHarvest = order.fHarvestDistance;
+        const float fRoad = order.fRoadDistance;
+        ui->label_Strecke_Leerfahrt->setText(tr("Leerfahrt") + ": " + strKm(fField - fHarvest) + " " + tr("km"));
+        ui->label_Strecke_Roden->setText(tr("Roden") + ": " + strKm(fHarvest) + " " + tr("km"));
+        ui->label_Strecke_Strasse->setText(tr("Anfahrt") + ": " + strKm(fRoad) + " " + tr("km"));
+        ui->widget->vReceiveDate(fField, fHarvest, fRoad);
+    }
+    vRelayoutJiggle();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// Figures shared by the season page's totals view and the order pages.
+namespace StatisticsFigures {
+
+// Consumption on the field and on the road. Without fuel a figure is 0; with
+// fuel but a zero divisor (minutes, area, distance) it has no value.
+struct Consumption
+{
+    std::optional<float> fieldPerHour;    // l/h
+    std::optional<float> fieldPerHectare; // l/ha
+    std::optional<float> roadPerHour;     // l/h
+    std::optional<float> roadPerKm;       // l/km
+};
+
+Consumption consumption(float _fFieldFuel, int _s32FieldMinutes, float _fArea, float _fRoadFuel,
+                        int _s32RoadMinutes, float _fRoadKm);
+
+// The field time left besides unloading and harvesting (may be negative).
+int s32RestMinutes(int _s32FieldMinutes, int _s32UnloadMinutes, int _s32HarvestMinutes);
+
+// "HH:MM h" with two-digit parts (all hours, never wrapped), or "-" for a
+// negative time.
+QString strTimeWithUnit(int _s32Minutes, const QString& _strUnit);
+
+// The totals view's time: hours and minutes as plain numbers, "12:5 h".
+QString strPlainTimeWithUnit(int _s32Minutes, const QString& _strUnit);
+
+// A number text followed by " " and the unit; "-" alone when it has no value.
+QString strWithUnit(const QString& _strNumber, const QString& _strUnit);
+
+} // namespace StatisticsFigures

@@ -1,0 +1,49 @@
+#include "terminal/cpwrequest.h"
+
+#include "app/pageframe.h"
+#include "ui_cpwrequest.h"
+
+#include <QScreen>
+
+cPWRequest::cPWRequest(QWidget* parent) : QDialog(parent), ui(new Ui::cPWRequest)
+{
+    ui->setupUi(this);
+    m_pScreen = PageFrame::pFollowOrientation(this);
+
+    const int size = PageFrame::s32ScreenUnit() / 25;
+    ui->PWRequHeadlineLabel->setStyleSheet(Style::strTitleLabel(size));
+    ui->PWRequLineEdit->setStyleSheet(Style::strLineEdit(size));
+    ui->PWRequOkButton->setStyleSheet(Style::strRoundButton(size));
+    ui->PWRequCloseButton->setStyleSheet(Style::strRoundButton(size));
+    PageFrame::vHideKeyboardOnFinish(ui->PWRequLineEdit);
+    ui->PWRequLineEdit->setFocus();
+}
+
+cPWRequest::~cPWRequest()
+{
+    delete ui;
+}
+
+void cPWRequest::onRotate(Qt::ScreenOrientation)
+{
+    if (!m_pScreen)
+        return;
+    const QRect available = m_pScreen->availableGeometry();
+    const int w = available.width();
+    const int h = available.height();
+    // The signal comes before the geometry turns, hence the swapped sides.
+    setGeometry(QRect(QPoint(h / 6, w / 8), QPoint(5 * (h / 6) - 1, w / 8 + w / 3 - 1)));
+}
+
+void cPWRequest::on_PWRequOkButton_clicked()
+{
+    m_baPassword = ui->PWRequLineEdit->text().toLatin1();
+    hide();
+    done(1);
+}
+
+void cPWRequest::on_PWRequCloseButton_clicked()
+{
+    hide();
+    done(0);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDialog>
+
+namespace Ui {
+class cPWRequest;
+}
+class QScreen;
+
+// Asks for the password of a terminal met for the first time. exec() returns
+// 1 after "OK" (the text is then in m_baPassword, as Latin-1) and 0 after
+// "Abbrechen".
+class cPWRequest : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit cPWRequest(QWidget* parent = nullptr);
+    ~cPWRequest() override;
+
+    QByteArray m_baPassword;
+
+private slots:
+    void onRotate(Qt::ScreenOrientation);
+    void on_PWRequOkButton_clicked();
+    void on_PWRequCloseButton_clicked();
+
+private:
+    Ui::cPWRequest* ui;
+    QScreen* m_pScreen = nullptr;
+};

@@ -1,0 +1,500 @@
+#include "terminal/csslclient.h"
+
+#include "terminal/cpwrequest.h"
+#include "terminal/dispatch.h"
+#include "terminal/filemessage.h"
+#include "terminal/knownterminals.h"
+#include "terminal/protocol.h"
+
+#include <QDebug>
+#include <QNetworkInterface>
+#include <QSslSocket>
+#include <QStandardPaths>
+#include <QThread>
+#include <QUdpSocket>
+
+namespace {
+
+// The password of a connection before the user or the store gave one.
+const char* const PASSWORD_PLACEHOLDER = "UNDEFINED";
+const char* const SERIAL_PLACEHOLDER = "TERMINAL_SERIAL_NO._AT_CLIENT";
+
+bool bAskWithDialog(QByteArray& _baPassword)
+{
+    cPWRequest dialog(nullptr);
+    const int result = dialog.exec();
+    _baPassword = dialog.m_baPassword;
+    return result == 1;
+}
+
+} // namespace
+
+cSSLClient* cSSLClient::instance()
+{
+    static cSSLClient* s_pInstance = nullptr;
+    if (!s_pInstance)
+        s_pInstance = new cSSLClient();
+    return s_pInstance;
+}
+
+cSSLClient::cSSLClient()
+    : QDialog(nullptr), m_baSerialNumber(SERIAL_PLACEHOLDER), m_baPassword(PASSWORD_PLACEHOLDER),
+      m_u16UdpPort(Protocol::UDP_PORT), m_u16TlsPort(Protocol::TLS_PORT),
+      m_fnPasswordProvider(bAskWithDialog)
+{
+    m_pUdpSocket = new QUdpSocket(this);
+    // The result is not examined: without the port the link still connects by
+    // selection, it only hears no answers.
+    m_pUdpSocket->bind(m_u16UdpPort);
+    connect(m_pUdpSocket, &QUdpSocket::readyRead, this, &cSSLClient::vGetUdp);
+
+    m_pSslSocket = new QSslSocket(this);
+    connect(m_pSslSocket, &QSslSocket::connected, this, &cSSLClient::vIgnoreSSLErrors);
+    connect(m_pSslSocket, &QSslSocket::readyRead, this, &cSSLClient::vReceiveEntireMessage);
+    connect(m_pSslSocket, &QSslSocket::encrypted, this, &cSSLClient::vSocketEncrypted);
+    connect(m_pSslSocket, &QSslSocket::disconnected, this, &cSSLClient::vSetConnectionFlagToFalse);
+    connect(m_pSslSocket, &QSslSocket::errorOccurred, this, &cSSLClient::vSocketFailed);
+
+    vLoadSettings();
+}
+
+void cSSLClient::vSetPasswordProvider(PasswordProvider _fnProvider)
+{
+    m_fnPasswordProvider = _fnProvider ? std::move(_fnProvider) : PasswordProvider(bAskWithDialog);
+}
+
+void cSSLClient::vSetPorts(quint16 _u16UdpPort, quint16 _u16TlsPort)
+{
+    m_u16TlsPort = _u16TlsPort;
+    if (_u16UdpPort == m_u16UdpPort && m_pUdpSocket->state() == QAbstractSocket::BoundState)
+        return;
+    m_u16UdpPort = _u16UdpPort;
+    m_pUdpSocket->close();
+    m_pUdpSocket->bind(m_u16UdpPort);
+}
+
+void cSSLClient::vSetInterfaceAddresses(const QList<QHostAddress>& _lhaInterfaces)
+{
+    m_bFixedInterfaces = true;
+    m_lhaInterfaces = _lhaInterfaces;
+}
+
+quint16 cSSLClient::u16BoundUdpPort() const
+{
+    return m_pUdpSocket->localPort();
+}
+
+// ---- Settings ----
+
+void cSSLClient::vLoadSettings()
+{
+    m_lbaKnownTerminals = KnownTerminals::lbaLoad();
+    qDebug() << "Serial And Pass: ";
+    m_strCurrentChassis = KnownTerminals::strLoadLastChassis();
+}
+
+void cSSLClient::vSaveSettings()
+{
+    KnownTerminals::vSave(m_lbaKnownTerminals, m_strCurrentChassis);
+}
+
+// ---- Discovery ----
+
+QHostAddress cSSLClient::broadcastAddressOf(const QHostAddress& _haInterface) const
+{
+    return Discovery::broadcastAddressOf(_haInterface);
+}
+
+void cSSLClient::vSearchTerminals()
+{
+    m_bQuietSearch = false;
+    vBroadcast();
+}
+
+void cSSLClient::vBroadcastDatagramInInterval()
+{
+    // The periodic timer runs in a thread of its own; the socket and the flag
+    // belong to this object's thread, so the work is queued over to it.
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(this, &cSSLClient::vBroadcastDatagramInInterval, Qt::QueuedConnection);
+        return;
+    }
+    m_bQuietSearch = true;
+    vBroadcast();
+}
+
+void cSSLClient::vBroadcast()
+{
+    const QList<QHostAddress> interfaces =
+        m_bFixedInterfaces ? m_lhaInterfaces : QNetworkInterface::allAddresses();
+    const QByteArray datagram = Discovery::baRequestDatagram();
+    for (const QHostAddress& target : Discovery::lhaBroadcastTargets(interfaces))
+        m_pUdpSocket->writeDatagram(datagram, target, m_u16UdpPort);
+}
+
+void cSSLClient::vGetUdp()
+{
+    while (m_pUdpSocket->hasPendingDatagrams()) {
+        QByteArray datagram(int(qMax<qint64>(0, m_pUdpSocket->pendingDatagramSize())), '\0');
+        QHostAddress sender;
+        quint16 senderPort = 0;
+        const qint64 read = m_pUdpSocket->readDatagram(datagram.data(), datagram.size(), &sender, &senderPort);
+        datagram.truncate(int(qMax<qint64>(0, read)));
+        if (!Discovery::bIsTerminalAnswer(datagram))
+            continue; // also our own broadcast, looped back
+        Discovery::bAddAnswer(m_found, Discovery::strChassisFromAnswer(datagram), sender);
+    }
+    vDecideAfterBatch();
+}
+
+void cSSLClient::vDecideAfterBatch()
+{
+    switch (Discovery::eDecideAfterBatch(m_found, m_strCurrentChassis, m_bQuietSearch)) {
+    case Discovery::eAfterBatch::ConnectToLast:
+        m_haTerminal = m_found.hashTerminals.value(m_strCurrentChassis);
+        emit foundTerminals(m_found.slFoundChassis);
+        vConnectToTerminal();
+        break;
+    case Discovery::eAfterBatch::QuietStop:
+        break;
+    case Discovery::eAfterBatch::ShowList:
+        emit foundTerminals(m_found.slFoundChassis);
+        emit showTerminalList();
+        break;
+    case Discovery::eAfterBatch::ConnectToOnly:
+        emit foundTerminals(m_found.slFoundChassis);
+        m_haTerminal = m_found.hashTerminals.value(m_found.slFoundChassis.first());
+        vConnectToTerminal();
+        break;
+    case Discovery::eAfterBatch::Nothing:
+        emit foundTerminals(m_found.slFoundChassis);
+        break;
+    }
+}
+
+// ---- Connection ----
+
+void cSSLClient::vSelectTerminal(const QString& _strChassis)
+{
+    if (_strChassis == m_strCurrentChassis) {
+        if (m_pSslSocket->state() != QAbstractSocket::ConnectedState)
+            vConnectToTerminal();
+        return;
+    }
+    if (m_pSslSocket->state() == QAbstractSocket::ConnectedState)
+        vDisconnect(false);
+    if (!m_found.hashTerminals.contains(_strChassis))
+        return;
+    m_haTerminal = m_found.hashTerminals.value(_strChassis);
+    m_strCurrentChassis = _strChassis;
+    vSearchTerminals();
+    vConnectToTerminal();
+}
+
+void cSSLClient::vConnectToTerminal()
+{
+    const QAbstractSocket::SocketState state = m_pSslSocket->state();
+    if (state == QAbstractSocket::ClosingState) {
+        m_bDisconnecting = true;
+        m_pSslSocket->abort();
+        m_bDisconnecting = false;
+    }
+    // A connection that is up or on its way is kept, and so is its framing
+    // state: a message may be arriving at this moment.
+    if (m_pSslSocket->state() == QAbstractSocket::UnconnectedState) {
+        m_baLastCommand.clear();
+        m_frameReader.vReset();
+        m_bAttemptOpen = true;
+        m_pSslSocket->connectToHostEncrypted(m_haTerminal.toString(), m_u16TlsPort, QIODevice::ReadWrite,
+                                             QAbstractSocket::AnyIPProtocol);
+    }
+    vSaveSettings();
+}
+
+void cSSLClient::vIgnoreSSLErrors()
+{
+    // The terminals carry self-made certificates: every certificate error of
+    // this connection is accepted.
+    m_pSslSocket->ignoreSslErrors();
+    if (m_found.hashTerminals.value(m_strCurrentChassis) == m_haTerminal)
+        return;
+    m_strCurrentChassis.clear();
+    for (auto it = m_found.hashTerminals.cbegin(); it != m_found.hashTerminals.cend(); ++it) {
+        if (it.value() == m_haTerminal) {
+            m_strCurrentChassis = it.key();
+            break;
+        }
+    }
+}
+
+void cSSLClient::vSocketEncrypted()
+{
+    vSendMessage(Protocol::LOGIN);
+}
+
+void cSSLClient::vDisconnect(bool _bByUser)
+{
+    m_bDisconnecting = true;
+    m_pSslSocket->disconnectFromHost();
+    if (m_pSslSocket->state() != QAbstractSocket::UnconnectedState
+        && !m_pSslSocket->waitForDisconnected(1000))
+        m_pSslSocket->abort();
+    m_bDisconnecting = false;
+    m_bAttemptOpen = false;
+    m_baLastCommand.clear();
+    vPublishConnectionState(false, _bByUser);
+}
+
+void cSSLClient::vSetConnectionFlagToFalse()
+{
+    vConnectionLost();
+}
+
+void cSSLClient::vSocketFailed(QAbstractSocket::SocketError _eError)
+{
+    qDebug() << "Client: socket error" << _eError << m_pSslSocket->errorString();
+    // A connection that never came up ends here; one that was up also sends
+    // disconnected(), and the loss is told only once.
+    if (m_pSslSocket->state() == QAbstractSocket::UnconnectedState)
+        vConnectionLost();
+}
+
+void cSSLClient::vConnectionLost()
+{
+    if (m_bDisconnecting || !m_bAttemptOpen)
+        return;
+    m_bAttemptOpen = false;
+    m_baLastCommand.clear();
+    vPublishConnectionState(false, false);
+}
+
+void cSSLClient::vPublishConnectionState(bool _bConnected, bool _bByUser)
+{
+    m_bConnected = _bConnected;
+    emit connectionStateChanged(_bConnected, _bByUser, m_strCurrentChassis);
+}
+
+// ---- Messages ----
+
+void cSSLClient::vSendMessage(const QByteArray& _baMessage)
+{
+    if (bSuppressLogin(m_baLastCommand, _baMessage))
+        return;
+    if (m_pSslSocket->state() != QAbstractSocket::ConnectedState)
+        return;
+    m_baLastCommand = _baMessage;
+    m_pSslSocket->write(baLengthHeader(_baMessage.size()));
+    m_pSslSocket->write(_baMessage);
+}
+
+void cSSLClient::vReceiveEntireMessage()
+{
+    while (m_pSslSocket->bytesAvailable() > 0) {
+        m_frameReader.vAppend(m_pSslSocket->readAll());
+        QByteArray message;
+        for (;;) {
+            const cFrameReader::eNext next = m_frameReader.eTakeNext(message);
+            if (next == cFrameReader::eNext::NeedMore)
+                break;
+            if (next == cFrameReader::eNext::Error) {
+                vDropBrokenConnection();
+                return;
+            }
+            vReadAnswer(message);
+        }
+    }
+}
+
+void cSSLClient::vDropBrokenConnection()
+{
+    if (!m_bAttemptOpen)
+        return;
+    qWarning() << "Client: invalid frame length from the terminal, closing the connection";
+    m_bDisconnecting = true;
+    m_pSslSocket->abort();
+    m_bDisconnecting = false;
+    m_bAttemptOpen = false;
+    m_baLastCommand.clear();
+    vPublishConnectionState(false, false);
+    emit messageForUser(
+        tr("Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt."));
+}
+
+void cSSLClient::vReadAnswer(const QByteArray& _baAnswer)
+{
+    const eAnswerRow row = eClassifyAnswer(_baAnswer);
+    const QByteArray rest = _baAnswer.mid(s32PrefixLength(row));
+    switch (row) {
+    case eAnswerRow::Null:
+        break;
+    case eAnswerRow::SerialNumber:
+        vAskForPassword(rest);
+        break;
+    case eAnswerRow::PwRequestFalse:
+        vPasswordRefused();
+        break;
+    case eAnswerRow::PwRequestTrue:
+        vLoginAccepted(rest, true);
+        break;
+    case eAnswerRow::ConnectionKnown:
+        vSendStoredPassword(rest);
+        break;
+    case eAnswerRow::ConnectionEstablished:
+        vLoginAccepted(rest, false);
+        break;
+    case eAnswerRow::ConnectionFailed:
+        vForgetPasswordAndRetry();
+        break;
+    case eAnswerRow::Busy:
+    case eAnswerRow::BreakConnection:
+        vDisconnect(false);
+        break;
+    case eAnswerRow::LiveData:
+        emit liveDataReceived(rest);
+        break;
+    case eAnswerRow::ExpertMode:
+    case eAnswerRow::LightSwitch: {
+        const eSwitchState state = eSwitchStateFrom(rest);
+        if (state == eSwitchState::Unchanged)
+            break;
+        if (row == eAnswerRow::ExpertMode)
+            emit expertModeReported(state == eSwitchState::On);
+        else
+            emit lightSwitchReported(state == eSwitchState::On);
+        break;
+    }
+    case eAnswerRow::FileOrders:
+    case eAnswerRow::FileCustomers:
+    case eAnswerRow::FileSeason:
+    case eAnswerRow::FileMachine:
+    case eAnswerRow::FileFields:
+    case eAnswerRow::FileDrivers:
+        vStoreReceivedFile(rest);
+        break;
+    case eAnswerRow::NoPermission:
+        emit messageForUser(tr("Keine Berechtigung"));
+        break;
+    case eAnswerRow::ImportSucceeded:
+        emit messageForUser(tr("Sie haben Datei erfolgreich importiert."));
+        break;
+    case eAnswerRow::ImportFailed:
+        emit messageForUser(tr("Beim Import ist ein Fehler aufgetreten"));
+        break;
+    case eAnswerRow::Unknown:
+        qDebug() << "Client: No command found in vReadAnswer to answer for!";
+        break;
+    }
+}
+
+// ---- Login ----
+
+void cSSLClient::vAskForPassword(const QByteArray& _baSerial)
+{
+    m_baSerialNumber = _baSerial;
+    QByteArray password;
+    const bool bEntered = m_fnPasswordProvider(password);
+    m_baLastCommand.clear();
+    if (KnownTerminals::bRemovePair(m_lbaKnownTerminals, m_baSerialNumber))
+        vSaveSettings();
+    if (!bEntered) {
+        vDisconnect(true);
+        return;
+    }
+    m_baPassword = password;
+    vSendMessage(baPasswordMessage(Protocol::LOGIN_PW, m_baPassword));
+}
+
+void cSSLClient::vPasswordRefused()
+{
+    qDebug() << "C5: PW-Request false!" << m_baPassword;
+    if (m_baPassword == Protocol::NO_PW)
+        vDisconnect(false);
+    else
+        vSendMessage(Protocol::LOGIN);
+}
+
+void cSSLClient::vLoginAccepted(const QByteArray& _baFields, bool _bRememberTerminal)
+{
+    vApplyStatusFields(_baFields);
+    vPublishConnectionState(true, false);
+    if (_bRememberTerminal && !KnownTerminals::bContains(m_lbaKnownTerminals, m_baSerialNumber)) {
+        m_lbaKnownTerminals.append(m_baSerialNumber);
+        m_lbaKnownTerminals.append(m_baPassword);
+        vSaveSettings();
+    }
+}
+
+void cSSLClient::vApplyStatusFields(const QByteArray& _baFields)
+{
+    const StatusFields fields = statusFieldsFrom(_baFields);
+    if (fields.eLightSwitch != eSwitchState::Unchanged)
+        emit lightSwitchReported(fields.eLightSwitch == eSwitchState::On);
+    if (fields.eExpertMode != eSwitchState::Unchanged)
+        emit expertModeReported(fields.eExpertMode == eSwitchState::On);
+}
+
+void cSSLClient::vSendStoredPassword(const QByteArray& _baSerial)
+{
+    m_baSerialNumber = _baSerial;
+    QByteArray password;
+    if (KnownTerminals::bPasswordFor(m_lbaKnownTerminals, m_baSerialNumber, password)) {
+        m_baPassword = password;
+        vSendMessage(baPasswordMessage(Protocol::PW, m_baPassword));
+    } else {
+        vSendMessage(baPasswordMessage(Protocol::PW, Protocol::NO_PW_FOUND));
+    }
+}
+
+void cSSLClient::vForgetPasswordAndRetry()
+{
+    KnownTerminals::bRemovePair(m_lbaKnownTerminals, m_baSerialNumber);
+    vSaveSettings();
+    vSendMessage(Protocol::LOGIN);
+}
+
+// ---- Files ----
+
+void cSSLClient::vStoreReceivedFile(const QByteArray& _baFile)
+{
+    const FileMessage::ReceivedFile file = FileMessage::receivedFileFrom(_baFile);
+    if (file.bEmpty) {
+        emit hideSettingsPage();
+        emit fileReceived(QStringLiteral("empty"), QStringLiteral("nofile"));
+        return;
+    }
+    // Only the last part of the name counts: a terminal cannot place files
+    // outside the download folder.
+    const QString name = FileMessage::strSafeFileName(file.strName);
+    if (name.isEmpty()) {
+        emit messageForUser(tr("Die empfangene Datei hat keinen gültigen Namen und wurde nicht gespeichert."));
+        return;
+    }
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    const QString path = FileMessage::strStoreTextFile(folder, name, file.strText);
+    if (path.isEmpty()) {
+        emit messageForUser(tr("Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.")
+                                .arg(name, folder));
+        return;
+    }
+    emit hideSettingsPage();
+    emit fileReceived(path, name);
+}
+
+void cSSLClient::vSendFileFromPath(const QString& _strPath, const QString& _strKind)
+{
+    m_strSendFilePath = _strPath;
+    vSendFile(_strKind.toLatin1());
+}
+
+void cSSLClient::vSendFile(const QByteArray& _baKind)
+{
+    QString text;
+    if (!FileMessage::bReadLatin1File(m_strSendFilePath, text)) {
+        emit messageForUser(tr("Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.")
+                                .arg(m_strSendFilePath));
+        return;
+    }
+    const QByteArray payload = FileMessage::baSendFilePayload(_baKind, text);
+    vSendMessage(payload);
+    qDebug() << payload;
+}

@@ -1,0 +1,108 @@
+#include "terminal/cwhattodownload.h"
+#include "ui_cwhattodownload.h"
+
+#include "app/navigation.h"
+#include "mainwindow/chaupt.h"
+#include "statistics/csaisondata.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+cWhatToDownload* cWhatToDownload::instance()
+{
+    return PageFrame::tInstance<cWhatToDownload>();
+}
+
+cWhatToDownload::cWhatToDownload()
+    : QWidget(nullptr)
+    , ui(new Ui::cWhatToDownload)
+{
+    ui->setupUi(this);
+    m_pScreen = PageFrame::pFollowOrientation(this);
+    if (m_pScreen) {
+        // A box in the middle of the screen: a sixth of the width free on
+        // each side, half the height tall.
+        const QRect available = m_pScreen->availableGeometry();
+        const int W = available.width();
+        const int H = available.height();
+        setGeometry(QRect(QPoint(W / 6, H / 6), QPoint(5 * (W / 6) - 1, H / 6 + H / 2 - 1)));
+    }
+    vApplyStyle();
+}
+
+cWhatToDownload::~cWhatToDownload()
+{
+    delete ui;
+}
+
+void cWhatToDownload::vApplyStyle()
+{
+    const int m = PageFrame::s32AvailableUnit();
+    const QString strFont = QString::number(m / 20);
+    ui->label_Titel->setStyleSheet(QStringLiteral("QLabel{color: rgb(253, 215, 4); font: ") + strFont
+                                   + QStringLiteral("px;}"));
+    const QString strCheckBox = QStringLiteral("QCheckBox{color: rgb(253, 215, 4); font: ") + strFont
+                                + QStringLiteral("px;} QCheckBox::indicator{width: ") + strFont
+                                + QStringLiteral("px; height: ") + strFont + QStringLiteral("px;}");
+    for (QCheckBox* pBox : {ui->checkBox_Auftrag, ui->checkBox_Kunde, ui->checkBox_Schlag, ui->checkBox_Fahrer,
+                            ui->checkBox_SaisonStatistik, ui->checkBox_MaschineStatistik})
+        pBox->setStyleSheet(strCheckBox);
+    ui->pushButton_OK->setStyleSheet(
+        QStringLiteral("QPushButton{background-color: rgb(253, 215, 4);border-style: outset; border-width: 2px; "
+                       "border-radius: 29px; border-color: beige; font: bold ")
+        + QString::number(m / 22) + QStringLiteral("px; min-width: 3em; min-height: 3ex;}"));
+    ui->pushButton_Close->setStyleSheet(Style::strIconButton());
+    PageFrame::vSetIcon(ui->pushButton_Close, QStringLiteral(":/close-window-128.png"), m / 11, m / 11);
+}
+
+void cWhatToDownload::vSetOrigin(const QString& _strOrigin)
+{
+    m_strOrigin = _strOrigin;
+}
+
+QStringList cWhatToDownload::slChosenWords() const
+{
+    // The order of the requests, not the order of the boxes on the page.
+    const QList<QPair<const QCheckBox*, const char*>> kinds = {
+        {ui->checkBox_Auftrag, "Auftraege"},       {ui->checkBox_Schlag, "Schlaege"},
+        {ui->checkBox_Fahrer, "Fahrer"},           {ui->checkBox_Kunde, "Kunden"},
+        {ui->checkBox_SaisonStatistik, "Saison"}, {ui->checkBox_MaschineStatistik, "Maschine"},
+    };
+    QStringList slWords;
+    for (const auto& kind : kinds) {
+        if (kind.first->isChecked())
+            slWords.append(QString::fromLatin1(kind.second));
+    }
+    return slWords;
+}
+
+void cWhatToDownload::on_pushButton_OK_clicked()
+{
+    const QStringList slWords = slChosenWords();
+    hide();
+    if (slWords.isEmpty())
+        return;
+    if (m_strOrigin == QLatin1String("Haupt"))
+        cHaupt::instance()->vRequestDownloads(slWords);
+    else if (m_strOrigin == QLatin1String("Statistik"))
+        cSaisonData::instance()->vTakeRequestWords(slWords);
+}
+
+void cWhatToDownload::on_pushButton_Close_clicked()
+{
+    hide();
+    if (m_strOrigin == QLatin1String("Haupt") || m_strOrigin == QLatin1String("Statistik"))
+        Navigation::vShowPage(m_strOrigin);
+}
+
+void cWhatToDownload::onRotate(Qt::ScreenOrientation)
+{
+    if (!m_pScreen)
+        return;
+    // The geometry still has the old orientation here, so its sides are
+    // taken crosswise.
+    const QRect available = m_pScreen->availableGeometry();
+    const int W = available.width();
+    const int H = available.height();
+    setGeometry(QRect(QPoint(H / 6, W / 8), QPoint(5 * (H / 6) - 1, W / 8 + W / 2 - 1)));
+}

@@ -1,0 +1,122 @@
+#include "terminal/filemessage.h"
+
+#include "terminal/protocol.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QTextStream>
+#include <QtEndian>
+
+#include <cstring>
+
+namespace FileMessage {
+
+namespace {
+
+QByteArray baUpToZero(const QByteArray& _ba)
+{
+    const int zero = _ba.indexOf('\0');
+    return zero >= 0 ? _ba.left(zero) : _ba;
+}
+
+} // namespace
+
+ReceivedFile receivedFileFrom(const QByteArray& _baPart)
+{
+    // The header with missing bytes read as zero.
+    QByteArray header = _baPart.left(5);
+    header.append(QByteArray(5 - header.size(), '\0'));
+    const int nameLength = quint8(header.at(0));
+    const qint32 contentLength = qFromLittleEndian<qint32>(header.constData() + 1);
+
+    ReceivedFile file;
+    file.strName = QString::fromUtf8(baUpToZero(_baPart.mid(5, nameLength)));
+    const QByteArray rest = _baPart.mid(5 + nameLength);
+    if (rest.isEmpty()) {
+        file.bEmpty = true;
+        return file;
+    }
+    const QByteArray content = contentLength < 0 ? rest : rest.left(contentLength);
+    file.strText = QString::fromUtf8(baUpToZero(content));
+    return file;
+}
+
+QByteArray baFilePart(const QByteArray& _baName, const QByteArray& _baContent)
+{
+    const QByteArray name = _baName.left(255);
+    QByteArray part;
+    part.append(char(quint8(name.size())));
+    char length[4];
+    qToLittleEndian<qint32>(qint32(_baContent.size()), length);
+    part.append(length, 4);
+    part.append(name);
+    part.append(_baContent);
+    return part;
+}
+
+QByteArray baStartFileMessage(const QByteArray& _baKind, const QByteArray& _baName,
+                              const QByteArray& _baContent)
+{
+    return QByteArray(Protocol::START_FILE) + _baKind + baFilePart(_baName, _baContent);
+}
+
+QString strSafeFileName(const QString& _strName)
+{
+    QString name = _strName;
+    const int cut = qMax(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
+    if (cut >= 0)
+        name = name.mid(cut + 1);
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return QString();
+    return name;
+}
+
+QString strStoreTextFile(const QString& _strFolder, const QString& _strName, const QString& _strText)
+{
+    if (strSafeFileName(_strName) != _strName || !QDir().mkpath(_strFolder))
+        return QString();
+    const QString path = QStringLiteral("%1/%2").arg(_strFolder, _strName);
+    // Written to a temporary file and renamed, so a failed write leaves an
+    // older file of that name intact.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return QString();
+    QTextStream stream(&file);
+    stream.setCodec("UTF-8");
+    stream.setGenerateByteOrderMark(true);
+    stream << _strText << Qt::endl;
+    stream.flush();
+    if (stream.status() != QTextStream::Ok || !file.commit())
+        return QString();
+    return path;
+}
+
+bool bReadLatin1File(const QString& _strPath, QString& _strText)
+{
+    QFile file(_strPath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    QTextStream stream(&file);
+    stream.setCodec("Latin-1");
+    _strText = stream.readAll();
+    return file.error() == QFileDevice::NoError;
+}
+
+QByteArray baSendFilePayload(const QByteArray& _baKind, const QString& _strText)
+{
+    return QByteArray(Protocol::SEND_FILE) + _baKind + ' ' + _strText.toUtf8();
+}
+
+bool bParseSendFilePayload(const QByteArray& _baPayload, QByteArray& _baKind, QByteArray& _baContent)
+{
+    if (!_baPayload.startsWith(Protocol::SEND_FILE))
+        return false;
+    const QByteArray rest = _baPayload.mid(int(std::strlen(Protocol::SEND_FILE)));
+    const int blank = rest.indexOf(' ');
+    _baKind = blank >= 0 ? rest.left(blank) : rest;
+    _baContent = blank >= 0 ? rest.mid(blank + 1) : QByteArray();
+    return true;
+}
+
+} // namespace FileMessage

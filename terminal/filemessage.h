@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The file messages of the terminal connection.
+//
+// From the terminal: "StartFile: ==:== " + kind, then a 5-byte header
+// (name length L, 1 byte; content length N, 4 bytes little-endian, signed),
+// the name (L bytes, UTF-8) and the content, whose first N bytes are the file.
+// To the terminal: "SendFile: ==:== " + kind + " " + content (UTF-8).
+namespace FileMessage {
+
+struct ReceivedFile
+{
+    QString strName;     // as carried in the message, cut at a zero byte
+    QString strText;     // the content, decoded as UTF-8 up to a zero byte
+    bool bEmpty = false; // nothing followed the name: "no file of this kind"
+};
+
+// Reads the part behind the prefix and kind. Missing header bytes count as
+// zero; a content shorter than N, or any content when N is negative, is
+// taken whole.
+ReceivedFile receivedFileFrom(const QByteArray& _baPart);
+
+// The part behind "StartFile: ==:== " + kind, as the terminal builds it.
+QByteArray baFilePart(const QByteArray& _baName, const QByteArray& _baContent);
+// The whole message for a kind.
+QByteArray baStartFileMessage(const QByteArray& _baKind, const QByteArray& _baName,
+                              const QByteArray& _baContent);
+
+// The name under which a received file may be stored: its last path component
+// ("/" and "\" both separate). Empty when nothing usable remains (empty, "."
+// or ".."), and the file must then not be stored.
+QString strSafeFileName(const QString& _strName);
+
+// Writes the text as UTF-8 with a byte-order mark and one line end into
+// _strFolder/_strName, replacing a file of that name, creating the folder when
+// it is missing. The name must be a safe name. Returns the path, or an empty
+// string when the file could not be written.
+QString strStoreTextFile(const QString& _strFolder, const QString& _strName, const QString& _strText);
+
+// Reads a file in text mode as Latin-1; false when it cannot be opened.
+bool bReadLatin1File(const QString& _strPath, QString& _strText);
+
+// The payload of a file sent to the terminal.
+QByteArray baSendFilePayload(const QByteArray& _baKind, const QString& _strText);
+// The terminal's reading of such a payload: the kind up to the first blank
+// after the prefix, the rest is the content. False when the prefix is missing.
+bool bParseSendFilePayload(const QByteArray& _baPayload, QByteArray& _baKind, QByteArray& _baContent);
+
+} // namespace FileMessage

@@ -1,0 +1,68 @@
+#include "terminal/framing.h"
+
+#include <QDataStream>
+#include <QIODevice>
+
+QByteArray baLengthHeader(int _s32Length)
+{
+    QByteArray header;
+    QDataStream stream(&header, QIODevice::WriteOnly);
+    stream << qint32(_s32Length);
+    return header;
+}
+
+int s32LengthFromHeader(const QByteArray& _baHeader)
+{
+    if (_baHeader.size() < 4)
+        return 0;
+    QDataStream stream(_baHeader.left(4));
+    qint32 length = 0;
+    stream >> length;
+    return length;
+}
+
+QByteArray baFrame(const QByteArray& _baPayload)
+{
+    return baLengthHeader(_baPayload.size()) + _baPayload;
+}
+
+void cFrameReader::vReset()
+{
+    m_s32ExpectedSize = 0;
+    m_baReceiveBuffer.clear();
+    m_bFailed = false;
+}
+
+void cFrameReader::vAppend(const QByteArray& _baBytes)
+{
+    // Nothing is kept once the stream is broken: the connection goes away.
+    if (!m_bFailed)
+        m_baReceiveBuffer.append(_baBytes);
+}
+
+cFrameReader::eNext cFrameReader::eTakeNext(QByteArray& _baMessage)
+{
+    if (m_bFailed)
+        return eNext::Error;
+    for (;;) {
+        if (m_s32ExpectedSize == 0) {
+            if (m_baReceiveBuffer.size() < 4)
+                return eNext::NeedMore;
+            m_s32ExpectedSize = s32LengthFromHeader(m_baReceiveBuffer);
+            m_baReceiveBuffer.remove(0, 4);
+            if (m_s32ExpectedSize == 0)
+                continue; // an empty frame carries nothing to dispatch
+        }
+        if (m_s32ExpectedSize < 0 || m_s32ExpectedSize > MAX_FRAME_BYTES) {
+            m_bFailed = true;
+            m_baReceiveBuffer.clear();
+            return eNext::Error;
+        }
+        if (m_baReceiveBuffer.size() < m_s32ExpectedSize)
+            return eNext::NeedMore;
+        _baMessage = m_baReceiveBuffer.left(m_s32ExpectedSize);
+        m_baReceiveBuffer.remove(0, m_s32ExpectedSize);
+        m_s32ExpectedSize = 0;
+        return eNext::Message;
+    }
+}

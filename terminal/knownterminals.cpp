@@ -1,0 +1,69 @@
+#include "terminal/knownterminals.h"
+
+#include "app/settingsstore.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QStringList>
+
+namespace KnownTerminals {
+
+bool bContains(const QList<QByteArray>& _lbaKnown, const QByteArray& _baSerial)
+{
+    return _lbaKnown.contains(_baSerial);
+}
+
+bool bPasswordFor(const QList<QByteArray>& _lbaKnown, const QByteArray& _baSerial,
+                  QByteArray& _baPassword)
+{
+    const int index = _lbaKnown.indexOf(_baSerial);
+    if (index < 0 || index + 1 >= _lbaKnown.size())
+        return false;
+    _baPassword = _lbaKnown.at(index + 1);
+    return true;
+}
+
+bool bRemovePair(QList<QByteArray>& _lbaKnown, const QByteArray& _baSerial)
+{
+    const int index = _lbaKnown.indexOf(_baSerial);
+    if (index < 0)
+        return false;
+    _lbaKnown.removeAt(index);
+    if (index < _lbaKnown.size())
+        _lbaKnown.removeAt(index);
+    return true;
+}
+
+QList<QByteArray> lbaLoad()
+{
+    QList<QByteArray> known;
+    const QStringList stored =
+        SettingsStore::vValue(SettingsStore::APP_CLIENT, SettingsStore::KEY_KNOWN_TERMINALS).toStringList();
+    for (const QString& entry : stored)
+        known.append(entry.toUtf8());
+    return known;
+}
+
+QString strLoadLastChassis()
+{
+    return SettingsStore::vValue(SettingsStore::APP_CLIENT, SettingsStore::KEY_LAST_CHASSIS).toString();
+}
+
+QString strStoreFileName()
+{
+    return QSettings(SettingsStore::ORGANISATION, SettingsStore::APP_CLIENT).fileName();
+}
+
+void vSave(const QList<QByteArray>& _lbaKnown, const QString& _strLastChassis)
+{
+    QStringList stored;
+    for (const QByteArray& entry : _lbaKnown) {
+        const int zero = entry.indexOf('\0');
+        stored.append(QString::fromUtf8(zero >= 0 ? entry.left(zero) : entry));
+    }
+    SettingsStore::vSetValue(SettingsStore::APP_CLIENT, SettingsStore::KEY_KNOWN_TERMINALS, stored);
+    SettingsStore::vSetValue(SettingsStore::APP_CLIENT, SettingsStore::KEY_LAST_CHASSIS, _strLastChassis);
+    QFile::setPermissions(strStoreFileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+} // namespace KnownTerminals

@@ -1,0 +1,160 @@
+// vemo-terminal-sim: a stand-in for the harvester's cab terminal, for
+// development, demonstrations and the tests of the terminal link.
+
+#include "tools/simulator/simconfig.h"
+#include "tools/simulator/simdatafolder.h"
+#include "tools/simulator/terminalsimserver.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+void vFail(const QString& _strText)
+{
+    QTextStream(stderr) << "vemo-terminal-sim: " << _strText << '\n';
+    std::exit(2);
+}
+
+quint16 u16Port(const QCommandLineParser& _parser, const QString& _strOption, quint16 _u16Default)
+{
+    if (!_parser.isSet(_strOption))
+        return _u16Default;
+    bool bOk = false;
+    const uint port = _parser.value(_strOption).toUInt(&bOk);
+    if (!bOk || port > 65535)
+        vFail(QStringLiteral("--%1 needs a port number 0..65535").arg(_strOption));
+    return quint16(port);
+}
+
+QString strPrintable(const QByteArray& _baMessage)
+{
+    QByteArray shown = _baMessage.left(60);
+    for (char& c : shown) {
+        if (uchar(c) < 32 || uchar(c) > 126)
+            c = '.';
+    }
+    return QString::fromLatin1(shown) + (_baMessage.size() > 60 ? QStringLiteral("...") : QString());
+}
+
+// Fills an empty data folder: from the configured sample folder, otherwise
+// with the files of the sample data generator.
+void vSeedDataFolder(const QString& _strFolder)
+{
+    QDir().mkpath(_strFolder);
+    if (!QDir(_strFolder).entryList(QDir::Files).isEmpty())
+        return;
+    const QString samples = QStringLiteral(VEMO_SIM_SAMPLE_DATA);
+    if (!samples.isEmpty()) {
+        SimDataFolder::vSeed(_strFolder, samples);
+        return;
+    }
+    const QString generator = QStringLiteral(VEMO_SIM_SAMPLE_GENERATOR);
+    if (generator.isEmpty() || !QFileInfo::exists(generator))
+        return;
+    QProcess process;
+    process.start(generator, {_strFolder});
+    process.waitForFinished(60000);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vemo-terminal-sim"));
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Simulated harvester terminal: answers discovery on UDP, serves the app over TLS\n"
+        "(login, downloads, uploads, live data, switches) and can misbehave on purpose."));
+    parser.addHelpOption();
+    parser.addOptions({
+        {QStringLiteral("serial"), QStringLiteral("Serial number announced at login."), QStringLiteral("text"),
+         QStringLiteral("LQ-4711-0815")},
+        {QStringLiteral("chassis"), QStringLiteral("Chassis number in discovery answers."), QStringLiteral("text"),
+         QStringLiteral("WAB123")},
+        {QStringLiteral("password"), QStringLiteral("The terminal's password."), QStringLiteral("text"),
+         QStringLiteral("1234")},
+        {QStringLiteral("data"),
+         QStringLiteral("Folder of the exports and imports (default: %1/data, filled from the sample data "
+                        "at first start).")
+             .arg(cache),
+         QStringLiteral("folder")},
+        {QStringLiteral("cert-dir"), QStringLiteral("Folder of cert.pem and key.pem (default: %1).").arg(cache),
+         QStringLiteral("folder")},
+        {QStringLiteral("state"),
+         QStringLiteral("File of the clients that logged in before (default: %1/clients.txt).").arg(cache),
+         QStringLiteral("file")},
+        {QStringLiteral("no-state"), QStringLiteral("Remember clients only during this run.")},
+        {QStringLiteral("udp-port"), QStringLiteral("Discovery port (default 33555)."), QStringLiteral("port")},
+        {QStringLiteral("tls-port"), QStringLiteral("TLS port (default 35683)."), QStringLiteral("port")},
+        {QStringLiteral("bind"), QStringLiteral("Listen on this address only."), QStringLiteral("address")},
+        {QStringLiteral("no-password"), QStringLiteral("Log clients in without password.")},
+        {QStringLiteral("busy"), QStringLiteral("Answer every login with the busy text.")},
+        {QStringLiteral("refuse-password"), QStringLiteral("Refuse every password.")},
+        {QStringLiteral("deny-downloads"), QStringLiteral("Answer downloads with \"Keine Berechtigung\".")},
+        {QStringLiteral("break-after"), QStringLiteral("Send \"BreakConnection\" this long after a login."),
+         QStringLiteral("ms")},
+        {QStringLiteral("fault"),
+         QStringLiteral("Misbehave at the first download: close-mid-frame, negative-length, huge-length, "
+                        "garbage, evil-name."),
+         QStringLiteral("mode")},
+        {QStringLiteral("quiet"), QStringLiteral("Do not print the received messages.")},
+    });
+    parser.process(app);
+
+    SimConfig config;
+    config.strSerial = parser.value(QStringLiteral("serial"));
+    config.strChassis = parser.value(QStringLiteral("chassis"));
+    config.baPassword = parser.value(QStringLiteral("password")).toUtf8();
+    config.strCertFolder = parser.isSet(QStringLiteral("cert-dir")) ? parser.value(QStringLiteral("cert-dir")) : cache;
+    if (!parser.isSet(QStringLiteral("no-state")))
+        config.strStateFile = parser.isSet(QStringLiteral("state")) ? parser.value(QStringLiteral("state"))
+                                                                    : cache + QStringLiteral("/clients.txt");
+    if (parser.isSet(QStringLiteral("data"))) {
+        config.strDataFolder = parser.value(QStringLiteral("data"));
+    } else {
+        config.strDataFolder = cache + QStringLiteral("/data");
+        vSeedDataFolder(config.strDataFolder);
+    }
+    config.u16UdpPort = u16Port(parser, QStringLiteral("udp-port"), config.u16UdpPort);
+    config.u16TlsPort = u16Port(parser, QStringLiteral("tls-port"), config.u16TlsPort);
+    if (parser.isSet(QStringLiteral("bind")) && !config.haBind.setAddress(parser.value(QStringLiteral("bind"))))
+        vFail(QStringLiteral("--bind needs an IP address"));
+    config.bNoPassword = parser.isSet(QStringLiteral("no-password"));
+    config.bBusy = parser.isSet(QStringLiteral("busy"));
+    config.bRefusePassword = parser.isSet(QStringLiteral("refuse-password"));
+    config.bDenyDownloads = parser.isSet(QStringLiteral("deny-downloads"));
+    if (parser.isSet(QStringLiteral("break-after"))) {
+        bool bOk = false;
+        config.s32BreakAfterMs = parser.value(QStringLiteral("break-after")).toInt(&bOk);
+        if (!bOk || config.s32BreakAfterMs < 0)
+            vFail(QStringLiteral("--break-after needs milliseconds"));
+    }
+    if (parser.isSet(QStringLiteral("fault"))
+        && !bFaultFromName(parser.value(QStringLiteral("fault")), config.eFaultMode))
+        vFail(QStringLiteral("unknown fault mode ") + parser.value(QStringLiteral("fault")));
+
+    cTerminalSimServer server(config);
+    QString error;
+    if (!server.bStart(error))
+        vFail(error);
+    if (!parser.isSet(QStringLiteral("quiet"))) {
+        QObject::connect(&server, &cTerminalSimServer::messageReceived, [](const QByteArray& _baMessage) {
+            QTextStream(stdout) << "<- " << strPrintable(_baMessage) << Qt::endl;
+        });
+    }
+    QTextStream(stdout) << "vemo-terminal-sim: chassis " << config.strChassis << ", serial " << config.strSerial
+                        << ", UDP " << server.u16UdpPort() << ", TLS " << server.u16TlsPort() << ", data "
+                        << config.strDataFolder << Qt::endl;
+    return app.exec();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QString>
+
+// How the simulated terminal behaves. The defaults are those of a terminal
+// that asks for its password on first contact.
+struct SimConfig
+{
+    enum class eFault {
+        None,
+        CloseMidFrame,  // the first download stops in the middle of its frame and the connection closes
+        NegativeLength, // the first download is preceded by a negative length header
+        HugeLength,     // the first download is preceded by a length far above any real message
+        Garbage,        // random bytes in a frame before the first download
+        EvilName        // downloads carry the file name "../evil.csv"
+    };
+
+    QString strSerial = QStringLiteral("LQ-4711-0815");
+    QString strChassis = QStringLiteral("WAB123");
+    QByteArray baPassword = "1234";
+    // Where the exports lie and uploads go.
+    QString strDataFolder;
+    // Holds cert.pem and key.pem; both are made with openssl when missing.
+    QString strCertFolder;
+    // Remembers the clients that logged in, across runs; empty: this run only.
+    QString strStateFile;
+
+    quint16 u16UdpPort = 33555; // 0: any free port
+    quint16 u16TlsPort = 35683; // 0: any free port
+    QHostAddress haBind = QHostAddress::Any;
+
+    bool bNoPassword = false;     // log in with "Connection established!"
+    bool bBusy = false;           // every client hears the busy text
+    bool bRefusePassword = false; // every password is wrong
+    bool bDenyDownloads = false;  // downloads are answered with "Keine Berechtigung"
+    int s32BreakAfterMs = -1;     // "BreakConnection" this long after a login
+    eFault eFaultMode = eFault::None;
+};
+
+// The fault names of the command line; false for an unknown name.
+bool bFaultFromName(const QString& _strName, SimConfig::eFault& _eFault);
