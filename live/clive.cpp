@@ -26,6 +26,12 @@ cLive::cLive() : ui(new Ui::cLive)
     const QList<QWidget*> listWidgets = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     for (QWidget* pWidget : listWidgets)
         m_hashDesignRects.insert(pWidget, pWidget->geometry());
+    // The neighbours of the sensor groups start in their places beside the
+    // shown groups and stretch with the page wherever the switches move them.
+    for (const LiveTables::Toggle* pToggle : LiveTables::listToggles()) {
+        for (const auto& nameRect : pToggle->listRectsOn)
+            m_hashToggledRects.insert(nameRect.first, nameRect.second);
+    }
 
     m_s32Width = width();
     m_s32Height = height();
@@ -143,13 +149,6 @@ void cLive::vRescale()
     m_dSy = double(m_s32Height) / LiveTables::s32DesignHeight;
     const LiveTables::FontUnits units = LiveTables::fontUnits(s32Screen);
 
-    // The toggled neighbours start where the form drew them (their "on" places).
-    for (const LiveTables::Toggle* pToggle : LiveTables::listToggles()) {
-        for (const auto& nameRect : pToggle->listRectsOn) {
-            if (!m_hashToggledRects.contains(nameRect.first))
-                m_hashToggledRects.insert(nameRect.first, nameRect.second);
-        }
-    }
     for (auto it = m_hashDesignRects.constBegin(); it != m_hashDesignRects.constEnd(); ++it) {
         QWidget* pWidget = it.key();
         pWidget->setGeometry(rectForWidget(pWidget, units.s32F29));

@@ -2,12 +2,12 @@
 
 #include <QDialog>
 #include <QHash>
-#include <QPointer>
 #include <QRect>
 
 #include <functional>
 
-namespace Ui {
+namespace Ui
+{
 class cLive;
 }
 class QScreen;

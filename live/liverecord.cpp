@@ -4,9 +4,11 @@
 #include <QJsonObject>
 #include <QtEndian>
 
-namespace LiveRecord {
+namespace LiveRecord
+{
 
-namespace {
+namespace
+{
 
 // Size of the length field in front of the document and of the checksum behind it.
 constexpr qint64 s64LengthField = 4;
@@ -18,8 +20,7 @@ QJsonObject objectOfBinary(const QByteArray& _baDocument)
     // prefers CBOR for new formats. Validation guards against crafted bytes.
     QT_WARNING_PUSH
     QT_WARNING_DISABLE_DEPRECATED
-    const QJsonDocument document =
-        QJsonDocument::fromBinaryData(_baDocument, QJsonDocument::Validate);
+    const QJsonDocument document = QJsonDocument::fromBinaryData(_baDocument, QJsonDocument::Validate);
     QT_WARNING_POP
     return document.object();
 }

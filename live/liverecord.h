@@ -10,7 +10,8 @@
 //   offset 4      the document, N - 2 bytes: one JSON object in Qt's binary form
 //   offset N + 2  qChecksum of the document, 2 bytes, little-endian
 // The record is built by LiveRecordEncoder (terminal/liverecordencoder.h).
-namespace LiveRecord {
+namespace LiveRecord
+{
 
 // The members of the record's object in stored order as (key, text) pairs;
 // values that are no JSON string give the empty text. A record whose length

@@ -3,15 +3,16 @@
 #include <QHash>
 #include <QVector>
 
-namespace LiveTables {
+namespace LiveTables
+{
 
-namespace {
+namespace
+{
 
 // ":/" names no picture: the symbol shows nothing.
 const char* const c_szEmpty = ":/";
 
-struct StatusTable
-{
+struct StatusTable {
     const char* szKey;
     const char* szWidget;
     QVector<QPair<int, const char*>> vecImages; // value -> url
@@ -20,7 +21,8 @@ struct StatusTable
 const QVector<StatusTable>& statusTables()
 {
     static const QVector<StatusTable> s_vecTables = {
-        {"VERB_ANZEIGE_RODE_PROGRAMM", "m_bmpProgrammwahl",
+        {"VERB_ANZEIGE_RODE_PROGRAMM",
+         "m_bmpProgrammwahl",
          {{0, c_szEmpty},
           {1, ":/Statussymbol P1 gruen.png"},
           {2, ":/Statussymbol P2 gruen.png"},
@@ -28,26 +30,31 @@ const QVector<StatusTable>& statusTables()
           {4, ":/Statussymbol P1 grau.png"},
           {5, ":/Statussymbol P2 grau.png"},
           {6, ":/Statussymbol P3 grau.png"}}},
-        {"VERB_ANZEIGE_RODER_MODUS", "m_bmpRoderStellung",
+        {"VERB_ANZEIGE_RODER_MODUS",
+         "m_bmpRoderStellung",
          {{0, ":/Statussymbol Dreipunkt oben.png"},
           {1, ":/Statussymbol Dreipunkt unten.png"},
           {2, ":/Statussymbol Dreipunkt unten gruen.png"},
           {3, ":/Hinweis_gruen_Schwimmstellung_Dreipunkt_Aktiv.png"}}},
-        {"VERB_ANZEIGE_MASCHINE_AN", "m_bmpMaschineAn",
+        {"VERB_ANZEIGE_MASCHINE_AN",
+         "m_bmpMaschineAn",
          {{0, c_szEmpty},
           {1, ":/Statussymbol Maschinenantrieb ein.png"},
           {2, ":/Statussymbol_Maschinenantrieb_teil.png"}}},
-        {"VERB_ANZEIGEENTLADEBAND", "m_bmpEntladeband",
+        {"VERB_ANZEIGEENTLADEBAND",
+         "m_bmpEntladeband",
          {{0, c_szEmpty},
           {1, ":/Statussymbol Entladeband Transportstellung Grison.png"},
           {2, ":/Statussymbol Entladeband Rodestellung Grison.png"}}},
-        {"VERB_ANZEIGE_GANG", "m_bmpGangAnzeige",
+        {"VERB_ANZEIGE_GANG",
+         "m_bmpGangAnzeige",
          {{0, c_szEmpty},
           {1, ":/Statussymbol Ackergang eingerastet.png"},
           {2, ":/Statussymbol_Strassengang_eingerastet.png"},
           {3, ":/Statussymbol Ackergang_nicht_eingerastet.png"},
           {4, ":/Statussymbol_Strassengang_nicht_eingerastet.png"}}},
-        {"Diffsperre", "m_bmpDiffsperre",
+        {"Diffsperre",
+         "m_bmpDiffsperre",
          {{0, c_szEmpty},
           {1, ":/Statussymbol Differential-Sperre.png"},
           {2, ":/Statussymbol Differential-Sperre vorwahl aus.png"},
@@ -55,20 +62,25 @@ const QVector<StatusTable>& statusTables()
         // The additional axle has pictures in the resources, but the terminal's
         // values select none of them: the symbol stays blank.
         {"Zusatzachse", "m_bmpZusatzachse", {{0, ""}, {1, ""}}},
-        {"Schmierung", "m_bmpZentralschmierung",
+        {"Schmierung",
+         "m_bmpZentralschmierung",
          {{0, c_szEmpty}, {1, ":/Statussymbol Zentralschmierung an.png"}}},
-        {"VERB_ANZEIGE_GPS_EMPFANG", "m_bmpGPS",
+        {"VERB_ANZEIGE_GPS_EMPFANG",
+         "m_bmpGPS",
          {{0, c_szEmpty},
           {1, ":/GPS_nok.png"},
           {2, ":/GPS_ok.png"},
           {3, ":/Statussymbol GPS rot.png"},
           {4, ":/Statussymbol GPS gruen.png"}}},
-        {"VERB_ANZEIGE_TEMPOMAT", "m_bmpTempomat",
+        {"VERB_ANZEIGE_TEMPOMAT",
+         "m_bmpTempomat",
          {{0, c_szEmpty}, {1, ":/Hauptschirm_Led_Gruen.png"}, {2, ":/Hauptschirm_Led_Gruen.png"}}},
-        {"VERB_ANZEIGE_MOTOR_STATUS", "m_bmpMotorStatus",
+        {"VERB_ANZEIGE_MOTOR_STATUS",
+         "m_bmpMotorStatus",
          {{0, c_szEmpty}, {1, ":/Hauptschirm_Led_Gruen.png"}, {2, ":/Hauptschirm_Led_Rot.png"}}},
         // Values above 100 report the same states while the automatic is engaged.
-        {"VERB_ANZEIGE_NEIGUNG_AUTO", "m_bmpNeigungAuto",
+        {"VERB_ANZEIGE_NEIGUNG_AUTO",
+         "m_bmpNeigungAuto",
          {{0, c_szEmpty},
           {1, c_szEmpty},
           {6, c_szEmpty},
@@ -82,7 +94,8 @@ const QVector<StatusTable>& statusTables()
           {104, ":/Status_Neigung_leer.png"},
           {5, ":/Status_Neigung_man.png"},
           {105, ":/Status_Neigung_man.png"}}},
-        {"VERB_ANZEIGE_PARKBREMSE", "m_bmpParkbremse",
+        {"VERB_ANZEIGE_PARKBREMSE",
+         "m_bmpParkbremse",
          {{0, c_szEmpty},
           {1, ":/Statussymbol Parkbremse zu.png"},
           {2, ":/Statussymbol_Parkbremse_AUTO.png"}}},
@@ -141,37 +154,79 @@ const QHash<QString, eFontClass>& fontClasses()
                 hash.insert(strName, _eClass);
         };
         // Values of the machine readings and the captions.
-        add(eFontClass::BoldF29,
-            {"m_lbSchleglerentlastungsDruck_LI", "m_lbSchleglerEntlastungsdruckRechts",
-             "m_lbEntladebandhoehe", "m_lbLeitrosthoehe2", "m_lbSiebstern1_Soll",
-             "m_lbSiebstern2_Soll", "m_lbSiebstern3_Soll", "m_lbBunkerfellstand",
-             "m_lbElevatorDruckBar", "m_lbWalzengangHoeheRechts", "m_lbWalzengangHoeheLinks",
-             "m_lbLeitrosthoehe3", "m_lbLeitrosthoehe1", "m_lbSchleglertiefeRechts",
-             "m_lbReinigungsdruckBar", "m_lbSiebbandDruckBar", "m_lbSchleglertiefeLinks",
-             "m_lbReihenanzahl", "m_lbKunde", "m_lbSchlag", "m_lbBoardbpannung",
-             "m_lbDruckFahrantrieb", "m_lbEinheitVorratsdruckLuftkessel", "m_lbHydraulikOelStand",
-             "m_lbHydraulikOelTemp", "m_lbMotorOelStand", "m_lbMotorOelTemp", "m_lbTankAdBlue",
-             "m_lbTankDiesel", "m_lbWasserTemp"});
+        add(eFontClass::BoldF29, {"m_lbSchleglerentlastungsDruck_LI",
+                                  "m_lbSchleglerEntlastungsdruckRechts",
+                                  "m_lbEntladebandhoehe",
+                                  "m_lbLeitrosthoehe2",
+                                  "m_lbSiebstern1_Soll",
+                                  "m_lbSiebstern2_Soll",
+                                  "m_lbSiebstern3_Soll",
+                                  "m_lbBunkerfellstand",
+                                  "m_lbElevatorDruckBar",
+                                  "m_lbWalzengangHoeheRechts",
+                                  "m_lbWalzengangHoeheLinks",
+                                  "m_lbLeitrosthoehe3",
+                                  "m_lbLeitrosthoehe1",
+                                  "m_lbSchleglertiefeRechts",
+                                  "m_lbReinigungsdruckBar",
+                                  "m_lbSiebbandDruckBar",
+                                  "m_lbSchleglertiefeLinks",
+                                  "m_lbReihenanzahl",
+                                  "m_lbKunde",
+                                  "m_lbSchlag",
+                                  "m_lbBoardbpannung",
+                                  "m_lbDruckFahrantrieb",
+                                  "m_lbEinheitVorratsdruckLuftkessel",
+                                  "m_lbHydraulikOelStand",
+                                  "m_lbHydraulikOelTemp",
+                                  "m_lbMotorOelStand",
+                                  "m_lbMotorOelTemp",
+                                  "m_lbTankAdBlue",
+                                  "m_lbTankDiesel",
+                                  "m_lbWasserTemp"});
         // Units and the figures of the current order.
-        add(eFontClass::PlainF29,
-            {"m_lbEinheitDruckSchleglerEntlastungLinks", "m_lbEinheitDruckSchleglerEntlastungRechts",
-             "m_lbEinheitDruckSiebbband", "m_lbElevatorDruckBar_3", "m_lbElevatorDruckBar_4",
-             "m_lbEinheitDruckElevator", "m_lbEinheitDruckReinigung", "m_lbHAProStunde",
-             "m_lbRodeflaecheProStunde", "m_lbDurchschnittsGeschwRoden", "m_lbkm_h",
-             "m_lbStreckeProFlaeche_leer", "m_lbm_ha", "m_lbm_ha_leer", "m_lbZeitAuftrag", "m_lbh",
-             "m_lbZeitRoden", "m_lbh_Roden", "m_lbZeitEntladen", "m_lbh_Entladen",
-             "m_lbReihenabstand", "m_lbSchlag_11", "m_lbReihenanzahl_Verstellen",
-             "m_lbVerbrauchFlaeche", "m_lbl_ha", "m_lbVerbrauchFlaecheRoden", "m_lbl_ha_Roden",
-             "m_lbEinheitBoardbpannung", "m_lbEinheitDruckFahrantrieb",
-             "m_lbEinheitDruckFahrantrieb_2", "m_lbEinheitHydraulikOelStand",
-             "m_lbEinheitHydraulikOelTemp", "m_lbEinheitMotorOelStand", "m_lbEinheitMotorOelTemp",
-             "m_lbEinheitTankAdBlue", "m_lbEinheitTankDiesel", "m_lbEinheitWasserTemp"});
+        add(eFontClass::PlainF29, {"m_lbEinheitDruckSchleglerEntlastungLinks",
+                                   "m_lbEinheitDruckSchleglerEntlastungRechts",
+                                   "m_lbEinheitDruckSiebbband",
+                                   "m_lbElevatorDruckBar_3",
+                                   "m_lbElevatorDruckBar_4",
+                                   "m_lbEinheitDruckElevator",
+                                   "m_lbEinheitDruckReinigung",
+                                   "m_lbHAProStunde",
+                                   "m_lbRodeflaecheProStunde",
+                                   "m_lbDurchschnittsGeschwRoden",
+                                   "m_lbkm_h",
+                                   "m_lbStreckeProFlaeche_leer",
+                                   "m_lbm_ha",
+                                   "m_lbm_ha_leer",
+                                   "m_lbZeitAuftrag",
+                                   "m_lbh",
+                                   "m_lbZeitRoden",
+                                   "m_lbh_Roden",
+                                   "m_lbZeitEntladen",
+                                   "m_lbh_Entladen",
+                                   "m_lbReihenabstand",
+                                   "m_lbSchlag_11",
+                                   "m_lbReihenanzahl_Verstellen",
+                                   "m_lbVerbrauchFlaeche",
+                                   "m_lbl_ha",
+                                   "m_lbVerbrauchFlaecheRoden",
+                                   "m_lbl_ha_Roden",
+                                   "m_lbEinheitBoardbpannung",
+                                   "m_lbEinheitDruckFahrantrieb",
+                                   "m_lbEinheitDruckFahrantrieb_2",
+                                   "m_lbEinheitHydraulikOelStand",
+                                   "m_lbEinheitHydraulikOelTemp",
+                                   "m_lbEinheitMotorOelStand",
+                                   "m_lbEinheitMotorOelTemp",
+                                   "m_lbEinheitTankAdBlue",
+                                   "m_lbEinheitTankDiesel",
+                                   "m_lbEinheitWasserTemp"});
         add(eFontClass::WhiteF29,
             {"m_lbSollGeschwindigkeit", "m_lbSollDrehzahl", "m_lbLiterProStunde", "m_lbLiterProHa"});
-        add(eFontClass::WhiteF24,
-            {"m_lbIstGeschwindigkeit", "m_MotorIstDrehzahl", "m_lbSchleglerDrehzahl",
-             "m_lbRuettelscharStufe", "m_lbTastwalzeStufe", "m_lbRodeWalzenStufe",
-             "m_lbSiebbandStufe", "m_lbReinigungStufe", "m_lbHa", "lb_EinheitHa"});
+        add(eFontClass::WhiteF24, {"m_lbIstGeschwindigkeit", "m_MotorIstDrehzahl", "m_lbSchleglerDrehzahl",
+                                   "m_lbRuettelscharStufe", "m_lbTastwalzeStufe", "m_lbRodeWalzenStufe",
+                                   "m_lbSiebbandStufe", "m_lbReinigungStufe", "m_lbHa", "lb_EinheitHa"});
         add(eFontClass::WhiteF42,
             {"m_lbEinheitLiterProStunde", "m_lbEinheitliterProHa", "m_lb_Einheit_Speed"});
         add(eFontClass::PlainF24, {"m_lbStreckeProFlaeche_leer_5", "m_lbStreckeProFlaeche_leer_4"});
@@ -276,8 +331,8 @@ QString strFontStyle(const QString& _strLabel, const FontUnits& _units)
 
 QRect rectScaled(const QRect& _rectDesign, double _dSx, double _dSy)
 {
-    return QRect(int(_rectDesign.x() * _dSx), int(_rectDesign.y() * _dSy),
-                 int(_rectDesign.width() * _dSx), int(_rectDesign.height() * _dSy));
+    return QRect(int(_rectDesign.x() * _dSx), int(_rectDesign.y() * _dSy), int(_rectDesign.width() * _dSx),
+                 int(_rectDesign.height() * _dSy));
 }
 
 QRect rectFontSized(const QRect& _rectDesign, double _dSx, double _dSy, int _s32F29)
@@ -325,8 +380,7 @@ const Toggle* pToggle(const QString& _strKey)
 
 QList<const Toggle*> listToggles()
 {
-    return {pToggle(QStringLiteral("VERB_MotorOelTemp")),
-            pToggle(QStringLiteral("VERB_MotorOelStand"))};
+    return {pToggle(QStringLiteral("VERB_MotorOelTemp")), pToggle(QStringLiteral("VERB_MotorOelStand"))};
 }
 
 } // namespace LiveTables

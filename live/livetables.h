@@ -11,7 +11,8 @@
 // The decisions of the live dashboard that need no widgets: which status
 // symbol a value shows, the program-step symbols, the warning colour of the
 // pressure bars, the font classes and the scaling of the reference design.
-namespace LiveTables {
+namespace LiveTables
+{
 
 // The form is drawn for 895 x 677 pixels. At that size the screen unit is 677
 // and its font unit F29 is 23, so a text box drawn 46 x 23 is 2 x 1 font units.
@@ -41,8 +42,7 @@ QString strWarningSlider(const QString& _strBar);
 QString strWarningStyle(int _s32BarValue, int _s32Limit);
 
 // The three font units of a screen whose short side is _s32Screen pixels.
-struct FontUnits
-{
+struct FontUnits {
     int s32F24 = 0;
     int s32F29 = 0;
     int s32F42 = 0;
@@ -62,8 +62,7 @@ QRect rectFontSized(const QRect& _rectDesign, double _dSx, double _dSy, int _s32
 
 // A sensor group that the terminal switches on and off, and the neighbour
 // group that moves aside for it.
-struct Toggle
-{
+struct Toggle {
     QStringList slGroup;                      // shown when on, hidden when off
     QString strNeighbourImage;                // image label of the neighbour group
     QString strImageOn;                       // its picture while the group is on

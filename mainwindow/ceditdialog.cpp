@@ -24,6 +24,10 @@ cEditDialog::cEditDialog() : QDialog(nullptr), ui(new Ui::cEditDialog)
     for (int i = 0; i < FIELD_COUNT; ++i)
         m_slFields.append(QString());
 
+    // Enter in a field ends the entry; it must not save and close the editor.
+    ui->pushButton_Speichern->setAutoDefault(false);
+    ui->pushButton->setAutoDefault(false);
+
     PageFrame::vMakeKinetic(ui->scrollArea);
     m_pScreen = PageFrame::pFollowOrientation(this);
     vApplySizes();

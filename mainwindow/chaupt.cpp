@@ -245,6 +245,8 @@ void cHaupt::vHideFilterBar()
 
 void cHaupt::vShowFilterBarOfKind()
 {
+    PageFrame::vSetIcon(ui->pushButton_Hide_Show, QStringLiteral(":/arrow-143-128.png"), m_s32Screen / 12,
+                        m_s32Screen / 12);
     const bool bOrders = m_kind == ListKind::Orders;
     const bool bCustomers = m_kind == ListKind::Customers;
     const bool bList = bOrders || bCustomers || m_kind == ListKind::Fields || m_kind == ListKind::Drivers;
@@ -281,7 +283,6 @@ void cHaupt::on_pushButton_Hide_Show_clicked()
         }
         return;
     }
-    PageFrame::vSetIcon(ui->pushButton_Hide_Show, QStringLiteral(":/arrow-143-128.png"), s32Icon, s32Icon);
     vShowFilterBarOfKind();
 }
 

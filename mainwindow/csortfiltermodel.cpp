@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace SortFilter {
 
 QDate dateOfEntryText(const QString& _strText)
@@ -33,14 +35,37 @@ QRegExp searchPattern(const QString& _strTyped)
     return QRegExp(QStringLiteral("*%1*").arg(_strTyped), Qt::CaseInsensitive, QRegExp::Wildcard);
 }
 
-bool bAcceptsEntry(const QString& _strKind, const QString& _strText, const QRegExp& _pattern,
+SearchMatcher::SearchMatcher(const QRegExp& _pattern) : m_pattern(_pattern), m_inner(_pattern)
+{
+    if (_pattern.patternSyntax() != QRegExp::Wildcard || !_pattern.isValid())
+        return;
+    QString strInner = _pattern.pattern();
+    while (strInner.startsWith(QLatin1Char('*')))
+        strInner.remove(0, 1);
+    while (strInner.endsWith(QLatin1Char('*')))
+        strInner.chop(1);
+    m_inner.setPattern(strInner);
+    static const QString s_strWildcards = QStringLiteral("*?[]\\");
+    m_bPlain = std::none_of(strInner.cbegin(), strInner.cend(),
+                            [](QChar c) { return s_strWildcards.contains(c); });
+    m_strPlain = strInner;
+}
+
+bool SearchMatcher::bMatches(const QString& _strText) const
+{
+    if (m_bPlain)
+        return _strText.contains(m_strPlain, m_pattern.caseSensitivity());
+    return _strText.indexOf(m_inner) != -1;
+}
+
+bool bAcceptsEntry(const QString& _strKind, const QString& _strText, const SearchMatcher& _matcher,
                    const QDate& _dateMin, const QDate& _dateMax)
 {
     if (_strKind == QLatin1String(ORDER_MARKER)
         && !bDateInRange(dateOfEntryText(_strText), _dateMin, _dateMax)) {
         return false;
     }
-    return _strText.indexOf(_pattern) != -1;
+    return _matcher.bMatches(_strText);
 }
 
 } // namespace SortFilter
@@ -79,7 +104,15 @@ bool cSortFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex& source
     const QAbstractItemModel* pSource = sourceModel();
     const QString strKind = pSource->index(sourceRow, 2, sourceParent).data(Qt::EditRole).toString();
     const QString strText = pSource->index(sourceRow, 0, sourceParent).data(Qt::EditRole).toString();
-    return SortFilter::bAcceptsEntry(strKind, strText, filterRegExp(), minDate, maxDate);
+    return SortFilter::bAcceptsEntry(strKind, strText, matcher(), minDate, maxDate);
+}
+
+const SortFilter::SearchMatcher& cSortFilterModel::matcher() const
+{
+    const QRegExp pattern = filterRegExp();
+    if (pattern != m_matcher.pattern())
+        m_matcher = SortFilter::SearchMatcher(pattern);
+    return m_matcher;
 }
 
 bool cSortFilterModel::lessThan(const QModelIndex& left, const QModelIndex& right) const

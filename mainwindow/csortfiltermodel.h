@@ -31,9 +31,29 @@ bool bLessThan(const QString& _strLeft, const QString& _strRight);
 // ignoring case, with "*" and "?" as wildcards.
 QRegExp searchPattern(const QString& _strTyped);
 
+// Whether a text contains a match of a pattern, found quickly: the stars
+// around a wildcard pattern change nothing for a search anywhere in the text,
+// but a regular expression with a leading ".*" tries every start position
+// with every length, which made a search through 100,000 orders take half a
+// minute. Without them a pattern that has no wildcard left is a plain
+// substring test.
+class SearchMatcher
+{
+public:
+    explicit SearchMatcher(const QRegExp& _pattern = QRegExp());
+    bool bMatches(const QString& _strText) const;
+    const QRegExp& pattern() const { return m_pattern; }
+
+private:
+    QRegExp m_pattern; // as set
+    QRegExp m_inner;   // without the stars around it
+    QString m_strPlain;
+    bool m_bPlain = false;
+};
+
 // Whether a row with the kind marker and entry text passes the search and,
 // for orders, the date range.
-bool bAcceptsEntry(const QString& _strKind, const QString& _strText, const QRegExp& _pattern,
+bool bAcceptsEntry(const QString& _strKind, const QString& _strText, const SearchMatcher& _matcher,
                    const QDate& _dateMin, const QDate& _dateMax);
 
 } // namespace SortFilter
@@ -64,6 +84,9 @@ protected:
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
 private:
+    const SortFilter::SearchMatcher& matcher() const;
+
     QDate minDate;
     QDate maxDate;
+    mutable SortFilter::SearchMatcher m_matcher; // follows filterRegExp()
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/currentorder.h"
+#include "statistics/chartgeometry.h"
 #include "statistics/corderpage.h"
 
 namespace Ui {

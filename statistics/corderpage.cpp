@@ -10,6 +10,8 @@
 #include "statistics/czeitaufteilung.h"
 
 #include <QBoxLayout>
+#include <QFontMetrics>
+#include <QStyle>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -23,6 +25,26 @@ QString strInfoStyle(int _s32Size)
 {
     return QStringLiteral("QLabel{background-color: rgb(253, 215, 4); color: rgb(0, 0, 0); font: ")
            + QString::number(_s32Size) + QStringLiteral("px; padding: 4px;}");
+}
+
+// The largest bold pixel size from _s32Max down to _s32Min at which the
+// longest word of _strText fits into _s32Width, so a long heading wraps
+// between its words and never cuts one.
+int s32FittingSize(const QString& _strText, int _s32Max, int _s32Min, int _s32Width)
+{
+    const QStringList words = _strText.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (int size = _s32Max; size > _s32Min; --size) {
+        QFont font;
+        font.setBold(true);
+        font.setPixelSize(size);
+        const QFontMetrics metrics(font);
+        bool bFits = true;
+        for (const QString& word : words)
+            bFits = bFits && metrics.horizontalAdvance(word) <= _s32Width;
+        if (bFits)
+            return size;
+    }
+    return _s32Min;
 }
 } // namespace
 
@@ -72,6 +94,9 @@ void cOrderPage::vSetupFrame(QPushButton* _pLogo, QLabel* _pHeading, QPushButton
         button->setStyleSheet(Style::strIconButton());
     }
     m_pInfo->setWordWrap(true);
+    // The page is arranged for the orientation of its new size only once it
+    // has that size, so the arrangement of the old one must not hold it back.
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
     vApplySizes();
     vSetConnectionState(m_bConnected);
 }
@@ -82,11 +107,28 @@ void cOrderPage::vApplySizes()
     const int icon = int(s / 10.28);
     PageFrame::vSetIcon(m_pNext, QStringLiteral(":/arrow-204-128.png"), icon, icon);
     PageFrame::vSetIcon(m_pBack, QStringLiteral(":/back.png"), icon, icon);
-    m_pHeading->setStyleSheet(Style::strTitleLabel(s32TextSize()));
     m_pHeading->setWordWrap(true);
+    vFitHeading();
     m_pInfo->setStyleSheet(strInfoStyle(s / 36));
     m_pArea->setStyleSheet(strInfoStyle(s32TextSize()) + QStringLiteral("QLabel{font-weight: bold;}"));
     vApplyPageSizes();
+}
+
+void cOrderPage::vFitHeading()
+{
+    // The header's other parts keep their size; the heading takes the rest.
+    const QLayout* pPageLayout = layout();
+    const int s32Spacing = 3 * qMax(0, style()->layoutSpacing(QSizePolicy::Label, QSizePolicy::PushButton,
+                                                              Qt::Horizontal));
+    const QMargins margins = pPageLayout ? pPageLayout->contentsMargins() : QMargins();
+    const int s32Width = width() - margins.left() - margins.right() - s32Spacing - 24
+                         - m_pLogo->sizeHint().width() - m_pNext->sizeHint().width()
+                         - m_pBack->sizeHint().width();
+    const int s32Size = s32FittingSize(m_pHeading->text(), s32TextSize(), m_s32Screen / 40, s32Width);
+    if (s32Size != m_s32HeadingSize) {
+        m_s32HeadingSize = s32Size;
+        m_pHeading->setStyleSheet(Style::strTitleLabel(s32Size));
+    }
 }
 
 void cOrderPage::vSetConnectionState(bool _bConnected)
@@ -177,6 +219,8 @@ void cOrderPage::resizeEvent(QResizeEvent* _pEvent)
         m_pContent->setStretch(0, m_bLandscape ? 2 : 0);
         m_pContent->setStretch(1, m_bLandscape ? 3 : 1);
     }
+    if (m_pHeading)
+        vFitHeading();
     vArrange(m_bLandscape);
 }
 

@@ -74,6 +74,7 @@ private slots:
 
 private:
     void vApplySizes();
+    void vFitHeading();
     void vAct(OrderNavigation::Action _action);
     void vStepOrder(int _s32Step);
     void vSwitchTo(Page _page);
@@ -83,6 +84,7 @@ private:
     QScreen* m_pScreen = nullptr;
     int m_s32Screen = 0;
     bool m_bConnected = false;
+    int m_s32HeadingSize = 0;
 
     QPushButton* m_pLogo = nullptr;
     QLabel* m_pHeading = nullptr;

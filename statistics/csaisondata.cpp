@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QKeyEvent>
+#include <QLayout>
 
 using NumberFormat::strDecimalComma;
 using StatisticsFigures::strWithUnit;
@@ -29,6 +30,8 @@ cSaisonData::cSaisonData() : ui(new Ui::cSaisonData)
     m_pScreen = PageFrame::pFollowOrientation(this);
     m_s32Screen = PageFrame::s32ScreenUnit();
     m_pYesNo = new cYesNoDialog(this);
+    // The arrangement follows the new size; the old one must not hold it back.
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setFocusPolicy(Qt::NoFocus);
     vApplySizes();
@@ -58,9 +61,9 @@ void cSaisonData::vApplySizes()
     ui->label_Loading->setFixedSize(s / 9, s / 11);
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setStyleSheet(Style::strIconButton());
-    ui->pushButton_heruntergeladeneDateien->setStyleSheet(Style::strButton(size));
-    ui->pushButton_heruntergeladeneDateien->setMinimumWidth(
-        qRound(ui->pushButton_heruntergeladeneDateien->sizeHint().width() * 1.2));
+    // Smaller than the other texts, so that the button fits beside the
+    // machine hours in landscape.
+    ui->pushButton_heruntergeladeneDateien->setStyleSheet(Style::strButton(s / 32));
 
     const QString title = Style::strTitleLabel(size);
     for (QLabel* label : {ui->label_Ansicht, ui->label_FileTitel, ui->label_FileName,

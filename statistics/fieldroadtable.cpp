@@ -30,7 +30,7 @@ void vSetHead(QWidget* _pPage, const char* _strName, const QString& _strImage, i
 
 QString strValueStyle(int _s32TextSize)
 {
-    return Style::strValueFrame(_s32TextSize) + QStringLiteral("QLabel{color: rgb(243, 215, 4);}");
+    return Style::strValueFrame(_s32TextSize) + QStringLiteral("QLabel{color: rgb(243, 215, 4); padding-left: 6px; padding-right: 6px;}");
 }
 
 void vApplyStyles(QWidget* _pPage, int _s32TextSize, int _s32HeadSize)

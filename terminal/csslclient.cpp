@@ -66,7 +66,8 @@ void cSSLClient::vSetPasswordProvider(PasswordProvider _fnProvider)
 void cSSLClient::vSetPorts(quint16 _u16UdpPort, quint16 _u16TlsPort)
 {
     m_u16TlsPort = _u16TlsPort;
-    if (_u16UdpPort == m_u16UdpPort && m_pUdpSocket->state() == QAbstractSocket::BoundState)
+    const bool bBound = m_pUdpSocket->state() == QAbstractSocket::BoundState;
+    if (bBound && (_u16UdpPort == m_u16UdpPort || _u16UdpPort == m_pUdpSocket->localPort()))
         return;
     m_u16UdpPort = _u16UdpPort;
     m_pUdpSocket->close();
@@ -181,7 +182,8 @@ void cSSLClient::vSelectTerminal(const QString& _strChassis)
             vConnectToTerminal();
         return;
     }
-    if (m_pSslSocket->state() == QAbstractSocket::ConnectedState)
+    // Also a connection still on its way to the other terminal is given up.
+    if (m_pSslSocket->state() != QAbstractSocket::UnconnectedState)
         vDisconnect(false);
     if (!m_found.hashTerminals.contains(_strChassis))
         return;

@@ -97,7 +97,7 @@ int main(int argc, char* argv[])
         {QStringLiteral("no-state"), QStringLiteral("Remember clients only during this run.")},
         {QStringLiteral("udp-port"), QStringLiteral("Discovery port (default 33555)."), QStringLiteral("port")},
         {QStringLiteral("tls-port"), QStringLiteral("TLS port (default 35683)."), QStringLiteral("port")},
-        {QStringLiteral("bind"), QStringLiteral("Listen on this address only."), QStringLiteral("address")},
+        {QStringLiteral("bind"), QStringLiteral("Serve TLS on this address only (discovery listens on all)."), QStringLiteral("address")},
         {QStringLiteral("no-password"), QStringLiteral("Log clients in without password.")},
         {QStringLiteral("busy"), QStringLiteral("Answer every login with the busy text.")},
         {QStringLiteral("refuse-password"), QStringLiteral("Refuse every password.")},

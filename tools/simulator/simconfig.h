@@ -29,7 +29,7 @@ struct SimConfig
 
     quint16 u16UdpPort = 33555; // 0: any free port
     quint16 u16TlsPort = 35683; // 0: any free port
-    QHostAddress haBind = QHostAddress::Any;
+    QHostAddress haBind = QHostAddress::Any; // TLS only; discovery listens on all addresses
 
     bool bNoPassword = false;     // log in with "Connection established!"
     bool bBusy = false;           // every client hears the busy text

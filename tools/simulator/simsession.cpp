@@ -251,6 +251,14 @@ void cSimSession::vSendRaw(const QByteArray& _baRaw)
         m_pSocket->write(_baRaw);
 }
 
+void cSimSession::vShutDown()
+{
+    m_bClosed = true;
+    m_pLiveTimer->stop();
+    QObject::disconnect(m_pSocket, nullptr, this, nullptr);
+    m_pSocket->abort();
+}
+
 void cSimSession::vClosed()
 {
     if (m_bClosed)

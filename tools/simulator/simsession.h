@@ -21,6 +21,8 @@ public:
     bool bLoggedIn() const { return m_bLoggedIn; }
     // Writes bytes as they are, without a length header.
     void vSendRaw(const QByteArray& _baRaw);
+    // Drops the connection without telling the server (which is going away).
+    void vShutDown();
 
 private slots:
     void vRead();

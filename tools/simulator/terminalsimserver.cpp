@@ -38,6 +38,12 @@ cTerminalSimServer::cTerminalSimServer(const SimConfig& _config, QObject* parent
 cTerminalSimServer::~cTerminalSimServer()
 {
     close();
+    // The sessions end before the members they report to go away.
+    const QList<cSimSession*> sessions = m_lpSessions;
+    m_lpSessions.clear();
+    m_pLoggedIn = nullptr;
+    for (cSimSession* session : sessions)
+        session->vShutDown();
 }
 
 bool cTerminalSimServer::bStart(QString& _strError)
@@ -49,7 +55,9 @@ bool cTerminalSimServer::bStart(QString& _strError)
     if (!bLoadOrCreateCertificate(m_config.strCertFolder, m_certificate, _strError))
         return false;
     m_pUdpSocket = new QUdpSocket(this);
-    if (!m_pUdpSocket->bind(m_config.haBind, m_config.u16UdpPort)) {
+    // Broadcasts are addressed to the network's broadcast address, which a
+    // socket bound to one host address never hears: discovery listens on all.
+    if (!m_pUdpSocket->bind(QHostAddress::Any, m_config.u16UdpPort)) {
         _strError = QStringLiteral("UDP port %1: %2").arg(m_config.u16UdpPort).arg(m_pUdpSocket->errorString());
         return false;
     }

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QJsonObject>
+
+// A record as the terminal sends it while the machine is harvesting: every
+// status symbol set, both sensor groups on, realistic figures in every value.
+inline QJsonObject typicalLiveRecord()
+{
+    return QJsonObject{
+        // status symbols
+        {"VERB_ANZEIGE_GANG", "1"},
+        {"VERB_ANZEIGE_PARKBREMSE", "2"},
+        {"VERB_ANZEIGE_GPS_EMPFANG", "4"},
+        {"Diffsperre", "3"},
+        {"Zusatzachse", "0"},
+        {"VERB_ANZEIGE_MASCHINE_AN", "1"},
+        {"Schmierung", "1"},
+        {"VERB_ANZEIGEENTLADEBAND", "2"},
+        {"VERB_ANZEIGE_RODER_MODUS", "2"},
+        {"VERB_ANZEIGE_NEIGUNG_AUTO", "101"},
+        {"VERB_ANZEIGE_TEMPOMAT", "1"},
+        {"VERB_ANZEIGE_MOTOR_STATUS", "1"},
+        {"VERB_ANZEIGE_RODE_PROGRAMM", "2"},
+        {"pos_rselect", "7"},
+        {"VERB_MotorOelTemp", "1"},
+        {"VERB_MotorOelStand", "1"},
+        // machine readings
+        {"m_lbTankDiesel", "640"},
+        {"m_lbTankAdBlue", "72"},
+        {"m_lbHydraulikOelTemp", "58"},
+        {"m_lbBoardbpannung", "27.8"},
+        {"m_lbHydraulikOelStand", "75"},
+        {"m_lbMotorOelStand", "80"},
+        {"m_lbWasserTemp", "86"},
+        {"m_lbMotorOelTemp", "95"},
+        {"m_lbDruckFahrantrieb", "185"},
+        {"m_lbEinheitVorratsdruckLuftkessel", "7.8"},
+        // topper, lifting and cleaning units
+        {"m_lbSchleglerentlastungsDruck_LI", "45"},
+        {"m_lbSchleglerEntlastungsdruckRechts", "47"},
+        {"m_lbSchleglertiefeLinks", "12"},
+        {"m_lbSchleglertiefeRechts", "13"},
+        {"m_lbWalzengangHoeheLinks", "8"},
+        {"m_lbWalzengangHoeheRechts", "9"},
+        {"m_lbReihenanzahl", "6"},
+        {"m_lbReihenanzahl_Verstellen", "6"},
+        {"m_lbReihenabstand", "450"},
+        {"m_lbSiebstern1_Soll", "8"},
+        {"m_lbSiebstern2_Soll", "7"},
+        {"m_lbSiebstern3_Soll", "6"},
+        {"m_lbLeitrosthoehe1", "3"},
+        {"m_lbLeitrosthoehe2", "4"},
+        {"m_lbLeitrosthoehe3", "2"},
+        // speed, engine, consumption, stages
+        {"m_lbIstGeschwindigkeit", "6.5"},
+        {"m_lbSollGeschwindigkeit", "6.0"},
+        {"m_MotorIstDrehzahl", "1850"},
+        {"m_lbSollDrehzahl", "1900"},
+        {"m_lbLiterProStunde", "38.5"},
+        {"m_lbLiterProHa", "28.4"},
+        {"m_lbHa", "12.345"},
+        {"m_lbStreckeProFlaeche_leer_4", "1250"},
+        {"m_lbSchleglerDrehzahl", "950"},
+        {"m_lbRuettelscharStufe", "3"},
+        {"m_lbTastwalzeStufe", "5"},
+        {"m_lbRodeWalzenStufe", "4"},
+        {"m_lbSiebbandStufe", "6"},
+        {"m_lbReinigungStufe", "5"},
+        // tank and unloading conveyor
+        {"m_lbBunkerfellstand", "65"},
+        {"m_lbEntladebandhoehe", "40"},
+        {"m_pbEntladebandHoehe", "4000"},
+        {"m_slEntladebandHoehe_1", "20"},
+        {"m_slEntladebandHoehe_2", "80"},
+        // pressures and their warning limits
+        {"m_lbSiebbandDruckBar", "95"},
+        {"m_lbReinigungsdruckBar", "110"},
+        {"m_lbElevatorDruckBar", "120"},
+        {"m_slWarnSiebband", "85"},
+        {"m_slWarnReinigung", "80"},
+        {"m_slWarnElevator", "90"},
+        {"m_pbSiebbanddruck", "48"},
+        {"m_pbReinigungsdruck", "86"},
+        {"m_pbElevatordruck", "72"},
+        {"m_pbAuslastungReinigung", "64"},
+        // figures of the current order
+        {"m_lbZeitAuftrag", "12:45"},
+        {"m_lbZeitRoden", "10:05"},
+        {"m_lbZeitEntladen", "1:20"},
+        {"m_lbVerbrauchFlaeche", "31.2"},
+        {"m_lbVerbrauchFlaecheRoden", "28.9"},
+        {"m_lbHAProStunde", "1.215"},
+        {"m_lbDurchschnittsGeschwRoden", "6.8"},
+        {"m_lbStreckeProFlaeche_leer", "1250"},
+    };
+}

@@ -1,0 +1,135 @@
+#include "terminal/filemessage.h"
+#include "testsupport.h"
+
+#include <QtTest>
+
+using namespace FileMessage;
+
+// File messages in both directions and the storing of received files.
+class tst_FileMessage : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QByteArray baHeader(quint8 _u8NameLength, qint32 _s32ContentLength)
+    {
+        QByteArray header(1, char(_u8NameLength));
+        for (int i = 0; i < 4; ++i)
+            header.append(char((quint32(_s32ContentLength) >> (8 * i)) & 0xff));
+        return header;
+    }
+
+private slots:
+    void initTestCase() { TestSupport::vIsolate(); }
+
+    void parsing_data()
+    {
+        QTest::addColumn<QByteArray>("part");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("empty");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("example") << baHeader(13, 5) + "Auftraege.csvabcde" << "Auftraege.csv" << false << "abcde";
+        QTest::newRow("longer than N") << baHeader(5, 3) + "a.csvabcdef" << "a.csv" << false << "abc";
+        QTest::newRow("shorter than N") << baHeader(5, 100) + "a.csvab" << "a.csv" << false << "ab";
+        QTest::newRow("N with top bit") << baHeader(5, -2) + "a.csvabcdef" << "a.csv" << false << "abcdef";
+        QTest::newRow("nothing after name") << baHeader(3, 0) + "abc" << "abc" << true << "";
+        QTest::newRow("zero ends the text") << baHeader(5, 7) + QByteArray("a.csvab\0cdef", 12) << "a.csv" << false
+                                            << "ab";
+        QTest::newRow("zero ends the name") << baHeader(5, 1) + QByteArray("a\0csvX", 6) << "a" << false << "X";
+        QTest::newRow("utf-8") << baHeader(13, 6) + "Aufträge.csv" + "Müll" << QString::fromUtf8("Aufträge.csv")
+                               << false << QString::fromUtf8("Müll");
+        QTest::newRow("short header") << QByteArray("\x03", 1) << "" << true << "";
+        QTest::newRow("nothing") << QByteArray() << "" << true << "";
+    }
+
+    void parsing()
+    {
+        QFETCH(QByteArray, part);
+        QFETCH(QString, name);
+        QFETCH(bool, empty);
+        QFETCH(QString, text);
+        const ReceivedFile file = receivedFileFrom(part);
+        QCOMPARE(file.strName, name);
+        QCOMPARE(file.bEmpty, empty);
+        QCOMPARE(file.strText, text);
+    }
+
+    void buildAndParse()
+    {
+        const QByteArray message = baStartFileMessage("Kunden", "Kunden.csv", "1;Meyer\n2;Schulz");
+        QVERIFY(message.startsWith("StartFile: ==:== Kunden"));
+        const ReceivedFile file = receivedFileFrom(message.mid(23));
+        QCOMPARE(file.strName, QString("Kunden.csv"));
+        QCOMPARE(file.strText, QString("1;Meyer\n2;Schulz"));
+        // A missing file goes out as a part without content.
+        QVERIFY(receivedFileFrom(baFilePart("Maschine.csv", QByteArray())).bEmpty);
+    }
+
+    void safeNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("safe");
+        QTest::newRow("plain") << "Auftraege.csv" << "Auftraege.csv";
+        QTest::newRow("parent") << "../evil.csv" << "evil.csv";
+        QTest::newRow("absolute") << "/etc/passwd" << "passwd";
+        QTest::newRow("backslashes") << "..\\..\\x.csv" << "x.csv";
+        QTest::newRow("mixed") << "a/b\\c.csv" << "c.csv";
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("dot") << "." << "";
+        QTest::newRow("dot dot") << ".." << "";
+        QTest::newRow("ends in dot dot") << "x/.." << "";
+        QTest::newRow("ends in separator") << "folder/" << "";
+        QTest::newRow("umlauts") << QString::fromUtf8("Schläge.csv") << QString::fromUtf8("Schläge.csv");
+        QTest::newRow("leading dots are a name") << "...csv" << "...csv";
+    }
+
+    void safeNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, safe);
+        QCOMPARE(strSafeFileName(name), safe);
+    }
+
+    void storing()
+    {
+        const QString folder = TestSupport::strHome() + "/store/neu";
+        const QString path = strStoreTextFile(folder, "Auftraege.csv", "abcde");
+        QCOMPARE(path, folder + "/Auftraege.csv");
+        QCOMPARE(TestSupport::baReadFile(path), QByteArray("\xEF\xBB\xBF" "abcde\n"));
+        // A second file of that name replaces the first.
+        QCOMPARE(strStoreTextFile(folder, "Auftraege.csv", QString::fromUtf8("ä")), path);
+        QCOMPARE(TestSupport::baReadFile(path), QByteArray("\xEF\xBB\xBF\xC3\xA4\n"));
+    }
+
+    void storingRefused()
+    {
+        const QString folder = TestSupport::strHome() + "/store/refused";
+        QVERIFY(strStoreTextFile(folder, "../x.csv", "x").isEmpty());
+        QVERIFY(strStoreTextFile(folder, "..", "x").isEmpty());
+        QVERIFY(!QFile::exists(TestSupport::strHome() + "/store/x.csv"));
+        // A file where the folder should be: nothing can be written.
+        const QString blocked = TestSupport::strWriteFile(TestSupport::strHome() + "/store/blocked", "x");
+        QVERIFY(strStoreTextFile(blocked, "a.csv", "x").isEmpty());
+    }
+
+    void sendPayload()
+    {
+        // Read in text mode as Latin-1, sent as UTF-8.
+        const QString path = TestSupport::strWriteFile(TestSupport::strHome() + "/send/Schlaege.csv",
+                                                       "Nr;Name\r\n1;K\xe4mpe\r\n");
+        QString text;
+        QVERIFY(bReadLatin1File(path, text));
+        const QByteArray payload = baSendFilePayload("Schlaege", text);
+        QCOMPARE(payload, QByteArray("SendFile: ==:== Schlaege Nr;Name\n1;K\xc3\xa4mpe\n"));
+        QByteArray kind, content;
+        QVERIFY(bParseSendFilePayload(payload, kind, content));
+        QCOMPARE(kind, QByteArray("Schlaege"));
+        QCOMPARE(content, QByteArray("Nr;Name\n1;K\xc3\xa4mpe\n"));
+        QVERIFY(!bParseSendFilePayload("Auftraege", kind, content));
+        QVERIFY(!bReadLatin1File(TestSupport::strHome() + "/send/missing.csv", text));
+        QVERIFY(!bReadLatin1File(TestSupport::strHome() + "/send", text));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_FileMessage)
+#include "tst_filemessage.moc"

@@ -1,0 +1,353 @@
+#include "app/messages.h"
+#include "mainwindow/chaupt.h"
+#include "testsupport.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTreeView>
+#include <QtTest>
+
+// The list browser with list files written by the test: what each list
+// shows, what a tap hands on, and the line edits of the drivers list with the
+// file on disk.
+class tst_MainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void openLists_data();
+    void openLists();
+    void orderDatesSetTheFilterRange();
+    void tapOrderHandsItsLine_data();
+    void tapOrderHandsItsLine();
+    void sortSelectorRebuildsEntries();
+    void deleteDriversOnLines3Then5();
+    void addAndReplaceDriverWriteTheFile();
+    void failingWriteKeepsOldFile();
+    void fileHandOver();
+    void settingsButtonPicksFileWithoutNavigator();
+
+private:
+    // The list as shown (the view has no model while no list is open).
+    QAbstractItemModel* list() const
+    {
+        QAbstractItemModel* pModel = m_pHaupt->findChild<QTreeView*>("treeView")->model();
+        return pModel ? pModel : &m_emptyModel;
+    }
+    QString strEntry(int _s32Row) const { return list()->index(_s32Row, 0).data().toString(); }
+    int s32RowOfLine(int _s32Line) const;
+    QString strOpen(const QString& _strName, const QByteArray& _baContent);
+
+    cHaupt* m_pHaupt = nullptr;
+    QStringList m_slMessages;
+    mutable QStandardItemModel m_emptyModel;
+};
+
+namespace {
+
+QString strOrderLine(int _s32Number, const QString& _strCustomer, const QString& _strStart)
+{
+    QStringList slFields;
+    for (int i = 0; i < 44; ++i)
+        slFields << QString();
+    slFields[0] = QString::number(_s32Number);
+    slFields[2] = "4711";
+    slFields[3] = _strCustomer;
+    slFields[4] = "7";
+    slFields[5] = "Acker";
+    slFields[7] = "Hans";
+    slFields[8] = _strStart;
+    slFields[9] = "01.10.2023 11:45";
+    slFields[10] = "35000";
+    slFields[11] = "3:15";
+    slFields[29] = "45";
+    return slFields.join(';');
+}
+
+// Orders 1 to 9 on lines 1 to 9 (customers named backwards), order 99 on
+// line 10, a record without start on line 11, a final line break.
+QStringList slOrderLines()
+{
+    QStringList sl{"Auftrag;Feld;Kundennummer"};
+    for (int i = 1; i <= 9; ++i)
+        sl << strOrderLine(i, QString("Kunde") + QChar('J' - i), QString("%1.10.2023 08:30").arg(i + 10));
+    sl << strOrderLine(99, "KundeZ", "05.09.2023 07:00");
+    sl << "12;;4711;Ohne Start";
+    sl << "";
+    return sl;
+}
+
+QStringList slDriverLines()
+{
+    QStringList sl{"Fahrer;Name"};
+    for (int i = 1; i <= 6; ++i)
+        sl << QString("%1;Vorname%1;Nachname%1;Weg %1;1234%1;Ort%1;;0170%1;f%1@hof.de;;;;;;").arg(i);
+    sl << "";
+    return sl;
+}
+
+QByteArray baOf(const QStringList& _slLines)
+{
+    return _slLines.join('\n').toLatin1();
+}
+
+} // namespace
+
+void tst_MainWindow::initTestCase()
+{
+    TestSupport::vIsolate();
+    Messages::vSetHook([this](QWidget*, const QString& _strText) { m_slMessages << _strText; });
+    m_pHaupt = cHaupt::instance();
+    // Ends the start screen at once; with no stored file nothing opens.
+    QVERIFY(QMetaObject::invokeMethod(m_pHaupt, "vHideAndShow"));
+    QCOMPARE(m_pHaupt->slLines().size(), 0);
+}
+
+void tst_MainWindow::init()
+{
+    m_slMessages.clear();
+    m_pHaupt->findChild<QComboBox*>("comboBox")->setCurrentIndex(0);
+}
+
+QString tst_MainWindow::strOpen(const QString& _strName, const QByteArray& _baContent)
+{
+    const QString strPath = TestSupport::strHome() + "/listen/" + _strName;
+    QFile::remove(strPath);
+    if (!_baContent.isNull())
+        TestSupport::strWriteFile(strPath, _baContent);
+    m_pHaupt->strOpenListFile(strPath);
+    return strPath;
+}
+
+int tst_MainWindow::s32RowOfLine(int _s32Line) const
+{
+    for (int r = 0; r < list()->rowCount(); ++r) {
+        if (list()->index(r, 5).data().toInt() == _s32Line)
+            return r;
+    }
+    return -1;
+}
+
+void tst_MainWindow::openLists_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("firstEntry");
+
+    QTest::newRow("orders") << "Auftraege_2023.csv" << baOf(slOrderLines()) << int(ListKind::Orders) << 10
+                            << "Auftrags Nummer: 1\nKunde: KundeI (4711) \nSchlag: Acker (7)\nFahrer: Hans\n"
+                               "Start: 11.10.2023 08:30\nStopp: 01.10.2023 11:45\nReihenabstand: 45";
+    QTest::newRow("customers")
+        << "Kunden.csv"
+        << QByteArray("Nr;Name\n20;Zorn;Otto;Hof 2;54321;Feld;;0999\n;ohne Nummer\n"
+                      "3;Apfel;Anna;Weg 1;12345;Dorf;x;0123\n")
+        << int(ListKind::Customers) << 2
+        << "Kunden Nummer: 3\nKunden Name: Apfel Anna\nStrasse: Weg 1\nPLZ/Ort: 12345 Dorf\nTelefon: 0123";
+    QTest::newRow("fields") << "Schlaege.csv" << QByteArray("Nr;Kunde\n12;Zorn;Weide;3,5 ha;2 km\n4;Apfel;Acker;1 ha;9 km")
+                            << int(ListKind::Fields) << 2
+                            << "Kunden Nummer: 4\nKunde: Apfel\nSchlag: Acker\nFläche: 1 ha\nEntfernung: 9 km";
+    QTest::newRow("drivers") << "Fahrer.csv" << baOf(slDriverLines()) << int(ListKind::Drivers) << 6
+                             << "Fahrer Nummer: 1\nFahrer Name: Vorname1 Nachname1\nStrasse: Weg 1\n"
+                                "PLZ/Ort: 12341 Ort1\nTelefon: 01701\neMail: f1@hof.de";
+    QTest::newRow("unreadable") << "Fahrer_fehlt.csv" << QByteArray() << int(ListKind::None) << 0 << "";
+}
+
+void tst_MainWindow::openLists()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(int, kind);
+    QFETCH(int, rows);
+    QFETCH(QString, firstEntry);
+
+    const QString strPath = strOpen(name, content);
+    QCOMPARE(int(m_pHaupt->kind()), kind);
+    QCOMPARE(list()->rowCount(), rows);
+    QCOMPARE(strEntry(0), firstEntry);
+    if (content.isNull())
+        return;
+    QCOMPARE(m_pHaupt->strPfad(), strPath);
+    QCOMPARE(m_pHaupt->strWhichTypeOfList(), name);
+    QCOMPARE(m_pHaupt->slLines().join('\n').toLatin1(), content);
+}
+
+void tst_MainWindow::orderDatesSetTheFilterRange()
+{
+    strOpen("Auftraege_2023.csv", baOf(slOrderLines()));
+    auto* pVon = m_pHaupt->findChild<QDateEdit*>("dateEdit_von");
+    auto* pBis = m_pHaupt->findChild<QDateEdit*>("dateEdit_bis");
+    // The range is the file's own, whatever year it is from.
+    QCOMPARE(pVon->date(), QDate(2023, 9, 5));
+    QCOMPARE(pBis->date(), QDate(2023, 10, 19));
+    QCOMPARE(pVon->minimumDate(), QDate(2023, 9, 5));
+    QCOMPARE(pBis->maximumDate(), QDate(2023, 10, 19));
+
+    // Bounds are inclusive; narrowing hides the orders outside.
+    pBis->setDate(QDate(2023, 10, 12));
+    QCOMPARE(list()->rowCount(), 3); // order 99 (5 Sep), orders 1 and 2
+    QCOMPARE(pVon->maximumDate(), QDate(2023, 10, 12));
+    pVon->setDate(QDate(2023, 10, 12));
+    QCOMPARE(list()->rowCount(), 1);
+    QVERIFY(strEntry(0).startsWith("Auftrags Nummer: 2\n"));
+}
+
+void tst_MainWindow::tapOrderHandsItsLine_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<bool>("hasLine");
+    QTest::newRow("order 7") << 7 << true;
+    QTest::newRow("order 99: no line of the file") << 99 << false;
+}
+
+void tst_MainWindow::tapOrderHandsItsLine()
+{
+    QFETCH(int, number);
+    QFETCH(bool, hasLine);
+    strOpen("Auftraege_2023.csv", baOf(slOrderLines()));
+    // An order opened before must not show through.
+    m_pHaupt->show();
+    int s32Row = -1;
+    for (int r = 0; r < list()->rowCount(); ++r) {
+        if (strEntry(r).startsWith(QString("Auftrags Nummer: %1\n").arg(number)))
+            s32Row = r;
+    }
+    QVERIFY(s32Row >= 0);
+
+    QSignalSpy spy(m_pHaupt, &cHaupt::vSendTextToDialog);
+    QVERIFY(QMetaObject::invokeMethod(m_pHaupt, "on_treeView_clicked", Q_ARG(QModelIndex, list()->index(s32Row, 0))));
+    QCOMPARE(spy.count(), 1);
+    const QString strExpected = hasLine ? slOrderLines().at(number) : QString();
+    QCOMPARE(spy.at(0).at(0).toString(), strExpected);
+    QCOMPARE(spy.at(0).at(1).toInt(), hasLine ? number : 0);
+    QCOMPARE(spy.at(0).at(2).toInt(), 0);
+    QCOMPARE(m_pHaupt->strCurrentOrderLine(), strExpected);
+    QVERIFY(m_pHaupt->isHidden());
+    m_pHaupt->show();
+}
+
+void tst_MainWindow::sortSelectorRebuildsEntries()
+{
+    strOpen("Auftraege_2023.csv", baOf(slOrderLines()));
+    QVERIFY(strEntry(0).startsWith("Auftrags Nummer: 1\n"));
+
+    // Sorted by customer: the entries start with the customer, KundeA is order 9.
+    m_pHaupt->findChild<QComboBox*>("comboBox")->setCurrentIndex(1);
+    QCOMPARE(list()->rowCount(), 10);
+    QCOMPARE(strEntry(0).section('\n', 0, 0), QString("Kunde: KundeA (4711) "));
+    QCOMPARE(strEntry(0).section('\n', 2, 2), QString("Auftrags Nummer: 9"));
+    QCOMPARE(strEntry(9).section('\n', 0, 0), QString("Kunde: KundeZ (4711) "));
+    QCOMPARE(m_pHaupt->slSortedOrderLines().value(0), slOrderLines().at(9));
+
+    // A tap hands the row; the sorted lines hold the record at that row.
+    QSignalSpy spy(m_pHaupt, &cHaupt::vSendTextToDialog);
+    QVERIFY(QMetaObject::invokeMethod(m_pHaupt, "on_treeView_clicked", Q_ARG(QModelIndex, list()->index(1, 0))));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(1).toInt(), 1);
+    QCOMPARE(spy.at(0).at(2).toInt(), 1);
+    QCOMPARE(spy.at(0).at(0).toString(), m_pHaupt->slSortedOrderLines().at(1));
+    QCOMPARE(spy.at(0).at(0).toString(), slOrderLines().at(8));
+    m_pHaupt->show();
+
+    m_pHaupt->findChild<QComboBox*>("comboBox")->setCurrentIndex(0);
+    QVERIFY(strEntry(0).startsWith("Auftrags Nummer: 1\n"));
+}
+
+void tst_MainWindow::deleteDriversOnLines3Then5()
+{
+    const QString strPath = strOpen("Fahrer.csv", baOf(slDriverLines()));
+    m_pHaupt->vDeleteEntry(3, s32RowOfLine(3));
+    m_pHaupt->vDeleteEntry(5, s32RowOfLine(5));
+
+    QStringList slExpected = slDriverLines();
+    slExpected.removeAt(5);
+    slExpected.removeAt(3);
+    QCOMPARE(m_pHaupt->slLines(), slExpected);
+    QCOMPARE(TestSupport::baReadFile(strPath), baOf(slExpected));
+    QCOMPARE(list()->rowCount(), 4);
+    for (int r = 0; r < list()->rowCount(); ++r)
+        QVERIFY(!strEntry(r).startsWith("Fahrer Nummer: 3\n") && !strEntry(r).startsWith("Fahrer Nummer: 5\n"));
+    QVERIFY(m_slMessages.isEmpty());
+}
+
+void tst_MainWindow::addAndReplaceDriverWriteTheFile()
+{
+    const QString strPath = strOpen("Fahrer.csv", baOf(slDriverLines()));
+    const QString strNew = "7;Neu;Fahrer;;;;;;;;;;;;";
+    m_pHaupt->vAddDriver(strNew);
+    QStringList slExpected = slDriverLines();
+    slExpected.insert(7, strNew); // before the empty element of the final line break
+    QCOMPARE(TestSupport::baReadFile(strPath), baOf(slExpected));
+    QCOMPARE(list()->rowCount(), 7);
+
+    const QString strChanged = "2;Jörg;Geändert;Weg 2;12342;Ort2;;01702;f2@hof.de;;;;;;";
+    m_pHaupt->vReplaceEntry(strChanged, 2);
+    slExpected[2] = strChanged;
+    QCOMPARE(m_pHaupt->slLines(), slExpected);
+    QCOMPARE(TestSupport::baReadFile(strPath), baOf(slExpected));
+    QCOMPARE(strEntry(1).section('\n', 1, 1), QString("Fahrer Name: Jörg Geändert"));
+    QVERIFY(m_slMessages.isEmpty());
+}
+
+void tst_MainWindow::failingWriteKeepsOldFile()
+{
+    // A name of 250 characters: the file can be read, but the new content
+    // cannot be written beside it (its temporary name would be too long).
+    const QString strName = "Fahrer" + QString(240, 'x') + ".csv";
+    const QString strPath = strOpen(strName, baOf(slDriverLines()));
+    QCOMPARE(m_pHaupt->slLines(), slDriverLines());
+
+    m_pHaupt->vDeleteEntry(2, s32RowOfLine(2));
+    QCOMPARE(m_slMessages.size(), 1);
+    QVERIFY(m_slMessages.at(0).contains("konnte nicht gespeichert werden"));
+    QCOMPARE(TestSupport::baReadFile(strPath), baOf(slDriverLines()));
+    // The edit stays in memory.
+    QCOMPARE(m_pHaupt->slLines().size(), slDriverLines().size() - 1);
+}
+
+void tst_MainWindow::fileHandOver()
+{
+    const QString strPath = TestSupport::strWriteFile(TestSupport::strHome() + "/listen/Kunden.csv",
+                                                      "Nr;Name\n1;Apfel;Anna\n");
+    m_pHaupt->vRequestReadFile(strPath);
+    QTRY_COMPARE(m_pHaupt->strPfad(), strPath);
+    QTRY_COMPARE(m_pHaupt->slLines().size(), 3);
+    QCOMPARE(list()->rowCount(), 1);
+
+    m_pHaupt->vFileReceived(TestSupport::strDownloads() + "/nofile", "nofile");
+    QCOMPARE(m_slMessages, QStringList{"Keine Datei vorhanden"});
+    QCOMPARE(m_pHaupt->slLines().size(), 3);
+}
+
+void tst_MainWindow::settingsButtonPicksFileWithoutNavigator()
+{
+    // Until the settings page is wired, the button lets the user pick any
+    // list file, starting in the folder of the file shown.
+    strOpen("Fahrer.csv", baOf(slDriverLines()));
+    const QString strOther = TestSupport::strWriteFile(TestSupport::strHome() + "/listen/Kunden_neu.csv",
+                                                       "Nr;Name\n1;Apfel;Anna\n2;Birne;Bernd\n");
+    QString strFolder;
+    QStringList slFilters;
+    QTimer::singleShot(0, [&] {
+        auto* pDialog = m_pHaupt->findChild<QFileDialog*>();
+        QVERIFY(pDialog);
+        strFolder = pDialog->directory().absolutePath();
+        slFilters = pDialog->nameFilters();
+        pDialog->selectFile(strOther);
+        QMetaObject::invokeMethod(pDialog, "accept");
+    });
+    m_pHaupt->show();
+    QTest::mouseClick(m_pHaupt->findChild<QPushButton*>("pushButton_Einstellungen"), Qt::LeftButton);
+    QCOMPARE(strFolder, QFileInfo(strOther).absolutePath());
+    QVERIFY(slFilters.join(' ').contains("*.csv"));
+    QCOMPARE(m_pHaupt->strPfad(), strOther);
+    QCOMPARE(list()->rowCount(), 2);
+}
+
+QTEST_MAIN(tst_MainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,180 @@
+#include "mainwindow/csortfiltermodel.h"
+#include "testsupport.h"
+
+#include <QStandardItemModel>
+#include <QtTest>
+
+// The list filter: search pattern, date range and sort order, first as pure
+// decisions, then through the proxy over a small model.
+class tst_SortFilter : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { TestSupport::vIsolate(); }
+    void search_data();
+    void search();
+    void lessThan_data();
+    void lessThan();
+    void dateOfEntry_data();
+    void dateOfEntry();
+    void dateBounds_data();
+    void dateBounds();
+    void proxySortsAndFilters();
+};
+
+namespace {
+
+QString strOrderEntry(const QString& _strNumber, const QString& _strCustomer, const QString& _strStart)
+{
+    return QStringList{"Auftrags Nummer: " + _strNumber, "Kunde: " + _strCustomer + " (1) ",
+                       "Schlag: Acker (7)", "Fahrer: Hans", "Start: " + _strStart,
+                       "Stopp: 01.10.2014 11:45", "Reihenabstand: 45"}
+        .join('\n');
+}
+
+} // namespace
+
+void tst_SortFilter::search_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("found");
+    const QString strMeier = strOrderEntry("1", "Meier", "01.10.2014 08:30");
+    QTest::newRow("any line, any case") << strMeier << "meier" << true;
+    QTest::newRow("wildcard star Meier") << strMeier << "m*r" << true;
+    QTest::newRow("wildcard star Maier") << strOrderEntry("2", "Maier", "01.10.2014 08:30") << "m*r" << true;
+    QTest::newRow("wildcard question mark") << strMeier << "M?ier" << true;
+    QTest::newRow("not there") << strMeier << "Müller" << false;
+    QTest::newRow("wildcard needs all its letters")
+        << strOrderEntry("3", "Schulz", "01.10.2014 08:30") << "m*ier" << false;
+    QTest::newRow("empty search matches all") << strMeier << "" << true;
+    QTest::newRow("empty entry, empty search") << "" << "" << true;
+    QTest::newRow("set") << strMeier << "M[ae]ier" << true;
+    QTest::newRow("no valid pattern matches nothing") << strMeier << "[" << false;
+}
+
+void tst_SortFilter::search()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, typed);
+    QFETCH(bool, found);
+    const QRegExp pattern = SortFilter::searchPattern(typed);
+    QCOMPARE(SortFilter::bAcceptsEntry(QString(), text, SortFilter::SearchMatcher(pattern), QDate(), QDate()),
+             found);
+    // The quick matcher finds exactly what the whole wildcard pattern finds.
+    QCOMPARE(text.indexOf(pattern) != -1, found);
+}
+
+void tst_SortFilter::lessThan_data()
+{
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<bool>("less");
+    QTest::newRow("9 < 10") << "9" << "10" << true;
+    QTest::newRow("10 < 100") << "10" << "100" << true;
+    QTest::newRow("100 > 9") << "100" << "9" << false;
+    QTest::newRow("non-numeric left counts 0") << "abc" << "10" << true;
+    // A right text of "0" or no number compares as text, even for a numeric left.
+    QTest::newRow("right 0: text compare") << "12" << "0" << false;
+    QTest::newRow("right 0: text compare, 0 < 0 no") << "0" << "0" << false;
+    QTest::newRow("right text: text compare") << "7" << "Apfel (2)" << true;
+    QTest::newRow("names") << "Apfel (2)" << "Birne (1)" << true;
+    QTest::newRow("names reversed") << "Birne (1)" << "Apfel (2)" << false;
+}
+
+void tst_SortFilter::lessThan()
+{
+    QFETCH(QString, left);
+    QFETCH(QString, right);
+    QFETCH(bool, less);
+    QCOMPARE(SortFilter::bLessThan(left, right), less);
+}
+
+void tst_SortFilter::dateOfEntry_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDate>("date");
+    QTest::newRow("start line") << strOrderEntry("1", "Meier", "01.10.2014 08:30") << QDate(2014, 10, 1);
+    QTest::newRow("date without time") << strOrderEntry("1", "Meier", "24.12.2023") << QDate(2023, 12, 24);
+    QTest::newRow("no start line") << "Auftrags Nummer: 1\nKunde: x" << QDate();
+    QTest::newRow("malformed start") << strOrderEntry("1", "Meier", "gestern") << QDate();
+}
+
+void tst_SortFilter::dateOfEntry()
+{
+    QFETCH(QString, text);
+    QFETCH(QDate, date);
+    QCOMPARE(SortFilter::dateOfEntryText(text), date);
+}
+
+void tst_SortFilter::dateBounds_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QDate>("min");
+    QTest::addColumn<QDate>("max");
+    QTest::addColumn<bool>("inRange");
+    const QDate von(2014, 10, 1);
+    const QDate bis(2014, 10, 31);
+    QTest::newRow("on Von") << von << von << bis << true;
+    QTest::newRow("on Bis") << bis << von << bis << true;
+    QTest::newRow("day before Von") << von.addDays(-1) << von << bis << false;
+    QTest::newRow("day after Bis") << bis.addDays(1) << von << bis << false;
+    QTest::newRow("invalid date, range set") << QDate() << von << bis << false;
+    QTest::newRow("no range") << QDate() << QDate() << QDate() << true;
+    QTest::newRow("only Von") << QDate(2030, 1, 1) << von << QDate() << true;
+}
+
+void tst_SortFilter::dateBounds()
+{
+    QFETCH(QDate, date);
+    QFETCH(QDate, min);
+    QFETCH(QDate, max);
+    QFETCH(bool, inRange);
+    QCOMPARE(SortFilter::bDateInRange(date, min, max), inRange);
+    cSortFilterModel proxy;
+    proxy.setFilterMinimumDate(min);
+    proxy.setFilterMaximumDate(max);
+    QCOMPARE(proxy.dateInRange(date), inRange);
+}
+
+void tst_SortFilter::proxySortsAndFilters()
+{
+    QStandardItemModel model;
+    const struct
+    {
+        const char* number;
+        const char* customer;
+        const char* start;
+    } orders[] = {{"100", "Meier", "03.10.2014 08:00"},
+                  {"9", "Maier", "01.10.2014 08:00"},
+                  {"10", "Schulz", "02.10.2014 08:00"}};
+    for (const auto& order : orders) {
+        model.appendRow({new QStandardItem(strOrderEntry(order.number, order.customer, order.start)),
+                         new QStandardItem("1,000 ha"), new QStandardItem(SortFilter::ORDER_MARKER),
+                         new QStandardItem(order.number)});
+    }
+    // A customers row carries no marker: the dates never hide it.
+    model.appendRow(new QStandardItem("Kunden Nummer: 5\nKunden Name: Meier"));
+
+    cSortFilterModel proxy;
+    proxy.setSourceModel(&model);
+    proxy.sort(3, Qt::AscendingOrder);
+    auto keys = [&] {
+        QStringList sl;
+        for (int r = 0; r < proxy.rowCount(); ++r)
+            sl << proxy.index(r, 3).data().toString();
+        return sl;
+    };
+    QCOMPARE(keys(), (QStringList{"", "9", "10", "100"}));
+
+    proxy.setFilterRegExp(SortFilter::searchPattern("m*ier"));
+    QCOMPARE(keys(), (QStringList{"", "9", "100"}));
+
+    proxy.setFilterDateRange(QDate(2014, 10, 2), QDate(2014, 10, 3));
+    QCOMPARE(keys(), (QStringList{"", "100"}));
+    proxy.setFilterRegExp(SortFilter::searchPattern(""));
+    QCOMPARE(keys(), (QStringList{"", "10", "100"}));
+}
+
+QTEST_MAIN(tst_SortFilter)
+#include "tst_sortfilter.moc"

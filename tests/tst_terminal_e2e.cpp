@@ -1,0 +1,473 @@
+#include "terminal/cpwrequest.h"
+#include "terminal/csslclient.h"
+#include "terminal/framing.h"
+#include "terminal/knownterminals.h"
+#include "testsupport.h"
+#include "tools/simulator/terminalsimserver.h"
+
+#include <QtTest>
+
+#include <QDirIterator>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSslSocket>
+#include <QtEndian>
+
+#include <memory>
+
+namespace {
+
+const char* const SERIAL = "LQ-4711-0815";
+
+// Reads a live record back (length little-endian, binary JSON, checksum
+// little-endian over the document); an empty object when it does not check out.
+QJsonObject objectFromRecord(const QByteArray& _baRecord)
+{
+    if (_baRecord.size() < 4)
+        return {};
+    const quint32 n = qFromLittleEndian<quint32>(_baRecord.constData());
+    if (n < 2 || _baRecord.size() != int(n) + 4)
+        return {};
+    const QByteArray document = _baRecord.mid(4, int(n) - 2);
+    const quint16 checksum = qFromLittleEndian<quint16>(_baRecord.constData() + n + 2);
+    if (qChecksum(document.constData(), uint(document.size())) != checksum)
+        return {};
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    return QJsonDocument::fromBinaryData(document, QJsonDocument::Validate).object();
+    QT_WARNING_POP
+}
+
+} // namespace
+
+// The terminal link against the simulated terminal over real TLS on 127.0.0.1.
+class tst_TerminalE2E : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dirWork;
+    cSSLClient* m_pClient = nullptr;
+    QStringList m_slEvents;
+    QList<QPair<bool, QByteArray>> m_lPasswordAnswers;
+    int m_s32PasswordRequests = 0;
+    bool m_bAnnounced = false;
+    int m_s32Folders = 0;
+
+    SimConfig config()
+    {
+        SimConfig config;
+        config.strSerial = SERIAL;
+        config.strCertFolder = m_dirWork.path() + "/cert";
+        config.strDataFolder = m_dirWork.path() + QStringLiteral("/data%1").arg(++m_s32Folders);
+        config.u16UdpPort = 0;
+        config.u16TlsPort = 0;
+        config.haBind = QHostAddress::LocalHost;
+        return config;
+    }
+
+    std::unique_ptr<cTerminalSimServer> pStart(const SimConfig& _config)
+    {
+        auto server = std::make_unique<cTerminalSimServer>(_config);
+        QString error;
+        if (!server->bStart(error))
+            qWarning() << error;
+        return server;
+    }
+
+    // The first connection goes through a discovery answer; later ones
+    // reconnect to the address found then.
+    void vConnect(cTerminalSimServer* _pServer)
+    {
+        m_pClient->vSetPorts(m_pClient->u16BoundUdpPort(), _pServer->u16TlsPort());
+        if (!m_bAnnounced) {
+            m_bAnnounced = true;
+            _pServer->vAnnounceTo(QHostAddress::LocalHost, m_pClient->u16BoundUdpPort());
+        } else {
+            m_pClient->vConnectToTerminal();
+        }
+    }
+
+    QString strState(bool _bConnected, bool _bByUser) const
+    {
+        return QStringLiteral("state:%1:%2:WAB123").arg(int(_bConnected)).arg(int(_bByUser));
+    }
+
+    static QByteArray baStored(const QString& _strText)
+    {
+        return QByteArray("\xEF\xBB\xBF") + _strText.toUtf8() + "\n";
+    }
+
+    static void vWriteExports(const QString& _strFolder)
+    {
+        TestSupport::strWriteFile(_strFolder + "/Auftraege_2024.csv", "Nr;Kunde\n1;M\xfcller\n");
+        TestSupport::strWriteFile(_strFolder + "/Kunden.csv", "Nr;Name\n7;Schulz\n");
+        TestSupport::strWriteFile(_strFolder + "/Schlaege.csv", "Nr;Schlag\n3;Am Bach\n");
+        TestSupport::strWriteFile(_strFolder + "/Fahrer.csv", "Nr;Name\n1;J\xf6rg\n");
+        TestSupport::strWriteFile(_strFolder + "/SaisonStatistik.csv", "Saison;2024\n");
+    }
+
+    // Files anywhere in the test's home outside the download and settings folders.
+    static QStringList slStrayFiles()
+    {
+        QStringList stray;
+        QDirIterator it(TestSupport::strHome(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            if (!path.startsWith(TestSupport::strDownloads() + "/")
+                && !path.startsWith(TestSupport::strHome() + "/.config/"))
+                stray.append(path);
+        }
+        return stray;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        TestSupport::vIsolate();
+        QVERIFY(m_dirWork.isValid());
+        m_pClient = cSSLClient::instance();
+        // No broadcast ever leaves this test.
+        m_pClient->vSetInterfaceAddresses({});
+        m_pClient->vSetPorts(0, 0);
+        m_pClient->vSetPasswordProvider([this](QByteArray& _baPassword) {
+            ++m_s32PasswordRequests;
+            if (m_lPasswordAnswers.isEmpty())
+                return false;
+            const auto answer = m_lPasswordAnswers.takeFirst();
+            _baPassword = answer.second;
+            return answer.first;
+        });
+        connect(m_pClient, &cSSLClient::connectionStateChanged, this,
+                [this](bool _bConnected, bool _bByUser, const QString& _strChassis) {
+                    m_slEvents << QStringLiteral("state:%1:%2:%3").arg(int(_bConnected)).arg(int(_bByUser)).arg(_strChassis);
+                });
+        connect(m_pClient, &cSSLClient::foundTerminals, this,
+                [this](const QStringList& _sl) { m_slEvents << "found:" + _sl.join(','); });
+        connect(m_pClient, &cSSLClient::hideSettingsPage, this, [this] { m_slEvents << "hide"; });
+        connect(m_pClient, &cSSLClient::fileReceived, this, [this](const QString& _strPath, const QString& _strName) {
+            m_slEvents << "file:" + _strName + ":" + _strPath;
+        });
+        connect(m_pClient, &cSSLClient::liveDataReceived, this, [this] { m_slEvents << "live"; });
+        connect(m_pClient, &cSSLClient::expertModeReported, this,
+                [this](bool _bOn) { m_slEvents << QStringLiteral("expert:%1").arg(int(_bOn)); });
+        connect(m_pClient, &cSSLClient::lightSwitchReported, this,
+                [this](bool _bOn) { m_slEvents << QStringLiteral("light:%1").arg(int(_bOn)); });
+        connect(m_pClient, &cSSLClient::messageForUser, this,
+                [this](const QString& _strText) { m_slEvents << "message:" + _strText; });
+    }
+
+    void init()
+    {
+        m_slEvents.clear();
+        m_lPasswordAnswers.clear();
+        m_s32PasswordRequests = 0;
+    }
+
+    void cleanup()
+    {
+        m_pClient->vDisconnect(true);
+    }
+
+    void firstContactAsksForThePassword()
+    {
+        SimConfig cfg = config();
+        cfg.strStateFile = m_dirWork.path() + "/terminal-state";
+        auto server = pStart(cfg);
+        m_lPasswordAnswers = {{true, "1234"}};
+        vConnect(server.get());
+        QTRY_VERIFY(m_slEvents.contains(strState(true, false)));
+        QCOMPARE(m_slEvents, (QStringList{"found:WAB123", "light:0", "expert:0", strState(true, false)}));
+        QCOMPARE(server->lbaReceived(), (QList<QByteArray>{"Login: ", "Login-PW:  =:= 1234"}));
+        QCOMPARE(KnownTerminals::lbaLoad(), (QList<QByteArray>{SERIAL, "1234"}));
+        QCOMPARE(KnownTerminals::strLoadLastChassis(), QString("WAB123"));
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup
+                                                | QFileDevice::ReadOther | QFileDevice::WriteOther;
+        QCOMPARE(QFile::permissions(KnownTerminals::strStoreFileName()) & others, QFileDevice::Permissions());
+
+        m_pClient->vDisconnect(true);
+        QCOMPARE(m_slEvents.last(), strState(false, true));
+        QTRY_COMPARE(server->s32OpenSessions(), 0);
+    }
+
+    // Continues from the first contact: the terminal remembers this client.
+    void knownClientSendsTheStoredPassword()
+    {
+        SimConfig cfg = config();
+        cfg.strStateFile = m_dirWork.path() + "/terminal-state";
+        auto server = pStart(cfg);
+        vConnect(server.get());
+        QTRY_VERIFY(m_slEvents.contains(strState(true, false)));
+        QCOMPARE(server->lbaReceived(), (QList<QByteArray>{"Login: ", "PW:  =:= 1234"}));
+        QCOMPARE(m_s32PasswordRequests, 0);
+
+        // Selecting the terminal in use while connected changes nothing.
+        const int events = m_slEvents.size();
+        m_pClient->vSelectTerminal("WAB123");
+        QTest::qWait(100);
+        QCOMPARE(m_slEvents.size(), events);
+        QCOMPARE(server->s32OpenSessions(), 1);
+    }
+
+    void terminalKnowsClientButClientLacksPassword()
+    {
+        SimConfig cfg = config();
+        cfg.strStateFile = m_dirWork.path() + "/terminal-state";
+        cfg.strSerial = "LQ-NEU-1";
+        auto server = pStart(cfg);
+        m_lPasswordAnswers = {{true, "1234"}};
+        vConnect(server.get());
+        QTRY_VERIFY(m_slEvents.contains(strState(true, false)));
+        QCOMPARE(server->lbaReceived(), (QList<QByteArray>{"Login: ", "PW:  =:= NO PW FOUND!", "Login: ",
+                                                           "Login-PW:  =:= 1234"}));
+        QVERIFY(KnownTerminals::lbaLoad().contains("LQ-NEU-1"));
+    }
+
+    void refusedPasswordThenCancel()
+    {
+        SimConfig cfg = config();
+        cfg.bRefusePassword = true;
+        auto server = pStart(cfg);
+        m_lPasswordAnswers = {{true, "falsch"}, {false, QByteArray()}};
+        vConnect(server.get());
+        QTRY_VERIFY(m_slEvents.contains(strState(false, true)));
+        QCOMPARE(m_s32PasswordRequests, 2);
+        QCOMPARE(server->lbaReceived(), (QList<QByteArray>{"Login: ", "Login-PW:  =:= falsch", "Login: "}));
+        // The pair of an announced serial number is dropped, even on cancel.
+        QVERIFY(!KnownTerminals::lbaLoad().contains(SERIAL));
+    }
+
+    void busyWhileAnotherClientIsLoggedIn()
+    {
+        SimConfig cfg = config();
+        cfg.bNoPassword = true;
+        auto server = pStart(cfg);
+        QSslSocket other;
+        connect(&other, &QSslSocket::connected, &other, [&other] { other.ignoreSslErrors(); });
+        other.connectToHostEncrypted("127.0.0.1", server->u16TlsPort());
+        QTRY_VERIFY(other.isEncrypted());
+        other.write(baFrame("Login: "));
+        QTRY_COMPARE(server->lbaReceived().size(), 1);
+        QTest::qWait(50);
+
+        vConnect(server.get());
+        QTRY_VERIFY(m_slEvents.contains(strState(false, false)));
+        QVERIFY(!m_slEvents.contains(strState(true, false)));
+
+        // Once the other client has gone, the link logs in without password.
+        const QList<QByteArray> known = KnownTerminals::lbaLoad();
+        other.disconnectFromHost();
+        QTRY_COMPARE(server->s32OpenSessions(), 0);
+        m_slEvents.clear();
+        m_pClient->vConnectToTerminal();
+        QTRY_VERIFY(m_slEvents.contains(strState(true, false)));
+        QCOMPARE(KnownTerminals::lbaLoad(), known);
+        QCOMPARE(m_s32PasswordRequests, 0);
+    }
+
+    void downloadsAreStoredInTheDownloadFolder()
+    {
+        SimConfig cfg = config();
+        cfg.bNoPassword = true;
+        vWriteExports(cfg.strDataFolder);
+        auto server = pStart(cfg);
+        vConnect(server.get());
+        QTRY_VERIFY(m_pClient->bConnected());
+        m_slEvents.clear();
+        for (const char* kind : {"Auftraege", "Schlaege", "Fahrer", "Kunden", "Saison", "Maschine"})
+            m_pClient->vSendMessage(kind);
+        QTRY_COMPARE(m_slEvents.filter("file:").size(), 6);
+        const QString folder = TestSupport::strDownloads();
+        QCOMPARE(m_slEvents, (QStringList{
+                                 "hide", "file:Auftraege_2024.csv:" + folder + "/Auftraege_2024.csv",
+                                 "hide", "file:Schlaege.csv:" + folder + "/Schlaege.csv",
+                                 "hide", "file:Fahrer.csv:" + folder + "/Fahrer.csv",
+                                 "hide", "file:Kunden.csv:" + folder + "/Kunden.csv",
+                                 "hide", "file:SaisonStatistik.csv:" + folder + "/SaisonStatistik.csv",
+                                 "hide", "file:nofile:empty",
+                             }));
+        QCOMPARE(TestSupport::baReadFile(folder + "/Auftraege_2024.csv"),
+                 baStored(QString::fromUtf8("Nr;Kunde\n1;Müller\n")));
+        QCOMPARE(TestSupport::baReadFile(folder + "/Fahrer.csv"), baStored(QString::fromUtf8("Nr;Name\n1;Jörg\n")));
+        QCOMPARE(TestSupport::baReadFile(folder + "/SaisonStatistik.csv"), baStored("Saison;2024\n"));
+    }
+
+    void uploadIsAnswered()
+    {
+        SimConfig cfg = config();
+        cfg.bNoPassword = true;
+        auto server = pStart(cfg);
+        vConnect(server.get());
+        QTRY_VERIFY(m_pClient->bConnected());
+        const QString file = TestSupport::strWriteFile(m_dirWork.path() + "/up/Schlaege.csv", "Nr;Schlag\n4;Gro\xdf" "feld\n");
+        m_pClient->vSendFileFromPath(file, "Schlaege");
+        QTRY_VERIFY(m_slEvents.contains("message:Sie haben Datei erfolgreich importiert."));
+        QCOMPARE(TestSupport::baReadFile(cfg.strDataFolder + "/Schlaege.csv"), QByteArray("Nr;Schlag\n4;Gro\xc3\x9f" "feld\n"));
+
+        const QString empty = TestSupport::strWriteFile(m_dirWork.path() + "/up/Fahrer.csv", "");
+        m_pClient->vSendFileFromPath(empty, "Fahrer");
+        QTRY_VERIFY(m_slEvents.contains("message:Beim Import ist ein Fehler aufgetreten"));
+
+        // A file that cannot be read is reported and not sent.
+        const int received = server->lbaReceived().size();
+        m_pClient->vSendFileFromPath(m_dirWork.path() + "/up/fehlt.csv", "Kunden");
+        QCOMPARE(m_slEvents.last().startsWith("message:"), true);
+        QVERIFY(m_slEvents.last().contains("fehlt.csv"));
+        QTest::qWait(100);
+        QCOMPARE(server->lbaReceived().size(), received);
+    }
+
+    void liveRecordsAndSwitches()
+    {
+        SimConfig cfg = config();
+        cfg.bNoPassword = true;
+        auto server = pStart(cfg);
+        QList<QJsonObject> records;
+        auto live = connect(m_pClient, &cSSLClient::liveDataReceived, this,
+                            [&records](const QByteArray& _baRecord) { records << objectFromRecord(_baRecord); });
+        vConnect(server.get());
+        QTRY_VERIFY(m_pClient->bConnected());
+        m_pClient->vSendMessage(QByteArray("StartLIVE") + QByteArray::fromHex("6400")); // 100 ms
+        QTRY_VERIFY(records.size() >= 3);
+        m_pClient->vSendMessage("StopLIVE");
+        QTest::qWait(150);
+        const int afterStop = records.size();
+        QTest::qWait(300);
+        QCOMPARE(records.size(), afterStop);
+        disconnect(live);
+
+        for (const QJsonObject& record : records) {
+            QVERIFY(!record.isEmpty());
+            for (const QString& key : {"pos_rselect", "m_lbTankDiesel", "m_pbSiebbanddruck", "VERB_ANZEIGE_GANG"})
+                QVERIFY2(record.value(key).isString(), qPrintable(key));
+        }
+        QVERIFY(records.at(0).value("pos_rselect") != records.at(1).value("pos_rselect"));
+
+        m_slEvents.clear();
+        m_pClient->vSendMessage("ExpertModus:ON");
+        m_pClient->vSendMessage("Lichtschalter:ON");
+        m_pClient->vSendMessage("Lichtschalter:OFF");
+        QTRY_COMPARE(m_slEvents, (QStringList{"expert:1", "light:1", "light:0"}));
+    }
+
+    void framingSurvivesDiscoveryDuringAMessage()
+    {
+        SimConfig cfg = config();
+        cfg.bNoPassword = true;
+        auto server = pStart(cfg);
+        vConnect(server.get());
+        QTRY_VERIFY(m_pClient->bConnected());
+        const QByteArray frame = baFrame("Keine Berechtigung");
+        server->vSendRawToAll(frame.left(7));
+        QTest::qWait(100);
+        // The terminal answers a search while its message is half there.
+        server->vAnnounceTo(QHostAddress::LocalHost, m_pClient->u16BoundUdpPort());
+        QTest::qWait(100);
+        server->vSendRawToAll(frame.mid(7));
+        QTRY_VERIFY(m_slEvents.contains("message:Keine Berechtigung"));
+        QVERIFY(m_pClient->bConnected());
+    }
+
+    void terminalEndsTheConnection()
+    {
+        SimConfig cfg = config();
+        cfg.bNoPassword = true;
+        cfg.s32BreakAfterMs = 0;
+        auto server = pStart(cfg);
+        vConnect(server.get());
+        QTRY_VERIFY(m_slEvents.contains(strState(false, false)));
+        QVERIFY(m_slEvents.indexOf(strState(true, false)) < m_slEvents.indexOf(strState(false, false)));
+    }
+
+    void lostConnectionIsPublished()
+    {
+        SimConfig cfg = config();
+        cfg.bNoPassword = true;
+        auto server = pStart(cfg);
+        vConnect(server.get());
+        QTRY_VERIFY(m_pClient->bConnected());
+        const quint16 port = server->u16TlsPort();
+        server.reset(); // the terminal goes away without a word
+        QTRY_COMPARE(m_slEvents.last(), strState(false, false));
+
+        // Nobody listens any more: the refused connection is published too.
+        m_slEvents.clear();
+        m_pClient->vSetPorts(m_pClient->u16BoundUdpPort(), port);
+        m_pClient->vConnectToTerminal();
+        QTRY_COMPARE(m_slEvents, QStringList{strState(false, false)});
+    }
+
+    void passwordDialog_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("result");
+        QTest::newRow("OK") << "PWRequOkButton" << 1;
+        QTest::newRow("Abbrechen") << "PWRequCloseButton" << 0;
+    }
+
+    void passwordDialog()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, result);
+        cPWRequest dialog;
+        dialog.findChild<QLineEdit*>("PWRequLineEdit")->setText(QString::fromUtf8("geheimä"));
+        QTimer::singleShot(0, &dialog, [&dialog, button] { dialog.findChild<QPushButton*>(button)->click(); });
+        QCOMPARE(dialog.exec(), result);
+        QCOMPARE(dialog.m_baPassword, result ? QByteArray("geheim\xe4") : QByteArray());
+    }
+
+    void misbehavingTerminal_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("dropped");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("close-mid-frame") << "close-mid-frame" << true << "";
+        QTest::newRow("negative-length") << "negative-length" << true << "message:";
+        QTest::newRow("huge-length") << "huge-length" << true << "message:";
+        QTest::newRow("garbage") << "garbage" << false << "file:Fahrer.csv:";
+        QTest::newRow("evil-name") << "evil-name" << false << "file:evil.csv:";
+        QTest::newRow("deny-downloads") << "deny" << false << "message:Keine Berechtigung";
+    }
+
+    void misbehavingTerminal()
+    {
+        QFETCH(QString, fault);
+        QFETCH(bool, dropped);
+        QFETCH(QString, expected);
+        QDir(TestSupport::strDownloads()).removeRecursively();
+        SimConfig cfg = config();
+        cfg.bNoPassword = true;
+        cfg.bDenyDownloads = fault == "deny";
+        QVERIFY(fault == "deny" || bFaultFromName(fault, cfg.eFaultMode));
+        vWriteExports(cfg.strDataFolder);
+        auto server = pStart(cfg);
+        vConnect(server.get());
+        QTRY_VERIFY(m_pClient->bConnected());
+        m_slEvents.clear();
+        m_pClient->vSendMessage("Fahrer");
+        if (dropped)
+            QTRY_VERIFY(m_slEvents.contains(strState(false, false)));
+        if (!expected.isEmpty())
+            QTRY_VERIFY(!m_slEvents.filter(QRegularExpression("^" + QRegularExpression::escape(expected))).isEmpty());
+        QCOMPARE(m_pClient->bConnected(), !dropped);
+        QCOMPARE(slStrayFiles(), QStringList());
+        if (fault == "evil-name")
+            QVERIFY(QFile::exists(TestSupport::strDownloads() + "/evil.csv"));
+
+        // The link goes on working: a fresh connection reads frames from the start.
+        if (dropped) {
+            QTRY_COMPARE(server->s32OpenSessions(), 0);
+            m_pClient->vConnectToTerminal();
+            QTRY_VERIFY(m_pClient->bConnected());
+            m_slEvents.clear();
+            m_pClient->vSendMessage("Kunden");
+            QTRY_VERIFY(!m_slEvents.filter("file:Kunden.csv:").isEmpty());
+        }
+        QCOMPARE(slStrayFiles(), QStringList());
+    }
+};
+
+QTEST_MAIN(tst_TerminalE2E)
+#include "tst_terminal_e2e.moc"
