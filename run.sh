@@ -1,5 +1,9 @@
 #!/usr/bin/env bash
-# Builds the application and starts it.
+# Builds the application and starts it together with the terminal simulator
+# and its sample data, so that search, connect, login (password 1234) and
+# download work without a harvester.
+#   ./run.sh            application + simulator (demo)
+#   ./run.sh --alone    the application alone, for a real terminal
 set -u
 VEMO_ROOT=$(cd "$(dirname "$0")" && pwd)
 . "$VEMO_ROOT/tools/ensure-packages.sh"
@@ -7,8 +11,64 @@ vemo_ensure_packages
 BUILD="${VEMO_BUILD_DIR:-$VEMO_ROOT/build}"
 vemo_build "$BUILD"
 
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  echo "No display found: starting on a virtual screen (xvfb-run)."
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$BUILD/app/vemoapp" "$@"
+APP="$BUILD/app/vemoapp"
+SIM="$BUILD/tools/simulator/vemo-terminal-sim"
+NS=vemo-terminal
+SIM_PID=""
+
+start_app() {
+  if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "No display found: starting on a virtual screen (xvfb-run)."
+    xvfb-run -a -s "-screen 0 1024x768x24" "$APP"
+  else
+    "$APP"
+  fi
+}
+
+cleanup() {
+  [ -n "$SIM_PID" ] && kill "$SIM_PID" 2>/dev/null
+  if ip netns list 2>/dev/null | grep -q "^$NS\b"; then
+    ip netns pids "$NS" 2>/dev/null | xargs -r kill 2>/dev/null
+    ip link del vemo-app 2>/dev/null
+    ip netns del "$NS" 2>/dev/null
+  fi
+}
+
+if [ "${1:-}" = "--alone" ]; then
+  start_app
+  exit $?
 fi
-exec "$BUILD/app/vemoapp" "$@"
+
+DATA="$BUILD/demo-data"
+if [ ! -f "$DATA/Fahrer.csv" ]; then
+  "$BUILD/tools/sampledata/sampledata" "$DATA" --encoding utf8bom >/dev/null || exit 1
+fi
+SIM_ARGS=(--data "$DATA" --password 1234 --chassis WAB123 --quiet)
+trap cleanup EXIT INT TERM
+
+# Discovery broadcasts to 192.168.x.255 only. Without such a network here the
+# simulator gets a network namespace of its own with a 192.168 address pair.
+if ip -4 addr 2>/dev/null | grep -q 'inet 192\.168\.'; then
+  "$SIM" "${SIM_ARGS[@]}" &
+  SIM_PID=$!
+elif [ "$(id -u)" -eq 0 ] && command -v ip >/dev/null; then
+  cleanup
+  ip netns add "$NS" &&
+  ip link add vemo-app type veth peer name vemo-term &&
+  ip link set vemo-term netns "$NS" &&
+  ip addr add 192.168.77.1/24 dev vemo-app && ip link set vemo-app up &&
+  ip netns exec "$NS" ip addr add 192.168.77.2/24 dev vemo-term &&
+  ip netns exec "$NS" ip link set vemo-term up &&
+  ip netns exec "$NS" ip link set lo up || { echo "Could not create the demo network."; exit 1; }
+  ip netns exec "$NS" "$SIM" "${SIM_ARGS[@]}" &
+  SIM_PID=$!
+  echo "Simulated terminal WAB123 runs at 192.168.77.2 (network namespace $NS)."
+else
+  echo "This machine has no 192.168 network, and only root can create the demo network."
+  echo "Run ./run.sh as root, or start the simulator on a machine of a 192.168 network:"
+  echo "  $SIM --data $DATA"
+  exit 1
+fi
+
+echo "Demo: settings (gear) -> 'Verbinden' finds the terminal; its password is 1234."
+start_app

@@ -14,11 +14,21 @@ cEditDialog* cEditDialog::instance()
 cEditDialog::cEditDialog() : QDialog(nullptr), ui(new Ui::cEditDialog)
 {
     ui->setupUi(this);
-    m_lEdits = {ui->lineEdit_FahrerNummer, ui->lineEdit_Fahrername1,   ui->lineEdit_FahrerName2,
-                ui->lineEdit_Strasse,      ui->lineEdit_PLZ,           ui->lineEdit_Ort,
-                ui->lineEdit_Telefon1,     ui->lineEdit_Telefon2,      ui->lineEdit_eMail,
-                ui->lineEdit_FreiVerwendbar1, ui->lineEdit_FreiVerwendbar2, ui->lineEdit_FreiVerwendbar3,
-                ui->lineEdit_FreiVerwendbar4, ui->lineEdit_FreiVerwendbar5, ui->lineEdit_FreiVerwendbar6};
+    m_lEdits = {ui->lineEdit_FahrerNummer,
+                ui->lineEdit_Fahrername1,
+                ui->lineEdit_FahrerName2,
+                ui->lineEdit_Strasse,
+                ui->lineEdit_PLZ,
+                ui->lineEdit_Ort,
+                ui->lineEdit_Telefon1,
+                ui->lineEdit_Telefon2,
+                ui->lineEdit_eMail,
+                ui->lineEdit_FreiVerwendbar1,
+                ui->lineEdit_FreiVerwendbar2,
+                ui->lineEdit_FreiVerwendbar3,
+                ui->lineEdit_FreiVerwendbar4,
+                ui->lineEdit_FreiVerwendbar5,
+                ui->lineEdit_FreiVerwendbar6};
     for (QLineEdit* pEdit : qAsConst(m_lEdits))
         PageFrame::vHideKeyboardOnFinish(pEdit);
     for (int i = 0; i < FIELD_COUNT; ++i)
@@ -43,8 +53,7 @@ void cEditDialog::vApplySizes()
     const int S = PageFrame::s32ScreenUnit();
     const int s32Text = qMax(1, S / 28);
     // The labels stand on the black page, so they get the label yellow.
-    const QString strLabelStyle =
-        QStringLiteral("QLabel{font: %1px; color: rgb(243, 215, 4);}").arg(s32Text);
+    const QString strLabelStyle = QStringLiteral("QLabel{font: %1px; color: rgb(243, 215, 4);}").arg(s32Text);
     for (QLabel* pLabel : ui->scrollAreaWidgetContents->findChildren<QLabel*>())
         pLabel->setStyleSheet(strLabelStyle);
     for (QLineEdit* pEdit : qAsConst(m_lEdits))

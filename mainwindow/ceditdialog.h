@@ -3,7 +3,8 @@
 #include <QDialog>
 #include <QStringList>
 
-namespace Ui {
+namespace Ui
+{
 class cEditDialog;
 }
 class QKeyEvent;

@@ -13,7 +13,8 @@
 #include <QStandardItemModel>
 #include <QTimer>
 
-namespace {
+namespace
+{
 
 // The start screen shows the makers' logo and credit this long.
 constexpr int START_SCREEN_MS = 2000;
@@ -40,7 +41,8 @@ cHaupt::cHaupt() : QWidget(nullptr), ui(new Ui::cHaupt)
     connect(ui->dateEdit_bis, &QDateEdit::dateChanged, this, &cHaupt::dateFilterChanged);
     connect(ui->dateEdit_von, &QDateEdit::dateChanged, this, &cHaupt::dateFilterChanged);
 
-    for (QComboBox* pSelector : {ui->comboBox, ui->comboBox_Fahrer, ui->comboBox_Kunden, ui->comboBox_Schlag}) {
+    for (QComboBox* pSelector :
+         {ui->comboBox, ui->comboBox_Fahrer, ui->comboBox_Kunden, ui->comboBox_Schlag}) {
         for (int i = 0; i < pSelector->count(); ++i)
             pSelector->setItemData(i, colorYellow(), Qt::BackgroundRole);
     }
@@ -70,9 +72,10 @@ cHaupt::cHaupt() : QWidget(nullptr), ui(new Ui::cHaupt)
     m_pProxy->setSourceModel(m_pModel);
     m_pProxy->setObjectName(QStringLiteral("proxyModelViewKundenUndSchlaegeAuftragUndDatum"));
     for (QWidget* pWidget : std::initializer_list<QWidget*>{
-             ui->pushButton_Send, ui->pushButton_SendFileTo, ui->pushButton_Download, ui->pushButton_SaisonData,
-             ui->pushButton_PlusFahrer, ui->pushButton_Hide_Show, ui->label_loading, ui->pushButton_Live,
-             ui->pushButton_Lichtschalter, ui->pushButton_Expertmodus}) {
+             ui->pushButton_Send, ui->pushButton_SendFileTo, ui->pushButton_Download,
+             ui->pushButton_SaisonData, ui->pushButton_PlusFahrer, ui->pushButton_Hide_Show,
+             ui->label_loading, ui->pushButton_Live, ui->pushButton_Lichtschalter,
+             ui->pushButton_Expertmodus}) {
         pWidget->hide();
     }
 
@@ -85,7 +88,8 @@ cHaupt::cHaupt() : QWidget(nullptr), ui(new Ui::cHaupt)
     connect(ui->pushButton_LindqvarthLogo, &QPushButton::clicked, this, &cHaupt::vHideAndShow);
 
     m_strPfad = SettingsStore::vValue(SettingsStore::APP_LIST, SettingsStore::KEY_PATH).toString();
-    m_strWhichTypeOfList = SettingsStore::vValue(SettingsStore::APP_LIST, SettingsStore::KEY_LIST_TYPE).toString();
+    m_strWhichTypeOfList =
+        SettingsStore::vValue(SettingsStore::APP_LIST, SettingsStore::KEY_LIST_TYPE).toString();
     m_kind = ListNames::kindOfFile(m_strWhichTypeOfList);
 
     vShowStartScreen();
@@ -140,19 +144,20 @@ void cHaupt::vApplySizes()
     }
 
     const int s32Settings = int(S / 10.28);
-    PageFrame::vSetIcon(ui->pushButton_Einstellungen, QStringLiteral(":/images/setting-icon.png"), s32Settings,
-                        s32Settings);
+    PageFrame::vSetIcon(ui->pushButton_Einstellungen, QStringLiteral(":/images/setting-icon.png"),
+                        s32Settings, s32Settings);
     PageFrame::vSetProductLogo(ui->pushButton_Vemo_Icon, S, false);
     PageFrame::vSetIcon(ui->pushButton_LindqvarthLogo, QStringLiteral(":/LindqvarthLOGO.png"), S / 4, S / 5);
     PageFrame::vSetIcon(ui->pushButton_Send, QStringLiteral(":/images/arrow-58-128.png"), S / 9, S / 9);
     PageFrame::vSetIcon(ui->pushButton_Download, QStringLiteral(":/images/downloads-128.png"), S / 9, S / 9);
     PageFrame::vSetIcon(ui->pushButton_Live, QStringLiteral(":/images/play-4-128.png"), S / 9, S / 9);
     PageFrame::vSetIcon(ui->pushButton_Lichtschalter,
-                        QString::fromLatin1(m_bLichtschalter ? ":/Lichtschalter_Haupt_On.png" : ":/Lichtschalter_Haupt_Off.png"),
+                        QString::fromLatin1(m_bLichtschalter ? ":/Lichtschalter_Haupt_On.png"
+                                                             : ":/Lichtschalter_Haupt_Off.png"),
                         S / 9, S / 9);
-    PageFrame::vSetIcon(ui->pushButton_Expertmodus,
-                        QString::fromLatin1(m_bExpertModus ? ":/Expertmodus_ON.png" : ":/Expertmodus_OFF.png"), S / 9,
-                        S / 9);
+    PageFrame::vSetIcon(
+        ui->pushButton_Expertmodus,
+        QString::fromLatin1(m_bExpertModus ? ":/Expertmodus_ON.png" : ":/Expertmodus_OFF.png"), S / 9, S / 9);
     PageFrame::vSetIcon(ui->pushButton_PlusFahrer, QStringLiteral(":/plus-6-128.png"), S / 11, S / 11);
     PageFrame::vSetIcon(ui->pushButton_Hide_Show, QStringLiteral(":/arrow-143-128.png"), S / 12, S / 12);
     PageFrame::vSetIcon(ui->pushButton_SendFileTo, QStringLiteral(":/message-128.png"), S / 9, S / 11);
@@ -206,9 +211,10 @@ void cHaupt::vShowStartScreen()
     ui->pushButton_Einstellungen->setVisible(slLines().size() <= 1);
     vHideFilterBar();
     for (QWidget* pWidget : std::initializer_list<QWidget*>{
-             ui->pushButton_Send, ui->pushButton_SendFileTo, ui->pushButton_Download, ui->pushButton_SaisonData,
-             ui->pushButton_PlusFahrer, ui->pushButton_Hide_Show, ui->label_loading, ui->pushButton_Live,
-             ui->pushButton_Lichtschalter, ui->pushButton_Expertmodus}) {
+             ui->pushButton_Send, ui->pushButton_SendFileTo, ui->pushButton_Download,
+             ui->pushButton_SaisonData, ui->pushButton_PlusFahrer, ui->pushButton_Hide_Show,
+             ui->label_loading, ui->pushButton_Live, ui->pushButton_Lichtschalter,
+             ui->pushButton_Expertmodus}) {
         pWidget->hide();
     }
 }
@@ -274,7 +280,8 @@ void cHaupt::on_pushButton_Hide_Show_clicked()
 {
     const int s32Icon = m_s32Screen / 12;
     if (!ui->label_Suche->isHidden()) {
-        PageFrame::vSetIcon(ui->pushButton_Hide_Show, QStringLiteral(":/arrow-205-128.png"), s32Icon, s32Icon);
+        PageFrame::vSetIcon(ui->pushButton_Hide_Show, QStringLiteral(":/arrow-205-128.png"), s32Icon,
+                            s32Icon);
         for (QWidget* pWidget : std::initializer_list<QWidget*>{
                  ui->dateEdit_bis, ui->dateEdit_von, ui->label_von, ui->label_bis, ui->comboBox,
                  ui->comboBox_Fahrer, ui->comboBox_Kunden, ui->comboBox_Schlag, ui->label_Sortieren_Nach,

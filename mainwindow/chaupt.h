@@ -12,7 +12,8 @@
 
 #include <functional>
 
-namespace Ui {
+namespace Ui
+{
 class cHaupt;
 }
 class QKeyEvent;
@@ -41,8 +42,9 @@ public:
     cHaupt();
     ~cHaupt() override;
 
-    // The names a navigation hook receives. Before every one except the
-    // download selection the main window has hidden itself.
+    // The names a navigation hook receives. For the pages the main window has
+    // hidden itself first, except for the download selection, which opens
+    // over it.
     static constexpr const char* PAGE_SETTINGS = "Einstellungen";
     static constexpr const char* PAGE_DOWNLOADED_FILES = "heruntergeladeneDateien";
     static constexpr const char* PAGE_SOURCE_DIRECTORY = "QuelleVerzeichnis";
@@ -164,7 +166,6 @@ private:
     void vShowStartScreen();
     void vHideFilterBar();
     void vShowFilterBarOfKind();
-    void vSetFilterBarOpen(bool _bOpen);
     void vSetColumnWidths();
     bool bTerminalWired() const { return bool(m_fnSend); }
     void vNavigate(const char* _strPage, bool _bHideFirst);

@@ -69,7 +69,8 @@ void cHaupt::vOpenOrder(const QModelIndex& _index)
 void cHaupt::vDialCustomer(const QModelIndex& _index)
 {
     const QString strText = _index.sibling(_index.row(), 0).data().toString();
-    const QString strPhoneLine = strText.split(QLatin1Char('\n')).value(cListModelBuilder::CUSTOMER_PHONE_LINE);
+    const QString strPhoneLine =
+        strText.split(QLatin1Char('\n')).value(cListModelBuilder::CUSTOMER_PHONE_LINE);
     const QString strNumber = strPhoneLine.split(QLatin1Char(':')).value(1).mid(1);
     if (!strNumber.trimmed().isEmpty())
         QDesktopServices::openUrl(QUrl(QStringLiteral("tel:") + strNumber));
@@ -125,13 +126,9 @@ void cHaupt::on_comboBox_Kunden_currentIndexChanged(int)
 }
 
 // Drivers and fields have one sort order each; their selectors stay hidden.
-void cHaupt::on_comboBox_Fahrer_currentIndexChanged(int)
-{
-}
+void cHaupt::on_comboBox_Fahrer_currentIndexChanged(int) {}
 
-void cHaupt::on_comboBox_Schlag_currentIndexChanged(int)
-{
-}
+void cHaupt::on_comboBox_Schlag_currentIndexChanged(int) {}
 
 void cHaupt::on_lineEdit_textChanged(QString arg)
 {
@@ -180,10 +177,10 @@ void cHaupt::vChooseListFile()
                        "QAbstractItemView{ selection-background-color: rgb(253, 215, 4);"
                        " selection-color: rgb(0, 0, 0);}"
                        "QHeaderView::section{ background-color: rgb(0, 0, 0); color: rgb(243, 215, 4);}")
-            .arg(s32Text)
-        + Style::strLineEdit(s32Text) + QStringLiteral("QLineEdit{ color: rgb(0, 0, 0);}")
-        + Style::strComboBox(s32Text) + QStringLiteral("QComboBox{ color: rgb(0, 0, 0);}")
-        + Style::strButton(s32Text) + QStringLiteral("QPushButton{ color: rgb(0, 0, 0);}"));
+            .arg(s32Text) +
+        Style::strLineEdit(s32Text) + QStringLiteral("QLineEdit{ color: rgb(0, 0, 0);}") +
+        Style::strComboBox(s32Text) + QStringLiteral("QComboBox{ color: rgb(0, 0, 0);}") +
+        Style::strButton(s32Text) + QStringLiteral("QPushButton{ color: rgb(0, 0, 0);}"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     strOpenListFile(dialog.selectedFiles().constFirst());
@@ -249,16 +246,17 @@ void cHaupt::vSetExpertModus(bool _bOn)
 {
     m_bExpertModus = _bOn;
     PageFrame::vSetIcon(ui->pushButton_Expertmodus,
-                        QString::fromLatin1(_bOn ? ":/Expertmodus_ON.png" : ":/Expertmodus_OFF.png"), m_s32Screen / 9,
-                        m_s32Screen / 9);
+                        QString::fromLatin1(_bOn ? ":/Expertmodus_ON.png" : ":/Expertmodus_OFF.png"),
+                        m_s32Screen / 9, m_s32Screen / 9);
 }
 
 void cHaupt::vSetLichtschalter(bool _bOn)
 {
     m_bLichtschalter = _bOn;
-    PageFrame::vSetIcon(ui->pushButton_Lichtschalter,
-                        QString::fromLatin1(_bOn ? ":/Lichtschalter_Haupt_On.png" : ":/Lichtschalter_Haupt_Off.png"),
-                        m_s32Screen / 9, m_s32Screen / 9);
+    PageFrame::vSetIcon(
+        ui->pushButton_Lichtschalter,
+        QString::fromLatin1(_bOn ? ":/Lichtschalter_Haupt_On.png" : ":/Lichtschalter_Haupt_Off.png"),
+        m_s32Screen / 9, m_s32Screen / 9);
 }
 
 void cHaupt::on_pushButton_Expertmodus_clicked()
@@ -295,9 +293,9 @@ void cHaupt::vSetConnectionState(bool _bConnected, bool _bByUser)
     PageFrame::vSetProductLogo(ui->pushButton_Vemo_Icon, m_s32Screen, _bConnected);
     if (_bConnected) {
         emit finished(); // a periodic search ends
-        for (QWidget* pWidget : std::initializer_list<QWidget*>{
-                 ui->pushButton_Lichtschalter, ui->pushButton_Expertmodus, ui->pushButton_Download,
-                 ui->pushButton_Send}) {
+        for (QWidget* pWidget :
+             std::initializer_list<QWidget*>{ui->pushButton_Lichtschalter, ui->pushButton_Expertmodus,
+                                             ui->pushButton_Download, ui->pushButton_Send}) {
             pWidget->setVisible(bTerminalWired());
         }
         ui->pushButton_Live->hide();
@@ -319,7 +317,8 @@ void cHaupt::vSetConnectionState(bool _bConnected, bool _bByUser)
         connect(this, &cHaupt::finished, pTimer, &QObject::deleteLater);
         connect(pThread, &QThread::finished, pThread, &QObject::deleteLater);
         const std::function<void()> fnSearch = m_fnPeriodicSearch;
-        connect(pTimer, &QTimer::timeout, pTimer, [fnSearch] { fnSearch(); }, Qt::DirectConnection);
+        connect(
+            pTimer, &QTimer::timeout, pTimer, [fnSearch] { fnSearch(); }, Qt::DirectConnection);
         pThread->start(QThread::InheritPriority);
     }
     for (QWidget* pWidget :

@@ -18,7 +18,8 @@
 #include <QThread>
 #include <QTimer>
 
-namespace {
+namespace
+{
 
 // Keeps the busy indicator turning while a long list is built; user input
 // waits until the list is there.

@@ -1,14 +1,12 @@
 #pragma once
 
-#include <QBrush>
 #include <QCoreApplication>
 #include <QDate>
 #include <QElapsedTimer>
-#include <QFont>
-#include <QPixmap>
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class QStandardItem;
 class QStandardItemModel;
@@ -41,6 +39,7 @@ public:
     static constexpr int YIELD_INTERVAL_MS = 50;
 
     cListModelBuilder(QStandardItemModel* _pModel, int _s32Screen);
+    ~cListModelBuilder();
 
     // Called during a long build at most every YIELD_INTERVAL_MS.
     void vSetYield(const std::function<void()>& _fnYield) { m_fnYield = _fnYield; }
@@ -49,8 +48,8 @@ public:
     // puts the customer first and sorts by customer name. Resets and fills the
     // totals from every record, and returns the earliest and latest start date
     // (invalid when no record has one).
-    void vBuildOrders(const QStringList& _slLines, int _s32SortMode, cOrderTotals& _totals,
-                      QDate& _dateMin, QDate& _dateMax);
+    void vBuildOrders(const QStringList& _slLines, int _s32SortMode, cOrderTotals& _totals, QDate& _dateMin,
+                      QDate& _dateMax);
     // Index 0 of the customers selector: number first, number in column 1;
     // another index: name first, column 0 only.
     void vBuildCustomers(const QStringList& _slLines, int _s32SelectorIndex);
@@ -78,10 +77,11 @@ private:
 
     QStandardItemModel* m_pModel;
     int m_s32Screen;
-    QFont m_fontItem;
-    QFont m_fontBig;
-    QBrush m_brushEntry;
-    QPixmap m_pixDelete;
+    // Styled items that every entry is copied from: a copy shares the font
+    // and the gradient instead of setting them item by item.
+    std::unique_ptr<QStandardItem> m_pEntryPrototype;
+    std::unique_ptr<QStandardItem> m_pAreaPrototype;
+    std::unique_ptr<QStandardItem> m_pDeletePrototype;
     std::function<void()> m_fnYield;
     QElapsedTimer m_timerYield;
 };

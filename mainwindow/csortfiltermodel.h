@@ -4,10 +4,12 @@
 #include <QRegExp>
 #include <QSortFilterProxyModel>
 #include <QString>
+#include <QVector>
 
 // The texts and decisions of the list filter, without any model: the list
 // browser's proxy applies them row by row, tests call them directly.
-namespace SortFilter {
+namespace SortFilter
+{
 
 // Column 2 of an orders row and of a drivers row carries these markers;
 // customers and fields rows leave it empty.
@@ -74,6 +76,8 @@ public:
     QDate filterMaximumDate() const { return maxDate; }
     void setFilterMaximumDate(const QDate& date);
 
+    void setSourceModel(QAbstractItemModel* sourceModel) override;
+
     // Both bounds at once, filtering the rows once.
     void setFilterDateRange(const QDate& minimum, const QDate& maximum);
 
@@ -85,6 +89,19 @@ protected:
 
 private:
     const SortFilter::SearchMatcher& matcher() const;
+    void vBuildSortKeys(int _s32Column) const;
+
+    // The key texts of the sort column and their integer values, read once
+    // per source row: sorting 100,000 rows compares about 1.7 million times.
+    // Any change of the source drops them.
+    struct SortKey {
+        QString strText;
+        int s32Value = 0;
+    };
+    mutable QVector<SortKey> m_keys;
+    mutable int m_s32KeyColumn = -1;
+    mutable bool m_bKeysValid = false;
+    QList<QMetaObject::Connection> m_lSourceConnections;
 
     QDate minDate;
     QDate maxDate;

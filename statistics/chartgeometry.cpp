@@ -10,14 +10,6 @@ namespace ChartGeometry {
 
 namespace {
 
-// The page whose texts these are, for the translation catalogue.
-const char* const CONTEXT = "cGrafischerUebersicht";
-
-QString tr(const char* _strText)
-{
-    return QCoreApplication::translate(CONTEXT, _strText);
-}
-
 // Sectors one after the other, each starting where the previous one ended.
 QVector<PieSector> chain(const QVector<QPair<Rgb, double>>& _spans)
 {
@@ -81,22 +73,26 @@ QVector<PieSector> timePie(int _s32FieldMinutes, int _s32UnloadMinutes, int _s32
     return chain({{REST_TIME, aX}, {UNLOAD_TIME, aE}, {HARVEST_TIME, aR}});
 }
 
+// The texts belong to the comparison page's translation context.
 QString strBarLabel(BarFigure _figure)
 {
+    const QString strColon = QStringLiteral(":  ");
     switch (_figure) {
     case HectaresPerHour:
-        return tr("ha/h") + QStringLiteral(" ") + QStringLiteral(":  ");
+        return QCoreApplication::translate("cGrafischerUebersicht", "ha/h") + QStringLiteral(" ") + strColon;
     case HarvestSpeed:
-        return tr("km/h") + QStringLiteral(":  ");
+        return QCoreApplication::translate("cGrafischerUebersicht", "km/h") + strColon;
     case EmptyRunMetresPerHectare:
-        return tr("m/ha leer") + QStringLiteral(":  ");
+        return QCoreApplication::translate("cGrafischerUebersicht", "m/ha leer") + strColon;
     case HarvestFuelPerHectare:
-        return tr("l/ha") + QStringLiteral(" ") + tr("Roden") + QStringLiteral(":  ");
+        return QCoreApplication::translate("cGrafischerUebersicht", "l/ha") + QStringLiteral(" ")
+               + QCoreApplication::translate("cGrafischerUebersicht", "Roden") + strColon;
     case FieldFuelPerHectare:
-        return tr("l/ha") + QStringLiteral(" ") + tr("Gesamt") + QStringLiteral(":  ");
+        return QCoreApplication::translate("cGrafischerUebersicht", "l/ha") + QStringLiteral(" ")
+               + QCoreApplication::translate("cGrafischerUebersicht", "Gesamt") + strColon;
     case BunkerLoadsPerHectare:
     default:
-        return tr("Bunker/ha") + QStringLiteral(":  ");
+        return QCoreApplication::translate("cGrafischerUebersicht", "Bunker/ha") + strColon;
     }
 }
 

@@ -154,7 +154,6 @@ void cOrderPage::vBeginFill()
 void cOrderPage::vRelayoutJiggle()
 {
     m_bLandscape = width() > height();
-    vArrange(m_bLandscape);
     // A maximised window keeps its size; resizing it would drop that state.
     if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
         const QSize size = this->size();
@@ -221,7 +220,6 @@ void cOrderPage::resizeEvent(QResizeEvent* _pEvent)
     }
     if (m_pHeading)
         vFitHeading();
-    vArrange(m_bLandscape);
 }
 
 void cOrderPage::reject()

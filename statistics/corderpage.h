@@ -52,8 +52,6 @@ protected:
 
     // The page's own sizes (fonts, legend styles); the frame's are set before.
     virtual void vApplyPageSizes() {}
-    // Landscape or portrait arrangement beyond the content's direction.
-    virtual void vArrange(bool /*_bLandscape*/) {}
 
     int s32Screen() const { return m_s32Screen; }
     // The page's text size: S / 25.

@@ -5,9 +5,7 @@
 #include <QTimer>
 #include <QTransform>
 
-cCopyInfoThread::cCopyInfoThread(QObject* parent) : QObject(parent)
-{
-}
+cCopyInfoThread::cCopyInfoThread(QObject* parent) : QObject(parent) {}
 
 void cCopyInfoThread::vSetup(QLabel* _pLabel, QThread* _pThread)
 {

@@ -27,8 +27,10 @@ private:
     QString m_strPath;
 };
 
-namespace {
-const QStringList s_slDrivers{"Fahrer;Name", "1;Anna;Apfel;;;;;0123;;;;;;;", "2;Bernd;Birne;Weg 2;;;;;;;;;;;frei", ""};
+namespace
+{
+const QStringList s_slDrivers{"Fahrer;Name", "1;Anna;Apfel;;;;;0123;;;;;;;",
+                              "2;Bernd;Birne;Weg 2;;;;;;;;;;;frei", ""};
 }
 
 void tst_EditDialog::initTestCase()
@@ -41,7 +43,8 @@ void tst_EditDialog::initTestCase()
 
 QString tst_EditDialog::strOpenDrivers()
 {
-    m_strPath = TestSupport::strWriteFile(TestSupport::strHome() + "/Fahrer.csv", s_slDrivers.join('\n').toLatin1());
+    m_strPath =
+        TestSupport::strWriteFile(TestSupport::strHome() + "/Fahrer.csv", s_slDrivers.join('\n').toLatin1());
     cHaupt::instance()->strOpenListFile(m_strPath);
     return m_strPath;
 }
@@ -52,7 +55,8 @@ void tst_EditDialog::fieldsOfLine_data()
     QTest::addColumn<QString>("saved");
     const QString strFull = "7;Hans;Huber;Weg 1;12345;Dorf;;0170;h@hof.de;;a;;b;;c";
     QTest::newRow("fifteen fields, some empty") << strFull << strFull;
-    QTest::newRow("three fields padded") << "7;Hans;Huber" << "7;Hans;Huber;;;;;;;;;;;;";
+    QTest::newRow("three fields padded") << "7;Hans;Huber"
+                                         << "7;Hans;Huber;;;;;;;;;;;;";
     QTest::newRow("parts beyond 14 dropped") << strFull + ";x;y" << strFull;
     QTest::newRow("empty line") << "" << QString(14, ';');
 }

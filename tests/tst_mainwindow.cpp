@@ -47,7 +47,8 @@ private:
     mutable QStandardItemModel m_emptyModel;
 };
 
-namespace {
+namespace
+{
 
 QString strOrderLine(int _s32Number, const QString& _strCustomer, const QString& _strStart)
 {
@@ -149,9 +150,10 @@ void tst_MainWindow::openLists_data()
                       "3;Apfel;Anna;Weg 1;12345;Dorf;x;0123\n")
         << int(ListKind::Customers) << 2
         << "Kunden Nummer: 3\nKunden Name: Apfel Anna\nStrasse: Weg 1\nPLZ/Ort: 12345 Dorf\nTelefon: 0123";
-    QTest::newRow("fields") << "Schlaege.csv" << QByteArray("Nr;Kunde\n12;Zorn;Weide;3,5 ha;2 km\n4;Apfel;Acker;1 ha;9 km")
-                            << int(ListKind::Fields) << 2
-                            << "Kunden Nummer: 4\nKunde: Apfel\nSchlag: Acker\nFläche: 1 ha\nEntfernung: 9 km";
+    QTest::newRow("fields")
+        << "Schlaege.csv" << QByteArray("Nr;Kunde\n12;Zorn;Weide;3,5 ha;2 km\n4;Apfel;Acker;1 ha;9 km")
+        << int(ListKind::Fields) << 2
+        << "Kunden Nummer: 4\nKunde: Apfel\nSchlag: Acker\nFläche: 1 ha\nEntfernung: 9 km";
     QTest::newRow("drivers") << "Fahrer.csv" << baOf(slDriverLines()) << int(ListKind::Drivers) << 6
                              << "Fahrer Nummer: 1\nFahrer Name: Vorname1 Nachname1\nStrasse: Weg 1\n"
                                 "PLZ/Ort: 12341 Ort1\nTelefon: 01701\neMail: f1@hof.de";
@@ -220,7 +222,8 @@ void tst_MainWindow::tapOrderHandsItsLine()
     QVERIFY(s32Row >= 0);
 
     QSignalSpy spy(m_pHaupt, &cHaupt::vSendTextToDialog);
-    QVERIFY(QMetaObject::invokeMethod(m_pHaupt, "on_treeView_clicked", Q_ARG(QModelIndex, list()->index(s32Row, 0))));
+    QVERIFY(QMetaObject::invokeMethod(m_pHaupt, "on_treeView_clicked",
+                                      Q_ARG(QModelIndex, list()->index(s32Row, 0))));
     QCOMPARE(spy.count(), 1);
     const QString strExpected = hasLine ? slOrderLines().at(number) : QString();
     QCOMPARE(spy.at(0).at(0).toString(), strExpected);
@@ -246,7 +249,8 @@ void tst_MainWindow::sortSelectorRebuildsEntries()
 
     // A tap hands the row; the sorted lines hold the record at that row.
     QSignalSpy spy(m_pHaupt, &cHaupt::vSendTextToDialog);
-    QVERIFY(QMetaObject::invokeMethod(m_pHaupt, "on_treeView_clicked", Q_ARG(QModelIndex, list()->index(1, 0))));
+    QVERIFY(
+        QMetaObject::invokeMethod(m_pHaupt, "on_treeView_clicked", Q_ARG(QModelIndex, list()->index(1, 0))));
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(1).toInt(), 1);
     QCOMPARE(spy.at(0).at(2).toInt(), 1);
@@ -271,7 +275,8 @@ void tst_MainWindow::deleteDriversOnLines3Then5()
     QCOMPARE(TestSupport::baReadFile(strPath), baOf(slExpected));
     QCOMPARE(list()->rowCount(), 4);
     for (int r = 0; r < list()->rowCount(); ++r)
-        QVERIFY(!strEntry(r).startsWith("Fahrer Nummer: 3\n") && !strEntry(r).startsWith("Fahrer Nummer: 5\n"));
+        QVERIFY(!strEntry(r).startsWith("Fahrer Nummer: 3\n") &&
+                !strEntry(r).startsWith("Fahrer Nummer: 5\n"));
     QVERIFY(m_slMessages.isEmpty());
 }
 
@@ -312,8 +317,8 @@ void tst_MainWindow::failingWriteKeepsOldFile()
 
 void tst_MainWindow::fileHandOver()
 {
-    const QString strPath = TestSupport::strWriteFile(TestSupport::strHome() + "/listen/Kunden.csv",
-                                                      "Nr;Name\n1;Apfel;Anna\n");
+    const QString strPath =
+        TestSupport::strWriteFile(TestSupport::strHome() + "/listen/Kunden.csv", "Nr;Name\n1;Apfel;Anna\n");
     m_pHaupt->vRequestReadFile(strPath);
     QTRY_COMPARE(m_pHaupt->strPfad(), strPath);
     QTRY_COMPARE(m_pHaupt->slLines().size(), 3);

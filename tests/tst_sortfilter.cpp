@@ -22,13 +22,18 @@ private slots:
     void proxySortsAndFilters();
 };
 
-namespace {
+namespace
+{
 
 QString strOrderEntry(const QString& _strNumber, const QString& _strCustomer, const QString& _strStart)
 {
-    return QStringList{"Auftrags Nummer: " + _strNumber, "Kunde: " + _strCustomer + " (1) ",
-                       "Schlag: Acker (7)", "Fahrer: Hans", "Start: " + _strStart,
-                       "Stopp: 01.10.2014 11:45", "Reihenabstand: 45"}
+    return QStringList{"Auftrags Nummer: " + _strNumber,
+                       "Kunde: " + _strCustomer + " (1) ",
+                       "Schlag: Acker (7)",
+                       "Fahrer: Hans",
+                       "Start: " + _strStart,
+                       "Stopp: 01.10.2014 11:45",
+                       "Reihenabstand: 45"}
         .join('\n');
 }
 
@@ -48,7 +53,8 @@ void tst_SortFilter::search_data()
     QTest::newRow("wildcard needs all its letters")
         << strOrderEntry("3", "Schulz", "01.10.2014 08:30") << "m*ier" << false;
     QTest::newRow("empty search matches all") << strMeier << "" << true;
-    QTest::newRow("empty entry, empty search") << "" << "" << true;
+    QTest::newRow("empty entry, empty search") << ""
+                                               << "" << true;
     QTest::newRow("set") << strMeier << "M[ae]ier" << true;
     QTest::newRow("no valid pattern matches nothing") << strMeier << "[" << false;
 }
@@ -70,16 +76,25 @@ void tst_SortFilter::lessThan_data()
     QTest::addColumn<QString>("left");
     QTest::addColumn<QString>("right");
     QTest::addColumn<bool>("less");
-    QTest::newRow("9 < 10") << "9" << "10" << true;
-    QTest::newRow("10 < 100") << "10" << "100" << true;
-    QTest::newRow("100 > 9") << "100" << "9" << false;
-    QTest::newRow("non-numeric left counts 0") << "abc" << "10" << true;
+    QTest::newRow("9 < 10") << "9"
+                            << "10" << true;
+    QTest::newRow("10 < 100") << "10"
+                              << "100" << true;
+    QTest::newRow("100 > 9") << "100"
+                             << "9" << false;
+    QTest::newRow("non-numeric left counts 0") << "abc"
+                                               << "10" << true;
     // A right text of "0" or no number compares as text, even for a numeric left.
-    QTest::newRow("right 0: text compare") << "12" << "0" << false;
-    QTest::newRow("right 0: text compare, 0 < 0 no") << "0" << "0" << false;
-    QTest::newRow("right text: text compare") << "7" << "Apfel (2)" << true;
-    QTest::newRow("names") << "Apfel (2)" << "Birne (1)" << true;
-    QTest::newRow("names reversed") << "Birne (1)" << "Apfel (2)" << false;
+    QTest::newRow("right 0: text compare") << "12"
+                                           << "0" << false;
+    QTest::newRow("right 0: text compare, 0 < 0 no") << "0"
+                                                     << "0" << false;
+    QTest::newRow("right text: text compare") << "7"
+                                              << "Apfel (2)" << true;
+    QTest::newRow("names") << "Apfel (2)"
+                           << "Birne (1)" << true;
+    QTest::newRow("names reversed") << "Birne (1)"
+                                    << "Apfel (2)" << false;
 }
 
 void tst_SortFilter::lessThan()
@@ -140,8 +155,7 @@ void tst_SortFilter::dateBounds()
 void tst_SortFilter::proxySortsAndFilters()
 {
     QStandardItemModel model;
-    const struct
-    {
+    const struct {
         const char* number;
         const char* customer;
         const char* start;

@@ -10,10 +10,10 @@ struct SimConfig
 {
     enum class eFault {
         None,
-        CloseMidFrame,  // the first download stops in the middle of its frame and the connection closes
-        NegativeLength, // the first download is preceded by a negative length header
-        HugeLength,     // the first download is preceded by a length far above any real message
-        Garbage,        // random bytes in a frame before the first download
+        CloseMidFrame,  // the first download of the run stops mid-frame and the connection closes
+        NegativeLength, // ... is preceded by a negative length header
+        HugeLength,     // ... is preceded by a length far above any real message
+        Garbage,        // random bytes in a frame before the first download of the run
         EvilName        // downloads carry the file name "../evil.csv"
     };
 
