@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileSystemModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>

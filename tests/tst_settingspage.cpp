@@ -155,14 +155,14 @@ void tst_SettingsPage::emailSavedOnEdit()
 {
     QLineEdit* pEdit = child<QLineEdit>("lineEdit_Email");
     pEdit->clear();
-    QTest::keyClicks(pEdit, "büro@hof.de");
+    QTest::keyClicks(pEdit, "buero@hof.de");
     QCOMPARE(SettingsStore::vValue(SettingsStore::APP_EMAIL, SettingsStore::KEY_EMAIL).toString(),
-             QString("büro@hof.de"));
+             QString("buero@hof.de"));
     // A text set by the program is no edit, but the page hands out what the field shows.
     pEdit->setText("neu@hof.de");
     QCOMPARE(cEinstellungen::instance()->strGetEmail(), QString("neu@hof.de"));
     QCOMPARE(SettingsStore::vValue(SettingsStore::APP_EMAIL, SettingsStore::KEY_EMAIL).toString(),
-             QString("büro@hof.de"));
+             QString("buero@hof.de"));
 }
 
 void tst_SettingsPage::connectionState()
@@ -239,7 +239,7 @@ void tst_SettingsPage::searchWithoutAnswer()
     // few seconds the indicator stops and the user is told.
     cSSLClient* pLink = cSSLClient::instance();
     QUdpSocket probe;
-    QVERIFY(probe.bind(QHostAddress::LocalHost, 0));
+    QVERIFY(probe.bind(QHostAddress(QHostAddress::LocalHost), 0));
     const quint16 u16FreePort = probe.localPort();
     probe.close();
     pLink->vSetInterfaceAddresses({QHostAddress(QHostAddress::LocalHost)});

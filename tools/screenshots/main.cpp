@@ -1,0 +1,157 @@
+// Renders every page of the application, filled from the sample data, into
+// PNG files named <page>.png in the given folder. The screen size decides the
+// orientation, so run it once per virtual screen (tools/screenshots.sh).
+
+#include "app/cyesnodialog.h"
+#include "live/clive.h"
+#include "mainwindow/ceditdialog.h"
+#include "mainwindow/chaupt.h"
+#include "settings/ceinstellungen.h"
+#include "settings/cinfoseite.h"
+#include "settings/cquelleverzeichnis.h"
+#include "settings/ctreetodeletefile.h"
+#include "statistics/cgrafischeruebersicht.h"
+#include "statistics/chauptuebersicht.h"
+#include "statistics/csaisondata.h"
+#include "statistics/cstreckeaufteilung.h"
+#include "statistics/cverbrauch.h"
+#include "statistics/czeitaufteilung.h"
+#include "terminal/cfahrzeugelist.h"
+#include "terminal/cpwrequest.h"
+#include "terminal/cwhattodownload.h"
+#include "terminal/liverecordencoder.h"
+#include "tests/livetypical.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTreeView>
+#include <cstdio>
+
+Q_DECLARE_METATYPE(QModelIndex)
+
+namespace {
+
+QString g_strOut;
+
+void vSettle(int _s32Ms = 150)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < _s32Ms)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+// Shows the page over the whole screen, lets it lay out and saves its picture.
+void vShoot(QWidget* _pPage, const QString& _strName, bool _bFullScreen = true)
+{
+    if (_bFullScreen)
+        _pPage->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+    _pPage->show();
+    _pPage->raise();
+    vSettle();
+    const QString path = g_strOut + "/" + _strName + ".png";
+    if (!_pPage->grab().save(path))
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
+    _pPage->hide();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toLocal8Bit());
+    QApplication app(argc, argv);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path() + "/.config");
+    Q_INIT_RESOURCE(vemoresources);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: screenshots <output folder>\n");
+        return 2;
+    }
+    g_strOut = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(g_strOut);
+
+    // Sample data, as downloaded files (UTF-8 with byte-order mark), placed in
+    // the download folder so the file pages list them.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    QDir().mkpath(data);
+    QProcess::execute(QStringLiteral(SAMPLEDATA_BIN), {data, "--encoding", "utf8bom"});
+    const QString orders = data + QString::fromUtf8("/Auftr\u00e4ge.csv");
+
+    cHaupt* haupt = cHaupt::instance();
+    vShoot(haupt, "main_start");
+    vSettle(2200); // the start screen passes
+
+    haupt->strOpenListFile(data + "/Kunden.csv");
+    vShoot(haupt, "main_customers");
+    haupt->strOpenListFile(data + QString::fromUtf8("/Schl\u00e4ge.csv"));
+    vShoot(haupt, "main_fields");
+    haupt->strOpenListFile(data + "/Fahrer.csv");
+    vShoot(haupt, "main_drivers");
+    const QStringList driverLines = haupt->slLines();
+    haupt->strOpenListFile(orders);
+    vShoot(haupt, "main_orders");
+
+    cSaisonData* season = cSaisonData::instance();
+    season->vSetFileName(QString::fromUtf8("Auftr\u00e4ge.csv"));
+    season->vShowOrderTotals();
+    vShoot(season, "season_totals");
+    season->vSetFileName("Statistik Saison.csv");
+    season->vReadStatisticsFile(data + "/Statistik Saison.csv", "Statistik Saison");
+    vShoot(season, "season_file");
+
+    // An order opened from the list fills all five order pages.
+    if (auto* view = haupt->findChild<QTreeView*>("treeView"); view && view->model()) {
+        haupt->show();
+        vSettle();
+        emit view->clicked(view->model()->index(2, 0));
+        vSettle();
+    }
+    cOrderPage* orderPages[] = {cHauptUebersicht::instance(), cVerbrauch::instance(),
+                                cStreckeAufteilung::instance(), cZeitAufteilung::instance(),
+                                cGrafischerUebersicht::instance()};
+    const char* orderNames[] = {"order_overview", "order_consumption", "order_distance", "order_time",
+                                "order_comparison"};
+    for (int i = 0; i < 5; ++i) {
+        orderPages[i]->vTakeDataAndPresent();
+        vShoot(orderPages[i], orderNames[i]);
+    }
+
+    if (driverLines.size() > 1) {
+        cEditDialog::instance()->vEditDriver(driverLines.at(1), 1);
+        vShoot(cEditDialog::instance(), "driver_editor");
+    }
+    cYesNoDialog question;
+    question.vSetText(QCoreApplication::translate("cHaupt", "Wollen Sie den Eintrag wirklich l\u00f6schen?"));
+    vShoot(&question, "yes_no_dialog", false);
+
+    cEinstellungen::instance()->vSetPath(orders);
+    vShoot(cEinstellungen::instance(), "settings");
+    cEinstellungen::instance()->vSetConnectionState(true, "WAB123");
+    vShoot(cEinstellungen::instance(), "settings_connected");
+    cQuelleVerzeichnis::instance()->vSetCaller("Einstellungen");
+    vShoot(cQuelleVerzeichnis::instance(), "source_directory");
+    cTreeToDeleteFile::instance()->vSetCaller("Einstellungen");
+    vShoot(cTreeToDeleteFile::instance(), "downloaded_files");
+    vShoot(cInfoSeite::instance(), "info");
+    cfahrzeugelist::instance()->vSetList({"WAB123", "WAB456", "Unbekannte Maschine"});
+    vShoot(cfahrzeugelist::instance(), "terminal_list");
+    cWhatToDownload::instance()->vSetOrigin("Haupt");
+    vShoot(cWhatToDownload::instance(), "download_selection", false);
+    cPWRequest password(nullptr);
+    vShoot(&password, "password", false);
+
+    cLive::instance()->vReceiveLiveData(LiveRecordEncoder::baRecord(typicalLiveRecord()));
+    vShoot(cLive::instance(), "live");
+    return 0;
+}
