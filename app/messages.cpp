@@ -2,7 +2,9 @@
 
 #include "app/pageframe.h"
 
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace Messages {
 
@@ -20,16 +22,18 @@ void vShow(QWidget* _pParent, const QString& _strText)
         hook()(_pParent, _strText);
         return;
     }
-    // The pages' black style sheet is inherited by a child box, so its text
-    // and button need their own colours to stay readable.
+    // The pages' black style sheet reaches a child box and outweighs a sheet
+    // on the box itself, so the label and the button get their own sheets.
     const int s32Size = PageFrame::s32ScreenUnit() / 25;
     QMessageBox box(_pParent);
     box.setWindowTitle(QStringLiteral("Feldbrief"));
     box.setText(_strText);
     box.setStandardButtons(QMessageBox::Ok);
-    box.setStyleSheet(QStringLiteral("QMessageBox{ background-color: rgb(0, 0, 0);}"
-                                     "QLabel{ background-color: rgb(0, 0, 0); color: rgb(243, 215, 4); font: ")
-                      + QString::number(s32Size) + QStringLiteral("px;}") + Style::strButton(s32Size));
+    box.setStyleSheet(Style::strBlackPage());
+    if (auto* pLabel = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        pLabel->setStyleSheet(QStringLiteral("QLabel{ color: rgb(243, 215, 4); font: ") + QString::number(s32Size)
+                              + QStringLiteral("px;}"));
+    box.button(QMessageBox::Ok)->setStyleSheet(Style::strButton(s32Size));
     box.exec();
 }
 

@@ -231,7 +231,9 @@ void cHaupt::vHideAndShow()
     ui->label_Credits->hide();
     ui->pushButton_LindqvarthLogo->hide();
     ui->pushButton_Einstellungen->show();
-    if (m_bReadRequested || m_strPfad.isEmpty() || !QFileInfo::exists(m_strPfad))
+    // A file asked for meanwhile (settings page, file chooser) wins over the
+    // one stored from the last run.
+    if (m_bReadRequested || m_bLoading || m_strPfad.isEmpty() || !QFileInfo::exists(m_strPfad))
         return;
     strOpenListFile(m_strPfad);
     if (m_kind == ListKind::Orders)

@@ -183,6 +183,7 @@ void cHaupt::vChooseListFile()
         Style::strButton(s32Text) + QStringLiteral("QPushButton{ color: rgb(0, 0, 0);}"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
+    m_bReadRequested = true;
     strOpenListFile(dialog.selectedFiles().constFirst());
 }
 

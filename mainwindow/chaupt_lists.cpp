@@ -80,6 +80,9 @@ QString cHaupt::strOpenListFile(const QString& _strPath)
     m_content = ListFileContent();
     m_slSortedOrderLines.clear();
     m_lDeletedLines.clear();
+    // No figure of the file shown before may outlive it.
+    m_orderTotals.vReset();
+    m_strCurrentOrderLine.clear();
     ui->pushButton_Hide_Show->show();
     ui->pushButton_Vemo_Icon->show();
     vResetOrderPages();

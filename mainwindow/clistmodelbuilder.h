@@ -30,7 +30,7 @@ struct OrderRecord;
 // for orders, the order number as integer (ORDER_NUMBER_ROLE).
 class cListModelBuilder
 {
-    Q_DECLARE_TR_FUNCTIONS(cHaupt)
+    Q_DECLARE_TR_FUNCTIONS(cListModelBuilder)
 
 public:
     static constexpr int LINE_ROLE = Qt::UserRole + 1;

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QKeyEvent>
+#include <QTimer>
 
 cQuelleVerzeichnis* cQuelleVerzeichnis::instance()
 {
@@ -32,6 +33,12 @@ cQuelleVerzeichnis::cQuelleVerzeichnis()
     ui->treeView->setRootIndex(m_pFolderModel->index(QDir::rootPath()));
     for (int s32Column = 1; s32Column <= 3; ++s32Column)
         ui->treeView->hideColumn(s32Column);
+    // The folders load in the background: once the way down to the opened
+    // folder is known, bring that folder into view.
+    connect(m_pFolderModel, &QFileSystemModel::directoryLoaded, this, [this](const QString& _strLoaded) {
+        if (m_strWhereToExpand.startsWith(_strLoaded))
+            vShowOpenedFolder();
+    });
 
     // The CSV files of the chosen folder on the right; other files are not
     // shown at all. The name test is case-sensitive, as everywhere else.
@@ -73,6 +80,20 @@ void cQuelleVerzeichnis::vOpenFolder(const QString& _strFolder)
         ui->treeView->scrollTo(folder);
     }
     ui->listView->setRootIndex(m_pFileModel->setRootPath(_strFolder));
+}
+
+void cQuelleVerzeichnis::vShowOpenedFolder()
+{
+    const QModelIndex folder = m_pFolderModel->index(m_strWhereToExpand);
+    if (folder.isValid())
+        ui->treeView->scrollTo(folder, QAbstractItemView::EnsureVisible);
+}
+
+void cQuelleVerzeichnis::showEvent(QShowEvent* _pEvent)
+{
+    QDialog::showEvent(_pEvent);
+    // After the page has its size, the opened folder can be brought into view.
+    QTimer::singleShot(0, this, &cQuelleVerzeichnis::vShowOpenedFolder);
 }
 
 void cQuelleVerzeichnis::vApplyStyle()

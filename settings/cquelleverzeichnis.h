@@ -38,6 +38,7 @@ public:
     static QString strStartFolder();
 
 protected:
+    void showEvent(QShowEvent* _pEvent) override;
     void keyPressEvent(QKeyEvent* _pEvent) override;
     void keyReleaseEvent(QKeyEvent* _pEvent) override;
 
@@ -53,6 +54,7 @@ private:
     cQuelleVerzeichnis();
     void vOpenFolder(const QString& _strFolder);
     void vApplyStyle();
+    void vShowOpenedFolder();
 
     Ui::cQuelleVerzeichnis* ui;
     QString m_strCaller;

@@ -41,9 +41,13 @@ void cWhatToDownload::vApplyStyle()
     const QString strFont = QString::number(m / 20);
     ui->label_Titel->setStyleSheet(QStringLiteral("QLabel{color: rgb(253, 215, 4); font: ") + strFont
                                    + QStringLiteral("px;}"));
-    const QString strCheckBox = QStringLiteral("QCheckBox{color: rgb(253, 215, 4); font: ") + strFont
-                                + QStringLiteral("px;} QCheckBox::indicator{width: ") + strFont
-                                + QStringLiteral("px; height: ") + strFont + QStringLiteral("px;}");
+    // The boxes are drawn by the sheet as well, so they stay visible on black:
+    // a yellow frame, filled yellow when ticked.
+    const QString strCheckBox =
+        QStringLiteral("QCheckBox{color: rgb(253, 215, 4); font: ") + strFont
+        + QStringLiteral("px;} QCheckBox::indicator{width: ") + strFont + QStringLiteral("px; height: ") + strFont
+        + QStringLiteral("px; border: 2px solid rgb(253, 215, 4); background-color: rgb(0, 0, 0);}"
+                         " QCheckBox::indicator:checked{background-color: rgb(253, 215, 4);}");
     for (QCheckBox* pBox : {ui->checkBox_Auftrag, ui->checkBox_Kunde, ui->checkBox_Schlag, ui->checkBox_Fahrer,
                             ui->checkBox_SaisonStatistik, ui->checkBox_MaschineStatistik})
         pBox->setStyleSheet(strCheckBox);

@@ -30,6 +30,7 @@ private slots:
     void failingWriteKeepsOldFile();
     void fileHandOver();
     void settingsButtonPicksFileWithoutNavigator();
+    void terminalActions();
 
 private:
     // The list as shown (the view has no model while no list is open).
@@ -45,6 +46,7 @@ private:
     cHaupt* m_pHaupt = nullptr;
     QStringList m_slMessages;
     mutable QStandardItemModel m_emptyModel;
+    QList<QByteArray> m_lSent;
 };
 
 namespace
@@ -352,6 +354,39 @@ void tst_MainWindow::settingsButtonPicksFileWithoutNavigator()
     QVERIFY(slFilters.join(' ').contains("*.csv"));
     QCOMPARE(m_pHaupt->strPfad(), strOther);
     QCOMPARE(list()->rowCount(), 2);
+}
+
+void tst_MainWindow::terminalActions()
+{
+    auto* pDownload = m_pHaupt->findChild<QPushButton*>("pushButton_Download");
+    // Not wired to a terminal: the terminal buttons stay hidden.
+    m_pHaupt->vSetConnectionState(true, false);
+    QVERIFY(!pDownload->isVisibleTo(m_pHaupt));
+
+    m_pHaupt->vSetMessageSender([this](const QByteArray& _baMessage) { m_lSent << _baMessage; });
+    m_pHaupt->vSetConnectionState(true, false);
+    QVERIFY(pDownload->isVisibleTo(m_pHaupt));
+    QVERIFY(!m_pHaupt->findChild<QPushButton*>("pushButton_Live")->isVisibleTo(m_pHaupt));
+
+    QVERIFY(QMetaObject::invokeMethod(m_pHaupt, "on_pushButton_Expertmodus_clicked"));
+    QVERIFY(QMetaObject::invokeMethod(m_pHaupt, "on_pushButton_Expertmodus_clicked"));
+    QVERIFY(QMetaObject::invokeMethod(m_pHaupt, "on_pushButton_Lichtschalter_clicked"));
+    QVERIFY(m_pHaupt->bLichtschalter() && !m_pHaupt->bExpertModus());
+    m_pHaupt->vRequestDownloads({"Auftraege", "Kunden"});
+    QCOMPARE(m_lSent, (QList<QByteArray>{"ExpertModus:ON", "ExpertModus:OFF", "Lichtschalter:ON", "Auftraege",
+                                          "Kunden"}));
+    // A report of the terminal changes the state and sends nothing.
+    m_pHaupt->vSetExpertModus(true);
+    QVERIFY(m_pHaupt->bExpertModus());
+    QCOMPARE(m_lSent.size(), 5);
+
+    m_pHaupt->vSetConnectionState(false, true);
+    QVERIFY(!pDownload->isVisibleTo(m_pHaupt));
+    m_pHaupt->vSetMessageSender({});
+
+    QCOMPARE(cHaupt::baStartLiveMessage(2), QByteArray("StartLIVE\xD0\x07", 11));
+    QCOMPARE(cHaupt::baStartLiveMessage(0), QByteArray("StartLIVE\xF4\x01", 11));
+    QCOMPARE(cHaupt::baStartLiveMessage(6), QByteArray("StartLIVE\0\0", 11));
 }
 
 QTEST_MAIN(tst_MainWindow)
