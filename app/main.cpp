@@ -1,4 +1,5 @@
 #include "app/settingsstore.h"
+#include "app/wiring.h"
 #include "mainwindow/chaupt.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
     translator.load(SettingsStore::strCatalogueName(language), QStringLiteral(":/"));
     app.installTranslator(&translator);
 
+    Wiring::vConnectAll();
     cHaupt::instance()->showMaximized();
     return app.exec();
 }

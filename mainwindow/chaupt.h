@@ -42,16 +42,8 @@ public:
     cHaupt();
     ~cHaupt() override;
 
-    // The names a navigation hook receives. For the pages the main window has
-    // hidden itself first, except for the download selection, which opens
-    // over it.
-    static constexpr const char* PAGE_SETTINGS = "Einstellungen";
-    static constexpr const char* PAGE_DOWNLOADED_FILES = "heruntergeladeneDateien";
-    static constexpr const char* PAGE_SOURCE_DIRECTORY = "QuelleVerzeichnis";
-    static constexpr const char* PAGE_DOWNLOAD_SELECTION = "WhatToDownload";
-    static constexpr const char* PAGE_LIVE = "Live";
-    // Not a page: the e-mail address of the settings page is to be taken over.
-    static constexpr const char* ACTION_TAKE_EMAIL = "SendFileTo";
+    // Navigation targets are the names of app/navigation.h; for the pages the
+    // main window hides itself first, except for the download selection.
 
     // ---- files and lines ------------------------------------------------------------------
 

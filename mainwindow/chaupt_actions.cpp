@@ -1,6 +1,8 @@
 // What the user's taps do: list entries, selectors, search and date filter,
 // the buttons, and the terminal state shown by the main window.
 #include "mainwindow/chaupt.h"
+#include "app/navigation.h"
+#include "terminal/liverequest.h"
 
 #include "app/cyesnodialog.h"
 #include "app/pageframe.h"
@@ -156,7 +158,7 @@ void cHaupt::dateFilterChanged()
 void cHaupt::on_pushButton_Einstellungen_clicked()
 {
     if (m_fnNavigate)
-        vNavigate(PAGE_SETTINGS, true);
+        vNavigate(Navigation::PAGE_SETTINGS, true);
     else
         vChooseListFile();
 }
@@ -189,24 +191,24 @@ void cHaupt::vChooseListFile()
 
 void cHaupt::on_pushButton_heruntergeladeneDateien_clicked()
 {
-    vNavigate(PAGE_DOWNLOADED_FILES, true);
+    vNavigate(Navigation::PAGE_DOWNLOADED_FILES, true);
 }
 
 void cHaupt::on_pushButton_SendFileTo_clicked()
 {
     if (m_fnNavigate)
-        m_fnNavigate(QString::fromLatin1(ACTION_TAKE_EMAIL));
+        m_fnNavigate(QString::fromLatin1(Navigation::ACTION_WRITE_EMAIL));
 }
 
 void cHaupt::on_pushButton_Send_clicked()
 {
-    vNavigate(PAGE_SOURCE_DIRECTORY, true);
+    vNavigate(Navigation::PAGE_SOURCE_DIRECTORY, true);
 }
 
 void cHaupt::on_pushButton_Download_clicked()
 {
     // The download selection opens small, over the main window.
-    vNavigate(PAGE_DOWNLOAD_SELECTION, false);
+    vNavigate(Navigation::PAGE_DOWNLOAD_SELECTION, false);
 }
 
 void cHaupt::on_pushButton_PlusFahrer_clicked()
@@ -224,12 +226,7 @@ void cHaupt::on_pushButton_SaisonData_clicked()
 
 QByteArray cHaupt::baStartLiveMessage(int _s32RefreshIndex)
 {
-    static const int s_as32Intervals[] = {500, 1000, 2000, 3000, 4000, 5000};
-    const int s32Ms = (_s32RefreshIndex >= 0 && _s32RefreshIndex < 6) ? s_as32Intervals[_s32RefreshIndex] : 0;
-    QByteArray baMessage("StartLIVE");
-    baMessage.append(char(s32Ms & 0xFF));
-    baMessage.append(char((s32Ms >> 8) & 0xFF));
-    return baMessage;
+    return LiveRequest::baStart(LiveRequest::u16IntervalForIndex(_s32RefreshIndex));
 }
 
 void cHaupt::on_pushButton_Live_clicked()
@@ -238,7 +235,7 @@ void cHaupt::on_pushButton_Live_clicked()
         return;
     hide();
     vSend(baStartLiveMessage(m_fnRefreshIndex ? m_fnRefreshIndex() : -1));
-    vNavigate(PAGE_LIVE, false);
+    vNavigate(Navigation::PAGE_LIVE, false);
 }
 
 // ---- machine switches and connection state --------------------------------------------------

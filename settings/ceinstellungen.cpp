@@ -1,4 +1,5 @@
 #include "settings/ceinstellungen.h"
+#include "terminal/liverequest.h"
 #include "ui_ceinstellungen.h"
 
 #include "app/messages.h"
@@ -98,13 +99,11 @@ void cEinstellungen::vApplyStyle()
     ui->pushButton_terminalSuchen->setText(tr("Verbinden"));
 
     // The search button stays visible so that a first connection can be
-    // started from here; the controls below are kept but not offered.
-    const QList<QWidget*> hidden{ui->label_Indicator,   ui->pushButton_verfuegbarenFahrzeuge,
-                                 ui->pushButton_Loeschen, ui->label_Email,
-                                 ui->lineEdit_Email,      ui->label_Freilassen,
-                                 ui->label_EinstellungenLIVE, ui->label_8,
-                                 ui->label_Refresh_Data,  ui->comboBox,
-                                 ui->label_Datensetzer,   ui->comboBox_Datensetzer};
+    // started from here, and so do the e-mail address, the live refresh time
+    // and the way to the downloaded files: users need them. The indicator and
+    // the terminal list follow the first connection report.
+    const QList<QWidget*> hidden{ui->label_Indicator, ui->pushButton_verfuegbarenFahrzeuge, ui->label_8,
+                                 ui->label_Datensetzer, ui->comboBox_Datensetzer};
     for (QWidget* pHidden : hidden)
         pHidden->hide();
 }
@@ -150,15 +149,17 @@ QString cEinstellungen::strGetEmail()
 
 uint16_t cEinstellungen::u16GetRefreshTime() const
 {
-    return u16RefreshTimeForIndex(ui->comboBox->currentIndex());
+    return u16RefreshTimeForIndex(s32RefreshIndex());
+}
+
+int cEinstellungen::s32RefreshIndex() const
+{
+    return ui->comboBox->currentIndex();
 }
 
 uint16_t cEinstellungen::u16RefreshTimeForIndex(int _s32Index)
 {
-    static const uint16_t table[] = {500, 1000, 2000, 3000, 4000, 5000};
-    if (_s32Index < 0 || _s32Index >= int(sizeof(table) / sizeof(table[0])))
-        return 0;
-    return table[_s32Index];
+    return LiveRequest::u16IntervalForIndex(_s32Index);
 }
 
 void cEinstellungen::vShowIndicator(bool _bConnected)
@@ -263,8 +264,9 @@ void cEinstellungen::on_pushButton_quellVerzeichnis_clicked()
 
 void cEinstellungen::on_pushButton_Loeschen_clicked()
 {
+    hide();
     cTreeToDeleteFile::instance()->vSetCaller(QStringLiteral("Einstellungen"));
-    cTreeToDeleteFile::instance()->show();
+    cTreeToDeleteFile::instance()->showMaximized();
 }
 
 void cEinstellungen::on_lineEdit_Email_textEdited(const QString& _strText)

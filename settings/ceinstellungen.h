@@ -39,6 +39,8 @@ public:
     static int s32LanguageIndexOf(const QVariant& _stored, int _s32Count);
     // The live refresh interval of the refresh selector in milliseconds.
     uint16_t u16GetRefreshTime() const;
+    // The index of the refresh selector.
+    int s32RefreshIndex() const;
     // 500, 1000, 2000, 3000, 4000, 5000 ms for the indexes 0..5, else 0.
     static uint16_t u16RefreshTimeForIndex(int _s32Index);
 

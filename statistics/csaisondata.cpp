@@ -1,4 +1,5 @@
 #include "statistics/csaisondata.h"
+#include "app/navigation.h"
 
 #include "app/cyesnodialog.h"
 #include "app/pageframe.h"
@@ -269,12 +270,12 @@ void cSaisonData::vNavigate(const char* _strPage, const char* _strCaller, bool _
 
 void cSaisonData::on_pushButton_SendToTerminal_clicked()
 {
-    vNavigate(PAGE_SOURCE_DIRECTORY, CALLER_STATISTICS, true);
+    vNavigate(Navigation::PAGE_SOURCE_DIRECTORY, Navigation::CALLER_STATISTICS, true);
 }
 
 void cSaisonData::on_pushButton_Download_clicked()
 {
-    vNavigate(PAGE_DOWNLOAD_SELECTION, CALLER_STATISTICS, false);
+    vNavigate(Navigation::PAGE_DOWNLOAD_SELECTION, Navigation::CALLER_STATISTICS, false);
 }
 
 void cSaisonData::on_pushButton_Lichtschalter_clicked()
@@ -289,12 +290,12 @@ void cSaisonData::on_pushButton_ExpertModus_clicked()
 
 void cSaisonData::on_pushButton_Einstellungen_clicked()
 {
-    vNavigate(PAGE_SETTINGS, CALLER_SEASON, true);
+    vNavigate(Navigation::PAGE_SETTINGS, Navigation::CALLER_SEASON, true);
 }
 
 void cSaisonData::on_pushButton_heruntergeladeneDateien_clicked()
 {
-    vNavigate(PAGE_DOWNLOADED_FILES, CALLER_STATISTICS, true);
+    vNavigate(Navigation::PAGE_DOWNLOADED_FILES, Navigation::CALLER_STATISTICS, true);
 }
 
 void cSaisonData::on_pushButton_back_clicked()

@@ -30,16 +30,10 @@ public:
     cSaisonData();
     ~cSaisonData() override;
 
-    // Page names handed to the navigation hook, and the caller names passed
-    // with them. Before every page except the download selection the season
+    // Page names (app/navigation.h) handed to the navigation hook, with the
+    // caller names. Before every page except the download selection the season
     // page has hidden itself; the hook sets the caller (or origin) and shows
     // the page (the download selection minimised, the others maximised).
-    static constexpr const char* PAGE_SETTINGS = "Einstellungen";
-    static constexpr const char* PAGE_DOWNLOADED_FILES = "heruntergeladeneDateien";
-    static constexpr const char* PAGE_SOURCE_DIRECTORY = "QuelleVerzeichnis";
-    static constexpr const char* PAGE_DOWNLOAD_SELECTION = "WhatToDownload";
-    static constexpr const char* CALLER_SEASON = "Saison";
-    static constexpr const char* CALLER_STATISTICS = "Statistik";
 
     using Navigator = std::function<void(const QString& _strTarget, const QString& _strCaller)>;
     using MessageSender = std::function<void(const QByteArray&)>;

@@ -5,966 +5,968 @@
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>Fahrer Nummer:</source>
-        <translation type="unfinished"></translation>
+        <translation>司机编号:</translation>
     </message>
     <message>
         <source>Fahrername 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>司机姓名 1:</translation>
     </message>
     <message>
         <source>Fahrername 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>司机姓名 2:</translation>
     </message>
     <message>
         <source>Strasse:</source>
-        <translation type="unfinished"></translation>
+        <translation>街道:</translation>
     </message>
     <message>
         <source>PLZ:</source>
-        <translation type="unfinished"></translation>
+        <translation>邮编:</translation>
     </message>
     <message>
         <source>Ort:</source>
-        <translation type="unfinished"></translation>
+        <translation>地点:</translation>
     </message>
     <message>
         <source>Telefon 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>电话 1:</translation>
     </message>
     <message>
         <source>Telefon 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>电话 2:</translation>
     </message>
     <message>
         <source>eMail:</source>
-        <translation type="unfinished"></translation>
+        <translation>电子邮箱:</translation>
     </message>
     <message>
         <source>Frei verwendbar:</source>
-        <translation type="unfinished"></translation>
+        <translation>自定义:</translation>
     </message>
 </context>
 <context>
     <name>cEinstellungen</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>Verbindung mit Terminal:</source>
-        <translation type="unfinished"></translation>
+        <translation>终端连接:</translation>
     </message>
     <message>
         <source>Verbinden</source>
-        <translation type="unfinished"></translation>
+        <translation>连接</translation>
     </message>
     <message>
         <source>verfügbaren Fahrzeuge</source>
-        <translation type="unfinished"></translation>
+        <translation>可用机器</translation>
     </message>
     <message>
         <source>Welche Daten verarbeitet werden sollen?</source>
-        <translation type="unfinished"></translation>
+        <translation>要处理哪些数据?</translation>
     </message>
     <message>
         <source>Liste anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>显示列表</translation>
     </message>
     <message>
         <source>Quelle Verzeichnis</source>
-        <translation type="unfinished"></translation>
+        <translation>源文件夹</translation>
     </message>
     <message>
         <source>Sprache:</source>
-        <translation type="unfinished"></translation>
+        <translation>语言:</translation>
     </message>
     <message>
         <source>EMail Adresse (An-&gt;):</source>
-        <translation type="unfinished"></translation>
+        <translation>电子邮箱地址 (收件人-&gt;):</translation>
     </message>
     <message>
         <source>Freilassen für inviduelle Empfänger</source>
-        <translation type="unfinished"></translation>
+        <translation>留空以单独指定收件人</translation>
     </message>
     <message>
         <source>Einstellungen für LIVE Übertragung</source>
-        <translation type="unfinished"></translation>
+        <translation>LIVE 传输设置</translation>
     </message>
     <message>
         <source>Aktualisierungszeit</source>
-        <translation type="unfinished"></translation>
+        <translation>刷新间隔</translation>
     </message>
     <message>
         <source>0,5 s</source>
-        <translation type="unfinished"></translation>
+        <translation>0,5 s</translation>
     </message>
     <message>
         <source>1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>1 s</translation>
     </message>
     <message>
         <source>2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>2 s</translation>
     </message>
     <message>
         <source>3 s</source>
-        <translation type="unfinished"></translation>
+        <translation>3 s</translation>
     </message>
     <message>
         <source>4 s</source>
-        <translation type="unfinished"></translation>
+        <translation>4 s</translation>
     </message>
     <message>
         <source>5 s</source>
-        <translation type="unfinished"></translation>
+        <translation>5 s</translation>
     </message>
     <message>
         <source>Datensätze</source>
-        <translation type="unfinished"></translation>
+        <translation>数据记录</translation>
     </message>
     <message>
         <source>Basis Daten</source>
-        <translation type="unfinished"></translation>
+        <translation>基础数据</translation>
     </message>
     <message>
         <source>Wenn Sie Probleme bei der Verwendung
 der Anwendung haben, kontaktieren Sie uns bitte.</source>
-        <translation type="unfinished"></translation>
+        <translation>如果您在使用本应用时遇到问题，
+请与我们联系。</translation>
     </message>
     <message>
         <source>Geben Sie die Email Adresse ein</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入电子邮箱地址</translation>
     </message>
     <message>
         <source>Trennen</source>
-        <translation type="unfinished"></translation>
+        <translation>断开</translation>
     </message>
     <message>
         <source>aktuelle Verbindung mit</source>
-        <translation type="unfinished"></translation>
+        <translation>当前连接</translation>
     </message>
     <message>
         <source>Kein Terminal hat geantwortet. Bitte prüfen Sie die WLAN-Verbindung mit dem Terminal und versuchen Sie es erneut.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有终端响应。请检查与终端的 WLAN 连接，然后重试。</translation>
     </message>
     <message>
         <source>Sie müssen das Quellverzeichnis wählen.</source>
-        <translation type="unfinished"></translation>
+        <translation>请选择源文件夹。</translation>
     </message>
     <message>
         <source>The change will be active after restart of the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>更改将在应用重启后生效。</translation>
     </message>
 </context>
 <context>
     <name>cGrafischerUebersicht</name>
     <message>
         <source>Grafischer Vergleich</source>
-        <translation type="unfinished"></translation>
+        <translation>图形对比</translation>
     </message>
     <message>
         <source>Ansicht: Grafischer Vergleich</source>
-        <translation type="unfinished"></translation>
+        <translation>视图: 图形对比</translation>
     </message>
     <message>
         <source>Durchschnitt</source>
-        <translation type="unfinished"></translation>
+        <translation>平均值</translation>
     </message>
     <message>
         <source>Auftrag</source>
-        <translation type="unfinished"></translation>
+        <translation>任务</translation>
     </message>
     <message>
         <source>ha/h</source>
-        <translation type="unfinished"></translation>
+        <translation>ha/h</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>m/ha leer</source>
-        <translation type="unfinished"></translation>
+        <translation>m/ha 空驶</translation>
     </message>
     <message>
         <source>l/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha</translation>
     </message>
     <message>
         <source>Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>收获</translation>
     </message>
     <message>
         <source>Gesamt</source>
-        <translation type="unfinished"></translation>
+        <translation>总计</translation>
     </message>
     <message>
         <source>Bunker/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>料仓/ha</translation>
     </message>
 </context>
 <context>
     <name>cHaupt</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>Lindqvarth Landtechnik · Feldbrief · Ihre Rodedaten immer zur Hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Lindqvarth Landtechnik · Feldbrief · 您的收获数据随时在手</translation>
     </message>
     <message>
         <source>Datei:</source>
-        <translation type="unfinished"></translation>
+        <translation>文件:</translation>
     </message>
     <message>
         <source>Sortieren nach:</source>
-        <translation type="unfinished"></translation>
+        <translation>排序依据:</translation>
     </message>
     <message>
         <source>Kunden Name</source>
-        <translation type="unfinished"></translation>
+        <translation>客户名称</translation>
     </message>
     <message>
         <source>Auftrags Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>任务编号</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名称</translation>
     </message>
     <message>
         <source>Fahrer Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>司机编号</translation>
     </message>
     <message>
         <source>Kunden Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>客户编号</translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished"></translation>
+        <translation>地块</translation>
     </message>
     <message>
         <source>Kunde</source>
-        <translation type="unfinished"></translation>
+        <translation>客户</translation>
     </message>
     <message>
         <source>Suchen</source>
-        <translation type="unfinished"></translation>
+        <translation>搜索</translation>
     </message>
     <message>
         <source>heruntergeladene Dateien</source>
-        <translation type="unfinished"></translation>
+        <translation>已下载文件</translation>
     </message>
     <message>
         <source>Von:</source>
-        <translation type="unfinished"></translation>
+        <translation>从:</translation>
     </message>
     <message>
         <source>Bis:</source>
-        <translation type="unfinished"></translation>
+        <translation>到:</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished"></translation>
+        <translation>汇总</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存文件 %1: %2</translation>
     </message>
     <message>
         <source>Aufträge</source>
-        <translation type="unfinished"></translation>
+        <translation>任务</translation>
     </message>
     <message>
         <source>Auftraege</source>
-        <translation type="unfinished"></translation>
+        <translation>任务</translation>
     </message>
     <message>
         <source>Schläge</source>
-        <translation type="unfinished"></translation>
+        <translation>地块</translation>
     </message>
     <message>
         <source>Schlaege</source>
-        <translation type="unfinished"></translation>
+        <translation>地块</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished"></translation>
+        <translation>司机</translation>
     </message>
     <message>
         <source>Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>客户</translation>
     </message>
     <message>
         <source>Statistik Saison</source>
-        <translation type="unfinished"></translation>
+        <translation>季节统计</translation>
     </message>
     <message>
         <source>Statistik Maschine</source>
-        <translation type="unfinished"></translation>
+        <translation>机器统计</translation>
     </message>
     <message>
         <source>Wollen Sie den Eintrag wirklich löschen?</source>
-        <translation type="unfinished"></translation>
+        <translation>确定要删除此条目吗？</translation>
     </message>
     <message>
         <source>Liste öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>打开列表</translation>
     </message>
     <message>
         <source>Listen (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>列表 (*.csv)</translation>
     </message>
     <message>
         <source>Keine Datei vorhanden</source>
-        <translation type="unfinished"></translation>
+        <translation>没有文件</translation>
     </message>
 </context>
 <context>
     <name>cHauptUebersicht</name>
     <message>
         <source>Hauptübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>主概览</translation>
     </message>
     <message>
         <source>Ansicht: Hauptübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>视图: 主概览</translation>
     </message>
     <message>
         <source>Auftrag</source>
-        <translation type="unfinished"></translation>
+        <translation>任务</translation>
     </message>
     <message>
         <source>Durchschnitt</source>
-        <translation type="unfinished"></translation>
+        <translation>平均值</translation>
     </message>
     <message>
         <source>ha/h</source>
-        <translation type="unfinished"></translation>
+        <translation>ha/h</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>收获</translation>
     </message>
     <message>
         <source>m/ha leer</source>
-        <translation type="unfinished"></translation>
+        <translation>m/ha 空驶</translation>
     </message>
     <message>
         <source>l/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha</translation>
     </message>
     <message>
         <source>Gesamt</source>
-        <translation type="unfinished"></translation>
+        <translation>总计</translation>
     </message>
     <message>
         <source>Bunker/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>料仓/ha</translation>
     </message>
     <message>
         <source>Zusatzinfo</source>
-        <translation type="unfinished"></translation>
+        <translation>附加信息</translation>
     </message>
 </context>
 <context>
     <name>cInfoSeite</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>INFO</source>
-        <translation type="unfinished"></translation>
+        <translation>INFO</translation>
     </message>
     <message>
         <source>Version der Anwendung:</source>
-        <translation type="unfinished"></translation>
+        <translation>应用版本:</translation>
     </message>
 </context>
 <context>
     <name>cListModelBuilder</name>
     <message>
         <source>Auftrags Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>任务编号</translation>
     </message>
     <message>
         <source>Kunde</source>
-        <translation type="unfinished"></translation>
+        <translation>客户</translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished"></translation>
+        <translation>地块</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished"></translation>
+        <translation>司机</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>开始</translation>
     </message>
     <message>
         <source>Stopp</source>
-        <translation type="unfinished"></translation>
+        <translation>结束</translation>
     </message>
     <message>
         <source>Reihenabstand</source>
-        <translation type="unfinished"></translation>
+        <translation>行距</translation>
     </message>
     <message>
         <source>ha</source>
-        <translation type="unfinished"></translation>
+        <translation>ha</translation>
     </message>
     <message>
         <source>Kunden Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>客户编号</translation>
     </message>
     <message>
         <source>Kunden Name</source>
-        <translation type="unfinished"></translation>
+        <translation>客户名称</translation>
     </message>
     <message>
         <source>Strasse</source>
-        <translation type="unfinished"></translation>
+        <translation>街道</translation>
     </message>
     <message>
         <source>PLZ</source>
-        <translation type="unfinished"></translation>
+        <translation>邮编</translation>
     </message>
     <message>
         <source>Ort</source>
-        <translation type="unfinished"></translation>
+        <translation>地点</translation>
     </message>
     <message>
         <source>Telefon</source>
-        <translation type="unfinished"></translation>
+        <translation>电话</translation>
     </message>
     <message>
         <source>Fläche</source>
-        <translation type="unfinished"></translation>
+        <translation>面积</translation>
     </message>
     <message>
         <source>Entfernung</source>
-        <translation type="unfinished"></translation>
+        <translation>距离</translation>
     </message>
     <message>
         <source>Fahrer Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>司机编号</translation>
     </message>
     <message>
         <source>Fahrer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>司机姓名</translation>
     </message>
     <message>
         <source>eMail</source>
-        <translation type="unfinished"></translation>
+        <translation>电子邮箱</translation>
     </message>
 </context>
 <context>
     <name>cLive</name>
     <message>
         <source>bar</source>
-        <translation type="unfinished"></translation>
+        <translation>bar</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>l/h</source>
-        <translation type="unfinished"></translation>
+        <translation>l/h</translation>
     </message>
     <message>
         <source>l/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha</translation>
     </message>
     <message>
         <source>ha</source>
-        <translation type="unfinished"></translation>
+        <translation>ha</translation>
     </message>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>l</source>
-        <translation type="unfinished"></translation>
+        <translation>l</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>C°</source>
-        <translation type="unfinished"></translation>
+        <translation>C°</translation>
     </message>
     <message>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>Kunde:</source>
-        <translation type="unfinished"></translation>
+        <translation>客户:</translation>
     </message>
     <message>
         <source>Schlag:</source>
-        <translation type="unfinished"></translation>
+        <translation>地块:</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>h Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>h 收获</translation>
     </message>
     <message>
         <source>h Entladen</source>
-        <translation type="unfinished"></translation>
+        <translation>h 卸料</translation>
     </message>
     <message>
         <source>l/ha Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha 收获</translation>
     </message>
     <message>
         <source>ha/h</source>
-        <translation type="unfinished"></translation>
+        <translation>ha/h</translation>
     </message>
     <message>
         <source>m/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>m/ha</translation>
     </message>
     <message>
         <source>leer</source>
-        <translation type="unfinished"></translation>
+        <translation>空驶</translation>
     </message>
 </context>
 <context>
     <name>cOrderPage</name>
     <message>
         <source>Keine Auftragsdaten</source>
-        <translation type="unfinished"></translation>
+        <translation>无任务数据</translation>
     </message>
 </context>
 <context>
     <name>cPWRequest</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>对话框</translation>
     </message>
     <message>
         <source>Passwort:</source>
-        <translation type="unfinished"></translation>
+        <translation>密码:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
     <name>cQuelleVerzeichnis</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>对话框</translation>
     </message>
     <message>
         <source>Datei auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>选择文件</translation>
     </message>
     <message>
         <source>Schläge</source>
-        <translation type="unfinished"></translation>
+        <translation>地块</translation>
     </message>
     <message>
         <source>Schlaege</source>
-        <translation type="unfinished"></translation>
+        <translation>地块</translation>
     </message>
     <message>
         <source>Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>客户</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished"></translation>
+        <translation>司机</translation>
     </message>
     <message>
         <source>Keine Berechtigung</source>
-        <translation type="unfinished"></translation>
+        <translation>无权限</translation>
     </message>
 </context>
 <context>
     <name>cSSLClient</name>
     <message>
         <source>Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt.</source>
-        <translation type="unfinished"></translation>
+        <translation>终端发送了无效消息。连接已断开。</translation>
     </message>
     <message>
         <source>Keine Berechtigung</source>
-        <translation type="unfinished"></translation>
+        <translation>无权限</translation>
     </message>
     <message>
         <source>Sie haben Datei erfolgreich importiert.</source>
-        <translation type="unfinished"></translation>
+        <translation>文件导入成功。</translation>
     </message>
     <message>
         <source>Beim Import ist ein Fehler aufgetreten</source>
-        <translation type="unfinished"></translation>
+        <translation>导入时出错</translation>
     </message>
     <message>
         <source>Die empfangene Datei hat keinen gültigen Namen und wurde nicht gespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>收到的文件名称无效，未保存。</translation>
     </message>
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法将收到的文件 %1 保存到文件夹 %2。</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取文件 %1，未发送。</translation>
     </message>
 </context>
 <context>
     <name>cSaisonData</name>
     <message>
         <source>Statistik</source>
-        <translation type="unfinished"></translation>
+        <translation>统计</translation>
     </message>
     <message>
         <source>Ansicht</source>
-        <translation type="unfinished"></translation>
+        <translation>视图</translation>
     </message>
     <message>
         <source>Datei:</source>
-        <translation type="unfinished"></translation>
+        <translation>文件:</translation>
     </message>
     <message>
         <source>Betriebsstunden Motor</source>
-        <translation type="unfinished"></translation>
+        <translation>发动机工作小时</translation>
     </message>
     <message>
         <source>Betriebsstunden Roder</source>
-        <translation type="unfinished"></translation>
+        <translation>收获装置工作小时</translation>
     </message>
     <message>
         <source>heruntergeladene Dateien</source>
-        <translation type="unfinished"></translation>
+        <translation>已下载文件</translation>
     </message>
     <message>
         <source>Strecke</source>
-        <translation type="unfinished"></translation>
+        <translation>行程</translation>
     </message>
     <message>
         <source>Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>时间</translation>
     </message>
     <message>
         <source>Verbrauch</source>
-        <translation type="unfinished"></translation>
+        <translation>油耗</translation>
     </message>
     <message>
         <source>Verbrauch [l/h]</source>
-        <translation type="unfinished"></translation>
+        <translation>油耗 [l/h]</translation>
     </message>
     <message>
         <source>Verbrauch/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>油耗/ha</translation>
     </message>
     <message>
         <source>Verbrauch/km</source>
-        <translation type="unfinished"></translation>
+        <translation>油耗/km</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>ha</source>
-        <translation type="unfinished"></translation>
+        <translation>ha</translation>
     </message>
     <message>
         <source>km</source>
-        <translation type="unfinished"></translation>
+        <translation>km</translation>
     </message>
     <message>
         <source>l</source>
-        <translation type="unfinished"></translation>
+        <translation>l</translation>
     </message>
     <message>
         <source>l/h</source>
-        <translation type="unfinished"></translation>
+        <translation>l/h</translation>
     </message>
     <message>
         <source>l/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha</translation>
     </message>
     <message>
         <source>l/km</source>
-        <translation type="unfinished"></translation>
+        <translation>l/km</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished"></translation>
+        <translation>汇总</translation>
     </message>
     <message>
         <source>Rodefläche</source>
-        <translation type="unfinished"></translation>
+        <translation>收获面积</translation>
     </message>
     <message>
         <source>Feld</source>
-        <translation type="unfinished"></translation>
+        <translation>田间</translation>
     </message>
     <message>
         <source>Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>道路</translation>
     </message>
     <message>
         <source>Möchten Sie die App schließen?</source>
-        <translation type="unfinished"></translation>
+        <translation>是否关闭应用？</translation>
     </message>
 </context>
 <context>
     <name>cStreckeAufteilung</name>
     <message>
         <source>Streckenübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>行程概览</translation>
     </message>
     <message>
         <source>Ansicht: Streckenübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>视图: 行程概览</translation>
     </message>
     <message>
         <source>Leerfahrt</source>
-        <translation type="unfinished"></translation>
+        <translation>空驶</translation>
     </message>
     <message>
         <source>Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>收获</translation>
     </message>
     <message>
         <source>Anfahrt</source>
-        <translation type="unfinished"></translation>
+        <translation>转场</translation>
     </message>
     <message>
         <source>km</source>
-        <translation type="unfinished"></translation>
+        <translation>km</translation>
     </message>
 </context>
 <context>
     <name>cTreeToDeleteFile</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>窗体</translation>
     </message>
     <message>
         <source>Alles löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>全部删除</translation>
     </message>
     <message>
         <source>Wirklich alles löschen?</source>
-        <translation type="unfinished"></translation>
+        <translation>确定全部删除吗？</translation>
     </message>
 </context>
 <context>
     <name>cVerbrauch</name>
     <message>
         <source>Verbrauchsübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>油耗概览</translation>
     </message>
     <message>
         <source>Ansicht: Verbrauchsübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>视图: 油耗概览</translation>
     </message>
     <message>
         <source>Strecke</source>
-        <translation type="unfinished"></translation>
+        <translation>行程</translation>
     </message>
     <message>
         <source>Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>时间</translation>
     </message>
     <message>
         <source>Verbrauch</source>
-        <translation type="unfinished"></translation>
+        <translation>油耗</translation>
     </message>
     <message>
         <source>Verbrauch [l/h]</source>
-        <translation type="unfinished"></translation>
+        <translation>油耗 [l/h]</translation>
     </message>
     <message>
         <source>Verbrauch/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>油耗/ha</translation>
     </message>
     <message>
         <source>Verbrauch/km</source>
-        <translation type="unfinished"></translation>
+        <translation>油耗/km</translation>
     </message>
     <message>
         <source>km</source>
-        <translation type="unfinished"></translation>
+        <translation>km</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>l</source>
-        <translation type="unfinished"></translation>
+        <translation>l</translation>
     </message>
     <message>
         <source>l/h</source>
-        <translation type="unfinished"></translation>
+        <translation>l/h</translation>
     </message>
     <message>
         <source>l/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha</translation>
     </message>
     <message>
         <source>l/km</source>
-        <translation type="unfinished"></translation>
+        <translation>l/km</translation>
     </message>
 </context>
 <context>
     <name>cWhatToDownload</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>窗体</translation>
     </message>
     <message>
         <source>Downloadmöglichkeiten:</source>
-        <translation type="unfinished"></translation>
+        <translation>下载选项:</translation>
     </message>
     <message>
         <source>Aufträge</source>
-        <translation type="unfinished"></translation>
+        <translation>任务</translation>
     </message>
     <message>
         <source>Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>客户</translation>
     </message>
     <message>
         <source>Schläge</source>
-        <translation type="unfinished"></translation>
+        <translation>地块</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished"></translation>
+        <translation>司机</translation>
     </message>
     <message>
         <source>Statistik Saison</source>
-        <translation type="unfinished"></translation>
+        <translation>季节统计</translation>
     </message>
     <message>
         <source>Statistik Maschine</source>
-        <translation type="unfinished"></translation>
+        <translation>机器统计</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>cYesNoDialog</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>Ja</source>
-        <translation type="unfinished"></translation>
+        <translation>是</translation>
     </message>
     <message>
         <source>Nein</source>
-        <translation type="unfinished"></translation>
+        <translation>否</translation>
     </message>
 </context>
 <context>
     <name>cZeitAufteilung</name>
     <message>
         <source>Zeitaufteilung</source>
-        <translation type="unfinished"></translation>
+        <translation>时间分配</translation>
     </message>
     <message>
         <source>Ansicht: Zeitaufteilung</source>
-        <translation type="unfinished"></translation>
+        <translation>视图: 时间分配</translation>
     </message>
     <message>
         <source>Auftrags Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>任务编号</translation>
     </message>
     <message>
         <source>Kunde</source>
-        <translation type="unfinished"></translation>
+        <translation>客户</translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished"></translation>
+        <translation>地块</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished"></translation>
+        <translation>司机</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>开始</translation>
     </message>
     <message>
         <source>Stopp</source>
-        <translation type="unfinished"></translation>
+        <translation>结束</translation>
     </message>
     <message>
         <source>Reihenabstand</source>
-        <translation type="unfinished"></translation>
+        <translation>行距</translation>
     </message>
     <message>
         <source>ha</source>
-        <translation type="unfinished"></translation>
+        <translation>ha</translation>
     </message>
     <message>
         <source>Zeit Rest</source>
-        <translation type="unfinished"></translation>
+        <translation>其他时间</translation>
     </message>
     <message>
         <source>Zeit Entladen</source>
-        <translation type="unfinished"></translation>
+        <translation>卸料时间</translation>
     </message>
     <message>
         <source>Zeit Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>收获时间</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
 </context>
 <context>
     <name>cfahrzeugelist</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>窗体</translation>
     </message>
     <message>
         <source>Die Liste der verfügbaren Terminals:
 (Erkennung durch das Fahrgestellnummer)</source>
-        <translation type="unfinished"></translation>
+        <translation>可用终端列表:
+(按底盘号识别)</translation>
     </message>
 </context>
 </TS>

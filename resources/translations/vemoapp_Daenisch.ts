@@ -5,966 +5,968 @@
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>Fahrer Nummer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Førernummer:</translation>
     </message>
     <message>
         <source>Fahrername 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Førernavn 1:</translation>
     </message>
     <message>
         <source>Fahrername 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Førernavn 2:</translation>
     </message>
     <message>
         <source>Strasse:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse:</translation>
     </message>
     <message>
         <source>PLZ:</source>
-        <translation type="unfinished"></translation>
+        <translation>Postnr.:</translation>
     </message>
     <message>
         <source>Ort:</source>
-        <translation type="unfinished"></translation>
+        <translation>By:</translation>
     </message>
     <message>
         <source>Telefon 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon 1:</translation>
     </message>
     <message>
         <source>Telefon 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon 2:</translation>
     </message>
     <message>
         <source>eMail:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail:</translation>
     </message>
     <message>
         <source>Frei verwendbar:</source>
-        <translation type="unfinished"></translation>
+        <translation>Frit felt:</translation>
     </message>
 </context>
 <context>
     <name>cEinstellungen</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>Verbindung mit Terminal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbindelse til terminal:</translation>
     </message>
     <message>
         <source>Verbinden</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbind</translation>
     </message>
     <message>
         <source>verfügbaren Fahrzeuge</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgængelige maskiner</translation>
     </message>
     <message>
         <source>Welche Daten verarbeitet werden sollen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvilke data skal behandles?</translation>
     </message>
     <message>
         <source>Liste anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis liste</translation>
     </message>
     <message>
         <source>Quelle Verzeichnis</source>
-        <translation type="unfinished"></translation>
+        <translation>Kildemappe</translation>
     </message>
     <message>
         <source>Sprache:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprog:</translation>
     </message>
     <message>
         <source>EMail Adresse (An-&gt;):</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailadresse (Til-&gt;):</translation>
     </message>
     <message>
         <source>Freilassen für inviduelle Empfänger</source>
-        <translation type="unfinished"></translation>
+        <translation>Lad stå tomt for individuelle modtagere</translation>
     </message>
     <message>
         <source>Einstellungen für LIVE Übertragung</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstillinger for LIVE-overførsel</translation>
     </message>
     <message>
         <source>Aktualisierungszeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdateringsinterval</translation>
     </message>
     <message>
         <source>0,5 s</source>
-        <translation type="unfinished"></translation>
+        <translation>0,5 s</translation>
     </message>
     <message>
         <source>1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>1 s</translation>
     </message>
     <message>
         <source>2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>2 s</translation>
     </message>
     <message>
         <source>3 s</source>
-        <translation type="unfinished"></translation>
+        <translation>3 s</translation>
     </message>
     <message>
         <source>4 s</source>
-        <translation type="unfinished"></translation>
+        <translation>4 s</translation>
     </message>
     <message>
         <source>5 s</source>
-        <translation type="unfinished"></translation>
+        <translation>5 s</translation>
     </message>
     <message>
         <source>Datensätze</source>
-        <translation type="unfinished"></translation>
+        <translation>Dataposter</translation>
     </message>
     <message>
         <source>Basis Daten</source>
-        <translation type="unfinished"></translation>
+        <translation>Basisdata</translation>
     </message>
     <message>
         <source>Wenn Sie Probleme bei der Verwendung
 der Anwendung haben, kontaktieren Sie uns bitte.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvis du har problemer med at bruge
+appen, så kontakt os venligst.</translation>
     </message>
     <message>
         <source>Geben Sie die Email Adresse ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Indtast e-mailadressen</translation>
     </message>
     <message>
         <source>Trennen</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbryd</translation>
     </message>
     <message>
         <source>aktuelle Verbindung mit</source>
-        <translation type="unfinished"></translation>
+        <translation>aktuel forbindelse til</translation>
     </message>
     <message>
         <source>Kein Terminal hat geantwortet. Bitte prüfen Sie die WLAN-Verbindung mit dem Terminal und versuchen Sie es erneut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen terminal har svaret. Kontrollér WLAN-forbindelsen til terminalen, og prøv igen.</translation>
     </message>
     <message>
         <source>Sie müssen das Quellverzeichnis wählen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du skal vælge kildemappen.</translation>
     </message>
     <message>
         <source>The change will be active after restart of the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ændringen træder i kraft, når appen genstartes.</translation>
     </message>
 </context>
 <context>
     <name>cGrafischerUebersicht</name>
     <message>
         <source>Grafischer Vergleich</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafisk sammenligning</translation>
     </message>
     <message>
         <source>Ansicht: Grafischer Vergleich</source>
-        <translation type="unfinished"></translation>
+        <translation>Visning: Grafisk sammenligning</translation>
     </message>
     <message>
         <source>Durchschnitt</source>
-        <translation type="unfinished"></translation>
+        <translation>Gennemsnit</translation>
     </message>
     <message>
         <source>Auftrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Opgave</translation>
     </message>
     <message>
         <source>ha/h</source>
-        <translation type="unfinished"></translation>
+        <translation>ha/h</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>m/ha leer</source>
-        <translation type="unfinished"></translation>
+        <translation>m/ha tom</translation>
     </message>
     <message>
         <source>l/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha</translation>
     </message>
     <message>
         <source>Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>Optagning</translation>
     </message>
     <message>
         <source>Gesamt</source>
-        <translation type="unfinished"></translation>
+        <translation>I alt</translation>
     </message>
     <message>
         <source>Bunker/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>Bunkere/ha</translation>
     </message>
 </context>
 <context>
     <name>cHaupt</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>Lindqvarth Landtechnik · Feldbrief · Ihre Rodedaten immer zur Hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Lindqvarth Landtechnik · Feldbrief · Dine optagningsdata altid ved hånden</translation>
     </message>
     <message>
         <source>Datei:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fil:</translation>
     </message>
     <message>
         <source>Sortieren nach:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortér efter:</translation>
     </message>
     <message>
         <source>Kunden Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kundenavn</translation>
     </message>
     <message>
         <source>Auftrags Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Opgavenummer</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Navn</translation>
     </message>
     <message>
         <source>Fahrer Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Førernummer</translation>
     </message>
     <message>
         <source>Kunden Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kundenummer</translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished"></translation>
+        <translation>Mark</translation>
     </message>
     <message>
         <source>Kunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde</translation>
     </message>
     <message>
         <source>Suchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Søg</translation>
     </message>
     <message>
         <source>heruntergeladene Dateien</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloadede filer</translation>
     </message>
     <message>
         <source>Von:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fra:</translation>
     </message>
     <message>
         <source>Bis:</source>
-        <translation type="unfinished"></translation>
+        <translation>Til:</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen %1 kunne ikke gemmes: %2</translation>
     </message>
     <message>
         <source>Aufträge</source>
-        <translation type="unfinished"></translation>
+        <translation>Opgaver</translation>
     </message>
     <message>
         <source>Auftraege</source>
-        <translation type="unfinished"></translation>
+        <translation>Opgaver</translation>
     </message>
     <message>
         <source>Schläge</source>
-        <translation type="unfinished"></translation>
+        <translation>Marker</translation>
     </message>
     <message>
         <source>Schlaege</source>
-        <translation type="unfinished"></translation>
+        <translation>Marker</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fører</translation>
     </message>
     <message>
         <source>Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunder</translation>
     </message>
     <message>
         <source>Statistik Saison</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik sæson</translation>
     </message>
     <message>
         <source>Statistik Maschine</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik maskine</translation>
     </message>
     <message>
         <source>Wollen Sie den Eintrag wirklich löschen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du virkelig slette posten?</translation>
     </message>
     <message>
         <source>Liste öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn liste</translation>
     </message>
     <message>
         <source>Listen (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister (*.csv)</translation>
     </message>
     <message>
         <source>Keine Datei vorhanden</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen fil fundet</translation>
     </message>
 </context>
 <context>
     <name>cHauptUebersicht</name>
     <message>
         <source>Hauptübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Hovedoversigt</translation>
     </message>
     <message>
         <source>Ansicht: Hauptübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Visning: Hovedoversigt</translation>
     </message>
     <message>
         <source>Auftrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Opgave</translation>
     </message>
     <message>
         <source>Durchschnitt</source>
-        <translation type="unfinished"></translation>
+        <translation>Gennemsnit</translation>
     </message>
     <message>
         <source>ha/h</source>
-        <translation type="unfinished"></translation>
+        <translation>ha/h</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>Optagning</translation>
     </message>
     <message>
         <source>m/ha leer</source>
-        <translation type="unfinished"></translation>
+        <translation>m/ha tom</translation>
     </message>
     <message>
         <source>l/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha</translation>
     </message>
     <message>
         <source>Gesamt</source>
-        <translation type="unfinished"></translation>
+        <translation>I alt</translation>
     </message>
     <message>
         <source>Bunker/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>Bunkere/ha</translation>
     </message>
     <message>
         <source>Zusatzinfo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekstra info</translation>
     </message>
 </context>
 <context>
     <name>cInfoSeite</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>INFO</source>
-        <translation type="unfinished"></translation>
+        <translation>INFO</translation>
     </message>
     <message>
         <source>Version der Anwendung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Appversion:</translation>
     </message>
 </context>
 <context>
     <name>cListModelBuilder</name>
     <message>
         <source>Auftrags Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Opgavenummer</translation>
     </message>
     <message>
         <source>Kunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde</translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished"></translation>
+        <translation>Mark</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fører</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Stopp</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Reihenabstand</source>
-        <translation type="unfinished"></translation>
+        <translation>Rækkeafstand</translation>
     </message>
     <message>
         <source>ha</source>
-        <translation type="unfinished"></translation>
+        <translation>ha</translation>
     </message>
     <message>
         <source>Kunden Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kundenummer</translation>
     </message>
     <message>
         <source>Kunden Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kundenavn</translation>
     </message>
     <message>
         <source>Strasse</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>PLZ</source>
-        <translation type="unfinished"></translation>
+        <translation>Postnr.</translation>
     </message>
     <message>
         <source>Ort</source>
-        <translation type="unfinished"></translation>
+        <translation>By</translation>
     </message>
     <message>
         <source>Telefon</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>Fläche</source>
-        <translation type="unfinished"></translation>
+        <translation>Areal</translation>
     </message>
     <message>
         <source>Entfernung</source>
-        <translation type="unfinished"></translation>
+        <translation>Afstand</translation>
     </message>
     <message>
         <source>Fahrer Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Førernummer</translation>
     </message>
     <message>
         <source>Fahrer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Førernavn</translation>
     </message>
     <message>
         <source>eMail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
 </context>
 <context>
     <name>cLive</name>
     <message>
         <source>bar</source>
-        <translation type="unfinished"></translation>
+        <translation>bar</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>l/h</source>
-        <translation type="unfinished"></translation>
+        <translation>l/h</translation>
     </message>
     <message>
         <source>l/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha</translation>
     </message>
     <message>
         <source>ha</source>
-        <translation type="unfinished"></translation>
+        <translation>ha</translation>
     </message>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>l</source>
-        <translation type="unfinished"></translation>
+        <translation>l</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>C°</source>
-        <translation type="unfinished"></translation>
+        <translation>C°</translation>
     </message>
     <message>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>Kunde:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde:</translation>
     </message>
     <message>
         <source>Schlag:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mark:</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>h Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>h optagning</translation>
     </message>
     <message>
         <source>h Entladen</source>
-        <translation type="unfinished"></translation>
+        <translation>h aflæsning</translation>
     </message>
     <message>
         <source>l/ha Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha optagning</translation>
     </message>
     <message>
         <source>ha/h</source>
-        <translation type="unfinished"></translation>
+        <translation>ha/h</translation>
     </message>
     <message>
         <source>m/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>m/ha</translation>
     </message>
     <message>
         <source>leer</source>
-        <translation type="unfinished"></translation>
+        <translation>tom</translation>
     </message>
 </context>
 <context>
     <name>cOrderPage</name>
     <message>
         <source>Keine Auftragsdaten</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen opgavedata</translation>
     </message>
 </context>
 <context>
     <name>cPWRequest</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialog</translation>
     </message>
     <message>
         <source>Passwort:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adgangskode:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuller</translation>
     </message>
 </context>
 <context>
     <name>cQuelleVerzeichnis</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialog</translation>
     </message>
     <message>
         <source>Datei auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg fil</translation>
     </message>
     <message>
         <source>Schläge</source>
-        <translation type="unfinished"></translation>
+        <translation>Marker</translation>
     </message>
     <message>
         <source>Schlaege</source>
-        <translation type="unfinished"></translation>
+        <translation>Marker</translation>
     </message>
     <message>
         <source>Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunder</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fører</translation>
     </message>
     <message>
         <source>Keine Berechtigung</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen adgang</translation>
     </message>
 </context>
 <context>
     <name>cSSLClient</name>
     <message>
         <source>Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminalen har sendt en ugyldig meddelelse. Forbindelsen er afbrudt.</translation>
     </message>
     <message>
         <source>Keine Berechtigung</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen adgang</translation>
     </message>
     <message>
         <source>Sie haben Datei erfolgreich importiert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen er importeret.</translation>
     </message>
     <message>
         <source>Beim Import ist ein Fehler aufgetreten</source>
-        <translation type="unfinished"></translation>
+        <translation>Der opstod en fejl under importen</translation>
     </message>
     <message>
         <source>Die empfangene Datei hat keinen gültigen Namen und wurde nicht gespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den modtagne fil har intet gyldigt navn og blev ikke gemt.</translation>
     </message>
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den modtagne fil %1 kunne ikke gemmes i mappen %2.</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen %1 kunne ikke læses og blev ikke sendt.</translation>
     </message>
 </context>
 <context>
     <name>cSaisonData</name>
     <message>
         <source>Statistik</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>Ansicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Visning</translation>
     </message>
     <message>
         <source>Datei:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fil:</translation>
     </message>
     <message>
         <source>Betriebsstunden Motor</source>
-        <translation type="unfinished"></translation>
+        <translation>Driftstimer motor</translation>
     </message>
     <message>
         <source>Betriebsstunden Roder</source>
-        <translation type="unfinished"></translation>
+        <translation>Driftstimer optager</translation>
     </message>
     <message>
         <source>heruntergeladene Dateien</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloadede filer</translation>
     </message>
     <message>
         <source>Strecke</source>
-        <translation type="unfinished"></translation>
+        <translation>Strækning</translation>
     </message>
     <message>
         <source>Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tid</translation>
     </message>
     <message>
         <source>Verbrauch</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbrug</translation>
     </message>
     <message>
         <source>Verbrauch [l/h]</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbrug [l/h]</translation>
     </message>
     <message>
         <source>Verbrauch/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbrug/ha</translation>
     </message>
     <message>
         <source>Verbrauch/km</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbrug/km</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>ha</source>
-        <translation type="unfinished"></translation>
+        <translation>ha</translation>
     </message>
     <message>
         <source>km</source>
-        <translation type="unfinished"></translation>
+        <translation>km</translation>
     </message>
     <message>
         <source>l</source>
-        <translation type="unfinished"></translation>
+        <translation>l</translation>
     </message>
     <message>
         <source>l/h</source>
-        <translation type="unfinished"></translation>
+        <translation>l/h</translation>
     </message>
     <message>
         <source>l/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha</translation>
     </message>
     <message>
         <source>l/km</source>
-        <translation type="unfinished"></translation>
+        <translation>l/km</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Rodefläche</source>
-        <translation type="unfinished"></translation>
+        <translation>Optaget areal</translation>
     </message>
     <message>
         <source>Feld</source>
-        <translation type="unfinished"></translation>
+        <translation>Mark</translation>
     </message>
     <message>
         <source>Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>Vej</translation>
     </message>
     <message>
         <source>Möchten Sie die App schließen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du lukke appen?</translation>
     </message>
 </context>
 <context>
     <name>cStreckeAufteilung</name>
     <message>
         <source>Streckenübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Strækningsoversigt</translation>
     </message>
     <message>
         <source>Ansicht: Streckenübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Visning: Strækningsoversigt</translation>
     </message>
     <message>
         <source>Leerfahrt</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomkørsel</translation>
     </message>
     <message>
         <source>Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>Optagning</translation>
     </message>
     <message>
         <source>Anfahrt</source>
-        <translation type="unfinished"></translation>
+        <translation>Transport</translation>
     </message>
     <message>
         <source>km</source>
-        <translation type="unfinished"></translation>
+        <translation>km</translation>
     </message>
 </context>
 <context>
     <name>cTreeToDeleteFile</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>Alles löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet alt</translation>
     </message>
     <message>
         <source>Wirklich alles löschen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du virkelig slette alt?</translation>
     </message>
 </context>
 <context>
     <name>cVerbrauch</name>
     <message>
         <source>Verbrauchsübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbrugsoversigt</translation>
     </message>
     <message>
         <source>Ansicht: Verbrauchsübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Visning: Forbrugsoversigt</translation>
     </message>
     <message>
         <source>Strecke</source>
-        <translation type="unfinished"></translation>
+        <translation>Strækning</translation>
     </message>
     <message>
         <source>Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tid</translation>
     </message>
     <message>
         <source>Verbrauch</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbrug</translation>
     </message>
     <message>
         <source>Verbrauch [l/h]</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbrug [l/h]</translation>
     </message>
     <message>
         <source>Verbrauch/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbrug/ha</translation>
     </message>
     <message>
         <source>Verbrauch/km</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbrug/km</translation>
     </message>
     <message>
         <source>km</source>
-        <translation type="unfinished"></translation>
+        <translation>km</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>l</source>
-        <translation type="unfinished"></translation>
+        <translation>l</translation>
     </message>
     <message>
         <source>l/h</source>
-        <translation type="unfinished"></translation>
+        <translation>l/h</translation>
     </message>
     <message>
         <source>l/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha</translation>
     </message>
     <message>
         <source>l/km</source>
-        <translation type="unfinished"></translation>
+        <translation>l/km</translation>
     </message>
 </context>
 <context>
     <name>cWhatToDownload</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>Downloadmöglichkeiten:</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloadmuligheder:</translation>
     </message>
     <message>
         <source>Aufträge</source>
-        <translation type="unfinished"></translation>
+        <translation>Opgaver</translation>
     </message>
     <message>
         <source>Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunder</translation>
     </message>
     <message>
         <source>Schläge</source>
-        <translation type="unfinished"></translation>
+        <translation>Marker</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fører</translation>
     </message>
     <message>
         <source>Statistik Saison</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik sæson</translation>
     </message>
     <message>
         <source>Statistik Maschine</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik maskine</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>cYesNoDialog</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>Ja</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Nein</source>
-        <translation type="unfinished"></translation>
+        <translation>Nej</translation>
     </message>
 </context>
 <context>
     <name>cZeitAufteilung</name>
     <message>
         <source>Zeitaufteilung</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidsfordeling</translation>
     </message>
     <message>
         <source>Ansicht: Zeitaufteilung</source>
-        <translation type="unfinished"></translation>
+        <translation>Visning: Tidsfordeling</translation>
     </message>
     <message>
         <source>Auftrags Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Opgavenummer</translation>
     </message>
     <message>
         <source>Kunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde</translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished"></translation>
+        <translation>Mark</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fører</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Stopp</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Reihenabstand</source>
-        <translation type="unfinished"></translation>
+        <translation>Rækkeafstand</translation>
     </message>
     <message>
         <source>ha</source>
-        <translation type="unfinished"></translation>
+        <translation>ha</translation>
     </message>
     <message>
         <source>Zeit Rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Øvrig tid</translation>
     </message>
     <message>
         <source>Zeit Entladen</source>
-        <translation type="unfinished"></translation>
+        <translation>Aflæsningstid</translation>
     </message>
     <message>
         <source>Zeit Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>Optagningstid</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
 </context>
 <context>
     <name>cfahrzeugelist</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>Die Liste der verfügbaren Terminals:
 (Erkennung durch das Fahrgestellnummer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste over tilgængelige terminaler:
+(identificeret ved stelnummer)</translation>
     </message>
 </context>
 </TS>
