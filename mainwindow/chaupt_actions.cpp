@@ -134,7 +134,7 @@ void cHaupt::on_comboBox_Schlag_currentIndexChanged(int) {}
 
 void cHaupt::on_lineEdit_textChanged(QString arg)
 {
-    m_pProxy->setFilterRegExp(SortFilter::searchPattern(arg));
+    m_pProxy->vSetSearchPattern(SortFilter::searchPattern(arg));
 }
 
 void cHaupt::dateFilterChanged()

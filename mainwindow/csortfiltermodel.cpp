@@ -100,20 +100,26 @@ cSortFilterModel::cSortFilterModel(QObject* parent) : QSortFilterProxyModel(pare
 void cSortFilterModel::setFilterMinimumDate(const QDate& date)
 {
     minDate = date;
-    invalidateFilter();
+    invalidate(); // one pass, see vSetSearchPattern()
 }
 
 void cSortFilterModel::setFilterMaximumDate(const QDate& date)
 {
     maxDate = date;
-    invalidateFilter();
+    invalidate(); // one pass, see vSetSearchPattern()
 }
 
 void cSortFilterModel::setFilterDateRange(const QDate& minimum, const QDate& maximum)
 {
     minDate = minimum;
     maxDate = maximum;
-    invalidateFilter();
+    invalidate(); // one pass, see vSetSearchPattern()
+}
+
+void cSortFilterModel::vSetSearchPattern(const QRegExp& _pattern)
+{
+    m_matcher = SortFilter::SearchMatcher(_pattern);
+    invalidate();
 }
 
 bool cSortFilterModel::dateInRange(const QDate& date) const
@@ -131,9 +137,11 @@ bool cSortFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex& source
 
 const SortFilter::SearchMatcher& cSortFilterModel::matcher() const
 {
-    const QRegExp pattern = filterRegExp();
-    if (pattern != m_matcher.pattern())
-        m_matcher = SortFilter::SearchMatcher(pattern);
+    const QRegExp base = filterRegExp();
+    if (base != m_baseSeen) {
+        m_baseSeen = base;
+        m_matcher = SortFilter::SearchMatcher(base);
+    }
     return m_matcher;
 }
 

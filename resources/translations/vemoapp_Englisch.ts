@@ -5,966 +5,968 @@
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>Fahrer Nummer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver number:</translation>
     </message>
     <message>
         <source>Fahrername 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver name 1:</translation>
     </message>
     <message>
         <source>Fahrername 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver name 2:</translation>
     </message>
     <message>
         <source>Strasse:</source>
-        <translation type="unfinished"></translation>
+        <translation>Street:</translation>
     </message>
     <message>
         <source>PLZ:</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode:</translation>
     </message>
     <message>
         <source>Ort:</source>
-        <translation type="unfinished"></translation>
+        <translation>Town:</translation>
     </message>
     <message>
         <source>Telefon 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Phone 1:</translation>
     </message>
     <message>
         <source>Telefon 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Phone 2:</translation>
     </message>
     <message>
         <source>eMail:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail:</translation>
     </message>
     <message>
         <source>Frei verwendbar:</source>
-        <translation type="unfinished"></translation>
+        <translation>Free text:</translation>
     </message>
 </context>
 <context>
     <name>cEinstellungen</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>Verbindung mit Terminal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Connection to terminal:</translation>
     </message>
     <message>
         <source>Verbinden</source>
-        <translation type="unfinished"></translation>
+        <translation>Connect</translation>
     </message>
     <message>
         <source>verfügbaren Fahrzeuge</source>
-        <translation type="unfinished"></translation>
+        <translation>Available vehicles</translation>
     </message>
     <message>
         <source>Welche Daten verarbeitet werden sollen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Which data should be processed?</translation>
     </message>
     <message>
         <source>Liste anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show list</translation>
     </message>
     <message>
         <source>Quelle Verzeichnis</source>
-        <translation type="unfinished"></translation>
+        <translation>Source folder</translation>
     </message>
     <message>
         <source>Sprache:</source>
-        <translation type="unfinished"></translation>
+        <translation>Language:</translation>
     </message>
     <message>
         <source>EMail Adresse (An-&gt;):</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail address (To-&gt;):</translation>
     </message>
     <message>
         <source>Freilassen für inviduelle Empfänger</source>
-        <translation type="unfinished"></translation>
+        <translation>Leave empty for individual recipients</translation>
     </message>
     <message>
         <source>Einstellungen für LIVE Übertragung</source>
-        <translation type="unfinished"></translation>
+        <translation>LIVE transmission settings</translation>
     </message>
     <message>
         <source>Aktualisierungszeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Update interval</translation>
     </message>
     <message>
         <source>0,5 s</source>
-        <translation type="unfinished"></translation>
+        <translation>0.5 s</translation>
     </message>
     <message>
         <source>1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>1 s</translation>
     </message>
     <message>
         <source>2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>2 s</translation>
     </message>
     <message>
         <source>3 s</source>
-        <translation type="unfinished"></translation>
+        <translation>3 s</translation>
     </message>
     <message>
         <source>4 s</source>
-        <translation type="unfinished"></translation>
+        <translation>4 s</translation>
     </message>
     <message>
         <source>5 s</source>
-        <translation type="unfinished"></translation>
+        <translation>5 s</translation>
     </message>
     <message>
         <source>Datensätze</source>
-        <translation type="unfinished"></translation>
+        <translation>Data sets</translation>
     </message>
     <message>
         <source>Basis Daten</source>
-        <translation type="unfinished"></translation>
+        <translation>Basic data</translation>
     </message>
     <message>
         <source>Wenn Sie Probleme bei der Verwendung
 der Anwendung haben, kontaktieren Sie uns bitte.</source>
-        <translation type="unfinished"></translation>
+        <translation>If you have problems using
+the application, please contact us.</translation>
     </message>
     <message>
         <source>Geben Sie die Email Adresse ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the e-mail address</translation>
     </message>
     <message>
         <source>Trennen</source>
-        <translation type="unfinished"></translation>
+        <translation>Disconnect</translation>
     </message>
     <message>
         <source>aktuelle Verbindung mit</source>
-        <translation type="unfinished"></translation>
+        <translation>Current connection</translation>
     </message>
     <message>
         <source>Kein Terminal hat geantwortet. Bitte prüfen Sie die WLAN-Verbindung mit dem Terminal und versuchen Sie es erneut.</source>
-        <translation type="unfinished"></translation>
+        <translation>No terminal responded. Please check the Wi-Fi connection to the terminal and try again.</translation>
     </message>
     <message>
         <source>Sie müssen das Quellverzeichnis wählen.</source>
-        <translation type="unfinished"></translation>
+        <translation>You must choose the source folder.</translation>
     </message>
     <message>
         <source>The change will be active after restart of the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>The change will be active after restart of the application.</translation>
     </message>
 </context>
 <context>
     <name>cGrafischerUebersicht</name>
     <message>
         <source>Grafischer Vergleich</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphical comparison</translation>
     </message>
     <message>
         <source>Ansicht: Grafischer Vergleich</source>
-        <translation type="unfinished"></translation>
+        <translation>View: Graphical comparison</translation>
     </message>
     <message>
         <source>Durchschnitt</source>
-        <translation type="unfinished"></translation>
+        <translation>Average</translation>
     </message>
     <message>
         <source>Auftrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Order</translation>
     </message>
     <message>
         <source>ha/h</source>
-        <translation type="unfinished"></translation>
+        <translation>ha/h</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>m/ha leer</source>
-        <translation type="unfinished"></translation>
+        <translation>m/ha empty</translation>
     </message>
     <message>
         <source>l/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha</translation>
     </message>
     <message>
         <source>Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>Lifting</translation>
     </message>
     <message>
         <source>Gesamt</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Bunker/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanks/ha</translation>
     </message>
 </context>
 <context>
     <name>cHaupt</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>Lindqvarth Landtechnik · Feldbrief · Ihre Rodedaten immer zur Hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Lindqvarth Landtechnik · Feldbrief · Your harvest data always at hand</translation>
     </message>
     <message>
         <source>Datei:</source>
-        <translation type="unfinished"></translation>
+        <translation>File:</translation>
     </message>
     <message>
         <source>Sortieren nach:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sort by:</translation>
     </message>
     <message>
         <source>Kunden Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer name</translation>
     </message>
     <message>
         <source>Auftrags Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Order number</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Fahrer Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver number</translation>
     </message>
     <message>
         <source>Kunden Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer number</translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished"></translation>
+        <translation>Field</translation>
     </message>
     <message>
         <source>Kunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer</translation>
     </message>
     <message>
         <source>Suchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Search</translation>
     </message>
     <message>
         <source>heruntergeladene Dateien</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloaded files</translation>
     </message>
     <message>
         <source>Von:</source>
-        <translation type="unfinished"></translation>
+        <translation>From:</translation>
     </message>
     <message>
         <source>Bis:</source>
-        <translation type="unfinished"></translation>
+        <translation>To:</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished"></translation>
+        <translation>Totals</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 could not be saved: %2</translation>
     </message>
     <message>
         <source>Aufträge</source>
-        <translation type="unfinished"></translation>
+        <translation>Orders</translation>
     </message>
     <message>
         <source>Auftraege</source>
-        <translation type="unfinished"></translation>
+        <translation>Orders</translation>
     </message>
     <message>
         <source>Schläge</source>
-        <translation type="unfinished"></translation>
+        <translation>Fields</translation>
     </message>
     <message>
         <source>Schlaege</source>
-        <translation type="unfinished"></translation>
+        <translation>Fields</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver</translation>
     </message>
     <message>
         <source>Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Customers</translation>
     </message>
     <message>
         <source>Statistik Saison</source>
-        <translation type="unfinished"></translation>
+        <translation>Season statistics</translation>
     </message>
     <message>
         <source>Statistik Maschine</source>
-        <translation type="unfinished"></translation>
+        <translation>Machine statistics</translation>
     </message>
     <message>
         <source>Wollen Sie den Eintrag wirklich löschen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you really want to delete this entry?</translation>
     </message>
     <message>
         <source>Liste öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Open list</translation>
     </message>
     <message>
         <source>Listen (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lists (*.csv)</translation>
     </message>
     <message>
         <source>Keine Datei vorhanden</source>
-        <translation type="unfinished"></translation>
+        <translation>No file available</translation>
     </message>
 </context>
 <context>
     <name>cHauptUebersicht</name>
     <message>
         <source>Hauptübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Main overview</translation>
     </message>
     <message>
         <source>Ansicht: Hauptübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>View: Main overview</translation>
     </message>
     <message>
         <source>Auftrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Order</translation>
     </message>
     <message>
         <source>Durchschnitt</source>
-        <translation type="unfinished"></translation>
+        <translation>Average</translation>
     </message>
     <message>
         <source>ha/h</source>
-        <translation type="unfinished"></translation>
+        <translation>ha/h</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>Lifting</translation>
     </message>
     <message>
         <source>m/ha leer</source>
-        <translation type="unfinished"></translation>
+        <translation>m/ha empty</translation>
     </message>
     <message>
         <source>l/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha</translation>
     </message>
     <message>
         <source>Gesamt</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Bunker/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanks/ha</translation>
     </message>
     <message>
         <source>Zusatzinfo</source>
-        <translation type="unfinished"></translation>
+        <translation>Additional info</translation>
     </message>
 </context>
 <context>
     <name>cInfoSeite</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>INFO</source>
-        <translation type="unfinished"></translation>
+        <translation>INFO</translation>
     </message>
     <message>
         <source>Version der Anwendung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Application version:</translation>
     </message>
 </context>
 <context>
     <name>cListModelBuilder</name>
     <message>
         <source>Auftrags Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Order number</translation>
     </message>
     <message>
         <source>Kunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer</translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished"></translation>
+        <translation>Field</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Stopp</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Reihenabstand</source>
-        <translation type="unfinished"></translation>
+        <translation>Row spacing</translation>
     </message>
     <message>
         <source>ha</source>
-        <translation type="unfinished"></translation>
+        <translation>ha</translation>
     </message>
     <message>
         <source>Kunden Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer number</translation>
     </message>
     <message>
         <source>Kunden Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer name</translation>
     </message>
     <message>
         <source>Strasse</source>
-        <translation type="unfinished"></translation>
+        <translation>Street</translation>
     </message>
     <message>
         <source>PLZ</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode</translation>
     </message>
     <message>
         <source>Ort</source>
-        <translation type="unfinished"></translation>
+        <translation>Town</translation>
     </message>
     <message>
         <source>Telefon</source>
-        <translation type="unfinished"></translation>
+        <translation>Phone</translation>
     </message>
     <message>
         <source>Fläche</source>
-        <translation type="unfinished"></translation>
+        <translation>Area</translation>
     </message>
     <message>
         <source>Entfernung</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance</translation>
     </message>
     <message>
         <source>Fahrer Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver number</translation>
     </message>
     <message>
         <source>Fahrer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver name</translation>
     </message>
     <message>
         <source>eMail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
 </context>
 <context>
     <name>cLive</name>
     <message>
         <source>bar</source>
-        <translation type="unfinished"></translation>
+        <translation>bar</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>l/h</source>
-        <translation type="unfinished"></translation>
+        <translation>l/h</translation>
     </message>
     <message>
         <source>l/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha</translation>
     </message>
     <message>
         <source>ha</source>
-        <translation type="unfinished"></translation>
+        <translation>ha</translation>
     </message>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>l</source>
-        <translation type="unfinished"></translation>
+        <translation>l</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>C°</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>Kunde:</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer:</translation>
     </message>
     <message>
         <source>Schlag:</source>
-        <translation type="unfinished"></translation>
+        <translation>Field:</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>h Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>h lifting</translation>
     </message>
     <message>
         <source>h Entladen</source>
-        <translation type="unfinished"></translation>
+        <translation>h unloading</translation>
     </message>
     <message>
         <source>l/ha Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha lifting</translation>
     </message>
     <message>
         <source>ha/h</source>
-        <translation type="unfinished"></translation>
+        <translation>ha/h</translation>
     </message>
     <message>
         <source>m/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>m/ha</translation>
     </message>
     <message>
         <source>leer</source>
-        <translation type="unfinished"></translation>
+        <translation>empty</translation>
     </message>
 </context>
 <context>
     <name>cOrderPage</name>
     <message>
         <source>Keine Auftragsdaten</source>
-        <translation type="unfinished"></translation>
+        <translation>No order data</translation>
     </message>
 </context>
 <context>
     <name>cPWRequest</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialog</translation>
     </message>
     <message>
         <source>Passwort:</source>
-        <translation type="unfinished"></translation>
+        <translation>Password:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>cQuelleVerzeichnis</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialog</translation>
     </message>
     <message>
         <source>Datei auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Select file</translation>
     </message>
     <message>
         <source>Schläge</source>
-        <translation type="unfinished"></translation>
+        <translation>Fields</translation>
     </message>
     <message>
         <source>Schlaege</source>
-        <translation type="unfinished"></translation>
+        <translation>Fields</translation>
     </message>
     <message>
         <source>Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Customers</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver</translation>
     </message>
     <message>
         <source>Keine Berechtigung</source>
-        <translation type="unfinished"></translation>
+        <translation>No permission</translation>
     </message>
 </context>
 <context>
     <name>cSSLClient</name>
     <message>
         <source>Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The terminal sent an invalid message. The connection was closed.</translation>
     </message>
     <message>
         <source>Keine Berechtigung</source>
-        <translation type="unfinished"></translation>
+        <translation>No permission</translation>
     </message>
     <message>
         <source>Sie haben Datei erfolgreich importiert.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file was imported successfully.</translation>
     </message>
     <message>
         <source>Beim Import ist ein Fehler aufgetreten</source>
-        <translation type="unfinished"></translation>
+        <translation>An error occurred during the import</translation>
     </message>
     <message>
         <source>Die empfangene Datei hat keinen gültigen Namen und wurde nicht gespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>The received file has no valid name and was not saved.</translation>
     </message>
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The received file %1 could not be saved in the folder %2.</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 could not be read and was not sent.</translation>
     </message>
 </context>
 <context>
     <name>cSaisonData</name>
     <message>
         <source>Statistik</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistics</translation>
     </message>
     <message>
         <source>Ansicht</source>
-        <translation type="unfinished"></translation>
+        <translation>View</translation>
     </message>
     <message>
         <source>Datei:</source>
-        <translation type="unfinished"></translation>
+        <translation>File:</translation>
     </message>
     <message>
         <source>Betriebsstunden Motor</source>
-        <translation type="unfinished"></translation>
+        <translation>Engine hours</translation>
     </message>
     <message>
         <source>Betriebsstunden Roder</source>
-        <translation type="unfinished"></translation>
+        <translation>Harvester hours</translation>
     </message>
     <message>
         <source>heruntergeladene Dateien</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloaded files</translation>
     </message>
     <message>
         <source>Strecke</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance</translation>
     </message>
     <message>
         <source>Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Time</translation>
     </message>
     <message>
         <source>Verbrauch</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumption</translation>
     </message>
     <message>
         <source>Verbrauch [l/h]</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumption [l/h]</translation>
     </message>
     <message>
         <source>Verbrauch/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumption/ha</translation>
     </message>
     <message>
         <source>Verbrauch/km</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumption/km</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>ha</source>
-        <translation type="unfinished"></translation>
+        <translation>ha</translation>
     </message>
     <message>
         <source>km</source>
-        <translation type="unfinished"></translation>
+        <translation>km</translation>
     </message>
     <message>
         <source>l</source>
-        <translation type="unfinished"></translation>
+        <translation>l</translation>
     </message>
     <message>
         <source>l/h</source>
-        <translation type="unfinished"></translation>
+        <translation>l/h</translation>
     </message>
     <message>
         <source>l/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha</translation>
     </message>
     <message>
         <source>l/km</source>
-        <translation type="unfinished"></translation>
+        <translation>l/km</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished"></translation>
+        <translation>Totals</translation>
     </message>
     <message>
         <source>Rodefläche</source>
-        <translation type="unfinished"></translation>
+        <translation>Lifted area</translation>
     </message>
     <message>
         <source>Feld</source>
-        <translation type="unfinished"></translation>
+        <translation>Field</translation>
     </message>
     <message>
         <source>Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>Road</translation>
     </message>
     <message>
         <source>Möchten Sie die App schließen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you want to close the app?</translation>
     </message>
 </context>
 <context>
     <name>cStreckeAufteilung</name>
     <message>
         <source>Streckenübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance overview</translation>
     </message>
     <message>
         <source>Ansicht: Streckenübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>View: Distance overview</translation>
     </message>
     <message>
         <source>Leerfahrt</source>
-        <translation type="unfinished"></translation>
+        <translation>Empty run</translation>
     </message>
     <message>
         <source>Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>Lifting</translation>
     </message>
     <message>
         <source>Anfahrt</source>
-        <translation type="unfinished"></translation>
+        <translation>Road travel</translation>
     </message>
     <message>
         <source>km</source>
-        <translation type="unfinished"></translation>
+        <translation>km</translation>
     </message>
 </context>
 <context>
     <name>cTreeToDeleteFile</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Alles löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete all</translation>
     </message>
     <message>
         <source>Wirklich alles löschen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Really delete everything?</translation>
     </message>
 </context>
 <context>
     <name>cVerbrauch</name>
     <message>
         <source>Verbrauchsübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumption overview</translation>
     </message>
     <message>
         <source>Ansicht: Verbrauchsübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>View: Consumption overview</translation>
     </message>
     <message>
         <source>Strecke</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance</translation>
     </message>
     <message>
         <source>Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Time</translation>
     </message>
     <message>
         <source>Verbrauch</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumption</translation>
     </message>
     <message>
         <source>Verbrauch [l/h]</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumption [l/h]</translation>
     </message>
     <message>
         <source>Verbrauch/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumption/ha</translation>
     </message>
     <message>
         <source>Verbrauch/km</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumption/km</translation>
     </message>
     <message>
         <source>km</source>
-        <translation type="unfinished"></translation>
+        <translation>km</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>l</source>
-        <translation type="unfinished"></translation>
+        <translation>l</translation>
     </message>
     <message>
         <source>l/h</source>
-        <translation type="unfinished"></translation>
+        <translation>l/h</translation>
     </message>
     <message>
         <source>l/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha</translation>
     </message>
     <message>
         <source>l/km</source>
-        <translation type="unfinished"></translation>
+        <translation>l/km</translation>
     </message>
 </context>
 <context>
     <name>cWhatToDownload</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Downloadmöglichkeiten:</source>
-        <translation type="unfinished"></translation>
+        <translation>Download options:</translation>
     </message>
     <message>
         <source>Aufträge</source>
-        <translation type="unfinished"></translation>
+        <translation>Orders</translation>
     </message>
     <message>
         <source>Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Customers</translation>
     </message>
     <message>
         <source>Schläge</source>
-        <translation type="unfinished"></translation>
+        <translation>Fields</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver</translation>
     </message>
     <message>
         <source>Statistik Saison</source>
-        <translation type="unfinished"></translation>
+        <translation>Season statistics</translation>
     </message>
     <message>
         <source>Statistik Maschine</source>
-        <translation type="unfinished"></translation>
+        <translation>Machine statistics</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>cYesNoDialog</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>Ja</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes</translation>
     </message>
     <message>
         <source>Nein</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
 </context>
 <context>
     <name>cZeitAufteilung</name>
     <message>
         <source>Zeitaufteilung</source>
-        <translation type="unfinished"></translation>
+        <translation>Time split</translation>
     </message>
     <message>
         <source>Ansicht: Zeitaufteilung</source>
-        <translation type="unfinished"></translation>
+        <translation>View: Time split</translation>
     </message>
     <message>
         <source>Auftrags Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Order number</translation>
     </message>
     <message>
         <source>Kunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer</translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished"></translation>
+        <translation>Field</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Stopp</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Reihenabstand</source>
-        <translation type="unfinished"></translation>
+        <translation>Row spacing</translation>
     </message>
     <message>
         <source>ha</source>
-        <translation type="unfinished"></translation>
+        <translation>ha</translation>
     </message>
     <message>
         <source>Zeit Rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Other time</translation>
     </message>
     <message>
         <source>Zeit Entladen</source>
-        <translation type="unfinished"></translation>
+        <translation>Unloading time</translation>
     </message>
     <message>
         <source>Zeit Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>Lifting time</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
 </context>
 <context>
     <name>cfahrzeugelist</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Die Liste der verfügbaren Terminals:
 (Erkennung durch das Fahrgestellnummer)</source>
-        <translation type="unfinished"></translation>
+        <translation>List of available terminals:
+(identified by chassis number)</translation>
     </message>
 </context>
 </TS>

@@ -5,966 +5,968 @@
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>Fahrer Nummer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro du chauffeur:</translation>
     </message>
     <message>
         <source>Fahrername 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du chauffeur 1:</translation>
     </message>
     <message>
         <source>Fahrername 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du chauffeur 2:</translation>
     </message>
     <message>
         <source>Strasse:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rue:</translation>
     </message>
     <message>
         <source>PLZ:</source>
-        <translation type="unfinished"></translation>
+        <translation>Code postal:</translation>
     </message>
     <message>
         <source>Ort:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ville:</translation>
     </message>
     <message>
         <source>Telefon 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone 1:</translation>
     </message>
     <message>
         <source>Telefon 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone 2:</translation>
     </message>
     <message>
         <source>eMail:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail:</translation>
     </message>
     <message>
         <source>Frei verwendbar:</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ libre:</translation>
     </message>
 </context>
 <context>
     <name>cEinstellungen</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>Verbindung mit Terminal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion au terminal:</translation>
     </message>
     <message>
         <source>Verbinden</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecter</translation>
     </message>
     <message>
         <source>verfügbaren Fahrzeuge</source>
-        <translation type="unfinished"></translation>
+        <translation>Véhicules disponibles</translation>
     </message>
     <message>
         <source>Welche Daten verarbeitet werden sollen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelles données traiter?</translation>
     </message>
     <message>
         <source>Liste anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la liste</translation>
     </message>
     <message>
         <source>Quelle Verzeichnis</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier source</translation>
     </message>
     <message>
         <source>Sprache:</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue:</translation>
     </message>
     <message>
         <source>EMail Adresse (An-&gt;):</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse e-mail (À-&gt;):</translation>
     </message>
     <message>
         <source>Freilassen für inviduelle Empfänger</source>
-        <translation type="unfinished"></translation>
+        <translation>Laisser vide pour des destinataires individuels</translation>
     </message>
     <message>
         <source>Einstellungen für LIVE Übertragung</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de la transmission LIVE</translation>
     </message>
     <message>
         <source>Aktualisierungszeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle d'actualisation</translation>
     </message>
     <message>
         <source>0,5 s</source>
-        <translation type="unfinished"></translation>
+        <translation>0,5 s</translation>
     </message>
     <message>
         <source>1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>1 s</translation>
     </message>
     <message>
         <source>2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>2 s</translation>
     </message>
     <message>
         <source>3 s</source>
-        <translation type="unfinished"></translation>
+        <translation>3 s</translation>
     </message>
     <message>
         <source>4 s</source>
-        <translation type="unfinished"></translation>
+        <translation>4 s</translation>
     </message>
     <message>
         <source>5 s</source>
-        <translation type="unfinished"></translation>
+        <translation>5 s</translation>
     </message>
     <message>
         <source>Datensätze</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeux de données</translation>
     </message>
     <message>
         <source>Basis Daten</source>
-        <translation type="unfinished"></translation>
+        <translation>Données de base</translation>
     </message>
     <message>
         <source>Wenn Sie Probleme bei der Verwendung
 der Anwendung haben, kontaktieren Sie uns bitte.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous rencontrez des problèmes
+avec l'application, contactez-nous.</translation>
     </message>
     <message>
         <source>Geben Sie die Email Adresse ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l'adresse e-mail</translation>
     </message>
     <message>
         <source>Trennen</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecter</translation>
     </message>
     <message>
         <source>aktuelle Verbindung mit</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion actuelle</translation>
     </message>
     <message>
         <source>Kein Terminal hat geantwortet. Bitte prüfen Sie die WLAN-Verbindung mit dem Terminal und versuchen Sie es erneut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun terminal n'a répondu. Vérifiez la connexion Wi-Fi avec le terminal et réessayez.</translation>
     </message>
     <message>
         <source>Sie müssen das Quellverzeichnis wählen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez choisir le dossier source.</translation>
     </message>
     <message>
         <source>The change will be active after restart of the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>La modification sera active après le redémarrage de l'application.</translation>
     </message>
 </context>
 <context>
     <name>cGrafischerUebersicht</name>
     <message>
         <source>Grafischer Vergleich</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison graphique</translation>
     </message>
     <message>
         <source>Ansicht: Grafischer Vergleich</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue: Comparaison graphique</translation>
     </message>
     <message>
         <source>Durchschnitt</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Auftrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat</translation>
     </message>
     <message>
         <source>ha/h</source>
-        <translation type="unfinished"></translation>
+        <translation>ha/h</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>m/ha leer</source>
-        <translation type="unfinished"></translation>
+        <translation>m/ha à vide</translation>
     </message>
     <message>
         <source>l/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha</translation>
     </message>
     <message>
         <source>Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrachage</translation>
     </message>
     <message>
         <source>Gesamt</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Bunker/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>Trémies/ha</translation>
     </message>
 </context>
 <context>
     <name>cHaupt</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>Lindqvarth Landtechnik · Feldbrief · Ihre Rodedaten immer zur Hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Lindqvarth Landtechnik · Feldbrief · Vos données d'arrachage toujours à portée de main</translation>
     </message>
     <message>
         <source>Datei:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier:</translation>
     </message>
     <message>
         <source>Sortieren nach:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par:</translation>
     </message>
     <message>
         <source>Kunden Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du client</translation>
     </message>
     <message>
         <source>Auftrags Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de contrat</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Fahrer Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro du chauffeur</translation>
     </message>
     <message>
         <source>Kunden Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro du client</translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcelle</translation>
     </message>
     <message>
         <source>Kunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Client</translation>
     </message>
     <message>
         <source>Suchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>heruntergeladene Dateien</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers téléchargés</translation>
     </message>
     <message>
         <source>Von:</source>
-        <translation type="unfinished"></translation>
+        <translation>Du:</translation>
     </message>
     <message>
         <source>Bis:</source>
-        <translation type="unfinished"></translation>
+        <translation>Au:</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaux</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer le fichier %1: %2</translation>
     </message>
     <message>
         <source>Aufträge</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrats</translation>
     </message>
     <message>
         <source>Auftraege</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrats</translation>
     </message>
     <message>
         <source>Schläge</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcelles</translation>
     </message>
     <message>
         <source>Schlaege</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcelles</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished"></translation>
+        <translation>Chauffeur</translation>
     </message>
     <message>
         <source>Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Clients</translation>
     </message>
     <message>
         <source>Statistik Saison</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques saison</translation>
     </message>
     <message>
         <source>Statistik Maschine</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques machine</translation>
     </message>
     <message>
         <source>Wollen Sie den Eintrag wirklich löschen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer cette entrée?</translation>
     </message>
     <message>
         <source>Liste öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une liste</translation>
     </message>
     <message>
         <source>Listen (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listes (*.csv)</translation>
     </message>
     <message>
         <source>Keine Datei vorhanden</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier disponible</translation>
     </message>
 </context>
 <context>
     <name>cHauptUebersicht</name>
     <message>
         <source>Hauptübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue d'ensemble</translation>
     </message>
     <message>
         <source>Ansicht: Hauptübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue: Vue d'ensemble</translation>
     </message>
     <message>
         <source>Auftrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrat</translation>
     </message>
     <message>
         <source>Durchschnitt</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>ha/h</source>
-        <translation type="unfinished"></translation>
+        <translation>ha/h</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrachage</translation>
     </message>
     <message>
         <source>m/ha leer</source>
-        <translation type="unfinished"></translation>
+        <translation>m/ha à vide</translation>
     </message>
     <message>
         <source>l/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha</translation>
     </message>
     <message>
         <source>Gesamt</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Bunker/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>Trémies/ha</translation>
     </message>
     <message>
         <source>Zusatzinfo</source>
-        <translation type="unfinished"></translation>
+        <translation>Info complémentaire</translation>
     </message>
 </context>
 <context>
     <name>cInfoSeite</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>INFO</source>
-        <translation type="unfinished"></translation>
+        <translation>INFO</translation>
     </message>
     <message>
         <source>Version der Anwendung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Version de l'application:</translation>
     </message>
 </context>
 <context>
     <name>cListModelBuilder</name>
     <message>
         <source>Auftrags Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de contrat</translation>
     </message>
     <message>
         <source>Kunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Client</translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcelle</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished"></translation>
+        <translation>Chauffeur</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Stopp</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Reihenabstand</source>
-        <translation type="unfinished"></translation>
+        <translation>Inter-rang</translation>
     </message>
     <message>
         <source>ha</source>
-        <translation type="unfinished"></translation>
+        <translation>ha</translation>
     </message>
     <message>
         <source>Kunden Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro du client</translation>
     </message>
     <message>
         <source>Kunden Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du client</translation>
     </message>
     <message>
         <source>Strasse</source>
-        <translation type="unfinished"></translation>
+        <translation>Rue</translation>
     </message>
     <message>
         <source>PLZ</source>
-        <translation type="unfinished"></translation>
+        <translation>Code postal</translation>
     </message>
     <message>
         <source>Ort</source>
-        <translation type="unfinished"></translation>
+        <translation>Ville</translation>
     </message>
     <message>
         <source>Telefon</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone</translation>
     </message>
     <message>
         <source>Fläche</source>
-        <translation type="unfinished"></translation>
+        <translation>Surface</translation>
     </message>
     <message>
         <source>Entfernung</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance</translation>
     </message>
     <message>
         <source>Fahrer Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro du chauffeur</translation>
     </message>
     <message>
         <source>Fahrer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du chauffeur</translation>
     </message>
     <message>
         <source>eMail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
 </context>
 <context>
     <name>cLive</name>
     <message>
         <source>bar</source>
-        <translation type="unfinished"></translation>
+        <translation>bar</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>l/h</source>
-        <translation type="unfinished"></translation>
+        <translation>l/h</translation>
     </message>
     <message>
         <source>l/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha</translation>
     </message>
     <message>
         <source>ha</source>
-        <translation type="unfinished"></translation>
+        <translation>ha</translation>
     </message>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>l</source>
-        <translation type="unfinished"></translation>
+        <translation>l</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>C°</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>Kunde:</source>
-        <translation type="unfinished"></translation>
+        <translation>Client:</translation>
     </message>
     <message>
         <source>Schlag:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcelle:</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>h Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>h arrachage</translation>
     </message>
     <message>
         <source>h Entladen</source>
-        <translation type="unfinished"></translation>
+        <translation>h déchargement</translation>
     </message>
     <message>
         <source>l/ha Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha arrachage</translation>
     </message>
     <message>
         <source>ha/h</source>
-        <translation type="unfinished"></translation>
+        <translation>ha/h</translation>
     </message>
     <message>
         <source>m/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>m/ha</translation>
     </message>
     <message>
         <source>leer</source>
-        <translation type="unfinished"></translation>
+        <translation>à vide</translation>
     </message>
 </context>
 <context>
     <name>cOrderPage</name>
     <message>
         <source>Keine Auftragsdaten</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune donnée de contrat</translation>
     </message>
 </context>
 <context>
     <name>cPWRequest</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialogue</translation>
     </message>
     <message>
         <source>Passwort:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>cQuelleVerzeichnis</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialogue</translation>
     </message>
     <message>
         <source>Datei auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un fichier</translation>
     </message>
     <message>
         <source>Schläge</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcelles</translation>
     </message>
     <message>
         <source>Schlaege</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcelles</translation>
     </message>
     <message>
         <source>Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Clients</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished"></translation>
+        <translation>Chauffeur</translation>
     </message>
     <message>
         <source>Keine Berechtigung</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès refusé</translation>
     </message>
 </context>
 <context>
     <name>cSSLClient</name>
     <message>
         <source>Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le terminal a envoyé un message non valide. La connexion a été coupée.</translation>
     </message>
     <message>
         <source>Keine Berechtigung</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès refusé</translation>
     </message>
     <message>
         <source>Sie haben Datei erfolgreich importiert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier a été importé avec succès.</translation>
     </message>
     <message>
         <source>Beim Import ist ein Fehler aufgetreten</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur s'est produite lors de l'import</translation>
     </message>
     <message>
         <source>Die empfangene Datei hat keinen gültigen Namen und wurde nicht gespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier reçu n'a pas de nom valide et n'a pas été enregistré.</translation>
     </message>
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer le fichier reçu %1 dans le dossier %2.</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier %1; il n'a pas été envoyé.</translation>
     </message>
 </context>
 <context>
     <name>cSaisonData</name>
     <message>
         <source>Statistik</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Ansicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue</translation>
     </message>
     <message>
         <source>Datei:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier:</translation>
     </message>
     <message>
         <source>Betriebsstunden Motor</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures moteur</translation>
     </message>
     <message>
         <source>Betriebsstunden Roder</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures arracheuse</translation>
     </message>
     <message>
         <source>heruntergeladene Dateien</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers téléchargés</translation>
     </message>
     <message>
         <source>Strecke</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance</translation>
     </message>
     <message>
         <source>Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps</translation>
     </message>
     <message>
         <source>Verbrauch</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation</translation>
     </message>
     <message>
         <source>Verbrauch [l/h]</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation [l/h]</translation>
     </message>
     <message>
         <source>Verbrauch/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation/ha</translation>
     </message>
     <message>
         <source>Verbrauch/km</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation/km</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>ha</source>
-        <translation type="unfinished"></translation>
+        <translation>ha</translation>
     </message>
     <message>
         <source>km</source>
-        <translation type="unfinished"></translation>
+        <translation>km</translation>
     </message>
     <message>
         <source>l</source>
-        <translation type="unfinished"></translation>
+        <translation>l</translation>
     </message>
     <message>
         <source>l/h</source>
-        <translation type="unfinished"></translation>
+        <translation>l/h</translation>
     </message>
     <message>
         <source>l/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha</translation>
     </message>
     <message>
         <source>l/km</source>
-        <translation type="unfinished"></translation>
+        <translation>l/km</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaux</translation>
     </message>
     <message>
         <source>Rodefläche</source>
-        <translation type="unfinished"></translation>
+        <translation>Surface arrachée</translation>
     </message>
     <message>
         <source>Feld</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ</translation>
     </message>
     <message>
         <source>Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>Route</translation>
     </message>
     <message>
         <source>Möchten Sie die App schließen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous fermer l'application?</translation>
     </message>
 </context>
 <context>
     <name>cStreckeAufteilung</name>
     <message>
         <source>Streckenübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu des distances</translation>
     </message>
     <message>
         <source>Ansicht: Streckenübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue: Aperçu des distances</translation>
     </message>
     <message>
         <source>Leerfahrt</source>
-        <translation type="unfinished"></translation>
+        <translation>Trajet à vide</translation>
     </message>
     <message>
         <source>Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrachage</translation>
     </message>
     <message>
         <source>Anfahrt</source>
-        <translation type="unfinished"></translation>
+        <translation>Trajet routier</translation>
     </message>
     <message>
         <source>km</source>
-        <translation type="unfinished"></translation>
+        <translation>km</translation>
     </message>
 </context>
 <context>
     <name>cTreeToDeleteFile</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulaire</translation>
     </message>
     <message>
         <source>Alles löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout supprimer</translation>
     </message>
     <message>
         <source>Wirklich alles löschen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vraiment tout supprimer?</translation>
     </message>
 </context>
 <context>
     <name>cVerbrauch</name>
     <message>
         <source>Verbrauchsübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu de la consommation</translation>
     </message>
     <message>
         <source>Ansicht: Verbrauchsübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue: Aperçu de la consommation</translation>
     </message>
     <message>
         <source>Strecke</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance</translation>
     </message>
     <message>
         <source>Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps</translation>
     </message>
     <message>
         <source>Verbrauch</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation</translation>
     </message>
     <message>
         <source>Verbrauch [l/h]</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation [l/h]</translation>
     </message>
     <message>
         <source>Verbrauch/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation/ha</translation>
     </message>
     <message>
         <source>Verbrauch/km</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation/km</translation>
     </message>
     <message>
         <source>km</source>
-        <translation type="unfinished"></translation>
+        <translation>km</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>l</source>
-        <translation type="unfinished"></translation>
+        <translation>l</translation>
     </message>
     <message>
         <source>l/h</source>
-        <translation type="unfinished"></translation>
+        <translation>l/h</translation>
     </message>
     <message>
         <source>l/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha</translation>
     </message>
     <message>
         <source>l/km</source>
-        <translation type="unfinished"></translation>
+        <translation>l/km</translation>
     </message>
 </context>
 <context>
     <name>cWhatToDownload</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulaire</translation>
     </message>
     <message>
         <source>Downloadmöglichkeiten:</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de téléchargement:</translation>
     </message>
     <message>
         <source>Aufträge</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrats</translation>
     </message>
     <message>
         <source>Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Clients</translation>
     </message>
     <message>
         <source>Schläge</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcelles</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished"></translation>
+        <translation>Chauffeur</translation>
     </message>
     <message>
         <source>Statistik Saison</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques saison</translation>
     </message>
     <message>
         <source>Statistik Maschine</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques machine</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>cYesNoDialog</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>Ja</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>Nein</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
 </context>
 <context>
     <name>cZeitAufteilung</name>
     <message>
         <source>Zeitaufteilung</source>
-        <translation type="unfinished"></translation>
+        <translation>Répartition du temps</translation>
     </message>
     <message>
         <source>Ansicht: Zeitaufteilung</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue: Répartition du temps</translation>
     </message>
     <message>
         <source>Auftrags Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de contrat</translation>
     </message>
     <message>
         <source>Kunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Client</translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcelle</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished"></translation>
+        <translation>Chauffeur</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Stopp</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Reihenabstand</source>
-        <translation type="unfinished"></translation>
+        <translation>Inter-rang</translation>
     </message>
     <message>
         <source>ha</source>
-        <translation type="unfinished"></translation>
+        <translation>ha</translation>
     </message>
     <message>
         <source>Zeit Rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre temps</translation>
     </message>
     <message>
         <source>Zeit Entladen</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de déchargement</translation>
     </message>
     <message>
         <source>Zeit Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps d'arrachage</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
 </context>
 <context>
     <name>cfahrzeugelist</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulaire</translation>
     </message>
     <message>
         <source>Die Liste der verfügbaren Terminals:
 (Erkennung durch das Fahrgestellnummer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des terminaux disponibles:
+(identifiés par le numéro de châssis)</translation>
     </message>
 </context>
 </TS>

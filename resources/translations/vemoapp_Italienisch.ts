@@ -5,966 +5,968 @@
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>Fahrer Nummer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero operatore:</translation>
     </message>
     <message>
         <source>Fahrername 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome operatore 1:</translation>
     </message>
     <message>
         <source>Fahrername 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome operatore 2:</translation>
     </message>
     <message>
         <source>Strasse:</source>
-        <translation type="unfinished"></translation>
+        <translation>Via:</translation>
     </message>
     <message>
         <source>PLZ:</source>
-        <translation type="unfinished"></translation>
+        <translation>CAP:</translation>
     </message>
     <message>
         <source>Ort:</source>
-        <translation type="unfinished"></translation>
+        <translation>Località:</translation>
     </message>
     <message>
         <source>Telefon 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefono 1:</translation>
     </message>
     <message>
         <source>Telefon 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefono 2:</translation>
     </message>
     <message>
         <source>eMail:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail:</translation>
     </message>
     <message>
         <source>Frei verwendbar:</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo libero:</translation>
     </message>
 </context>
 <context>
     <name>cEinstellungen</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>Verbindung mit Terminal:</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione al terminale:</translation>
     </message>
     <message>
         <source>Verbinden</source>
-        <translation type="unfinished"></translation>
+        <translation>Connetti</translation>
     </message>
     <message>
         <source>verfügbaren Fahrzeuge</source>
-        <translation type="unfinished"></translation>
+        <translation>Veicoli disponibili</translation>
     </message>
     <message>
         <source>Welche Daten verarbeitet werden sollen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quali dati elaborare?</translation>
     </message>
     <message>
         <source>Liste anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra elenco</translation>
     </message>
     <message>
         <source>Quelle Verzeichnis</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella di origine</translation>
     </message>
     <message>
         <source>Sprache:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua:</translation>
     </message>
     <message>
         <source>EMail Adresse (An-&gt;):</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo e-mail (A-&gt;):</translation>
     </message>
     <message>
         <source>Freilassen für inviduelle Empfänger</source>
-        <translation type="unfinished"></translation>
+        <translation>Lasciare vuoto per destinatari diversi</translation>
     </message>
     <message>
         <source>Einstellungen für LIVE Übertragung</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni trasmissione LIVE</translation>
     </message>
     <message>
         <source>Aktualisierungszeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo di aggiornamento</translation>
     </message>
     <message>
         <source>0,5 s</source>
-        <translation type="unfinished"></translation>
+        <translation>0,5 s</translation>
     </message>
     <message>
         <source>1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>1 s</translation>
     </message>
     <message>
         <source>2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>2 s</translation>
     </message>
     <message>
         <source>3 s</source>
-        <translation type="unfinished"></translation>
+        <translation>3 s</translation>
     </message>
     <message>
         <source>4 s</source>
-        <translation type="unfinished"></translation>
+        <translation>4 s</translation>
     </message>
     <message>
         <source>5 s</source>
-        <translation type="unfinished"></translation>
+        <translation>5 s</translation>
     </message>
     <message>
         <source>Datensätze</source>
-        <translation type="unfinished"></translation>
+        <translation>Set di dati</translation>
     </message>
     <message>
         <source>Basis Daten</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati di base</translation>
     </message>
     <message>
         <source>Wenn Sie Probleme bei der Verwendung
 der Anwendung haben, kontaktieren Sie uns bitte.</source>
-        <translation type="unfinished"></translation>
+        <translation>In caso di problemi nell'uso
+dell'applicazione, contattateci.</translation>
     </message>
     <message>
         <source>Geben Sie die Email Adresse ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire l'indirizzo e-mail</translation>
     </message>
     <message>
         <source>Trennen</source>
-        <translation type="unfinished"></translation>
+        <translation>Disconnetti</translation>
     </message>
     <message>
         <source>aktuelle Verbindung mit</source>
-        <translation type="unfinished"></translation>
+        <translation>Connesso con</translation>
     </message>
     <message>
         <source>Kein Terminal hat geantwortet. Bitte prüfen Sie die WLAN-Verbindung mit dem Terminal und versuchen Sie es erneut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun terminale ha risposto. Verificare la connessione Wi-Fi con il terminale e riprovare.</translation>
     </message>
     <message>
         <source>Sie müssen das Quellverzeichnis wählen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare la cartella di origine.</translation>
     </message>
     <message>
         <source>The change will be active after restart of the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>La modifica sarà attiva dopo il riavvio dell'applicazione.</translation>
     </message>
 </context>
 <context>
     <name>cGrafischerUebersicht</name>
     <message>
         <source>Grafischer Vergleich</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronto grafico</translation>
     </message>
     <message>
         <source>Ansicht: Grafischer Vergleich</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista: Confronto grafico</translation>
     </message>
     <message>
         <source>Durchschnitt</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>Auftrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordine</translation>
     </message>
     <message>
         <source>ha/h</source>
-        <translation type="unfinished"></translation>
+        <translation>ha/h</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>m/ha leer</source>
-        <translation type="unfinished"></translation>
+        <translation>m/ha a vuoto</translation>
     </message>
     <message>
         <source>l/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha</translation>
     </message>
     <message>
         <source>Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccolta</translation>
     </message>
     <message>
         <source>Gesamt</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale</translation>
     </message>
     <message>
         <source>Bunker/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>Bunker/ha</translation>
     </message>
 </context>
 <context>
     <name>cHaupt</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>Lindqvarth Landtechnik · Feldbrief · Ihre Rodedaten immer zur Hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Lindqvarth Landtechnik · Feldbrief · I dati di raccolta sempre a portata di mano</translation>
     </message>
     <message>
         <source>Datei:</source>
-        <translation type="unfinished"></translation>
+        <translation>File:</translation>
     </message>
     <message>
         <source>Sortieren nach:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordina per:</translation>
     </message>
     <message>
         <source>Kunden Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome cliente</translation>
     </message>
     <message>
         <source>Auftrags Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero ordine</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Fahrer Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero operatore</translation>
     </message>
     <message>
         <source>Kunden Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero cliente</translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished"></translation>
+        <translation>Appezzamento</translation>
     </message>
     <message>
         <source>Kunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente</translation>
     </message>
     <message>
         <source>Suchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <source>heruntergeladene Dateien</source>
-        <translation type="unfinished"></translation>
+        <translation>File scaricati</translation>
     </message>
     <message>
         <source>Von:</source>
-        <translation type="unfinished"></translation>
+        <translation>Da:</translation>
     </message>
     <message>
         <source>Bis:</source>
-        <translation type="unfinished"></translation>
+        <translation>A:</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished"></translation>
+        <translation>Totali</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il file %1: %2</translation>
     </message>
     <message>
         <source>Aufträge</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordini</translation>
     </message>
     <message>
         <source>Auftraege</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordini</translation>
     </message>
     <message>
         <source>Schläge</source>
-        <translation type="unfinished"></translation>
+        <translation>Appezzamenti</translation>
     </message>
     <message>
         <source>Schlaege</source>
-        <translation type="unfinished"></translation>
+        <translation>Appezzamenti</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished"></translation>
+        <translation>Operatore</translation>
     </message>
     <message>
         <source>Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Clienti</translation>
     </message>
     <message>
         <source>Statistik Saison</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistica stagione</translation>
     </message>
     <message>
         <source>Statistik Maschine</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistica macchina</translation>
     </message>
     <message>
         <source>Wollen Sie den Eintrag wirklich löschen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero questa voce?</translation>
     </message>
     <message>
         <source>Liste öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri elenco</translation>
     </message>
     <message>
         <source>Listen (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenchi (*.csv)</translation>
     </message>
     <message>
         <source>Keine Datei vorhanden</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun file disponibile</translation>
     </message>
 </context>
 <context>
     <name>cHauptUebersicht</name>
     <message>
         <source>Hauptübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Panoramica principale</translation>
     </message>
     <message>
         <source>Ansicht: Hauptübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista: Panoramica principale</translation>
     </message>
     <message>
         <source>Auftrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordine</translation>
     </message>
     <message>
         <source>Durchschnitt</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>ha/h</source>
-        <translation type="unfinished"></translation>
+        <translation>ha/h</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccolta</translation>
     </message>
     <message>
         <source>m/ha leer</source>
-        <translation type="unfinished"></translation>
+        <translation>m/ha a vuoto</translation>
     </message>
     <message>
         <source>l/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha</translation>
     </message>
     <message>
         <source>Gesamt</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale</translation>
     </message>
     <message>
         <source>Bunker/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>Bunker/ha</translation>
     </message>
     <message>
         <source>Zusatzinfo</source>
-        <translation type="unfinished"></translation>
+        <translation>Info aggiuntive</translation>
     </message>
 </context>
 <context>
     <name>cInfoSeite</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>INFO</source>
-        <translation type="unfinished"></translation>
+        <translation>INFO</translation>
     </message>
     <message>
         <source>Version der Anwendung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione dell'applicazione:</translation>
     </message>
 </context>
 <context>
     <name>cListModelBuilder</name>
     <message>
         <source>Auftrags Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero ordine</translation>
     </message>
     <message>
         <source>Kunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente</translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished"></translation>
+        <translation>Appezzamento</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished"></translation>
+        <translation>Operatore</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio</translation>
     </message>
     <message>
         <source>Stopp</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine</translation>
     </message>
     <message>
         <source>Reihenabstand</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfila</translation>
     </message>
     <message>
         <source>ha</source>
-        <translation type="unfinished"></translation>
+        <translation>ha</translation>
     </message>
     <message>
         <source>Kunden Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero cliente</translation>
     </message>
     <message>
         <source>Kunden Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome cliente</translation>
     </message>
     <message>
         <source>Strasse</source>
-        <translation type="unfinished"></translation>
+        <translation>Via</translation>
     </message>
     <message>
         <source>PLZ</source>
-        <translation type="unfinished"></translation>
+        <translation>CAP</translation>
     </message>
     <message>
         <source>Ort</source>
-        <translation type="unfinished"></translation>
+        <translation>Località</translation>
     </message>
     <message>
         <source>Telefon</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefono</translation>
     </message>
     <message>
         <source>Fläche</source>
-        <translation type="unfinished"></translation>
+        <translation>Superficie</translation>
     </message>
     <message>
         <source>Entfernung</source>
-        <translation type="unfinished"></translation>
+        <translation>Distanza</translation>
     </message>
     <message>
         <source>Fahrer Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero operatore</translation>
     </message>
     <message>
         <source>Fahrer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome operatore</translation>
     </message>
     <message>
         <source>eMail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
 </context>
 <context>
     <name>cLive</name>
     <message>
         <source>bar</source>
-        <translation type="unfinished"></translation>
+        <translation>bar</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>l/h</source>
-        <translation type="unfinished"></translation>
+        <translation>l/h</translation>
     </message>
     <message>
         <source>l/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha</translation>
     </message>
     <message>
         <source>ha</source>
-        <translation type="unfinished"></translation>
+        <translation>ha</translation>
     </message>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>l</source>
-        <translation type="unfinished"></translation>
+        <translation>l</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>C°</source>
-        <translation type="unfinished"></translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>Kunde:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente:</translation>
     </message>
     <message>
         <source>Schlag:</source>
-        <translation type="unfinished"></translation>
+        <translation>Appezzamento:</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>h Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>h raccolta</translation>
     </message>
     <message>
         <source>h Entladen</source>
-        <translation type="unfinished"></translation>
+        <translation>h scarico</translation>
     </message>
     <message>
         <source>l/ha Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha raccolta</translation>
     </message>
     <message>
         <source>ha/h</source>
-        <translation type="unfinished"></translation>
+        <translation>ha/h</translation>
     </message>
     <message>
         <source>m/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>m/ha</translation>
     </message>
     <message>
         <source>leer</source>
-        <translation type="unfinished"></translation>
+        <translation>a vuoto</translation>
     </message>
 </context>
 <context>
     <name>cOrderPage</name>
     <message>
         <source>Keine Auftragsdaten</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun dato dell'ordine</translation>
     </message>
 </context>
 <context>
     <name>cPWRequest</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Finestra di dialogo</translation>
     </message>
     <message>
         <source>Passwort:</source>
-        <translation type="unfinished"></translation>
+        <translation>Password:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>cQuelleVerzeichnis</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Finestra di dialogo</translation>
     </message>
     <message>
         <source>Datei auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona file</translation>
     </message>
     <message>
         <source>Schläge</source>
-        <translation type="unfinished"></translation>
+        <translation>Appezzamenti</translation>
     </message>
     <message>
         <source>Schlaege</source>
-        <translation type="unfinished"></translation>
+        <translation>Appezzamenti</translation>
     </message>
     <message>
         <source>Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Clienti</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished"></translation>
+        <translation>Operatore</translation>
     </message>
     <message>
         <source>Keine Berechtigung</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna autorizzazione</translation>
     </message>
 </context>
 <context>
     <name>cSSLClient</name>
     <message>
         <source>Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il terminale ha inviato un messaggio non valido. La connessione è stata interrotta.</translation>
     </message>
     <message>
         <source>Keine Berechtigung</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna autorizzazione</translation>
     </message>
     <message>
         <source>Sie haben Datei erfolgreich importiert.</source>
-        <translation type="unfinished"></translation>
+        <translation>File importato correttamente.</translation>
     </message>
     <message>
         <source>Beim Import ist ein Fehler aufgetreten</source>
-        <translation type="unfinished"></translation>
+        <translation>Si è verificato un errore durante l'importazione</translation>
     </message>
     <message>
         <source>Die empfangene Datei hat keinen gültigen Namen und wurde nicht gespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file ricevuto non ha un nome valido e non è stato salvato.</translation>
     </message>
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il file ricevuto %1 nella cartella %2.</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file %1, che non è stato inviato.</translation>
     </message>
 </context>
 <context>
     <name>cSaisonData</name>
     <message>
         <source>Statistik</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistica</translation>
     </message>
     <message>
         <source>Ansicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista</translation>
     </message>
     <message>
         <source>Datei:</source>
-        <translation type="unfinished"></translation>
+        <translation>File:</translation>
     </message>
     <message>
         <source>Betriebsstunden Motor</source>
-        <translation type="unfinished"></translation>
+        <translation>Ore motore</translation>
     </message>
     <message>
         <source>Betriebsstunden Roder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ore di raccolta</translation>
     </message>
     <message>
         <source>heruntergeladene Dateien</source>
-        <translation type="unfinished"></translation>
+        <translation>File scaricati</translation>
     </message>
     <message>
         <source>Strecke</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso</translation>
     </message>
     <message>
         <source>Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Verbrauch</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo</translation>
     </message>
     <message>
         <source>Verbrauch [l/h]</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo [l/h]</translation>
     </message>
     <message>
         <source>Verbrauch/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo/ha</translation>
     </message>
     <message>
         <source>Verbrauch/km</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo/km</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>ha</source>
-        <translation type="unfinished"></translation>
+        <translation>ha</translation>
     </message>
     <message>
         <source>km</source>
-        <translation type="unfinished"></translation>
+        <translation>km</translation>
     </message>
     <message>
         <source>l</source>
-        <translation type="unfinished"></translation>
+        <translation>l</translation>
     </message>
     <message>
         <source>l/h</source>
-        <translation type="unfinished"></translation>
+        <translation>l/h</translation>
     </message>
     <message>
         <source>l/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha</translation>
     </message>
     <message>
         <source>l/km</source>
-        <translation type="unfinished"></translation>
+        <translation>l/km</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished"></translation>
+        <translation>Totali</translation>
     </message>
     <message>
         <source>Rodefläche</source>
-        <translation type="unfinished"></translation>
+        <translation>Superficie raccolta</translation>
     </message>
     <message>
         <source>Feld</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo</translation>
     </message>
     <message>
         <source>Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>Strada</translation>
     </message>
     <message>
         <source>Möchten Sie die App schließen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudere l'app?</translation>
     </message>
 </context>
 <context>
     <name>cStreckeAufteilung</name>
     <message>
         <source>Streckenübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Panoramica percorsi</translation>
     </message>
     <message>
         <source>Ansicht: Streckenübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista: Panoramica percorsi</translation>
     </message>
     <message>
         <source>Leerfahrt</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso a vuoto</translation>
     </message>
     <message>
         <source>Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccolta</translation>
     </message>
     <message>
         <source>Anfahrt</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasferimento</translation>
     </message>
     <message>
         <source>km</source>
-        <translation type="unfinished"></translation>
+        <translation>km</translation>
     </message>
 </context>
 <context>
     <name>cTreeToDeleteFile</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulo</translation>
     </message>
     <message>
         <source>Alles löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina tutto</translation>
     </message>
     <message>
         <source>Wirklich alles löschen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero tutto?</translation>
     </message>
 </context>
 <context>
     <name>cVerbrauch</name>
     <message>
         <source>Verbrauchsübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Panoramica consumi</translation>
     </message>
     <message>
         <source>Ansicht: Verbrauchsübersicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista: Panoramica consumi</translation>
     </message>
     <message>
         <source>Strecke</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso</translation>
     </message>
     <message>
         <source>Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Verbrauch</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo</translation>
     </message>
     <message>
         <source>Verbrauch [l/h]</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo [l/h]</translation>
     </message>
     <message>
         <source>Verbrauch/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo/ha</translation>
     </message>
     <message>
         <source>Verbrauch/km</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo/km</translation>
     </message>
     <message>
         <source>km</source>
-        <translation type="unfinished"></translation>
+        <translation>km</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>l</source>
-        <translation type="unfinished"></translation>
+        <translation>l</translation>
     </message>
     <message>
         <source>l/h</source>
-        <translation type="unfinished"></translation>
+        <translation>l/h</translation>
     </message>
     <message>
         <source>l/ha</source>
-        <translation type="unfinished"></translation>
+        <translation>l/ha</translation>
     </message>
     <message>
         <source>l/km</source>
-        <translation type="unfinished"></translation>
+        <translation>l/km</translation>
     </message>
 </context>
 <context>
     <name>cWhatToDownload</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulo</translation>
     </message>
     <message>
         <source>Downloadmöglichkeiten:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati scaricabili:</translation>
     </message>
     <message>
         <source>Aufträge</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordini</translation>
     </message>
     <message>
         <source>Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Clienti</translation>
     </message>
     <message>
         <source>Schläge</source>
-        <translation type="unfinished"></translation>
+        <translation>Appezzamenti</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished"></translation>
+        <translation>Operatore</translation>
     </message>
     <message>
         <source>Statistik Saison</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistica stagione</translation>
     </message>
     <message>
         <source>Statistik Maschine</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistica macchina</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>cYesNoDialog</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>Ja</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>Nein</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
 </context>
 <context>
     <name>cZeitAufteilung</name>
     <message>
         <source>Zeitaufteilung</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripartizione tempi</translation>
     </message>
     <message>
         <source>Ansicht: Zeitaufteilung</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista: Ripartizione tempi</translation>
     </message>
     <message>
         <source>Auftrags Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero ordine</translation>
     </message>
     <message>
         <source>Kunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente</translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished"></translation>
+        <translation>Appezzamento</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished"></translation>
+        <translation>Operatore</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio</translation>
     </message>
     <message>
         <source>Stopp</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine</translation>
     </message>
     <message>
         <source>Reihenabstand</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfila</translation>
     </message>
     <message>
         <source>ha</source>
-        <translation type="unfinished"></translation>
+        <translation>ha</translation>
     </message>
     <message>
         <source>Zeit Rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Altro tempo</translation>
     </message>
     <message>
         <source>Zeit Entladen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo scarico</translation>
     </message>
     <message>
         <source>Zeit Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo raccolta</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
 </context>
 <context>
     <name>cfahrzeugelist</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulo</translation>
     </message>
     <message>
         <source>Die Liste der verfügbaren Terminals:
 (Erkennung durch das Fahrgestellnummer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco dei terminali disponibili:
+(identificati dal numero di telaio)</translation>
     </message>
 </context>
 </TS>
