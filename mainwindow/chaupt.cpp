@@ -101,7 +101,7 @@ cHaupt::cHaupt() : QWidget(nullptr), ui(new Ui::cHaupt)
 
 cHaupt::~cHaupt()
 {
-    emit finished();
+    vStopPeriodicSearch();
     vStopBusy();
     delete ui;
 }
@@ -164,13 +164,24 @@ void cHaupt::vApplySizes()
     ui->label_loading->setFixedSize(S / 9, S / 11);
 }
 
+namespace {
+// The drivers' delete icon is S * 6 / 32 square; its column leaves a margin
+// around it so that the icon is never cut.
+int s32DeleteColumnWidth(int S)
+{
+    return S * 6 / 32 + S / 48;
+}
+} // namespace
+
 void cHaupt::vSetColumnWidths()
 {
     // The entry takes what the hectare figure or the delete icon leaves.
     const int S = m_s32Screen;
     if (m_kind == ListKind::Drivers) {
-        ui->treeView->setColumnWidth(0, S * 5 / 6);
-        ui->treeView->setColumnWidth(1, S / 6);
+        // The icon stands at the right edge of the list, whatever its width.
+        const int s32Width = qMax(S, ui->treeView->viewport()->width());
+        ui->treeView->setColumnWidth(0, s32Width - s32DeleteColumnWidth(S));
+        ui->treeView->setColumnWidth(1, s32DeleteColumnWidth(S));
     } else {
         ui->treeView->setColumnWidth(0, S / 9 * 5);
         ui->treeView->setColumnWidth(1, (S / 9) * 3);
@@ -187,8 +198,8 @@ void cHaupt::onRotate(Qt::ScreenOrientation)
         ui->scrollAreaWidgetContents->layout()->invalidate();
     const int S = m_s32Screen;
     if (m_kind == ListKind::Drivers) {
-        ui->treeView->setColumnWidth(0, s32Width - (S / 32) * 6);
-        ui->treeView->setColumnWidth(1, S * 6 / 32);
+        ui->treeView->setColumnWidth(0, s32Width - s32DeleteColumnWidth(S));
+        ui->treeView->setColumnWidth(1, s32DeleteColumnWidth(S));
     } else {
         ui->treeView->setColumnWidth(0, s32Width - (S / 9) * 3);
         ui->treeView->setColumnWidth(1, (S / 9) * 3);

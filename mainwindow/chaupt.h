@@ -77,6 +77,9 @@ public:
     ListKind kind() const { return m_kind; }
     bool bExpertModus() const { return m_bExpertModus; }
     bool bLichtschalter() const { return m_bLichtschalter; }
+    // True from the start of the periodic terminal search until finished()
+    // stops it; lets tests see whether the main window is still searching.
+    bool bPeriodicSearchRunning() const { return !m_pSearchThread.isNull(); }
 
     // The list kinds of a file name.
     static bool bIsOrderList(const QString& _strFileName) { return ListNames::bIsOrderList(_strFileName); }
@@ -163,6 +166,7 @@ private:
     void vNavigate(const char* _strPage, bool _bHideFirst);
     void vSend(const QByteArray& _baMessage);
     void vShowMessage(const QString& _strText);
+    bool bLiveReachable() const { return bTerminalWired() && bool(m_fnNavigate); }
 
     // chaupt_lists.cpp
     void vStartBusy();
@@ -183,6 +187,8 @@ private:
     void vShowOrderTotalsPage(bool _bMaximized);
 
     // chaupt_actions.cpp
+    void vStartPeriodicSearch();
+    void vStopPeriodicSearch();
     void vOpenOrder(const QModelIndex& _index);
     void vDialCustomer(const QModelIndex& _index);
     void vDriverTapped(const QModelIndex& _index);
@@ -207,6 +213,7 @@ private:
     cSortFilterModel* m_pProxy = nullptr;
     QTimer* m_pStartScreenTimer = nullptr;
     QPointer<QThread> m_pBusyThread;
+    QPointer<QThread> m_pSearchThread; // the periodic terminal search while it runs
 
     bool m_bReadRequested = false;
     bool m_bLoading = false;

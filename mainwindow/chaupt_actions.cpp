@@ -290,39 +290,56 @@ void cHaupt::vSetConnectionState(bool _bConnected, bool _bByUser)
 {
     PageFrame::vSetProductLogo(ui->pushButton_Vemo_Icon, m_s32Screen, _bConnected);
     if (_bConnected) {
-        emit finished(); // a periodic search ends
+        vStopPeriodicSearch();
         for (QWidget* pWidget :
              std::initializer_list<QWidget*>{ui->pushButton_Lichtschalter, ui->pushButton_Expertmodus,
                                              ui->pushButton_Download, ui->pushButton_Send}) {
             pWidget->setVisible(bTerminalWired());
         }
-        ui->pushButton_Live->hide();
+        // The live view is one of the terminal actions, where its page can be reached.
+        ui->pushButton_Live->setVisible(bLiveReachable());
         repaint();
         return;
     }
 
     if (_bByUser)
-        emit finished();
-    else if (m_fnPeriodicSearch) {
-        // Searched for every 3 s in a thread of its own until a terminal
-        // answers; finished() ends the thread and deletes the timer there.
-        auto* pThread = new QThread();
-        auto* pTimer = new QTimer();
-        pTimer->setInterval(3000);
-        pTimer->moveToThread(pThread);
-        connect(pThread, &QThread::started, pTimer, QOverload<>::of(&QTimer::start));
-        connect(this, &cHaupt::finished, pThread, &QThread::quit);
-        connect(this, &cHaupt::finished, pTimer, &QObject::deleteLater);
-        connect(pThread, &QThread::finished, pThread, &QObject::deleteLater);
-        const std::function<void()> fnSearch = m_fnPeriodicSearch;
-        connect(
-            pTimer, &QTimer::timeout, pTimer, [fnSearch] { fnSearch(); }, Qt::DirectConnection);
-        pThread->start(QThread::InheritPriority);
-    }
+        vStopPeriodicSearch();
+    else
+        vStartPeriodicSearch();
     for (QWidget* pWidget :
          std::initializer_list<QWidget*>{ui->pushButton_Lichtschalter, ui->pushButton_Expertmodus,
                                          ui->pushButton_Download, ui->pushButton_Live, ui->pushButton_Send}) {
         pWidget->hide();
     }
     repaint();
+}
+
+void cHaupt::vStartPeriodicSearch()
+{
+    // One search at a time: while it runs, every failed attempt to reach the
+    // terminal again is reported as a loss of its own, and each would start
+    // another search beside it.
+    if (!m_fnPeriodicSearch || m_pSearchThread)
+        return;
+    // Searched for every 3 s in a thread of its own until a terminal answers;
+    // finished() ends the thread, which then deletes the timer and itself.
+    auto* pThread = new QThread();
+    auto* pTimer = new QTimer();
+    pTimer->setInterval(3000);
+    pTimer->moveToThread(pThread);
+    connect(pThread, &QThread::started, pTimer, QOverload<>::of(&QTimer::start));
+    connect(this, &cHaupt::finished, pThread, &QThread::quit);
+    connect(pThread, &QThread::finished, pTimer, &QObject::deleteLater);
+    connect(pThread, &QThread::finished, pThread, &QObject::deleteLater);
+    const std::function<void()> fnSearch = m_fnPeriodicSearch;
+    connect(
+        pTimer, &QTimer::timeout, pTimer, [fnSearch] { fnSearch(); }, Qt::DirectConnection);
+    m_pSearchThread = pThread;
+    pThread->start(QThread::InheritPriority);
+}
+
+void cHaupt::vStopPeriodicSearch()
+{
+    emit finished();
+    m_pSearchThread.clear();
 }

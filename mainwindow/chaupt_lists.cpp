@@ -135,7 +135,7 @@ void cHaupt::vFileReceived(const QString& _strPath, const QString& _strName)
         vShowMessage(tr("Keine Datei vorhanden"));
         return;
     }
-    ui->pushButton_Live->hide();
+    ui->pushButton_Live->setVisible(bLiveReachable());
     ui->pushButton_Lichtschalter->setVisible(bTerminalWired());
     ui->pushButton_Expertmodus->setVisible(bTerminalWired());
     m_strWhichTypeOfList = _strName;

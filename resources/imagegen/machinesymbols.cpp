@@ -243,7 +243,14 @@ void vDriveForward(QPainter& _p)
 
 void vHydraulicLevel(QPainter& _p, bool _bSmall)
 {
-    const qreal w = _bSmall ? 6 : 4.5;
+    if (_bSmall) {
+        // The compact form stands close beside its value in a crowded row:
+        // a narrow tank in the left quarter, the rest of the square left clear.
+        vTankLevel(_p, QRectF(3, 34, 19, 62), 0.55, kAmber.darker(110), kLabelYellow, 3);
+        vDrop(_p, QPointF(12, 4), 22, kAmber);
+        return;
+    }
+    const qreal w = 4.5;
     vTankLevel(_p, QRectF(12, 34, 76, 56), 0.55, kAmber.darker(110), kLabelYellow, w);
     vDrop(_p, QPointF(50, 4), 28, kAmber);
     // Level marks on the side.
@@ -296,7 +303,20 @@ void vOilTemperature(QPainter& _p)
 // Thermometer standing in waves: the coolant temperature.
 void vWaterTemperature(QPainter& _p, bool _bSmall)
 {
-    const qreal w = _bSmall ? 7 : 5;
+    if (_bSmall) {
+        // Compact form, as for the hydraulic level: thermometer and one wave
+        // in the left quarter of the square.
+        vThermometer(_p, QRectF(4, 2, 16, 76), kLabelYellow, kRed);
+        _p.setPen(pen(kBlue.lighter(140), 5));
+        _p.setBrush(Qt::NoBrush);
+        QPainterPath wave;
+        wave.moveTo(1, 88);
+        wave.cubicTo(6, 80, 10, 96, 13, 88);
+        wave.cubicTo(16, 80, 20, 96, 24, 88);
+        _p.drawPath(wave);
+        return;
+    }
+    const qreal w = 5;
     vThermometer(_p, QRectF(36, 2, 28, 70), kLabelYellow, kRed);
     _p.setPen(pen(kBlue.lighter(140), w));
     _p.setBrush(Qt::NoBrush);
