@@ -1,0 +1,656 @@
+// The whole application against the simulated terminal, through its pages and
+// the wiring of app/wiring.cpp: search from the settings page, first contact
+// with the password, downloads of every kind, sending a drivers list, the
+// user's disconnection and a lost connection with the quiet search that finds
+// the terminal again.
+//
+// Discovery needs real broadcasts to a 192.168 network, so the test runs in two
+// network namespaces joined by a veth pair (root only; skipped otherwise):
+// started normally it makes the namespaces and runs itself again inside the
+// app's namespace, where the pages live; the simulator runs as a program in the
+// terminal's namespace. Both namespaces and every simulator are removed at the
+// end, also when a test fails or the inner run crashes.
+
+#include "app/messages.h"
+#include "app/wiring.h"
+#include "data/listkind.h"
+#include "mainwindow/chaupt.h"
+#include "settings/ceinstellungen.h"
+#include "settings/cquelleverzeichnis.h"
+#include "statistics/csaisondata.h"
+#include "terminal/cfahrzeugelist.h"
+#include "terminal/csslclient.h"
+#include "terminal/cwhattodownload.h"
+#include "terminal/knownterminals.h"
+#include "testsupport.h"
+
+#include <QtTest>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QNetworkInterface>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTreeView>
+#include <QUdpSocket>
+
+#include <algorithm>
+#include <csignal>
+#include <sys/types.h>
+#include <unistd.h>
+
+namespace {
+
+// Handed from the outer run to the inner one.
+const char* const ENV_WORK = "VEMO_APPFLOW_WORK";
+const char* const ENV_TERMINAL_NS = "VEMO_APPFLOW_TERMINAL_NS";
+const char* const ENV_LINK = "VEMO_APPFLOW_LINK";
+
+const char* const CLIENT_ADDRESS = "192.168.214.1";
+const char* const TERMINAL_ADDRESS = "192.168.214.2";
+const char* const CHASSIS = "FLOW7";
+const char* const SERIAL = "LQ-FLOW-1";
+const char* const PASSWORD = "geheim";
+const char* const IMPORT_SUCCEEDED = "Sie haben Datei erfolgreich importiert.";
+
+// One export of the terminal and how the app shows it.
+struct Export
+{
+    const char* strWord;     // request word
+    const char* strCheckBox; // its box on the download selection
+    const char* strName;     // file name on the terminal and in the download folder
+    const char* strContent;  // UTF-8 here, Latin-1 on the terminal, as its exports are
+    ListKind kind;
+    int s32Rows;         // list entries (list kinds)
+    const char* strShown; // in the first entry, or the season page's area figure
+};
+
+QString strOrderLine(int _s32Number, const char* _strStart)
+{
+    QStringList slFields;
+    for (int i = 0; i < 44; ++i)
+        slFields << QString();
+    slFields[0] = QString::number(_s32Number);
+    slFields[2] = "4711";
+    slFields[3] = QString::fromUtf8("Hof Müller");
+    slFields[4] = "7";
+    slFields[5] = QString::fromUtf8("Große Breite");
+    slFields[7] = QString::fromUtf8("Jörg");
+    slFields[8] = _strStart;
+    slFields[9] = "01.10.2023 11:45";
+    slFields[10] = "35000";
+    slFields[11] = "3:15";
+    return slFields.join(';');
+}
+
+const QList<Export>& exports()
+{
+    static const QByteArray s_baOrders =
+        (QStringLiteral("Auftrags Nummer;Auftrags Name;Kunden Nummer\n") + strOrderLine(1, "01.10.2023 08:30")
+         + "\n" + strOrderLine(2, "02.10.2023 08:30") + "\n")
+            .toUtf8();
+    static const QList<Export> s_exports{
+        {"Auftraege", "checkBox_Auftrag", "Auftraege.csv", s_baOrders.constData(), ListKind::Orders, 2,
+         "Kunde: Hof Müller (4711)"},
+        {"Schlaege", "checkBox_Schlag", "Schlaege.csv", "Nr;Kunde\n4;Müller;Große Breite;1 ha;9 km\n",
+         ListKind::Fields, 1, "Schlag: Große Breite"},
+        {"Fahrer", "checkBox_Fahrer", "Fahrer.csv",
+         "Fahrer;Name\n1;Jörg;Bäumer;Weg 1;12341;Ort;;0170;j@hof.de;;;;;;\n", ListKind::Drivers, 1,
+         "Fahrer Name: Jörg Bäumer"},
+        {"Kunden", "checkBox_Kunde", "Kunden.csv", "Nr;Name\n3;Müller;Käthe;Weg 1;12345;Dorf;x;0123\n",
+         ListKind::Customers, 1, "Kunden Name: Müller Käthe"},
+        {"Saison", "checkBox_SaisonStatistik", "Statistik Saison.csv",
+         "Zeitraum;Fläche;Anzahl Aufträge\n2014;12,5;3;4,2;8,1;310;12;24;40;9;0,49;2:10;7:45;120:00;90:30;VT4\n",
+         ListKind::Season, 0, "12,5 ha"},
+        {"Maschine", "checkBox_MaschineStatistik", "Statistik Maschine.csv",
+         "Zeitraum;Fläche;Anzahl Aufträge\n2011-2014;57,5;14;19;37;1426;55;110;184;41;2,25;10:00;35:39;552:00;"
+         "416:18;VT4\n",
+         ListKind::Machine, 0, "57,5 ha"},
+    };
+    return s_exports;
+}
+
+} // namespace
+
+// ---- the application flow, inside the app's namespace ---------------------------------------
+
+class tst_AppFlow : public QObject
+{
+    Q_OBJECT
+
+private:
+    QString m_strWork;
+    QProcess* m_pSimulator = nullptr;
+    QStringList m_slSimReceived; // messages the running simulator has received
+    QByteArray m_baSimPartialLine;
+    bool m_bSimulatorReady = false;
+
+    QStringList m_slStates; // "connected byUser chassis" as published
+    QStringList m_slFiles;  // names of received files
+    QStringList m_slMessages;
+    int m_s32PasswordRequests = 0;
+    QList<qint64> m_ls64BroadcastTimes; // ms on m_clock, of every datagram sent
+    QElapsedTimer m_clock;
+
+    cSSLClient* m_pLink = nullptr;
+    cHaupt* m_pHaupt = nullptr;
+    cEinstellungen* m_pSettings = nullptr;
+    cSaisonData* m_pSeason = nullptr;
+
+    QString strTerminalFolder() const { return m_strWork + "/terminal"; }
+
+    static QPushButton* button(QWidget* _pPage, const char* _strName)
+    {
+        return _pPage->findChild<QPushButton*>(QLatin1String(_strName));
+    }
+
+    // Clicks a button the user can see.
+    static void vClick(QWidget* _pPage, const char* _strName)
+    {
+        QPushButton* pButton = button(_pPage, _strName);
+        QVERIFY2(pButton, _strName);
+        QVERIFY2(pButton->isVisible(), _strName);
+        QTest::mouseClick(pButton, Qt::LeftButton);
+    }
+
+    // The names of the terminal buttons of a page that are shown.
+    static QStringList slShownButtons(QWidget* _pPage, const QStringList& _slNames)
+    {
+        QStringList slShown;
+        for (const QString& strName : _slNames) {
+            auto* pButton = _pPage->findChild<QPushButton*>(strName);
+            if (pButton && pButton->isVisibleTo(_pPage))
+                slShown << strName;
+        }
+        return slShown;
+    }
+    static QStringList slMainTerminalButtons()
+    {
+        return {"pushButton_Download", "pushButton_Send", "pushButton_Lichtschalter", "pushButton_Expertmodus",
+                "pushButton_Live"};
+    }
+    static QStringList slSeasonTerminalButtons()
+    {
+        return {"pushButton_Download", "pushButton_SendToTerminal", "pushButton_Lichtschalter",
+                "pushButton_ExpertModus"};
+    }
+
+    QString strSearchButtonText() const { return button(m_pSettings, "pushButton_terminalSuchen")->text(); }
+
+    void vReadSimulator()
+    {
+        m_baSimPartialLine += m_pSimulator->readAllStandardOutput();
+        int s32End;
+        while ((s32End = m_baSimPartialLine.indexOf('\n')) >= 0) {
+            const QString strLine = QString::fromUtf8(m_baSimPartialLine.left(s32End));
+            m_baSimPartialLine.remove(0, s32End + 1);
+            if (strLine.startsWith("<- ")) {
+                m_slSimReceived << strLine.mid(3);
+            } else if (!strLine.isEmpty()) {
+                // The start line comes once its ports are open.
+                m_bSimulatorReady |= strLine.startsWith("vemo-terminal-sim:");
+                qDebug().noquote() << strLine;
+            }
+        }
+    }
+
+    // Starts the terminal in its namespace; it remembers the clients that
+    // logged in across restarts, as a real terminal does.
+    void vStartSimulator()
+    {
+        m_slSimReceived.clear();
+        m_baSimPartialLine.clear();
+        m_bSimulatorReady = false;
+        m_pSimulator = new QProcess(this);
+        m_pSimulator->setProcessChannelMode(QProcess::MergedChannels);
+        connect(m_pSimulator, &QProcess::readyReadStandardOutput, this, &tst_AppFlow::vReadSimulator);
+        // "ip netns exec" replaces itself with the simulator: the process id is the simulator's.
+        m_pSimulator->start(QStringLiteral("ip"),
+                            {"netns", "exec", qEnvironmentVariable(ENV_TERMINAL_NS), VEMO_SIM_BINARY, "--chassis",
+                             CHASSIS, "--serial", SERIAL, "--password", PASSWORD, "--data", strTerminalFolder(),
+                             "--cert-dir", m_strWork + "/cert", "--state", m_strWork + "/terminal-clients.txt"});
+        QVERIFY(m_pSimulator->waitForStarted(5000));
+        // The outer run ends whatever is listed here if this run cannot.
+        TestSupport::strWriteFile(m_strWork + "/simulators.pid",
+                                  TestSupport::baReadFile(m_strWork + "/simulators.pid")
+                                      + QByteArray::number(m_pSimulator->processId()) + "\n");
+        QTRY_VERIFY_WITH_TIMEOUT(m_bSimulatorReady || m_pSimulator->state() != QProcess::Running, 20000);
+        QVERIFY2(m_bSimulatorReady, "the simulator did not start");
+    }
+
+    void vStopSimulator()
+    {
+        if (!m_pSimulator)
+            return;
+        if (m_pSimulator->state() != QProcess::NotRunning) {
+            m_pSimulator->kill();
+            m_pSimulator->waitForFinished(5000);
+        }
+        delete m_pSimulator;
+        m_pSimulator = nullptr;
+    }
+
+    static void vWriteExports(const QString& _strFolder)
+    {
+        for (const Export& e : exports())
+            TestSupport::strWriteFile(_strFolder + "/" + e.strName, QString::fromUtf8(e.strContent).toLatin1());
+    }
+
+    int s32BroadcastsSince(qint64 _s64Ms) const
+    {
+        return int(std::count_if(m_ls64BroadcastTimes.cbegin(), m_ls64BroadcastTimes.cend(),
+                                 [_s64Ms](qint64 _s64At) { return _s64At >= _s64Ms; }));
+    }
+
+    void vShowMainWindow()
+    {
+        if (m_pSeason->isVisible())
+            vClick(m_pSeason, "pushButton_back");
+        QTRY_VERIFY(m_pHaupt->isVisible());
+    }
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void searchConnectsWithFirstContactPassword();
+    void downloadEachKind_data();
+    void downloadEachKind();
+    void sendDriversListThroughSourceChooser();
+    void userDisconnectLeavesNoSearch();
+    void lostConnectionSearchesQuietlyUntilTheTerminalAnswers();
+};
+
+void tst_AppFlow::initTestCase()
+{
+    TestSupport::vIsolate();
+    Messages::vSetHook([this](QWidget*, const QString& _strText) { m_slMessages << _strText; });
+    m_strWork = qEnvironmentVariable(ENV_WORK);
+    QVERIFY(QFileInfo(m_strWork).isDir());
+
+    // Only the loopback and the link to the terminal's namespace exist here,
+    // so no broadcast of this test can leave the machine.
+    QStringList slInterfaces;
+    bool bOwnAddress = false;
+    for (const QNetworkInterface& interface : QNetworkInterface::allInterfaces()) {
+        slInterfaces << interface.name();
+        for (const QNetworkAddressEntry& entry : interface.addressEntries())
+            bOwnAddress |= entry.ip() == QHostAddress(CLIENT_ADDRESS);
+    }
+    QStringList slExpected{qEnvironmentVariable(ENV_LINK), "lo"};
+    slInterfaces.sort();
+    slExpected.sort();
+    QCOMPARE(slInterfaces, slExpected);
+    QVERIFY(bOwnAddress);
+
+    vWriteExports(strTerminalFolder());
+    vStartSimulator();
+
+    // As the program starts up.
+    Wiring::vConnectAll();
+    m_pLink = cSSLClient::instance();
+    m_pHaupt = cHaupt::instance();
+    m_pSettings = cEinstellungen::instance();
+    m_pSeason = cSaisonData::instance();
+    m_pLink->vSetPasswordProvider([this](QByteArray& _baPassword) {
+        ++m_s32PasswordRequests;
+        _baPassword = PASSWORD;
+        return true;
+    });
+    connect(m_pLink, &cSSLClient::connectionStateChanged, this,
+            [this](bool _bConnected, bool _bByUser, const QString& _strChassis) {
+                m_slStates << QStringLiteral("%1 %2 %3").arg(int(_bConnected)).arg(int(_bByUser)).arg(_strChassis);
+            });
+    connect(m_pLink, &cSSLClient::fileReceived, this,
+            [this](const QString&, const QString& _strName) { m_slFiles << _strName; });
+    auto* pUdp = m_pLink->findChild<QUdpSocket*>();
+    QVERIFY(pUdp);
+    QCOMPARE(pUdp->localPort(), quint16(33555));
+    m_clock.start();
+    connect(pUdp, &QUdpSocket::bytesWritten, this, [this] { m_ls64BroadcastTimes << m_clock.elapsed(); });
+
+    m_pHaupt->showMaximized();
+    QVERIFY(QTest::qWaitForWindowExposed(m_pHaupt));
+    // A tap on the makers' logo ends the start screen.
+    vClick(m_pHaupt, "pushButton_LindqvarthLogo");
+    QTRY_VERIFY(button(m_pHaupt, "pushButton_Einstellungen")->isVisible());
+    QCOMPARE(slShownButtons(m_pHaupt, slMainTerminalButtons()), QStringList());
+}
+
+void tst_AppFlow::init()
+{
+    m_slMessages.clear();
+    m_slFiles.clear();
+}
+
+void tst_AppFlow::cleanupTestCase()
+{
+    if (m_pLink && m_pLink->bConnected())
+        m_pLink->vDisconnect(true);
+    vStopSimulator();
+    Messages::vSetHook({});
+}
+
+void tst_AppFlow::searchConnectsWithFirstContactPassword()
+{
+    vClick(m_pHaupt, "pushButton_Einstellungen");
+    QTRY_VERIFY(m_pSettings->isVisible());
+    QVERIFY(!m_pHaupt->isVisible());
+    QCOMPARE(strSearchButtonText(), QString("Verbinden"));
+
+    // One broadcast; the only terminal that answers is connected at once.
+    vClick(m_pSettings, "pushButton_terminalSuchen");
+    QTRY_COMPARE_WITH_TIMEOUT(strSearchButtonText(), QString("Trennen"), 10000);
+    QCOMPARE(m_slStates, QStringList{"1 0 FLOW7"});
+    QCOMPARE(m_s32PasswordRequests, 1);
+    QCOMPARE(m_slSimReceived, (QStringList{"Login: ", "Login-PW:  =:= geheim"}));
+    QCOMPARE(KnownTerminals::lbaLoad(), (QList<QByteArray>{SERIAL, PASSWORD}));
+    QCOMPARE(KnownTerminals::strLoadLastChassis(), QString(CHASSIS));
+    QVERIFY(m_pSettings->findChild<QLabel*>("label_momentanFahrzeug")->text().endsWith(": FLOW7"));
+    QVERIFY(!cfahrzeugelist::instance()->isVisible());
+    QVERIFY(m_slMessages.isEmpty());
+
+    // The main window and the season page offer the terminal's actions.
+    QCOMPARE(slShownButtons(m_pHaupt, slMainTerminalButtons()), slMainTerminalButtons());
+    QCOMPARE(slShownButtons(m_pSeason, slSeasonTerminalButtons()), slSeasonTerminalButtons());
+    QVERIFY(!m_pHaupt->bPeriodicSearchRunning());
+
+    vClick(m_pSettings, "pushButton_Einstellungen_abbrechen");
+    QTRY_VERIFY(m_pHaupt->isVisible());
+    QVERIFY(!m_pSettings->isVisible());
+}
+
+void tst_AppFlow::downloadEachKind_data()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < exports().size(); ++i)
+        QTest::newRow(exports().at(i).strWord) << i;
+}
+
+// Each kind is ticked alone on the download selection, opened from the page
+// on screen: the main window for lists, the season page after statistics.
+void tst_AppFlow::downloadEachKind()
+{
+    QFETCH(int, index);
+    const Export& e = exports().at(index);
+    const bool bStatistics = e.kind == ListKind::Season || e.kind == ListKind::Machine;
+
+    QWidget* pFrom = m_pSeason->isVisible() ? static_cast<QWidget*>(m_pSeason) : m_pHaupt;
+    QVERIFY(pFrom->isVisible());
+    vClick(pFrom, "pushButton_Download");
+    cWhatToDownload* pSelection = cWhatToDownload::instance();
+    QTRY_VERIFY(pSelection->isVisible());
+    for (QCheckBox* pBox : pSelection->findChildren<QCheckBox*>())
+        pBox->setChecked(pBox->objectName() == QLatin1String(e.strCheckBox));
+    vClick(pSelection, "pushButton_OK");
+
+    QTRY_COMPARE(m_slFiles, QStringList{e.strName});
+    QCOMPARE(m_slSimReceived.last(), QString(e.strWord));
+    const QString strPath = TestSupport::strDownloads() + "/" + e.strName;
+    QCOMPARE(TestSupport::baReadFile(strPath), QByteArray("\xEF\xBB\xBF") + e.strContent + "\n");
+    QCOMPARE(m_pHaupt->strPfad(), strPath);
+    QCOMPARE(m_pHaupt->kind(), e.kind);
+    QVERIFY(!pSelection->isVisible());
+    QVERIFY(m_slMessages.isEmpty());
+
+    if (bStatistics) {
+        QTRY_VERIFY(m_pSeason->isVisible());
+        QVERIFY(!m_pHaupt->isVisible());
+        QCOMPARE(m_pSeason->findChild<QLabel*>("label_FileName")->text(), " " + QString(e.strName));
+        QCOMPARE(m_pSeason->findChild<QLabel*>("label_RodeflaecheGesamt")->text(), QString(e.strShown));
+        QCOMPARE(slShownButtons(m_pSeason, slSeasonTerminalButtons()), slSeasonTerminalButtons());
+    } else {
+        QTRY_VERIFY(m_pHaupt->isVisible());
+        QAbstractItemModel* pList = m_pHaupt->findChild<QTreeView*>("treeView")->model();
+        QVERIFY(pList);
+        QCOMPARE(pList->rowCount(), e.s32Rows);
+        const QString strFirst = pList->index(0, 0).data().toString();
+        QVERIFY2(strFirst.contains(QString::fromUtf8(e.strShown)), qPrintable(strFirst));
+    }
+    // After a file the main window offers the terminal's actions again.
+    QCOMPARE(slShownButtons(m_pHaupt, slMainTerminalButtons()), slMainTerminalButtons());
+}
+
+void tst_AppFlow::sendDriversListThroughSourceChooser()
+{
+    const QString strPath = TestSupport::strWriteFile(TestSupport::strHome() + "/Fahrer_neu.csv",
+                                                      QString::fromUtf8("Fahrer;Name\n2;Sören;Größe;Weg 2\n").toLatin1());
+    vShowMainWindow();
+    vClick(m_pHaupt, "pushButton_Send");
+    cQuelleVerzeichnis* pChooser = cQuelleVerzeichnis::instance();
+    QTRY_VERIFY(pChooser->isVisible());
+    QVERIFY(!m_pHaupt->isVisible());
+
+    // The chooser opens the home folder; the user taps the file.
+    auto* pFiles = pChooser->findChild<QListView*>("listView");
+    auto* pModel = qobject_cast<QFileSystemModel*>(pFiles->model());
+    QVERIFY(pModel);
+    QTRY_VERIFY(!pFiles->visualRect(pModel->index(strPath)).isEmpty());
+    QTest::mouseClick(pFiles->viewport(), Qt::LeftButton, {}, pFiles->visualRect(pModel->index(strPath)).center());
+    QCOMPARE(pChooser->findChild<QLineEdit*>("lineEdit_Pfad")->text(), strPath);
+    vClick(pChooser, "pushButton_Waehlen");
+
+    QTRY_VERIFY(m_pHaupt->isVisible());
+    QTRY_COMPARE(m_slMessages, QStringList{IMPORT_SUCCEEDED});
+    QVERIFY(m_slSimReceived.last().startsWith("SendFile: ==:== Fahrer Fahrer;Name"));
+    // The terminal keeps the list it was sent in place of its own drivers export.
+    QCOMPARE(TestSupport::baReadFile(strTerminalFolder() + "/Fahrer.csv"),
+             QByteArray("Fahrer;Name\n2;S\xC3\xB6ren;Gr\xC3\xB6\xC3\x9F" "e;Weg 2\n"));
+}
+
+void tst_AppFlow::userDisconnectLeavesNoSearch()
+{
+    vShowMainWindow();
+    vClick(m_pHaupt, "pushButton_Einstellungen");
+    QTRY_VERIFY(m_pSettings->isVisible());
+    QCOMPARE(strSearchButtonText(), QString("Trennen"));
+    m_slStates.clear();
+
+    vClick(m_pSettings, "pushButton_terminalSuchen");
+    QTRY_COMPARE(m_slStates, QStringList{"0 1 FLOW7"});
+    QCOMPARE(strSearchButtonText(), QString("Verbinden"));
+    QVERIFY(!m_pLink->bConnected());
+    QCOMPARE(slShownButtons(m_pHaupt, slMainTerminalButtons()), QStringList());
+    QCOMPARE(slShownButtons(m_pSeason, slSeasonTerminalButtons()), QStringList());
+
+    // No quiet search: nothing is sent and nothing reconnects.
+    QVERIFY(!m_pHaupt->bPeriodicSearchRunning());
+    const qint64 s64From = m_clock.elapsed();
+    QTest::qWait(3500);
+    QCOMPARE(s32BroadcastsSince(s64From), 0);
+    QCOMPARE(m_slStates, QStringList{"0 1 FLOW7"});
+    QVERIFY(m_slMessages.isEmpty());
+}
+
+void tst_AppFlow::lostConnectionSearchesQuietlyUntilTheTerminalAnswers()
+{
+    // Connected again from the settings page: the terminal knows the app now
+    // and the stored password is sent without asking.
+    QVERIFY(m_pSettings->isVisible());
+    m_slSimReceived.clear();
+    m_slStates.clear();
+    vClick(m_pSettings, "pushButton_terminalSuchen");
+    QTRY_COMPARE_WITH_TIMEOUT(strSearchButtonText(), QString("Trennen"), 10000);
+    QCOMPARE(m_slSimReceived, (QStringList{"Login: ", "PW:  =:= geheim"}));
+    QCOMPARE(m_s32PasswordRequests, 1);
+    vClick(m_pSettings, "pushButton_Einstellungen_abbrechen");
+    QTRY_VERIFY(m_pHaupt->isVisible());
+
+    // The terminal goes away without a word.
+    m_slStates.clear();
+    vStopSimulator();
+    QTRY_VERIFY(!m_slStates.isEmpty());
+    const qint64 s64Lost = m_clock.elapsed();
+    QCOMPARE(m_slStates.first(), QString("0 0 FLOW7"));
+    QVERIFY(!m_pLink->bConnected());
+    QVERIFY(m_pHaupt->bPeriodicSearchRunning());
+    QCOMPARE(slShownButtons(m_pHaupt, slMainTerminalButtons()), QStringList());
+    QCOMPARE(strSearchButtonText(), QString("Verbinden"));
+
+    // One quiet broadcast every 3 s; whatever fails meanwhile is told as not
+    // connected, never as the user's doing, and the list page stays closed.
+    QTest::qWait(int(qMax<qint64>(0, s64Lost + 4500 - m_clock.elapsed())));
+    QCOMPARE(s32BroadcastsSince(s64Lost), 1);
+    QVERIFY(!m_pLink->bConnected());
+    QCOMPARE(m_slStates.filter(QRegularExpression("^0 0 FLOW7$")).size(), m_slStates.size());
+    QVERIFY(!cfahrzeugelist::instance()->isVisible());
+
+    // The terminal is back: the next quiet broadcast finds it and the app logs in.
+    vStartSimulator();
+    QTRY_VERIFY_WITH_TIMEOUT(m_pLink->bConnected(), 8000);
+    QCOMPARE(m_slStates.last(), QString("1 0 FLOW7"));
+    QCOMPARE(m_slSimReceived, (QStringList{"Login: ", "PW:  =:= geheim"}));
+    QCOMPARE(m_s32PasswordRequests, 1);
+    QCOMPARE(strSearchButtonText(), QString("Trennen"));
+    QCOMPARE(slShownButtons(m_pHaupt, slMainTerminalButtons()), slMainTerminalButtons());
+    QVERIFY(!m_pHaupt->bPeriodicSearchRunning());
+    // A single search ran all along: its broadcasts kept their 3 s apart.
+    const QList<qint64> times = m_ls64BroadcastTimes.mid(m_ls64BroadcastTimes.size() - s32BroadcastsSince(s64Lost));
+    for (int i = 1; i < times.size(); ++i)
+        QVERIFY2(times.at(i) - times.at(i - 1) > 2500, qPrintable(QString::number(times.at(i) - times.at(i - 1))));
+
+    // Then the search has stopped.
+    const qint64 s64Connected = m_clock.elapsed();
+    QTest::qWait(3500);
+    QCOMPARE(s32BroadcastsSince(s64Connected), 0);
+    QVERIFY(m_pLink->bConnected());
+    QVERIFY(m_slMessages.isEmpty());
+}
+
+// ---- the namespaces around it ---------------------------------------------------------------
+
+class tst_AppFlowNetns : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit tst_AppFlowNetns(const QStringList& _slInnerArgs) : m_slInnerArgs(_slInnerArgs) {}
+
+private:
+    QStringList m_slInnerArgs;
+    QString m_strClientNs;
+    QString m_strTerminalNs;
+    QString m_strClientLink;
+    bool m_bClientNs = false;
+    bool m_bTerminalNs = false;
+    QTemporaryDir m_dirWork;
+
+    static bool bIp(const QStringList& _slArgs)
+    {
+        QProcess ip;
+        ip.setProcessChannelMode(QProcess::MergedChannels);
+        ip.start(QStringLiteral("ip"), _slArgs);
+        if (!ip.waitForFinished(10000) || ip.exitStatus() != QProcess::NormalExit || ip.exitCode() != 0) {
+            qWarning() << "ip" << _slArgs << ip.readAll();
+            return false;
+        }
+        return true;
+    }
+
+    // Ends simulators the inner run left behind; a listed process id that now
+    // belongs to another program is left alone.
+    void vEndSimulators()
+    {
+        const QString strSimulator = QFileInfo(QStringLiteral(VEMO_SIM_BINARY)).canonicalFilePath();
+        const QList<QByteArray> lbaPids = TestSupport::baReadFile(m_dirWork.path() + "/simulators.pid").split('\n');
+        for (const QByteArray& baPid : lbaPids) {
+            bool bOk = false;
+            const pid_t pid = pid_t(baPid.toInt(&bOk));
+            if (!bOk || pid <= 1)
+                continue;
+            if (QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).canonicalFilePath() == strSimulator)
+                ::kill(pid, SIGKILL);
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        TestSupport::vIsolate();
+        if (geteuid() != 0)
+            QSKIP("network namespaces need root");
+        if (QStandardPaths::findExecutable(QStringLiteral("ip")).isEmpty())
+            QSKIP("the ip command is missing (iproute2)");
+        QVERIFY(m_dirWork.isValid());
+        const QString id = QString::number(QCoreApplication::applicationPid() % 100000);
+        m_strClientNs = "vemo-fc-" + id;
+        m_strTerminalNs = "vemo-ft-" + id;
+        m_strClientLink = "vfc" + id;
+        const QString terminalLink = "vft" + id;
+        if (!bIp({"netns", "add", m_strClientNs}))
+            QSKIP("network namespaces cannot be made here");
+        m_bClientNs = true;
+        QVERIFY(bIp({"netns", "add", m_strTerminalNs}));
+        m_bTerminalNs = true;
+        QVERIFY(bIp({"link", "add", m_strClientLink, "type", "veth", "peer", "name", terminalLink}));
+        QVERIFY(bIp({"link", "set", m_strClientLink, "netns", m_strClientNs}));
+        QVERIFY(bIp({"link", "set", terminalLink, "netns", m_strTerminalNs}));
+        QVERIFY(bIp({"-n", m_strClientNs, "addr", "add", QString(CLIENT_ADDRESS) + "/24", "dev", m_strClientLink}));
+        QVERIFY(bIp({"-n", m_strTerminalNs, "addr", "add", QString(TERMINAL_ADDRESS) + "/24", "dev", terminalLink}));
+        for (const auto& pair :
+             {qMakePair(m_strClientNs, m_strClientLink), qMakePair(m_strTerminalNs, terminalLink)}) {
+            QVERIFY(bIp({"-n", pair.first, "link", "set", "lo", "up"}));
+            QVERIFY(bIp({"-n", pair.first, "link", "set", pair.second, "up"}));
+        }
+    }
+
+    void cleanupTestCase()
+    {
+        vEndSimulators();
+        // Deleting a namespace also removes its end of the veth pair.
+        if (m_bClientNs)
+            bIp({"netns", "del", m_strClientNs});
+        if (m_bTerminalNs)
+            bIp({"netns", "del", m_strTerminalNs});
+    }
+
+    void applicationFlowInTheAppsNamespace()
+    {
+        QProcess inner;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(ENV_WORK, m_dirWork.path());
+        environment.insert(ENV_TERMINAL_NS, m_strTerminalNs);
+        environment.insert(ENV_LINK, m_strClientLink);
+        if (!environment.contains("QT_QPA_PLATFORM"))
+            environment.insert("QT_QPA_PLATFORM", "offscreen");
+        inner.setProcessEnvironment(environment);
+        inner.setProcessChannelMode(QProcess::ForwardedChannels);
+        inner.start(QStringLiteral("ip"), QStringList{"netns", "exec", m_strClientNs,
+                                                      QCoreApplication::applicationFilePath()}
+                                              + m_slInnerArgs);
+        QVERIFY(inner.waitForStarted(10000));
+        if (!inner.waitForFinished(120000)) {
+            inner.kill();
+            inner.waitForFinished(5000);
+            QFAIL("the application flow did not end within 120 s");
+        }
+        QCOMPARE(inner.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(inner.exitCode(), 0);
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsSet(ENV_TERMINAL_NS)) {
+        QApplication app(argc, argv);
+        tst_AppFlow test;
+        QTEST_SET_MAIN_SOURCE_PATH
+        return QTest::qExec(&test, argc, argv);
+    }
+    QCoreApplication app(argc, argv);
+    // Arguments (test functions, output options) are for the application flow.
+    QStringList slInnerArgs = app.arguments().mid(1);
+    tst_AppFlowNetns test(slInnerArgs);
+    char* outerArgv[] = {argv[0]};
+    return QTest::qExec(&test, 1, outerArgv);
+}
+
+#include "tst_appflow.moc"
