@@ -319,7 +319,7 @@ void cHaupt::vStartPeriodicSearch()
     // One search at a time: while it runs, every failed attempt to reach the
     // terminal again is reported as a loss of its own, and each would start
     // another search beside it.
-    if (!m_fnPeriodicSearch)
+    if (!m_fnPeriodicSearch || m_pSearchThread)
         return;
     // Searched for every 3 s in a thread of its own until a terminal answers;
     // finished() ends the thread, which then deletes the timer and itself.

@@ -131,13 +131,15 @@ QString cHaupt::strOpenListFile(const QString& _strPath)
 
 void cHaupt::vFileReceived(const QString& _strPath, const QString& _strName)
 {
+    // The answer to a download request: the actions hidden while it was
+    // pending come back, also when the terminal had no such file.
+    ui->pushButton_Live->setVisible(bLiveReachable());
+    ui->pushButton_Lichtschalter->setVisible(bTerminalWired());
+    ui->pushButton_Expertmodus->setVisible(bTerminalWired());
     if (_strName.contains(QLatin1String("nofile"))) {
         vShowMessage(tr("Keine Datei vorhanden"));
         return;
     }
-    ui->pushButton_Live->setVisible(bLiveReachable());
-    ui->pushButton_Lichtschalter->setVisible(bTerminalWired());
-    ui->pushButton_Expertmodus->setVisible(bTerminalWired());
     m_strWhichTypeOfList = _strName;
     strOpenListFile(_strPath);
 }
