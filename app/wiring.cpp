@@ -1,5 +1,6 @@
 #include "app/wiring.h"
 
+#include "app/mailurl.h"
 #include "app/messages.h"
 #include "app/navigation.h"
 #include "app/settingsstore.h"
@@ -19,7 +20,6 @@
 #include "terminal/cwhattodownload.h"
 
 #include <QDesktopServices>
-#include <QUrl>
 
 namespace Wiring {
 
@@ -47,15 +47,9 @@ cLive* pLive()
 // the file's name as subject and its path as text.
 void vWriteEmailAboutShownFile()
 {
-    cHaupt* haupt = cHaupt::instance();
-    QUrl url;
-    url.setScheme(QStringLiteral("mailto"));
-    url.setPath(cEinstellungen::instance()->strGetEmail().trimmed());
-    url.setQuery(QStringLiteral("subject=")
-                     + QString::fromLatin1(QUrl::toPercentEncoding(haupt->strWhichTypeOfList()))
-                     + QStringLiteral("&body=") + QString::fromLatin1(QUrl::toPercentEncoding(haupt->strPfad())),
-                 QUrl::StrictMode);
-    QDesktopServices::openUrl(url);
+    const cHaupt* haupt = cHaupt::instance();
+    QDesktopServices::openUrl(MailUrl::urlTo(cEinstellungen::instance()->strGetEmail(),
+                                             haupt->strWhichTypeOfList(), haupt->strPfad()));
 }
 
 } // namespace

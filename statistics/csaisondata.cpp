@@ -1,9 +1,9 @@
 #include "statistics/csaisondata.h"
-#include "app/navigation.h"
 
 #include "app/cyesnodialog.h"
+#include "app/mailurl.h"
+#include "app/navigation.h"
 #include "app/pageframe.h"
-#include "app/settingsstore.h"
 #include "data/numberformat.h"
 #include "data/ordertotals.h"
 #include "data/statisticsfile.h"
@@ -240,18 +240,8 @@ QString cSaisonData::strMailBody() const
 
 QUrl cSaisonData::mailUrl() const
 {
-    const QString strAddress =
-        SettingsStore::vValue(SettingsStore::APP_EMAIL, SettingsStore::KEY_EMAIL).toString().trimmed();
-    QUrl url;
-    url.setScheme(QStringLiteral("mailto"));
-    url.setPath(strAddress);
-    // Every character of subject and body percent-encoded, so that "&", "="
-    // or "%" in a figure cannot end a field.
-    const QString strSubject = ui->label_Ansicht->text() + " - " + m_strFileName;
-    url.setQuery(QStringLiteral("subject=") + QString::fromLatin1(QUrl::toPercentEncoding(strSubject))
-                     + QStringLiteral("&body=") + QString::fromLatin1(QUrl::toPercentEncoding(strMailBody())),
-                 QUrl::StrictMode);
-    return url;
+    return MailUrl::urlTo(MailUrl::strStoredAddress(), ui->label_Ansicht->text() + " - " + m_strFileName,
+                          strMailBody());
 }
 
 void cSaisonData::on_pushButton_SendEmail_clicked()

@@ -1,12 +1,10 @@
+#include "netnspair.h"
 #include "testsupport.h"
 
 #include <QtTest>
 
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
-
-#include <unistd.h>
 
 // Discovery with real broadcasts: the simulated terminal and the link run in
 // two network namespaces joined by a veth pair with 192.168.x.y addresses, so
@@ -16,23 +14,9 @@ class tst_DiscoveryNetns : public QObject
     Q_OBJECT
 
 private:
-    QString m_strClientNs;
-    QString m_strTerminalNs;
-    bool m_bNamespaces = false;
+    cNetnsPair m_netns{"c", "t", "192.168.213"};
     QTemporaryDir m_dirWork;
     QProcess m_simulator;
-
-    static bool bIp(const QStringList& _slArgs)
-    {
-        QProcess ip;
-        ip.setProcessChannelMode(QProcess::MergedChannels);
-        ip.start(QStringLiteral("ip"), _slArgs);
-        if (!ip.waitForFinished(10000) || ip.exitStatus() != QProcess::NormalExit || ip.exitCode() != 0) {
-            qWarning() << "ip" << _slArgs << ip.readAll();
-            return false;
-        }
-        return true;
-    }
 
     // Runs the client helper in its namespace and returns what it printed.
     QString strRunClient(const QStringList& _slArgs, int* _pExitCode)
@@ -40,7 +24,7 @@ private:
         QProcess client;
         client.setProcessChannelMode(QProcess::MergedChannels);
         client.start(QStringLiteral("ip"),
-                     QStringList{"netns", "exec", m_strClientNs, VEMO_NETNS_CLIENT} + _slArgs);
+                     QStringList{"netns", "exec", m_netns.strClientNs(), VEMO_NETNS_CLIENT} + _slArgs);
         client.waitForFinished(20000);
         *_pExitCode = client.exitStatus() == QProcess::NormalExit ? client.exitCode() : -1;
         const QString output = QString::fromLocal8Bit(client.readAll());
@@ -52,32 +36,15 @@ private slots:
     void initTestCase()
     {
         TestSupport::vIsolate();
-        if (geteuid() != 0)
-            QSKIP("network namespaces need root");
-        if (QStandardPaths::findExecutable(QStringLiteral("ip")).isEmpty())
-            QSKIP("the ip command is missing (iproute2)");
-        const QString id = QString::number(QCoreApplication::applicationPid() % 100000);
-        m_strClientNs = "vemo-c-" + id;
-        m_strTerminalNs = "vemo-t-" + id;
-        const QString clientLink = "vmc" + id;
-        const QString terminalLink = "vmt" + id;
-        if (!bIp({"netns", "add", m_strClientNs}))
-            QSKIP("network namespaces cannot be made here");
-        m_bNamespaces = true;
-        QVERIFY(bIp({"netns", "add", m_strTerminalNs}));
-        QVERIFY(bIp({"link", "add", clientLink, "type", "veth", "peer", "name", terminalLink}));
-        QVERIFY(bIp({"link", "set", clientLink, "netns", m_strClientNs}));
-        QVERIFY(bIp({"link", "set", terminalLink, "netns", m_strTerminalNs}));
-        QVERIFY(bIp({"-n", m_strClientNs, "addr", "add", "192.168.213.1/24", "dev", clientLink}));
-        QVERIFY(bIp({"-n", m_strTerminalNs, "addr", "add", "192.168.213.2/24", "dev", terminalLink}));
-        for (const auto& pair : {qMakePair(m_strClientNs, clientLink), qMakePair(m_strTerminalNs, terminalLink)}) {
-            QVERIFY(bIp({"-n", pair.first, "link", "set", "lo", "up"}));
-            QVERIFY(bIp({"-n", pair.first, "link", "set", pair.second, "up"}));
-        }
+        QString strSkip;
+        const bool bReady = m_netns.bCreate(&strSkip);
+        if (!strSkip.isEmpty())
+            QSKIP(qPrintable(strSkip));
+        QVERIFY(bReady);
 
         m_simulator.setProcessChannelMode(QProcess::MergedChannels);
         m_simulator.start(QStringLiteral("ip"),
-                          {"netns", "exec", m_strTerminalNs, VEMO_SIM_BINARY, "--chassis", "NETNS42", "--serial",
+                          {"netns", "exec", m_netns.strTerminalNs(), VEMO_SIM_BINARY, "--chassis", "NETNS42", "--serial",
                            "LQ-NS-1", "--password", "geheim", "--no-state", "--quiet", "--data",
                            m_dirWork.path() + "/data", "--cert-dir", m_dirWork.path() + "/cert"});
         QVERIFY(m_simulator.waitForStarted(5000));
@@ -92,10 +59,7 @@ private slots:
             m_simulator.kill();
             m_simulator.waitForFinished(5000);
         }
-        if (m_bNamespaces) {
-            bIp({"netns", "del", m_strClientNs});
-            bIp({"netns", "del", m_strTerminalNs});
-        }
+        m_netns.vRemove();
     }
 
     void interactiveSearchConnectsToTheOnlyTerminal()

@@ -1,0 +1,23 @@
+#include "app/mailurl.h"
+
+#include "app/settingsstore.h"
+
+namespace MailUrl {
+
+QString strStoredAddress()
+{
+    return SettingsStore::vValue(SettingsStore::APP_EMAIL, SettingsStore::KEY_EMAIL).toString().trimmed();
+}
+
+QUrl urlTo(const QString& _strAddress, const QString& _strSubject, const QString& _strBody)
+{
+    QUrl url;
+    url.setScheme(QStringLiteral("mailto"));
+    url.setPath(_strAddress.trimmed());
+    url.setQuery(QStringLiteral("subject=") + QString::fromLatin1(QUrl::toPercentEncoding(_strSubject))
+                     + QStringLiteral("&body=") + QString::fromLatin1(QUrl::toPercentEncoding(_strBody)),
+                 QUrl::StrictMode);
+    return url;
+}
+
+} // namespace MailUrl
