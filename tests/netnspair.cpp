@@ -7,7 +7,8 @@
 
 #include <unistd.h>
 
-cNetnsPair::cNetnsPair(const QString& _strClientTag, const QString& _strTerminalTag, const QString& _strSubnet)
+cNetnsPair::cNetnsPair(const QString& _strClientTag, const QString& _strTerminalTag,
+                       const QString& _strSubnet)
     : m_strSubnet(_strSubnet)
 {
     // Link names have at most 15 characters: the id keeps them short.
@@ -43,15 +44,16 @@ bool cNetnsPair::bCreate(QString* _pstrSkip)
         return false;
     m_bTerminalNs = true;
     const QString strMask = QStringLiteral("/24");
-    return bIp({"link", "add", m_strClientLink, "type", "veth", "peer", "name", m_strTerminalLink})
-           && bIp({"link", "set", m_strClientLink, "netns", m_strClientNs})
-           && bIp({"link", "set", m_strTerminalLink, "netns", m_strTerminalNs})
-           && bIp({"-n", m_strClientNs, "addr", "add", strClientAddress() + strMask, "dev", m_strClientLink})
-           && bIp({"-n", m_strTerminalNs, "addr", "add", strTerminalAddress() + strMask, "dev", m_strTerminalLink})
-           && bIp({"-n", m_strClientNs, "link", "set", "lo", "up"})
-           && bIp({"-n", m_strClientNs, "link", "set", m_strClientLink, "up"})
-           && bIp({"-n", m_strTerminalNs, "link", "set", "lo", "up"})
-           && bIp({"-n", m_strTerminalNs, "link", "set", m_strTerminalLink, "up"});
+    return bIp({"link", "add", m_strClientLink, "type", "veth", "peer", "name", m_strTerminalLink}) &&
+           bIp({"link", "set", m_strClientLink, "netns", m_strClientNs}) &&
+           bIp({"link", "set", m_strTerminalLink, "netns", m_strTerminalNs}) &&
+           bIp({"-n", m_strClientNs, "addr", "add", strClientAddress() + strMask, "dev", m_strClientLink}) &&
+           bIp({"-n", m_strTerminalNs, "addr", "add", strTerminalAddress() + strMask, "dev",
+                m_strTerminalLink}) &&
+           bIp({"-n", m_strClientNs, "link", "set", "lo", "up"}) &&
+           bIp({"-n", m_strClientNs, "link", "set", m_strClientLink, "up"}) &&
+           bIp({"-n", m_strTerminalNs, "link", "set", "lo", "up"}) &&
+           bIp({"-n", m_strTerminalNs, "link", "set", m_strTerminalLink, "up"});
 }
 
 void cNetnsPair::vRemove()

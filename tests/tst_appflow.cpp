@@ -15,6 +15,7 @@
 #include "app/wiring.h"
 #include "data/listkind.h"
 #include "mainwindow/chaupt.h"
+#include "netnspair.h"
 #include "settings/ceinstellungen.h"
 #include "settings/cquelleverzeichnis.h"
 #include "statistics/csaisondata.h"
@@ -36,7 +37,6 @@
 #include <QNetworkInterface>
 #include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <QUdpSocket>
@@ -44,7 +44,6 @@
 #include <algorithm>
 #include <csignal>
 #include <sys/types.h>
-#include <unistd.h>
 
 namespace {
 
@@ -53,8 +52,8 @@ const char* const ENV_WORK = "VEMO_APPFLOW_WORK";
 const char* const ENV_TERMINAL_NS = "VEMO_APPFLOW_TERMINAL_NS";
 const char* const ENV_LINK = "VEMO_APPFLOW_LINK";
 
-const char* const CLIENT_ADDRESS = "192.168.214.1";
-const char* const TERMINAL_ADDRESS = "192.168.214.2";
+// The app's namespace has .1 on it, the terminal's .2 (see cNetnsPair).
+const char* const SUBNET = "192.168.214";
 const char* const CHASSIS = "FLOW7";
 const char* const SERIAL = "LQ-FLOW-1";
 const char* const PASSWORD = "geheim";
@@ -287,7 +286,7 @@ void tst_AppFlow::initTestCase()
     for (const QNetworkInterface& interface : QNetworkInterface::allInterfaces()) {
         slInterfaces << interface.name();
         for (const QNetworkAddressEntry& entry : interface.addressEntries())
-            bOwnAddress |= entry.ip() == QHostAddress(CLIENT_ADDRESS);
+            bOwnAddress |= entry.ip() == QHostAddress(QString(SUBNET) + ".1");
     }
     QStringList slExpected{qEnvironmentVariable(ENV_LINK), "lo"};
     slInterfaces.sort();
@@ -540,24 +539,8 @@ public:
 
 private:
     QStringList m_slInnerArgs;
-    QString m_strClientNs;
-    QString m_strTerminalNs;
-    QString m_strClientLink;
-    bool m_bClientNs = false;
-    bool m_bTerminalNs = false;
+    cNetnsPair m_netns{"fc", "ft", SUBNET};
     QTemporaryDir m_dirWork;
-
-    static bool bIp(const QStringList& _slArgs)
-    {
-        QProcess ip;
-        ip.setProcessChannelMode(QProcess::MergedChannels);
-        ip.start(QStringLiteral("ip"), _slArgs);
-        if (!ip.waitForFinished(10000) || ip.exitStatus() != QProcess::NormalExit || ip.exitCode() != 0) {
-            qWarning() << "ip" << _slArgs << ip.readAll();
-            return false;
-        }
-        return true;
-    }
 
     // Ends simulators the inner run left behind; a listed process id that now
     // belongs to another program is left alone.
@@ -579,41 +562,18 @@ private slots:
     void initTestCase()
     {
         TestSupport::vIsolate();
-        if (geteuid() != 0)
-            QSKIP("network namespaces need root");
-        if (QStandardPaths::findExecutable(QStringLiteral("ip")).isEmpty())
-            QSKIP("the ip command is missing (iproute2)");
+        QString strSkip;
+        const bool bReady = m_netns.bCreate(&strSkip);
+        if (!strSkip.isEmpty())
+            QSKIP(qPrintable(strSkip));
+        QVERIFY2(bReady, "the network namespaces could not be set up");
         QVERIFY(m_dirWork.isValid());
-        const QString id = QString::number(QCoreApplication::applicationPid() % 100000);
-        m_strClientNs = "vemo-fc-" + id;
-        m_strTerminalNs = "vemo-ft-" + id;
-        m_strClientLink = "vfc" + id;
-        const QString terminalLink = "vft" + id;
-        if (!bIp({"netns", "add", m_strClientNs}))
-            QSKIP("network namespaces cannot be made here");
-        m_bClientNs = true;
-        QVERIFY(bIp({"netns", "add", m_strTerminalNs}));
-        m_bTerminalNs = true;
-        QVERIFY(bIp({"link", "add", m_strClientLink, "type", "veth", "peer", "name", terminalLink}));
-        QVERIFY(bIp({"link", "set", m_strClientLink, "netns", m_strClientNs}));
-        QVERIFY(bIp({"link", "set", terminalLink, "netns", m_strTerminalNs}));
-        QVERIFY(bIp({"-n", m_strClientNs, "addr", "add", QString(CLIENT_ADDRESS) + "/24", "dev", m_strClientLink}));
-        QVERIFY(bIp({"-n", m_strTerminalNs, "addr", "add", QString(TERMINAL_ADDRESS) + "/24", "dev", terminalLink}));
-        for (const auto& pair :
-             {qMakePair(m_strClientNs, m_strClientLink), qMakePair(m_strTerminalNs, terminalLink)}) {
-            QVERIFY(bIp({"-n", pair.first, "link", "set", "lo", "up"}));
-            QVERIFY(bIp({"-n", pair.first, "link", "set", pair.second, "up"}));
-        }
     }
 
     void cleanupTestCase()
     {
         vEndSimulators();
-        // Deleting a namespace also removes its end of the veth pair.
-        if (m_bClientNs)
-            bIp({"netns", "del", m_strClientNs});
-        if (m_bTerminalNs)
-            bIp({"netns", "del", m_strTerminalNs});
+        m_netns.vRemove();
     }
 
     void applicationFlowInTheAppsNamespace()
@@ -621,13 +581,13 @@ private slots:
         QProcess inner;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(ENV_WORK, m_dirWork.path());
-        environment.insert(ENV_TERMINAL_NS, m_strTerminalNs);
-        environment.insert(ENV_LINK, m_strClientLink);
+        environment.insert(ENV_TERMINAL_NS, m_netns.strTerminalNs());
+        environment.insert(ENV_LINK, m_netns.strClientLink());
         if (!environment.contains("QT_QPA_PLATFORM"))
             environment.insert("QT_QPA_PLATFORM", "offscreen");
         inner.setProcessEnvironment(environment);
         inner.setProcessChannelMode(QProcess::ForwardedChannels);
-        inner.start(QStringLiteral("ip"), QStringList{"netns", "exec", m_strClientNs,
+        inner.start(QStringLiteral("ip"), QStringList{"netns", "exec", m_netns.strClientNs(),
                                                       QCoreApplication::applicationFilePath()}
                                               + m_slInnerArgs);
         QVERIFY(inner.waitForStarted(10000));

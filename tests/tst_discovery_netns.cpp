@@ -40,12 +40,12 @@ private slots:
         const bool bReady = m_netns.bCreate(&strSkip);
         if (!strSkip.isEmpty())
             QSKIP(qPrintable(strSkip));
-        QVERIFY(bReady);
+        QVERIFY2(bReady, "the network namespaces could not be set up");
 
         m_simulator.setProcessChannelMode(QProcess::MergedChannels);
         m_simulator.start(QStringLiteral("ip"),
-                          {"netns", "exec", m_netns.strTerminalNs(), VEMO_SIM_BINARY, "--chassis", "NETNS42", "--serial",
-                           "LQ-NS-1", "--password", "geheim", "--no-state", "--quiet", "--data",
+                          {"netns", "exec", m_netns.strTerminalNs(), VEMO_SIM_BINARY, "--chassis", "NETNS42",
+                           "--serial", "LQ-NS-1", "--password", "geheim", "--no-state", "--quiet", "--data",
                            m_dirWork.path() + "/data", "--cert-dir", m_dirWork.path() + "/cert"});
         QVERIFY(m_simulator.waitForStarted(5000));
         QByteArray started;
