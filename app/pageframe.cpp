@@ -114,11 +114,6 @@ QString strBlackPage()
     return QStringLiteral("QWidget{\n     background-color: rgb(0, 0, 0);\n }");
 }
 
-QString strYellowBar()
-{
-    return QStringLiteral("QLabel\n{\nbackground-color:rgb(243, 215, 4)\n}");
-}
-
 QString strButton(int _s32Size)
 {
     return QStringLiteral("QPushButton{background-color: rgb(253, 215, 4);border-style: outset; "

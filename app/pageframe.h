@@ -65,7 +65,6 @@ void vSetIcon(QPushButton* _pButton, const QString& _strIcon, int _s32Width, int
 namespace Style {
 
 QString strBlackPage();
-QString strYellowBar();
 QString strButton(int _s32Size);
 QString strRoundButton(int _s32Size);
 QString strIconButton();

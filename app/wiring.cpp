@@ -94,8 +94,9 @@ void vConnectAll()
         [](const QString& _strTarget) { vOpenPage(_strTarget, QString::fromLatin1(Navigation::CALLER_MAIN)); });
     season->vSetNavigator(vOpenPage);
     // Runs in the periodic search's own thread; the link queues the broadcast
-    // over to the thread of its socket.
-    haupt->vSetPeriodicSearch([] { cSSLClient::instance()->vBroadcastDatagramInInterval(); });
+    // over to the thread of its socket. The link is captured here, so that
+    // thread never goes through the accessor, which is not made for threads.
+    haupt->vSetPeriodicSearch([link] { link->vBroadcastDatagramInInterval(); });
     haupt->vSetRefreshIndexSource([] { return cEinstellungen::instance()->s32RefreshIndex(); });
 
     QObject::connect(link, &cSSLClient::connectionStateChanged, haupt,

@@ -1,5 +1,7 @@
 #include "data/fieldreaders.h"
 
+#include <limits>
+
 namespace FieldReaders {
 
 QStringList slSplit(const QString& _strLine)
@@ -44,18 +46,26 @@ int s32DigitsValue(const QString& _strPart)
     return strDigits.toInt(); // empty (or out of range) reads as 0
 }
 
+// Hours and minutes as minutes; a garbled field with a huge hour count stops
+// at the largest int instead of overflowing.
+int s32Minutes(int _s32Hours, int _s32Minutes)
+{
+    const qint64 s64Minutes = qint64(_s32Hours) * 60 + _s32Minutes;
+    return int(qMin<qint64>(s64Minutes, std::numeric_limits<int>::max()));
+}
+
 } // namespace
 
 int s32DurationToMinutes(const QString& _strText)
 {
     const int s32Colon = _strText.indexOf(QLatin1Char(':'));
     if (s32Colon < 0)
-        return s32DigitsValue(_strText) * 60;
+        return s32Minutes(s32DigitsValue(_strText), 0);
     // Like a split at ":": the minutes are the text up to a second colon.
     const int s32Next = _strText.indexOf(QLatin1Char(':'), s32Colon + 1);
     const QString strMinutes = s32Next < 0 ? _strText.mid(s32Colon + 1)
                                            : _strText.mid(s32Colon + 1, s32Next - s32Colon - 1);
-    return s32DigitsValue(_strText.left(s32Colon)) * 60 + s32DigitsValue(strMinutes);
+    return s32Minutes(s32DigitsValue(_strText.left(s32Colon)), s32DigitsValue(strMinutes));
 }
 
 QDate dateOfTimestamp(const QString& _strText)

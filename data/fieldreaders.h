@@ -18,6 +18,7 @@ QString strClean(const QString& _strText);
 int s32ToInt(const QString& _strText);
 // A duration H:MM in minutes: only the digits of each part count, an empty
 // part reads 0, a text without ":" counts as hours ("2h:30min" gives 150).
+// Never negative; values beyond the int range stop at its largest value.
 int s32DurationToMinutes(const QString& _strText);
 // The date of a start or stop field "dd.mm.yyyy hh:mm"; invalid when the text
 // before the first blank has fewer than three "."-separated parts.

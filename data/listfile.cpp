@@ -6,6 +6,8 @@
 #include <QSaveFile>
 #include <QTextCodec>
 
+#include <algorithm>
+
 namespace {
 
 const QByteArray& baByteOrderMark()
@@ -23,6 +25,12 @@ bool bDecodeUtf8(const QByteArray& _baContent, QString& _strText)
     const int s32Size = _baContent.size() - baByteOrderMark().size();
     _strText = pCodec->toUnicode(_baContent.constData() + baByteOrderMark().size(), s32Size, &state);
     return state.invalidChars == 0 && state.remainingChars == 0;
+}
+
+// Latin-1 holds the first 256 characters only.
+bool bFitsLatin1(const QString& _strText)
+{
+    return std::all_of(_strText.cbegin(), _strText.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
 }
 
 } // namespace
@@ -63,7 +71,10 @@ bool bRead(const QString& _strPath, ListFileContent& _content)
 QByteArray baEncode(const ListFileContent& _content)
 {
     const QString strText = _content.slLines.join(_content.bCrLf ? QStringLiteral("\r\n") : QStringLiteral("\n"));
-    if (_content.encoding == ListFileContent::Encoding::Utf8WithBom)
+    // A character that Latin-1 cannot hold (a name typed in the driver editor)
+    // would be written as "?": such a text goes out as UTF-8 behind a mark,
+    // which the reader recognises.
+    if (_content.encoding == ListFileContent::Encoding::Utf8WithBom || !bFitsLatin1(strText))
         return baByteOrderMark() + strText.toUtf8();
     return strText.toLatin1();
 }

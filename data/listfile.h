@@ -33,7 +33,8 @@ void vDecode(const QByteArray& _baContent, ListFileContent& _content);
 // function returns false with a translated, user-readable reason in _pError.
 bool bWrite(const QString& _strPath, const ListFileContent& _content, QString* _pError = nullptr);
 
-// The bytes bWrite would write.
+// The bytes bWrite would write: in the file's encoding, except that a text
+// with characters beyond Latin-1 is written as UTF-8 behind a mark.
 QByteArray baEncode(const ListFileContent& _content);
 
 } // namespace ListFile

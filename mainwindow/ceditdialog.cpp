@@ -102,8 +102,16 @@ void cEditDialog::vEditDriver(QString _strLine, int _s32Index)
 
 QString cEditDialog::strJoinedLine() const
 {
-    // Semicolons typed into a field are kept as they are.
-    return m_slFields.join(QLatin1Char(';'));
+    // Semicolons typed into a field are kept as they are. A line break pasted
+    // into a field would end the record in the file and make the rest of it a
+    // record of its own: it becomes a blank.
+    QStringList slFields = m_slFields;
+    for (QString& strField : slFields) {
+        strField.replace(QLatin1String("\r\n"), QLatin1String(" "));
+        strField.replace(QLatin1Char('\r'), QLatin1Char(' '));
+        strField.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    }
+    return slFields.join(QLatin1Char(';'));
 }
 
 void cEditDialog::on_pushButton_Speichern_clicked()

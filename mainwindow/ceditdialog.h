@@ -34,7 +34,8 @@ public:
     // beyond 14 dropped.
     void vEditDriver(QString _strLine, int _s32Index);
 
-    // The fifteen fields joined by ";" (fourteen separators, none at the end).
+    // The fifteen fields joined by ";" (fourteen separators, none at the end);
+    // line breaks in a field become blanks.
     QString strJoinedLine() const;
     bool bNewDriver() const { return m_bNewDriver; }
     int s32DriverIndex() const { return m_s32DriverIndex; }

@@ -66,18 +66,9 @@ cHaupt::cHaupt() : QWidget(nullptr), ui(new Ui::cHaupt)
     ui->dateEdit_von->setMaximumDate(QDate(2020, 12, 31));
     ui->dateEdit_bis->setDate(QDate(2020, 12, 31));
 
-    vHideFilterBar();
-
     vApplySizes();
     m_pProxy->setSourceModel(m_pModel);
     m_pProxy->setObjectName(QStringLiteral("proxyModelViewKundenUndSchlaegeAuftragUndDatum"));
-    for (QWidget* pWidget : std::initializer_list<QWidget*>{
-             ui->pushButton_Send, ui->pushButton_SendFileTo, ui->pushButton_Download,
-             ui->pushButton_SaisonData, ui->pushButton_PlusFahrer, ui->pushButton_Hide_Show,
-             ui->label_loading, ui->pushButton_Live, ui->pushButton_Lichtschalter,
-             ui->pushButton_Expertmodus}) {
-        pWidget->hide();
-    }
 
     m_bReadRequested = false;
     m_pStartScreenTimer = new QTimer(this);
@@ -92,6 +83,7 @@ cHaupt::cHaupt() : QWidget(nullptr), ui(new Ui::cHaupt)
         SettingsStore::vValue(SettingsStore::APP_LIST, SettingsStore::KEY_LIST_TYPE).toString();
     m_kind = ListNames::kindOfFile(m_strWhichTypeOfList);
 
+    // Hides the filter bar and the bottom bar until a list is shown.
     vShowStartScreen();
 
     // On a PC a list file can always be picked from disk.

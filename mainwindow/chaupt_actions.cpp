@@ -240,21 +240,23 @@ void cHaupt::on_pushButton_Live_clicked()
 
 // ---- machine switches and connection state --------------------------------------------------
 
+// The season page's buttons show the same state, whether the user switched
+// it or the terminal reported it.
 void cHaupt::vSetExpertModus(bool _bOn)
 {
     m_bExpertModus = _bOn;
-    PageFrame::vSetIcon(ui->pushButton_Expertmodus,
-                        QString::fromLatin1(_bOn ? ":/Expertmodus_ON.png" : ":/Expertmodus_OFF.png"),
-                        m_s32Screen / 9, m_s32Screen / 9);
+    const QString strIcon = QString::fromLatin1(_bOn ? ":/Expertmodus_ON.png" : ":/Expertmodus_OFF.png");
+    PageFrame::vSetIcon(ui->pushButton_Expertmodus, strIcon, m_s32Screen / 9, m_s32Screen / 9);
+    cSaisonData::instance()->vSetExpertModusIcon(strIcon);
 }
 
 void cHaupt::vSetLichtschalter(bool _bOn)
 {
     m_bLichtschalter = _bOn;
-    PageFrame::vSetIcon(
-        ui->pushButton_Lichtschalter,
-        QString::fromLatin1(_bOn ? ":/Lichtschalter_Haupt_On.png" : ":/Lichtschalter_Haupt_Off.png"),
-        m_s32Screen / 9, m_s32Screen / 9);
+    const QString strIcon =
+        QString::fromLatin1(_bOn ? ":/Lichtschalter_Haupt_On.png" : ":/Lichtschalter_Haupt_Off.png");
+    PageFrame::vSetIcon(ui->pushButton_Lichtschalter, strIcon, m_s32Screen / 9, m_s32Screen / 9);
+    cSaisonData::instance()->vSetLichtschalterIcon(strIcon);
 }
 
 void cHaupt::on_pushButton_Expertmodus_clicked()
@@ -262,9 +264,6 @@ void cHaupt::on_pushButton_Expertmodus_clicked()
     const bool bOn = !m_bExpertModus;
     vSend(bOn ? QByteArrayLiteral("ExpertModus:ON") : QByteArrayLiteral("ExpertModus:OFF"));
     vSetExpertModus(bOn);
-    // The season page's button shows the same state.
-    cSaisonData::instance()->vSetExpertModusIcon(bOn ? QStringLiteral(":/Expertmodus_ON.png")
-                                                     : QStringLiteral(":/Expertmodus_OFF.png"));
 }
 
 void cHaupt::on_pushButton_Lichtschalter_clicked()
@@ -272,8 +271,6 @@ void cHaupt::on_pushButton_Lichtschalter_clicked()
     const bool bOn = !m_bLichtschalter;
     vSend(bOn ? QByteArrayLiteral("Lichtschalter:ON") : QByteArrayLiteral("Lichtschalter:OFF"));
     vSetLichtschalter(bOn);
-    cSaisonData::instance()->vSetLichtschalterIcon(bOn ? QStringLiteral(":/Lichtschalter_Haupt_On.png")
-                                                       : QStringLiteral(":/Lichtschalter_Haupt_Off.png"));
 }
 
 void cHaupt::vRequestDownloads(const QStringList& _slNames)

@@ -35,12 +35,11 @@ cInfoSeite::cInfoSeite()
 
     const QString strYellow = QStringLiteral("QLabel{ color: rgb(243,215,4); font: ");
     ui->label_lindqvarthCopyright->setStyleSheet(strYellow + QString::number(S / 35) + QStringLiteral("px;}"));
-    ui->label_INFO->setStyleSheet(strYellow + QString::number(S / 21) + QStringLiteral("px;}"));
-    ui->label_QtVersion->setStyleSheet(strYellow + QString::number(S / 21) + QStringLiteral("px;}"));
-    // The version lines need a colour of their own on the black page.
-    const QString strVersionStyle = strYellow + QString::number(S / 21) + QStringLiteral("px;}");
-    ui->label_VersionTitel->setStyleSheet(strVersionStyle);
-    ui->label_Version->setStyleSheet(strVersionStyle);
+    // The version lines take the yellow too: without a colour of their own
+    // they would not be seen on the black page.
+    const QString strBig = strYellow + QString::number(S / 21) + QStringLiteral("px;}");
+    for (QLabel* pLabel : {ui->label_INFO, ui->label_QtVersion, ui->label_VersionTitel, ui->label_Version})
+        pLabel->setStyleSheet(strBig);
 }
 
 cInfoSeite::~cInfoSeite()

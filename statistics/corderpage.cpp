@@ -131,6 +131,13 @@ void cOrderPage::vFitHeading()
     }
 }
 
+QString cOrderPage::strLegendStyle(int _s32Size, const char* _strBackground, const char* _strText)
+{
+    return QStringLiteral("QLabel{font: ") + QString::number(_s32Size) + QStringLiteral("px; background-color: ")
+           + QLatin1String(_strBackground) + QStringLiteral("; color: ") + QLatin1String(_strText)
+           + QStringLiteral("; padding: 2px;}");
+}
+
 void cOrderPage::vSetConnectionState(bool _bConnected)
 {
     m_bConnected = _bConnected;
@@ -212,11 +219,12 @@ void cOrderPage::resizeEvent(QResizeEvent* _pEvent)
     QDialog::resizeEvent(_pEvent);
     m_bLandscape = width() > height();
     if (m_pContent) {
-        // Landscape: the info block beside the figures; portrait: above them,
-        // as high as it needs, the figures taking the rest.
+        // Landscape: the info block beside the figures, as wide as its lines;
+        // portrait: above them, as high as it needs. The figures take the
+        // rest, so that their titles and values keep a whole line.
         m_pContent->setDirection(m_bLandscape ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
-        m_pContent->setStretch(0, m_bLandscape ? 2 : 0);
-        m_pContent->setStretch(1, m_bLandscape ? 3 : 1);
+        m_pContent->setStretch(0, 0);
+        m_pContent->setStretch(1, 1);
     }
     if (m_pHeading)
         vFitHeading();

@@ -54,6 +54,8 @@ protected:
     virtual void vApplyPageSizes() {}
 
     int s32Screen() const { return m_s32Screen; }
+    // A pie legend label: the sector's colour behind text of the given colour.
+    static QString strLegendStyle(int _s32Size, const char* _strBackground, const char* _strText);
     // The page's text size: S / 25.
     int s32TextSize() const { return m_s32Screen / 25; }
 

@@ -151,20 +151,22 @@ void cSaisonData::vReadStatisticsFile(const QString& _strPath, const QString& _s
     show(ui->label_verbrauch_zeit_strasse, 9, tr("l/h"));
     show(ui->label_verbrauch_hektar_feld, 7, tr("l/ha"));
     show(ui->label_verbrauch_km_strasse, 10, tr("l/km"));
+    FieldRoadTable::vKeepValuesWhole(this);
 }
 
 void cSaisonData::vShowOrderTotals()
 {
     m_bFileMode = false;
     const cOrderTotals& totals = cHaupt::instance()->orderTotals();
-    const int s32FieldMinutes = int(totals.fFieldMinutes());
-    const int s32RoadMinutes = int(totals.fRoadMinutes());
+    // Whole minutes, truncated; the sum over many orders can pass the int range.
+    const qint64 s64FieldMinutes = qint64(totals.fFieldMinutes());
+    const qint64 s64RoadMinutes = qint64(totals.fRoadMinutes());
 
     ui->label_RodeflaecheGesamt->setText(strDecimalComma(double(totals.fArea()), 'f', 1) + " " + tr("ha"));
     ui->label_Feld_Strecke->setText(strDecimalComma(double(totals.fFieldDistance()), 'g', 6) + " " + tr("km"));
     ui->label_Strasse_Strecke->setText(strDecimalComma(double(totals.fRoadDistance()), 'g', 6) + " " + tr("km"));
-    ui->label_Zeit_Feld->setText(StatisticsFigures::strPlainTimeWithUnit(s32FieldMinutes, tr("h")));
-    ui->label_Zeit_Strasse->setText(StatisticsFigures::strPlainTimeWithUnit(s32RoadMinutes, tr("h")));
+    ui->label_Zeit_Feld->setText(StatisticsFigures::strPlainTimeWithUnit(s64FieldMinutes, tr("h")));
+    ui->label_Zeit_Strasse->setText(StatisticsFigures::strPlainTimeWithUnit(s64RoadMinutes, tr("h")));
     ui->label_Verbrauch_feld->setText(strDecimalComma(double(totals.fFieldFuel()), 'f', 1) + " " + tr("l"));
     ui->label_Verbrauch_strasse->setText(strDecimalComma(double(totals.fRoadFuel()), 'f', 1) + " " + tr("l"));
 
@@ -174,14 +176,15 @@ void cSaisonData::vShowOrderTotals()
 
     // Fuel with no minutes, area or distance to divide by shows "-".
     const StatisticsFigures::Consumption c =
-        StatisticsFigures::consumption(totals.fFieldFuel(), s32FieldMinutes, totals.fArea(), totals.fRoadFuel(),
-                                       s32RoadMinutes, totals.fRoadDistance());
+        StatisticsFigures::consumption(totals.fFieldFuel(), double(s64FieldMinutes), totals.fArea(),
+                                       totals.fRoadFuel(), double(s64RoadMinutes), totals.fRoadDistance());
     ui->label_verbrauch_zeit_feld->setText(strWithUnit(strDecimalComma(c.fieldPerHour, 'f', 1), tr("l/h")));
     ui->label_verbrauch_zeit_strasse->setText(strWithUnit(strDecimalComma(c.roadPerHour, 'f', 1), tr("l/h")));
     ui->label_verbrauch_hektar_feld->setText(strWithUnit(strDecimalComma(c.fieldPerHectare, 'f', 1), tr("l/ha")));
     ui->label_verbrauch_km_strasse->setText(strWithUnit(strDecimalComma(c.roadPerKm, 'f', 1), tr("l/km")));
 
     ui->label_Ansicht->setText(tr("Ansicht") + ": " + tr("Summe"));
+    FieldRoadTable::vKeepValuesWhole(this);
 }
 
 void cSaisonData::vSetConnectionState(bool _bConnected)

@@ -6,12 +6,6 @@
 #include "ui_cstreckeaufteilung.h"
 
 namespace {
-QString strLegendStyle(int _s32Size, const char* _strBackground, const char* _strText)
-{
-    return QStringLiteral("QLabel{font: ") + QString::number(_s32Size) + QStringLiteral("px; background-color: ")
-           + QLatin1String(_strBackground) + QStringLiteral("; color: ") + QLatin1String(_strText)
-           + QStringLiteral("; padding: 2px;}");
-}
 QString strKm(float _fKm)
 {
     return NumberFormat::strDecimalComma(double(_fKm), 'g', 6);

@@ -44,6 +44,7 @@ void cVerbrauch::vTakeDataAndPresent()
     if (order.bEmpty()) {
         for (QLabel* label : values)
             label->setText(QStringLiteral("-"));
+        FieldRoadTable::vKeepValuesWhole(this);
         vRelayoutJiggle();
         return;
     }
@@ -63,5 +64,6 @@ void cVerbrauch::vTakeDataAndPresent()
     ui->label_verbrauch_hektar_feld->setText(strWithUnit(strDecimalComma(c.fieldPerHectare, 'f', 1), tr("l/ha")));
     ui->label_verbrauch_km_strasse->setText(strWithUnit(strDecimalComma(c.roadPerKm, 'f', 1), tr("l/km")));
 
+    FieldRoadTable::vKeepValuesWhole(this);
     vRelayoutJiggle();
 }

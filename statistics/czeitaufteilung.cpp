@@ -4,15 +4,6 @@
 #include "statistics/statisticsfigures.h"
 #include "ui_czeitaufteilung.h"
 
-namespace {
-QString strLegendStyle(int _s32Size, const char* _strBackground, const char* _strText)
-{
-    return QStringLiteral("QLabel{font: ") + QString::number(_s32Size) + QStringLiteral("px; background-color: ")
-           + QLatin1String(_strBackground) + QStringLiteral("; color: ") + QLatin1String(_strText)
-           + QStringLiteral("; padding: 2px;}");
-}
-} // namespace
-
 cZeitAufteilung* cZeitAufteilung::instance()
 {
     return PageFrame::tInstance<cZeitAufteilung>();

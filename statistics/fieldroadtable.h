@@ -16,4 +16,9 @@ void vApplyStyles(QWidget* _pPage, int _s32TextSize, int _s32HeadSize);
 // The framed value label style with the label text colour.
 QString strValueStyle(int _s32TextSize);
 
+// Keeps every value label at least as wide as its text, so that a squeezed
+// layout cuts no figure ("43,892 km" must not show as "3,892 kn"); the
+// style's minimum of 3em stays the floor. Call after the texts change.
+void vKeepValuesWhole(QWidget* _pPage);
+
 } // namespace FieldRoadTable

@@ -16,10 +16,12 @@ struct Consumption
     std::optional<float> roadPerKm;       // l/km
 };
 
-Consumption consumption(float _fFieldFuel, int _s32FieldMinutes, float _fArea, float _fRoadFuel,
-                        int _s32RoadMinutes, float _fRoadKm);
+// The minutes are whole minutes; the totals of many orders can pass the int range.
+Consumption consumption(float _fFieldFuel, double _dFieldMinutes, float _fArea, float _fRoadFuel,
+                        double _dRoadMinutes, float _fRoadKm);
 
-// The field time left besides unloading and harvesting (may be negative).
+// The field time left besides unloading and harvesting (may be negative;
+// below the int range it stops at the smallest int).
 int s32RestMinutes(int _s32FieldMinutes, int _s32UnloadMinutes, int _s32HarvestMinutes);
 
 // "HH:MM h" with two-digit parts (all hours, never wrapped), or "-" for a
@@ -27,7 +29,7 @@ int s32RestMinutes(int _s32FieldMinutes, int _s32UnloadMinutes, int _s32HarvestM
 QString strTimeWithUnit(int _s32Minutes, const QString& _strUnit);
 
 // The totals view's time: hours and minutes as plain numbers, "12:5 h".
-QString strPlainTimeWithUnit(int _s32Minutes, const QString& _strUnit);
+QString strPlainTimeWithUnit(qint64 _s64Minutes, const QString& _strUnit);
 
 // A number text followed by " " and the unit; "-" alone when it has no value.
 QString strWithUnit(const QString& _strNumber, const QString& _strUnit);

@@ -303,6 +303,11 @@ void cSSLClient::vReceiveEntireMessage()
                 return;
             }
             vReadAnswer(message);
+            // The message ended the connection (or the user cancelled the
+            // login): what else came with it belongs to a connection that is
+            // gone and is not dispatched.
+            if (!m_bAttemptOpen)
+                return;
         }
     }
 }
@@ -491,7 +496,7 @@ void cSSLClient::vSendFileFromPath(const QString& _strPath, const QString& _strK
 void cSSLClient::vSendFile(const QByteArray& _baKind)
 {
     QString text;
-    if (!FileMessage::bReadLatin1File(m_strSendFilePath, text)) {
+    if (!FileMessage::bReadListFileText(m_strSendFilePath, text)) {
         emit messageForUser(tr("Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.")
                                 .arg(m_strSendFilePath));
         return;

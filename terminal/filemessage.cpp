@@ -1,9 +1,12 @@
 #include "terminal/filemessage.h"
 
+#include "data/listfile.h"
+
 #include "terminal/protocol.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QTextStream>
 #include <QtEndian>
@@ -77,6 +80,10 @@ QString strStoreTextFile(const QString& _strFolder, const QString& _strName, con
     if (strSafeFileName(_strName) != _strName || !QDir().mkpath(_strFolder))
         return QString();
     const QString path = QStringLiteral("%1/%2").arg(_strFolder, _strName);
+    // QSaveFile writes through a link to wherever it points, so a link of
+    // that name would carry the content out of the folder.
+    if (QFileInfo(path).isSymLink())
+        return QString();
     // Written to a temporary file and renamed, so a failed write leaves an
     // older file of that name intact.
     QSaveFile file(path);
@@ -92,15 +99,19 @@ QString strStoreTextFile(const QString& _strFolder, const QString& _strName, con
     return path;
 }
 
-bool bReadLatin1File(const QString& _strPath, QString& _strText)
+bool bReadListFileText(const QString& _strPath, QString& _strText)
 {
-    QFile file(_strPath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    ListFileContent content;
+    if (!ListFile::bRead(_strPath, content))
         return false;
-    QTextStream stream(&file);
-    stream.setCodec("Latin-1");
-    _strText = stream.readAll();
-    return file.error() == QFileDevice::NoError;
+    QStringList lines = content.slLines;
+    // Text mode: a carriage return before a line feed is no part of the text.
+    for (QString& line : lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+    }
+    _strText = lines.join(QLatin1Char('\n'));
+    return true;
 }
 
 QByteArray baSendFilePayload(const QByteArray& _baKind, const QString& _strText)

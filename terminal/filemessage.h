@@ -36,12 +36,16 @@ QString strSafeFileName(const QString& _strName);
 
 // Writes the text as UTF-8 with a byte-order mark and one line end into
 // _strFolder/_strName, replacing a file of that name, creating the folder when
-// it is missing. The name must be a safe name. Returns the path, or an empty
-// string when the file could not be written.
+// it is missing. The name must be a safe name, and a link of that name is not
+// written through. Returns the path, or an empty string when the file could
+// not be written.
 QString strStoreTextFile(const QString& _strFolder, const QString& _strName, const QString& _strText);
 
-// Reads a file in text mode as Latin-1; false when it cannot be opened.
-bool bReadLatin1File(const QString& _strPath, QString& _strText);
+// Reads a list file for sending: as the list reader does (UTF-8 behind a
+// byte-order mark, as every downloaded file is, Latin-1 otherwise), each line
+// end as a single line feed, the mark itself not part of the text. False when
+// it cannot be opened.
+bool bReadListFileText(const QString& _strPath, QString& _strText);
 
 // The payload of a file sent to the terminal.
 QByteArray baSendFilePayload(const QByteArray& _baKind, const QString& _strText);

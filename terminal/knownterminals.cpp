@@ -8,6 +8,24 @@
 
 namespace KnownTerminals {
 
+namespace {
+
+// Entries are stored byte for byte, one character per byte (Latin-1): the
+// password dialog hands over Latin-1 bytes, which a UTF-8 round trip would
+// turn into replacement characters, so the stored password would never match
+// again. A character above U+00FF can only come from a store written as UTF-8,
+// which is read back that way.
+QByteArray baEntryFrom(const QString& _strStored)
+{
+    for (const QChar c : _strStored) {
+        if (c.unicode() > 0xff)
+            return _strStored.toUtf8();
+    }
+    return _strStored.toLatin1();
+}
+
+} // namespace
+
 bool bContains(const QList<QByteArray>& _lbaKnown, const QByteArray& _baSerial)
 {
     return _lbaKnown.contains(_baSerial);
@@ -40,7 +58,7 @@ QList<QByteArray> lbaLoad()
     const QStringList stored =
         SettingsStore::vValue(SettingsStore::APP_CLIENT, SettingsStore::KEY_KNOWN_TERMINALS).toStringList();
     for (const QString& entry : stored)
-        known.append(entry.toUtf8());
+        known.append(baEntryFrom(entry));
     return known;
 }
 
@@ -59,7 +77,7 @@ void vSave(const QList<QByteArray>& _lbaKnown, const QString& _strLastChassis)
     QStringList stored;
     for (const QByteArray& entry : _lbaKnown) {
         const int zero = entry.indexOf('\0');
-        stored.append(QString::fromUtf8(zero >= 0 ? entry.left(zero) : entry));
+        stored.append(QString::fromLatin1(zero >= 0 ? entry.left(zero) : entry));
     }
     SettingsStore::vSetValue(SettingsStore::APP_CLIENT, SettingsStore::KEY_KNOWN_TERMINALS, stored);
     SettingsStore::vSetValue(SettingsStore::APP_CLIENT, SettingsStore::KEY_LAST_CHASSIS, _strLastChassis);

@@ -19,7 +19,8 @@ bool bRemovePair(QList<QByteArray>& _lbaKnown, const QByteArray& _baSerial);
 
 // The settings store (application "Client"): "list" and "LastChassis". The
 // file holds passwords in clear text, so it is made readable by the user alone
-// after every write.
+// after every write. Entries keep their bytes (up to a zero byte) across a
+// save and a load.
 QList<QByteArray> lbaLoad();
 QString strLoadLastChassis();
 void vSave(const QList<QByteArray>& _lbaKnown, const QString& _strLastChassis);

@@ -1,7 +1,8 @@
 // The whole application against the simulated terminal, through its pages and
 // the wiring of app/wiring.cpp: search from the settings page, first contact
 // with the password, downloads of every kind, sending a drivers list, the
-// user's disconnection and a lost connection with the quiet search that finds
+// live view at the chosen refresh time, the machine switches, the user's
+// disconnection and a lost connection with the quiet search that finds
 // the terminal again.
 //
 // Discovery needs real broadcasts to a 192.168 network, so the test runs in two
@@ -14,6 +15,7 @@
 #include "app/messages.h"
 #include "app/wiring.h"
 #include "data/listkind.h"
+#include "live/clive.h"
 #include "mainwindow/chaupt.h"
 #include "netnspair.h"
 #include "settings/ceinstellungen.h"
@@ -29,6 +31,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileSystemModel>
 #include <QLabel>
@@ -136,6 +139,9 @@ private:
     QStringList m_slMessages;
     int m_s32PasswordRequests = 0;
     QList<qint64> m_ls64BroadcastTimes; // ms on m_clock, of every datagram sent
+    QList<qint64> m_ls64LiveRecordTimes; // ms on m_clock, of every live record received
+    QList<QStringList> m_llLivePages;   // the live page's texts after each of those records
+    QStringList m_slSwitchReports;      // "ExpertModus:1" ... as the terminal reported them
     QElapsedTimer m_clock;
 
     cSSLClient* m_pLink = nullptr;
@@ -252,8 +258,21 @@ private:
                                  [_s64Ms](qint64 _s64At) { return _s64At >= _s64Ms; }));
     }
 
+    // Every text the live page shows, in a fixed order.
+    static QStringList slLiveTexts()
+    {
+        QStringList slTexts;
+        for (const QLabel* pLabel : cLive::instance()->findChildren<QLabel*>())
+            slTexts << pLabel->objectName() + "=" + pLabel->text();
+        return slTexts;
+    }
+
+    static QImage imageOf(const QIcon& _icon) { return _icon.pixmap(QSize(48, 48)).toImage(); }
+
     void vShowMainWindow()
     {
+        if (cLive::instance()->isVisible())
+            QTest::keyClick(cLive::instance(), Qt::Key_Escape);
         if (m_pSeason->isVisible())
             vClick(m_pSeason, "pushButton_back");
         QTRY_VERIFY(m_pHaupt->isVisible());
@@ -268,6 +287,9 @@ private slots:
     void downloadEachKind_data();
     void downloadEachKind();
     void sendDriversListThroughSourceChooser();
+    void liveViewAtTheChosenRefreshTimeUntilBack();
+    void machineSwitches_data();
+    void machineSwitches();
     void userDisconnectLeavesNoSearch();
     void lostConnectionSearchesQuietlyUntilTheTerminalAnswers();
 };
@@ -314,6 +336,15 @@ void tst_AppFlow::initTestCase()
             });
     connect(m_pLink, &cSSLClient::fileReceived, this,
             [this](const QString&, const QString& _strName) { m_slFiles << _strName; });
+    // Connected after the wiring: the live page has taken the record in.
+    connect(m_pLink, &cSSLClient::liveDataReceived, this, [this] {
+        m_ls64LiveRecordTimes << m_clock.elapsed();
+        m_llLivePages << slLiveTexts();
+    });
+    connect(m_pLink, &cSSLClient::expertModeReported, this,
+            [this](bool _bOn) { m_slSwitchReports << QStringLiteral("ExpertModus:%1").arg(int(_bOn)); });
+    connect(m_pLink, &cSSLClient::lightSwitchReported, this,
+            [this](bool _bOn) { m_slSwitchReports << QStringLiteral("Lichtschalter:%1").arg(int(_bOn)); });
     auto* pUdp = m_pLink->findChild<QUdpSocket*>();
     QVERIFY(pUdp);
     QCOMPARE(pUdp->localPort(), quint16(33555));
@@ -447,6 +478,108 @@ void tst_AppFlow::sendDriversListThroughSourceChooser()
     // The terminal keeps the list it was sent in place of its own drivers export.
     QCOMPARE(TestSupport::baReadFile(strTerminalFolder() + "/Fahrer.csv"),
              QByteArray("Fahrer;Name\n2;S\xC3\xB6ren;Gr\xC3\xB6\xC3\x9F" "e;Weg 2\n"));
+}
+
+// The refresh choice of the settings page paces the terminal's records; the
+// back key stops them and returns to the main window.
+void tst_AppFlow::liveViewAtTheChosenRefreshTimeUntilBack()
+{
+    vShowMainWindow();
+    vClick(m_pHaupt, "pushButton_Einstellungen");
+    QTRY_VERIFY(m_pSettings->isVisible());
+    auto* pRefresh = m_pSettings->findChild<QComboBox*>("comboBox");
+    QVERIFY(pRefresh && pRefresh->isVisible());
+    pRefresh->setCurrentIndex(1);
+    QCOMPARE(pRefresh->currentText(), QString("1 s"));
+    vClick(m_pSettings, "pushButton_Einstellungen_abbrechen");
+    QTRY_VERIFY(m_pHaupt->isVisible());
+
+    cLive* pLive = cLive::instance();
+    const QStringList slBefore = slLiveTexts();
+    QVERIFY(slBefore.contains("m_MotorIstDrehzahl=--"));
+    m_slSimReceived.clear();
+    m_ls64LiveRecordTimes.clear();
+    m_llLivePages.clear();
+    vClick(m_pHaupt, "pushButton_Live");
+    QTRY_VERIFY(pLive->isVisible());
+    QVERIFY(!m_pHaupt->isVisible());
+    // The log shows the two interval bytes (0xE8 0x03) as dots; the pace of
+    // the records below tells 1000 ms from the 500 ms of the first choice.
+    QTRY_COMPARE(m_slSimReceived, QStringList{"StartLIVE.."});
+
+    // The first record comes at once, the next a second later; each changes the page.
+    QTRY_VERIFY_WITH_TIMEOUT(m_ls64LiveRecordTimes.size() >= 2, 4000);
+    QVERIFY(!m_llLivePages.at(0).contains("m_MotorIstDrehzahl=--"));
+    QVERIFY(m_llLivePages.at(0) != slBefore);
+    QVERIFY(m_llLivePages.at(1) != m_llLivePages.at(0));
+    const qint64 s64Gap = m_ls64LiveRecordTimes.at(1) - m_ls64LiveRecordTimes.at(0);
+    QVERIFY2(s64Gap > 800 && s64Gap < 1800, qPrintable(QString::number(s64Gap)));
+    QVERIFY(m_slMessages.isEmpty());
+
+    QTest::keyClick(pLive, Qt::Key_Escape);
+    QTRY_VERIFY(m_pHaupt->isVisible());
+    QVERIFY(!pLive->isVisible());
+    QTRY_COMPARE(m_slSimReceived.last(), QString("StopLIVE"));
+
+    // A record the terminal sent before it read "StopLIVE" may still be on
+    // its way; after that the page stays as it is.
+    QTest::qWait(200);
+    const int s32Records = m_ls64LiveRecordTimes.size();
+    const QStringList slStopped = slLiveTexts();
+    QTest::qWait(2500);
+    QCOMPARE(m_ls64LiveRecordTimes.size(), s32Records);
+    QCOMPARE(slLiveTexts(), slStopped);
+    QCOMPARE(m_slSimReceived.last(), QString("StopLIVE"));
+}
+
+void tst_AppFlow::machineSwitches_data()
+{
+    QTest::addColumn<QString>("mainButton");
+    QTest::addColumn<QString>("seasonButton");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("iconOn");
+    QTest::addColumn<QString>("iconOff");
+    QTest::newRow("expert mode") << "pushButton_Expertmodus" << "pushButton_ExpertModus" << "ExpertModus"
+                                 << ":/Expertmodus_ON.png" << ":/Expertmodus_OFF.png";
+    QTest::newRow("light switch") << "pushButton_Lichtschalter" << "pushButton_Lichtschalter" << "Lichtschalter"
+                                  << ":/Lichtschalter_Haupt_On.png" << ":/Lichtschalter_Haupt_Off.png";
+}
+
+// Each tap toggles the switch on the terminal; the main window and the season
+// page show the new state at once, and the terminal's confirmation keeps it.
+void tst_AppFlow::machineSwitches()
+{
+    QFETCH(QString, mainButton);
+    QFETCH(QString, seasonButton);
+    QFETCH(QString, word);
+    QFETCH(QString, iconOn);
+    QFETCH(QString, iconOff);
+    const bool bExpert = word == QLatin1String("ExpertModus");
+    auto bState = [this, bExpert] { return bExpert ? m_pHaupt->bExpertModus() : m_pHaupt->bLichtschalter(); };
+    QPushButton* pSeasonButton = button(m_pSeason, qPrintable(seasonButton));
+    QVERIFY(pSeasonButton);
+
+    QPushButton* pMainButton = button(m_pHaupt, qPrintable(mainButton));
+    QVERIFY(pMainButton);
+    QVERIFY(imageOf(QIcon(iconOn)) != imageOf(QIcon(iconOff)));
+    auto bShows = [&](bool _bOn) {
+        const QImage expected = imageOf(QIcon(_bOn ? iconOn : iconOff));
+        return bState() == _bOn && imageOf(pMainButton->icon()) == expected
+               && imageOf(pSeasonButton->icon()) == expected;
+    };
+
+    vShowMainWindow();
+    QVERIFY(bShows(false));
+    for (const bool bOn : {true, false}) {
+        m_slSimReceived.clear();
+        m_slSwitchReports.clear();
+        vClick(m_pHaupt, qPrintable(mainButton));
+        QVERIFY(bShows(bOn));
+        QTRY_COMPARE(m_slSimReceived, QStringList{word + (bOn ? ":ON" : ":OFF")});
+        QTRY_COMPARE(m_slSwitchReports, QStringList{word + (bOn ? ":1" : ":0")});
+        QVERIFY(bShows(bOn));
+    }
+    QVERIFY(m_slMessages.isEmpty());
 }
 
 void tst_AppFlow::userDisconnectLeavesNoSearch()

@@ -3,6 +3,7 @@
 #include "mainwindow/chaupt.h"
 #include "testsupport.h"
 
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,6 +19,7 @@ private slots:
     void fieldsOfLine_data();
     void fieldsOfLine();
     void saveReplacesTheEditedLine();
+    void pastedLineBreakStaysInItsRecord();
     void newDriverIsFourteenSemicolons();
     void backKeyLeavesWithoutSaving();
 
@@ -90,6 +92,23 @@ void tst_EditDialog::saveReplacesTheEditedLine()
     QVERIFY(TestSupport::baReadFile(m_strPath).contains(strSaved.toLatin1()));
     QVERIFY(m_pEditor->isHidden());
     QVERIFY(cHaupt::instance()->isVisible());
+}
+
+// A line break pasted into a field must not split the record in the file.
+void tst_EditDialog::pastedLineBreakStaysInItsRecord()
+{
+    strOpenDrivers();
+    m_pEditor->vEditDriver(s_slDrivers.at(1), 1);
+    auto* pStreet = m_pEditor->findChild<QLineEdit*>("lineEdit_Strasse");
+    QGuiApplication::clipboard()->setText("Am Hof\r\n3\nHinterhaus");
+    pStreet->paste();
+    QTest::mouseClick(m_pEditor->findChild<QPushButton*>("pushButton_Speichern"), Qt::LeftButton);
+
+    const QString strSaved = "1;Anna;Apfel;Am Hof 3 Hinterhaus;;;;0123;;;;;;;";
+    QCOMPARE(cHaupt::instance()->slLines().at(1), strSaved);
+    QStringList slExpected = s_slDrivers;
+    slExpected[1] = strSaved;
+    QCOMPARE(TestSupport::baReadFile(m_strPath), slExpected.join('\n').toLatin1());
 }
 
 void tst_EditDialog::newDriverIsFourteenSemicolons()

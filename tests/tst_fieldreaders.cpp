@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 using namespace FieldReaders;
 
 // Latin-1 text from a literal that may hold NULs.
@@ -70,6 +72,9 @@ void tst_FieldReaders::durations_data()
     QTest::newRow("empty") << "" << 0;
     QTest::newRow("no digits") << "ab:cd" << 0;
     QTest::newRow("nul padded") << strLatin1("1:30\0\0") << 90;
+    // Garbled hour counts must not overflow into negative minutes.
+    QTest::newRow("huge hours") << "99999999:30" << std::numeric_limits<int>::max();
+    QTest::newRow("huge hours, no colon") << "2000000000" << std::numeric_limits<int>::max();
 }
 
 void tst_FieldReaders::durations()

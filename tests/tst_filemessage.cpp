@@ -110,24 +110,44 @@ private slots:
         // A file where the folder should be: nothing can be written.
         const QString blocked = TestSupport::strWriteFile(TestSupport::strHome() + "/store/blocked", "x");
         QVERIFY(strStoreTextFile(blocked, "a.csv", "x").isEmpty());
+        // A link in the folder under the received name must not carry the
+        // content to the file it points to.
+        const QString outside = TestSupport::strWriteFile(TestSupport::strHome() + "/store/outside.txt", "alt");
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::link(outside, folder + "/Auftraege.csv"));
+        QVERIFY(strStoreTextFile(folder, "Auftraege.csv", "neu").isEmpty());
+        QCOMPARE(TestSupport::baReadFile(outside), QByteArray("alt"));
+    }
+
+    void sendPayload_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("content");
+        // Sent as UTF-8 with single line feeds, whatever the file's encoding.
+        QTest::newRow("latin-1, crlf") << QByteArray("Nr;Name\r\n1;K\xe4mpe\r\n")
+                                       << QByteArray("Nr;Name\n1;K\xc3\xa4mpe\n");
+        // A downloaded file goes back without its byte-order mark and without
+        // being encoded twice.
+        QTest::newRow("utf-8 with mark") << QByteArray("\xef\xbb\xbfNr;Name\n1;K\xc3\xa4mpe\n")
+                                         << QByteArray("Nr;Name\n1;K\xc3\xa4mpe\n");
     }
 
     void sendPayload()
     {
-        // Read in text mode as Latin-1, sent as UTF-8.
-        const QString path = TestSupport::strWriteFile(TestSupport::strHome() + "/send/Schlaege.csv",
-                                                       "Nr;Name\r\n1;K\xe4mpe\r\n");
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, content);
+        const QString path = TestSupport::strWriteFile(TestSupport::strHome() + "/send/Schlaege.csv", file);
         QString text;
-        QVERIFY(bReadLatin1File(path, text));
+        QVERIFY(bReadListFileText(path, text));
         const QByteArray payload = baSendFilePayload("Schlaege", text);
-        QCOMPARE(payload, QByteArray("SendFile: ==:== Schlaege Nr;Name\n1;K\xc3\xa4mpe\n"));
-        QByteArray kind, content;
-        QVERIFY(bParseSendFilePayload(payload, kind, content));
+        QCOMPARE(payload, QByteArray("SendFile: ==:== Schlaege ") + content);
+        QByteArray kind, parsed;
+        QVERIFY(bParseSendFilePayload(payload, kind, parsed));
         QCOMPARE(kind, QByteArray("Schlaege"));
-        QCOMPARE(content, QByteArray("Nr;Name\n1;K\xc3\xa4mpe\n"));
-        QVERIFY(!bParseSendFilePayload("Auftraege", kind, content));
-        QVERIFY(!bReadLatin1File(TestSupport::strHome() + "/send/missing.csv", text));
-        QVERIFY(!bReadLatin1File(TestSupport::strHome() + "/send", text));
+        QCOMPARE(parsed, content);
+        QVERIFY(!bParseSendFilePayload("Auftraege", kind, parsed));
+        QVERIFY(!bReadListFileText(TestSupport::strHome() + "/send/missing.csv", text));
+        QVERIFY(!bReadListFileText(TestSupport::strHome() + "/send", text));
     }
 };
 

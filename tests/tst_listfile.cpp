@@ -6,6 +6,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 Q_DECLARE_METATYPE(ListFileContent::Encoding)
 
 // Bytes and Latin-1 text from literals that may hold NULs.
@@ -31,6 +34,7 @@ private slots:
     void editedLineKeepsEncoding_data();
     void editedLineKeepsEncoding();
     void failedWriteKeepsOldFile();
+    void shortWriteKeepsOldFile();
     void failedWriteReports_data();
     void failedWriteReports();
     void unreadableFile_data();
@@ -97,23 +101,38 @@ void tst_ListFile::roundTrip()
 void tst_ListFile::editedLineKeepsEncoding_data()
 {
     QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("line");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("latin-1") << QByteArray("Nr;Name\n1;Meier\n") << QByteArray("Nr;Name\n2;Sch\xE4" "fer\n");
-    QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBFNr;Name\n1;Meier\n")
+    const QString strSchaefer = QStringLiteral("2;Schäfer");
+    QTest::newRow("latin-1") << QByteArray("Nr;Name\n1;Meier\n") << strSchaefer
+                             << QByteArray("Nr;Name\n2;Sch\xE4" "fer\n");
+    QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBFNr;Name\n1;Meier\n") << strSchaefer
                                      << QByteArray("\xEF\xBB\xBFNr;Name\n2;Sch\xC3\xA4" "fer\n");
-    QTest::newRow("crlf") << QByteArray("Nr;Name\r\n1;Meier\r\n") << QByteArray("Nr;Name\r\n2;Sch\xE4" "fer\r\n");
+    QTest::newRow("crlf") << QByteArray("Nr;Name\r\n1;Meier\r\n") << strSchaefer
+                          << QByteArray("Nr;Name\r\n2;Sch\xE4" "fer\r\n");
+    // A name Latin-1 cannot hold must not turn into "?": the file becomes
+    // UTF-8 behind a mark, its other characters included.
+    QTest::newRow("latin-1, character beyond it")
+        << QByteArray("Nr;Fl\xE4" "che\n1;Meier\n") << QStringLiteral("2;Łukasz")
+        << QByteArray("\xEF\xBB\xBFNr;Fl\xC3\xA4" "che\n2;\xC5\x81ukasz\n");
 }
 
 void tst_ListFile::editedLineKeepsEncoding()
 {
     QFETCH(QByteArray, bytes);
+    QFETCH(QString, line);
     QFETCH(QByteArray, expected);
     const QString strPath = TestSupport::strWriteFile(m_dir.filePath("Fahrer.csv"), bytes);
     ListFileContent content;
     QVERIFY(ListFile::bRead(strPath, content));
-    content.slLines[1] = QStringLiteral("2;Schäfer");
+    content.slLines[1] = line;
     QVERIFY(ListFile::bWrite(strPath, content));
     QCOMPARE(TestSupport::baReadFile(strPath), expected);
+
+    // Read again, the lines are the ones written.
+    const QStringList slWritten = content.slLines;
+    QVERIFY(ListFile::bRead(strPath, content));
+    QCOMPARE(content.slLines, slWritten);
 }
 
 void tst_ListFile::failedWriteKeepsOldFile()
@@ -138,6 +157,35 @@ void tst_ListFile::failedWriteKeepsOldFile()
     QVERIFY(!bWritten);
     QCOMPARE(TestSupport::baReadFile(strPath), QByteArray("Nr\n1;Alt\n"));
     QVERIFY2(strError.contains(QDir::toNativeSeparators(strPath)), qPrintable(strError));
+}
+
+// A write that stops half-way (here at the file size limit, as on a full
+// disk) reports no error of its own: the short count alone must keep the
+// truncated content from replacing the old file.
+void tst_ListFile::shortWriteKeepsOldFile()
+{
+    QTemporaryDir dir;
+    const QByteArray baOld("Nr\n1;Alt\n");
+    const QString strPath = TestSupport::strWriteFile(dir.filePath("Fahrer.csv"), baOld);
+    ListFileContent content;
+    QVERIFY(ListFile::bRead(strPath, content));
+    content.slLines[1] = QString(64 * 1024, QLatin1Char('x'));
+
+    struct rlimit limitBefore;
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limitBefore), 0);
+    const auto handlerBefore = signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limitSmall = limitBefore;
+    limitSmall.rlim_cur = 1024;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limitSmall), 0);
+    QString strError;
+    const bool bWritten = ListFile::bWrite(strPath, content, &strError);
+    setrlimit(RLIMIT_FSIZE, &limitBefore);
+    signal(SIGXFSZ, handlerBefore);
+
+    QVERIFY(!bWritten);
+    QCOMPARE(TestSupport::baReadFile(strPath), baOld);
+    QVERIFY2(strError.startsWith("Die Datei " + QDir::toNativeSeparators(strPath)), qPrintable(strError));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Fahrer.csv"});
 }
 
 void tst_ListFile::failedWriteReports_data()

@@ -1,5 +1,6 @@
 #include "app/messages.h"
 #include "mainwindow/chaupt.h"
+#include "statistics/csaisondata.h"
 #include "testsupport.h"
 
 #include <QComboBox>
@@ -375,10 +376,22 @@ void tst_MainWindow::terminalActions()
     m_pHaupt->vRequestDownloads({"Auftraege", "Kunden"});
     QCOMPARE(m_lSent, (QList<QByteArray>{"ExpertModus:ON", "ExpertModus:OFF", "Lichtschalter:ON", "Auftraege",
                                           "Kunden"}));
+    // The season page's switches show the same state as the main window's.
+    auto* pSeasonExpert = cSaisonData::instance()->findChild<QPushButton*>("pushButton_ExpertModus");
+    auto* pSeasonLight = cSaisonData::instance()->findChild<QPushButton*>("pushButton_Lichtschalter");
+    const auto bShows = [](QPushButton* _pButton, const char* _pIcon) {
+        return _pButton->icon().pixmap(32).toImage() == QIcon(QString::fromLatin1(_pIcon)).pixmap(32).toImage();
+    };
+    QVERIFY(bShows(pSeasonExpert, ":/Expertmodus_OFF.png"));
+    QVERIFY(bShows(pSeasonLight, ":/Lichtschalter_Haupt_On.png"));
+
     // A report of the terminal changes the state and sends nothing.
     m_pHaupt->vSetExpertModus(true);
     QVERIFY(m_pHaupt->bExpertModus());
     QCOMPARE(m_lSent.size(), 5);
+    QVERIFY(bShows(pSeasonExpert, ":/Expertmodus_ON.png"));
+    m_pHaupt->vSetLichtschalter(false);
+    QVERIFY(bShows(pSeasonLight, ":/Lichtschalter_Haupt_Off.png"));
 
     m_pHaupt->vSetConnectionState(false, true);
     QVERIFY(!pDownload->isVisibleTo(m_pHaupt));

@@ -10,6 +10,7 @@
 #include "testsupport.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QtTest>
 
 using OrderNavigation::Action;
@@ -55,6 +56,8 @@ private slots:
     void timeSplitLabels_data();
     void timeSplitLabels();
     void consumption();
+    void valuesKeepTheirText_data();
+    void valuesKeepTheirText();
     void distanceSplit();
     void unknownOrderShowsNoData();
     void swipesOnThePage();
@@ -212,6 +215,14 @@ void tst_OrderPages::timeSplitLabels_data()
                                << "Zeit Rest: 10:05 h"
                                << "Zeit Entladen: 00:00 h"
                                << "Zeit Roden: 300:00 h";
+    // Unloading and harvesting of the largest durations: the rest is far
+    // below zero, not a wrapped-around small time.
+    QTest::newRow("rest below the int range") << "1:00"
+                                              << "35791394:07"
+                                              << "35791394:07"
+                                              << "Zeit Rest: -"
+                                              << "Zeit Entladen: 35791394:07 h"
+                                              << "Zeit Roden: 35791394:07 h";
 }
 
 void tst_OrderPages::timeSplitLabels()
@@ -245,6 +256,56 @@ void tst_OrderPages::consumption()
     QCOMPARE(text(page, "label_verbrauch_zeit_strasse"), QString("0,0 l/h"));
     QCOMPARE(text(page, "label_verbrauch_km_strasse"), QString("0,0 l/km"));
     QCOMPARE(text(page, "label_Zeit_Feld"), QString("10:05 h"));
+}
+
+void tst_OrderPages::valuesKeepTheirText_data()
+{
+    // The page fills the 800 x 600 test screen in either orientation, or a
+    // screen of 5:4.
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("landscape 4:3") << QSize(800, 600);
+    QTest::newRow("landscape 5:4") << QSize(750, 600);
+    QTest::newRow("portrait") << QSize(600, 800);
+}
+
+void tst_OrderPages::valuesKeepTheirText()
+{
+    // Long figures beside the long row titles of a translation: the titles
+    // may wrap, but no figure may be cut or pushed off the page.
+    QFETCH(QSize, size);
+    cVerbrauch* page = cVerbrauch::instance();
+    const QMap<QString, QString> titles{{"label_StreckeTitel", "Distance"},
+                                        {"label_ZeitTitel", "Temps"},
+                                        {"label_VerbrauchTitel", "Consommation"},
+                                        {"label_VerbrauchZeitTitel", "Consommation [l/h]"},
+                                        {"label_VerbrauchHektarTitel", "Consommation/ha"},
+                                        {"label_VerbrauchKmTitel", "Consommation/km"}};
+    QMap<QString, QString> before;
+    for (auto it = titles.cbegin(); it != titles.cend(); ++it) {
+        auto* title = page->findChild<QLabel*>(it.key());
+        before.insert(it.key(), title->text());
+        title->setText(it.value());
+    }
+    vPresent(record({{0, "9"}, {16, "43892"}, {18, "34800"}, {19, "72592800"}, {20, "3304200"},
+                     {11, "1802:47"}, {14, "262:30"}, {10, "19945"}}));
+    page->show();
+    page->resize(size);
+    page->layout()->activate();
+    for (const char* name : {"label_Feld_Strecke", "label_Strasse_Strecke", "label_Zeit_Feld",
+                             "label_Zeit_Strasse", "label_Verbrauch_feld", "label_Verbrauch_strasse",
+                             "label_verbrauch_zeit_feld", "label_verbrauch_zeit_strasse",
+                             "label_verbrauch_hektar_feld", "label_verbrauch_km_strasse"}) {
+        auto* label = page->findChild<QLabel*>(name);
+        QVERIFY2(label->width() >= label->minimumSizeHint().width(),
+                 qPrintable(QString("%1 '%2' is %3 px, needs %4")
+                                .arg(name, label->text())
+                                .arg(label->width())
+                                .arg(label->minimumSizeHint().width())));
+        QVERIFY2(page->rect().contains(QRect(label->mapTo(page, QPoint()), label->size())), name);
+    }
+    page->hide();
+    for (auto it = before.cbegin(); it != before.cend(); ++it)
+        page->findChild<QLabel*>(it.key())->setText(it.value());
 }
 
 void tst_OrderPages::distanceSplit()

@@ -118,6 +118,12 @@ void tst_SeasonPage::totalsMode_data()
         << Expected{{"label_verbrauch_zeit_feld", "-"}, {"label_verbrauch_hektar_feld", "3,0 l/ha"},
                     {"label_verbrauch_zeit_strasse", "-"}, {"label_verbrauch_km_strasse", "-"},
                     {"label_BetriebsstundenMotor", "1234:10"}, {"label_BetriebsstundenRoder", "-"}};
+    // Two orders of 1,8 and 1,2 billion minutes: the sums pass the int range.
+    QTest::newRow("minutes beyond the int range")
+        << QStringList{record({{10, "10000"}, {11, "30000000:00"}, {14, "20000000:00"}, {19, "6000"}}),
+                       record({{10, "10000"}, {11, "30000000:00"}, {14, "20000000:00"}, {19, "6000"}})}
+        << Expected{{"label_Zeit_Feld", "60000000:0 h"}, {"label_Zeit_Strasse", "40000000:0 h"},
+                    {"label_verbrauch_zeit_feld", "0,0 l/h"}};
 }
 
 void tst_SeasonPage::totalsMode()

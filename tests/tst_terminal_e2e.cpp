@@ -381,6 +381,33 @@ private slots:
         QVERIFY(m_slEvents.indexOf(strState(true, false)) < m_slEvents.indexOf(strState(false, false)));
     }
 
+    void nothingIsDispatchedAfterTheEnd_data()
+    {
+        QTest::addColumn<QByteArray>("end");
+        QTest::newRow("break") << QByteArray("BreakConnection");
+        QTest::newRow("busy") << QByteArray(
+            "ERROR: We are sorry, but another client is temporary using this server application!");
+    }
+
+    void nothingIsDispatchedAfterTheEnd()
+    {
+        // Messages that arrive in one piece with the end of the connection
+        // belong to a connection that is gone: a login behind it must not
+        // report a connection again.
+        QFETCH(QByteArray, end);
+        SimConfig cfg = config();
+        cfg.bNoPassword = true;
+        auto server = pStart(cfg);
+        vConnect(server.get());
+        QTRY_VERIFY(m_pClient->bConnected());
+        m_slEvents.clear();
+        server->vSendRawToAll(baFrame(end) + baFrame("Connection established!") + baFrame("Keine Berechtigung"));
+        QTRY_VERIFY(m_slEvents.contains(strState(false, false)));
+        QTest::qWait(100);
+        QCOMPARE(m_slEvents, QStringList{strState(false, false)});
+        QVERIFY(!m_pClient->bConnected());
+    }
+
     void lostConnectionIsPublished()
     {
         SimConfig cfg = config();
@@ -397,6 +424,31 @@ private slots:
         m_pClient->vSetPorts(m_pClient->u16BoundUdpPort(), port);
         m_pClient->vConnectToTerminal();
         QTRY_COMPARE(m_slEvents, QStringList{strState(false, false)});
+    }
+
+    void knownTerminalsKeepTheirBytes_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("stored");
+        QTest::addColumn<QList<QByteArray>>("loaded");
+        QTest::newRow("ascii") << QList<QByteArray>{SERIAL, "1234"} << QList<QByteArray>{SERIAL, "1234"};
+        // The dialog hands over its text as Latin-1; the terminal knows those bytes.
+        QTest::newRow("latin-1 password") << QList<QByteArray>{SERIAL, "geheim\xe4"}
+                                          << QList<QByteArray>{SERIAL, "geheim\xe4"};
+        QTest::newRow("utf-8 serial") << QList<QByteArray>{"LQ-\xc3\xbc", "x"} << QList<QByteArray>{"LQ-\xc3\xbc", "x"};
+        QTest::newRow("cut at a zero byte") << QList<QByteArray>{SERIAL, QByteArray("ab\0cd", 5)}
+                                            << QList<QByteArray>{SERIAL, "ab"};
+    }
+
+    void knownTerminalsKeepTheirBytes()
+    {
+        QFETCH(QList<QByteArray>, stored);
+        QFETCH(QList<QByteArray>, loaded);
+        const QList<QByteArray> before = KnownTerminals::lbaLoad();
+        const QString chassis = KnownTerminals::strLoadLastChassis();
+        KnownTerminals::vSave(stored, chassis);
+        const QList<QByteArray> result = KnownTerminals::lbaLoad();
+        KnownTerminals::vSave(before, chassis);
+        QCOMPARE(result, loaded);
     }
 
     void passwordDialog_data()
