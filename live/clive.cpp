@@ -161,6 +161,61 @@ void cLive::vRescale()
     ui->m_pbReihePlus->hide();
     ui->m_pbReiheMinus->hide();
     ui->r_select->setStyleSheet(*LiveTables::optProgramStepStyle(LiveTables::s32DefaultProgramStep));
+    vFitCaptions();
+}
+
+void cLive::vFitCaptions()
+{
+    // The captions and units are placed for their German texts and one font
+    // unit high; a longer translation ("Customer:" for "Kunde:") and the
+    // descenders of a line ("Schlag:") would be cut. Such a caption takes the
+    // free room around it and, where that is not enough, a smaller font.
+    // Labels of machine values are left as they are.
+
+    // The boxes of the shown widgets, kept up to date as captions grow.
+    QList<QRect> listShown;
+    QHash<QWidget*, int> hashShownIndex;
+    for (auto it = m_hashDesignRects.constBegin(); it != m_hashDesignRects.constEnd(); ++it) {
+        if (it.key()->isHidden())
+            continue;
+        hashShownIndex.insert(it.key(), listShown.size());
+        listShown.append(it.key()->geometry());
+    }
+    for (auto it = m_hashDesignRects.constBegin(); it != m_hashDesignRects.constEnd(); ++it) {
+        auto* pLabel = qobject_cast<QLabel*>(it.key());
+        if (!pLabel || pLabel->text().isEmpty() || pLabel->property("m_strDataID").isValid())
+            continue;
+        pLabel->ensurePolished();
+        const QSize sizeFrame = pLabel->size() - pLabel->contentsRect().size();
+        QFont font = pLabel->font();
+        // The width of the text, and the height in which its ink (descenders
+        // included) fits when the line is centred, as the label draws it.
+        const auto sizeNeed = [&] {
+            const QFontMetrics metrics(font);
+            const QRect rectInk = metrics.tightBoundingRect(pLabel->text());
+            const int s32Height = qMax(metrics.height() - 2 * (metrics.ascent() + rectInk.top()),
+                                       2 * (metrics.ascent() + rectInk.bottom() + 1) - metrics.height());
+            return QSize(metrics.horizontalAdvance(pLabel->text()), s32Height) + sizeFrame;
+        };
+        const QSize sizeWanted = sizeNeed();
+        if (sizeWanted.width() <= pLabel->width() && sizeWanted.height() <= pLabel->height())
+            continue;
+        const QRect rect = LiveTables::rectGrown(pLabel->geometry(), sizeWanted, listShown, this->rect());
+        pLabel->setGeometry(rect);
+        if (hashShownIndex.contains(pLabel))
+            listShown[hashShownIndex.value(pLabel)] = rect;
+        // Every caption has a font class, whose style takes the smaller size.
+        int s32Size = font.pixelSize();
+        if (s32Size <= 0 || LiveTables::strFontStyle(pLabel->objectName(), {}).isEmpty())
+            continue;
+        const int s32Before = s32Size;
+        while (s32Size > 1 && (sizeNeed().width() > rect.width() || sizeNeed().height() > rect.height()))
+            font.setPixelSize(--s32Size);
+        if (s32Size != s32Before) {
+            const LiveTables::FontUnits units{s32Size, s32Size, s32Size};
+            pLabel->setStyleSheet(LiveTables::strFontStyle(pLabel->objectName(), units));
+        }
+    }
 }
 
 void cLive::onRotate(Qt::ScreenOrientation)

@@ -44,6 +44,7 @@ protected:
 
 private:
     void vRescale();
+    void vFitCaptions();
     void vSwitchGroup(const QString& _strKey, int _s32Value);
     void vSetBarValue(const QString& _strBar, int _s32Value);
     QRect rectForWidget(QWidget* _pWidget, int _s32F29) const;

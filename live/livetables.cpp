@@ -343,6 +343,40 @@ QRect rectFontSized(const QRect& _rectDesign, double _dSx, double _dSy, int _s32
     return QRect(int(_rectDesign.x() * _dSx), int(_rectDesign.y() * _dSy), w, h);
 }
 
+QRect rectGrown(const QRect& _rect, const QSize& _sizeNeed, const QList<QRect>& _listOthers,
+                const QRect& _rectPage)
+{
+    QRect rect = _rect;
+    const int s32Higher = _sizeNeed.height() - rect.height();
+    if (s32Higher > 0) {
+        // The room up to the nearest box above and below that shares columns.
+        int s32Top = _rectPage.top();
+        int s32Bottom = _rectPage.bottom();
+        for (const QRect& rectOther : _listOthers) {
+            if (rectOther.right() < rect.left() || rectOther.left() > rect.right())
+                continue;
+            if (rectOther.bottom() < rect.top())
+                s32Top = qMax(s32Top, rectOther.bottom() + 1);
+            else if (rectOther.top() > rect.bottom())
+                s32Bottom = qMin(s32Bottom, rectOther.top() - 1);
+        }
+        const int s32Room = qMin(rect.top() - s32Top, s32Bottom - rect.bottom());
+        const int s32Each = qMax(0, qMin((s32Higher + 1) / 2, s32Room));
+        rect.adjust(0, -s32Each, 0, s32Each);
+    }
+    if (_sizeNeed.width() > rect.width()) {
+        // The room up to the nearest box to the right on the same line.
+        int s32Right = _rectPage.right();
+        for (const QRect& rectOther : _listOthers) {
+            const bool bSameLine = rectOther.top() <= rect.bottom() && rectOther.bottom() >= rect.top();
+            if (bSameLine && rectOther.left() > rect.left())
+                s32Right = qMin(s32Right, rectOther.left() - 1);
+        }
+        rect.setRight(qMax(rect.right(), qMin(rect.left() + _sizeNeed.width() - 1, s32Right)));
+    }
+    return rect;
+}
+
 const Toggle* pToggle(const QString& _strKey)
 {
     // The oil-temperature key switches the oil-level group and the oil-level

@@ -60,6 +60,13 @@ QRect rectScaled(const QRect& _rectDesign, double _dSx, double _dSy);
 // so texts keep fitting their boxes in either orientation.
 QRect rectFontSized(const QRect& _rectDesign, double _dSx, double _dSy, int _s32F29);
 
+// A caption's box grown towards the size its text needs: higher by the same
+// amount above and below (so that its line stays where it was) as far as the
+// boxes above and below leave room, then wider to the right up to the next
+// box on its line. Never past the page, never smaller than _rect.
+QRect rectGrown(const QRect& _rect, const QSize& _sizeNeed, const QList<QRect>& _listOthers,
+                const QRect& _rectPage);
+
 // A sensor group that the terminal switches on and off, and the neighbour
 // group that moves aside for it.
 struct Toggle {

@@ -45,6 +45,8 @@ private slots:
     void rescaleSizesAndFonts();
     void layoutFits_data();
     void layoutFits();
+    void captionGrows_data();
+    void captionGrows();
     void backKeyStopsLiveData_data();
     void backKeyStopsLiveData();
 
@@ -373,16 +375,30 @@ void tst_LivePage::rescaleSizesAndFonts()
 void tst_LivePage::layoutFits_data()
 {
     QTest::addColumn<QSize>("size");
+    QTest::addColumn<QStringList>("captions"); // pairs of (label, text) as a translation gives them
     // The test screen is 800 x 600: the page on it in landscape, and the
     // portrait page of a screen whose short side is 600.
-    QTest::newRow("landscape") << QSize(800, 600);
-    QTest::newRow("portrait") << QSize(600, 800);
+    QTest::newRow("landscape") << QSize(800, 600) << QStringList();
+    QTest::newRow("portrait") << QSize(600, 800) << QStringList();
+    // Translated captions longer than the German ones they were placed for.
+    const QStringList captions{"m_lbKunde",      "Customer:",       "m_lbSchlag",    "Appezzamento:",
+                               "m_lbh_Entladen", "h déchargement", "m_lbl_ha_Roden", "l/ha upptagning",
+                               "m_lbm_ha_leer",  "naprázdno"};
+    QTest::newRow("landscape, long captions") << QSize(800, 600) << captions;
+    QTest::newRow("portrait, long captions") << QSize(600, 800) << captions;
 }
 
 void tst_LivePage::layoutFits()
 {
     QFETCH(QSize, size);
+    QFETCH(QStringList, captions);
+    QMap<QString, QString> mapGerman;
+    for (int i = 0; i + 1 < captions.size(); i += 2) {
+        mapGerman.insert(captions.at(i), widget<QLabel>(captions.at(i))->text());
+        widget<QLabel>(captions.at(i))->setText(captions.at(i + 1));
+    }
     m_pPage->vReceiveLiveData(LiveRecordEncoder::baRecord(typicalLiveRecord()));
+    vResize(size.width() + 1, size.height()); // the captions are fitted on a rescale
     vResize(size.width(), size.height());
 
     // The values beside the switched sensor groups have fixed places that
@@ -418,6 +434,39 @@ void tst_LivePage::layoutFits()
             QVERIFY2(!listShown[i]->geometry().intersects(listShown[j]->geometry()), qPrintable(strPair));
         }
     }
+    for (auto it = mapGerman.cbegin(); it != mapGerman.cend(); ++it)
+        widget<QLabel>(it.key())->setText(it.value());
+}
+
+void tst_LivePage::captionGrows_data()
+{
+    QTest::addColumn<QRect>("rect");
+    QTest::addColumn<QSize>("need");
+    QTest::addColumn<QRect>("grown");
+    // Neighbours: a box on the same line at x 200, boxes above (ending at
+    // y 69) and below (starting at y 110), both over the caption's columns.
+    QTest::newRow("fits: unchanged") << QRect(100, 80, 60, 20) << QSize(50, 20) << QRect(100, 80, 60, 20);
+    QTest::newRow("wider up to the need")
+        << QRect(100, 80, 60, 20) << QSize(80, 20) << QRect(100, 80, 80, 20);
+    QTest::newRow("wider up to the neighbour") << QRect(100, 80, 60, 20) << QSize(150, 20)
+                                               << QRect(100, 80, 100, 20);
+    QTest::newRow("higher on both sides")
+        << QRect(100, 80, 60, 20) << QSize(60, 26) << QRect(100, 77, 60, 26);
+    // Above and below, 10 pixels are free: the line keeps its middle.
+    QTest::newRow("higher as far as both sides allow")
+        << QRect(100, 80, 60, 20) << QSize(60, 50) << QRect(100, 70, 60, 40);
+    QTest::newRow("at the page's right edge")
+        << QRect(250, 80, 40, 20) << QSize(90, 20) << QRect(250, 80, 50, 20);
+}
+
+void tst_LivePage::captionGrows()
+{
+    QFETCH(QRect, rect);
+    QFETCH(QSize, need);
+    QFETCH(QRect, grown);
+    const QList<QRect> listOthers{QRect(200, 75, 40, 30), QRect(90, 40, 100, 30), QRect(90, 110, 100, 30),
+                                  rect};
+    QCOMPARE(LiveTables::rectGrown(rect, need, listOthers, QRect(0, 0, 300, 200)), grown);
 }
 
 void tst_LivePage::backKeyStopsLiveData_data()
