@@ -24,17 +24,22 @@ OrderRecord OrderRecord::parse(const QString& _strLine)
     return record;
 }
 
+void ContactFields::vReadContact(const QStringList& _slFields)
+{
+    strName1 = strField(_slFields, 1);
+    strName2 = strField(_slFields, 2);
+    strStreet = strField(_slFields, 3);
+    strPostcode = strField(_slFields, 4);
+    strTown = strField(_slFields, 5);
+    strPhone = strField(_slFields, 7);
+}
+
 CustomerRecord CustomerRecord::parse(const QString& _strLine)
 {
     const QStringList slFields = FieldReaders::slSplit(_strLine);
     CustomerRecord record;
     record.strNumber = strClean(strField(slFields, 0));
-    record.strName1 = strField(slFields, 1);
-    record.strName2 = strField(slFields, 2);
-    record.strStreet = strField(slFields, 3);
-    record.strPostcode = strField(slFields, 4);
-    record.strTown = strField(slFields, 5);
-    record.strPhone = strField(slFields, 7);
+    record.vReadContact(slFields);
     return record;
 }
 
@@ -60,12 +65,7 @@ DriverRecord DriverRecord::parse(const QString& _strLine)
     const QStringList slFields = FieldReaders::slSplit(_strLine);
     DriverRecord record;
     record.strNumber = strField(slFields, 0);
-    record.strName1 = strField(slFields, 1);
-    record.strName2 = strField(slFields, 2);
-    record.strStreet = strField(slFields, 3);
-    record.strPostcode = strField(slFields, 4);
-    record.strTown = strField(slFields, 5);
-    record.strPhone = strField(slFields, 7);
+    record.vReadContact(slFields);
     record.strEmail = strField(slFields, 8);
     return record;
 }

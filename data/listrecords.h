@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 // The records of the four list files, as the list browser reads them.
 // Every parser takes one line and never fails: missing fields are empty.
@@ -24,15 +25,23 @@ struct OrderRecord
     static OrderRecord parse(const QString& _strLine);
 };
 
-struct CustomerRecord
+// The columns customers and drivers share: name in two parts, address and
+// telephone (columns 1 to 5 and 7; column 6 is not read).
+struct ContactFields
+{
+    QString strName1;    // 1
+    QString strName2;    // 2
+    QString strStreet;   // 3
+    QString strPostcode; // 4
+    QString strTown;     // 5
+    QString strPhone;    // 7
+
+    void vReadContact(const QStringList& _slFields);
+};
+
+struct CustomerRecord : ContactFields
 {
     QString strNumber; // 0, clean
-    QString strName1;  // 1
-    QString strName2;  // 2
-    QString strStreet; // 3
-    QString strPostcode; // 4
-    QString strTown;   // 5
-    QString strPhone;  // 7
 
     static CustomerRecord parse(const QString& _strLine);
 };
@@ -48,18 +57,12 @@ struct FieldRecord
     static FieldRecord parse(const QString& _strLine);
 };
 
-struct DriverRecord
+struct DriverRecord : ContactFields
 {
     static constexpr int FIELD_COUNT = 15;
 
-    QString strNumber;   // 0 (as read; strCleanNumber() for the sort key)
-    QString strName1;    // 1
-    QString strName2;    // 2
-    QString strStreet;   // 3
-    QString strPostcode; // 4
-    QString strTown;     // 5
-    QString strPhone;    // 7
-    QString strEmail;    // 8
+    QString strNumber; // 0 (as read; strCleanNumber() for the sort key)
+    QString strEmail;  // 8
 
     QString strCleanNumber() const;
     static DriverRecord parse(const QString& _strLine);
