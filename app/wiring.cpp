@@ -110,7 +110,9 @@ void vConnectAll()
                          cVerbrauch::instance()->vSetConnectionState(_bConnected);
                          cSaisonData::instance()->vSetConnectionState(_bConnected);
                      });
-    QObject::connect(link, &cSSLClient::foundTerminals, cfahrzeugelist::instance(), &cfahrzeugelist::vSetList);
+    // The terminal list is built when the first search answers, not at start-up.
+    QObject::connect(link, &cSSLClient::foundTerminals, haupt,
+                     [](const QStringList& _slChassis) { cfahrzeugelist::instance()->vSetList(_slChassis); });
     QObject::connect(link, &cSSLClient::showTerminalList, haupt, [] {
         cEinstellungen::instance()->hide();
         cfahrzeugelist::instance()->showMaximized();
