@@ -25,12 +25,17 @@ start_app() {
   fi
 }
 
+# Network commands need root: directly, or through sudo where that works
+# without a password prompt.
+if [ "$(id -u)" -eq 0 ]; then AS_ROOT=""; elif sudo -n true 2>/dev/null; then AS_ROOT="sudo -n"; else AS_ROOT="none"; fi
+
 cleanup() {
   [ -n "$SIM_PID" ] && kill "$SIM_PID" 2>/dev/null
-  if ip netns list 2>/dev/null | grep -q "^$NS\b"; then
-    ip netns pids "$NS" 2>/dev/null | xargs -r kill 2>/dev/null
-    ip link del vemo-app 2>/dev/null
-    ip netns del "$NS" 2>/dev/null
+  [ "$AS_ROOT" = "none" ] && return
+  if $AS_ROOT ip netns list 2>/dev/null | grep -q "^$NS\b"; then
+    $AS_ROOT ip netns pids "$NS" 2>/dev/null | xargs -r $AS_ROOT kill 2>/dev/null
+    $AS_ROOT ip link del vemo-app 2>/dev/null
+    $AS_ROOT ip netns del "$NS" 2>/dev/null
   fi
 }
 
@@ -46,27 +51,26 @@ fi
 SIM_ARGS=(--data "$DATA" --password 1234 --chassis WAB123 --quiet)
 trap cleanup EXIT INT TERM
 
-# Discovery broadcasts to 192.168.x.255 only. Without such a network here the
-# simulator gets a network namespace of its own with a 192.168 address pair.
-if ip -4 addr 2>/dev/null | grep -q 'inet 192\.168\.'; then
-  "$SIM" "${SIM_ARGS[@]}" &
-  SIM_PID=$!
-elif [ "$(id -u)" -eq 0 ] && command -v ip >/dev/null; then
+# Discovery broadcasts to 192.168.x.255, and the app and the terminal both
+# use UDP port 33555, so the simulator gets a network namespace of its own
+# with a 192.168 address pair: the app's side is 192.168.77.1.
+if [ "$AS_ROOT" != "none" ] && command -v ip >/dev/null; then
   cleanup
-  ip netns add "$NS" &&
-  ip link add vemo-app type veth peer name vemo-term &&
-  ip link set vemo-term netns "$NS" &&
-  ip addr add 192.168.77.1/24 dev vemo-app && ip link set vemo-app up &&
-  ip netns exec "$NS" ip addr add 192.168.77.2/24 dev vemo-term &&
-  ip netns exec "$NS" ip link set vemo-term up &&
-  ip netns exec "$NS" ip link set lo up || { echo "Could not create the demo network."; exit 1; }
-  ip netns exec "$NS" "$SIM" "${SIM_ARGS[@]}" &
+  $AS_ROOT ip netns add "$NS" &&
+  $AS_ROOT ip link add vemo-app type veth peer name vemo-term &&
+  $AS_ROOT ip link set vemo-term netns "$NS" &&
+  $AS_ROOT ip addr add 192.168.77.1/24 dev vemo-app && $AS_ROOT ip link set vemo-app up &&
+  $AS_ROOT ip netns exec "$NS" ip addr add 192.168.77.2/24 dev vemo-term &&
+  $AS_ROOT ip netns exec "$NS" ip link set vemo-term up &&
+  $AS_ROOT ip netns exec "$NS" ip link set lo up || { echo "Could not create the demo network."; exit 1; }
+  $AS_ROOT ip netns exec "$NS" "$SIM" "${SIM_ARGS[@]}" &
   SIM_PID=$!
   echo "Simulated terminal WAB123 runs at 192.168.77.2 (network namespace $NS)."
 else
-  echo "This machine has no 192.168 network, and only root can create the demo network."
-  echo "Run ./run.sh as root, or start the simulator on a machine of a 192.168 network:"
-  echo "  $SIM --data $DATA"
+  echo "The demo network needs root (or sudo without password): run ./run.sh as root."
+  echo "Or start the simulator on another machine of a 192.168 network and this app alone:"
+  echo "  $SIM --data $DATA        (there)"
+  echo "  ./run.sh --alone          (here)"
   exit 1
 fi
 
