@@ -129,6 +129,7 @@ void cEditDialog::on_pushButton_Speichern_clicked()
 void cEditDialog::vLeaveWithoutSaving(bool _bMaximized)
 {
     hide();
+    cHaupt::instance()->vEndDriverEdit();
     if (_bMaximized)
         cHaupt::instance()->showMaximized();
     else

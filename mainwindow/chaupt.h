@@ -63,6 +63,12 @@ public:
     void vDeleteEntry(int _s32Line, int _s32Row);
     void vReplaceEntry(const QString& _strLine, int _s32Line);
     void vAddDriver(const QString& _strLine);
+    // A driver of this list is in the editor or asked about: a file that
+    // arrives meanwhile is opened only when the edit has ended, so that the
+    // edit goes to the line and file it was made for. Replace and add end the
+    // edit themselves; the editor ends it when left without saving.
+    void vBeginDriverEdit();
+    void vEndDriverEdit();
 
     // All lines of the file opened last, header as line 0.
     const QStringList& slLines() const { return m_content.slLines; }
@@ -71,6 +77,7 @@ public:
     const cOrderTotals& orderTotals() const { return m_orderTotals; }
     int s32Screen() const { return m_s32Screen; }
     QString strWhichTypeOfList() const { return m_strWhichTypeOfList; }
+    // The file the list was read from, and its edits are written to.
     QString strPfad() const { return m_strPfad; }
     // The raw line of the order opened last (empty when it had no line).
     QString strCurrentOrderLine() const { return m_strCurrentOrderLine; }
@@ -171,6 +178,7 @@ private:
     // chaupt_lists.cpp
     void vStartBusy();
     void vStopBusy();
+    void vOpenPendingFile();
     void vDetachList();
     void vResetOrderPages();
     void vBuildModel();
@@ -217,7 +225,9 @@ private:
 
     bool m_bReadRequested = false;
     bool m_bLoading = false;
-    QString m_strPendingPath; // a file asked for while another one was loading
+    QString m_strPendingPath; // a file asked for while another one was loading or edited
+    QString m_strRequestedPath; // the file the settings page asked for
+    bool m_bEditPending = false;
     bool m_bLichtschalter = false;
     bool m_bExpertModus = false;
 

@@ -86,6 +86,7 @@ void cHaupt::vDriverTapped(const QModelIndex& _index)
         if (s32Current <= 0 || s32Current >= slLines().size())
             return;
         hide();
+        vBeginDriverEdit();
         cEditDialog* pEditor = cEditDialog::instance();
         pEditor->vEditDriver(slLines().at(s32Current), s32Line);
         pEditor->showMaximized();
@@ -93,8 +94,12 @@ void cHaupt::vDriverTapped(const QModelIndex& _index)
         cYesNoDialog dialog(this);
         dialog.vSetTitle(QString());
         dialog.vSetText(tr("Wollen Sie den Eintrag wirklich löschen?"));
-        if (dialog.exec() == 1)
-            vDeleteEntry(s32Line, _index.row());
+        // The row stays the one asked about while the question is open.
+        const QPersistentModelIndex row(_index);
+        vBeginDriverEdit();
+        if (dialog.exec() == 1 && row.isValid())
+            vDeleteEntry(s32Line, row.row());
+        vEndDriverEdit();
     }
 }
 
@@ -214,6 +219,7 @@ void cHaupt::on_pushButton_Download_clicked()
 void cHaupt::on_pushButton_PlusFahrer_clicked()
 {
     hide();
+    vBeginDriverEdit();
     cEditDialog* pEditor = cEditDialog::instance();
     pEditor->vNewDriver();
     pEditor->showMaximized();

@@ -28,6 +28,19 @@ void vProcessPendingEvents()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+// Ends the edit of a driver when the edit has been applied (or refused).
+class EditEnd
+{
+public:
+    explicit EditEnd(cHaupt* _pHaupt) : m_pHaupt(_pHaupt) {}
+    ~EditEnd() { m_pHaupt->vEndDriverEdit(); }
+    EditEnd(const EditEnd&) = delete;
+    EditEnd& operator=(const EditEnd&) = delete;
+
+private:
+    cHaupt* m_pHaupt;
+};
+
 void vSetViewModel(QTreeView* _pView, QAbstractItemModel* _pModel)
 {
     // The view makes a new selection model for every model it is given.
@@ -66,8 +79,10 @@ void cHaupt::vDetachList()
 QString cHaupt::strOpenListFile(const QString& _strPath)
 {
     const QString strResult = QStringLiteral("good job");
-    if (m_bLoading) {
-        // Asked for while another list is being built: opened right after it.
+    if (m_bLoading || m_bEditPending) {
+        // Asked for while another list is being built, or while a driver of
+        // this one is in the editor: opened right after that, so that the
+        // edit is written to the file it was made in.
         m_strPendingPath = _strPath;
         return strResult;
     }
@@ -121,12 +136,28 @@ QString cHaupt::strOpenListFile(const QString& _strPath)
 
     vStopBusy();
     m_bLoading = false;
-    if (!m_strPendingPath.isEmpty()) {
-        const QString strNext = m_strPendingPath;
-        m_strPendingPath.clear();
-        QTimer::singleShot(0, this, [this, strNext] { strOpenListFile(strNext); });
-    }
+    vOpenPendingFile();
     return strResult;
+}
+
+void cHaupt::vOpenPendingFile()
+{
+    if (m_strPendingPath.isEmpty())
+        return;
+    const QString strNext = m_strPendingPath;
+    m_strPendingPath.clear();
+    QTimer::singleShot(0, this, [this, strNext] { strOpenListFile(strNext); });
+}
+
+void cHaupt::vBeginDriverEdit()
+{
+    m_bEditPending = true;
+}
+
+void cHaupt::vEndDriverEdit()
+{
+    m_bEditPending = false;
+    vOpenPendingFile();
 }
 
 void cHaupt::vFileReceived(const QString& _strPath, const QString& _strName)
@@ -140,23 +171,28 @@ void cHaupt::vFileReceived(const QString& _strPath, const QString& _strName)
         vShowMessage(tr("Keine Datei vorhanden"));
         return;
     }
-    m_strWhichTypeOfList = _strName;
+    // While another list is built or edited the file waits, and so does its name.
+    if (!m_bLoading && !m_bEditPending)
+        m_strWhichTypeOfList = _strName;
     strOpenListFile(_strPath);
 }
 
 void cHaupt::vRequestReadFile(const QString& _strPath)
 {
     m_bReadRequested = true;
-    m_strPfad = _strPath;
+    // Without a path the list that is loaded stays as it is, and so does the
+    // file its edits are written to.
     if (_strPath.isEmpty())
         return;
+    m_strRequestedPath = _strPath;
     // Read once the settings page has handed the screen back.
     QTimer::singleShot(30, this, &cHaupt::vReadFileFromSettings);
 }
 
 void cHaupt::vReadFileFromSettings()
 {
-    strOpenListFile(m_strPfad);
+    if (!m_strRequestedPath.isEmpty())
+        strOpenListFile(m_strRequestedPath);
 }
 
 void cHaupt::vBackToList()
@@ -377,6 +413,7 @@ void cHaupt::vDeleteEntry(int _s32Line, int _s32Row)
 
 void cHaupt::vReplaceEntry(const QString& _strLine, int _s32Line)
 {
+    const EditEnd end(this);
     if (m_kind != ListKind::Drivers)
         return;
     const int s32Current = s32CurrentLineOf(_s32Line);
@@ -389,6 +426,7 @@ void cHaupt::vReplaceEntry(const QString& _strLine, int _s32Line)
 
 void cHaupt::vAddDriver(const QString& _strLine)
 {
+    const EditEnd end(this);
     if (m_kind != ListKind::Drivers)
         return;
     // A file ending with a line break keeps it: the new line goes before the

@@ -1,11 +1,14 @@
 #include "app/messages.h"
+#include "mainwindow/ceditdialog.h"
 #include "mainwindow/chaupt.h"
+#include "settings/ceinstellungen.h"
 #include "statistics/csaisondata.h"
 #include "testsupport.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTreeView>
@@ -29,6 +32,7 @@ private slots:
     void deleteDriversOnLines3Then5();
     void addAndReplaceDriverWriteTheFile();
     void failingWriteKeepsOldFile();
+    void editsStayWithTheirFile();
     void fileHandOver();
     void settingsButtonPicksFileWithoutNavigator();
     void terminalActions();
@@ -316,6 +320,47 @@ void tst_MainWindow::failingWriteKeepsOldFile()
     QCOMPARE(TestSupport::baReadFile(strPath), baOf(slDriverLines()));
     // The edit stays in memory.
     QCOMPARE(m_pHaupt->slLines().size(), slDriverLines().size() - 1);
+}
+
+void tst_MainWindow::editsStayWithTheirFile()
+{
+    // Closing the settings page hands back to the list that is loaded: its
+    // edits still go to its file.
+    const QString strDrivers = strOpen("Fahrer.csv", baOf(slDriverLines()));
+    cEinstellungen* pSettings = cEinstellungen::instance();
+    pSettings->vSetCaller("Haupt");
+    pSettings->show();
+    QTest::keyRelease(pSettings, Qt::Key_Escape);
+    QCOMPARE(m_pHaupt->strPfad(), strDrivers);
+    m_pHaupt->vDeleteEntry(1, s32RowOfLine(1));
+    QStringList slExpected = slDriverLines();
+    slExpected.removeAt(1);
+    QCOMPARE(TestSupport::baReadFile(strDrivers), baOf(slExpected));
+    QVERIFY2(m_slMessages.isEmpty(), qPrintable(m_slMessages.join('|')));
+
+    // A download arriving while a driver is in the editor waits for the edit:
+    // the edit goes to the drivers file, then the new list shows.
+    const QString strOrders =
+        TestSupport::strWriteFile(TestSupport::strDownloads() + "/Auftraege.csv", baOf(slOrderLines()));
+    m_pHaupt->show();
+    const int s32Row = s32RowOfLine(3);
+    QVERIFY(QMetaObject::invokeMethod(m_pHaupt, "on_treeView_clicked",
+                                      Q_ARG(QModelIndex, list()->index(s32Row, 0))));
+    cEditDialog* pEditor = cEditDialog::instance();
+    QVERIFY(pEditor->isVisible());
+    m_pHaupt->vFileReceived(strOrders, "Auftraege.csv");
+    QTest::qWait(20);
+    QCOMPARE(m_pHaupt->kind(), ListKind::Drivers);
+    QCOMPARE(m_pHaupt->strWhichTypeOfList(), QString("Fahrer.csv"));
+    auto* pName = pEditor->findChild<QLineEdit*>("lineEdit_Fahrername1");
+    pName->selectAll();
+    QTest::keyClicks(pName, "Neuer");
+    QVERIFY(QMetaObject::invokeMethod(pEditor, "on_pushButton_Speichern_clicked"));
+    slExpected[2].replace("Vorname3", "Neuer");
+    QCOMPARE(TestSupport::baReadFile(strDrivers), baOf(slExpected));
+    QTRY_COMPARE(m_pHaupt->kind(), ListKind::Orders);
+    QCOMPARE(m_pHaupt->strPfad(), strOrders);
+    QVERIFY2(m_slMessages.isEmpty(), qPrintable(m_slMessages.join('|')));
 }
 
 void tst_MainWindow::fileHandOver()
