@@ -40,7 +40,27 @@ Rgb orderColour(BarFigure _figure, float _fOrder, float _fAverage)
     }
 }
 
+constexpr double dFullCircle = 360.0;
+
+// Sixteenths of a degree of an angle within one full circle either way.
+int s32Sixteenths(double _dDegrees)
+{
+    if (!std::isfinite(_dDegrees))
+        return 0;
+    return int(16 * qBound(-dFullCircle, _dDegrees, dFullCircle));
+}
+
 } // namespace
+
+int PieSector::s32Start16() const
+{
+    return s32Sixteenths(std::isfinite(dStart) ? std::fmod(dStart, dFullCircle) : 0.0);
+}
+
+int PieSector::s32Span16() const
+{
+    return s32Sixteenths(dSpan);
+}
 
 QRect pieSquare(const QSize& _widget)
 {

@@ -43,9 +43,12 @@ struct PieSector
     Rgb colour;
     double dStart = 0;
     double dSpan = 0;
-    // The painter's sixteenths of a degree, truncated.
-    int s32Start16() const { return int(16 * dStart); }
-    int s32Span16() const { return int(16 * dSpan); }
+    // The painter's sixteenths of a degree, truncated. Far out-of-range
+    // figures give angles of any size: the start is taken modulo a full
+    // circle and the span is at most one full circle either way, so the
+    // conversion to int stays defined.
+    int s32Start16() const;
+    int s32Span16() const;
 };
 
 // The pie's bounding square inside a widget: side 7/9 of the smaller side,

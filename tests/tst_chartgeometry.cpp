@@ -15,6 +15,8 @@ private slots:
     void pieSquare_data();
     void pieSquare();
     void distancePie();
+    void farOutOfRangeStaysOnTheCircle_data();
+    void farOutOfRangeStaysOnTheCircle();
     void timePie_data();
     void timePie();
     void barRow_data();
@@ -57,6 +59,31 @@ void tst_ChartGeometry::distancePie()
     QVERIFY(ChartGeometry::distancePie(0, 0, 0).isEmpty());
     // Harvesting longer than the field distance: a negative empty run, as computed.
     QVERIFY(ChartGeometry::distancePie(4, 6, 0)[0].dSpan < 0);
+}
+
+void tst_ChartGeometry::farOutOfRangeStaysOnTheCircle_data()
+{
+    // Distances as a list file can carry them: whole metres up to the int range.
+    QTest::addColumn<float>("field");
+    QTest::addColumn<float>("harvest");
+    QTest::addColumn<float>("road");
+    QTest::newRow("1 m field, 2147 km harvesting") << 0.001f << 2147483.6f << 0.0f;
+    QTest::newRow("harvesting far below zero") << 0.001f << -2147483.6f << 0.0f;
+    QTest::newRow("road far below zero") << 2147483.0f << 0.0f << -2147482.0f;
+    QTest::newRow("float extremes") << 1e-30f << 3e38f << 0.0f;
+}
+
+void tst_ChartGeometry::farOutOfRangeStaysOnTheCircle()
+{
+    QFETCH(float, field);
+    QFETCH(float, harvest);
+    QFETCH(float, road);
+    const QVector<PieSector> sectors = ChartGeometry::distancePie(field, harvest, road);
+    QVERIFY(!sectors.isEmpty());
+    for (const PieSector& sector : sectors) {
+        QVERIFY2(qAbs(qint64(sector.s32Span16())) <= 16 * 360, qPrintable(QString::number(sector.dSpan)));
+        QVERIFY2(qAbs(qint64(sector.s32Start16())) < 16 * 360, qPrintable(QString::number(sector.dStart)));
+    }
 }
 
 void tst_ChartGeometry::timePie_data()
