@@ -6,6 +6,11 @@ namespace FieldReaders {
 
 QStringList slSplit(const QString& _strLine)
 {
+    // A file with mixed line ends keeps the "\r" of its "\r\n" lines in the
+    // line, so that it is written back byte for byte; it is no part of the
+    // last field.
+    if (_strLine.endsWith(QLatin1Char('\r')))
+        return _strLine.left(_strLine.size() - 1).split(QLatin1Char(';'), Qt::KeepEmptyParts);
     return _strLine.split(QLatin1Char(';'), Qt::KeepEmptyParts);
 }
 

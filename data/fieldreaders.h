@@ -7,7 +7,8 @@
 // Conversions of the ";"-separated fields of list and statistics files.
 namespace FieldReaders {
 
-// Splits a record line at ";", keeping empty fields.
+// Splits a record line at ";", keeping empty fields; a "\r" left at the
+// line's end (mixed line ends) belongs to no field.
 QStringList slSplit(const QString& _strLine);
 // Field _s32Index of a split record; beyond the end it reads as empty text.
 QString strField(const QStringList& _slFields, int _s32Index);

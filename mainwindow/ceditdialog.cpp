@@ -1,6 +1,7 @@
 #include "mainwindow/ceditdialog.h"
 
 #include "app/pageframe.h"
+#include "data/fieldreaders.h"
 #include "mainwindow/chaupt.h"
 #include "ui_ceditdialog.h"
 
@@ -72,7 +73,7 @@ void cEditDialog::onRotate(Qt::ScreenOrientation)
 
 QStringList cEditDialog::slFieldsOfLine(const QString& _strLine)
 {
-    QStringList slParts = _strLine.split(QLatin1Char(';'), Qt::KeepEmptyParts);
+    QStringList slParts = FieldReaders::slSplit(_strLine);
     while (slParts.size() < FIELD_COUNT)
         slParts.append(QString());
     return slParts.mid(0, FIELD_COUNT);

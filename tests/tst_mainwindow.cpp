@@ -6,6 +6,7 @@
 #include "testsupport.h"
 
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDateEdit>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -33,6 +34,8 @@ private slots:
     void addAndReplaceDriverWriteTheFile();
     void failingWriteKeepsOldFile();
     void editsStayWithTheirFile();
+    void tapCustomerDialsCleanNumber_data();
+    void tapCustomerDialsCleanNumber();
     void fileHandOver();
     void settingsButtonPicksFileWithoutNavigator();
     void terminalActions();
@@ -52,6 +55,16 @@ private:
     QStringList m_slMessages;
     mutable QStandardItemModel m_emptyModel;
     QList<QByteArray> m_lSent;
+};
+
+// Takes the URLs the desktop services would open.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> lUrls;
+public slots:
+    void vOpen(const QUrl& _url) { lUrls << _url; }
 };
 
 namespace
@@ -361,6 +374,28 @@ void tst_MainWindow::editsStayWithTheirFile()
     QTRY_COMPARE(m_pHaupt->kind(), ListKind::Orders);
     QCOMPARE(m_pHaupt->strPfad(), strOrders);
     QVERIFY2(m_slMessages.isEmpty(), qPrintable(m_slMessages.join('|')));
+}
+
+void tst_MainWindow::tapCustomerDialsCleanNumber_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("line ends \\n") << QByteArray("Nr;Name\n3;Apfel;Anna;Weg 1;12345;Dorf;x;0511-123456\n");
+    // An export edited by hand: some lines end in "\r\n", others in "\n".
+    QTest::newRow("mixed line ends")
+        << QByteArray("Nr;Name\n3;Apfel;Anna;Weg 1;12345;Dorf;x;0511-123456\r\n4;Birne;Bernd;;;;;0170\n");
+    QTest::newRow("last line without line break")
+        << QByteArray("Nr;Name\r\n3;Apfel;Anna;Weg 1;12345;Dorf;x;0511-123456\r");
+}
+
+void tst_MainWindow::tapCustomerDialsCleanNumber()
+{
+    QFETCH(QByteArray, content);
+    strOpen("Kunden.csv", content);
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("tel", &catcher, "vOpen");
+    QVERIFY(QMetaObject::invokeMethod(m_pHaupt, "on_treeView_clicked", Q_ARG(QModelIndex, list()->index(0, 0))));
+    QDesktopServices::unsetUrlHandler("tel");
+    QCOMPARE(catcher.lUrls, QList<QUrl>{QUrl("tel:0511-123456")});
 }
 
 void tst_MainWindow::fileHandOver()
