@@ -41,9 +41,10 @@ cQuelleVerzeichnis::cQuelleVerzeichnis()
     });
 
     // The CSV files of the chosen folder on the right; other files are not
-    // shown at all. The name test is case-sensitive, as everywhere else.
+    // shown at all. ".csv" counts in any case: exports are often named
+    // "AUFTRAEGE.CSV".
     m_pFileModel = new QFileSystemModel(this);
-    m_pFileModel->setFilter(QDir::Files | QDir::NoDotAndDotDot | QDir::CaseSensitive);
+    m_pFileModel->setFilter(QDir::Files | QDir::NoDotAndDotDot);
     m_pFileModel->setNameFilters({QStringLiteral("*.csv")});
     m_pFileModel->setNameFilterDisables(false);
     ui->listView->setModel(m_pFileModel);

@@ -12,8 +12,8 @@
 #include <QStandardPaths>
 
 namespace {
-// Only these files are listed and deleted; the name test is case-sensitive,
-// so what is listed is exactly what "Alles löschen" removes.
+// Only these files are listed and deleted, ".csv" in any case; what is listed
+// is exactly what "Alles löschen" removes.
 const char* const kCsvFilter = "*.csv";
 } // namespace
 
@@ -36,7 +36,7 @@ cTreeToDeleteFile::cTreeToDeleteFile()
     const QString strDownloads = strFolder();
     QDir().mkpath(strDownloads);
     m_pFileModel = new QFileSystemModel(this);
-    m_pFileModel->setFilter(QDir::Files | QDir::NoDotAndDotDot | QDir::CaseSensitive);
+    m_pFileModel->setFilter(QDir::Files | QDir::NoDotAndDotDot);
     m_pFileModel->setNameFilters({QLatin1String(kCsvFilter)});
     m_pFileModel->setNameFilterDisables(false);
     ui->listView->setModel(m_pFileModel);
@@ -121,9 +121,9 @@ void cTreeToDeleteFile::on_pushButton_loeschenalles_clicked()
     // in the background and may not show every file yet.
     const QDir folder(strFolder());
     const QStringList slNames =
-        folder.entryList({QLatin1String(kCsvFilter)}, QDir::Files | QDir::CaseSensitive | QDir::NoDotAndDotDot);
+        folder.entryList({QLatin1String(kCsvFilter)}, QDir::Files | QDir::NoDotAndDotDot);
     for (const QString& strName : slNames) {
-        if (strName.endsWith(QLatin1String(".csv")))
+        if (strName.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
             QFile::remove(folder.absoluteFilePath(strName));
     }
     m_slMarkedFiles.clear();

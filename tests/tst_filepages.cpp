@@ -90,7 +90,8 @@ void tst_FilePages::chooserListsOnlyCsv()
     auto* pList = cQuelleVerzeichnis::instance()->findChild<QListView*>("listView");
     auto* pModel = qobject_cast<QFileSystemModel*>(pList->model());
     QCOMPARE(pModel->filePath(pList->rootIndex()), strStartFolder());
-    QTRY_COMPARE(slNamesUnder(pList), (QStringList{"Fahrer_2014.csv", "Kunden.csv"}));
+    // ".csv" in any case; a folder named like a list is no file.
+    QTRY_COMPARE(slNamesUnder(pList), (QStringList{"ALT.CSV", "Fahrer_2014.csv", "Kunden.csv"}));
 }
 
 void tst_FilePages::chooserFolderClickIsRemembered()
@@ -237,7 +238,7 @@ void tst_FilePages::deleteAll_data()
     QTest::addColumn<QStringList>("left");
     QTest::newRow("no keeps every file")
         << "pushButton_nein" << QStringList{"Auftraege.csv", "Kunden.csv", "SICHER.CSV", "notiz.txt"};
-    QTest::newRow("yes removes only .csv") << "pushButton_ja" << QStringList{"SICHER.CSV", "notiz.txt"};
+    QTest::newRow("yes removes only .csv, in any case") << "pushButton_ja" << QStringList{"notiz.txt"};
 }
 
 void tst_FilePages::deleteAll()
@@ -250,6 +251,9 @@ void tst_FilePages::deleteAll()
     cTreeToDeleteFile* pPage = cTreeToDeleteFile::instance();
     pPage->vSetCaller("Einstellungen");
     pPage->show();
+    // What is listed is what "Alles löschen" removes.
+    QTRY_COMPARE(slNamesUnder(pPage->findChild<QListView*>("listView")),
+                 (QStringList{"Auftraege.csv", "Kunden.csv", "SICHER.CSV"}));
 
     QString strQuestion;
     QTimer::singleShot(0, this, [&] {

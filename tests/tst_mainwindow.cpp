@@ -30,6 +30,8 @@ private slots:
     void tapOrderHandsItsLine_data();
     void tapOrderHandsItsLine();
     void sortSelectorRebuildsEntries();
+    void sortSelectorNamesTheOrder_data();
+    void sortSelectorNamesTheOrder();
     void deleteDriversOnLines3Then5();
     void addAndReplaceDriverWriteTheFile();
     void failingWriteKeepsOldFile();
@@ -280,6 +282,42 @@ void tst_MainWindow::sortSelectorRebuildsEntries()
 
     m_pHaupt->findChild<QComboBox*>("comboBox")->setCurrentIndex(0);
     QVERIFY(strEntry(0).startsWith("Auftrags Nummer: 1\n"));
+}
+
+void tst_MainWindow::sortSelectorNamesTheOrder_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("selector");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("firstEntryStart");
+    const QByteArray baCustomers("Nr;Name\n1;Zorn;Otto\n2;Apfel;Anna\n");
+    QTest::newRow("orders, opened") << "Auftraege.csv" << baOf(slOrderLines()) << "comboBox" << 0
+                                    << "Auftrags Nummer" << "Auftrags Nummer: 1\n";
+    QTest::newRow("orders by customer") << "Auftraege.csv" << baOf(slOrderLines()) << "comboBox" << 1
+                                        << "Kunden Name" << "Kunde: KundeA";
+    QTest::newRow("customers, opened") << "Kunden.csv" << baCustomers << "comboBox_Kunden" << 0
+                                       << "Kunden Nummer" << "Kunden Nummer: 1\nKunden Name: Zorn";
+    QTest::newRow("customers by name") << "Kunden.csv" << baCustomers << "comboBox_Kunden" << 1
+                                       << "Kunden Name" << "Kunden Name: Apfel";
+}
+
+void tst_MainWindow::sortSelectorNamesTheOrder()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, selector);
+    QFETCH(int, index);
+    QFETCH(QString, shown);
+    QFETCH(QString, firstEntryStart);
+    auto* pSelector = m_pHaupt->findChild<QComboBox*>(selector);
+    pSelector->setCurrentIndex(0);
+    strOpen(name, content);
+    pSelector->setCurrentIndex(index);
+    QCOMPARE(pSelector->currentText(), shown);
+    QVERIFY2(strEntry(0).startsWith(firstEntryStart), qPrintable(strEntry(0)));
+    pSelector->setCurrentIndex(0);
 }
 
 void tst_MainWindow::deleteDriversOnLines3Then5()
