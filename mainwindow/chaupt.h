@@ -8,6 +8,7 @@
 #include <QModelIndex>
 #include <QPointer>
 #include <QStringList>
+#include <QVector>
 #include <QWidget>
 
 #include <functional>
@@ -208,6 +209,7 @@ private:
 
     ListFileContent m_content; // m_slLines: the lines of the file opened last
     QStringList m_slSortedOrderLines;
+    QVector<int> m_ls32SortedOrderLineNumbers; // the file's line of each sorted order line
     QString m_strCurrentOrderLine;
     QString m_strWhichTypeOfList;
     QString m_strPfad;

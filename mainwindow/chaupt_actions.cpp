@@ -58,7 +58,15 @@ void cHaupt::vOpenOrder(const QModelIndex& _index)
     vRebuildSortedOrderLines(); // the order pages step through the list as it is shown now
     if (s32Number > 0 && s32Number < slLines().size()) {
         m_strCurrentOrderLine = slLines().at(s32Number);
-        emit vSendTextToDialog(m_strCurrentOrderLine, s32Mode == 0 ? s32Number : _index.row(), s32Mode);
+        // The order pages step from the order they show: in the file's lines
+        // that is its number, in the sorted lines the place of that line.
+        int s32Current = s32Number;
+        if (s32Mode != 0) {
+            s32Current = m_ls32SortedOrderLineNumbers.indexOf(s32Number);
+            if (s32Current < 0)
+                s32Current = _index.row(); // its line is filtered out of the list
+        }
+        emit vSendTextToDialog(m_strCurrentOrderLine, s32Current, s32Mode);
     } else {
         m_strCurrentOrderLine.clear();
         emit vSendTextToDialog(QString(), 0, s32Mode);

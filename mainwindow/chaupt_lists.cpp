@@ -352,14 +352,18 @@ void cHaupt::vSetOrderDates()
 void cHaupt::vRebuildSortedOrderLines()
 {
     m_slSortedOrderLines.clear();
+    m_ls32SortedOrderLineNumbers.clear();
     if (m_kind != ListKind::Orders)
         return;
     const int s32Rows = m_pProxy->rowCount();
     m_slSortedOrderLines.reserve(s32Rows);
+    m_ls32SortedOrderLineNumbers.reserve(s32Rows);
     for (int r = 0; r < s32Rows; ++r) {
         const int s32Line = m_pProxy->index(r, 0).data(cListModelBuilder::LINE_ROLE).toInt();
-        if (s32Line > 0 && s32Line < slLines().size())
+        if (s32Line > 0 && s32Line < slLines().size()) {
             m_slSortedOrderLines.append(slLines().at(s32Line));
+            m_ls32SortedOrderLineNumbers.append(s32Line);
+        }
     }
 }
 

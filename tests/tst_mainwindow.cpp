@@ -32,6 +32,7 @@ private slots:
     void sortSelectorRebuildsEntries();
     void sortSelectorNamesTheOrder_data();
     void sortSelectorNamesTheOrder();
+    void sortedStepsStartAtTheShownOrder();
     void deleteDriversOnLines3Then5();
     void addAndReplaceDriverWriteTheFile();
     void failingWriteKeepsOldFile();
@@ -318,6 +319,28 @@ void tst_MainWindow::sortSelectorNamesTheOrder()
     QCOMPARE(pSelector->currentText(), shown);
     QVERIFY2(strEntry(0).startsWith(firstEntryStart), qPrintable(strEntry(0)));
     pSelector->setCurrentIndex(0);
+}
+
+void tst_MainWindow::sortedStepsStartAtTheShownOrder()
+{
+    // Order numbers that are not their line numbers: line i holds order 10 - i.
+    QStringList slLines{"Auftrag;Feld;Kundennummer"};
+    for (int i = 1; i <= 9; ++i)
+        slLines << strOrderLine(10 - i, QString("Kunde") + QChar('A' + (i * 4) % 9), "11.10.2023 08:30");
+    slLines << "";
+    strOpen("Auftraege.csv", baOf(slLines));
+    m_pHaupt->findChild<QComboBox*>("comboBox")->setCurrentIndex(1);
+    for (int r = 0; r < list()->rowCount(); ++r) {
+        QSignalSpy spy(m_pHaupt, &cHaupt::vSendTextToDialog);
+        QVERIFY(QMetaObject::invokeMethod(m_pHaupt, "on_treeView_clicked",
+                                          Q_ARG(QModelIndex, list()->index(r, 0))));
+        QCOMPARE(spy.count(), 1);
+        // The sorted lines at the handed place hold the order handed over.
+        const int s32Current = spy.at(0).at(1).toInt();
+        QCOMPARE(m_pHaupt->slSortedOrderLines().value(s32Current), spy.at(0).at(0).toString());
+        m_pHaupt->show();
+    }
+    m_pHaupt->findChild<QComboBox*>("comboBox")->setCurrentIndex(0);
 }
 
 void tst_MainWindow::deleteDriversOnLines3Then5()
