@@ -67,7 +67,9 @@ void cYesNoDialog::onRotate(Qt::ScreenOrientation)
     if (!m_pScreen)
         return;
     const QRect available = m_pScreen->availableGeometry();
+    // The signal comes before the available geometry turns: the screen's axes
+    // are exchanged, the dialog keeps its width and height as they are.
     const int aw = available.width();
     const int ah = available.height();
-    move((ah - width()) / 2, (aw - height() / 4) / 4);
+    move((ah - height()) / 2, (aw - width() / 4) / 4);
 }

@@ -2,8 +2,10 @@
 #include "app/pageframe.h"
 #include "testsupport.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
@@ -16,6 +18,7 @@ private slots:
     void yesNoTextSize();
     void yesNoResult_data();
     void yesNoResult();
+    void yesNoPlacedAfterRotation();
     void backKeys();
     void singleInstance();
 };
@@ -57,6 +60,15 @@ void tst_PageFrame::yesNoResult()
             QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
     });
     QCOMPARE(dialog.exec(), result);
+}
+
+void tst_PageFrame::yesNoPlacedAfterRotation()
+{
+    cYesNoDialog dialog;
+    dialog.resize(300, 100);
+    QVERIFY(QMetaObject::invokeMethod(&dialog, "onRotate", Q_ARG(Qt::ScreenOrientation, Qt::PortraitOrientation)));
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    QCOMPARE(dialog.pos(), QPoint((available.height() - 100) / 2, (available.width() - 300 / 4) / 4));
 }
 
 void tst_PageFrame::backKeys()
