@@ -14,9 +14,15 @@ bool StatisticsRecord::bRead(const QString& _strPath, StatisticsRecord& _record)
     ListFileContent content;
     if (!ListFile::bRead(_strPath, content))
         return false;
-    _record = StatisticsRecord();
-    // A file ending after its header's line feed has no record either.
-    if (content.slLines.size() > 1 && !content.slLines.at(1).isEmpty())
-        _record.slFields = FieldReaders::slSplit(content.slLines.at(1));
+    _record = fromContent(content);
     return true;
+}
+
+StatisticsRecord StatisticsRecord::fromContent(const ListFileContent& _content)
+{
+    StatisticsRecord record;
+    // A file ending after its header's line feed has no record either.
+    if (_content.slLines.size() > 1 && !_content.slLines.at(1).isEmpty())
+        record.slFields = FieldReaders::slSplit(_content.slLines.at(1));
+    return record;
 }

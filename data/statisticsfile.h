@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/listfile.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -16,4 +18,6 @@ struct StatisticsRecord
 
     // False when the file cannot be opened.
     static bool bRead(const QString& _strPath, StatisticsRecord& _record);
+    // The record of a file's lines, as bRead reads it.
+    static StatisticsRecord fromContent(const ListFileContent& _content);
 };
