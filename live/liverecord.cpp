@@ -1,7 +1,7 @@
 #include "live/liverecord.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
+#include "live/binaryjson.h"
+
 #include <QtEndian>
 
 namespace LiveRecord
@@ -13,17 +13,6 @@ namespace
 // Size of the length field in front of the document and of the checksum behind it.
 constexpr qint64 s64LengthField = 4;
 constexpr qint64 s64ChecksumField = 2;
-
-QJsonObject objectOfBinary(const QByteArray& _baDocument)
-{
-    // The terminal speaks Qt's binary JSON; Qt still reads it although it
-    // prefers CBOR for new formats. Validation guards against crafted bytes.
-    QT_WARNING_PUSH
-    QT_WARNING_DISABLE_DEPRECATED
-    const QJsonDocument document = QJsonDocument::fromBinaryData(_baDocument, QJsonDocument::Validate);
-    QT_WARNING_POP
-    return document.object();
-}
 
 } // namespace
 
@@ -47,10 +36,9 @@ QList<QPair<QString, QString>> decode(const QByteArray& _baRecord)
     if (qChecksum(pDocument, uint(s32DocumentSize)) != u16Expected)
         return pairs;
 
-    const QJsonObject object = objectOfBinary(QByteArray(pDocument, s32DocumentSize));
-    for (auto it = object.constBegin(); it != object.constEnd(); ++it)
-        pairs.append(qMakePair(it.key(), it.value().toString()));
-    return pairs;
+    // The document comes from the network: read by our own checked reader,
+    // never by Qt's binary JSON reader (see live/binaryjson.h).
+    return BinaryJson::listObjectTexts(pDocument, s32DocumentSize);
 }
 
 } // namespace LiveRecord
