@@ -4,6 +4,7 @@
 #include "live/liverecord.h"
 #include "live/livetables.h"
 #include "mainwindow/chaupt.h"
+#include "terminal/logging.h"
 #include "ui_clive.h"
 
 #include <QKeyEvent>
@@ -57,6 +58,7 @@ void cLive::vReceiveLiveData(const QByteArray& _baRecord)
     // Values are applied one after another: a bar compared with its warning
     // slider sees a limit that arrived earlier in the same record.
     const auto listPairs = LiveRecord::decode(_baRecord);
+    VEMO_DEBUG(lcLive) << "record of" << _baRecord.size() << "bytes with" << listPairs.size() << "values";
     for (const auto& pair : listPairs)
         vSetLiveValue(pair.first, pair.second);
 }
@@ -248,6 +250,7 @@ void cLive::keyReleaseEvent(QKeyEvent* _pEvent)
     if (!PageFrame::bIsBackKey(_pEvent))
         return;
     hide();
+    VEMO_DEBUG(lcLive) << "page closed, records stopped";
     if (m_fnSendMessage)
         m_fnSendMessage(QByteArray("StopLIVE"));
     cHaupt::instance()->show();

@@ -8,9 +8,10 @@ class cPWRequest;
 }
 class QScreen;
 
-// Asks for the password of a terminal met for the first time. exec() returns
-// 1 after "OK" (the text is then in m_baPassword, as Latin-1) and 0 after
-// "Abbrechen".
+// Asks for the password of a terminal met for the first time. It finishes
+// with 1 after "OK" (the text is then in m_baPassword, as Latin-1) and with 0
+// after "Abbrechen". The link shows it without exec() and takes the answer
+// from finished(), so that no event loop runs inside the link's handlers.
 class cPWRequest : public QDialog
 {
     Q_OBJECT

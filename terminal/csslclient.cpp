@@ -4,13 +4,15 @@
 #include "terminal/dispatch.h"
 #include "terminal/filemessage.h"
 #include "terminal/knownterminals.h"
+#include "terminal/logging.h"
 #include "terminal/protocol.h"
 
-#include <QDebug>
+#include <QFileInfo>
 #include <QNetworkInterface>
 #include <QSslSocket>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 #include <QUdpSocket>
 
 namespace {
@@ -19,12 +21,19 @@ namespace {
 const char* const PASSWORD_PLACEHOLDER = "UNDEFINED";
 const char* const SERIAL_PLACEHOLDER = "TERMINAL_SERIAL_NO._AT_CLIENT";
 
-bool bAskWithDialog(QByteArray& _baPassword)
+// Shown, not executed: the dialog is served by the application's event loop,
+// and the link goes on reading while it waits for the user. It blocks the
+// pages as a modal dialog does (open() would make it modal to its parent
+// window only, and it has none); finished() carries the answer.
+void vAskWithDialog(const cSSLClient::PasswordAnswer& _fnAnswer)
 {
-    cPWRequest dialog(nullptr);
-    const int result = dialog.exec();
-    _baPassword = dialog.m_baPassword;
-    return result == 1;
+    auto* pDialog = new cPWRequest(nullptr);
+    pDialog->setWindowModality(Qt::ApplicationModal);
+    QObject::connect(pDialog, &QDialog::finished, pDialog, [pDialog, _fnAnswer](int _s32Result) {
+        pDialog->deleteLater();
+        _fnAnswer(_s32Result == 1, pDialog->m_baPassword);
+    });
+    pDialog->show();
 }
 
 } // namespace
@@ -40,7 +49,7 @@ cSSLClient* cSSLClient::instance()
 cSSLClient::cSSLClient()
     : QDialog(nullptr), m_baSerialNumber(SERIAL_PLACEHOLDER), m_baPassword(PASSWORD_PLACEHOLDER),
       m_u16UdpPort(Protocol::UDP_PORT), m_u16TlsPort(Protocol::TLS_PORT),
-      m_fnPasswordProvider(bAskWithDialog)
+      m_fnPasswordProvider(vAskWithDialog)
 {
     m_pUdpSocket = new QUdpSocket(this);
     // The result is not examined: without the port the link still connects by
@@ -55,12 +64,17 @@ cSSLClient::cSSLClient()
     connect(m_pSslSocket, &QSslSocket::disconnected, this, &cSSLClient::vSetConnectionFlagToFalse);
     connect(m_pSslSocket, &QSslSocket::errorOccurred, this, &cSSLClient::vSocketFailed);
 
+    m_pCloseTimer = new QTimer(this);
+    m_pCloseTimer->setSingleShot(true);
+    m_pCloseTimer->setInterval(CLOSE_GRACE_MS);
+    connect(m_pCloseTimer, &QTimer::timeout, this, &cSSLClient::vCutClosingConnection);
+
     vLoadSettings();
 }
 
 void cSSLClient::vSetPasswordProvider(PasswordProvider _fnProvider)
 {
-    m_fnPasswordProvider = _fnProvider ? std::move(_fnProvider) : PasswordProvider(bAskWithDialog);
+    m_fnPasswordProvider = _fnProvider ? std::move(_fnProvider) : PasswordProvider(vAskWithDialog);
 }
 
 void cSSLClient::vSetPorts(quint16 _u16UdpPort, quint16 _u16TlsPort)
@@ -90,8 +104,9 @@ quint16 cSSLClient::u16BoundUdpPort() const
 void cSSLClient::vLoadSettings()
 {
     m_lbaKnownTerminals = KnownTerminals::lbaLoad();
-    qDebug() << "Serial And Pass: ";
     m_strCurrentChassis = KnownTerminals::strLoadLastChassis();
+    VEMO_DEBUG(lcTerminal) << m_lbaKnownTerminals.size() / 2 << "known terminals, last chassis"
+                           << m_strCurrentChassis;
 }
 
 void cSSLClient::vSaveSettings()
@@ -129,7 +144,10 @@ void cSSLClient::vBroadcast()
     const QList<QHostAddress> interfaces =
         m_bFixedInterfaces ? m_lhaInterfaces : QNetworkInterface::allAddresses();
     const QByteArray datagram = Discovery::baRequestDatagram();
-    for (const QHostAddress& target : Discovery::lhaBroadcastTargets(interfaces))
+    const QList<QHostAddress> targets = Discovery::lhaBroadcastTargets(interfaces);
+    VEMO_DEBUG(lcDiscovery) << (m_bQuietSearch ? "quiet search to" : "search to") << targets
+                            << "port" << m_u16UdpPort;
+    for (const QHostAddress& target : targets)
         m_pUdpSocket->writeDatagram(datagram, target, m_u16UdpPort);
 }
 
@@ -143,7 +161,9 @@ void cSSLClient::vGetUdp()
         datagram.truncate(int(qMax<qint64>(0, read)));
         if (!Discovery::bIsTerminalAnswer(datagram))
             continue; // also our own broadcast, looped back
-        Discovery::bAddAnswer(m_found, Discovery::strChassisFromAnswer(datagram), sender);
+        const QString chassis = Discovery::strChassisFromAnswer(datagram);
+        VEMO_DEBUG(lcDiscovery) << "answer of" << chassis << "from" << sender.toString();
+        Discovery::bAddAnswer(m_found, chassis, sender);
     }
     vDecideAfterBatch();
 }
@@ -195,11 +215,11 @@ void cSSLClient::vSelectTerminal(const QString& _strChassis)
 
 void cSSLClient::vConnectToTerminal()
 {
-    const QAbstractSocket::SocketState state = m_pSslSocket->state();
-    if (state == QAbstractSocket::ClosingState) {
-        m_bDisconnecting = true;
+    // A connection still closing is cut; its end is not told again.
+    m_pCloseTimer->stop();
+    if (m_pSslSocket->state() == QAbstractSocket::ClosingState) {
+        m_bAttemptOpen = false;
         m_pSslSocket->abort();
-        m_bDisconnecting = false;
     }
     // A connection that is up or on its way is kept, and so is its framing
     // state: a message may be arriving at this moment.
@@ -207,6 +227,8 @@ void cSSLClient::vConnectToTerminal()
         m_baLastCommand.clear();
         m_frameReader.vReset();
         m_bAttemptOpen = true;
+        ++m_u32Connection;
+        VEMO_DEBUG(lcTerminal) << "connecting to" << m_haTerminal.toString() << "port" << m_u16TlsPort;
         m_pSslSocket->connectToHostEncrypted(m_haTerminal.toString(), m_u16TlsPort, QIODevice::ReadWrite,
                                              QAbstractSocket::AnyIPProtocol);
     }
@@ -236,15 +258,32 @@ void cSSLClient::vSocketEncrypted()
 
 void cSSLClient::vDisconnect(bool _bByUser)
 {
-    m_bDisconnecting = true;
-    m_pSslSocket->disconnectFromHost();
-    if (m_pSslSocket->state() != QAbstractSocket::UnconnectedState
-        && !m_pSslSocket->waitForDisconnected(1000))
-        m_pSslSocket->abort();
-    m_bDisconnecting = false;
+    VEMO_DEBUG(lcTerminal) << (_bByUser ? "closing, by the user" : "closing") << "in state"
+                           << m_pSslSocket->state();
+    // The pages hear of the end from here, not from the socket's signals.
     m_bAttemptOpen = false;
     m_baLastCommand.clear();
+    const QAbstractSocket::SocketState state = m_pSslSocket->state();
+    if (state == QAbstractSocket::HostLookupState || state == QAbstractSocket::ConnectingState) {
+        // Not up yet: nothing to finish, and disconnectFromHost() would let
+        // the connection come up first.
+        m_pSslSocket->abort();
+    } else if (state != QAbstractSocket::UnconnectedState) {
+        // What is still to be written goes out in the background; a peer
+        // that takes too long is cut by the timer.
+        m_pSslSocket->disconnectFromHost();
+        if (m_pSslSocket->state() != QAbstractSocket::UnconnectedState)
+            m_pCloseTimer->start();
+    }
     vPublishConnectionState(false, _bByUser);
+}
+
+void cSSLClient::vCutClosingConnection()
+{
+    if (m_bAttemptOpen || m_pSslSocket->state() == QAbstractSocket::UnconnectedState)
+        return;
+    VEMO_DEBUG(lcTerminal) << "the connection did not close within" << CLOSE_GRACE_MS << "ms, cut";
+    m_pSslSocket->abort();
 }
 
 void cSSLClient::vSetConnectionFlagToFalse()
@@ -254,7 +293,7 @@ void cSSLClient::vSetConnectionFlagToFalse()
 
 void cSSLClient::vSocketFailed(QAbstractSocket::SocketError _eError)
 {
-    qDebug() << "Client: socket error" << _eError << m_pSslSocket->errorString();
+    VEMO_DEBUG(lcTerminal) << "socket error" << _eError << m_pSslSocket->errorString();
     // A connection that never came up ends here; one that was up also sends
     // disconnected(), and the loss is told only once.
     if (m_pSslSocket->state() == QAbstractSocket::UnconnectedState)
@@ -263,8 +302,9 @@ void cSSLClient::vSocketFailed(QAbstractSocket::SocketError _eError)
 
 void cSSLClient::vConnectionLost()
 {
-    if (m_bDisconnecting || !m_bAttemptOpen)
+    if (!m_bAttemptOpen)
         return;
+    VEMO_DEBUG(lcTerminal) << "connection lost";
     m_bAttemptOpen = false;
     m_baLastCommand.clear();
     vPublishConnectionState(false, false);
@@ -316,15 +356,22 @@ void cSSLClient::vDropBrokenConnection()
 {
     if (!m_bAttemptOpen)
         return;
-    qWarning() << "Client: invalid frame length from the terminal, closing the connection";
-    m_bDisconnecting = true;
-    m_pSslSocket->abort();
-    m_bDisconnecting = false;
+    VEMO_WARNING(lcTerminal) << "invalid frame length from the terminal, closing the connection";
     m_bAttemptOpen = false;
+    m_pSslSocket->abort();
     m_baLastCommand.clear();
     vPublishConnectionState(false, false);
-    emit messageForUser(
-        tr("Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt."));
+    vTellUser(tr("Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt."));
+}
+
+void cSSLClient::vAfterRead(std::function<void()> _fnReport)
+{
+    QMetaObject::invokeMethod(this, std::move(_fnReport), Qt::QueuedConnection);
+}
+
+void cSSLClient::vTellUser(const QString& _strTranslatedText)
+{
+    vAfterRead([this, _strTranslatedText] { emit messageForUser(_strTranslatedText); });
 }
 
 void cSSLClient::vReadAnswer(const QByteArray& _baAnswer)
@@ -379,16 +426,16 @@ void cSSLClient::vReadAnswer(const QByteArray& _baAnswer)
         vStoreReceivedFile(rest);
         break;
     case eAnswerRow::NoPermission:
-        emit messageForUser(tr("Keine Berechtigung"));
+        vTellUser(tr("Keine Berechtigung"));
         break;
     case eAnswerRow::ImportSucceeded:
-        emit messageForUser(tr("Sie haben Datei erfolgreich importiert."));
+        vTellUser(tr("Sie haben Datei erfolgreich importiert."));
         break;
     case eAnswerRow::ImportFailed:
-        emit messageForUser(tr("Beim Import ist ein Fehler aufgetreten"));
+        vTellUser(tr("Beim Import ist ein Fehler aufgetreten"));
         break;
     case eAnswerRow::Unknown:
-        qDebug() << "Client: No command found in vReadAnswer to answer for!";
+        VEMO_DEBUG(lcTerminal) << "no answer known to a message of" << _baAnswer.size() << "bytes";
         break;
     }
 }
@@ -398,22 +445,36 @@ void cSSLClient::vReadAnswer(const QByteArray& _baAnswer)
 void cSSLClient::vAskForPassword(const QByteArray& _baSerial)
 {
     m_baSerialNumber = _baSerial;
-    QByteArray password;
-    const bool bEntered = m_fnPasswordProvider(password);
-    m_baLastCommand.clear();
+    VEMO_DEBUG(lcTerminal) << "the terminal asks for a password";
+    // The terminal no longer takes a stored password: it goes, also when the
+    // user cancels.
     if (KnownTerminals::bRemovePair(m_lbaKnownTerminals, m_baSerialNumber))
         vSaveSettings();
-    if (!bEntered) {
+    const quint32 u32Connection = m_u32Connection;
+    m_fnPasswordProvider([this, u32Connection](bool _bEntered, const QByteArray& _baPassword) {
+        vPasswordGiven(u32Connection, _bEntered, _baPassword);
+    });
+}
+
+void cSSLClient::vPasswordGiven(quint32 _u32Connection, bool _bEntered, const QByteArray& _baPassword)
+{
+    // The connection that asked may have ended while the user was typing.
+    if (_u32Connection != m_u32Connection || !m_bAttemptOpen) {
+        VEMO_DEBUG(lcTerminal) << "password answer for a connection that has ended, not used";
+        return;
+    }
+    m_baLastCommand.clear();
+    if (!_bEntered) {
         vDisconnect(true);
         return;
     }
-    m_baPassword = password;
+    m_baPassword = _baPassword;
     vSendMessage(baPasswordMessage(Protocol::LOGIN_PW, m_baPassword));
 }
 
 void cSSLClient::vPasswordRefused()
 {
-    qDebug() << "C5: PW-Request false!" << m_baPassword;
+    VEMO_DEBUG(lcTerminal) << "password of" << m_baPassword.size() << "bytes refused";
     if (m_baPassword == Protocol::NO_PW)
         vDisconnect(false);
     else
@@ -422,6 +483,7 @@ void cSSLClient::vPasswordRefused()
 
 void cSSLClient::vLoginAccepted(const QByteArray& _baFields, bool _bRememberTerminal)
 {
+    VEMO_DEBUG(lcTerminal) << "logged in to" << m_strCurrentChassis;
     vApplyStatusFields(_baFields);
     vPublishConnectionState(true, false);
     if (_bRememberTerminal && !KnownTerminals::bContains(m_lbaKnownTerminals, m_baSerialNumber)) {
@@ -465,26 +527,33 @@ void cSSLClient::vStoreReceivedFile(const QByteArray& _baFile)
 {
     const FileMessage::ReceivedFile file = FileMessage::receivedFileFrom(_baFile);
     if (file.bEmpty) {
-        emit hideSettingsPage();
-        emit fileReceived(QStringLiteral("empty"), QStringLiteral("nofile"));
+        VEMO_DEBUG(lcFiles) << "the terminal has no such file";
+        vAfterRead([this] {
+            emit hideSettingsPage();
+            emit fileReceived(QStringLiteral("empty"), QStringLiteral("nofile"));
+        });
         return;
     }
     // Only the last part of the name counts: a terminal cannot place files
     // outside the download folder.
     const QString name = FileMessage::strSafeFileName(file.strName);
     if (name.isEmpty()) {
-        emit messageForUser(tr("Die empfangene Datei hat keinen gültigen Namen und wurde nicht gespeichert."));
+        VEMO_WARNING(lcFiles) << "received file without a usable name, not stored";
+        vTellUser(tr("Die empfangene Datei hat keinen gültigen Namen und wurde nicht gespeichert."));
         return;
     }
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     const QString path = FileMessage::strStoreTextFile(folder, name, file.strText);
     if (path.isEmpty()) {
-        emit messageForUser(tr("Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.")
-                                .arg(name, folder));
+        VEMO_WARNING(lcFiles) << "received file" << name << "could not be stored in" << folder;
+        vTellUser(tr("Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.").arg(name, folder));
         return;
     }
-    emit hideSettingsPage();
-    emit fileReceived(path, name);
+    VEMO_DEBUG(lcFiles) << "received" << name << "of" << _baFile.size() << "bytes, stored as" << path;
+    vAfterRead([this, path, name] {
+        emit hideSettingsPage();
+        emit fileReceived(path, name);
+    });
 }
 
 void cSSLClient::vSendFileFromPath(const QString& _strPath, const QString& _strKind)
@@ -497,11 +566,12 @@ void cSSLClient::vSendFile(const QByteArray& _baKind)
 {
     QString text;
     if (!FileMessage::bReadListFileText(m_strSendFilePath, text)) {
-        emit messageForUser(tr("Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.")
-                                .arg(m_strSendFilePath));
+        VEMO_WARNING(lcFiles) << "file" << m_strSendFilePath << "could not be read, not sent";
+        vTellUser(tr("Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.").arg(m_strSendFilePath));
         return;
     }
     const QByteArray payload = FileMessage::baSendFilePayload(_baKind, text);
+    VEMO_DEBUG(lcFiles) << "sending" << QFileInfo(m_strSendFilePath).fileName() << "as" << _baKind << "in"
+                        << payload.size() << "bytes";
     vSendMessage(payload);
-    qDebug() << payload;
 }

@@ -15,6 +15,7 @@
 #include <functional>
 
 class QSslSocket;
+class QTimer;
 class QUdpSocket;
 
 // The link to the harvester terminal: finds terminals by UDP broadcast, keeps
@@ -24,15 +25,24 @@ class QUdpSocket;
 //
 // The link knows no page. It reports through signals, which the application
 // connects to the pages (settings page, main window, statistics pages, in
-// that order, for the connection state).
+// that order, for the connection state). Nothing the link does waits: the
+// reports that pages answer with a message box (messages, received files)
+// come after the socket's handler has returned, the password is asked for
+// without an event loop of its own and a connection closes in the background.
 class cSSLClient : public QDialog
 {
     Q_OBJECT
 
 public:
-    // Asks for the password of a terminal met for the first time; false when
-    // the user cancels. The default shows the password dialog.
-    using PasswordProvider = std::function<bool(QByteArray& _baPassword)>;
+    // Asks for the password of a terminal met for the first time and hands
+    // the answer over, at once or later: false when the user cancels. The
+    // default opens the password dialog and answers when it is closed.
+    using PasswordAnswer = std::function<void(bool _bEntered, const QByteArray& _baPassword)>;
+    using PasswordProvider = std::function<void(const PasswordAnswer& _fnAnswer)>;
+
+    // How long a connection the link closes may go on writing what is left
+    // before it is cut.
+    static constexpr int CLOSE_GRACE_MS = 1000;
 
     static cSSLClient* instance();
 
@@ -105,9 +115,15 @@ private:
     void vConnectionLost();
     void vDropBrokenConnection();
     void vApplyStatusFields(const QByteArray& _baFields);
+    // Emits a report once the current handler has returned, in the order
+    // given: pages may answer it with a message box, which runs an event loop.
+    void vAfterRead(std::function<void()> _fnReport);
+    void vTellUser(const QString& _strTranslatedText);
+    void vCutClosingConnection();
 
     // Login steps.
     void vAskForPassword(const QByteArray& _baAnswer);
+    void vPasswordGiven(quint32 _u32Connection, bool _bEntered, const QByteArray& _baPassword);
     void vPasswordRefused();
     void vLoginAccepted(const QByteArray& _baFields, bool _bRememberTerminal);
     void vSendStoredPassword(const QByteArray& _baAnswer);
@@ -127,10 +143,13 @@ private:
     cFrameReader m_frameReader;
     QByteArray m_baLastCommand;
 
-    // A connection was opened and its loss has not been told yet.
+    // A connection was opened and its end has not been told yet. Cleared
+    // before the link closes a socket itself, so that the socket's own
+    // signals tell nothing twice.
     bool m_bAttemptOpen = false;
-    // vDisconnect() is closing the socket and tells the pages itself.
-    bool m_bDisconnecting = false;
+    // Counts the connections opened; a password given for an earlier one is not sent.
+    quint32 m_u32Connection = 0;
+    QTimer* m_pCloseTimer = nullptr;
 
     quint16 m_u16UdpPort;
     quint16 m_u16TlsPort;

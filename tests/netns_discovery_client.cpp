@@ -52,10 +52,8 @@ int main(int argc, char* argv[])
         KnownTerminals::vSave({}, args.value(3));
 
     cSSLClient* client = cSSLClient::instance();
-    client->vSetPasswordProvider([password](QByteArray& _baPassword) {
-        _baPassword = password;
-        return true;
-    });
+    client->vSetPasswordProvider(
+        [password](const cSSLClient::PasswordAnswer& _fnAnswer) { _fnAnswer(true, password); });
     QObject::connect(client, &cSSLClient::foundTerminals, [](const QStringList& _slChassis) {
         vPrint(QStringLiteral("FOUND ") + _slChassis.join(QLatin1Char(',')));
     });

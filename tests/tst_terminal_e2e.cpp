@@ -8,10 +8,13 @@
 #include <QtTest>
 
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSslSocket>
 #include <QtEndian>
 
@@ -38,6 +41,21 @@ QJsonObject objectFromRecord(const QByteArray& _baRecord)
     QT_WARNING_DISABLE_DEPRECATED
     return QJsonDocument::fromBinaryData(document, QJsonDocument::Validate).object();
     QT_WARNING_POP
+}
+
+// The debug output while a test looks at it: "category: text" per line.
+QStringList& slCapturedLog()
+{
+    static QStringList s_slLines;
+    return s_slLines;
+}
+QtMessageHandler s_fnPreviousHandler = nullptr;
+
+void vCaptureLog(QtMsgType _eType, const QMessageLogContext& _context, const QString& _strText)
+{
+    slCapturedLog() << QString::fromLatin1(_context.category) + QStringLiteral(": ") + _strText;
+    if (s_fnPreviousHandler)
+        s_fnPreviousHandler(_eType, _context, _strText);
 }
 
 } // namespace
@@ -95,6 +113,18 @@ private:
         return QStringLiteral("state:%1:%2:WAB123").arg(int(_bConnected)).arg(int(_bByUser));
     }
 
+    // The password requests are answered at once from m_lPasswordAnswers
+    // (cancelled when it is empty).
+    void vUseListedPasswords()
+    {
+        m_pClient->vSetPasswordProvider([this](const cSSLClient::PasswordAnswer& _fnAnswer) {
+            ++m_s32PasswordRequests;
+            const auto answer = m_lPasswordAnswers.isEmpty() ? qMakePair(false, QByteArray())
+                                                             : m_lPasswordAnswers.takeFirst();
+            _fnAnswer(answer.first, answer.second);
+        });
+    }
+
     static QByteArray baStored(const QString& _strText)
     {
         return QByteArray("\xEF\xBB\xBF") + _strText.toUtf8() + "\n";
@@ -107,6 +137,16 @@ private:
         TestSupport::strWriteFile(_strFolder + "/Schlaege.csv", "Nr;Schlag\n3;Am Bach\n");
         TestSupport::strWriteFile(_strFolder + "/Fahrer.csv", "Nr;Name\n1;J\xf6rg\n");
         TestSupport::strWriteFile(_strFolder + "/SaisonStatistik.csv", "Saison;2024\n");
+    }
+
+    // Once the terminal's answer to a switch request is back, everything
+    // written before has reached the terminal and everything it wrote before
+    // has been dispatched here.
+    void vRoundTrip()
+    {
+        const int s32Before = int(m_slEvents.count("light:0"));
+        m_pClient->vSendMessage("Lichtschalter:OFF");
+        QTRY_COMPARE(int(m_slEvents.count("light:0")), s32Before + 1);
     }
 
     // Files anywhere in the test's home outside the download and settings folders.
@@ -132,14 +172,7 @@ private slots:
         // No broadcast ever leaves this test.
         m_pClient->vSetInterfaceAddresses({});
         m_pClient->vSetPorts(0, 0);
-        m_pClient->vSetPasswordProvider([this](QByteArray& _baPassword) {
-            ++m_s32PasswordRequests;
-            if (m_lPasswordAnswers.isEmpty())
-                return false;
-            const auto answer = m_lPasswordAnswers.takeFirst();
-            _baPassword = answer.second;
-            return answer.first;
-        });
+        vUseListedPasswords();
         connect(m_pClient, &cSSLClient::connectionStateChanged, this,
                 [this](bool _bConnected, bool _bByUser, const QString& _strChassis) {
                     m_slEvents << QStringLiteral("state:%1:%2:%3").arg(int(_bConnected)).arg(int(_bByUser)).arg(_strChassis);
@@ -239,6 +272,69 @@ private slots:
         QVERIFY(!KnownTerminals::lbaLoad().contains(SERIAL));
     }
 
+    // The password dialog waits for the user while the link goes on: the
+    // test sees it from its own event loop, the terminal's messages are still
+    // dispatched, and the answer logs in.
+    void passwordDialogLeavesTheLinkRunning()
+    {
+        auto server = pStart(config());
+        m_pClient->vSetPasswordProvider(nullptr);
+        const auto restore = qScopeGuard([this] { vUseListedPasswords(); });
+        const auto shownDialog = []() -> cPWRequest* {
+            for (QWidget* pWidget : QApplication::topLevelWidgets()) {
+                auto* pDialog = qobject_cast<cPWRequest*>(pWidget);
+                if (pDialog && pDialog->isVisible())
+                    return pDialog;
+            }
+            return nullptr;
+        };
+        // A dialog run in an event loop of its own would keep the test from
+        // getting back until it is closed: it is cancelled after a while.
+        QTimer cancel;
+        cancel.setSingleShot(true);
+        connect(&cancel, &QTimer::timeout, this, [shownDialog] {
+            if (cPWRequest* pDialog = shownDialog())
+                pDialog->findChild<QPushButton*>("PWRequCloseButton")->click();
+        });
+        cancel.start(3000);
+
+        vConnect(server.get());
+        cPWRequest* dialog = nullptr;
+        QTRY_VERIFY((dialog = shownDialog()) != nullptr);
+        QCOMPARE(dialog->windowModality(), Qt::ApplicationModal); // the pages wait for the answer
+        server->vSendRawToAll(baFrame("Keine Berechtigung"));
+        QTRY_VERIFY(m_slEvents.contains("message:Keine Berechtigung"));
+        dialog->findChild<QLineEdit*>("PWRequLineEdit")->setText("1234");
+        dialog->findChild<QPushButton*>("PWRequOkButton")->click();
+        QTRY_VERIFY(m_slEvents.contains(strState(true, false)));
+        QCOMPARE(server->lbaReceived(), (QList<QByteArray>{"Login: ", "Login-PW:  =:= 1234"}));
+        QVERIFY(!shownDialog());
+    }
+
+    // Closing while a large upload is still being written returns at once
+    // and tells the end once; the connection ends in the background.
+    void disconnectDoesNotWait()
+    {
+        SimConfig cfg = config();
+        cfg.bNoPassword = true;
+        auto server = pStart(cfg);
+        vConnect(server.get());
+        QTRY_VERIFY(m_pClient->bConnected());
+        // More than the sockets' buffers hold: the terminal is served by this
+        // thread and reads nothing while the link would wait.
+        m_pClient->vSendMessage(QByteArray(32 * 1024 * 1024, 'x'));
+        QElapsedTimer clock;
+        clock.start();
+        m_pClient->vDisconnect(true);
+        QVERIFY2(clock.elapsed() < cSSLClient::CLOSE_GRACE_MS / 2, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(m_slEvents.last(), strState(false, true));
+        QTRY_COMPARE(server->s32OpenSessions(), 0);
+        m_pClient->vConnectToTerminal();
+        QTRY_VERIFY(m_pClient->bConnected());
+        QCOMPARE(m_slEvents.filter("state:").mid(m_slEvents.filter("state:").indexOf(strState(false, true))),
+                 (QStringList{strState(false, true), strState(true, false)}));
+    }
+
     void busyWhileAnotherClientIsLoggedIn()
     {
         SimConfig cfg = config();
@@ -313,10 +409,10 @@ private slots:
         // A file that cannot be read is reported and not sent.
         const int received = server->lbaReceived().size();
         m_pClient->vSendFileFromPath(m_dirWork.path() + "/up/fehlt.csv", "Kunden");
-        QCOMPARE(m_slEvents.last().startsWith("message:"), true);
-        QVERIFY(m_slEvents.last().contains("fehlt.csv"));
-        QTest::qWait(100);
-        QCOMPARE(server->lbaReceived().size(), received);
+        QTRY_VERIFY(m_slEvents.last().contains("fehlt.csv"));
+        QVERIFY(m_slEvents.last().startsWith("message:"));
+        vRoundTrip();
+        QCOMPARE(server->lbaReceived().mid(received), QList<QByteArray>{"Lichtschalter:OFF"});
     }
 
     void liveRecordsAndSwitches()
@@ -332,7 +428,10 @@ private slots:
         m_pClient->vSendMessage(QByteArray("StartLIVE") + QByteArray::fromHex("6400")); // 100 ms
         QTRY_VERIFY(records.size() >= 3);
         m_pClient->vSendMessage("StopLIVE");
-        QTest::qWait(150);
+        QTRY_VERIFY(server->lbaReceived().contains("StopLIVE"));
+        // Records the terminal wrote before it read "StopLIVE" are in by now;
+        // then three of its intervals pass without another.
+        vRoundTrip();
         const int afterStop = records.size();
         QTest::qWait(300);
         QCOMPARE(records.size(), afterStop);
@@ -426,6 +525,55 @@ private slots:
         QTRY_COMPARE(m_slEvents, QStringList{strState(false, false)});
     }
 
+    // Every subsystem's debug lines switched on: a refused password, an upload
+    // and a download leave neither the password nor a file's text in the log.
+    void logKeepsPasswordsAndFileContentsOut()
+    {
+        QLoggingCategory::setFilterRules(QStringLiteral("vemo.*.debug=true"));
+        slCapturedLog().clear();
+        s_fnPreviousHandler = qInstallMessageHandler(vCaptureLog);
+        const auto restore = qScopeGuard([] {
+            qInstallMessageHandler(s_fnPreviousHandler);
+            QLoggingCategory::setFilterRules(QString());
+        });
+
+        SimConfig cfg = config();
+        cfg.bRefusePassword = true;
+        auto server = pStart(cfg);
+        m_lPasswordAnswers = {{true, "Zuckerhut77"}, {false, QByteArray()}};
+        vConnect(server.get());
+        QTRY_VERIFY(m_slEvents.contains(strState(false, true)));
+        QCOMPARE(server->lbaReceived().at(1), QByteArray("Login-PW:  =:= Zuckerhut77"));
+
+        cfg = config();
+        cfg.bNoPassword = true;
+        TestSupport::strWriteFile(cfg.strDataFolder + "/Fahrer.csv", "Nr;Name\n1;Kartoffelkoenig\n");
+        server = pStart(cfg);
+        vConnect(server.get());
+        QTRY_VERIFY(m_pClient->bConnected());
+        const int s32Found = int(m_slEvents.count("found:WAB123"));
+        server->vAnnounceTo(QHostAddress::LocalHost, m_pClient->u16BoundUdpPort());
+        QTRY_COMPARE(int(m_slEvents.count("found:WAB123")), s32Found + 1);
+        const QString file = TestSupport::strWriteFile(m_dirWork.path() + "/up/Schlaege.csv", "Nr;Schlag\n4;Geheimacker\n");
+        m_pClient->vSendFileFromPath(file, "Schlaege");
+        m_pClient->vSendMessage("Fahrer");
+        QTRY_VERIFY(m_slEvents.contains("message:Sie haben Datei erfolgreich importiert."));
+        QTRY_VERIFY(!m_slEvents.filter("file:Fahrer.csv:").isEmpty());
+
+        const QStringList lines = slCapturedLog();
+        const QString log = lines.join('\n');
+        for (const char* secret : {"Zuckerhut77", "Geheimacker", "Kartoffelkoenig"})
+            QVERIFY2(!log.contains(secret), secret);
+        // Each subsystem has its own category, and the link's lines say where they come from.
+        const QStringList linkLines = lines.filter(QRegularExpression("^vemo\\.(terminal|discovery|files): "));
+        QVERIFY(!lines.filter(QRegularExpression("^vemo\\.terminal: .*refused")).isEmpty());
+        QVERIFY(!lines.filter(QRegularExpression("^vemo\\.discovery: .*WAB123")).isEmpty());
+        QVERIFY(!lines.filter(QRegularExpression("^vemo\\.files: .*Schlaege\\.csv")).isEmpty());
+        QVERIFY(!lines.filter(QRegularExpression("^vemo\\.files: .*Fahrer\\.csv")).isEmpty());
+        for (const QString& line : linkLines) // all of them come from the link
+            QVERIFY2(line.contains("csslclient") && line.contains("cSSLClient::"), qPrintable(line));
+    }
+
     void knownTerminalsKeepTheirBytes_data()
     {
         QTest::addColumn<QList<QByteArray>>("stored");
@@ -464,9 +612,13 @@ private slots:
         QFETCH(QString, button);
         QFETCH(int, result);
         cPWRequest dialog;
+        QSignalSpy finished(&dialog, &QDialog::finished);
+        dialog.open();
         dialog.findChild<QLineEdit*>("PWRequLineEdit")->setText(QString::fromUtf8("geheimä"));
-        QTimer::singleShot(0, &dialog, [&dialog, button] { dialog.findChild<QPushButton*>(button)->click(); });
-        QCOMPARE(dialog.exec(), result);
+        dialog.findChild<QPushButton*>(button)->click();
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished.at(0).at(0).toInt(), result);
+        QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.m_baPassword, result ? QByteArray("geheim\xe4") : QByteArray());
     }
 
