@@ -2,7 +2,6 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QDesktopWidget>
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QKeyEvent>
@@ -25,7 +24,8 @@ int s32Smaller(const QRect& _rect)
 
 int s32ScreenUnit()
 {
-    return s32Smaller(QApplication::desktop()->screenGeometry());
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? s32Smaller(screen->geometry()) : 0;
 }
 
 int s32AvailableUnit()

@@ -28,8 +28,9 @@ void tst_BusyIndicator::anglesCycle()
         indicator.vSpinBeet();
     }
     QCOMPARE(angles, (QList<int>{0, 36, 72, 108, 144, 180, 216, 252, 288, 324, 0, 36}));
-    QVERIFY(!label.pixmap()->isNull());
-    QVERIFY(label.pixmap()->width() <= 40 && label.pixmap()->height() <= 30);
+    const QPixmap pixmap = label.pixmap(Qt::ReturnByValue);
+    QVERIFY(!pixmap.isNull());
+    QVERIFY(pixmap.width() <= 40 && pixmap.height() <= 30);
 }
 
 void tst_BusyIndicator::threadStartsAndStops()

@@ -101,7 +101,7 @@ void tst_Statistics::statisticsFile()
 void tst_Statistics::totalsSkipRecordsWithoutArea()
 {
     cOrderTotals totals;
-    for (const QString& strArea : {"0", "", "abc", "-5", "1,5"}) {
+    for (const char* strArea : {"0", "", "abc", "-5", "1,5"}) {
         Fields fields = fieldsOf(strArea, "2:00", "8000", "6000", "1:30");
         fields.insert(14, "0:30");
         fields.insert(18, "2000");

@@ -439,8 +439,8 @@ private slots:
 
         for (const QJsonObject& record : records) {
             QVERIFY(!record.isEmpty());
-            for (const QString& key : {"pos_rselect", "m_lbTankDiesel", "m_pbSiebbanddruck", "VERB_ANZEIGE_GANG"})
-                QVERIFY2(record.value(key).isString(), qPrintable(key));
+            for (const char* key : {"pos_rselect", "m_lbTankDiesel", "m_pbSiebbanddruck", "VERB_ANZEIGE_GANG"})
+                QVERIFY2(record.value(QLatin1String(key)).isString(), key);
         }
         QVERIFY(records.at(0).value("pos_rselect") != records.at(1).value("pos_rselect"));
 

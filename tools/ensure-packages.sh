@@ -26,8 +26,10 @@ vemo_ensure_packages() {
     echo "Installing the packages failed. Run: apt-get install -y$missing"; exit 1; }
 }
 
+# vemo_build <folder> [cmake options...]
 vemo_build() {
   local dir="$1"
-  cmake -S "$VEMO_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || exit 1
+  shift
+  cmake -S "$VEMO_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null || exit 1
   cmake --build "$dir" || exit 1
 }
