@@ -83,7 +83,10 @@ bool bWrite(const QString& _strPath, const ListFileContent& _content, QString* _
 {
     // The new content goes to a file beside the old one, which replaces the
     // old one only once it is complete: a full disk or a missing write
-    // permission leaves the old file as it was.
+    // permission leaves the old file as it was. Where the file system has no
+    // unnamed temporary files, a process killed while writing leaves the
+    // named one ("<name>.XXXXXX"): never a "*.csv", so no page lists it. It is
+    // not cleaned up here, as a user's own "<name>.backup" looks the same.
     QSaveFile file(_strPath);
     bool bOk = file.open(QIODevice::WriteOnly);
     if (bOk) {
