@@ -1,14 +1,17 @@
 #include "terminal/csslclient.h"
 
+#include "app/cyesnodialog.h"
 #include "terminal/cpwrequest.h"
 #include "terminal/dispatch.h"
 #include "terminal/filemessage.h"
+#include "terminal/fingerprint.h"
 #include "terminal/knownterminals.h"
 #include "terminal/logging.h"
 #include "terminal/protocol.h"
 
 #include <QFileInfo>
 #include <QNetworkInterface>
+#include <QScreen>
 #include <QSslSocket>
 #include <QStandardPaths>
 #include <QThread>
@@ -36,6 +39,40 @@ void vAskWithDialog(const cSSLClient::PasswordAnswer& _fnAnswer)
     pDialog->show();
 }
 
+// Shown the same way as the password dialog. The text is longer than the
+// dialog's usual question: a fingerprint takes two lines of sixteen bytes,
+// about 1.1 times the screen's shorter side at the dialog's text size. The
+// dialog widens to that as far as the screen allows (on a narrower one the
+// lines wrap once more) and grows to the height of the text.
+void vAskTrustWithDialog(const cSSLClient::CertificateQuestion& _question,
+                         const cSSLClient::CertificateAnswer& _fnAnswer)
+{
+    auto* pDialog = new cYesNoDialog(nullptr);
+    pDialog->setWindowModality(Qt::ApplicationModal);
+    pDialog->vSetTitle(cSSLClient::tr("Zertifikat des Terminals geändert"));
+    pDialog->vSetText(
+        cSSLClient::tr("Das Terminal %1 (Seriennummer %2) weist sich mit einem anderen Zertifikat aus "
+                       "als bisher.\n\nBisher:\n%3\n\nJetzt:\n%4\n\nDas ist nur richtig, wenn das "
+                       "Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?")
+            .arg(_question.strChassis, QString::fromUtf8(_question.baSerial),
+                 Fingerprint::strFormat(_question.baKeptFingerprint, 16),
+                 Fingerprint::strFormat(_question.baShownFingerprint, 16)));
+    pDialog->ensurePolished();
+    const QScreen* pScreen = pDialog->screen();
+    const QRect available = pScreen ? pScreen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const int s32Side = qMin(available.width(), available.height());
+    const int s32Width = qMin(available.width() * 19 / 20, qMax(pDialog->width(), s32Side * 11 / 10));
+    const int s32Height =
+        qMin(available.height() * 19 / 20, qMax(pDialog->height(), pDialog->heightForWidth(s32Width)));
+    pDialog->setGeometry(available.x() + (available.width() - s32Width) / 2,
+                         available.y() + (available.height() - s32Height) / 2, s32Width, s32Height);
+    QObject::connect(pDialog, &QDialog::finished, pDialog, [pDialog, _fnAnswer](int _s32Result) {
+        pDialog->deleteLater();
+        _fnAnswer(_s32Result == 1);
+    });
+    pDialog->show();
+}
+
 } // namespace
 
 cSSLClient* cSSLClient::instance()
@@ -49,7 +86,7 @@ cSSLClient* cSSLClient::instance()
 cSSLClient::cSSLClient()
     : QDialog(nullptr), m_baSerialNumber(SERIAL_PLACEHOLDER), m_baPassword(PASSWORD_PLACEHOLDER),
       m_u16UdpPort(Protocol::UDP_PORT), m_u16TlsPort(Protocol::TLS_PORT),
-      m_fnPasswordProvider(vAskWithDialog)
+      m_fnPasswordProvider(vAskWithDialog), m_fnCertificateQuestionProvider(vAskTrustWithDialog)
 {
     m_pUdpSocket = new QUdpSocket(this);
     // The result is not examined: without the port the link still connects by
@@ -75,6 +112,12 @@ cSSLClient::cSSLClient()
 void cSSLClient::vSetPasswordProvider(PasswordProvider _fnProvider)
 {
     m_fnPasswordProvider = _fnProvider ? std::move(_fnProvider) : PasswordProvider(vAskWithDialog);
+}
+
+void cSSLClient::vSetCertificateQuestionProvider(CertificateQuestionProvider _fnProvider)
+{
+    m_fnCertificateQuestionProvider =
+        _fnProvider ? std::move(_fnProvider) : CertificateQuestionProvider(vAskTrustWithDialog);
 }
 
 void cSSLClient::vSetPorts(quint16 _u16UdpPort, quint16 _u16TlsPort)
@@ -105,7 +148,7 @@ void cSSLClient::vLoadSettings()
 {
     m_lbaKnownTerminals = KnownTerminals::lbaLoad();
     m_strCurrentChassis = KnownTerminals::strLoadLastChassis();
-    VEMO_DEBUG(lcTerminal) << m_lbaKnownTerminals.size() / 2 << "known terminals, last chassis"
+    VEMO_DEBUG(lcTerminal) << m_lbaKnownTerminals.size() << "entries of known terminals, last chassis"
                            << m_strCurrentChassis;
 }
 
@@ -215,6 +258,11 @@ void cSSLClient::vSelectTerminal(const QString& _strChassis)
 
 void cSSLClient::vConnectToTerminal()
 {
+    // A connection now would meet the same certificate and ask once more.
+    if (m_bCertificateQuestionOpen) {
+        VEMO_DEBUG(lcTerminal) << "not connecting while the user decides about a certificate";
+        return;
+    }
     // A connection still closing is cut; its end is not told again.
     m_pCloseTimer->stop();
     if (m_pSslSocket->state() == QAbstractSocket::ClosingState) {
@@ -225,6 +273,7 @@ void cSSLClient::vConnectToTerminal()
     // state: a message may be arriving at this moment.
     if (m_pSslSocket->state() == QAbstractSocket::UnconnectedState) {
         m_baLastCommand.clear();
+        m_baShownFingerprint.clear();
         m_frameReader.vReset();
         m_bAttemptOpen = true;
         ++m_u32Connection;
@@ -253,6 +302,10 @@ void cSSLClient::vIgnoreSSLErrors()
 
 void cSSLClient::vSocketEncrypted()
 {
+    // Checked once the terminal has named its serial number; the login
+    // request carries nothing secret.
+    m_baShownFingerprint = Fingerprint::baOf(m_pSslSocket->peerCertificate());
+    VEMO_DEBUG(lcTerminal) << "certificate" << Fingerprint::strFormat(m_baShownFingerprint);
     vSendMessage(Protocol::LOGIN);
 }
 
@@ -260,8 +313,10 @@ void cSSLClient::vDisconnect(bool _bByUser)
 {
     VEMO_DEBUG(lcTerminal) << (_bByUser ? "closing, by the user" : "closing") << "in state"
                            << m_pSslSocket->state();
-    // The pages hear of the end from here, not from the socket's signals.
+    // The pages hear of the end from here, not from the socket's signals. An
+    // open certificate question is left unanswered: the user has gone on.
     m_bAttemptOpen = false;
+    m_bCertificateQuestionOpen = false;
     m_baLastCommand.clear();
     const QAbstractSocket::SocketState state = m_pSslSocket->state();
     if (state == QAbstractSocket::HostLookupState || state == QAbstractSocket::ConnectingState) {
@@ -382,7 +437,8 @@ void cSSLClient::vReadAnswer(const QByteArray& _baAnswer)
     case eAnswerRow::Null:
         break;
     case eAnswerRow::SerialNumber:
-        vAskForPassword(rest);
+        if (bCertificateTrusted(rest))
+            vAskForPassword(rest);
         break;
     case eAnswerRow::PwRequestFalse:
         vPasswordRefused();
@@ -391,7 +447,8 @@ void cSSLClient::vReadAnswer(const QByteArray& _baAnswer)
         vLoginAccepted(rest, true);
         break;
     case eAnswerRow::ConnectionKnown:
-        vSendStoredPassword(rest);
+        if (bCertificateTrusted(rest))
+            vSendStoredPassword(rest);
         break;
     case eAnswerRow::ConnectionEstablished:
         vLoginAccepted(rest, false);
@@ -519,6 +576,68 @@ void cSSLClient::vForgetPasswordAndRetry()
     KnownTerminals::bRemovePair(m_lbaKnownTerminals, m_baSerialNumber);
     vSaveSettings();
     vSendMessage(Protocol::LOGIN);
+}
+
+// ---- Certificate ----
+
+bool cSSLClient::bCertificateTrusted(const QByteArray& _baSerial)
+{
+    const QByteArray kept = Fingerprint::baStoredFor(m_lbaKnownTerminals, _baSerial);
+    switch (Fingerprint::eCheck(kept, m_baShownFingerprint)) {
+    case Fingerprint::eTrust::FirstContact:
+        VEMO_DEBUG(lcTerminal) << "first contact, the certificate is kept";
+        Fingerprint::vRemember(m_lbaKnownTerminals, _baSerial, m_baShownFingerprint);
+        vSaveSettings();
+        return true;
+    case Fingerprint::eTrust::Same:
+        return true;
+    case Fingerprint::eTrust::Changed:
+        break;
+    }
+    vStopForCertificateQuestion(_baSerial, kept);
+    return false;
+}
+
+void cSSLClient::vStopForCertificateQuestion(const QByteArray& _baSerial, const QByteArray& _baKept)
+{
+    VEMO_WARNING(lcTerminal) << "the terminal shows another certificate than before:"
+                             << Fingerprint::strFormat(m_baShownFingerprint) << "in place of"
+                             << Fingerprint::strFormat(_baKept)
+                             << "- stopped before the password, asking the user";
+    // Nothing more of this connection is read or sent; its end is told when
+    // the user has answered.
+    m_bAttemptOpen = false;
+    m_baLastCommand.clear();
+    m_pCloseTimer->stop();
+    m_pSslSocket->abort();
+    m_bCertificateQuestionOpen = true;
+    m_baQuestionSerial = _baSerial;
+    m_baQuestionFingerprint = m_baShownFingerprint;
+    const CertificateQuestion question{m_strCurrentChassis, _baSerial, _baKept, m_baShownFingerprint};
+    const quint32 u32Connection = m_u32Connection;
+    vAfterRead([this, question, u32Connection] {
+        m_fnCertificateQuestionProvider(question, [this, u32Connection](bool _bTrust) {
+            vCertificateAnswered(u32Connection, _bTrust);
+        });
+    });
+}
+
+void cSSLClient::vCertificateAnswered(quint32 _u32Connection, bool _bTrust)
+{
+    if (!m_bCertificateQuestionOpen || _u32Connection != m_u32Connection) {
+        VEMO_DEBUG(lcTerminal) << "certificate answer for a question no longer open, not used";
+        return;
+    }
+    m_bCertificateQuestionOpen = false;
+    if (!_bTrust) {
+        VEMO_DEBUG(lcTerminal) << "the new certificate is not trusted";
+        vDisconnect(true);
+        return;
+    }
+    VEMO_DEBUG(lcTerminal) << "the new certificate is trusted, connecting again";
+    Fingerprint::vRemember(m_lbaKnownTerminals, m_baQuestionSerial, m_baQuestionFingerprint);
+    vSaveSettings();
+    vConnectToTerminal();
 }
 
 // ---- Files ----

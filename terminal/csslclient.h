@@ -27,8 +27,14 @@ class QUdpSocket;
 // connects to the pages (settings page, main window, statistics pages, in
 // that order, for the connection state). Nothing the link does waits: the
 // reports that pages answer with a message box (messages, received files)
-// come after the socket's handler has returned, the password is asked for
-// without an event loop of its own and a connection closes in the background.
+// come after the socket's handler has returned, the password and the trust in
+// a changed certificate are asked for without an event loop of their own and
+// a connection closes in the background.
+//
+// The terminals carry self-made certificates. The one a terminal shows at its
+// first contact is taken and its fingerprint kept with the terminal's serial
+// number; a later connection that shows another one is stopped before any
+// password goes out, and the user decides whether to trust the new one.
 class cSSLClient : public QDialog
 {
     Q_OBJECT
@@ -39,6 +45,21 @@ public:
     // default opens the password dialog and answers when it is closed.
     using PasswordAnswer = std::function<void(bool _bEntered, const QByteArray& _baPassword)>;
     using PasswordProvider = std::function<void(const PasswordAnswer& _fnAnswer)>;
+
+    // Asks whether to trust the certificate a known terminal now shows in
+    // place of the one kept for it (a replaced terminal), and hands the answer
+    // over, at once or later. The default opens a yes/no dialog that shows
+    // both fingerprints and answers when it is closed.
+    struct CertificateQuestion
+    {
+        QString strChassis;
+        QByteArray baSerial;
+        QByteArray baKeptFingerprint;  // SHA-256 digests, see terminal/fingerprint.h
+        QByteArray baShownFingerprint;
+    };
+    using CertificateAnswer = std::function<void(bool _bTrust)>;
+    using CertificateQuestionProvider =
+        std::function<void(const CertificateQuestion& _question, const CertificateAnswer& _fnAnswer)>;
 
     // How long a connection the link closes may go on writing what is left
     // before it is cut.
@@ -67,6 +88,7 @@ public:
     QStringList slFoundChassis() const { return m_found.slFoundChassis; }
 
     void vSetPasswordProvider(PasswordProvider _fnProvider);
+    void vSetCertificateQuestionProvider(CertificateQuestionProvider _fnProvider);
 
     // For tests and tools: other ports than 33555 (UDP, rebinds the socket) and
     // 35683 (TLS, used from the next connection on), and a fixed list of
@@ -129,6 +151,13 @@ private:
     void vSendStoredPassword(const QByteArray& _baAnswer);
     void vForgetPasswordAndRetry();
 
+    // Certificate check, when the terminal has named its serial number and
+    // before a password is sent: false when the connection was stopped to ask
+    // the user.
+    bool bCertificateTrusted(const QByteArray& _baSerial);
+    void vStopForCertificateQuestion(const QByteArray& _baSerial, const QByteArray& _baKept);
+    void vCertificateAnswered(quint32 _u32Connection, bool _bTrust);
+
     QUdpSocket* m_pUdpSocket = nullptr;
     QSslSocket* m_pSslSocket = nullptr;
     bool m_bQuietSearch = false;
@@ -142,6 +171,8 @@ private:
     QString m_strSendFilePath;
     cFrameReader m_frameReader;
     QByteArray m_baLastCommand;
+    // The fingerprint of the certificate the connection up now has shown.
+    QByteArray m_baShownFingerprint;
 
     // A connection was opened and its end has not been told yet. Cleared
     // before the link closes a socket itself, so that the socket's own
@@ -156,4 +187,11 @@ private:
     bool m_bFixedInterfaces = false;
     QList<QHostAddress> m_lhaInterfaces;
     PasswordProvider m_fnPasswordProvider;
+
+    // A stopped connection waits for the user's trust in a changed
+    // certificate: the link connects nowhere until the answer comes.
+    bool m_bCertificateQuestionOpen = false;
+    QByteArray m_baQuestionSerial;
+    QByteArray m_baQuestionFingerprint;
+    CertificateQuestionProvider m_fnCertificateQuestionProvider;
 };

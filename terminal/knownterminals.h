@@ -6,7 +6,9 @@
 
 // The known terminals: a flat list of serial number, password, serial number,
 // password, ... The occurrence tests run over all entries, passwords included,
-// as the stored list has always been read that way.
+// as the stored list has always been read that way. The same list holds the
+// certificate fingerprints of the terminals as entries of their own, which
+// these tests never meet (see terminal/fingerprint.h).
 namespace KnownTerminals {
 
 bool bContains(const QList<QByteArray>& _lbaKnown, const QByteArray& _baSerial);

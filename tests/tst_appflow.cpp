@@ -24,6 +24,7 @@
 #include "terminal/cfahrzeugelist.h"
 #include "terminal/csslclient.h"
 #include "terminal/cwhattodownload.h"
+#include "terminal/fingerprint.h"
 #include "terminal/knownterminals.h"
 #include "testsupport.h"
 
@@ -40,6 +41,7 @@
 #include <QNetworkInterface>
 #include <QProcess>
 #include <QPushButton>
+#include <QSslCertificate>
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <QUdpSocket>
@@ -385,7 +387,11 @@ void tst_AppFlow::searchConnectsWithFirstContactPassword()
     QCOMPARE(m_slStates, QStringList{"1 0 FLOW7"});
     QCOMPARE(m_s32PasswordRequests, 1);
     QTRY_COMPARE(m_slSimReceived, (QStringList{"Login: ", "Login-PW:  =:= geheim"}));
-    QCOMPARE(KnownTerminals::lbaLoad(), (QList<QByteArray>{SERIAL, PASSWORD}));
+    // The terminal's certificate is kept with it.
+    const QByteArray baCertificate =
+        Fingerprint::baOf(QSslCertificate::fromPath(m_strWork + "/cert/cert.pem").value(0));
+    QCOMPARE(KnownTerminals::lbaLoad(),
+             (QList<QByteArray>{Fingerprint::baRecord(SERIAL, baCertificate), SERIAL, PASSWORD}));
     QCOMPARE(KnownTerminals::strLoadLastChassis(), QString(CHASSIS));
     QVERIFY(m_pSettings->findChild<QLabel*>("label_momentanFahrzeug")->text().endsWith(": FLOW7"));
     QVERIFY(!cfahrzeugelist::instance()->isVisible());

@@ -1,6 +1,7 @@
 #include "terminal/cpwrequest.h"
 #include "terminal/csslclient.h"
 #include "terminal/framing.h"
+#include "terminal/fingerprint.h"
 #include "terminal/knownterminals.h"
 #include "testsupport.h"
 #include "tools/simulator/terminalsimserver.h"
@@ -214,7 +215,11 @@ private slots:
         QTRY_VERIFY(m_slEvents.contains(strState(true, false)));
         QCOMPARE(m_slEvents, (QStringList{"found:WAB123", "light:0", "expert:0", strState(true, false)}));
         QCOMPARE(server->lbaReceived(), (QList<QByteArray>{"Login: ", "Login-PW:  =:= 1234"}));
-        QCOMPARE(KnownTerminals::lbaLoad(), (QList<QByteArray>{SERIAL, "1234"}));
+        // The certificate met at the first contact is kept with the terminal.
+        const QByteArray certificate =
+            Fingerprint::baOf(QSslCertificate::fromPath(m_dirWork.path() + "/cert/cert.pem").value(0));
+        QCOMPARE(KnownTerminals::lbaLoad(),
+                 (QList<QByteArray>{Fingerprint::baRecord(SERIAL, certificate), SERIAL, "1234"}));
         QCOMPARE(KnownTerminals::strLoadLastChassis(), QString("WAB123"));
         const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup
                                                 | QFileDevice::ReadOther | QFileDevice::WriteOther;

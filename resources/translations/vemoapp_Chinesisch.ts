@@ -615,6 +615,30 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
 <context>
     <name>cSSLClient</name>
     <message>
+        <source>Zertifikat des Terminals geändert</source>
+        <translation>终端证书已更改</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 (Seriennummer %2) weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%3
+
+Jetzt:
+%4
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation>终端 %1（序列号 %2）出示的证书与之前不同。
+
+之前：
+%3
+
+现在：
+%4
+
+只有在终端已被更换时才属正常。是否信任新证书并登录？</translation>
+    </message>
+    <message>
         <source>Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt.</source>
         <translation>终端发送了无效消息。连接已断开。</translation>
     </message>

@@ -615,6 +615,30 @@ appen, så kontakt os venligst.</translation>
 <context>
     <name>cSSLClient</name>
     <message>
+        <source>Zertifikat des Terminals geändert</source>
+        <translation>Terminalens certifikat er ændret</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 (Seriennummer %2) weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%3
+
+Jetzt:
+%4
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation>Terminalen %1 (serienummer %2) viser et andet certifikat end før.
+
+Før:
+%3
+
+Nu:
+%4
+
+Det er kun korrekt, hvis terminalen er blevet udskiftet. Stol på det nye certifikat og log på?</translation>
+    </message>
+    <message>
         <source>Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt.</source>
         <translation>Terminalen har sendt en ugyldig meddelelse. Forbindelsen er afbrudt.</translation>
     </message>

@@ -614,6 +614,22 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
 <context>
     <name>cSSLClient</name>
     <message>
+        <source>Zertifikat des Terminals geändert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 (Seriennummer %2) weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%3
+
+Jetzt:
+%4
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -615,6 +615,30 @@ the application, please contact us.</translation>
 <context>
     <name>cSSLClient</name>
     <message>
+        <source>Zertifikat des Terminals geändert</source>
+        <translation>Terminal certificate changed</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 (Seriennummer %2) weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%3
+
+Jetzt:
+%4
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation>The terminal %1 (serial number %2) presents a different certificate than before.
+
+Before:
+%3
+
+Now:
+%4
+
+This is only correct if the terminal has been replaced. Trust the new certificate and log in?</translation>
+    </message>
+    <message>
         <source>Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt.</source>
         <translation>The terminal sent an invalid message. The connection was closed.</translation>
     </message>

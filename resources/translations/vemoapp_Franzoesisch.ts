@@ -615,6 +615,30 @@ avec l'application, contactez-nous.</translation>
 <context>
     <name>cSSLClient</name>
     <message>
+        <source>Zertifikat des Terminals geändert</source>
+        <translation>Certificat du terminal modifié</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 (Seriennummer %2) weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%3
+
+Jetzt:
+%4
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation>Le terminal %1 (numéro de série %2) présente un autre certificat qu'auparavant.
+
+Auparavant :
+%3
+
+Maintenant :
+%4
+
+Cela n'est normal que si le terminal a été remplacé. Faire confiance au nouveau certificat et se connecter ?</translation>
+    </message>
+    <message>
         <source>Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt.</source>
         <translation>Le terminal a envoyé un message non valide. La connexion a été coupée.</translation>
     </message>

@@ -615,6 +615,30 @@ dell'applicazione, contattateci.</translation>
 <context>
     <name>cSSLClient</name>
     <message>
+        <source>Zertifikat des Terminals geändert</source>
+        <translation>Certificato del terminale modificato</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 (Seriennummer %2) weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%3
+
+Jetzt:
+%4
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation>Il terminale %1 (numero di serie %2) presenta un certificato diverso da prima.
+
+Prima:
+%3
+
+Ora:
+%4
+
+Ciò è corretto solo se il terminale è stato sostituito. Considerare attendibile il nuovo certificato e accedere?</translation>
+    </message>
+    <message>
         <source>Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt.</source>
         <translation>Il terminale ha inviato un messaggio non valido. La connessione è stata interrotta.</translation>
     </message>

@@ -615,6 +615,30 @@ van de applicatie, neem dan contact met ons op.</translation>
 <context>
     <name>cSSLClient</name>
     <message>
+        <source>Zertifikat des Terminals geändert</source>
+        <translation>Certificaat van de terminal gewijzigd</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 (Seriennummer %2) weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%3
+
+Jetzt:
+%4
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation>De terminal %1 (serienummer %2) toont een ander certificaat dan voorheen.
+
+Voorheen:
+%3
+
+Nu:
+%4
+
+Dit klopt alleen als de terminal is vervangen. Het nieuwe certificaat vertrouwen en aanmelden?</translation>
+    </message>
+    <message>
         <source>Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt.</source>
         <translation>De terminal heeft een ongeldig bericht verzonden. De verbinding is verbroken.</translation>
     </message>

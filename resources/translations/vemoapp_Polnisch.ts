@@ -615,6 +615,30 @@ z aplikacji, skontaktuj się z nami.</translation>
 <context>
     <name>cSSLClient</name>
     <message>
+        <source>Zertifikat des Terminals geändert</source>
+        <translation>Certyfikat terminala został zmieniony</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 (Seriennummer %2) weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%3
+
+Jetzt:
+%4
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation>Terminal %1 (numer seryjny %2) przedstawia inny certyfikat niż dotychczas.
+
+Dotychczas:
+%3
+
+Teraz:
+%4
+
+Jest to prawidłowe tylko wtedy, gdy terminal został wymieniony. Zaufać nowemu certyfikatowi i zalogować się?</translation>
+    </message>
+    <message>
         <source>Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt.</source>
         <translation>Terminal wysłał nieprawidłową wiadomość. Połączenie zostało przerwane.</translation>
     </message>

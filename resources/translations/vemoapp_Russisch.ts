@@ -615,6 +615,30 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
 <context>
     <name>cSSLClient</name>
     <message>
+        <source>Zertifikat des Terminals geändert</source>
+        <translation>Сертификат терминала изменён</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 (Seriennummer %2) weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%3
+
+Jetzt:
+%4
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation>Терминал %1 (серийный номер %2) предъявляет не тот сертификат, что раньше.
+
+Раньше:
+%3
+
+Сейчас:
+%4
+
+Это допустимо, только если терминал был заменён. Доверять новому сертификату и войти?</translation>
+    </message>
+    <message>
         <source>Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt.</source>
         <translation>Терминал отправил недопустимое сообщение. Соединение разорвано.</translation>
     </message>

@@ -615,6 +615,30 @@ appen, kontakta oss gärna.</translation>
 <context>
     <name>cSSLClient</name>
     <message>
+        <source>Zertifikat des Terminals geändert</source>
+        <translation>Terminalens certifikat har ändrats</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 (Seriennummer %2) weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%3
+
+Jetzt:
+%4
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation>Terminalen %1 (serienummer %2) visar ett annat certifikat än tidigare.
+
+Tidigare:
+%3
+
+Nu:
+%4
+
+Det är bara korrekt om terminalen har bytts ut. Lita på det nya certifikatet och logga in?</translation>
+    </message>
+    <message>
         <source>Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt.</source>
         <translation>Terminalen skickade ett ogiltigt meddelande. Anslutningen har brutits.</translation>
     </message>

@@ -615,6 +615,30 @@ la aplicación, póngase en contacto con nosotros.</translation>
 <context>
     <name>cSSLClient</name>
     <message>
+        <source>Zertifikat des Terminals geändert</source>
+        <translation>Certificado del terminal modificado</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 (Seriennummer %2) weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%3
+
+Jetzt:
+%4
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation>El terminal %1 (número de serie %2) presenta un certificado distinto al de antes.
+
+Antes:
+%3
+
+Ahora:
+%4
+
+Esto solo es correcto si el terminal ha sido sustituido. ¿Confiar en el nuevo certificado e iniciar sesión?</translation>
+    </message>
+    <message>
         <source>Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt.</source>
         <translation>El terminal ha enviado un mensaje no válido. Se ha cortado la conexión.</translation>
     </message>

@@ -615,6 +615,30 @@ aplikace, kontaktujte nás prosím.</translation>
 <context>
     <name>cSSLClient</name>
     <message>
+        <source>Zertifikat des Terminals geändert</source>
+        <translation>Certifikát terminálu se změnil</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 (Seriennummer %2) weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%3
+
+Jetzt:
+%4
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation>Terminál %1 (sériové číslo %2) se prokazuje jiným certifikátem než dosud.
+
+Dosud:
+%3
+
+Nyní:
+%4
+
+To je v pořádku pouze tehdy, pokud byl terminál vyměněn. Důvěřovat novému certifikátu a přihlásit se?</translation>
+    </message>
+    <message>
         <source>Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt.</source>
         <translation>Terminál odeslal neplatnou zprávu. Spojení bylo přerušeno.</translation>
     </message>

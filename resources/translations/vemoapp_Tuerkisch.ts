@@ -615,6 +615,30 @@ yaşarsanız lütfen bizimle iletişime geçin.</translation>
 <context>
     <name>cSSLClient</name>
     <message>
+        <source>Zertifikat des Terminals geändert</source>
+        <translation>Terminal sertifikası değişti</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 (Seriennummer %2) weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%3
+
+Jetzt:
+%4
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation>%1 terminali (seri numarası %2) öncekinden farklı bir sertifika sunuyor.
+
+Önceki:
+%3
+
+Şimdi:
+%4
+
+Bu yalnızca terminal değiştirildiyse doğrudur. Yeni sertifikaya güvenilsin ve oturum açılsın mı?</translation>
+    </message>
+    <message>
         <source>Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt.</source>
         <translation>Terminal geçersiz bir mesaj gönderdi. Bağlantı kesildi.</translation>
     </message>

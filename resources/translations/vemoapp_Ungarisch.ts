@@ -615,6 +615,30 @@ használatával, kérjük, lépjen kapcsolatba velünk.</translation>
 <context>
     <name>cSSLClient</name>
     <message>
+        <source>Zertifikat des Terminals geändert</source>
+        <translation>A terminál tanúsítványa megváltozott</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 (Seriennummer %2) weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%3
+
+Jetzt:
+%4
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation>A(z) %1 terminál (sorozatszám: %2) más tanúsítványt mutat fel, mint korábban.
+
+Korábban:
+%3
+
+Most:
+%4
+
+Ez csak akkor rendben van, ha a terminált kicserélték. Megbízik az új tanúsítványban, és bejelentkezik?</translation>
+    </message>
+    <message>
         <source>Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt.</source>
         <translation>A terminál érvénytelen üzenetet küldött. A kapcsolat megszakadt.</translation>
     </message>

@@ -91,6 +91,8 @@ int main(int argc, char* argv[])
          QStringLiteral("folder")},
         {QStringLiteral("cert-dir"), QStringLiteral("Folder of cert.pem and key.pem (default: %1).").arg(cache),
          QStringLiteral("folder")},
+        {QStringLiteral("new-certificate"),
+         QStringLiteral("Make a fresh certificate at start in place of the stored one (a replaced terminal).")},
         {QStringLiteral("state"),
          QStringLiteral("File of the clients that logged in before (default: %1/clients.txt).").arg(cache),
          QStringLiteral("file")},
@@ -117,6 +119,7 @@ int main(int argc, char* argv[])
     config.strChassis = parser.value(QStringLiteral("chassis"));
     config.baPassword = parser.value(QStringLiteral("password")).toUtf8();
     config.strCertFolder = parser.isSet(QStringLiteral("cert-dir")) ? parser.value(QStringLiteral("cert-dir")) : cache;
+    config.bNewCertificate = parser.isSet(QStringLiteral("new-certificate"));
     if (!parser.isSet(QStringLiteral("no-state")))
         config.strStateFile = parser.isSet(QStringLiteral("state")) ? parser.value(QStringLiteral("state"))
                                                                     : cache + QStringLiteral("/clients.txt");

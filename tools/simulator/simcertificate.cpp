@@ -49,7 +49,8 @@ bool bCreate(const QString& _strFolder, QString& _strError)
 
 } // namespace
 
-bool bLoadOrCreateCertificate(const QString& _strFolder, SimCertificate& _cert, QString& _strError)
+bool bLoadOrCreateCertificate(const QString& _strFolder, bool _bReplace, SimCertificate& _cert,
+                              QString& _strError)
 {
     if (!QDir().mkpath(_strFolder)) {
         _strError = QStringLiteral("cannot create the folder ") + _strFolder;
@@ -57,7 +58,7 @@ bool bLoadOrCreateCertificate(const QString& _strFolder, SimCertificate& _cert, 
     }
     const QString certPath = _strFolder + QStringLiteral("/cert.pem");
     const QString keyPath = _strFolder + QStringLiteral("/key.pem");
-    if ((!QFile::exists(certPath) || !QFile::exists(keyPath)) && !bCreate(_strFolder, _strError))
+    if ((_bReplace || !QFile::exists(certPath) || !QFile::exists(keyPath)) && !bCreate(_strFolder, _strError))
         return false;
     _cert.certificate = QSslCertificate(baRead(certPath), QSsl::Pem);
     _cert.key = QSslKey(baRead(keyPath), QSsl::Ec, QSsl::Pem);

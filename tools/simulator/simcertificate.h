@@ -12,6 +12,8 @@ struct SimCertificate
     QSslKey key;
 };
 
-// Loads the pair from the folder, creating it when missing. False with a
-// reason when openssl is missing or the files cannot be read.
-bool bLoadOrCreateCertificate(const QString& _strFolder, SimCertificate& _cert, QString& _strError);
+// Loads the pair from the folder, creating it when missing or when
+// _bReplace asks for a fresh one. False with a reason when openssl is missing
+// or the files cannot be read.
+bool bLoadOrCreateCertificate(const QString& _strFolder, bool _bReplace, SimCertificate& _cert,
+                              QString& _strError);

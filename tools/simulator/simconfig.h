@@ -24,6 +24,9 @@ struct SimConfig
     QString strDataFolder;
     // Holds cert.pem and key.pem; both are made with openssl when missing.
     QString strCertFolder;
+    // Makes a fresh pair at start in place of the stored one: the terminal
+    // looks like a replaced one to the clients that know it.
+    bool bNewCertificate = false;
     // Remembers the clients that logged in, across runs; empty: this run only.
     QString strStateFile;
 

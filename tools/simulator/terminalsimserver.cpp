@@ -52,7 +52,7 @@ bool cTerminalSimServer::bStart(QString& _strError)
         _strError = QStringLiteral("this Qt has no TLS support");
         return false;
     }
-    if (!bLoadOrCreateCertificate(m_config.strCertFolder, m_certificate, _strError))
+    if (!bLoadOrCreateCertificate(m_config.strCertFolder, m_config.bNewCertificate, m_certificate, _strError))
         return false;
     m_pUdpSocket = new QUdpSocket(this);
     // Broadcasts are addressed to the network's broadcast address, which a

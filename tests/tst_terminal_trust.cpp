@@ -1,0 +1,287 @@
+#include "app/cyesnodialog.h"
+#include "terminal/csslclient.h"
+#include "terminal/fingerprint.h"
+#include "terminal/knownterminals.h"
+#include "testsupport.h"
+#include "tools/simulator/terminalsimserver.h"
+
+#include <QtTest>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QSslCertificate>
+
+#include <memory>
+
+namespace {
+
+const char* const SERIAL = "LQ-4711-0815";
+
+} // namespace
+
+// Trust on first use of the terminal's certificate, against the simulated
+// terminal over real TLS on 127.0.0.1. The tests run in order: the client
+// starts with settings of a version that kept no fingerprints, and the
+// terminal keeps its certificate until a test asks for a new one.
+class tst_TerminalTrust : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dirWork;
+    cSSLClient* m_pClient = nullptr;
+    QStringList m_slEvents;
+    QList<QPair<bool, QByteArray>> m_lPasswordAnswers;
+    int m_s32PasswordRequests = 0;
+    QList<cSSLClient::CertificateQuestion> m_lQuestions;
+    cSSLClient::CertificateAnswer m_fnPendingAnswer;
+    bool m_bAnnounced = false;
+
+    QString strCertFolder() const { return m_dirWork.path() + "/cert"; }
+    QString strStateFile() const { return m_dirWork.path() + "/terminal-clients.txt"; }
+
+    // _bKnowsClient: the terminal remembers this client and asks for the
+    // stored password; otherwise it asks for the password afresh.
+    std::unique_ptr<cTerminalSimServer> pStart(bool _bKnowsClient, bool _bNewCertificate)
+    {
+        if (_bKnowsClient)
+            TestSupport::strWriteFile(strStateFile(), "127.0.0.1\n");
+        SimConfig config;
+        config.strSerial = SERIAL;
+        config.strCertFolder = strCertFolder();
+        config.bNewCertificate = _bNewCertificate;
+        config.strDataFolder = m_dirWork.path() + "/data";
+        config.strStateFile = _bKnowsClient ? strStateFile() : QString();
+        config.u16UdpPort = 0;
+        config.u16TlsPort = 0;
+        config.haBind = QHostAddress::LocalHost;
+        auto server = std::make_unique<cTerminalSimServer>(config);
+        QString error;
+        if (!server->bStart(error))
+            qWarning() << error;
+        return server;
+    }
+
+    // The first connection goes through a discovery answer; later ones
+    // reconnect to the address found then.
+    void vConnect(cTerminalSimServer* _pServer)
+    {
+        m_pClient->vSetPorts(m_pClient->u16BoundUdpPort(), _pServer->u16TlsPort());
+        if (!m_bAnnounced) {
+            m_bAnnounced = true;
+            _pServer->vAnnounceTo(QHostAddress::LocalHost, m_pClient->u16BoundUdpPort());
+        } else {
+            m_pClient->vConnectToTerminal();
+        }
+    }
+
+    // The fingerprint of the certificate the terminal serves now.
+    QByteArray baServed() const
+    {
+        return Fingerprint::baOf(QSslCertificate::fromPath(strCertFolder() + "/cert.pem").value(0));
+    }
+
+    static QByteArray baKept() { return Fingerprint::baStoredFor(KnownTerminals::lbaLoad(), SERIAL); }
+
+    static QString strState(bool _bConnected, bool _bByUser)
+    {
+        return QStringLiteral("state:%1:%2:WAB123").arg(int(_bConnected)).arg(int(_bByUser));
+    }
+
+    // Certificate questions are kept and answered by the test.
+    void vUseTestQuestions()
+    {
+        m_pClient->vSetCertificateQuestionProvider(
+            [this](const cSSLClient::CertificateQuestion& _question, const cSSLClient::CertificateAnswer& _fnAnswer) {
+                m_lQuestions << _question;
+                m_fnPendingAnswer = _fnAnswer;
+            });
+    }
+
+    static cYesNoDialog* pShownQuestion()
+    {
+        for (QWidget* pWidget : QApplication::topLevelWidgets()) {
+            auto* pDialog = qobject_cast<cYesNoDialog*>(pWidget);
+            if (pDialog && pDialog->isVisible())
+                return pDialog;
+        }
+        return nullptr;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        TestSupport::vIsolate();
+        QVERIFY(m_dirWork.isValid());
+        // Stored by a version without fingerprints: the terminal and its password.
+        KnownTerminals::vSave({SERIAL, "1234"}, "WAB123");
+        m_pClient = cSSLClient::instance();
+        m_pClient->vSetInterfaceAddresses({});
+        m_pClient->vSetPorts(0, 0);
+        m_pClient->vSetPasswordProvider([this](const cSSLClient::PasswordAnswer& _fnAnswer) {
+            ++m_s32PasswordRequests;
+            const auto answer = m_lPasswordAnswers.isEmpty() ? qMakePair(false, QByteArray())
+                                                             : m_lPasswordAnswers.takeFirst();
+            _fnAnswer(answer.first, answer.second);
+        });
+        vUseTestQuestions();
+        connect(m_pClient, &cSSLClient::connectionStateChanged, this,
+                [this](bool _bConnected, bool _bByUser, const QString& _strChassis) {
+                    m_slEvents << QStringLiteral("state:%1:%2:%3").arg(int(_bConnected)).arg(int(_bByUser)).arg(_strChassis);
+                });
+    }
+
+    void init()
+    {
+        m_slEvents.clear();
+        m_lPasswordAnswers.clear();
+        m_s32PasswordRequests = 0;
+        m_lQuestions.clear();
+        m_fnPendingAnswer = nullptr;
+    }
+
+    void cleanup() { m_pClient->vDisconnect(true); }
+
+    // The stored password goes out to the certificate met now, which is kept.
+    void storedPasswordWithoutFingerprintIsAFirstContact()
+    {
+        auto server = pStart(true, false);
+        vConnect(server.get());
+        QTRY_VERIFY(m_slEvents.contains(strState(true, false)));
+        QCOMPARE(server->lbaReceived(), (QList<QByteArray>{"Login: ", "PW:  =:= 1234"}));
+        QVERIFY(m_lQuestions.isEmpty());
+        QCOMPARE(KnownTerminals::lbaLoad(),
+                 (QList<QByteArray>{SERIAL, "1234", Fingerprint::baRecord(SERIAL, baServed())}));
+    }
+
+    void sameCertificateLogsInWithoutAsking()
+    {
+        const QList<QByteArray> known = KnownTerminals::lbaLoad();
+        auto server = pStart(true, false);
+        vConnect(server.get());
+        QTRY_VERIFY(m_slEvents.contains(strState(true, false)));
+        QCOMPARE(server->lbaReceived(), (QList<QByteArray>{"Login: ", "PW:  =:= 1234"}));
+        QVERIFY(m_lQuestions.isEmpty());
+        QCOMPARE(m_s32PasswordRequests, 0);
+        QCOMPARE(KnownTerminals::lbaLoad(), known);
+    }
+
+    void changedCertificateIsQuestioned_data()
+    {
+        QTest::addColumn<bool>("knowsClient");
+        QTest::addColumn<bool>("trust");
+        QTest::addColumn<QList<QByteArray>>("loginAfterTrust");
+        QTest::newRow("stored password, no") << true << false << QList<QByteArray>{};
+        QTest::newRow("stored password, yes") << true << true << QList<QByteArray>{"Login: ", "PW:  =:= 1234"};
+        QTest::newRow("password asked for, no") << false << false << QList<QByteArray>{};
+        QTest::newRow("password asked for, yes")
+            << false << true << QList<QByteArray>{"Login: ", "Login-PW:  =:= 1234"};
+    }
+
+    // The terminal restarts with a new certificate: the login stops after the
+    // terminal named its serial number, before any password, and waits for
+    // the user's answer.
+    void changedCertificateIsQuestioned()
+    {
+        QFETCH(bool, knowsClient);
+        QFETCH(bool, trust);
+        QFETCH(QList<QByteArray>, loginAfterTrust);
+        const QByteArray kept = baKept();
+        QCOMPARE(kept.size(), Fingerprint::DIGEST_BYTES);
+        auto server = pStart(knowsClient, true);
+        const QByteArray served = baServed();
+        QVERIFY(served != kept);
+        m_lPasswordAnswers = {{true, "1234"}};
+
+        vConnect(server.get());
+        QTRY_COMPARE(m_lQuestions.size(), 1);
+        QCOMPARE(m_lQuestions.at(0).strChassis, QString("WAB123"));
+        QCOMPARE(m_lQuestions.at(0).baSerial, QByteArray(SERIAL));
+        QCOMPARE(m_lQuestions.at(0).baKeptFingerprint, kept);
+        QCOMPARE(m_lQuestions.at(0).baShownFingerprint, served);
+        QTRY_COMPARE(server->s32OpenSessions(), 0);
+        // Nothing connects while the question is open, a search that finds
+        // the terminal neither.
+        m_pClient->vConnectToTerminal();
+        server->vAnnounceTo(QHostAddress::LocalHost, m_pClient->u16BoundUdpPort());
+        QTest::qWait(200);
+        QCOMPARE(server->lbaReceived(), QList<QByteArray>{"Login: "});
+        QCOMPARE(m_lQuestions.size(), 1);
+        QCOMPARE(m_s32PasswordRequests, 0);
+        QCOMPARE(m_slEvents, QStringList());
+        QCOMPARE(baKept(), kept);
+
+        m_fnPendingAnswer(trust);
+        if (!trust) {
+            QCOMPARE(m_slEvents, QStringList{strState(false, true)});
+            QTest::qWait(200);
+            QCOMPARE(server->lbaReceived(), QList<QByteArray>{"Login: "});
+            QCOMPARE(server->s32OpenSessions(), 0);
+            QCOMPARE(m_s32PasswordRequests, 0);
+            QCOMPARE(baKept(), kept);
+            return;
+        }
+        QCOMPARE(baKept(), served);
+        QTRY_VERIFY(m_slEvents.contains(strState(true, false)));
+        QCOMPARE(m_slEvents, QStringList{strState(true, false)});
+        QCOMPARE(server->lbaReceived(), QList<QByteArray>{"Login: "} + loginAfterTrust);
+        QCOMPARE(m_s32PasswordRequests, knowsClient ? 0 : 1);
+        QCOMPARE(m_lQuestions.size(), 1);
+        QByteArray password;
+        QVERIFY(KnownTerminals::bPasswordFor(KnownTerminals::lbaLoad(), SERIAL, password));
+        QCOMPARE(password, QByteArray("1234"));
+    }
+
+    // The application's question: a yes/no dialog with both fingerprints,
+    // shown while the link and the test's event loop go on.
+    void questionDialog_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("trust");
+        QTest::newRow("Nein") << "pushButton_nein" << false;
+        QTest::newRow("Ja") << "pushButton_ja" << true;
+    }
+
+    void questionDialog()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, trust);
+        m_pClient->vSetCertificateQuestionProvider(nullptr);
+        const auto restore = qScopeGuard([this] { vUseTestQuestions(); });
+        // A dialog run in an event loop of its own would keep the test from
+        // getting back until it is closed: it is closed after a while.
+        QTimer close;
+        close.setSingleShot(true);
+        connect(&close, &QTimer::timeout, this, [] {
+            if (cYesNoDialog* pDialog = pShownQuestion())
+                pDialog->reject();
+        });
+        close.start(3000);
+
+        const QByteArray kept = baKept();
+        auto server = pStart(true, true);
+        const QByteArray served = baServed();
+        vConnect(server.get());
+        cYesNoDialog* dialog = nullptr;
+        QTRY_VERIFY((dialog = pShownQuestion()) != nullptr);
+        QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
+        const QString text = dialog->findChild<QLabel*>("label_Text")->text();
+        QVERIFY2(text.contains(Fingerprint::strFormat(kept, 16)), qPrintable(text));
+        QVERIFY2(text.contains(Fingerprint::strFormat(served, 16)), qPrintable(text));
+        QVERIFY(text.indexOf(Fingerprint::strFormat(kept, 16)) < text.indexOf(Fingerprint::strFormat(served, 16)));
+        QCOMPARE(server->lbaReceived(), QList<QByteArray>{"Login: "});
+
+        dialog->findChild<QPushButton*>(button)->click();
+        QTRY_VERIFY(!m_slEvents.isEmpty());
+        QTRY_COMPARE(m_slEvents.last(), strState(trust, !trust));
+        QCOMPARE(baKept(), trust ? served : kept);
+        const QList<QByteArray> received =
+            trust ? QList<QByteArray>{"Login: ", "Login: ", "PW:  =:= 1234"} : QList<QByteArray>{"Login: "};
+        QCOMPARE(server->lbaReceived(), received);
+        QTRY_VERIFY(!pShownQuestion());
+    }
+};
+
+QTEST_MAIN(tst_TerminalTrust)
+#include "tst_terminal_trust.moc"
