@@ -22,6 +22,39 @@ int s32Smaller(const QRect& _rect)
 }
 } // namespace
 
+namespace {
+
+struct PageAnnouncements
+{
+    QList<QWidget*> lPages;
+    std::function<void(QWidget*)> fnCreated;
+};
+
+PageAnnouncements& announcements()
+{
+    static PageAnnouncements s_announcements;
+    return s_announcements;
+}
+
+} // namespace
+
+void vAnnouncePage(QWidget* _pPage)
+{
+    announcements().lPages.append(_pPage);
+    if (announcements().fnCreated)
+        announcements().fnCreated(_pPage);
+}
+
+void vOnPageCreated(const std::function<void(QWidget*)>& _fnCreated)
+{
+    announcements().fnCreated = _fnCreated;
+    if (!_fnCreated)
+        return;
+    const QList<QWidget*> lMadeBefore = announcements().lPages;
+    for (QWidget* pPage : lMadeBefore)
+        _fnCreated(pPage);
+}
+
 int s32ScreenUnit()
 {
     QScreen* screen = QGuiApplication::primaryScreen();

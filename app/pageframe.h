@@ -3,6 +3,8 @@
 #include <QString>
 #include <Qt>
 
+#include <functional>
+
 class QAbstractScrollArea;
 class QKeyEvent;
 class QLineEdit;
@@ -16,14 +18,22 @@ class QWidget;
 // on-screen keyboard. Pages call these instead of repeating them.
 namespace PageFrame {
 
+// Tells the application that a page was made, so that it can connect the
+// page to the others; pages made before the application listened are told
+// when it starts to listen.
+void vAnnouncePage(QWidget* _pPage);
+void vOnPageCreated(const std::function<void(QWidget*)>& _fnCreated);
+
 // The single instance of a page class: created without parent on first use
 // and kept for the whole run.
 template <class T>
 T* tInstance()
 {
     static T* s_pInstance = nullptr;
-    if (!s_pInstance)
+    if (!s_pInstance) {
         s_pInstance = new T();
+        vAnnouncePage(s_pInstance);
+    }
     return s_pInstance;
 }
 

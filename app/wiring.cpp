@@ -2,11 +2,11 @@
 
 #include "app/mailurl.h"
 #include "app/messages.h"
-#include "app/navigation.h"
-#include "app/settingsstore.h"
+#include "app/pageframe.h"
 #include "live/clive.h"
 #include "mainwindow/chaupt.h"
 #include "settings/ceinstellungen.h"
+#include "settings/cinfoseite.h"
 #include "settings/cquelleverzeichnis.h"
 #include "settings/ctreetodeletefile.h"
 #include "statistics/cgrafischeruebersicht.h"
@@ -20,27 +20,36 @@
 #include "terminal/cwhattodownload.h"
 
 #include <QDesktopServices>
+#include <QSet>
 
 namespace Wiring {
 
 namespace {
+
+using Navigation::Caller;
+using Navigation::Target;
+
+// True once the terminal link is wired: pages made from then on are
+// connected to it as well.
+bool g_bLinkWired = false;
 
 void vSendToTerminal(const QByteArray& _baMessage)
 {
     cSSLClient::instance()->vSendMessage(_baMessage);
 }
 
-// The live page is built on first use; records that arrive before the user
-// opened it update the hidden page.
-cLive* pLive()
+QWidget* pPageOfCaller(Caller _caller)
 {
-    static bool s_bWired = false;
-    cLive* live = cLive::instance();
-    if (!s_bWired) {
-        live->vSetMessageSender(vSendToTerminal);
-        s_bWired = true;
+    switch (_caller) {
+    case Caller::Main:
+        return cHaupt::instance();
+    case Caller::Settings:
+        return cEinstellungen::instance();
+    case Caller::Season:
+    case Caller::Statistics:
+        return cSaisonData::instance();
     }
-    return live;
+    return nullptr;
 }
 
 // An e-mail about the file the main window shows: to the stored address,
@@ -52,47 +61,185 @@ void vWriteEmailAboutShownFile()
                                              haupt->strWhichTypeOfList(), haupt->strPfad()));
 }
 
+void vResetOrderPages()
+{
+    cStreckeAufteilung::instance()->vReset();
+    cGrafischerUebersicht::instance()->vReset();
+    cHauptUebersicht::instance()->hide();
+    cStreckeAufteilung::instance()->hide();
+    cGrafischerUebersicht::instance()->hide();
+}
+
+void vWireMainWindow(cHaupt* _pHaupt)
+{
+    // The time split page keeps the order opened last for all order pages.
+    QObject::connect(_pHaupt, &cHaupt::vSendTextToDialog, _pHaupt,
+                     [](const QString& _strText, int _s32Current, int _s32Sort) {
+                         cZeitAufteilung::instance()->vReceiveTextAndPresent(_strText, _s32Current, _s32Sort);
+                     });
+    QObject::connect(_pHaupt, &cHaupt::listStateChanged, _pHaupt, [](const ListState& _state) {
+        cOrderPage::vSetListState(_state);
+        cSaisonData::instance()->vSetListState(_state);
+    });
+    QObject::connect(_pHaupt, &cHaupt::orderPagesReset, _pHaupt, vResetOrderPages);
+    QObject::connect(_pHaupt, &cHaupt::statisticsFileOpened, _pHaupt,
+                     [](const QString& _strPath, const QString& _strFileName, const QString& _strViewName) {
+                         cSaisonData* pSeason = cSaisonData::instance();
+                         pSeason->vSetFileName(_strFileName);
+                         pSeason->vReadStatisticsFile(_strPath, _strViewName);
+                         pSeason->show();
+                     });
+    QObject::connect(_pHaupt, &cHaupt::orderTotalsRequested, _pHaupt,
+                     [](const QString& _strFileName, bool _bMaximized) {
+                         cSaisonData* pSeason = cSaisonData::instance();
+                         pSeason->vSetFileName(_strFileName);
+                         pSeason->vShowOrderTotals();
+                         if (_bMaximized)
+                             pSeason->showMaximized();
+                         else
+                             pSeason->show();
+                     });
+    QObject::connect(_pHaupt, &cHaupt::expertModeIconChanged, _pHaupt,
+                     [](const QString& _strIcon) { cSaisonData::instance()->vSetExpertModusIcon(_strIcon); });
+    QObject::connect(_pHaupt, &cHaupt::lightSwitchIconChanged, _pHaupt,
+                     [](const QString& _strIcon) { cSaisonData::instance()->vSetLichtschalterIcon(_strIcon); });
+}
+
+void vWireSeasonPage(cSaisonData* _pSeason)
+{
+    _pSeason->vSetNavigator(Navigation::vOpen);
+    QObject::connect(_pSeason, &cSaisonData::lightSwitchToggleRequested, _pSeason,
+                     [] { cHaupt::instance()->on_pushButton_Lichtschalter_clicked(); });
+    QObject::connect(_pSeason, &cSaisonData::expertModeToggleRequested, _pSeason,
+                     [] { cHaupt::instance()->on_pushButton_Expertmodus_clicked(); });
+    QObject::connect(_pSeason, &cSaisonData::backToListRequested, _pSeason,
+                     [] { cHaupt::instance()->vBackToList(); });
+}
+
+void vWireSettingsPages(QWidget* _pPage)
+{
+    if (auto* pSettings = qobject_cast<cEinstellungen*>(_pPage)) {
+        QObject::connect(pSettings, &cEinstellungen::listFileRequested, pSettings,
+                         [](const QString& _strPath) { cHaupt::instance()->vRequestReadFile(_strPath); });
+    } else if (auto* pFiles = qobject_cast<cTreeToDeleteFile*>(_pPage)) {
+        QObject::connect(pFiles, &cTreeToDeleteFile::listFileChosen, pFiles,
+                         [](const QString& _strPath) { cHaupt::instance()->strOpenListFile(_strPath); });
+    }
+}
+
+void vWireDownloadSelection(cWhatToDownload* _pSelection)
+{
+    QObject::connect(_pSelection, &cWhatToDownload::requestWordsChosen, _pSelection,
+                     [](Caller _origin, const QStringList& _slWords) {
+                         if (_origin == Caller::Main)
+                             cHaupt::instance()->vRequestDownloads(_slWords);
+                         else if (_origin == Caller::Statistics)
+                             cSaisonData::instance()->vTakeRequestWords(_slWords);
+                     });
+}
+
+// The page's requests of the terminal link.
+void vWireToLink(QWidget* _pPage)
+{
+    cSSLClient* link = cSSLClient::instance();
+    if (auto* pSettings = qobject_cast<cEinstellungen*>(_pPage)) {
+        QObject::connect(pSettings, &cEinstellungen::terminalSearchRequested, link, &cSSLClient::vSearchTerminals);
+        QObject::connect(pSettings, &cEinstellungen::disconnectRequested, link, [link] { link->vDisconnect(true); });
+        QObject::connect(link, &cSSLClient::foundTerminals, pSettings, &cEinstellungen::vTerminalsFound);
+    } else if (auto* pList = qobject_cast<cfahrzeugelist*>(_pPage)) {
+        QObject::connect(pList, &cfahrzeugelist::terminalChosen, link, &cSSLClient::vSelectTerminal);
+    } else if (auto* pChooser = qobject_cast<cQuelleVerzeichnis*>(_pPage)) {
+        QObject::connect(pChooser, &cQuelleVerzeichnis::fileToSendChosen, link, &cSSLClient::vSendFileFromPath);
+    } else if (auto* pLive = qobject_cast<cLive*>(_pPage)) {
+        pLive->vSetMessageSender(vSendToTerminal);
+    }
+}
+
+void vWirePage(QWidget* _pPage)
+{
+    // Each page once among the pages, and once to the link when there is one.
+    static QSet<QWidget*> s_setWired;
+    static QSet<QWidget*> s_setLinked;
+    if (g_bLinkWired && !s_setLinked.contains(_pPage)) {
+        s_setLinked.insert(_pPage);
+        vWireToLink(_pPage);
+    }
+    if (s_setWired.contains(_pPage))
+        return;
+    s_setWired.insert(_pPage);
+    if (auto* pHaupt = qobject_cast<cHaupt*>(_pPage))
+        vWireMainWindow(pHaupt);
+    else if (auto* pSeason = qobject_cast<cSaisonData*>(_pPage))
+        vWireSeasonPage(pSeason);
+    else if (auto* pSelection = qobject_cast<cWhatToDownload*>(_pPage))
+        vWireDownloadSelection(pSelection);
+    else
+        vWireSettingsPages(_pPage);
+}
+
 } // namespace
 
-void vOpenPage(const QString& _strTarget, const QString& _strCaller)
+void vOpenPage(Target _target, Caller _caller)
 {
-    if (_strTarget == QLatin1String(Navigation::PAGE_SETTINGS)) {
-        cEinstellungen::instance()->vSetCaller(_strCaller);
+    switch (_target) {
+    case Target::Settings:
+        cEinstellungen::instance()->vSetCaller(_caller);
         cEinstellungen::instance()->showMaximized();
-    } else if (_strTarget == QLatin1String(Navigation::PAGE_DOWNLOADED_FILES)) {
-        cTreeToDeleteFile::instance()->vSetCaller(_strCaller);
+        break;
+    case Target::DownloadedFiles:
+        cTreeToDeleteFile::instance()->vSetCaller(_caller);
         cTreeToDeleteFile::instance()->showMaximized();
-    } else if (_strTarget == QLatin1String(Navigation::PAGE_SOURCE_DIRECTORY)) {
-        cQuelleVerzeichnis::instance()->vSetCaller(_strCaller);
+        break;
+    case Target::SourceDirectory:
+        cQuelleVerzeichnis::instance()->vSetCaller(_caller);
         cQuelleVerzeichnis::instance()->showMaximized();
-    } else if (_strTarget == QLatin1String(Navigation::PAGE_DOWNLOAD_SELECTION)) {
+        break;
+    case Target::DownloadSelection: {
         // Opens over the calling page (a minimised window would not be seen
         // on a desktop at all).
         cWhatToDownload* selection = cWhatToDownload::instance();
-        selection->vSetOrigin(_strCaller == QLatin1String(Navigation::CALLER_MAIN)
-                                  ? QString::fromLatin1(Navigation::CALLER_MAIN)
-                                  : QString::fromLatin1(Navigation::CALLER_STATISTICS));
+        selection->vSetOrigin(_caller == Caller::Main ? Caller::Main : Caller::Statistics);
         selection->show();
         selection->raise();
         selection->activateWindow();
-    } else if (_strTarget == QLatin1String(Navigation::PAGE_LIVE)) {
-        pLive()->showMaximized();
-    } else if (_strTarget == QLatin1String(Navigation::ACTION_WRITE_EMAIL)) {
-        vWriteEmailAboutShownFile();
+        break;
     }
+    case Target::Live:
+        cLive::instance()->showMaximized();
+        break;
+    case Target::TerminalList:
+        cfahrzeugelist::instance()->showMaximized();
+        break;
+    case Target::Info:
+        cInfoSeite::instance()->showMaximized();
+        break;
+    case Target::OrderPages:
+        cHauptUebersicht::instance()->vTakeDataAndPresent();
+        cHauptUebersicht::instance()->showMaximized();
+        break;
+    case Target::WriteEmail:
+        vWriteEmailAboutShownFile();
+        break;
+    }
+}
+
+void vConnectPages()
+{
+    Navigation::vSetPageLookup(pPageOfCaller);
+    Navigation::vSetOpener(vOpenPage);
+    PageFrame::vOnPageCreated(vWirePage);
 }
 
 void vConnectAll()
 {
     cSSLClient* link = cSSLClient::instance();
+    g_bLinkWired = true;
+    vConnectPages();
     cHaupt* haupt = cHaupt::instance();
     cSaisonData* season = cSaisonData::instance();
 
     haupt->vSetMessageSender(vSendToTerminal);
     season->vSetMessageSender(vSendToTerminal);
-    haupt->vSetNavigator(
-        [](const QString& _strTarget) { vOpenPage(_strTarget, QString::fromLatin1(Navigation::CALLER_MAIN)); });
-    season->vSetNavigator(vOpenPage);
     // Runs in the periodic search's own thread; the link queues the broadcast
     // over to the thread of its socket. The link is captured here, so that
     // thread never goes through the accessor, which is not made for threads.
@@ -119,8 +266,10 @@ void vConnectAll()
     });
     QObject::connect(link, &cSSLClient::hideSettingsPage, haupt, [] { cEinstellungen::instance()->hide(); });
     QObject::connect(link, &cSSLClient::fileReceived, haupt, &cHaupt::vFileReceived);
+    // The live page is made on first use; records that arrive before the user
+    // opened it update the hidden page.
     QObject::connect(link, &cSSLClient::liveDataReceived, haupt,
-                     [](const QByteArray& _baRecord) { pLive()->vReceiveLiveData(_baRecord); });
+                     [](const QByteArray& _baRecord) { cLive::instance()->vReceiveLiveData(_baRecord); });
     QObject::connect(link, &cSSLClient::expertModeReported, haupt, &cHaupt::vSetExpertModus);
     QObject::connect(link, &cSSLClient::lightSwitchReported, haupt, &cHaupt::vSetLichtschalter);
     QObject::connect(link, &cSSLClient::messageForUser, haupt,

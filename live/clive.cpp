@@ -1,9 +1,9 @@
 #include "live/clive.h"
 
+#include "app/navigation.h"
 #include "app/pageframe.h"
 #include "live/liverecord.h"
 #include "live/livetables.h"
-#include "mainwindow/chaupt.h"
 #include "terminal/logging.h"
 #include "ui_clive.h"
 
@@ -253,5 +253,6 @@ void cLive::keyReleaseEvent(QKeyEvent* _pEvent)
     VEMO_DEBUG(lcLive) << "page closed, records stopped";
     if (m_fnSendMessage)
         m_fnSendMessage(QByteArray("StopLIVE"));
-    cHaupt::instance()->show();
+    if (QWidget* pMain = Navigation::pPageOf(Navigation::Caller::Main))
+        pMain->show();
 }

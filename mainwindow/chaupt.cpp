@@ -1,10 +1,10 @@
 #include "mainwindow/chaupt.h"
 
 #include "app/messages.h"
+#include "app/navigation.h"
 #include "app/pageframe.h"
 #include "app/settingsstore.h"
 #include "mainwindow/csortfiltermodel.h"
-#include "statistics/czeitaufteilung.h"
 #include "ui_chaupt.h"
 
 #include <QFileInfo>
@@ -53,10 +53,6 @@ cHaupt::cHaupt() : QWidget(nullptr), ui(new Ui::cHaupt)
     PageFrame::vMakeKinetic(ui->treeView);
     ui->treeView->setHeaderHidden(true);
     ui->treeView->setRootIsDecorated(false);
-
-    // The time split page keeps the order opened last for all order pages.
-    connect(this, &cHaupt::vSendTextToDialog, cZeitAufteilung::instance(),
-            &cZeitAufteilung::vReceiveTextAndPresent);
 
     m_pProxy = new cSortFilterModel(this);
 
@@ -278,7 +274,7 @@ void cHaupt::vShowFilterBarOfKind()
     for (QWidget* pWidget : std::initializer_list<QWidget*>{ui->label_WhichFileTitel, ui->label_WhichFile,
                                                             ui->label_Suche, ui->lineEdit})
         pWidget->setVisible(bList);
-    ui->pushButton_heruntergeladeneDateien->setVisible(bList && bool(m_fnNavigate));
+    ui->pushButton_heruntergeladeneDateien->setVisible(bList && Navigation::bCanOpen());
 }
 
 void cHaupt::on_pushButton_Hide_Show_clicked()
@@ -305,11 +301,6 @@ void cHaupt::vSetMessageSender(const std::function<void(const QByteArray&)>& _fn
     m_fnSend = _fnSend;
 }
 
-void cHaupt::vSetNavigator(const std::function<void(const QString&)>& _fnNavigate)
-{
-    m_fnNavigate = _fnNavigate;
-}
-
 void cHaupt::vSetPeriodicSearch(const std::function<void()>& _fnSearch)
 {
     m_fnPeriodicSearch = _fnSearch;
@@ -320,13 +311,29 @@ void cHaupt::vSetRefreshIndexSource(const std::function<int()>& _fnRefreshIndex)
     m_fnRefreshIndex = _fnRefreshIndex;
 }
 
-void cHaupt::vNavigate(const char* _strPage, bool _bHideFirst)
+void cHaupt::vNavigate(Navigation::Target _target, bool _bHideFirst)
 {
-    if (!m_fnNavigate)
+    if (!Navigation::bCanOpen())
         return;
     if (_bHideFirst)
         hide();
-    m_fnNavigate(QString::fromLatin1(_strPage));
+    Navigation::vOpen(_target, Navigation::Caller::Main);
+}
+
+ListState cHaupt::listState() const
+{
+    ListState state;
+    state.slLines = m_content.slLines;
+    state.slSortedOrderLines = m_slSortedOrderLines;
+    state.orderTotals = m_orderTotals;
+    state.strCurrentOrderLine = m_strCurrentOrderLine;
+    state.strFileName = m_strWhichTypeOfList;
+    return state;
+}
+
+void cHaupt::vPublishListState()
+{
+    emit listStateChanged(listState());
 }
 
 void cHaupt::vSend(const QByteArray& _baMessage)

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "app/navigation.h"
 #include "data/listfile.h"
 #include "data/listkind.h"
+#include "data/liststate.h"
 #include "data/ordertotals.h"
 
 #include <QDate>
@@ -83,6 +85,9 @@ public:
     // The raw line of the order opened last (empty when it had no line).
     QString strCurrentOrderLine() const { return m_strCurrentOrderLine; }
     ListKind kind() const { return m_kind; }
+    // What the statistics pages read of the list; handed over with
+    // listStateChanged whenever it changes.
+    ListState listState() const;
     bool bExpertModus() const { return m_bExpertModus; }
     bool bLichtschalter() const { return m_bLichtschalter; }
     // True from the start of the periodic terminal search until finished()
@@ -108,9 +113,6 @@ public:
     // Frames and sends a message to the terminal; without it messages are dropped.
     // While no sender is set, the terminal buttons stay hidden.
     void vSetMessageSender(const std::function<void(const QByteArray&)>& _fnSend);
-    // Shows another page by name (PAGE_...). Without it the settings button
-    // opens a file chooser and the downloaded files button stays hidden.
-    void vSetNavigator(const std::function<void(const QString& page)>& _fnNavigate);
     // The periodic terminal search, called every 3000 ms in a thread of its
     // own while the connection is lost without the user's doing.
     void vSetPeriodicSearch(const std::function<void()>& _fnSearch);
@@ -134,7 +136,19 @@ public slots:
     void vChooseListFile();
 
 signals:
+    // The order opened last, for the order pages (the time split page keeps it).
     void vSendTextToDialog(QString _strText, int _s32CurrentAuftrag, int _s32CurrentComboBox);
+    // The lines, sorted order lines, totals, current order or file name changed.
+    void listStateChanged(const ListState& _state);
+    // The order pages drop what they show of an order (a new list, back to the list).
+    void orderPagesReset();
+    // A season or machine statistics file was opened: the season page shows it.
+    void statisticsFileOpened(const QString& _strPath, const QString& _strFileName, const QString& _strViewName);
+    // The season page shows the totals of the orders list ("Summe").
+    void orderTotalsRequested(const QString& _strFileName, bool _bMaximized);
+    // The switch icons shown, for the season page's buttons.
+    void expertModeIconChanged(const QString& _strIcon);
+    void lightSwitchIconChanged(const QString& _strIcon);
     // Stops the periodic terminal search.
     void finished();
     void finishedBeetThread();
@@ -171,10 +185,11 @@ private:
     void vShowFilterBarOfKind();
     void vSetColumnWidths();
     bool bTerminalWired() const { return bool(m_fnSend); }
-    void vNavigate(const char* _strPage, bool _bHideFirst);
+    void vNavigate(Navigation::Target _target, bool _bHideFirst);
+    void vPublishListState();
     void vSend(const QByteArray& _baMessage);
     void vShowMessage(const QString& _strText);
-    bool bLiveReachable() const { return bTerminalWired() && bool(m_fnNavigate); }
+    bool bLiveReachable() const { return bTerminalWired() && Navigation::bCanOpen(); }
 
     // chaupt_lists.cpp
     void vStartBusy();
@@ -234,7 +249,6 @@ private:
     bool m_bExpertModus = false;
 
     std::function<void(const QByteArray&)> m_fnSend;
-    std::function<void(const QString&)> m_fnNavigate;
     std::function<void()> m_fnPeriodicSearch;
     std::function<int()> m_fnRefreshIndex;
 };

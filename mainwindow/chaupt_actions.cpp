@@ -9,8 +9,6 @@
 #include "mainwindow/ceditdialog.h"
 #include "mainwindow/clistmodelbuilder.h"
 #include "mainwindow/csortfiltermodel.h"
-#include "statistics/chauptuebersicht.h"
-#include "statistics/csaisondata.h"
 #include "ui_chaupt.h"
 
 #include <QDesktopServices>
@@ -66,14 +64,15 @@ void cHaupt::vOpenOrder(const QModelIndex& _index)
             if (s32Current < 0)
                 s32Current = _index.row(); // its line is filtered out of the list
         }
+        vPublishListState();
         emit vSendTextToDialog(m_strCurrentOrderLine, s32Current, s32Mode);
     } else {
         m_strCurrentOrderLine.clear();
+        vPublishListState();
         emit vSendTextToDialog(QString(), 0, s32Mode);
     }
     hide();
-    cHauptUebersicht::instance()->vTakeDataAndPresent();
-    cHauptUebersicht::instance()->showMaximized();
+    Navigation::vOpen(Navigation::Target::OrderPages, Navigation::Caller::Main);
 }
 
 void cHaupt::vDialCustomer(const QModelIndex& _index)
@@ -170,8 +169,8 @@ void cHaupt::dateFilterChanged()
 
 void cHaupt::on_pushButton_Einstellungen_clicked()
 {
-    if (m_fnNavigate)
-        vNavigate(Navigation::PAGE_SETTINGS, true);
+    if (Navigation::bCanOpen())
+        vNavigate(Navigation::Target::Settings, true);
     else
         vChooseListFile();
 }
@@ -204,24 +203,23 @@ void cHaupt::vChooseListFile()
 
 void cHaupt::on_pushButton_heruntergeladeneDateien_clicked()
 {
-    vNavigate(Navigation::PAGE_DOWNLOADED_FILES, true);
+    vNavigate(Navigation::Target::DownloadedFiles, true);
 }
 
 void cHaupt::on_pushButton_SendFileTo_clicked()
 {
-    if (m_fnNavigate)
-        m_fnNavigate(QString::fromLatin1(Navigation::ACTION_WRITE_EMAIL));
+    vNavigate(Navigation::Target::WriteEmail, false);
 }
 
 void cHaupt::on_pushButton_Send_clicked()
 {
-    vNavigate(Navigation::PAGE_SOURCE_DIRECTORY, true);
+    vNavigate(Navigation::Target::SourceDirectory, true);
 }
 
 void cHaupt::on_pushButton_Download_clicked()
 {
     // The download selection opens small, over the main window.
-    vNavigate(Navigation::PAGE_DOWNLOAD_SELECTION, false);
+    vNavigate(Navigation::Target::DownloadSelection, false);
 }
 
 void cHaupt::on_pushButton_PlusFahrer_clicked()
@@ -245,11 +243,11 @@ QByteArray cHaupt::baStartLiveMessage(int _s32RefreshIndex)
 
 void cHaupt::on_pushButton_Live_clicked()
 {
-    if (!m_fnNavigate)
+    if (!Navigation::bCanOpen())
         return;
     hide();
     vSend(baStartLiveMessage(m_fnRefreshIndex ? m_fnRefreshIndex() : -1));
-    vNavigate(Navigation::PAGE_LIVE, false);
+    vNavigate(Navigation::Target::Live, false);
 }
 
 // ---- machine switches and connection state --------------------------------------------------
@@ -261,7 +259,7 @@ void cHaupt::vSetExpertModus(bool _bOn)
     m_bExpertModus = _bOn;
     const QString strIcon = QString::fromLatin1(_bOn ? ":/Expertmodus_ON.png" : ":/Expertmodus_OFF.png");
     PageFrame::vSetIcon(ui->pushButton_Expertmodus, strIcon, m_s32Screen / 9, m_s32Screen / 9);
-    cSaisonData::instance()->vSetExpertModusIcon(strIcon);
+    emit expertModeIconChanged(strIcon);
 }
 
 void cHaupt::vSetLichtschalter(bool _bOn)
@@ -270,7 +268,7 @@ void cHaupt::vSetLichtschalter(bool _bOn)
     const QString strIcon =
         QString::fromLatin1(_bOn ? ":/Lichtschalter_Haupt_On.png" : ":/Lichtschalter_Haupt_Off.png");
     PageFrame::vSetIcon(ui->pushButton_Lichtschalter, strIcon, m_s32Screen / 9, m_s32Screen / 9);
-    cSaisonData::instance()->vSetLichtschalterIcon(strIcon);
+    emit lightSwitchIconChanged(strIcon);
 }
 
 void cHaupt::on_pushButton_Expertmodus_clicked()

@@ -5,10 +5,6 @@
 #include "app/settingsstore.h"
 #include "mainwindow/clistmodelbuilder.h"
 #include "mainwindow/csortfiltermodel.h"
-#include "statistics/cgrafischeruebersicht.h"
-#include "statistics/chauptuebersicht.h"
-#include "statistics/csaisondata.h"
-#include "statistics/cstreckeaufteilung.h"
 #include "terminal/ccopyinfothread.h"
 #include "ui_chaupt.h"
 
@@ -125,13 +121,11 @@ QString cHaupt::strOpenListFile(const QString& _strPath)
         ui->label_WhichFile->show();
     }
 
+    vPublishListState();
     if (m_kind == ListKind::Season || m_kind == ListKind::Machine) {
         hide();
-        cSaisonData* pSeason = cSaisonData::instance();
-        pSeason->vSetFileName(m_strWhichTypeOfList);
-        pSeason->vReadStatisticsFile(_strPath, m_kind == ListKind::Season ? tr("Statistik Saison")
-                                                                          : tr("Statistik Maschine"));
-        pSeason->show();
+        emit statisticsFileOpened(_strPath, m_strWhichTypeOfList,
+                                  m_kind == ListKind::Season ? tr("Statistik Saison") : tr("Statistik Maschine"));
     }
 
     vStopBusy();
@@ -207,23 +201,14 @@ void cHaupt::vBackToList()
 
 void cHaupt::vResetOrderPages()
 {
-    cStreckeAufteilung::instance()->vReset();
-    cGrafischerUebersicht::instance()->vReset();
-    cHauptUebersicht::instance()->hide();
-    cStreckeAufteilung::instance()->hide();
-    cGrafischerUebersicht::instance()->hide();
+    emit orderPagesReset();
 }
 
 void cHaupt::vShowOrderTotalsPage(bool _bMaximized)
 {
     hide();
-    cSaisonData* pSeason = cSaisonData::instance();
-    pSeason->vSetFileName(m_strWhichTypeOfList);
-    pSeason->vShowOrderTotals();
-    if (_bMaximized)
-        pSeason->showMaximized();
-    else
-        pSeason->show();
+    vPublishListState();
+    emit orderTotalsRequested(m_strWhichTypeOfList, _bMaximized);
 }
 
 // ---- models ---------------------------------------------------------------------------------
@@ -382,6 +367,7 @@ int cHaupt::s32CurrentLineOf(int _s32LineAsBuilt) const
 
 bool cHaupt::bWriteListFile()
 {
+    vPublishListState();
     QString strError;
     if (ListFile::bWrite(m_strPfad, m_content, &strError))
         return true;

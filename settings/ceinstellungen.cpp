@@ -5,13 +5,10 @@
 #include "app/messages.h"
 #include "app/navigation.h"
 #include "app/settingsstore.h"
-#include "mainwindow/chaupt.h"
 #include "settings/cinfoseite.h"
 #include "settings/cquelleverzeichnis.h"
 #include "settings/ctreetodeletefile.h"
 #include "terminal/ccopyinfothread.h"
-#include "terminal/cfahrzeugelist.h"
-#include "terminal/csslclient.h"
 
 #include <QColor>
 #include <QKeyEvent>
@@ -131,9 +128,9 @@ int cEinstellungen::s32LanguageIndexOf(const QVariant& _stored, int _s32Count)
     return s32Index < _s32Count ? s32Index : 0;
 }
 
-void cEinstellungen::vSetCaller(const QString& _strCaller)
+void cEinstellungen::vSetCaller(Navigation::Caller _caller)
 {
-    m_strCaller = _strCaller;
+    m_caller = _caller;
 }
 
 void cEinstellungen::vSetPath(const QString& _strPath)
@@ -181,7 +178,6 @@ void cEinstellungen::vSetConnectionState(bool _bConnected, const QString& _strNa
     if (_bConnected) {
         ui->pushButton_terminalSuchen->setText(tr("Trennen"));
         ui->label_momentanFahrzeug->setText(tr("aktuelle Verbindung mit") + QStringLiteral(": ") + _strName);
-        cHaupt::instance()->update();
     } else {
         ui->pushButton_terminalSuchen->setText(tr("Verbinden"));
         ui->label_momentanFahrzeug->clear();
@@ -197,15 +193,12 @@ void cEinstellungen::vTerminalsFound(const QStringList& _slChassis)
 void cEinstellungen::on_pushButton_terminalSuchen_clicked()
 {
     if (m_bConnected) {
-        cSSLClient::instance()->vDisconnect(true);
+        emit disconnectRequested();
         vShowIndicator(false);
         return;
     }
-    cSSLClient* pLink = cSSLClient::instance();
-    connect(pLink, &cSSLClient::foundTerminals, this, &cEinstellungen::vTerminalsFound,
-            Qt::UniqueConnection);
     m_bSearchUnanswered = true;
-    pLink->vSearchTerminals();
+    emit terminalSearchRequested();
     ui->label_Indicator->hide();
     vStartBusyIndicator();
     m_pSearchTimer->start();
@@ -250,22 +243,22 @@ void cEinstellungen::on_pushButton_ListAnzeigen_clicked()
         Messages::vShow(this, tr("Sie müssen das Quellverzeichnis wählen."));
         return;
     }
-    Navigation::vShowPage(QStringLiteral("Haupt"));
+    Navigation::vShowPage(Navigation::Caller::Main);
     hide();
-    cHaupt::instance()->vRequestReadFile(strPath);
+    emit listFileRequested(strPath);
 }
 
 void cEinstellungen::on_pushButton_quellVerzeichnis_clicked()
 {
     hide();
-    cQuelleVerzeichnis::instance()->vSetCaller(QStringLiteral("Einstellungen"));
+    cQuelleVerzeichnis::instance()->vSetCaller(Navigation::Caller::Settings);
     cQuelleVerzeichnis::instance()->showMaximized();
 }
 
 void cEinstellungen::on_pushButton_Loeschen_clicked()
 {
     hide();
-    cTreeToDeleteFile::instance()->vSetCaller(QStringLiteral("Einstellungen"));
+    cTreeToDeleteFile::instance()->vSetCaller(Navigation::Caller::Settings);
     cTreeToDeleteFile::instance()->showMaximized();
 }
 
@@ -282,7 +275,7 @@ void cEinstellungen::on_pushButton_Info_clicked()
 
 void cEinstellungen::on_pushButton_verfuegbarenFahrzeuge_clicked()
 {
-    cfahrzeugelist::instance()->showMaximized();
+    Navigation::vOpen(Navigation::Target::TerminalList, Navigation::Caller::Settings);
 }
 
 void cEinstellungen::on_comboBox_Sprache_activated(int _s32Index)
@@ -300,9 +293,9 @@ void cEinstellungen::on_comboBox_Sprache_activated(int _s32Index)
 void cEinstellungen::on_pushButton_Einstellungen_abbrechen_clicked()
 {
     hide();
-    if (m_strCaller == QLatin1String("Haupt"))
-        cHaupt::instance()->vRequestReadFile(QString());
-    Navigation::vShowPage(m_strCaller);
+    if (m_caller == Navigation::Caller::Main)
+        emit listFileRequested(QString());
+    Navigation::vShowPage(m_caller);
 }
 
 void cEinstellungen::keyPressEvent(QKeyEvent* _pEvent)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/navigation.h"
 #include "app/pageframe.h"
 
 #include <QDialog>
@@ -29,8 +30,8 @@ public:
     static cEinstellungen* instance();
     ~cEinstellungen() override;
 
-    // The opener, "Haupt" or "Saison".
-    void vSetCaller(const QString& _strCaller);
+    // The opener: the main window or the season page ("Saison").
+    void vSetCaller(Navigation::Caller _caller);
     // The file path picked in the source directory chooser.
     void vSetPath(const QString& _strPath);
     // The e-mail address of the field (also when the field is hidden).
@@ -58,6 +59,13 @@ public slots:
 signals:
     // Ends the busy indicator's thread.
     void finishedBeetThread();
+    // For the main window: show the list file of the path; an empty path
+    // shows the list that is loaded again.
+    void listFileRequested(const QString& _strPath);
+    // For the terminal link: search the network (and connect), or end the
+    // connection at the user's wish.
+    void terminalSearchRequested();
+    void disconnectRequested();
 
 protected:
     void keyPressEvent(QKeyEvent* _pEvent) override;
@@ -95,7 +103,7 @@ private:
     // True while a search runs and no terminal has answered yet.
     bool m_bSearchUnanswered = false;
     int m_s32Language = 0;
-    QString m_strCaller;
+    Navigation::Caller m_caller = Navigation::Caller::Main;
     QScreen* m_pScreen = nullptr;
     // The busy indicator's thread while a search runs; it deletes itself
     // after it has finished.

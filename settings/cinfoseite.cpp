@@ -57,5 +57,5 @@ void cInfoSeite::keyReleaseEvent(QKeyEvent* _pEvent)
     if (!PageFrame::bIsBackKey(_pEvent))
         return;
     hide();
-    Navigation::vShowPage(QStringLiteral("Einstellungen"));
+    Navigation::vShowPage(Navigation::Caller::Settings);
 }

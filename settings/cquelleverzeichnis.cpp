@@ -6,7 +6,6 @@
 #include "app/settingsstore.h"
 #include "data/listkind.h"
 #include "settings/ceinstellungen.h"
-#include "terminal/csslclient.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -113,9 +112,9 @@ void cQuelleVerzeichnis::vApplyStyle()
                                 + QStringLiteral("}"));
 }
 
-void cQuelleVerzeichnis::vSetCaller(const QString& _strCaller)
+void cQuelleVerzeichnis::vSetCaller(Navigation::Caller _caller)
 {
-    m_strCaller = _strCaller;
+    m_caller = _caller;
 }
 
 QString cQuelleVerzeichnis::strKindForSending(const QString& _strPath)
@@ -151,26 +150,26 @@ void cQuelleVerzeichnis::on_pushButton_Waehlen_clicked()
 {
     const QString strPath = ui->lineEdit_Pfad->text();
     hide();
-    if (m_strCaller == QLatin1String("Einstellungen")) {
+    if (m_caller == Navigation::Caller::Settings) {
         cEinstellungen::instance()->vSetPath(strPath);
-        Navigation::vShowPage(m_strCaller);
+        Navigation::vShowPage(m_caller);
         return;
     }
-    if (m_strCaller != QLatin1String("Haupt") && m_strCaller != QLatin1String("Statistik"))
+    if (m_caller != Navigation::Caller::Main && m_caller != Navigation::Caller::Statistics)
         return;
-    Navigation::vShowPage(m_strCaller);
+    Navigation::vShowPage(m_caller);
     const QString strKind = strKindForSending(strPath);
     if (strKind.isEmpty()) {
-        Messages::vShow(Navigation::pPageOf(m_strCaller), tr("Keine Berechtigung"));
+        Messages::vShow(Navigation::pPageOf(m_caller), tr("Keine Berechtigung"));
         return;
     }
-    cSSLClient::instance()->vSendFileFromPath(strPath, strKind);
+    emit fileToSendChosen(strPath, strKind);
 }
 
 void cQuelleVerzeichnis::on_pushButton_clicked()
 {
     hide();
-    Navigation::vShowPage(m_strCaller);
+    Navigation::vShowPage(m_caller);
 }
 
 void cQuelleVerzeichnis::keyPressEvent(QKeyEvent* _pEvent)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/navigation.h"
 #include "app/pageframe.h"
 
 #include <QDialog>
@@ -26,7 +27,7 @@ public:
     static cQuelleVerzeichnis* instance();
     ~cQuelleVerzeichnis() override;
 
-    void vSetCaller(const QString& _strCaller);
+    void vSetCaller(Navigation::Caller _caller);
 
     // The kind word a list file is sent with, decided by its file name:
     // "Schlaege", "Kunden" or "Fahrer" in this order of tests; empty when the
@@ -36,6 +37,11 @@ public:
     // The folder the file list starts in: the stored folder if it still
     // exists, otherwise the user's home folder.
     static QString strStartFolder();
+
+signals:
+    // Opened from the main window or the season page: send this file to the
+    // terminal as the given kind.
+    void fileToSendChosen(const QString& _strPath, const QString& _strKind);
 
 protected:
     void showEvent(QShowEvent* _pEvent) override;
@@ -57,7 +63,7 @@ private:
     void vShowOpenedFolder();
 
     Ui::cQuelleVerzeichnis* ui;
-    QString m_strCaller;
+    Navigation::Caller m_caller = Navigation::Caller::Settings;
     QString m_strWhereToExpand;
     QFileSystemModel* m_pFolderModel = nullptr;
     QFileSystemModel* m_pFileModel = nullptr;

@@ -3,7 +3,6 @@
 
 #include "app/cyesnodialog.h"
 #include "app/navigation.h"
-#include "mainwindow/chaupt.h"
 
 #include <QDir>
 #include <QFile>
@@ -71,14 +70,14 @@ void cTreeToDeleteFile::vApplyStyle()
                                     .arg(s32Screen / 25));
 }
 
-void cTreeToDeleteFile::vSetCaller(const QString& _strCaller)
+void cTreeToDeleteFile::vSetCaller(Navigation::Caller _caller)
 {
     ui->listView->clearSelection();
     // Marks follow the visible selection: a mark from an earlier opening
     // would be invisible, so it is dropped with the selection.
     m_slMarkedFiles.clear();
-    m_strCaller = _strCaller;
-    const bool bDeleteRole = _strCaller == QLatin1String("Einstellungen");
+    m_caller = _caller;
+    const bool bDeleteRole = _caller == Navigation::Caller::Settings;
     ui->pushButton_delete->setVisible(bDeleteRole);
     ui->pushButton_loeschenalles->setVisible(bDeleteRole);
 }
@@ -88,7 +87,7 @@ void cTreeToDeleteFile::on_listView_clicked(const QModelIndex& _index)
     const QString strPath = m_pFileModel->filePath(_index);
     if (strPath.isEmpty())
         return;
-    if (m_strCaller == QLatin1String("Einstellungen")) {
+    if (m_caller == Navigation::Caller::Settings) {
         if (m_slMarkedFiles.contains(strPath))
             m_slMarkedFiles.removeAll(strPath);
         else
@@ -96,8 +95,8 @@ void cTreeToDeleteFile::on_listView_clicked(const QModelIndex& _index)
         return;
     }
     hide();
-    Navigation::vShowPage(QStringLiteral("Haupt"));
-    cHaupt::instance()->strOpenListFile(strPath);
+    Navigation::vShowPage(Navigation::Caller::Main);
+    emit listFileChosen(strPath);
 }
 
 void cTreeToDeleteFile::on_pushButton_delete_clicked()
@@ -132,7 +131,7 @@ void cTreeToDeleteFile::on_pushButton_loeschenalles_clicked()
 void cTreeToDeleteFile::on_pushButton_abbrechen_clicked()
 {
     hide();
-    Navigation::vShowPage(m_strCaller);
+    Navigation::vShowPage(m_caller);
 }
 
 void cTreeToDeleteFile::keyReleaseEvent(QKeyEvent* _pEvent)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/navigation.h"
 #include "app/pageframe.h"
 
 #include <QModelIndex>
@@ -29,12 +30,17 @@ public:
 
     // Records the opener and offers the delete buttons to the settings page
     // only. Every opening starts without marks.
-    void vSetCaller(const QString& _strCaller);
+    void vSetCaller(Navigation::Caller _caller);
 
     // The folder listed: the user's download folder.
     static QString strFolder();
     // The files marked for deletion, in the order they were marked.
     const QStringList& slMarkedFiles() const { return m_slMarkedFiles; }
+
+signals:
+    // Opened from the main window or the season page: a tapped file is shown
+    // in the main window.
+    void listFileChosen(const QString& _strPath);
 
 protected:
     void keyReleaseEvent(QKeyEvent* _pEvent) override;
@@ -54,7 +60,7 @@ private:
     Ui::cTreeToDeleteFile* ui;
     QFileSystemModel* m_pFileModel = nullptr;
     QStringList m_slMarkedFiles;
-    QString m_strCaller;
+    Navigation::Caller m_caller = Navigation::Caller::Settings;
     cYesNoDialog* m_pYesNoDialog = nullptr;
     QScreen* m_pScreen = nullptr;
 };

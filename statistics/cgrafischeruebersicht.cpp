@@ -2,7 +2,6 @@
 
 #include "app/pageframe.h"
 #include "data/ordertotals.h"
-#include "mainwindow/chaupt.h"
 #include "statistics/cbarchartwidget.h"
 #include "ui_cgrafischeruebersicht.h"
 
@@ -79,7 +78,7 @@ void cGrafischerUebersicht::vTakeDataAndPresent()
         vReset();
     } else {
         m_order = OrderFigures::ofOrder(order);
-        m_average = averagesOf(cHaupt::instance()->orderTotals());
+        m_average = averagesOf(listState().orderTotals);
         m_rows = ChartGeometry::barRows(m_order, m_average);
     }
     vRelayoutJiggle();

@@ -4,7 +4,6 @@
 #include "data/currentorder.h"
 #include "data/numberformat.h"
 #include "data/ordertotals.h"
-#include "mainwindow/chaupt.h"
 #include "ui_chauptuebersicht.h"
 
 namespace {
@@ -80,7 +79,7 @@ void cHauptUebersicht::vTakeDataAndPresent()
     ui->label_LiterProHektarGesamt->setText(strDecimalComma(figures.fieldFuelPerHectare, 'f', 1));
     ui->label_BunkerProHektar->setText(strDecimalComma(figures.bunkerLoadsPerHectare, 'f', 1));
 
-    const cOrderTotals& totals = cHaupt::instance()->orderTotals();
+    const cOrderTotals& totals = listState().orderTotals;
     ui->label_HektarProStundeDursch->setText(strDecimalComma(totals.hectaresPerHour(), 'f', 3));
     ui->label_kmhDursch->setText(strDecimalComma(totals.harvestSpeed(), 'f', 1));
     ui->label_MeterProHektarDursch->setText(strDecimalComma(totals.emptyRunMetresPerHectare(), 'f', 1));

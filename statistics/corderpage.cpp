@@ -1,8 +1,8 @@
 #include "statistics/corderpage.h"
 
+#include "app/navigation.h"
 #include "app/pageframe.h"
 #include "data/currentorder.h"
-#include "mainwindow/chaupt.h"
 #include "statistics/cgrafischeruebersicht.h"
 #include "statistics/chauptuebersicht.h"
 #include "statistics/cstreckeaufteilung.h"
@@ -69,6 +69,26 @@ cOrderPage* cOrderPage::pPage(Page _page)
     default:
         return cGrafischerUebersicht::instance();
     }
+}
+
+namespace {
+
+ListState& sharedListState()
+{
+    static ListState s_state;
+    return s_state;
+}
+
+} // namespace
+
+void cOrderPage::vSetListState(const ListState& _state)
+{
+    sharedListState() = _state;
+}
+
+const ListState& cOrderPage::listState()
+{
+    return sharedListState();
 }
 
 const CurrentOrder& cOrderPage::currentOrder()
@@ -280,8 +300,7 @@ void cOrderPage::vStepOrder(int _s32Step)
     const int s32Sort = order.s32SortIndex;
     // Unsorted, the records are the file's lines after the header; sorted,
     // the list holds only records, the first at index 0.
-    const QStringList& slLines =
-        s32Sort == 0 ? cHaupt::instance()->slLines() : cHaupt::instance()->slSortedOrderLines();
+    const QStringList& slLines = s32Sort == 0 ? listState().slLines : listState().slSortedOrderLines;
     const int s32Target =
         OrderNavigation::s32NeighbourOrder(slLines, order.s32OrderNumber, _s32Step, s32Sort == 0 ? 1 : 0);
     if (s32Target < 0)
@@ -302,5 +321,5 @@ void cOrderPage::vSwitchTo(Page _page)
 void cOrderPage::vLeave()
 {
     hide();
-    cHaupt::instance()->showMaximized();
+    Navigation::vShowPage(Navigation::Caller::Main);
 }

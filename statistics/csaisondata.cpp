@@ -7,7 +7,6 @@
 #include "data/numberformat.h"
 #include "data/ordertotals.h"
 #include "data/statisticsfile.h"
-#include "mainwindow/chaupt.h"
 #include "statistics/fieldroadtable.h"
 #include "statistics/statisticsfigures.h"
 #include "ui_csaisondata.h"
@@ -154,10 +153,15 @@ void cSaisonData::vReadStatisticsFile(const QString& _strPath, const QString& _s
     FieldRoadTable::vKeepValuesWhole(this);
 }
 
+void cSaisonData::vSetListState(const ListState& _state)
+{
+    m_listState = _state;
+}
+
 void cSaisonData::vShowOrderTotals()
 {
     m_bFileMode = false;
-    const cOrderTotals& totals = cHaupt::instance()->orderTotals();
+    const cOrderTotals& totals = m_listState.orderTotals;
     // Whole minutes, truncated; the sum over many orders can pass the int range.
     const qint64 s64FieldMinutes = qint64(totals.fFieldMinutes());
     const qint64 s64RoadMinutes = qint64(totals.fRoadMinutes());
@@ -170,7 +174,7 @@ void cSaisonData::vShowOrderTotals()
     ui->label_Verbrauch_feld->setText(strDecimalComma(double(totals.fFieldFuel()), 'f', 1) + " " + tr("l"));
     ui->label_Verbrauch_strasse->setText(strDecimalComma(double(totals.fRoadFuel()), 'f', 1) + " " + tr("l"));
 
-    const OperatingHours hours = OperatingHours::fromOrderLines(cHaupt::instance()->slLines());
+    const OperatingHours hours = OperatingHours::fromOrderLines(m_listState.slLines);
     ui->label_BetriebsstundenMotor->setText(hours.strEngine);
     ui->label_BetriebsstundenRoder->setText(hours.strHarvester);
 
@@ -207,7 +211,7 @@ void cSaisonData::vSetExpertModusIcon(const QString& _strIcon)
 void cSaisonData::vTakeRequestWords(const QStringList& _slWords)
 {
     hide();
-    cHaupt::instance()->showMaximized();
+    Navigation::vShowPage(Navigation::Caller::Main);
     if (!m_fnSend)
         return;
     for (const QString& word : _slWords)
@@ -252,50 +256,50 @@ void cSaisonData::on_pushButton_SendEmail_clicked()
     QDesktopServices::openUrl(mailUrl());
 }
 
-void cSaisonData::vNavigate(const char* _strPage, const char* _strCaller, bool _bHideFirst)
+void cSaisonData::vNavigate(Navigation::Target _target, Navigation::Caller _caller, bool _bHideFirst)
 {
     if (!m_fnNavigate)
         return;
     if (_bHideFirst)
         hide();
-    m_fnNavigate(QLatin1String(_strPage), QLatin1String(_strCaller));
+    m_fnNavigate(_target, _caller);
 }
 
 void cSaisonData::on_pushButton_SendToTerminal_clicked()
 {
-    vNavigate(Navigation::PAGE_SOURCE_DIRECTORY, Navigation::CALLER_STATISTICS, true);
+    vNavigate(Navigation::Target::SourceDirectory, Navigation::Caller::Statistics, true);
 }
 
 void cSaisonData::on_pushButton_Download_clicked()
 {
-    vNavigate(Navigation::PAGE_DOWNLOAD_SELECTION, Navigation::CALLER_STATISTICS, false);
+    vNavigate(Navigation::Target::DownloadSelection, Navigation::Caller::Statistics, false);
 }
 
 void cSaisonData::on_pushButton_Lichtschalter_clicked()
 {
-    cHaupt::instance()->on_pushButton_Lichtschalter_clicked();
+    emit lightSwitchToggleRequested();
 }
 
 void cSaisonData::on_pushButton_ExpertModus_clicked()
 {
-    cHaupt::instance()->on_pushButton_Expertmodus_clicked();
+    emit expertModeToggleRequested();
 }
 
 void cSaisonData::on_pushButton_Einstellungen_clicked()
 {
-    vNavigate(Navigation::PAGE_SETTINGS, Navigation::CALLER_SEASON, true);
+    vNavigate(Navigation::Target::Settings, Navigation::Caller::Season, true);
 }
 
 void cSaisonData::on_pushButton_heruntergeladeneDateien_clicked()
 {
-    vNavigate(Navigation::PAGE_DOWNLOADED_FILES, Navigation::CALLER_STATISTICS, true);
+    vNavigate(Navigation::Target::DownloadedFiles, Navigation::Caller::Statistics, true);
 }
 
 void cSaisonData::on_pushButton_back_clicked()
 {
     hide();
-    cHaupt::instance()->vBackToList();
-    cHaupt::instance()->showMaximized();
+    emit backToListRequested();
+    Navigation::vShowPage(Navigation::Caller::Main);
 }
 
 void cSaisonData::keyReleaseEvent(QKeyEvent* _pEvent)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/navigation.h"
+#include "data/liststate.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -30,12 +33,12 @@ public:
     cSaisonData();
     ~cSaisonData() override;
 
-    // Page names (app/navigation.h) handed to the navigation hook, with the
-    // caller names. Before every page except the download selection the season
+    // Targets (app/navigation.h) handed to the navigation hook, with the
+    // caller. Before every page except the download selection the season
     // page has hidden itself; the hook sets the caller (or origin) and shows
-    // the page (the download selection minimised, the others maximised).
+    // the page (the download selection over this one, the others maximised).
 
-    using Navigator = std::function<void(const QString& _strTarget, const QString& _strCaller)>;
+    using Navigator = std::function<void(Navigation::Target _target, Navigation::Caller _caller)>;
     using MessageSender = std::function<void(const QByteArray&)>;
     // While no navigator is set, the settings and downloaded-files buttons and
     // the terminal buttons stay hidden.
@@ -48,6 +51,8 @@ public:
     // File mode: shows the record of a season or machine statistics file under
     // the view name; an unreadable file changes nothing.
     void vReadStatisticsFile(const QString& _strPath, const QString& _strViewName);
+    // The list the main window shows, for the totals mode.
+    void vSetListState(const ListState& _state);
     // Totals mode: the totals of the main window's orders file.
     void vShowOrderTotals();
     bool bFileMode() const { return m_bFileMode; }
@@ -67,6 +72,13 @@ public:
 public slots:
     void onRotate(Qt::ScreenOrientation);
 
+signals:
+    // The switch buttons: the main window switches and shows the state.
+    void lightSwitchToggleRequested();
+    void expertModeToggleRequested();
+    // Back to the list: the main window shows its list again.
+    void backToListRequested();
+
 private slots:
     void on_pushButton_SendEmail_clicked();
     void on_pushButton_SendToTerminal_clicked();
@@ -84,7 +96,7 @@ protected:
 private:
     void vApplySizes();
     void vUpdateButtons();
-    void vNavigate(const char* _strPage, const char* _strCaller, bool _bHideFirst);
+    void vNavigate(Navigation::Target _target, Navigation::Caller _caller, bool _bHideFirst);
     void vSetMachineHoursVisible(bool _bVisible);
     QString strMailBody() const;
 
@@ -93,6 +105,7 @@ private:
     int m_s32Screen = 0;
     QString m_strPath;
     QString m_strFileName;
+    ListState m_listState;
     bool m_bFileMode = false;
     bool m_bConnected = false;
     cYesNoDialog* m_pYesNo = nullptr;

@@ -2,7 +2,6 @@
 #include "ui_cfahrzeugelist.h"
 
 #include "app/navigation.h"
-#include "terminal/csslclient.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -47,9 +46,9 @@ void cfahrzeugelist::vSetList(const QStringList& _slChassis)
 void cfahrzeugelist::on_listView_clicked(const QModelIndex& index)
 {
     const QString strChassis = index.data(Qt::DisplayRole).toString();
-    cSSLClient::instance()->vSelectTerminal(strChassis);
+    emit terminalChosen(strChassis);
     hide();
-    Navigation::vShowPage(QStringLiteral("Einstellungen"));
+    Navigation::vShowPage(Navigation::Caller::Settings);
 }
 
 void cfahrzeugelist::keyReleaseEvent(QKeyEvent* _pEvent)
@@ -57,5 +56,5 @@ void cfahrzeugelist::keyReleaseEvent(QKeyEvent* _pEvent)
     if (!PageFrame::bIsBackKey(_pEvent))
         return;
     hide();
-    Navigation::vShowPage(QStringLiteral("Einstellungen"));
+    Navigation::vShowPage(Navigation::Caller::Settings);
 }

@@ -33,6 +33,10 @@ protected:
     // empty list never leaves the user without a way out.
     void keyReleaseEvent(QKeyEvent* _pEvent) override;
 
+signals:
+    // A tap on a row: connect to that terminal.
+    void terminalChosen(const QString& _strChassis);
+
 private slots:
     void on_listView_clicked(const QModelIndex& index);
 

@@ -2,8 +2,6 @@
 #include "ui_cwhattodownload.h"
 
 #include "app/navigation.h"
-#include "mainwindow/chaupt.h"
-#include "statistics/csaisondata.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -59,9 +57,9 @@ void cWhatToDownload::vApplyStyle()
     PageFrame::vSetIcon(ui->pushButton_Close, QStringLiteral(":/close-window-128.png"), m / 11, m / 11);
 }
 
-void cWhatToDownload::vSetOrigin(const QString& _strOrigin)
+void cWhatToDownload::vSetOrigin(Navigation::Caller _origin)
 {
-    m_strOrigin = _strOrigin;
+    m_origin = _origin;
 }
 
 QStringList cWhatToDownload::slChosenWords() const
@@ -86,17 +84,13 @@ void cWhatToDownload::on_pushButton_OK_clicked()
     hide();
     if (slWords.isEmpty())
         return;
-    if (m_strOrigin == QLatin1String("Haupt"))
-        cHaupt::instance()->vRequestDownloads(slWords);
-    else if (m_strOrigin == QLatin1String("Statistik"))
-        cSaisonData::instance()->vTakeRequestWords(slWords);
+    emit requestWordsChosen(m_origin, slWords);
 }
 
 void cWhatToDownload::on_pushButton_Close_clicked()
 {
     hide();
-    if (m_strOrigin == QLatin1String("Haupt") || m_strOrigin == QLatin1String("Statistik"))
-        Navigation::vShowPage(m_strOrigin);
+    Navigation::vShowPage(m_origin);
 }
 
 void cWhatToDownload::onRotate(Qt::ScreenOrientation)

@@ -1,3 +1,4 @@
+#include "app/wiring.h"
 #include "app/messages.h"
 #include "mainwindow/ceditdialog.h"
 #include "mainwindow/chaupt.h"
@@ -38,6 +39,8 @@ const QStringList s_slDrivers{"Fahrer;Name", "1;Anna;Apfel;;;;;0123;;;;;;;",
 void tst_EditDialog::initTestCase()
 {
     TestSupport::vIsolate();
+    // The pages hand the screen and the list to each other as in the application.
+    Wiring::vConnectPages();
     Messages::vSetHook([](QWidget*, const QString& _strText) { QFAIL(qPrintable(_strText)); });
     m_pEditor = cEditDialog::instance();
     QMetaObject::invokeMethod(cHaupt::instance(), "vHideAndShow");

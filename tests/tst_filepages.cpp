@@ -1,3 +1,4 @@
+#include "app/wiring.h"
 #include "app/messages.h"
 #include "app/settingsstore.h"
 #include "mainwindow/chaupt.h"
@@ -56,6 +57,8 @@ private:
 void tst_FilePages::initTestCase()
 {
     TestSupport::vIsolate();
+    // The pages hand the screen and the list to each other as in the application.
+    Wiring::vConnectPages();
     for (const char* strName : {"Fahrer_2014.csv", "Kunden.csv", "notizen.txt", "ALT.CSV"})
         TestSupport::strWriteFile(strStartFolder() + "/" + strName, "x\n");
     QDir().mkpath(strStartFolder() + "/ordner.csv"); // a folder is never a file to pick
@@ -142,7 +145,7 @@ void tst_FilePages::chooserRefusesUnknownList()
 {
     cQuelleVerzeichnis* pChooser = cQuelleVerzeichnis::instance();
     cHaupt::instance()->hide();
-    pChooser->vSetCaller("Haupt");
+    pChooser->vSetCaller(Navigation::Caller::Main);
     pChooser->show();
     pChooser->findChild<QLineEdit*>("lineEdit_Pfad")->setText(strStartFolder() + "/Auftraege.csv");
     QTest::mouseClick(pChooser->findChild<QPushButton*>("pushButton_Waehlen"), Qt::LeftButton);
@@ -156,7 +159,7 @@ void tst_FilePages::chooserHandsPathToSettings()
 {
     cQuelleVerzeichnis* pChooser = cQuelleVerzeichnis::instance();
     auto* pList = pChooser->findChild<QListView*>("listView");
-    pChooser->vSetCaller("Einstellungen");
+    pChooser->vSetCaller(Navigation::Caller::Settings);
     pChooser->show();
     QTRY_COMPARE(slNamesUnder(pList), QStringList{"Schlaege.csv"});
     const QModelIndex file = pList->model()->index(0, 0, pList->rootIndex());
@@ -177,7 +180,7 @@ void tst_FilePages::deletePageMarks()
     for (const char* strName : {"a.csv", "b.csv"})
         TestSupport::strWriteFile(strDownloads + "/" + strName, "x\n");
     cTreeToDeleteFile* pPage = cTreeToDeleteFile::instance();
-    pPage->vSetCaller("Einstellungen");
+    pPage->vSetCaller(Navigation::Caller::Settings);
     pPage->show();
     auto* pList = pPage->findChild<QListView*>("listView");
     QTRY_COMPARE(slNamesUnder(pList), (QStringList{"a.csv", "b.csv"}));
@@ -204,7 +207,7 @@ void tst_FilePages::deletePageMarks()
 
     // A new opening starts without marks.
     click("b.csv");
-    pPage->vSetCaller("Einstellungen");
+    pPage->vSetCaller(Navigation::Caller::Settings);
     QVERIFY(pPage->slMarkedFiles().isEmpty());
     QVERIFY(pList->selectionModel()->selectedIndexes().isEmpty());
     QFile::remove(strDownloads + "/b.csv");
@@ -225,7 +228,7 @@ void tst_FilePages::deleteButtonsOnlyForSettings()
     QFETCH(QString, caller);
     QFETCH(bool, deleteRole);
     cTreeToDeleteFile* pPage = cTreeToDeleteFile::instance();
-    pPage->vSetCaller(caller);
+    pPage->vSetCaller(*Navigation::callerOfName(caller));
     pPage->show();
     QCOMPARE(pPage->findChild<QPushButton*>("pushButton_delete")->isVisible(), deleteRole);
     QCOMPARE(pPage->findChild<QPushButton*>("pushButton_loeschenalles")->isVisible(), deleteRole);
@@ -249,7 +252,7 @@ void tst_FilePages::deleteAll()
     for (const char* strName : {"Auftraege.csv", "Kunden.csv", "SICHER.CSV", "notiz.txt"})
         TestSupport::strWriteFile(strDownloads + "/" + strName, "x\n");
     cTreeToDeleteFile* pPage = cTreeToDeleteFile::instance();
-    pPage->vSetCaller("Einstellungen");
+    pPage->vSetCaller(Navigation::Caller::Settings);
     pPage->show();
     // What is listed is what "Alles löschen" removes.
     QTRY_COMPARE(slNamesUnder(pPage->findChild<QListView*>("listView")),
@@ -301,7 +304,7 @@ void tst_FilePages::downloadCloseReturnsToOrigin()
 {
     cWhatToDownload* pPage = cWhatToDownload::instance();
     cSaisonData::instance()->hide();
-    pPage->vSetOrigin("Statistik");
+    pPage->vSetOrigin(Navigation::Caller::Statistics);
     pPage->show();
     QTest::mouseClick(pPage->findChild<QPushButton*>("pushButton_Close"), Qt::LeftButton);
     QVERIFY(!pPage->isVisible());

@@ -1,3 +1,4 @@
+#include "app/wiring.h"
 #include "app/pageframe.h"
 #include "live/clive.h"
 #include "live/livetables.h"
@@ -67,6 +68,8 @@ private:
 void tst_LivePage::initTestCase()
 {
     TestSupport::vIsolate();
+    // The pages hand the screen and the list to each other as in the application.
+    Wiring::vConnectPages();
     m_pPage = cLive::instance();
     QCOMPARE(cLive::instance(), m_pPage);
     m_pPage->vSetMessageSender([this](const QByteArray& _baMessage) { m_listSent.append(_baMessage); });

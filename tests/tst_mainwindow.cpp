@@ -1,3 +1,4 @@
+#include "app/wiring.h"
 #include "app/messages.h"
 #include "mainwindow/ceditdialog.h"
 #include "mainwindow/chaupt.h"
@@ -124,6 +125,10 @@ QByteArray baOf(const QStringList& _slLines)
 void tst_MainWindow::initTestCase()
 {
     TestSupport::vIsolate();
+    // The pages hand the screen and the list to each other as in the application.
+    Wiring::vConnectPages();
+    // The main window without navigation targets: its own fallbacks.
+    Navigation::vSetOpener({});
     Messages::vSetHook([this](QWidget*, const QString& _strText) { m_slMessages << _strText; });
     m_pHaupt = cHaupt::instance();
     // Ends the start screen at once; with no stored file nothing opens.
@@ -402,7 +407,7 @@ void tst_MainWindow::editsStayWithTheirFile()
     // edits still go to its file.
     const QString strDrivers = strOpen("Fahrer.csv", baOf(slDriverLines()));
     cEinstellungen* pSettings = cEinstellungen::instance();
-    pSettings->vSetCaller("Haupt");
+    pSettings->vSetCaller(Navigation::Caller::Main);
     pSettings->show();
     QTest::keyRelease(pSettings, Qt::Key_Escape);
     QCOMPARE(m_pHaupt->strPfad(), strDrivers);

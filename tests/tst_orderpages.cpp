@@ -1,3 +1,4 @@
+#include "app/wiring.h"
 #include "app/pageframe.h"
 #include "mainwindow/chaupt.h"
 #include "statistics/cgrafischeruebersicht.h"
@@ -73,6 +74,8 @@ private:
 void tst_OrderPages::initTestCase()
 {
     TestSupport::vIsolate();
+    // The pages hand the screen and the list to each other as in the application.
+    Wiring::vConnectPages();
     m_strOrderA = record({{0, "1001"}, {10, "45000"}, {11, "1:30"}, {16, "3000"}, {17, "2100"}, {19, "90000"},
                           {30, "1:00"}, {33, "450"}, {37, "45000"}, {42, "1234:00"}, {43, "987:00"},
                           {8, "01.09.2020 08:00"}});

@@ -1,3 +1,4 @@
+#include "app/wiring.h"
 #include "app/settingsstore.h"
 #include "mainwindow/chaupt.h"
 #include "statistics/csaisondata.h"
@@ -41,7 +42,12 @@ class tst_SeasonPage : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { TestSupport::vIsolate(); }
+    void initTestCase()
+    {
+        TestSupport::vIsolate();
+        // The pages hand the screen and the list to each other as in the application.
+        Wiring::vConnectPages();
+    }
     void fileMode_data();
     void fileMode();
     void totalsMode_data();
@@ -176,17 +182,24 @@ void tst_SeasonPage::anyKeyInTotalsModeReturns()
 void tst_SeasonPage::terminalButtonsAndRequestWords()
 {
     cSaisonData* page = cSaisonData::instance();
+    page->vSetNavigator({});
     page->vSetConnectionState(true);
     // Without the pages they lead to, the buttons stay hidden.
     QVERIFY(!bShown("pushButton_Download"));
     QVERIFY(!bShown("pushButton_Einstellungen"));
-    QStringList opened;
-    page->vSetNavigator([&](const QString& _strPage, const QString& _strCaller) { opened << _strPage + "/" + _strCaller; });
+    using Navigation::Caller;
+    using Navigation::Target;
+    QList<QPair<Target, Caller>> opened;
+    page->vSetNavigator([&](Target _target, Caller _caller) { opened << qMakePair(_target, _caller); });
     QVERIFY(bShown("pushButton_Download"));
     QVERIFY(bShown("pushButton_heruntergeladeneDateien"));
     QTest::mouseClick(page->findChild<QPushButton*>("pushButton_Einstellungen"), Qt::LeftButton);
     QTest::mouseClick(page->findChild<QPushButton*>("pushButton_Download"), Qt::LeftButton);
-    QCOMPARE(opened, (QStringList{"Einstellungen/Saison", "WhatToDownload/Statistik"}));
+    // The settings page learns "Saison", the download selection "Statistik".
+    QVERIFY(opened == (QList<QPair<Target, Caller>>{{Target::Settings, Caller::Season},
+                                                    {Target::DownloadSelection, Caller::Statistics}}));
+    QCOMPARE(Navigation::strCallerName(Caller::Season), QString("Saison"));
+    QCOMPARE(Navigation::strCallerName(Caller::Statistics), QString("Statistik"));
     page->vSetConnectionState(false);
     QVERIFY(!bShown("pushButton_ExpertModus"));
 

@@ -1,3 +1,4 @@
+#include "app/wiring.h"
 #include "app/messages.h"
 #include "app/settingsstore.h"
 #include "mainwindow/chaupt.h"
@@ -52,6 +53,8 @@ private:
 void tst_SettingsPage::initTestCase()
 {
     TestSupport::vIsolate();
+    // The pages hand the screen and the list to each other as in the application.
+    Wiring::vConnectPages();
     // Written before the page exists: the page reads it when it is built.
     SettingsStore::vSetValue(SettingsStore::APP_LANGUAGE, SettingsStore::KEY_LANGUAGE_NUMBER, 260);
     SettingsStore::vSetValue(SettingsStore::APP_EMAIL, SettingsStore::KEY_EMAIL, "fahrer@example.org");
@@ -216,7 +219,7 @@ void tst_SettingsPage::returnToCaller()
     cHaupt::instance()->hide();
     cSaisonData::instance()->hide();
     cEinstellungen* pPage = cEinstellungen::instance();
-    pPage->vSetCaller(caller);
+    pPage->vSetCaller(*Navigation::callerOfName(caller));
     pPage->show();
     if (backKey) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Back, Qt::NoModifier);

@@ -139,14 +139,14 @@ int main(int argc, char* argv[])
     vShoot(cEinstellungen::instance(), "settings");
     cEinstellungen::instance()->vSetConnectionState(true, "WAB123");
     vShoot(cEinstellungen::instance(), "settings_connected");
-    cQuelleVerzeichnis::instance()->vSetCaller("Einstellungen");
+    cQuelleVerzeichnis::instance()->vSetCaller(Navigation::Caller::Settings);
     vShoot(cQuelleVerzeichnis::instance(), "source_directory");
-    cTreeToDeleteFile::instance()->vSetCaller("Einstellungen");
+    cTreeToDeleteFile::instance()->vSetCaller(Navigation::Caller::Settings);
     vShoot(cTreeToDeleteFile::instance(), "downloaded_files");
     vShoot(cInfoSeite::instance(), "info");
     cfahrzeugelist::instance()->vSetList({"WAB123", "WAB456", "Unbekannte Maschine"});
     vShoot(cfahrzeugelist::instance(), "terminal_list");
-    cWhatToDownload::instance()->vSetOrigin("Haupt");
+    cWhatToDownload::instance()->vSetOrigin(Navigation::Caller::Main);
     vShoot(cWhatToDownload::instance(), "download_selection", false);
     cPWRequest password(nullptr);
     vShoot(&password, "password", false);

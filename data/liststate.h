@@ -1,0 +1,20 @@
+#pragma once
+
+#include "data/ordertotals.h"
+
+#include <QString>
+#include <QStringList>
+
+// What the main window knows of the list it shows and what the statistics
+// pages read of it: the file's lines, the order lines in the order the list
+// shows them, the order totals with their averages, the order opened last and
+// the file's name. The main window owns it and hands a copy to the pages
+// whenever it changes; the texts are shared, so a copy costs no lines.
+struct ListState
+{
+    QStringList slLines;            // every line of the file, header as line 0
+    QStringList slSortedOrderLines; // orders only: as the list shows them
+    cOrderTotals orderTotals;       // orders only
+    QString strCurrentOrderLine;    // the raw line of the order opened last
+    QString strFileName;            // the file's name as shown
+};

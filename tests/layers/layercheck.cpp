@@ -1,0 +1,5 @@
+// Linked with one whole layer library; never run. See CMakeLists.txt.
+int main()
+{
+    return 0;
+}
