@@ -1,5 +1,6 @@
 #include "app/wiring.h"
 
+#include "app/firstcontact.h"
 #include "app/mailurl.h"
 #include "app/messages.h"
 #include "app/pageframe.h"
@@ -238,6 +239,8 @@ void vConnectAll()
     cHaupt* haupt = cHaupt::instance();
     cSaisonData* season = cSaisonData::instance();
 
+    link->vSetPasswordProvider(FirstContact::vAskPassword);
+    link->vSetCertificateQuestionProvider(FirstContact::vAskCertificateTrust);
     haupt->vSetMessageSender(vSendToTerminal);
     season->vSetMessageSender(vSendToTerminal);
     // Runs in the periodic search's own thread; the link queues the broadcast

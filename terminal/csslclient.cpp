@@ -1,7 +1,5 @@
 #include "terminal/csslclient.h"
 
-#include "app/cyesnodialog.h"
-#include "terminal/cpwrequest.h"
 #include "terminal/dispatch.h"
 #include "terminal/filemessage.h"
 #include "terminal/fingerprint.h"
@@ -11,7 +9,6 @@
 
 #include <QFileInfo>
 #include <QNetworkInterface>
-#include <QScreen>
 #include <QSslSocket>
 #include <QStandardPaths>
 #include <QThread>
@@ -24,53 +21,16 @@ namespace {
 const char* const PASSWORD_PLACEHOLDER = "UNDEFINED";
 const char* const SERIAL_PLACEHOLDER = "TERMINAL_SERIAL_NO._AT_CLIENT";
 
-// Shown, not executed: the dialog is served by the application's event loop,
-// and the link goes on reading while it waits for the user. It blocks the
-// pages as a modal dialog does (open() would make it modal to its parent
-// window only, and it has none); finished() carries the answer.
-void vAskWithDialog(const cSSLClient::PasswordAnswer& _fnAnswer)
+// Without a provider the link cannot ask anybody: a password is not given
+// and a changed certificate is not trusted.
+void vCannotAskPassword(const cSSLClient::PasswordAnswer& _fnAnswer)
 {
-    auto* pDialog = new cPWRequest(nullptr);
-    pDialog->setWindowModality(Qt::ApplicationModal);
-    QObject::connect(pDialog, &QDialog::finished, pDialog, [pDialog, _fnAnswer](int _s32Result) {
-        pDialog->deleteLater();
-        _fnAnswer(_s32Result == 1, pDialog->m_baPassword);
-    });
-    pDialog->show();
+    _fnAnswer(false, QByteArray());
 }
 
-// Shown the same way as the password dialog. The text is longer than the
-// dialog's usual question: a fingerprint takes two lines of sixteen bytes,
-// about 1.1 times the screen's shorter side at the dialog's text size. The
-// dialog widens to that as far as the screen allows (on a narrower one the
-// lines wrap once more) and grows to the height of the text.
-void vAskTrustWithDialog(const cSSLClient::CertificateQuestion& _question,
-                         const cSSLClient::CertificateAnswer& _fnAnswer)
+void vCannotAskTrust(const cSSLClient::CertificateQuestion&, const cSSLClient::CertificateAnswer& _fnAnswer)
 {
-    auto* pDialog = new cYesNoDialog(nullptr);
-    pDialog->setWindowModality(Qt::ApplicationModal);
-    pDialog->vSetTitle(cSSLClient::tr("Zertifikat des Terminals geändert"));
-    pDialog->vSetText(
-        cSSLClient::tr("Das Terminal %1 (Seriennummer %2) weist sich mit einem anderen Zertifikat aus "
-                       "als bisher.\n\nBisher:\n%3\n\nJetzt:\n%4\n\nDas ist nur richtig, wenn das "
-                       "Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?")
-            .arg(_question.strChassis, QString::fromUtf8(_question.baSerial),
-                 Fingerprint::strFormat(_question.baKeptFingerprint, 16),
-                 Fingerprint::strFormat(_question.baShownFingerprint, 16)));
-    pDialog->ensurePolished();
-    const QScreen* pScreen = pDialog->screen();
-    const QRect available = pScreen ? pScreen->availableGeometry() : QRect(0, 0, 1024, 768);
-    const int s32Side = qMin(available.width(), available.height());
-    const int s32Width = qMin(available.width() * 19 / 20, qMax(pDialog->width(), s32Side * 11 / 10));
-    const int s32Height =
-        qMin(available.height() * 19 / 20, qMax(pDialog->height(), pDialog->heightForWidth(s32Width)));
-    pDialog->setGeometry(available.x() + (available.width() - s32Width) / 2,
-                         available.y() + (available.height() - s32Height) / 2, s32Width, s32Height);
-    QObject::connect(pDialog, &QDialog::finished, pDialog, [pDialog, _fnAnswer](int _s32Result) {
-        pDialog->deleteLater();
-        _fnAnswer(_s32Result == 1);
-    });
-    pDialog->show();
+    _fnAnswer(false);
 }
 
 } // namespace
@@ -84,9 +44,9 @@ cSSLClient* cSSLClient::instance()
 }
 
 cSSLClient::cSSLClient()
-    : QDialog(nullptr), m_baSerialNumber(SERIAL_PLACEHOLDER), m_baPassword(PASSWORD_PLACEHOLDER),
+    : QObject(nullptr), m_baSerialNumber(SERIAL_PLACEHOLDER), m_baPassword(PASSWORD_PLACEHOLDER),
       m_u16UdpPort(Protocol::UDP_PORT), m_u16TlsPort(Protocol::TLS_PORT),
-      m_fnPasswordProvider(vAskWithDialog), m_fnCertificateQuestionProvider(vAskTrustWithDialog)
+      m_fnPasswordProvider(vCannotAskPassword), m_fnCertificateQuestionProvider(vCannotAskTrust)
 {
     m_pUdpSocket = new QUdpSocket(this);
     // The result is not examined: without the port the link still connects by
@@ -111,13 +71,13 @@ cSSLClient::cSSLClient()
 
 void cSSLClient::vSetPasswordProvider(PasswordProvider _fnProvider)
 {
-    m_fnPasswordProvider = _fnProvider ? std::move(_fnProvider) : PasswordProvider(vAskWithDialog);
+    m_fnPasswordProvider = _fnProvider ? std::move(_fnProvider) : PasswordProvider(vCannotAskPassword);
 }
 
 void cSSLClient::vSetCertificateQuestionProvider(CertificateQuestionProvider _fnProvider)
 {
     m_fnCertificateQuestionProvider =
-        _fnProvider ? std::move(_fnProvider) : CertificateQuestionProvider(vAskTrustWithDialog);
+        _fnProvider ? std::move(_fnProvider) : CertificateQuestionProvider(vCannotAskTrust);
 }
 
 void cSSLClient::vSetPorts(quint16 _u16UdpPort, quint16 _u16TlsPort)

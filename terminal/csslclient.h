@@ -5,7 +5,7 @@
 
 #include <QAbstractSocket>
 #include <QByteArray>
-#include <QDialog>
+#include <QObject>
 #include <QHash>
 #include <QHostAddress>
 #include <QList>
@@ -20,8 +20,7 @@ class QUdpSocket;
 
 // The link to the harvester terminal: finds terminals by UDP broadcast, keeps
 // at most one TLS connection, logs in, frames and dispatches the messages and
-// stores received files. It is never shown; it derives from QDialog only to
-// serve as the signal/slot object of the pages.
+// stores received files. It needs no widget: Qt's Core and Network only.
 //
 // The link knows no page. It reports through signals, which the application
 // connects to the pages (settings page, main window, statistics pages, in
@@ -35,21 +34,22 @@ class QUdpSocket;
 // first contact is taken and its fingerprint kept with the terminal's serial
 // number; a later connection that shows another one is stopped before any
 // password goes out, and the user decides whether to trust the new one.
-class cSSLClient : public QDialog
+class cSSLClient : public QObject
 {
     Q_OBJECT
 
 public:
     // Asks for the password of a terminal met for the first time and hands
     // the answer over, at once or later: false when the user cancels. The
-    // default opens the password dialog and answers when it is closed.
+    // application opens the password dialog (app/firstcontact.h); without a
+    // provider no password is given.
     using PasswordAnswer = std::function<void(bool _bEntered, const QByteArray& _baPassword)>;
     using PasswordProvider = std::function<void(const PasswordAnswer& _fnAnswer)>;
 
     // Asks whether to trust the certificate a known terminal now shows in
     // place of the one kept for it (a replaced terminal), and hands the answer
-    // over, at once or later. The default opens a yes/no dialog that shows
-    // both fingerprints and answers when it is closed.
+    // over, at once or later. The application opens a yes/no dialog that
+    // shows both fingerprints; without a provider the new one is not trusted.
     struct CertificateQuestion
     {
         QString strChassis;

@@ -1,3 +1,4 @@
+#include "app/firstcontact.h"
 #include "terminal/cpwrequest.h"
 #include "terminal/csslclient.h"
 #include "terminal/framing.h"
@@ -283,7 +284,7 @@ private slots:
     void passwordDialogLeavesTheLinkRunning()
     {
         auto server = pStart(config());
-        m_pClient->vSetPasswordProvider(nullptr);
+        m_pClient->vSetPasswordProvider(FirstContact::vAskPassword);
         const auto restore = qScopeGuard([this] { vUseListedPasswords(); });
         const auto shownDialog = []() -> cPWRequest* {
             for (QWidget* pWidget : QApplication::topLevelWidgets()) {

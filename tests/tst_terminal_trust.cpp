@@ -1,3 +1,4 @@
+#include "app/firstcontact.h"
 #include "app/cyesnodialog.h"
 #include "terminal/csslclient.h"
 #include "terminal/fingerprint.h"
@@ -247,7 +248,7 @@ private slots:
     {
         QFETCH(QString, button);
         QFETCH(bool, trust);
-        m_pClient->vSetCertificateQuestionProvider(nullptr);
+        m_pClient->vSetCertificateQuestionProvider(FirstContact::vAskCertificateTrust);
         const auto restore = qScopeGuard([this] { vUseTestQuestions(); });
         // A dialog run in an event loop of its own would keep the test from
         // getting back until it is closed: it is closed after a while.
