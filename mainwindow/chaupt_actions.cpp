@@ -9,6 +9,7 @@
 #include "mainwindow/ceditdialog.h"
 #include "mainwindow/clistmodelbuilder.h"
 #include "mainwindow/csortfiltermodel.h"
+#include "mainwindow/listcolumns.h"
 #include "ui_chaupt.h"
 
 #include <QDesktopServices>
@@ -51,7 +52,7 @@ void cHaupt::vOpenOrder(const QModelIndex& _index)
     // The order number is the record's line number in its file. A number that
     // is no record line opens the order pages without order data, never with
     // the figures of an order opened before.
-    const int s32Number = _index.sibling(_index.row(), 0).data(cListModelBuilder::ORDER_NUMBER_ROLE).toInt();
+    const int s32Number = _index.sibling(_index.row(), ListColumns::ENTRY).data(ListColumns::ORDER_NUMBER_ROLE).toInt();
     const int s32Mode = s32SortMode();
     vRebuildSortedOrderLines(); // the order pages step through the list as it is shown now
     if (s32Number > 0 && s32Number < slLines().size()) {
@@ -77,7 +78,7 @@ void cHaupt::vOpenOrder(const QModelIndex& _index)
 
 void cHaupt::vDialCustomer(const QModelIndex& _index)
 {
-    const QString strText = _index.sibling(_index.row(), 0).data().toString();
+    const QString strText = _index.sibling(_index.row(), ListColumns::ENTRY).data().toString();
     const QString strPhoneLine =
         strText.split(QLatin1Char('\n')).value(cListModelBuilder::CUSTOMER_PHONE_LINE);
     const QString strNumber = strPhoneLine.split(QLatin1Char(':')).value(1).mid(1);
@@ -87,8 +88,8 @@ void cHaupt::vDialCustomer(const QModelIndex& _index)
 
 void cHaupt::vDriverTapped(const QModelIndex& _index)
 {
-    const int s32Line = _index.sibling(_index.row(), 5).data().toInt();
-    if (_index.column() == 0) {
+    const int s32Line = _index.sibling(_index.row(), ListColumns::DRIVER_LINE).data().toInt();
+    if (_index.column() == ListColumns::ENTRY) {
         const int s32Current = s32CurrentLineOf(s32Line);
         if (s32Current <= 0 || s32Current >= slLines().size())
             return;
@@ -97,7 +98,7 @@ void cHaupt::vDriverTapped(const QModelIndex& _index)
         cEditDialog* pEditor = cEditDialog::instance();
         pEditor->vEditDriver(slLines().at(s32Current), s32Line);
         pEditor->showMaximized();
-    } else if (_index.column() == 1) {
+    } else if (_index.column() == ListColumns::DRIVER_DELETE) {
         cYesNoDialog dialog(this);
         dialog.vSetTitle(QString());
         dialog.vSetText(tr("Wollen Sie den Eintrag wirklich löschen?"));
@@ -161,7 +162,7 @@ void cHaupt::dateFilterChanged()
         ui->dateEdit_bis->setMinimumDate(dateVon);
     }
     if (m_kind == ListKind::Orders)
-        m_pProxy->sort(3, Qt::AscendingOrder);
+        m_pProxy->sort(ListColumns::ORDER_SORT_KEY, Qt::AscendingOrder);
     m_pProxy->setFilterDateRange(dateVon, dateBis);
 }
 

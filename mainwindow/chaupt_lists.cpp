@@ -5,6 +5,7 @@
 #include "app/settingsstore.h"
 #include "mainwindow/clistmodelbuilder.h"
 #include "mainwindow/csortfiltermodel.h"
+#include "mainwindow/listcolumns.h"
 #include "terminal/ccopyinfothread.h"
 #include "ui_chaupt.h"
 
@@ -223,9 +224,9 @@ void cHaupt::vBuildModel()
     case ListKind::Fields:
         vBuildFieldModel();
         m_pProxy->setSourceModel(m_pModel);
-        m_pProxy->sort(1, Qt::AscendingOrder);
+        m_pProxy->sort(ListColumns::FIELD_CUSTOMER_NUMBER, Qt::AscendingOrder);
         vSetViewModel(ui->treeView, m_pProxy);
-        ui->treeView->setColumnHidden(1, true);
+        ui->treeView->setColumnHidden(ListColumns::FIELD_CUSTOMER_NUMBER, true);
         vSetColumnWidths();
         break;
     case ListKind::Drivers:
@@ -278,9 +279,10 @@ void cHaupt::vBuildDriverModel()
     m_lDeletedLines.clear();
 
     m_pProxy->setSourceModel(m_pModel);
-    m_pProxy->sort(3, Qt::AscendingOrder);
+    m_pProxy->sort(ListColumns::DRIVER_NUMBER, Qt::AscendingOrder);
     vSetViewModel(ui->treeView, m_pProxy);
-    for (int s32Column : {4, 5, 3, 2})
+    for (int s32Column : {ListColumns::DRIVER_NAME, ListColumns::DRIVER_LINE, ListColumns::DRIVER_NUMBER,
+                          ListColumns::DRIVER_KIND})
         ui->treeView->setColumnHidden(s32Column, true);
     vSetColumnWidths();
 }
@@ -289,10 +291,10 @@ void cHaupt::vAttachOrders()
 {
     vSetOrderDates();
     m_pProxy->setSourceModel(m_pModel);
-    m_pProxy->sort(3, Qt::AscendingOrder);
+    m_pProxy->sort(ListColumns::ORDER_SORT_KEY, Qt::AscendingOrder);
     vSetViewModel(ui->treeView, m_pProxy);
-    ui->treeView->setColumnHidden(2, true);
-    ui->treeView->setColumnHidden(3, true);
+    ui->treeView->setColumnHidden(ListColumns::ORDER_KIND, true);
+    ui->treeView->setColumnHidden(ListColumns::ORDER_SORT_KEY, true);
     vSetColumnWidths();
     vRebuildSortedOrderLines();
 }
@@ -302,12 +304,12 @@ void cHaupt::vAttachCustomers()
     m_pProxy->setSourceModel(m_pModel);
     if (ui->comboBox_Kunden->currentIndex() != 0) {
         m_pProxy->setSortLocaleAware(true);
-        m_pProxy->sort(0, Qt::AscendingOrder);
+        m_pProxy->sort(ListColumns::ENTRY, Qt::AscendingOrder);
         vSetViewModel(ui->treeView, m_pProxy);
     } else {
-        m_pProxy->sort(1, Qt::AscendingOrder);
+        m_pProxy->sort(ListColumns::CUSTOMER_NUMBER, Qt::AscendingOrder);
         vSetViewModel(ui->treeView, m_pProxy);
-        ui->treeView->setColumnHidden(1, true);
+        ui->treeView->setColumnHidden(ListColumns::CUSTOMER_NUMBER, true);
     }
     vSetColumnWidths();
 }
@@ -344,7 +346,7 @@ void cHaupt::vRebuildSortedOrderLines()
     m_slSortedOrderLines.reserve(s32Rows);
     m_ls32SortedOrderLineNumbers.reserve(s32Rows);
     for (int r = 0; r < s32Rows; ++r) {
-        const int s32Line = m_pProxy->index(r, 0).data(cListModelBuilder::LINE_ROLE).toInt();
+        const int s32Line = m_pProxy->index(r, ListColumns::ENTRY).data(ListColumns::LINE_ROLE).toInt();
         if (s32Line > 0 && s32Line < slLines().size()) {
             m_slSortedOrderLines.append(slLines().at(s32Line));
             m_ls32SortedOrderLineNumbers.append(s32Line);
@@ -387,10 +389,10 @@ void cHaupt::vDeleteEntry(int _s32Line, int _s32Row)
 
     // The row normally is the tapped one; if not, the row of that line goes.
     int s32Row = _s32Row;
-    if (m_pProxy->index(s32Row, 0).data(cListModelBuilder::LINE_ROLE).toInt() != _s32Line) {
+    if (m_pProxy->index(s32Row, ListColumns::ENTRY).data(ListColumns::LINE_ROLE).toInt() != _s32Line) {
         s32Row = -1;
         for (int r = 0; r < m_pProxy->rowCount(); ++r) {
-            if (m_pProxy->index(r, 0).data(cListModelBuilder::LINE_ROLE).toInt() == _s32Line) {
+            if (m_pProxy->index(r, ListColumns::ENTRY).data(ListColumns::LINE_ROLE).toInt() == _s32Line) {
                 s32Row = r;
                 break;
             }

@@ -5,6 +5,7 @@
 #include "data/numberformat.h"
 #include "data/ordertotals.h"
 #include "mainwindow/csortfiltermodel.h"
+#include "mainwindow/listcolumns.h"
 
 #include <QLinearGradient>
 #include <QStandardItemModel>
@@ -127,7 +128,7 @@ QStandardItem* cListModelBuilder::pEntryItem(const QString& _strText, int _s32Li
 {
     QStandardItem* pItem = m_pEntryPrototype->clone();
     pItem->setText(_strText);
-    pItem->setData(_s32Line, LINE_ROLE);
+    pItem->setData(_s32Line, ListColumns::LINE_ROLE);
     return pItem;
 }
 
@@ -183,7 +184,7 @@ void cListModelBuilder::vBuildOrders(const QStringList& _slLines, int _s32SortMo
             continue;
 
         QStandardItem* pEntry = pEntryItem(strOrderEntry(record, s32Mode), i);
-        pEntry->setData(FieldReaders::s32ToInt(record.strOrderNumber), ORDER_NUMBER_ROLE);
+        pEntry->setData(FieldReaders::s32ToInt(record.strOrderNumber), ListColumns::ORDER_NUMBER_ROLE);
         QStandardItem* pArea = m_pAreaPrototype->clone();
         pArea->setText(strAreaText(record.s32AreaM2));
         m_pModel->appendRow({pEntry, pArea, pPlainItem(QString::fromLatin1(SortFilter::ORDER_MARKER)),
@@ -191,54 +192,57 @@ void cListModelBuilder::vBuildOrders(const QStringList& _slLines, int _s32SortMo
     }
 }
 
-void cListModelBuilder::vBuildCustomers(const QStringList& _slLines, int _s32SelectorIndex)
+template <class Record, class Keep, class Row>
+void cListModelBuilder::vEachRecord(const QStringList& _slLines, Keep _fnKeep, Row _fnRow)
 {
     vStart();
-    const bool bByNumber = _s32SelectorIndex == 0;
     for (int i = 1; i < _slLines.size(); ++i) {
         if (_slLines.at(i).isEmpty())
             continue;
-        const CustomerRecord record = CustomerRecord::parse(_slLines.at(i));
-        if (record.strNumber.isEmpty())
+        const Record record = Record::parse(_slLines.at(i));
+        if (!_fnKeep(record))
             continue;
         vYieldIfDue();
-        QStandardItem* pEntry = pEntryItem(strCustomerEntry(record, !bByNumber), i);
-        if (bByNumber)
-            m_pModel->appendRow({pEntry, pPlainItem(record.strNumber)});
-        else
-            m_pModel->appendRow(pEntry);
+        _fnRow(i, record);
     }
+}
+
+void cListModelBuilder::vBuildCustomers(const QStringList& _slLines, int _s32SelectorIndex)
+{
+    const bool bByNumber = _s32SelectorIndex == 0;
+    vEachRecord<CustomerRecord>(
+        _slLines, [](const CustomerRecord& _record) { return !_record.strNumber.isEmpty(); },
+        [&](int _s32Line, const CustomerRecord& _record) {
+            QStandardItem* pEntry = pEntryItem(strCustomerEntry(_record, !bByNumber), _s32Line);
+            if (bByNumber)
+                m_pModel->appendRow({pEntry, pPlainItem(_record.strNumber)}); // ListColumns::CUSTOMER_NUMBER
+            else
+                m_pModel->appendRow(pEntry);
+        });
 }
 
 void cListModelBuilder::vBuildFields(const QStringList& _slLines)
 {
-    vStart();
-    for (int i = 1; i < _slLines.size(); ++i) {
-        if (_slLines.at(i).isEmpty())
-            continue;
-        const FieldRecord record = FieldRecord::parse(_slLines.at(i));
-        const QString strNumber = FieldReaders::strClean(record.strCustomerNumber);
-        if (strNumber.isEmpty())
-            continue;
-        vYieldIfDue();
-        m_pModel->appendRow({pEntryItem(strFieldEntry(record), i), pPlainItem(strNumber)});
-    }
+    vEachRecord<FieldRecord>(
+        _slLines, [](const FieldRecord& _record) { return !FieldReaders::strClean(_record.strCustomerNumber).isEmpty(); },
+        [&](int _s32Line, const FieldRecord& _record) {
+            // ListColumns::FIELD_CUSTOMER_NUMBER
+            m_pModel->appendRow({pEntryItem(strFieldEntry(_record), _s32Line),
+                                 pPlainItem(FieldReaders::strClean(_record.strCustomerNumber))});
+        });
 }
 
 void cListModelBuilder::vBuildDrivers(const QStringList& _slLines)
 {
-    vStart();
-    for (int i = 1; i < _slLines.size(); ++i) {
-        if (_slLines.at(i).isEmpty())
-            continue;
-        const DriverRecord record = DriverRecord::parse(_slLines.at(i));
-        if (record.strNumber.isEmpty())
-            continue;
-        vYieldIfDue();
-        m_pModel->appendRow({pEntryItem(strDriverEntry(record), i), m_pDeletePrototype->clone(),
-                             pPlainItem(QString::fromLatin1(SortFilter::DRIVER_MARKER)),
-                             pPlainItem(record.strCleanNumber()),
-                             pPlainItem(record.strName1 + QLatin1Char(' ') + record.strName2),
-                             pPlainItem(QString::number(i))});
-    }
+    vEachRecord<DriverRecord>(
+        _slLines, [](const DriverRecord& _record) { return !_record.strNumber.isEmpty(); },
+        [&](int _s32Line, const DriverRecord& _record) {
+            // In the order of ListColumns: ENTRY, DRIVER_DELETE, DRIVER_KIND,
+            // DRIVER_NUMBER, DRIVER_NAME, DRIVER_LINE.
+            m_pModel->appendRow({pEntryItem(strDriverEntry(_record), _s32Line), m_pDeletePrototype->clone(),
+                                 pPlainItem(QString::fromLatin1(SortFilter::DRIVER_MARKER)),
+                                 pPlainItem(_record.strCleanNumber()),
+                                 pPlainItem(_record.strName1 + QLatin1Char(' ') + _record.strName2),
+                                 pPlainItem(QString::number(_s32Line))});
+        });
 }

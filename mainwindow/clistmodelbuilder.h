@@ -19,7 +19,7 @@ struct OrderRecord;
 // Fills the list browser's item model from the lines of a list file, one row
 // per record. Column 0 holds the multi-line entry text that the list shows;
 // the other columns carry what the sort/filter proxy and the tap handling
-// need:
+// need (mainwindow/listcolumns.h names them):
 //
 //   orders     0 entry  1 area (ha)   2 "Auftraege"  3 sort key
 //   customers  0 entry  1 customer number (only when sorted by number)
@@ -33,8 +33,6 @@ class cListModelBuilder
     Q_DECLARE_TR_FUNCTIONS(cListModelBuilder)
 
 public:
-    static constexpr int LINE_ROLE = Qt::UserRole + 1;
-    static constexpr int ORDER_NUMBER_ROLE = Qt::UserRole + 2;
     // Pending events (the busy indicator) are processed at most this often.
     static constexpr int YIELD_INTERVAL_MS = 50;
 
@@ -70,6 +68,11 @@ public:
     static constexpr int CUSTOMER_PHONE_LINE = 4;
 
 private:
+    // Calls _fnRow(line number, record) for every record line (after the
+    // header, empty lines skipped) whose _fnKeep is true, keeping the busy
+    // indicator turning on the way.
+    template <class Record, class Keep, class Row>
+    void vEachRecord(const QStringList& _slLines, Keep _fnKeep, Row _fnRow);
     QStandardItem* pEntryItem(const QString& _strText, int _s32Line) const;
     QStandardItem* pPlainItem(const QString& _strText) const;
     void vYieldIfDue();

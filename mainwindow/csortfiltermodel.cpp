@@ -1,5 +1,7 @@
 #include "mainwindow/csortfiltermodel.h"
 
+#include "mainwindow/listcolumns.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -130,8 +132,10 @@ bool cSortFilterModel::dateInRange(const QDate& date) const
 bool cSortFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const
 {
     const QAbstractItemModel* pSource = sourceModel();
-    const QString strKind = pSource->index(sourceRow, 2, sourceParent).data(Qt::EditRole).toString();
-    const QString strText = pSource->index(sourceRow, 0, sourceParent).data(Qt::EditRole).toString();
+    const QString strKind =
+        pSource->index(sourceRow, ListColumns::KIND, sourceParent).data(Qt::EditRole).toString();
+    const QString strText =
+        pSource->index(sourceRow, ListColumns::ENTRY, sourceParent).data(Qt::EditRole).toString();
     return SortFilter::bAcceptsEntry(strKind, strText, matcher(), minDate, maxDate);
 }
 

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <Qt>
+
+// The columns and roles of the list browser's item model, shared by the
+// model builder, the sort/filter proxy and the main window's tap handling.
+// Column 0 always holds the multi-line entry the list shows.
+namespace ListColumns {
+
+constexpr int ENTRY = 0;
+
+// Orders: the area text, the kind marker the filter tests, the sort key.
+constexpr int ORDER_AREA = 1;
+constexpr int ORDER_KIND = 2;
+constexpr int ORDER_SORT_KEY = 3;
+
+// Customers sorted by number, and fields: the customer number as sort key.
+constexpr int CUSTOMER_NUMBER = 1;
+constexpr int FIELD_CUSTOMER_NUMBER = 1;
+
+// Drivers: the delete icon, the kind marker, the number (sort key), the name
+// and the record's line number in the file.
+constexpr int DRIVER_DELETE = 1;
+constexpr int DRIVER_KIND = 2;
+constexpr int DRIVER_NUMBER = 3;
+constexpr int DRIVER_NAME = 4;
+constexpr int DRIVER_LINE = 5;
+
+// The kind marker's column, the same for orders and drivers.
+constexpr int KIND = 2;
+
+// Roles of column 0: the record's line number in the file, and for orders
+// the order number as integer.
+constexpr int LINE_ROLE = Qt::UserRole + 1;
+constexpr int ORDER_NUMBER_ROLE = Qt::UserRole + 2;
+
+} // namespace ListColumns
