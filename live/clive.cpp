@@ -5,6 +5,7 @@
 #include "live/liverecord.h"
 #include "live/livetables.h"
 #include "terminal/logging.h"
+#include "terminal/protocol.h"
 #include "ui_clive.h"
 
 #include <QKeyEvent>
@@ -234,25 +235,12 @@ void cLive::resizeEvent(QResizeEvent* _pEvent)
     vRescale();
 }
 
-void cLive::keyPressEvent(QKeyEvent* _pEvent)
+void cLive::vOnBackKey()
 {
-    // A dialog closes itself on Escape when the key goes down; this page
-    // closes on the release of the back key instead.
-    if (PageFrame::bIsBackKey(_pEvent)) {
-        _pEvent->accept();
-        return;
-    }
-    QDialog::keyPressEvent(_pEvent);
-}
-
-void cLive::keyReleaseEvent(QKeyEvent* _pEvent)
-{
-    if (!PageFrame::bIsBackKey(_pEvent))
-        return;
     hide();
     VEMO_DEBUG(lcLive) << "page closed, records stopped";
     if (m_fnSendMessage)
-        m_fnSendMessage(QByteArray("StopLIVE"));
+        m_fnSendMessage(QByteArray(Protocol::STOP_LIVE));
     if (QWidget* pMain = Navigation::pPageOf(Navigation::Caller::Main))
         pMain->show();
 }

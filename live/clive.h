@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/cdialogseite.h"
+
 #include <QDialog>
 #include <QHash>
 #include <QRect>
@@ -15,7 +17,7 @@ class QScreen;
 // The live dashboard: shows the running harvester's values as the terminal
 // reports them. Every value goes straight into the widget of its name; the
 // page keeps no model of its own. The back key closes it and stops the flow.
-class cLive : public QDialog
+class cLive : public cDialogSeite
 {
     Q_OBJECT
 
@@ -38,8 +40,7 @@ public slots:
     void onRotate(Qt::ScreenOrientation);
 
 protected:
-    void keyPressEvent(QKeyEvent* _pEvent) override;
-    void keyReleaseEvent(QKeyEvent* _pEvent) override;
+    void vOnBackKey() override;
     void resizeEvent(QResizeEvent* _pEvent) override;
 
 private:

@@ -12,7 +12,7 @@ cEditDialog* cEditDialog::instance()
     return PageFrame::tInstance<cEditDialog>();
 }
 
-cEditDialog::cEditDialog() : QDialog(nullptr), ui(new Ui::cEditDialog)
+cEditDialog::cEditDialog() : cDialogSeite(nullptr), ui(new Ui::cEditDialog)
 {
     ui->setupUi(this);
     m_lEdits = {ui->lineEdit_FahrerNummer,
@@ -54,7 +54,8 @@ void cEditDialog::vApplySizes()
     const int S = PageFrame::s32ScreenUnit();
     const int s32Text = qMax(1, S / 28);
     // The labels stand on the black page, so they get the label yellow.
-    const QString strLabelStyle = QStringLiteral("QLabel{font: %1px; color: rgb(243, 215, 4);}").arg(s32Text);
+    const QString strLabelStyle = QStringLiteral("QLabel{font: %1px; color: %2;}")
+                                      .arg(QString::number(s32Text), Style::strLabelYellow());
     for (QLabel* pLabel : ui->scrollAreaWidgetContents->findChildren<QLabel*>())
         pLabel->setStyleSheet(strLabelStyle);
     for (QLineEdit* pEdit : qAsConst(m_lEdits))
@@ -148,21 +149,9 @@ void cEditDialog::reject()
     vLeaveWithoutSaving(false);
 }
 
-void cEditDialog::keyPressEvent(QKeyEvent* _pEvent)
+void cEditDialog::vOnBackKey()
 {
-    // The back key acts on its release; the dialog's own Escape handling
-    // must not close the editor first.
-    if (PageFrame::bIsBackKey(_pEvent)) {
-        _pEvent->accept();
-        return;
-    }
-    QDialog::keyPressEvent(_pEvent);
-}
-
-void cEditDialog::keyReleaseEvent(QKeyEvent* _pEvent)
-{
-    if (PageFrame::bIsBackKey(_pEvent))
-        vLeaveWithoutSaving(false);
+    vLeaveWithoutSaving(false);
 }
 
 void cEditDialog::on_lineEdit_FahrerNummer_textEdited(QString arg1)

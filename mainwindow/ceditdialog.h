@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/cdialogseite.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -15,7 +17,7 @@ class QScreen;
 // in labelled line edits. Saving hands the joined line to the main window,
 // which replaces or appends it and writes the file; the editor itself touches
 // no file and checks nothing.
-class cEditDialog : public QDialog
+class cEditDialog : public cDialogSeite
 {
     Q_OBJECT
 
@@ -67,8 +69,7 @@ private slots:
     void on_lineEdit_FreiVerwendbar6_textEdited(QString arg1);
 
 protected:
-    void keyPressEvent(QKeyEvent* _pEvent) override;
-    void keyReleaseEvent(QKeyEvent* _pEvent) override;
+    void vOnBackKey() override;
 
 private:
     void vApplySizes();

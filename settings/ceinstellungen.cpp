@@ -10,13 +10,11 @@
 #include "settings/ctreetodeletefile.h"
 #include "terminal/ccopyinfothread.h"
 
-#include <QColor>
 #include <QKeyEvent>
 #include <QThread>
 #include <QTimer>
 
 namespace {
-const QColor kItemYellow(253, 215, 4);
 const char* const kIndicatorOk = "QLabel {border-image: url(:/OK.png);}";
 const char* const kIndicatorX = "QLabel {border-image: url(:/X.png);}";
 } // namespace
@@ -27,7 +25,7 @@ cEinstellungen* cEinstellungen::instance()
 }
 
 cEinstellungen::cEinstellungen()
-    : QDialog(nullptr)
+    : cDialogSeite(nullptr)
     , ui(new Ui::cEinstellungen)
 {
     ui->setupUi(this);
@@ -41,7 +39,7 @@ cEinstellungen::cEinstellungen()
         ui->comboBox_Sprache->addItem(QString::fromUtf8(language.strShownName));
     for (QComboBox* pCombo : {ui->comboBox, ui->comboBox_Datensetzer, ui->comboBox_Sprache}) {
         for (int i = 0; i < pCombo->count(); ++i)
-            pCombo->setItemData(i, kItemYellow, Qt::BackgroundRole);
+            pCombo->setItemData(i, Style::colorYellow(), Qt::BackgroundRole);
     }
     ui->lineEdit_Email->setPlaceholderText(tr("Geben Sie die Email Adresse ein"));
     m_bConnected = false;
@@ -107,14 +105,13 @@ void cEinstellungen::vApplyStyle()
 
 void cEinstellungen::vLoadSettings()
 {
-    m_strEmail = SettingsStore::vValue(SettingsStore::APP_EMAIL, SettingsStore::KEY_EMAIL).toString();
+    m_strEmail = SettingsStore::EMAIL.tValue();
     ui->lineEdit_Email->setText(m_strEmail);
 
     // Selecting the stored language is no activation: nothing is asked and
     // nothing is written.
-    m_s32Language = s32LanguageIndexOf(
-        SettingsStore::vValue(SettingsStore::APP_LANGUAGE, SettingsStore::KEY_LANGUAGE_NUMBER),
-        ui->comboBox_Sprache->count());
+    m_s32Language =
+        s32LanguageIndexOf(SettingsStore::LANGUAGE_NUMBER.tValue(), ui->comboBox_Sprache->count());
     ui->comboBox_Sprache->setCurrentIndex(m_s32Language);
 }
 
@@ -265,7 +262,7 @@ void cEinstellungen::on_pushButton_Loeschen_clicked()
 void cEinstellungen::on_lineEdit_Email_textEdited(const QString& _strText)
 {
     m_strEmail = _strText;
-    SettingsStore::vSetValue(SettingsStore::APP_EMAIL, SettingsStore::KEY_EMAIL, m_strEmail);
+    SettingsStore::EMAIL.vSet(m_strEmail);
 }
 
 void cEinstellungen::on_pushButton_Info_clicked()
@@ -285,9 +282,8 @@ void cEinstellungen::on_comboBox_Sprache_activated(int _s32Index)
     const QString strLanguage = SettingsStore::strLanguageNameForIndex(_s32Index);
     if (strLanguage.isEmpty())
         return;
-    SettingsStore::vSetValue(SettingsStore::APP_LANGUAGE, SettingsStore::KEY_LANGUAGE, strLanguage);
-    SettingsStore::vSetValue(SettingsStore::APP_LANGUAGE, SettingsStore::KEY_LANGUAGE_NUMBER,
-                             ui->comboBox_Sprache->currentIndex());
+    SettingsStore::LANGUAGE.vSet(strLanguage);
+    SettingsStore::LANGUAGE_NUMBER.vSet(ui->comboBox_Sprache->currentIndex());
 }
 
 void cEinstellungen::on_pushButton_Einstellungen_abbrechen_clicked()
@@ -298,20 +294,9 @@ void cEinstellungen::on_pushButton_Einstellungen_abbrechen_clicked()
     Navigation::vShowPage(m_caller);
 }
 
-void cEinstellungen::keyPressEvent(QKeyEvent* _pEvent)
+void cEinstellungen::vOnBackKey()
 {
-    // A dialog would close itself on Escape; the release closes the page the
-    // way the back key does.
-    if (PageFrame::bIsBackKey(_pEvent))
-        _pEvent->accept();
-    else
-        QDialog::keyPressEvent(_pEvent);
-}
-
-void cEinstellungen::keyReleaseEvent(QKeyEvent* _pEvent)
-{
-    if (PageFrame::bIsBackKey(_pEvent))
-        on_pushButton_Einstellungen_abbrechen_clicked();
+    on_pushButton_Einstellungen_abbrechen_clicked();
 }
 
 void cEinstellungen::onRotate(Qt::ScreenOrientation)

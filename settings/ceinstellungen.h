@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/cdialogseite.h"
+
 #include "app/navigation.h"
 #include "app/pageframe.h"
 
@@ -22,7 +24,7 @@ class QTimer;
 // user-interface language, the e-mail address and the live refresh interval.
 // Opened from the main window ("Haupt") or the season page ("Saison") and
 // returns there when closed.
-class cEinstellungen : public QDialog
+class cEinstellungen : public cDialogSeite
 {
     Q_OBJECT
 
@@ -68,8 +70,7 @@ signals:
     void disconnectRequested();
 
 protected:
-    void keyPressEvent(QKeyEvent* _pEvent) override;
-    void keyReleaseEvent(QKeyEvent* _pEvent) override;
+    void vOnBackKey() override;
 
 private slots:
     void on_pushButton_Einstellungen_abbrechen_clicked();

@@ -6,6 +6,7 @@
 #include "app/settingsstore.h"
 #include "data/listkind.h"
 #include "settings/ceinstellungen.h"
+#include "terminal/protocol.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,7 +20,7 @@ cQuelleVerzeichnis* cQuelleVerzeichnis::instance()
 }
 
 cQuelleVerzeichnis::cQuelleVerzeichnis()
-    : QDialog(nullptr)
+    : cDialogSeite(nullptr)
     , ui(new Ui::cQuelleVerzeichnis)
 {
     ui->setupUi(this);
@@ -63,8 +64,7 @@ cQuelleVerzeichnis::~cQuelleVerzeichnis()
 
 QString cQuelleVerzeichnis::strStartFolder()
 {
-    const QString strStored =
-        SettingsStore::vValue(SettingsStore::APP_DIRECTORY, SettingsStore::KEY_WHERE_TO_EXPAND).toString();
+    const QString strStored = SettingsStore::WHERE_TO_EXPAND.tValue();
     if (!strStored.isEmpty() && QFileInfo(strStored).isDir())
         return strStored;
     return QDir::homePath();
@@ -106,10 +106,10 @@ void cQuelleVerzeichnis::vApplyStyle()
     PageFrame::vSetIcon(ui->pushButton, QStringLiteral(":/close-window-128.png"), s32Screen / 11,
                         s32Screen / 11);
     const QString strViewFont = QStringLiteral("font: %1px;").arg(s32Screen / 25);
-    ui->treeView->setStyleSheet(QStringLiteral("QTreeView{background-color: rgb(253, 215, 4); ") + strViewFont
-                                + QStringLiteral("}"));
-    ui->listView->setStyleSheet(QStringLiteral("QListView{background-color: rgb(253, 215, 4); ") + strViewFont
-                                + QStringLiteral("}"));
+    ui->treeView->setStyleSheet(QStringLiteral("QTreeView{background-color: ") + Style::strYellow()
+                                + QStringLiteral("; ") + strViewFont + QStringLiteral("}"));
+    ui->listView->setStyleSheet(QStringLiteral("QListView{background-color: ") + Style::strYellow()
+                                + QStringLiteral("; ") + strViewFont + QStringLiteral("}"));
 }
 
 void cQuelleVerzeichnis::vSetCaller(Navigation::Caller _caller)
@@ -124,11 +124,11 @@ QString cQuelleVerzeichnis::strKindForSending(const QString& _strPath)
     const QString strName = _strPath.mid(_strPath.lastIndexOf(QLatin1Char('/')));
     if (strName.contains(tr("Schläge")) || strName.contains(tr("Schlaege"))
         || ListNames::bIsFieldList(strName))
-        return QStringLiteral("Schlaege");
+        return QString::fromLatin1(Protocol::KIND_FIELDS);
     if (strName.contains(tr("Kunden")) || ListNames::bIsCustomerList(strName))
-        return QStringLiteral("Kunden");
+        return QString::fromLatin1(Protocol::KIND_CUSTOMERS);
     if (strName.contains(tr("Fahrer")) || ListNames::bIsDriverList(strName))
-        return QStringLiteral("Fahrer");
+        return QString::fromLatin1(Protocol::KIND_DRIVERS);
     return QString();
 }
 
@@ -137,7 +137,7 @@ void cQuelleVerzeichnis::on_treeView_clicked(const QModelIndex& _index)
     const QString strFolder = m_pFolderModel->filePath(_index);
     if (strFolder.isEmpty())
         return;
-    SettingsStore::vSetValue(SettingsStore::APP_DIRECTORY, SettingsStore::KEY_WHERE_TO_EXPAND, strFolder);
+    SettingsStore::WHERE_TO_EXPAND.vSet(strFolder);
     vOpenFolder(strFolder);
 }
 
@@ -172,20 +172,9 @@ void cQuelleVerzeichnis::on_pushButton_clicked()
     Navigation::vShowPage(m_caller);
 }
 
-void cQuelleVerzeichnis::keyPressEvent(QKeyEvent* _pEvent)
+void cQuelleVerzeichnis::vOnBackKey()
 {
-    // A dialog would close itself on Escape; the release closes the page the
-    // way the back key does.
-    if (PageFrame::bIsBackKey(_pEvent))
-        _pEvent->accept();
-    else
-        QDialog::keyPressEvent(_pEvent);
-}
-
-void cQuelleVerzeichnis::keyReleaseEvent(QKeyEvent* _pEvent)
-{
-    if (PageFrame::bIsBackKey(_pEvent))
-        on_pushButton_clicked();
+    on_pushButton_clicked();
 }
 
 void cQuelleVerzeichnis::onRotate(Qt::ScreenOrientation)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/cdialogseite.h"
+
 #include "app/navigation.h"
 #include "app/pageframe.h"
 
@@ -19,7 +21,7 @@ class QScreen;
 // ("Haupt") or the season page ("Statistik") it sends the picked fields,
 // customers or drivers list to the terminal. The folder opened last is
 // remembered and opened again.
-class cQuelleVerzeichnis : public QDialog
+class cQuelleVerzeichnis : public cDialogSeite
 {
     Q_OBJECT
 
@@ -45,8 +47,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* _pEvent) override;
-    void keyPressEvent(QKeyEvent* _pEvent) override;
-    void keyReleaseEvent(QKeyEvent* _pEvent) override;
+    void vOnBackKey() override;
 
 private slots:
     void on_pushButton_Waehlen_clicked();

@@ -23,8 +23,9 @@ namespace {
 // The order info block: black text on the yellow of the list entries.
 QString strInfoStyle(int _s32Size)
 {
-    return QStringLiteral("QLabel{background-color: rgb(253, 215, 4); color: rgb(0, 0, 0); font: ")
-           + QString::number(_s32Size) + QStringLiteral("px; padding: 4px;}");
+    return QStringLiteral("QLabel{background-color: ") + Style::strYellow()
+           + QStringLiteral("; color: rgb(0, 0, 0); font: ") + QString::number(_s32Size)
+           + QStringLiteral("px; padding: 4px;}");
 }
 
 // The largest bold pixel size from _s32Max down to _s32Min at which the
@@ -48,7 +49,7 @@ int s32FittingSize(const QString& _strText, int _s32Max, int _s32Min, int _s32Wi
 }
 } // namespace
 
-cOrderPage::cOrderPage(Page _page, QWidget* _pParent) : QDialog(_pParent), m_page(_page)
+cOrderPage::cOrderPage(Page _page, QWidget* _pParent) : cDialogSeite(_pParent), m_page(_page)
 {
     m_pScreen = PageFrame::pFollowOrientation(this);
     m_s32Screen = PageFrame::s32ScreenUnit();
@@ -213,22 +214,11 @@ void cOrderPage::mouseReleaseEvent(QMouseEvent* _pEvent)
     vAct(action);
 }
 
-void cOrderPage::keyPressEvent(QKeyEvent* _pEvent)
-{
-    // Escape is the back key and acts on release; the dialog must not close
-    // itself on the press.
-    if (_pEvent->key() == Qt::Key_Escape) {
-        _pEvent->accept();
-        return;
-    }
-    QDialog::keyPressEvent(_pEvent);
-}
-
 void cOrderPage::keyReleaseEvent(QKeyEvent* _pEvent)
 {
     const Action action = OrderNavigation::keyAction(_pEvent->key());
     if (action == Action::None) {
-        QDialog::keyReleaseEvent(_pEvent);
+        cDialogSeite::keyReleaseEvent(_pEvent);
         return;
     }
     vAct(action);

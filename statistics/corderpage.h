@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/cdialogseite.h"
+
 #include "data/liststate.h"
 #include "statistics/ordernavigation.h"
 
@@ -16,7 +18,7 @@ struct CurrentOrder;
 // arrow to the upper neighbour, back), the order info block, the gestures
 // and keys that step between orders and pages, the switch to a neighbour
 // page, and the arrangement of the page in landscape and portrait.
-class cOrderPage : public QDialog
+class cOrderPage : public cDialogSeite
 {
     Q_OBJECT
 
@@ -66,7 +68,6 @@ protected:
 
     void mousePressEvent(QMouseEvent* _pEvent) override;
     void mouseReleaseEvent(QMouseEvent* _pEvent) override;
-    void keyPressEvent(QKeyEvent* _pEvent) override;
     void keyReleaseEvent(QKeyEvent* _pEvent) override;
     void resizeEvent(QResizeEvent* _pEvent) override;
     // Closing the window returns to the main window.
