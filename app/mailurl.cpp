@@ -6,7 +6,7 @@ namespace MailUrl {
 
 QString strStoredAddress()
 {
-    return SettingsStore::vValue(SettingsStore::APP_EMAIL, SettingsStore::KEY_EMAIL).toString().trimmed();
+    return SettingsStore::EMAIL.tValue().trimmed();
 }
 
 QUrl urlTo(const QString& _strAddress, const QString& _strSubject, const QString& _strBody)

@@ -12,8 +12,7 @@ int main(int argc, char* argv[])
 
     // The language chosen on the settings page; a missing or unknown name
     // leaves the German source texts.
-    const QString language =
-        SettingsStore::vValue(SettingsStore::APP_LANGUAGE, SettingsStore::KEY_LANGUAGE).toString();
+    const QString language = SettingsStore::LANGUAGE.tValue();
     QTranslator translator;
     translator.load(SettingsStore::strCatalogueName(language), QStringLiteral(":/"));
     app.installTranslator(&translator);

@@ -4,17 +4,30 @@
 
 namespace SettingsStore {
 
-QVariant vValue(const char* _strApplication, const char* _strKey)
+template <class T>
+T Setting<T>::tValue() const
 {
-    QSettings settings(ORGANISATION, _strApplication);
-    return settings.value(_strKey);
+    QSettings settings(ORGANISATION, strApplication);
+    return settings.value(strKey, QVariant::fromValue(tDefault)).template value<T>();
 }
 
-void vSetValue(const char* _strApplication, const char* _strKey, const QVariant& _value)
+template <class T>
+void Setting<T>::vSet(const T& _tValue) const
 {
-    QSettings settings(ORGANISATION, _strApplication);
-    settings.setValue(_strKey, _value);
+    QSettings settings(ORGANISATION, strApplication);
+    settings.setValue(strKey, QVariant::fromValue(_tValue));
 }
+
+template <class T>
+QString Setting<T>::strFileName() const
+{
+    return QSettings(ORGANISATION, strApplication).fileName();
+}
+
+// The types of the stored values.
+template struct Setting<QString>;
+template struct Setting<int>;
+template struct Setting<QStringList>;
 
 const QList<Language>& languages()
 {

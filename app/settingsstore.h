@@ -18,19 +18,38 @@ inline const char* const APP_CLIENT = "Client";
 inline const char* const APP_EMAIL = "Email";
 inline const char* const APP_DIRECTORY = "Directory";
 
-// Keys.
-inline const char* const KEY_LANGUAGE = "Language";
-inline const char* const KEY_LANGUAGE_NUMBER = "Number";
-inline const char* const KEY_PATH = "strPfad";
-inline const char* const KEY_LIST_TYPE = "strWhichTypeOfList";
-inline const char* const KEY_KNOWN_TERMINALS = "list";
-inline const char* const KEY_LAST_CHASSIS = "LastChassis";
-inline const char* const KEY_EMAIL = "Addrese";
-inline const char* const KEY_WHERE_TO_EXPAND = "wheretoexpand";
+// One stored value: where it lives, its type and what reading it gives when
+// nothing is stored. A stored value of another type is converted as QVariant
+// converts it (a number stored as text reads as that number).
+template <class T>
+struct Setting
+{
+    const char* strApplication;
+    const char* strKey;
+    T tDefault;
 
-// Reads a key; a missing key gives an invalid QVariant (no default is passed).
-QVariant vValue(const char* _strApplication, const char* _strKey);
-void vSetValue(const char* _strApplication, const char* _strKey, const QVariant& _value);
+    T tValue() const;
+    void vSet(const T& _tValue) const;
+    // The file behind the application name.
+    QString strFileName() const;
+};
+
+// Every stored value of the application.
+// The UI language by its stored name ("Englisch"), read at start-up.
+inline const Setting<QString> LANGUAGE{APP_LANGUAGE, "Language", QString()};
+// The language selector's index; read by its low byte.
+inline const Setting<int> LANGUAGE_NUMBER{APP_LANGUAGE, "Number", 0};
+// The list file shown last and its file name, which tells the kind of list.
+inline const Setting<QString> LIST_PATH{APP_LIST, "strPfad", QString()};
+inline const Setting<QString> LIST_TYPE{APP_LIST, "strWhichTypeOfList", QString()};
+// The known terminals (see terminal/knownterminals.h) and the chassis number
+// of the terminal connected last.
+inline const Setting<QStringList> KNOWN_TERMINALS{APP_CLIENT, "list", QStringList()};
+inline const Setting<QString> LAST_CHASSIS{APP_CLIENT, "LastChassis", QString()};
+// The e-mail address the pages send their reports to.
+inline const Setting<QString> EMAIL{APP_EMAIL, "Addrese", QString()};
+// The folder the source directory chooser opens first.
+inline const Setting<QString> WHERE_TO_EXPAND{APP_DIRECTORY, "wheretoexpand", QString()};
 
 // The fourteen UI languages in the order of the settings page's list.
 // Index 0 is German, the source language.

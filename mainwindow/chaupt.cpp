@@ -74,9 +74,8 @@ cHaupt::cHaupt() : QWidget(nullptr), ui(new Ui::cHaupt)
     // A tap on the makers' logo ends the start screen early.
     connect(ui->pushButton_LindqvarthLogo, &QPushButton::clicked, this, &cHaupt::vHideAndShow);
 
-    m_strPfad = SettingsStore::vValue(SettingsStore::APP_LIST, SettingsStore::KEY_PATH).toString();
-    m_strWhichTypeOfList =
-        SettingsStore::vValue(SettingsStore::APP_LIST, SettingsStore::KEY_LIST_TYPE).toString();
+    m_strPfad = SettingsStore::LIST_PATH.tValue();
+    m_strWhichTypeOfList = SettingsStore::LIST_TYPE.tValue();
     m_kind = ListNames::kindOfFile(m_strWhichTypeOfList);
 
     // Hides the filter bar and the bottom bar until a list is shown.

@@ -107,8 +107,8 @@ QString cHaupt::strOpenListFile(const QString& _strPath)
         ui->label_WhichFile->setText(strName);
         m_strWhichTypeOfList = strName;
         m_strPfad = _strPath;
-        SettingsStore::vSetValue(SettingsStore::APP_LIST, SettingsStore::KEY_PATH, m_strPfad);
-        SettingsStore::vSetValue(SettingsStore::APP_LIST, SettingsStore::KEY_LIST_TYPE, m_strWhichTypeOfList);
+        SettingsStore::LIST_PATH.vSet(m_strPfad);
+        SettingsStore::LIST_TYPE.vSet(m_strWhichTypeOfList);
         m_kind = ListNames::kindOfFile(strName);
     } else {
         // Nothing of another file may be edited or written under this one.

@@ -3,7 +3,6 @@
 #include "app/settingsstore.h"
 
 #include <QFile>
-#include <QSettings>
 #include <QStringList>
 
 namespace KnownTerminals {
@@ -55,8 +54,7 @@ bool bRemovePair(QList<QByteArray>& _lbaKnown, const QByteArray& _baSerial)
 QList<QByteArray> lbaLoad()
 {
     QList<QByteArray> known;
-    const QStringList stored =
-        SettingsStore::vValue(SettingsStore::APP_CLIENT, SettingsStore::KEY_KNOWN_TERMINALS).toStringList();
+    const QStringList stored = SettingsStore::KNOWN_TERMINALS.tValue();
     for (const QString& entry : stored)
         known.append(baEntryFrom(entry));
     return known;
@@ -64,12 +62,12 @@ QList<QByteArray> lbaLoad()
 
 QString strLoadLastChassis()
 {
-    return SettingsStore::vValue(SettingsStore::APP_CLIENT, SettingsStore::KEY_LAST_CHASSIS).toString();
+    return SettingsStore::LAST_CHASSIS.tValue();
 }
 
 QString strStoreFileName()
 {
-    return QSettings(SettingsStore::ORGANISATION, SettingsStore::APP_CLIENT).fileName();
+    return SettingsStore::KNOWN_TERMINALS.strFileName();
 }
 
 void vSave(const QList<QByteArray>& _lbaKnown, const QString& _strLastChassis)
@@ -79,8 +77,8 @@ void vSave(const QList<QByteArray>& _lbaKnown, const QString& _strLastChassis)
         const int zero = entry.indexOf('\0');
         stored.append(QString::fromLatin1(zero >= 0 ? entry.left(zero) : entry));
     }
-    SettingsStore::vSetValue(SettingsStore::APP_CLIENT, SettingsStore::KEY_KNOWN_TERMINALS, stored);
-    SettingsStore::vSetValue(SettingsStore::APP_CLIENT, SettingsStore::KEY_LAST_CHASSIS, _strLastChassis);
+    SettingsStore::KNOWN_TERMINALS.vSet(stored);
+    SettingsStore::LAST_CHASSIS.vSet(_strLastChassis);
     QFile::setPermissions(strStoreFileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 

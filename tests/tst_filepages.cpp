@@ -64,7 +64,7 @@ void tst_FilePages::initTestCase()
     QDir().mkpath(strStartFolder() + "/ordner.csv"); // a folder is never a file to pick
     TestSupport::strWriteFile(TestSupport::strHome() + "/Anderswo/Schlaege.csv", "x\n");
     // The folder opened last, read when the chooser is built.
-    SettingsStore::vSetValue(SettingsStore::APP_DIRECTORY, SettingsStore::KEY_WHERE_TO_EXPAND, strStartFolder());
+    SettingsStore::WHERE_TO_EXPAND.vSet(strStartFolder());
     Messages::vSetHook([this](QWidget*, const QString& _strText) { m_slMessages.append(_strText); });
 }
 
@@ -107,14 +107,12 @@ void tst_FilePages::chooserFolderClickIsRemembered()
     QVERIFY(folder.isValid());
     QVERIFY(QMetaObject::invokeMethod(pChooser, "on_treeView_clicked", Q_ARG(QModelIndex, folder)));
 
-    QCOMPARE(SettingsStore::vValue(SettingsStore::APP_DIRECTORY, SettingsStore::KEY_WHERE_TO_EXPAND).toString(),
-             strOther);
+    QCOMPARE(SettingsStore::WHERE_TO_EXPAND.tValue(), strOther);
     QCOMPARE(cQuelleVerzeichnis::strStartFolder(), strOther);
     QTRY_COMPARE(slNamesUnder(pList), QStringList{"Schlaege.csv"});
 
     // A stored folder that is gone: the chooser starts at home.
-    SettingsStore::vSetValue(SettingsStore::APP_DIRECTORY, SettingsStore::KEY_WHERE_TO_EXPAND,
-                             TestSupport::strHome() + "/weg");
+    SettingsStore::WHERE_TO_EXPAND.vSet(TestSupport::strHome() + "/weg");
     QCOMPARE(cQuelleVerzeichnis::strStartFolder(), QDir::homePath());
 }
 

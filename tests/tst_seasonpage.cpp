@@ -215,7 +215,7 @@ void tst_SeasonPage::terminalButtonsAndRequestWords()
 
 void tst_SeasonPage::mailLink()
 {
-    SettingsStore::vSetValue(SettingsStore::APP_EMAIL, SettingsStore::KEY_EMAIL, "chef@example.org");
+    SettingsStore::EMAIL.vSet("chef@example.org");
     cSaisonData* page = cSaisonData::instance();
     page->vSetFileName("Statistik Saison 2020.csv");
     page->vReadStatisticsFile(TestSupport::strWriteFile(TestSupport::strHome() + "/m.csv",

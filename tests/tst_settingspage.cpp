@@ -56,8 +56,8 @@ void tst_SettingsPage::initTestCase()
     // The pages hand the screen and the list to each other as in the application.
     Wiring::vConnectPages();
     // Written before the page exists: the page reads it when it is built.
-    SettingsStore::vSetValue(SettingsStore::APP_LANGUAGE, SettingsStore::KEY_LANGUAGE_NUMBER, 260);
-    SettingsStore::vSetValue(SettingsStore::APP_EMAIL, SettingsStore::KEY_EMAIL, "fahrer@example.org");
+    SettingsStore::LANGUAGE_NUMBER.vSet(260);
+    SettingsStore::EMAIL.vSet("fahrer@example.org");
     Messages::vSetHook([this](QWidget*, const QString& _strText) { m_slMessages.append(_strText); });
 }
 
@@ -78,7 +78,7 @@ void tst_SettingsPage::storedLanguageSelectedAtStart()
     QCOMPARE(child<QComboBox>("comboBox_Sprache")->currentIndex(), 4);
     QCOMPARE(child<QComboBox>("comboBox_Sprache")->count(), 14);
     QVERIFY(m_slMessages.isEmpty());
-    QCOMPARE(SettingsStore::vValue(SettingsStore::APP_LANGUAGE, SettingsStore::KEY_LANGUAGE_NUMBER).toInt(), 260);
+    QCOMPARE(SettingsStore::LANGUAGE_NUMBER.tValue(), 260);
     QCOMPARE(child<QLineEdit>("lineEdit_Email")->text(), QString("fahrer@example.org"));
 }
 
@@ -113,12 +113,11 @@ void tst_SettingsPage::languageActivation()
 {
     QFETCH(int, index);
     QFETCH(QString, name);
-    SettingsStore::vSetValue(SettingsStore::APP_LANGUAGE, SettingsStore::KEY_LANGUAGE, "Englisch");
+    SettingsStore::LANGUAGE.vSet("Englisch");
     QString strStoredWhileAsking;
     Messages::vSetHook([&](QWidget*, const QString& _strText) {
         m_slMessages.append(_strText);
-        strStoredWhileAsking =
-            SettingsStore::vValue(SettingsStore::APP_LANGUAGE, SettingsStore::KEY_LANGUAGE).toString();
+        strStoredWhileAsking = SettingsStore::LANGUAGE.tValue();
     });
     QComboBox* pCombo = child<QComboBox>("comboBox_Sprache");
     pCombo->setCurrentIndex(index);
@@ -127,8 +126,8 @@ void tst_SettingsPage::languageActivation()
 
     QCOMPARE(m_slMessages, QStringList{"The change will be active after restart of the application."});
     QCOMPARE(strStoredWhileAsking, QString("Englisch")); // written only after the message
-    QCOMPARE(SettingsStore::vValue(SettingsStore::APP_LANGUAGE, SettingsStore::KEY_LANGUAGE).toString(), name);
-    QCOMPARE(SettingsStore::vValue(SettingsStore::APP_LANGUAGE, SettingsStore::KEY_LANGUAGE_NUMBER).toInt(), index);
+    QCOMPARE(SettingsStore::LANGUAGE.tValue(), name);
+    QCOMPARE(SettingsStore::LANGUAGE_NUMBER.tValue(), index);
 }
 
 void tst_SettingsPage::refreshTime_data()
@@ -159,13 +158,11 @@ void tst_SettingsPage::emailSavedOnEdit()
     QLineEdit* pEdit = child<QLineEdit>("lineEdit_Email");
     pEdit->clear();
     QTest::keyClicks(pEdit, "buero@hof.de");
-    QCOMPARE(SettingsStore::vValue(SettingsStore::APP_EMAIL, SettingsStore::KEY_EMAIL).toString(),
-             QString("buero@hof.de"));
+    QCOMPARE(SettingsStore::EMAIL.tValue(), QString("buero@hof.de"));
     // A text set by the program is no edit, but the page hands out what the field shows.
     pEdit->setText("neu@hof.de");
     QCOMPARE(cEinstellungen::instance()->strGetEmail(), QString("neu@hof.de"));
-    QCOMPARE(SettingsStore::vValue(SettingsStore::APP_EMAIL, SettingsStore::KEY_EMAIL).toString(),
-             QString("buero@hof.de"));
+    QCOMPARE(SettingsStore::EMAIL.tValue(), QString("buero@hof.de"));
 }
 
 void tst_SettingsPage::connectionState()

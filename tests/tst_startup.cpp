@@ -30,9 +30,8 @@ void tst_Startup::catalogueLoads()
     QFETCH(QString, language);
     QFETCH(bool, loads);
     QFETCH(QString, expected);
-    SettingsStore::vSetValue(SettingsStore::APP_LANGUAGE, SettingsStore::KEY_LANGUAGE, language);
-    const QString stored =
-        SettingsStore::vValue(SettingsStore::APP_LANGUAGE, SettingsStore::KEY_LANGUAGE).toString();
+    SettingsStore::LANGUAGE.vSet(language);
+    const QString stored = SettingsStore::LANGUAGE.tValue();
     QTranslator translator;
     QCOMPARE(translator.load(SettingsStore::strCatalogueName(stored), ":/"), loads);
     QCoreApplication::installTranslator(&translator);

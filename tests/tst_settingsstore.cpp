@@ -1,0 +1,125 @@
+#include "app/settingsstore.h"
+#include "testsupport.h"
+
+#include <QSettings>
+#include <QtTest>
+
+#include <functional>
+
+// Every stored value through its accessor: it reads and writes the one
+// application name and key under "Lindqvarth" that earlier versions of the
+// application used, and gives its default while nothing is stored.
+namespace {
+
+struct Accessor
+{
+    std::function<QVariant()> fnRead;
+    std::function<void(const QVariant&)> fnWrite;
+    std::function<QString()> fnFileName;
+};
+
+template <class T>
+Accessor accessorOf(const SettingsStore::Setting<T>& _setting)
+{
+    return {[&_setting] { return QVariant::fromValue(_setting.tValue()); },
+            [&_setting](const QVariant& _value) { _setting.vSet(_value.value<T>()); },
+            [&_setting] { return _setting.strFileName(); }};
+}
+
+const char* const ORGANISATION = "Lindqvarth";
+const char* const APPLICATIONS[] = {"LANGUAGE", "QSettings", "Client", "Email", "Directory"};
+
+void vClearStore()
+{
+    for (const char* strApplication : APPLICATIONS)
+        QSettings(ORGANISATION, strApplication).clear();
+}
+
+// Every key in the store as "application/key".
+QStringList slStoredKeys()
+{
+    QStringList keys;
+    for (const char* strApplication : APPLICATIONS) {
+        for (const QString& key : QSettings(ORGANISATION, strApplication).allKeys())
+            keys.append(QLatin1String(strApplication) + QLatin1Char('/') + key);
+    }
+    return keys;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Accessor)
+
+class tst_SettingsStore : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { TestSupport::vIsolate(); }
+    void init() { vClearStore(); }
+    void storedUnderItsKey_data();
+    void storedUnderItsKey();
+};
+
+void tst_SettingsStore::storedUnderItsKey_data()
+{
+    QTest::addColumn<Accessor>("accessor");
+    QTest::addColumn<QString>("application");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("defaultValue");
+    // Written into the store directly, and what the accessor reads of it.
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<QVariant>("read");
+    // Written through the accessor, found so in the store.
+    QTest::addColumn<QVariant>("written");
+
+    using namespace SettingsStore;
+    const QVariant noText = QVariant(QString());
+    QTest::newRow("language") << accessorOf(LANGUAGE) << "LANGUAGE" << "Language" << noText
+                              << QVariant("Englisch") << QVariant("Englisch") << QVariant("Spanisch");
+    QTest::newRow("language number, stored as text")
+        << accessorOf(LANGUAGE_NUMBER) << "LANGUAGE" << "Number" << QVariant(0) << QVariant("260")
+        << QVariant(260) << QVariant(13);
+    QTest::newRow("list path") << accessorOf(LIST_PATH) << "QSettings" << "strPfad" << noText
+                               << QVariant("/karte/Auftraege.csv") << QVariant("/karte/Auftraege.csv")
+                               << QVariant("/home/Kunden.csv");
+    QTest::newRow("list type") << accessorOf(LIST_TYPE) << "QSettings" << "strWhichTypeOfList" << noText
+                               << QVariant("Auftraege.csv") << QVariant("Auftraege.csv")
+                               << QVariant("Kunden.csv");
+    QTest::newRow("known terminals, one entry stored as text")
+        << accessorOf(KNOWN_TERMINALS) << "Client" << "list" << QVariant(QStringList()) << QVariant("WAB123")
+        << QVariant(QStringList{"WAB123"})
+        << QVariant(QStringList{"WAB123", "1234", "LQ-7", QString::fromLatin1("W\xe4" "B")});
+    QTest::newRow("last chassis") << accessorOf(LAST_CHASSIS) << "Client" << "LastChassis" << noText
+                                  << QVariant("WAB123") << QVariant("WAB123") << QVariant("LQ-7");
+    QTest::newRow("e-mail") << accessorOf(EMAIL) << "Email" << "Addrese" << noText << QVariant("chef@hof.de")
+                            << QVariant("chef@hof.de") << QVariant("buero@hof.de");
+    QTest::newRow("folder of the chooser") << accessorOf(WHERE_TO_EXPAND) << "Directory" << "wheretoexpand"
+                                           << noText << QVariant("/karte") << QVariant("/karte")
+                                           << QVariant("/home/listen");
+}
+
+void tst_SettingsStore::storedUnderItsKey()
+{
+    QFETCH(Accessor, accessor);
+    QFETCH(QString, application);
+    QFETCH(QString, key);
+    QFETCH(QVariant, defaultValue);
+    QFETCH(QVariant, stored);
+    QFETCH(QVariant, read);
+    QFETCH(QVariant, written);
+
+    // Nothing stored: the default, and reading writes nothing.
+    QCOMPARE(accessor.fnRead(), defaultValue);
+    QCOMPARE(slStoredKeys(), QStringList());
+
+    QSettings(ORGANISATION, application).setValue(key, stored);
+    QCOMPARE(accessor.fnRead(), read);
+
+    accessor.fnWrite(written);
+    QCOMPARE(QSettings(ORGANISATION, application).value(key), written);
+    QCOMPARE(slStoredKeys(), QStringList{application + QLatin1Char('/') + key});
+    QCOMPARE(accessor.fnFileName(), QSettings(ORGANISATION, application).fileName());
+}
+
+QTEST_MAIN(tst_SettingsStore)
+#include "tst_settingsstore.moc"
