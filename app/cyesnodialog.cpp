@@ -18,14 +18,11 @@ cYesNoDialog::cYesNoDialog(QWidget* parent) : QDialog(parent), ui(new Ui::cYesNo
     move((aw - width()) / 2, (ah - height() / 4) / 4);
 
     const QString size = strTextSize(s);
-    const QString labelStyle = QStringLiteral("QLabel{ color: rgb(253, 215, 4); font: bold ") + size
-                               + QStringLiteral("px;}");
+    const QString labelStyle = QStringLiteral("QLabel{ color: ") + Style::strYellow()
+                               + QStringLiteral("; font: bold ") + size + QStringLiteral("px;}");
     ui->label_WindowTitel->setStyleSheet(labelStyle);
     ui->label_Text->setStyleSheet(labelStyle);
-    const QString buttonStyle =
-        QStringLiteral("QPushButton{background-color: rgb(253, 215, 4);border-style: outset; "
-                       "border-width: 2px; border-color: beige; font: bold ")
-        + size + QStringLiteral("px; min-width: 3em; min-height: 3ex;}");
+    const QString buttonStyle = Style::strButton(size, 3);
     for (QPushButton* button : {ui->pushButton_ja, ui->pushButton_nein}) {
         button->setStyleSheet(buttonStyle);
         button->setMinimumWidth(qRound(button->width() * 1.2));

@@ -31,7 +31,8 @@ void vShow(QWidget* _pParent, const QString& _strText)
     box.setStandardButtons(QMessageBox::Ok);
     box.setStyleSheet(Style::strBlackPage());
     if (auto* pLabel = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
-        pLabel->setStyleSheet(QStringLiteral("QLabel{ color: rgb(243, 215, 4); font: ") + QString::number(s32Size)
+        pLabel->setStyleSheet(QStringLiteral("QLabel{ color: ") + Style::strLabelYellow()
+                              + QStringLiteral("; font: ") + QString::number(s32Size)
                               + QStringLiteral("px;}"));
     box.button(QMessageBox::Ok)->setStyleSheet(Style::strButton(s32Size));
     box.exec();

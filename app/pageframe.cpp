@@ -142,23 +142,71 @@ void vSetIcon(QPushButton* _pButton, const QString& _strIcon, int _s32Width, int
 
 namespace Style {
 
+namespace {
+
+struct Rgb
+{
+    int s32Red;
+    int s32Green;
+    int s32Blue;
+};
+constexpr Rgb YELLOW{253, 215, 4};
+constexpr Rgb LABEL_YELLOW{243, 215, 4};
+
+QString strRgb(const Rgb& _rgb)
+{
+    return QStringLiteral("rgb(%1, %2, %3)").arg(_rgb.s32Red).arg(_rgb.s32Green).arg(_rgb.s32Blue);
+}
+
+QString strYellowButton(const QString& _strSize, bool _bRound, int _s32MinWidthEm)
+{
+    return QStringLiteral("QPushButton{background-color: ") + strYellow()
+           + QStringLiteral(";border-style: outset; border-width: 2px; ")
+           + (_bRound ? QStringLiteral("border-radius: 29px; ") : QString())
+           + QStringLiteral("border-color: beige; font: bold ") + _strSize + QStringLiteral("px; min-width: ")
+           + QString::number(_s32MinWidthEm) + QStringLiteral("em; min-height: 3ex;}");
+}
+
+} // namespace
+
+QColor colorYellow()
+{
+    return QColor(YELLOW.s32Red, YELLOW.s32Green, YELLOW.s32Blue);
+}
+
+QColor colorLabelYellow()
+{
+    return QColor(LABEL_YELLOW.s32Red, LABEL_YELLOW.s32Green, LABEL_YELLOW.s32Blue);
+}
+
+QString strYellow()
+{
+    return strRgb(YELLOW);
+}
+
+QString strLabelYellow()
+{
+    return strRgb(LABEL_YELLOW);
+}
+
 QString strBlackPage()
 {
     return QStringLiteral("QWidget{\n     background-color: rgb(0, 0, 0);\n }");
 }
 
-QString strButton(int _s32Size)
+QString strButton(int _s32Size, int _s32MinWidthEm)
 {
-    return QStringLiteral("QPushButton{background-color: rgb(253, 215, 4);border-style: outset; "
-                          "border-width: 2px; border-color: beige; font: bold ")
-           + QString::number(_s32Size) + QStringLiteral("px; min-width: 4em; min-height: 3ex;}");
+    return strYellowButton(QString::number(_s32Size), false, _s32MinWidthEm);
 }
 
-QString strRoundButton(int _s32Size)
+QString strButton(const QString& _strSize, int _s32MinWidthEm)
 {
-    return QStringLiteral("QPushButton{background-color: rgb(253, 215, 4);border-style: outset; "
-                          "border-width: 2px; border-radius: 29px; border-color: beige; font: bold ")
-           + QString::number(_s32Size) + QStringLiteral("px; min-width: 4em; min-height: 3ex;}");
+    return strYellowButton(_strSize, false, _s32MinWidthEm);
+}
+
+QString strRoundButton(int _s32Size, int _s32MinWidthEm)
+{
+    return strYellowButton(QString::number(_s32Size), true, _s32MinWidthEm);
 }
 
 QString strIconButton()
@@ -171,32 +219,32 @@ QString strIconButton()
 
 QString strComboBox(int _s32Size)
 {
-    return QStringLiteral("QComboBox{ background-color:rgb(253, 215, 4); selection-background-color: "
-                          "rgb(253, 215, 4); font: bold ")
+    return QStringLiteral("QComboBox{ background-color:") + strYellow()
+           + QStringLiteral("; selection-background-color: ") + strYellow() + QStringLiteral("; font: bold ")
            + QString::number(_s32Size) + QStringLiteral("px;}");
 }
 
 QString strLineEdit(int _s32Size)
 {
-    return QStringLiteral("QLineEdit{background-color:rgb(253, 215, 4);border-image: no; font: ")
-           + QString::number(_s32Size) + QStringLiteral("px;}");
+    return QStringLiteral("QLineEdit{background-color:") + strYellow()
+           + QStringLiteral(";border-image: no; font: ") + QString::number(_s32Size) + QStringLiteral("px;}");
 }
 
 QString strLabelOnBlack(int _s32Size)
 {
-    return QStringLiteral("QLabel{ background-color: rgb(0, 0, 0); color:rgb(243, 215, 4); font: bold ")
-           + QString::number(_s32Size) + QStringLiteral("px;}");
+    return QStringLiteral("QLabel{ background-color: rgb(0, 0, 0); color:") + strLabelYellow()
+           + QStringLiteral("; font: bold ") + QString::number(_s32Size) + QStringLiteral("px;}");
 }
 
 QString strTitleLabel(int _s32Size)
 {
-    return QStringLiteral("QLabel{ color:rgb(243, 215, 4); font: bold ") + QString::number(_s32Size)
-           + QStringLiteral("px;}");
+    return QStringLiteral("QLabel{ color:") + strLabelYellow() + QStringLiteral("; font: bold ")
+           + QString::number(_s32Size) + QStringLiteral("px;}");
 }
 
 QString strDateField()
 {
-    return QStringLiteral("QWidget{background-color:rgb(243, 215, 4);}");
+    return QStringLiteral("QWidget{background-color:") + strLabelYellow() + QStringLiteral(";}");
 }
 
 QString strValueFrame(int _s32Size)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <Qt>
 
@@ -71,12 +72,24 @@ void vSetIcon(QPushButton* _pButton, const QString& _strIcon, int _s32Width, int
 
 } // namespace PageFrame
 
-// The style sheets of the palette. Sizes are written as decimal integers.
+// The palette and its style sheets. Sizes are written as decimal integers
+// unless a page passes its own text.
 namespace Style {
 
+// The two yellows: the yellow of buttons, fields, lists and selections, and
+// the label yellow, a shade less red, of texts on black.
+QColor colorYellow();
+QColor colorLabelYellow();
+// The same colours as a style sheet writes them: "rgb(253, 215, 4)".
+QString strYellow();
+QString strLabelYellow();
+
 QString strBlackPage();
-QString strButton(int _s32Size);
-QString strRoundButton(int _s32Size);
+// Yellow push buttons with square corners, or with round ones; the minimum
+// width is in em.
+QString strButton(int _s32Size, int _s32MinWidthEm = 4);
+QString strButton(const QString& _strSize, int _s32MinWidthEm = 4);
+QString strRoundButton(int _s32Size, int _s32MinWidthEm = 4);
 QString strIconButton();
 QString strComboBox(int _s32Size);
 QString strLineEdit(int _s32Size);

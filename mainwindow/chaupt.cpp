@@ -19,12 +19,6 @@ namespace
 // The start screen shows the makers' logo and credit this long.
 constexpr int START_SCREEN_MS = 2000;
 
-const QColor& colorYellow()
-{
-    static const QColor s_color(253, 215, 4);
-    return s_color;
-}
-
 } // namespace
 
 cHaupt* cHaupt::instance()
@@ -44,7 +38,7 @@ cHaupt::cHaupt() : QWidget(nullptr), ui(new Ui::cHaupt)
     for (QComboBox* pSelector :
          {ui->comboBox, ui->comboBox_Fahrer, ui->comboBox_Kunden, ui->comboBox_Schlag}) {
         for (int i = 0; i < pSelector->count(); ++i)
-            pSelector->setItemData(i, colorYellow(), Qt::BackgroundRole);
+            pSelector->setItemData(i, Style::colorYellow(), Qt::BackgroundRole);
     }
 
     m_pModel = new QStandardItemModel(this);

@@ -3,6 +3,7 @@
 #include "mainwindow/chaupt.h"
 #include "app/navigation.h"
 #include "terminal/liverequest.h"
+#include "terminal/protocol.h"
 
 #include "app/cyesnodialog.h"
 #include "app/pageframe.h"
@@ -188,11 +189,11 @@ void cHaupt::vChooseListFile()
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setStyleSheet(
-        QStringLiteral("QWidget{ background-color: rgb(0, 0, 0); color: rgb(243, 215, 4); font: %1px;}"
-                       "QAbstractItemView{ selection-background-color: rgb(253, 215, 4);"
+        QStringLiteral("QWidget{ background-color: rgb(0, 0, 0); color: %2; font: %1px;}"
+                       "QAbstractItemView{ selection-background-color: %3;"
                        " selection-color: rgb(0, 0, 0);}"
-                       "QHeaderView::section{ background-color: rgb(0, 0, 0); color: rgb(243, 215, 4);}")
-            .arg(s32Text) +
+                       "QHeaderView::section{ background-color: rgb(0, 0, 0); color: %2;}")
+            .arg(QString::number(s32Text), Style::strLabelYellow(), Style::strYellow()) +
         Style::strLineEdit(s32Text) + QStringLiteral("QLineEdit{ color: rgb(0, 0, 0);}") +
         Style::strComboBox(s32Text) + QStringLiteral("QComboBox{ color: rgb(0, 0, 0);}") +
         Style::strButton(s32Text) + QStringLiteral("QPushButton{ color: rgb(0, 0, 0);}"));
@@ -275,14 +276,14 @@ void cHaupt::vSetLichtschalter(bool _bOn)
 void cHaupt::on_pushButton_Expertmodus_clicked()
 {
     const bool bOn = !m_bExpertModus;
-    vSend(bOn ? QByteArrayLiteral("ExpertModus:ON") : QByteArrayLiteral("ExpertModus:OFF"));
+    vSend(Protocol::baSwitchCommand(Protocol::EXPERT_MODE, bOn));
     vSetExpertModus(bOn);
 }
 
 void cHaupt::on_pushButton_Lichtschalter_clicked()
 {
     const bool bOn = !m_bLichtschalter;
-    vSend(bOn ? QByteArrayLiteral("Lichtschalter:ON") : QByteArrayLiteral("Lichtschalter:OFF"));
+    vSend(Protocol::baSwitchCommand(Protocol::LIGHT_SWITCH, bOn));
     vSetLichtschalter(bOn);
 }
 

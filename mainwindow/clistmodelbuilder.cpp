@@ -1,5 +1,6 @@
 #include "mainwindow/clistmodelbuilder.h"
 
+#include "app/pageframe.h"
 #include "data/fieldreaders.h"
 #include "data/listrecords.h"
 #include "data/numberformat.h"
@@ -28,7 +29,7 @@ cListModelBuilder::cListModelBuilder(QStandardItemModel* _pModel, int _s32Screen
     QFont fontBig;
     fontBig.setPixelSize(qMax(1, 2 * (m_s32Screen / 32)));
     QLinearGradient gradient(0, 0, 0, 3 * m_s32Screen / 4);
-    gradient.setColorAt(0, QColor(253, 215, 4));
+    gradient.setColorAt(0, Style::colorYellow());
     gradient.setColorAt(1, Qt::black);
     const QBrush brushEntry(gradient);
 

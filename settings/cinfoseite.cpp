@@ -33,7 +33,8 @@ cInfoSeite::cInfoSeite()
     PageFrame::vSetIcon(ui->pushButton_AboutQt, QStringLiteral(":/qt-creator-x64.png"), S / 9, S / 9);
     PageFrame::vSetIcon(ui->pushButton_lindqvarthLogo, QStringLiteral(":/LindqvarthLOGO.png"), S / 3, S / 9);
 
-    const QString strYellow = QStringLiteral("QLabel{ color: rgb(243,215,4); font: ");
+    const QString strYellow =
+        QStringLiteral("QLabel{ color: ") + Style::strLabelYellow() + QStringLiteral("; font: ");
     ui->label_lindqvarthCopyright->setStyleSheet(strYellow + QString::number(S / 35) + QStringLiteral("px;}"));
     // The version lines take the yellow too: without a colour of their own
     // they would not be seen on the black page.

@@ -60,14 +60,11 @@ void cTreeToDeleteFile::vApplyStyle()
         pButton->setStyleSheet(Style::strIconButton());
     PageFrame::vSetIcon(ui->pushButton_delete, QStringLiteral(":/delete-128.png"), s32Icon, s32Icon);
     PageFrame::vSetIcon(ui->pushButton_abbrechen, QStringLiteral(":/close-window-128.png"), s32Icon, s32Icon);
-    ui->pushButton_loeschenalles->setStyleSheet(
-        QStringLiteral("QPushButton{background-color: rgb(253, 215, 4);border-style: outset; border-width: 2px; "
-                       "border-color: beige; font: bold ")
-        + QString::number(s32Screen / 28.0, 'g', 6) + QStringLiteral("px; min-width: 4em; min-height: 3ex;}"));
+    ui->pushButton_loeschenalles->setStyleSheet(Style::strButton(QString::number(s32Screen / 28.0, 'g', 6)));
     ui->pushButton_loeschenalles->setMinimumWidth(
         qRound(ui->pushButton_loeschenalles->sizeHint().width() * 1.2));
-    ui->listView->setStyleSheet(QStringLiteral("QListView{background-color: rgb(253, 215, 4); font: %1px;}")
-                                    .arg(s32Screen / 25));
+    ui->listView->setStyleSheet(QStringLiteral("QListView{background-color: %1; font: %2px;}")
+                                    .arg(Style::strYellow(), QString::number(s32Screen / 25)));
 }
 
 void cTreeToDeleteFile::vSetCaller(Navigation::Caller _caller)

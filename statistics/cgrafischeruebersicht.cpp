@@ -9,10 +9,10 @@
 #include <QPainter>
 
 namespace {
-QString strSwatch(int _s32Size, const char* _strColour)
+QString strSwatch(int _s32Size, const QString& _strColour)
 {
     return QStringLiteral("QLabel{font: ") + QString::number(_s32Size) + QStringLiteral("px;  background-color: ")
-           + QLatin1String(_strColour) + QStringLiteral("}");
+           + _strColour + QStringLiteral("}");
 }
 
 OrderFigures averagesOf(const cOrderTotals& _totals)
@@ -50,9 +50,9 @@ cGrafischerUebersicht::~cGrafischerUebersicht()
 void cGrafischerUebersicht::vApplyPageSizes()
 {
     const int size = s32TextSize();
-    ui->label_AuftragGruen->setStyleSheet(strSwatch(size, "rgb(85,170,0)"));
-    ui->label_Durchschnitt->setStyleSheet(strSwatch(size, "rgb(243, 215, 4)"));
-    ui->label_AuftragRot->setStyleSheet(strSwatch(size, "rgb(255,0,0)"));
+    ui->label_AuftragGruen->setStyleSheet(strSwatch(size, QStringLiteral("rgb(85,170,0)")));
+    ui->label_Durchschnitt->setStyleSheet(strSwatch(size, Style::strLabelYellow()));
+    ui->label_AuftragRot->setStyleSheet(strSwatch(size, QStringLiteral("rgb(255,0,0)")));
     for (QLabel* swatch : {ui->label_AuftragGruen, ui->label_Durchschnitt, ui->label_AuftragRot})
         swatch->setFixedSize(size, size);
     ui->label_BeschreibungDursch->setStyleSheet(Style::strTitleLabel(size));

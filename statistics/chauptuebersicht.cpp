@@ -15,7 +15,8 @@ QString strAverageStyle(int _s32Size)
 }
 QString strOrderValueStyle(int _s32Size)
 {
-    return Style::strValueFrame(_s32Size) + QStringLiteral("QLabel{color: rgb(253, 215, 4);}");
+    return Style::strValueFrame(_s32Size) + QStringLiteral("QLabel{color: ") + Style::strYellow()
+           + QStringLiteral(";}");
 }
 } // namespace
 

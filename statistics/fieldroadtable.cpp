@@ -33,7 +33,8 @@ void vSetHead(QWidget* _pPage, const char* _strName, const QString& _strImage, i
 
 QString strValueStyle(int _s32TextSize)
 {
-    return Style::strValueFrame(_s32TextSize) + QStringLiteral("QLabel{color: rgb(243, 215, 4); padding-left: 6px; padding-right: 6px;}");
+    return Style::strValueFrame(_s32TextSize) + QStringLiteral("QLabel{color: ") + Style::strLabelYellow()
+           + QStringLiteral("; padding-left: 6px; padding-right: 6px;}");
 }
 
 void vKeepValuesWhole(QWidget* _pPage)

@@ -26,7 +26,8 @@ cfahrzeugelist::cfahrzeugelist()
     if (QScreen* pScreen = QGuiApplication::primaryScreen())
         s32Size = qMin(pScreen->geometry().width(), pScreen->geometry().height());
     ui->label_Titel->setStyleSheet(QStringLiteral("QLabel{font: ") + QString::number(s32Size / 25)
-                                   + QStringLiteral("px; color:rgb(243, 215, 4);}"));
+                                   + QStringLiteral("px; color:") + Style::strLabelYellow()
+                                   + QStringLiteral(";}"));
     ui->listView->setStyleSheet(QStringLiteral("QListView{background-color: rgb(255, 255, 255); font: ")
                                 + QString::number(s32Size / 25) + QStringLiteral("px;}"));
 }

@@ -2,6 +2,7 @@
 #include "ui_cwhattodownload.h"
 
 #include "app/navigation.h"
+#include "terminal/protocol.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -37,22 +38,19 @@ void cWhatToDownload::vApplyStyle()
 {
     const int m = PageFrame::s32AvailableUnit();
     const QString strFont = QString::number(m / 20);
-    ui->label_Titel->setStyleSheet(QStringLiteral("QLabel{color: rgb(253, 215, 4); font: ") + strFont
-                                   + QStringLiteral("px;}"));
+    ui->label_Titel->setStyleSheet(QStringLiteral("QLabel{color: ") + Style::strYellow()
+                                   + QStringLiteral("; font: ") + strFont + QStringLiteral("px;}"));
     // The boxes are drawn by the sheet as well, so they stay visible on black:
     // a yellow frame, filled yellow when ticked.
     const QString strCheckBox =
-        QStringLiteral("QCheckBox{color: rgb(253, 215, 4); font: ") + strFont
-        + QStringLiteral("px;} QCheckBox::indicator{width: ") + strFont + QStringLiteral("px; height: ") + strFont
-        + QStringLiteral("px; border: 2px solid rgb(253, 215, 4); background-color: rgb(0, 0, 0);}"
-                         " QCheckBox::indicator:checked{background-color: rgb(253, 215, 4);}");
+        QStringLiteral("QCheckBox{color: %2; font: %1px;} QCheckBox::indicator{width: %1px; height: %1px; "
+                       "border: 2px solid %2; background-color: rgb(0, 0, 0);}"
+                       " QCheckBox::indicator:checked{background-color: %2;}")
+            .arg(strFont, Style::strYellow());
     for (QCheckBox* pBox : {ui->checkBox_Auftrag, ui->checkBox_Kunde, ui->checkBox_Schlag, ui->checkBox_Fahrer,
                             ui->checkBox_SaisonStatistik, ui->checkBox_MaschineStatistik})
         pBox->setStyleSheet(strCheckBox);
-    ui->pushButton_OK->setStyleSheet(
-        QStringLiteral("QPushButton{background-color: rgb(253, 215, 4);border-style: outset; border-width: 2px; "
-                       "border-radius: 29px; border-color: beige; font: bold ")
-        + QString::number(m / 22) + QStringLiteral("px; min-width: 3em; min-height: 3ex;}"));
+    ui->pushButton_OK->setStyleSheet(Style::strRoundButton(m / 22, 3));
     ui->pushButton_Close->setStyleSheet(Style::strIconButton());
     PageFrame::vSetIcon(ui->pushButton_Close, QStringLiteral(":/close-window-128.png"), m / 11, m / 11);
 }
@@ -66,9 +64,12 @@ QStringList cWhatToDownload::slChosenWords() const
 {
     // The order of the requests, not the order of the boxes on the page.
     const QList<QPair<const QCheckBox*, const char*>> kinds = {
-        {ui->checkBox_Auftrag, "Auftraege"},       {ui->checkBox_Schlag, "Schlaege"},
-        {ui->checkBox_Fahrer, "Fahrer"},           {ui->checkBox_Kunde, "Kunden"},
-        {ui->checkBox_SaisonStatistik, "Saison"}, {ui->checkBox_MaschineStatistik, "Maschine"},
+        {ui->checkBox_Auftrag, Protocol::KIND_ORDERS},
+        {ui->checkBox_Schlag, Protocol::KIND_FIELDS},
+        {ui->checkBox_Fahrer, Protocol::KIND_DRIVERS},
+        {ui->checkBox_Kunde, Protocol::KIND_CUSTOMERS},
+        {ui->checkBox_SaisonStatistik, Protocol::KIND_SEASON},
+        {ui->checkBox_MaschineStatistik, Protocol::KIND_MACHINE},
     };
     QStringList slWords;
     for (const auto& kind : kinds) {

@@ -2,59 +2,79 @@
 
 #include "terminal/protocol.h"
 
-#include <cstring>
+#include <QVector>
 
 namespace {
+
+enum class eMatch { StartsWith, Equals, Contains };
 
 struct Row
 {
     eAnswerRow eRow;
-    enum eTest { StartsWith, Equals, Contains } eTest;
-    const char* strText;
+    eMatch eTest;
+    QByteArray baText;
+    // The bytes taken off the front before the rest is passed on; 0 when the
+    // row passes nothing on.
+    int s32PrefixLength;
 };
 
+// A row that passes on what follows its text, and one that passes nothing.
+Row rowWithRest(eAnswerRow _eRow, const QByteArray& _baPrefix)
+{
+    return {_eRow, eMatch::StartsWith, _baPrefix, _baPrefix.size()};
+}
+Row rowAlone(eAnswerRow _eRow, eMatch _eTest, const char* _strText)
+{
+    return {_eRow, _eTest, QByteArray(_strText), 0};
+}
+
 // The table in its order of tests; the null test (row 0) comes before it.
-const Row s_aRows[] = {
-    {eAnswerRow::SerialNumber, Row::StartsWith, Protocol::SERIAL_NUMBER},
-    {eAnswerRow::PwRequestFalse, Row::Equals, Protocol::PW_REQUEST_FALSE},
-    {eAnswerRow::PwRequestTrue, Row::StartsWith, Protocol::PW_REQUEST_TRUE},
-    {eAnswerRow::ConnectionKnown, Row::StartsWith, Protocol::CONNECTION_KNOWN},
-    {eAnswerRow::ConnectionEstablished, Row::StartsWith, Protocol::CONNECTION_ESTABLISHED},
-    {eAnswerRow::ConnectionFailed, Row::Equals, Protocol::CONNECTION_FAILED},
-    {eAnswerRow::Busy, Row::Contains, Protocol::BUSY},
-    {eAnswerRow::LiveData, Row::StartsWith, Protocol::LIVE_DATA},
-    {eAnswerRow::BreakConnection, Row::StartsWith, Protocol::BREAK_CONNECTION},
-    {eAnswerRow::ExpertMode, Row::StartsWith, Protocol::EXPERT_MODE},
-    {eAnswerRow::LightSwitch, Row::StartsWith, Protocol::LIGHT_SWITCH},
-    {eAnswerRow::FileOrders, Row::StartsWith, "StartFile: ==:== Auftraege"},
-    {eAnswerRow::FileCustomers, Row::StartsWith, "StartFile: ==:== Kunden"},
-    {eAnswerRow::FileSeason, Row::StartsWith, "StartFile: ==:== Saison"},
-    {eAnswerRow::FileMachine, Row::StartsWith, "StartFile: ==:== Maschine"},
-    {eAnswerRow::FileFields, Row::StartsWith, "StartFile: ==:== Schlaege"},
-    {eAnswerRow::FileDrivers, Row::StartsWith, "StartFile: ==:== Fahrer"},
-    {eAnswerRow::NoPermission, Row::StartsWith, Protocol::NO_PERMISSION},
-    {eAnswerRow::ImportSucceeded, Row::StartsWith, Protocol::IMPORT_SUCCEEDED},
-    {eAnswerRow::ImportFailed, Row::StartsWith, Protocol::IMPORT_FAILED},
-};
+const QVector<Row>& rows()
+{
+    using namespace Protocol;
+    static const QVector<Row> s_rows = {
+        rowWithRest(eAnswerRow::SerialNumber, SERIAL_NUMBER),
+        rowAlone(eAnswerRow::PwRequestFalse, eMatch::Equals, PW_REQUEST_FALSE),
+        rowWithRest(eAnswerRow::PwRequestTrue, PW_REQUEST_TRUE),
+        rowWithRest(eAnswerRow::ConnectionKnown, CONNECTION_KNOWN),
+        rowWithRest(eAnswerRow::ConnectionEstablished, CONNECTION_ESTABLISHED),
+        rowAlone(eAnswerRow::ConnectionFailed, eMatch::Equals, CONNECTION_FAILED),
+        rowAlone(eAnswerRow::Busy, eMatch::Contains, BUSY),
+        rowWithRest(eAnswerRow::LiveData, LIVE_DATA),
+        rowAlone(eAnswerRow::BreakConnection, eMatch::StartsWith, BREAK_CONNECTION),
+        rowWithRest(eAnswerRow::ExpertMode, EXPERT_MODE),
+        rowWithRest(eAnswerRow::LightSwitch, LIGHT_SWITCH),
+        rowWithRest(eAnswerRow::FileOrders, baStartFilePrefix(KIND_ORDERS)),
+        rowWithRest(eAnswerRow::FileCustomers, baStartFilePrefix(KIND_CUSTOMERS)),
+        rowWithRest(eAnswerRow::FileSeason, baStartFilePrefix(KIND_SEASON)),
+        rowWithRest(eAnswerRow::FileMachine, baStartFilePrefix(KIND_MACHINE)),
+        rowWithRest(eAnswerRow::FileFields, baStartFilePrefix(KIND_FIELDS)),
+        rowWithRest(eAnswerRow::FileDrivers, baStartFilePrefix(KIND_DRIVERS)),
+        rowAlone(eAnswerRow::NoPermission, eMatch::StartsWith, NO_PERMISSION),
+        rowAlone(eAnswerRow::ImportSucceeded, eMatch::StartsWith, IMPORT_SUCCEEDED),
+        rowAlone(eAnswerRow::ImportFailed, eMatch::StartsWith, IMPORT_FAILED),
+    };
+    return s_rows;
+}
 
 bool bMatches(const Row& _row, const QByteArray& _baAnswer)
 {
     switch (_row.eTest) {
-    case Row::StartsWith:
-        return _baAnswer.startsWith(_row.strText);
-    case Row::Equals:
-        return _baAnswer == _row.strText;
-    case Row::Contains:
-        return _baAnswer.contains(_row.strText);
+    case eMatch::StartsWith:
+        return _baAnswer.startsWith(_row.baText);
+    case eMatch::Equals:
+        return _baAnswer == _row.baText;
+    case eMatch::Contains:
+        return _baAnswer.contains(_row.baText);
     }
     return false;
 }
 
 eSwitchState eFromChar(char _c)
 {
-    if (_c == '1')
+    if (_c == Protocol::STATE_ON)
         return eSwitchState::On;
-    if (_c == '0')
+    if (_c == Protocol::STATE_OFF)
         return eSwitchState::Off;
     return eSwitchState::Unchanged;
 }
@@ -65,7 +85,7 @@ eAnswerRow eClassifyAnswer(const QByteArray& _baAnswer)
 {
     if (_baAnswer.isNull())
         return eAnswerRow::Null;
-    for (const Row& row : s_aRows) {
+    for (const Row& row : rows()) {
         if (bMatches(row, _baAnswer))
             return row.eRow;
     }
@@ -74,27 +94,9 @@ eAnswerRow eClassifyAnswer(const QByteArray& _baAnswer)
 
 int s32PrefixLength(eAnswerRow _eRow)
 {
-    switch (_eRow) {
-    case eAnswerRow::SerialNumber:
-        return int(std::strlen(Protocol::SERIAL_NUMBER));
-    case eAnswerRow::PwRequestTrue:
-        return int(std::strlen(Protocol::PW_REQUEST_TRUE));
-    case eAnswerRow::ConnectionKnown:
-        return int(std::strlen(Protocol::CONNECTION_KNOWN));
-    case eAnswerRow::ConnectionEstablished:
-        return int(std::strlen(Protocol::CONNECTION_ESTABLISHED));
-    case eAnswerRow::LiveData:
-        return int(std::strlen(Protocol::LIVE_DATA));
-    case eAnswerRow::ExpertMode:
-        return int(std::strlen(Protocol::EXPERT_MODE));
-    case eAnswerRow::LightSwitch:
-        return int(std::strlen(Protocol::LIGHT_SWITCH));
-    default:
-        break;
-    }
-    for (const Row& row : s_aRows) {
-        if (row.eRow == _eRow && bIsFileRow(_eRow))
-            return int(std::strlen(row.strText));
+    for (const Row& row : rows()) {
+        if (row.eRow == _eRow)
+            return row.s32PrefixLength;
     }
     return 0;
 }
@@ -118,8 +120,8 @@ StatusFields statusFieldsFrom(const QByteArray& _baBehindPrefix)
 
 QByteArray baStatusFields(bool _bLightSwitch, bool _bExpertMode)
 {
-    return QByteArray(Protocol::LIGHT_SWITCH) + (_bLightSwitch ? '1' : '0') + Protocol::EXPERT_MODE
-           + (_bExpertMode ? '1' : '0');
+    return Protocol::baSwitchReport(Protocol::LIGHT_SWITCH, _bLightSwitch)
+           + Protocol::baSwitchReport(Protocol::EXPERT_MODE, _bExpertMode);
 }
 
 bool bSuppressLogin(const QByteArray& _baLastCommand, const QByteArray& _baMessage)

@@ -11,8 +11,6 @@
 #include <QTextStream>
 #include <QtEndian>
 
-#include <cstring>
-
 namespace FileMessage {
 
 namespace {
@@ -123,7 +121,7 @@ bool bParseSendFilePayload(const QByteArray& _baPayload, QByteArray& _baKind, QB
 {
     if (!_baPayload.startsWith(Protocol::SEND_FILE))
         return false;
-    const QByteArray rest = _baPayload.mid(int(std::strlen(Protocol::SEND_FILE)));
+    const QByteArray rest = _baPayload.mid(Protocol::s32Length(Protocol::SEND_FILE));
     const int blank = rest.indexOf(' ');
     _baKind = blank >= 0 ? rest.left(blank) : rest;
     _baContent = blank >= 0 ? rest.mid(blank + 1) : QByteArray();

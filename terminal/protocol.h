@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+#include <cstring>
+
 // The fixed words of the exchange with the harvester terminal: the discovery
 // datagrams, the login answers, the commands and the message prefixes. Both
 // the link and the terminal simulator use them, so the two sides cannot drift.
@@ -41,6 +43,9 @@ inline const char* const START_LIVE = "StartLIVE";
 inline const char* const STOP_LIVE = "StopLIVE";
 inline const char* const SWITCH_ON = "ON";
 inline const char* const SWITCH_OFF = "OFF";
+// A switch state as the terminal reports it behind the switch's name.
+constexpr char STATE_ON = '1';
+constexpr char STATE_OFF = '0';
 
 // Files.
 inline const char* const START_FILE = "StartFile: ==:== ";
@@ -61,5 +66,29 @@ inline const char* const IMPORT_FAILED = "Beim Import ist ein Fehler aufgetreten
 // Lengths of the two status fields behind an accepted login.
 constexpr int LIGHT_SWITCH_FIELD_BYTES = 15;
 constexpr int EXPERT_MODE_FIELD_BYTES = 13;
+
+// The length in bytes of one of the words above, as cut off the front of a message.
+inline int s32Length(const char* _strWord)
+{
+    return int(std::strlen(_strWord));
+}
+
+// A switch command to the terminal: "ExpertModus:ON", "Lichtschalter:OFF".
+inline QByteArray baSwitchCommand(const char* _strSwitch, bool _bOn)
+{
+    return QByteArray(_strSwitch) + (_bOn ? SWITCH_ON : SWITCH_OFF);
+}
+
+// A switch state reported by the terminal: "ExpertModus:1", "Lichtschalter:0".
+inline QByteArray baSwitchReport(const char* _strSwitch, bool _bOn)
+{
+    return QByteArray(_strSwitch) + (_bOn ? STATE_ON : STATE_OFF);
+}
+
+// The front of a file message from the terminal: "StartFile: ==:== Auftraege".
+inline QByteArray baStartFilePrefix(const char* _strKind)
+{
+    return QByteArray(START_FILE) + _strKind;
+}
 
 } // namespace Protocol

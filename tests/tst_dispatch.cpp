@@ -60,18 +60,41 @@ private slots:
         QCOMPARE(eClassifyAnswer(message), row);
     }
 
+    // What each row takes off the front before it passes the rest on; rows
+    // that pass nothing on take nothing.
+    void prefixLengths_data()
+    {
+        QTest::addColumn<eAnswerRow>("row");
+        QTest::addColumn<int>("length");
+        QTest::newRow("serial") << eAnswerRow::SerialNumber << 14;
+        QTest::newRow("pw true") << eAnswerRow::PwRequestTrue << 15;
+        QTest::newRow("known") << eAnswerRow::ConnectionKnown << 34;
+        QTest::newRow("established") << eAnswerRow::ConnectionEstablished << 23;
+        QTest::newRow("live") << eAnswerRow::LiveData << 11;
+        QTest::newRow("expert") << eAnswerRow::ExpertMode << 12;
+        QTest::newRow("light") << eAnswerRow::LightSwitch << 14;
+        QTest::newRow("orders") << eAnswerRow::FileOrders << 26;
+        QTest::newRow("customers") << eAnswerRow::FileCustomers << 23;
+        QTest::newRow("season") << eAnswerRow::FileSeason << 23;
+        QTest::newRow("machine") << eAnswerRow::FileMachine << 25;
+        QTest::newRow("fields") << eAnswerRow::FileFields << 25;
+        QTest::newRow("drivers") << eAnswerRow::FileDrivers << 23;
+        QTest::newRow("null") << eAnswerRow::Null << 0;
+        QTest::newRow("pw false") << eAnswerRow::PwRequestFalse << 0;
+        QTest::newRow("failed") << eAnswerRow::ConnectionFailed << 0;
+        QTest::newRow("busy") << eAnswerRow::Busy << 0;
+        QTest::newRow("break") << eAnswerRow::BreakConnection << 0;
+        QTest::newRow("no permission") << eAnswerRow::NoPermission << 0;
+        QTest::newRow("imported") << eAnswerRow::ImportSucceeded << 0;
+        QTest::newRow("import failed") << eAnswerRow::ImportFailed << 0;
+        QTest::newRow("unknown") << eAnswerRow::Unknown << 0;
+    }
+
     void prefixLengths()
     {
-        QCOMPARE(s32PrefixLength(eAnswerRow::SerialNumber), 14);
-        QCOMPARE(s32PrefixLength(eAnswerRow::PwRequestTrue), 15);
-        QCOMPARE(s32PrefixLength(eAnswerRow::ConnectionKnown), 34);
-        QCOMPARE(s32PrefixLength(eAnswerRow::ConnectionEstablished), 23);
-        QCOMPARE(s32PrefixLength(eAnswerRow::LiveData), 11);
-        QCOMPARE(s32PrefixLength(eAnswerRow::ExpertMode), 12);
-        QCOMPARE(s32PrefixLength(eAnswerRow::LightSwitch), 14);
-        QCOMPARE(s32PrefixLength(eAnswerRow::FileOrders), 26);
-        QCOMPARE(s32PrefixLength(eAnswerRow::FileDrivers), 23);
-        QCOMPARE(s32PrefixLength(eAnswerRow::Unknown), 0);
+        QFETCH(eAnswerRow, row);
+        QFETCH(int, length);
+        QCOMPARE(s32PrefixLength(row), length);
     }
 
     void statusFields_data()

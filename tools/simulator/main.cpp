@@ -1,6 +1,7 @@
 // vemo-terminal-sim: a stand-in for the harvester's cab terminal, for
 // development, demonstrations and the tests of the terminal link.
 
+#include "terminal/protocol.h"
 #include "tools/simulator/simconfig.h"
 #include "tools/simulator/simdatafolder.h"
 #include "tools/simulator/terminalsimserver.h"
@@ -97,14 +98,18 @@ int main(int argc, char* argv[])
          QStringLiteral("File of the clients that logged in before (default: %1/clients.txt).").arg(cache),
          QStringLiteral("file")},
         {QStringLiteral("no-state"), QStringLiteral("Remember clients only during this run.")},
-        {QStringLiteral("udp-port"), QStringLiteral("Discovery port (default 33555)."), QStringLiteral("port")},
-        {QStringLiteral("tls-port"), QStringLiteral("TLS port (default 35683)."), QStringLiteral("port")},
+        {QStringLiteral("udp-port"), QStringLiteral("Discovery port (default %1).").arg(Protocol::UDP_PORT),
+         QStringLiteral("port")},
+        {QStringLiteral("tls-port"), QStringLiteral("TLS port (default %1).").arg(Protocol::TLS_PORT),
+         QStringLiteral("port")},
         {QStringLiteral("bind"), QStringLiteral("Serve TLS on this address only (discovery listens on all)."), QStringLiteral("address")},
         {QStringLiteral("no-password"), QStringLiteral("Log clients in without password.")},
         {QStringLiteral("busy"), QStringLiteral("Answer every login with the busy text.")},
         {QStringLiteral("refuse-password"), QStringLiteral("Refuse every password.")},
-        {QStringLiteral("deny-downloads"), QStringLiteral("Answer downloads with \"Keine Berechtigung\".")},
-        {QStringLiteral("break-after"), QStringLiteral("Send \"BreakConnection\" this long after a login."),
+        {QStringLiteral("deny-downloads"),
+         QStringLiteral("Answer downloads with \"%1\".").arg(QLatin1String(Protocol::NO_PERMISSION))},
+        {QStringLiteral("break-after"),
+         QStringLiteral("Send \"%1\" this long after a login.").arg(QLatin1String(Protocol::BREAK_CONNECTION)),
          QStringLiteral("ms")},
         {QStringLiteral("fault"),
          QStringLiteral("Misbehave at the first download: close-mid-frame, negative-length, huge-length, "

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "terminal/protocol.h"
+
 #include <QByteArray>
 #include <QHostAddress>
 #include <QString>
@@ -30,8 +32,8 @@ struct SimConfig
     // Remembers the clients that logged in, across runs; empty: this run only.
     QString strStateFile;
 
-    quint16 u16UdpPort = 33555; // 0: any free port
-    quint16 u16TlsPort = 35683; // 0: any free port
+    quint16 u16UdpPort = Protocol::UDP_PORT; // 0: any free port
+    quint16 u16TlsPort = Protocol::TLS_PORT; // 0: any free port
     QHostAddress haBind = QHostAddress::Any; // TLS only; discovery listens on all addresses
 
     bool bNoPassword = false;     // log in with "Connection established!"

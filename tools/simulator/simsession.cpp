@@ -14,8 +14,6 @@
 #include <QTimer>
 #include <QtEndian>
 
-#include <cstring>
-
 namespace {
 
 const char* const s_aKinds[] = {Protocol::KIND_ORDERS, Protocol::KIND_FIELDS,   Protocol::KIND_DRIVERS,
@@ -207,7 +205,7 @@ void cSimSession::vImport(const QByteArray& _baMessage)
 
 void cSimSession::vStartLive(const QByteArray& _baMessage)
 {
-    const QByteArray interval = _baMessage.mid(int(std::strlen(Protocol::START_LIVE)), 2);
+    const QByteArray interval = _baMessage.mid(Protocol::s32Length(Protocol::START_LIVE), 2);
     int milliseconds = interval.size() == 2 ? qFromLittleEndian<quint16>(interval.constData()) : 0;
     if (milliseconds <= 0)
         milliseconds = 1000;
@@ -222,14 +220,14 @@ void cSimSession::vSendLiveRecord()
 
 void cSimSession::vSwitch(const QByteArray& _baMessage, bool& _bState, const char* _strName)
 {
-    const QByteArray rest = _baMessage.mid(int(std::strlen(_strName)));
+    const QByteArray rest = _baMessage.mid(Protocol::s32Length(_strName));
     if (rest == Protocol::SWITCH_ON)
         _bState = true;
     else if (rest == Protocol::SWITCH_OFF)
         _bState = false;
     else
         return;
-    vSend(QByteArray(_strName) + (_bState ? '1' : '0'));
+    vSend(Protocol::baSwitchReport(_strName, _bState));
 }
 
 void cSimSession::vBreakConnection()
