@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QGuiApplication>
+#include <QHash>
 #include <QInputMethod>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -134,7 +135,16 @@ void vHideKeyboardOnFinish(QLineEdit* _pEdit)
 
 void vSetIcon(QPushButton* _pButton, const QString& _strIcon, int _s32Width, int _s32Height)
 {
-    _pButton->setIcon(QIcon(_strIcon));
+    // One icon per picture for the whole run. An icon made from a file holds
+    // a pixmap of its own, and each size it is drawn at is kept in Qt's pixmap
+    // cache under that pixmap's key: icons made anew at every connection
+    // change, switch report and list would fill the cache with scaled copies
+    // that are never asked for again. Never freed: the pages live as long.
+    static auto* s_pIcons = new QHash<QString, QIcon>();
+    auto it = s_pIcons->constFind(_strIcon);
+    if (it == s_pIcons->constEnd())
+        it = s_pIcons->insert(_strIcon, QIcon(_strIcon));
+    _pButton->setIcon(it.value());
     _pButton->setIconSize(QSize(_s32Width, _s32Height));
 }
 

@@ -10,6 +10,7 @@
 #include "ui_chaupt.h"
 
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QStandardItemModel>
 #include <QThread>
@@ -40,11 +41,20 @@ private:
 
 void vSetViewModel(QTreeView* _pView, QAbstractItemModel* _pModel)
 {
-    // The view makes a new selection model for every model it is given.
+    // The view makes a new selection model for every model it is given, and
+    // so does its header, which then takes the view's in place of its own.
+    // Qt deletes neither: each would stay, connected to its model, one more
+    // for every list opened.
     QItemSelectionModel* pOld = _pView->selectionModel();
     _pView->setModel(_pModel);
     if (pOld && pOld != _pView->selectionModel())
         delete pOld;
+    QHeaderView* pHeader = _pView->header();
+    for (QItemSelectionModel* pOwn :
+         pHeader->findChildren<QItemSelectionModel*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (pOwn != pHeader->selectionModel())
+            delete pOwn;
+    }
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 #include <QDesktopServices>
 #include <QDateEdit>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
@@ -27,6 +29,7 @@ private slots:
     void init();
     void openLists_data();
     void openLists();
+    void reopenedListsKeepOneSelectionModel();
     void orderDatesSetTheFilterRange();
     void tapOrderHandsItsLine_data();
     void tapOrderHandsItsLine();
@@ -205,6 +208,19 @@ void tst_MainWindow::openLists()
     QCOMPARE(m_pHaupt->strPfad(), strPath);
     QCOMPARE(m_pHaupt->strWhichTypeOfList(), name);
     QCOMPARE(m_pHaupt->slLines().join('\n').toLatin1(), content);
+}
+
+// Every download opens its list afresh: however many lists were opened, the
+// view and its header share one selection model, and no other is left over.
+void tst_MainWindow::reopenedListsKeepOneSelectionModel()
+{
+    auto* pView = m_pHaupt->findChild<QTreeView*>("treeView");
+    for (int i = 0; i < 5; ++i) {
+        strOpen("Auftraege_2023.csv", baOf(slOrderLines()));
+        strOpen("Fahrer.csv", baOf(slDriverLines()));
+    }
+    QCOMPARE(pView->findChildren<QItemSelectionModel*>().size(), 1);
+    QCOMPARE(pView->header()->selectionModel(), pView->selectionModel());
 }
 
 void tst_MainWindow::orderDatesSetTheFilterRange()
