@@ -18,8 +18,8 @@ cYesNoDialog::cYesNoDialog(QWidget* parent) : QDialog(parent), ui(new Ui::cYesNo
     move((aw - width()) / 2, (ah - height() / 4) / 4);
 
     const QString size = strTextSize(s);
-    const QString labelStyle = QStringLiteral("QLabel{ color: ") + Style::strYellow()
-                               + QStringLiteral("; font: bold ") + size + QStringLiteral("px;}");
+    const QString labelStyle = QStringLiteral("QLabel{ color: ") + Style::strYellow() +
+                               QStringLiteral("; font: bold ") + size + QStringLiteral("px;}");
     ui->label_WindowTitel->setStyleSheet(labelStyle);
     ui->label_Text->setStyleSheet(labelStyle);
     const QString buttonStyle = Style::strButton(size, 3);

@@ -7,7 +7,8 @@
 #include <QCoreApplication>
 #include <QScreen>
 
-namespace FirstContact {
+namespace FirstContact
+{
 
 // Shown, not executed: the dialog is served by the application's event loop,
 // and the link goes on reading while it waits for the user. It blocks the
@@ -30,19 +31,19 @@ void vAskPassword(const cSSLClient::PasswordAnswer& _fnAnswer)
 // dialog widens to that as far as the screen allows (on a narrower one the
 // lines wrap once more) and grows to the height of the text.
 void vAskCertificateTrust(const cSSLClient::CertificateQuestion& _question,
-                         const cSSLClient::CertificateAnswer& _fnAnswer)
+                          const cSSLClient::CertificateAnswer& _fnAnswer)
 {
     auto* pDialog = new cYesNoDialog(nullptr);
     pDialog->setWindowModality(Qt::ApplicationModal);
     pDialog->vSetTitle(QCoreApplication::translate("cSSLClient", "Zertifikat des Terminals geändert"));
-    pDialog->vSetText(
-        QCoreApplication::translate("cSSLClient",
-                                    "Das Terminal %1 (Seriennummer %2) weist sich mit einem anderen Zertifikat "
-                                    "aus als bisher.\n\nBisher:\n%3\n\nJetzt:\n%4\n\nDas ist nur richtig, "
-                                    "wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?")
-            .arg(_question.strChassis, QString::fromUtf8(_question.baSerial),
-                 Fingerprint::strFormat(_question.baKeptFingerprint, 16),
-                 Fingerprint::strFormat(_question.baShownFingerprint, 16)));
+    pDialog->vSetText(QCoreApplication::translate(
+                          "cSSLClient",
+                          "Das Terminal %1 (Seriennummer %2) weist sich mit einem anderen Zertifikat "
+                          "aus als bisher.\n\nBisher:\n%3\n\nJetzt:\n%4\n\nDas ist nur richtig, "
+                          "wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?")
+                          .arg(_question.strChassis, QString::fromUtf8(_question.baSerial),
+                               Fingerprint::strFormat(_question.baKeptFingerprint, 16),
+                               Fingerprint::strFormat(_question.baShownFingerprint, 16)));
     pDialog->ensurePolished();
     const QScreen* pScreen = pDialog->screen();
     const QRect available = pScreen ? pScreen->availableGeometry() : QRect(0, 0, 1024, 768);

@@ -5,7 +5,8 @@
 // The questions of a first contact with a terminal, which the terminal link
 // asks through its providers: the password, and the trust in a certificate
 // that changed. Both dialogs are shown without an event loop of their own.
-namespace FirstContact {
+namespace FirstContact
+{
 
 void vAskPassword(const cSSLClient::PasswordAnswer& _fnAnswer);
 void vAskCertificateTrust(const cSSLClient::CertificateQuestion& _question,

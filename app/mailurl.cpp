@@ -2,7 +2,8 @@
 
 #include "app/settingsstore.h"
 
-namespace MailUrl {
+namespace MailUrl
+{
 
 QString strStoredAddress()
 {
@@ -14,8 +15,8 @@ QUrl urlTo(const QString& _strAddress, const QString& _strSubject, const QString
     QUrl url;
     url.setScheme(QStringLiteral("mailto"));
     url.setPath(_strAddress.trimmed());
-    url.setQuery(QStringLiteral("subject=") + QString::fromLatin1(QUrl::toPercentEncoding(_strSubject))
-                     + QStringLiteral("&body=") + QString::fromLatin1(QUrl::toPercentEncoding(_strBody)),
+    url.setQuery(QStringLiteral("subject=") + QString::fromLatin1(QUrl::toPercentEncoding(_strSubject)) +
+                     QStringLiteral("&body=") + QString::fromLatin1(QUrl::toPercentEncoding(_strBody)),
                  QUrl::StrictMode);
     return url;
 }

@@ -6,7 +6,8 @@
 // A "mailto:" link that opens the user's mail program with a message ready
 // to send: addressed to the stored e-mail address (settings "Email",
 // "Addrese"; empty lets the user choose), with subject and text.
-namespace MailUrl {
+namespace MailUrl
+{
 
 QString strStoredAddress();
 // Every character of subject and body is percent-encoded, so that "&", "="

@@ -6,9 +6,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace Messages {
+namespace Messages
+{
 
-namespace {
+namespace
+{
 Hook& hook()
 {
     static Hook s_hook;
@@ -31,9 +33,8 @@ void vShow(QWidget* _pParent, const QString& _strText)
     box.setStandardButtons(QMessageBox::Ok);
     box.setStyleSheet(Style::strBlackPage());
     if (auto* pLabel = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
-        pLabel->setStyleSheet(QStringLiteral("QLabel{ color: ") + Style::strLabelYellow()
-                              + QStringLiteral("; font: ") + QString::number(s32Size)
-                              + QStringLiteral("px;}"));
+        pLabel->setStyleSheet(QStringLiteral("QLabel{ color: ") + Style::strLabelYellow() +
+                              QStringLiteral("; font: ") + QString::number(s32Size) + QStringLiteral("px;}"));
     box.button(QMessageBox::Ok)->setStyleSheet(Style::strButton(s32Size));
     box.exec();
 }

@@ -9,7 +9,8 @@ class QWidget;
 // The application's information box: a modal message in the black-and-yellow
 // style with one "OK" button. Pages show every user-facing notice through it,
 // so that one place decides how notices look and tests can take them up.
-namespace Messages {
+namespace Messages
+{
 
 // Shows the (already translated) text and returns when the box is closed.
 void vShow(QWidget* _pParent, const QString& _strText);

@@ -5,9 +5,11 @@
 #include <array>
 #include <utility>
 
-namespace Navigation {
+namespace Navigation
+{
 
-namespace {
+namespace
+{
 
 // The one table of caller names.
 constexpr std::array<std::pair<Caller, const char*>, 4> c_aCallerNames{{

@@ -10,7 +10,8 @@ class QWidget;
 // How pages hand the screen to each other without knowing each other: a page
 // asks for a target or for its caller by name, and the application, which
 // knows every page, carries it out (app/wiring.cpp registers both).
-namespace Navigation {
+namespace Navigation
+{
 
 // The page that opened another and gets the screen back when it closes.
 enum class Caller {

@@ -11,9 +11,11 @@
 #include <QScreen>
 #include <QScroller>
 
-namespace PageFrame {
+namespace PageFrame
+{
 
-namespace {
+namespace
+{
 int s32Smaller(const QRect& _rect)
 {
     // width and height as coordinate differences plus 1
@@ -23,10 +25,10 @@ int s32Smaller(const QRect& _rect)
 }
 } // namespace
 
-namespace {
-
-struct PageAnnouncements
+namespace
 {
+
+struct PageAnnouncements {
     QList<QWidget*> lPages;
     std::function<void(QWidget*)> fnCreated;
 };
@@ -75,9 +77,8 @@ QScreen* pFollowOrientation(QWidget* _pPage)
         return nullptr;
     QObject::connect(screen, SIGNAL(orientationChanged(Qt::ScreenOrientation)), _pPage,
                      SLOT(onRotate(Qt::ScreenOrientation)));
-    screen->setOrientationUpdateMask(Qt::PortraitOrientation | Qt::LandscapeOrientation
-                                     | Qt::InvertedPortraitOrientation
-                                     | Qt::InvertedLandscapeOrientation);
+    screen->setOrientationUpdateMask(Qt::PortraitOrientation | Qt::LandscapeOrientation |
+                                     Qt::InvertedPortraitOrientation | Qt::InvertedLandscapeOrientation);
     return screen;
 }
 
@@ -150,12 +151,13 @@ void vSetIcon(QPushButton* _pButton, const QString& _strIcon, int _s32Width, int
 
 } // namespace PageFrame
 
-namespace Style {
-
-namespace {
-
-struct Rgb
+namespace Style
 {
+
+namespace
+{
+
+struct Rgb {
     int s32Red;
     int s32Green;
     int s32Blue;
@@ -170,11 +172,11 @@ QString strRgb(const Rgb& _rgb)
 
 QString strYellowButton(const QString& _strSize, bool _bRound, int _s32MinWidthEm)
 {
-    return QStringLiteral("QPushButton{background-color: ") + strYellow()
-           + QStringLiteral(";border-style: outset; border-width: 2px; ")
-           + (_bRound ? QStringLiteral("border-radius: 29px; ") : QString())
-           + QStringLiteral("border-color: beige; font: bold ") + _strSize + QStringLiteral("px; min-width: ")
-           + QString::number(_s32MinWidthEm) + QStringLiteral("em; min-height: 3ex;}");
+    return QStringLiteral("QPushButton{background-color: ") + strYellow() +
+           QStringLiteral(";border-style: outset; border-width: 2px; ") +
+           (_bRound ? QStringLiteral("border-radius: 29px; ") : QString()) +
+           QStringLiteral("border-color: beige; font: bold ") + _strSize + QStringLiteral("px; min-width: ") +
+           QString::number(_s32MinWidthEm) + QStringLiteral("em; min-height: 3ex;}");
 }
 
 } // namespace
@@ -229,27 +231,27 @@ QString strIconButton()
 
 QString strComboBox(int _s32Size)
 {
-    return QStringLiteral("QComboBox{ background-color:") + strYellow()
-           + QStringLiteral("; selection-background-color: ") + strYellow() + QStringLiteral("; font: bold ")
-           + QString::number(_s32Size) + QStringLiteral("px;}");
+    return QStringLiteral("QComboBox{ background-color:") + strYellow() +
+           QStringLiteral("; selection-background-color: ") + strYellow() + QStringLiteral("; font: bold ") +
+           QString::number(_s32Size) + QStringLiteral("px;}");
 }
 
 QString strLineEdit(int _s32Size)
 {
-    return QStringLiteral("QLineEdit{background-color:") + strYellow()
-           + QStringLiteral(";border-image: no; font: ") + QString::number(_s32Size) + QStringLiteral("px;}");
+    return QStringLiteral("QLineEdit{background-color:") + strYellow() +
+           QStringLiteral(";border-image: no; font: ") + QString::number(_s32Size) + QStringLiteral("px;}");
 }
 
 QString strLabelOnBlack(int _s32Size)
 {
-    return QStringLiteral("QLabel{ background-color: rgb(0, 0, 0); color:") + strLabelYellow()
-           + QStringLiteral("; font: bold ") + QString::number(_s32Size) + QStringLiteral("px;}");
+    return QStringLiteral("QLabel{ background-color: rgb(0, 0, 0); color:") + strLabelYellow() +
+           QStringLiteral("; font: bold ") + QString::number(_s32Size) + QStringLiteral("px;}");
 }
 
 QString strTitleLabel(int _s32Size)
 {
-    return QStringLiteral("QLabel{ color:") + strLabelYellow() + QStringLiteral("; font: bold ")
-           + QString::number(_s32Size) + QStringLiteral("px;}");
+    return QStringLiteral("QLabel{ color:") + strLabelYellow() + QStringLiteral("; font: bold ") +
+           QString::number(_s32Size) + QStringLiteral("px;}");
 }
 
 QString strDateField()
@@ -260,8 +262,8 @@ QString strDateField()
 QString strValueFrame(int _s32Size)
 {
     return QStringLiteral("QLabel{border-style: outset;border-width: 2px;border-radius: 10px;"
-                          "border-color: beige;font: bold ")
-           + QString::number(_s32Size) + QStringLiteral("px;min-width: 3em;}");
+                          "border-color: beige;font: bold ") +
+           QString::number(_s32Size) + QStringLiteral("px;min-width: 3em;}");
 }
 
 } // namespace Style

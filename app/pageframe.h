@@ -17,7 +17,8 @@ class QWidget;
 // the style sheets of the black-and-yellow palette, the transposed relayout
 // on rotation, the back key, kinetic scrolling, the product logo and the
 // on-screen keyboard. Pages call these instead of repeating them.
-namespace PageFrame {
+namespace PageFrame
+{
 
 // Tells the application that a page was made, so that it can connect the
 // page to the others; pages made before the application listened are told
@@ -27,8 +28,7 @@ void vOnPageCreated(const std::function<void(QWidget*)>& _fnCreated);
 
 // The single instance of a page class: created without parent on first use
 // and kept for the whole run.
-template <class T>
-T* tInstance()
+template <class T> T* tInstance()
 {
     static T* s_pInstance = nullptr;
     if (!s_pInstance) {
@@ -74,7 +74,8 @@ void vSetIcon(QPushButton* _pButton, const QString& _strIcon, int _s32Width, int
 
 // The palette and its style sheets. Sizes are written as decimal integers
 // unless a page passes its own text.
-namespace Style {
+namespace Style
+{
 
 // The two yellows: the yellow of buttons, fields, lists and selections, and
 // the label yellow, a shade less red, of texts on black.

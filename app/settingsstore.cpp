@@ -2,24 +2,22 @@
 
 #include <QSettings>
 
-namespace SettingsStore {
+namespace SettingsStore
+{
 
-template <class T>
-T Setting<T>::tValue() const
+template <class T> T Setting<T>::tValue() const
 {
     QSettings settings(ORGANISATION, strApplication);
     return settings.value(strKey, QVariant::fromValue(tDefault)).template value<T>();
 }
 
-template <class T>
-void Setting<T>::vSet(const T& _tValue) const
+template <class T> void Setting<T>::vSet(const T& _tValue) const
 {
     QSettings settings(ORGANISATION, strApplication);
     settings.setValue(strKey, QVariant::fromValue(_tValue));
 }
 
-template <class T>
-QString Setting<T>::strFileName() const
+template <class T> QString Setting<T>::strFileName() const
 {
     return QSettings(ORGANISATION, strApplication).fileName();
 }

@@ -7,7 +7,8 @@
 // The one settings store of the application: organisation "Lindqvarth",
 // one application name per topic. Every access opens its own short-lived
 // QSettings object, so nothing holds the store open.
-namespace SettingsStore {
+namespace SettingsStore
+{
 
 inline const char* const ORGANISATION = "Lindqvarth";
 
@@ -21,9 +22,7 @@ inline const char* const APP_DIRECTORY = "Directory";
 // One stored value: where it lives, its type and what reading it gives when
 // nothing is stored. A stored value of another type is converted as QVariant
 // converts it (a number stored as text reads as that number).
-template <class T>
-struct Setting
-{
+template <class T> struct Setting {
     const char* strApplication;
     const char* strKey;
     T tDefault;
@@ -53,8 +52,7 @@ inline const Setting<QString> WHERE_TO_EXPAND{APP_DIRECTORY, "wheretoexpand", QS
 
 // The fourteen UI languages in the order of the settings page's list.
 // Index 0 is German, the source language.
-struct Language
-{
+struct Language {
     const char* strStoredName; // stored under "Language", names the catalogue
     const char* strShownName;  // shown in the language selector
 };

@@ -23,9 +23,11 @@
 #include <QDesktopServices>
 #include <QSet>
 
-namespace Wiring {
+namespace Wiring
+{
 
-namespace {
+namespace
+{
 
 using Navigation::Caller;
 using Navigation::Target;
@@ -102,8 +104,9 @@ void vWireMainWindow(cHaupt* _pHaupt)
                      });
     QObject::connect(_pHaupt, &cHaupt::expertModeIconChanged, _pHaupt,
                      [](const QString& _strIcon) { cSaisonData::instance()->vSetExpertModusIcon(_strIcon); });
-    QObject::connect(_pHaupt, &cHaupt::lightSwitchIconChanged, _pHaupt,
-                     [](const QString& _strIcon) { cSaisonData::instance()->vSetLichtschalterIcon(_strIcon); });
+    QObject::connect(_pHaupt, &cHaupt::lightSwitchIconChanged, _pHaupt, [](const QString& _strIcon) {
+        cSaisonData::instance()->vSetLichtschalterIcon(_strIcon);
+    });
 }
 
 void vWireSeasonPage(cSaisonData* _pSeason)
@@ -144,13 +147,16 @@ void vWireToLink(QWidget* _pPage)
 {
     cSSLClient* link = cSSLClient::instance();
     if (auto* pSettings = qobject_cast<cEinstellungen*>(_pPage)) {
-        QObject::connect(pSettings, &cEinstellungen::terminalSearchRequested, link, &cSSLClient::vSearchTerminals);
-        QObject::connect(pSettings, &cEinstellungen::disconnectRequested, link, [link] { link->vDisconnect(true); });
+        QObject::connect(pSettings, &cEinstellungen::terminalSearchRequested, link,
+                         &cSSLClient::vSearchTerminals);
+        QObject::connect(pSettings, &cEinstellungen::disconnectRequested, link,
+                         [link] { link->vDisconnect(true); });
         QObject::connect(link, &cSSLClient::foundTerminals, pSettings, &cEinstellungen::vTerminalsFound);
     } else if (auto* pList = qobject_cast<cfahrzeugelist*>(_pPage)) {
         QObject::connect(pList, &cfahrzeugelist::terminalChosen, link, &cSSLClient::vSelectTerminal);
     } else if (auto* pChooser = qobject_cast<cQuelleVerzeichnis*>(_pPage)) {
-        QObject::connect(pChooser, &cQuelleVerzeichnis::fileToSendChosen, link, &cSSLClient::vSendFileFromPath);
+        QObject::connect(pChooser, &cQuelleVerzeichnis::fileToSendChosen, link,
+                         &cSSLClient::vSendFileFromPath);
     } else if (auto* pLive = qobject_cast<cLive*>(_pPage)) {
         pLive->vSetMessageSender(vSendToTerminal);
     }

@@ -5,7 +5,8 @@
 // Connects the terminal link to the pages and the pages to each other, so
 // that neither the link nor a page needs to know the pages it talks to. Pages
 // are connected when they are made (most of them only when first shown).
-namespace Wiring {
+namespace Wiring
+{
 
 // The pages among themselves: navigation by caller and target, the list
 // state for the statistics pages, the requests pages make of each other.

@@ -22,7 +22,8 @@
 #include <functional>
 #include <sys/resource.h>
 
-namespace {
+namespace
+{
 
 double dMedianMs(int _s32Runs, const std::function<void()>& _run)
 {
@@ -57,8 +58,7 @@ int s32ReadAndSplit(const QString& _strPath)
 QString strGenerate(const QString& _strDir, int _s32Records)
 {
     QDir().mkpath(_strDir);
-    QProcess::execute(QStringLiteral(SAMPLEDATA_BIN),
-                      {_strDir, "--records", QString::number(_s32Records)});
+    QProcess::execute(QStringLiteral(SAMPLEDATA_BIN), {_strDir, "--records", QString::number(_s32Records)});
     return _strDir + QString::fromUtf8("/Auftr\u00e4ge.csv");
 }
 

@@ -9,7 +9,8 @@ using FieldReaders::s32DurationToMinutes;
 using FieldReaders::s32ToInt;
 using FieldReaders::strField;
 
-namespace {
+namespace
+{
 
 QString strComposeInfoText(const QStringList& _slFields, int _s32SortIndex)
 {
@@ -19,13 +20,12 @@ QString strComposeInfoText(const QStringList& _slFields, int _s32SortIndex)
     const QString strOrder =
         QCoreApplication::translate("cZeitAufteilung", "Auftrags Nummer") + ": " + f(0) + "\n";
     const QString strCustomerAndField =
-        QCoreApplication::translate("cZeitAufteilung", "Kunde") + ": " + f(3) + " (" + f(2) + ") " + "\n"
-        + QCoreApplication::translate("cZeitAufteilung", "Schlag") + ": " + f(5) + " (" + f(4) + ")\n";
-    const QString strRest =
-        QCoreApplication::translate("cZeitAufteilung", "Fahrer") + ": " + f(7) + "\n"
-        + QCoreApplication::translate("cZeitAufteilung", "Start") + ": " + f(8) + "\n"
-        + QCoreApplication::translate("cZeitAufteilung", "Stopp") + ": " + f(9) + "\n"
-        + QCoreApplication::translate("cZeitAufteilung", "Reihenabstand") + ": " + f(29);
+        QCoreApplication::translate("cZeitAufteilung", "Kunde") + ": " + f(3) + " (" + f(2) + ") " + "\n" +
+        QCoreApplication::translate("cZeitAufteilung", "Schlag") + ": " + f(5) + " (" + f(4) + ")\n";
+    const QString strRest = QCoreApplication::translate("cZeitAufteilung", "Fahrer") + ": " + f(7) + "\n" +
+                            QCoreApplication::translate("cZeitAufteilung", "Start") + ": " + f(8) + "\n" +
+                            QCoreApplication::translate("cZeitAufteilung", "Stopp") + ": " + f(9) + "\n" +
+                            QCoreApplication::translate("cZeitAufteilung", "Reihenabstand") + ": " + f(29);
     // Opened from the plain file order, the order number leads; opened from a
     // sorted view, the customer does.
     return _s32SortIndex == 0 ? strOrder + strCustomerAndField + strRest
@@ -38,7 +38,9 @@ CurrentOrder CurrentOrder::parse(const QString& _strRecord, int _s32OrderNumber,
 {
     const QStringList slFields = FieldReaders::slSplit(_strRecord);
     const auto s32Int = [&](int _s32Index) { return s32ToInt(strField(slFields, _s32Index)); };
-    const auto s32Minutes = [&](int _s32Index) { return s32DurationToMinutes(strField(slFields, _s32Index)); };
+    const auto s32Minutes = [&](int _s32Index) {
+        return s32DurationToMinutes(strField(slFields, _s32Index));
+    };
 
     CurrentOrder order;
     order.strRecord = _strRecord;
@@ -62,8 +64,8 @@ CurrentOrder CurrentOrder::parse(const QString& _strRecord, int _s32OrderNumber,
     order.strAdditionalInfo = strField(slFields, 26);
 
     order.strInfoText = strComposeInfoText(slFields, _s32SortIndex);
-    order.strAreaText = NumberFormat::strDecimalComma(double(order.fArea), 'f', 3) + " "
-        + QCoreApplication::translate("cZeitAufteilung", "ha");
+    order.strAreaText = NumberFormat::strDecimalComma(double(order.fArea), 'f', 3) + " " +
+                        QCoreApplication::translate("cZeitAufteilung", "ha");
     return order;
 }
 
@@ -76,7 +78,8 @@ OrderFigures OrderFigures::ofOrder(const CurrentOrder& _order)
     using NumberFormat::ratio;
     figures.hectaresPerHour = ratio(60.0f * fArea, _order.s32FieldMinutes);
     figures.harvestSpeed = ratio(60.0f * _order.fHarvestDistance, _order.s32HarvestMinutes);
-    figures.emptyRunMetresPerHectare = ratio((_order.fFieldDistance - _order.fHarvestDistance) * 1000.0f, fArea);
+    figures.emptyRunMetresPerHectare =
+        ratio((_order.fFieldDistance - _order.fHarvestDistance) * 1000.0f, fArea);
     figures.harvestFuelPerHectare = ratio(_order.fHarvestFuel, fArea);
     figures.fieldFuelPerHectare = ratio(_order.fFieldFuel, fArea);
     figures.bunkerLoadsPerHectare = ratio(_order.fBunkerLoads, fArea);

@@ -5,8 +5,7 @@
 
 // The figures of the order opened last, parsed from its record line. Every
 // value depends on this record alone.
-struct CurrentOrder
-{
+struct CurrentOrder {
     QString strRecord;
     int s32OrderNumber = 0; // line number of the record in the list it came from
     int s32SortIndex = 0;   // the orders sort selector's index when it was opened
@@ -36,8 +35,7 @@ struct CurrentOrder
 
 // The six key figures of an order (order main overview, graphical comparison).
 // Each has no value when its divisor is zero.
-struct OrderFigures
-{
+struct OrderFigures {
     std::optional<float> hectaresPerHour;
     std::optional<float> harvestSpeed;
     std::optional<float> emptyRunMetresPerHectare;

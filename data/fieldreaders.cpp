@@ -2,7 +2,8 @@
 
 #include <limits>
 
-namespace FieldReaders {
+namespace FieldReaders
+{
 
 QStringList slSplit(const QString& _strLine)
 {
@@ -37,7 +38,8 @@ int s32ToInt(const QString& _strText)
     return bOk ? s32Value : 0;
 }
 
-namespace {
+namespace
+{
 
 // Only the ASCII digits count; blanks, units and letters are dropped.
 int s32DigitsValue(const QString& _strPart)
@@ -68,8 +70,8 @@ int s32DurationToMinutes(const QString& _strText)
         return s32Minutes(s32DigitsValue(_strText), 0);
     // Like a split at ":": the minutes are the text up to a second colon.
     const int s32Next = _strText.indexOf(QLatin1Char(':'), s32Colon + 1);
-    const QString strMinutes = s32Next < 0 ? _strText.mid(s32Colon + 1)
-                                           : _strText.mid(s32Colon + 1, s32Next - s32Colon - 1);
+    const QString strMinutes =
+        s32Next < 0 ? _strText.mid(s32Colon + 1) : _strText.mid(s32Colon + 1, s32Next - s32Colon - 1);
     return s32Minutes(s32DigitsValue(_strText.left(s32Colon)), s32DigitsValue(strMinutes));
 }
 

@@ -5,7 +5,8 @@
 #include <QStringList>
 
 // Conversions of the ";"-separated fields of list and statistics files.
-namespace FieldReaders {
+namespace FieldReaders
+{
 
 // Splits a record line at ";", keeping empty fields; a "\r" left at the
 // line's end (mixed line ends) belongs to no field.

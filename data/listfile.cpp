@@ -8,7 +8,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 const QByteArray& baByteOrderMark()
 {
@@ -35,7 +36,8 @@ bool bFitsLatin1(const QString& _strText)
 
 } // namespace
 
-namespace ListFile {
+namespace ListFile
+{
 
 void vDecode(const QByteArray& _baContent, ListFileContent& _content)
 {
@@ -70,7 +72,8 @@ bool bRead(const QString& _strPath, ListFileContent& _content)
 
 QByteArray baEncode(const ListFileContent& _content)
 {
-    const QString strText = _content.slLines.join(_content.bCrLf ? QStringLiteral("\r\n") : QStringLiteral("\n"));
+    const QString strText =
+        _content.slLines.join(_content.bCrLf ? QStringLiteral("\r\n") : QStringLiteral("\n"));
     // A character that Latin-1 cannot hold (a name typed in the driver editor)
     // would be written as "?": such a text goes out as UTF-8 behind a mark,
     // which the reader recognises.

@@ -6,8 +6,7 @@
 // A list file as the main window keeps it: every line, header included, with
 // the line number as index (0 = header). A file that ends with "\n" yields a
 // last, empty element, so writing the lines joined by "\n" gives the same bytes.
-struct ListFileContent
-{
+struct ListFileContent {
     // How the file was encoded: plain Latin-1 (one byte, one character), or
     // UTF-8 behind a byte-order mark (every file the terminal link stores).
     enum class Encoding { Latin1, Utf8WithBom };
@@ -19,7 +18,8 @@ struct ListFileContent
     bool bCrLf = false;
 };
 
-namespace ListFile {
+namespace ListFile
+{
 
 // Reads the whole file. Returns false (and leaves _content empty) when the
 // file cannot be opened.

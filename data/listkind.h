@@ -8,7 +8,8 @@
 // exports in its own language), tested in this order; the first match wins.
 enum class ListKind { None, Orders, Fields, Drivers, Customers, Season, Machine };
 
-namespace ListNames {
+namespace ListNames
+{
 
 const QStringList& orderNames();
 const QStringList& fieldNames();

@@ -7,8 +7,7 @@
 // The records of the four list files, as the list browser reads them.
 // Every parser takes one line and never fails: missing fields are empty.
 
-struct OrderRecord
-{
+struct OrderRecord {
     QString strOrderNumber;    // 0, clean
     QString strCustomerNumber; // 2, clean
     QString strCustomer;       // 3, clean
@@ -27,8 +26,7 @@ struct OrderRecord
 
 // The columns customers and drivers share: name in two parts, address and
 // telephone (columns 1 to 5 and 7; column 6 is not read).
-struct ContactFields
-{
+struct ContactFields {
     QString strName1;    // 1
     QString strName2;    // 2
     QString strStreet;   // 3
@@ -39,15 +37,13 @@ struct ContactFields
     void vReadContact(const QStringList& _slFields);
 };
 
-struct CustomerRecord : ContactFields
-{
+struct CustomerRecord : ContactFields {
     QString strNumber; // 0, clean
 
     static CustomerRecord parse(const QString& _strLine);
 };
 
-struct FieldRecord
-{
+struct FieldRecord {
     QString strCustomerNumber; // 0
     QString strCustomer;       // 1
     QString strField;          // 2
@@ -57,8 +53,7 @@ struct FieldRecord
     static FieldRecord parse(const QString& _strLine);
 };
 
-struct DriverRecord : ContactFields
-{
+struct DriverRecord : ContactFields {
     static constexpr int FIELD_COUNT = 15;
 
     QString strNumber; // 0 (as read; strCleanNumber() for the sort key)

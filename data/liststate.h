@@ -10,8 +10,7 @@
 // shows them, the order totals with their averages, the order opened last and
 // the file's name. The main window owns it and hands a copy to the pages
 // whenever it changes; the texts are shared, so a copy costs no lines.
-struct ListState
-{
+struct ListState {
     QStringList slLines;            // every line of the file, header as line 0
     QStringList slSortedOrderLines; // orders only: as the list shows them
     cOrderTotals orderTotals;       // orders only

@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-namespace NumberFormat {
+namespace NumberFormat
+{
 
 QString strDecimalComma(double _dValue, char _cFormat, int _s32Precision)
 {

@@ -6,7 +6,8 @@
 // Number texts of the statistics pages: the GUI library's formatting, then
 // every "." replaced by ",". A figure without a value (its divisor was zero)
 // shows as "-", never as inf or nan.
-namespace NumberFormat {
+namespace NumberFormat
+{
 
 inline const char* const NO_VALUE = "-";
 

@@ -14,22 +14,22 @@ public:
     // is 0 or no integer adds nothing at all.
     void vAddRecord(const QString& _strLine);
 
-    float fArea() const { return float(m_dArea); }                 // ha
+    float fArea() const { return float(m_dArea); } // ha
     float fFieldMinutes() const { return float(m_dFieldMinutes); }
     float fRoadMinutes() const { return float(m_dRoadMinutes); }
     float fHarvestMinutes() const { return float(m_dHarvestMinutes); }
     float fFieldDistance() const { return float(m_dFieldDistance); } // km
     float fHarvestDistance() const { return float(m_dHarvestDistance); }
     float fRoadDistance() const { return float(m_dRoadDistance); }
-    float fFieldFuel() const { return float(m_dFieldFuel); }       // l
+    float fFieldFuel() const { return float(m_dFieldFuel); } // l
     float fRoadFuel() const { return float(m_dRoadFuel); }
     float fEmptyRunMetres() const { return m_fEmptyRunMetres; }
     float fHarvestFuel() const { return m_fHarvestFuel; }
     float fBunkerLoads() const { return m_fBunkerLoads; }
 
     // Averages; no value when their divisor is 0.
-    std::optional<float> hectaresPerHour() const;      // 60 * area / field minutes
-    std::optional<float> harvestSpeed() const;         // 60 * harvest km / harvest minutes
+    std::optional<float> hectaresPerHour() const; // 60 * area / field minutes
+    std::optional<float> harvestSpeed() const;    // 60 * harvest km / harvest minutes
     std::optional<float> emptyRunMetresPerHectare() const;
     std::optional<float> harvestFuelPerHectare() const;
     std::optional<float> fieldFuelPerHectare() const;
@@ -53,8 +53,7 @@ private:
 // The machine's operating hours from the first order record (line 1):
 // field 42 engine, field 43 harvester; "-" for a text without ":" and for
 // both when the file has no record.
-struct OperatingHours
-{
+struct OperatingHours {
     QString strEngine;
     QString strHarvester;
     static OperatingHours fromOrderLines(const QStringList& _slLines);

@@ -7,8 +7,7 @@
 
 // The season and the machine statistics file: a header line, then one record
 // of ready-made figures, shown as written.
-struct StatisticsRecord
-{
+struct StatisticsRecord {
     QStringList slFields; // line 2 split at ";"; empty when the file has no line 2 or it is empty
 
     // Field _s32Index as written, or an empty text when the record is shorter

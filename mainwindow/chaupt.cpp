@@ -145,7 +145,8 @@ void cHaupt::vApplySizes()
     ui->label_loading->setFixedSize(S / 9, S / 11);
 }
 
-namespace {
+namespace
+{
 // The drivers' delete icon is S * 6 / 32 square; its column leaves a margin
 // around it so that the icon is never cut.
 int s32DeleteColumnWidth(int S)

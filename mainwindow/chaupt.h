@@ -143,7 +143,8 @@ signals:
     // The order pages drop what they show of an order (a new list, back to the list).
     void orderPagesReset();
     // A season or machine statistics file was opened: the season page shows it.
-    void statisticsFileOpened(const QString& _strPath, const QString& _strFileName, const QString& _strViewName);
+    void statisticsFileOpened(const QString& _strPath, const QString& _strFileName,
+                              const QString& _strViewName);
     // The season page shows the totals of the orders list ("Summe").
     void orderTotalsRequested(const QString& _strFileName, bool _bMaximized);
     // The switch icons shown, for the season page's buttons.
@@ -242,7 +243,7 @@ private:
 
     bool m_bReadRequested = false;
     bool m_bLoading = false;
-    QString m_strPendingPath; // a file asked for while another one was loading or edited
+    QString m_strPendingPath;   // a file asked for while another one was loading or edited
     QString m_strRequestedPath; // the file the settings page asked for
     bool m_bEditPending = false;
     bool m_bLichtschalter = false;

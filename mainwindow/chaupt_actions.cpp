@@ -1,7 +1,7 @@
 // What the user's taps do: list entries, selectors, search and date filter,
 // the buttons, and the terminal state shown by the main window.
-#include "mainwindow/chaupt.h"
 #include "app/navigation.h"
+#include "mainwindow/chaupt.h"
 #include "terminal/liverequest.h"
 #include "terminal/protocol.h"
 
@@ -53,7 +53,8 @@ void cHaupt::vOpenOrder(const QModelIndex& _index)
     // The order number is the record's line number in its file. A number that
     // is no record line opens the order pages without order data, never with
     // the figures of an order opened before.
-    const int s32Number = _index.sibling(_index.row(), ListColumns::ENTRY).data(ListColumns::ORDER_NUMBER_ROLE).toInt();
+    const int s32Number =
+        _index.sibling(_index.row(), ListColumns::ENTRY).data(ListColumns::ORDER_NUMBER_ROLE).toInt();
     const int s32Mode = s32SortMode();
     vRebuildSortedOrderLines(); // the order pages step through the list as it is shown now
     if (s32Number > 0 && s32Number < slLines().size()) {
@@ -188,15 +189,14 @@ void cHaupt::vChooseListFile()
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setStyleSheet(
-        QStringLiteral("QWidget{ background-color: rgb(0, 0, 0); color: %2; font: %1px;}"
-                       "QAbstractItemView{ selection-background-color: %3;"
-                       " selection-color: rgb(0, 0, 0);}"
-                       "QHeaderView::section{ background-color: rgb(0, 0, 0); color: %2;}")
-            .arg(QString::number(s32Text), Style::strLabelYellow(), Style::strYellow()) +
-        Style::strLineEdit(s32Text) + QStringLiteral("QLineEdit{ color: rgb(0, 0, 0);}") +
-        Style::strComboBox(s32Text) + QStringLiteral("QComboBox{ color: rgb(0, 0, 0);}") +
-        Style::strButton(s32Text) + QStringLiteral("QPushButton{ color: rgb(0, 0, 0);}"));
+    dialog.setStyleSheet(QStringLiteral("QWidget{ background-color: rgb(0, 0, 0); color: %2; font: %1px;}"
+                                        "QAbstractItemView{ selection-background-color: %3;"
+                                        " selection-color: rgb(0, 0, 0);}"
+                                        "QHeaderView::section{ background-color: rgb(0, 0, 0); color: %2;}")
+                             .arg(QString::number(s32Text), Style::strLabelYellow(), Style::strYellow()) +
+                         Style::strLineEdit(s32Text) + QStringLiteral("QLineEdit{ color: rgb(0, 0, 0);}") +
+                         Style::strComboBox(s32Text) + QStringLiteral("QComboBox{ color: rgb(0, 0, 0);}") +
+                         Style::strButton(s32Text) + QStringLiteral("QPushButton{ color: rgb(0, 0, 0);}"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     m_bReadRequested = true;

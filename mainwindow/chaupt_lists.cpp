@@ -136,7 +136,8 @@ QString cHaupt::strOpenListFile(const QString& _strPath)
     if (m_kind == ListKind::Season || m_kind == ListKind::Machine) {
         hide();
         emit statisticsFileOpened(_strPath, m_strWhichTypeOfList,
-                                  m_kind == ListKind::Season ? tr("Statistik Saison") : tr("Statistik Maschine"));
+                                  m_kind == ListKind::Season ? tr("Statistik Saison")
+                                                             : tr("Statistik Maschine"));
     }
 
     vStopBusy();

@@ -225,7 +225,10 @@ void cListModelBuilder::vBuildCustomers(const QStringList& _slLines, int _s32Sel
 void cListModelBuilder::vBuildFields(const QStringList& _slLines)
 {
     vEachRecord<FieldRecord>(
-        _slLines, [](const FieldRecord& _record) { return !FieldReaders::strClean(_record.strCustomerNumber).isEmpty(); },
+        _slLines,
+        [](const FieldRecord& _record) {
+            return !FieldReaders::strClean(_record.strCustomerNumber).isEmpty();
+        },
         [&](int _s32Line, const FieldRecord& _record) {
             // ListColumns::FIELD_CUSTOMER_NUMBER
             m_pModel->appendRow({pEntryItem(strFieldEntry(_record), _s32Line),

@@ -5,7 +5,8 @@
 // The columns and roles of the list browser's item model, shared by the
 // model builder, the sort/filter proxy and the main window's tap handling.
 // Column 0 always holds the multi-line entry the list shows.
-namespace ListColumns {
+namespace ListColumns
+{
 
 constexpr int ENTRY = 0;
 

@@ -14,7 +14,8 @@
 #include <QThread>
 #include <QTimer>
 
-namespace {
+namespace
+{
 const char* const kIndicatorOk = "QLabel {border-image: url(:/OK.png);}";
 const char* const kIndicatorX = "QLabel {border-image: url(:/X.png);}";
 } // namespace
@@ -24,9 +25,7 @@ cEinstellungen* cEinstellungen::instance()
     return PageFrame::tInstance<cEinstellungen>();
 }
 
-cEinstellungen::cEinstellungen()
-    : cDialogSeite(nullptr)
-    , ui(new Ui::cEinstellungen)
+cEinstellungen::cEinstellungen() : cDialogSeite(nullptr), ui(new Ui::cEinstellungen)
 {
     ui->setupUi(this);
     PageFrame::vMakeKinetic(ui->scrollArea);
@@ -69,8 +68,8 @@ void cEinstellungen::vApplyStyle()
 
     PageFrame::vSetProductLogo(ui->pushButton_Vemo_Icon, s32Screen, false);
     ui->pushButton_Vemo_Icon->setStyleSheet(Style::strIconButton());
-    for (QPushButton* pButton : {ui->pushButton_Info, ui->pushButton_Einstellungen_abbrechen,
-                                 ui->pushButton_Loeschen})
+    for (QPushButton* pButton :
+         {ui->pushButton_Info, ui->pushButton_Einstellungen_abbrechen, ui->pushButton_Loeschen})
         pButton->setStyleSheet(Style::strIconButton());
     PageFrame::vSetIcon(ui->pushButton_Info, QStringLiteral(":/images/info-128.png"), s32Icon, s32Icon);
     PageFrame::vSetIcon(ui->pushButton_Einstellungen_abbrechen, QStringLiteral(":/close-window-128.png"),

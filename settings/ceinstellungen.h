@@ -14,7 +14,8 @@
 
 #include <cstdint>
 
-namespace Ui {
+namespace Ui
+{
 class cEinstellungen;
 }
 class QScreen;

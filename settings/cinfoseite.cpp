@@ -16,9 +16,7 @@ QString cInfoSeite::strVersion()
     return QStringLiteral("0.16.0-T");
 }
 
-cInfoSeite::cInfoSeite()
-    : QWidget(nullptr)
-    , ui(new Ui::cInfoSeite)
+cInfoSeite::cInfoSeite() : QWidget(nullptr), ui(new Ui::cInfoSeite)
 {
     ui->setupUi(this);
     ui->label_Version->setText(strVersion());
@@ -35,7 +33,8 @@ cInfoSeite::cInfoSeite()
 
     const QString strYellow =
         QStringLiteral("QLabel{ color: ") + Style::strLabelYellow() + QStringLiteral("; font: ");
-    ui->label_lindqvarthCopyright->setStyleSheet(strYellow + QString::number(S / 35) + QStringLiteral("px;}"));
+    ui->label_lindqvarthCopyright->setStyleSheet(strYellow + QString::number(S / 35) +
+                                                 QStringLiteral("px;}"));
     // The version lines take the yellow too: without a colour of their own
     // they would not be seen on the black page.
     const QString strBig = strYellow + QString::number(S / 21) + QStringLiteral("px;}");

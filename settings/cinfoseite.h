@@ -4,7 +4,8 @@
 
 #include <QWidget>
 
-namespace Ui {
+namespace Ui
+{
 class cInfoSeite;
 }
 

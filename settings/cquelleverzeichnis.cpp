@@ -19,9 +19,7 @@ cQuelleVerzeichnis* cQuelleVerzeichnis::instance()
     return PageFrame::tInstance<cQuelleVerzeichnis>();
 }
 
-cQuelleVerzeichnis::cQuelleVerzeichnis()
-    : cDialogSeite(nullptr)
-    , ui(new Ui::cQuelleVerzeichnis)
+cQuelleVerzeichnis::cQuelleVerzeichnis() : cDialogSeite(nullptr), ui(new Ui::cQuelleVerzeichnis)
 {
     ui->setupUi(this);
 
@@ -106,10 +104,10 @@ void cQuelleVerzeichnis::vApplyStyle()
     PageFrame::vSetIcon(ui->pushButton, QStringLiteral(":/close-window-128.png"), s32Screen / 11,
                         s32Screen / 11);
     const QString strViewFont = QStringLiteral("font: %1px;").arg(s32Screen / 25);
-    ui->treeView->setStyleSheet(QStringLiteral("QTreeView{background-color: ") + Style::strYellow()
-                                + QStringLiteral("; ") + strViewFont + QStringLiteral("}"));
-    ui->listView->setStyleSheet(QStringLiteral("QListView{background-color: ") + Style::strYellow()
-                                + QStringLiteral("; ") + strViewFont + QStringLiteral("}"));
+    ui->treeView->setStyleSheet(QStringLiteral("QTreeView{background-color: ") + Style::strYellow() +
+                                QStringLiteral("; ") + strViewFont + QStringLiteral("}"));
+    ui->listView->setStyleSheet(QStringLiteral("QListView{background-color: ") + Style::strYellow() +
+                                QStringLiteral("; ") + strViewFont + QStringLiteral("}"));
 }
 
 void cQuelleVerzeichnis::vSetCaller(Navigation::Caller _caller)
@@ -122,8 +120,8 @@ QString cQuelleVerzeichnis::strKindForSending(const QString& _strPath)
     // The file name with its leading slash; the tests are case-sensitive and
     // customers come before drivers ("Kunden_und_Fahrer" is a customers list).
     const QString strName = _strPath.mid(_strPath.lastIndexOf(QLatin1Char('/')));
-    if (strName.contains(tr("Schläge")) || strName.contains(tr("Schlaege"))
-        || ListNames::bIsFieldList(strName))
+    if (strName.contains(tr("Schläge")) || strName.contains(tr("Schlaege")) ||
+        ListNames::bIsFieldList(strName))
         return QString::fromLatin1(Protocol::KIND_FIELDS);
     if (strName.contains(tr("Kunden")) || ListNames::bIsCustomerList(strName))
         return QString::fromLatin1(Protocol::KIND_CUSTOMERS);

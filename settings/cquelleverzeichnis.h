@@ -9,7 +9,8 @@
 #include <QModelIndex>
 #include <QString>
 
-namespace Ui {
+namespace Ui
+{
 class cQuelleVerzeichnis;
 }
 class QFileSystemModel;

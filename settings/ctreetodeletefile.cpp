@@ -10,7 +10,8 @@
 #include <QKeyEvent>
 #include <QStandardPaths>
 
-namespace {
+namespace
+{
 // Only these files are listed and deleted, ".csv" in any case; what is listed
 // is exactly what "Alles löschen" removes.
 const char* const kCsvFilter = "*.csv";
@@ -26,9 +27,7 @@ QString cTreeToDeleteFile::strFolder()
     return QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
 }
 
-cTreeToDeleteFile::cTreeToDeleteFile()
-    : QWidget(nullptr)
-    , ui(new Ui::cTreeToDeleteFile)
+cTreeToDeleteFile::cTreeToDeleteFile() : QWidget(nullptr), ui(new Ui::cTreeToDeleteFile)
 {
     ui->setupUi(this);
 

@@ -8,7 +8,8 @@
 #include <QStringList>
 #include <QWidget>
 
-namespace Ui {
+namespace Ui
+{
 class cTreeToDeleteFile;
 }
 class QFileSystemModel;

@@ -3,7 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace {
+namespace
+{
 QColor colour(const ChartGeometry::Rgb& _rgb)
 {
     return QColor(_rgb.r, _rgb.g, _rgb.b);

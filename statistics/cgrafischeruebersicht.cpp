@@ -8,11 +8,12 @@
 #include <QEvent>
 #include <QPainter>
 
-namespace {
+namespace
+{
 QString strSwatch(int _s32Size, const QString& _strColour)
 {
-    return QStringLiteral("QLabel{font: ") + QString::number(_s32Size) + QStringLiteral("px;  background-color: ")
-           + _strColour + QStringLiteral("}");
+    return QStringLiteral("QLabel{font: ") + QString::number(_s32Size) +
+           QStringLiteral("px;  background-color: ") + _strColour + QStringLiteral("}");
 }
 
 OrderFigures averagesOf(const cOrderTotals& _totals)
@@ -33,7 +34,8 @@ cGrafischerUebersicht* cGrafischerUebersicht::instance()
     return PageFrame::tInstance<cGrafischerUebersicht>();
 }
 
-cGrafischerUebersicht::cGrafischerUebersicht() : cOrderPage(Page::Comparison), ui(new Ui::cGrafischerUebersicht)
+cGrafischerUebersicht::cGrafischerUebersicht()
+    : cOrderPage(Page::Comparison), ui(new Ui::cGrafischerUebersicht)
 {
     ui->setupUi(this);
     vSetupFrame(ui->pushButton_Vemo_Icon, ui->label_Ansicht, ui->pushButton, ui->pushButton_back,

@@ -4,7 +4,8 @@
 #include "statistics/chartgeometry.h"
 #include "statistics/corderpage.h"
 
-namespace Ui {
+namespace Ui
+{
 class cGrafischerUebersicht;
 }
 

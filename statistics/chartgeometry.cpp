@@ -6,9 +6,11 @@
 #include <QtGlobal>
 #include <cmath>
 
-namespace ChartGeometry {
+namespace ChartGeometry
+{
 
-namespace {
+namespace
+{
 
 // Sectors one after the other, each starting where the previous one ended.
 QVector<PieSector> chain(const QVector<QPair<Rgb, double>>& _spans)
@@ -105,11 +107,11 @@ QString strBarLabel(BarFigure _figure)
     case EmptyRunMetresPerHectare:
         return QCoreApplication::translate("cGrafischerUebersicht", "m/ha leer") + strColon;
     case HarvestFuelPerHectare:
-        return QCoreApplication::translate("cGrafischerUebersicht", "l/ha") + QStringLiteral(" ")
-               + QCoreApplication::translate("cGrafischerUebersicht", "Roden") + strColon;
+        return QCoreApplication::translate("cGrafischerUebersicht", "l/ha") + QStringLiteral(" ") +
+               QCoreApplication::translate("cGrafischerUebersicht", "Roden") + strColon;
     case FieldFuelPerHectare:
-        return QCoreApplication::translate("cGrafischerUebersicht", "l/ha") + QStringLiteral(" ")
-               + QCoreApplication::translate("cGrafischerUebersicht", "Gesamt") + strColon;
+        return QCoreApplication::translate("cGrafischerUebersicht", "l/ha") + QStringLiteral(" ") +
+               QCoreApplication::translate("cGrafischerUebersicht", "Gesamt") + strColon;
     case BunkerLoadsPerHectare:
     default:
         return QCoreApplication::translate("cGrafischerUebersicht", "Bunker/ha") + strColon;
@@ -148,24 +150,22 @@ BarRow barRow(BarFigure _figure, std::optional<float> _order, std::optional<floa
     // two decimals, draw no text.
     if (std::fabs(p - 100.0) < 0.005)
         return row;
-    row.strText = strBarLabel(_figure)
-                  + (p > 100 ? QStringLiteral("+") + NumberFormat::strDecimalComma(p - 100.0, 'f', 2)
-                             : QStringLiteral("-") + NumberFormat::strDecimalComma(100.0 - p, 'f', 2))
-                  + QStringLiteral("%");
+    row.strText = strBarLabel(_figure) +
+                  (p > 100 ? QStringLiteral("+") + NumberFormat::strDecimalComma(p - 100.0, 'f', 2)
+                           : QStringLiteral("-") + NumberFormat::strDecimalComma(100.0 - p, 'f', 2)) +
+                  QStringLiteral("%");
     return row;
 }
 
 QVector<BarRow> barRows(const OrderFigures& _order, const OrderFigures& _average)
 {
-    return {barRow(HectaresPerHour, _order.hectaresPerHour, _average.hectaresPerHour),
-            barRow(HarvestSpeed, _order.harvestSpeed, _average.harvestSpeed),
-            barRow(EmptyRunMetresPerHectare, _order.emptyRunMetresPerHectare,
-                   _average.emptyRunMetresPerHectare),
-            barRow(HarvestFuelPerHectare, _order.harvestFuelPerHectare,
-                   _average.harvestFuelPerHectare),
-            barRow(FieldFuelPerHectare, _order.fieldFuelPerHectare, _average.fieldFuelPerHectare),
-            barRow(BunkerLoadsPerHectare, _order.bunkerLoadsPerHectare,
-                   _average.bunkerLoadsPerHectare)};
+    return {
+        barRow(HectaresPerHour, _order.hectaresPerHour, _average.hectaresPerHour),
+        barRow(HarvestSpeed, _order.harvestSpeed, _average.harvestSpeed),
+        barRow(EmptyRunMetresPerHectare, _order.emptyRunMetresPerHectare, _average.emptyRunMetresPerHectare),
+        barRow(HarvestFuelPerHectare, _order.harvestFuelPerHectare, _average.harvestFuelPerHectare),
+        barRow(FieldFuelPerHectare, _order.fieldFuelPerHectare, _average.fieldFuelPerHectare),
+        barRow(BunkerLoadsPerHectare, _order.bunkerLoadsPerHectare, _average.bunkerLoadsPerHectare)};
 }
 
 QRectF barChartRect(const QSize& _area)

@@ -13,11 +13,11 @@
 // The numbers the order pages' charts draw: pie sectors, bar lengths, bar
 // colours and the deviation texts. The chart widgets only paint what these
 // functions return, so every figure can be checked without a screen.
-namespace ChartGeometry {
+namespace ChartGeometry
+{
 
 // A colour without the GUI library (this code runs in the core).
-struct Rgb
-{
+struct Rgb {
     int r = 0;
     int g = 0;
     int b = 0;
@@ -38,8 +38,7 @@ inline constexpr Rgb BAR_GOOD{8, 170, 0};
 inline constexpr Rgb BAR_BAD{255, 0, 0};
 
 // One sector; angles in degrees from three o'clock, counter-clockwise.
-struct PieSector
-{
+struct PieSector {
     Rgb colour;
     double dStart = 0;
     double dSpan = 0;
@@ -77,8 +76,7 @@ enum BarFigure {
     BarFigureCount
 };
 
-struct BarRow
-{
+struct BarRow {
     double dOrder = 0;   // scaled: the larger of order and average is 100
     double dAverage = 0; // (bunker loads within 25 % of the average: 125)
     Rgb orderColour;
@@ -94,8 +92,7 @@ QVector<BarRow> barRows(const OrderFigures& _order, const OrderFigures& _average
 QString strBarLabel(BarFigure _figure);
 
 // What one row paints: the longer bar first, the shorter one over it.
-struct BarRowGeometry
-{
+struct BarRowGeometry {
     QRect rectFirst;
     Rgb colourFirst;
     QRect rectSecond;

@@ -6,17 +6,18 @@
 #include "data/ordertotals.h"
 #include "ui_chauptuebersicht.h"
 
-namespace {
+namespace
+{
 // The averages in the grey of the second column.
 QString strAverageStyle(int _s32Size)
 {
-    return Style::strValueFrame(_s32Size)
-           + QStringLiteral("QLabel{background-color: rgb(88, 88, 88); color: rgb(255, 255, 255);}");
+    return Style::strValueFrame(_s32Size) +
+           QStringLiteral("QLabel{background-color: rgb(88, 88, 88); color: rgb(255, 255, 255);}");
 }
 QString strOrderValueStyle(int _s32Size)
 {
-    return Style::strValueFrame(_s32Size) + QStringLiteral("QLabel{color: ") + Style::strYellow()
-           + QStringLiteral(";}");
+    return Style::strValueFrame(_s32Size) + QStringLiteral("QLabel{color: ") + Style::strYellow() +
+           QStringLiteral(";}");
 }
 } // namespace
 
@@ -48,15 +49,15 @@ void cHauptUebersicht::vApplyPageSizes()
 {
     const int size = s32TextSize();
     const QString title = Style::strTitleLabel(size);
-    for (QLabel* label : {ui->label_AuftragTitel, ui->label_DurschnittTitel, ui->label_HektarProStundeTitel,
-                          ui->label_KmHTitel, ui->label_MeterProHektarTitel,
-                          ui->label_LiterProHektarRodenTitel, ui->label_LitarProHektarGesamtTitel,
-                          ui->label_BunkerProHektarTitel, ui->label_Zusatzinfo})
+    for (QLabel* label :
+         {ui->label_AuftragTitel, ui->label_DurschnittTitel, ui->label_HektarProStundeTitel,
+          ui->label_KmHTitel, ui->label_MeterProHektarTitel, ui->label_LiterProHektarRodenTitel,
+          ui->label_LitarProHektarGesamtTitel, ui->label_BunkerProHektarTitel, ui->label_Zusatzinfo})
         label->setStyleSheet(title);
     ui->label_Zusatzinfo->setWordWrap(true);
-    for (QLabel* label : {ui->label_HektarProStunde, ui->label_KmH, ui->label_MeterProHektar,
-                          ui->label_LiterProHektarRoden, ui->label_LiterProHektarGesamt,
-                          ui->label_BunkerProHektar})
+    for (QLabel* label :
+         {ui->label_HektarProStunde, ui->label_KmH, ui->label_MeterProHektar, ui->label_LiterProHektarRoden,
+          ui->label_LiterProHektarGesamt, ui->label_BunkerProHektar})
         label->setStyleSheet(strOrderValueStyle(size));
     for (QLabel* label : {ui->label_HektarProStundeDursch, ui->label_kmhDursch,
                           ui->label_MeterProHektarDursch, ui->label_LitarProHektarRodenDursch,

@@ -11,21 +11,22 @@
 
 #include <QBoxLayout>
 #include <QFontMetrics>
-#include <QStyle>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyle>
 
 using OrderNavigation::Action;
 
-namespace {
+namespace
+{
 // The order info block: black text on the yellow of the list entries.
 QString strInfoStyle(int _s32Size)
 {
-    return QStringLiteral("QLabel{background-color: ") + Style::strYellow()
-           + QStringLiteral("; color: rgb(0, 0, 0); font: ") + QString::number(_s32Size)
-           + QStringLiteral("px; padding: 4px;}");
+    return QStringLiteral("QLabel{background-color: ") + Style::strYellow() +
+           QStringLiteral("; color: rgb(0, 0, 0); font: ") + QString::number(_s32Size) +
+           QStringLiteral("px; padding: 4px;}");
 }
 
 // The largest bold pixel size from _s32Max down to _s32Min at which the
@@ -72,7 +73,8 @@ cOrderPage* cOrderPage::pPage(Page _page)
     }
 }
 
-namespace {
+namespace
+{
 
 ListState& sharedListState()
 {
@@ -97,8 +99,8 @@ const CurrentOrder& cOrderPage::currentOrder()
     return cZeitAufteilung::instance()->currentOrder();
 }
 
-void cOrderPage::vSetupFrame(QPushButton* _pLogo, QLabel* _pHeading, QPushButton* _pNext,
-                             QPushButton* _pBack, QLabel* _pInfo, QLabel* _pArea, QBoxLayout* _pContent)
+void cOrderPage::vSetupFrame(QPushButton* _pLogo, QLabel* _pHeading, QPushButton* _pNext, QPushButton* _pBack,
+                             QLabel* _pInfo, QLabel* _pArea, QBoxLayout* _pContent)
 {
     m_pLogo = _pLogo;
     m_pHeading = _pHeading;
@@ -139,12 +141,12 @@ void cOrderPage::vFitHeading()
 {
     // The header's other parts keep their size; the heading takes the rest.
     const QLayout* pPageLayout = layout();
-    const int s32Spacing = 3 * qMax(0, style()->layoutSpacing(QSizePolicy::Label, QSizePolicy::PushButton,
-                                                              Qt::Horizontal));
+    const int s32Spacing =
+        3 * qMax(0, style()->layoutSpacing(QSizePolicy::Label, QSizePolicy::PushButton, Qt::Horizontal));
     const QMargins margins = pPageLayout ? pPageLayout->contentsMargins() : QMargins();
-    const int s32Width = width() - margins.left() - margins.right() - s32Spacing - 24
-                         - m_pLogo->sizeHint().width() - m_pNext->sizeHint().width()
-                         - m_pBack->sizeHint().width();
+    const int s32Width = width() - margins.left() - margins.right() - s32Spacing - 24 -
+                         m_pLogo->sizeHint().width() - m_pNext->sizeHint().width() -
+                         m_pBack->sizeHint().width();
     const int s32Size = s32FittingSize(m_pHeading->text(), s32TextSize(), m_s32Screen / 40, s32Width);
     if (s32Size != m_s32HeadingSize) {
         m_s32HeadingSize = s32Size;
@@ -154,9 +156,9 @@ void cOrderPage::vFitHeading()
 
 QString cOrderPage::strLegendStyle(int _s32Size, const char* _strBackground, const char* _strText)
 {
-    return QStringLiteral("QLabel{font: ") + QString::number(_s32Size) + QStringLiteral("px; background-color: ")
-           + QLatin1String(_strBackground) + QStringLiteral("; color: ") + QLatin1String(_strText)
-           + QStringLiteral("; padding: 2px;}");
+    return QStringLiteral("QLabel{font: ") + QString::number(_s32Size) +
+           QStringLiteral("px; background-color: ") + QLatin1String(_strBackground) +
+           QStringLiteral("; color: ") + QLatin1String(_strText) + QStringLiteral("; padding: 2px;}");
 }
 
 void cOrderPage::vSetConnectionState(bool _bConnected)

@@ -50,8 +50,8 @@ protected:
 
     // Called by each page after its form is set up. _pContent holds the info
     // block and the figures: side by side in landscape, stacked in portrait.
-    void vSetupFrame(QPushButton* _pLogo, QLabel* _pHeading, QPushButton* _pNext,
-                     QPushButton* _pBack, QLabel* _pInfo, QLabel* _pArea, QBoxLayout* _pContent);
+    void vSetupFrame(QPushButton* _pLogo, QLabel* _pHeading, QPushButton* _pNext, QPushButton* _pBack,
+                     QLabel* _pInfo, QLabel* _pArea, QBoxLayout* _pContent);
 
     // Start of every fill: marks the gesture as handled and shows the order's
     // info and area texts (a hint and "-" without order data).

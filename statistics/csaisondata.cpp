@@ -48,11 +48,12 @@ void cSaisonData::vApplySizes()
     const int s = m_s32Screen;
     const int size = s / 25;
     const int settingsIcon = int(s / 10.28);
-    PageFrame::vSetIcon(ui->pushButton_Einstellungen, QStringLiteral(":/images/setting-icon.png"), settingsIcon,
-                        settingsIcon);
+    PageFrame::vSetIcon(ui->pushButton_Einstellungen, QStringLiteral(":/images/setting-icon.png"),
+                        settingsIcon, settingsIcon);
     PageFrame::vSetIcon(ui->pushButton_back, QStringLiteral(":/back.png"), settingsIcon, settingsIcon);
     PageFrame::vSetIcon(ui->pushButton_SendEmail, QStringLiteral(":/message-128.png"), s / 9, s / 11);
-    PageFrame::vSetIcon(ui->pushButton_SendToTerminal, QStringLiteral(":/images/arrow-58-128.png"), s / 9, s / 9);
+    PageFrame::vSetIcon(ui->pushButton_SendToTerminal, QStringLiteral(":/images/arrow-58-128.png"), s / 9,
+                        s / 9);
     PageFrame::vSetIcon(ui->pushButton_Download, QStringLiteral(":/images/downloads-128.png"), s / 9, s / 9);
     if (ui->pushButton_Lichtschalter->icon().isNull())
         vSetLichtschalterIcon(QStringLiteral(":/Lichtschalter_Haupt_Off.png"));
@@ -82,7 +83,7 @@ void cSaisonData::resizeEvent(QResizeEvent* _pEvent)
     // In portrait the downloaded-files button goes below the machine hours,
     // where its text has room.
     ui->horizontalLayout_Betriebsstunden->setDirection(width() > height() ? QBoxLayout::LeftToRight
-                                                                           : QBoxLayout::TopToBottom);
+                                                                          : QBoxLayout::TopToBottom);
 }
 
 void cSaisonData::vSetNavigator(const Navigator& _fnNavigate)
@@ -100,8 +101,8 @@ void cSaisonData::vUpdateButtons()
 {
     const bool bNavigator = bool(m_fnNavigate);
     const bool bTerminal = bNavigator && m_bConnected;
-    for (QWidget* button : {ui->pushButton_SendToTerminal, ui->pushButton_Download, ui->pushButton_Lichtschalter,
-                            ui->pushButton_ExpertModus})
+    for (QWidget* button : {ui->pushButton_SendToTerminal, ui->pushButton_Download,
+                            ui->pushButton_Lichtschalter, ui->pushButton_ExpertModus})
         button->setVisible(bTerminal);
     if (!m_bConnected)
         ui->label_Loading->hide();
@@ -135,7 +136,8 @@ void cSaisonData::vReadStatisticsFile(const QString& _strPath, const QString& _s
     // Each figure as the terminal wrote it, with its unit; a field the record
     // lacks leaves its label empty.
     const auto show = [&](QLabel* _pLabel, int _s32Field, const QString& _strUnit) {
-        _pLabel->setText(record.bHasField(_s32Field) ? record.strField(_s32Field) + " " + _strUnit : QString());
+        _pLabel->setText(record.bHasField(_s32Field) ? record.strField(_s32Field) + " " + _strUnit
+                                                     : QString());
     };
     show(ui->label_BetriebsstundenMotor, 13, tr("h"));
     show(ui->label_BetriebsstundenRoder, 14, tr("h"));
@@ -167,8 +169,10 @@ void cSaisonData::vShowOrderTotals()
     const qint64 s64RoadMinutes = qint64(totals.fRoadMinutes());
 
     ui->label_RodeflaecheGesamt->setText(strDecimalComma(double(totals.fArea()), 'f', 1) + " " + tr("ha"));
-    ui->label_Feld_Strecke->setText(strDecimalComma(double(totals.fFieldDistance()), 'g', 6) + " " + tr("km"));
-    ui->label_Strasse_Strecke->setText(strDecimalComma(double(totals.fRoadDistance()), 'g', 6) + " " + tr("km"));
+    ui->label_Feld_Strecke->setText(strDecimalComma(double(totals.fFieldDistance()), 'g', 6) + " " +
+                                    tr("km"));
+    ui->label_Strasse_Strecke->setText(strDecimalComma(double(totals.fRoadDistance()), 'g', 6) + " " +
+                                       tr("km"));
     ui->label_Zeit_Feld->setText(StatisticsFigures::strPlainTimeWithUnit(s64FieldMinutes, tr("h")));
     ui->label_Zeit_Strasse->setText(StatisticsFigures::strPlainTimeWithUnit(s64RoadMinutes, tr("h")));
     ui->label_Verbrauch_feld->setText(strDecimalComma(double(totals.fFieldFuel()), 'f', 1) + " " + tr("l"));
@@ -184,7 +188,8 @@ void cSaisonData::vShowOrderTotals()
                                        totals.fRoadFuel(), double(s64RoadMinutes), totals.fRoadDistance());
     ui->label_verbrauch_zeit_feld->setText(strWithUnit(strDecimalComma(c.fieldPerHour, 'f', 1), tr("l/h")));
     ui->label_verbrauch_zeit_strasse->setText(strWithUnit(strDecimalComma(c.roadPerHour, 'f', 1), tr("l/h")));
-    ui->label_verbrauch_hektar_feld->setText(strWithUnit(strDecimalComma(c.fieldPerHectare, 'f', 1), tr("l/ha")));
+    ui->label_verbrauch_hektar_feld->setText(
+        strWithUnit(strDecimalComma(c.fieldPerHectare, 'f', 1), tr("l/ha")));
     ui->label_verbrauch_km_strasse->setText(strWithUnit(strDecimalComma(c.roadPerKm, 'f', 1), tr("l/km")));
 
     ui->label_Ansicht->setText(tr("Ansicht") + ": " + tr("Summe"));

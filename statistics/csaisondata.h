@@ -11,7 +11,8 @@
 
 #include <functional>
 
-namespace Ui {
+namespace Ui
+{
 class cSaisonData;
 }
 class QKeyEvent;

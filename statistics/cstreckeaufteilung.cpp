@@ -5,7 +5,8 @@
 #include "data/numberformat.h"
 #include "ui_cstreckeaufteilung.h"
 
-namespace {
+namespace
+{
 QString strKm(float _fKm)
 {
     return NumberFormat::strDecimalComma(double(_fKm), 'g', 6);
@@ -35,7 +36,8 @@ void cStreckeAufteilung::vApplyPageSizes()
     const int size = s32TextSize();
     ui->label_Strecke_Strasse->setStyleSheet(strLegendStyle(size, "rgb(255,255,102)", "rgb(0, 0, 0)"));
     ui->label_Strecke_Roden->setStyleSheet(strLegendStyle(size, "rgb(129, 192, 102)", "rgb(0, 0, 0)"));
-    ui->label_Strecke_Leerfahrt->setStyleSheet(strLegendStyle(size, "rgb(0, 127, 102)", "rgb(255, 255, 255)"));
+    ui->label_Strecke_Leerfahrt->setStyleSheet(
+        strLegendStyle(size, "rgb(0, 127, 102)", "rgb(255, 255, 255)"));
     ui->widget->setMinimumSize(s32Screen() / 3, s32Screen() / 3);
 }
 
@@ -57,7 +59,8 @@ void cStreckeAufteilung::vTakeDataAndPresent()
         const float fField = order.fFieldDistance;
         const float fHarvest = order.fHarvestDistance;
         const float fRoad = order.fRoadDistance;
-        ui->label_Strecke_Leerfahrt->setText(tr("Leerfahrt") + ": " + strKm(fField - fHarvest) + " " + tr("km"));
+        ui->label_Strecke_Leerfahrt->setText(tr("Leerfahrt") + ": " + strKm(fField - fHarvest) + " " +
+                                             tr("km"));
         ui->label_Strecke_Roden->setText(tr("Roden") + ": " + strKm(fHarvest) + " " + tr("km"));
         ui->label_Strecke_Strasse->setText(tr("Anfahrt") + ": " + strKm(fRoad) + " " + tr("km"));
         ui->widget->vReceiveDate(fField, fHarvest, fRoad);

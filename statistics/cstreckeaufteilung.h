@@ -2,7 +2,8 @@
 
 #include "statistics/corderpage.h"
 
-namespace Ui {
+namespace Ui
+{
 class cStreckeAufteilung;
 }
 

@@ -36,11 +36,11 @@ void cVerbrauch::vTakeDataAndPresent()
 {
     vBeginFill();
     const CurrentOrder& order = currentOrder();
-    QList<QLabel*> values = {ui->label_Feld_Strecke,        ui->label_Strasse_Strecke,
-                             ui->label_Zeit_Feld,           ui->label_Zeit_Strasse,
-                             ui->label_Verbrauch_feld,      ui->label_Verbrauch_strasse,
-                             ui->label_verbrauch_zeit_feld, ui->label_verbrauch_zeit_strasse,
-                             ui->label_verbrauch_hektar_feld, ui->label_verbrauch_km_strasse};
+    QList<QLabel*> values = {
+        ui->label_Feld_Strecke,        ui->label_Strasse_Strecke,        ui->label_Zeit_Feld,
+        ui->label_Zeit_Strasse,        ui->label_Verbrauch_feld,         ui->label_Verbrauch_strasse,
+        ui->label_verbrauch_zeit_feld, ui->label_verbrauch_zeit_strasse, ui->label_verbrauch_hektar_feld,
+        ui->label_verbrauch_km_strasse};
     if (order.bEmpty()) {
         for (QLabel* label : values)
             label->setText(QStringLiteral("-"));
@@ -61,7 +61,8 @@ void cVerbrauch::vTakeDataAndPresent()
                                        order.s32RoadMinutes, order.fRoadDistance);
     ui->label_verbrauch_zeit_feld->setText(strWithUnit(strDecimalComma(c.fieldPerHour, 'f', 1), tr("l/h")));
     ui->label_verbrauch_zeit_strasse->setText(strWithUnit(strDecimalComma(c.roadPerHour, 'f', 1), tr("l/h")));
-    ui->label_verbrauch_hektar_feld->setText(strWithUnit(strDecimalComma(c.fieldPerHectare, 'f', 1), tr("l/ha")));
+    ui->label_verbrauch_hektar_feld->setText(
+        strWithUnit(strDecimalComma(c.fieldPerHectare, 'f', 1), tr("l/ha")));
     ui->label_verbrauch_km_strasse->setText(strWithUnit(strDecimalComma(c.roadPerKm, 'f', 1), tr("l/km")));
 
     FieldRoadTable::vKeepValuesWhole(this);

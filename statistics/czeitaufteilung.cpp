@@ -48,15 +48,17 @@ void cZeitAufteilung::vTakeDataAndPresent()
         ui->widget->vReset();
     } else {
         using StatisticsFigures::strTimeWithUnit;
-        const int s32Rest = StatisticsFigures::s32RestMinutes(m_order.s32FieldMinutes, m_order.s32UnloadMinutes,
-                                                              m_order.s32HarvestMinutes);
+        const int s32Rest = StatisticsFigures::s32RestMinutes(
+            m_order.s32FieldMinutes, m_order.s32UnloadMinutes, m_order.s32HarvestMinutes);
         // A rest below zero (unloading and harvesting longer than the field
         // time) shows "-".
         ui->label_Zeit_Rest->setText(tr("Zeit Rest") + ": " + strTimeWithUnit(s32Rest, tr("h")));
-        ui->label_Zeit_Entladen->setText(tr("Zeit Entladen") + ": "
-                                         + strTimeWithUnit(m_order.s32UnloadMinutes, tr("h")));
-        ui->label_Zeit_Roden->setText(tr("Zeit Roden") + ": " + strTimeWithUnit(m_order.s32HarvestMinutes, tr("h")));
-        ui->widget->vReceiveDate(m_order.s32FieldMinutes, m_order.s32UnloadMinutes, m_order.s32HarvestMinutes);
+        ui->label_Zeit_Entladen->setText(tr("Zeit Entladen") + ": " +
+                                         strTimeWithUnit(m_order.s32UnloadMinutes, tr("h")));
+        ui->label_Zeit_Roden->setText(tr("Zeit Roden") + ": " +
+                                      strTimeWithUnit(m_order.s32HarvestMinutes, tr("h")));
+        ui->widget->vReceiveDate(m_order.s32FieldMinutes, m_order.s32UnloadMinutes,
+                                 m_order.s32HarvestMinutes);
     }
     vRelayoutJiggle();
 }

@@ -3,7 +3,8 @@
 #include "data/currentorder.h"
 #include "statistics/corderpage.h"
 
-namespace Ui {
+namespace Ui
+{
 class cZeitAufteilung;
 }
 

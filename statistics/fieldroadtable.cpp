@@ -7,16 +7,19 @@
 #include <QVariant>
 #include <QWidget>
 
-namespace FieldRoadTable {
+namespace FieldRoadTable
+{
 
-namespace {
-const char* const TITLES[] = {"label_StreckeTitel", "label_ZeitTitel", "label_VerbrauchTitel",
-                              "label_VerbrauchZeitTitel", "label_VerbrauchHektarTitel",
-                              "label_VerbrauchKmTitel"};
-const char* const VALUES[] = {"label_Feld_Strecke", "label_Strasse_Strecke", "label_Zeit_Feld",
-                              "label_Zeit_Strasse", "label_Verbrauch_feld", "label_Verbrauch_strasse",
-                              "label_verbrauch_zeit_feld", "label_verbrauch_zeit_strasse",
-                              "label_verbrauch_hektar_feld", "label_verbrauch_km_strasse"};
+namespace
+{
+const char* const TITLES[] = {"label_StreckeTitel",         "label_ZeitTitel",
+                              "label_VerbrauchTitel",       "label_VerbrauchZeitTitel",
+                              "label_VerbrauchHektarTitel", "label_VerbrauchKmTitel"};
+const char* const VALUES[] = {
+    "label_Feld_Strecke",        "label_Strasse_Strecke",        "label_Zeit_Feld",
+    "label_Zeit_Strasse",        "label_Verbrauch_feld",         "label_Verbrauch_strasse",
+    "label_verbrauch_zeit_feld", "label_verbrauch_zeit_strasse", "label_verbrauch_hektar_feld",
+    "label_verbrauch_km_strasse"};
 // The minimum width the value style gave a label, before its text widened it.
 const char* const STYLE_MINIMUM_WIDTH = "s32StyleMinimumWidth";
 
@@ -26,15 +29,16 @@ void vSetHead(QWidget* _pPage, const char* _strName, const QString& _strImage, i
     if (!label)
         return;
     const QPixmap pixmap(_strImage);
-    label->setPixmap(pixmap.isNull() ? QPixmap() : pixmap.scaledToHeight(_s32Height, Qt::SmoothTransformation));
+    label->setPixmap(pixmap.isNull() ? QPixmap()
+                                     : pixmap.scaledToHeight(_s32Height, Qt::SmoothTransformation));
     label->setAlignment(Qt::AlignCenter);
 }
 } // namespace
 
 QString strValueStyle(int _s32TextSize)
 {
-    return Style::strValueFrame(_s32TextSize) + QStringLiteral("QLabel{color: ") + Style::strLabelYellow()
-           + QStringLiteral("; padding-left: 6px; padding-right: 6px;}");
+    return Style::strValueFrame(_s32TextSize) + QStringLiteral("QLabel{color: ") + Style::strLabelYellow() +
+           QStringLiteral("; padding-left: 6px; padding-right: 6px;}");
 }
 
 void vKeepValuesWhole(QWidget* _pPage)
@@ -60,7 +64,8 @@ void vApplyStyles(QWidget* _pPage, int _s32TextSize, int _s32HeadSize)
     }
     vKeepValuesWhole(_pPage);
     // Field mode (tortoise) on the left, road mode (hare) on the right.
-    vSetHead(_pPage, "label_19", QStringLiteral(":/images/Hinweis_Betriebsart_Schildkroete.png"), _s32HeadSize);
+    vSetHead(_pPage, "label_19", QStringLiteral(":/images/Hinweis_Betriebsart_Schildkroete.png"),
+             _s32HeadSize);
     vSetHead(_pPage, "label_18", QStringLiteral(":/images/Hinweis_Betriebsart_Hase.png"), _s32HeadSize);
 }
 

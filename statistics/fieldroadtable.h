@@ -7,7 +7,8 @@ class QWidget;
 // The table of field and road figures that the season page and the
 // consumption page share: the tortoise and hare column heads, the row titles
 // and the framed value labels.
-namespace FieldRoadTable {
+namespace FieldRoadTable
+{
 
 // Styles the table's labels on _pPage (found by their names) at the text
 // size; the column heads get images _s32HeadSize high.

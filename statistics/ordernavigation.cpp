@@ -2,7 +2,8 @@
 
 #include <Qt>
 
-namespace OrderNavigation {
+namespace OrderNavigation
+{
 
 int s32SwipeThreshold(int _s32Screen)
 {

@@ -4,7 +4,8 @@
 
 // How the five order pages are navigated: a swipe or a key steps to the
 // previous or next order, or to the neighbour page; the X key leaves.
-namespace OrderNavigation {
+namespace OrderNavigation
+{
 
 enum class Action {
     None,

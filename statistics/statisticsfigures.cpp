@@ -4,9 +4,11 @@
 
 #include <limits>
 
-namespace StatisticsFigures {
+namespace StatisticsFigures
+{
 
-namespace {
+namespace
+{
 // Fuel per divisor; no fuel reads 0 whatever the divisor.
 std::optional<float> perDivisor(float _fFuel, double _dFactor, double _dDivisor)
 {
@@ -50,8 +52,8 @@ QString strPlainTimeWithUnit(qint64 _s64Minutes, const QString& _strUnit)
 {
     if (_s64Minutes < 0)
         return QLatin1String(NumberFormat::NO_VALUE);
-    return QString::number(_s64Minutes / 60) + QStringLiteral(":") + QString::number(_s64Minutes % 60)
-           + QStringLiteral(" ") + _strUnit;
+    return QString::number(_s64Minutes / 60) + QStringLiteral(":") + QString::number(_s64Minutes % 60) +
+           QStringLiteral(" ") + _strUnit;
 }
 
 } // namespace StatisticsFigures

@@ -4,12 +4,12 @@
 #include <optional>
 
 // Figures shared by the season page's totals view and the order pages.
-namespace StatisticsFigures {
+namespace StatisticsFigures
+{
 
 // Consumption on the field and on the road. Without fuel a figure is 0; with
 // fuel but a zero divisor (minutes, area, distance) it has no value.
-struct Consumption
-{
+struct Consumption {
     std::optional<float> fieldPerHour;    // l/h
     std::optional<float> fieldPerHectare; // l/ha
     std::optional<float> roadPerHour;     // l/h

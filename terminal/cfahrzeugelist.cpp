@@ -13,9 +13,7 @@ cfahrzeugelist* cfahrzeugelist::instance()
     return PageFrame::tInstance<cfahrzeugelist>();
 }
 
-cfahrzeugelist::cfahrzeugelist()
-    : QWidget(nullptr)
-    , ui(new Ui::cfahrzeugelist)
+cfahrzeugelist::cfahrzeugelist() : QWidget(nullptr), ui(new Ui::cfahrzeugelist)
 {
     ui->setupUi(this);
     m_pModel = new QStandardItemModel(0, 1, this);
@@ -25,11 +23,11 @@ cfahrzeugelist::cfahrzeugelist()
     int s32Size = PageFrame::s32ScreenUnit();
     if (QScreen* pScreen = QGuiApplication::primaryScreen())
         s32Size = qMin(pScreen->geometry().width(), pScreen->geometry().height());
-    ui->label_Titel->setStyleSheet(QStringLiteral("QLabel{font: ") + QString::number(s32Size / 25)
-                                   + QStringLiteral("px; color:") + Style::strLabelYellow()
-                                   + QStringLiteral(";}"));
-    ui->listView->setStyleSheet(QStringLiteral("QListView{background-color: rgb(255, 255, 255); font: ")
-                                + QString::number(s32Size / 25) + QStringLiteral("px;}"));
+    ui->label_Titel->setStyleSheet(QStringLiteral("QLabel{font: ") + QString::number(s32Size / 25) +
+                                   QStringLiteral("px; color:") + Style::strLabelYellow() +
+                                   QStringLiteral(";}"));
+    ui->listView->setStyleSheet(QStringLiteral("QListView{background-color: rgb(255, 255, 255); font: ") +
+                                QString::number(s32Size / 25) + QStringLiteral("px;}"));
 }
 
 cfahrzeugelist::~cfahrzeugelist()

@@ -6,7 +6,8 @@
 #include <QStringList>
 #include <QWidget>
 
-namespace Ui {
+namespace Ui
+{
 class cfahrzeugelist;
 }
 class QStandardItemModel;

@@ -3,7 +3,8 @@
 #include <QByteArray>
 #include <QDialog>
 
-namespace Ui {
+namespace Ui
+{
 class cPWRequest;
 }
 class QScreen;

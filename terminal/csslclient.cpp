@@ -15,7 +15,8 @@
 #include <QTimer>
 #include <QUdpSocket>
 
-namespace {
+namespace
+{
 
 // The password of a connection before the user or the store gave one.
 const char* const PASSWORD_PLACEHOLDER = "UNDEFINED";
@@ -148,8 +149,8 @@ void cSSLClient::vBroadcast()
         m_bFixedInterfaces ? m_lhaInterfaces : QNetworkInterface::allAddresses();
     const QByteArray datagram = Discovery::baRequestDatagram();
     const QList<QHostAddress> targets = Discovery::lhaBroadcastTargets(interfaces);
-    VEMO_DEBUG(lcDiscovery) << (m_bQuietSearch ? "quiet search to" : "search to") << targets
-                            << "port" << m_u16UdpPort;
+    VEMO_DEBUG(lcDiscovery) << (m_bQuietSearch ? "quiet search to" : "search to") << targets << "port"
+                            << m_u16UdpPort;
     for (const QHostAddress& target : targets)
         m_pUdpSocket->writeDatagram(datagram, target, m_u16UdpPort);
 }
@@ -160,7 +161,8 @@ void cSSLClient::vGetUdp()
         QByteArray datagram(int(qMax<qint64>(0, m_pUdpSocket->pendingDatagramSize())), '\0');
         QHostAddress sender;
         quint16 senderPort = 0;
-        const qint64 read = m_pUdpSocket->readDatagram(datagram.data(), datagram.size(), &sender, &senderPort);
+        const qint64 read =
+            m_pUdpSocket->readDatagram(datagram.data(), datagram.size(), &sender, &senderPort);
         datagram.truncate(int(qMax<qint64>(0, read)));
         if (!Discovery::bIsTerminalAnswer(datagram))
             continue; // also our own broadcast, looped back
@@ -576,9 +578,8 @@ void cSSLClient::vStopForCertificateQuestion(const QByteArray& _baSerial, const 
     const CertificateQuestion question{m_strCurrentChassis, _baSerial, _baKept, m_baShownFingerprint};
     const quint32 u32Connection = m_u32Connection;
     vAfterRead([this, question, u32Connection] {
-        m_fnCertificateQuestionProvider(question, [this, u32Connection](bool _bTrust) {
-            vCertificateAnswered(u32Connection, _bTrust);
-        });
+        m_fnCertificateQuestionProvider(
+            question, [this, u32Connection](bool _bTrust) { vCertificateAnswered(u32Connection, _bTrust); });
     });
 }
 
@@ -625,7 +626,8 @@ void cSSLClient::vStoreReceivedFile(const QByteArray& _baFile)
     const QString path = FileMessage::strStoreTextFile(folder, name, file.strText);
     if (path.isEmpty()) {
         VEMO_WARNING(lcFiles) << "received file" << name << "could not be stored in" << folder;
-        vTellUser(tr("Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.").arg(name, folder));
+        vTellUser(
+            tr("Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.").arg(name, folder));
         return;
     }
     VEMO_DEBUG(lcFiles) << "received" << name << "of" << _baFile.size() << "bytes, stored as" << path;
@@ -646,7 +648,8 @@ void cSSLClient::vSendFile(const QByteArray& _baKind)
     QString text;
     if (!FileMessage::bReadListFileText(m_strSendFilePath, text)) {
         VEMO_WARNING(lcFiles) << "file" << m_strSendFilePath << "could not be read, not sent";
-        vTellUser(tr("Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.").arg(m_strSendFilePath));
+        vTellUser(
+            tr("Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.").arg(m_strSendFilePath));
         return;
     }
     const QByteArray payload = FileMessage::baSendFilePayload(_baKind, text);

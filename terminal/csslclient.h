@@ -5,10 +5,10 @@
 
 #include <QAbstractSocket>
 #include <QByteArray>
-#include <QObject>
 #include <QHash>
 #include <QHostAddress>
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -50,11 +50,10 @@ public:
     // place of the one kept for it (a replaced terminal), and hands the answer
     // over, at once or later. The application opens a yes/no dialog that
     // shows both fingerprints; without a provider the new one is not trusted.
-    struct CertificateQuestion
-    {
+    struct CertificateQuestion {
         QString strChassis;
         QByteArray baSerial;
-        QByteArray baKeptFingerprint;  // SHA-256 digests, see terminal/fingerprint.h
+        QByteArray baKeptFingerprint; // SHA-256 digests, see terminal/fingerprint.h
         QByteArray baShownFingerprint;
     };
     using CertificateAnswer = std::function<void(bool _bTrust)>;

@@ -12,9 +12,7 @@ cWhatToDownload* cWhatToDownload::instance()
     return PageFrame::tInstance<cWhatToDownload>();
 }
 
-cWhatToDownload::cWhatToDownload()
-    : QWidget(nullptr)
-    , ui(new Ui::cWhatToDownload)
+cWhatToDownload::cWhatToDownload() : QWidget(nullptr), ui(new Ui::cWhatToDownload)
 {
     ui->setupUi(this);
     m_pScreen = PageFrame::pFollowOrientation(this);
@@ -38,8 +36,8 @@ void cWhatToDownload::vApplyStyle()
 {
     const int m = PageFrame::s32AvailableUnit();
     const QString strFont = QString::number(m / 20);
-    ui->label_Titel->setStyleSheet(QStringLiteral("QLabel{color: ") + Style::strYellow()
-                                   + QStringLiteral("; font: ") + strFont + QStringLiteral("px;}"));
+    ui->label_Titel->setStyleSheet(QStringLiteral("QLabel{color: ") + Style::strYellow() +
+                                   QStringLiteral("; font: ") + strFont + QStringLiteral("px;}"));
     // The boxes are drawn by the sheet as well, so they stay visible on black:
     // a yellow frame, filled yellow when ticked.
     const QString strCheckBox =
@@ -47,8 +45,9 @@ void cWhatToDownload::vApplyStyle()
                        "border: 2px solid %2; background-color: rgb(0, 0, 0);}"
                        " QCheckBox::indicator:checked{background-color: %2;}")
             .arg(strFont, Style::strYellow());
-    for (QCheckBox* pBox : {ui->checkBox_Auftrag, ui->checkBox_Kunde, ui->checkBox_Schlag, ui->checkBox_Fahrer,
-                            ui->checkBox_SaisonStatistik, ui->checkBox_MaschineStatistik})
+    for (QCheckBox* pBox :
+         {ui->checkBox_Auftrag, ui->checkBox_Kunde, ui->checkBox_Schlag, ui->checkBox_Fahrer,
+          ui->checkBox_SaisonStatistik, ui->checkBox_MaschineStatistik})
         pBox->setStyleSheet(strCheckBox);
     ui->pushButton_OK->setStyleSheet(Style::strRoundButton(m / 22, 3));
     ui->pushButton_Close->setStyleSheet(Style::strIconButton());

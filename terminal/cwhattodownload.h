@@ -7,7 +7,8 @@
 #include <QStringList>
 #include <QWidget>
 
-namespace Ui {
+namespace Ui
+{
 class cWhatToDownload;
 }
 class QScreen;

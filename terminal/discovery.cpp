@@ -2,12 +2,13 @@
 
 #include "terminal/protocol.h"
 
-namespace Discovery {
+namespace Discovery
+{
 
 QString strBroadcastAddressOf(const QString& _strInterfaceAddress)
 {
-    return _strInterfaceAddress.left(_strInterfaceAddress.lastIndexOf(QLatin1Char('.')))
-           + QStringLiteral(".255");
+    return _strInterfaceAddress.left(_strInterfaceAddress.lastIndexOf(QLatin1Char('.'))) +
+           QStringLiteral(".255");
 }
 
 QHostAddress broadcastAddressOf(const QHostAddress& _haInterface)

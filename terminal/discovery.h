@@ -10,7 +10,8 @@
 // The UDP side of finding terminals, without sockets: which addresses get the
 // broadcast, what an answer says, how the table of found terminals grows and
 // what the link does after a batch of answers.
-namespace Discovery {
+namespace Discovery
+{
 
 // "192.168.17.42" gives "192.168.17.255": cut at the last "." and append
 // ".255", whatever the real network mask is.
@@ -34,8 +35,7 @@ QString strChassisFromAnswer(const QByteArray& _baDatagram);
 
 // The found terminals: chassis number to the address of its first answer, and
 // the chassis numbers in the order they were first found. Both only grow.
-struct FoundTerminals
-{
+struct FoundTerminals {
     QHash<QString, QHostAddress> hashTerminals;
     QStringList slFoundChassis;
 };

@@ -4,12 +4,12 @@
 
 #include <QVector>
 
-namespace {
+namespace
+{
 
 enum class eMatch { StartsWith, Equals, Contains };
 
-struct Row
-{
+struct Row {
     eAnswerRow eRow;
     eMatch eTest;
     QByteArray baText;
@@ -120,8 +120,8 @@ StatusFields statusFieldsFrom(const QByteArray& _baBehindPrefix)
 
 QByteArray baStatusFields(bool _bLightSwitch, bool _bExpertMode)
 {
-    return Protocol::baSwitchReport(Protocol::LIGHT_SWITCH, _bLightSwitch)
-           + Protocol::baSwitchReport(Protocol::EXPERT_MODE, _bExpertMode);
+    return Protocol::baSwitchReport(Protocol::LIGHT_SWITCH, _bLightSwitch) +
+           Protocol::baSwitchReport(Protocol::EXPERT_MODE, _bExpertMode);
 }
 
 bool bSuppressLogin(const QByteArray& _baLastCommand, const QByteArray& _baMessage)

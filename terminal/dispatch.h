@@ -49,8 +49,7 @@ eSwitchState eSwitchStateFrom(const QByteArray& _baRest);
 // The two status fields behind an accepted login: a 15-byte light-switch
 // field and a 13-byte expert-mode field, read only by their last character.
 // Missing bytes leave the state unchanged; anything behind is ignored.
-struct StatusFields
-{
+struct StatusFields {
     eSwitchState eLightSwitch = eSwitchState::Unchanged;
     eSwitchState eExpertMode = eSwitchState::Unchanged;
 };

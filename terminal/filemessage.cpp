@@ -11,9 +11,11 @@
 #include <QTextStream>
 #include <QtEndian>
 
-namespace FileMessage {
+namespace FileMessage
+{
 
-namespace {
+namespace
+{
 
 QByteArray baUpToZero(const QByteArray& _ba)
 {

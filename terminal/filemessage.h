@@ -9,10 +9,10 @@
 // (name length L, 1 byte; content length N, 4 bytes little-endian, signed),
 // the name (L bytes, UTF-8) and the content, whose first N bytes are the file.
 // To the terminal: "SendFile: ==:== " + kind + " " + content (UTF-8).
-namespace FileMessage {
-
-struct ReceivedFile
+namespace FileMessage
 {
+
+struct ReceivedFile {
     QString strName;     // as carried in the message, cut at a zero byte
     QString strText;     // the content, decoded as UTF-8 up to a zero byte
     bool bEmpty = false; // nothing followed the name: "no file of this kind"

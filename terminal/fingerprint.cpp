@@ -3,9 +3,11 @@
 #include <QCryptographicHash>
 #include <QSslCertificate>
 
-namespace Fingerprint {
+namespace Fingerprint
+{
 
-namespace {
+namespace
+{
 
 const char RECORD_PREFIX[] = "SHA256:";
 constexpr int PREFIX_LENGTH = int(sizeof(RECORD_PREFIX)) - 1;
@@ -79,8 +81,8 @@ QByteArray baRecord(const QByteArray& _baSerial, const QByteArray& _baDigest)
 
 bool bReadRecord(const QByteArray& _baEntry, QByteArray& _baSerial, QByteArray& _baDigest)
 {
-    if (!_baEntry.startsWith(RECORD_PREFIX) || _baEntry.size() < PREFIX_LENGTH + TEXT_LENGTH + 1
-        || _baEntry.at(PREFIX_LENGTH + TEXT_LENGTH) != ' ')
+    if (!_baEntry.startsWith(RECORD_PREFIX) || _baEntry.size() < PREFIX_LENGTH + TEXT_LENGTH + 1 ||
+        _baEntry.at(PREFIX_LENGTH + TEXT_LENGTH) != ' ')
         return false;
     QByteArray digest;
     if (!bParse(_baEntry.mid(PREFIX_LENGTH, TEXT_LENGTH), digest))
@@ -90,7 +92,8 @@ bool bReadRecord(const QByteArray& _baEntry, QByteArray& _baSerial, QByteArray& 
     return true;
 }
 
-namespace {
+namespace
+{
 
 int s32RecordIndex(const QList<QByteArray>& _lbaKnown, const QByteArray& _baSerial, QByteArray& _baDigest)
 {

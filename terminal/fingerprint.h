@@ -10,7 +10,8 @@ class QSslCertificate;
 // digest of the certificate a terminal showed at its first contact is kept
 // with the known terminals, and a later connection that shows another one is
 // stopped before a password goes out.
-namespace Fingerprint {
+namespace Fingerprint
+{
 
 constexpr int DIGEST_BYTES = 32;
 

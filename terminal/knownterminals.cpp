@@ -5,9 +5,11 @@
 #include <QFile>
 #include <QStringList>
 
-namespace KnownTerminals {
+namespace KnownTerminals
+{
 
-namespace {
+namespace
+{
 
 // Entries are stored byte for byte, one character per byte (Latin-1): the
 // password dialog hands over Latin-1 bytes, which a UTF-8 round trip would
@@ -30,8 +32,7 @@ bool bContains(const QList<QByteArray>& _lbaKnown, const QByteArray& _baSerial)
     return _lbaKnown.contains(_baSerial);
 }
 
-bool bPasswordFor(const QList<QByteArray>& _lbaKnown, const QByteArray& _baSerial,
-                  QByteArray& _baPassword)
+bool bPasswordFor(const QList<QByteArray>& _lbaKnown, const QByteArray& _baSerial, QByteArray& _baPassword)
 {
     const int index = _lbaKnown.indexOf(_baSerial);
     if (index < 0 || index + 1 >= _lbaKnown.size())

@@ -9,13 +9,13 @@
 // as the stored list has always been read that way. The same list holds the
 // certificate fingerprints of the terminals as entries of their own, which
 // these tests never meet (see terminal/fingerprint.h).
-namespace KnownTerminals {
+namespace KnownTerminals
+{
 
 bool bContains(const QList<QByteArray>& _lbaKnown, const QByteArray& _baSerial);
 // The entry after the first occurrence of the serial number; false when the
 // serial number is absent or has no entry after it.
-bool bPasswordFor(const QList<QByteArray>& _lbaKnown, const QByteArray& _baSerial,
-                  QByteArray& _baPassword);
+bool bPasswordFor(const QList<QByteArray>& _lbaKnown, const QByteArray& _baSerial, QByteArray& _baPassword);
 // Removes the first occurrence and the entry after it (if any); false when absent.
 bool bRemovePair(QList<QByteArray>& _lbaKnown, const QByteArray& _baSerial);
 

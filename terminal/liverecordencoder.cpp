@@ -5,7 +5,8 @@
 #include <QJsonDocument>
 #include <QtEndian>
 
-namespace LiveRecordEncoder {
+namespace LiveRecordEncoder
+{
 
 QByteArray baBinaryDocument(const QJsonObject& _object)
 {

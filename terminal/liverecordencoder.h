@@ -9,7 +9,8 @@
 // N (4 bytes, little-endian) = document length + 2, the document (one JSON
 // object in Qt's binary JSON form, values as strings), then qChecksum of the
 // document (2 bytes, little-endian).
-namespace LiveRecordEncoder {
+namespace LiveRecordEncoder
+{
 
 QByteArray baRecord(const QJsonObject& _object);
 QByteArray baRecord(const QMap<QString, QString>& _mapValues);

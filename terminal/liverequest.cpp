@@ -2,7 +2,8 @@
 
 #include "terminal/protocol.h"
 
-namespace LiveRequest {
+namespace LiveRequest
+{
 
 quint16 u16IntervalForIndex(int _s32Index)
 {

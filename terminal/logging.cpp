@@ -7,12 +7,13 @@ Q_LOGGING_CATEGORY(lcDiscovery, "vemo.discovery", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcFiles, "vemo.files", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcLive, "vemo.live", QtInfoMsg)
 
-namespace Logging {
+namespace Logging
+{
 
 QString strWhere(const char* _strFile, const char* _strFunction)
 {
-    return QFileInfo(QString::fromUtf8(_strFile)).completeBaseName() + QLatin1Char(' ')
-           + QString::fromUtf8(_strFunction) + QLatin1Char(':');
+    return QFileInfo(QString::fromUtf8(_strFile)).completeBaseName() + QLatin1Char(' ') +
+           QString::fromUtf8(_strFunction) + QLatin1Char(':');
 }
 
 } // namespace Logging

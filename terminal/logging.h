@@ -13,7 +13,8 @@ Q_DECLARE_LOGGING_CATEGORY(lcDiscovery) // "vemo.discovery": broadcasts and the 
 Q_DECLARE_LOGGING_CATEGORY(lcFiles)     // "vemo.files": files received from and sent to the terminal
 Q_DECLARE_LOGGING_CATEGORY(lcLive)      // "vemo.live": the live records and the live page
 
-namespace Logging {
+namespace Logging
+{
 
 // "csslclient void cSSLClient::vDisconnect(bool):" for __FILE__ and
 // Q_FUNC_INFO: the source file without folder and extension, then the function.

@@ -7,7 +7,8 @@
 // The fixed words of the exchange with the harvester terminal: the discovery
 // datagrams, the login answers, the commands and the message prefixes. Both
 // the link and the terminal simulator use them, so the two sides cannot drift.
-namespace Protocol {
+namespace Protocol
+{
 
 // Discovery over UDP.
 constexpr quint16 UDP_PORT = 33555;

@@ -34,7 +34,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 bool g_bNoUnnamedTemporary = false;
 }
 
@@ -93,7 +94,8 @@ int main(int argc, char* argv[])
         slArgs.erase(slArgs.begin() + s32CountAt, slArgs.begin() + s32CountAt + 2);
     }
     if (slArgs.size() != 2) {
-        std::fputs("usage: listrewriter <file> <first variant 0|1> [--count N] [--named-temporary]\n", stderr);
+        std::fputs("usage: listrewriter <file> <first variant 0|1> [--count N] [--named-temporary]\n",
+                   stderr);
         return 2;
     }
     const QString strPath = slArgs.at(0);

@@ -17,7 +17,8 @@
 #include <QTimer>
 #include <QUdpSocket>
 
-namespace {
+namespace
+{
 
 QAtomicInt s_threadWarnings;
 QAtomicInt s_foreignSends;
@@ -58,20 +59,25 @@ int main(int argc, char* argv[])
         vPrint(QStringLiteral("FOUND ") + _slChassis.join(QLatin1Char(',')));
     });
     QObject::connect(client, &cSSLClient::showTerminalList, [] { vPrint(QStringLiteral("SHOWLIST")); });
-    QObject::connect(client, &cSSLClient::connectionStateChanged,
-                     [](bool _bConnected, bool _bByUser, const QString& _strChassis) {
-                         vPrint(QStringLiteral("STATE %1 %2 %3").arg(int(_bConnected)).arg(int(_bByUser)).arg(_strChassis));
-                         if (_bConnected)
-                             QCoreApplication::exit(0);
-                     });
+    QObject::connect(
+        client, &cSSLClient::connectionStateChanged,
+        [](bool _bConnected, bool _bByUser, const QString& _strChassis) {
+            vPrint(
+                QStringLiteral("STATE %1 %2 %3").arg(int(_bConnected)).arg(int(_bByUser)).arg(_strChassis));
+            if (_bConnected)
+                QCoreApplication::exit(0);
+        });
 
     // Every datagram must leave from the thread that owns the socket.
     if (auto* udp = client->findChild<QUdpSocket*>()) {
-        QObject::connect(udp, &QUdpSocket::bytesWritten, udp, [] {
-            s_sends.ref();
-            if (QThread::currentThread() != qApp->thread())
-                s_foreignSends.ref();
-        }, Qt::DirectConnection);
+        QObject::connect(
+            udp, &QUdpSocket::bytesWritten, udp,
+            [] {
+                s_sends.ref();
+                if (QThread::currentThread() != qApp->thread())
+                    s_foreignSends.ref();
+            },
+            Qt::DirectConnection);
     }
 
     QThread timerThread;

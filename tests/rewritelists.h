@@ -12,7 +12,8 @@
 
 #include <algorithm>
 
-namespace RewriteLists {
+namespace RewriteLists
+{
 
 const int s32Lines = 20000;
 const int s32Fields = 44;
@@ -61,7 +62,8 @@ inline ListFileContent contentOf(int _s32Variant)
     content.slLines.reserve(s32Lines + 2);
     content.slLines << slHeader.join(QLatin1Char(';'));
 
-    const QString strName = bNew ? QString::fromUtf8("\u0141ukasz W\u00f3jcik") : QString::fromUtf8("J\u00fcrgen B\u00e4umer");
+    const QString strName =
+        bNew ? QString::fromUtf8("\u0141ukasz W\u00f3jcik") : QString::fromUtf8("J\u00fcrgen B\u00e4umer");
     cLineBuilder line;
     for (int s32Line = 0; s32Line < s32Lines; ++s32Line) {
         line.vClear();

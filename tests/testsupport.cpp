@@ -12,9 +12,11 @@ static void initResources()
     Q_INIT_RESOURCE(vemoresources);
 }
 
-namespace TestSupport {
+namespace TestSupport
+{
 
-namespace {
+namespace
+{
 QTemporaryDir* homeDir()
 {
     static QTemporaryDir* s_pDir = new QTemporaryDir();

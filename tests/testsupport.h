@@ -5,7 +5,8 @@
 
 // Shared test set-up: every test runs with its own home folder, settings
 // store and download folder, so nothing of the user's is read or written.
-namespace TestSupport {
+namespace TestSupport
+{
 
 // Call first in initTestCase(). Points HOME, the XDG folders and the settings
 // store into a temporary folder that lives until the test ends, creates the

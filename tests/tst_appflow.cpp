@@ -50,7 +50,8 @@
 #include <csignal>
 #include <sys/types.h>
 
-namespace {
+namespace
+{
 
 // Handed from the outer run to the inner one.
 const char* const ENV_WORK = "VEMO_APPFLOW_WORK";
@@ -65,14 +66,13 @@ const char* const PASSWORD = "geheim";
 const char* const IMPORT_SUCCEEDED = "Sie haben Datei erfolgreich importiert.";
 
 // One export of the terminal and how the app shows it.
-struct Export
-{
+struct Export {
     const char* strWord;     // request word
     const char* strCheckBox; // its box on the download selection
     const char* strName;     // file name on the terminal and in the download folder
     const char* strContent;  // UTF-8 here, Latin-1 on the terminal, as its exports are
     ListKind kind;
-    int s32Rows;         // list entries (list kinds)
+    int s32Rows;          // list entries (list kinds)
     const char* strShown; // in the first entry, or the season page's area figure
 };
 
@@ -97,8 +97,8 @@ QString strOrderLine(int _s32Number, const char* _strStart)
 const QList<Export>& exports()
 {
     static const QByteArray s_baOrders =
-        (QStringLiteral("Auftrags Nummer;Auftrags Name;Kunden Nummer\n") + strOrderLine(1, "01.10.2023 08:30")
-         + "\n" + strOrderLine(2, "02.10.2023 08:30") + "\n")
+        (QStringLiteral("Auftrags Nummer;Auftrags Name;Kunden Nummer\n") +
+         strOrderLine(1, "01.10.2023 08:30") + "\n" + strOrderLine(2, "02.10.2023 08:30") + "\n")
             .toUtf8();
     static const QList<Export> s_exports{
         {"Auftraege", "checkBox_Auftrag", "Auftraege.csv", s_baOrders.constData(), ListKind::Orders, 2,
@@ -111,10 +111,12 @@ const QList<Export>& exports()
         {"Kunden", "checkBox_Kunde", "Kunden.csv", "Nr;Name\n3;Müller;Käthe;Weg 1;12345;Dorf;x;0123\n",
          ListKind::Customers, 1, "Kunden Name: Müller Käthe"},
         {"Saison", "checkBox_SaisonStatistik", "Statistik Saison.csv",
-         "Zeitraum;Fläche;Anzahl Aufträge\n2014;12,5;3;4,2;8,1;310;12;24;40;9;0,49;2:10;7:45;120:00;90:30;VT4\n",
+         "Zeitraum;Fläche;Anzahl "
+         "Aufträge\n2014;12,5;3;4,2;8,1;310;12;24;40;9;0,49;2:10;7:45;120:00;90:30;VT4\n",
          ListKind::Season, 0, "12,5 ha"},
         {"Maschine", "checkBox_MaschineStatistik", "Statistik Maschine.csv",
-         "Zeitraum;Fläche;Anzahl Aufträge\n2011-2014;57,5;14;19;37;1426;55;110;184;41;2,25;10:00;35:39;552:00;"
+         "Zeitraum;Fläche;Anzahl "
+         "Aufträge\n2011-2014;57,5;14;19;37;1426;55;110;184;41;2,25;10:00;35:39;552:00;"
          "416:18;VT4\n",
          ListKind::Machine, 0, "57,5 ha"},
     };
@@ -140,10 +142,10 @@ private:
     QStringList m_slFiles;  // names of received files
     QStringList m_slMessages;
     int m_s32PasswordRequests = 0;
-    QList<qint64> m_ls64BroadcastTimes; // ms on m_clock, of every datagram sent
+    QList<qint64> m_ls64BroadcastTimes;  // ms on m_clock, of every datagram sent
     QList<qint64> m_ls64LiveRecordTimes; // ms on m_clock, of every live record received
-    QList<QStringList> m_llLivePages;   // the live page's texts after each of those records
-    QStringList m_slSwitchReports;      // "ExpertModus:1" ... as the terminal reported them
+    QList<QStringList> m_llLivePages;    // the live page's texts after each of those records
+    QStringList m_slSwitchReports;       // "ExpertModus:1" ... as the terminal reported them
     QElapsedTimer m_clock;
 
     cSSLClient* m_pLink = nullptr;
@@ -180,8 +182,8 @@ private:
     }
     static QStringList slMainTerminalButtons()
     {
-        return {"pushButton_Download", "pushButton_Send", "pushButton_Lichtschalter", "pushButton_Expertmodus",
-                "pushButton_Live"};
+        return {"pushButton_Download", "pushButton_Send", "pushButton_Lichtschalter",
+                "pushButton_Expertmodus", "pushButton_Live"};
     }
     static QStringList slSeasonTerminalButtons()
     {
@@ -224,14 +226,15 @@ private:
         connect(m_pSimulator, &QProcess::readyReadStandardOutput, this, &tst_AppFlow::vReadSimulator);
         // "ip netns exec" replaces itself with the simulator: the process id is the simulator's.
         m_pSimulator->start(QStringLiteral("ip"),
-                            {"netns", "exec", qEnvironmentVariable(ENV_TERMINAL_NS), VEMO_SIM_BINARY, "--chassis",
-                             CHASSIS, "--serial", SERIAL, "--password", PASSWORD, "--data", strTerminalFolder(),
-                             "--cert-dir", m_strWork + "/cert", "--state", m_strWork + "/terminal-clients.txt"});
+                            {"netns", "exec", qEnvironmentVariable(ENV_TERMINAL_NS), VEMO_SIM_BINARY,
+                             "--chassis", CHASSIS, "--serial", SERIAL, "--password", PASSWORD, "--data",
+                             strTerminalFolder(), "--cert-dir", m_strWork + "/cert", "--state",
+                             m_strWork + "/terminal-clients.txt"});
         QVERIFY(m_pSimulator->waitForStarted(5000));
         // The outer run ends whatever is listed here if this run cannot.
         TestSupport::strWriteFile(m_strWork + "/simulators.pid",
-                                  TestSupport::baReadFile(m_strWork + "/simulators.pid")
-                                      + QByteArray::number(m_pSimulator->processId()) + "\n");
+                                  TestSupport::baReadFile(m_strWork + "/simulators.pid") +
+                                      QByteArray::number(m_pSimulator->processId()) + "\n");
         QTRY_VERIFY_WITH_TIMEOUT(m_bSimulatorReady || m_pSimulator->state() != QProcess::Running, 20000);
         QVERIFY2(m_bSimulatorReady, "the simulator did not start");
     }
@@ -251,7 +254,8 @@ private:
     static void vWriteExports(const QString& _strFolder)
     {
         for (const Export& e : exports())
-            TestSupport::strWriteFile(_strFolder + "/" + e.strName, QString::fromUtf8(e.strContent).toLatin1());
+            TestSupport::strWriteFile(_strFolder + "/" + e.strName,
+                                      QString::fromUtf8(e.strContent).toLatin1());
     }
 
     int s32BroadcastsSince(qint64 _s64Ms) const
@@ -333,7 +337,8 @@ void tst_AppFlow::initTestCase()
     });
     connect(m_pLink, &cSSLClient::connectionStateChanged, this,
             [this](bool _bConnected, bool _bByUser, const QString& _strChassis) {
-                m_slStates << QStringLiteral("%1 %2 %3").arg(int(_bConnected)).arg(int(_bByUser)).arg(_strChassis);
+                m_slStates
+                    << QStringLiteral("%1 %2 %3").arg(int(_bConnected)).arg(int(_bByUser)).arg(_strChassis);
             });
     connect(m_pLink, &cSSLClient::fileReceived, this,
             [this](const QString&, const QString& _strName) { m_slFiles << _strName; });
@@ -460,8 +465,9 @@ void tst_AppFlow::downloadEachKind()
 
 void tst_AppFlow::sendDriversListThroughSourceChooser()
 {
-    const QString strPath = TestSupport::strWriteFile(TestSupport::strHome() + "/Fahrer_neu.csv",
-                                                      QString::fromUtf8("Fahrer;Name\n2;Sören;Größe;Weg 2\n").toLatin1());
+    const QString strPath =
+        TestSupport::strWriteFile(TestSupport::strHome() + "/Fahrer_neu.csv",
+                                  QString::fromUtf8("Fahrer;Name\n2;Sören;Größe;Weg 2\n").toLatin1());
     vShowMainWindow();
     vClick(m_pHaupt, "pushButton_Send");
     cQuelleVerzeichnis* pChooser = cQuelleVerzeichnis::instance();
@@ -473,7 +479,8 @@ void tst_AppFlow::sendDriversListThroughSourceChooser()
     auto* pModel = qobject_cast<QFileSystemModel*>(pFiles->model());
     QVERIFY(pModel);
     QTRY_VERIFY(!pFiles->visualRect(pModel->index(strPath)).isEmpty());
-    QTest::mouseClick(pFiles->viewport(), Qt::LeftButton, {}, pFiles->visualRect(pModel->index(strPath)).center());
+    QTest::mouseClick(pFiles->viewport(), Qt::LeftButton, {},
+                      pFiles->visualRect(pModel->index(strPath)).center());
     QCOMPARE(pChooser->findChild<QLineEdit*>("lineEdit_Pfad")->text(), strPath);
     vClick(pChooser, "pushButton_Waehlen");
 
@@ -482,7 +489,8 @@ void tst_AppFlow::sendDriversListThroughSourceChooser()
     QTRY_VERIFY(strLastSimReceived().startsWith("SendFile: ==:== Fahrer Fahrer;Name"));
     // The terminal keeps the list it was sent in place of its own drivers export.
     QCOMPARE(TestSupport::baReadFile(strTerminalFolder() + "/Fahrer.csv"),
-             QByteArray("Fahrer;Name\n2;S\xC3\xB6ren;Gr\xC3\xB6\xC3\x9F" "e;Weg 2\n"));
+             QByteArray("Fahrer;Name\n2;S\xC3\xB6ren;Gr\xC3\xB6\xC3\x9F"
+                        "e;Weg 2\n"));
 }
 
 // The refresh choice of the settings page paces the terminal's records; the
@@ -548,10 +556,16 @@ void tst_AppFlow::machineSwitches_data()
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("iconOn");
     QTest::addColumn<QString>("iconOff");
-    QTest::newRow("expert mode") << "pushButton_Expertmodus" << "pushButton_ExpertModus" << "ExpertModus"
-                                 << ":/Expertmodus_ON.png" << ":/Expertmodus_OFF.png";
-    QTest::newRow("light switch") << "pushButton_Lichtschalter" << "pushButton_Lichtschalter" << "Lichtschalter"
-                                  << ":/Lichtschalter_Haupt_On.png" << ":/Lichtschalter_Haupt_Off.png";
+    QTest::newRow("expert mode") << "pushButton_Expertmodus"
+                                 << "pushButton_ExpertModus"
+                                 << "ExpertModus"
+                                 << ":/Expertmodus_ON.png"
+                                 << ":/Expertmodus_OFF.png";
+    QTest::newRow("light switch") << "pushButton_Lichtschalter"
+                                  << "pushButton_Lichtschalter"
+                                  << "Lichtschalter"
+                                  << ":/Lichtschalter_Haupt_On.png"
+                                  << ":/Lichtschalter_Haupt_Off.png";
 }
 
 // Each tap toggles the switch on the terminal; the main window and the season
@@ -573,8 +587,8 @@ void tst_AppFlow::machineSwitches()
     QVERIFY(imageOf(QIcon(iconOn)) != imageOf(QIcon(iconOff)));
     auto bShows = [&](bool _bOn) {
         const QImage expected = imageOf(QIcon(_bOn ? iconOn : iconOff));
-        return bState() == _bOn && imageOf(pMainButton->icon()) == expected
-               && imageOf(pSeasonButton->icon()) == expected;
+        return bState() == _bOn && imageOf(pMainButton->icon()) == expected &&
+               imageOf(pSeasonButton->icon()) == expected;
     };
 
     vShowMainWindow();
@@ -659,9 +673,11 @@ void tst_AppFlow::lostConnectionSearchesQuietlyUntilTheTerminalAnswers()
     QCOMPARE(slShownButtons(m_pHaupt, slMainTerminalButtons()), slMainTerminalButtons());
     QVERIFY(!m_pHaupt->bPeriodicSearchRunning());
     // A single search ran all along: its broadcasts kept their 3 s apart.
-    const QList<qint64> times = m_ls64BroadcastTimes.mid(m_ls64BroadcastTimes.size() - s32BroadcastsSince(s64Lost));
+    const QList<qint64> times =
+        m_ls64BroadcastTimes.mid(m_ls64BroadcastTimes.size() - s32BroadcastsSince(s64Lost));
     for (int i = 1; i < times.size(); ++i)
-        QVERIFY2(times.at(i) - times.at(i - 1) > 2500, qPrintable(QString::number(times.at(i) - times.at(i - 1))));
+        QVERIFY2(times.at(i) - times.at(i - 1) > 2500,
+                 qPrintable(QString::number(times.at(i) - times.at(i - 1))));
 
     // Then the search has stopped: no broadcast follows the one that found the terminal.
     const qint64 s64Connected = m_clock.elapsed();
@@ -690,7 +706,8 @@ private:
     void vEndSimulators()
     {
         const QString strSimulator = QFileInfo(QStringLiteral(VEMO_SIM_BINARY)).canonicalFilePath();
-        const QList<QByteArray> lbaPids = TestSupport::baReadFile(m_dirWork.path() + "/simulators.pid").split('\n');
+        const QList<QByteArray> lbaPids =
+            TestSupport::baReadFile(m_dirWork.path() + "/simulators.pid").split('\n');
         for (const QByteArray& baPid : lbaPids) {
             bool bOk = false;
             const pid_t pid = pid_t(baPid.toInt(&bOk));
@@ -731,8 +748,8 @@ private slots:
         inner.setProcessEnvironment(environment);
         inner.setProcessChannelMode(QProcess::ForwardedChannels);
         inner.start(QStringLiteral("ip"), QStringList{"netns", "exec", m_netns.strClientNs(),
-                                                      QCoreApplication::applicationFilePath()}
-                                              + m_slInnerArgs);
+                                                      QCoreApplication::applicationFilePath()} +
+                                              m_slInnerArgs);
         QVERIFY(inner.waitForStarted(10000));
         if (!inner.waitForFinished(120000)) {
             inner.kill();

@@ -131,26 +131,27 @@ void tst_ChartGeometry::barRow_data()
                                         << 100.0 << BAR_BAD << "ha/h :  -20,00%";
     QTest::newRow("equal: no text") << int(FieldFuelPerHectare) << QVariant(2.5f) << QVariant(2.5f) << 100.0
                                     << 100.0 << BAR_BAD << "";
-    QTest::newRow("fuel below average is good") << int(HarvestFuelPerHectare) << QVariant(1.0f) << QVariant(2.0f)
-                                                << 50.0 << 100.0 << BAR_GOOD << "l/ha Roden:  -50,00%";
-    QTest::newRow("empty runs above average are bad") << int(EmptyRunMetresPerHectare) << QVariant(4.0f)
-                                                      << QVariant(2.0f) << 100.0 << 50.0 << BAR_BAD
-                                                      << "m/ha leer:  +100,00%";
-    QTest::newRow("speed above average is bad") << int(HarvestSpeed) << QVariant(6.0f) << QVariant(5.0f) << 100.0
-                                                << 100.0 * 5 / 6 << BAR_BAD << "km/h:  +20,00%";
-    QTest::newRow("speed equal is good") << int(HarvestSpeed) << QVariant(5.0f) << QVariant(5.0f) << 100.0
-                                         << 100.0 << BAR_GOOD << "";
-    QTest::newRow("zero average: no text") << int(HectaresPerHour) << QVariant(2.0f) << QVariant(0.0f) << 100.0
-                                           << 0.0 << BAR_GOOD << "";
-    QTest::newRow("no average: no text") << int(HectaresPerHour) << QVariant(2.0f) << QVariant() << 100.0 << 0.0
-                                         << BAR_GOOD << "";
-    QTest::newRow("order without value") << int(HectaresPerHour) << QVariant() << QVariant(2.0f) << 0.0 << 100.0
-                                         << BAR_BAD << "ha/h :  -";
+    QTest::newRow("fuel below average is good")
+        << int(HarvestFuelPerHectare) << QVariant(1.0f) << QVariant(2.0f) << 50.0 << 100.0 << BAR_GOOD
+        << "l/ha Roden:  -50,00%";
+    QTest::newRow("empty runs above average are bad")
+        << int(EmptyRunMetresPerHectare) << QVariant(4.0f) << QVariant(2.0f) << 100.0 << 50.0 << BAR_BAD
+        << "m/ha leer:  +100,00%";
+    QTest::newRow("speed above average is bad") << int(HarvestSpeed) << QVariant(6.0f) << QVariant(5.0f)
+                                                << 100.0 << 100.0 * 5 / 6 << BAR_BAD << "km/h:  +20,00%";
+    QTest::newRow("speed equal is good")
+        << int(HarvestSpeed) << QVariant(5.0f) << QVariant(5.0f) << 100.0 << 100.0 << BAR_GOOD << "";
+    QTest::newRow("zero average: no text")
+        << int(HectaresPerHour) << QVariant(2.0f) << QVariant(0.0f) << 100.0 << 0.0 << BAR_GOOD << "";
+    QTest::newRow("no average: no text")
+        << int(HectaresPerHour) << QVariant(2.0f) << QVariant() << 100.0 << 0.0 << BAR_GOOD << "";
+    QTest::newRow("order without value")
+        << int(HectaresPerHour) << QVariant() << QVariant(2.0f) << 0.0 << 100.0 << BAR_BAD << "ha/h :  -";
     // Bunker loads within 25 % of the average stretch to the 125 scale.
-    QTest::newRow("bunker within 25 %") << int(BunkerLoadsPerHectare) << QVariant(1.1f) << QVariant(1.0f) << 125.0
-                                        << 125.0 / 1.1 << BAR_GOOD << "Bunker/ha:  +10,00%";
-    QTest::newRow("bunker 25 % off") << int(BunkerLoadsPerHectare) << QVariant(1.25f) << QVariant(1.0f) << 100.0
-                                     << 80.0 << BAR_GOOD << "Bunker/ha:  +25,00%";
+    QTest::newRow("bunker within 25 %") << int(BunkerLoadsPerHectare) << QVariant(1.1f) << QVariant(1.0f)
+                                        << 125.0 << 125.0 / 1.1 << BAR_GOOD << "Bunker/ha:  +10,00%";
+    QTest::newRow("bunker 25 % off") << int(BunkerLoadsPerHectare) << QVariant(1.25f) << QVariant(1.0f)
+                                     << 100.0 << 80.0 << BAR_GOOD << "Bunker/ha:  +25,00%";
     QTest::newRow("bunker all zero") << int(BunkerLoadsPerHectare) << QVariant(0.0f) << QVariant(0.0f) << 0.0
                                      << 0.0 << BAR_GOOD << "";
 }

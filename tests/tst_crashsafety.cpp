@@ -30,7 +30,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 const int s32KillsPerMode = 20;
 // Generous: the property is about content, and the machine may be loaded.
@@ -61,7 +62,8 @@ public:
                 return true;
             if (!m_strError.isEmpty() || deadline.hasExpired())
                 return false;
-            if (!m_process.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime()))) && !m_process.canReadLine())
+            if (!m_process.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime()))) &&
+                !m_process.canReadLine())
                 return false;
         }
     }
@@ -90,7 +92,8 @@ private:
     void vParse()
     {
         while (m_process.canReadLine()) {
-            const QStringList slWords = QString::fromUtf8(m_process.readLine()).trimmed().split(QLatin1Char(' '));
+            const QStringList slWords =
+                QString::fromUtf8(m_process.readLine()).trimmed().split(QLatin1Char(' '));
             const QString strKind = slWords.value(0);
             if (strKind == QLatin1String("E")) {
                 m_strError = slWords.mid(1).join(QLatin1Char(' '));
@@ -177,7 +180,8 @@ void tst_CrashSafety::killedRewrite()
     auto vCheckFolder = [&]() {
         const QStringList slShown = QDir(dir.path()).entryList({QStringLiteral("*.csv")}, QDir::Files);
         QVERIFY2(slShown == QStringList{strName}, qPrintable(slShown.join(QLatin1String(", "))));
-        const QStringList slAll = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        const QStringList slAll =
+            QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         for (const QString& strOther : slAll) {
             if (strOther == strName)
                 continue;
@@ -238,15 +242,16 @@ void tst_CrashSafety::killedRewrite()
         } else if (bInWrite && baFile == m_abaContent[1 - s32Written]) {
             s32Current = 1 - s32Written;
         } else {
-            QFAIL(qPrintable(QStringLiteral("kill %1 (%2 write %3, after %4 us): %5 bytes, differs from the new "
-                                            "content at byte %6 and from the old one at byte %7")
-                                 .arg(s32Kill)
-                                 .arg(bInWrite ? QStringLiteral("inside") : QStringLiteral("after"))
-                                 .arg(rewriter.s32Write())
-                                 .arg(qint64(dDelayUs))
-                                 .arg(baFile.size())
-                                 .arg(s32FirstDifference(baFile, m_abaContent[s32Written]))
-                                 .arg(s32FirstDifference(baFile, m_abaContent[1 - s32Written]))));
+            QFAIL(qPrintable(
+                QStringLiteral("kill %1 (%2 write %3, after %4 us): %5 bytes, differs from the new "
+                               "content at byte %6 and from the old one at byte %7")
+                    .arg(s32Kill)
+                    .arg(bInWrite ? QStringLiteral("inside") : QStringLiteral("after"))
+                    .arg(rewriter.s32Write())
+                    .arg(qint64(dDelayUs))
+                    .arg(baFile.size())
+                    .arg(s32FirstDifference(baFile, m_abaContent[s32Written]))
+                    .arg(s32FirstDifference(baFile, m_abaContent[1 - s32Written]))));
         }
 
         const QMap<QString, qint64> mapBefore = mapLeftovers;
@@ -259,7 +264,8 @@ void tst_CrashSafety::killedRewrite()
         QVERIFY(s32New <= (bInWrite ? 1 : 0));
         s32Leftovers += s32New;
         for (auto it = mapLeftovers.cbegin(); it != mapLeftovers.cend(); ++it) {
-            if (!mapBefore.contains(it.key()) && it.value() > 0 && it.value() < m_abaContent[s32Written].size())
+            if (!mapBefore.contains(it.key()) && it.value() > 0 &&
+                it.value() < m_abaContent[s32Written].size())
                 ++s32PartlyWritten;
         }
     }

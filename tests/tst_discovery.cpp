@@ -20,14 +20,15 @@ private slots:
     {
         QTest::addColumn<QStringList>("interfaces");
         QTest::addColumn<QStringList>("targets");
-        QTest::newRow("one qualifying") << QStringList{"192.168.1.5", "10.0.0.3"} << QStringList{"192.168.1.255"};
+        QTest::newRow("one qualifying")
+            << QStringList{"192.168.1.5", "10.0.0.3"} << QStringList{"192.168.1.255"};
         QTest::newRow("mask ignored") << QStringList{"192.168.17.42"} << QStringList{"192.168.17.255"};
-        QTest::newRow("same network twice") << QStringList{"192.168.2.7", "192.168.2.9"}
-                                            << QStringList{"192.168.2.255", "192.168.2.255"};
+        QTest::newRow("same network twice")
+            << QStringList{"192.168.2.7", "192.168.2.9"} << QStringList{"192.168.2.255", "192.168.2.255"};
         QTest::newRow("order kept") << QStringList{"192.168.9.1", "127.0.0.1", "192.168.3.1"}
                                     << QStringList{"192.168.9.255", "192.168.3.255"};
-        QTest::newRow("none qualifies") << QStringList{"127.0.0.1", "172.16.0.4", "::1", "fe80::1", "8.8.8.8"}
-                                        << QStringList{};
+        QTest::newRow("none qualifies")
+            << QStringList{"127.0.0.1", "172.16.0.4", "::1", "fe80::1", "8.8.8.8"} << QStringList{};
         QTest::newRow("prefix only at the start") << QStringList{"10.192.168.1"} << QStringList{};
     }
 
@@ -55,7 +56,9 @@ private slots:
         QTest::newRow("more fields") << QByteArray("TerminalLindqvarth:A:B") << true << "A";
         QTest::newRow("text before marker") << QByteArray("xTerminalLindqvarth:A") << true << "A";
         QTest::newRow("cut at zero byte") << QByteArray("TerminalLindqvarth:AB\0CD", 24) << true << "AB";
-        QTest::newRow("latin-1") << QByteArray("TerminalLindqvarth:W\xe4" "B") << true << QString::fromUtf8("WäB");
+        QTest::newRow("latin-1") << QByteArray("TerminalLindqvarth:W\xe4"
+                                               "B")
+                                 << true << QString::fromUtf8("WäB");
         QTest::newRow("own request") << QByteArray("AppLindqvarth") << false << "";
         QTest::newRow("other marker case") << QByteArray("terminallindqvarth:A") << false << "";
     }
@@ -94,8 +97,10 @@ private slots:
         QTest::addColumn<QString>("last");
         QTest::addColumn<bool>("quiet");
         QTest::addColumn<eAfterBatch>("decision");
-        QTest::newRow("last found, interactive") << QStringList{"A", "B"} << "B" << false << eAfterBatch::ConnectToLast;
-        QTest::newRow("last found, quiet") << QStringList{"A", "B"} << "B" << true << eAfterBatch::ConnectToLast;
+        QTest::newRow("last found, interactive")
+            << QStringList{"A", "B"} << "B" << false << eAfterBatch::ConnectToLast;
+        QTest::newRow("last found, quiet")
+            << QStringList{"A", "B"} << "B" << true << eAfterBatch::ConnectToLast;
         QTest::newRow("quiet without last") << QStringList{"A"} << "C" << true << eAfterBatch::QuietStop;
         QTest::newRow("quiet, nothing found") << QStringList{} << "" << true << eAfterBatch::QuietStop;
         QTest::newRow("two new") << QStringList{"A", "B"} << "" << false << eAfterBatch::ShowList;

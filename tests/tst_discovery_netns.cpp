@@ -49,8 +49,8 @@ private slots:
                            m_dirWork.path() + "/data", "--cert-dir", m_dirWork.path() + "/cert"});
         QVERIFY(m_simulator.waitForStarted(5000));
         QByteArray started;
-        QTRY_VERIFY_WITH_TIMEOUT((started += m_simulator.readAllStandardOutput()).contains("vemo-terminal-sim:"),
-                                 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (started += m_simulator.readAllStandardOutput()).contains("vemo-terminal-sim:"), 15000);
     }
 
     void cleanupTestCase()

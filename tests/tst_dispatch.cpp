@@ -16,7 +16,8 @@ private slots:
 
     void rows_data()
     {
-        const QByteArray busy = "ERROR: We are sorry, but another client is temporary using this server application!";
+        const QByteArray busy =
+            "ERROR: We are sorry, but another client is temporary using this server application!";
         QTest::addColumn<QByteArray>("message");
         QTest::addColumn<eAnswerRow>("row");
         QTest::newRow("null") << QByteArray() << eAnswerRow::Null;
@@ -28,7 +29,8 @@ private slots:
                                  << eAnswerRow::PwRequestTrue;
         QTest::newRow("known") << QByteArray("Connection bekannt! SerialNumber: 4711")
                                << eAnswerRow::ConnectionKnown;
-        QTest::newRow("established") << QByteArray("Connection established!") << eAnswerRow::ConnectionEstablished;
+        QTest::newRow("established") << QByteArray("Connection established!")
+                                     << eAnswerRow::ConnectionEstablished;
         QTest::newRow("failed") << QByteArray("Connection failed!") << eAnswerRow::ConnectionFailed;
         QTest::newRow("failed and more") << QByteArray("Connection failed!!") << eAnswerRow::Unknown;
         QTest::newRow("busy anywhere") << QByteArray("xx") + busy + "yy" << eAnswerRow::Busy;
@@ -48,8 +50,8 @@ private slots:
         QTest::newRow("no permission") << QByteArray("Keine Berechtigung") << eAnswerRow::NoPermission;
         QTest::newRow("imported") << QByteArray("Sie haben Datei erfolgreich importiert.")
                                   << eAnswerRow::ImportSucceeded;
-        QTest::newRow("import failed") << QByteArray("Beim Import ist ein Fehler aufgetreten")
-                                       << eAnswerRow::ImportFailed;
+        QTest::newRow("import failed")
+            << QByteArray("Beim Import ist ein Fehler aufgetreten") << eAnswerRow::ImportFailed;
         QTest::newRow("case matters") << QByteArray("serialnumber: 1") << eAnswerRow::Unknown;
     }
 
@@ -102,15 +104,16 @@ private slots:
         QTest::addColumn<QByteArray>("fields");
         QTest::addColumn<eSwitchState>("light");
         QTest::addColumn<eSwitchState>("expert");
-        QTest::newRow("on off") << QByteArray("Lichtschalter:1ExpertModus:0") << eSwitchState::On << eSwitchState::Off;
-        QTest::newRow("names not compared") << QByteArray("xxxxxxxxxxxxxx0yyyyyyyyyyyy1") << eSwitchState::Off
-                                            << eSwitchState::On;
-        QTest::newRow("other characters") << QByteArray("Lichtschalter:?ExpertModus:X") << eSwitchState::Unchanged
-                                          << eSwitchState::Unchanged;
-        QTest::newRow("trailing bytes ignored") << QByteArray("Lichtschalter:0ExpertModus:1 und mehr")
-                                                << eSwitchState::Off << eSwitchState::On;
-        QTest::newRow("expert field missing") << QByteArray("Lichtschalter:1Expert") << eSwitchState::On
-                                              << eSwitchState::Unchanged;
+        QTest::newRow("on off") << QByteArray("Lichtschalter:1ExpertModus:0") << eSwitchState::On
+                                << eSwitchState::Off;
+        QTest::newRow("names not compared")
+            << QByteArray("xxxxxxxxxxxxxx0yyyyyyyyyyyy1") << eSwitchState::Off << eSwitchState::On;
+        QTest::newRow("other characters") << QByteArray("Lichtschalter:?ExpertModus:X")
+                                          << eSwitchState::Unchanged << eSwitchState::Unchanged;
+        QTest::newRow("trailing bytes ignored")
+            << QByteArray("Lichtschalter:0ExpertModus:1 und mehr") << eSwitchState::Off << eSwitchState::On;
+        QTest::newRow("expert field missing")
+            << QByteArray("Lichtschalter:1Expert") << eSwitchState::On << eSwitchState::Unchanged;
         QTest::newRow("nothing") << QByteArray() << eSwitchState::Unchanged << eSwitchState::Unchanged;
     }
 
@@ -150,7 +153,8 @@ private slots:
         QTest::newRow("after another message") << QByteArray("PW:  =:= 1") << QByteArray("Login: ") << false;
         QTest::newRow("first message") << QByteArray() << QByteArray("Login: ") << false;
         QTest::newRow("other after login") << QByteArray("Login: ") << QByteArray("Auftraege") << false;
-        QTest::newRow("password after login") << QByteArray("Login: ") << QByteArray("Login-PW:  =:= 1") << false;
+        QTest::newRow("password after login")
+            << QByteArray("Login: ") << QByteArray("Login-PW:  =:= 1") << false;
     }
 
     void loginSuppression()

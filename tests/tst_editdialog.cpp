@@ -1,5 +1,5 @@
-#include "app/wiring.h"
 #include "app/messages.h"
+#include "app/wiring.h"
 #include "mainwindow/ceditdialog.h"
 #include "mainwindow/chaupt.h"
 #include "testsupport.h"

@@ -9,8 +9,7 @@
 using namespace FieldReaders;
 
 // Latin-1 text from a literal that may hold NULs.
-template <int N>
-static QString strLatin1(const char (&_acText)[N])
+template <int N> static QString strLatin1(const char (&_acText)[N])
 {
     return QString::fromLatin1(_acText, N - 1);
 }
@@ -33,8 +32,8 @@ private slots:
 
 void tst_FieldReaders::orderLine()
 {
-    const OrderRecord record = OrderRecord::parse(
-        "12;;4711;Muster;7;Acker;;Meier;01.10.2014 08:30;01.10.2014 11:45;35000;3:15");
+    const OrderRecord record =
+        OrderRecord::parse("12;;4711;Muster;7;Acker;;Meier;01.10.2014 08:30;01.10.2014 11:45;35000;3:15");
     QCOMPARE(record.strOrderNumber, QString("12"));
     QCOMPARE(record.strCustomer, QString("Muster"));
     QCOMPARE(record.strCustomerNumber, QString("4711"));
@@ -48,7 +47,8 @@ void tst_FieldReaders::orderLine()
     QCOMPARE(record.dateStart, QDate(2014, 10, 1));
 
     // The terminal pads some texts with NULs; they never show.
-    const QString strPadded = strLatin1("3;;9;Kunde\0\0;2;Gro\xDF" "acker\0\0\0\0;;Fahrer\0;01.10.2014 08:30");
+    const QString strPadded = strLatin1("3;;9;Kunde\0\0;2;Gro\xDF"
+                                        "acker\0\0\0\0;;Fahrer\0;01.10.2014 08:30");
     const OrderRecord padded = OrderRecord::parse(strPadded);
     QCOMPARE(padded.strCustomer, QString("Kunde"));
     QCOMPARE(padded.strFieldName, QStringLiteral("Großacker"));
@@ -160,8 +160,9 @@ void tst_FieldReaders::otherRecords()
     QCOMPARE(field.strArea, QString("12,5"));
     QCOMPARE(field.strDistance, QString("3,2"));
 
-    const DriverRecord driver = DriverRecord::parse(
-        strLatin1("7\0;Karl;Sch\xE4" "fer;Weg 2;31137;Hildesheim;0511 1;0171 2;k@example.org;;;;;;"));
+    const DriverRecord driver =
+        DriverRecord::parse(strLatin1("7\0;Karl;Sch\xE4"
+                                      "fer;Weg 2;31137;Hildesheim;0511 1;0171 2;k@example.org;;;;;;"));
     QCOMPARE(driver.strNumber, strLatin1("7\0"));
     QCOMPARE(driver.strCleanNumber(), QString("7"));
     QCOMPARE(driver.strName2, QStringLiteral("Schäfer"));

@@ -28,16 +28,22 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("empty");
         QTest::addColumn<QString>("text");
-        QTest::newRow("example") << baHeader(13, 5) + "Auftraege.csvabcde" << "Auftraege.csv" << false << "abcde";
-        QTest::newRow("longer than N") << baHeader(5, 3) + "a.csvabcdef" << "a.csv" << false << "abc";
-        QTest::newRow("shorter than N") << baHeader(5, 100) + "a.csvab" << "a.csv" << false << "ab";
-        QTest::newRow("N with top bit") << baHeader(5, -2) + "a.csvabcdef" << "a.csv" << false << "abcdef";
-        QTest::newRow("nothing after name") << baHeader(3, 0) + "abc" << "abc" << true << "";
-        QTest::newRow("zero ends the text") << baHeader(5, 7) + QByteArray("a.csvab\0cdef", 12) << "a.csv" << false
-                                            << "ab";
-        QTest::newRow("zero ends the name") << baHeader(5, 1) + QByteArray("a\0csvX", 6) << "a" << false << "X";
-        QTest::newRow("utf-8") << baHeader(13, 6) + "Aufträge.csv" + "Müll" << QString::fromUtf8("Aufträge.csv")
-                               << false << QString::fromUtf8("Müll");
+        QTest::newRow("example") << baHeader(13, 5) + "Auftraege.csvabcde"
+                                 << "Auftraege.csv" << false << "abcde";
+        QTest::newRow("longer than N") << baHeader(5, 3) + "a.csvabcdef"
+                                       << "a.csv" << false << "abc";
+        QTest::newRow("shorter than N") << baHeader(5, 100) + "a.csvab"
+                                        << "a.csv" << false << "ab";
+        QTest::newRow("N with top bit") << baHeader(5, -2) + "a.csvabcdef"
+                                        << "a.csv" << false << "abcdef";
+        QTest::newRow("nothing after name") << baHeader(3, 0) + "abc"
+                                            << "abc" << true << "";
+        QTest::newRow("zero ends the text")
+            << baHeader(5, 7) + QByteArray("a.csvab\0cdef", 12) << "a.csv" << false << "ab";
+        QTest::newRow("zero ends the name")
+            << baHeader(5, 1) + QByteArray("a\0csvX", 6) << "a" << false << "X";
+        QTest::newRow("utf-8") << baHeader(13, 6) + "Aufträge.csv" + "Müll"
+                               << QString::fromUtf8("Aufträge.csv") << false << QString::fromUtf8("Müll");
         QTest::newRow("short header") << QByteArray("\x03", 1) << "" << true << "";
         QTest::newRow("nothing") << QByteArray() << "" << true << "";
     }
@@ -69,18 +75,29 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("safe");
-        QTest::newRow("plain") << "Auftraege.csv" << "Auftraege.csv";
-        QTest::newRow("parent") << "../evil.csv" << "evil.csv";
-        QTest::newRow("absolute") << "/etc/passwd" << "passwd";
-        QTest::newRow("backslashes") << "..\\..\\x.csv" << "x.csv";
-        QTest::newRow("mixed") << "a/b\\c.csv" << "c.csv";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("dot") << "." << "";
-        QTest::newRow("dot dot") << ".." << "";
-        QTest::newRow("ends in dot dot") << "x/.." << "";
-        QTest::newRow("ends in separator") << "folder/" << "";
+        QTest::newRow("plain") << "Auftraege.csv"
+                               << "Auftraege.csv";
+        QTest::newRow("parent") << "../evil.csv"
+                                << "evil.csv";
+        QTest::newRow("absolute") << "/etc/passwd"
+                                  << "passwd";
+        QTest::newRow("backslashes") << "..\\..\\x.csv"
+                                     << "x.csv";
+        QTest::newRow("mixed") << "a/b\\c.csv"
+                               << "c.csv";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("dot") << "."
+                             << "";
+        QTest::newRow("dot dot") << ".."
+                                 << "";
+        QTest::newRow("ends in dot dot") << "x/.."
+                                         << "";
+        QTest::newRow("ends in separator") << "folder/"
+                                           << "";
         QTest::newRow("umlauts") << QString::fromUtf8("Schläge.csv") << QString::fromUtf8("Schläge.csv");
-        QTest::newRow("leading dots are a name") << "...csv" << "...csv";
+        QTest::newRow("leading dots are a name") << "...csv"
+                                                 << "...csv";
     }
 
     void safeNames()
@@ -95,7 +112,8 @@ private slots:
         const QString folder = TestSupport::strHome() + "/store/neu";
         const QString path = strStoreTextFile(folder, "Auftraege.csv", "abcde");
         QCOMPARE(path, folder + "/Auftraege.csv");
-        QCOMPARE(TestSupport::baReadFile(path), QByteArray("\xEF\xBB\xBF" "abcde\n"));
+        QCOMPARE(TestSupport::baReadFile(path), QByteArray("\xEF\xBB\xBF"
+                                                           "abcde\n"));
         // A second file of that name replaces the first.
         QCOMPARE(strStoreTextFile(folder, "Auftraege.csv", QString::fromUtf8("ä")), path);
         QCOMPARE(TestSupport::baReadFile(path), QByteArray("\xEF\xBB\xBF\xC3\xA4\n"));
@@ -112,7 +130,8 @@ private slots:
         QVERIFY(strStoreTextFile(blocked, "a.csv", "x").isEmpty());
         // A link in the folder under the received name must not carry the
         // content to the file it points to.
-        const QString outside = TestSupport::strWriteFile(TestSupport::strHome() + "/store/outside.txt", "alt");
+        const QString outside =
+            TestSupport::strWriteFile(TestSupport::strHome() + "/store/outside.txt", "alt");
         QVERIFY(QDir().mkpath(folder));
         QVERIFY(QFile::link(outside, folder + "/Auftraege.csv"));
         QVERIFY(strStoreTextFile(folder, "Auftraege.csv", "neu").isEmpty());
@@ -124,12 +143,12 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QByteArray>("content");
         // Sent as UTF-8 with single line feeds, whatever the file's encoding.
-        QTest::newRow("latin-1, crlf") << QByteArray("Nr;Name\r\n1;K\xe4mpe\r\n")
-                                       << QByteArray("Nr;Name\n1;K\xc3\xa4mpe\n");
+        QTest::newRow("latin-1, crlf")
+            << QByteArray("Nr;Name\r\n1;K\xe4mpe\r\n") << QByteArray("Nr;Name\n1;K\xc3\xa4mpe\n");
         // A downloaded file goes back without its byte-order mark and without
         // being encoded twice.
-        QTest::newRow("utf-8 with mark") << QByteArray("\xef\xbb\xbfNr;Name\n1;K\xc3\xa4mpe\n")
-                                         << QByteArray("Nr;Name\n1;K\xc3\xa4mpe\n");
+        QTest::newRow("utf-8 with mark")
+            << QByteArray("\xef\xbb\xbfNr;Name\n1;K\xc3\xa4mpe\n") << QByteArray("Nr;Name\n1;K\xc3\xa4mpe\n");
     }
 
     void sendPayload()

@@ -1,6 +1,6 @@
-#include "app/wiring.h"
 #include "app/messages.h"
 #include "app/settingsstore.h"
+#include "app/wiring.h"
 #include "mainwindow/chaupt.h"
 #include "settings/ceinstellungen.h"
 #include "settings/cquelleverzeichnis.h"
@@ -120,16 +120,26 @@ void tst_FilePages::kindForSending_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("kind");
-    QTest::newRow("drivers") << "/daten/Fahrer_2014.csv" << "Fahrer";
-    QTest::newRow("customers before drivers") << "/daten/Kunden_und_Fahrer.csv" << "Kunden";
-    QTest::newRow("fields before all") << "/daten/Schläge_Kunden.csv" << "Schlaege";
-    QTest::newRow("fields, plain spelling") << "/daten/Schlaege.csv" << "Schlaege";
-    QTest::newRow("terminal's English name") << "/daten/clients_2014.csv" << "Kunden";
-    QTest::newRow("terminal's French name") << "/daten/Parcelles.csv" << "Schlaege";
-    QTest::newRow("orders are not sent") << "/daten/Auftraege.csv" << "";
-    QTest::newRow("only the name counts") << "/Fahrer/notizen.csv" << "";
-    QTest::newRow("case matters") << "/daten/fahrer.csv" << "";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("drivers") << "/daten/Fahrer_2014.csv"
+                             << "Fahrer";
+    QTest::newRow("customers before drivers") << "/daten/Kunden_und_Fahrer.csv"
+                                              << "Kunden";
+    QTest::newRow("fields before all") << "/daten/Schläge_Kunden.csv"
+                                       << "Schlaege";
+    QTest::newRow("fields, plain spelling") << "/daten/Schlaege.csv"
+                                            << "Schlaege";
+    QTest::newRow("terminal's English name") << "/daten/clients_2014.csv"
+                                             << "Kunden";
+    QTest::newRow("terminal's French name") << "/daten/Parcelles.csv"
+                                            << "Schlaege";
+    QTest::newRow("orders are not sent") << "/daten/Auftraege.csv"
+                                         << "";
+    QTest::newRow("only the name counts") << "/Fahrer/notizen.csv"
+                                          << "";
+    QTest::newRow("case matters") << "/daten/fahrer.csv"
+                                  << "";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void tst_FilePages::kindForSending()
@@ -278,12 +288,16 @@ void tst_FilePages::downloadWordsInFixedOrder_data()
 {
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<QStringList>("words");
-    QTest::newRow("customers and orders") << QStringList{"checkBox_Kunde", "checkBox_Auftrag"}
-                                          << QStringList{"Auftraege", "Kunden"};
-    QTest::newRow("every kind")
-        << QStringList{"checkBox_MaschineStatistik", "checkBox_SaisonStatistik", "checkBox_Kunde",
-                       "checkBox_Fahrer", "checkBox_Schlag", "checkBox_Auftrag"}
-        << QStringList{"Auftraege", "Schlaege", "Fahrer", "Kunden", "Saison", "Maschine"};
+    QTest::newRow("customers and orders")
+        << QStringList{"checkBox_Kunde", "checkBox_Auftrag"} << QStringList{"Auftraege", "Kunden"};
+    QTest::newRow("every kind") << QStringList{"checkBox_MaschineStatistik",
+                                               "checkBox_SaisonStatistik",
+                                               "checkBox_Kunde",
+                                               "checkBox_Fahrer",
+                                               "checkBox_Schlag",
+                                               "checkBox_Auftrag"}
+                                << QStringList{"Auftraege", "Schlaege", "Fahrer",
+                                               "Kunden",    "Saison",   "Maschine"};
     QTest::newRow("machine only") << QStringList{"checkBox_MaschineStatistik"} << QStringList{"Maschine"};
     QTest::newRow("nothing") << QStringList{} << QStringList{};
 }

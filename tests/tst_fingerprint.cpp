@@ -6,7 +6,8 @@
 
 Q_DECLARE_METATYPE(Fingerprint::eTrust)
 
-namespace {
+namespace
+{
 
 // A digest whose bytes count up from _u8First.
 QByteArray baDigest(quint8 _u8First)
@@ -39,8 +40,7 @@ private slots:
         QTest::addColumn<int>("bytesPerLine");
         QTest::addColumn<QString>("text");
         QTest::newRow("one line") << DIGEST_A << 0 << QString(TEXT_A);
-        QTest::newRow("two lines") << DIGEST_A << 16
-                                   << QString(TEXT_A).replace(47, 1, QLatin1Char('\n'));
+        QTest::newRow("two lines") << DIGEST_A << 16 << QString(TEXT_A).replace(47, 1, QLatin1Char('\n'));
         QTest::newRow("leading zero digits") << QByteArray::fromHex("000f10") << 0 << "00:0F:10";
         QTest::newRow("line break not after the last byte") << QByteArray::fromHex("0102") << 2 << "01:02";
         QTest::newRow("nothing") << QByteArray() << 0 << QString();
@@ -86,8 +86,8 @@ private slots:
         QTest::newRow("nothing stored") << QByteArray() << DIGEST_A << Fingerprint::eTrust::FirstContact;
         QTest::newRow("the stored one") << DIGEST_A << DIGEST_A << Fingerprint::eTrust::Same;
         QTest::newRow("another one") << DIGEST_A << DIGEST_B << Fingerprint::eTrust::Changed;
-        QTest::newRow("one byte differs") << DIGEST_A << QByteArray(DIGEST_A).replace(31, 1, "x")
-                                          << Fingerprint::eTrust::Changed;
+        QTest::newRow("one byte differs")
+            << DIGEST_A << QByteArray(DIGEST_A).replace(31, 1, "x") << Fingerprint::eTrust::Changed;
         QTest::newRow("none shown") << DIGEST_A << QByteArray() << Fingerprint::eTrust::Changed;
     }
 
@@ -104,9 +104,10 @@ private slots:
         QTest::addColumn<QByteArray>("entry");
         QTest::addColumn<QByteArray>("serial"); // null: no record
         QTest::addColumn<QByteArray>("digest");
-        QTest::newRow("written") << Fingerprint::baRecord("LQ-4711-0815", DIGEST_A) << QByteArray("LQ-4711-0815")
-                                 << DIGEST_A;
-        QTest::newRow("its text") << QByteArray("SHA256:") + TEXT_A + " LQ-1" << QByteArray("LQ-1") << DIGEST_A;
+        QTest::newRow("written") << Fingerprint::baRecord("LQ-4711-0815", DIGEST_A)
+                                 << QByteArray("LQ-4711-0815") << DIGEST_A;
+        QTest::newRow("its text") << QByteArray("SHA256:") + TEXT_A + " LQ-1" << QByteArray("LQ-1")
+                                  << DIGEST_A;
         QTest::newRow("serial with spaces and Latin-1")
             << Fingerprint::baRecord("LQ 4711 \xe4", DIGEST_B) << QByteArray("LQ 4711 \xe4") << DIGEST_B;
         QTest::newRow("empty serial") << Fingerprint::baRecord("", DIGEST_B) << QByteArray("") << DIGEST_B;
@@ -116,7 +117,8 @@ private slots:
         QTest::newRow("no space before the serial")
             << QByteArray("SHA256:") + TEXT_A + "LQ-1" << QByteArray() << QByteArray();
         QTest::newRow("short digest") << QByteArray("SHA256:A0:A1 LQ-1") << QByteArray() << QByteArray();
-        QTest::newRow("other prefix") << QByteArray("SHA1:") + TEXT_A + " LQ-1" << QByteArray() << QByteArray();
+        QTest::newRow("other prefix")
+            << QByteArray("SHA1:") + TEXT_A + " LQ-1" << QByteArray() << QByteArray();
     }
 
     void record()
@@ -147,14 +149,14 @@ private slots:
         QTest::newRow("record before its pair") << QList<QByteArray>{recordA, "LQ-1", "1234"}
                                                 << QByteArray("LQ-1") << DIGEST_A << QByteArray("1234");
         QTest::newRow("record of another terminal")
-            << QList<QByteArray>{"LQ-1", "1234", recordA, "LQ-2", "abcd"} << QByteArray("LQ-2") << QByteArray()
-            << QByteArray("abcd");
+            << QList<QByteArray>{"LQ-1", "1234", recordA, "LQ-2", "abcd"} << QByteArray("LQ-2")
+            << QByteArray() << QByteArray("abcd");
         // A refused password took the pair; the certificate stays known.
-        QTest::newRow("record without pair") << QList<QByteArray>{recordA} << QByteArray("LQ-1") << DIGEST_A
-                                             << QByteArray();
+        QTest::newRow("record without pair")
+            << QList<QByteArray>{recordA} << QByteArray("LQ-1") << DIGEST_A << QByteArray();
         QTest::newRow("serial number is a prefix of another")
-            << QList<QByteArray>{Fingerprint::baRecord("LQ-10", DIGEST_B)} << QByteArray("LQ-1") << QByteArray()
-            << QByteArray();
+            << QList<QByteArray>{Fingerprint::baRecord("LQ-10", DIGEST_B)} << QByteArray("LQ-1")
+            << QByteArray() << QByteArray();
     }
 
     void knownTerminals()
@@ -182,17 +184,17 @@ private slots:
         QTest::addColumn<QList<QByteArray>>("before");
         QTest::addColumn<QByteArray>("digest");
         QTest::addColumn<QList<QByteArray>>("after");
-        QTest::newRow("first contact") << QList<QByteArray>{"LQ-1", "1234"} << DIGEST_A
-                                       << QList<QByteArray>{"LQ-1", "1234", recordA};
-        QTest::newRow("replaced in its place") << QList<QByteArray>{recordA, "LQ-1", "1234", recordOther}
-                                               << DIGEST_B
-                                               << QList<QByteArray>{recordB, "LQ-1", "1234", recordOther};
-        QTest::newRow("the other terminal's record stays") << QList<QByteArray>{recordOther} << DIGEST_B
-                                                           << QList<QByteArray>{recordOther, recordB};
+        QTest::newRow("first contact")
+            << QList<QByteArray>{"LQ-1", "1234"} << DIGEST_A << QList<QByteArray>{"LQ-1", "1234", recordA};
+        QTest::newRow("replaced in its place")
+            << QList<QByteArray>{recordA, "LQ-1", "1234", recordOther} << DIGEST_B
+            << QList<QByteArray>{recordB, "LQ-1", "1234", recordOther};
+        QTest::newRow("the other terminal's record stays")
+            << QList<QByteArray>{recordOther} << DIGEST_B << QList<QByteArray>{recordOther, recordB};
         QTest::newRow("no digest") << QList<QByteArray>{"LQ-1", "1234"} << QByteArray()
                                    << QList<QByteArray>{"LQ-1", "1234"};
-        QTest::newRow("not a SHA-256 digest") << QList<QByteArray>{recordA} << QByteArray(20, 'x')
-                                              << QList<QByteArray>{recordA};
+        QTest::newRow("not a SHA-256 digest")
+            << QList<QByteArray>{recordA} << QByteArray(20, 'x') << QList<QByteArray>{recordA};
     }
 
     void remember()
@@ -214,7 +216,8 @@ private slots:
         QVERIFY(KnownTerminals::bRemovePair(known, "LQ-1"));
         QCOMPARE(Fingerprint::baStoredFor(known, "LQ-1"), DIGEST_A);
         QVERIFY(!KnownTerminals::bContains(known, "LQ-1"));
-        known << "LQ-1" << "5678";
+        known << "LQ-1"
+              << "5678";
         QByteArray password;
         QVERIFY(KnownTerminals::bPasswordFor(known, "LQ-1", password));
         QCOMPARE(password, QByteArray("5678"));

@@ -59,13 +59,14 @@ private slots:
 
     void emptyFramesAreConsumed()
     {
-        const QByteArray stream = baFrame(QByteArray()) + baFrame("eins") + baFrame(QByteArray())
-                                  + baFrame(QByteArray()) + baFrame("zwei") + baFrame(QByteArray());
+        const QByteArray stream = baFrame(QByteArray()) + baFrame("eins") + baFrame(QByteArray()) +
+                                  baFrame(QByteArray()) + baFrame("zwei") + baFrame(QByteArray());
         QCOMPARE(lbaRead({stream}), (QList<QByteArray>{"eins", "zwei"}));
         cFrameReader reader;
         reader.vAppend(stream);
         QByteArray message;
-        while (reader.eTakeNext(message) == cFrameReader::eNext::Message) {}
+        while (reader.eTakeNext(message) == cFrameReader::eNext::Message) {
+        }
         QCOMPARE(reader.s32Buffered(), 0);
         QCOMPARE(reader.s32ExpectedSize(), 0);
     }

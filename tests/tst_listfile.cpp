@@ -12,14 +12,12 @@
 Q_DECLARE_METATYPE(ListFileContent::Encoding)
 
 // Bytes and Latin-1 text from literals that may hold NULs.
-template <int N>
-static QByteArray baBytes(const char (&_acText)[N])
+template <int N> static QByteArray baBytes(const char (&_acText)[N])
 {
     return QByteArray(_acText, N - 1);
 }
 
-template <int N>
-static QString strLatin1(const char (&_acText)[N])
+template <int N> static QString strLatin1(const char (&_acText)[N])
 {
     return QString::fromLatin1(_acText, N - 1);
 }
@@ -53,24 +51,26 @@ void tst_ListFile::roundTrip_data()
     const auto latin1 = ListFileContent::Encoding::Latin1;
     const auto utf8 = ListFileContent::Encoding::Utf8WithBom;
 
-    QTest::newRow("latin-1") << QByteArray("Nr;Name\n1;M\xFCller\n2;Gr\xF6\xDF" "e")
+    QTest::newRow("latin-1") << QByteArray("Nr;Name\n1;M\xFCller\n2;Gr\xF6\xDF"
+                                           "e")
                              << QStringList{"Nr;Name", "1;Müller", "2;Größe"} << latin1 << false;
-    QTest::newRow("latin-1, trailing newline") << QByteArray("Nr;Name\n1;B\xE4umer\n")
-                                               << QStringList{"Nr;Name", "1;Bäumer", ""} << latin1 << false;
+    QTest::newRow("latin-1, trailing newline")
+        << QByteArray("Nr;Name\n1;B\xE4umer\n") << QStringList{"Nr;Name", "1;Bäumer", ""} << latin1 << false;
     QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBFNr;Name\n1;M\xC3\xBCller\n")
                                      << QStringList{"Nr;Name", "1;Müller", ""} << utf8 << false;
-    QTest::newRow("crlf") << QByteArray("Nr;Name\r\n1;Meier\r\n\r\n2;Sch\xE4" "fer")
+    QTest::newRow("crlf") << QByteArray("Nr;Name\r\n1;Meier\r\n\r\n2;Sch\xE4"
+                                        "fer")
                           << QStringList{"Nr;Name", "1;Meier", "", "2;Schäfer"} << latin1 << true;
     QTest::newRow("utf-8 crlf") << QByteArray("\xEF\xBB\xBFNr\r\n1;M\xC3\xBCller\r\n")
                                 << QStringList{"Nr", "1;Müller", ""} << utf8 << true;
-    QTest::newRow("mixed line ends keep their cr") << QByteArray("a\r\nb\nc\r")
-                                                   << QStringList{"a\r", "b", "c\r"} << latin1 << false;
+    QTest::newRow("mixed line ends keep their cr")
+        << QByteArray("a\r\nb\nc\r") << QStringList{"a\r", "b", "c\r"} << latin1 << false;
     QTest::newRow("nul padding") << baBytes("Nr\n1;Acker\0\0\0;x\n")
                                  << QStringList{"Nr", strLatin1("1;Acker\0\0\0;x"), ""} << latin1 << false;
     QTest::newRow("utf-8 nul padding") << baBytes("\xEF\xBB\xBFNr\n1;Acker\0\0;x")
                                        << QStringList{"Nr", strLatin1("1;Acker\0\0;x")} << utf8 << false;
-    QTest::newRow("mark before invalid utf-8 stays bytes") << QByteArray("\xEF\xBB\xBFNr\n1;M\xFCller")
-                                                           << QStringList{"ï»¿Nr", "1;Müller"} << latin1 << false;
+    QTest::newRow("mark before invalid utf-8 stays bytes")
+        << QByteArray("\xEF\xBB\xBFNr\n1;M\xFCller") << QStringList{"ï»¿Nr", "1;Müller"} << latin1 << false;
     QTest::newRow("empty file") << QByteArray() << QStringList{""} << latin1 << false;
     QTest::newRow("only newlines") << QByteArray("\n\n") << QStringList{"", "", ""} << latin1 << false;
 }
@@ -105,16 +105,21 @@ void tst_ListFile::editedLineKeepsEncoding_data()
     QTest::addColumn<QByteArray>("expected");
     const QString strSchaefer = QStringLiteral("2;Schäfer");
     QTest::newRow("latin-1") << QByteArray("Nr;Name\n1;Meier\n") << strSchaefer
-                             << QByteArray("Nr;Name\n2;Sch\xE4" "fer\n");
+                             << QByteArray("Nr;Name\n2;Sch\xE4"
+                                           "fer\n");
     QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBFNr;Name\n1;Meier\n") << strSchaefer
-                                     << QByteArray("\xEF\xBB\xBFNr;Name\n2;Sch\xC3\xA4" "fer\n");
+                                     << QByteArray("\xEF\xBB\xBFNr;Name\n2;Sch\xC3\xA4"
+                                                   "fer\n");
     QTest::newRow("crlf") << QByteArray("Nr;Name\r\n1;Meier\r\n") << strSchaefer
-                          << QByteArray("Nr;Name\r\n2;Sch\xE4" "fer\r\n");
+                          << QByteArray("Nr;Name\r\n2;Sch\xE4"
+                                        "fer\r\n");
     // A name Latin-1 cannot hold must not turn into "?": the file becomes
     // UTF-8 behind a mark, its other characters included.
-    QTest::newRow("latin-1, character beyond it")
-        << QByteArray("Nr;Fl\xE4" "che\n1;Meier\n") << QStringLiteral("2;Łukasz")
-        << QByteArray("\xEF\xBB\xBFNr;Fl\xC3\xA4" "che\n2;\xC5\x81ukasz\n");
+    QTest::newRow("latin-1, character beyond it") << QByteArray("Nr;Fl\xE4"
+                                                                "che\n1;Meier\n")
+                                                  << QStringLiteral("2;Łukasz")
+                                                  << QByteArray("\xEF\xBB\xBFNr;Fl\xC3\xA4"
+                                                                "che\n2;\xC5\x81ukasz\n");
 }
 
 void tst_ListFile::editedLineKeepsEncoding()

@@ -7,13 +7,15 @@
 
 Q_DECLARE_METATYPE(ListKind)
 
-namespace {
+namespace
+{
 
 // A translation that renders the orders word as the English UI shows it.
 class cEnglishOrders : public QTranslator
 {
 public:
-    QString translate(const char* _pContext, const char* _pSource, const char* = nullptr, int = -1) const override
+    QString translate(const char* _pContext, const char* _pSource, const char* = nullptr,
+                      int = -1) const override
     {
         if (QByteArray(_pContext) == "cHaupt" && QString::fromUtf8(_pSource) == QStringLiteral("Aufträge"))
             return QStringLiteral("Jobs");
@@ -58,7 +60,8 @@ void tst_ListKind::kindOfFile_data()
     QTest::newRow("statistcs season") << "statistcs season.csv" << ListKind::Season;
     QTest::newRow("季节统计数据") << QStringLiteral("季节统计数据.csv") << ListKind::Season;
     QTest::newRow("Statistik Maschine 2014") << "Statistik Maschine 2014.csv" << ListKind::Machine;
-    QTest::newRow("Makinenin istatistiği") << QStringLiteral("Makinenin istatistiği.csv") << ListKind::Machine;
+    QTest::newRow("Makinenin istatistiği")
+        << QStringLiteral("Makinenin istatistiği.csv") << ListKind::Machine;
     QTest::newRow("folder name does not count") << "/daten/orders/Kunden.csv" << ListKind::Customers;
     QTest::newRow("folder only") << "/daten/Fahrer/notiz.csv" << ListKind::None;
     QTest::newRow("other file") << "notiz.txt" << ListKind::None;
@@ -72,9 +75,9 @@ void tst_ListKind::kindOfFile()
     QCOMPARE(ListNames::kindOfFile(name), kind);
 
     // The predicate of the found kind agrees; the kinds tested before it do not.
-    const QVector<bool (*)(const QString&)> predicates{
-        ListNames::bIsOrderList, ListNames::bIsFieldList, ListNames::bIsDriverList,
-        ListNames::bIsCustomerList, ListNames::bIsSeasonList, ListNames::bIsMachineList};
+    const QVector<bool (*)(const QString&)> predicates{ListNames::bIsOrderList,  ListNames::bIsFieldList,
+                                                       ListNames::bIsDriverList, ListNames::bIsCustomerList,
+                                                       ListNames::bIsSeasonList, ListNames::bIsMachineList};
     const int s32Found = int(kind) - int(ListKind::Orders);
     for (int s32Index = 0; s32Index < predicates.size(); ++s32Index) {
         if (s32Index < s32Found || kind == ListKind::None)

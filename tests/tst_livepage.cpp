@@ -1,5 +1,5 @@
-#include "app/wiring.h"
 #include "app/pageframe.h"
+#include "app/wiring.h"
 #include "live/clive.h"
 #include "live/livetables.h"
 #include "livetypical.h"
@@ -384,9 +384,9 @@ void tst_LivePage::layoutFits_data()
     QTest::newRow("landscape") << QSize(800, 600) << QStringList();
     QTest::newRow("portrait") << QSize(600, 800) << QStringList();
     // Translated captions longer than the German ones they were placed for.
-    const QStringList captions{"m_lbKunde",      "Customer:",       "m_lbSchlag",    "Appezzamento:",
-                               "m_lbh_Entladen", "h déchargement", "m_lbl_ha_Roden", "l/ha upptagning",
-                               "m_lbm_ha_leer",  "naprázdno"};
+    const QStringList captions{
+        "m_lbKunde",      "Customer:",      "m_lbSchlag",      "Appezzamento:", "m_lbh_Entladen",
+        "h déchargement", "m_lbl_ha_Roden", "l/ha upptagning", "m_lbm_ha_leer", "naprázdno"};
     QTest::newRow("landscape, long captions") << QSize(800, 600) << captions;
     QTest::newRow("portrait, long captions") << QSize(600, 800) << captions;
 }
@@ -451,8 +451,8 @@ void tst_LivePage::captionGrows_data()
     QTest::newRow("fits: unchanged") << QRect(100, 80, 60, 20) << QSize(50, 20) << QRect(100, 80, 60, 20);
     QTest::newRow("wider up to the need")
         << QRect(100, 80, 60, 20) << QSize(80, 20) << QRect(100, 80, 80, 20);
-    QTest::newRow("wider up to the neighbour") << QRect(100, 80, 60, 20) << QSize(150, 20)
-                                               << QRect(100, 80, 100, 20);
+    QTest::newRow("wider up to the neighbour")
+        << QRect(100, 80, 60, 20) << QSize(150, 20) << QRect(100, 80, 100, 20);
     QTest::newRow("higher on both sides")
         << QRect(100, 80, 60, 20) << QSize(60, 26) << QRect(100, 77, 60, 26);
     // Above and below, 10 pixels are free: the line keeps its middle.

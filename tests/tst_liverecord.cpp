@@ -68,7 +68,8 @@ static Pairs pairsByQt(const QByteArray& _baDocument)
 // object starts behind the 8-byte tag and version: size at 8, kind and length
 // at 12, table offset at 16; the table holds one offset per member, each
 // member is a value word followed by its key.
-namespace Doc {
+namespace Doc
+{
 
 constexpr int Root = 8;
 constexpr int RootSize = 8;
@@ -174,10 +175,21 @@ QByteArray baSharedNesting(int _s32Depth)
 // surrogate pairs, the empty string, now and then a few hundred characters.
 static QString strRandomText(QRandomGenerator& _random)
 {
-    static const QStringList s_listPieces = {
-        "a", "Z", "_", "0", " ", "9", QString::fromUtf8("ü"), QString::fromUtf8("ß"), QString::fromUtf8("é"),
-        QString::fromUtf8("Ł"), QString::fromUtf8("ź"), QString::fromUtf8("€"), QString::fromUtf8("\xF0\x9F\x98\x80")};
-    const int s32Length = _random.bounded(20) == 0 ? 200 + int(_random.bounded(300)) : int(_random.bounded(12));
+    static const QStringList s_listPieces = {"a",
+                                             "Z",
+                                             "_",
+                                             "0",
+                                             " ",
+                                             "9",
+                                             QString::fromUtf8("ü"),
+                                             QString::fromUtf8("ß"),
+                                             QString::fromUtf8("é"),
+                                             QString::fromUtf8("Ł"),
+                                             QString::fromUtf8("ź"),
+                                             QString::fromUtf8("€"),
+                                             QString::fromUtf8("\xF0\x9F\x98\x80")};
+    const int s32Length =
+        _random.bounded(20) == 0 ? 200 + int(_random.bounded(300)) : int(_random.bounded(12));
     QString str;
     for (int i = 0; i < s32Length; ++i)
         str += s_listPieces.at(int(_random.bounded(s_listPieces.size())));
@@ -198,14 +210,22 @@ static QJsonObject randomObject(QRandomGenerator& _random, int _s32Depth)
 static QJsonValue randomValue(QRandomGenerator& _random, int _s32Depth)
 {
     switch (_random.bounded(_s32Depth < 2 ? 9 : 7)) {
-    case 0: return int(_random.bounded(1000)) - 500;
-    case 1: return double(_random.bounded(1 << 30)) * 1000.0;
-    case 2: return 0.25 + _random.bounded(100);
-    case 3: return _random.bounded(2) == 1;
-    case 4: return QJsonValue::Null;
-    case 7: return QJsonArray{strRandomText(_random), randomValue(_random, _s32Depth + 1)};
-    case 8: return randomObject(_random, _s32Depth + 1);
-    default: return strRandomText(_random);
+    case 0:
+        return int(_random.bounded(1000)) - 500;
+    case 1:
+        return double(_random.bounded(1 << 30)) * 1000.0;
+    case 2:
+        return 0.25 + _random.bounded(100);
+    case 3:
+        return _random.bounded(2) == 1;
+    case 4:
+        return QJsonValue::Null;
+    case 7:
+        return QJsonArray{strRandomText(_random), randomValue(_random, _s32Depth + 1)};
+    case 8:
+        return randomObject(_random, _s32Depth + 1);
+    default:
+        return strRandomText(_random);
     }
 }
 
@@ -266,9 +286,11 @@ void tst_LiveRecord::decodesMembers_data()
         << Pairs{{QString::fromUtf8("Müller"), strLodz},
                  {"m_lbKunde", "12"},
                  {strLodz, QString::fromUtf8("Müller")}};
-    QTest::newRow("surrogate pair")
-        << LiveRecordEncoder::baRecord(QJsonObject{{"k", QString::fromUtf8("a\xF0\x9F\x98\x80" "b")}})
-        << Pairs{{"k", QString::fromUtf8("a\xF0\x9F\x98\x80" "b")}};
+    QTest::newRow("surrogate pair") << LiveRecordEncoder::baRecord(
+                                           QJsonObject{{"k", QString::fromUtf8("a\xF0\x9F\x98\x80"
+                                                                               "b")}})
+                                    << Pairs{{"k", QString::fromUtf8("a\xF0\x9F\x98\x80"
+                                                                     "b")}};
     QTest::newRow("long Latin-1 text stored as UTF-16")
         << LiveRecordEncoder::baRecord(QJsonObject{{"k", QString(40000, QLatin1Char('x'))}})
         << Pairs{{"k", QString(40000, QLatin1Char('x'))}};
@@ -339,8 +361,8 @@ void tst_LiveRecord::dropsDamagedDocuments_data()
 
     using namespace Doc;
     // Two Latin-1 members; keys of equal length.
-    const QByteArray latin = LiveRecordEncoder::baBinaryDocument(
-        QJsonObject{{"m_lbTankDiesel", "85"}, {"m_lbTankAdBlue", "40"}});
+    const QByteArray latin =
+        LiveRecordEncoder::baBinaryDocument(QJsonObject{{"m_lbTankDiesel", "85"}, {"m_lbTankAdBlue", "40"}});
     // One member whose key and text need UTF-16.
     const QString strLodz = QString::fromUtf8("Łódź");
     const QByteArray utf16 = LiveRecordEncoder::baBinaryDocument(QJsonObject{{strLodz, strLodz}});
@@ -368,12 +390,14 @@ void tst_LiveRecord::dropsDamagedDocuments_data()
         << baWith32(baWith32(latin, RootSize, 0xFFFFFFFFu), RootTableOffset, 0x7FFFFFF0u);
     QTest::newRow("object size negative as int") << baWith32(latin, RootSize, 0x80000000u);
     QTest::newRow("table offset at the size") << baWith32(latin, RootTableOffset, u32RootSize);
-    QTest::newRow("table offset wraps around with the table") << baWith32(latin, RootTableOffset, 0xFFFFFFFCu);
+    QTest::newRow("table offset wraps around with the table")
+        << baWith32(latin, RootTableOffset, 0xFFFFFFFCu);
     QTest::newRow("length one too many") << baWith32(latin, RootKindAndLength, (3u << 1) | 1);
     QTest::newRow("length at maximum") << baWith32(latin, RootKindAndLength, 0xFFFFFFFFu);
     QTest::newRow("member offset at the table") << baWith32(latin, s32Slot(latin, 0), u32Table);
     QTest::newRow("member straddles the table") << baWith32(latin, s32Slot(latin, 0), u32Table - 2);
-    QTest::newRow("member offset past the document") << baWith32(latin, s32Slot(latin, 1), quint32(latin.size()));
+    QTest::newRow("member offset past the document")
+        << baWith32(latin, s32Slot(latin, 1), quint32(latin.size()));
     QTest::newRow("member offset wraps around") << baWith32(latin, s32Slot(latin, 0), 0xFFFFFFFCu);
     QTest::newRow("member offset negative as int") << baWith32(latin, s32Slot(latin, 0), 0x80000000u);
     QTest::newRow("members out of order")
@@ -409,15 +433,16 @@ void tst_LiveRecord::dropsDamagedDocuments_data()
     const int s32Array = s32Data(nested, 1);
     QTest::newRow("nested object larger than its parent's data") << baWith32(nested, s32Object, 0x10000);
     QTest::newRow("nested object size wraps around") << baWith32(nested, s32Object, 0xFFFFFFF0u);
-    QTest::newRow("nested array's table past its size") << baWith32(nested, s32Array + 8, u32At(nested, s32Array));
+    QTest::newRow("nested array's table past its size")
+        << baWith32(nested, s32Array + 8, u32At(nested, s32Array));
     QTest::newRow("nested array's length at maximum") << baWith32(nested, s32Array + 4, 0xFFFFFFFEu);
     QTest::newRow("nested header overlaps the parent's table")
         << baWithValueOffset(nested, 1, u32TableOffset(nested) - 4);
     QTest::newRow("nested object's member past its table")
         << baWith32(nested, s32Object + int(u32At(nested, s32Object + 8)), u32At(nested, s32Object));
-    QTest::newRow("string in nested array past its table")
-        << baWith16(nested, s32Array + int(u32At(nested, s32Array + int(u32At(nested, s32Array + 8))) >> ValueShift),
-                    0x7FFF);
+    QTest::newRow("string in nested array past its table") << baWith16(
+        nested, s32Array + int(u32At(nested, s32Array + int(u32At(nested, s32Array + 8))) >> ValueShift),
+        0x7FFF);
     QTest::newRow("nested arrays share storage 40 levels deep") << baSharedNesting(40);
 }
 
@@ -435,10 +460,11 @@ void tst_LiveRecord::readsOverlappingDocuments_data()
     QTest::addColumn<Pairs>("expected");
 
     using namespace Doc;
-    const QByteArray latin = LiveRecordEncoder::baBinaryDocument(
-        QJsonObject{{"m_lbTankDiesel", "85"}, {"m_lbTankAdBlue", "40"}});
+    const QByteArray latin =
+        LiveRecordEncoder::baBinaryDocument(QJsonObject{{"m_lbTankDiesel", "85"}, {"m_lbTankAdBlue", "40"}});
     QTest::newRow("two slots at one member")
-        << baWith32(latin, s32Slot(latin, 1), u32At(latin, s32Slot(latin, 0))) << Pairs{{"m_lbTankAdBlue", "40"}};
+        << baWith32(latin, s32Slot(latin, 1), u32At(latin, s32Slot(latin, 0)))
+        << Pairs{{"m_lbTankAdBlue", "40"}};
     QByteArray repeated = latin;
     repeated.replace(s32Key(latin, 1) + 2, 14, "m_lbTankAdBlue");
     QTest::newRow("repeated key takes the later text") << repeated << Pairs{{"m_lbTankAdBlue", "85"}};
@@ -484,10 +510,11 @@ void tst_LiveRecord::survivesGarbage()
     const QList<QByteArray> listDocuments{
         LiveRecordEncoder::baBinaryDocument(
             QJsonObject{{"m_lbTankDiesel", "85"}, {"m_pbSiebbanddruck", "90"}, {"pos_rselect", "13"}}),
-        LiveRecordEncoder::baBinaryDocument(QJsonObject{{QString::fromUtf8("Łódź"), QString::fromUtf8("Łódź")},
-                                                        {"m_lbKunde", QString::fromUtf8("Müller")}}),
         LiveRecordEncoder::baBinaryDocument(
-            QJsonObject{{"a", QJsonObject{{"x", "1"}, {"y", 2.5}}}, {"b", QJsonArray{"2", true}}, {"c", "3"}}),
+            QJsonObject{{QString::fromUtf8("Łódź"), QString::fromUtf8("Łódź")},
+                        {"m_lbKunde", QString::fromUtf8("Müller")}}),
+        LiveRecordEncoder::baBinaryDocument(QJsonObject{
+            {"a", QJsonObject{{"x", "1"}, {"y", 2.5}}}, {"b", QJsonArray{"2", true}}, {"c", "3"}}),
         LiveRecordEncoder::baBinaryDocument(typicalLiveRecord())};
     const int s32Rounds = 8000;
     for (int i = 0; i < s32Rounds; ++i) {
@@ -505,13 +532,21 @@ void tst_LiveRecord::survivesGarbage()
             for (int c = 0; c < s32Changes; ++c) {
                 // Mostly whole 32-bit fields set to values that break sizes
                 // and offsets, else single bytes.
-                const quint32 au32Values[] = {0,           1,           4,
-                                              12,          0xFFFF,      0x7FFFFFFFu,
-                                              0x80000000u, 0xFFFFFFFFu, quint32(damaged.size()),
-                                              quint32(damaged.size() - 8), random.generate()};
+                const quint32 au32Values[] = {0,
+                                              1,
+                                              4,
+                                              12,
+                                              0xFFFF,
+                                              0x7FFFFFFFu,
+                                              0x80000000u,
+                                              0xFFFFFFFFu,
+                                              quint32(damaged.size()),
+                                              quint32(damaged.size() - 8),
+                                              random.generate()};
                 if (random.bounded(3) != 0 && damaged.size() >= 4) {
                     const int s32Pos = 4 * int(random.bounded(damaged.size() / 4));
-                    const quint32 u32Value = au32Values[random.bounded(int(sizeof(au32Values) / sizeof(quint32)))];
+                    const quint32 u32Value =
+                        au32Values[random.bounded(int(sizeof(au32Values) / sizeof(quint32)))];
                     qToLittleEndian<quint32>(u32Value, damaged.data() + s32Pos);
                 } else {
                     damaged[int(random.bounded(damaged.size()))] = char(random.bounded(256));

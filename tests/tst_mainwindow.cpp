@@ -1,5 +1,5 @@
-#include "app/wiring.h"
 #include "app/messages.h"
+#include "app/wiring.h"
 #include "mainwindow/ceditdialog.h"
 #include "mainwindow/chaupt.h"
 #include "settings/ceinstellungen.h"
@@ -7,8 +7,8 @@
 #include "testsupport.h"
 
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDateEdit>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -316,13 +316,17 @@ void tst_MainWindow::sortSelectorNamesTheOrder_data()
     QTest::addColumn<QString>("firstEntryStart");
     const QByteArray baCustomers("Nr;Name\n1;Zorn;Otto\n2;Apfel;Anna\n");
     QTest::newRow("orders, opened") << "Auftraege.csv" << baOf(slOrderLines()) << "comboBox" << 0
-                                    << "Auftrags Nummer" << "Auftrags Nummer: 1\n";
-    QTest::newRow("orders by customer") << "Auftraege.csv" << baOf(slOrderLines()) << "comboBox" << 1
-                                        << "Kunden Name" << "Kunde: KundeA";
-    QTest::newRow("customers, opened") << "Kunden.csv" << baCustomers << "comboBox_Kunden" << 0
-                                       << "Kunden Nummer" << "Kunden Nummer: 1\nKunden Name: Zorn";
-    QTest::newRow("customers by name") << "Kunden.csv" << baCustomers << "comboBox_Kunden" << 1
-                                       << "Kunden Name" << "Kunden Name: Apfel";
+                                    << "Auftrags Nummer"
+                                    << "Auftrags Nummer: 1\n";
+    QTest::newRow("orders by customer")
+        << "Auftraege.csv" << baOf(slOrderLines()) << "comboBox" << 1 << "Kunden Name"
+        << "Kunde: KundeA";
+    QTest::newRow("customers, opened")
+        << "Kunden.csv" << baCustomers << "comboBox_Kunden" << 0 << "Kunden Nummer"
+        << "Kunden Nummer: 1\nKunden Name: Zorn";
+    QTest::newRow("customers by name")
+        << "Kunden.csv" << baCustomers << "comboBox_Kunden" << 1 << "Kunden Name"
+        << "Kunden Name: Apfel";
 }
 
 void tst_MainWindow::sortSelectorNamesTheOrder()
@@ -463,8 +467,8 @@ void tst_MainWindow::tapCustomerDialsCleanNumber_data()
     QTest::addColumn<QByteArray>("content");
     QTest::newRow("line ends \\n") << QByteArray("Nr;Name\n3;Apfel;Anna;Weg 1;12345;Dorf;x;0511-123456\n");
     // An export edited by hand: some lines end in "\r\n", others in "\n".
-    QTest::newRow("mixed line ends")
-        << QByteArray("Nr;Name\n3;Apfel;Anna;Weg 1;12345;Dorf;x;0511-123456\r\n4;Birne;Bernd;;;;;0170\n");
+    QTest::newRow("mixed line ends") << QByteArray(
+        "Nr;Name\n3;Apfel;Anna;Weg 1;12345;Dorf;x;0511-123456\r\n4;Birne;Bernd;;;;;0170\n");
     QTest::newRow("last line without line break")
         << QByteArray("Nr;Name\r\n3;Apfel;Anna;Weg 1;12345;Dorf;x;0511-123456\r");
 }
@@ -475,7 +479,8 @@ void tst_MainWindow::tapCustomerDialsCleanNumber()
     strOpen("Kunden.csv", content);
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("tel", &catcher, "vOpen");
-    QVERIFY(QMetaObject::invokeMethod(m_pHaupt, "on_treeView_clicked", Q_ARG(QModelIndex, list()->index(0, 0))));
+    QVERIFY(
+        QMetaObject::invokeMethod(m_pHaupt, "on_treeView_clicked", Q_ARG(QModelIndex, list()->index(0, 0))));
     QDesktopServices::unsetUrlHandler("tel");
     QCOMPARE(catcher.lUrls, QList<QUrl>{QUrl("tel:0511-123456")});
 }
@@ -537,12 +542,13 @@ void tst_MainWindow::terminalActions()
     QVERIFY(m_pHaupt->bLichtschalter() && !m_pHaupt->bExpertModus());
     m_pHaupt->vRequestDownloads({"Auftraege", "Kunden"});
     QCOMPARE(m_lSent, (QList<QByteArray>{"ExpertModus:ON", "ExpertModus:OFF", "Lichtschalter:ON", "Auftraege",
-                                          "Kunden"}));
+                                         "Kunden"}));
     // The season page's switches show the same state as the main window's.
     auto* pSeasonExpert = cSaisonData::instance()->findChild<QPushButton*>("pushButton_ExpertModus");
     auto* pSeasonLight = cSaisonData::instance()->findChild<QPushButton*>("pushButton_Lichtschalter");
     const auto bShows = [](QPushButton* _pButton, const char* _pIcon) {
-        return _pButton->icon().pixmap(32).toImage() == QIcon(QString::fromLatin1(_pIcon)).pixmap(32).toImage();
+        return _pButton->icon().pixmap(32).toImage() ==
+               QIcon(QString::fromLatin1(_pIcon)).pixmap(32).toImage();
     };
     QVERIFY(bShows(pSeasonExpert, ":/Expertmodus_OFF.png"));
     QVERIFY(bShows(pSeasonLight, ":/Lichtschalter_Haupt_On.png"));

@@ -1,5 +1,5 @@
-#include "app/wiring.h"
 #include "app/pageframe.h"
+#include "app/wiring.h"
 #include "mainwindow/chaupt.h"
 #include "statistics/cgrafischeruebersicht.h"
 #include "statistics/chauptuebersicht.h"
@@ -17,7 +17,8 @@
 using OrderNavigation::Action;
 Q_DECLARE_METATYPE(OrderNavigation::Action)
 
-namespace {
+namespace
+{
 
 // An order record of 44 fields with the given ones set.
 QString record(const QMap<int, QString>& _fields)
@@ -34,11 +35,11 @@ QString text(QWidget* _pPage, const char* _strLabel)
     return label ? label->text() : QStringLiteral("<no %1>").arg(_strLabel);
 }
 
-const char* const OVERVIEW_ORDER[] = {"label_HektarProStunde", "label_KmH", "label_MeterProHektar",
-                                      "label_LiterProHektarRoden", "label_LiterProHektarGesamt",
-                                      "label_BunkerProHektar"};
-const char* const OVERVIEW_AVERAGE[] = {"label_HektarProStundeDursch", "label_kmhDursch",
-                                        "label_MeterProHektarDursch", "label_LitarProHektarRodenDursch",
+const char* const OVERVIEW_ORDER[] = {"label_HektarProStunde",      "label_KmH",
+                                      "label_MeterProHektar",       "label_LiterProHektarRoden",
+                                      "label_LiterProHektarGesamt", "label_BunkerProHektar"};
+const char* const OVERVIEW_AVERAGE[] = {"label_HektarProStundeDursch",      "label_kmhDursch",
+                                        "label_MeterProHektarDursch",       "label_LitarProHektarRodenDursch",
                                         "label_LitarProHektarGesamtDursch", "label_BunkerProHektar_Dursch"};
 
 } // namespace
@@ -76,8 +77,17 @@ void tst_OrderPages::initTestCase()
     TestSupport::vIsolate();
     // The pages hand the screen and the list to each other as in the application.
     Wiring::vConnectPages();
-    m_strOrderA = record({{0, "1001"}, {10, "45000"}, {11, "1:30"}, {16, "3000"}, {17, "2100"}, {19, "90000"},
-                          {30, "1:00"}, {33, "450"}, {37, "45000"}, {42, "1234:00"}, {43, "987:00"},
+    m_strOrderA = record({{0, "1001"},
+                          {10, "45000"},
+                          {11, "1:30"},
+                          {16, "3000"},
+                          {17, "2100"},
+                          {19, "90000"},
+                          {30, "1:00"},
+                          {33, "450"},
+                          {37, "45000"},
+                          {42, "1234:00"},
+                          {43, "987:00"},
                           {8, "01.09.2020 08:00"}});
     m_strOrderB = record({{0, "1002"}, {10, "0"}, {16, "5000"}, {19, "7000"}, {8, "02.09.2020 08:00"}});
     m_strOrderC = record({{0, "1003"}, {10, "10000"}, {11, "1:00"}, {8, "03.09.2020 08:00"}});
@@ -234,7 +244,8 @@ void tst_OrderPages::timeSplitLabels()
     QFETCH(QString, unload);
     QFETCH(QString, harvest);
     cZeitAufteilung* page = cZeitAufteilung::instance();
-    page->vReceiveTextAndPresent(record({{0, "7"}, {10, "10000"}, {11, field}, {13, unload}, {30, harvest}}), 1, 0);
+    page->vReceiveTextAndPresent(record({{0, "7"}, {10, "10000"}, {11, field}, {13, unload}, {30, harvest}}),
+                                 1, 0);
     QTEST(text(page, "label_Zeit_Rest"), "rest");
     QTEST(text(page, "label_Zeit_Entladen"), "unloading");
     QTEST(text(page, "label_Zeit_Roden"), "harvesting");
@@ -289,15 +300,21 @@ void tst_OrderPages::valuesKeepTheirText()
         before.insert(it.key(), title->text());
         title->setText(it.value());
     }
-    vPresent(record({{0, "9"}, {16, "43892"}, {18, "34800"}, {19, "72592800"}, {20, "3304200"},
-                     {11, "1802:47"}, {14, "262:30"}, {10, "19945"}}));
+    vPresent(record({{0, "9"},
+                     {16, "43892"},
+                     {18, "34800"},
+                     {19, "72592800"},
+                     {20, "3304200"},
+                     {11, "1802:47"},
+                     {14, "262:30"},
+                     {10, "19945"}}));
     page->show();
     page->resize(size);
     page->layout()->activate();
-    for (const char* name : {"label_Feld_Strecke", "label_Strasse_Strecke", "label_Zeit_Feld",
-                             "label_Zeit_Strasse", "label_Verbrauch_feld", "label_Verbrauch_strasse",
-                             "label_verbrauch_zeit_feld", "label_verbrauch_zeit_strasse",
-                             "label_verbrauch_hektar_feld", "label_verbrauch_km_strasse"}) {
+    for (const char* name :
+         {"label_Feld_Strecke", "label_Strasse_Strecke", "label_Zeit_Feld", "label_Zeit_Strasse",
+          "label_Verbrauch_feld", "label_Verbrauch_strasse", "label_verbrauch_zeit_feld",
+          "label_verbrauch_zeit_strasse", "label_verbrauch_hektar_feld", "label_verbrauch_km_strasse"}) {
         auto* label = page->findChild<QLabel*>(name);
         QVERIFY2(label->width() >= label->minimumSizeHint().width(),
                  qPrintable(QString("%1 '%2' is %3 px, needs %4")

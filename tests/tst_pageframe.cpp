@@ -66,7 +66,8 @@ void tst_PageFrame::yesNoPlacedAfterRotation()
 {
     cYesNoDialog dialog;
     dialog.resize(300, 100);
-    QVERIFY(QMetaObject::invokeMethod(&dialog, "onRotate", Q_ARG(Qt::ScreenOrientation, Qt::PortraitOrientation)));
+    QVERIFY(QMetaObject::invokeMethod(&dialog, "onRotate",
+                                      Q_ARG(Qt::ScreenOrientation, Qt::PortraitOrientation)));
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     QCOMPARE(dialog.pos(), QPoint((available.height() - 100) / 2, (available.width() - 300 / 4) / 4));
 }

@@ -1,5 +1,5 @@
-#include "app/wiring.h"
 #include "app/settingsstore.h"
+#include "app/wiring.h"
 #include "mainwindow/chaupt.h"
 #include "statistics/csaisondata.h"
 #include "testsupport.h"
@@ -10,7 +10,8 @@
 #include <QUrlQuery>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 QString text(const char* _strLabel)
 {
@@ -63,28 +64,37 @@ void tst_SeasonPage::fileMode_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("view");
     QTest::addColumn<Expected>("expected");
-    const QByteArray header = "Nr;Flaeche;x;Feld;Strasse;V Feld;l/h;l/ha;V Strasse;l/h;l/km;Zeit Strasse;Zeit "
-                              "Feld;BS Motor;BS Roder\n";
-    const QByteArray full = header + "1;1234,5;x;88,2;12,5;300;15,2;25,1;40;10,1;0,5;12:30;200:15;1500;1200\n";
-    QTest::newRow("season file as written")
-        << full << "Statistik Saison"
-        << Expected{{"label_Ansicht", "Ansicht: Statistik Saison"}, {"label_RodeflaecheGesamt", "1234,5 ha"},
-                    {"label_Feld_Strecke", "88,2 km"}, {"label_Strasse_Strecke", "12,5 km"},
-                    {"label_Zeit_Strasse", "12:30 h"}, {"label_Zeit_Feld", "200:15 h"},
-                    {"label_Verbrauch_feld", "300 l"}, {"label_verbrauch_zeit_feld", "15,2 l/h"},
-                    {"label_verbrauch_hektar_feld", "25,1 l/ha"}, {"label_Verbrauch_strasse", "40 l"},
-                    {"label_verbrauch_zeit_strasse", "10,1 l/h"}, {"label_verbrauch_km_strasse", "0,5 l/km"},
-                    {"label_BetriebsstundenMotor", "1500 h"}, {"label_BetriebsstundenRoder", "1200 h"}};
-    QTest::newRow("machine file")
-        << full << "Statistik Maschine"
-        << Expected{{"label_Ansicht", "Ansicht: Statistik Maschine"}, {"label_RodeflaecheGesamt", "1234,5 ha"}};
-    QTest::newRow("short record leaves the rest empty")
-        << header + "1;77\n"
-        << "Statistik Saison"
-        << Expected{{"label_RodeflaecheGesamt", "77 ha"}, {"label_Feld_Strecke", ""},
-                    {"label_BetriebsstundenRoder", ""}};
+    const QByteArray header =
+        "Nr;Flaeche;x;Feld;Strasse;V Feld;l/h;l/ha;V Strasse;l/h;l/km;Zeit Strasse;Zeit "
+        "Feld;BS Motor;BS Roder\n";
+    const QByteArray full =
+        header + "1;1234,5;x;88,2;12,5;300;15,2;25,1;40;10,1;0,5;12:30;200:15;1500;1200\n";
+    QTest::newRow("season file as written") << full << "Statistik Saison"
+                                            << Expected{{"label_Ansicht", "Ansicht: Statistik Saison"},
+                                                        {"label_RodeflaecheGesamt", "1234,5 ha"},
+                                                        {"label_Feld_Strecke", "88,2 km"},
+                                                        {"label_Strasse_Strecke", "12,5 km"},
+                                                        {"label_Zeit_Strasse", "12:30 h"},
+                                                        {"label_Zeit_Feld", "200:15 h"},
+                                                        {"label_Verbrauch_feld", "300 l"},
+                                                        {"label_verbrauch_zeit_feld", "15,2 l/h"},
+                                                        {"label_verbrauch_hektar_feld", "25,1 l/ha"},
+                                                        {"label_Verbrauch_strasse", "40 l"},
+                                                        {"label_verbrauch_zeit_strasse", "10,1 l/h"},
+                                                        {"label_verbrauch_km_strasse", "0,5 l/km"},
+                                                        {"label_BetriebsstundenMotor", "1500 h"},
+                                                        {"label_BetriebsstundenRoder", "1200 h"}};
+    QTest::newRow("machine file") << full << "Statistik Maschine"
+                                  << Expected{{"label_Ansicht", "Ansicht: Statistik Maschine"},
+                                              {"label_RodeflaecheGesamt", "1234,5 ha"}};
+    QTest::newRow("short record leaves the rest empty") << header + "1;77\n"
+                                                        << "Statistik Saison"
+                                                        << Expected{{"label_RodeflaecheGesamt", "77 ha"},
+                                                                    {"label_Feld_Strecke", ""},
+                                                                    {"label_BetriebsstundenRoder", ""}};
     QTest::newRow("header only") << header << "Statistik Saison"
-                                 << Expected{{"label_RodeflaecheGesamt", ""}, {"label_verbrauch_km_strasse", ""}};
+                                 << Expected{{"label_RodeflaecheGesamt", ""},
+                                             {"label_verbrauch_km_strasse", ""}};
 }
 
 void tst_SeasonPage::fileMode()
@@ -94,10 +104,9 @@ void tst_SeasonPage::fileMode()
     QFETCH(Expected, expected);
     cSaisonData* page = cSaisonData::instance();
     // A previous file's figures must not stay behind.
-    page->vReadStatisticsFile(
-        TestSupport::strWriteFile(TestSupport::strHome() + "/before.csv",
-                                  "h\n1;9;x;9;9;9;9;9;9;9;9;9;9;9;9\n"),
-        "Statistik Saison");
+    page->vReadStatisticsFile(TestSupport::strWriteFile(TestSupport::strHome() + "/before.csv",
+                                                        "h\n1;9;x;9;9;9;9;9;9;9;9;9;9;9;9\n"),
+                              "Statistik Saison");
     const QString path = TestSupport::strWriteFile(TestSupport::strHome() + "/Statistik Saison.csv", content);
     page->vReadStatisticsFile(path, view);
     QVERIFY(page->bFileMode());
@@ -113,22 +122,29 @@ void tst_SeasonPage::totalsMode_data()
         << QStringList{record({{10, "20000"}, {11, "1:05"}, {19, "6000"}, {16, "1500"}}),
                        record({{10, "5000"}, {11, "1:00"}, {19, "4000"}, {18, "250"}}),
                        record({{10, "0"}, {11, "9:00"}, {20, "5000"}})}
-        << Expected{{"label_Ansicht", "Ansicht: Summe"}, {"label_RodeflaecheGesamt", "2,5 ha"},
-                    {"label_Zeit_Feld", "2:5 h"}, {"label_Zeit_Strasse", "0:0 h"},
-                    {"label_Feld_Strecke", "1,5 km"}, {"label_Strasse_Strecke", "0,25 km"},
-                    {"label_Verbrauch_feld", "10,0 l"}, {"label_verbrauch_zeit_feld", "4,8 l/h"},
-                    {"label_verbrauch_hektar_feld", "4,0 l/ha"}, {"label_Verbrauch_strasse", "0,0 l"},
-                    {"label_verbrauch_zeit_strasse", "0,0 l/h"}, {"label_verbrauch_km_strasse", "0,0 l/km"}};
+        << Expected{{"label_Ansicht", "Ansicht: Summe"},
+                    {"label_RodeflaecheGesamt", "2,5 ha"},
+                    {"label_Zeit_Feld", "2:5 h"},
+                    {"label_Zeit_Strasse", "0:0 h"},
+                    {"label_Feld_Strecke", "1,5 km"},
+                    {"label_Strasse_Strecke", "0,25 km"},
+                    {"label_Verbrauch_feld", "10,0 l"},
+                    {"label_verbrauch_zeit_feld", "4,8 l/h"},
+                    {"label_verbrauch_hektar_feld", "4,0 l/ha"},
+                    {"label_Verbrauch_strasse", "0,0 l"},
+                    {"label_verbrauch_zeit_strasse", "0,0 l/h"},
+                    {"label_verbrauch_km_strasse", "0,0 l/km"}};
     QTest::newRow("fuel without minutes or distance")
         << QStringList{record({{10, "10000"}, {19, "3000"}, {20, "2000"}, {42, "1234:10"}, {43, "99"}})}
-        << Expected{{"label_verbrauch_zeit_feld", "-"}, {"label_verbrauch_hektar_feld", "3,0 l/ha"},
-                    {"label_verbrauch_zeit_strasse", "-"}, {"label_verbrauch_km_strasse", "-"},
+        << Expected{{"label_verbrauch_zeit_feld", "-"},        {"label_verbrauch_hektar_feld", "3,0 l/ha"},
+                    {"label_verbrauch_zeit_strasse", "-"},     {"label_verbrauch_km_strasse", "-"},
                     {"label_BetriebsstundenMotor", "1234:10"}, {"label_BetriebsstundenRoder", "-"}};
     // Two orders of 1,8 and 1,2 billion minutes: the sums pass the int range.
     QTest::newRow("minutes beyond the int range")
         << QStringList{record({{10, "10000"}, {11, "30000000:00"}, {14, "20000000:00"}, {19, "6000"}}),
                        record({{10, "10000"}, {11, "30000000:00"}, {14, "20000000:00"}, {19, "6000"}})}
-        << Expected{{"label_Zeit_Feld", "60000000:0 h"}, {"label_Zeit_Strasse", "40000000:0 h"},
+        << Expected{{"label_Zeit_Feld", "60000000:0 h"},
+                    {"label_Zeit_Strasse", "40000000:0 h"},
                     {"label_verbrauch_zeit_feld", "0,0 l/h"}};
 }
 
@@ -218,9 +234,9 @@ void tst_SeasonPage::mailLink()
     SettingsStore::EMAIL.vSet("chef@example.org");
     cSaisonData* page = cSaisonData::instance();
     page->vSetFileName("Statistik Saison 2020.csv");
-    page->vReadStatisticsFile(TestSupport::strWriteFile(TestSupport::strHome() + "/m.csv",
-                                                        "h\n1;12,5 & mehr;x;3\n"),
-                              "Statistik Saison");
+    page->vReadStatisticsFile(
+        TestSupport::strWriteFile(TestSupport::strHome() + "/m.csv", "h\n1;12,5 & mehr;x;3\n"),
+        "Statistik Saison");
     const QUrl url = page->mailUrl();
     QCOMPARE(url.scheme(), QString("mailto"));
     QCOMPARE(url.path(), QString("chef@example.org"));

@@ -1,6 +1,6 @@
-#include "app/wiring.h"
 #include "app/messages.h"
 #include "app/settingsstore.h"
+#include "app/wiring.h"
 #include "mainwindow/chaupt.h"
 #include "settings/ceinstellungen.h"
 #include "statistics/csaisondata.h"
@@ -40,8 +40,7 @@ private slots:
     void searchWithoutAnswer();
 
 private:
-    template <class T>
-    T* child(const char* _strName)
+    template <class T> T* child(const char* _strName)
     {
         T* pChild = cEinstellungen::instance()->findChild<T*>(QLatin1String(_strName));
         Q_ASSERT(pChild);

@@ -9,17 +9,16 @@
 // Every stored value through its accessor: it reads and writes the one
 // application name and key under "Lindqvarth" that earlier versions of the
 // application used, and gives its default while nothing is stored.
-namespace {
-
-struct Accessor
+namespace
 {
+
+struct Accessor {
     std::function<QVariant()> fnRead;
     std::function<void(const QVariant&)> fnWrite;
     std::function<QString()> fnFileName;
 };
 
-template <class T>
-Accessor accessorOf(const SettingsStore::Setting<T>& _setting)
+template <class T> Accessor accessorOf(const SettingsStore::Setting<T>& _setting)
 {
     return {[&_setting] { return QVariant::fromValue(_setting.tValue()); },
             [&_setting](const QVariant& _value) { _setting.vSet(_value.value<T>()); },
@@ -74,28 +73,33 @@ void tst_SettingsStore::storedUnderItsKey_data()
 
     using namespace SettingsStore;
     const QVariant noText = QVariant(QString());
-    QTest::newRow("language") << accessorOf(LANGUAGE) << "LANGUAGE" << "Language" << noText
-                              << QVariant("Englisch") << QVariant("Englisch") << QVariant("Spanisch");
+    QTest::newRow("language") << accessorOf(LANGUAGE) << "LANGUAGE"
+                              << "Language" << noText << QVariant("Englisch") << QVariant("Englisch")
+                              << QVariant("Spanisch");
     QTest::newRow("language number, stored as text")
-        << accessorOf(LANGUAGE_NUMBER) << "LANGUAGE" << "Number" << QVariant(0) << QVariant("260")
-        << QVariant(260) << QVariant(13);
-    QTest::newRow("list path") << accessorOf(LIST_PATH) << "QSettings" << "strPfad" << noText
-                               << QVariant("/karte/Auftraege.csv") << QVariant("/karte/Auftraege.csv")
-                               << QVariant("/home/Kunden.csv");
-    QTest::newRow("list type") << accessorOf(LIST_TYPE) << "QSettings" << "strWhichTypeOfList" << noText
-                               << QVariant("Auftraege.csv") << QVariant("Auftraege.csv")
-                               << QVariant("Kunden.csv");
+        << accessorOf(LANGUAGE_NUMBER) << "LANGUAGE"
+        << "Number" << QVariant(0) << QVariant("260") << QVariant(260) << QVariant(13);
+    QTest::newRow("list path") << accessorOf(LIST_PATH) << "QSettings"
+                               << "strPfad" << noText << QVariant("/karte/Auftraege.csv")
+                               << QVariant("/karte/Auftraege.csv") << QVariant("/home/Kunden.csv");
+    QTest::newRow("list type") << accessorOf(LIST_TYPE) << "QSettings"
+                               << "strWhichTypeOfList" << noText << QVariant("Auftraege.csv")
+                               << QVariant("Auftraege.csv") << QVariant("Kunden.csv");
     QTest::newRow("known terminals, one entry stored as text")
-        << accessorOf(KNOWN_TERMINALS) << "Client" << "list" << QVariant(QStringList()) << QVariant("WAB123")
-        << QVariant(QStringList{"WAB123"})
-        << QVariant(QStringList{"WAB123", "1234", "LQ-7", QString::fromLatin1("W\xe4" "B")});
-    QTest::newRow("last chassis") << accessorOf(LAST_CHASSIS) << "Client" << "LastChassis" << noText
-                                  << QVariant("WAB123") << QVariant("WAB123") << QVariant("LQ-7");
-    QTest::newRow("e-mail") << accessorOf(EMAIL) << "Email" << "Addrese" << noText << QVariant("chef@hof.de")
-                            << QVariant("chef@hof.de") << QVariant("buero@hof.de");
-    QTest::newRow("folder of the chooser") << accessorOf(WHERE_TO_EXPAND) << "Directory" << "wheretoexpand"
-                                           << noText << QVariant("/karte") << QVariant("/karte")
-                                           << QVariant("/home/listen");
+        << accessorOf(KNOWN_TERMINALS) << "Client"
+        << "list" << QVariant(QStringList()) << QVariant("WAB123") << QVariant(QStringList{"WAB123"})
+        << QVariant(QStringList{"WAB123", "1234", "LQ-7",
+                                QString::fromLatin1("W\xe4"
+                                                    "B")});
+    QTest::newRow("last chassis") << accessorOf(LAST_CHASSIS) << "Client"
+                                  << "LastChassis" << noText << QVariant("WAB123") << QVariant("WAB123")
+                                  << QVariant("LQ-7");
+    QTest::newRow("e-mail") << accessorOf(EMAIL) << "Email"
+                            << "Addrese" << noText << QVariant("chef@hof.de") << QVariant("chef@hof.de")
+                            << QVariant("buero@hof.de");
+    QTest::newRow("folder of the chooser")
+        << accessorOf(WHERE_TO_EXPAND) << "Directory"
+        << "wheretoexpand" << noText << QVariant("/karte") << QVariant("/karte") << QVariant("/home/listen");
 }
 
 void tst_SettingsStore::storedUnderItsKey()

@@ -12,7 +12,8 @@
 
 using Fields = QMap<int, QString>;
 
-namespace {
+namespace
+{
 
 // An order record of 44 fields, empty except the given ones.
 QString strOrderLine(const Fields& _fields)
@@ -27,7 +28,10 @@ QString strOrderLine(const Fields& _fields)
 Fields fieldsOf(const QString& _strArea, const QString& _strFieldTime, const QString& _strFieldMetres = "0",
                 const QString& _strHarvestMetres = "0", const QString& _strHarvestTime = "0:00")
 {
-    return {{10, _strArea}, {11, _strFieldTime}, {16, _strFieldMetres}, {17, _strHarvestMetres},
+    return {{10, _strArea},
+            {11, _strFieldTime},
+            {16, _strFieldMetres},
+            {17, _strHarvestMetres},
             {30, _strHarvestTime}};
 }
 
@@ -66,17 +70,21 @@ void tst_Statistics::statisticsFile_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("expected"); // fields 0..14 as the page reads them
-    const QByteArray baHeader = "Datum;Fl\xE4" "che;-;Strecke Feld;Strecke Stra\xDF" "e;Verbrauch Feld\n";
-    const QStringList slFull{"2014", "1234,5", "x", "88,2", "12,3", "4567,8", "30,1", "3,7",
-                             "210,5", "18,2", "0,4", "11:30", "152:10", "1234:56", "987:12"};
+    const QByteArray baHeader = "Datum;Fl\xE4"
+                                "che;-;Strecke Feld;Strecke Stra\xDF"
+                                "e;Verbrauch Feld\n";
+    const QStringList slFull{"2014",  "1234,5", "x",   "88,2",  "12,3",   "4567,8",  "30,1",  "3,7",
+                             "210,5", "18,2",   "0,4", "11:30", "152:10", "1234:56", "987:12"};
 
     QTest::newRow("season record with commas") << baHeader + slFull.join(';').toLatin1() + "\n" << slFull;
     QTest::newRow("extra fields and lines ignored")
-        << baHeader + slFull.join(';').toLatin1() + ";mehr\nnoch;eine\n" << slFull;
+        << baHeader + slFull.join(';').toLatin1() + ";mehr\nnoch;eine\n"
+        << slFull;
     QTest::newRow("crlf") << "Kopf\r\n" + slFull.join(';').toLatin1() + "\r\n" << slFull;
     QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBFKopf\n2014;1234,5;M\xC3\xBCller\n")
                                      << QStringList{"2014", "1234,5", QStringLiteral("Müller")};
-    QTest::newRow("short record") << baHeader + "2014;1234,5;x;88,2" << QStringList{"2014", "1234,5", "x", "88,2"};
+    QTest::newRow("short record") << baHeader + "2014;1234,5;x;88,2"
+                                  << QStringList{"2014", "1234,5", "x", "88,2"};
     QTest::newRow("header only") << baHeader << QStringList();
     QTest::newRow("empty file") << QByteArray() << QStringList();
 }
@@ -113,10 +121,10 @@ void tst_Statistics::totalsSkipRecordsWithoutArea()
     }
     totals.vAddRecord("1;kurz");
     totals.vAddRecord("");
-    for (float fTotal : {totals.fArea(), totals.fFieldMinutes(), totals.fRoadMinutes(), totals.fHarvestMinutes(),
-                         totals.fFieldDistance(), totals.fHarvestDistance(), totals.fRoadDistance(),
-                         totals.fFieldFuel(), totals.fRoadFuel(), totals.fEmptyRunMetres(),
-                         totals.fHarvestFuel(), totals.fBunkerLoads()})
+    for (float fTotal :
+         {totals.fArea(), totals.fFieldMinutes(), totals.fRoadMinutes(), totals.fHarvestMinutes(),
+          totals.fFieldDistance(), totals.fHarvestDistance(), totals.fRoadDistance(), totals.fFieldFuel(),
+          totals.fRoadFuel(), totals.fEmptyRunMetres(), totals.fHarvestFuel(), totals.fBunkerLoads()})
         QCOMPARE(fTotal, 0.0f);
     QVERIFY(!totals.hectaresPerHour());
     QVERIFY(!totals.bunkerLoadsPerHectare());
@@ -184,12 +192,16 @@ void tst_Statistics::operatingHours_data()
     QTest::addColumn<QString>("harvester");
     QTest::newRow("first record") << QStringList{"Kopf", strOrderLine({{42, "1234:56"}, {43, "987:12"}}),
                                                  strOrderLine({{42, "1:00"}, {43, "2:00"}})}
-                                  << "1234:56" << "987:12";
+                                  << "1234:56"
+                                  << "987:12";
     QTest::newRow("no colon") << QStringList{"Kopf", strOrderLine({{42, "1234"}, {43, "987:12"}})} << "-"
                               << "987:12";
-    QTest::newRow("short record") << QStringList{"Kopf", "1;2;3", ""} << "-" << "-";
-    QTest::newRow("header only") << QStringList{"Kopf"} << "-" << "-";
-    QTest::newRow("no lines") << QStringList() << "-" << "-";
+    QTest::newRow("short record") << QStringList{"Kopf", "1;2;3", ""} << "-"
+                                  << "-";
+    QTest::newRow("header only") << QStringList{"Kopf"} << "-"
+                                 << "-";
+    QTest::newRow("no lines") << QStringList() << "-"
+                              << "-";
 }
 
 void tst_Statistics::operatingHours()
@@ -204,9 +216,19 @@ void tst_Statistics::operatingHours()
 
 void tst_Statistics::currentOrderValues()
 {
-    const QString strRecord = strOrderLine({{0, "7"}, {10, "45000"}, {11, "3:00"}, {13, "0:30"}, {14, "0:45"},
-                                            {16, "8000"}, {17, "6000"}, {18, "2500"}, {19, "95000"},
-                                            {20, "4000"}, {26, "nasser Boden"}, {30, "2:00"}, {33, "1250"},
+    const QString strRecord = strOrderLine({{0, "7"},
+                                            {10, "45000"},
+                                            {11, "3:00"},
+                                            {13, "0:30"},
+                                            {14, "0:45"},
+                                            {16, "8000"},
+                                            {17, "6000"},
+                                            {18, "2500"},
+                                            {19, "95000"},
+                                            {20, "4000"},
+                                            {26, "nasser Boden"},
+                                            {30, "2:00"},
+                                            {33, "1250"},
                                             {37, "70000"}});
     const CurrentOrder order = CurrentOrder::parse(strRecord, 7, 2);
     QCOMPARE(order.strRecord, strRecord);
@@ -244,7 +266,8 @@ void tst_Statistics::currentOrderInfoText_data()
     QTest::addColumn<QString>("text");
     const QString strCustomer = QStringLiteral("Kunde: Müller (4711) \nSchlag: Großer Acker (7)\n");
     const QString strNumber = "Auftrags Nummer: 12\n";
-    const QString strRest = "Fahrer: Meier\nStart: 01.10.2014 08:30\nStopp: 01.10.2014 11:45\nReihenabstand: 45";
+    const QString strRest =
+        "Fahrer: Meier\nStart: 01.10.2014 08:30\nStopp: 01.10.2014 11:45\nReihenabstand: 45";
     QTest::newRow("file order") << 0 << strNumber + strCustomer + strRest;
     QTest::newRow("sorted") << 3 << strCustomer + strNumber + strRest;
 }
@@ -253,9 +276,14 @@ void tst_Statistics::currentOrderInfoText()
 {
     QFETCH(int, sortIndex);
     QFETCH(QString, text);
-    const QString strRecord = strOrderLine({{0, "12"}, {2, "4711"}, {3, QStringLiteral("Müller")}, {4, "7"},
+    const QString strRecord = strOrderLine({{0, "12"},
+                                            {2, "4711"},
+                                            {3, QStringLiteral("Müller")},
+                                            {4, "7"},
                                             {5, QStringLiteral("Großer Acker") + QString(2, QChar(0))},
-                                            {7, "Meier"}, {8, "01.10.2014 08:30"}, {9, "01.10.2014 11:45"},
+                                            {7, "Meier"},
+                                            {8, "01.10.2014 08:30"},
+                                            {9, "01.10.2014 11:45"},
                                             {29, "45"}});
     QCOMPARE(CurrentOrder::parse(strRecord, 12, sortIndex).strInfoText, text);
 }
@@ -271,8 +299,8 @@ void tst_Statistics::orderFigures_data()
     full.insert(19, "100000");
     full.insert(33, "1000");
     full.insert(37, "80000");
-    QTest::newRow("all figures")
-        << strOrderLine(full) << QStringList{"2,000", "4,0", "750,0", "20,0", "25,0", "2,5"};
+    QTest::newRow("all figures") << strOrderLine(full)
+                                 << QStringList{"2,000", "4,0", "750,0", "20,0", "25,0", "2,5"};
     QTest::newRow("no area") << strOrderLine(fieldsOf("0", "1:30", "2100", "2000", "1:00"))
                              << QStringList{"-", "-", "-", "-", "-", "-"};
     QTest::newRow("area without times") << strOrderLine(fieldsOf("20000", "", "3000", "1000", "-"))
@@ -284,10 +312,10 @@ void tst_Statistics::orderFigures()
     QFETCH(QString, record);
     QFETCH(QStringList, shown);
     const OrderFigures figures = OrderFigures::ofOrder(CurrentOrder::parse(record, 1, 0));
-    const QStringList slTexts{strShown(figures.hectaresPerHour, 3), strShown(figures.harvestSpeed, 1),
-                              strShown(figures.emptyRunMetresPerHectare, 1),
-                              strShown(figures.harvestFuelPerHectare, 1), strShown(figures.fieldFuelPerHectare, 1),
-                              strShown(figures.bunkerLoadsPerHectare, 1)};
+    const QStringList slTexts{
+        strShown(figures.hectaresPerHour, 3),          strShown(figures.harvestSpeed, 1),
+        strShown(figures.emptyRunMetresPerHectare, 1), strShown(figures.harvestFuelPerHectare, 1),
+        strShown(figures.fieldFuelPerHectare, 1),      strShown(figures.bunkerLoadsPerHectare, 1)};
     QCOMPARE(slTexts, shown);
 }
 
@@ -305,7 +333,8 @@ void tst_Statistics::numberTexts_data()
     QTest::newRow("negative rest") << NumberFormat::strHoursMinutes(-30) << "-";
     QTest::newRow("decimal comma") << NumberFormat::strDecimalComma(1234.56, 'f', 1) << "1234,6";
     QTest::newRow("g format") << NumberFormat::strDecimalComma(1234.5, 'g', 3) << "1,23e+03";
-    QTest::newRow("infinite") << NumberFormat::strDecimalComma(std::numeric_limits<double>::infinity(), 'f', 1)
+    QTest::newRow("infinite") << NumberFormat::strDecimalComma(std::numeric_limits<double>::infinity(), 'f',
+                                                               1)
                               << "-";
     QTest::newRow("nan") << NumberFormat::strDecimalComma(std::nan(""), 'f', 3) << "-";
     QTest::newRow("zero divisor") << strShown(NumberFormat::ratio(5, 0), 1) << "-";

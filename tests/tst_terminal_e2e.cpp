@@ -1,8 +1,8 @@
 #include "app/firstcontact.h"
 #include "terminal/cpwrequest.h"
 #include "terminal/csslclient.h"
-#include "terminal/framing.h"
 #include "terminal/fingerprint.h"
+#include "terminal/framing.h"
 #include "terminal/knownterminals.h"
 #include "testsupport.h"
 #include "tools/simulator/terminalsimserver.h"
@@ -22,7 +22,8 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 const char* const SERIAL = "LQ-4711-0815";
 
@@ -158,8 +159,8 @@ private:
         QDirIterator it(TestSupport::strHome(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString path = it.next();
-            if (!path.startsWith(TestSupport::strDownloads() + "/")
-                && !path.startsWith(TestSupport::strHome() + "/.config/"))
+            if (!path.startsWith(TestSupport::strDownloads() + "/") &&
+                !path.startsWith(TestSupport::strHome() + "/.config/"))
                 stray.append(path);
         }
         return stray;
@@ -177,14 +178,18 @@ private slots:
         vUseListedPasswords();
         connect(m_pClient, &cSSLClient::connectionStateChanged, this,
                 [this](bool _bConnected, bool _bByUser, const QString& _strChassis) {
-                    m_slEvents << QStringLiteral("state:%1:%2:%3").arg(int(_bConnected)).arg(int(_bByUser)).arg(_strChassis);
+                    m_slEvents << QStringLiteral("state:%1:%2:%3")
+                                      .arg(int(_bConnected))
+                                      .arg(int(_bByUser))
+                                      .arg(_strChassis);
                 });
         connect(m_pClient, &cSSLClient::foundTerminals, this,
                 [this](const QStringList& _sl) { m_slEvents << "found:" + _sl.join(','); });
         connect(m_pClient, &cSSLClient::hideSettingsPage, this, [this] { m_slEvents << "hide"; });
-        connect(m_pClient, &cSSLClient::fileReceived, this, [this](const QString& _strPath, const QString& _strName) {
-            m_slEvents << "file:" + _strName + ":" + _strPath;
-        });
+        connect(m_pClient, &cSSLClient::fileReceived, this,
+                [this](const QString& _strPath, const QString& _strName) {
+                    m_slEvents << "file:" + _strName + ":" + _strPath;
+                });
         connect(m_pClient, &cSSLClient::liveDataReceived, this, [this] { m_slEvents << "live"; });
         connect(m_pClient, &cSSLClient::expertModeReported, this,
                 [this](bool _bOn) { m_slEvents << QStringLiteral("expert:%1").arg(int(_bOn)); });
@@ -201,10 +206,7 @@ private slots:
         m_s32PasswordRequests = 0;
     }
 
-    void cleanup()
-    {
-        m_pClient->vDisconnect(true);
-    }
+    void cleanup() { m_pClient->vDisconnect(true); }
 
     void firstContactAsksForThePassword()
     {
@@ -222,8 +224,8 @@ private slots:
         QCOMPARE(KnownTerminals::lbaLoad(),
                  (QList<QByteArray>{Fingerprint::baRecord(SERIAL, certificate), SERIAL, "1234"}));
         QCOMPARE(KnownTerminals::strLoadLastChassis(), QString("WAB123"));
-        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup
-                                                | QFileDevice::ReadOther | QFileDevice::WriteOther;
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                QFileDevice::ReadOther | QFileDevice::WriteOther;
         QCOMPARE(QFile::permissions(KnownTerminals::strStoreFileName()) & others, QFileDevice::Permissions());
 
         m_pClient->vDisconnect(true);
@@ -259,8 +261,8 @@ private slots:
         m_lPasswordAnswers = {{true, "1234"}};
         vConnect(server.get());
         QTRY_VERIFY(m_slEvents.contains(strState(true, false)));
-        QCOMPARE(server->lbaReceived(), (QList<QByteArray>{"Login: ", "PW:  =:= NO PW FOUND!", "Login: ",
-                                                           "Login-PW:  =:= 1234"}));
+        QCOMPARE(server->lbaReceived(),
+                 (QList<QByteArray>{"Login: ", "PW:  =:= NO PW FOUND!", "Login: ", "Login-PW:  =:= 1234"}));
         QVERIFY(KnownTerminals::lbaLoad().contains("LQ-NEU-1"));
     }
 
@@ -332,7 +334,8 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         m_pClient->vDisconnect(true);
-        QVERIFY2(clock.elapsed() < cSSLClient::CLOSE_GRACE_MS / 2, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(clock.elapsed() < cSSLClient::CLOSE_GRACE_MS / 2,
+                 qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(m_slEvents.last(), strState(false, true));
         QTRY_COMPARE(server->s32OpenSessions(), 0);
         m_pClient->vConnectToTerminal();
@@ -383,16 +386,23 @@ private slots:
         QTRY_COMPARE(m_slEvents.filter("file:").size(), 6);
         const QString folder = TestSupport::strDownloads();
         QCOMPARE(m_slEvents, (QStringList{
-                                 "hide", "file:Auftraege_2024.csv:" + folder + "/Auftraege_2024.csv",
-                                 "hide", "file:Schlaege.csv:" + folder + "/Schlaege.csv",
-                                 "hide", "file:Fahrer.csv:" + folder + "/Fahrer.csv",
-                                 "hide", "file:Kunden.csv:" + folder + "/Kunden.csv",
-                                 "hide", "file:SaisonStatistik.csv:" + folder + "/SaisonStatistik.csv",
-                                 "hide", "file:nofile:empty",
+                                 "hide",
+                                 "file:Auftraege_2024.csv:" + folder + "/Auftraege_2024.csv",
+                                 "hide",
+                                 "file:Schlaege.csv:" + folder + "/Schlaege.csv",
+                                 "hide",
+                                 "file:Fahrer.csv:" + folder + "/Fahrer.csv",
+                                 "hide",
+                                 "file:Kunden.csv:" + folder + "/Kunden.csv",
+                                 "hide",
+                                 "file:SaisonStatistik.csv:" + folder + "/SaisonStatistik.csv",
+                                 "hide",
+                                 "file:nofile:empty",
                              }));
         QCOMPARE(TestSupport::baReadFile(folder + "/Auftraege_2024.csv"),
                  baStored(QString::fromUtf8("Nr;Kunde\n1;Müller\n")));
-        QCOMPARE(TestSupport::baReadFile(folder + "/Fahrer.csv"), baStored(QString::fromUtf8("Nr;Name\n1;Jörg\n")));
+        QCOMPARE(TestSupport::baReadFile(folder + "/Fahrer.csv"),
+                 baStored(QString::fromUtf8("Nr;Name\n1;Jörg\n")));
         QCOMPARE(TestSupport::baReadFile(folder + "/SaisonStatistik.csv"), baStored("Saison;2024\n"));
     }
 
@@ -403,10 +413,14 @@ private slots:
         auto server = pStart(cfg);
         vConnect(server.get());
         QTRY_VERIFY(m_pClient->bConnected());
-        const QString file = TestSupport::strWriteFile(m_dirWork.path() + "/up/Schlaege.csv", "Nr;Schlag\n4;Gro\xdf" "feld\n");
+        const QString file =
+            TestSupport::strWriteFile(m_dirWork.path() + "/up/Schlaege.csv", "Nr;Schlag\n4;Gro\xdf"
+                                                                             "feld\n");
         m_pClient->vSendFileFromPath(file, "Schlaege");
         QTRY_VERIFY(m_slEvents.contains("message:Sie haben Datei erfolgreich importiert."));
-        QCOMPARE(TestSupport::baReadFile(cfg.strDataFolder + "/Schlaege.csv"), QByteArray("Nr;Schlag\n4;Gro\xc3\x9f" "feld\n"));
+        QCOMPARE(TestSupport::baReadFile(cfg.strDataFolder + "/Schlaege.csv"),
+                 QByteArray("Nr;Schlag\n4;Gro\xc3\x9f"
+                            "feld\n"));
 
         const QString empty = TestSupport::strWriteFile(m_dirWork.path() + "/up/Fahrer.csv", "");
         m_pClient->vSendFileFromPath(empty, "Fahrer");
@@ -427,8 +441,9 @@ private slots:
         cfg.bNoPassword = true;
         auto server = pStart(cfg);
         QList<QJsonObject> records;
-        auto live = connect(m_pClient, &cSSLClient::liveDataReceived, this,
-                            [&records](const QByteArray& _baRecord) { records << objectFromRecord(_baRecord); });
+        auto live =
+            connect(m_pClient, &cSSLClient::liveDataReceived, this,
+                    [&records](const QByteArray& _baRecord) { records << objectFromRecord(_baRecord); });
         vConnect(server.get());
         QTRY_VERIFY(m_pClient->bConnected());
         m_pClient->vSendMessage(QByteArray("StartLIVE") + QByteArray::fromHex("6400")); // 100 ms
@@ -445,7 +460,8 @@ private slots:
 
         for (const QJsonObject& record : records) {
             QVERIFY(!record.isEmpty());
-            for (const char* key : {"pos_rselect", "m_lbTankDiesel", "m_pbSiebbanddruck", "VERB_ANZEIGE_GANG"})
+            for (const char* key :
+                 {"pos_rselect", "m_lbTankDiesel", "m_pbSiebbanddruck", "VERB_ANZEIGE_GANG"})
                 QVERIFY2(record.value(QLatin1String(key)).isString(), key);
         }
         QVERIFY(records.at(0).value("pos_rselect") != records.at(1).value("pos_rselect"));
@@ -506,7 +522,8 @@ private slots:
         vConnect(server.get());
         QTRY_VERIFY(m_pClient->bConnected());
         m_slEvents.clear();
-        server->vSendRawToAll(baFrame(end) + baFrame("Connection established!") + baFrame("Keine Berechtigung"));
+        server->vSendRawToAll(baFrame(end) + baFrame("Connection established!") +
+                              baFrame("Keine Berechtigung"));
         QTRY_VERIFY(m_slEvents.contains(strState(false, false)));
         QTest::qWait(100);
         QCOMPARE(m_slEvents, QStringList{strState(false, false)});
@@ -560,7 +577,8 @@ private slots:
         const int s32Found = int(m_slEvents.count("found:WAB123"));
         server->vAnnounceTo(QHostAddress::LocalHost, m_pClient->u16BoundUdpPort());
         QTRY_COMPARE(int(m_slEvents.count("found:WAB123")), s32Found + 1);
-        const QString file = TestSupport::strWriteFile(m_dirWork.path() + "/up/Schlaege.csv", "Nr;Schlag\n4;Geheimacker\n");
+        const QString file =
+            TestSupport::strWriteFile(m_dirWork.path() + "/up/Schlaege.csv", "Nr;Schlag\n4;Geheimacker\n");
         m_pClient->vSendFileFromPath(file, "Schlaege");
         m_pClient->vSendMessage("Fahrer");
         QTRY_VERIFY(m_slEvents.contains("message:Sie haben Datei erfolgreich importiert."));
@@ -571,7 +589,8 @@ private slots:
         for (const char* secret : {"Zuckerhut77", "Geheimacker", "Kartoffelkoenig"})
             QVERIFY2(!log.contains(secret), secret);
         // Each subsystem has its own category, and the link's lines say where they come from.
-        const QStringList linkLines = lines.filter(QRegularExpression("^vemo\\.(terminal|discovery|files): "));
+        const QStringList linkLines =
+            lines.filter(QRegularExpression("^vemo\\.(terminal|discovery|files): "));
         QVERIFY(!lines.filter(QRegularExpression("^vemo\\.terminal: .*refused")).isEmpty());
         QVERIFY(!lines.filter(QRegularExpression("^vemo\\.discovery: .*WAB123")).isEmpty());
         QVERIFY(!lines.filter(QRegularExpression("^vemo\\.files: .*Schlaege\\.csv")).isEmpty());
@@ -586,11 +605,12 @@ private slots:
         QTest::addColumn<QList<QByteArray>>("loaded");
         QTest::newRow("ascii") << QList<QByteArray>{SERIAL, "1234"} << QList<QByteArray>{SERIAL, "1234"};
         // The dialog hands over its text as Latin-1; the terminal knows those bytes.
-        QTest::newRow("latin-1 password") << QList<QByteArray>{SERIAL, "geheim\xe4"}
-                                          << QList<QByteArray>{SERIAL, "geheim\xe4"};
-        QTest::newRow("utf-8 serial") << QList<QByteArray>{"LQ-\xc3\xbc", "x"} << QList<QByteArray>{"LQ-\xc3\xbc", "x"};
-        QTest::newRow("cut at a zero byte") << QList<QByteArray>{SERIAL, QByteArray("ab\0cd", 5)}
-                                            << QList<QByteArray>{SERIAL, "ab"};
+        QTest::newRow("latin-1 password")
+            << QList<QByteArray>{SERIAL, "geheim\xe4"} << QList<QByteArray>{SERIAL, "geheim\xe4"};
+        QTest::newRow("utf-8 serial")
+            << QList<QByteArray>{"LQ-\xc3\xbc", "x"} << QList<QByteArray>{"LQ-\xc3\xbc", "x"};
+        QTest::newRow("cut at a zero byte")
+            << QList<QByteArray>{SERIAL, QByteArray("ab\0cd", 5)} << QList<QByteArray>{SERIAL, "ab"};
     }
 
     void knownTerminalsKeepTheirBytes()
@@ -660,7 +680,8 @@ private slots:
         if (dropped)
             QTRY_VERIFY(m_slEvents.contains(strState(false, false)));
         if (!expected.isEmpty())
-            QTRY_VERIFY(!m_slEvents.filter(QRegularExpression("^" + QRegularExpression::escape(expected))).isEmpty());
+            QTRY_VERIFY(
+                !m_slEvents.filter(QRegularExpression("^" + QRegularExpression::escape(expected))).isEmpty());
         QCOMPARE(m_pClient->bConnected(), !dropped);
         QCOMPARE(slStrayFiles(), QStringList());
         if (fault == "evil-name")

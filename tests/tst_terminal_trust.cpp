@@ -1,5 +1,5 @@
-#include "app/firstcontact.h"
 #include "app/cyesnodialog.h"
+#include "app/firstcontact.h"
 #include "terminal/csslclient.h"
 #include "terminal/fingerprint.h"
 #include "terminal/knownterminals.h"
@@ -15,7 +15,8 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 const char* const SERIAL = "LQ-4711-0815";
 
@@ -93,11 +94,11 @@ private:
     // Certificate questions are kept and answered by the test.
     void vUseTestQuestions()
     {
-        m_pClient->vSetCertificateQuestionProvider(
-            [this](const cSSLClient::CertificateQuestion& _question, const cSSLClient::CertificateAnswer& _fnAnswer) {
-                m_lQuestions << _question;
-                m_fnPendingAnswer = _fnAnswer;
-            });
+        m_pClient->vSetCertificateQuestionProvider([this](const cSSLClient::CertificateQuestion& _question,
+                                                          const cSSLClient::CertificateAnswer& _fnAnswer) {
+            m_lQuestions << _question;
+            m_fnPendingAnswer = _fnAnswer;
+        });
     }
 
     static cYesNoDialog* pShownQuestion()
@@ -129,7 +130,10 @@ private slots:
         vUseTestQuestions();
         connect(m_pClient, &cSSLClient::connectionStateChanged, this,
                 [this](bool _bConnected, bool _bByUser, const QString& _strChassis) {
-                    m_slEvents << QStringLiteral("state:%1:%2:%3").arg(int(_bConnected)).arg(int(_bByUser)).arg(_strChassis);
+                    m_slEvents << QStringLiteral("state:%1:%2:%3")
+                                      .arg(int(_bConnected))
+                                      .arg(int(_bByUser))
+                                      .arg(_strChassis);
                 });
     }
 
@@ -174,7 +178,8 @@ private slots:
         QTest::addColumn<bool>("trust");
         QTest::addColumn<QList<QByteArray>>("loginAfterTrust");
         QTest::newRow("stored password, no") << true << false << QList<QByteArray>{};
-        QTest::newRow("stored password, yes") << true << true << QList<QByteArray>{"Login: ", "PW:  =:= 1234"};
+        QTest::newRow("stored password, yes")
+            << true << true << QList<QByteArray>{"Login: ", "PW:  =:= 1234"};
         QTest::newRow("password asked for, no") << false << false << QList<QByteArray>{};
         QTest::newRow("password asked for, yes")
             << false << true << QList<QByteArray>{"Login: ", "Login-PW:  =:= 1234"};
@@ -270,7 +275,8 @@ private slots:
         const QString text = dialog->findChild<QLabel*>("label_Text")->text();
         QVERIFY2(text.contains(Fingerprint::strFormat(kept, 16)), qPrintable(text));
         QVERIFY2(text.contains(Fingerprint::strFormat(served, 16)), qPrintable(text));
-        QVERIFY(text.indexOf(Fingerprint::strFormat(kept, 16)) < text.indexOf(Fingerprint::strFormat(served, 16)));
+        QVERIFY(text.indexOf(Fingerprint::strFormat(kept, 16)) <
+                text.indexOf(Fingerprint::strFormat(served, 16)));
         QCOMPARE(server->lbaReceived(), QList<QByteArray>{"Login: "});
 
         dialog->findChild<QPushButton*>(button)->click();

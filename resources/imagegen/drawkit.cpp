@@ -4,7 +4,8 @@
 #include <QRadialGradient>
 #include <QtMath>
 
-namespace Draw {
+namespace Draw
+{
 
 Picture unit(const QString& _strName, int _iPixels, DrawFn _draw)
 {
@@ -21,8 +22,8 @@ QPen pen(const QColor& _color, qreal _width)
     return QPen(_color, _width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-void vText(QPainter& _p, const QRectF& _rect, const QString& _strText, int _iSize,
-           const QColor& _color, bool _bBold, int _iFlags)
+void vText(QPainter& _p, const QRectF& _rect, const QString& _strText, int _iSize, const QColor& _color,
+           bool _bBold, int _iFlags)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(_iSize);
@@ -73,9 +74,8 @@ QPainterPath arrowPath(const QPointF& _from, const QPointF& _to, qreal _shaft, q
     const qreal headLen = qMin(_head * 0.9, len);
     QPolygonF poly;
     poly << QPointF(0, -_shaft / 2) << QPointF(len - headLen, -_shaft / 2)
-         << QPointF(len - headLen, -_head / 2) << QPointF(len, 0)
-         << QPointF(len - headLen, _head / 2) << QPointF(len - headLen, _shaft / 2)
-         << QPointF(0, _shaft / 2);
+         << QPointF(len - headLen, -_head / 2) << QPointF(len, 0) << QPointF(len - headLen, _head / 2)
+         << QPointF(len - headLen, _shaft / 2) << QPointF(0, _shaft / 2);
     QTransform t;
     t.translate(_from.x(), _from.y());
     t.rotate(-line.angle());
@@ -102,8 +102,8 @@ void vDoubleArrow(QPainter& _p, const QPointF& _a, const QPointF& _b, qreal _sha
     _p.drawPath(arrowPath(mid, _a, _shaft, _head).united(arrowPath(mid, _b, _shaft, _head)));
 }
 
-void vCurvedArrow(QPainter& _p, const QRectF& _ellipse, qreal _startDeg, qreal _spanDeg,
-                  qreal _width, const QColor& _color)
+void vCurvedArrow(QPainter& _p, const QRectF& _ellipse, qreal _startDeg, qreal _spanDeg, qreal _width,
+                  const QColor& _color)
 {
     const QPointF c = _ellipse.center();
     const qreal rx = _ellipse.width() / 2;
@@ -138,14 +138,11 @@ void vCurvedArrow(QPainter& _p, const QRectF& _ellipse, qreal _startDeg, qreal _
     _p.drawPolygon(triangle);
 }
 
-QPainterPath gearPath(const QPointF& _center, qreal _rOuter, qreal _rInner, int _iTeeth,
-                      qreal _rHole)
+QPainterPath gearPath(const QPointF& _center, qreal _rOuter, qreal _rInner, int _iTeeth, qreal _rHole)
 {
     QPolygonF poly;
     const qreal step = 2 * M_PI / _iTeeth;
-    auto at = [&](qreal a, qreal r) {
-        return QPointF(_center.x() + r * qCos(a), _center.y() + r * qSin(a));
-    };
+    auto at = [&](qreal a, qreal r) { return QPointF(_center.x() + r * qCos(a), _center.y() + r * qSin(a)); };
     for (int i = 0; i < _iTeeth; ++i) {
         const qreal a0 = i * step;
         poly << at(a0, _rInner) << at(a0 + 0.12 * step, _rOuter) << at(a0 + 0.45 * step, _rOuter)
@@ -160,8 +157,7 @@ QPainterPath gearPath(const QPointF& _center, qreal _rOuter, qreal _rInner, int 
     return path;
 }
 
-void vWheel(QPainter& _p, const QPointF& _center, qreal _r, const QColor& _tyre,
-            const QColor& _rim)
+void vWheel(QPainter& _p, const QPointF& _center, qreal _r, const QColor& _tyre, const QColor& _rim)
 {
     _p.setPen(Qt::NoPen);
     _p.setBrush(_tyre);
@@ -181,10 +177,8 @@ QPainterPath beetPath(const QPointF& _crown, qreal _width, qreal _length)
     QPainterPath path;
     path.moveTo(cx - w / 2, top + h * 0.14);
     path.cubicTo(cx - w / 2, top - h * 0.05, cx + w / 2, top - h * 0.05, cx + w / 2, top + h * 0.14);
-    path.cubicTo(cx + w * 0.5, top + h * 0.48, cx + w * 0.14, top + h * 0.78, cx + w * 0.02,
-                 top + h);
-    path.cubicTo(cx - w * 0.1, top + h * 0.8, cx - w * 0.52, top + h * 0.5, cx - w / 2,
-                 top + h * 0.14);
+    path.cubicTo(cx + w * 0.5, top + h * 0.48, cx + w * 0.14, top + h * 0.78, cx + w * 0.02, top + h);
+    path.cubicTo(cx - w * 0.1, top + h * 0.8, cx - w * 0.52, top + h * 0.5, cx - w / 2, top + h * 0.14);
     path.closeSubpath();
     return path;
 }
@@ -239,8 +233,7 @@ void vThermometer(QPainter& _p, const QRectF& _rect, const QColor& _color, const
     const QPointF bulbCenter(_rect.center().x(), _rect.bottom() - bulb);
     const qreal tubeW = w * 0.42;
     QPainterPath outline;
-    outline.addRoundedRect(QRectF(bulbCenter.x() - tubeW / 2, _rect.top(), tubeW,
-                                  _rect.height() - bulb),
+    outline.addRoundedRect(QRectF(bulbCenter.x() - tubeW / 2, _rect.top(), tubeW, _rect.height() - bulb),
                            tubeW / 2, tubeW / 2);
     outline.addEllipse(bulbCenter, bulb, bulb);
     outline = outline.simplified();
@@ -301,8 +294,8 @@ void vHarvester(QPainter& _p, const QRectF& _rect, const QColor& _body, const QC
     _p.drawRect(QRectF(14, 33, 84, 11));
     _p.drawRect(QRectF(84, 22, 14, 12));
     QPolygonF front;
-    front << QPointF(1, 49) << QPointF(6, 38) << QPointF(17, 36) << QPointF(19, 47)
-          << QPointF(10, 53) << QPointF(1, 53);
+    front << QPointF(1, 49) << QPointF(6, 38) << QPointF(17, 36) << QPointF(19, 47) << QPointF(10, 53)
+          << QPointF(1, 53);
     _p.drawPolygon(front);
     // Cab.
     QPolygonF cab;
@@ -357,20 +350,19 @@ QPainterPath harePath()
         t.rotate(angle);
         hare.addPath(t.map(e));
     };
-    addEllipse(44, 52, 30, 15, -12);  // body, stretched in the leap
-    addEllipse(26, 58, 15, 13, 0);    // haunch
-    addEllipse(14, 72, 15, 4.5, 18);  // hind foot pushing off
-    addEllipse(72, 36, 13, 10, -18);  // head
-    addEllipse(56, 22, 17, 5, 22);    // ears laid back
+    addEllipse(44, 52, 30, 15, -12); // body, stretched in the leap
+    addEllipse(26, 58, 15, 13, 0);   // haunch
+    addEllipse(14, 72, 15, 4.5, 18); // hind foot pushing off
+    addEllipse(72, 36, 13, 10, -18); // head
+    addEllipse(56, 22, 17, 5, 22);   // ears laid back
     addEllipse(58, 28, 15, 4.5, 36);
-    addEllipse(80, 62, 14, 3.5, 38);  // fore legs reaching forward
+    addEllipse(80, 62, 14, 3.5, 38); // fore legs reaching forward
     addEllipse(84, 56, 13, 3.5, 20);
-    addEllipse(12, 48, 6, 6, 0);      // tail
+    addEllipse(12, 48, 6, 6, 0); // tail
     return hare.simplified();
 }
 
-static void vSilhouette(QPainter& _p, const QRectF& _rect, const QPainterPath& _path,
-                        const QColor& _fill)
+static void vSilhouette(QPainter& _p, const QRectF& _rect, const QPainterPath& _path, const QColor& _fill)
 {
     _p.save();
     _p.translate(_rect.topLeft());
@@ -391,8 +383,8 @@ void vTortoise(QPainter& _p, const QRectF& _rect, const QColor& _fill, const QCo
     _p.setBrush(Qt::NoBrush);
     // Shell plates.
     QPolygonF plate;
-    plate << QPointF(40, 38) << QPointF(56, 38) << QPointF(62, 50) << QPointF(56, 61)
-          << QPointF(40, 61) << QPointF(34, 50);
+    plate << QPointF(40, 38) << QPointF(56, 38) << QPointF(62, 50) << QPointF(56, 61) << QPointF(40, 61)
+          << QPointF(34, 50);
     _p.drawPolygon(plate);
     _p.drawLine(QPointF(34, 50), QPointF(21, 50));
     _p.drawLine(QPointF(62, 50), QPointF(76, 50));

@@ -14,12 +14,12 @@
 // Most pictures are drawn in a square space of 100 x 100 units that the
 // generator scales to the picture's pixel size, so each drawing states its
 // shapes once, independent of the size it is written at.
-namespace Draw {
+namespace Draw
+{
 
 using DrawFn = std::function<void(QPainter&)>;
 
-struct Picture
-{
+struct Picture {
     QString strName;  // resource name below ":/", e.g. "images/ruebe.png"
     QSize size;       // written size in pixels
     bool bUnitSquare; // true: the drawing uses the 100 x 100 unit space
@@ -57,8 +57,8 @@ inline const QColor kSoil{122, 84, 46};
 // A round-capped pen.
 QPen pen(const QColor& _color, qreal _width);
 // A text in DejaVu Sans, pixel size in the painter's units.
-void vText(QPainter& _p, const QRectF& _rect, const QString& _strText, int _iSize,
-           const QColor& _color, bool _bBold = true, int _iFlags = Qt::AlignCenter);
+void vText(QPainter& _p, const QRectF& _rect, const QString& _strText, int _iSize, const QColor& _color,
+           bool _bBold = true, int _iFlags = Qt::AlignCenter);
 
 // The dark, rounded tile behind the terminal's status symbols (unit space).
 void vTile(QPainter& _p, const QColor& _rim = QColor(105, 105, 105));
@@ -76,15 +76,13 @@ void vDoubleArrow(QPainter& _p, const QPointF& _a, const QPointF& _b, qreal _sha
                   const QColor& _color);
 // An arrow along an elliptic arc (angles in degrees, counter-clockwise as in
 // QPainter::drawArc); the head sits at the end of the span.
-void vCurvedArrow(QPainter& _p, const QRectF& _ellipse, qreal _startDeg, qreal _spanDeg,
-                  qreal _width, const QColor& _color);
+void vCurvedArrow(QPainter& _p, const QRectF& _ellipse, qreal _startDeg, qreal _spanDeg, qreal _width,
+                  const QColor& _color);
 
 // A gear wheel outline with a hole in the middle.
-QPainterPath gearPath(const QPointF& _center, qreal _rOuter, qreal _rInner, int _iTeeth,
-                      qreal _rHole);
+QPainterPath gearPath(const QPointF& _center, qreal _rOuter, qreal _rInner, int _iTeeth, qreal _rHole);
 // A wheel with tyre, rim and hub.
-void vWheel(QPainter& _p, const QPointF& _center, qreal _r, const QColor& _tyre,
-            const QColor& _rim);
+void vWheel(QPainter& _p, const QPointF& _center, qreal _r, const QColor& _tyre, const QColor& _rim);
 // A sugar beet: root from the crown at _crown downwards, with leaves if wanted.
 QPainterPath beetPath(const QPointF& _crown, qreal _width, qreal _length);
 void vBeet(QPainter& _p, const QPointF& _crown, qreal _width, qreal _length, bool _bLeaves);

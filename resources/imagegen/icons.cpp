@@ -9,7 +9,8 @@
 
 using namespace Draw;
 
-namespace {
+namespace
+{
 
 // A yellow disc with a black arrow through its centre pointing at _angleDeg.
 void vDiscArrow(QPainter& _p, qreal _angleDeg)
@@ -109,8 +110,7 @@ void vCrossBadge(QPainter& _p, const QPointF& _c, qreal _r)
 void vDeleteFile(QPainter& _p)
 {
     QPolygonF page;
-    page << QPointF(14, 6) << QPointF(58, 6) << QPointF(76, 24) << QPointF(76, 92)
-         << QPointF(14, 92);
+    page << QPointF(14, 6) << QPointF(58, 6) << QPointF(76, 24) << QPointF(76, 92) << QPointF(14, 92);
     _p.setPen(pen(QColor(150, 120, 0), 3));
     _p.setBrush(kYellow);
     _p.drawPolygon(page);
@@ -190,8 +190,7 @@ void vEnvelope(QPainter& _p)
 void vFloppy(QPainter& _p)
 {
     QPolygonF body;
-    body << QPointF(8, 8) << QPointF(80, 8) << QPointF(92, 20) << QPointF(92, 92)
-         << QPointF(8, 92);
+    body << QPointF(8, 8) << QPointF(80, 8) << QPointF(92, 20) << QPointF(92, 92) << QPointF(8, 92);
     _p.setPen(pen(QColor(150, 120, 0), 3));
     _p.setBrush(kYellow);
     _p.drawPolygon(body);
@@ -283,8 +282,7 @@ void vExpertMode(QPainter& _p, bool _bOn)
     vWrench(_p, fill.darker(_bOn ? 108 : 115), edge);
     // Graduation cap: crown, board and tassel.
     QPolygonF crown;
-    crown << QPointF(28, 38) << QPointF(72, 38) << QPointF(70, 58) << QPointF(50, 64)
-          << QPointF(30, 58);
+    crown << QPointF(28, 38) << QPointF(72, 38) << QPointF(70, 58) << QPointF(50, 64) << QPointF(30, 58);
     _p.setPen(pen(edge, 2.5));
     _p.setBrush(fill.darker(115));
     _p.drawPolygon(crown);
@@ -356,7 +354,8 @@ void vRoadMode(QPainter& _p)
 
 } // namespace
 
-namespace Draw {
+namespace Draw
+{
 
 QList<Picture> iconPictures()
 {

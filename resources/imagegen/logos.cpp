@@ -10,7 +10,8 @@
 
 using namespace Draw;
 
-namespace {
+namespace
+{
 
 QFont logoFont(bool _bBold)
 {
@@ -55,8 +56,8 @@ void vWordMark(QPainter& _p, const QRectF& _area)
         const qreal len = wb.height() * (0.75 - i * 0.18);
         const qreal right = wb.left() - wb.height() * 0.08 + (i * 0.28 + 0.14) * wb.height() * 0.22;
         QPolygonF bar;
-        bar << QPointF(right - len, y + barH) << QPointF(right - len + barH * 0.5, y)
-            << QPointF(right, y) << QPointF(right - barH * 0.5, y + barH);
+        bar << QPointF(right - len, y + barH) << QPointF(right - len + barH * 0.5, y) << QPointF(right, y)
+            << QPointF(right - barH * 0.5, y + barH);
         bars.addPolygon(bar);
         bars.closeSubpath();
     }
@@ -78,8 +79,8 @@ void vWordMark(QPainter& _p, const QRectF& _area)
     shine.setColorAt(0, QColor(255, 240, 120));
     shine.setColorAt(0.45, kYellow);
     shine.setColorAt(1, QColor(214, 170, 0));
-    _p.setPen(QPen(QColor(60, 45, 0), qMax(1.0, mb.height() / 70), Qt::SolidLine, Qt::RoundCap,
-                   Qt::RoundJoin));
+    _p.setPen(
+        QPen(QColor(60, 45, 0), qMax(1.0, mb.height() / 70), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     _p.setBrush(shine);
     _p.drawPath(mark);
 }
@@ -144,8 +145,8 @@ void vMakerLogo(QPainter& _p)
     }
     _p.restore();
 
-    QPainterPath letter = fitted(slantedText(QStringLiteral("L"), true, -0.12),
-                                 QRectF(c.x() - 52, c.y() - 74, 74, 100));
+    QPainterPath letter =
+        fitted(slantedText(QStringLiteral("L"), true, -0.12), QRectF(c.x() - 52, c.y() - 74, 74, 100));
     _p.setPen(QPen(kBlack, 3));
     _p.setBrush(kYellow);
     _p.drawPath(letter);
@@ -153,8 +154,7 @@ void vMakerLogo(QPainter& _p)
     vLeaf(_p, QPointF(c.x() + 14, c.y() + 20), 22, 48, 22, kLeaf.lighter(120));
 
     // Name and a thin rule.
-    QPainterPath name = fitted(slantedText(QStringLiteral("Lindqvarth"), true, 0),
-                               QRectF(20, 236, 360, 52));
+    QPainterPath name = fitted(slantedText(QStringLiteral("Lindqvarth"), true, 0), QRectF(20, 236, 360, 52));
     _p.setPen(Qt::NoPen);
     _p.setBrush(kWhite);
     _p.drawPath(name);
@@ -185,8 +185,7 @@ void vAppSymbol(QPainter& _p)
     _p.setPen(QPen(kBlack, 2.5));
     _p.setBrush(kYellow);
     _p.drawPath(v);
-    QPainterPath word = fitted(slantedText(QStringLiteral("VEMO"), true, -0.2),
-                               QRectF(18, 74, 64, 16));
+    QPainterPath word = fitted(slantedText(QStringLiteral("VEMO"), true, -0.2), QRectF(18, 74, 64, 16));
     _p.setPen(QPen(kBlack, 1.5));
     _p.drawPath(word);
 }
@@ -244,8 +243,7 @@ void vFieldBackground(QPainter& _p)
             continue;
         for (int k = 0; k < 80; ++k) {
             const qreal s = 1.0 / (1.0 + k * 0.12);
-            const QPointF pt = vanish + (bottom - vanish) * s
-                               + QPointF(random.bounded(5) - 2, 0) * s;
+            const QPointF pt = vanish + (bottom - vanish) * s + QPointF(random.bounded(5) - 2, 0) * s;
             if (pt.y() < horizon + 4)
                 continue;
             const qreal size = 1.5 + 20 * s * s;
@@ -292,16 +290,15 @@ void vFieldBackground(QPainter& _p)
 void vAboutQt(QPainter& _p)
 {
     QPolygonF shape;
-    shape << QPointF(24, 6) << QPointF(94, 6) << QPointF(94, 76) << QPointF(76, 94)
-          << QPointF(6, 94) << QPointF(6, 24);
+    shape << QPointF(24, 6) << QPointF(94, 6) << QPointF(94, 76) << QPointF(76, 94) << QPointF(6, 94)
+          << QPointF(6, 24);
     QLinearGradient green(0, 0, 0, 100);
     green.setColorAt(0, QColor(88, 214, 100));
     green.setColorAt(1, QColor(44, 160, 60));
     _p.setPen(QPen(QColor(24, 110, 36), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     _p.setBrush(green);
     _p.drawPolygon(shape);
-    QPainterPath letters = fitted(slantedText(QStringLiteral("Qt"), true, 0),
-                                  QRectF(20, 24, 60, 48));
+    QPainterPath letters = fitted(slantedText(QStringLiteral("Qt"), true, 0), QRectF(20, 24, 60, 48));
     _p.setPen(Qt::NoPen);
     _p.setBrush(Qt::white);
     _p.drawPath(letters);
@@ -330,7 +327,8 @@ void vBusyBeet(QPainter& _p)
 
 } // namespace
 
-namespace Draw {
+namespace Draw
+{
 
 QList<Picture> logoPictures()
 {

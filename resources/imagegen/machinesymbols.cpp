@@ -8,7 +8,8 @@
 
 using namespace Draw;
 
-namespace {
+namespace
+{
 
 enum class Linkage { Raised, Lowered, Floating };
 
@@ -179,17 +180,17 @@ void vBarGraph(QPainter& _p)
 }
 
 // Liquid in a container: a tank with a level and a wave on top.
-void vTankLevel(QPainter& _p, const QRectF& _tank, qreal _level, const QColor& _liquid,
-                const QColor& _line, qreal _w)
+void vTankLevel(QPainter& _p, const QRectF& _tank, qreal _level, const QColor& _liquid, const QColor& _line,
+                qreal _w)
 {
     const qreal top = _tank.bottom() - _tank.height() * _level;
     QPainterPath liquid;
     liquid.moveTo(_tank.left(), top);
     const qreal step = _tank.width() / 2;
-    liquid.cubicTo(_tank.left() + step * 0.5, top - _w * 1.5, _tank.left() + step * 0.5,
-                   top + _w * 1.5, _tank.left() + step, top);
-    liquid.cubicTo(_tank.left() + step * 1.5, top - _w * 1.5, _tank.left() + step * 1.5,
-                   top + _w * 1.5, _tank.right(), top);
+    liquid.cubicTo(_tank.left() + step * 0.5, top - _w * 1.5, _tank.left() + step * 0.5, top + _w * 1.5,
+                   _tank.left() + step, top);
+    liquid.cubicTo(_tank.left() + step * 1.5, top - _w * 1.5, _tank.left() + step * 1.5, top + _w * 1.5,
+                   _tank.right(), top);
     liquid.lineTo(_tank.bottomRight());
     liquid.lineTo(_tank.bottomLeft());
     liquid.closeSubpath();
@@ -206,8 +207,7 @@ void vDrop(QPainter& _p, const QPointF& _tip, qreal _h, const QColor& _color)
     const qreal w = _h * 0.36;
     QPainterPath drop;
     drop.moveTo(_tip);
-    drop.cubicTo(_tip + QPointF(w * 0.5, _h * 0.35), _tip + QPointF(w, _h * 0.5),
-                 _tip + QPointF(0, _h));
+    drop.cubicTo(_tip + QPointF(w * 0.5, _h * 0.35), _tip + QPointF(w, _h * 0.5), _tip + QPointF(0, _h));
     drop.cubicTo(_tip + QPointF(-w, _h * 0.5), _tip + QPointF(-w * 0.5, _h * 0.35), _tip);
     _p.setPen(Qt::NoPen);
     _p.setBrush(_color);
@@ -218,8 +218,8 @@ void vAdBlue(QPainter& _p)
 {
     // Canister with handle and a blue drop.
     QPolygonF can;
-    can << QPointF(18, 26) << QPointF(30, 14) << QPointF(70, 14) << QPointF(82, 26)
-        << QPointF(82, 92) << QPointF(18, 92);
+    can << QPointF(18, 26) << QPointF(30, 14) << QPointF(70, 14) << QPointF(82, 26) << QPointF(82, 92)
+        << QPointF(18, 92);
     _p.setPen(pen(kLabelYellow, 5));
     _p.setBrush(Qt::NoBrush);
     _p.drawPolygon(can);
@@ -268,8 +268,8 @@ void vOilCan(QPainter& _p, const QRectF& _area, const QColor& _color)
     _p.translate(_area.topLeft());
     _p.scale(_area.width() / 100.0, _area.height() / 100.0);
     QPolygonF body;
-    body << QPointF(8, 40) << QPointF(60, 40) << QPointF(92, 26) << QPointF(96, 30)
-         << QPointF(66, 66) << QPointF(8, 66);
+    body << QPointF(8, 40) << QPointF(60, 40) << QPointF(92, 26) << QPointF(96, 30) << QPointF(66, 66)
+         << QPointF(8, 66);
     _p.setPen(pen(_color, 3));
     _p.setBrush(_color);
     _p.drawPolygon(body);
@@ -332,7 +332,8 @@ void vWaterTemperature(QPainter& _p, bool _bSmall)
 
 } // namespace
 
-namespace Draw {
+namespace Draw
+{
 
 QList<Picture> machineSymbolPictures()
 {
@@ -349,25 +350,19 @@ QList<Picture> machineSymbolPictures()
              [](QPainter& p) { vUnloadingConveyor(p, true); }),
         unit("Statussymbol Entladeband Transportstellung Grison.png", 96,
              [](QPainter& p) { vUnloadingConveyor(p, false); }),
-        unit("Statussymbol Maschinenantrieb ein.png", 96,
-             [](QPainter& p) { vMachineDrive(p, true); }),
-        unit("Statussymbol_Maschinenantrieb_teil.png", 96,
-             [](QPainter& p) { vMachineDrive(p, false); }),
-        unit("Statussymbol Zusatzachse oben.png", 96,
-             [](QPainter& p) { vAdditionalAxle(p, true); }),
-        unit("Statussymbol Zusatzachse unten.png", 96,
-             [](QPainter& p) { vAdditionalAxle(p, false); }),
+        unit("Statussymbol Maschinenantrieb ein.png", 96, [](QPainter& p) { vMachineDrive(p, true); }),
+        unit("Statussymbol_Maschinenantrieb_teil.png", 96, [](QPainter& p) { vMachineDrive(p, false); }),
+        unit("Statussymbol Zusatzachse oben.png", 96, [](QPainter& p) { vAdditionalAxle(p, true); }),
+        unit("Statussymbol Zusatzachse unten.png", 96, [](QPainter& p) { vAdditionalAxle(p, false); }),
         pixels("Bargraph_Druck_Antriebe.png", QSize(32, 256), vBarGraph),
         unit("images/Symbol AdBlue-Fuellstand.png", 96, vAdBlue),
         unit("images/Symbol Fahranantrieb vorwaerts.png", 96, vDriveForward),
         unit("images/Symbol HydraulikStand.png", 96, [](QPainter& p) { vHydraulicLevel(p, false); }),
-        unit("images/Symbol HydraulikStand_klein.png", 64,
-             [](QPainter& p) { vHydraulicLevel(p, true); }),
+        unit("images/Symbol HydraulikStand_klein.png", 64, [](QPainter& p) { vHydraulicLevel(p, true); }),
         unit("images/Symbol OelStand_klein.png", 64, vOilLevel),
         unit("images/Symbol OelTemp_klein.png", 64, vOilTemperature),
         unit("images/Symbol WasserTemp.png", 96, [](QPainter& p) { vWaterTemperature(p, false); }),
-        unit("images/Symbol WasserTemp_klein.png", 64,
-             [](QPainter& p) { vWaterTemperature(p, true); }),
+        unit("images/Symbol WasserTemp_klein.png", 64, [](QPainter& p) { vWaterTemperature(p, true); }),
     };
 }
 

@@ -15,7 +15,8 @@
 
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 QList<Draw::Picture> allPictures()
 {
@@ -76,8 +77,8 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "imagegen: cannot write %s\n", qPrintable(path));
             return 1;
         }
-        qrcStream << "    <file alias=\"" << xmlEscaped(picture.strName) << "\">"
-                  << xmlEscaped(path) << "</file>\n";
+        qrcStream << "    <file alias=\"" << xmlEscaped(picture.strName) << "\">" << xmlEscaped(path)
+                  << "</file>\n";
     }
     qrcStream << "  </qresource>\n</RCC>\n";
     qrcStream.flush();

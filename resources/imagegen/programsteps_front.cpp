@@ -6,7 +6,8 @@
 
 using namespace Draw;
 
-namespace {
+namespace
+{
 
 const QRectF kStageArea(70, 64, 22, 24);
 
@@ -57,8 +58,7 @@ void vLeafDisc(QPainter& _p, const QRectF& _disc)
     for (int i = 0; i < 6; ++i) {
         const qreal a = i * 60;
         const QLineF spoke = QLineF::fromPolar(1, a);
-        _p.drawLine(c, c + QPointF(spoke.dx() * _disc.width() * 0.45,
-                                   spoke.dy() * _disc.height() * 0.45));
+        _p.drawLine(c, c + QPointF(spoke.dx() * _disc.width() * 0.45, spoke.dy() * _disc.height() * 0.45));
     }
     _p.setPen(pen(kWhite, 3));
     _p.drawLine(c, c + QPointF(0, -_disc.height() * 1.3));
@@ -260,11 +260,10 @@ void vTopperRelief(QPainter& _p, bool _bLeft)
     _p.drawRect(QRectF(x - 4, 34, 8, 16));
     _p.setPen(pen(kWhite, 3));
     _p.drawLine(QPointF(x, 28), QPointF(x, 34));
-    vArrow(_p, QPointF(x + (_bLeft ? 12 : -12), 50), QPointF(x + (_bLeft ? 12 : -12), 28), 4, 12,
-           kYellow);
+    vArrow(_p, QPointF(x + (_bLeft ? 12 : -12), 50), QPointF(x + (_bLeft ? 12 : -12), 28), 4, 12, kYellow);
     vDial(_p, QPointF(_bLeft ? 74 : 26, 36), 11, 0.45, kYellow);
-    vText(_p, QRectF(_bLeft ? 8 : 60, 52, 32, 20), _bLeft ? QStringLiteral("L") : QStringLiteral("R"),
-          16, kYellow);
+    vText(_p, QRectF(_bLeft ? 8 : 60, 52, 32, 20), _bLeft ? QStringLiteral("L") : QStringLiteral("R"), 16,
+          kYellow);
 }
 
 void vStoneProtection(QPainter& _p)
@@ -275,8 +274,8 @@ void vStoneProtection(QPainter& _p)
     _p.setPen(pen(QColor(60, 60, 60), 1.5));
     _p.setBrush(QColor(150, 150, 150));
     QPolygonF stone;
-    stone << QPointF(10, 78) << QPointF(14, 68) << QPointF(26, 66) << QPointF(32, 74)
-          << QPointF(26, 84) << QPointF(14, 84);
+    stone << QPointF(10, 78) << QPointF(14, 68) << QPointF(26, 66) << QPointF(32, 74) << QPointF(26, 84)
+          << QPointF(14, 84);
     _p.drawPolygon(stone);
     vShareProfile(_p, QPointF(32, 80), 0.9);
     _p.setPen(pen(kYellow, 2.5));
@@ -302,7 +301,8 @@ void vLeafDiscFold(QPainter& _p)
 
 } // namespace
 
-namespace Draw {
+namespace Draw
+{
 
 QList<Picture> programStepPicturesFront()
 {

@@ -7,7 +7,8 @@
 
 using namespace Draw;
 
-namespace {
+namespace
+{
 
 const QRectF kStageArea(70, 64, 22, 24);
 
@@ -274,7 +275,8 @@ void vFanSpeed(QPainter& _p)
 
 } // namespace
 
-namespace Draw {
+namespace Draw
+{
 
 QList<Picture> programStepPicturesRear()
 {

@@ -8,7 +8,8 @@
 
 using namespace Draw;
 
-namespace {
+namespace
+{
 
 const QColor kOff{120, 120, 120};
 
@@ -254,7 +255,8 @@ void vCentralLubrication(QPainter& _p)
 
 } // namespace
 
-namespace Draw {
+namespace Draw
+{
 
 QList<Picture> statusPictures()
 {
@@ -269,24 +271,19 @@ QList<Picture> statusPictures()
         unit("Status_Neigung_Warnung.png", 96, vSlopeWarning),
         unit("Status_Neigung_leer.png", 96, [](QPainter& p) { vSlope(p, kOff, true); }),
         unit("Status_Neigung_man.png", 96, vSlopeManual),
-        unit("Statussymbol Ackergang eingerastet.png", 96,
-             [](QPainter& p) { vGearRange(p, false, true); }),
+        unit("Statussymbol Ackergang eingerastet.png", 96, [](QPainter& p) { vGearRange(p, false, true); }),
         unit("Statussymbol Ackergang_nicht_eingerastet.png", 96,
              [](QPainter& p) { vGearRange(p, false, false); }),
-        unit("Statussymbol_Strassengang_eingerastet.png", 96,
-             [](QPainter& p) { vGearRange(p, true, true); }),
+        unit("Statussymbol_Strassengang_eingerastet.png", 96, [](QPainter& p) { vGearRange(p, true, true); }),
         unit("Statussymbol_Strassengang_nicht_eingerastet.png", 96,
              [](QPainter& p) { vGearRange(p, true, false); }),
-        unit("Statussymbol Differential-Sperre.png", 96,
-             [](QPainter& p) { vDiffLock(p, kAmber, true); }),
+        unit("Statussymbol Differential-Sperre.png", 96, [](QPainter& p) { vDiffLock(p, kAmber, true); }),
         unit("Statussymbol Differential-Sperre vorwahl aus.png", 96,
              [](QPainter& p) { vDiffLock(p, kOff, false); }),
         unit("Statussymbol Differential-Sperre vorwahl.png", 96,
              [](QPainter& p) { vDiffLock(p, kGreen, true); }),
-        unit("Statussymbol Parkbremse zu.png", 96,
-             [](QPainter& p) { vParkingBrake(p, kRed, false); }),
-        unit("Statussymbol_Parkbremse_AUTO.png", 96,
-             [](QPainter& p) { vParkingBrake(p, kAmber, true); }),
+        unit("Statussymbol Parkbremse zu.png", 96, [](QPainter& p) { vParkingBrake(p, kRed, false); }),
+        unit("Statussymbol_Parkbremse_AUTO.png", 96, [](QPainter& p) { vParkingBrake(p, kAmber, true); }),
         unit("Statussymbol Zentralschmierung an.png", 96, vCentralLubrication),
     };
     for (int i = 1; i <= 3; ++i) {

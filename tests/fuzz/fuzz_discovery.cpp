@@ -25,7 +25,8 @@ VEMO_FUZZ_TARGET(fuzzDiscovery)
         if (!Discovery::bIsTerminalAnswer(baDatagram))
             continue;
         const QString strChassis = Discovery::strChassisFromAnswer(baDatagram);
-        FUZZ_CHECK(!strChassis.isEmpty() && !strChassis.contains(QChar(0)) && !strChassis.contains(QLatin1Char(':')));
+        FUZZ_CHECK(!strChassis.isEmpty() && !strChassis.contains(QChar(0)) &&
+                   !strChassis.contains(QLatin1Char(':')));
         const bool bKnown = found.hashTerminals.contains(strChassis);
         const QHostAddress haSender(QStringLiteral("192.168.0.%1").arg(i % 250 + 1));
         FUZZ_CHECK(Discovery::bAddAnswer(found, strChassis, haSender) == !bKnown);
@@ -35,8 +36,8 @@ VEMO_FUZZ_TARGET(fuzzDiscovery)
         FUZZ_CHECK(bKnown || found.hashTerminals.value(strChassis) == haSender);
     }
     FUZZ_CHECK(found.slFoundChassis.size() == found.hashTerminals.size());
-    FUZZ_CHECK(QSet<QString>(found.slFoundChassis.cbegin(), found.slFoundChassis.cend()).size()
-               == found.slFoundChassis.size());
+    FUZZ_CHECK(QSet<QString>(found.slFoundChassis.cbegin(), found.slFoundChassis.cend()).size() ==
+               found.slFoundChassis.size());
 
     using Discovery::eAfterBatch;
     const eAfterBatch after = Discovery::eDecideAfterBatch(found, strLastChassis, bQuiet);
@@ -45,7 +46,7 @@ VEMO_FUZZ_TARGET(fuzzDiscovery)
     else if (bQuiet)
         FUZZ_CHECK(after == eAfterBatch::QuietStop);
     else
-        FUZZ_CHECK(after == (found.slFoundChassis.isEmpty()       ? eAfterBatch::Nothing
+        FUZZ_CHECK(after == (found.slFoundChassis.isEmpty()     ? eAfterBatch::Nothing
                              : found.slFoundChassis.size() == 1 ? eAfterBatch::ConnectToOnly
                                                                 : eAfterBatch::ShowList));
     return 0;

@@ -44,8 +44,8 @@ VEMO_FUZZ_TARGET(fuzzFileMessage)
     const QString strText = QString::fromUtf8(baInput);
     QByteArray baKindBack;
     QByteArray baContentBack;
-    FUZZ_CHECK(FileMessage::bParseSendFilePayload(FileMessage::baSendFilePayload("Fahrer", strText), baKindBack,
-                                                  baContentBack));
+    FUZZ_CHECK(FileMessage::bParseSendFilePayload(FileMessage::baSendFilePayload("Fahrer", strText),
+                                                  baKindBack, baContentBack));
     FUZZ_CHECK(baKindBack == "Fahrer" && baContentBack == strText.toUtf8());
     return 0;
 }

@@ -10,10 +10,10 @@
 
 #include <QDir>
 
-namespace {
-
-struct Reading
+namespace
 {
+
+struct Reading {
     QList<QByteArray> lMessages;
     bool bError = false;
 };

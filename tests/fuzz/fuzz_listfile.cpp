@@ -15,7 +15,8 @@
 #include <cmath>
 #include <optional>
 
-namespace {
+namespace
+{
 
 bool bNoNul(const QString& _strText)
 {
@@ -127,7 +128,8 @@ VEMO_FUZZ_TARGET(fuzzListFile)
          ChartGeometry::barGeometry(ChartGeometry::barChartRect(QSize(900, 600)), rows)) {
         FUZZ_CHECK(row.rectFirst.width() >= 0 && row.rectFirst.right() < 900);
         FUZZ_CHECK(row.rectSecond.width() >= 0 && row.rectSecond.right() < 900);
-        FUZZ_CHECK(!row.strText.contains(QLatin1String("nan")) && !row.strText.contains(QLatin1String("inf")));
+        FUZZ_CHECK(!row.strText.contains(QLatin1String("nan")) &&
+                   !row.strText.contains(QLatin1String("inf")));
     }
 
     const OperatingHours hours = OperatingHours::fromOrderLines(content.slLines);

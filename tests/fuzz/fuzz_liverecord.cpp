@@ -9,7 +9,8 @@
 #include <QMap>
 #include <QtEndian>
 
-namespace {
+namespace
+{
 
 // A record around a document, with the length and checksum it needs: a
 // mutated document still passes the checksum and reaches the reader itself.

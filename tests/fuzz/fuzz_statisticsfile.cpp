@@ -25,7 +25,8 @@ VEMO_FUZZ_TARGET(fuzzStatisticsFile)
         FUZZ_CHECK(s32Minutes >= 0);
         const QString strTime = StatisticsFigures::strTimeWithUnit(s32Minutes, QStringLiteral("h"));
         FUZZ_CHECK(strTime.endsWith(QLatin1String(" h")) && !strTime.startsWith(QLatin1Char('-')));
-        const QString strPlain = StatisticsFigures::strPlainTimeWithUnit(qint64(s32Minutes) * 1000, QStringLiteral("h"));
+        const QString strPlain =
+            StatisticsFigures::strPlainTimeWithUnit(qint64(s32Minutes) * 1000, QStringLiteral("h"));
         FUZZ_CHECK(!strPlain.startsWith(QLatin1Char('-')));
     }
 

@@ -16,7 +16,8 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace Fuzz {
+namespace Fuzz
+{
 
 void vFail(const char* _strCondition, const char* _strFile, int _s32Line);
 
@@ -28,10 +29,10 @@ inline QByteArray baInput(const uint8_t* _pData, size_t _size)
 
 } // namespace Fuzz
 
-#define FUZZ_CHECK(condition)                                                                                  \
-    do {                                                                                                       \
-        if (!(condition))                                                                                      \
-            Fuzz::vFail(#condition, __FILE__, __LINE__);                                                       \
+#define FUZZ_CHECK(condition)                                                                                \
+    do {                                                                                                     \
+        if (!(condition))                                                                                    \
+            Fuzz::vFail(#condition, __FILE__, __LINE__);                                                     \
     } while (false)
 
 #ifdef VEMO_FUZZ_REPLAY

@@ -19,7 +19,8 @@
 
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 QString g_strCorpus;
 
@@ -88,7 +89,8 @@ void vFraming()
         baAll += baFrame(lMessages.at(i));
     }
     vWrite("framing", QStringLiteral("all-in-chunks"), baAll);
-    vWrite("framing", QStringLiteral("empty-frame"), QByteArray("\0\0\0\0\0", 5) + baFrame("BreakConnection"));
+    vWrite("framing", QStringLiteral("empty-frame"),
+           QByteArray("\0\0\0\0\0", 5) + baFrame("BreakConnection"));
 }
 
 void vFileMessages()
@@ -96,7 +98,8 @@ void vFileMessages()
     const QByteArray baContent = "Nr;Name\r\n1;Meier;Hans\r\n";
     vWrite("filemessage", QStringLiteral("drivers"), FileMessage::baFilePart("Fahrer.csv", baContent));
     vWrite("filemessage", QStringLiteral("umlaut-name"), FileMessage::baFilePart("Schläge.csv", baContent));
-    vWrite("filemessage", QStringLiteral("path-name"), FileMessage::baFilePart("../../etc/Fahrer.csv", baContent));
+    vWrite("filemessage", QStringLiteral("path-name"),
+           FileMessage::baFilePart("../../etc/Fahrer.csv", baContent));
     vWrite("filemessage", QStringLiteral("nofile"), FileMessage::baFilePart("nofile", QByteArray()));
     vWrite("filemessage", QStringLiteral("send-payload"),
            FileMessage::baSendFilePayload(Protocol::KIND_CUSTOMERS, QStringLiteral("Nr;Name\n3;Apfel\n")));
@@ -106,9 +109,9 @@ void vDiscovery()
 {
     vWrite("discovery", QStringLiteral("one"), QByteArray(1, '\x01') + Discovery::baAnswerDatagram("WAB123"));
     vWrite("discovery", QStringLiteral("several"),
-           QByteArray(1, '\x02') + Discovery::baAnswerDatagram("WAB123") + '\xFF'
-               + Discovery::baAnswerDatagram("WAB456") + '\xFF' + Discovery::baAnswerDatagram("WAB123") + '\xFF'
-               + Discovery::baRequestDatagram());
+           QByteArray(1, '\x02') + Discovery::baAnswerDatagram("WAB123") + '\xFF' +
+               Discovery::baAnswerDatagram("WAB456") + '\xFF' + Discovery::baAnswerDatagram("WAB123") +
+               '\xFF' + Discovery::baRequestDatagram());
     vWrite("discovery", QStringLiteral("unknown-machine"),
            QByteArray(1, '\0') + QByteArray(Protocol::DISCOVERY_MARKER) + ":\0padding");
 }
@@ -119,10 +122,14 @@ void vLiveRecords()
            LiveRecordEncoder::baRecord(QMap<QString, QString>{
                {"m_lbTankDiesel", "640"}, {"VERB_ANZEIGE_GANG", "1"}, {"pos_rselect", "7"}}));
     vWrite("liverecord", QStringLiteral("utf16-text"),
-           LiveRecordEncoder::baRecord(QMap<QString, QString>{{"Fahrer", QStringLiteral("Łukasz")}, {"Ort", "Köln"}}));
+           LiveRecordEncoder::baRecord(
+               QMap<QString, QString>{{"Fahrer", QStringLiteral("Łukasz")}, {"Ort", "Köln"}}));
     vWrite("liverecord", QStringLiteral("other-types"),
-           LiveRecordEncoder::baRecord(QJsonObject{{"zahl", 5}, {"wahr", true}, {"nichts", QJsonValue()},
-                                                   {"liste", QJsonArray{1, "a"}}, {"objekt", QJsonObject{{"x", "y"}}}}));
+           LiveRecordEncoder::baRecord(QJsonObject{{"zahl", 5},
+                                                   {"wahr", true},
+                                                   {"nichts", QJsonValue()},
+                                                   {"liste", QJsonArray{1, "a"}},
+                                                   {"objekt", QJsonObject{{"x", "y"}}}}));
     vWrite("liverecord", QStringLiteral("empty"), LiveRecordEncoder::baRecord(QJsonObject()));
 }
 

@@ -14,12 +14,12 @@ int fuzzFileMessage(const uint8_t* data, size_t size);
 int fuzzDiscovery(const uint8_t* data, size_t size);
 int fuzzLiveRecord(const uint8_t* data, size_t size);
 
-namespace {
+namespace
+{
 
 using TargetFunction = int (*)(const uint8_t*, size_t);
 
-struct Target
-{
+struct Target {
     const char* pName; // the folder name under corpus/ and regressions/
     TargetFunction fnRun;
 };
@@ -35,7 +35,9 @@ QStringList g_slBroken;
 
 void Fuzz::vFail(const char* _strCondition, const char* _strFile, int _s32Line)
 {
-    g_slBroken << QStringLiteral("%1:%2: %3").arg(QFileInfo(QString::fromUtf8(_strFile)).fileName()).arg(_s32Line)
+    g_slBroken << QStringLiteral("%1:%2: %3")
+                      .arg(QFileInfo(QString::fromUtf8(_strFile)).fileName())
+                      .arg(_s32Line)
                       .arg(QString::fromUtf8(_strCondition));
 }
 
@@ -57,9 +59,12 @@ void tst_FuzzReplay::replay_data()
     for (const Target& target : c_aTargets) {
         int s32Files = 0;
         for (const char* pKind : {"corpus", "regressions"}) {
-            const QDir folder(QStringLiteral(VEMO_FUZZ_DIR "/%1/%2").arg(QLatin1String(pKind), QLatin1String(target.pName)));
+            const QDir folder(QStringLiteral(VEMO_FUZZ_DIR "/%1/%2")
+                                  .arg(QLatin1String(pKind), QLatin1String(target.pName)));
             for (const QString& strName : folder.entryList(QDir::Files, QDir::Name)) {
-                QTest::newRow(qPrintable(QStringLiteral("%1/%2/%3").arg(QLatin1String(pKind), QLatin1String(target.pName), strName)))
+                QTest::newRow(
+                    qPrintable(QStringLiteral("%1/%2/%3")
+                                   .arg(QLatin1String(pKind), QLatin1String(target.pName), strName)))
                     << target.fnRun << folder.filePath(strName);
                 ++s32Files;
             }

@@ -14,55 +14,86 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-struct Customer
+namespace
 {
+
+struct Customer {
     QString strNumber, strName1, strName2, strStreet, strPostcode, strTown, strPhone;
 };
 
-struct Field
-{
+struct Field {
     int s32Customer = 0; // index into the customers
     QString strNumber, strName;
     int s32AreaM2 = 0;
     double dDistanceKm = 0;
 };
 
-struct Driver
-{
+struct Driver {
     QString strNumber, strFirstName, strLastName;
 };
 
-const char* const FIRST_NAMES[] = {"Jürgen", "Björn", "Hans-Günter", "Jörg", "Käthe", "Günther",
-                                   "Bärbel", "Karl", "Uwe", "Sören", "Heinz", "Anneliese"};
-const char* const LAST_NAMES[] = {"Müller", "Bäumer", "Schäfer", "Größe", "Köhler", "Brüggemann",
-                                  "Höfer", "Wöhler", "Jürgens", "Meier", "Oßenbrügge", "Lührs"};
-const char* const TOWNS[][2] = {{"31134", "Hildesheim"}, {"31157", "Sarstedt"}, {"37154", "Northeim"},
-                                {"37176", "Nörten-Hardenberg"}, {"29525", "Uelzen"},
-                                {"21335", "Lüneburg"}, {"38300", "Wolfenbüttel"}, {"31188", "Holle"}};
-const char* const STREETS[] = {"Mühlenweg", "Hauptstraße", "Am Gänseanger", "Rübenstraße",
-                               "Kirchplatz", "Zur Schäferei", "Lindenallee", "Bördestraße"};
-const char* const FIELD_NAMES[] = {"Große Breite", "Am Mühlenweg", "Hinterm Dorf", "Kälberweide",
-                                   "Lange Stücke", "Über dem Bruch", "Gänsewiese", "Schäferkamp",
-                                   "Flöth", "Börde Süd", "Zuckerbusch", "Rübenkamp"};
-const char* const INFOS[] = {"", "", "", "nasser Boden", "viele Steine", "Hanglage",
-                             "Miete am Feldrand", "Unkraut", "Vorgewende eng"};
+const char* const FIRST_NAMES[] = {"Jürgen", "Björn", "Hans-Günter", "Jörg",  "Käthe", "Günther",
+                                   "Bärbel", "Karl",  "Uwe",         "Sören", "Heinz", "Anneliese"};
+const char* const LAST_NAMES[] = {"Müller", "Bäumer", "Schäfer", "Größe", "Köhler",     "Brüggemann",
+                                  "Höfer",  "Wöhler", "Jürgens", "Meier", "Oßenbrügge", "Lührs"};
+const char* const TOWNS[][2] = {{"31134", "Hildesheim"},        {"31157", "Sarstedt"}, {"37154", "Northeim"},
+                                {"37176", "Nörten-Hardenberg"}, {"29525", "Uelzen"},   {"21335", "Lüneburg"},
+                                {"38300", "Wolfenbüttel"},      {"31188", "Holle"}};
+const char* const STREETS[] = {"Mühlenweg",  "Hauptstraße",   "Am Gänseanger", "Rübenstraße",
+                               "Kirchplatz", "Zur Schäferei", "Lindenallee",   "Bördestraße"};
+const char* const FIELD_NAMES[] = {"Große Breite", "Am Mühlenweg",   "Hinterm Dorf", "Kälberweide",
+                                   "Lange Stücke", "Über dem Bruch", "Gänsewiese",   "Schäferkamp",
+                                   "Flöth",        "Börde Süd",      "Zuckerbusch",  "Rübenkamp"};
+const char* const INFOS[] = {
+    "", "", "", "nasser Boden", "viele Steine", "Hanglage", "Miete am Feldrand", "Unkraut", "Vorgewende eng"};
 
 // The columns of the terminal's order export.
-const char* const ORDER_COLUMNS[44] = {
-    "Auftrags Nummer", "Auftrags Name", "Kunden Nummer", "Kunde", "Schlag Nummer", "Schlag",
-    "Fahrer Nummer", "Fahrer", "Start", "Stopp", "Fläche [m²]", "Zeit Acker", "Zeit Warten",
-    "Zeit Entladen", "Zeit Straße", "Zeit Stillstand", "Strecke Acker [m]", "Strecke Roden [m]",
-    "Strecke Straße [m]", "Verbrauch Acker [ml]", "Verbrauch Straße [ml]",
-    "Verbrauch Stillstand [ml]", "Menge [t]", "Ertrag [t/ha]", "Reihenanzahl", "Rodetiefe [mm]",
-    "Zusatzinfo", "Sorte", "Mietenplatz", "Reihenabstand", "Zeit Roden", "Zeit Wenden",
-    "Anzahl Wendungen", "Bunkerladungen [1/100]", "Überladungen", "Drehzahl Motor [1/min]",
-    "Last Motor [%]", "Verbrauch Roden [ml]", "Verbrauch Wenden [ml]", "Geschwindigkeit Roden [km/h]",
-    "Software Version", "Maschinen Nummer", "Betriebsstunden Motor", "Betriebsstunden Roder"};
+const char* const ORDER_COLUMNS[44] = {"Auftrags Nummer",
+                                       "Auftrags Name",
+                                       "Kunden Nummer",
+                                       "Kunde",
+                                       "Schlag Nummer",
+                                       "Schlag",
+                                       "Fahrer Nummer",
+                                       "Fahrer",
+                                       "Start",
+                                       "Stopp",
+                                       "Fläche [m²]",
+                                       "Zeit Acker",
+                                       "Zeit Warten",
+                                       "Zeit Entladen",
+                                       "Zeit Straße",
+                                       "Zeit Stillstand",
+                                       "Strecke Acker [m]",
+                                       "Strecke Roden [m]",
+                                       "Strecke Straße [m]",
+                                       "Verbrauch Acker [ml]",
+                                       "Verbrauch Straße [ml]",
+                                       "Verbrauch Stillstand [ml]",
+                                       "Menge [t]",
+                                       "Ertrag [t/ha]",
+                                       "Reihenanzahl",
+                                       "Rodetiefe [mm]",
+                                       "Zusatzinfo",
+                                       "Sorte",
+                                       "Mietenplatz",
+                                       "Reihenabstand",
+                                       "Zeit Roden",
+                                       "Zeit Wenden",
+                                       "Anzahl Wendungen",
+                                       "Bunkerladungen [1/100]",
+                                       "Überladungen",
+                                       "Drehzahl Motor [1/min]",
+                                       "Last Motor [%]",
+                                       "Verbrauch Roden [ml]",
+                                       "Verbrauch Wenden [ml]",
+                                       "Geschwindigkeit Roden [km/h]",
+                                       "Software Version",
+                                       "Maschinen Nummer",
+                                       "Betriebsstunden Motor",
+                                       "Betriebsstunden Roder"};
 
-template <typename T, int N>
-QString strPick(QRandomGenerator& _random, const T (&_a)[N])
+template <typename T, int N> QString strPick(QRandomGenerator& _random, const T (&_a)[N])
 {
     return QString::fromUtf8(_a[_random.bounded(N)]);
 }
@@ -86,13 +117,16 @@ class cSampleWriter
 {
 public:
     cSampleWriter(const QString& _strDir, quint32 _u32Seed, ListFileContent::Encoding _encoding)
-        : m_dir(_strDir), m_random(_u32Seed), m_encoding(_encoding) {}
+        : m_dir(_strDir), m_random(_u32Seed), m_encoding(_encoding)
+    {
+    }
 
     bool bWriteAll(int _s32Records)
     {
         vMakeMasterData();
-        return bWriteCustomers() && bWriteFields() && bWriteDrivers() && bWriteOrders(_s32Records)
-            && bWriteStatistics("Statistik Saison.csv", 1.0) && bWriteStatistics("Statistik Maschine.csv", 4.6);
+        return bWriteCustomers() && bWriteFields() && bWriteDrivers() && bWriteOrders(_s32Records) &&
+               bWriteStatistics("Statistik Saison.csv", 1.0) &&
+               bWriteStatistics("Statistik Maschine.csv", 4.6);
     }
 
 private:
@@ -117,10 +151,13 @@ private:
             customer.strNumber = QString::number(4701 + s32Index * 7);
             customer.strName1 = s32Index % 3 == 0 ? QStringLiteral("Hof") : strPick(m_random, FIRST_NAMES);
             customer.strName2 = strPick(m_random, LAST_NAMES) + (s32Index % 5 == 0 ? " GbR" : "");
-            customer.strStreet = strPick(m_random, STREETS) + ' ' + QString::number(s32Between(m_random, 1, 80));
+            customer.strStreet =
+                strPick(m_random, STREETS) + ' ' + QString::number(s32Between(m_random, 1, 80));
             customer.strPostcode = TOWNS[s32Town][0];
             customer.strTown = QString::fromUtf8(TOWNS[s32Town][1]);
-            customer.strPhone = QString("0%1 %2").arg(s32Between(m_random, 4100, 5999)).arg(s32Between(m_random, 10000, 999999));
+            customer.strPhone = QString("0%1 %2")
+                                    .arg(s32Between(m_random, 4100, 5999))
+                                    .arg(s32Between(m_random, 10000, 999999));
             m_customers << customer;
             for (int s32Field = s32Between(m_random, 2, 5); s32Field > 0; --s32Field) {
                 Field field;
@@ -136,9 +173,10 @@ private:
         const int s32First = m_random.bounded(int(std::size(FIRST_NAMES)));
         const int s32Last = m_random.bounded(int(std::size(LAST_NAMES)));
         for (int s32Index = 0; s32Index < 6; ++s32Index) {
-            m_drivers << Driver{QString::number(s32Index + 1),
-                                QString::fromUtf8(FIRST_NAMES[(s32First + s32Index) % std::size(FIRST_NAMES)]),
-                                QString::fromUtf8(LAST_NAMES[(s32Last + 5 * s32Index) % std::size(LAST_NAMES)])};
+            m_drivers << Driver{
+                QString::number(s32Index + 1),
+                QString::fromUtf8(FIRST_NAMES[(s32First + s32Index) % std::size(FIRST_NAMES)]),
+                QString::fromUtf8(LAST_NAMES[(s32Last + 5 * s32Index) % std::size(LAST_NAMES)])};
         }
     }
 
@@ -146,8 +184,9 @@ private:
     {
         QStringList slLines{"Kunden Nummer;Name 1;Name 2;Strasse;PLZ;Ort;Telefax;Telefon;eMail"};
         for (const Customer& c : m_customers)
-            slLines << QStringList{c.strNumber, c.strName1, c.strName2, c.strStreet, c.strPostcode, c.strTown,
-                                   QString(), c.strPhone, QString()}.join(';');
+            slLines << QStringList{c.strNumber, c.strName1, c.strName2, c.strStreet, c.strPostcode,
+                                   c.strTown,   QString(),  c.strPhone, QString()}
+                           .join(';');
         return bWrite(QStringLiteral("Kunden.csv"), slLines);
     }
 
@@ -157,20 +196,26 @@ private:
         for (const Field& f : m_fields) {
             const Customer& c = m_customers.at(f.s32Customer);
             slLines << QStringList{c.strNumber, c.strName2, f.strName, strComma(f.s32AreaM2 / 10000.0, 2),
-                                   strComma(f.dDistanceKm)}.join(';');
+                                   strComma(f.dDistanceKm)}
+                           .join(';');
         }
         return bWrite(QStringLiteral("Schläge.csv"), slLines);
     }
 
     bool bWriteDrivers()
     {
-        QStringList slLines{"Fahrer Nummer;Fahrername 1;Fahrername 2;Strasse;PLZ;Ort;Telefon 1;Telefon 2;eMail;"
-                            "Frei 1;Frei 2;Frei 3;Frei 4;Frei 5;Frei 6"};
+        QStringList slLines{
+            "Fahrer Nummer;Fahrername 1;Fahrername 2;Strasse;PLZ;Ort;Telefon 1;Telefon 2;eMail;"
+            "Frei 1;Frei 2;Frei 3;Frei 4;Frei 5;Frei 6"};
         for (const Driver& d : m_drivers) {
             const int s32Town = m_random.bounded(int(std::size(TOWNS)));
-            QStringList slFields{d.strNumber, d.strFirstName, d.strLastName,
-                                 strPick(m_random, STREETS) + ' ' + QString::number(s32Between(m_random, 1, 40)),
-                                 TOWNS[s32Town][0], QString::fromUtf8(TOWNS[s32Town][1]),
+            QStringList slFields{d.strNumber,
+                                 d.strFirstName,
+                                 d.strLastName,
+                                 strPick(m_random, STREETS) + ' ' +
+                                     QString::number(s32Between(m_random, 1, 40)),
+                                 TOWNS[s32Town][0],
+                                 QString::fromUtf8(TOWNS[s32Town][1]),
                                  QString("05121 %1").arg(s32Between(m_random, 10000, 99999)),
                                  QString("0171 %1").arg(s32Between(m_random, 1000000, 9999999)),
                                  QString("fahrer%1@example.org").arg(d.strNumber)};
@@ -227,10 +272,11 @@ private:
 
             QStringList f;
             f << QString::number(s32Line) << QString("A-2014-%1").arg(s32Line, 5, 10, QChar('0'))
-              << customer.strNumber << customer.strName2 << field.strNumber << strFieldName << driver.strNumber
-              << driver.strFirstName + ' ' + driver.strLastName << start.toString("dd.MM.yyyy hh:mm")
-              << stop.toString("dd.MM.yyyy hh:mm") << QString::number(s32Area) << strDuration(s32FieldMinutes)
-              << strDuration(s32Waiting) << strDuration(s32Unload) << strDuration(s32RoadMinutes)
+              << customer.strNumber << customer.strName2 << field.strNumber << strFieldName
+              << driver.strNumber << driver.strFirstName + ' ' + driver.strLastName
+              << start.toString("dd.MM.yyyy hh:mm") << stop.toString("dd.MM.yyyy hh:mm")
+              << QString::number(s32Area) << strDuration(s32FieldMinutes) << strDuration(s32Waiting)
+              << strDuration(s32Unload) << strDuration(s32RoadMinutes)
               << strDuration(s32Between(m_random, 0, 15)) << QString::number(s32FieldMetres)
               << QString::number(s32HarvestMetres) << QString::number(s32RoadMetres)
               << QString::number(s32FieldFuel) << QString::number(s32RoadFuel)
@@ -239,11 +285,13 @@ private:
               << strPick(m_random, INFOS) << (s32Line % 2 ? "Annalena" : "Lisanna")
               << QString("Miete %1").arg(s32Between(m_random, 1, 4)) << "45" << strDuration(s32Harvest)
               << strDuration(s32Turning) << QString::number(s32Turning / 2 + 1)
-              << QString::number(int(dHa * s32Yield / 10 / 22.0 * 100)) << QString::number(s32Between(m_random, 0, 3))
-              << QString::number(s32Between(m_random, 1450, 1850)) << QString::number(s32Between(m_random, 55, 92))
-              << QString::number(s32HarvestFuel) << QString::number(s32FieldFuel - s32HarvestFuel)
-              << strComma(s32Between(m_random, 45, 75) / 10.0) << "V2.16.4" << "VT4-10231"
-              << strDuration(s32EngineMinutes) << strDuration(s32HarvesterMinutes);
+              << QString::number(int(dHa * s32Yield / 10 / 22.0 * 100))
+              << QString::number(s32Between(m_random, 0, 3))
+              << QString::number(s32Between(m_random, 1450, 1850))
+              << QString::number(s32Between(m_random, 55, 92)) << QString::number(s32HarvestFuel)
+              << QString::number(s32FieldFuel - s32HarvestFuel)
+              << strComma(s32Between(m_random, 45, 75) / 10.0) << "V2.16.4"
+              << "VT4-10231" << strDuration(s32EngineMinutes) << strDuration(s32HarvesterMinutes);
             slLines << f.join(';');
             s32EngineMinutes += s32FieldMinutes + s32RoadMinutes;
             s32HarvesterMinutes += s32Harvest;
@@ -264,18 +312,41 @@ private:
     bool bWriteStatistics(const QString& _strName, double _dFactor)
     {
         const auto d = [&](int _s32Index) { return m_dSeason[_s32Index] * _dFactor; };
-        const auto per = [](double _dValue, double _dDivisor) { return _dDivisor > 0 ? _dValue / _dDivisor : 0.0; };
-        const QStringList slHeader{"Zeitraum", "Fläche", "Anzahl Aufträge", "Strecke Acker", "Strecke Straße",
-                                   "Verbrauch Acker", "Verbrauch Acker pro Stunde", "Verbrauch Acker pro Hektar",
-                                   "Verbrauch Straße", "Verbrauch Straße pro Stunde",
-                                   "Verbrauch Straße pro Kilometer", "Zeit Straße", "Zeit Acker",
-                                   "Betriebsstunden Motor", "Betriebsstunden Roder", "Maschinen Nummer"};
-        const QStringList slRecord{_dFactor > 1 ? "2011-2014" : "2014", strComma(d(0)),
-                                   QString::number(int(m_s32Orders * _dFactor)), strComma(d(1)), strComma(d(2)),
-                                   strComma(d(3)), strComma(per(d(3), d(5))), strComma(per(d(3), d(0))),
-                                   strComma(d(4)), strComma(per(d(4), d(6))), strComma(per(d(4), d(2)), 2),
-                                   strComma(d(6)), strComma(d(5)), strDuration(m_s32EngineMinutes),
-                                   strDuration(m_s32HarvesterMinutes), "VT4-10231"};
+        const auto per = [](double _dValue, double _dDivisor) {
+            return _dDivisor > 0 ? _dValue / _dDivisor : 0.0;
+        };
+        const QStringList slHeader{"Zeitraum",
+                                   "Fläche",
+                                   "Anzahl Aufträge",
+                                   "Strecke Acker",
+                                   "Strecke Straße",
+                                   "Verbrauch Acker",
+                                   "Verbrauch Acker pro Stunde",
+                                   "Verbrauch Acker pro Hektar",
+                                   "Verbrauch Straße",
+                                   "Verbrauch Straße pro Stunde",
+                                   "Verbrauch Straße pro Kilometer",
+                                   "Zeit Straße",
+                                   "Zeit Acker",
+                                   "Betriebsstunden Motor",
+                                   "Betriebsstunden Roder",
+                                   "Maschinen Nummer"};
+        const QStringList slRecord{_dFactor > 1 ? "2011-2014" : "2014",
+                                   strComma(d(0)),
+                                   QString::number(int(m_s32Orders * _dFactor)),
+                                   strComma(d(1)),
+                                   strComma(d(2)),
+                                   strComma(d(3)),
+                                   strComma(per(d(3), d(5))),
+                                   strComma(per(d(3), d(0))),
+                                   strComma(d(4)),
+                                   strComma(per(d(4), d(6))),
+                                   strComma(per(d(4), d(2)), 2),
+                                   strComma(d(6)),
+                                   strComma(d(5)),
+                                   strDuration(m_s32EngineMinutes),
+                                   strDuration(m_s32HarvesterMinutes),
+                                   "VT4-10231"};
         return bWrite(_strName, {slHeader.join(';'), slRecord.join(';')});
     }
 
@@ -311,8 +382,8 @@ int main(int argc, char* argv[])
     const int s32Records = parser.value(recordsOption).toInt(&bRecordsOk);
     const quint32 u32Seed = parser.value(seedOption).toUInt(&bSeedOk);
     const QString strEncoding = parser.value(encodingOption);
-    if (parser.positionalArguments().size() != 1 || !bRecordsOk || s32Records < 0 || !bSeedOk
-        || (strEncoding != "latin1" && strEncoding != "utf8bom")) {
+    if (parser.positionalArguments().size() != 1 || !bRecordsOk || s32Records < 0 || !bSeedOk ||
+        (strEncoding != "latin1" && strEncoding != "utf8bom")) {
         QTextStream(stderr) << parser.helpText();
         return 2;
     }

@@ -36,7 +36,8 @@
 
 Q_DECLARE_METATYPE(QModelIndex)
 
-namespace {
+namespace
+{
 
 QString g_strOut;
 

@@ -16,7 +16,8 @@
 
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 void vFail(const QString& _strText)
 {
@@ -74,15 +75,15 @@ int main(int argc, char* argv[])
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Simulated harvester terminal: answers discovery on UDP, serves the app over TLS\n"
-        "(login, downloads, uploads, live data, switches) and can misbehave on purpose."));
+    parser.setApplicationDescription(
+        QStringLiteral("Simulated harvester terminal: answers discovery on UDP, serves the app over TLS\n"
+                       "(login, downloads, uploads, live data, switches) and can misbehave on purpose."));
     parser.addHelpOption();
     parser.addOptions({
-        {QStringLiteral("serial"), QStringLiteral("Serial number announced at login."), QStringLiteral("text"),
-         QStringLiteral("LQ-4711-0815")},
-        {QStringLiteral("chassis"), QStringLiteral("Chassis number in discovery answers."), QStringLiteral("text"),
-         QStringLiteral("WAB123")},
+        {QStringLiteral("serial"), QStringLiteral("Serial number announced at login."),
+         QStringLiteral("text"), QStringLiteral("LQ-4711-0815")},
+        {QStringLiteral("chassis"), QStringLiteral("Chassis number in discovery answers."),
+         QStringLiteral("text"), QStringLiteral("WAB123")},
         {QStringLiteral("password"), QStringLiteral("The terminal's password."), QStringLiteral("text"),
          QStringLiteral("1234")},
         {QStringLiteral("data"),
@@ -90,10 +91,12 @@ int main(int argc, char* argv[])
                         "at first start).")
              .arg(cache),
          QStringLiteral("folder")},
-        {QStringLiteral("cert-dir"), QStringLiteral("Folder of cert.pem and key.pem (default: %1).").arg(cache),
+        {QStringLiteral("cert-dir"),
+         QStringLiteral("Folder of cert.pem and key.pem (default: %1).").arg(cache),
          QStringLiteral("folder")},
         {QStringLiteral("new-certificate"),
-         QStringLiteral("Make a fresh certificate at start in place of the stored one (a replaced terminal).")},
+         QStringLiteral(
+             "Make a fresh certificate at start in place of the stored one (a replaced terminal).")},
         {QStringLiteral("state"),
          QStringLiteral("File of the clients that logged in before (default: %1/clients.txt).").arg(cache),
          QStringLiteral("file")},
@@ -102,14 +105,16 @@ int main(int argc, char* argv[])
          QStringLiteral("port")},
         {QStringLiteral("tls-port"), QStringLiteral("TLS port (default %1).").arg(Protocol::TLS_PORT),
          QStringLiteral("port")},
-        {QStringLiteral("bind"), QStringLiteral("Serve TLS on this address only (discovery listens on all)."), QStringLiteral("address")},
+        {QStringLiteral("bind"), QStringLiteral("Serve TLS on this address only (discovery listens on all)."),
+         QStringLiteral("address")},
         {QStringLiteral("no-password"), QStringLiteral("Log clients in without password.")},
         {QStringLiteral("busy"), QStringLiteral("Answer every login with the busy text.")},
         {QStringLiteral("refuse-password"), QStringLiteral("Refuse every password.")},
         {QStringLiteral("deny-downloads"),
          QStringLiteral("Answer downloads with \"%1\".").arg(QLatin1String(Protocol::NO_PERMISSION))},
         {QStringLiteral("break-after"),
-         QStringLiteral("Send \"%1\" this long after a login.").arg(QLatin1String(Protocol::BREAK_CONNECTION)),
+         QStringLiteral("Send \"%1\" this long after a login.")
+             .arg(QLatin1String(Protocol::BREAK_CONNECTION)),
          QStringLiteral("ms")},
         {QStringLiteral("fault"),
          QStringLiteral("Misbehave at the first download: close-mid-frame, negative-length, huge-length, "
@@ -123,7 +128,8 @@ int main(int argc, char* argv[])
     config.strSerial = parser.value(QStringLiteral("serial"));
     config.strChassis = parser.value(QStringLiteral("chassis"));
     config.baPassword = parser.value(QStringLiteral("password")).toUtf8();
-    config.strCertFolder = parser.isSet(QStringLiteral("cert-dir")) ? parser.value(QStringLiteral("cert-dir")) : cache;
+    config.strCertFolder =
+        parser.isSet(QStringLiteral("cert-dir")) ? parser.value(QStringLiteral("cert-dir")) : cache;
     config.bNewCertificate = parser.isSet(QStringLiteral("new-certificate"));
     if (!parser.isSet(QStringLiteral("no-state")))
         config.strStateFile = parser.isSet(QStringLiteral("state")) ? parser.value(QStringLiteral("state"))
@@ -136,7 +142,8 @@ int main(int argc, char* argv[])
     }
     config.u16UdpPort = u16Port(parser, QStringLiteral("udp-port"), config.u16UdpPort);
     config.u16TlsPort = u16Port(parser, QStringLiteral("tls-port"), config.u16TlsPort);
-    if (parser.isSet(QStringLiteral("bind")) && !config.haBind.setAddress(parser.value(QStringLiteral("bind"))))
+    if (parser.isSet(QStringLiteral("bind")) &&
+        !config.haBind.setAddress(parser.value(QStringLiteral("bind"))))
         vFail(QStringLiteral("--bind needs an IP address"));
     config.bNoPassword = parser.isSet(QStringLiteral("no-password"));
     config.bBusy = parser.isSet(QStringLiteral("busy"));
@@ -148,8 +155,8 @@ int main(int argc, char* argv[])
         if (!bOk || config.s32BreakAfterMs < 0)
             vFail(QStringLiteral("--break-after needs milliseconds"));
     }
-    if (parser.isSet(QStringLiteral("fault"))
-        && !bFaultFromName(parser.value(QStringLiteral("fault")), config.eFaultMode))
+    if (parser.isSet(QStringLiteral("fault")) &&
+        !bFaultFromName(parser.value(QStringLiteral("fault")), config.eFaultMode))
         vFail(QStringLiteral("unknown fault mode ") + parser.value(QStringLiteral("fault")));
 
     cTerminalSimServer server(config);
@@ -161,8 +168,8 @@ int main(int argc, char* argv[])
             QTextStream(stdout) << "<- " << strPrintable(_baMessage) << Qt::endl;
         });
     }
-    QTextStream(stdout) << "vemo-terminal-sim: chassis " << config.strChassis << ", serial " << config.strSerial
-                        << ", UDP " << server.u16UdpPort() << ", TLS " << server.u16TlsPort() << ", data "
-                        << config.strDataFolder << Qt::endl;
+    QTextStream(stdout) << "vemo-terminal-sim: chassis " << config.strChassis << ", serial "
+                        << config.strSerial << ", UDP " << server.u16UdpPort() << ", TLS "
+                        << server.u16TlsPort() << ", data " << config.strDataFolder << Qt::endl;
     return app.exec();
 }

@@ -5,7 +5,8 @@
 #include <QFile>
 #include <QProcess>
 
-namespace {
+namespace
+{
 
 QByteArray baRead(const QString& _strPath)
 {
@@ -22,12 +23,12 @@ bool bCreate(const QString& _strFolder, QString& _strError)
     const QString keyTmp = _strFolder + QStringLiteral("/key.pem") + suffix;
     QProcess openssl;
     openssl.setProcessChannelMode(QProcess::MergedChannels);
-    openssl.start(QStringLiteral("openssl"),
-                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
-                   QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"),
-                   QStringLiteral("-nodes"), QStringLiteral("-keyout"), keyTmp, QStringLiteral("-out"), certTmp,
-                   QStringLiteral("-days"), QStringLiteral("3650"), QStringLiteral("-subj"),
-                   QStringLiteral("/CN=vemo-terminal-sim")});
+    openssl.start(
+        QStringLiteral("openssl"),
+        {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
+         QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
+         QStringLiteral("-keyout"), keyTmp, QStringLiteral("-out"), certTmp, QStringLiteral("-days"),
+         QStringLiteral("3650"), QStringLiteral("-subj"), QStringLiteral("/CN=vemo-terminal-sim")});
     if (!openssl.waitForStarted(5000)) {
         _strError = QStringLiteral("openssl could not be started (apt-get install openssl)");
         return false;

@@ -6,8 +6,7 @@
 
 // The simulator's self-signed certificate: cert.pem and key.pem in a folder,
 // made with Debian's openssl command at the first start and reused afterwards.
-struct SimCertificate
-{
+struct SimCertificate {
     QSslCertificate certificate;
     QSslKey key;
 };

@@ -8,8 +8,7 @@
 
 // How the simulated terminal behaves. The defaults are those of a terminal
 // that asks for its password on first contact.
-struct SimConfig
-{
+struct SimConfig {
     enum class eFault {
         None,
         CloseMidFrame,  // the first download of the run stops mid-frame and the connection closes

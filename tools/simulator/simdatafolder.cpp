@@ -7,9 +7,11 @@
 #include <QStringList>
 #include <QTextCodec>
 
-namespace SimDataFolder {
+namespace SimDataFolder
+{
 
-namespace {
+namespace
+{
 
 QStringList slStems(const QString& _strKind)
 {
@@ -58,9 +60,9 @@ QByteArray baContentForSending(const QByteArray& _baFile)
 
 bool bStoreImport(const QString& _strFolder, const QString& _strKind, const QByteArray& _baContent)
 {
-    const bool bImportable = _strKind == QLatin1String(Protocol::KIND_FIELDS)
-                             || _strKind == QLatin1String(Protocol::KIND_CUSTOMERS)
-                             || _strKind == QLatin1String(Protocol::KIND_DRIVERS);
+    const bool bImportable = _strKind == QLatin1String(Protocol::KIND_FIELDS) ||
+                             _strKind == QLatin1String(Protocol::KIND_CUSTOMERS) ||
+                             _strKind == QLatin1String(Protocol::KIND_DRIVERS);
     if (!bImportable || _baContent.isEmpty() || !QDir().mkpath(_strFolder))
         return false;
     QString path = strFileOfKind(_strFolder, _strKind);

@@ -5,7 +5,8 @@
 
 // The terminal's exports in a folder: one file per kind, recognised by its
 // name, and the files that clients send in.
-namespace SimDataFolder {
+namespace SimDataFolder
+{
 
 // The file of a kind (request word): the first file, in name order, whose
 // name contains one of the kind's stems, ignoring case; empty when none.

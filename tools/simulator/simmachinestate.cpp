@@ -2,7 +2,8 @@
 
 #include <QtMath>
 
-namespace {
+namespace
+{
 
 // A wave between _dLow and _dHigh with the given period in ticks.
 double dWave(int _s32Tick, double _dPeriod, double _dLow, double _dHigh, double _dPhase = 0.0)
@@ -23,8 +24,9 @@ QString strFixed(double _d, int _s32Decimals)
 
 QString strClock(int _s32Minutes)
 {
-    return QStringLiteral("%1:%2").arg(_s32Minutes / 60, 2, 10, QLatin1Char('0')).arg(_s32Minutes % 60, 2, 10,
-                                                                                      QLatin1Char('0'));
+    return QStringLiteral("%1:%2")
+        .arg(_s32Minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(_s32Minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
 } // namespace
@@ -90,8 +92,8 @@ QMap<QString, QString> cSimMachineState::mapStep()
     // Status symbols.
     values.insert(QStringLiteral("pos_rselect"), QString::number(t % 26));
     values.insert(QStringLiteral("VERB_ANZEIGE_GANG"), QString::number(1 + (t / 50) % 4));
-    values.insert(QStringLiteral("VERB_ANZEIGE_GPS_EMPFANG"), (t / 15) % 5 == 4 ? QStringLiteral("1")
-                                                                                : QStringLiteral("2"));
+    values.insert(QStringLiteral("VERB_ANZEIGE_GPS_EMPFANG"),
+                  (t / 15) % 5 == 4 ? QStringLiteral("1") : QStringLiteral("2"));
     values.insert(QStringLiteral("VERB_ANZEIGE_MASCHINE_AN"), QStringLiteral("1"));
     values.insert(QStringLiteral("VERB_ANZEIGE_RODE_PROGRAMM"), QString::number(1 + (t / 60) % 3));
     values.insert(QStringLiteral("VERB_ANZEIGE_RODER_MODUS"), QStringLiteral("2"));
@@ -100,7 +102,8 @@ QMap<QString, QString> cSimMachineState::mapStep()
     values.insert(QStringLiteral("VERB_ANZEIGE_TEMPOMAT"), QStringLiteral("1"));
     values.insert(QStringLiteral("VERB_ANZEIGE_MOTOR_STATUS"), QStringLiteral("1"));
     values.insert(QStringLiteral("VERB_ANZEIGE_NEIGUNG_AUTO"), QStringLiteral("2"));
-    values.insert(QStringLiteral("Diffsperre"), (t / 40) % 3 == 2 ? QStringLiteral("3") : QStringLiteral("0"));
+    values.insert(QStringLiteral("Diffsperre"),
+                  (t / 40) % 3 == 2 ? QStringLiteral("3") : QStringLiteral("0"));
     values.insert(QStringLiteral("Schmierung"), (t / 25) % 2 ? QStringLiteral("1") : QStringLiteral("0"));
     values.insert(QStringLiteral("VERB_MotorOelTemp"), QStringLiteral("1"));
     values.insert(QStringLiteral("VERB_MotorOelStand"), QStringLiteral("1"));

@@ -14,9 +14,10 @@
 #include <QTimer>
 #include <QtEndian>
 
-namespace {
+namespace
+{
 
-const char* const s_aKinds[] = {Protocol::KIND_ORDERS, Protocol::KIND_FIELDS,   Protocol::KIND_DRIVERS,
+const char* const s_aKinds[] = {Protocol::KIND_ORDERS,    Protocol::KIND_FIELDS, Protocol::KIND_DRIVERS,
                                 Protocol::KIND_CUSTOMERS, Protocol::KIND_SEASON, Protocol::KIND_MACHINE};
 
 bool bIsDownloadRequest(const QByteArray& _baMessage)
@@ -111,9 +112,10 @@ void cSimSession::vCheckPassword(const QByteArray& _baMessage, bool _bKnownPath)
         vSend(Protocol::BUSY);
         return;
     }
-    const QByteArray prefix = baPasswordMessage(_bKnownPath ? Protocol::PW : Protocol::LOGIN_PW, QByteArray());
-    const bool bCorrect = !config.bRefusePassword && _baMessage.startsWith(prefix)
-                          && _baMessage.mid(prefix.size()) == config.baPassword;
+    const QByteArray prefix =
+        baPasswordMessage(_bKnownPath ? Protocol::PW : Protocol::LOGIN_PW, QByteArray());
+    const bool bCorrect = !config.bRefusePassword && _baMessage.startsWith(prefix) &&
+                          _baMessage.mid(prefix.size()) == config.baPassword;
     if (bCorrect) {
         m_pServer->vRememberClient(m_strClient, true);
         vAccept(Protocol::PW_REQUEST_TRUE);
@@ -143,8 +145,8 @@ void cSimSession::vDownload(const QByteArray& _baKind)
         return;
     }
     const QString path = SimDataFolder::strFileOfKind(config.strDataFolder, QString::fromLatin1(_baKind));
-    QString name = path.isEmpty() ? QString::fromLatin1(_baKind) + QStringLiteral(".csv")
-                                  : QFileInfo(path).fileName();
+    QString name =
+        path.isEmpty() ? QString::fromLatin1(_baKind) + QStringLiteral(".csv") : QFileInfo(path).fileName();
     QByteArray content;
     if (!path.isEmpty()) {
         QFile file(path);
@@ -197,9 +199,9 @@ void cSimSession::vImport(const QByteArray& _baMessage)
 {
     QByteArray kind;
     QByteArray content;
-    const bool bStored = FileMessage::bParseSendFilePayload(_baMessage, kind, content)
-                         && SimDataFolder::bStoreImport(m_pServer->config().strDataFolder,
-                                                        QString::fromLatin1(kind), content);
+    const bool bStored =
+        FileMessage::bParseSendFilePayload(_baMessage, kind, content) &&
+        SimDataFolder::bStoreImport(m_pServer->config().strDataFolder, QString::fromLatin1(kind), content);
     vSend(bStored ? Protocol::IMPORT_SUCCEEDED : Protocol::IMPORT_FAILED);
 }
 

@@ -58,7 +58,8 @@ bool cTerminalSimServer::bStart(QString& _strError)
     // Broadcasts are addressed to the network's broadcast address, which a
     // socket bound to one host address never hears: discovery listens on all.
     if (!m_pUdpSocket->bind(QHostAddress::Any, m_config.u16UdpPort)) {
-        _strError = QStringLiteral("UDP port %1: %2").arg(m_config.u16UdpPort).arg(m_pUdpSocket->errorString());
+        _strError =
+            QStringLiteral("UDP port %1: %2").arg(m_config.u16UdpPort).arg(m_pUdpSocket->errorString());
         return false;
     }
     connect(m_pUdpSocket, &QUdpSocket::readyRead, this, &cTerminalSimServer::vReadDatagrams);
