@@ -5,6 +5,7 @@
 #include "app/messages.h"
 #include "app/pageframe.h"
 #include "live/clive.h"
+#include "mainwindow/ceditdialog.h"
 #include "mainwindow/chaupt.h"
 #include "settings/ceinstellungen.h"
 #include "settings/cinfoseite.h"
@@ -109,6 +110,15 @@ void vWireMainWindow(cHaupt* _pHaupt)
     });
 }
 
+// The driver editor's answers go to the lines of the main window's list.
+void vWireDriverEditor(cEditDialog* _pEditor)
+{
+    cHaupt* pHaupt = cHaupt::instance();
+    QObject::connect(_pEditor, &cEditDialog::driverAdded, pHaupt, &cHaupt::vAddDriver);
+    QObject::connect(_pEditor, &cEditDialog::driverReplaced, pHaupt, &cHaupt::vReplaceEntry);
+    QObject::connect(_pEditor, &cEditDialog::editLeft, pHaupt, &cHaupt::vEndDriverEdit);
+}
+
 void vWireSeasonPage(cSaisonData* _pSeason)
 {
     _pSeason->vSetNavigator(Navigation::vOpen);
@@ -180,6 +190,8 @@ void vWirePage(QWidget* _pPage)
         vWireSeasonPage(pSeason);
     else if (auto* pSelection = qobject_cast<cWhatToDownload*>(_pPage))
         vWireDownloadSelection(pSelection);
+    else if (auto* pEditor = qobject_cast<cEditDialog*>(_pPage))
+        vWireDriverEditor(pEditor);
     else
         vWireSettingsPages(_pPage);
 }

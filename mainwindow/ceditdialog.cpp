@@ -1,8 +1,8 @@
 #include "mainwindow/ceditdialog.h"
 
+#include "app/navigation.h"
 #include "app/pageframe.h"
 #include "data/fieldreaders.h"
-#include "mainwindow/chaupt.h"
 #include "ui_ceditdialog.h"
 
 #include <QKeyEvent>
@@ -120,22 +120,22 @@ void cEditDialog::on_pushButton_Speichern_clicked()
 {
     const QString strLine = strJoinedLine();
     hide();
-    cHaupt* pHaupt = cHaupt::instance();
     if (m_bNewDriver)
-        pHaupt->vAddDriver(strLine);
+        emit driverAdded(strLine);
     else
-        pHaupt->vReplaceEntry(strLine, m_s32DriverIndex);
-    pHaupt->showMaximized();
+        emit driverReplaced(strLine, m_s32DriverIndex);
+    Navigation::vShowPage(Navigation::Caller::Main);
 }
 
 void cEditDialog::vLeaveWithoutSaving(bool _bMaximized)
 {
     hide();
-    cHaupt::instance()->vEndDriverEdit();
-    if (_bMaximized)
-        cHaupt::instance()->showMaximized();
-    else
-        cHaupt::instance()->show();
+    emit editLeft();
+    QWidget* pMain = Navigation::pPageOf(Navigation::Caller::Main);
+    if (pMain && _bMaximized)
+        pMain->showMaximized();
+    else if (pMain)
+        pMain->show();
 }
 
 void cEditDialog::on_pushButton_clicked()

@@ -45,6 +45,14 @@ public:
     // The fields of a record line, padded or cut to fifteen.
     static QStringList slFieldsOfLine(const QString& _strLine);
 
+signals:
+    // "Speichern": the line of a new driver, or the new line of the driver
+    // on line _s32Index as the list was built.
+    void driverAdded(const QString& _strLine);
+    void driverReplaced(const QString& _strLine, int _s32Index);
+    // Left without saving.
+    void editLeft();
+
 public slots:
     void reject() override;
 
