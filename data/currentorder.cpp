@@ -2,6 +2,7 @@
 
 #include "data/fieldreaders.h"
 #include "data/numberformat.h"
+#include "data/ordertotals.h"
 
 #include <QCoreApplication>
 
@@ -83,5 +84,17 @@ OrderFigures OrderFigures::ofOrder(const CurrentOrder& _order)
     figures.harvestFuelPerHectare = ratio(_order.fHarvestFuel, fArea);
     figures.fieldFuelPerHectare = ratio(_order.fFieldFuel, fArea);
     figures.bunkerLoadsPerHectare = ratio(_order.fBunkerLoads, fArea);
+    return figures;
+}
+
+OrderFigures OrderFigures::ofTotals(const cOrderTotals& _totals)
+{
+    OrderFigures figures;
+    figures.hectaresPerHour = _totals.hectaresPerHour();
+    figures.harvestSpeed = _totals.harvestSpeed();
+    figures.emptyRunMetresPerHectare = _totals.emptyRunMetresPerHectare();
+    figures.harvestFuelPerHectare = _totals.harvestFuelPerHectare();
+    figures.fieldFuelPerHectare = _totals.fieldFuelPerHectare();
+    figures.bunkerLoadsPerHectare = _totals.bunkerLoadsPerHectare();
     return figures;
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <optional>
 
+class cOrderTotals;
+
 // The figures of the order opened last, parsed from its record line. Every
 // value depends on this record alone.
 struct CurrentOrder {
@@ -45,4 +47,6 @@ struct OrderFigures {
 
     // All six empty when the order has no area.
     static OrderFigures ofOrder(const CurrentOrder& _order);
+    // The averages of all orders: ratios of the totals' sums.
+    static OrderFigures ofTotals(const cOrderTotals& _totals);
 };

@@ -16,17 +16,6 @@ QString strSwatch(int _s32Size, const QString& _strColour)
            QStringLiteral("px;  background-color: ") + _strColour + QStringLiteral("}");
 }
 
-OrderFigures averagesOf(const cOrderTotals& _totals)
-{
-    OrderFigures figures;
-    figures.hectaresPerHour = _totals.hectaresPerHour();
-    figures.harvestSpeed = _totals.harvestSpeed();
-    figures.emptyRunMetresPerHectare = _totals.emptyRunMetresPerHectare();
-    figures.harvestFuelPerHectare = _totals.harvestFuelPerHectare();
-    figures.fieldFuelPerHectare = _totals.fieldFuelPerHectare();
-    figures.bunkerLoadsPerHectare = _totals.bunkerLoadsPerHectare();
-    return figures;
-}
 } // namespace
 
 cGrafischerUebersicht* cGrafischerUebersicht::instance()
@@ -80,7 +69,7 @@ void cGrafischerUebersicht::vTakeDataAndPresent()
         vReset();
     } else {
         m_order = OrderFigures::ofOrder(order);
-        m_average = averagesOf(listState().orderTotals);
+        m_average = OrderFigures::ofTotals(listState().orderTotals);
         m_rows = ChartGeometry::barRows(m_order, m_average);
     }
     vRelayoutJiggle();

@@ -113,13 +113,7 @@ VEMO_FUZZ_TARGET(fuzzListFile)
     }
 
     // The averages of all orders against the last order, as the comparison draws them.
-    OrderFigures averages;
-    averages.hectaresPerHour = totals.hectaresPerHour();
-    averages.harvestSpeed = totals.harvestSpeed();
-    averages.emptyRunMetresPerHectare = totals.emptyRunMetresPerHectare();
-    averages.harvestFuelPerHectare = totals.harvestFuelPerHectare();
-    averages.fieldFuelPerHectare = totals.fieldFuelPerHectare();
-    averages.bunkerLoadsPerHectare = totals.bunkerLoadsPerHectare();
+    const OrderFigures averages = OrderFigures::ofTotals(totals);
     vCheckFigures(averages);
     const OrderFigures last =
         OrderFigures::ofOrder(CurrentOrder::parse(content.slLines.value(content.slLines.size() - 1), 1, 0));
