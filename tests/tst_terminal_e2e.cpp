@@ -1,4 +1,5 @@
 #include "app/firstcontact.h"
+#include "simfixture.h"
 #include "terminal/cpwrequest.h"
 #include "terminal/csslclient.h"
 #include "terminal/fingerprint.h"
@@ -91,25 +92,10 @@ private:
 
     std::unique_ptr<cTerminalSimServer> pStart(const SimConfig& _config)
     {
-        auto server = std::make_unique<cTerminalSimServer>(_config);
-        QString error;
-        if (!server->bStart(error))
-            qWarning() << error;
-        return server;
+        return SimFixture::pStart(_config);
     }
 
-    // The first connection goes through a discovery answer; later ones
-    // reconnect to the address found then.
-    void vConnect(cTerminalSimServer* _pServer)
-    {
-        m_pClient->vSetPorts(m_pClient->u16BoundUdpPort(), _pServer->u16TlsPort());
-        if (!m_bAnnounced) {
-            m_bAnnounced = true;
-            _pServer->vAnnounceTo(QHostAddress::LocalHost, m_pClient->u16BoundUdpPort());
-        } else {
-            m_pClient->vConnectToTerminal();
-        }
-    }
+    void vConnect(cTerminalSimServer* _pServer) { SimFixture::vConnect(m_pClient, _pServer, m_bAnnounced); }
 
     QString strState(bool _bConnected, bool _bByUser) const
     {

@@ -1,5 +1,6 @@
 #include "app/cyesnodialog.h"
 #include "app/firstcontact.h"
+#include "simfixture.h"
 #include "terminal/csslclient.h"
 #include "terminal/fingerprint.h"
 #include "terminal/knownterminals.h"
@@ -58,25 +59,10 @@ private:
         config.u16UdpPort = 0;
         config.u16TlsPort = 0;
         config.haBind = QHostAddress::LocalHost;
-        auto server = std::make_unique<cTerminalSimServer>(config);
-        QString error;
-        if (!server->bStart(error))
-            qWarning() << error;
-        return server;
+        return SimFixture::pStart(config);
     }
 
-    // The first connection goes through a discovery answer; later ones
-    // reconnect to the address found then.
-    void vConnect(cTerminalSimServer* _pServer)
-    {
-        m_pClient->vSetPorts(m_pClient->u16BoundUdpPort(), _pServer->u16TlsPort());
-        if (!m_bAnnounced) {
-            m_bAnnounced = true;
-            _pServer->vAnnounceTo(QHostAddress::LocalHost, m_pClient->u16BoundUdpPort());
-        } else {
-            m_pClient->vConnectToTerminal();
-        }
-    }
+    void vConnect(cTerminalSimServer* _pServer) { SimFixture::vConnect(m_pClient, _pServer, m_bAnnounced); }
 
     // The fingerprint of the certificate the terminal serves now.
     QByteArray baServed() const
