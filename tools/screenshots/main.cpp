@@ -3,6 +3,7 @@
 // orientation, so run it once per virtual screen (tools/screenshots.sh).
 
 #include "app/cyesnodialog.h"
+#include "app/wiring.h"
 #include "live/clive.h"
 #include "mainwindow/ceditdialog.h"
 #include "mainwindow/chaupt.h"
@@ -89,6 +90,8 @@ int main(int argc, char* argv[])
     QProcess::execute(QStringLiteral(SAMPLEDATA_BIN), {data, "--encoding", "utf8bom"});
     const QString orders = data + QString::fromUtf8("/Auftr\u00e4ge.csv");
 
+    // The pages hand the list and the order to each other as in the application.
+    Wiring::vConnectPages();
     cHaupt* haupt = cHaupt::instance();
     vShoot(haupt, "main_start");
     vSettle(2200); // the start screen passes
