@@ -1,0 +1,41 @@
+#include "tools/soak/soakfigures.h"
+
+#include <algorithm>
+
+namespace SoakFigures
+{
+
+double dGrowthPerHour(const QList<QPointF>& _lSamples)
+{
+    if (_lSamples.size() < 2)
+        return 0.0;
+    double dMeanX = 0.0;
+    double dMeanY = 0.0;
+    for (const QPointF& sample : _lSamples) {
+        dMeanX += sample.x();
+        dMeanY += sample.y();
+    }
+    dMeanX /= _lSamples.size();
+    dMeanY /= _lSamples.size();
+    // Centred sums: the absolute time stamps of a long run do not eat the
+    // precision of the small slope.
+    double dSxy = 0.0;
+    double dSxx = 0.0;
+    for (const QPointF& sample : _lSamples) {
+        dSxy += (sample.x() - dMeanX) * (sample.y() - dMeanY);
+        dSxx += (sample.x() - dMeanX) * (sample.x() - dMeanX);
+    }
+    return dSxx > 0.0 ? dSxy / dSxx * 3600.0 : 0.0;
+}
+
+double dMedian(QList<double> _ldValues)
+{
+    if (_ldValues.isEmpty())
+        return 0.0;
+    std::sort(_ldValues.begin(), _ldValues.end());
+    const int s32Middle = _ldValues.size() / 2;
+    return _ldValues.size() % 2 ? _ldValues.at(s32Middle)
+                                : (_ldValues.at(s32Middle - 1) + _ldValues.at(s32Middle)) / 2.0;
+}
+
+} // namespace SoakFigures
