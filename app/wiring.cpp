@@ -17,6 +17,7 @@
 #include "statistics/cstreckeaufteilung.h"
 #include "statistics/cverbrauch.h"
 #include "statistics/czeitaufteilung.h"
+#include "statistics/shownlist.h"
 #include "terminal/cfahrzeugelist.h"
 #include "terminal/csslclient.h"
 #include "terminal/cwhattodownload.h"
@@ -81,10 +82,7 @@ void vWireMainWindow(cHaupt* _pHaupt)
                      [](const QString& _strText, int _s32Current, int _s32Sort) {
                          cZeitAufteilung::instance()->vReceiveTextAndPresent(_strText, _s32Current, _s32Sort);
                      });
-    QObject::connect(_pHaupt, &cHaupt::listStateChanged, _pHaupt, [](const ListState& _state) {
-        cOrderPage::vSetListState(_state);
-        cSaisonData::instance()->vSetListState(_state);
-    });
+    QObject::connect(_pHaupt, &cHaupt::listStateChanged, _pHaupt, ShownList::vSet);
     QObject::connect(_pHaupt, &cHaupt::orderPagesReset, _pHaupt, vResetOrderPages);
     QObject::connect(_pHaupt, &cHaupt::statisticsFileOpened, _pHaupt,
                      [](const QString& _strPath, const QString& _strFileName, const QString& _strViewName) {

@@ -3,6 +3,7 @@
 #include "app/pageframe.h"
 #include "data/ordertotals.h"
 #include "statistics/cbarchartwidget.h"
+#include "statistics/shownlist.h"
 #include "ui_cgrafischeruebersicht.h"
 
 #include <QEvent>
@@ -69,7 +70,7 @@ void cGrafischerUebersicht::vTakeDataAndPresent()
         vReset();
     } else {
         m_order = OrderFigures::ofOrder(order);
-        m_average = OrderFigures::ofTotals(listState().orderTotals);
+        m_average = OrderFigures::ofTotals(ShownList::state().orderTotals);
         m_rows = ChartGeometry::barRows(m_order, m_average);
     }
     vRelayoutJiggle();

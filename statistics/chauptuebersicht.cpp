@@ -4,6 +4,7 @@
 #include "data/currentorder.h"
 #include "data/numberformat.h"
 #include "data/ordertotals.h"
+#include "statistics/shownlist.h"
 #include "ui_chauptuebersicht.h"
 
 namespace
@@ -81,7 +82,7 @@ void cHauptUebersicht::vTakeDataAndPresent()
     ui->label_LiterProHektarGesamt->setText(strDecimalComma(figures.fieldFuelPerHectare, 'f', 1));
     ui->label_BunkerProHektar->setText(strDecimalComma(figures.bunkerLoadsPerHectare, 'f', 1));
 
-    const cOrderTotals& totals = listState().orderTotals;
+    const cOrderTotals& totals = ShownList::state().orderTotals;
     ui->label_HektarProStundeDursch->setText(strDecimalComma(totals.hectaresPerHour(), 'f', 3));
     ui->label_kmhDursch->setText(strDecimalComma(totals.harvestSpeed(), 'f', 1));
     ui->label_MeterProHektarDursch->setText(strDecimalComma(totals.emptyRunMetresPerHectare(), 'f', 1));

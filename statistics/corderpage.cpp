@@ -8,6 +8,7 @@
 #include "statistics/cstreckeaufteilung.h"
 #include "statistics/cverbrauch.h"
 #include "statistics/czeitaufteilung.h"
+#include "statistics/shownlist.h"
 
 #include <QBoxLayout>
 #include <QFontMetrics>
@@ -71,27 +72,6 @@ cOrderPage* cOrderPage::pPage(Page _page)
     default:
         return cGrafischerUebersicht::instance();
     }
-}
-
-namespace
-{
-
-ListState& sharedListState()
-{
-    static ListState s_state;
-    return s_state;
-}
-
-} // namespace
-
-void cOrderPage::vSetListState(const ListState& _state)
-{
-    sharedListState() = _state;
-}
-
-const ListState& cOrderPage::listState()
-{
-    return sharedListState();
 }
 
 const CurrentOrder& cOrderPage::currentOrder()
@@ -292,7 +272,8 @@ void cOrderPage::vStepOrder(int _s32Step)
     const int s32Sort = order.s32SortIndex;
     // Unsorted, the records are the file's lines after the header; sorted,
     // the list holds only records, the first at index 0.
-    const QStringList& slLines = s32Sort == 0 ? listState().slLines : listState().slSortedOrderLines;
+    const QStringList& slLines =
+        s32Sort == 0 ? ShownList::state().slLines : ShownList::state().slSortedOrderLines;
     const int s32Target =
         OrderNavigation::s32NeighbourOrder(slLines, order.s32OrderNumber, _s32Step, s32Sort == 0 ? 1 : 0);
     if (s32Target < 0)

@@ -2,7 +2,6 @@
 
 #include "app/cdialogseite.h"
 
-#include "data/liststate.h"
 #include "statistics/ordernavigation.h"
 
 #include <QDialog>
@@ -40,10 +39,6 @@ public:
     static cOrderPage* pPage(Page _page);
     // The order the pages show (kept by the time split page).
     static const CurrentOrder& currentOrder();
-    // The list the orders come from, as the main window hands it over: the
-    // pages step through its lines and compare with its totals.
-    static void vSetListState(const ListState& _state);
-    static const ListState& listState();
 
 protected:
     explicit cOrderPage(Page _page, QWidget* _pParent = nullptr);

@@ -8,6 +8,7 @@
 #include "data/ordertotals.h"
 #include "data/statisticsfile.h"
 #include "statistics/fieldroadtable.h"
+#include "statistics/shownlist.h"
 #include "statistics/statisticsfigures.h"
 #include "ui_csaisondata.h"
 
@@ -155,15 +156,10 @@ void cSaisonData::vReadStatisticsFile(const QString& _strPath, const QString& _s
     FieldRoadTable::vKeepValuesWhole(this);
 }
 
-void cSaisonData::vSetListState(const ListState& _state)
-{
-    m_listState = _state;
-}
-
 void cSaisonData::vShowOrderTotals()
 {
     m_bFileMode = false;
-    const cOrderTotals& totals = m_listState.orderTotals;
+    const cOrderTotals& totals = ShownList::state().orderTotals;
     // Whole minutes, truncated; the sum over many orders can pass the int range.
     const qint64 s64FieldMinutes = qint64(totals.fFieldMinutes());
     const qint64 s64RoadMinutes = qint64(totals.fRoadMinutes());
@@ -178,7 +174,7 @@ void cSaisonData::vShowOrderTotals()
     ui->label_Verbrauch_feld->setText(strDecimalComma(double(totals.fFieldFuel()), 'f', 1) + " " + tr("l"));
     ui->label_Verbrauch_strasse->setText(strDecimalComma(double(totals.fRoadFuel()), 'f', 1) + " " + tr("l"));
 
-    const OperatingHours hours = OperatingHours::fromOrderLines(m_listState.slLines);
+    const OperatingHours hours = OperatingHours::fromOrderLines(ShownList::state().slLines);
     ui->label_BetriebsstundenMotor->setText(hours.strEngine);
     ui->label_BetriebsstundenRoder->setText(hours.strHarvester);
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/navigation.h"
-#include "data/liststate.h"
 
 #include <QByteArray>
 #include <QString>
@@ -52,8 +51,6 @@ public:
     // File mode: shows the record of a season or machine statistics file under
     // the view name; an unreadable file changes nothing.
     void vReadStatisticsFile(const QString& _strPath, const QString& _strViewName);
-    // The list the main window shows, for the totals mode.
-    void vSetListState(const ListState& _state);
     // Totals mode: the totals of the main window's orders file.
     void vShowOrderTotals();
     bool bFileMode() const { return m_bFileMode; }
@@ -106,7 +103,6 @@ private:
     int m_s32Screen = 0;
     QString m_strPath;
     QString m_strFileName;
-    ListState m_listState;
     bool m_bFileMode = false;
     bool m_bConnected = false;
     cYesNoDialog* m_pYesNo = nullptr;
