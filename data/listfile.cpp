@@ -34,6 +34,56 @@ bool bFitsLatin1(const QString& _strText)
     return std::all_of(_strText.cbegin(), _strText.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
 }
 
+// Splits a text into the lines of _content. A file keeps "\r\n" only when
+// every line ends so; a file with mixed line ends keeps its "\r" characters
+// in the lines, so its bytes stay as they are.
+ushort u16At(QLatin1String _text, int _s32Index)
+{
+    return uchar(_text.data()[_s32Index]);
+}
+
+ushort u16At(const QStringRef& _text, int _s32Index)
+{
+    return _text.at(_s32Index).unicode();
+}
+
+QString strPart(QLatin1String _text, int _s32Start, int _s32Length)
+{
+    return QString(_text.mid(_s32Start, _s32Length));
+}
+
+QString strPart(const QStringRef& _text, int _s32Start, int _s32Length)
+{
+    return _text.mid(_s32Start, _s32Length).toString();
+}
+
+template <class Text> void vSplitLines(const Text& _text, ListFileContent& _content)
+{
+    const int s32Size = _text.size();
+    int s32LineFeeds = 0;
+    int s32CrLf = 0;
+    for (int i = 0; i < s32Size; ++i) {
+        if (u16At(_text, i) == '\n') {
+            ++s32LineFeeds;
+            if (i > 0 && u16At(_text, i - 1) == '\r')
+                ++s32CrLf;
+        }
+    }
+    _content.bCrLf = s32LineFeeds > 0 && s32CrLf == s32LineFeeds;
+    const int s32Cut = _content.bCrLf ? 1 : 0;
+
+    QStringList& slLines = _content.slLines;
+    slLines.reserve(s32LineFeeds + 1);
+    int s32Start = 0;
+    for (int i = 0; i < s32Size; ++i) {
+        if (u16At(_text, i) == '\n') {
+            slLines.append(strPart(_text, s32Start, i - s32Start - s32Cut));
+            s32Start = i + 1;
+        }
+    }
+    slLines.append(strPart(_text, s32Start, s32Size - s32Start));
+}
+
 } // namespace
 
 namespace ListFile
@@ -45,19 +95,13 @@ void vDecode(const QByteArray& _baContent, ListFileContent& _content)
     QString strText;
     if (_baContent.startsWith(baByteOrderMark()) && bDecodeUtf8(_baContent, strText)) {
         _content.encoding = ListFileContent::Encoding::Utf8WithBom;
+        vSplitLines(QStringRef(&strText), _content);
     } else {
-        // With its size, so that the terminal's NUL padding does not end the text.
-        strText = QString::fromLatin1(_baContent.constData(), _baContent.size());
+        // Byte by byte, with the size, so that the terminal's NUL padding does
+        // not end the text; each line is made straight from the bytes, without
+        // a copy of the whole text in between.
+        vSplitLines(QLatin1String(_baContent.constData(), _baContent.size()), _content);
     }
-
-    // A file keeps "\r\n" only when every line ends so; a file with mixed line
-    // ends keeps its "\r" characters in the lines, so its bytes stay as they are.
-    const int s32LineFeeds = strText.count(QLatin1Char('\n'));
-    if (s32LineFeeds > 0 && strText.count(QLatin1String("\r\n")) == s32LineFeeds) {
-        _content.bCrLf = true;
-        strText.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    }
-    _content.slLines = strText.split(QLatin1Char('\n'), Qt::KeepEmptyParts);
 }
 
 bool bRead(const QString& _strPath, ListFileContent& _content)

@@ -7,19 +7,19 @@ using FieldReaders::strField;
 
 OrderRecord OrderRecord::parse(const QString& _strLine)
 {
-    const QStringList slFields = FieldReaders::slSplit(_strLine);
+    const RecordFields fields(_strLine);
     OrderRecord record;
-    record.strOrderNumber = strClean(strField(slFields, 0));
-    record.strCustomerNumber = strClean(strField(slFields, 2));
-    record.strCustomer = strClean(strField(slFields, 3));
-    record.strFieldNumber = strClean(strField(slFields, 4));
-    record.strFieldName = strClean(strField(slFields, 5));
-    record.strDriver = strField(slFields, 7);
-    record.strStart = strClean(strField(slFields, 8));
-    record.strStop = strClean(strField(slFields, 9));
-    record.s32AreaM2 = FieldReaders::s32ToInt(strField(slFields, 10));
-    record.s32FieldMinutes = FieldReaders::s32DurationToMinutes(strField(slFields, 11));
-    record.strRowSpacing = strField(slFields, 29);
+    record.strOrderNumber = fields.strClean(0);
+    record.strCustomerNumber = fields.strClean(2);
+    record.strCustomer = fields.strClean(3);
+    record.strFieldNumber = fields.strClean(4);
+    record.strFieldName = fields.strClean(5);
+    record.strDriver = fields.strField(7);
+    record.strStart = fields.strClean(8);
+    record.strStop = fields.strClean(9);
+    record.s32AreaM2 = fields.s32Int(10);
+    record.s32FieldMinutes = fields.s32Minutes(11);
+    record.strRowSpacing = fields.strField(29);
     record.dateStart = FieldReaders::dateOfTimestamp(record.strStart);
     return record;
 }

@@ -3,8 +3,6 @@
 #include "data/fieldreaders.h"
 #include "data/numberformat.h"
 
-using FieldReaders::s32DurationToMinutes;
-using FieldReaders::s32ToInt;
 using FieldReaders::strField;
 
 void cOrderTotals::vReset()
@@ -14,26 +12,30 @@ void cOrderTotals::vReset()
 
 void cOrderTotals::vAddRecord(const QString& _strLine)
 {
-    const QStringList slFields = FieldReaders::slSplit(_strLine);
-    const int s32Area = s32ToInt(strField(slFields, 10));
+    vAddRecord(RecordFields(_strLine));
+}
+
+void cOrderTotals::vAddRecord(const RecordFields& _fields)
+{
+    const int s32Area = _fields.s32Int(10);
     if (s32Area <= 0)
         return;
 
-    const int s32FieldMetres = s32ToInt(strField(slFields, 16));
-    const int s32HarvestMetres = s32ToInt(strField(slFields, 17));
+    const int s32FieldMetres = _fields.s32Int(16);
+    const int s32HarvestMetres = _fields.s32Int(17);
 
     m_dArea += s32Area / 10000.0;
-    m_dFieldMinutes += s32DurationToMinutes(strField(slFields, 11));
-    m_dRoadMinutes += s32DurationToMinutes(strField(slFields, 14));
-    m_dHarvestMinutes += s32DurationToMinutes(strField(slFields, 30));
+    m_dFieldMinutes += _fields.s32Minutes(11);
+    m_dRoadMinutes += _fields.s32Minutes(14);
+    m_dHarvestMinutes += _fields.s32Minutes(30);
     m_dFieldDistance += s32FieldMetres / 1000.0;
     m_dHarvestDistance += s32HarvestMetres / 1000.0;
-    m_dRoadDistance += s32ToInt(strField(slFields, 18)) / 1000.0;
-    m_dFieldFuel += s32ToInt(strField(slFields, 19)) / 1000.0;
-    m_dRoadFuel += float(s32ToInt(strField(slFields, 20)) / 1000.0);
+    m_dRoadDistance += _fields.s32Int(18) / 1000.0;
+    m_dFieldFuel += _fields.s32Int(19) / 1000.0;
+    m_dRoadFuel += float(_fields.s32Int(20) / 1000.0);
     m_fEmptyRunMetres += float(double(s32FieldMetres) - double(s32HarvestMetres));
-    m_fHarvestFuel += float(s32ToInt(strField(slFields, 37)) / 1000.0);
-    m_fBunkerLoads += float(s32ToInt(strField(slFields, 33)) / 100.0);
+    m_fHarvestFuel += float(_fields.s32Int(37) / 1000.0);
+    m_fBunkerLoads += float(_fields.s32Int(33) / 100.0);
 }
 
 std::optional<float> cOrderTotals::hectaresPerHour() const

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <optional>
 
+class RecordFields;
+
 // Sums over all order records with an area above 0, and the averages formed
 // as ratios of those sums (not means of the orders' own ratios).
 class cOrderTotals
@@ -13,6 +15,7 @@ public:
     // Adds one record line (fields split at ";"); a record whose area field
     // is 0 or no integer adds nothing at all.
     void vAddRecord(const QString& _strLine);
+    void vAddRecord(const RecordFields& _fields);
 
     float fArea() const { return float(m_dArea); } // ha
     float fFieldMinutes() const { return float(m_dFieldMinutes); }

@@ -4,6 +4,7 @@
 #include "app/navigation.h"
 #include "app/pageframe.h"
 #include "app/settingsstore.h"
+#include "mainwindow/clistentrydelegate.h"
 #include "mainwindow/csortfiltermodel.h"
 #include "ui_chaupt.h"
 
@@ -47,6 +48,11 @@ cHaupt::cHaupt() : QWidget(nullptr), ui(new Ui::cHaupt)
     PageFrame::vMakeKinetic(ui->treeView);
     ui->treeView->setHeaderHidden(true);
     ui->treeView->setRootIsDecorated(false);
+    // Every entry of a list has the same number of lines: the view measures
+    // one row instead of asking each of them.
+    ui->treeView->setUniformRowHeights(true);
+    m_pDelegate = new cListEntryDelegate(ui->treeView);
+    ui->treeView->setItemDelegate(m_pDelegate);
 
     m_pProxy = new cSortFilterModel(this);
 
@@ -159,11 +165,15 @@ void cHaupt::vSetColumnWidths()
 {
     // The entry takes what the hectare figure or the delete icon leaves.
     const int S = m_s32Screen;
+    m_pDelegate->vSetAreaWidth((S / 9) * 3);
     if (m_kind == ListKind::Drivers) {
         // The icon stands at the right edge of the list, whatever its width.
         const int s32Width = qMax(S, ui->treeView->viewport()->width());
         ui->treeView->setColumnWidth(0, s32Width - s32DeleteColumnWidth(S));
         ui->treeView->setColumnWidth(1, s32DeleteColumnWidth(S));
+    } else if (m_kind == ListKind::Orders) {
+        // One column: the entry and, drawn at its right, the area.
+        ui->treeView->setColumnWidth(0, S / 9 * 5 + (S / 9) * 3);
     } else {
         ui->treeView->setColumnWidth(0, S / 9 * 5);
         ui->treeView->setColumnWidth(1, (S / 9) * 3);
@@ -182,6 +192,8 @@ void cHaupt::onRotate(Qt::ScreenOrientation)
     if (m_kind == ListKind::Drivers) {
         ui->treeView->setColumnWidth(0, s32Width - s32DeleteColumnWidth(S));
         ui->treeView->setColumnWidth(1, s32DeleteColumnWidth(S));
+    } else if (m_kind == ListKind::Orders) {
+        ui->treeView->setColumnWidth(0, s32Width);
     } else {
         ui->treeView->setColumnWidth(0, s32Width - (S / 9) * 3);
         ui->treeView->setColumnWidth(1, (S / 9) * 3);

@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 namespace Ui
 {
@@ -24,7 +25,12 @@ class QScreen;
 class QStandardItemModel;
 class QThread;
 class QTimer;
+class cListEntryDelegate;
 class cSortFilterModel;
+namespace SortFilter
+{
+struct RowKeys;
+}
 
 // The main window and home page: a full-screen list browser for one list
 // file at a time (orders, customers, fields or drivers), with the filter bar
@@ -226,6 +232,9 @@ private:
     ListFileContent m_content; // m_slLines: the lines of the file opened last
     QStringList m_slSortedOrderLines;
     QVector<int> m_ls32SortedOrderLineNumbers; // the file's line of each sorted order line
+    int m_s32SortedLinesGeneration = -1;       // the proxy's filter they were taken with
+    QVector<int> m_ls32LineOfRow;              // orders: the file's line of each model row
+    std::shared_ptr<const SortFilter::RowKeys> m_pOrderKeys;
     QString m_strCurrentOrderLine;
     QString m_strWhichTypeOfList;
     QString m_strPfad;
@@ -237,6 +246,7 @@ private:
 
     QStandardItemModel* m_pModel = nullptr;
     cSortFilterModel* m_pProxy = nullptr;
+    cListEntryDelegate* m_pDelegate = nullptr;
     QTimer* m_pStartScreenTimer = nullptr;
     QPointer<QThread> m_pBusyThread;
     QPointer<QThread> m_pSearchThread; // the periodic terminal search while it runs

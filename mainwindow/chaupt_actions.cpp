@@ -56,7 +56,10 @@ void cHaupt::vOpenOrder(const QModelIndex& _index)
     const int s32Number =
         _index.sibling(_index.row(), ListColumns::ENTRY).data(ListColumns::ORDER_NUMBER_ROLE).toInt();
     const int s32Mode = s32SortMode();
-    vRebuildSortedOrderLines(); // the order pages step through the list as it is shown now
+    // The order pages step through the list as it is shown now; taken again
+    // only when the search or the dates changed since.
+    if (m_s32SortedLinesGeneration != m_pProxy->s32FilterGeneration())
+        vRebuildSortedOrderLines();
     if (s32Number > 0 && s32Number < slLines().size()) {
         m_strCurrentOrderLine = slLines().at(s32Number);
         // The order pages step from the order they show: in the file's lines
@@ -163,8 +166,6 @@ void cHaupt::dateFilterChanged()
         ui->dateEdit_von->setMaximumDate(dateBis);
         ui->dateEdit_bis->setMinimumDate(dateVon);
     }
-    if (m_kind == ListKind::Orders)
-        m_pProxy->sort(ListColumns::ORDER_SORT_KEY, Qt::AscendingOrder);
     m_pProxy->setFilterDateRange(dateVon, dateBis);
 }
 

@@ -101,6 +101,9 @@ QString cHaupt::strOpenListFile(const QString& _strPath)
     m_pModel->clear();
     m_content = ListFileContent();
     m_slSortedOrderLines.clear();
+    m_ls32SortedOrderLineNumbers.clear();
+    m_ls32LineOfRow.clear();
+    m_pOrderKeys.reset();
     m_lDeletedLines.clear();
     // No figure of the file shown before may outlive it.
     m_orderTotals.vReset();
@@ -259,7 +262,10 @@ void cHaupt::vBuildOrderModel()
     m_pProxy->sort(-1);
     cListModelBuilder builder(m_pModel, m_s32Screen);
     builder.vSetYield(vProcessPendingEvents);
-    builder.vBuildOrders(slLines(), s32SortMode(), m_orderTotals, m_dateMin, m_dateMax);
+    cListModelBuilder::OrderRows rows =
+        builder.vBuildOrders(slLines(), s32SortMode(), m_orderTotals, m_dateMin, m_dateMax);
+    m_pOrderKeys = std::move(rows.pKeys);
+    m_ls32LineOfRow = std::move(rows.lineOfRow);
 }
 
 void cHaupt::vBuildCustomerModel()
@@ -300,12 +306,13 @@ void cHaupt::vBuildDriverModel()
 
 void cHaupt::vAttachOrders()
 {
+    // The rows come sorted: the proxy only filters, so that a keystroke never
+    // sorts 100,000 rows again.
     vSetOrderDates();
     m_pProxy->setSourceModel(m_pModel);
-    m_pProxy->sort(ListColumns::ORDER_SORT_KEY, Qt::AscendingOrder);
+    m_pProxy->vSetRowKeys(m_pOrderKeys);
+    m_pProxy->sort(-1);
     vSetViewModel(ui->treeView, m_pProxy);
-    ui->treeView->setColumnHidden(ListColumns::ORDER_KIND, true);
-    ui->treeView->setColumnHidden(ListColumns::ORDER_SORT_KEY, true);
     vSetColumnWidths();
     vRebuildSortedOrderLines();
 }
@@ -351,14 +358,16 @@ void cHaupt::vRebuildSortedOrderLines()
 {
     m_slSortedOrderLines.clear();
     m_ls32SortedOrderLineNumbers.clear();
+    m_s32SortedLinesGeneration = m_pProxy->s32FilterGeneration();
     if (m_kind != ListKind::Orders)
         return;
-    const int s32Rows = m_pProxy->rowCount();
+    // The model's rows are in the order shown; the proxy only leaves some out.
+    const int s32Rows = m_ls32LineOfRow.size();
     m_slSortedOrderLines.reserve(s32Rows);
     m_ls32SortedOrderLineNumbers.reserve(s32Rows);
     for (int r = 0; r < s32Rows; ++r) {
-        const int s32Line = m_pProxy->index(r, ListColumns::ENTRY).data(ListColumns::LINE_ROLE).toInt();
-        if (s32Line > 0 && s32Line < slLines().size()) {
+        const int s32Line = m_ls32LineOfRow.at(r);
+        if (m_pProxy->bAcceptsSourceRow(r) && s32Line > 0 && s32Line < slLines().size()) {
             m_slSortedOrderLines.append(slLines().at(s32Line));
             m_ls32SortedOrderLineNumbers.append(s32Line);
         }

@@ -5,6 +5,9 @@
 #include "data/listrecords.h"
 #include "data/numberformat.h"
 #include "data/ordertotals.h"
+#include "data/searchindex.h"
+#include "data/sortkeys.h"
+#include "mainwindow/corderentries.h"
 #include "mainwindow/csortfiltermodel.h"
 #include "mainwindow/listcolumns.h"
 
@@ -26,8 +29,6 @@ cListModelBuilder::cListModelBuilder(QStandardItemModel* _pModel, int _s32Screen
 {
     QFont fontItem;
     fontItem.setPixelSize(qMax(1, m_s32Screen / 32));
-    QFont fontBig;
-    fontBig.setPixelSize(qMax(1, 2 * (m_s32Screen / 32)));
     QLinearGradient gradient(0, 0, 0, 3 * m_s32Screen / 4);
     gradient.setColorAt(0, Style::colorYellow());
     gradient.setColorAt(1, Qt::black);
@@ -36,9 +37,6 @@ cListModelBuilder::cListModelBuilder(QStandardItemModel* _pModel, int _s32Screen
     m_pEntryPrototype = std::make_unique<QStandardItem>();
     m_pEntryPrototype->setFont(fontItem);
     m_pEntryPrototype->setBackground(brushEntry);
-    m_pAreaPrototype = std::make_unique<QStandardItem>();
-    m_pAreaPrototype->setFont(fontBig);
-    m_pAreaPrototype->setBackground(brushEntry);
     m_pDeletePrototype.reset(m_pEntryPrototype->clone());
     const int s32Icon = m_s32Screen * 6 / 32;
     const QPixmap pixBin(QStringLiteral(":/Muelleimer.png"));
@@ -52,39 +50,6 @@ cListModelBuilder::cListModelBuilder(QStandardItemModel* _pModel, int _s32Screen
 cListModelBuilder::~cListModelBuilder() = default;
 
 // ---- entry texts --------------------------------------------------------------------------
-
-QString cListModelBuilder::strOrderEntry(const OrderRecord& _record, int _s32SortMode)
-{
-    // Built in one piece: a large orders file makes 100,000 of these.
-    const QString strNumber = tr("Auftrags Nummer") + QStringLiteral(": ") + _record.strOrderNumber;
-    QString strText;
-    strText.reserve(256);
-    if (_s32SortMode == 0)
-        strText += strNumber + QLatin1Char('\n');
-    strText += tr("Kunde") + QStringLiteral(": ") + _record.strCustomer + QStringLiteral(" (") +
-               _record.strCustomerNumber + QStringLiteral(") \n");
-    strText += tr("Schlag") + QStringLiteral(": ") + _record.strFieldName + QStringLiteral(" (") +
-               _record.strFieldNumber + QStringLiteral(")\n");
-    if (_s32SortMode != 0)
-        strText += strNumber + QLatin1Char('\n');
-    strText += tr("Fahrer") + QStringLiteral(": ") + _record.strDriver + QLatin1Char('\n');
-    strText += tr("Start") + QStringLiteral(": ") + _record.strStart + QLatin1Char('\n');
-    strText += tr("Stopp") + QStringLiteral(": ") + _record.strStop + QLatin1Char('\n');
-    strText += tr("Reihenabstand") + QStringLiteral(": ") + _record.strRowSpacing;
-    return strText;
-}
-
-QString cListModelBuilder::strOrderSortKey(const OrderRecord& _record, int _s32SortMode)
-{
-    if (_s32SortMode == 0)
-        return _record.strOrderNumber;
-    return _record.strCustomer + QStringLiteral(" (") + _record.strCustomerNumber + QLatin1Char(')');
-}
-
-QString cListModelBuilder::strAreaText(int _s32AreaM2)
-{
-    return NumberFormat::strDecimalComma(_s32AreaM2 / 10000.0, 'f', 3) + QLatin1Char(' ') + tr("ha");
-}
 
 QString cListModelBuilder::strCustomerEntry(const CustomerRecord& _record, bool _bNameFirst)
 {
@@ -156,41 +121,101 @@ void cListModelBuilder::vYieldIfDue()
 
 // ---- builders -----------------------------------------------------------------------------
 
-void cListModelBuilder::vBuildOrders(const QStringList& _slLines, int _s32SortMode, cOrderTotals& _totals,
-                                     QDate& _dateMin, QDate& _dateMax)
+namespace
+{
+
+// A field that holds nothing but the terminal's NUL padding reads as empty.
+bool bCleanEmpty(const QStringRef& _strField)
+{
+    for (const QChar c : _strField) {
+        if (c.unicode() != 0)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+cListModelBuilder::OrderRows cListModelBuilder::vBuildOrders(const QStringList& _slLines, int _s32SortMode,
+                                                             cOrderTotals& _totals, QDate& _dateMin,
+                                                             QDate& _dateMax)
 {
     vStart();
     _totals.vReset();
     _dateMin = QDate();
     _dateMax = QDate();
     const int s32Mode = _s32SortMode == 0 ? 0 : 1;
+    auto pEntries = std::make_shared<const cOrderEntries>(_slLines, s32Mode, m_s32Screen);
+    // The filter reads the date behind the start label; a translation with a
+    // ":" in that label needs the whole entry for it.
+    const bool bPlainStartLabel =
+        !pEntries->strLabel(cOrderEntries::START).chopped(2).contains(QLatin1Char(':'));
+
+    // The rows in the file's order first; sorted below.
+    const int s32Records = qMax(0, _slLines.size() - 1);
+    QVector<int> lines;
+    lines.reserve(s32Records);
+    QVector<QDate> dates;
+    dates.reserve(s32Records);
+    cSortKeys keys;
+    keys.vReserve(s32Records);
+    cSearchIndex search;
+    search.vReserve(s32Records, 160);
 
     for (int i = 1; i < _slLines.size(); ++i) {
         const QString& strRecord = _slLines.at(i);
         if (strRecord.isEmpty())
             continue;
+        const RecordFields fields(strRecord);
         // Every record counts for the totals, also one that yields no row.
-        _totals.vAddRecord(strRecord);
-        const OrderRecord record = OrderRecord::parse(strRecord);
-        if (record.strStart.isEmpty())
+        _totals.vAddRecord(fields);
+        QStringRef strStart = fields.field(8);
+        if (bCleanEmpty(strStart))
             continue;
         vYieldIfDue();
-        if (record.dateStart.isValid()) {
-            if (!_dateMin.isValid() || record.dateStart < _dateMin)
-                _dateMin = record.dateStart;
-            if (!_dateMax.isValid() || record.dateStart > _dateMax)
-                _dateMax = record.dateStart;
+        QString strCleanStart;
+        if (strStart.contains(QChar(0))) {
+            strCleanStart = fields.strClean(8);
+            strStart = QStringRef(&strCleanStart);
         }
-        if (record.strOrderNumber.isEmpty())
+        const QDate dateStart = FieldReaders::dateOfTimestamp(strStart);
+        if (dateStart.isValid()) {
+            if (!_dateMin.isValid() || dateStart < _dateMin)
+                _dateMin = dateStart;
+            if (!_dateMax.isValid() || dateStart > _dateMax)
+                _dateMax = dateStart;
+        }
+        if (bCleanEmpty(fields.field(0)))
             continue;
 
-        QStandardItem* pEntry = pEntryItem(strOrderEntry(record, s32Mode), i);
-        pEntry->setData(FieldReaders::s32ToInt(record.strOrderNumber), ListColumns::ORDER_NUMBER_ROLE);
-        QStandardItem* pArea = m_pAreaPrototype->clone();
-        pArea->setText(strAreaText(record.s32AreaM2));
-        m_pModel->appendRow({pEntry, pArea, pPlainItem(QString::fromLatin1(SortFilter::ORDER_MARKER)),
-                             pPlainItem(strOrderSortKey(record, s32Mode))});
+        lines.append(i);
+        keys.vAppend(s32Mode == 0
+                         ? fields.strClean(0)
+                         : fields.strClean(3) + QStringLiteral(" (") + fields.strClean(2) + QLatin1Char(')'));
+        dates.append(bPlainStartLabel ? SortFilter::dateOfStartValue(strStart)
+                                      : SortFilter::dateOfEntryText(pEntries->strEntry(i)));
+        pEntries->vAppendSearchText(fields, search);
+        search.vEndRow();
     }
+
+    const QVector<int> order = keys.stableOrder();
+    auto pKeys = std::make_shared<SortFilter::RowKeys>();
+    pKeys->search = search.permuted(order);
+    search = cSearchIndex();
+    pKeys->dated.assign(size_t(order.size()), 1);
+    pKeys->dates.reserve(order.size());
+    OrderRows rows;
+    rows.lineOfRow.reserve(order.size());
+    QList<QStandardItem*> items;
+    items.reserve(order.size());
+    for (const int s32Index : order) {
+        pKeys->dates.append(dates.at(s32Index));
+        rows.lineOfRow.append(lines.at(s32Index));
+        items.append(new cOrderItem(pEntries, lines.at(s32Index)));
+    }
+    m_pModel->invisibleRootItem()->appendRows(items);
+    rows.pKeys = std::move(pKeys);
+    return rows;
 }
 
 template <class Record, class Keep, class Row>

@@ -8,20 +8,24 @@
 #include <functional>
 #include <memory>
 
+namespace SortFilter
+{
+struct RowKeys;
+}
+
 class QStandardItem;
 class QStandardItemModel;
 class cOrderTotals;
 struct CustomerRecord;
 struct DriverRecord;
 struct FieldRecord;
-struct OrderRecord;
 
 // Fills the list browser's item model from the lines of a list file, one row
 // per record. Column 0 holds the multi-line entry text that the list shows;
 // the other columns carry what the sort/filter proxy and the tap handling
 // need (mainwindow/listcolumns.h names them):
 //
-//   orders     0 entry  1 area (ha)   2 "Auftraege"  3 sort key
+//   orders     0 entry only, made when it is read (cOrderItem), rows sorted
 //   customers  0 entry  1 customer number (only when sorted by number)
 //   fields     0 entry  1 customer number
 //   drivers    0 entry  1 delete icon 2 "NAME"  3 number  4 name  5 line number
@@ -42,29 +46,33 @@ public:
     // Called during a long build at most every YIELD_INTERVAL_MS.
     void vSetYield(const std::function<void()>& _fnYield) { m_fnYield = _fnYield; }
 
+    // What an orders build leaves besides the rows: the filter keys of the
+    // rows, and each row's line in the file, both in the rows' order.
+    struct OrderRows {
+        std::shared_ptr<const SortFilter::RowKeys> pKeys;
+        QVector<int> lineOfRow;
+    };
     // Sort mode 0 puts the order number first and sorts by it, any other mode
-    // puts the customer first and sorts by customer name. Resets and fills the
-    // totals from every record, and returns the earliest and latest start date
-    // (invalid when no record has one).
-    void vBuildOrders(const QStringList& _slLines, int _s32SortMode, cOrderTotals& _totals, QDate& _dateMin,
-                      QDate& _dateMax);
+    // puts the customer first and sorts by customer name; the rows go into
+    // the model sorted, in one insertion. Every record is split once: the
+    // totals, the dates, the sort key and the search text come from that.
+    // Resets and fills the totals from every record, and returns the earliest
+    // and latest start date (invalid when no record has one).
+    OrderRows vBuildOrders(const QStringList& _slLines, int _s32SortMode, cOrderTotals& _totals,
+                           QDate& _dateMin, QDate& _dateMax);
     // Index 0 of the customers selector: number first, number in column 1;
     // another index: name first, column 0 only.
     void vBuildCustomers(const QStringList& _slLines, int _s32SelectorIndex);
     void vBuildFields(const QStringList& _slLines);
     void vBuildDrivers(const QStringList& _slLines);
 
-    // The entry texts: translated labels, ": " and the value, one per line.
-    static QString strOrderEntry(const OrderRecord& _record, int _s32SortMode);
-    static QString strOrderSortKey(const OrderRecord& _record, int _s32SortMode);
-    static QString strAreaText(int _s32AreaM2);
+    // The entry texts: translated labels, ": " and the value, one per line
+    // (orders: cOrderEntries).
     static QString strCustomerEntry(const CustomerRecord& _record, bool _bNameFirst);
     static QString strFieldEntry(const FieldRecord& _record);
     static QString strDriverEntry(const DriverRecord& _record);
 
-    // Index of the start line in an orders entry, of the telephone line in a
-    // customers entry.
-    static constexpr int ORDER_START_LINE = 4;
+    // Index of the telephone line in a customers entry.
     static constexpr int CUSTOMER_PHONE_LINE = 4;
 
 private:
@@ -83,7 +91,6 @@ private:
     // Styled items that every entry is copied from: a copy shares the font
     // and the gradient instead of setting them item by item.
     std::unique_ptr<QStandardItem> m_pEntryPrototype;
-    std::unique_ptr<QStandardItem> m_pAreaPrototype;
     std::unique_ptr<QStandardItem> m_pDeletePrototype;
     std::function<void()> m_fnYield;
     QElapsedTimer m_timerYield;

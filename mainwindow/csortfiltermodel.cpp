@@ -30,15 +30,35 @@ QStringRef strPart(const QStringRef& _strText, QChar _c, int _s32Index)
 
 } // namespace
 
+namespace
+{
+
+// The date of "dd.MM.yyyy" read part by part; a missing part reads as 0,
+// which makes the date invalid.
+QDate dateOfDayText(const QStringRef& _strDate)
+{
+    return QDate(strPart(_strDate, QLatin1Char('.'), 2).toInt(),
+                 strPart(_strDate, QLatin1Char('.'), 1).toInt(),
+                 strPart(_strDate, QLatin1Char('.'), 0).toInt());
+}
+
+} // namespace
+
 QDate dateOfEntryText(const QString& _strText)
 {
     // "Start: 01.10.2014 08:30" splits at ":" into "Start", " 01.10.2014 08"
     // and "30"; the middle part splits at " " into "", "01.10.2014" and "08".
     const QStringRef strStartLine = strPart(QStringRef(&_strText), QLatin1Char('\n'), 4);
     const QStringRef strAfterLabel = strPart(strStartLine, QLatin1Char(':'), 1);
-    const QStringRef strDate = strPart(strAfterLabel, QLatin1Char(' '), 1);
-    return QDate(strPart(strDate, QLatin1Char('.'), 2).toInt(), strPart(strDate, QLatin1Char('.'), 1).toInt(),
-                 strPart(strDate, QLatin1Char('.'), 0).toInt());
+    return dateOfDayText(strPart(strAfterLabel, QLatin1Char(' '), 1));
+}
+
+QDate dateOfStartValue(const QStringRef& _strValue)
+{
+    // Behind "Start: " the middle part at ":" is " " and the value up to its
+    // first ":"; its second part at " " is that text up to its first blank.
+    const QStringRef strUpToColon = strPart(_strValue, QLatin1Char(':'), 0);
+    return dateOfDayText(strPart(strUpToColon, QLatin1Char(' '), 0));
 }
 
 bool bDateInRange(const QDate& _date, const QDate& _dateMin, const QDate& _dateMax)
@@ -102,12 +122,14 @@ cSortFilterModel::cSortFilterModel(QObject* parent) : QSortFilterProxyModel(pare
 void cSortFilterModel::setFilterMinimumDate(const QDate& date)
 {
     minDate = date;
+    ++m_s32FilterGeneration;
     invalidate(); // one pass, see vSetSearchPattern()
 }
 
 void cSortFilterModel::setFilterMaximumDate(const QDate& date)
 {
     maxDate = date;
+    ++m_s32FilterGeneration;
     invalidate(); // one pass, see vSetSearchPattern()
 }
 
@@ -115,12 +137,27 @@ void cSortFilterModel::setFilterDateRange(const QDate& minimum, const QDate& max
 {
     minDate = minimum;
     maxDate = maximum;
+    ++m_s32FilterGeneration;
     invalidate(); // one pass, see vSetSearchPattern()
 }
 
 void cSortFilterModel::vSetSearchPattern(const QRegExp& _pattern)
 {
     m_matcher = SortFilter::SearchMatcher(_pattern);
+    m_baseSeen = filterRegExp();
+    m_bMatchesValid = false;
+    ++m_s32FilterGeneration;
+    invalidate();
+}
+
+void cSortFilterModel::vSetRowKeys(std::shared_ptr<const SortFilter::RowKeys> _pKeys)
+{
+    const QAbstractItemModel* pSource = sourceModel();
+    if (_pKeys && (!pSource || _pKeys->s32Rows() != pSource->rowCount()))
+        _pKeys.reset(); // not the keys of these rows: read them from the source
+    m_pRowKeys = std::move(_pKeys);
+    m_bMatchesValid = false;
+    ++m_s32FilterGeneration;
     invalidate();
 }
 
@@ -129,8 +166,79 @@ bool cSortFilterModel::dateInRange(const QDate& date) const
     return SortFilter::bDateInRange(date, minDate, maxDate);
 }
 
+void cSortFilterModel::vEnsureRowKeys() const
+{
+    if (m_pRowKeys)
+        return;
+    auto pKeys = std::make_shared<SortFilter::RowKeys>();
+    const QAbstractItemModel* pSource = sourceModel();
+    const int s32Rows = pSource ? pSource->rowCount() : 0;
+    pKeys->dated.resize(size_t(s32Rows));
+    pKeys->dates.resize(s32Rows);
+    pKeys->search.vReserve(s32Rows, 128);
+    for (int r = 0; r < s32Rows; ++r) {
+        const QModelIndex entry = pSource->index(r, ListColumns::ENTRY);
+        QString strKind = entry.data(ListColumns::KIND_ROLE).toString();
+        if (strKind.isEmpty())
+            strKind = pSource->index(r, ListColumns::KIND).data(Qt::EditRole).toString();
+        const QString strText = entry.data(Qt::EditRole).toString();
+        if (strKind == QLatin1String(SortFilter::ORDER_MARKER)) {
+            pKeys->dated[size_t(r)] = 1;
+            pKeys->dates[r] = SortFilter::dateOfEntryText(strText);
+        }
+        pKeys->search.vAppendRow(strText);
+    }
+    m_pRowKeys = std::move(pKeys);
+    m_bMatchesValid = false;
+}
+
+void cSortFilterModel::vEnsureMatches() const
+{
+    const SortFilter::SearchMatcher& search = matcher();
+    if (m_bMatchesValid)
+        return;
+    const int s32Rows = m_pRowKeys->s32Rows();
+    m_matches.assign(size_t(s32Rows), 1);
+    if (search.bPlainIgnoringCase()) {
+        // Folded once, searched as bytes in every row's folded text.
+        const QByteArray baNeedle = cSearchIndex::baFolded(search.strPlain());
+        if (!baNeedle.isEmpty()) {
+            for (int r = 0; r < s32Rows; ++r)
+                m_matches[size_t(r)] = m_pRowKeys->search.bContains(r, baNeedle) ? 1 : 0;
+        }
+    } else if (search.pattern().caseSensitivity() == Qt::CaseInsensitive) {
+        // Wildcards: the regular expression, ignoring case, on the folded text.
+        for (int r = 0; r < s32Rows; ++r)
+            m_matches[size_t(r)] = search.bMatches(m_pRowKeys->search.strRowText(r)) ? 1 : 0;
+    } else {
+        // A pattern that minds case needs the entries as they are.
+        const QAbstractItemModel* pSource = sourceModel();
+        for (int r = 0; r < s32Rows; ++r) {
+            const QString strText = pSource->index(r, ListColumns::ENTRY).data(Qt::EditRole).toString();
+            m_matches[size_t(r)] = search.bMatches(strText) ? 1 : 0;
+        }
+    }
+    m_bMatchesValid = true;
+}
+
+bool cSortFilterModel::bAcceptsSourceRow(int _s32SourceRow) const
+{
+    vEnsureRowKeys();
+    vEnsureMatches();
+    if (_s32SourceRow < 0 || _s32SourceRow >= m_pRowKeys->s32Rows())
+        return false;
+    const size_t row = size_t(_s32SourceRow);
+    if (m_pRowKeys->dated[row] &&
+        !SortFilter::bDateInRange(m_pRowKeys->dates.at(_s32SourceRow), minDate, maxDate))
+        return false;
+    return m_matches[row] != 0;
+}
+
 bool cSortFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const
 {
+    if (!sourceParent.isValid())
+        return bAcceptsSourceRow(sourceRow);
+    // The list is flat; a child row (in no list of ours) is read as it is.
     const QAbstractItemModel* pSource = sourceModel();
     const QString strKind =
         pSource->index(sourceRow, ListColumns::KIND, sourceParent).data(Qt::EditRole).toString();
@@ -145,8 +253,16 @@ const SortFilter::SearchMatcher& cSortFilterModel::matcher() const
     if (base != m_baseSeen) {
         m_baseSeen = base;
         m_matcher = SortFilter::SearchMatcher(base);
+        m_bMatchesValid = false;
     }
     return m_matcher;
+}
+
+void cSortFilterModel::vSourceChanged()
+{
+    m_bKeysValid = false;
+    m_pRowKeys.reset();
+    m_bMatchesValid = false;
 }
 
 void cSortFilterModel::setSourceModel(QAbstractItemModel* sourceModel)
@@ -154,11 +270,11 @@ void cSortFilterModel::setSourceModel(QAbstractItemModel* sourceModel)
     for (const QMetaObject::Connection& connection : qAsConst(m_lSourceConnections))
         disconnect(connection);
     m_lSourceConnections.clear();
-    m_bKeysValid = false;
-    // Connected before the proxy's own handlers, so that a re-sort after a
-    // change never reads keys from before it.
+    vSourceChanged();
+    // Connected before the proxy's own handlers, so that a re-sort or a
+    // filter pass after a change never reads keys from before it.
     if (sourceModel) {
-        auto vDrop = [this] { m_bKeysValid = false; };
+        auto vDrop = [this] { vSourceChanged(); };
         m_lSourceConnections << connect(sourceModel, &QAbstractItemModel::dataChanged, this, vDrop)
                              << connect(sourceModel, &QAbstractItemModel::rowsInserted, this, vDrop)
                              << connect(sourceModel, &QAbstractItemModel::rowsRemoved, this, vDrop)
@@ -175,12 +291,10 @@ void cSortFilterModel::vBuildSortKeys(int _s32Column) const
 {
     const QAbstractItemModel* pSource = sourceModel();
     const int s32Rows = pSource ? pSource->rowCount() : 0;
-    m_keys.resize(s32Rows);
-    for (int r = 0; r < s32Rows; ++r) {
-        SortKey& key = m_keys[r];
-        key.strText = pSource->index(r, _s32Column).data(Qt::DisplayRole).toString();
-        key.s32Value = key.strText.toInt();
-    }
+    m_sortKeys.vClear();
+    m_sortKeys.vReserve(s32Rows);
+    for (int r = 0; r < s32Rows; ++r)
+        m_sortKeys.vAppend(pSource->index(r, _s32Column).data(Qt::DisplayRole).toString());
     m_s32KeyColumn = _s32Column;
     m_bKeysValid = true;
 }
@@ -191,13 +305,8 @@ bool cSortFilterModel::lessThan(const QModelIndex& left, const QModelIndex& righ
     if (!left.parent().isValid() && !right.parent().isValid() && left.column() == right.column()) {
         if (!m_bKeysValid || m_s32KeyColumn != left.column())
             vBuildSortKeys(left.column());
-        if (left.row() < m_keys.size() && right.row() < m_keys.size()) {
-            const SortKey& keyLeft = m_keys.at(left.row());
-            const SortKey& keyRight = m_keys.at(right.row());
-            if (keyRight.s32Value != 0)
-                return keyLeft.s32Value < keyRight.s32Value;
-            return keyLeft.strText.localeAwareCompare(keyRight.strText) < 0;
-        }
+        if (left.row() < m_sortKeys.s32Size() && right.row() < m_sortKeys.s32Size())
+            return m_sortKeys.bLess(left.row(), right.row());
     }
     return SortFilter::bLessThan(left.data(Qt::DisplayRole).toString(),
                                  right.data(Qt::DisplayRole).toString());

@@ -1,10 +1,16 @@
 #pragma once
 
+#include "data/searchindex.h"
+#include "data/sortkeys.h"
+
 #include <QDate>
 #include <QRegExp>
 #include <QSortFilterProxyModel>
 #include <QString>
 #include <QVector>
+
+#include <memory>
+#include <vector>
 
 // The texts and decisions of the list filter, without any model: the list
 // browser's proxy applies them row by row, tests call them directly.
@@ -20,6 +26,9 @@ inline const char* const DRIVER_MARKER = "NAME";
 // "Start: dd.MM.yyyy hh:mm"; its date part is read as day.month.year. A
 // missing or malformed start line gives an invalid date.
 QDate dateOfEntryText(const QString& _strText);
+// The same date for an entry whose start line is a label without ":", ": "
+// and this value, read without the entry.
+QDate dateOfStartValue(const QStringRef& _strValue);
 
 // Invalid bounds do not limit; valid ones include their own day.
 bool bDateInRange(const QDate& _date, const QDate& _dateMin, const QDate& _dateMax);
@@ -45,6 +54,9 @@ public:
     explicit SearchMatcher(const QRegExp& _pattern = QRegExp());
     bool bMatches(const QString& _strText) const;
     const QRegExp& pattern() const { return m_pattern; }
+    // A pattern without wildcards, ignoring case: a plain search for this text.
+    bool bPlainIgnoringCase() const { return m_bPlain && m_pattern.caseSensitivity() == Qt::CaseInsensitive; }
+    const QString& strPlain() const { return m_strPlain; }
 
 private:
     QRegExp m_pattern; // as set
@@ -57,6 +69,17 @@ private:
 // for orders, the date range.
 bool bAcceptsEntry(const QString& _strKind, const QString& _strText, const SearchMatcher& _matcher,
                    const QDate& _dateMin, const QDate& _dateMax);
+
+// What the filter needs of every row, read once per list: whether the date
+// range applies to it (orders), its date, and its entry text, folded for the
+// search. Row r of the keys is row r of the source model.
+struct RowKeys {
+    std::vector<char> dated;
+    QVector<QDate> dates;
+    cSearchIndex search;
+
+    int s32Rows() const { return search.s32Rows(); }
+};
 
 } // namespace SortFilter
 
@@ -77,6 +100,12 @@ public:
     void setFilterMaximumDate(const QDate& date);
 
     void setSourceModel(QAbstractItemModel* sourceModel) override;
+    // The filter keys of the source's rows, made by whoever filled the source
+    // (the model builder reads them from the same parse as the entries).
+    // Without them, or once the source changes, they are read from the
+    // source's data once: the marker column (or the entry's KIND_ROLE) and the
+    // entry text.
+    void vSetRowKeys(std::shared_ptr<const SortFilter::RowKeys> _pKeys);
 
     // Both bounds at once, filtering the rows once.
     void setFilterDateRange(const QDate& minimum, const QDate& maximum);
@@ -87,6 +116,10 @@ public:
     void vSetSearchPattern(const QRegExp& _pattern);
 
     bool dateInRange(const QDate& date) const;
+    // Whether a row of the source passes the search and the date range.
+    bool bAcceptsSourceRow(int _s32SourceRow) const;
+    // Counts the changes of the search and the date range.
+    int s32FilterGeneration() const { return m_s32FilterGeneration; }
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
@@ -94,19 +127,23 @@ protected:
 
 private:
     const SortFilter::SearchMatcher& matcher() const;
+    void vEnsureRowKeys() const;
+    void vEnsureMatches() const;
     void vBuildSortKeys(int _s32Column) const;
+    void vSourceChanged();
 
-    // The key texts of the sort column and their integer values, read once
-    // per source row: sorting 100,000 rows compares about 1.7 million times.
-    // Any change of the source drops them.
-    struct SortKey {
-        QString strText;
-        int s32Value = 0;
-    };
-    mutable QVector<SortKey> m_keys;
+    // The key texts of the sort column, read once per source row. Any change
+    // of the source drops them.
+    mutable cSortKeys m_sortKeys;
     mutable int m_s32KeyColumn = -1;
     mutable bool m_bKeysValid = false;
     QList<QMetaObject::Connection> m_lSourceConnections;
+
+    // The filter keys and, per row, whether it matches the search.
+    mutable std::shared_ptr<const SortFilter::RowKeys> m_pRowKeys;
+    mutable std::vector<char> m_matches;
+    mutable bool m_bMatchesValid = false;
+    int m_s32FilterGeneration = 0;
 
     QDate minDate;
     QDate maxDate;

@@ -10,10 +10,8 @@ namespace ListColumns
 
 constexpr int ENTRY = 0;
 
-// Orders: the area text, the kind marker the filter tests, the sort key.
-constexpr int ORDER_AREA = 1;
-constexpr int ORDER_KIND = 2;
-constexpr int ORDER_SORT_KEY = 3;
+// Orders have column 0 only: the rows come sorted from the builder, and the
+// area beside the entry is drawn from AREA_TEXT_ROLE.
 
 // Customers sorted by number, and fields: the customer number as sort key.
 constexpr int CUSTOMER_NUMBER = 1;
@@ -27,12 +25,15 @@ constexpr int DRIVER_NUMBER = 3;
 constexpr int DRIVER_NAME = 4;
 constexpr int DRIVER_LINE = 5;
 
-// The kind marker's column, the same for orders and drivers.
+// The kind marker's column of drivers (and of lists made elsewhere).
 constexpr int KIND = 2;
 
-// Roles of column 0: the record's line number in the file, and for orders
-// the order number as integer.
+// Roles of column 0: the record's line number in the file; for orders the
+// order number as integer, the kind marker, the area text and its font.
 constexpr int LINE_ROLE = Qt::UserRole + 1;
 constexpr int ORDER_NUMBER_ROLE = Qt::UserRole + 2;
+constexpr int KIND_ROLE = Qt::UserRole + 3;
+constexpr int AREA_TEXT_ROLE = Qt::UserRole + 4;
+constexpr int AREA_FONT_ROLE = Qt::UserRole + 5;
 
 } // namespace ListColumns

@@ -27,6 +27,8 @@ private slots:
     void dates_data();
     void dates();
     void shortLines();
+    void recordFieldsReadAsTheSplit_data();
+    void recordFieldsReadAsTheSplit();
     void otherRecords();
 };
 
@@ -75,6 +77,7 @@ void tst_FieldReaders::durations_data()
     // Garbled hour counts must not overflow into negative minutes.
     QTest::newRow("huge hours") << "99999999:30" << std::numeric_limits<int>::max();
     QTest::newRow("huge hours, no colon") << "2000000000" << std::numeric_limits<int>::max();
+    QTest::newRow("hour digits beyond int") << "99999999999:30" << 30;
 }
 
 void tst_FieldReaders::durations()
@@ -115,6 +118,8 @@ void tst_FieldReaders::dates_data()
     QTest::newRow("time only") << "08:30" << QDate();
     QTest::newRow("empty") << "" << QDate();
     QTest::newRow("no such day") << "31.02.2014 08:00" << QDate();
+    QTest::newRow("fourth part ignored") << "01.10.2014.7 08:00" << QDate(2014, 10, 1);
+    QTest::newRow("leading blank") << " 01.10.2014" << QDate();
 }
 
 void tst_FieldReaders::dates()
@@ -144,6 +149,34 @@ void tst_FieldReaders::shortLines()
 
     const OrderRecord empty = OrderRecord::parse("");
     QVERIFY(empty.strOrderNumber.isEmpty());
+}
+
+void tst_FieldReaders::recordFieldsReadAsTheSplit_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::newRow("order") << "1;;4711;Meier;7;Acker;;Hans;01.10.2014 08:30;;35000;3:15";
+    QTest::newRow("empty") << "";
+    QTest::newRow("only a return") << "\r";
+    QTest::newRow("return at the end") << "1;2;3:30\r";
+    QTest::newRow("return inside") << "1;2\r;3";
+    QTest::newRow("separators only") << ";;;";
+    QTest::newRow("nul padded") << strLatin1("42\0\0;1:30\0;01.10.2014\0 08:00");
+}
+
+void tst_FieldReaders::recordFieldsReadAsTheSplit()
+{
+    // One parse with references must read every field as the split does.
+    QFETCH(QString, line);
+    const QStringList slFields = slSplit(line);
+    const RecordFields fields(line);
+    QCOMPARE(fields.s32Count(), slFields.size());
+    for (int i = -1; i <= slFields.size(); ++i) {
+        const QString strField = FieldReaders::strField(slFields, i);
+        QCOMPARE(fields.strField(i), strField);
+        QCOMPARE(fields.strClean(i), strClean(strField));
+        QCOMPARE(fields.s32Int(i), s32ToInt(strField));
+        QCOMPARE(fields.s32Minutes(i), s32DurationToMinutes(strField));
+    }
 }
 
 void tst_FieldReaders::otherRecords()

@@ -2,6 +2,7 @@
 #include "app/wiring.h"
 #include "mainwindow/ceditdialog.h"
 #include "mainwindow/chaupt.h"
+#include "mainwindow/csortfiltermodel.h"
 #include "settings/ceinstellungen.h"
 #include "statistics/csaisondata.h"
 #include "testsupport.h"
@@ -31,6 +32,8 @@ private slots:
     void openLists();
     void reopenedListsKeepOneSelectionModel();
     void orderDatesSetTheFilterRange();
+    void searchShowsTheEntriesThatContainIt_data();
+    void searchShowsTheEntriesThatContainIt();
     void tapOrderHandsItsLine_data();
     void tapOrderHandsItsLine();
     void sortSelectorRebuildsEntries();
@@ -241,6 +244,55 @@ void tst_MainWindow::orderDatesSetTheFilterRange()
     pVon->setDate(QDate(2023, 10, 12));
     QCOMPARE(list()->rowCount(), 1);
     QVERIFY(strEntry(0).startsWith("Auftrags Nummer: 2\n"));
+}
+
+void tst_MainWindow::searchShowsTheEntriesThatContainIt_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("typed");
+    for (int s32Mode : {0, 1}) {
+        const QByteArray baMode = s32Mode == 0 ? "by number: " : "by customer: ";
+        for (const char* pTyped : {"m", "MÜ", "straße", "kunde: m", "hans\nstart", "0 (4711)", "m*r", "?ü",
+                                   "[", "eingestellt", "ΣΑΣ", ""})
+            QTest::newRow(baMode + QByteArray(pTyped).replace('\n', "\\n"))
+                << s32Mode << QString::fromUtf8(pTyped);
+    }
+}
+
+void tst_MainWindow::searchShowsTheEntriesThatContainIt()
+{
+    // The search reads keys made once per list; what it shows must be what
+    // the entries as shown contain, in the list's order, in either sort.
+    QFETCH(int, mode);
+    QFETCH(QString, typed);
+    QStringList slLines = slOrderLines();
+    slLines.insert(3, strOrderLine(31, QString::fromUtf8("Müller"), "12.10.2023 08:00"));
+    slLines.insert(4, strOrderLine(32, QString::fromUtf8("MÜLLER Straße"), "13.10.2023 08:00"));
+    slLines.insert(5, strOrderLine(33, QString::fromUtf8("Σας"), "14.10.2023 08:00"));
+    QString strPadded = strOrderLine(34, QString("Mo") + QChar(0) + "ser", "15.10.2023 08:00");
+    slLines.insert(6, strPadded);
+    QByteArray baFile = QByteArray("\xEF\xBB\xBF") + slLines.join('\n').toUtf8();
+    strOpen("Auftraege_Suche.csv", baFile);
+    m_pHaupt->findChild<QComboBox*>("comboBox")->setCurrentIndex(mode);
+    auto* pSearch = m_pHaupt->findChild<QLineEdit*>("lineEdit");
+    pSearch->clear();
+    QStringList slAll;
+    for (int r = 0; r < list()->rowCount(); ++r)
+        slAll << strEntry(r);
+    QVERIFY(slAll.size() >= 12);
+
+    const SortFilter::SearchMatcher matcher(SortFilter::searchPattern(typed));
+    QStringList slExpected;
+    for (const QString& strText : qAsConst(slAll)) {
+        if (matcher.bMatches(strText))
+            slExpected << strText;
+    }
+    pSearch->setText(typed);
+    QStringList slShown;
+    for (int r = 0; r < list()->rowCount(); ++r)
+        slShown << strEntry(r);
+    QCOMPARE(slShown, slExpected);
+    pSearch->clear();
 }
 
 void tst_MainWindow::tapOrderHandsItsLine_data()

@@ -20,6 +20,7 @@ private slots:
     void dateBounds_data();
     void dateBounds();
     void proxySortsAndFilters();
+    void collationKeysSortAsTheLocale();
 };
 
 namespace
@@ -113,6 +114,11 @@ void tst_SortFilter::dateOfEntry_data()
     QTest::newRow("date without time") << strOrderEntry("1", "Meier", "24.12.2023") << QDate(2023, 12, 24);
     QTest::newRow("no start line") << "Auftrags Nummer: 1\nKunde: x" << QDate();
     QTest::newRow("malformed start") << strOrderEntry("1", "Meier", "gestern") << QDate();
+    QTest::newRow("colon before the date") << strOrderEntry("1", "Meier", "ab:01.10.2014") << QDate();
+    QTest::newRow("blank before the date") << strOrderEntry("1", "Meier", " 01.10.2014") << QDate();
+    QTest::newRow("time glued to the year")
+        << strOrderEntry("1", "Meier", "01.10.2014:08") << QDate(2014, 10, 1);
+    QTest::newRow("two parts") << strOrderEntry("1", "Meier", "01.10 08:00") << QDate();
 }
 
 void tst_SortFilter::dateOfEntry()
@@ -120,6 +126,9 @@ void tst_SortFilter::dateOfEntry()
     QFETCH(QString, text);
     QFETCH(QDate, date);
     QCOMPARE(SortFilter::dateOfEntryText(text), date);
+    // Read from the start value alone, as the list builder does.
+    const QString strValue = text.section('\n', 4, 4).section(": ", 1);
+    QCOMPARE(SortFilter::dateOfStartValue(QStringRef(&strValue)), date);
 }
 
 void tst_SortFilter::dateBounds_data()
@@ -188,6 +197,38 @@ void tst_SortFilter::proxySortsAndFilters()
     QCOMPARE(keys(), (QStringList{"", "100"}));
     proxy.setFilterRegExp(SortFilter::searchPattern(""));
     QCOMPARE(keys(), (QStringList{"", "10", "100"}));
+}
+
+void tst_SortFilter::collationKeysSortAsTheLocale()
+{
+    // The sort keys compare collation keys made once per row; the order must
+    // be the one the plain comparison gives.
+    const QStringList slKeys{QString::fromUtf8("Müller (3)"),
+                             "Mueller (2)",
+                             "muller (1)",
+                             "Zander (4)",
+                             QString::fromUtf8("Ärger (5)"),
+                             "Arger (6)",
+                             "10",
+                             "9",
+                             "0",
+                             "abc",
+                             "",
+                             "100",
+                             "-5",
+                             QString::fromUtf8("Øster (7)"),
+                             "Oster (8)",
+                             "oster (9)",
+                             "9"};
+    cSortKeys keys;
+    QVector<int> expected;
+    for (int i = 0; i < slKeys.size(); ++i) {
+        keys.vAppend(slKeys.at(i));
+        expected << i;
+    }
+    std::stable_sort(expected.begin(), expected.end(),
+                     [&](int a, int b) { return SortFilter::bLessThan(slKeys.at(a), slKeys.at(b)); });
+    QCOMPARE(keys.stableOrder(), expected);
 }
 
 QTEST_MAIN(tst_SortFilter)

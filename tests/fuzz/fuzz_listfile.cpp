@@ -13,6 +13,7 @@
 #include "statistics/chartgeometry.h"
 
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace
@@ -53,6 +54,32 @@ void vCheckPie(const QVector<ChartGeometry::PieSector>& _sectors)
     }
 }
 
+// The readers as plain string operations, to compare the reading without
+// copies against.
+QDate dateBySplitting(const QString& _strText)
+{
+    const QStringList slParts = _strText.section(QLatin1Char(' '), 0, 0).split(QLatin1Char('.'));
+    if (slParts.size() < 3)
+        return QDate();
+    return QDate(slParts.at(2).toInt(), slParts.at(1).toInt(), slParts.at(0).toInt());
+}
+
+int s32MinutesBySplitting(const QString& _strText)
+{
+    const auto s32Digits = [](const QString& _strPart) {
+        QString strDigits;
+        for (const QChar c : _strPart) {
+            if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+                strDigits.append(c);
+        }
+        return strDigits.toInt();
+    };
+    const QStringList slParts = _strText.split(QLatin1Char(':'));
+    const qint64 s64Minutes =
+        qint64(s32Digits(slParts.at(0))) * 60 + (slParts.size() > 1 ? s32Digits(slParts.at(1)) : 0);
+    return int(qMin<qint64>(s64Minutes, std::numeric_limits<int>::max()));
+}
+
 void vCheckRecords(const QString& _strLine)
 {
     const OrderRecord order = OrderRecord::parse(_strLine);
@@ -75,6 +102,15 @@ void vCheckRecords(const QString& _strLine)
     for (const QString& strField : slFields) {
         FUZZ_CHECK(FieldReaders::s32DurationToMinutes(strField) >= 0);
         FUZZ_CHECK(bNoNul(FieldReaders::strClean(strField)));
+    }
+    // The one-parse reader reads every field as the split does.
+    const RecordFields fields(_strLine);
+    FUZZ_CHECK(fields.s32Count() == slFields.size());
+    for (int i = 0; i < slFields.size(); ++i) {
+        FUZZ_CHECK(fields.strField(i) == slFields.at(i));
+        FUZZ_CHECK(fields.s32Int(i) == FieldReaders::s32ToInt(slFields.at(i)));
+        FUZZ_CHECK(FieldReaders::dateOfTimestamp(fields.field(i)) == dateBySplitting(slFields.at(i)));
+        FUZZ_CHECK(fields.s32Minutes(i) == s32MinutesBySplitting(slFields.at(i)));
     }
 }
 

@@ -1,0 +1,111 @@
+#include "data/searchindex.h"
+
+#include <cstring>
+
+namespace
+{
+
+void vAppendUtf8(QByteArray& _baOut, uint _u32CodePoint)
+{
+    char buffer[4];
+    int s32Length = 0;
+    if (_u32CodePoint < 0x800) {
+        buffer[0] = char(0xC0 | (_u32CodePoint >> 6));
+        buffer[1] = char(0x80 | (_u32CodePoint & 0x3F));
+        s32Length = 2;
+    } else if (_u32CodePoint < 0x10000) {
+        // A lone surrogate is kept as its own three bytes: the typed text is
+        // folded the same way, so it still finds itself.
+        buffer[0] = char(0xE0 | (_u32CodePoint >> 12));
+        buffer[1] = char(0x80 | ((_u32CodePoint >> 6) & 0x3F));
+        buffer[2] = char(0x80 | (_u32CodePoint & 0x3F));
+        s32Length = 3;
+    } else {
+        buffer[0] = char(0xF0 | (_u32CodePoint >> 18));
+        buffer[1] = char(0x80 | ((_u32CodePoint >> 12) & 0x3F));
+        buffer[2] = char(0x80 | ((_u32CodePoint >> 6) & 0x3F));
+        buffer[3] = char(0x80 | (_u32CodePoint & 0x3F));
+        s32Length = 4;
+    }
+    _baOut.append(buffer, s32Length);
+}
+
+} // namespace
+
+void cSearchIndex::vAppendFolded(QByteArray& _baOut, const QChar* _pText, int _s32Length)
+{
+    for (int i = 0; i < _s32Length; ++i) {
+        const ushort u16 = _pText[i].unicode();
+        if (u16 < 0x80) {
+            _baOut.append(char(u16 >= 'A' && u16 <= 'Z' ? u16 + ('a' - 'A') : u16));
+            continue;
+        }
+        uint u32 = u16;
+        if (QChar::isHighSurrogate(u16) && i + 1 < _s32Length && _pText[i + 1].isLowSurrogate()) {
+            u32 = QChar::surrogateToUcs4(u16, _pText[i + 1].unicode());
+            ++i;
+        }
+        vAppendUtf8(_baOut, QChar::toCaseFolded(u32));
+    }
+}
+
+QByteArray cSearchIndex::baFolded(const QString& _strText)
+{
+    QByteArray baFolded;
+    baFolded.reserve(_strText.size());
+    vAppendFolded(baFolded, _strText.constData(), _strText.size());
+    return baFolded;
+}
+
+void cSearchIndex::vClear()
+{
+    m_baText.clear();
+    m_offsets = {0};
+}
+
+void cSearchIndex::vReserve(int _s32Rows, int _s32BytesPerRow)
+{
+    m_offsets.reserve(_s32Rows + 1);
+    m_baText.reserve(qMin<qint64>(qint64(_s32Rows) * _s32BytesPerRow, 1 << 30));
+}
+
+void cSearchIndex::vAppendRow(const QString& _strText)
+{
+    vAppend(_strText);
+    vEndRow();
+}
+
+cSearchIndex cSearchIndex::permuted(const QVector<int>& _order) const
+{
+    cSearchIndex result;
+    result.m_offsets.reserve(_order.size() + 1);
+    result.m_baText.reserve(m_baText.size());
+    for (const int s32Row : _order) {
+        if (s32Row < 0 || s32Row >= s32Rows())
+            continue;
+        const int s32Start = m_offsets.at(s32Row);
+        result.vAppendBytes(m_baText.constData() + s32Start, m_offsets.at(s32Row + 1) - s32Start);
+        result.vEndRow();
+    }
+    return result;
+}
+
+bool cSearchIndex::bContains(int _s32Row, const QByteArray& _baFoldedNeedle) const
+{
+    if (_s32Row < 0 || _s32Row >= s32Rows())
+        return false;
+    if (_baFoldedNeedle.isEmpty())
+        return true;
+    const int s32Start = m_offsets.at(_s32Row);
+    const size_t length = size_t(m_offsets.at(_s32Row + 1) - s32Start);
+    return memmem(m_baText.constData() + s32Start, length, _baFoldedNeedle.constData(),
+                  size_t(_baFoldedNeedle.size())) != nullptr;
+}
+
+QString cSearchIndex::strRowText(int _s32Row) const
+{
+    if (_s32Row < 0 || _s32Row >= s32Rows())
+        return QString();
+    const int s32Start = m_offsets.at(_s32Row);
+    return QString::fromUtf8(m_baText.constData() + s32Start, m_offsets.at(_s32Row + 1) - s32Start);
+}

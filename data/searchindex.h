@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+// The searchable text of every row of a list, case-folded once and kept as
+// UTF-8 in one block, so that a search through 100,000 entries is a plain
+// byte search per row instead of a case-insensitive comparison of every
+// character. A text contains a typed text, ignoring case, exactly when its
+// folded form contains the folded typed text.
+class cSearchIndex
+{
+public:
+    // Appends the folded form of a text.
+    static void vAppendFolded(QByteArray& _baOut, const QChar* _pText, int _s32Length);
+    static QByteArray baFolded(const QString& _strText);
+
+    void vClear();
+    void vReserve(int _s32Rows, int _s32BytesPerRow);
+
+    // A row is built from pieces: texts folded here, and texts folded before
+    // (labels that every row repeats); vEndRow() closes it.
+    void vAppend(const QChar* _pText, int _s32Length) { vAppendFolded(m_baText, _pText, _s32Length); }
+    void vAppend(const QString& _strText) { vAppend(_strText.constData(), _strText.size()); }
+    void vAppendFolded(const QByteArray& _baFolded) { m_baText.append(_baFolded); }
+    void vAppendBytes(const char* _pFolded, int _s32Length) { m_baText.append(_pFolded, _s32Length); }
+    void vEndRow() { m_offsets.append(m_baText.size()); }
+    void vAppendRow(const QString& _strText);
+
+    // The same rows in another order: row i of the result is row _order[i].
+    cSearchIndex permuted(const QVector<int>& _order) const;
+
+    int s32Rows() const { return m_offsets.size() - 1; }
+    // Whether row _s32Row contains the folded text (an empty one is in every row).
+    bool bContains(int _s32Row, const QByteArray& _baFoldedNeedle) const;
+    // The folded text of a row, for searches that need a regular expression.
+    QString strRowText(int _s32Row) const;
+    qint64 s64Bytes() const { return m_baText.capacity() + m_offsets.capacity() * qint64(sizeof(int)); }
+
+private:
+    QByteArray m_baText;
+    QVector<int> m_offsets{0}; // row r is [m_offsets[r], m_offsets[r + 1])
+};

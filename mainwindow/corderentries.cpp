@@ -1,0 +1,183 @@
+#include "mainwindow/corderentries.h"
+
+#include "app/pageframe.h"
+#include "data/fieldreaders.h"
+#include "data/numberformat.h"
+#include "data/searchindex.h"
+#include "mainwindow/csortfiltermodel.h"
+#include "mainwindow/listcolumns.h"
+
+#include <QLinearGradient>
+
+namespace
+{
+
+// Appends to the text the list shows.
+struct TextOut {
+    QString& strText;
+    const cOrderEntries& entries;
+
+    void vLabel(cOrderEntries::Label _label) { strText += entries.strLabel(_label); }
+    void vRaw(const QStringRef& _strValue) { strText += _strValue; }
+    void vClean(const QStringRef& _strValue)
+    {
+        // Without the terminal's NUL padding.
+        for (const QChar c : _strValue) {
+            if (c.unicode() != 0)
+                strText += c;
+        }
+    }
+    void vLiteral(QLatin1String _str) { strText += _str; }
+};
+
+// Appends the folded text to the search index's open row.
+struct FoldOut {
+    cSearchIndex& index;
+    const QByteArray* pFoldedLabels;
+
+    void vLabel(cOrderEntries::Label _label) { index.vAppendFolded(pFoldedLabels[_label]); }
+    void vRaw(const QStringRef& _strValue) { index.vAppend(_strValue.unicode(), _strValue.size()); }
+    void vClean(const QStringRef& _strValue)
+    {
+        if (!_strValue.contains(QChar(0))) {
+            vRaw(_strValue);
+            return;
+        }
+        index.vAppend(FieldReaders::strClean(_strValue.toString()));
+    }
+    // The literals hold no letters: folded they are the same bytes.
+    void vLiteral(QLatin1String _str) { index.vAppendBytes(_str.data(), _str.size()); }
+};
+
+} // namespace
+
+cOrderEntries::cOrderEntries(const QStringList& _slLines, int _s32SortMode, int _s32Screen)
+    : m_slLines(_slLines), m_s32SortMode(_s32SortMode == 0 ? 0 : 1)
+{
+    const QString strTexts[LABEL_COUNT] = {tr("Auftrags Nummer"), tr("Kunde"), tr("Schlag"),
+                                           tr("Fahrer"),          tr("Start"), tr("Stopp"),
+                                           tr("Reihenabstand")};
+    for (int i = 0; i < LABEL_COUNT; ++i) {
+        m_strLabels[i] = strTexts[i] + QStringLiteral(": ");
+        m_baFolded[i] = cSearchIndex::baFolded(m_strLabels[i]);
+    }
+    m_strHectares = QLatin1Char(' ') + tr("ha");
+
+    const int s32Screen = qMax(1, _s32Screen);
+    m_fontEntry.setPixelSize(qMax(1, s32Screen / 32));
+    m_fontArea.setPixelSize(qMax(1, 2 * (s32Screen / 32)));
+    QLinearGradient gradient(0, 0, 0, 3 * s32Screen / 4);
+    gradient.setColorAt(0, Style::colorYellow());
+    gradient.setColorAt(1, Qt::black);
+    m_brush = QBrush(gradient);
+}
+
+template <class Out> void cOrderEntries::vCompose(Out& _out, const RecordFields& _fields) const
+{
+    if (m_s32SortMode == 0) {
+        _out.vLabel(NUMBER);
+        _out.vClean(_fields.field(0));
+        _out.vLiteral(QLatin1String("\n"));
+    }
+    _out.vLabel(CUSTOMER);
+    _out.vClean(_fields.field(3));
+    _out.vLiteral(QLatin1String(" ("));
+    _out.vClean(_fields.field(2));
+    _out.vLiteral(QLatin1String(") \n"));
+    _out.vLabel(FIELD);
+    _out.vClean(_fields.field(5));
+    _out.vLiteral(QLatin1String(" ("));
+    _out.vClean(_fields.field(4));
+    _out.vLiteral(QLatin1String(")\n"));
+    if (m_s32SortMode != 0) {
+        _out.vLabel(NUMBER);
+        _out.vClean(_fields.field(0));
+        _out.vLiteral(QLatin1String("\n"));
+    }
+    _out.vLabel(DRIVER);
+    _out.vRaw(_fields.field(7));
+    _out.vLiteral(QLatin1String("\n"));
+    _out.vLabel(START);
+    _out.vClean(_fields.field(8));
+    _out.vLiteral(QLatin1String("\n"));
+    _out.vLabel(STOP);
+    _out.vClean(_fields.field(9));
+    _out.vLiteral(QLatin1String("\n"));
+    _out.vLabel(ROW_SPACING);
+    _out.vRaw(_fields.field(29));
+}
+
+QString cOrderEntries::strEntry(int _s32Line) const
+{
+    if (_s32Line <= 0 || _s32Line >= m_slLines.size())
+        return QString();
+    const RecordFields fields(m_slLines.at(_s32Line));
+    QString strText;
+    strText.reserve(256);
+    TextOut out{strText, *this};
+    vCompose(out, fields);
+    return strText;
+}
+
+void cOrderEntries::vAppendSearchText(const RecordFields& _fields, cSearchIndex& _index) const
+{
+    FoldOut out{_index, m_baFolded};
+    vCompose(out, _fields);
+}
+
+QString cOrderEntries::strArea(int _s32Line) const
+{
+    if (_s32Line <= 0 || _s32Line >= m_slLines.size())
+        return QString();
+    const int s32AreaM2 = RecordFields(m_slLines.at(_s32Line)).s32Int(10);
+    return NumberFormat::strDecimalComma(s32AreaM2 / 10000.0, 'f', 3) + m_strHectares;
+}
+
+int cOrderEntries::s32OrderNumber(int _s32Line) const
+{
+    if (_s32Line <= 0 || _s32Line >= m_slLines.size())
+        return 0;
+    return RecordFields(m_slLines.at(_s32Line)).s32Int(0);
+}
+
+QString cOrderEntries::strAreaText(int _s32AreaM2)
+{
+    return NumberFormat::strDecimalComma(_s32AreaM2 / 10000.0, 'f', 3) + QLatin1Char(' ') + tr("ha");
+}
+
+// ---- item ---------------------------------------------------------------------------------
+
+cOrderItem::cOrderItem(std::shared_ptr<const cOrderEntries> _pEntries, int _s32Line)
+    : m_pEntries(std::move(_pEntries)), m_s32Line(_s32Line)
+{
+}
+
+QVariant cOrderItem::data(int _s32Role) const
+{
+    switch (_s32Role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return m_pEntries->strEntry(m_s32Line);
+    case Qt::FontRole:
+        return m_pEntries->fontEntry();
+    case Qt::BackgroundRole:
+        return m_pEntries->brush();
+    case ListColumns::LINE_ROLE:
+        return m_s32Line;
+    case ListColumns::ORDER_NUMBER_ROLE:
+        return m_pEntries->s32OrderNumber(m_s32Line);
+    case ListColumns::KIND_ROLE:
+        return QString::fromLatin1(SortFilter::ORDER_MARKER);
+    case ListColumns::AREA_TEXT_ROLE:
+        return m_pEntries->strArea(m_s32Line);
+    case ListColumns::AREA_FONT_ROLE:
+        return m_pEntries->fontArea();
+    default:
+        return QStandardItem::data(_s32Role);
+    }
+}
+
+QStandardItem* cOrderItem::clone() const
+{
+    return new cOrderItem(m_pEntries, m_s32Line);
+}
