@@ -31,6 +31,36 @@ QString strClean(const QString& _strText)
     return strResult;
 }
 
+int s32ParseInt(const QStringRef& _strText, bool* _pOk)
+{
+    // Up to nine digits behind an optional minus cannot overflow; anything
+    // else (blanks, "+", longer numbers, no digits) goes the general way.
+    const int s32Size = _strText.size();
+    const QChar* pChars = _strText.unicode();
+    const int s32First = s32Size > 0 && pChars[0] == QLatin1Char('-') ? 1 : 0;
+    if (s32Size > s32First && s32Size - s32First <= 9) {
+        int s32Value = 0;
+        int i = s32First;
+        for (; i < s32Size; ++i) {
+            const ushort u16 = pChars[i].unicode();
+            if (u16 < '0' || u16 > '9')
+                break;
+            s32Value = s32Value * 10 + (u16 - '0');
+        }
+        if (i == s32Size) {
+            if (_pOk)
+                *_pOk = true;
+            return s32First ? -s32Value : s32Value;
+        }
+    }
+    if (s32Size == 0) {
+        if (_pOk)
+            *_pOk = false;
+        return 0;
+    }
+    return _strText.toInt(_pOk, 10);
+}
+
 int s32ToInt(const QString& _strText)
 {
     return s32ToInt(QStringRef(&_strText));
@@ -39,9 +69,14 @@ int s32ToInt(const QString& _strText)
 int s32ToInt(const QStringRef& _strText)
 {
     bool bOk = false;
-    const int s32Value = _strText.contains(QChar(0)) ? strClean(_strText.toString()).toInt(&bOk, 10)
-                                                     : _strText.toInt(&bOk, 10);
-    return bOk ? s32Value : 0;
+    const int s32Value = s32ParseInt(_strText, &bOk);
+    if (bOk)
+        return s32Value;
+    // A text with NULs reads as the text without them.
+    if (!_strText.contains(QChar(0)))
+        return 0;
+    const int s32Clean = strClean(_strText.toString()).toInt(&bOk, 10);
+    return bOk ? s32Clean : 0;
 }
 
 namespace
@@ -106,8 +141,9 @@ QDate dateOfTimestamp(const QStringRef& _strText)
     const int s32ThirdDot = strDay.indexOf(QLatin1Char('.'), s32SecondDot + 1);
     const QStringRef strYear = s32ThirdDot < 0 ? strDay.mid(s32SecondDot + 1)
                                                : strDay.mid(s32SecondDot + 1, s32ThirdDot - s32SecondDot - 1);
-    return QDate(strYear.toInt(), strDay.mid(s32FirstDot + 1, s32SecondDot - s32FirstDot - 1).toInt(),
-                 strDay.left(s32FirstDot).toInt());
+    return QDate(s32ParseInt(strYear),
+                 s32ParseInt(strDay.mid(s32FirstDot + 1, s32SecondDot - s32FirstDot - 1)),
+                 s32ParseInt(strDay.left(s32FirstDot)));
 }
 
 } // namespace FieldReaders
@@ -117,11 +153,11 @@ RecordFields::RecordFields(const QString& _strLine) : m_pLine(&_strLine)
     int s32End = _strLine.size();
     if (s32End > 0 && _strLine.at(s32End - 1) == QLatin1Char('\r'))
         --s32End;
-    const QChar* pChars = _strLine.constData();
     m_bounds.append(0);
-    for (int i = 0; i < s32End; ++i) {
-        if (pChars[i] == QLatin1Char(';'))
-            m_bounds.append(i + 1);
+    // indexOf() scans many characters at a time.
+    for (int s32Next = _strLine.indexOf(QLatin1Char(';')); s32Next >= 0 && s32Next < s32End;
+         s32Next = _strLine.indexOf(QLatin1Char(';'), s32Next + 1)) {
+        m_bounds.append(s32Next + 1);
     }
     m_bounds.append(s32End + 1);
 }

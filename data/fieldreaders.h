@@ -15,6 +15,10 @@ QStringList slSplit(const QString& _strLine);
 // Field _s32Index of a split record; beyond the end it reads as empty text.
 QString strField(const QStringList& _slFields, int _s32Index);
 
+// A text read as QString::toInt(&ok, 10) reads it, quickly for the plain
+// digits that nearly every field holds.
+int s32ParseInt(const QStringRef& _strText, bool* _pOk = nullptr);
+
 // The text with every NUL removed (the terminal pads some fields with NULs).
 QString strClean(const QString& _strText);
 // NUL-free text read as a base-10 integer; 0 when it is no integer.
@@ -41,6 +45,7 @@ public:
     explicit RecordFields(const QString& _strLine);
 
     int s32Count() const { return m_bounds.size() - 1; }
+    int s32LineLength() const { return m_pLine->size(); }
     // Field _s32Index as written; beyond the end a null reference.
     QStringRef field(int _s32Index) const;
     QString strField(int _s32Index) const { return field(_s32Index).toString(); }

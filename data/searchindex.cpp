@@ -5,39 +5,36 @@
 namespace
 {
 
-void vAppendUtf8(QByteArray& _baOut, uint _u32CodePoint)
+// Writes a code point as UTF-8 at _pOut and returns the byte after it.
+char* pWriteUtf8(char* _pOut, uint _u32CodePoint)
 {
-    char buffer[4];
-    int s32Length = 0;
     if (_u32CodePoint < 0x800) {
-        buffer[0] = char(0xC0 | (_u32CodePoint >> 6));
-        buffer[1] = char(0x80 | (_u32CodePoint & 0x3F));
-        s32Length = 2;
+        *_pOut++ = char(0xC0 | (_u32CodePoint >> 6));
+        *_pOut++ = char(0x80 | (_u32CodePoint & 0x3F));
     } else if (_u32CodePoint < 0x10000) {
         // A lone surrogate is kept as its own three bytes: the typed text is
         // folded the same way, so it still finds itself.
-        buffer[0] = char(0xE0 | (_u32CodePoint >> 12));
-        buffer[1] = char(0x80 | ((_u32CodePoint >> 6) & 0x3F));
-        buffer[2] = char(0x80 | (_u32CodePoint & 0x3F));
-        s32Length = 3;
+        *_pOut++ = char(0xE0 | (_u32CodePoint >> 12));
+        *_pOut++ = char(0x80 | ((_u32CodePoint >> 6) & 0x3F));
+        *_pOut++ = char(0x80 | (_u32CodePoint & 0x3F));
     } else {
-        buffer[0] = char(0xF0 | (_u32CodePoint >> 18));
-        buffer[1] = char(0x80 | ((_u32CodePoint >> 12) & 0x3F));
-        buffer[2] = char(0x80 | ((_u32CodePoint >> 6) & 0x3F));
-        buffer[3] = char(0x80 | (_u32CodePoint & 0x3F));
-        s32Length = 4;
+        *_pOut++ = char(0xF0 | (_u32CodePoint >> 18));
+        *_pOut++ = char(0x80 | ((_u32CodePoint >> 12) & 0x3F));
+        *_pOut++ = char(0x80 | ((_u32CodePoint >> 6) & 0x3F));
+        *_pOut++ = char(0x80 | (_u32CodePoint & 0x3F));
     }
-    _baOut.append(buffer, s32Length);
+    return _pOut;
 }
 
 } // namespace
 
-void cSearchIndex::vAppendFolded(QByteArray& _baOut, const QChar* _pText, int _s32Length)
+char* cSearchIndex::pWriteFolded(char* _pOut, const QChar* _pText, int _s32Length)
 {
+    char* pOut = _pOut;
     for (int i = 0; i < _s32Length; ++i) {
         const ushort u16 = _pText[i].unicode();
         if (u16 < 0x80) {
-            _baOut.append(char(u16 >= 'A' && u16 <= 'Z' ? u16 + ('a' - 'A') : u16));
+            *pOut++ = char(u16 >= 'A' && u16 <= 'Z' ? u16 + ('a' - 'A') : u16);
             continue;
         }
         uint u32 = u16;
@@ -45,8 +42,33 @@ void cSearchIndex::vAppendFolded(QByteArray& _baOut, const QChar* _pText, int _s
             u32 = QChar::surrogateToUcs4(u16, _pText[i + 1].unicode());
             ++i;
         }
-        vAppendUtf8(_baOut, QChar::toCaseFolded(u32));
+        pOut = pWriteUtf8(pOut, QChar::toCaseFolded(u32));
     }
+    return pOut;
+}
+
+void cSearchIndex::vAppendFolded(QByteArray& _baOut, const QChar* _pText, int _s32Length)
+{
+    if (_s32Length <= 0)
+        return;
+    // Room for the longest form, written directly, then cut to what was written.
+    const int s32Old = _baOut.size();
+    _baOut.resize(s32Old + 3 * _s32Length);
+    char* const pStart = _baOut.data() + s32Old;
+    _baOut.resize(s32Old + int(pWriteFolded(pStart, _pText, _s32Length) - pStart));
+}
+
+char* cSearchIndex::pOpenRow(int _s32MaxBytes)
+{
+    const int s32Old = m_baText.size();
+    m_baText.resize(s32Old + qMax(0, _s32MaxBytes));
+    return m_baText.data() + s32Old;
+}
+
+void cSearchIndex::vCloseRow(const char* _pEnd)
+{
+    m_baText.resize(int(_pEnd - m_baText.constData()));
+    vEndRow();
 }
 
 QByteArray cSearchIndex::baFolded(const QString& _strText)

@@ -14,6 +14,9 @@ class cSearchIndex
 public:
     // Appends the folded form of a text.
     static void vAppendFolded(QByteArray& _baOut, const QChar* _pText, int _s32Length);
+    // Writes the folded form at _pOut, which has room for three bytes per
+    // UTF-16 unit, and returns the byte after it.
+    static char* pWriteFolded(char* _pOut, const QChar* _pText, int _s32Length);
     static QByteArray baFolded(const QString& _strText);
 
     void vClear();
@@ -27,6 +30,10 @@ public:
     void vAppendBytes(const char* _pFolded, int _s32Length) { m_baText.append(_pFolded, _s32Length); }
     void vEndRow() { m_offsets.append(m_baText.size()); }
     void vAppendRow(const QString& _strText);
+    // A row written directly: room for up to _s32MaxBytes, closed at the
+    // byte after the last one written (nothing else may be appended between).
+    char* pOpenRow(int _s32MaxBytes);
+    void vCloseRow(const char* _pEnd);
 
     // The same rows in another order: row i of the result is row _order[i].
     cSearchIndex permuted(const QVector<int>& _order) const;

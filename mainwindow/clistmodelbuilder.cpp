@@ -195,7 +195,6 @@ cListModelBuilder::OrderRows cListModelBuilder::vBuildOrders(const QStringList& 
         dates.append(bPlainStartLabel ? SortFilter::dateOfStartValue(strStart)
                                       : SortFilter::dateOfEntryText(pEntries->strEntry(i)));
         pEntries->vAppendSearchText(fields, search);
-        search.vEndRow();
     }
 
     const QVector<int> order = keys.stableOrder();

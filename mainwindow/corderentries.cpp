@@ -9,6 +9,8 @@
 
 #include <QLinearGradient>
 
+#include <cstring>
+
 namespace
 {
 
@@ -30,23 +32,38 @@ struct TextOut {
     void vLiteral(QLatin1String _str) { strText += _str; }
 };
 
-// Appends the folded text to the search index's open row.
+// Writes the folded text into the search index's open row.
 struct FoldOut {
-    cSearchIndex& index;
+    char* pOut;
     const QByteArray* pFoldedLabels;
 
-    void vLabel(cOrderEntries::Label _label) { index.vAppendFolded(pFoldedLabels[_label]); }
-    void vRaw(const QStringRef& _strValue) { index.vAppend(_strValue.unicode(), _strValue.size()); }
+    void vBytes(const char* _pBytes, int _s32Length)
+    {
+        memcpy(pOut, _pBytes, size_t(_s32Length));
+        pOut += _s32Length;
+    }
+    void vLabel(cOrderEntries::Label _label)
+    {
+        vBytes(pFoldedLabels[_label].constData(), pFoldedLabels[_label].size());
+    }
+    void vRaw(const QStringRef& _strValue)
+    {
+        pOut = cSearchIndex::pWriteFolded(pOut, _strValue.unicode(), _strValue.size());
+    }
     void vClean(const QStringRef& _strValue)
     {
-        if (!_strValue.contains(QChar(0))) {
-            vRaw(_strValue);
-            return;
+        // Without the NULs: a NUL is one unit, so the room stays enough.
+        const QChar* pText = _strValue.unicode();
+        int s32Start = 0;
+        for (int i = 0; i <= _strValue.size(); ++i) {
+            if (i == _strValue.size() || pText[i].unicode() == 0) {
+                pOut = cSearchIndex::pWriteFolded(pOut, pText + s32Start, i - s32Start);
+                s32Start = i + 1;
+            }
         }
-        index.vAppend(FieldReaders::strClean(_strValue.toString()));
     }
     // The literals hold no letters: folded they are the same bytes.
-    void vLiteral(QLatin1String _str) { index.vAppendBytes(_str.data(), _str.size()); }
+    void vLiteral(QLatin1String _str) { vBytes(_str.data(), _str.size()); }
 };
 
 } // namespace
@@ -60,6 +77,7 @@ cOrderEntries::cOrderEntries(const QStringList& _slLines, int _s32SortMode, int 
     for (int i = 0; i < LABEL_COUNT; ++i) {
         m_strLabels[i] = strTexts[i] + QStringLiteral(": ");
         m_baFolded[i] = cSearchIndex::baFolded(m_strLabels[i]);
+        m_s32FoldedLabelBytes += m_baFolded[i].size();
     }
     m_strHectares = QLatin1Char(' ') + tr("ha");
 
@@ -121,8 +139,11 @@ QString cOrderEntries::strEntry(int _s32Line) const
 
 void cOrderEntries::vAppendSearchText(const RecordFields& _fields, cSearchIndex& _index) const
 {
-    FoldOut out{_index, m_baFolded};
+    // Each unit of the line gives at most three bytes; labels and literals
+    // come on top.
+    FoldOut out{_index.pOpenRow(3 * _fields.s32LineLength() + m_s32FoldedLabelBytes + 32), m_baFolded};
     vCompose(out, _fields);
+    _index.vCloseRow(out.pOut);
 }
 
 QString cOrderEntries::strArea(int _s32Line) const

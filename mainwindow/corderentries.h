@@ -27,7 +27,7 @@ public:
     QString strEntry(int _s32Line) const;
     QString strArea(int _s32Line) const;
     int s32OrderNumber(int _s32Line) const;
-    // Appends the folded entry of a record to the search index's open row.
+    // Appends the folded entry of a record to the search index as a row.
     void vAppendSearchText(const RecordFields& _fields, cSearchIndex& _index) const;
 
     static QString strAreaText(int _s32AreaM2);
@@ -47,6 +47,7 @@ private:
     int m_s32SortMode;
     QString m_strLabels[LABEL_COUNT];   // "Label: "
     QByteArray m_baFolded[LABEL_COUNT]; // the same, folded for the search
+    int m_s32FoldedLabelBytes = 0;      // of all labels together
     QString m_strHectares;
     QFont m_fontEntry;
     QFont m_fontArea;

@@ -1,5 +1,6 @@
 #include "mainwindow/csortfiltermodel.h"
 
+#include "data/fieldreaders.h"
 #include "mainwindow/listcolumns.h"
 
 #include <QStringList>
@@ -37,9 +38,9 @@ namespace
 // which makes the date invalid.
 QDate dateOfDayText(const QStringRef& _strDate)
 {
-    return QDate(strPart(_strDate, QLatin1Char('.'), 2).toInt(),
-                 strPart(_strDate, QLatin1Char('.'), 1).toInt(),
-                 strPart(_strDate, QLatin1Char('.'), 0).toInt());
+    return QDate(FieldReaders::s32ParseInt(strPart(_strDate, QLatin1Char('.'), 2)),
+                 FieldReaders::s32ParseInt(strPart(_strDate, QLatin1Char('.'), 1)),
+                 FieldReaders::s32ParseInt(strPart(_strDate, QLatin1Char('.'), 0)));
 }
 
 } // namespace
@@ -141,10 +142,22 @@ void cSortFilterModel::setFilterDateRange(const QDate& minimum, const QDate& max
     invalidate(); // one pass, see vSetSearchPattern()
 }
 
+void cSortFilterModel::setFilterRegExp(const QRegExp& regExp)
+{
+    m_matcher = SortFilter::SearchMatcher(regExp);
+    m_bMatchesValid = false;
+    ++m_s32FilterGeneration;
+    QSortFilterProxyModel::setFilterRegExp(regExp);
+}
+
+void cSortFilterModel::setFilterRegExp(const QString& pattern)
+{
+    setFilterRegExp(QRegExp(pattern, filterCaseSensitivity(), QRegExp::RegExp));
+}
+
 void cSortFilterModel::vSetSearchPattern(const QRegExp& _pattern)
 {
     m_matcher = SortFilter::SearchMatcher(_pattern);
-    m_baseSeen = filterRegExp();
     m_bMatchesValid = false;
     ++m_s32FilterGeneration;
     invalidate();
@@ -194,12 +207,14 @@ void cSortFilterModel::vEnsureRowKeys() const
 
 void cSortFilterModel::vEnsureMatches() const
 {
-    const SortFilter::SearchMatcher& search = matcher();
+    const SortFilter::SearchMatcher& search = m_matcher;
     if (m_bMatchesValid)
         return;
     const int s32Rows = m_pRowKeys->s32Rows();
     m_matches.assign(size_t(s32Rows), 1);
-    if (search.bPlainIgnoringCase()) {
+    if (search.pattern().isEmpty()) {
+        // No search (an empty pattern is found in every text).
+    } else if (search.bPlainIgnoringCase()) {
         // Folded once, searched as bytes in every row's folded text.
         const QByteArray baNeedle = cSearchIndex::baFolded(search.strPlain());
         if (!baNeedle.isEmpty()) {
@@ -244,18 +259,7 @@ bool cSortFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex& source
         pSource->index(sourceRow, ListColumns::KIND, sourceParent).data(Qt::EditRole).toString();
     const QString strText =
         pSource->index(sourceRow, ListColumns::ENTRY, sourceParent).data(Qt::EditRole).toString();
-    return SortFilter::bAcceptsEntry(strKind, strText, matcher(), minDate, maxDate);
-}
-
-const SortFilter::SearchMatcher& cSortFilterModel::matcher() const
-{
-    const QRegExp base = filterRegExp();
-    if (base != m_baseSeen) {
-        m_baseSeen = base;
-        m_matcher = SortFilter::SearchMatcher(base);
-        m_bMatchesValid = false;
-    }
-    return m_matcher;
+    return SortFilter::bAcceptsEntry(strKind, strText, m_matcher, minDate, maxDate);
 }
 
 void cSortFilterModel::vSourceChanged()

@@ -121,12 +121,17 @@ public:
     // Counts the changes of the search and the date range.
     int s32FilterGeneration() const { return m_s32FilterGeneration; }
 
+public slots:
+    // The search as a regular expression, as the base class takes it; the
+    // matcher follows it (the base class has no hook that says it changed).
+    void setFilterRegExp(const QRegExp& regExp);
+    void setFilterRegExp(const QString& pattern);
+
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
 private:
-    const SortFilter::SearchMatcher& matcher() const;
     void vEnsureRowKeys() const;
     void vEnsureMatches() const;
     void vBuildSortKeys(int _s32Column) const;
@@ -147,8 +152,6 @@ private:
 
     QDate minDate;
     QDate maxDate;
-    // The search: set by vSetSearchPattern(), or following filterRegExp()
-    // when that is changed.
-    mutable SortFilter::SearchMatcher m_matcher;
-    mutable QRegExp m_baseSeen;
+    // The search: set by vSetSearchPattern() or setFilterRegExp().
+    SortFilter::SearchMatcher m_matcher;
 };

@@ -99,6 +99,14 @@ void tst_FieldReaders::integers_data()
     QTest::newRow("text") << "abc" << 0;
     QTest::newRow("empty") << "" << 0;
     QTest::newRow("too large") << "99999999999" << 0;
+    QTest::newRow("largest") << "2147483647" << 2147483647;
+    QTest::newRow("smallest") << "-2147483648" << int(-2147483648LL);
+    QTest::newRow("one beyond") << "2147483648" << 0;
+    QTest::newRow("leading zeros") << "0000000000007" << 7;
+    QTest::newRow("plus") << "+5" << 5;
+    QTest::newRow("blanks around") << " 7 " << 7;
+    QTest::newRow("minus only") << "-" << 0;
+    QTest::newRow("digit then letter") << "7a" << 0;
 }
 
 void tst_FieldReaders::integers()
