@@ -1,51 +1,160 @@
-// Measures how long the main window takes to open orders files of growing
-// size, one filter keystroke on the largest and opening an order's pages.
-// Every time is also given as a ratio to the plain read-and-split of the same
-// file, measured in the same run, so figures compare across machines.
+// How long the user waits for the main window on a large orders file: the
+// first open and re-opens, filter keystrokes, switching the sort, tapping an
+// order, the memory the first open takes, the same totals computed by a
+// plain Python script, and the start-up of the application.
+//
+// Every time is given as a ratio to a baseline measured in the same run (the
+// plain read, Latin-1 decode and line split of the same file; for the
+// start-up, a bare Qt window), so figures compare across machines.
+//
+//   bench_lists            human-readable table
+//   bench_lists --tsv      one row per figure: key, records, ms, ratio[, detail]
+//   bench_lists --startup-child app|hello   (run by the benchmark itself)
 
+#include "app/settingsstore.h"
+#include "app/wiring.h"
 #include "mainwindow/chaupt.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTextStream>
+#include <QTimer>
+#include <QTranslator>
 #include <QTreeView>
 #include <QtGlobal>
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <sys/resource.h>
+
+// Outside any namespace: the macro declares the resource collection's
+// initialiser at the scope it is used in.
+static void vInitResources()
+{
+    Q_INIT_RESOURCE(vemoresources);
+}
 
 namespace
 {
 
+constexpr int RECORDS = 100000;
+constexpr int START_SCREEN_WAIT_MS = 2200;
+constexpr int STARTUP_RUNS = 5;
+constexpr int CHILD_TIMEOUT_MS = 60000;
+
+// ---- output ---------------------------------------------------------------------------------
+
+bool g_bTsv = false;
+
+// One figure. In the table the step names it; in the tsv output the key does,
+// with the detail (e.g. the typed text) as an extra column.
+void vRow(const char* _strKey, const QString& _strStep, int _s32Records, double _dMs, double _dRatio,
+          const QString& _strDetail = QString())
+{
+    if (g_bTsv) {
+        std::printf("%s\t%d\t%.2f\t%.3f\t%s\n", _strKey, _s32Records, _dMs, _dRatio,
+                    qUtf8Printable(_strDetail));
+    } else {
+        // Padded as text: "ü" is one column but two bytes.
+        std::printf("%s %9d %12.1f %10.2f", qUtf8Printable(_strStep.leftJustified(40)), _s32Records, _dMs,
+                    _dRatio);
+        if (!_strDetail.isEmpty())
+            std::printf("   %s", qUtf8Printable(_strDetail));
+        std::printf("\n");
+    }
+    std::fflush(stdout);
+}
+
+// A line only the table shows (tsv readers get it on stderr).
+void vNote(const QString& _strText)
+{
+    std::fprintf(g_bTsv ? stderr : stdout, "%s%s\n", g_bTsv ? "# " : "  ", qUtf8Printable(_strText));
+    std::fflush(g_bTsv ? stderr : stdout);
+}
+
+// ---- timing ---------------------------------------------------------------------------------
+
+double dMedian(QVector<double> _ldValues)
+{
+    std::sort(_ldValues.begin(), _ldValues.end());
+    return _ldValues.isEmpty() ? 0 : _ldValues.at(_ldValues.size() / 2);
+}
+
+double dTimeMs(const std::function<void()>& _run)
+{
+    QElapsedTimer timer;
+    timer.start();
+    _run();
+    return timer.nsecsElapsed() / 1e6;
+}
+
 double dMedianMs(int _s32Runs, const std::function<void()>& _run)
 {
     QVector<double> times;
-    for (int i = 0; i < _s32Runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        _run();
-        times.append(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times.at(times.size() / 2);
+    for (int i = 0; i < _s32Runs; ++i)
+        times.append(dTimeMs(_run));
+    return dMedian(times);
 }
 
-long s64PeakMemoryKb()
+void vWaitMs(int _s32Ms)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < _s32Ms)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+// ---- memory ---------------------------------------------------------------------------------
+
+// A "VmXXX:" line of /proc/self/status in kB; -1 when there is none.
+long s64StatusKb(const char* _strField)
+{
+    QFile file(QStringLiteral("/proc/self/status"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    const QByteArray baField = QByteArray(_strField) + ':';
+    for (const QByteArray& baLine : file.readAll().split('\n')) {
+        if (baLine.startsWith(baField))
+            return baLine.mid(baField.size()).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+long s64MaxRssKb()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
 }
 
-// The baseline: read the whole file and split it into lines, nothing else.
+// Sets the peak resident size back to the current one (Linux: "5" written to
+// clear_refs). False when that is not possible or did not take.
+bool bResetPeakRss()
+{
+    QFile file(QStringLiteral("/proc/self/clear_refs"));
+    if (!file.open(QIODevice::WriteOnly) || file.write("5") != 1)
+        return false;
+    file.close();
+    const long s64Peak = s64StatusKb("VmHWM");
+    const long s64Now = s64StatusKb("VmRSS");
+    return s64Peak >= 0 && s64Now >= 0 && s64Peak <= s64Now + 1024;
+}
+
+// ---- files ----------------------------------------------------------------------------------
+
+// The baseline: read the whole file, decode it and split it into lines.
 int s32ReadAndSplit(const QString& _strPath)
 {
     QFile file(_strPath);
@@ -58,77 +167,300 @@ int s32ReadAndSplit(const QString& _strPath)
 QString strGenerate(const QString& _strDir, int _s32Records)
 {
     QDir().mkpath(_strDir);
-    QProcess::execute(QStringLiteral(SAMPLEDATA_BIN), {_strDir, "--records", QString::number(_s32Records)});
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.start(QStringLiteral(SAMPLEDATA_BIN), {_strDir, "--records", QString::number(_s32Records)});
+    process.waitForFinished(-1);
     return _strDir + QString::fromUtf8("/Auftr\u00e4ge.csv");
 }
 
-void vWaitMs(int _s32Ms)
+// ---- start-up children ----------------------------------------------------------------------
+
+// Ends the event loop right after the watched widget's first paint event has
+// been handled.
+class cQuitAfterFirstPaint : public QObject
 {
+public:
+    bool eventFilter(QObject* _pWatched, QEvent* _pEvent) override
+    {
+        if (_pEvent->type() == QEvent::Paint && !m_bSeen) {
+            m_bSeen = true;
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(_pWatched, _pEvent);
+    }
+
+private:
+    bool m_bSeen = false;
+};
+
+// "app": what the application's main() does, up to the start screen painted;
+// "hello": a bare window of the same size.
+int s32StartupChild(const QString& _strKind, int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    cQuitAfterFirstPaint quitter;
+    int s32Result = 0;
+    QTimer::singleShot(CHILD_TIMEOUT_MS / 2, qApp, [&s32Result] {
+        s32Result = 3; // never painted
+        QCoreApplication::quit();
+    });
+    if (_strKind == QLatin1String("app")) {
+        vInitResources();
+        const QString language = SettingsStore::LANGUAGE.tValue();
+        QTranslator translator;
+        translator.load(SettingsStore::strCatalogueName(language), QStringLiteral(":/"));
+        app.installTranslator(&translator);
+        Wiring::vConnectAll();
+        cHaupt::instance()->installEventFilter(&quitter);
+        cHaupt::instance()->showMaximized();
+        const int s32Exec = app.exec();
+        return s32Result ? s32Result : s32Exec;
+    }
+    if (_strKind == QLatin1String("hello")) {
+        QWidget window;
+        window.installEventFilter(&quitter);
+        window.showMaximized();
+        const int s32Exec = app.exec();
+        return s32Result ? s32Result : s32Exec;
+    }
+    return 2;
+}
+
+// Spawn to exit of one start-up child; negative when it failed.
+double dChildMs(const QString& _strKind)
+{
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
     QElapsedTimer timer;
     timer.start();
-    while (timer.elapsed() < _s32Ms)
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    process.start(QCoreApplication::applicationFilePath(), {"--startup-child", _strKind});
+    if (!process.waitForFinished(CHILD_TIMEOUT_MS)) {
+        process.kill();
+        process.waitForFinished();
+        return -1;
+    }
+    const double dMs = timer.nsecsElapsed() / 1e6;
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 ? dMs : -1;
 }
+
+// ---- the main window ------------------------------------------------------------------------
+
+struct MainWindow {
+    cHaupt* haupt = nullptr;
+    QTreeView* view = nullptr;
+    QLineEdit* search = nullptr;
+    QComboBox* sort = nullptr;
+
+    // What a user action leads to, up to the list painted.
+    void vSettle() const
+    {
+        QApplication::processEvents();
+        if (view)
+            view->viewport()->repaint();
+    }
+    int s32Rows() const { return view && view->model() ? view->model()->rowCount() : 0; }
+};
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--startup-child") == 0 && i + 1 < argc)
+            return s32StartupChild(QString::fromLocal8Bit(argv[i + 1]), argc, argv);
+        if (std::strcmp(argv[i], "--tsv") == 0)
+            g_bTsv = true;
+    }
+
     QTemporaryDir home;
     qputenv("HOME", home.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toLocal8Bit());
     QApplication app(argc, argv);
+    vInitResources();
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path() + "/.config");
+    // The pages among themselves, as in the application (a tap on an order
+    // opens the order pages); the terminal link stays unwired.
+    Wiring::vConnectPages();
 
-    cHaupt* haupt = cHaupt::instance();
-    haupt->resize(1024, 768);
-    haupt->show();
-    vWaitMs(2200); // the start screen passes before anything is measured
+    MainWindow w;
+    w.haupt = cHaupt::instance();
+    w.haupt->resize(1024, 768);
+    w.haupt->show();
+    vWaitMs(START_SCREEN_WAIT_MS); // the start screen passes before anything is measured
+    w.view = w.haupt->findChild<QTreeView*>("treeView");
+    w.search = w.haupt->findChild<QLineEdit*>("lineEdit");
+    w.sort = w.haupt->findChild<QComboBox*>("comboBox");
 
-    auto* view = haupt->findChild<QTreeView*>("treeView");
-    auto* search = haupt->findChild<QLineEdit*>("lineEdit");
+    if (g_bTsv)
+        std::printf("key\trecords\tms\tratio\tdetail\n");
+    else
+        std::printf("%-40s %9s %12s %10s\n", "step", "records", "time [ms]", "ratio");
 
-    std::printf("%-34s %12s %12s %10s %12s\n", "step", "records", "time [ms]", "ratio", "peak [MB]");
-    QString largest;
-    double largestBaseline = 1;
-    for (int records : {1000, 10000, 100000}) {
-        const QString path = strGenerate(home.path() + "/orders" + QString::number(records), records);
-        const double baseline = dMedianMs(3, [&] { s32ReadAndSplit(path); });
-        const double open = dMedianMs(3, [&] { haupt->strOpenListFile(path); });
-        const int rows = view && view->model() ? view->model()->rowCount() : 0;
-        std::printf("%-34s %12d %12.1f %10s %12.1f\n", "read and split (baseline)", records, baseline, "1.0",
-                    s64PeakMemoryKb() / 1024.0);
-        std::printf("%-34s %12d %12.1f %10.1f %12.1f   (%d rows)\n", "open orders file", records, open,
-                    open / baseline, s64PeakMemoryKb() / 1024.0, rows);
-        largest = path;
-        largestBaseline = baseline;
-    }
-
-    if (search) {
-        // Typing the first letter narrows the whole list; clearing the field
-        // brings every entry back (and sorts them again).
-        auto vKeystroke = [&](const char* _strStep, const QString& _strText) {
-            QElapsedTimer timer;
-            timer.start();
-            search->setText(_strText);
-            const double ms = timer.nsecsElapsed() / 1e6;
-            std::printf("%-34s %12d %12.1f %10.1f %12.1f   (%d rows shown)\n", _strStep, 100000, ms,
-                        ms / largestBaseline, s64PeakMemoryKb() / 1024.0, view->model()->rowCount());
-        };
-        vKeystroke("filter keystroke \"M\" (largest)", QStringLiteral("M"));
-        vKeystroke("filter keystroke \"M\u00fc\" (largest)", QString::fromUtf8("M\u00fc"));
-        vKeystroke("clear the filter (largest)", QString());
-    }
-
-    if (view && view->model() && view->model()->rowCount() > 0) {
-        const QModelIndex first = view->model()->index(0, 0);
-        const double order = dMedianMs(3, [&] {
-            emit view->clicked(first);
-            QApplication::processEvents();
-            haupt->showMaximized();
+    // Smaller files first: they warm up the code paths, and show the growth.
+    for (int s32Records : {1000, 10000}) {
+        const QString strPath =
+            strGenerate(home.path() + "/orders" + QString::number(s32Records), s32Records);
+        const double dBaseline = dMedianMs(3, [&] { s32ReadAndSplit(strPath); });
+        const double dOpen = dMedianMs(3, [&] {
+            w.haupt->strOpenListFile(strPath);
+            w.vSettle();
         });
-        std::printf("%-34s %12d %12.1f %10.1f %12.1f\n", "open an order's pages (largest)", 100000, order,
-                    order / largestBaseline, s64PeakMemoryKb() / 1024.0);
+        if (!g_bTsv) {
+            vRow("", "read and split (baseline)", s32Records, dBaseline, 1);
+            vRow("", "open orders file (median of 3)", s32Records, dOpen, dOpen / dBaseline,
+                 QString("%1 rows").arg(w.s32Rows()));
+        }
     }
+
+    const QString strPath = strGenerate(home.path() + "/orders" + QString::number(RECORDS), RECORDS);
+    const qint64 s64FileBytes = QFileInfo(strPath).size();
+    int s32Lines = 0;
+    const double dBaseline = dMedianMs(3, [&] { s32Lines = s32ReadAndSplit(strPath); });
+    vRow("baseline", "read and split (baseline)", RECORDS, dBaseline, 1,
+         QString("%1 lines, %2 MB").arg(s32Lines).arg(s64FileBytes / 1e6, 0, 'f', 1));
+    w.vSettle();
+
+    // The first open of the large file, with the memory it takes on its way.
+    const bool bPeakReset = bResetPeakRss();
+    const long s64RssBeforeKb = s64StatusKb("VmRSS");
+    const long s64MaxRssBeforeKb = s64MaxRssKb();
+    const double dOpen = dTimeMs([&] {
+        w.haupt->strOpenListFile(strPath);
+        w.vSettle();
+    });
+    const long s64PeakKb =
+        bPeakReset ? s64StatusKb("VmHWM") - s64RssBeforeKb : s64MaxRssKb() - s64MaxRssBeforeKb;
+    const long s64RetainedKb = s64StatusKb("VmRSS") - s64RssBeforeKb;
+    vRow("open", "first open, to the list painted", RECORDS, dOpen, dOpen / dBaseline,
+         QString("%1 rows").arg(w.s32Rows()));
+
+    const double dReopen = dMedianMs(3, [&] {
+        w.haupt->strOpenListFile(strPath);
+        w.vSettle();
+    });
+    vRow("reopen", "re-open (median of 3)", RECORDS, dReopen, dReopen / dBaseline);
+
+    if (w.search) {
+        // The first letter narrows the whole list, the second narrows it
+        // further; clearing the field brings every entry back.
+        for (const QString& strText : {QStringLiteral("M"), QString::fromUtf8("M\u00fc"), QString()}) {
+            const double dMs = dTimeMs([&] {
+                w.search->setText(strText);
+                w.vSettle();
+            });
+            if (g_bTsv)
+                vRow("keystroke", QString(), RECORDS, dMs, dMs / dBaseline, strText);
+            else
+                vRow("keystroke", strText.isEmpty() ? "keystroke: clear" : "keystroke \"" + strText + "\"",
+                     RECORDS, dMs, dMs / dBaseline, QString("%1 rows shown").arg(w.s32Rows()));
+        }
+    } else {
+        vNote("no filter field \"lineEdit\": keystrokes skipped");
+    }
+
+    if (w.sort && w.sort->count() > 1) {
+        w.sort->setCurrentIndex(0);
+        w.vSettle();
+        const double dCustomer = dTimeMs([&] {
+            w.sort->setCurrentIndex(1);
+            w.vSettle();
+        });
+        vRow("resort_customer", "sort by customer", RECORDS, dCustomer, dCustomer / dBaseline);
+        const double dNumber = dTimeMs([&] {
+            w.sort->setCurrentIndex(0);
+            w.vSettle();
+        });
+        vRow("resort_number", "sort by number again", RECORDS, dNumber, dNumber / dBaseline);
+    } else {
+        vNote("no sort selector \"comboBox\": re-sorting skipped");
+    }
+
+    if (w.s32Rows() > 0) {
+        QVector<double> times;
+        for (int i = 0; i < 3; ++i) {
+            const QModelIndex first = w.view->model()->index(0, 0);
+            times.append(dTimeMs([&] {
+                QMetaObject::invokeMethod(w.haupt, "on_treeView_clicked", Q_ARG(QModelIndex, first));
+                QApplication::processEvents();
+            }));
+            w.haupt->showMaximized();
+            w.vSettle();
+        }
+        const double dTap = dMedian(times);
+        vRow("order_tap", "tap an order (median of 3)", RECORDS, dTap, dTap / dBaseline);
+    } else {
+        vNote("empty list: order tap skipped");
+    }
+
+    // The same totals, computed by a plain Python script over the same file.
+    const QString strPython = QStandardPaths::findExecutable(QStringLiteral("python3"));
+    if (strPython.isEmpty()) {
+        vNote("python3 not found: python_peer skipped");
+    } else {
+        QByteArray baPeerOutput;
+        bool bPeerOk = true;
+        const double dPeer = dMedianMs(3, [&] {
+            QProcess process;
+            process.start(strPython, {QStringLiteral(PYTHON_PEER), strPath});
+            bPeerOk = process.waitForFinished(10 * CHILD_TIMEOUT_MS) &&
+                      process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 && bPeerOk;
+            baPeerOutput = process.readAllStandardOutput();
+        });
+        if (bPeerOk) {
+            vRow("python_peer", "python csv peer (median of 3)", RECORDS, dPeer, dPeer / dBaseline);
+            if (!g_bTsv) {
+                const cOrderTotals& totals = w.haupt->orderTotals();
+                // The area and the averages, beside the main window's own.
+                QStringList slFigures = QString::fromUtf8(baPeerOutput).trimmed().split('\n');
+                const int s32Averages = slFigures.indexOf(QRegularExpression("^ha per hour\t.*"));
+                slFigures =
+                    slFigures.mid(1, 1) + (s32Averages < 0 ? QStringList() : slFigures.mid(s32Averages));
+                vNote(QString("python: %1").arg(slFigures.join("; ").replace('\t', ' ')));
+                vNote(QString("app:    area %1 ha; ha per hour %2; harvest speed %3 km/h; empty run %4 m/ha; "
+                              "harvest fuel %5 l/ha; field fuel %6 l/ha; bunker loads %7 1/ha")
+                          .arg(totals.fArea(), 0, 'f', 3)
+                          .arg(totals.hectaresPerHour().value_or(0), 0, 'f', 3)
+                          .arg(totals.harvestSpeed().value_or(0), 0, 'f', 3)
+                          .arg(totals.emptyRunMetresPerHectare().value_or(0), 0, 'f', 3)
+                          .arg(totals.harvestFuelPerHectare().value_or(0), 0, 'f', 3)
+                          .arg(totals.fieldFuelPerHectare().value_or(0), 0, 'f', 3)
+                          .arg(totals.bunkerLoadsPerHectare().value_or(0), 0, 'f', 3));
+            }
+        } else {
+            vNote("python peer failed: python_peer skipped");
+        }
+    }
+
+    // Start-up: this program started as the application and as a bare
+    // window, in turns, after one untimed run of each (disk cache).
+    dChildMs(QStringLiteral("hello"));
+    dChildMs(QStringLiteral("app"));
+    QVector<double> appTimes;
+    QVector<double> helloTimes;
+    for (int i = 0; i < STARTUP_RUNS; ++i) {
+        helloTimes.append(dChildMs(QStringLiteral("hello")));
+        appTimes.append(dChildMs(QStringLiteral("app")));
+    }
+    const double dHello = dMedian(helloTimes);
+    const double dApp = dMedian(appTimes);
+    const auto bFailed = [](double _dMs) { return _dMs < 0; };
+    if (std::any_of(helloTimes.begin(), helloTimes.end(), bFailed) ||
+        std::any_of(appTimes.begin(), appTimes.end(), bFailed))
+        vNote("a start-up child failed or timed out: startup skipped");
+    else
+        vRow("startup", "start-up to start screen (median of 5)", 0, dApp, dApp / dHello,
+             QString("hello window %1 ms").arg(dHello, 0, 'f', 1));
+
+    // Memory of the first open, against the file's size.
+    const double dPeakRatio = s64PeakKb * 1024.0 / double(s64FileBytes);
+    vRow("peak_memory", "peak memory of the first open", RECORDS, 0, dPeakRatio,
+         QString("%1 KB/record; peak +%2 MiB, retained +%3 MiB, file %4 MiB (%5)")
+             .arg(double(s64PeakKb) / RECORDS, 0, 'f', 3)
+             .arg(s64PeakKb / 1024.0, 0, 'f', 1)
+             .arg(s64RetainedKb / 1024.0, 0, 'f', 1)
+             .arg(s64FileBytes / 1048576.0, 0, 'f', 1)
+             .arg(bPeakReset ? "VmHWM after reset" : "ru_maxrss difference"));
     return 0;
 }
