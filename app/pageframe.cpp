@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QHash>
+#include <QIconEngine>
+#include <QImageReader>
+#include <QPainter>
 #include <QInputMethod>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -134,6 +137,68 @@ void vHideKeyboardOnFinish(QLineEdit* _pEdit)
                      &QInputMethod::hide);
 }
 
+namespace
+{
+
+// An icon whose picture is decoded when it is first drawn: most buttons are
+// hidden at the start, and decoding all their pictures made up a fifth of the
+// time to the first screen. Its size comes from the file's header.
+class cLazyIconEngine : public QIconEngine
+{
+public:
+    explicit cLazyIconEngine(const QString& _strFile) : m_strFile(_strFile) {}
+
+    void paint(QPainter* _pPainter, const QRect& _rect, QIcon::Mode _mode, QIcon::State _state) override
+    {
+        icon().paint(_pPainter, _rect, Qt::AlignCenter, _mode, _state);
+    }
+    QPixmap pixmap(const QSize& _size, QIcon::Mode _mode, QIcon::State _state) override
+    {
+        return icon().pixmap(_size, _mode, _state);
+    }
+    QSize actualSize(const QSize& _size, QIcon::Mode, QIcon::State) override
+    {
+        // As a picture icon answers: its own size, made smaller to fit.
+        const QSize sizeFile = fileSize();
+        if (sizeFile.isEmpty() || (sizeFile.width() <= _size.width() && sizeFile.height() <= _size.height()))
+            return sizeFile;
+        return sizeFile.scaled(_size, Qt::KeepAspectRatio);
+    }
+    QIconEngine* clone() const override { return new cLazyIconEngine(m_strFile); }
+    QString key() const override { return QStringLiteral("vemo.lazy"); }
+    void virtual_hook(int _s32Id, void* _pData) override
+    {
+        if (_s32Id == QIconEngine::IsNullHook) {
+            *static_cast<bool*>(_pData) = fileSize().isEmpty();
+            return;
+        }
+        QIconEngine::virtual_hook(_s32Id, _pData);
+    }
+
+private:
+    const QIcon& icon()
+    {
+        if (!m_bLoaded) {
+            m_icon = QIcon(m_strFile);
+            m_bLoaded = true;
+        }
+        return m_icon;
+    }
+    QSize fileSize()
+    {
+        if (!m_sizeFile.isValid())
+            m_sizeFile = QImageReader(m_strFile).size();
+        return m_sizeFile;
+    }
+
+    QString m_strFile;
+    QIcon m_icon;
+    bool m_bLoaded = false;
+    QSize m_sizeFile;
+};
+
+} // namespace
+
 void vSetIcon(QPushButton* _pButton, const QString& _strIcon, int _s32Width, int _s32Height)
 {
     // One icon per picture for the whole run. An icon made from a file holds
@@ -144,7 +209,7 @@ void vSetIcon(QPushButton* _pButton, const QString& _strIcon, int _s32Width, int
     static auto* s_pIcons = new QHash<QString, QIcon>();
     auto it = s_pIcons->constFind(_strIcon);
     if (it == s_pIcons->constEnd())
-        it = s_pIcons->insert(_strIcon, QIcon(_strIcon));
+        it = s_pIcons->insert(_strIcon, QIcon(new cLazyIconEngine(_strIcon)));
     _pButton->setIcon(it.value());
     _pButton->setIconSize(QSize(_s32Width, _s32Height));
 }

@@ -55,19 +55,32 @@ cSSLClient::cSSLClient()
     m_pUdpSocket->bind(m_u16UdpPort);
     connect(m_pUdpSocket, &QUdpSocket::readyRead, this, &cSSLClient::vGetUdp);
 
-    m_pSslSocket = new QSslSocket(this);
-    connect(m_pSslSocket, &QSslSocket::connected, this, &cSSLClient::vIgnoreSSLErrors);
-    connect(m_pSslSocket, &QSslSocket::readyRead, this, &cSSLClient::vReceiveEntireMessage);
-    connect(m_pSslSocket, &QSslSocket::encrypted, this, &cSSLClient::vSocketEncrypted);
-    connect(m_pSslSocket, &QSslSocket::disconnected, this, &cSSLClient::vSetConnectionFlagToFalse);
-    connect(m_pSslSocket, &QSslSocket::errorOccurred, this, &cSSLClient::vSocketFailed);
-
     m_pCloseTimer = new QTimer(this);
     m_pCloseTimer->setSingleShot(true);
     m_pCloseTimer->setInterval(CLOSE_GRACE_MS);
     connect(m_pCloseTimer, &QTimer::timeout, this, &cSSLClient::vCutClosingConnection);
 
     vLoadSettings();
+}
+
+QSslSocket* cSSLClient::pSslSocket()
+{
+    // Made with the first connection: a TLS socket loads the TLS library and
+    // its certificates, which the start of the application need not wait for.
+    if (!m_pSslSocket) {
+        m_pSslSocket = new QSslSocket(this);
+        connect(m_pSslSocket, &QSslSocket::connected, this, &cSSLClient::vIgnoreSSLErrors);
+        connect(m_pSslSocket, &QSslSocket::readyRead, this, &cSSLClient::vReceiveEntireMessage);
+        connect(m_pSslSocket, &QSslSocket::encrypted, this, &cSSLClient::vSocketEncrypted);
+        connect(m_pSslSocket, &QSslSocket::disconnected, this, &cSSLClient::vSetConnectionFlagToFalse);
+        connect(m_pSslSocket, &QSslSocket::errorOccurred, this, &cSSLClient::vSocketFailed);
+    }
+    return m_pSslSocket;
+}
+
+QAbstractSocket::SocketState cSSLClient::eSslState() const
+{
+    return m_pSslSocket ? m_pSslSocket->state() : QAbstractSocket::UnconnectedState;
 }
 
 void cSSLClient::vSetPasswordProvider(PasswordProvider _fnProvider)
@@ -203,12 +216,12 @@ void cSSLClient::vDecideAfterBatch()
 void cSSLClient::vSelectTerminal(const QString& _strChassis)
 {
     if (_strChassis == m_strCurrentChassis) {
-        if (m_pSslSocket->state() != QAbstractSocket::ConnectedState)
+        if (eSslState() != QAbstractSocket::ConnectedState)
             vConnectToTerminal();
         return;
     }
     // Also a connection still on its way to the other terminal is given up.
-    if (m_pSslSocket->state() != QAbstractSocket::UnconnectedState)
+    if (eSslState() != QAbstractSocket::UnconnectedState)
         vDisconnect(false);
     if (!m_found.hashTerminals.contains(_strChassis))
         return;
@@ -227,20 +240,20 @@ void cSSLClient::vConnectToTerminal()
     }
     // A connection still closing is cut; its end is not told again.
     m_pCloseTimer->stop();
-    if (m_pSslSocket->state() == QAbstractSocket::ClosingState) {
+    if (eSslState() == QAbstractSocket::ClosingState) {
         m_bAttemptOpen = false;
-        m_pSslSocket->abort();
+        pSslSocket()->abort();
     }
     // A connection that is up or on its way is kept, and so is its framing
     // state: a message may be arriving at this moment.
-    if (m_pSslSocket->state() == QAbstractSocket::UnconnectedState) {
+    if (eSslState() == QAbstractSocket::UnconnectedState) {
         m_baLastCommand.clear();
         m_baShownFingerprint.clear();
         m_frameReader.vReset();
         m_bAttemptOpen = true;
         ++m_u32Connection;
         VEMO_DEBUG(lcTerminal) << "connecting to" << m_haTerminal.toString() << "port" << m_u16TlsPort;
-        m_pSslSocket->connectToHostEncrypted(m_haTerminal.toString(), m_u16TlsPort, QIODevice::ReadWrite,
+        pSslSocket()->connectToHostEncrypted(m_haTerminal.toString(), m_u16TlsPort, QIODevice::ReadWrite,
                                              QAbstractSocket::AnyIPProtocol);
     }
     vSaveSettings();
@@ -250,7 +263,7 @@ void cSSLClient::vIgnoreSSLErrors()
 {
     // The terminals carry self-made certificates: every certificate error of
     // this connection is accepted.
-    m_pSslSocket->ignoreSslErrors();
+    pSslSocket()->ignoreSslErrors();
     if (m_found.hashTerminals.value(m_strCurrentChassis) == m_haTerminal)
         return;
     m_strCurrentChassis.clear();
@@ -266,7 +279,7 @@ void cSSLClient::vSocketEncrypted()
 {
     // Checked once the terminal has named its serial number; the login
     // request carries nothing secret.
-    m_baShownFingerprint = Fingerprint::baOf(m_pSslSocket->peerCertificate());
+    m_baShownFingerprint = Fingerprint::baOf(pSslSocket()->peerCertificate());
     VEMO_DEBUG(lcTerminal) << "certificate" << Fingerprint::strFormat(m_baShownFingerprint);
     vSendMessage(Protocol::LOGIN);
 }
@@ -274,22 +287,22 @@ void cSSLClient::vSocketEncrypted()
 void cSSLClient::vDisconnect(bool _bByUser)
 {
     VEMO_DEBUG(lcTerminal) << (_bByUser ? "closing, by the user" : "closing") << "in state"
-                           << m_pSslSocket->state();
+                           << eSslState();
     // The pages hear of the end from here, not from the socket's signals. An
     // open certificate question is left unanswered: the user has gone on.
     m_bAttemptOpen = false;
     m_bCertificateQuestionOpen = false;
     m_baLastCommand.clear();
-    const QAbstractSocket::SocketState state = m_pSslSocket->state();
+    const QAbstractSocket::SocketState state = eSslState();
     if (state == QAbstractSocket::HostLookupState || state == QAbstractSocket::ConnectingState) {
         // Not up yet: nothing to finish, and disconnectFromHost() would let
         // the connection come up first.
-        m_pSslSocket->abort();
+        pSslSocket()->abort();
     } else if (state != QAbstractSocket::UnconnectedState) {
         // What is still to be written goes out in the background; a peer
         // that takes too long is cut by the timer.
-        m_pSslSocket->disconnectFromHost();
-        if (m_pSslSocket->state() != QAbstractSocket::UnconnectedState)
+        pSslSocket()->disconnectFromHost();
+        if (eSslState() != QAbstractSocket::UnconnectedState)
             m_pCloseTimer->start();
     }
     vPublishConnectionState(false, _bByUser);
@@ -297,10 +310,10 @@ void cSSLClient::vDisconnect(bool _bByUser)
 
 void cSSLClient::vCutClosingConnection()
 {
-    if (m_bAttemptOpen || m_pSslSocket->state() == QAbstractSocket::UnconnectedState)
+    if (m_bAttemptOpen || eSslState() == QAbstractSocket::UnconnectedState)
         return;
     VEMO_DEBUG(lcTerminal) << "the connection did not close within" << CLOSE_GRACE_MS << "ms, cut";
-    m_pSslSocket->abort();
+    pSslSocket()->abort();
 }
 
 void cSSLClient::vSetConnectionFlagToFalse()
@@ -310,10 +323,10 @@ void cSSLClient::vSetConnectionFlagToFalse()
 
 void cSSLClient::vSocketFailed(QAbstractSocket::SocketError _eError)
 {
-    VEMO_DEBUG(lcTerminal) << "socket error" << _eError << m_pSslSocket->errorString();
+    VEMO_DEBUG(lcTerminal) << "socket error" << _eError << pSslSocket()->errorString();
     // A connection that never came up ends here; one that was up also sends
     // disconnected(), and the loss is told only once.
-    if (m_pSslSocket->state() == QAbstractSocket::UnconnectedState)
+    if (eSslState() == QAbstractSocket::UnconnectedState)
         vConnectionLost();
 }
 
@@ -339,17 +352,17 @@ void cSSLClient::vSendMessage(const QByteArray& _baMessage)
 {
     if (bSuppressLogin(m_baLastCommand, _baMessage))
         return;
-    if (m_pSslSocket->state() != QAbstractSocket::ConnectedState)
+    if (eSslState() != QAbstractSocket::ConnectedState)
         return;
     m_baLastCommand = _baMessage;
-    m_pSslSocket->write(baLengthHeader(_baMessage.size()));
-    m_pSslSocket->write(_baMessage);
+    pSslSocket()->write(baLengthHeader(_baMessage.size()));
+    pSslSocket()->write(_baMessage);
 }
 
 void cSSLClient::vReceiveEntireMessage()
 {
-    while (m_pSslSocket->bytesAvailable() > 0) {
-        m_frameReader.vAppend(m_pSslSocket->readAll());
+    while (pSslSocket()->bytesAvailable() > 0) {
+        m_frameReader.vAppend(pSslSocket()->readAll());
         QByteArray message;
         for (;;) {
             const cFrameReader::eNext next = m_frameReader.eTakeNext(message);
@@ -375,7 +388,7 @@ void cSSLClient::vDropBrokenConnection()
         return;
     VEMO_WARNING(lcTerminal) << "invalid frame length from the terminal, closing the connection";
     m_bAttemptOpen = false;
-    m_pSslSocket->abort();
+    pSslSocket()->abort();
     m_baLastCommand.clear();
     vPublishConnectionState(false, false);
     vTellUser(tr("Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt."));
@@ -571,7 +584,7 @@ void cSSLClient::vStopForCertificateQuestion(const QByteArray& _baSerial, const 
     m_bAttemptOpen = false;
     m_baLastCommand.clear();
     m_pCloseTimer->stop();
-    m_pSslSocket->abort();
+    pSslSocket()->abort();
     m_bCertificateQuestionOpen = true;
     m_baQuestionSerial = _baSerial;
     m_baQuestionFingerprint = m_baShownFingerprint;

@@ -157,6 +157,11 @@ private:
     void vStopForCertificateQuestion(const QByteArray& _baSerial, const QByteArray& _baKept);
     void vCertificateAnswered(quint32 _u32Connection, bool _bTrust);
 
+    // The TLS socket, made when first needed; while there is none the link
+    // is unconnected.
+    QSslSocket* pSslSocket();
+    QAbstractSocket::SocketState eSslState() const;
+
     QUdpSocket* m_pUdpSocket = nullptr;
     QSslSocket* m_pSslSocket = nullptr;
     bool m_bQuietSearch = false;
