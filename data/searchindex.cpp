@@ -97,21 +97,6 @@ void cSearchIndex::vAppendRow(const QString& _strText)
     vEndRow();
 }
 
-cSearchIndex cSearchIndex::permuted(const QVector<int>& _order) const
-{
-    cSearchIndex result;
-    result.m_offsets.reserve(_order.size() + 1);
-    result.m_baText.reserve(m_baText.size());
-    for (const int s32Row : _order) {
-        if (s32Row < 0 || s32Row >= s32Rows())
-            continue;
-        const int s32Start = m_offsets.at(s32Row);
-        result.vAppendBytes(m_baText.constData() + s32Start, m_offsets.at(s32Row + 1) - s32Start);
-        result.vEndRow();
-    }
-    return result;
-}
-
 bool cSearchIndex::bContains(int _s32Row, const QByteArray& _baFoldedNeedle) const
 {
     if (_s32Row < 0 || _s32Row >= s32Rows())

@@ -35,9 +35,6 @@ public:
     char* pOpenRow(int _s32MaxBytes);
     void vCloseRow(const char* _pEnd);
 
-    // The same rows in another order: row i of the result is row _order[i].
-    cSearchIndex permuted(const QVector<int>& _order) const;
-
     int s32Rows() const { return m_offsets.size() - 1; }
     // Whether row _s32Row contains the folded text (an empty one is in every row).
     bool bContains(int _s32Row, const QByteArray& _baFoldedNeedle) const;

@@ -189,18 +189,25 @@ cListModelBuilder::OrderRows cListModelBuilder::vBuildOrders(const QStringList& 
             continue;
 
         lines.append(i);
-        keys.vAppend(s32Mode == 0
-                         ? fields.strClean(0)
-                         : fields.strClean(3) + QStringLiteral(" (") + fields.strClean(2) + QLatin1Char(')'));
+        if (s32Mode != 0) {
+            keys.vAppend(fields.strClean(3) + QStringLiteral(" (") + fields.strClean(2) + QLatin1Char(')'));
+        } else if (const int s32Number = fields.s32Int(0)) {
+            keys.vAppendNumber(s32Number); // its text only when compared as a text
+        } else {
+            keys.vAppend(fields.strClean(0));
+        }
         dates.append(bPlainStartLabel ? SortFilter::dateOfStartValue(strStart)
                                       : SortFilter::dateOfEntryText(pEntries->strEntry(i)));
         pEntries->vAppendSearchText(fields, search);
     }
 
+    keys.vSetTextProvider(
+        [&](int _s32Row) { return RecordFields(_slLines.at(lines.at(_s32Row))).strClean(0); });
     const QVector<int> order = keys.stableOrder();
     auto pKeys = std::make_shared<SortFilter::RowKeys>();
-    pKeys->search = search.permuted(order);
-    search = cSearchIndex();
+    // The search index stays in the file's order; the keys say where each row's text is.
+    pKeys->search = std::move(search);
+    pKeys->searchRow = order;
     pKeys->dated.assign(size_t(order.size()), 1);
     pKeys->dates.reserve(order.size());
     OrderRows rows;

@@ -219,12 +219,14 @@ void cSortFilterModel::vEnsureMatches() const
         const QByteArray baNeedle = cSearchIndex::baFolded(search.strPlain());
         if (!baNeedle.isEmpty()) {
             for (int r = 0; r < s32Rows; ++r)
-                m_matches[size_t(r)] = m_pRowKeys->search.bContains(r, baNeedle) ? 1 : 0;
+                m_matches[size_t(r)] =
+                    m_pRowKeys->search.bContains(m_pRowKeys->s32SearchRow(r), baNeedle) ? 1 : 0;
         }
     } else if (search.pattern().caseSensitivity() == Qt::CaseInsensitive) {
         // Wildcards: the regular expression, ignoring case, on the folded text.
         for (int r = 0; r < s32Rows; ++r)
-            m_matches[size_t(r)] = search.bMatches(m_pRowKeys->search.strRowText(r)) ? 1 : 0;
+            m_matches[size_t(r)] =
+                search.bMatches(m_pRowKeys->search.strRowText(m_pRowKeys->s32SearchRow(r))) ? 1 : 0;
     } else {
         // A pattern that minds case needs the entries as they are.
         const QAbstractItemModel* pSource = sourceModel();
@@ -299,6 +301,7 @@ void cSortFilterModel::vBuildSortKeys(int _s32Column) const
     m_sortKeys.vReserve(s32Rows);
     for (int r = 0; r < s32Rows; ++r)
         m_sortKeys.vAppend(pSource->index(r, _s32Column).data(Qt::DisplayRole).toString());
+    m_sortKeys.vPrepare();
     m_s32KeyColumn = _s32Column;
     m_bKeysValid = true;
 }

@@ -77,8 +77,11 @@ struct RowKeys {
     std::vector<char> dated;
     QVector<QDate> dates;
     cSearchIndex search;
+    // The row of the search index for each row, when they are not the same.
+    QVector<int> searchRow;
 
-    int s32Rows() const { return search.s32Rows(); }
+    int s32Rows() const { return int(dated.size()); }
+    int s32SearchRow(int _s32Row) const { return searchRow.isEmpty() ? _s32Row : searchRow.at(_s32Row); }
 };
 
 } // namespace SortFilter

@@ -20,6 +20,7 @@ private slots:
     void dateBounds_data();
     void dateBounds();
     void proxySortsAndFilters();
+    void collationKeysSortAsTheLocale_data();
     void collationKeysSortAsTheLocale();
 };
 
@@ -199,36 +200,47 @@ void tst_SortFilter::proxySortsAndFilters()
     QCOMPARE(keys(), (QStringList{"", "10", "100"}));
 }
 
+void tst_SortFilter::collationKeysSortAsTheLocale_data()
+{
+    QTest::addColumn<QStringList>("keys");
+    // Mostly names: each distinct text is placed once; mostly numbers: the
+    // few texts are compared one by one.
+    QTest::newRow("mostly names") << QStringList{QString::fromUtf8("Müller (3)"),
+                                                 "Mueller (2)",
+                                                 "muller (1)",
+                                                 "Zander (4)",
+                                                 QString::fromUtf8("Ärger (5)"),
+                                                 "Arger (6)",
+                                                 "10",
+                                                 "9",
+                                                 "0",
+                                                 "abc",
+                                                 "",
+                                                 "100",
+                                                 "-5",
+                                                 QString::fromUtf8("Øster (7)"),
+                                                 "Oster (8)",
+                                                 "oster (9)",
+                                                 "9",
+                                                 "Zander (4)"};
+    QTest::newRow("mostly numbers") << QStringList{
+        "12", "3", "abc", "7", "", "0", "100", "Abc", "-1", "5", QString::fromUtf8("äbc"), "8", "3", "11"};
+}
+
 void tst_SortFilter::collationKeysSortAsTheLocale()
 {
-    // The sort keys compare collation keys made once per row; the order must
-    // be the one the plain comparison gives.
-    const QStringList slKeys{QString::fromUtf8("Müller (3)"),
-                             "Mueller (2)",
-                             "muller (1)",
-                             "Zander (4)",
-                             QString::fromUtf8("Ärger (5)"),
-                             "Arger (6)",
-                             "10",
-                             "9",
-                             "0",
-                             "abc",
-                             "",
-                             "100",
-                             "-5",
-                             QString::fromUtf8("Øster (7)"),
-                             "Oster (8)",
-                             "oster (9)",
-                             "9"};
-    cSortKeys keys;
+    // The sort keys compare collation keys made once per row or ranks made
+    // once per text; the order must be the one the plain comparison gives.
+    QFETCH(QStringList, keys);
+    cSortKeys sortKeys;
     QVector<int> expected;
-    for (int i = 0; i < slKeys.size(); ++i) {
-        keys.vAppend(slKeys.at(i));
+    for (int i = 0; i < keys.size(); ++i) {
+        sortKeys.vAppend(keys.at(i));
         expected << i;
     }
     std::stable_sort(expected.begin(), expected.end(),
-                     [&](int a, int b) { return SortFilter::bLessThan(slKeys.at(a), slKeys.at(b)); });
-    QCOMPARE(keys.stableOrder(), expected);
+                     [&](int a, int b) { return SortFilter::bLessThan(keys.at(a), keys.at(b)); });
+    QCOMPARE(sortKeys.stableOrder(), expected);
 }
 
 QTEST_MAIN(tst_SortFilter)
