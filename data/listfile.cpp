@@ -7,6 +7,7 @@
 #include <QTextCodec>
 
 #include <algorithm>
+#include <cstring>
 
 namespace
 {
@@ -34,9 +35,20 @@ bool bFitsLatin1(const QString& _strText)
     return std::all_of(_strText.cbegin(), _strText.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
 }
 
-// Splits a text into the lines of _content. A file keeps "\r\n" only when
-// every line ends so; a file with mixed line ends keeps its "\r" characters
-// in the lines, so its bytes stay as they are.
+// The next line feed at or after _s32From, or -1 (memchr and qustrchr scan
+// many characters at a time).
+int s32NextLineFeed(QLatin1String _text, int _s32From)
+{
+    const char* pStart = _text.data();
+    const void* pFound = memchr(pStart + _s32From, '\n', size_t(_text.size() - _s32From));
+    return pFound ? int(static_cast<const char*>(pFound) - pStart) : -1;
+}
+
+int s32NextLineFeed(const QStringRef& _text, int _s32From)
+{
+    return _text.indexOf(QLatin1Char('\n'), _s32From);
+}
+
 ushort u16At(QLatin1String _text, int _s32Index)
 {
     return uchar(_text.data()[_s32Index]);
@@ -57,29 +69,29 @@ QString strPart(const QStringRef& _text, int _s32Start, int _s32Length)
     return _text.mid(_s32Start, _s32Length).toString();
 }
 
+// Splits a text into the lines of _content, in one pass. A file keeps "\r\n"
+// only when every line ends so; a file with mixed line ends keeps its "\r"
+// characters in the lines, so its bytes stay as they are.
 template <class Text> void vSplitLines(const Text& _text, ListFileContent& _content)
 {
     const int s32Size = _text.size();
-    int s32LineFeeds = 0;
-    int s32CrLf = 0;
-    for (int i = 0; i < s32Size; ++i) {
-        if (u16At(_text, i) == '\n') {
-            ++s32LineFeeds;
-            if (i > 0 && u16At(_text, i - 1) == '\r')
-                ++s32CrLf;
-        }
-    }
-    _content.bCrLf = s32LineFeeds > 0 && s32CrLf == s32LineFeeds;
-    const int s32Cut = _content.bCrLf ? 1 : 0;
-
     QStringList& slLines = _content.slLines;
-    slLines.reserve(s32LineFeeds + 1);
+    // About 300 characters per record line; the list grows if there are more.
+    slLines.reserve(s32Size / 256 + 1);
+    bool bAllCrLf = true;
     int s32Start = 0;
-    for (int i = 0; i < s32Size; ++i) {
-        if (u16At(_text, i) == '\n') {
-            slLines.append(strPart(_text, s32Start, i - s32Start - s32Cut));
-            s32Start = i + 1;
-        }
+    for (int s32LineFeed = s32NextLineFeed(_text, 0); s32LineFeed >= 0;
+         s32LineFeed = s32NextLineFeed(_text, s32Start)) {
+        if (s32LineFeed == 0 || u16At(_text, s32LineFeed - 1) != '\r')
+            bAllCrLf = false;
+        slLines.append(strPart(_text, s32Start, s32LineFeed - s32Start));
+        s32Start = s32LineFeed + 1;
+    }
+    _content.bCrLf = bAllCrLf && !slLines.isEmpty();
+    if (_content.bCrLf) {
+        // Every line so far ends with its "\r": cut off in place.
+        for (QString& strLine : slLines)
+            strLine.chop(1);
     }
     slLines.append(strPart(_text, s32Start, s32Size - s32Start));
 }

@@ -168,6 +168,8 @@ void tst_FieldReaders::recordFieldsReadAsTheSplit_data()
     QTest::newRow("return at the end") << "1;2;3:30\r";
     QTest::newRow("return inside") << "1;2\r;3";
     QTest::newRow("separators only") << ";;;";
+    QTest::newRow("long, separators at block ends") << "1234567;89;;;;;;;;abcdefg;hijklmnopqrstu;vw;\r";
+    QTest::newRow("long, no separator") << "abcdefghijklmnopqrstuvwxyz0123456789";
     QTest::newRow("nul padded") << strLatin1("42\0\0;1:30\0;01.10.2014\0 08:00");
 }
 
