@@ -35,65 +35,93 @@ bool bFitsLatin1(const QString& _strText)
     return std::all_of(_strText.cbegin(), _strText.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
 }
 
-// The next line feed at or after _s32From, or -1 (memchr and qustrchr scan
-// many characters at a time).
-int s32NextLineFeed(QLatin1String _text, int _s32From)
+// Takes the lines of a file as they are found. A file keeps "\r\n" only when
+// every line ends so; a file with mixed line ends keeps its "\r" characters
+// in the lines, so its bytes stay as they are.
+class cLineCollector
 {
-    const char* pStart = _text.data();
-    const void* pFound = memchr(pStart + _s32From, '\n', size_t(_text.size() - _s32From));
-    return pFound ? int(static_cast<const char*>(pFound) - pStart) : -1;
-}
+public:
+    explicit cLineCollector(ListFileContent& _content, int _s32ExpectedLines) : m_content(_content)
+    {
+        m_content.slLines.reserve(_s32ExpectedLines);
+    }
+    // A line that ended with a line feed.
+    void vAddLine(QString&& _strLine)
+    {
+        if (!_strLine.endsWith(QLatin1Char('\r')))
+            m_bAllCrLf = false;
+        m_content.slLines.append(std::move(_strLine));
+    }
+    // The text after the last line feed.
+    void vFinish(QString&& _strRest)
+    {
+        QStringList& slLines = m_content.slLines;
+        m_content.bCrLf = m_bAllCrLf && !slLines.isEmpty();
+        if (m_content.bCrLf) {
+            // Every line so far ends with its "\r": cut off in place.
+            for (QString& strLine : slLines)
+                strLine.chop(1);
+        }
+        slLines.append(std::move(_strRest));
+    }
 
-int s32NextLineFeed(const QStringRef& _text, int _s32From)
-{
-    return _text.indexOf(QLatin1Char('\n'), _s32From);
-}
+private:
+    ListFileContent& m_content;
+    bool m_bAllCrLf = true;
+};
 
-ushort u16At(QLatin1String _text, int _s32Index)
+// Splits Latin-1 bytes as they come, a block at a time: a large file is never
+// held whole, and each line is made straight from the bytes.
+class cLatin1Splitter
 {
-    return uchar(_text.data()[_s32Index]);
-}
+public:
+    explicit cLatin1Splitter(cLineCollector& _collector) : m_collector(_collector) {}
 
-ushort u16At(const QStringRef& _text, int _s32Index)
-{
-    return _text.at(_s32Index).unicode();
-}
+    void vFeed(const char* _pBytes, int _s32Size)
+    {
+        int s32Start = 0;
+        while (s32Start < _s32Size) {
+            const void* pFound = memchr(_pBytes + s32Start, '\n', size_t(_s32Size - s32Start));
+            if (!pFound)
+                break;
+            const int s32LineFeed = int(static_cast<const char*>(pFound) - _pBytes);
+            const QLatin1String bytes(_pBytes + s32Start, s32LineFeed - s32Start);
+            if (m_strPartial.isEmpty()) {
+                m_collector.vAddLine(QString(bytes));
+            } else {
+                m_collector.vAddLine(QString(m_strPartial + bytes));
+                m_strPartial.clear();
+            }
+            s32Start = s32LineFeed + 1;
+        }
+        // With its size, so that the terminal's NUL padding does not end the text.
+        m_strPartial += QLatin1String(_pBytes + s32Start, _s32Size - s32Start);
+    }
+    void vFinish() { m_collector.vFinish(std::move(m_strPartial)); }
 
-QString strPart(QLatin1String _text, int _s32Start, int _s32Length)
-{
-    return QString(_text.mid(_s32Start, _s32Length));
-}
+private:
+    cLineCollector& m_collector;
+    QString m_strPartial;
+};
 
-QString strPart(const QStringRef& _text, int _s32Start, int _s32Length)
+void vSplitText(const QString& _strText, ListFileContent& _content)
 {
-    return _text.mid(_s32Start, _s32Length).toString();
-}
-
-// Splits a text into the lines of _content, in one pass. A file keeps "\r\n"
-// only when every line ends so; a file with mixed line ends keeps its "\r"
-// characters in the lines, so its bytes stay as they are.
-template <class Text> void vSplitLines(const Text& _text, ListFileContent& _content)
-{
-    const int s32Size = _text.size();
-    QStringList& slLines = _content.slLines;
-    // About 300 characters per record line; the list grows if there are more.
-    slLines.reserve(s32Size / 256 + 1);
-    bool bAllCrLf = true;
+    cLineCollector collector(_content, _strText.size() / 256 + 1);
     int s32Start = 0;
-    for (int s32LineFeed = s32NextLineFeed(_text, 0); s32LineFeed >= 0;
-         s32LineFeed = s32NextLineFeed(_text, s32Start)) {
-        if (s32LineFeed == 0 || u16At(_text, s32LineFeed - 1) != '\r')
-            bAllCrLf = false;
-        slLines.append(strPart(_text, s32Start, s32LineFeed - s32Start));
+    for (int s32LineFeed = _strText.indexOf(QLatin1Char('\n')); s32LineFeed >= 0;
+         s32LineFeed = _strText.indexOf(QLatin1Char('\n'), s32Start)) {
+        collector.vAddLine(_strText.mid(s32Start, s32LineFeed - s32Start));
         s32Start = s32LineFeed + 1;
     }
-    _content.bCrLf = bAllCrLf && !slLines.isEmpty();
-    if (_content.bCrLf) {
-        // Every line so far ends with its "\r": cut off in place.
-        for (QString& strLine : slLines)
-            strLine.chop(1);
-    }
-    slLines.append(strPart(_text, s32Start, s32Size - s32Start));
+    collector.vFinish(_strText.mid(s32Start));
+}
+
+void vSplitLatin1(const char* _pBytes, int _s32Size, ListFileContent& _content)
+{
+    cLineCollector collector(_content, _s32Size / 256 + 1);
+    cLatin1Splitter splitter(collector);
+    splitter.vFeed(_pBytes, _s32Size);
+    splitter.vFinish();
 }
 
 } // namespace
@@ -107,12 +135,9 @@ void vDecode(const QByteArray& _baContent, ListFileContent& _content)
     QString strText;
     if (_baContent.startsWith(baByteOrderMark()) && bDecodeUtf8(_baContent, strText)) {
         _content.encoding = ListFileContent::Encoding::Utf8WithBom;
-        vSplitLines(QStringRef(&strText), _content);
+        vSplitText(strText, _content);
     } else {
-        // Byte by byte, with the size, so that the terminal's NUL padding does
-        // not end the text; each line is made straight from the bytes, without
-        // a copy of the whole text in between.
-        vSplitLines(QLatin1String(_baContent.constData(), _baContent.size()), _content);
+        vSplitLatin1(_baContent.constData(), _baContent.size(), _content);
     }
 }
 
@@ -122,7 +147,24 @@ bool bRead(const QString& _strPath, ListFileContent& _content)
     QFile file(_strPath);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    vDecode(file.readAll(), _content);
+    // A file behind a byte-order mark is checked as a whole before it is
+    // taken as UTF-8; any other is Latin-1 and read a block at a time.
+    QByteArray baBlock(1 << 20, Qt::Uninitialized);
+    qint64 s64Read = file.read(baBlock.data(), baBlock.size());
+    if (s64Read < 0)
+        s64Read = 0;
+    if (QByteArray::fromRawData(baBlock.constData(), int(s64Read)).startsWith(baByteOrderMark())) {
+        baBlock.resize(int(s64Read));
+        vDecode(baBlock + file.readAll(), _content);
+        return true;
+    }
+    cLineCollector collector(_content, int(qMin<qint64>(file.size() / 256 + 1, 1 << 24)));
+    cLatin1Splitter splitter(collector);
+    while (s64Read > 0) {
+        splitter.vFeed(baBlock.constData(), int(s64Read));
+        s64Read = file.read(baBlock.data(), baBlock.size());
+    }
+    splitter.vFinish();
     return true;
 }
 

@@ -7,9 +7,11 @@
 #include "mainwindow/csortfiltermodel.h"
 #include "mainwindow/listcolumns.h"
 #include "terminal/ccopyinfothread.h"
+#include "terminal/logging.h"
 #include "ui_chaupt.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QStandardItemModel>
@@ -94,6 +96,8 @@ QString cHaupt::strOpenListFile(const QString& _strPath)
         return strResult;
     }
     m_bLoading = true;
+    QElapsedTimer timer;
+    timer.start();
 
     vDetachList();
     vStartBusy();
@@ -114,6 +118,7 @@ QString cHaupt::strOpenListFile(const QString& _strPath)
 
     ListFileContent content;
     const bool bRead = ListFile::bRead(_strPath, content);
+    const qint64 s64ReadMs = timer.elapsed();
     if (bRead) {
         m_content = content;
         const QString strName = _strPath.mid(_strPath.lastIndexOf(QLatin1Char('/')) + 1);
@@ -129,6 +134,8 @@ QString cHaupt::strOpenListFile(const QString& _strPath)
     }
 
     vBuildModel();
+    VEMO_DEBUG(lcLists) << content.slLines.size() << "lines read in" << s64ReadMs << "ms, list built in"
+                        << timer.elapsed() - s64ReadMs << "ms," << m_pProxy->rowCount() << "rows shown";
     vShowFilterBarOfKind();
     if (bRead) {
         ui->label_WhichFileTitel->show();

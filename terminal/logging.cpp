@@ -6,6 +6,7 @@ Q_LOGGING_CATEGORY(lcTerminal, "vemo.terminal", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcDiscovery, "vemo.discovery", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcFiles, "vemo.files", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcLive, "vemo.live", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcLists, "vemo.lists", QtInfoMsg)
 
 namespace Logging
 {

@@ -12,6 +12,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcTerminal)  // "vemo.terminal": connection, login, m
 Q_DECLARE_LOGGING_CATEGORY(lcDiscovery) // "vemo.discovery": broadcasts and the terminals' answers
 Q_DECLARE_LOGGING_CATEGORY(lcFiles)     // "vemo.files": files received from and sent to the terminal
 Q_DECLARE_LOGGING_CATEGORY(lcLive)      // "vemo.live": the live records and the live page
+Q_DECLARE_LOGGING_CATEGORY(lcLists)     // "vemo.lists": list files opened and built, with their times
 
 namespace Logging
 {

@@ -29,6 +29,8 @@ private slots:
     void initTestCase() { TestSupport::vIsolate(); }
     void roundTrip_data();
     void roundTrip();
+    void largeFileReadInBlocks_data();
+    void largeFileReadInBlocks();
     void editedLineKeepsEncoding_data();
     void editedLineKeepsEncoding();
     void failedWriteKeepsOldFile();
@@ -96,6 +98,39 @@ void tst_ListFile::roundTrip()
         QVERIFY(strError.isEmpty());
         QCOMPARE(TestSupport::baReadFile(strPath), bytes);
     }
+}
+
+void tst_ListFile::largeFileReadInBlocks_data()
+{
+    // Files beyond the reader's 1 MiB blocks, with lines and line ends
+    // across the blocks' borders.
+    QTest::addColumn<QByteArray>("bytes");
+    const int s32Block = 1 << 20;
+    QTest::newRow("return ends the first block") << QByteArray(s32Block - 1, 'a') + "\r\nb\r\n";
+    QTest::newRow("line feed ends the first block") << QByteArray(s32Block - 1, 'a') + "\nb\r\n";
+    QTest::newRow("line feed starts the second block") << QByteArray(s32Block, 'a') + "\r\nb\r\n";
+    QByteArray baCrLf;
+    while (baCrLf.size() < 3 * s32Block)
+        baCrLf += QByteArray("123;M\xFCller;\0;") + QByteArray::number(baCrLf.size()) + "\r\n";
+    QTest::newRow("three blocks of crlf lines") << baCrLf;
+    QByteArray baUtf8("\xEF\xBB\xBF");
+    while (baUtf8.size() < 2 * s32Block)
+        baUtf8 += QByteArray("7;Gr\xC3\xB6\xC3\x9F") + QByteArray::number(baUtf8.size()) + "e\n";
+    QTest::newRow("utf-8 with mark, two blocks") << baUtf8;
+}
+
+void tst_ListFile::largeFileReadInBlocks()
+{
+    QFETCH(QByteArray, bytes);
+    const QString strPath = TestSupport::strWriteFile(m_dir.filePath("Auftr\u00e4ge.csv"), bytes);
+    ListFileContent decoded;
+    ListFile::vDecode(bytes, decoded);
+    ListFileContent content;
+    QVERIFY(ListFile::bRead(strPath, content));
+    QCOMPARE(content.slLines, decoded.slLines);
+    QCOMPARE(content.encoding, decoded.encoding);
+    QCOMPARE(content.bCrLf, decoded.bCrLf);
+    QVERIFY(ListFile::baEncode(content) == bytes);
 }
 
 void tst_ListFile::editedLineKeepsEncoding_data()
