@@ -97,16 +97,36 @@ void cSearchIndex::vAppendRow(const QString& _strText)
     vEndRow();
 }
 
-bool cSearchIndex::bContains(int _s32Row, const QByteArray& _baFoldedNeedle) const
+std::vector<char> cSearchIndex::rowsContaining(const QByteArray& _baFoldedNeedle) const
 {
-    if (_s32Row < 0 || _s32Row >= s32Rows())
-        return false;
+    const int s32RowCount = s32Rows();
+    std::vector<char> found(size_t(s32RowCount), _baFoldedNeedle.isEmpty() ? 1 : 0);
     if (_baFoldedNeedle.isEmpty())
-        return true;
-    const int s32Start = m_offsets.at(_s32Row);
-    const size_t length = size_t(m_offsets.at(_s32Row + 1) - s32Start);
-    return memmem(m_baText.constData() + s32Start, length, _baFoldedNeedle.constData(),
-                  size_t(_baFoldedNeedle.size())) != nullptr;
+        return found;
+    const char* const pText = m_baText.constData();
+    const size_t needle = size_t(_baFoldedNeedle.size());
+    int s32Row = 0;
+    int s32Pos = 0;
+    const int s32End = m_offsets.at(s32RowCount);
+    while (s32Pos < s32End && s32Row < s32RowCount) {
+        const void* pHit =
+            memmem(pText + s32Pos, size_t(s32End - s32Pos), _baFoldedNeedle.constData(), needle);
+        if (!pHit)
+            break;
+        const int s32Hit = int(static_cast<const char*>(pHit) - pText);
+        // The row the hit starts in; rows are in order, so the walk goes on
+        // from the last one.
+        while (m_offsets.at(s32Row + 1) <= s32Hit)
+            ++s32Row;
+        const int s32RowEnd = m_offsets.at(s32Row + 1);
+        if (s32Hit + int(needle) <= s32RowEnd) {
+            found[size_t(s32Row)] = 1;
+            s32Pos = s32RowEnd; // the next row
+        } else {
+            s32Pos = s32Hit + 1; // across two rows' texts: no match of either
+        }
+    }
+    return found;
 }
 
 QString cSearchIndex::strRowText(int _s32Row) const

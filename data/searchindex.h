@@ -4,6 +4,8 @@
 #include <QString>
 #include <QVector>
 
+#include <vector>
+
 // The searchable text of every row of a list, case-folded once and kept as
 // UTF-8 in one block, so that a search through 100,000 entries is a plain
 // byte search per row instead of a case-insensitive comparison of every
@@ -36,8 +38,9 @@ public:
     void vCloseRow(const char* _pEnd);
 
     int s32Rows() const { return m_offsets.size() - 1; }
-    // Whether row _s32Row contains the folded text (an empty one is in every row).
-    bool bContains(int _s32Row, const QByteArray& _baFoldedNeedle) const;
+    // For every row whether it contains the folded text: one scan through all
+    // rows' texts, so that a text that few rows hold costs one pass.
+    std::vector<char> rowsContaining(const QByteArray& _baFoldedNeedle) const;
     // The folded text of a row, for searches that need a regular expression.
     QString strRowText(int _s32Row) const;
     qint64 s64Bytes() const { return m_baText.capacity() + m_offsets.capacity() * qint64(sizeof(int)); }

@@ -218,9 +218,9 @@ void cSortFilterModel::vEnsureMatches() const
         // Folded once, searched as bytes in every row's folded text.
         const QByteArray baNeedle = cSearchIndex::baFolded(search.strPlain());
         if (!baNeedle.isEmpty()) {
+            const std::vector<char> found = m_pRowKeys->search.rowsContaining(baNeedle);
             for (int r = 0; r < s32Rows; ++r)
-                m_matches[size_t(r)] =
-                    m_pRowKeys->search.bContains(m_pRowKeys->s32SearchRow(r), baNeedle) ? 1 : 0;
+                m_matches[size_t(r)] = found[size_t(m_pRowKeys->s32SearchRow(r))];
         }
     } else if (search.pattern().caseSensitivity() == Qt::CaseInsensitive) {
         // Wildcards: the regular expression, ignoring case, on the folded text.

@@ -20,6 +20,8 @@ private slots:
     void dateBounds_data();
     void dateBounds();
     void proxySortsAndFilters();
+    void searchIndexFindsWhatContainsFinds_data();
+    void searchIndexFindsWhatContainsFinds();
     void collationKeysSortAsTheLocale_data();
     void collationKeysSortAsTheLocale();
 };
@@ -198,6 +200,40 @@ void tst_SortFilter::proxySortsAndFilters()
     QCOMPARE(keys(), (QStringList{"", "100"}));
     proxy.setFilterRegExp(SortFilter::searchPattern(""));
     QCOMPARE(keys(), (QStringList{"", "10", "100"}));
+}
+
+void tst_SortFilter::searchIndexFindsWhatContainsFinds_data()
+{
+    QTest::addColumn<QString>("typed");
+    for (const char* pTyped :
+         {"bc", "ab", "c", "MÜLLER", "straße", "STRASSE", "σας", "ΣΑΣ", "\n", "d\ne", "x", "abcd", "İ", "ǅ"})
+        QTest::newRow(pTyped) << QString::fromUtf8(pTyped);
+}
+
+void tst_SortFilter::searchIndexFindsWhatContainsFinds()
+{
+    // Rows lie side by side in the index: a hit across two rows is no hit.
+    QFETCH(QString, typed);
+    const QStringList slRows{"ab",
+                             "cd",
+                             "abc",
+                             "bcx",
+                             "",
+                             QString::fromUtf8("Müller"),
+                             "d\ne",
+                             "MÜLLER",
+                             QString::fromUtf8("Straße"),
+                             QString::fromUtf8("ΣΑΣ σας"),
+                             "x",
+                             QString::fromUtf8("ǆ dz İi"),
+                             "ab"};
+    cSearchIndex index;
+    for (const QString& strRow : slRows)
+        index.vAppendRow(strRow);
+    const std::vector<char> found = index.rowsContaining(cSearchIndex::baFolded(typed));
+    QCOMPARE(int(found.size()), slRows.size());
+    for (int r = 0; r < slRows.size(); ++r)
+        QCOMPARE(bool(found[size_t(r)]), slRows.at(r).contains(typed, Qt::CaseInsensitive));
 }
 
 void tst_SortFilter::collationKeysSortAsTheLocale_data()

@@ -10,6 +10,7 @@
 #include "data/listrecords.h"
 #include "data/numberformat.h"
 #include "data/ordertotals.h"
+#include "data/searchindex.h"
 #include "statistics/chartgeometry.h"
 
 #include <cmath>
@@ -127,6 +128,17 @@ VEMO_FUZZ_TARGET(fuzzListFile)
 
     // The header line as a file name: every kind test answers.
     ListNames::kindOfFile(content.slLines.constFirst());
+
+    // The search index finds a text in the lines where a case-blind search
+    // finds it; the header line is the text searched for.
+    cSearchIndex index;
+    for (const QString& strLine : qAsConst(content.slLines))
+        index.vAppendRow(strLine);
+    const QString strTyped = content.slLines.constFirst().left(8);
+    const std::vector<char> found = index.rowsContaining(cSearchIndex::baFolded(strTyped));
+    FUZZ_CHECK(int(found.size()) == content.slLines.size());
+    for (int i = 0; i < content.slLines.size() && i < 64; ++i)
+        FUZZ_CHECK(bool(found[size_t(i)]) == content.slLines.at(i).contains(strTyped, Qt::CaseInsensitive));
 
     cOrderTotals totals;
     for (int s32Line = 1; s32Line < content.slLines.size(); ++s32Line) {
