@@ -17,7 +17,7 @@ class cSearchIndex;
 // text the list shows and the folded text the search looks through.
 class cOrderEntries
 {
-    Q_DECLARE_TR_FUNCTIONS(cListModelBuilder)
+    Q_DECLARE_TR_FUNCTIONS(cOrderEntries)
 
 public:
     // _slLines are the file's lines as the list is built from them (shared,

@@ -396,36 +396,12 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
 <context>
     <name>cListModelBuilder</name>
     <message>
-        <source>Auftrags Nummer</source>
-        <translation>任务编号</translation>
-    </message>
-    <message>
         <source>Kunde</source>
         <translation>客户</translation>
     </message>
     <message>
         <source>Schlag</source>
         <translation>地块</translation>
-    </message>
-    <message>
-        <source>Fahrer</source>
-        <translation>司机</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>开始</translation>
-    </message>
-    <message>
-        <source>Stopp</source>
-        <translation>结束</translation>
-    </message>
-    <message>
-        <source>Reihenabstand</source>
-        <translation>行距</translation>
-    </message>
-    <message>
-        <source>ha</source>
-        <translation>ha</translation>
     </message>
     <message>
         <source>Kunden Nummer</source>
@@ -553,6 +529,41 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
     <message>
         <source>leer</source>
         <translation>空驶</translation>
+    </message>
+</context>
+<context>
+    <name>cOrderEntries</name>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>任务编号</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>地块</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>司机</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>结束</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>行距</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
     </message>
 </context>
 <context>

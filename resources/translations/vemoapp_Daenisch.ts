@@ -396,36 +396,12 @@ appen, så kontakt os venligst.</translation>
 <context>
     <name>cListModelBuilder</name>
     <message>
-        <source>Auftrags Nummer</source>
-        <translation>Opgavenummer</translation>
-    </message>
-    <message>
         <source>Kunde</source>
         <translation>Kunde</translation>
     </message>
     <message>
         <source>Schlag</source>
         <translation>Mark</translation>
-    </message>
-    <message>
-        <source>Fahrer</source>
-        <translation>Fører</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>Stopp</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
-        <source>Reihenabstand</source>
-        <translation>Rækkeafstand</translation>
-    </message>
-    <message>
-        <source>ha</source>
-        <translation>ha</translation>
     </message>
     <message>
         <source>Kunden Nummer</source>
@@ -553,6 +529,41 @@ appen, så kontakt os venligst.</translation>
     <message>
         <source>leer</source>
         <translation>tom</translation>
+    </message>
+</context>
+<context>
+    <name>cOrderEntries</name>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Opgavenummer</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Fører</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>Rækkeafstand</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
     </message>
 </context>
 <context>

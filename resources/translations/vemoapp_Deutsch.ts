@@ -395,35 +395,11 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
 <context>
     <name>cListModelBuilder</name>
     <message>
-        <source>Auftrags Nummer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Kunde</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fahrer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stopp</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reihenabstand</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ha</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -551,6 +527,41 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
     </message>
     <message>
         <source>leer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>cOrderEntries</name>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ha</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

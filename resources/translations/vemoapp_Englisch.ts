@@ -396,36 +396,12 @@ the application, please contact us.</translation>
 <context>
     <name>cListModelBuilder</name>
     <message>
-        <source>Auftrags Nummer</source>
-        <translation>Order number</translation>
-    </message>
-    <message>
         <source>Kunde</source>
         <translation>Customer</translation>
     </message>
     <message>
         <source>Schlag</source>
         <translation>Field</translation>
-    </message>
-    <message>
-        <source>Fahrer</source>
-        <translation>Driver</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>Stopp</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
-        <source>Reihenabstand</source>
-        <translation>Row spacing</translation>
-    </message>
-    <message>
-        <source>ha</source>
-        <translation>ha</translation>
     </message>
     <message>
         <source>Kunden Nummer</source>
@@ -553,6 +529,41 @@ the application, please contact us.</translation>
     <message>
         <source>leer</source>
         <translation>empty</translation>
+    </message>
+</context>
+<context>
+    <name>cOrderEntries</name>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Order number</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Customer</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Driver</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>Row spacing</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
     </message>
 </context>
 <context>

@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Aktualisierungszeit</source>
-        <translation>Intervalle d'actualisation</translation>
+        <translation>Intervalle d&apos;actualisation</translation>
     </message>
     <message>
         <source>0,5 s</source>
@@ -134,11 +134,11 @@
         <source>Wenn Sie Probleme bei der Verwendung
 der Anwendung haben, kontaktieren Sie uns bitte.</source>
         <translation>Si vous rencontrez des problèmes
-avec l'application, contactez-nous.</translation>
+avec l&apos;application, contactez-nous.</translation>
     </message>
     <message>
         <source>Geben Sie die Email Adresse ein</source>
-        <translation>Saisissez l'adresse e-mail</translation>
+        <translation>Saisissez l&apos;adresse e-mail</translation>
     </message>
     <message>
         <source>Trennen</source>
@@ -150,7 +150,7 @@ avec l'application, contactez-nous.</translation>
     </message>
     <message>
         <source>Kein Terminal hat geantwortet. Bitte prüfen Sie die WLAN-Verbindung mit dem Terminal und versuchen Sie es erneut.</source>
-        <translation>Aucun terminal n'a répondu. Vérifiez la connexion Wi-Fi avec le terminal et réessayez.</translation>
+        <translation>Aucun terminal n&apos;a répondu. Vérifiez la connexion Wi-Fi avec le terminal et réessayez.</translation>
     </message>
     <message>
         <source>Sie müssen das Quellverzeichnis wählen.</source>
@@ -158,7 +158,7 @@ avec l'application, contactez-nous.</translation>
     </message>
     <message>
         <source>The change will be active after restart of the application.</source>
-        <translation>La modification sera active après le redémarrage de l'application.</translation>
+        <translation>La modification sera active après le redémarrage de l&apos;application.</translation>
     </message>
 </context>
 <context>
@@ -216,7 +216,7 @@ avec l'application, contactez-nous.</translation>
     </message>
     <message>
         <source>Lindqvarth Landtechnik · Feldbrief · Ihre Rodedaten immer zur Hand</source>
-        <translation>Lindqvarth Landtechnik · Feldbrief · Vos données d'arrachage toujours à portée de main</translation>
+        <translation>Lindqvarth Landtechnik · Feldbrief · Vos données d&apos;arrachage toujours à portée de main</translation>
     </message>
     <message>
         <source>Datei:</source>
@@ -276,7 +276,7 @@ avec l'application, contactez-nous.</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>Impossible d'enregistrer le fichier %1: %2</translation>
+        <translation>Impossible d&apos;enregistrer le fichier %1: %2</translation>
     </message>
     <message>
         <source>Aufträge</source>
@@ -331,11 +331,11 @@ avec l'application, contactez-nous.</translation>
     <name>cHauptUebersicht</name>
     <message>
         <source>Hauptübersicht</source>
-        <translation>Vue d'ensemble</translation>
+        <translation>Vue d&apos;ensemble</translation>
     </message>
     <message>
         <source>Ansicht: Hauptübersicht</source>
-        <translation>Vue: Vue d'ensemble</translation>
+        <translation>Vue: Vue d&apos;ensemble</translation>
     </message>
     <message>
         <source>Auftrag</source>
@@ -390,15 +390,11 @@ avec l'application, contactez-nous.</translation>
     </message>
     <message>
         <source>Version der Anwendung:</source>
-        <translation>Version de l'application:</translation>
+        <translation>Version de l&apos;application:</translation>
     </message>
 </context>
 <context>
     <name>cListModelBuilder</name>
-    <message>
-        <source>Auftrags Nummer</source>
-        <translation>Numéro de contrat</translation>
-    </message>
     <message>
         <source>Kunde</source>
         <translation>Client</translation>
@@ -406,26 +402,6 @@ avec l'application, contactez-nous.</translation>
     <message>
         <source>Schlag</source>
         <translation>Parcelle</translation>
-    </message>
-    <message>
-        <source>Fahrer</source>
-        <translation>Chauffeur</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Début</translation>
-    </message>
-    <message>
-        <source>Stopp</source>
-        <translation>Fin</translation>
-    </message>
-    <message>
-        <source>Reihenabstand</source>
-        <translation>Inter-rang</translation>
-    </message>
-    <message>
-        <source>ha</source>
-        <translation>ha</translation>
     </message>
     <message>
         <source>Kunden Nummer</source>
@@ -556,6 +532,41 @@ avec l'application, contactez-nous.</translation>
     </message>
 </context>
 <context>
+    <name>cOrderEntries</name>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Numéro de contrat</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Parcelle</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Chauffeur</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>Inter-rang</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+</context>
+<context>
     <name>cOrderPage</name>
     <message>
         <source>Keine Auftragsdaten</source>
@@ -628,7 +639,7 @@ Jetzt:
 %4
 
 Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
-        <translation>Le terminal %1 (numéro de série %2) présente un autre certificat qu'auparavant.
+        <translation>Le terminal %1 (numéro de série %2) présente un autre certificat qu&apos;auparavant.
 
 Auparavant :
 %3
@@ -636,7 +647,7 @@ Auparavant :
 Maintenant :
 %4
 
-Cela n'est normal que si le terminal a été remplacé. Faire confiance au nouveau certificat et se connecter ?</translation>
+Cela n&apos;est normal que si le terminal a été remplacé. Faire confiance au nouveau certificat et se connecter ?</translation>
     </message>
     <message>
         <source>Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt.</source>
@@ -652,19 +663,19 @@ Cela n'est normal que si le terminal a été remplacé. Faire confiance au nouve
     </message>
     <message>
         <source>Beim Import ist ein Fehler aufgetreten</source>
-        <translation>Une erreur s'est produite lors de l'import</translation>
+        <translation>Une erreur s&apos;est produite lors de l&apos;import</translation>
     </message>
     <message>
         <source>Die empfangene Datei hat keinen gültigen Namen und wurde nicht gespeichert.</source>
-        <translation>Le fichier reçu n'a pas de nom valide et n'a pas été enregistré.</translation>
+        <translation>Le fichier reçu n&apos;a pas de nom valide et n&apos;a pas été enregistré.</translation>
     </message>
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.</source>
-        <translation>Impossible d'enregistrer le fichier reçu %1 dans le dossier %2.</translation>
+        <translation>Impossible d&apos;enregistrer le fichier reçu %1 dans le dossier %2.</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.</source>
-        <translation>Impossible de lire le fichier %1; il n'a pas été envoyé.</translation>
+        <translation>Impossible de lire le fichier %1; il n&apos;a pas été envoyé.</translation>
     </message>
 </context>
 <context>
@@ -763,7 +774,7 @@ Cela n'est normal que si le terminal a été remplacé. Faire confiance au nouve
     </message>
     <message>
         <source>Möchten Sie die App schließen?</source>
-        <translation>Voulez-vous fermer l'application?</translation>
+        <translation>Voulez-vous fermer l&apos;application?</translation>
     </message>
 </context>
 <context>
@@ -973,7 +984,7 @@ Cela n'est normal que si le terminal a été remplacé. Faire confiance au nouve
     </message>
     <message>
         <source>Zeit Roden</source>
-        <translation>Temps d'arrachage</translation>
+        <translation>Temps d&apos;arrachage</translation>
     </message>
     <message>
         <source>h</source>

@@ -133,12 +133,12 @@
     <message>
         <source>Wenn Sie Probleme bei der Verwendung
 der Anwendung haben, kontaktieren Sie uns bitte.</source>
-        <translation>In caso di problemi nell'uso
-dell'applicazione, contattateci.</translation>
+        <translation>In caso di problemi nell&apos;uso
+dell&apos;applicazione, contattateci.</translation>
     </message>
     <message>
         <source>Geben Sie die Email Adresse ein</source>
-        <translation>Inserire l'indirizzo e-mail</translation>
+        <translation>Inserire l&apos;indirizzo e-mail</translation>
     </message>
     <message>
         <source>Trennen</source>
@@ -158,7 +158,7 @@ dell'applicazione, contattateci.</translation>
     </message>
     <message>
         <source>The change will be active after restart of the application.</source>
-        <translation>La modifica sarà attiva dopo il riavvio dell'applicazione.</translation>
+        <translation>La modifica sarà attiva dopo il riavvio dell&apos;applicazione.</translation>
     </message>
 </context>
 <context>
@@ -390,15 +390,11 @@ dell'applicazione, contattateci.</translation>
     </message>
     <message>
         <source>Version der Anwendung:</source>
-        <translation>Versione dell'applicazione:</translation>
+        <translation>Versione dell&apos;applicazione:</translation>
     </message>
 </context>
 <context>
     <name>cListModelBuilder</name>
-    <message>
-        <source>Auftrags Nummer</source>
-        <translation>Numero ordine</translation>
-    </message>
     <message>
         <source>Kunde</source>
         <translation>Cliente</translation>
@@ -406,26 +402,6 @@ dell'applicazione, contattateci.</translation>
     <message>
         <source>Schlag</source>
         <translation>Appezzamento</translation>
-    </message>
-    <message>
-        <source>Fahrer</source>
-        <translation>Operatore</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Inizio</translation>
-    </message>
-    <message>
-        <source>Stopp</source>
-        <translation>Fine</translation>
-    </message>
-    <message>
-        <source>Reihenabstand</source>
-        <translation>Interfila</translation>
-    </message>
-    <message>
-        <source>ha</source>
-        <translation>ha</translation>
     </message>
     <message>
         <source>Kunden Nummer</source>
@@ -556,10 +532,45 @@ dell'applicazione, contattateci.</translation>
     </message>
 </context>
 <context>
+    <name>cOrderEntries</name>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Numero ordine</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Appezzamento</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Operatore</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>Interfila</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+</context>
+<context>
     <name>cOrderPage</name>
     <message>
         <source>Keine Auftragsdaten</source>
-        <translation>Nessun dato dell'ordine</translation>
+        <translation>Nessun dato dell&apos;ordine</translation>
     </message>
 </context>
 <context>
@@ -652,7 +663,7 @@ Ciò è corretto solo se il terminale è stato sostituito. Considerare attendibi
     </message>
     <message>
         <source>Beim Import ist ein Fehler aufgetreten</source>
-        <translation>Si è verificato un errore durante l'importazione</translation>
+        <translation>Si è verificato un errore durante l&apos;importazione</translation>
     </message>
     <message>
         <source>Die empfangene Datei hat keinen gültigen Namen und wurde nicht gespeichert.</source>
@@ -763,7 +774,7 @@ Ciò è corretto solo se il terminale è stato sostituito. Considerare attendibi
     </message>
     <message>
         <source>Möchten Sie die App schließen?</source>
-        <translation>Chiudere l'app?</translation>
+        <translation>Chiudere l&apos;app?</translation>
     </message>
 </context>
 <context>

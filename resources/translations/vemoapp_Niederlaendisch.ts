@@ -396,36 +396,12 @@ van de applicatie, neem dan contact met ons op.</translation>
 <context>
     <name>cListModelBuilder</name>
     <message>
-        <source>Auftrags Nummer</source>
-        <translation>Opdrachtnummer</translation>
-    </message>
-    <message>
         <source>Kunde</source>
         <translation>Klant</translation>
     </message>
     <message>
         <source>Schlag</source>
         <translation>Perceel</translation>
-    </message>
-    <message>
-        <source>Fahrer</source>
-        <translation>Chauffeur</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>Stopp</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
-        <source>Reihenabstand</source>
-        <translation>Rijenafstand</translation>
-    </message>
-    <message>
-        <source>ha</source>
-        <translation>ha</translation>
     </message>
     <message>
         <source>Kunden Nummer</source>
@@ -553,6 +529,41 @@ van de applicatie, neem dan contact met ons op.</translation>
     <message>
         <source>leer</source>
         <translation>leeg</translation>
+    </message>
+</context>
+<context>
+    <name>cOrderEntries</name>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Opdrachtnummer</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Klant</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Perceel</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Chauffeur</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>Rijenafstand</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
     </message>
 </context>
 <context>

@@ -396,36 +396,12 @@ z aplikacji, skontaktuj się z nami.</translation>
 <context>
     <name>cListModelBuilder</name>
     <message>
-        <source>Auftrags Nummer</source>
-        <translation>Numer zlecenia</translation>
-    </message>
-    <message>
         <source>Kunde</source>
         <translation>Klient</translation>
     </message>
     <message>
         <source>Schlag</source>
         <translation>Pole</translation>
-    </message>
-    <message>
-        <source>Fahrer</source>
-        <translation>Operator</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Początek</translation>
-    </message>
-    <message>
-        <source>Stopp</source>
-        <translation>Koniec</translation>
-    </message>
-    <message>
-        <source>Reihenabstand</source>
-        <translation>Rozstaw rzędów</translation>
-    </message>
-    <message>
-        <source>ha</source>
-        <translation>ha</translation>
     </message>
     <message>
         <source>Kunden Nummer</source>
@@ -553,6 +529,41 @@ z aplikacji, skontaktuj się z nami.</translation>
     <message>
         <source>leer</source>
         <translation>na pusto</translation>
+    </message>
+</context>
+<context>
+    <name>cOrderEntries</name>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Numer zlecenia</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Klient</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Początek</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Koniec</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>Rozstaw rzędów</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
     </message>
 </context>
 <context>

@@ -396,36 +396,12 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
 <context>
     <name>cListModelBuilder</name>
     <message>
-        <source>Auftrags Nummer</source>
-        <translation>Номер задания</translation>
-    </message>
-    <message>
         <source>Kunde</source>
         <translation>Клиент</translation>
     </message>
     <message>
         <source>Schlag</source>
         <translation>Поле</translation>
-    </message>
-    <message>
-        <source>Fahrer</source>
-        <translation>Водитель</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Начало</translation>
-    </message>
-    <message>
-        <source>Stopp</source>
-        <translation>Конец</translation>
-    </message>
-    <message>
-        <source>Reihenabstand</source>
-        <translation>Междурядье</translation>
-    </message>
-    <message>
-        <source>ha</source>
-        <translation>га</translation>
     </message>
     <message>
         <source>Kunden Nummer</source>
@@ -553,6 +529,41 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
     <message>
         <source>leer</source>
         <translation>порожн.</translation>
+    </message>
+</context>
+<context>
+    <name>cOrderEntries</name>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Номер задания</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Клиент</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Водитель</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>Междурядье</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>га</translation>
     </message>
 </context>
 <context>

@@ -396,36 +396,12 @@ appen, kontakta oss gärna.</translation>
 <context>
     <name>cListModelBuilder</name>
     <message>
-        <source>Auftrags Nummer</source>
-        <translation>Uppdragsnummer</translation>
-    </message>
-    <message>
         <source>Kunde</source>
         <translation>Kund</translation>
     </message>
     <message>
         <source>Schlag</source>
         <translation>Skifte</translation>
-    </message>
-    <message>
-        <source>Fahrer</source>
-        <translation>Förare</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>Stopp</source>
-        <translation>Stopp</translation>
-    </message>
-    <message>
-        <source>Reihenabstand</source>
-        <translation>Radavstånd</translation>
-    </message>
-    <message>
-        <source>ha</source>
-        <translation>ha</translation>
     </message>
     <message>
         <source>Kunden Nummer</source>
@@ -553,6 +529,41 @@ appen, kontakta oss gärna.</translation>
     <message>
         <source>leer</source>
         <translation>tom</translation>
+    </message>
+</context>
+<context>
+    <name>cOrderEntries</name>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Uppdragsnummer</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Kund</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Skifte</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Förare</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>Radavstånd</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
     </message>
 </context>
 <context>

@@ -396,36 +396,12 @@ la aplicación, póngase en contacto con nosotros.</translation>
 <context>
     <name>cListModelBuilder</name>
     <message>
-        <source>Auftrags Nummer</source>
-        <translation>Número de pedido</translation>
-    </message>
-    <message>
         <source>Kunde</source>
         <translation>Cliente</translation>
     </message>
     <message>
         <source>Schlag</source>
         <translation>Parcela</translation>
-    </message>
-    <message>
-        <source>Fahrer</source>
-        <translation>Conductor</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Inicio</translation>
-    </message>
-    <message>
-        <source>Stopp</source>
-        <translation>Fin</translation>
-    </message>
-    <message>
-        <source>Reihenabstand</source>
-        <translation>Distancia entre líneas</translation>
-    </message>
-    <message>
-        <source>ha</source>
-        <translation>ha</translation>
     </message>
     <message>
         <source>Kunden Nummer</source>
@@ -553,6 +529,41 @@ la aplicación, póngase en contacto con nosotros.</translation>
     <message>
         <source>leer</source>
         <translation>en vacío</translation>
+    </message>
+</context>
+<context>
+    <name>cOrderEntries</name>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Número de pedido</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Parcela</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Conductor</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>Distancia entre líneas</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
     </message>
 </context>
 <context>

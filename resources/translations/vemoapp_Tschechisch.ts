@@ -396,36 +396,12 @@ aplikace, kontaktujte nás prosím.</translation>
 <context>
     <name>cListModelBuilder</name>
     <message>
-        <source>Auftrags Nummer</source>
-        <translation>Číslo zakázky</translation>
-    </message>
-    <message>
         <source>Kunde</source>
         <translation>Zákazník</translation>
     </message>
     <message>
         <source>Schlag</source>
         <translation>Pole</translation>
-    </message>
-    <message>
-        <source>Fahrer</source>
-        <translation>Řidič</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Začátek</translation>
-    </message>
-    <message>
-        <source>Stopp</source>
-        <translation>Konec</translation>
-    </message>
-    <message>
-        <source>Reihenabstand</source>
-        <translation>Rozteč řádků</translation>
-    </message>
-    <message>
-        <source>ha</source>
-        <translation>ha</translation>
     </message>
     <message>
         <source>Kunden Nummer</source>
@@ -553,6 +529,41 @@ aplikace, kontaktujte nás prosím.</translation>
     <message>
         <source>leer</source>
         <translation>naprázdno</translation>
+    </message>
+</context>
+<context>
+    <name>cOrderEntries</name>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Číslo zakázky</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Zákazník</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Řidič</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Začátek</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Konec</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>Rozteč řádků</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
     </message>
 </context>
 <context>

@@ -396,36 +396,12 @@ yaşarsanız lütfen bizimle iletişime geçin.</translation>
 <context>
     <name>cListModelBuilder</name>
     <message>
-        <source>Auftrags Nummer</source>
-        <translation>Sipariş numarası</translation>
-    </message>
-    <message>
         <source>Kunde</source>
         <translation>Müşteri</translation>
     </message>
     <message>
         <source>Schlag</source>
         <translation>Tarla</translation>
-    </message>
-    <message>
-        <source>Fahrer</source>
-        <translation>Sürücü</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Başlangıç</translation>
-    </message>
-    <message>
-        <source>Stopp</source>
-        <translation>Bitiş</translation>
-    </message>
-    <message>
-        <source>Reihenabstand</source>
-        <translation>Sıra arası</translation>
-    </message>
-    <message>
-        <source>ha</source>
-        <translation>ha</translation>
     </message>
     <message>
         <source>Kunden Nummer</source>
@@ -553,6 +529,41 @@ yaşarsanız lütfen bizimle iletişime geçin.</translation>
     <message>
         <source>leer</source>
         <translation>boş</translation>
+    </message>
+</context>
+<context>
+    <name>cOrderEntries</name>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Sipariş numarası</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Müşteri</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Tarla</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Sürücü</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Başlangıç</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Bitiş</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>Sıra arası</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
     </message>
 </context>
 <context>

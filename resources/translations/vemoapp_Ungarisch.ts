@@ -396,36 +396,12 @@ használatával, kérjük, lépjen kapcsolatba velünk.</translation>
 <context>
     <name>cListModelBuilder</name>
     <message>
-        <source>Auftrags Nummer</source>
-        <translation>Feladat száma</translation>
-    </message>
-    <message>
         <source>Kunde</source>
         <translation>Vevő</translation>
     </message>
     <message>
         <source>Schlag</source>
         <translation>Tábla</translation>
-    </message>
-    <message>
-        <source>Fahrer</source>
-        <translation>Gépkezelő</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Kezdés</translation>
-    </message>
-    <message>
-        <source>Stopp</source>
-        <translation>Befejezés</translation>
-    </message>
-    <message>
-        <source>Reihenabstand</source>
-        <translation>Sortávolság</translation>
-    </message>
-    <message>
-        <source>ha</source>
-        <translation>ha</translation>
     </message>
     <message>
         <source>Kunden Nummer</source>
@@ -553,6 +529,41 @@ használatával, kérjük, lépjen kapcsolatba velünk.</translation>
     <message>
         <source>leer</source>
         <translation>üresen</translation>
+    </message>
+</context>
+<context>
+    <name>cOrderEntries</name>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Feladat száma</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Vevő</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Tábla</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Gépkezelő</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Kezdés</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Befejezés</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>Sortávolság</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
     </message>
 </context>
 <context>
