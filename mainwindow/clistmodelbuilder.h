@@ -94,4 +94,5 @@ private:
     std::unique_ptr<QStandardItem> m_pDeletePrototype;
     std::function<void()> m_fnYield;
     QElapsedTimer m_timerYield;
+    quint32 m_u32Records = 0;
 };

@@ -52,6 +52,10 @@ struct FoldOut {
     }
     void vClean(const QStringRef& _strValue)
     {
+        if (!_strValue.contains(QChar(0))) {
+            vRaw(_strValue);
+            return;
+        }
         // Without the NULs: a NUL is one unit, so the room stays enough.
         const QChar* pText = _strValue.unicode();
         int s32Start = 0;

@@ -206,7 +206,9 @@ void tst_SortFilter::searchIndexFindsWhatContainsFinds_data()
 {
     QTest::addColumn<QString>("typed");
     for (const char* pTyped :
-         {"bc", "ab", "c", "MÜLLER", "straße", "STRASSE", "σας", "ΣΑΣ", "\n", "d\ne", "x", "abcd", "İ", "ǅ"})
+         {"bc",   "ab", "c",    "MÜLLER", "straße", "STRASSE", "σας", "ΣΑΣ",          "\n",
+          "d\ne", "x",  "abcd", "İ",      "ǅ",      "xyz@[",   "`{",  "opqrstuvwxyz", "müller äöü abc",
+          "@a",   "z[", "zz"})
         QTest::newRow(pTyped) << QString::fromUtf8(pTyped);
 }
 
@@ -226,7 +228,9 @@ void tst_SortFilter::searchIndexFindsWhatContainsFinds()
                              QString::fromUtf8("ΣΑΣ σας"),
                              "x",
                              QString::fromUtf8("ǆ dz İi"),
-                             "ab"};
+                             "ab",
+                             QString::fromUtf8("ABCDEFGHIJKLMNOPQRSTUVWXYZ@[`{ Müller ÄÖÜ ABCDEFGHIJ"),
+                             "@@@@@@@@A[[[[[[[[Z````````{{{{{{{{"};
     cSearchIndex index;
     for (const QString& strRow : slRows)
         index.vAppendRow(strRow);
