@@ -6,10 +6,10 @@
 #include <QHash>
 #include <QIconEngine>
 #include <QImageReader>
-#include <QPainter>
 #include <QInputMethod>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScroller>

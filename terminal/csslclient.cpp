@@ -286,8 +286,7 @@ void cSSLClient::vSocketEncrypted()
 
 void cSSLClient::vDisconnect(bool _bByUser)
 {
-    VEMO_DEBUG(lcTerminal) << (_bByUser ? "closing, by the user" : "closing") << "in state"
-                           << eSslState();
+    VEMO_DEBUG(lcTerminal) << (_bByUser ? "closing, by the user" : "closing") << "in state" << eSslState();
     // The pages hear of the end from here, not from the socket's signals. An
     // open certificate question is left unanswered: the user has gone on.
     m_bAttemptOpen = false;
