@@ -186,15 +186,18 @@ private:
     }
     QSize fileSize()
     {
-        if (!m_sizeFile.isValid())
+        if (!m_bSized) {
             m_sizeFile = QImageReader(m_strFile).size();
+            m_bSized = true;
+        }
         return m_sizeFile;
     }
 
     QString m_strFile;
     QIcon m_icon;
     bool m_bLoaded = false;
-    QSize m_sizeFile;
+    bool m_bSized = false;
+    QSize m_sizeFile; // from the file's header; invalid for a missing file
 };
 
 } // namespace
