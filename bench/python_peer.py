@@ -30,8 +30,14 @@ def to_int(text):
     return value if INT_MIN <= value <= INT_MAX else 0
 
 
+NOT_DIGITS = {c: None for c in range(256) if not 48 <= c <= 57}
+
+
 def digits_value(text):
-    digits = "".join(c for c in text if "0" <= c <= "9")
+    """The ASCII digits of a text read as one number (0 without any)."""
+    if text.isascii() and text.isdigit():
+        return int(text)
+    digits = text.translate(NOT_DIGITS) if text.isascii() else "".join(c for c in text if "0" <= c <= "9")
     return int(digits) if digits else 0
 
 

@@ -24,12 +24,9 @@ public:
     void vClear();
     void vReserve(int _s32Rows, int _s32BytesPerRow);
 
-    // A row is built from pieces: texts folded here, and texts folded before
-    // (labels that every row repeats); vEndRow() closes it.
+    // A row is built from texts folded here; vEndRow() closes it.
     void vAppend(const QChar* _pText, int _s32Length) { vAppendFolded(m_baText, _pText, _s32Length); }
     void vAppend(const QString& _strText) { vAppend(_strText.constData(), _strText.size()); }
-    void vAppendFolded(const QByteArray& _baFolded) { m_baText.append(_baFolded); }
-    void vAppendBytes(const char* _pFolded, int _s32Length) { m_baText.append(_pFolded, _s32Length); }
     void vEndRow() { m_offsets.append(m_baText.size()); }
     void vAppendRow(const QString& _strText);
     // A row written directly: room for up to _s32MaxBytes, closed at the

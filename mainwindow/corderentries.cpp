@@ -165,11 +165,6 @@ int cOrderEntries::s32OrderNumber(int _s32Line) const
     return RecordFields(m_slLines.at(_s32Line)).s32Int(0);
 }
 
-QString cOrderEntries::strAreaText(int _s32AreaM2)
-{
-    return NumberFormat::strDecimalComma(_s32AreaM2 / 10000.0, 'f', 3) + QLatin1Char(' ') + tr("ha");
-}
-
 // ---- item ---------------------------------------------------------------------------------
 
 cOrderItem::cOrderItem(std::shared_ptr<const cOrderEntries> _pEntries, int _s32Line)

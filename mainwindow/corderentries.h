@@ -30,8 +30,6 @@ public:
     // Appends the folded entry of a record to the search index as a row.
     void vAppendSearchText(const RecordFields& _fields, cSearchIndex& _index) const;
 
-    static QString strAreaText(int _s32AreaM2);
-
     const QFont& fontEntry() const { return m_fontEntry; }
     const QFont& fontArea() const { return m_fontArea; }
     const QBrush& brush() const { return m_brush; }
