@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="de">
 <context>
+    <name>OrderExport</name>
+    <message>
+        <source>Summe</source>
+        <translation>汇总</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>任务编号</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>地块</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>司机</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>结束</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>面积</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>田间</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>道路</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>收获时间</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>卸料时间</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>总计</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>油耗</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>ha/h</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="da" sourcelanguage="de">
 <context>
+    <name>OrderExport</name>
+    <message>
+        <source>Summe</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Opgavenummer</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Fører</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>Areal</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Vej</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>Optagningstid</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>Aflæsningstid</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>I alt</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Forbrug</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>ha/h</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

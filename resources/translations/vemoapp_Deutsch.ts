@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="de">
 <context>
+    <name>OrderExport</name>
+    <message>
+        <source>Summe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>OrderExport</name>
+    <message>
+        <source>Summe</source>
+        <translation>Totals</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Order number</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Customer</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Driver</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Road</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>Lifting time</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>Unloading time</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Consumption</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>ha/h</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="de">
 <context>
+    <name>OrderExport</name>
+    <message>
+        <source>Summe</source>
+        <translation>Totaux</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Numéro de contrat</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Parcelle</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Chauffeur</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>Surface</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Champ</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Route</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>Temps d&apos;arrachage</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>Temps de déchargement</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Consommation</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>ha/h</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="de">
 <context>
+    <name>OrderExport</name>
+    <message>
+        <source>Summe</source>
+        <translation>Totali</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Numero ordine</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Appezzamento</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Operatore</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>Superficie</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Strada</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>Tempo raccolta</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>Tempo scarico</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Consumo</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>ha/h</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="de">
 <context>
+    <name>OrderExport</name>
+    <message>
+        <source>Summe</source>
+        <translation>Totalen</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Opdrachtnummer</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Klant</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Perceel</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Chauffeur</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>Oppervlakte</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Veld</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Weg</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>Tijd rooien</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>Tijd lossen</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>Totaal</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Verbruik</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>ha/h</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

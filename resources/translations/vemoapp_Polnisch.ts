@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="de">
 <context>
+    <name>OrderExport</name>
+    <message>
+        <source>Summe</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Numer zlecenia</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Klient</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Początek</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Koniec</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>Powierzchnia</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Droga</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>Czas kopania</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>Czas rozładunku</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>Łącznie</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Zużycie</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>ha/h</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="de">
 <context>
+    <name>OrderExport</name>
+    <message>
+        <source>Summe</source>
+        <translation>Итого</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Номер задания</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Клиент</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Водитель</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>Площадь</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Дорога</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>Время копки</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>Время выгрузки</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>Всего</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Расход</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>л/га</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>га/ч</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

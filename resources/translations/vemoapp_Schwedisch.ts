@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sv" sourcelanguage="de">
 <context>
+    <name>OrderExport</name>
+    <message>
+        <source>Summe</source>
+        <translation>Summa</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Uppdragsnummer</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Kund</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Skifte</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Förare</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>Areal</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Fält</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Väg</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>Upptagningstid</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>Tömningstid</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>Totalt</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Förbrukning</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>ha/h</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="de">
 <context>
+    <name>OrderExport</name>
+    <message>
+        <source>Summe</source>
+        <translation>Totales</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Número de pedido</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Parcela</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Conductor</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>Superficie</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Carretera</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>Tiempo de cosecha</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>Tiempo de descarga</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Consumo</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>ha/h</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs" sourcelanguage="de">
 <context>
+    <name>OrderExport</name>
+    <message>
+        <source>Summe</source>
+        <translation>Souhrn</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Číslo zakázky</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Zákazník</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Řidič</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Začátek</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Konec</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>Plocha</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Silnice</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>Čas sklizně</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>Čas vykládky</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>Celkem</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Spotřeba</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>ha/h</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="tr" sourcelanguage="de">
 <context>
+    <name>OrderExport</name>
+    <message>
+        <source>Summe</source>
+        <translation>Toplamlar</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Sipariş numarası</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Müşteri</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Tarla</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Sürücü</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Başlangıç</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Bitiş</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>Alan</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Tarla</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Yol</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>Söküm süresi</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>Boşaltma süresi</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>Toplam</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Tüketim</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>ha/h</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

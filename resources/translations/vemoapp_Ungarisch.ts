@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu" sourcelanguage="de">
 <context>
+    <name>OrderExport</name>
+    <message>
+        <source>Summe</source>
+        <translation>Összesítés</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Feladat száma</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Vevő</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Tábla</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Gépkezelő</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Kezdés</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Befejezés</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>Terület</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Tábla</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Közút</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>Szedési idő</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>Ürítési idő</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>Összesen</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Fogyasztás</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>ha/h</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

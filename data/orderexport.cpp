@@ -1,0 +1,174 @@
+#include "data/orderexport.h"
+
+#include "data/currentorder.h"
+#include "data/fieldreaders.h"
+#include "data/ordertotals.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+
+namespace OrderExport
+{
+
+namespace
+{
+
+// The texts are marked where they are used (QT_TRANSLATE_NOOP), so that
+// the catalogue tools find them under this context.
+QString strTr(const char* _pText)
+{
+    return QCoreApplication::translate("OrderExport", _pText);
+}
+
+QString strNameAndNumber(const RecordFields& _fields, int _s32Name, int _s32Number)
+{
+    return _fields.strClean(_s32Name) + QStringLiteral(" (") + _fields.strClean(_s32Number) +
+           QLatin1Char(')');
+}
+
+std::optional<double> ratioOf(double _dNumerator, double _dDenominator)
+{
+    if (_dDenominator == 0)
+        return std::nullopt;
+    const double dValue = _dNumerator / _dDenominator;
+    return std::isfinite(dValue) ? std::optional<double>(dValue) : std::nullopt;
+}
+
+} // namespace
+
+Row rowOfRecord(const QString& _strRecord)
+{
+    const RecordFields fields(_strRecord);
+    const CurrentOrder order = CurrentOrder::parse(_strRecord, 0, 0);
+    Row row;
+    row.strNumber = fields.strClean(0);
+    row.strCustomer = strNameAndNumber(fields, 3, 2);
+    row.strField = strNameAndNumber(fields, 5, 4);
+    row.strDriver = fields.strClean(7);
+    row.strStart = fields.strClean(8);
+    row.strStop = fields.strClean(9);
+    row.dArea = fields.s32Int(10) / 10000.0;
+    row.dFieldKm = fields.s32Int(16) / 1000.0;
+    row.dRoadKm = fields.s32Int(18) / 1000.0;
+    row.s64HarvestMinutes = order.s32HarvestMinutes;
+    row.s64UnloadMinutes = order.s32UnloadMinutes;
+    row.s64FieldMinutes = order.s32FieldMinutes;
+    row.dFuel = fields.s32Int(19) / 1000.0;
+    // The order pages' figures: an order without area has none.
+    if (row.dArea > 0) {
+        row.litresPerHectare = ratioOf(row.dFuel, row.dArea);
+        row.hectaresPerHour = ratioOf(60.0 * row.dArea, double(row.s64FieldMinutes));
+    }
+    return row;
+}
+
+Table tableOf(const QStringList& _slRecords)
+{
+    Table table;
+    table.rows.reserve(_slRecords.size());
+    cOrderTotals totals;
+    Row& sum = table.totals;
+    for (const QString& strRecord : _slRecords) {
+        const Row row = rowOfRecord(strRecord);
+        totals.vAddRecord(strRecord);
+        sum.dArea += row.dArea;
+        sum.dFieldKm += row.dFieldKm;
+        sum.dRoadKm += row.dRoadKm;
+        sum.s64HarvestMinutes += row.s64HarvestMinutes;
+        sum.s64UnloadMinutes += row.s64UnloadMinutes;
+        sum.s64FieldMinutes += row.s64FieldMinutes;
+        sum.dFuel += row.dFuel;
+        table.rows.append(row);
+    }
+    sum.strNumber = strTr(QT_TRANSLATE_NOOP("OrderExport", "Summe"));
+    if (const std::optional<float> value = totals.fieldFuelPerHectare())
+        sum.litresPerHectare = double(*value);
+    if (const std::optional<float> value = totals.hectaresPerHour())
+        sum.hectaresPerHour = double(*value);
+    return table;
+}
+
+QStringList slHeader()
+{
+    return {strTr(QT_TRANSLATE_NOOP("OrderExport", "Auftrags Nummer")),
+            strTr(QT_TRANSLATE_NOOP("OrderExport", "Kunde")),
+            strTr(QT_TRANSLATE_NOOP("OrderExport", "Schlag")),
+            strTr(QT_TRANSLATE_NOOP("OrderExport", "Fahrer")),
+            strTr(QT_TRANSLATE_NOOP("OrderExport", "Start")),
+            strTr(QT_TRANSLATE_NOOP("OrderExport", "Stopp")),
+            strTr(QT_TRANSLATE_NOOP("OrderExport", "Fläche")) + QStringLiteral(" [ha]"),
+            strTr(QT_TRANSLATE_NOOP("OrderExport", "Feld")) + QStringLiteral(" [km]"),
+            strTr(QT_TRANSLATE_NOOP("OrderExport", "Straße")) + QStringLiteral(" [km]"),
+            strTr(QT_TRANSLATE_NOOP("OrderExport", "Zeit Roden")) + QStringLiteral(" [h:mm]"),
+            strTr(QT_TRANSLATE_NOOP("OrderExport", "Zeit Entladen")) + QStringLiteral(" [h:mm]"),
+            strTr(QT_TRANSLATE_NOOP("OrderExport", "Gesamt")) + QStringLiteral(" [h:mm]"),
+            strTr(QT_TRANSLATE_NOOP("OrderExport", "Verbrauch")) + QStringLiteral(" [l]"),
+            strTr(QT_TRANSLATE_NOOP("OrderExport", "l/ha")),
+            strTr(QT_TRANSLATE_NOOP("OrderExport", "ha/h"))};
+}
+
+QString strCsvField(const QString& _strText)
+{
+    if (!_strText.contains(QLatin1Char(';')) && !_strText.contains(QLatin1Char('"')) &&
+        !_strText.contains(QLatin1Char('\n')) && !_strText.contains(QLatin1Char('\r'))) {
+        return _strText;
+    }
+    QString strQuoted = _strText;
+    strQuoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + strQuoted + QLatin1Char('"');
+}
+
+QString strHoursMinutes(qint64 _s64Minutes)
+{
+    if (_s64Minutes < 0)
+        return QStringLiteral("-");
+    return QStringLiteral("%1:%2").arg(_s64Minutes / 60).arg(_s64Minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QByteArray baCsv(const Table& _table, const QLocale& _locale)
+{
+    QLocale locale = _locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    const auto strNumber = [&](double _dValue, int _s32Decimals) {
+        return locale.toString(_dValue, 'f', _s32Decimals);
+    };
+    const auto strOptional = [&](const std::optional<double>& _value) {
+        return _value ? strNumber(*_value, 2) : QStringLiteral("-");
+    };
+    const auto slFields = [&](const Row& _row) {
+        return QStringList{_row.strNumber,
+                           _row.strCustomer,
+                           _row.strField,
+                           _row.strDriver,
+                           _row.strStart,
+                           _row.strStop,
+                           strNumber(_row.dArea, 3),
+                           strNumber(_row.dFieldKm, 3),
+                           strNumber(_row.dRoadKm, 3),
+                           strHoursMinutes(_row.s64HarvestMinutes),
+                           strHoursMinutes(_row.s64UnloadMinutes),
+                           strHoursMinutes(_row.s64FieldMinutes),
+                           strNumber(_row.dFuel, 1),
+                           strOptional(_row.litresPerHectare),
+                           strOptional(_row.hectaresPerHour)};
+    };
+    const auto strLine = [](const QStringList& _slFields) {
+        QStringList slQuoted;
+        for (const QString& strField : _slFields)
+            slQuoted << strCsvField(strField);
+        return slQuoted.join(QLatin1Char(';'));
+    };
+
+    QString strText = strLine(slHeader()) + QStringLiteral("\r\n");
+    for (const Row& row : _table.rows)
+        strText += strLine(slFields(row)) + QStringLiteral("\r\n");
+    QStringList slTotals = slFields(_table.totals);
+    // The totals row has no customer, field, driver or dates.
+    for (int i = 1; i <= 5; ++i)
+        slTotals[i].clear();
+    strText += strLine(slTotals) + QStringLiteral("\r\n");
+    return QByteArray("\xEF\xBB\xBF") + strText.toUtf8();
+}
+
+} // namespace OrderExport

@@ -1,0 +1,182 @@
+#include "app/settingsstore.h"
+#include "data/orderexport.h"
+#include "testsupport.h"
+
+#include <QTranslator>
+#include <QtTest>
+
+// The orders table for office software: each order's figures, the totals
+// row as ratios of sums, and the CSV read back as data.
+class tst_OrderExport : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { TestSupport::vIsolate(); }
+    void rowsAndTotals();
+    void csvReadsBack_data();
+    void csvReadsBack();
+    void csvFields_data();
+    void csvFields();
+};
+
+namespace
+{
+
+using Fields = QMap<int, QString>;
+
+// An order record of 44 fields, empty except the given ones.
+QString strOrderLine(const Fields& _fields)
+{
+    QStringList slFields;
+    for (int i = 0; i < 44; ++i)
+        slFields << _fields.value(i);
+    return slFields.join(';');
+}
+
+// Three orders: two with area, one without (it counts in the sums, not in
+// the averages, as on the order pages).
+QStringList slRecords()
+{
+    return {strOrderLine({{0, "7"},
+                          {2, "4711"},
+                          {3, QString::fromUtf8("Müller")},
+                          {4, "3"},
+                          {5, QString::fromUtf8("Große Breite")},
+                          {7, "Hans"},
+                          {8, "01.10.2023 08:00"},
+                          {9, "01.10.2023 11:45"},
+                          {10, "50000"},
+                          {11, "2:30"},
+                          {13, "0:20"},
+                          {16, "9000"},
+                          {18, "12500"},
+                          {19, "100000"},
+                          {30, "2:00"}}),
+            strOrderLine({{0, "8"},
+                          {2, "4712"},
+                          {3, "Schulz"},
+                          {4, "1"},
+                          {5, "Acker"},
+                          {8, "02.10.2023 08:00"},
+                          {10, "30000"},
+                          {11, "1:30"},
+                          {19, "50000"},
+                          {30, "1:05"}}),
+            strOrderLine({{0, "9"}, {2, "4713"}, {3, "Leer"}, {10, "0"}, {11, "1:00"}, {19, "20000"}})};
+}
+
+QList<QStringList> rowsOfCsv(const QByteArray& _baCsv)
+{
+    QList<QStringList> rows;
+    QString strText = QString::fromUtf8(_baCsv.mid(3));
+    strText.chop(2); // the last line's "\r\n"
+    for (const QString& strLine : strText.split(QStringLiteral("\r\n")))
+        rows << strLine.split(QLatin1Char(';'));
+    return rows;
+}
+
+} // namespace
+
+void tst_OrderExport::rowsAndTotals()
+{
+    const OrderExport::Table table = OrderExport::tableOf(slRecords());
+    QCOMPARE(table.rows.size(), 3);
+    const OrderExport::Row& first = table.rows.at(0);
+    QCOMPARE(first.strCustomer, QString::fromUtf8("Müller (4711)"));
+    QCOMPARE(first.strField, QString::fromUtf8("Große Breite (3)"));
+    QCOMPARE(first.dArea, 5.0);
+    QCOMPARE(first.s64FieldMinutes, qint64(150));
+    QCOMPARE(first.s64UnloadMinutes, qint64(20));
+    QCOMPARE(first.s64HarvestMinutes, qint64(120));
+    QCOMPARE(*first.litresPerHectare, 20.0); // 100 l on 5 ha
+    QCOMPARE(*first.hectaresPerHour, 2.0);   // 5 ha in 2.5 h
+    // No area: no figures, "-" in the table.
+    QVERIFY(!table.rows.at(2).litresPerHectare && !table.rows.at(2).hectaresPerHour);
+
+    // Sums of all rows; averages as ratios of sums over the orders with area:
+    // 150 l on 8 ha, 8 ha in 4 h (the third order's fuel and hour count not).
+    const OrderExport::Row& totals = table.totals;
+    QCOMPARE(totals.dArea, 8.0);
+    QCOMPARE(totals.dFuel, 170.0);
+    QCOMPARE(totals.s64FieldMinutes, qint64(300));
+    QCOMPARE(*totals.litresPerHectare, 18.75);
+    QCOMPARE(*totals.hectaresPerHour, 2.0);
+}
+
+void tst_OrderExport::csvReadsBack_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("firstHeader");
+    QTest::addColumn<QString>("totalsName");
+    QTest::addColumn<QString>("area");
+    QTest::addColumn<QString>("litresPerHectare");
+    QTest::newRow("german") << ""
+                            << "Auftrags Nummer"
+                            << "Summe"
+                            << "8,000"
+                            << "18,75";
+    QTest::newRow("english") << "Englisch"
+                             << "Order number"
+                             << "Totals"
+                             << "8.000"
+                             << "18.75";
+}
+
+void tst_OrderExport::csvReadsBack()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, firstHeader);
+    QFETCH(QString, totalsName);
+    QFETCH(QString, area);
+    QFETCH(QString, litresPerHectare);
+    QTranslator translator;
+    if (!language.isEmpty()) {
+        QVERIFY(translator.load(SettingsStore::strCatalogueName(language), ":/"));
+        QCoreApplication::installTranslator(&translator);
+    }
+    const QLocale locale(language.isEmpty() ? QLocale::German : QLocale::English);
+    const QByteArray baCsv = OrderExport::baCsv(OrderExport::tableOf(slRecords()), locale);
+    QCoreApplication::removeTranslator(&translator);
+
+    QVERIFY(baCsv.startsWith("\xEF\xBB\xBF"));
+    const QList<QStringList> rows = rowsOfCsv(baCsv);
+    QCOMPARE(rows.size(), 5); // header, three orders, totals
+    for (const QStringList& row : rows)
+        QCOMPARE(row.size(), 15);
+    QCOMPARE(rows.at(0).at(0), firstHeader);
+    QCOMPARE(rows.at(1).mid(0, 4), (QStringList{"7", QString::fromUtf8("Müller (4711)"),
+                                                QString::fromUtf8("Große Breite (3)"), "Hans"}));
+    QCOMPARE(rows.at(1).mid(9, 3), (QStringList{"2:00", "0:20", "2:30"}));
+    QCOMPARE(rows.at(3).mid(13, 2), (QStringList{"-", "-"}));
+    const QStringList& totals = rows.at(4);
+    QCOMPARE(totals.at(0), totalsName);
+    QVERIFY(totals.at(1).isEmpty() && totals.at(5).isEmpty());
+    QCOMPARE(totals.at(6), area);
+    QCOMPARE(totals.at(11), QString("5:00"));
+    QCOMPARE(totals.at(13), litresPerHectare);
+}
+
+void tst_OrderExport::csvFields_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("plain") << QString::fromUtf8("Müller") << QString::fromUtf8("Müller");
+    QTest::newRow("separator") << "Acker;Süd"
+                               << "\"Acker;Süd\"";
+    QTest::newRow("quote") << "Der \"Lange\""
+                           << "\"Der \"\"Lange\"\"\"";
+    QTest::newRow("line break") << "a\nb"
+                                << "\"a\nb\"";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void tst_OrderExport::csvFields()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, field);
+    QCOMPARE(OrderExport::strCsvField(text), field);
+}
+
+QTEST_MAIN(tst_OrderExport)
+#include "tst_orderexport.moc"
