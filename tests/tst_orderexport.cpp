@@ -1,7 +1,10 @@
 #include "app/settingsstore.h"
 #include "data/orderexport.h"
+#include "data/reportfiles.h"
 #include "testsupport.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
 
@@ -17,6 +20,10 @@ private slots:
     void csvReadsBack();
     void csvFields_data();
     void csvFields();
+    void fileNames_data();
+    void fileNames();
+    void writeNeverOverwrites();
+    void failedWriteSaysWhy();
 };
 
 namespace
@@ -176,6 +183,57 @@ void tst_OrderExport::csvFields()
     QFETCH(QString, text);
     QFETCH(QString, field);
     QCOMPARE(OrderExport::strCsvField(text), field);
+}
+
+void tst_OrderExport::fileNames_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    QTest::addColumn<QString>("name");
+    const QDate from(2023, 10, 1);
+    const QDate to(2023, 10, 31);
+    QTest::newRow("range") << QString::fromUtf8("Aufträge Müller") << from << to
+                           << QString::fromUtf8("Aufträge Müller_2023-10-01_2023-10-31.csv");
+    QTest::newRow("one day") << "Auftrag 7" << from << from << "Auftrag 7_2023-10-01.csv";
+    QTest::newRow("no dates") << "Saison" << QDate() << QDate() << "Saison.csv";
+    QTest::newRow("separators and wildcards")
+        << "../a/b\\c*?:<>|\"" << QDate() << QDate() << "_.._a_b_c_______.csv"; // never a hidden file
+    QTest::newRow("nothing") << "" << QDate() << QDate() << "_.csv";
+}
+
+void tst_OrderExport::fileNames()
+{
+    QFETCH(QString, what);
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    QFETCH(QString, name);
+    QCOMPARE(ReportFiles::strFileName(what, from, to, "csv"), name);
+}
+
+void tst_OrderExport::writeNeverOverwrites()
+{
+    QTemporaryDir dir;
+    const QString strFolder = dir.filePath("Dokumente/Feldbrief");
+    QString strError;
+    const QString strFirst = ReportFiles::strWrite(strFolder, "Auftrag 7.csv", "eins", &strError);
+    const QString strSecond = ReportFiles::strWrite(strFolder, "Auftrag 7.csv", "zwei", &strError);
+    QVERIFY(strError.isEmpty());
+    QCOMPARE(strFirst, strFolder + "/Auftrag 7.csv");
+    QCOMPARE(strSecond, strFolder + "/Auftrag 7 (2).csv");
+    QCOMPARE(TestSupport::baReadFile(strFirst), QByteArray("eins"));
+    QCOMPARE(TestSupport::baReadFile(strSecond), QByteArray("zwei"));
+    QCOMPARE(QDir(strFolder).entryList(QDir::Files).size(), 2);
+}
+
+void tst_OrderExport::failedWriteSaysWhy()
+{
+    QTemporaryDir dir;
+    // The folder's place is taken by a file.
+    const QString strFolder = TestSupport::strWriteFile(dir.filePath("Feldbrief"), "x");
+    QString strError;
+    QVERIFY(ReportFiles::strWrite(strFolder, "Auftrag 7.csv", "eins", &strError).isEmpty());
+    QVERIFY(strError.contains("Auftrag 7.csv") || strError.contains("Feldbrief"));
 }
 
 QTEST_MAIN(tst_OrderExport)

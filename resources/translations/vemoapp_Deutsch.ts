@@ -69,6 +69,17 @@
     </message>
 </context>
 <context>
+    <name>ReportFiles</name>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Ordner konnte nicht angelegt werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

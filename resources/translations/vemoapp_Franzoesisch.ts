@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Zeit Roden</source>
-        <translation>Temps d&apos;arrachage</translation>
+        <translation>Temps d'arrachage</translation>
     </message>
     <message>
         <source>Zeit Entladen</source>
@@ -66,6 +66,17 @@
     <message>
         <source>ha/h</source>
         <translation>ha/h</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFiles</name>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
+        <translation>Impossible d'enregistrer le fichier %1: %2</translation>
+    </message>
+    <message>
+        <source>Der Ordner konnte nicht angelegt werden.</source>
+        <translation>Le dossier n'a pas pu être créé.</translation>
     </message>
 </context>
 <context>
@@ -163,7 +174,7 @@
     </message>
     <message>
         <source>Aktualisierungszeit</source>
-        <translation>Intervalle d&apos;actualisation</translation>
+        <translation>Intervalle d'actualisation</translation>
     </message>
     <message>
         <source>0,5 s</source>
@@ -201,11 +212,11 @@
         <source>Wenn Sie Probleme bei der Verwendung
 der Anwendung haben, kontaktieren Sie uns bitte.</source>
         <translation>Si vous rencontrez des problèmes
-avec l&apos;application, contactez-nous.</translation>
+avec l'application, contactez-nous.</translation>
     </message>
     <message>
         <source>Geben Sie die Email Adresse ein</source>
-        <translation>Saisissez l&apos;adresse e-mail</translation>
+        <translation>Saisissez l'adresse e-mail</translation>
     </message>
     <message>
         <source>Trennen</source>
@@ -217,7 +228,7 @@ avec l&apos;application, contactez-nous.</translation>
     </message>
     <message>
         <source>Kein Terminal hat geantwortet. Bitte prüfen Sie die WLAN-Verbindung mit dem Terminal und versuchen Sie es erneut.</source>
-        <translation>Aucun terminal n&apos;a répondu. Vérifiez la connexion Wi-Fi avec le terminal et réessayez.</translation>
+        <translation>Aucun terminal n'a répondu. Vérifiez la connexion Wi-Fi avec le terminal et réessayez.</translation>
     </message>
     <message>
         <source>Sie müssen das Quellverzeichnis wählen.</source>
@@ -225,7 +236,7 @@ avec l&apos;application, contactez-nous.</translation>
     </message>
     <message>
         <source>The change will be active after restart of the application.</source>
-        <translation>La modification sera active après le redémarrage de l&apos;application.</translation>
+        <translation>La modification sera active après le redémarrage de l'application.</translation>
     </message>
 </context>
 <context>
@@ -283,7 +294,7 @@ avec l&apos;application, contactez-nous.</translation>
     </message>
     <message>
         <source>Lindqvarth Landtechnik · Feldbrief · Ihre Rodedaten immer zur Hand</source>
-        <translation>Lindqvarth Landtechnik · Feldbrief · Vos données d&apos;arrachage toujours à portée de main</translation>
+        <translation>Lindqvarth Landtechnik · Feldbrief · Vos données d'arrachage toujours à portée de main</translation>
     </message>
     <message>
         <source>Datei:</source>
@@ -343,7 +354,7 @@ avec l&apos;application, contactez-nous.</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>Impossible d&apos;enregistrer le fichier %1: %2</translation>
+        <translation>Impossible d'enregistrer le fichier %1: %2</translation>
     </message>
     <message>
         <source>Aufträge</source>
@@ -398,11 +409,11 @@ avec l&apos;application, contactez-nous.</translation>
     <name>cHauptUebersicht</name>
     <message>
         <source>Hauptübersicht</source>
-        <translation>Vue d&apos;ensemble</translation>
+        <translation>Vue d'ensemble</translation>
     </message>
     <message>
         <source>Ansicht: Hauptübersicht</source>
-        <translation>Vue: Vue d&apos;ensemble</translation>
+        <translation>Vue: Vue d'ensemble</translation>
     </message>
     <message>
         <source>Auftrag</source>
@@ -457,7 +468,7 @@ avec l&apos;application, contactez-nous.</translation>
     </message>
     <message>
         <source>Version der Anwendung:</source>
-        <translation>Version de l&apos;application:</translation>
+        <translation>Version de l'application:</translation>
     </message>
 </context>
 <context>
@@ -706,7 +717,7 @@ Jetzt:
 %4
 
 Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
-        <translation>Le terminal %1 (numéro de série %2) présente un autre certificat qu&apos;auparavant.
+        <translation>Le terminal %1 (numéro de série %2) présente un autre certificat qu'auparavant.
 
 Auparavant :
 %3
@@ -714,7 +725,7 @@ Auparavant :
 Maintenant :
 %4
 
-Cela n&apos;est normal que si le terminal a été remplacé. Faire confiance au nouveau certificat et se connecter ?</translation>
+Cela n'est normal que si le terminal a été remplacé. Faire confiance au nouveau certificat et se connecter ?</translation>
     </message>
     <message>
         <source>Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt.</source>
@@ -730,19 +741,19 @@ Cela n&apos;est normal que si le terminal a été remplacé. Faire confiance au 
     </message>
     <message>
         <source>Beim Import ist ein Fehler aufgetreten</source>
-        <translation>Une erreur s&apos;est produite lors de l&apos;import</translation>
+        <translation>Une erreur s'est produite lors de l'import</translation>
     </message>
     <message>
         <source>Die empfangene Datei hat keinen gültigen Namen und wurde nicht gespeichert.</source>
-        <translation>Le fichier reçu n&apos;a pas de nom valide et n&apos;a pas été enregistré.</translation>
+        <translation>Le fichier reçu n'a pas de nom valide et n'a pas été enregistré.</translation>
     </message>
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.</source>
-        <translation>Impossible d&apos;enregistrer le fichier reçu %1 dans le dossier %2.</translation>
+        <translation>Impossible d'enregistrer le fichier reçu %1 dans le dossier %2.</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.</source>
-        <translation>Impossible de lire le fichier %1; il n&apos;a pas été envoyé.</translation>
+        <translation>Impossible de lire le fichier %1; il n'a pas été envoyé.</translation>
     </message>
 </context>
 <context>
@@ -841,7 +852,7 @@ Cela n&apos;est normal que si le terminal a été remplacé. Faire confiance au 
     </message>
     <message>
         <source>Möchten Sie die App schließen?</source>
-        <translation>Voulez-vous fermer l&apos;application?</translation>
+        <translation>Voulez-vous fermer l'application?</translation>
     </message>
 </context>
 <context>
@@ -1051,7 +1062,7 @@ Cela n&apos;est normal que si le terminal a été remplacé. Faire confiance au 
     </message>
     <message>
         <source>Zeit Roden</source>
-        <translation>Temps d&apos;arrachage</translation>
+        <translation>Temps d'arrachage</translation>
     </message>
     <message>
         <source>h</source>

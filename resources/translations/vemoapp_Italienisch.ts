@@ -69,6 +69,17 @@
     </message>
 </context>
 <context>
+    <name>ReportFiles</name>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
+        <translation>Impossibile salvare il file %1: %2</translation>
+    </message>
+    <message>
+        <source>Der Ordner konnte nicht angelegt werden.</source>
+        <translation>Impossibile creare la cartella.</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>
@@ -200,12 +211,12 @@
     <message>
         <source>Wenn Sie Probleme bei der Verwendung
 der Anwendung haben, kontaktieren Sie uns bitte.</source>
-        <translation>In caso di problemi nell&apos;uso
-dell&apos;applicazione, contattateci.</translation>
+        <translation>In caso di problemi nell'uso
+dell'applicazione, contattateci.</translation>
     </message>
     <message>
         <source>Geben Sie die Email Adresse ein</source>
-        <translation>Inserire l&apos;indirizzo e-mail</translation>
+        <translation>Inserire l'indirizzo e-mail</translation>
     </message>
     <message>
         <source>Trennen</source>
@@ -225,7 +236,7 @@ dell&apos;applicazione, contattateci.</translation>
     </message>
     <message>
         <source>The change will be active after restart of the application.</source>
-        <translation>La modifica sarà attiva dopo il riavvio dell&apos;applicazione.</translation>
+        <translation>La modifica sarà attiva dopo il riavvio dell'applicazione.</translation>
     </message>
 </context>
 <context>
@@ -457,7 +468,7 @@ dell&apos;applicazione, contattateci.</translation>
     </message>
     <message>
         <source>Version der Anwendung:</source>
-        <translation>Versione dell&apos;applicazione:</translation>
+        <translation>Versione dell'applicazione:</translation>
     </message>
 </context>
 <context>
@@ -637,7 +648,7 @@ dell&apos;applicazione, contattateci.</translation>
     <name>cOrderPage</name>
     <message>
         <source>Keine Auftragsdaten</source>
-        <translation>Nessun dato dell&apos;ordine</translation>
+        <translation>Nessun dato dell'ordine</translation>
     </message>
 </context>
 <context>
@@ -730,7 +741,7 @@ Ciò è corretto solo se il terminale è stato sostituito. Considerare attendibi
     </message>
     <message>
         <source>Beim Import ist ein Fehler aufgetreten</source>
-        <translation>Si è verificato un errore durante l&apos;importazione</translation>
+        <translation>Si è verificato un errore durante l'importazione</translation>
     </message>
     <message>
         <source>Die empfangene Datei hat keinen gültigen Namen und wurde nicht gespeichert.</source>
@@ -841,7 +852,7 @@ Ciò è corretto solo se il terminale è stato sostituito. Considerare attendibi
     </message>
     <message>
         <source>Möchten Sie die App schließen?</source>
-        <translation>Chiudere l&apos;app?</translation>
+        <translation>Chiudere l'app?</translation>
     </message>
 </context>
 <context>

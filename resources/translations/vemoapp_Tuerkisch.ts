@@ -69,6 +69,17 @@
     </message>
 </context>
 <context>
+    <name>ReportFiles</name>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
+        <translation>%1 dosyası kaydedilemedi: %2</translation>
+    </message>
+    <message>
+        <source>Der Ordner konnte nicht angelegt werden.</source>
+        <translation>Klasör oluşturulamadı.</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

@@ -69,6 +69,17 @@
     </message>
 </context>
 <context>
+    <name>ReportFiles</name>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
+        <translation>A(z) %1 fájl nem menthető: %2</translation>
+    </message>
+    <message>
+        <source>Der Ordner konnte nicht angelegt werden.</source>
+        <translation>A mappát nem sikerült létrehozni.</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>
