@@ -64,7 +64,8 @@ QString strWrite(const QString& _strFolder, const QString& _strFileName, const Q
         return QString();
     };
     if (!QDir().mkpath(_strFolder))
-        return fail(_strFolder, QCoreApplication::translate("ReportFiles", "Der Ordner konnte nicht angelegt werden."));
+        return fail(_strFolder,
+                    QCoreApplication::translate("ReportFiles", "Der Ordner konnte nicht angelegt werden."));
     const QString strPath = strFreePath(_strFolder, _strFileName);
     QSaveFile file(strPath);
     if (!file.open(QIODevice::WriteOnly))
