@@ -1,6 +1,5 @@
 #include "data/orderexport.h"
 
-#include "data/currentorder.h"
 #include "data/fieldreaders.h"
 #include "data/ordertotals.h"
 
@@ -37,30 +36,38 @@ std::optional<double> ratioOf(double _dNumerator, double _dDenominator)
 
 } // namespace
 
-Row rowOfRecord(const QString& _strRecord)
+namespace
 {
-    const RecordFields fields(_strRecord);
-    const CurrentOrder order = CurrentOrder::parse(_strRecord, 0, 0);
+
+Row rowOf(const RecordFields& _fields)
+{
     Row row;
-    row.strNumber = fields.strClean(0);
-    row.strCustomer = strNameAndNumber(fields, 3, 2);
-    row.strField = strNameAndNumber(fields, 5, 4);
-    row.strDriver = fields.strClean(7);
-    row.strStart = fields.strClean(8);
-    row.strStop = fields.strClean(9);
-    row.dArea = fields.s32Int(10) / 10000.0;
-    row.dFieldKm = fields.s32Int(16) / 1000.0;
-    row.dRoadKm = fields.s32Int(18) / 1000.0;
-    row.s64HarvestMinutes = order.s32HarvestMinutes;
-    row.s64UnloadMinutes = order.s32UnloadMinutes;
-    row.s64FieldMinutes = order.s32FieldMinutes;
-    row.dFuel = fields.s32Int(19) / 1000.0;
+    row.strNumber = _fields.strClean(0);
+    row.strCustomer = strNameAndNumber(_fields, 3, 2);
+    row.strField = strNameAndNumber(_fields, 5, 4);
+    row.strDriver = _fields.strClean(7);
+    row.strStart = _fields.strClean(8);
+    row.strStop = _fields.strClean(9);
+    row.dArea = _fields.s32Int(10) / 10000.0;
+    row.dFieldKm = _fields.s32Int(16) / 1000.0;
+    row.dRoadKm = _fields.s32Int(18) / 1000.0;
+    row.s64HarvestMinutes = _fields.s32Minutes(30);
+    row.s64UnloadMinutes = _fields.s32Minutes(13);
+    row.s64FieldMinutes = _fields.s32Minutes(11);
+    row.dFuel = _fields.s32Int(19) / 1000.0;
     // The order pages' figures: an order without area has none.
     if (row.dArea > 0) {
         row.litresPerHectare = ratioOf(row.dFuel, row.dArea);
         row.hectaresPerHour = ratioOf(60.0 * row.dArea, double(row.s64FieldMinutes));
     }
     return row;
+}
+
+} // namespace
+
+Row rowOfRecord(const QString& _strRecord)
+{
+    return rowOf(RecordFields(_strRecord));
 }
 
 Table tableOf(const QStringList& _slRecords)
@@ -70,8 +77,10 @@ Table tableOf(const QStringList& _slRecords)
     cOrderTotals totals;
     Row& sum = table.totals;
     for (const QString& strRecord : _slRecords) {
-        const Row row = rowOfRecord(strRecord);
-        totals.vAddRecord(strRecord);
+        // One split per record, for its row and for the averages.
+        const RecordFields fields(strRecord);
+        const Row row = rowOf(fields);
+        totals.vAddRecord(fields);
         sum.dArea += row.dArea;
         sum.dFieldKm += row.dFieldKm;
         sum.dRoadKm += row.dRoadKm;

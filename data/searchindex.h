@@ -40,7 +40,6 @@ public:
     std::vector<char> rowsContaining(const QByteArray& _baFoldedNeedle) const;
     // The folded text of a row, for searches that need a regular expression.
     QString strRowText(int _s32Row) const;
-    qint64 s64Bytes() const { return m_baText.capacity() + m_offsets.capacity() * qint64(sizeof(int)); }
 
 private:
     QByteArray m_baText;
