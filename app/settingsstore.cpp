@@ -1,5 +1,6 @@
 #include "app/settingsstore.h"
 
+#include <QLocale>
 #include <QSettings>
 
 namespace SettingsStore
@@ -30,20 +31,20 @@ template struct Setting<QStringList>;
 const QList<Language>& languages()
 {
     static const QList<Language> table = {
-        {"Deutsch", "Deutsch"},
-        {"Englisch", "English"},
-        {"Franzoesisch", "Fran\u00e7ais"},
-        {"Russisch", "\u0420\u0443\u0441\u0441\u043a\u0438\u0439"},
-        {"Ungarisch", "Magyar"},
-        {"Polnisch", "Polski"},
-        {"Daenisch", "Dansk"},
-        {"Tschechisch", "\u010ce\u0161tina"},
-        {"Chinesisch", "\u6c49\u8bed"},
-        {"Schwedisch", "Svenska"},
-        {"Italienisch", "Italiano"},
-        {"Tuerkisch", "T\u00fcrk\u00e7e"},
-        {"Niederlaendisch", "Nederlands"},
-        {"Spanisch", "Espa\u00f1ol"},
+        {"Deutsch", "Deutsch", "de_DE"},
+        {"Englisch", "English", "en_GB"},
+        {"Franzoesisch", "Fran\u00e7ais", "fr_FR"},
+        {"Russisch", "\u0420\u0443\u0441\u0441\u043a\u0438\u0439", "ru_RU"},
+        {"Ungarisch", "Magyar", "hu_HU"},
+        {"Polnisch", "Polski", "pl_PL"},
+        {"Daenisch", "Dansk", "da_DK"},
+        {"Tschechisch", "\u010ce\u0161tina", "cs_CZ"},
+        {"Chinesisch", "\u6c49\u8bed", "zh_CN"},
+        {"Schwedisch", "Svenska", "sv_SE"},
+        {"Italienisch", "Italiano", "it_IT"},
+        {"Tuerkisch", "T\u00fcrk\u00e7e", "tr_TR"},
+        {"Niederlaendisch", "Nederlands", "nl_NL"},
+        {"Spanisch", "Espa\u00f1ol", "es_ES"},
     };
     return table;
 }
@@ -53,6 +54,21 @@ QString strLanguageNameForIndex(int _s32Index)
     if (_s32Index < 0 || _s32Index >= languages().size())
         return QString();
     return QString::fromLatin1(languages().at(_s32Index).strStoredName);
+}
+
+QLocale localeOfLanguage(const QString& _strLanguage)
+{
+    for (const Language& language : languages()) {
+        if (_strLanguage == QLatin1String(language.strStoredName))
+            return QLocale(QString::fromLatin1(language.strLocale));
+    }
+    // No language stored: the German source texts.
+    return QLocale(QLocale::German, QLocale::Germany);
+}
+
+QLocale interfaceLocale()
+{
+    return localeOfLanguage(LANGUAGE.tValue());
 }
 
 QString strCatalogueName(const QString& _strLanguage)

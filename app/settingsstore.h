@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -55,10 +56,15 @@ inline const Setting<QString> WHERE_TO_EXPAND{APP_DIRECTORY, "wheretoexpand", QS
 struct Language {
     const char* strStoredName; // stored under "Language", names the catalogue
     const char* strShownName;  // shown in the language selector
+    const char* strLocale;     // numbers and dates of reports in this language
 };
 const QList<Language>& languages();
 // The stored name for a selector index, or an empty string outside 0..13.
 QString strLanguageNameForIndex(int _s32Index);
+// The locale of a stored language name (German for an unknown one), and of
+// the stored language: reports and exports write numbers and dates with it.
+QLocale localeOfLanguage(const QString& _strLanguage);
+QLocale interfaceLocale();
 // The resource base name of a catalogue: "vemoapp_" + language name.
 QString strCatalogueName(const QString& _strLanguage);
 

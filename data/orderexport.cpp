@@ -135,7 +135,7 @@ QString strHoursMinutes(qint64 _s64Minutes)
     return QStringLiteral("%1:%2").arg(_s64Minutes / 60).arg(_s64Minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
-QByteArray baCsv(const Table& _table, const QLocale& _locale)
+QStringList slCells(const Row& _row, const QLocale& _locale)
 {
     QLocale locale = _locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -145,23 +145,34 @@ QByteArray baCsv(const Table& _table, const QLocale& _locale)
     const auto strOptional = [&](const std::optional<double>& _value) {
         return _value ? strNumber(*_value, 2) : QStringLiteral("-");
     };
-    const auto slFields = [&](const Row& _row) {
-        return QStringList{_row.strNumber,
-                           _row.strCustomer,
-                           _row.strField,
-                           _row.strDriver,
-                           _row.strStart,
-                           _row.strStop,
-                           strNumber(_row.dArea, 3),
-                           strNumber(_row.dFieldKm, 3),
-                           strNumber(_row.dRoadKm, 3),
-                           strHoursMinutes(_row.s64HarvestMinutes),
-                           strHoursMinutes(_row.s64UnloadMinutes),
-                           strHoursMinutes(_row.s64FieldMinutes),
-                           strNumber(_row.dFuel, 1),
-                           strOptional(_row.litresPerHectare),
-                           strOptional(_row.hectaresPerHour)};
-    };
+    return QStringList{_row.strNumber,
+                       _row.strCustomer,
+                       _row.strField,
+                       _row.strDriver,
+                       _row.strStart,
+                       _row.strStop,
+                       strNumber(_row.dArea, 3),
+                       strNumber(_row.dFieldKm, 3),
+                       strNumber(_row.dRoadKm, 3),
+                       strHoursMinutes(_row.s64HarvestMinutes),
+                       strHoursMinutes(_row.s64UnloadMinutes),
+                       strHoursMinutes(_row.s64FieldMinutes),
+                       strNumber(_row.dFuel, 1),
+                       strOptional(_row.litresPerHectare),
+                       strOptional(_row.hectaresPerHour)};
+}
+
+QStringList slTotalsCells(const Table& _table, const QLocale& _locale)
+{
+    QStringList slTotals = slCells(_table.totals, _locale);
+    // The totals row has no customer, field, driver or dates.
+    for (int i = 1; i <= 5; ++i)
+        slTotals[i].clear();
+    return slTotals;
+}
+
+QByteArray baCsv(const Table& _table, const QLocale& _locale)
+{
     const auto strLine = [](const QStringList& _slFields) {
         QStringList slQuoted;
         for (const QString& strField : _slFields)
@@ -171,12 +182,8 @@ QByteArray baCsv(const Table& _table, const QLocale& _locale)
 
     QString strText = strLine(slHeader()) + QStringLiteral("\r\n");
     for (const Row& row : _table.rows)
-        strText += strLine(slFields(row)) + QStringLiteral("\r\n");
-    QStringList slTotals = slFields(_table.totals);
-    // The totals row has no customer, field, driver or dates.
-    for (int i = 1; i <= 5; ++i)
-        slTotals[i].clear();
-    strText += strLine(slTotals) + QStringLiteral("\r\n");
+        strText += strLine(slCells(row, _locale)) + QStringLiteral("\r\n");
+    strText += strLine(slTotalsCells(_table, _locale)) + QStringLiteral("\r\n");
     return QByteArray("\xEF\xBB\xBF") + strText.toUtf8();
 }
 

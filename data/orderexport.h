@@ -45,6 +45,12 @@ Table tableOf(const QStringList& _slRecords);
 // The column names in the interface language.
 QStringList slHeader();
 
+// The texts of a row's columns, as in the CSV: numbers with the locale's
+// decimal separator and no group separator, times as h:mm, "-" for a figure
+// whose divisor is zero. The totals row leaves customer to stop empty.
+QStringList slCells(const Row& _row, const QLocale& _locale);
+QStringList slTotalsCells(const Table& _table, const QLocale& _locale);
+
 // UTF-8 behind a byte-order mark, ";" between fields, a field with ";", a
 // quote or a line break in quotes; numbers with the locale's decimal
 // separator and no group separator, times as h:mm, "-" for a figure whose

@@ -62,6 +62,7 @@ cHaupt::cHaupt() : QWidget(nullptr), ui(new Ui::cHaupt)
     ui->dateEdit_von->setMaximumDate(QDate(2020, 12, 31));
     ui->dateEdit_bis->setDate(QDate(2020, 12, 31));
 
+    vSetupExport();
     vApplySizes();
     m_pProxy->setSourceModel(m_pModel);
     m_pProxy->setObjectName(QStringLiteral("proxyModelViewKundenUndSchlaegeAuftragUndDatum"));
@@ -100,6 +101,8 @@ void cHaupt::vApplySizes()
     m_s32Screen = PageFrame::s32ScreenUnit();
     const int S = m_s32Screen;
     const int s32Text = S / 25;
+    if (m_pExportButton)
+        m_pExportButton->setStyleSheet(Style::strButton(s32Text));
 
     for (QLabel* pLabel : {ui->label_WhichFileTitel, ui->label_WhichFile, ui->label_Sortieren_Nach,
                            ui->label_Suche, ui->label_von, ui->label_bis}) {
@@ -251,7 +254,7 @@ void cHaupt::vHideFilterBar()
              ui->dateEdit_bis, ui->dateEdit_von, ui->label_von, ui->label_bis, ui->label_WhichFileTitel,
              ui->label_WhichFile, ui->label_Suche, ui->pushButton_heruntergeladeneDateien, ui->lineEdit,
              ui->comboBox, ui->comboBox_Fahrer, ui->comboBox_Kunden, ui->comboBox_Schlag,
-             ui->label_Sortieren_Nach}) {
+             ui->label_Sortieren_Nach, m_pExportButton}) {
         pWidget->hide();
     }
 }
@@ -267,8 +270,8 @@ void cHaupt::vShowFilterBarOfKind()
     ui->label_Credits->hide();
     ui->pushButton_LindqvarthLogo->hide();
     ui->pushButton_SaisonData->setVisible(bOrders);
-    for (QWidget* pWidget :
-         std::initializer_list<QWidget*>{ui->label_von, ui->dateEdit_von, ui->label_bis, ui->dateEdit_bis})
+    for (QWidget* pWidget : std::initializer_list<QWidget*>{ui->label_von, ui->dateEdit_von, ui->label_bis,
+                                                            ui->dateEdit_bis, m_pExportButton})
         pWidget->setVisible(bOrders);
     ui->comboBox->setVisible(bOrders);
     ui->comboBox_Kunden->setVisible(bCustomers);
@@ -292,7 +295,7 @@ void cHaupt::on_pushButton_Hide_Show_clicked()
         for (QWidget* pWidget : std::initializer_list<QWidget*>{
                  ui->dateEdit_bis, ui->dateEdit_von, ui->label_von, ui->label_bis, ui->comboBox,
                  ui->comboBox_Fahrer, ui->comboBox_Kunden, ui->comboBox_Schlag, ui->label_Sortieren_Nach,
-                 ui->label_Suche, ui->pushButton_heruntergeladeneDateien, ui->lineEdit}) {
+                 ui->label_Suche, ui->pushButton_heruntergeladeneDateien, ui->lineEdit, m_pExportButton}) {
             pWidget->hide();
         }
         return;

@@ -25,11 +25,20 @@ class QScreen;
 class QStandardItemModel;
 class QThread;
 class QTimer;
+class QPushButton;
 class cListEntryDelegate;
 class cSortFilterModel;
 namespace SortFilter
 {
 struct RowKeys;
+}
+namespace OrderExport
+{
+struct Table;
+}
+namespace OrdersReport
+{
+struct Filter;
 }
 
 // The main window and home page: a full-screen list browser for one list
@@ -41,6 +50,7 @@ struct RowKeys;
 //   chaupt.cpp          construction, sizes, visibility, state accessors
 //   chaupt_lists.cpp    opening files, model building, line edits of drivers
 //   chaupt_actions.cpp  taps, selectors, filter, buttons, terminal state
+//   chaupt_export.cpp   exports of the shown orders
 class cHaupt : public QWidget
 {
     Q_OBJECT
@@ -140,6 +150,10 @@ public slots:
     // Lets the user pick a list file on disk (Ctrl+O; the settings button
     // while no navigation hook is set).
     void vChooseListFile();
+    // The orders the list shows, after search and dates, in their shown
+    // order, as a CSV table or a PDF report in the reports folder.
+    void vExportOrdersCsv();
+    void vExportOrdersPdf();
 
 signals:
     // The order opened last, for the order pages (the time split page keeps it).
@@ -217,6 +231,12 @@ private:
     int s32CurrentLineOf(int _s32LineAsBuilt) const;
     void vShowOrderTotalsPage(bool _bMaximized);
 
+    // chaupt_export.cpp
+    void vSetupExport();
+    void vShowExportChoices();
+    OrdersReport::Filter exportFilter() const;
+    bool bTakeShownOrders(OrderExport::Table& _table);
+
     // chaupt_actions.cpp
     void vStartPeriodicSearch();
     void vStopPeriodicSearch();
@@ -247,6 +267,7 @@ private:
     QStandardItemModel* m_pModel = nullptr;
     cSortFilterModel* m_pProxy = nullptr;
     cListEntryDelegate* m_pDelegate = nullptr;
+    QPushButton* m_pExportButton = nullptr; // orders only
     QTimer* m_pStartScreenTimer = nullptr;
     QPointer<QThread> m_pBusyThread;
     QPointer<QThread> m_pSearchThread; // the periodic terminal search while it runs

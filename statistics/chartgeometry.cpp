@@ -150,6 +150,7 @@ BarRow barRow(BarFigure _figure, std::optional<float> _order, std::optional<floa
     // two decimals, draw no text.
     if (std::fabs(p - 100.0) < 0.005)
         return row;
+    row.deviationPercent = p - 100.0;
     row.strText = strBarLabel(_figure) +
                   (p > 100 ? QStringLiteral("+") + NumberFormat::strDecimalComma(p - 100.0, 'f', 2)
                            : QStringLiteral("-") + NumberFormat::strDecimalComma(100.0 - p, 'f', 2)) +

@@ -81,6 +81,9 @@ struct BarRow {
     double dAverage = 0; // (bunker loads within 25 % of the average: 125)
     Rgb orderColour;
     QString strText; // row label and signed deviation; empty draws nothing
+    // The deviation of the order from the average in percent (+ above),
+    // present exactly when strText shows one.
+    std::optional<double> deviationPercent;
 };
 
 // One row. A missing or zero average draws no text (no percentage can be

@@ -1,8 +1,12 @@
 #include "statistics/corderpage.h"
 
+#include "app/messages.h"
 #include "app/navigation.h"
 #include "app/pageframe.h"
+#include "app/reportoffer.h"
+#include "app/settingsstore.h"
 #include "data/currentorder.h"
+#include "reports/orderreport.h"
 #include "statistics/cgrafischeruebersicht.h"
 #include "statistics/chauptuebersicht.h"
 #include "statistics/cstreckeaufteilung.h"
@@ -11,6 +15,7 @@
 #include "statistics/shownlist.h"
 
 #include <QBoxLayout>
+#include <QDate>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
@@ -48,6 +53,20 @@ int s32FittingSize(const QString& _strText, int _s32Max, int _s32Min, int _s32Wi
             return size;
     }
     return _s32Min;
+}
+
+// The box layout that holds _pWidget, searched from _pLayout down.
+QBoxLayout* pBoxHolding(QLayout* _pLayout, QWidget* _pWidget)
+{
+    if (!_pLayout)
+        return nullptr;
+    if (auto* pBox = qobject_cast<QBoxLayout*>(_pLayout); pBox && pBox->indexOf(_pWidget) >= 0)
+        return pBox;
+    for (int i = 0; i < _pLayout->count(); ++i) {
+        if (QBoxLayout* pFound = pBoxHolding(_pLayout->itemAt(i)->layout(), _pWidget))
+            return pFound;
+    }
+    return nullptr;
 }
 } // namespace
 
@@ -89,8 +108,15 @@ void cOrderPage::vSetupFrame(QPushButton* _pLogo, QLabel* _pHeading, QPushButton
     m_pInfo = _pInfo;
     m_pArea = _pArea;
     m_pContent = _pContent;
+    // The report button stands in the header before the arrow.
+    m_pReport = new QPushButton(this);
+    m_pReport->setObjectName(QStringLiteral("pushButton_Report"));
+    m_pReport->setToolTip(tr("Bericht als PDF speichern"));
+    if (QBoxLayout* pHeader = pBoxHolding(layout(), m_pNext))
+        pHeader->insertWidget(pHeader->indexOf(m_pNext), m_pReport);
+    connect(m_pReport, &QPushButton::clicked, this, &cOrderPage::vSaveReport);
     setStyleSheet(Style::strBlackPage());
-    for (QPushButton* button : {m_pLogo, m_pNext, m_pBack}) {
+    for (QPushButton* button : {m_pLogo, m_pNext, m_pBack, m_pReport}) {
         // Keys belong to the page, not to a focused button.
         button->setFocusPolicy(Qt::NoFocus);
         button->setAutoDefault(false);
@@ -110,6 +136,7 @@ void cOrderPage::vApplySizes()
     const int icon = int(s / 10.28);
     PageFrame::vSetIcon(m_pNext, QStringLiteral(":/arrow-204-128.png"), icon, icon);
     PageFrame::vSetIcon(m_pBack, QStringLiteral(":/back.png"), icon, icon);
+    PageFrame::vSetIcon(m_pReport, QStringLiteral(":/images/report-128.png"), icon, icon);
     m_pHeading->setWordWrap(true);
     vFitHeading();
     m_pInfo->setStyleSheet(strInfoStyle(s / 36));
@@ -122,11 +149,11 @@ void cOrderPage::vFitHeading()
     // The header's other parts keep their size; the heading takes the rest.
     const QLayout* pPageLayout = layout();
     const int s32Spacing =
-        3 * qMax(0, style()->layoutSpacing(QSizePolicy::Label, QSizePolicy::PushButton, Qt::Horizontal));
+        4 * qMax(0, style()->layoutSpacing(QSizePolicy::Label, QSizePolicy::PushButton, Qt::Horizontal));
     const QMargins margins = pPageLayout ? pPageLayout->contentsMargins() : QMargins();
     const int s32Width = width() - margins.left() - margins.right() - s32Spacing - 24 -
                          m_pLogo->sizeHint().width() - m_pNext->sizeHint().width() -
-                         m_pBack->sizeHint().width();
+                         m_pReport->sizeHint().width() - m_pBack->sizeHint().width();
     const int s32Size = s32FittingSize(m_pHeading->text(), s32TextSize(), m_s32Screen / 40, s32Width);
     if (s32Size != m_s32HeadingSize) {
         m_s32HeadingSize = s32Size;
@@ -159,6 +186,19 @@ void cOrderPage::vBeginFill()
         m_pInfo->setText(order.strInfoText);
         m_pArea->setText(order.strAreaText);
     }
+}
+
+void cOrderPage::vSaveReport()
+{
+    const CurrentOrder& order = currentOrder();
+    if (order.bEmpty()) {
+        Messages::vShow(this, tr("Keine Auftragsdaten"));
+        return;
+    }
+    const QByteArray baPdf = OrderReport::baPdf(order.strRecord, ShownList::state().orderTotals,
+                                                SettingsStore::interfaceLocale(), QDate::currentDate());
+    ReportOffer::strSaveAndOffer(this, OrderReport::strFileName(order.strRecord), baPdf,
+                                 OrderReport::strTitle(order.strRecord));
 }
 
 void cOrderPage::vRelayoutJiggle()

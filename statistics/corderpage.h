@@ -40,6 +40,10 @@ public:
     // The order the pages show (kept by the time split page).
     static const CurrentOrder& currentOrder();
 
+    // Writes the shown order's evaluation as a PDF report to the reports
+    // folder and offers it (the header's report button).
+    void vSaveReport();
+
 protected:
     explicit cOrderPage(Page _page, QWidget* _pParent = nullptr);
 
@@ -91,6 +95,7 @@ private:
     QLabel* m_pHeading = nullptr;
     QPushButton* m_pNext = nullptr;
     QPushButton* m_pBack = nullptr;
+    QPushButton* m_pReport = nullptr;
     QLabel* m_pInfo = nullptr;
     QLabel* m_pArea = nullptr;
     QBoxLayout* m_pContent = nullptr;

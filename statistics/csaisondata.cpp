@@ -2,17 +2,22 @@
 
 #include "app/cyesnodialog.h"
 #include "app/mailurl.h"
+#include "app/messages.h"
 #include "app/navigation.h"
 #include "app/pageframe.h"
+#include "app/reportoffer.h"
+#include "app/settingsstore.h"
 #include "data/numberformat.h"
 #include "data/ordertotals.h"
 #include "data/statisticsfile.h"
+#include "reports/seasonreport.h"
 #include "statistics/fieldroadtable.h"
 #include "statistics/shownlist.h"
 #include "statistics/statisticsfigures.h"
 #include "ui_csaisondata.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDesktopServices>
 #include <QKeyEvent>
 #include <QLayout>
@@ -31,6 +36,14 @@ cSaisonData::cSaisonData() : ui(new Ui::cSaisonData)
     m_pScreen = PageFrame::pFollowOrientation(this);
     m_s32Screen = PageFrame::s32ScreenUnit();
     m_pYesNo = new cYesNoDialog(this);
+    m_pReport = new QPushButton(this);
+    m_pReport->setObjectName(QStringLiteral("pushButton_Report"));
+    m_pReport->setToolTip(tr("Bericht als PDF speichern"));
+    m_pReport->setStyleSheet(Style::strIconButton());
+    m_pReport->setFlat(true);
+    ui->horizontalLayout_Aktionen->insertWidget(
+        ui->horizontalLayout_Aktionen->indexOf(ui->pushButton_SendEmail) + 1, m_pReport);
+    connect(m_pReport, &QPushButton::clicked, this, &cSaisonData::vSaveReport);
     // The arrangement follows the new size; the old one must not hold it back.
     layout()->setSizeConstraint(QLayout::SetNoConstraint);
     for (QPushButton* button : findChildren<QPushButton*>())
@@ -53,6 +66,7 @@ void cSaisonData::vApplySizes()
                         settingsIcon, settingsIcon);
     PageFrame::vSetIcon(ui->pushButton_back, QStringLiteral(":/back.png"), settingsIcon, settingsIcon);
     PageFrame::vSetIcon(ui->pushButton_SendEmail, QStringLiteral(":/message-128.png"), s / 9, s / 11);
+    PageFrame::vSetIcon(m_pReport, QStringLiteral(":/images/report-128.png"), s / 9, s / 11);
     PageFrame::vSetIcon(ui->pushButton_SendToTerminal, QStringLiteral(":/images/arrow-58-128.png"), s / 9,
                         s / 9);
     PageFrame::vSetIcon(ui->pushButton_Download, QStringLiteral(":/images/downloads-128.png"), s / 9, s / 9);
@@ -132,6 +146,8 @@ void cSaisonData::vReadStatisticsFile(const QString& _strPath, const QString& _s
     StatisticsRecord record;
     if (!StatisticsRecord::bRead(_strPath, record))
         return;
+    m_record = record;
+    m_strViewName = _strViewName;
     ui->label_Ansicht->setText(tr("Ansicht") + ": " + _strViewName);
 
     // Each figure as the terminal wrote it, with its unit; a field the record
@@ -250,6 +266,23 @@ QUrl cSaisonData::mailUrl() const
 {
     return MailUrl::urlTo(MailUrl::strStoredAddress(), ui->label_Ansicht->text() + " - " + m_strFileName,
                           strMailBody());
+}
+
+void cSaisonData::vSaveReport()
+{
+    const ListState& state = ShownList::state();
+    if (m_bFileMode ? m_record.slFields.isEmpty() : state.slLines.size() <= 1) {
+        Messages::vShow(this, tr("Keine Daten für einen Bericht"));
+        return;
+    }
+    const QLocale locale = SettingsStore::interfaceLocale();
+    const SeasonSheet sheet =
+        m_bFileMode ? SeasonSheet::ofRecord(m_record, m_strViewName, m_strFileName)
+                    : SeasonSheet::ofTotals(state.orderTotals, OperatingHours::fromOrderLines(state.slLines),
+                                            m_strFileName, locale);
+    ReportOffer::strSaveAndOffer(this, SeasonReport::strFileName(sheet),
+                                 SeasonReport::baPdf(sheet, locale, QDate::currentDate()),
+                                 tr("Saisonbericht") + QStringLiteral(": ") + sheet.strView);
 }
 
 void cSaisonData::on_pushButton_SendEmail_clicked()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/navigation.h"
+#include "data/statisticsfile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -16,6 +17,7 @@ class cSaisonData;
 }
 class QKeyEvent;
 class QLabel;
+class QPushButton;
 class QScreen;
 class cYesNoDialog;
 
@@ -63,6 +65,10 @@ public:
     // then each word goes to the terminal as UTF-8, in list order.
     void vTakeRequestWords(const QStringList& _slWords);
 
+    // Writes the shown figures as a one-page PDF report to the reports folder
+    // and offers it (the report button).
+    void vSaveReport();
+
     // The "mailto:" link of the e-mail button: the stored address, the view
     // and file name as subject, the shown figures as body.
     QUrl mailUrl() const;
@@ -103,7 +109,10 @@ private:
     int m_s32Screen = 0;
     QString m_strPath;
     QString m_strFileName;
+    StatisticsRecord m_record; // file mode: the record shown
+    QString m_strViewName;     // file mode: the view it is shown under
     bool m_bFileMode = false;
+    QPushButton* m_pReport = nullptr;
     bool m_bConnected = false;
     cYesNoDialog* m_pYesNo = nullptr;
     Navigator m_fnNavigate;

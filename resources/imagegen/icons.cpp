@@ -207,6 +207,37 @@ void vFloppy(QPainter& _p)
         _p.drawLine(QPointF(25, 61 + i * 9), QPointF(75, 61 + i * 9));
 }
 
+// A report sheet: a page with a folded corner, a small pie and three bars.
+void vReport(QPainter& _p)
+{
+    QPolygonF sheet;
+    sheet << QPointF(16, 6) << QPointF(66, 6) << QPointF(84, 24) << QPointF(84, 94) << QPointF(16, 94);
+    _p.setPen(pen(QColor(150, 120, 0), 3));
+    _p.setBrush(kWhite);
+    _p.drawPolygon(sheet);
+    QPolygonF fold;
+    fold << QPointF(66, 6) << QPointF(66, 24) << QPointF(84, 24);
+    _p.setBrush(kYellow);
+    _p.drawPolygon(fold);
+    // The pie of the order pages in their colours.
+    const QRectF pie(24, 18, 34, 34);
+    _p.setPen(pen(kWhite, 1.5));
+    _p.setBrush(QColor(0, 128, 0));
+    _p.drawPie(pie, 90 * 16, 200 * 16);
+    _p.setBrush(QColor(0, 85, 255));
+    _p.drawPie(pie, 290 * 16, 100 * 16);
+    _p.setBrush(QColor(255, 150, 0));
+    _p.drawPie(pie, 30 * 16, 60 * 16);
+    // Comparison bars.
+    _p.setPen(Qt::NoPen);
+    _p.setBrush(kLabelYellow);
+    _p.drawRect(QRectF(24, 60, 50, 7));
+    _p.setBrush(QColor(8, 170, 0));
+    _p.drawRect(QRectF(24, 71, 40, 7));
+    _p.setBrush(QColor(255, 0, 0));
+    _p.drawRect(QRectF(24, 82, 30, 7));
+}
+
 void vGear(QPainter& _p)
 {
     QRadialGradient shade(QPointF(40, 38), 60);
@@ -373,6 +404,7 @@ QList<Picture> iconPictures()
         unit("plus-6-128.png", 128, vAddPerson),
         unit("message-128.png", 128, vEnvelope),
         unit("save-xxl.png", 128, vFloppy),
+        unit("images/report-128.png", 128, vReport),
         unit("images/setting-icon.png", 128, vGear),
         unit("images/info-128.png", 128, vInfo),
         unit("OK.png", 128, vOk),

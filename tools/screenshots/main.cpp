@@ -3,6 +3,7 @@
 // orientation, so run it once per virtual screen (tools/screenshots.sh).
 
 #include "app/cyesnodialog.h"
+#include "app/reportoffer.h"
 #include "app/wiring.h"
 #include "live/clive.h"
 #include "mainwindow/ceditdialog.h"
@@ -64,6 +65,19 @@ void vShoot(QWidget* _pPage, const QString& _strName, bool _bFullScreen = true)
     else
         std::printf("%s\n", qPrintable(path));
     _pPage->hide();
+}
+
+// The first page of a saved report as <name>.png (pdftoppm from poppler-utils).
+void vRenderReport(const QString& _strPdf, const QString& _strName)
+{
+    const QString base = g_strOut + "/" + _strName;
+    if (_strPdf.isEmpty() ||
+        QProcess::execute(QStringLiteral("pdftoppm"),
+                          {"-png", "-r", "80", "-f", "1", "-l", "1", "-singlefile", _strPdf, base}) != 0) {
+        std::fprintf(stderr, "could not render %s\n", qPrintable(_strName));
+        return;
+    }
+    std::printf("%s.png\n", qPrintable(base));
 }
 
 } // namespace
@@ -130,6 +144,25 @@ int main(int argc, char* argv[])
         orderPages[i]->vTakeDataAndPresent();
         vShoot(orderPages[i], orderNames[i]);
     }
+
+    // The reports of the shown order, the orders list and the season, as
+    // the buttons write them; the offer after saving is answered with "close".
+    QString saved;
+    ReportOffer::vSetChooser([&saved](const QString& _strText) {
+        saved = _strText.section(QLatin1Char('\n'), 1);
+        return ReportOffer::Choice::Close;
+    });
+    orderPages[0]->vSaveReport();
+    vRenderReport(saved, "report_order");
+    saved.clear();
+    haupt->vExportOrdersPdf();
+    vRenderReport(saved, "report_orders");
+    saved.clear();
+    season->vSetFileName(QString::fromUtf8("Auftr\u00e4ge.csv"));
+    season->vShowOrderTotals();
+    season->vSaveReport();
+    vRenderReport(saved, "report_season");
+    ReportOffer::vSetChooser({});
 
     if (driverLines.size() > 1) {
         cEditDialog::instance()->vEditDriver(driverLines.at(1), 1);

@@ -1,0 +1,87 @@
+// cHaupt: exports of the orders the list shows – a table for office
+// software (CSV) and a report (PDF) – through the reports folder.
+#include "mainwindow/chaupt.h"
+#include "ui_chaupt.h"
+
+#include "app/messages.h"
+#include "app/pageframe.h"
+#include "app/reportoffer.h"
+#include "app/settingsstore.h"
+#include "data/orderexport.h"
+#include "mainwindow/csortfiltermodel.h"
+#include "reports/ordersreport.h"
+
+#include <QMenu>
+#include <QPushButton>
+
+void cHaupt::vSetupExport()
+{
+    m_pExportButton = new QPushButton(tr("Exportieren"), this);
+    m_pExportButton->setObjectName(QStringLiteral("pushButton_Export"));
+    m_pExportButton->setFocusPolicy(Qt::NoFocus);
+    ui->horizontalLayout_Datum->addWidget(m_pExportButton);
+    m_pExportButton->hide();
+    connect(m_pExportButton, &QPushButton::clicked, this, &cHaupt::vShowExportChoices);
+}
+
+void cHaupt::vShowExportChoices()
+{
+    QMenu menu(this);
+    menu.setStyleSheet(QStringLiteral("QMenu{ background-color: black; color: ") + Style::strLabelYellow() +
+                       QStringLiteral("; font: ") + QString::number(m_s32Screen / 25) +
+                       QStringLiteral("px; } QMenu::item{ padding: 0.4em 1.2em; } "
+                                      "QMenu::item:selected{ background-color: rgb(70, 70, 70); }"));
+    menu.addAction(tr("Tabelle (CSV)"), this, &cHaupt::vExportOrdersCsv);
+    menu.addAction(tr("Bericht (PDF)"), this, &cHaupt::vExportOrdersPdf);
+    menu.exec(m_pExportButton->mapToGlobal(QPoint(0, m_pExportButton->height())));
+}
+
+OrdersReport::Filter cHaupt::exportFilter() const
+{
+    OrdersReport::Filter filter;
+    filter.strSearch = ui->lineEdit->text();
+    // A list without dates has no range to name.
+    if (m_dateMin.isValid()) {
+        filter.dateFrom = ui->dateEdit_von->date();
+        filter.dateTo = ui->dateEdit_bis->date();
+    }
+    return filter;
+}
+
+bool cHaupt::bTakeShownOrders(OrderExport::Table& _table)
+{
+    if (m_kind != ListKind::Orders)
+        return false;
+    // The orders as the list shows them now, after search and dates.
+    if (m_s32SortedLinesGeneration != m_pProxy->s32FilterGeneration())
+        vRebuildSortedOrderLines();
+    if (m_slSortedOrderLines.isEmpty()) {
+        vShowMessage(tr("Die Liste zeigt keine Aufträge."));
+        return false;
+    }
+    _table = OrderExport::tableOf(m_slSortedOrderLines);
+    return true;
+}
+
+void cHaupt::vExportOrdersCsv()
+{
+    OrderExport::Table table;
+    if (!bTakeShownOrders(table))
+        return;
+    const OrdersReport::Filter filter = exportFilter();
+    ReportOffer::strSaveAndOffer(this, OrdersReport::strFileName(filter, QStringLiteral("csv")),
+                                 OrderExport::baCsv(table, SettingsStore::interfaceLocale()),
+                                 tr("Aufträge") + QStringLiteral(" (CSV)"));
+}
+
+void cHaupt::vExportOrdersPdf()
+{
+    OrderExport::Table table;
+    if (!bTakeShownOrders(table))
+        return;
+    const OrdersReport::Filter filter = exportFilter();
+    ReportOffer::strSaveAndOffer(
+        this, OrdersReport::strFileName(filter, QStringLiteral("pdf")),
+        OrdersReport::baPdf(table, filter, SettingsStore::interfaceLocale(), QDate::currentDate()),
+        tr("Aufträge") + QStringLiteral(" (PDF)"));
+}

@@ -1,0 +1,215 @@
+#include "reports/orderreport.h"
+
+#include "data/currentorder.h"
+#include "data/fieldreaders.h"
+#include "data/ordertotals.h"
+#include "data/reportfiles.h"
+#include "reports/reportpdf.h"
+#include "statistics/chartgeometry.h"
+#include "statistics/statisticsfigures.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace OrderReport
+{
+
+namespace
+{
+
+QString strTr(const char* _pText)
+{
+    return QCoreApplication::translate("OrderReport", _pText);
+}
+
+// Numbers in the locale, without group separators; "-" without a value.
+class cNumbers
+{
+public:
+    explicit cNumbers(const QLocale& _locale) : m_locale(_locale)
+    {
+        m_locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    }
+    QString str(double _dValue, int _s32Decimals) const
+    {
+        return m_locale.toString(_dValue, 'f', _s32Decimals);
+    }
+    QString str(std::optional<float> _value, int _s32Decimals) const
+    {
+        return _value ? str(double(*_value), _s32Decimals) : QStringLiteral("-");
+    }
+    QString strUnit(std::optional<float> _value, int _s32Decimals, const QString& _strUnit) const
+    {
+        return _value ? str(double(*_value), _s32Decimals) + QLatin1Char(' ') + _strUnit
+                      : QStringLiteral("-");
+    }
+
+private:
+    QLocale m_locale;
+};
+
+// The start date of a record's start time ("01.10.2023 08:00").
+QDate dateOfStart(const QString& _strStart)
+{
+    return QDate::fromString(_strStart.trimmed().left(10), QStringLiteral("dd.MM.yyyy"));
+}
+
+QString strNameAndNumber(const RecordFields& _fields, int _s32Name, int _s32Number)
+{
+    const QString strNumber = _fields.strClean(_s32Number);
+    return strNumber.isEmpty()
+               ? _fields.strClean(_s32Name)
+               : _fields.strClean(_s32Name) + QStringLiteral(" (") + strNumber + QLatin1Char(')');
+}
+
+// The comparison rows with the deviation in the locale's numbers.
+QVector<ChartGeometry::BarRow> barRows(const OrderFigures& _order, const OrderFigures& _average,
+                                       const cNumbers& _numbers)
+{
+    QVector<ChartGeometry::BarRow> rows = ChartGeometry::barRows(_order, _average);
+    for (int i = 0; i < rows.size(); ++i) {
+        ChartGeometry::BarRow& row = rows[i];
+        if (!row.deviationPercent)
+            continue;
+        const double d = *row.deviationPercent;
+        row.strText = ChartGeometry::strBarLabel(ChartGeometry::BarFigure(i)) +
+                      (d > 0 ? QStringLiteral("+") : QStringLiteral("-")) + _numbers.str(std::fabs(d), 2) +
+                      QStringLiteral("%");
+    }
+    return rows;
+}
+
+} // namespace
+
+QString strTitle(const QString& _strRecord)
+{
+    return strTr(QT_TRANSLATE_NOOP("OrderReport", "Auftragsbericht")) + QLatin1Char(' ') +
+           RecordFields(_strRecord).strClean(0);
+}
+
+QString strFileName(const QString& _strRecord)
+{
+    const RecordFields fields(_strRecord);
+    const QDate date = dateOfStart(fields.strClean(8));
+    return ReportFiles::strFileName(strTr(QT_TRANSLATE_NOOP("OrderReport", "Auftrag")) + QLatin1Char('_') +
+                                        fields.strClean(0),
+                                    date, date, QStringLiteral("pdf"));
+}
+
+QByteArray baPdf(const QString& _strRecord, const cOrderTotals& _totals, const QLocale& _locale,
+                 const QDate& _datePrinted)
+{
+    const cNumbers numbers(_locale);
+    const RecordFields fields(_strRecord);
+    const CurrentOrder order = CurrentOrder::parse(_strRecord, 0, 0);
+    const OrderFigures figures = OrderFigures::ofOrder(order);
+    const OrderFigures average = OrderFigures::ofTotals(_totals);
+    const QString strHours = strTr(QT_TRANSLATE_NOOP("OrderReport", "h"));
+    const QString strKm = strTr(QT_TRANSLATE_NOOP("OrderReport", "km"));
+
+    cReportPdf pdf(
+        strTitle(_strRecord),
+        {QStringList{strNameAndNumber(fields, 3, 2), strNameAndNumber(fields, 5, 4), fields.strClean(8)}
+             .filter(QRegularExpression(QStringLiteral("\\S")))
+             .join(QStringLiteral(" · "))},
+        _locale, _datePrinted);
+
+    pdf.vKeyValues({{strTr(QT_TRANSLATE_NOOP("OrderReport", "Auftrags Nummer")), fields.strClean(0)},
+                    {strTr(QT_TRANSLATE_NOOP("OrderReport", "Kunde")), strNameAndNumber(fields, 3, 2)},
+                    {strTr(QT_TRANSLATE_NOOP("OrderReport", "Schlag")), strNameAndNumber(fields, 5, 4)},
+                    {strTr(QT_TRANSLATE_NOOP("OrderReport", "Fahrer")), fields.strClean(7)},
+                    {strTr(QT_TRANSLATE_NOOP("OrderReport", "Start")), fields.strClean(8)},
+                    {strTr(QT_TRANSLATE_NOOP("OrderReport", "Stopp")), fields.strClean(9)},
+                    {strTr(QT_TRANSLATE_NOOP("OrderReport", "Reihenabstand")), fields.strClean(29)},
+                    {strTr(QT_TRANSLATE_NOOP("OrderReport", "Fläche")),
+                     numbers.str(double(order.fArea), 3) + QStringLiteral(" ") +
+                         strTr(QT_TRANSLATE_NOOP("OrderReport", "ha"))}},
+                   2);
+    if (!order.strAdditionalInfo.trimmed().isEmpty())
+        pdf.vParagraph(strTr(QT_TRANSLATE_NOOP("OrderReport", "Zusatzinfo")) + QStringLiteral(": ") +
+                       order.strAdditionalInfo);
+
+    // The overview: the order's key figures and the averages of all orders.
+    pdf.vHeading(strTr(QT_TRANSLATE_NOOP("OrderReport", "Übersicht")));
+    const auto overviewRow = [&](const char* _pName, std::optional<float> _order,
+                                 std::optional<float> _average, int _s32Decimals) {
+        return QStringList{strTr(_pName), numbers.str(_order, _s32Decimals),
+                           numbers.str(_average, _s32Decimals)};
+    };
+    pdf.vTable({{strTr(QT_TRANSLATE_NOOP("OrderReport", "Kennzahl")), 2, false},
+                {strTr(QT_TRANSLATE_NOOP("OrderReport", "Auftrag")), 1, true},
+                {strTr(QT_TRANSLATE_NOOP("OrderReport", "Durchschnitt aller Aufträge")), 1.4, true}},
+               {overviewRow(QT_TRANSLATE_NOOP("OrderReport", "ha/h"), figures.hectaresPerHour,
+                            average.hectaresPerHour, 3),
+                overviewRow(QT_TRANSLATE_NOOP("OrderReport", "km/h Roden"), figures.harvestSpeed,
+                            average.harvestSpeed, 1),
+                overviewRow(QT_TRANSLATE_NOOP("OrderReport", "m/ha leer"), figures.emptyRunMetresPerHectare,
+                            average.emptyRunMetresPerHectare, 1),
+                overviewRow(QT_TRANSLATE_NOOP("OrderReport", "l/ha Roden"), figures.harvestFuelPerHectare,
+                            average.harvestFuelPerHectare, 1),
+                overviewRow(QT_TRANSLATE_NOOP("OrderReport", "l/ha Gesamt"), figures.fieldFuelPerHectare,
+                            average.fieldFuelPerHectare, 1),
+                overviewRow(QT_TRANSLATE_NOOP("OrderReport", "Bunker/ha"), figures.bunkerLoadsPerHectare,
+                            average.bunkerLoadsPerHectare, 1)});
+
+    // Consumption on the field and on the road.
+    pdf.vHeading(strTr(QT_TRANSLATE_NOOP("OrderReport", "Verbrauch")));
+    const StatisticsFigures::Consumption c =
+        StatisticsFigures::consumption(order.fFieldFuel, order.s32FieldMinutes, order.fArea, order.fRoadFuel,
+                                       order.s32RoadMinutes, order.fRoadDistance);
+    const QString strLitres = strTr(QT_TRANSLATE_NOOP("OrderReport", "l"));
+    pdf.vTable(
+        {{QString(), 2, false},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Feld")), 1, true},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Straße")), 1, true}},
+        {{strTr(QT_TRANSLATE_NOOP("OrderReport", "Strecke")),
+          numbers.str(double(order.fFieldDistance), 3) + QLatin1Char(' ') + strKm,
+          numbers.str(double(order.fRoadDistance), 3) + QLatin1Char(' ') + strKm},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Zeit")),
+          StatisticsFigures::strTimeWithUnit(order.s32FieldMinutes, strHours),
+          StatisticsFigures::strTimeWithUnit(order.s32RoadMinutes, strHours)},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Verbrauch")),
+          numbers.str(double(order.fFieldFuel), 1) + QLatin1Char(' ') + strLitres,
+          numbers.str(double(order.fRoadFuel), 1) + QLatin1Char(' ') + strLitres},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Verbrauch pro Stunde")),
+          numbers.strUnit(c.fieldPerHour, 1, strTr(QT_TRANSLATE_NOOP("OrderReport", "l/h"))),
+          numbers.strUnit(c.roadPerHour, 1, strTr(QT_TRANSLATE_NOOP("OrderReport", "l/h")))},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Verbrauch pro Hektar")),
+          numbers.strUnit(c.fieldPerHectare, 1, strTr(QT_TRANSLATE_NOOP("OrderReport", "l/ha"))), QString()},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Verbrauch pro Kilometer")), QString(),
+          numbers.strUnit(c.roadPerKm, 1, strTr(QT_TRANSLATE_NOOP("OrderReport", "l/km")))}});
+
+    // The distance and time splits with the pages' pies.
+    const auto km = [&](double _dKm) { return numbers.str(_dKm, 3) + QLatin1Char(' ') + strKm; };
+    const int s32Rest = StatisticsFigures::s32RestMinutes(order.s32FieldMinutes, order.s32UnloadMinutes,
+                                                          order.s32HarvestMinutes);
+    using namespace ChartGeometry;
+    pdf.vPies(strTr(QT_TRANSLATE_NOOP("OrderReport", "Streckenaufteilung")),
+              distancePie(order.fFieldDistance, order.fHarvestDistance, order.fRoadDistance),
+              {{EMPTY_RUN, strTr(QT_TRANSLATE_NOOP("OrderReport", "Leerfahrt")) + QStringLiteral(": ") +
+                               km(double(order.fFieldDistance) - double(order.fHarvestDistance))},
+               {HARVEST_DISTANCE, strTr(QT_TRANSLATE_NOOP("OrderReport", "Roden")) + QStringLiteral(": ") +
+                                      km(double(order.fHarvestDistance))},
+               {ROAD, strTr(QT_TRANSLATE_NOOP("OrderReport", "Anfahrt")) + QStringLiteral(": ") +
+                          km(double(order.fRoadDistance))}},
+              strTr(QT_TRANSLATE_NOOP("OrderReport", "Zeitaufteilung")),
+              timePie(order.s32FieldMinutes, order.s32UnloadMinutes, order.s32HarvestMinutes),
+              {{REST_TIME, strTr(QT_TRANSLATE_NOOP("OrderReport", "Zeit Rest")) + QStringLiteral(": ") +
+                               StatisticsFigures::strTimeWithUnit(s32Rest, strHours)},
+               {UNLOAD_TIME, strTr(QT_TRANSLATE_NOOP("OrderReport", "Zeit Entladen")) + QStringLiteral(": ") +
+                                 StatisticsFigures::strTimeWithUnit(order.s32UnloadMinutes, strHours)},
+               {HARVEST_TIME, strTr(QT_TRANSLATE_NOOP("OrderReport", "Zeit Roden")) + QStringLiteral(": ") +
+                                  StatisticsFigures::strTimeWithUnit(order.s32HarvestMinutes, strHours)}});
+
+    // The comparison with the average of all orders.
+    pdf.vHeading(strTr(QT_TRANSLATE_NOOP("OrderReport", "Vergleich mit dem Durchschnitt")), 58);
+    pdf.vBars(barRows(figures, average, numbers),
+              {{BAR_GOOD, strTr(QT_TRANSLATE_NOOP("OrderReport", "Auftrag besser"))},
+               {BAR_AVERAGE, strTr(QT_TRANSLATE_NOOP("OrderReport", "Durchschnitt"))},
+               {BAR_BAD, strTr(QT_TRANSLATE_NOOP("OrderReport", "Auftrag schlechter"))}});
+    return pdf.baFinish();
+}
+
+} // namespace OrderReport

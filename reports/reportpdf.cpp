@@ -1,0 +1,385 @@
+#include "reports/reportpdf.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QPdfWriter>
+
+namespace
+{
+
+QString strTr(const char* _pText)
+{
+    return QCoreApplication::translate("ReportPdf", _pText);
+}
+
+QColor colour(const ChartGeometry::Rgb& _rgb)
+{
+    return QColor(_rgb.r, _rgb.g, _rgb.b);
+}
+
+const QColor kBrandYellow(243, 215, 4);
+const QColor kRule(120, 120, 120);
+const QColor kShade(242, 242, 236);
+
+constexpr double kBodyPoints = 9.5;
+constexpr double kTablePoints = 8.5;
+
+} // namespace
+
+cReportPdf::cReportPdf(const QString& _strTitle, const QStringList& _slSubtitle, const QLocale& _locale,
+                       const QDate& _datePrinted, QPageLayout::Orientation _orientation)
+    : m_strTitle(_strTitle), m_slSubtitle(_slSubtitle), m_locale(_locale), m_datePrinted(_datePrinted)
+{
+    m_buffer.open(QIODevice::WriteOnly);
+    m_pWriter = std::make_unique<QPdfWriter>(&m_buffer);
+    m_pWriter->setResolution(300);
+    m_pWriter->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), _orientation, QMarginsF(15, 14, 15, 14),
+                                         QPageLayout::Millimeter));
+    m_pWriter->setTitle(_strTitle);
+    m_pWriter->setCreator(QStringLiteral("Feldbrief"));
+    m_painter.begin(m_pWriter.get());
+    m_painter.setRenderHint(QPainter::Antialiasing);
+    m_painter.setRenderHint(QPainter::TextAntialiasing);
+    m_dMm = m_pWriter->resolution() / 25.4;
+    m_rectPage = QRectF(0, 0, m_pWriter->width(), m_pWriter->height());
+    vStartPage();
+}
+
+cReportPdf::~cReportPdf()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+QString cReportPdf::strDate(const QDate& _date, const QLocale& _locale)
+{
+    QString strFormat = _locale.dateFormat(QLocale::ShortFormat);
+    if (!strFormat.contains(QLatin1String("yyyy")))
+        strFormat.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return _locale.toString(_date, strFormat);
+}
+
+QFont cReportPdf::font(double _dPoints, bool _bBold) const
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    // Without shaping no ligatures: a copied "fl" stays two letters.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    font.setPointSizeF(_dPoints);
+    font.setBold(_bBold);
+    return font;
+}
+
+double cReportPdf::dLineHeight(const QFont& _font) const
+{
+    return QFontMetricsF(_font, m_pWriter.get()).lineSpacing();
+}
+
+void cReportPdf::vStartPage()
+{
+    if (m_s32Page > 0)
+        m_pWriter->newPage();
+    ++m_s32Page;
+    const double mm = m_dMm;
+    const double dLogoHeight = 11 * mm;
+    const QImage logo(QStringLiteral(":/VEMO_PRO.png"));
+    double dTextLeft = 0;
+    if (!logo.isNull()) {
+        const double dLogoWidth = dLogoHeight * logo.width() / qMax(1, logo.height());
+        // The logo is drawn on black, as on the pages.
+        const QRectF rectLogo(0, 0, dLogoWidth, dLogoHeight);
+        m_painter.fillRect(rectLogo.adjusted(-1 * mm, -1 * mm, 1 * mm, 1 * mm), Qt::black);
+        m_painter.drawImage(rectLogo, logo);
+        dTextLeft = dLogoWidth + 5 * mm;
+    }
+    const QString strPrinted =
+        strTr(QT_TRANSLATE_NOOP("ReportPdf", "Gedruckt am %1")).arg(strDate(m_datePrinted, m_locale));
+    m_painter.setPen(Qt::black);
+    m_painter.setFont(font(8));
+    const QRectF rectRight(m_rectPage.width() / 2, 0, m_rectPage.width() / 2, dLogoHeight);
+    m_painter.drawText(rectRight, Qt::AlignRight | Qt::AlignTop, strPrinted);
+    m_painter.drawText(rectRight, Qt::AlignRight | Qt::AlignBottom,
+                       strTr(QT_TRANSLATE_NOOP("ReportPdf", "Seite %1")).arg(m_s32Page));
+
+    const QFont fontTitle = font(15, true);
+    m_painter.setFont(fontTitle);
+    const double dTitleHeight = dLineHeight(fontTitle);
+    const double dTextWidth = m_rectPage.width() / 2 + m_rectPage.width() / 2 - dTextLeft - 40 * mm;
+    m_painter.drawText(QRectF(dTextLeft, 0, dTextWidth, dTitleHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                       m_strTitle);
+    double y = qMax(dLogoHeight, dTitleHeight) + 2 * mm;
+    const QFont fontSub = font(kBodyPoints);
+    m_painter.setFont(fontSub);
+    for (const QString& strLine : m_slSubtitle) {
+        const QRectF rect = m_painter.boundingRect(QRectF(0, y, m_rectPage.width(), 1e6),
+                                                   Qt::AlignLeft | Qt::TextWordWrap, strLine);
+        m_painter.drawText(rect, Qt::AlignLeft | Qt::TextWordWrap, strLine);
+        y += rect.height();
+    }
+    y += 1.5 * mm;
+    m_painter.fillRect(QRectF(0, y, m_rectPage.width(), 1.2 * mm), kBrandYellow);
+    m_dY = y + 5 * mm;
+}
+
+void cReportPdf::vEnsureSpace(double _dHeight)
+{
+    if (m_dY + _dHeight > m_rectPage.height() && m_dY > 40 * m_dMm)
+        vStartPage();
+}
+
+void cReportPdf::vHeading(const QString& _strText, double _dKeepWithMm)
+{
+    const QFont fontHeading = font(11.5, true);
+    const double dHeight = dLineHeight(fontHeading);
+    // A heading never stands alone at the foot of a page.
+    vEnsureSpace(dHeight + _dKeepWithMm * m_dMm);
+    m_painter.setFont(fontHeading);
+    m_painter.setPen(Qt::black);
+    m_painter.drawText(QRectF(0, m_dY, m_rectPage.width(), dHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                       _strText);
+    m_dY += dHeight + 1.5 * m_dMm;
+}
+
+void cReportPdf::vParagraph(const QString& _strText)
+{
+    m_painter.setFont(font(kBodyPoints));
+    const QRectF rect = m_painter.boundingRect(QRectF(0, m_dY, m_rectPage.width(), 1e6),
+                                               Qt::AlignLeft | Qt::TextWordWrap, _strText);
+    vEnsureSpace(rect.height());
+    const QRectF rectAt(0, m_dY, m_rectPage.width(), rect.height());
+    m_painter.setPen(Qt::black);
+    m_painter.drawText(rectAt, Qt::AlignLeft | Qt::TextWordWrap, _strText);
+    m_dY += rect.height() + 3 * m_dMm;
+}
+
+void cReportPdf::vKeyValues(const QVector<QPair<QString, QString>>& _pairs, int _s32Columns)
+{
+    const int s32Columns = qMax(1, _s32Columns);
+    const double dColumn = m_rectPage.width() / s32Columns;
+    const QFont fontLabel = font(kBodyPoints, true);
+    const QFont fontValue = font(kBodyPoints);
+    const double dLine = dLineHeight(fontValue) * 1.15;
+    const int s32Rows = (_pairs.size() + s32Columns - 1) / s32Columns;
+    // The labels take the width of the longest one.
+    double dLabel = 0;
+    for (const auto& pair : _pairs)
+        dLabel = qMax(dLabel, QFontMetricsF(fontLabel, m_pWriter.get()).horizontalAdvance(pair.first));
+    dLabel = qMin(dLabel + 3 * m_dMm, dColumn * 0.45);
+    vEnsureSpace(s32Rows * dLine);
+    m_painter.setPen(Qt::black);
+    for (int i = 0; i < _pairs.size(); ++i) {
+        const int s32Column = i / s32Rows;
+        const int s32Row = i % s32Rows;
+        const double x = s32Column * dColumn;
+        const double y = m_dY + s32Row * dLine;
+        m_painter.setFont(fontLabel);
+        m_painter.drawText(QRectF(x, y, dLabel, dLine), Qt::AlignLeft | Qt::AlignVCenter, _pairs.at(i).first);
+        m_painter.setFont(fontValue);
+        const QRectF rectValue(x + dLabel, y, dColumn - dLabel - 2 * m_dMm, dLine);
+        const QString strValue = QFontMetricsF(fontValue, m_pWriter.get())
+                                     .elidedText(_pairs.at(i).second, Qt::ElideRight, rectValue.width());
+        m_painter.drawText(rectValue, Qt::AlignLeft | Qt::AlignVCenter, strValue);
+    }
+    m_dY += s32Rows * dLine + 4 * m_dMm;
+}
+
+int cReportPdf::s32CellFlags(const QString& _strCell, double _dWidth) const
+{
+    // A word wider than its cell is broken anywhere rather than cut off.
+    const QFontMetricsF metrics(m_painter.font(), m_pWriter.get());
+    for (const QString& strWord : _strCell.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (metrics.horizontalAdvance(strWord) > _dWidth)
+            return Qt::TextWrapAnywhere;
+    }
+    return Qt::TextWordWrap;
+}
+
+double cReportPdf::dRowHeight(const QVector<double>& _widths, const QStringList& _slCells, bool _bBold)
+{
+    const QFont fontCell = font(m_dTablePoints, _bBold);
+    m_painter.setFont(fontCell);
+    double dHeight = dLineHeight(fontCell);
+    for (int c = 0; c < _widths.size(); ++c) {
+        const double dWidth = _widths.at(c) - 2 * dCellPad();
+        const QString strCell = _slCells.value(c);
+        const QRectF rect =
+            m_painter.boundingRect(QRectF(0, 0, dWidth, 1e6), s32CellFlags(strCell, dWidth), strCell);
+        dHeight = qMax(dHeight, rect.height());
+    }
+    return dHeight + 2 * dCellPad();
+}
+
+void cReportPdf::vDrawTableRow(const QVector<double>& _widths, const QVector<Column>& _columns,
+                               const QStringList& _slCells, RowStyle _style)
+{
+    const bool bHeader = _style == RowStyle::Header;
+    const bool bBold = bHeader || _style == RowStyle::Totals;
+    const double dHeight = dRowHeight(_widths, _slCells, bBold);
+    const double dPad = dCellPad();
+    m_painter.setFont(font(m_dTablePoints, bBold));
+    if (bHeader)
+        m_painter.fillRect(QRectF(0, m_dY, m_rectPage.width(), dHeight), kBrandYellow);
+    else if (_style == RowStyle::Shaded)
+        m_painter.fillRect(QRectF(0, m_dY, m_rectPage.width(), dHeight), kShade);
+    if (_style == RowStyle::Totals) {
+        m_painter.setPen(QPen(Qt::black, 0.3 * m_dMm));
+        m_painter.drawLine(QPointF(0, m_dY), QPointF(m_rectPage.width(), m_dY));
+    }
+    m_painter.setPen(Qt::black);
+    double x = 0;
+    for (int c = 0; c < _columns.size(); ++c) {
+        const QRectF rect(x + dPad, m_dY + dPad, _widths.at(c) - 2 * dPad, dHeight - 2 * dPad);
+        const Qt::Alignment align = (_columns.at(c).bNumber && !bHeader) ? Qt::AlignRight | Qt::AlignVCenter
+                                                                         : Qt::AlignLeft | Qt::AlignVCenter;
+        m_painter.drawText(rect, int(align) | s32CellFlags(_slCells.value(c), rect.width()),
+                           _slCells.value(c));
+        x += _widths.at(c);
+    }
+    m_dY += dHeight;
+}
+
+void cReportPdf::vTable(const QVector<Column>& _columns, const QVector<QStringList>& _rows,
+                        const QStringList& _slTotals, double _dPoints)
+{
+    m_dTablePoints = _dPoints > 0 ? _dPoints : kTablePoints;
+    double dWeights = 0;
+    for (const Column& column : _columns)
+        dWeights += column.dWeight;
+    QVector<double> widths;
+    QStringList slHeader;
+    for (const Column& column : _columns) {
+        widths << m_rectPage.width() * column.dWeight / qMax(1e-9, dWeights);
+        slHeader << column.strTitle;
+    }
+    const double dHeader = dRowHeight(widths, slHeader, true);
+    // The header never stands alone at the foot of a page.
+    vEnsureSpace(dHeader + (_rows.isEmpty() ? 0 : dRowHeight(widths, _rows.first(), false)));
+    vDrawTableRow(widths, _columns, slHeader, RowStyle::Header);
+    const auto row = [&](const QStringList& _slCells, RowStyle _style) {
+        const double dHeight = dRowHeight(widths, _slCells, _style == RowStyle::Totals);
+        if (m_dY + dHeight > m_rectPage.height()) {
+            // The table goes on on a new page, under its header again.
+            vStartPage();
+            vDrawTableRow(widths, _columns, slHeader, RowStyle::Header);
+        }
+        vDrawTableRow(widths, _columns, _slCells, _style);
+    };
+    for (int r = 0; r < _rows.size(); ++r)
+        row(_rows.at(r), r % 2 == 1 ? RowStyle::Shaded : RowStyle::Plain);
+    if (!_slTotals.isEmpty())
+        row(_slTotals, RowStyle::Totals);
+    m_dY += 5 * m_dMm;
+}
+
+void cReportPdf::vDrawLegend(const QRectF& _rect, const QVector<LegendEntry>& _legend)
+{
+    const QFont fontLegend = font(kTablePoints);
+    m_painter.setFont(fontLegend);
+    const double dLine = dLineHeight(fontLegend) * 1.3;
+    const double dSwatch = dLineHeight(fontLegend) * 0.8;
+    double y = _rect.top();
+    for (const LegendEntry& entry : _legend) {
+        m_painter.setPen(QPen(kRule, 0.15 * m_dMm));
+        m_painter.setBrush(colour(entry.colour));
+        m_painter.drawRect(QRectF(_rect.left(), y + (dLine - dSwatch) / 2, dSwatch, dSwatch));
+        m_painter.setPen(Qt::black);
+        m_painter.drawText(
+            QRectF(_rect.left() + dSwatch + 2 * m_dMm, y, _rect.width() - dSwatch - 2 * m_dMm, dLine),
+            Qt::AlignLeft | Qt::AlignVCenter, entry.strText);
+        y += dLine;
+    }
+    m_painter.setBrush(Qt::NoBrush);
+}
+
+void cReportPdf::vPies(const QString& _strLeftTitle, const QVector<ChartGeometry::PieSector>& _left,
+                       const QVector<LegendEntry>& _leftLegend, const QString& _strRightTitle,
+                       const QVector<ChartGeometry::PieSector>& _right,
+                       const QVector<LegendEntry>& _rightLegend)
+{
+    const double mm = m_dMm;
+    const double dHalf = m_rectPage.width() / 2;
+    const QFont fontHeading = font(11.5, true);
+    const double dTitle = dLineHeight(fontHeading) + 1.5 * mm;
+    const double dSide = qMin(42 * mm, dHalf / 2);
+    vEnsureSpace(dTitle + dSide);
+    // Each pie with its legend beside it.
+    const auto draw = [&](double _dLeft, const QString& _strTitle,
+                          const QVector<ChartGeometry::PieSector>& _sectors,
+                          const QVector<LegendEntry>& _legend) {
+        m_painter.setFont(fontHeading);
+        m_painter.setPen(Qt::black);
+        m_painter.drawText(QRectF(_dLeft, m_dY, dHalf, dTitle), Qt::AlignLeft | Qt::AlignTop, _strTitle);
+        // The pages' pie square inside the drawing area.
+        const int s32Side = int(dSide);
+        const QRect square =
+            ChartGeometry::pieSquare(QSize(s32Side, s32Side)).translated(int(_dLeft), int(m_dY + dTitle));
+        m_painter.setPen(QPen(Qt::white, 0.3 * mm));
+        for (const ChartGeometry::PieSector& sector : _sectors) {
+            m_painter.setBrush(colour(sector.colour));
+            m_painter.drawPie(square, sector.s32Start16(), sector.s32Span16());
+        }
+        if (_sectors.isEmpty()) {
+            m_painter.setPen(QPen(kRule, 0.2 * mm, Qt::DashLine));
+            m_painter.setBrush(Qt::NoBrush);
+            m_painter.drawEllipse(square);
+        }
+        m_painter.setBrush(Qt::NoBrush);
+        const double dLegend = dLineHeight(font(kTablePoints)) * 1.3 * _legend.size();
+        vDrawLegend(QRectF(_dLeft + dSide + 2 * mm, m_dY + dTitle + (dSide - dLegend) / 2,
+                           dHalf - dSide - 4 * mm, dLegend),
+                    _legend);
+    };
+    draw(0, _strLeftTitle, _left, _leftLegend);
+    draw(dHalf, _strRightTitle, _right, _rightLegend);
+    m_dY += dTitle + dSide + 4 * mm;
+}
+
+void cReportPdf::vBars(const QVector<ChartGeometry::BarRow>& _rows, const QVector<LegendEntry>& _legend)
+{
+    const double mm = m_dMm;
+    const double dHeight = 50 * mm;
+    const double dLegend = dLineHeight(font(kTablePoints)) * 1.3;
+    vEnsureSpace(dHeight + dLegend + 3 * mm);
+    // The pages' chart rectangle inside the drawing area, then the pages' rows.
+    const QSize area(int(m_rectPage.width()), int(dHeight));
+    const QRectF rectChart = ChartGeometry::barChartRect(area).translated(0, m_dY);
+    const QFont fontBars = font(kTablePoints, true);
+    m_painter.setFont(fontBars);
+    const QFontMetricsF metrics(fontBars, m_pWriter.get());
+    for (const ChartGeometry::BarRowGeometry& row : ChartGeometry::barGeometry(rectChart, _rows)) {
+        for (const auto& [rect, rgb] : {std::make_pair(row.rectFirst, row.colourFirst),
+                                        std::make_pair(row.rectSecond, row.colourSecond)}) {
+            if (rect.width() <= 0 || rect.height() <= 0)
+                continue;
+            m_painter.setPen(Qt::NoPen);
+            m_painter.setBrush(colour(rgb));
+            m_painter.drawRect(rect);
+        }
+        if (row.strText.isEmpty())
+            continue;
+        // The text lies over bars of any colour: a dark backing keeps it readable.
+        const QRectF box = metrics.boundingRect(row.strText)
+                               .translated(row.ptText)
+                               .adjusted(-0.8 * mm, -0.3 * mm, 0.8 * mm, 0.3 * mm);
+        m_painter.setPen(Qt::NoPen);
+        m_painter.setBrush(QColor(0, 0, 0, 170));
+        m_painter.drawRoundedRect(box, 0.8 * mm, 0.8 * mm);
+        m_painter.setPen(Qt::white);
+        m_painter.drawText(QPointF(row.ptText), row.strText);
+    }
+    m_painter.setBrush(Qt::NoBrush);
+    m_dY += dHeight + 2 * mm;
+    // The legend in one line.
+    const double dEntry = m_rectPage.width() / qMax(1, _legend.size());
+    for (int i = 0; i < _legend.size(); ++i)
+        vDrawLegend(QRectF(i * dEntry, m_dY, dEntry, dLegend), {_legend.at(i)});
+    m_dY += dLegend + 5 * mm;
+}
+
+QByteArray cReportPdf::baFinish()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+    m_pWriter.reset();
+    m_buffer.close();
+    return m_buffer.data();
+}

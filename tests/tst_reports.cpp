@@ -1,0 +1,364 @@
+#include "app/messages.h"
+#include "app/reportoffer.h"
+#include "app/settingsstore.h"
+#include "app/wiring.h"
+#include "data/reportfiles.h"
+#include "mainwindow/chaupt.h"
+#include "reports/orderreport.h"
+#include "statistics/chauptuebersicht.h"
+#include "statistics/csaisondata.h"
+#include "statistics/czeitaufteilung.h"
+#include "statistics/shownlist.h"
+#include "testsupport.h"
+#include "ui_chaupt.h"
+
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTranslator>
+#include <QtTest>
+
+// Reports and exports as the user makes them: through the pages' buttons,
+// into the reports folder, read back as text (pdftotext) and as data.
+class tst_Reports : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void orderReportHoldsThePagesFigures();
+    void orderReportInEnglish();
+    void exportHoldsTheShownOrdersOnly();
+    void seasonReport_data();
+    void seasonReport();
+    void offerOpensOrMails_data();
+    void offerOpensOrMails();
+    void failedWriteSaysWhy();
+
+private:
+    QString strLastSaved() const { return m_slOffers.isEmpty() ? QString() : m_slOffers.last(); }
+
+    QString m_strOrderA;
+    QString m_strOrdersPath;
+    QStringList m_slOffers;   // the paths the offers named
+    QStringList m_slMessages; // the messages shown
+    QList<QUrl> m_lOpened;
+    ReportOffer::Choice m_choice = ReportOffer::Choice::Close;
+};
+
+namespace
+{
+
+QString record(const QMap<int, QString>& _fields)
+{
+    QStringList fields;
+    for (int i = 0; i < 44; ++i)
+        fields << _fields.value(i);
+    return fields.join(';');
+}
+
+// The PDF's text with its layout kept (one table row per line), or an
+// explanation when the file cannot be read.
+QString strPdfText(const QString& _strPath)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), _strPath, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QStringLiteral("<pdftotext failed: %1>")
+            .arg(QString::fromLocal8Bit(process.readAllStandardError()));
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The line of the text that starts with _strStart (after blanks).
+QString strLineStarting(const QString& _strText, const QString& _strStart)
+{
+    for (const QString& line : _strText.split(QLatin1Char('\n'))) {
+        if (line.trimmed().startsWith(_strStart))
+            return line.simplified();
+    }
+    return QStringLiteral("<no line %1>").arg(_strStart);
+}
+
+QString text(QWidget* _pPage, const char* _strLabel)
+{
+    auto* label = _pPage->findChild<QLabel*>(_strLabel);
+    return label ? label->text() : QStringLiteral("<no %1>").arg(_strLabel);
+}
+
+} // namespace
+
+void tst_Reports::initTestCase()
+{
+    TestSupport::vIsolate();
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QFAIL("pdftotext (poppler-utils) is missing; ./test.sh installs it");
+    Wiring::vConnectPages();
+    ReportOffer::vSetChooser([this](const QString& _strText) {
+        // "Gespeichert:\n<path>"
+        m_slOffers << _strText.section(QLatin1Char('\n'), 1);
+        return m_choice;
+    });
+    ReportOffer::vSetOpener([this](const QUrl& _url) {
+        m_lOpened << _url;
+        return true;
+    });
+    Messages::vSetHook([this](QWidget*, const QString& _strText) { m_slMessages << _strText; });
+
+    // The order pages' fixtures: A with every figure, B without area (in the
+    // sums, not in the averages), C with area and time only; D and E belong
+    // to a customer with umlauts and a field with ";" in its name.
+    m_strOrderA = record({{0, "1001"},
+                          {2, "17"},
+                          {3, "Hof Ost"},
+                          {10, "45000"},
+                          {11, "1:30"},
+                          {16, "3000"},
+                          {17, "2100"},
+                          {19, "90000"},
+                          {29, "45"},
+                          {30, "1:00"},
+                          {33, "450"},
+                          {37, "45000"},
+                          {42, "1234:00"},
+                          {43, "987:00"},
+                          {8, "01.09.2020 08:00"}});
+    const QString strOrderB =
+        record({{0, "1002"}, {10, "0"}, {16, "5000"}, {19, "7000"}, {8, "02.09.2020 08:00"}});
+    const QString strOrderC = record({{0, "1003"}, {10, "10000"}, {11, "1:00"}, {8, "03.09.2020 08:00"}});
+    const QString strOrderD = record({{0, "1004"},
+                                      {2, "4711"},
+                                      {3, QString::fromUtf8("Müller Röder")},
+                                      {4, "3"},
+                                      {5, "Breite \"A\""},
+                                      {10, "20000"},
+                                      {11, "2:00"},
+                                      {19, "60000"},
+                                      {8, "05.10.2020 08:00"}});
+    const QString strOrderE = record({{0, "1005"},
+                                      {2, "4711"},
+                                      {3, QString::fromUtf8("Müller Röder")},
+                                      {4, "4"},
+                                      {5, "Lange Wiese"},
+                                      {10, "30000"},
+                                      {11, "0:00"},
+                                      {19, "30000"},
+                                      {8, "20.10.2020 08:00"}});
+    const QString strHeader = record({{0, "Auftrags Nummer"}});
+    // The list file is Latin-1, as the terminal writes it.
+    m_strOrdersPath = TestSupport::strWriteFile(
+        TestSupport::strHome() + "/Auftraege.csv",
+        (QStringList{strHeader, m_strOrderA, strOrderB, strOrderC, strOrderD, strOrderE}.join('\n') + '\n')
+            .toLatin1());
+}
+
+void tst_Reports::init()
+{
+    m_slOffers.clear();
+    m_slMessages.clear();
+    m_lOpened.clear();
+    m_choice = ReportOffer::Choice::Close;
+    cHaupt::instance()->strOpenListFile(m_strOrdersPath);
+    QCOMPARE(cHaupt::instance()->slLines().value(5).left(5), QStringLiteral("1005;"));
+}
+
+void tst_Reports::orderReportHoldsThePagesFigures()
+{
+    cZeitAufteilung::instance()->vReceiveTextAndPresent(m_strOrderA, 1, 0);
+    cHauptUebersicht* pOverview = cHauptUebersicht::instance();
+    pOverview->vTakeDataAndPresent();
+    pOverview->vSaveReport();
+    QVERIFY2(m_slMessages.isEmpty(), qPrintable(m_slMessages.join(" | ")));
+    const QString strPath = strLastSaved();
+    QVERIFY(strPath.startsWith(ReportFiles::strFolder() + "/"));
+    QCOMPARE(QFileInfo(strPath).fileName(), QStringLiteral("Auftrag_1001_2020-09-01.pdf"));
+    const QString strText = strPdfText(strPath);
+
+    // Each overview row holds the order's figure and the average as the page shows them.
+    const char* const names[] = {"ha/h", "km/h Roden", "m/ha leer", "l/ha Roden", "l/ha Gesamt", "Bunker/ha"};
+    const char* const order[] = {"label_HektarProStunde",      "label_KmH",
+                                 "label_MeterProHektar",       "label_LiterProHektarRoden",
+                                 "label_LiterProHektarGesamt", "label_BunkerProHektar"};
+    const char* const average[] = {"label_HektarProStundeDursch",      "label_kmhDursch",
+                                   "label_MeterProHektarDursch",       "label_LitarProHektarRodenDursch",
+                                   "label_LitarProHektarGesamtDursch", "label_BunkerProHektar_Dursch"};
+    for (int i = 0; i < 6; ++i) {
+        QCOMPARE(
+            strLineStarting(strText, names[i]),
+            QStringLiteral("%1 %2 %3").arg(names[i], text(pOverview, order[i]), text(pOverview, average[i])));
+    }
+    // ha/h: 4.5 ha in 90 min; the averages are ratios of sums over A, C, D, E.
+    QCOMPARE(text(pOverview, "label_HektarProStunde"), QStringLiteral("3,000"));
+    QCOMPARE(text(pOverview, "label_HektarProStundeDursch"), QStringLiteral("2,333"));
+
+    // Header block, consumption, splits and comparison.
+    for (const char* expected :
+         {"Auftragsbericht 1001", "Hof Ost (17)", "Reihenabstand 45", "Fläche 4,500 ha",
+          "Strecke 3,000 km 0,000 km", "Zeit 01:30 h 00:00 h", "Verbrauch pro Hektar 20,0 l/ha",
+          "Leerfahrt: 0,900 km", "Roden: 2,100 km", "Zeit Rest: 00:30 h", "Zeit Roden: 01:00 h",
+          "Auftrag besser", "ha/h : +11,11%"}) {
+        QVERIFY2(strText.simplified().contains(QString::fromUtf8(expected)),
+                 qPrintable(QString::fromUtf8(expected) + "\n" + strText));
+    }
+
+    // Every font is embedded.
+    QProcess fonts;
+    fonts.start(QStringLiteral("pdffonts"), {strPath});
+    QVERIFY(fonts.waitForFinished(30000));
+    const QStringList slFontLines =
+        QString::fromUtf8(fonts.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    QVERIFY(slFontLines.size() > 2);
+    for (const QString& line : slFontLines.mid(2))
+        QVERIFY2(line.split(' ', Qt::SkipEmptyParts).value(line.split(' ', Qt::SkipEmptyParts).size() - 5) ==
+                     QLatin1String("yes"),
+                 qPrintable(line));
+}
+
+void tst_Reports::orderReportInEnglish()
+{
+    QTranslator translator;
+    QVERIFY(
+        translator.load(SettingsStore::strCatalogueName(QStringLiteral("Englisch")), QStringLiteral(":/")));
+    QCoreApplication::installTranslator(&translator);
+    SettingsStore::LANGUAGE.vSet(QStringLiteral("Englisch"));
+    cZeitAufteilung::instance()->vReceiveTextAndPresent(m_strOrderA, 1, 0);
+    cHauptUebersicht::instance()->vSaveReport();
+    const QString strPath = strLastSaved();
+    QCoreApplication::removeTranslator(&translator);
+    SettingsStore::LANGUAGE.vSet(QString());
+
+    QVERIFY(QFileInfo(strPath).fileName().startsWith("Order_1001"));
+    const QString strText = strPdfText(strPath).simplified();
+    for (const char* expected : {"Order report 1001", "Area 4.500 ha", "Distance 3.000 km",
+                                 "ha/h 3.000 2.700", "Comparison with the average"}) {
+        QVERIFY2(strText.contains(QLatin1String(expected)),
+                 qPrintable(QLatin1String(expected) + "\n" + strText));
+    }
+    QVERIFY2(!strText.contains(QLatin1String("3,000")), qPrintable(strText));
+}
+
+void tst_Reports::exportHoldsTheShownOrdersOnly()
+{
+    // The customer's name and the season's dates: the customer's bill basis.
+    cHaupt* pMain = cHaupt::instance();
+    pMain->findChild<QLineEdit*>("lineEdit")->setText(QString::fromUtf8("müller"));
+    pMain->findChild<QDateEdit*>("dateEdit_von")->setDate(QDate(2020, 10, 1));
+    pMain->findChild<QDateEdit*>("dateEdit_bis")->setDate(QDate(2020, 10, 20));
+    pMain->vExportOrdersCsv();
+    pMain->vExportOrdersPdf();
+    QVERIFY2(m_slMessages.isEmpty(), qPrintable(m_slMessages.join(" | ")));
+    QCOMPARE(m_slOffers.size(), 2);
+    QCOMPARE(QFileInfo(m_slOffers.at(0)).fileName(),
+             QString::fromUtf8("Auftraege_müller_2020-10-01_2020-10-20.csv"));
+
+    // The CSV as data: the two orders of the filter and the totals.
+    QByteArray baCsv = TestSupport::baReadFile(m_slOffers.at(0));
+    QVERIFY(baCsv.startsWith("\xEF\xBB\xBF"));
+    const QStringList slLines = QString::fromUtf8(baCsv.mid(3)).split("\r\n", Qt::SkipEmptyParts);
+    QCOMPARE(slLines.size(), 4);
+    QVERIFY(
+        slLines.at(1).startsWith(QString::fromUtf8("1004;Müller Röder (4711);\"Breite \"\"A\"\" (3)\";")));
+    QVERIFY(slLines.at(2).startsWith("1005;"));
+    // 5 ha, 90 l, 120 min: 18,00 l/ha and 2,50 ha/h as ratios of the sums.
+    QCOMPARE(slLines.at(3), QStringLiteral("Summe;;;;;;5,000;0,000;0,000;0:00;0:00;2:00;90,0;18,00;2,50"));
+
+    const QString strText = strPdfText(m_slOffers.at(1)).simplified();
+    for (const char* expected : {"Suche: „müller“", "Zeitraum: 01.10.2020 bis 20.10.2020", "2 Aufträge",
+                                 "1004", "1005", "Summe 5,000"}) {
+        QVERIFY2(strText.contains(QString::fromUtf8(expected)),
+                 qPrintable(QString::fromUtf8(expected) + "\n" + strText));
+    }
+    for (const char* other : {"1001", "1002", "1003", "Hof Ost"})
+        QVERIFY2(!strText.contains(QLatin1String(other)), other);
+    pMain->findChild<QLineEdit*>("lineEdit")->clear();
+}
+
+void tst_Reports::seasonReport_data()
+{
+    QTest::addColumn<bool>("fileMode");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("totals of the orders")
+        << false
+        << QStringList{"Saisonbericht: Summe", "Rodefläche 10,5 ha", "Betriebsstunden Motor 1234:00",
+                       "Verbrauch 180,0 l 0,0 l", "Zeit 4:30 h 0:00 h"};
+    QTest::newRow("statistics file as written")
+        << true
+        << QStringList{"Saisonbericht: Saison 2020", "Rodefläche 812,5 ha", "Betriebsstunden Roder 640 h",
+                       "Strecke 1200,4 km 310 km", "Verbrauch pro Kilometer 1,3 l/km"};
+}
+
+void tst_Reports::seasonReport()
+{
+    QFETCH(bool, fileMode);
+    QFETCH(QStringList, expected);
+    cSaisonData* pSeason = cSaisonData::instance();
+    if (fileMode) {
+        const QString strPath = TestSupport::strWriteFile(
+            TestSupport::strHome() + "/Saisonstatistik.csv",
+            "Kopf\n;812,5;;1200,4;310;5000;18;6,2;400;9;1,3;20:00;300:00;1500;640\n");
+        pSeason->vSetFileName("Saisonstatistik.csv");
+        pSeason->vReadStatisticsFile(strPath, "Saison 2020");
+    } else {
+        pSeason->vSetFileName("Auftraege.csv");
+        pSeason->vShowOrderTotals();
+    }
+    pSeason->vSaveReport();
+    QVERIFY2(m_slMessages.isEmpty(), qPrintable(m_slMessages.join(" | ")));
+    const QString strText = strPdfText(strLastSaved()).simplified();
+    for (const QString& line : expected)
+        QVERIFY2(strText.contains(line), qPrintable(line + "\n" + strText));
+}
+
+void tst_Reports::offerOpensOrMails_data()
+{
+    QTest::addColumn<int>("choice");
+    QTest::newRow("open") << int(ReportOffer::Choice::Open);
+    QTest::newRow("e-mail") << int(ReportOffer::Choice::Email);
+    QTest::newRow("close") << int(ReportOffer::Choice::Close);
+}
+
+void tst_Reports::offerOpensOrMails()
+{
+    QFETCH(int, choice);
+    m_choice = ReportOffer::Choice(choice);
+    SettingsStore::EMAIL.vSet(QStringLiteral("buero@example.org"));
+    const QString strPath =
+        ReportOffer::strSaveAndOffer(nullptr, "Probe.pdf", "%PDF", "Auftragsbericht 1001");
+    QCOMPARE(strLastSaved(), strPath);
+    switch (m_choice) {
+    case ReportOffer::Choice::Open:
+        QCOMPARE(m_lOpened, QList<QUrl>{QUrl::fromLocalFile(strPath)});
+        break;
+    case ReportOffer::Choice::Email: {
+        QCOMPARE(m_lOpened.size(), 1);
+        const QUrl url = m_lOpened.first();
+        QCOMPARE(url.scheme(), QStringLiteral("mailto"));
+        QCOMPARE(url.path(), QStringLiteral("buero@example.org"));
+        const QUrlQuery query(url);
+        QCOMPARE(query.queryItemValue("subject", QUrl::FullyDecoded), QStringLiteral("Auftragsbericht 1001"));
+        QVERIFY(query.queryItemValue("body", QUrl::FullyDecoded).contains(strPath));
+        break;
+    }
+    case ReportOffer::Choice::Close:
+        QVERIFY(m_lOpened.isEmpty());
+        break;
+    }
+}
+
+void tst_Reports::failedWriteSaysWhy()
+{
+    // A file where the reports folder belongs: nothing can be written there.
+    const QString strFolder = ReportFiles::strFolder();
+    QDir(strFolder).removeRecursively();
+    TestSupport::strWriteFile(strFolder, "not a folder");
+    cZeitAufteilung::instance()->vReceiveTextAndPresent(m_strOrderA, 1, 0);
+    cHauptUebersicht::instance()->vSaveReport();
+    QFile::remove(strFolder);
+    QVERIFY(m_slOffers.isEmpty());
+    QCOMPARE(m_slMessages.size(), 1);
+    QVERIFY2(m_slMessages.first().contains("konnte nicht gespeichert werden"),
+             qPrintable(m_slMessages.first()));
+}
+
+QTEST_MAIN(tst_Reports)
+#include "tst_reports.moc"
