@@ -43,7 +43,7 @@ QByteArray baPdf(const OrderExport::Table& _table, const Filter& _filter, const 
                  const QDate& _datePrinted)
 {
     QStringList slSubtitle = slFilterLines(_filter, _locale);
-    slSubtitle << QCoreApplication::translate("OrdersReport", "%n Aufträge", nullptr, _table.rows.size());
+    slSubtitle << strTr(QT_TRANSLATE_NOOP("OrdersReport", "Anzahl der Aufträge: %1")).arg(_table.rows.size());
     cReportPdf pdf(strTr(QT_TRANSLATE_NOOP("OrdersReport", "Aufträge")), slSubtitle, _locale, _datePrinted,
                    QPageLayout::Landscape);
 
