@@ -11,6 +11,7 @@
 //   bench_lists --tsv      one row per figure: key, records, ms, ratio[, detail]
 //   bench_lists --startup-child app|hello   (run by the benchmark itself)
 
+#include "app/reportoffer.h"
 #include "app/settingsstore.h"
 #include "app/wiring.h"
 #include "mainwindow/chaupt.h"
@@ -396,6 +397,17 @@ int main(int argc, char* argv[])
         vRow("order_tap", "tap an order (median of 3)", RECORDS, dTap, dTap / dBaseline);
     } else {
         vNote("empty list: order tap skipped");
+    }
+
+    // The shown orders exported as a table and as a report, written to the
+    // reports folder; the offer after saving is answered with "close".
+    if (w.s32Rows() > 0) {
+        ReportOffer::vSetChooser([](const QString&) { return ReportOffer::Choice::Close; });
+        const double dCsv = dTimeMs([&] { w.haupt->vExportOrdersCsv(); });
+        vRow("export_csv", "export the shown orders as CSV", RECORDS, dCsv, dCsv / dBaseline);
+        const double dPdf = dTimeMs([&] { w.haupt->vExportOrdersPdf(); });
+        vRow("export_pdf", "export the shown orders as PDF", RECORDS, dPdf, dPdf / dBaseline);
+        ReportOffer::vSetChooser({});
     }
 
     // The same totals, computed by a plain Python script over the same file.

@@ -11,6 +11,7 @@
 #include "mainwindow/csortfiltermodel.h"
 #include "reports/ordersreport.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QPushButton>
 
@@ -48,6 +49,27 @@ OrdersReport::Filter cHaupt::exportFilter() const
     return filter;
 }
 
+namespace
+{
+// A wait cursor while a large list is written (100,000 orders take seconds
+// as PDF), back to normal before the message about the file.
+class cWaitCursor
+{
+public:
+    cWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~cWaitCursor() { vRestore(); }
+    void vRestore()
+    {
+        if (m_bActive)
+            QApplication::restoreOverrideCursor();
+        m_bActive = false;
+    }
+
+private:
+    bool m_bActive = true;
+};
+} // namespace
+
 bool cHaupt::bTakeShownOrders(OrderExport::Table& _table)
 {
     if (m_kind != ListKind::Orders)
@@ -69,8 +91,10 @@ void cHaupt::vExportOrdersCsv()
     if (!bTakeShownOrders(table))
         return;
     const OrdersReport::Filter filter = exportFilter();
-    ReportOffer::strSaveAndOffer(this, OrdersReport::strFileName(filter, QStringLiteral("csv")),
-                                 OrderExport::baCsv(table, SettingsStore::interfaceLocale()),
+    cWaitCursor wait;
+    const QByteArray baCsv = OrderExport::baCsv(table, SettingsStore::interfaceLocale());
+    wait.vRestore();
+    ReportOffer::strSaveAndOffer(this, OrdersReport::strFileName(filter, QStringLiteral("csv")), baCsv,
                                  tr("Aufträge") + QStringLiteral(" (CSV)"));
 }
 
@@ -80,8 +104,10 @@ void cHaupt::vExportOrdersPdf()
     if (!bTakeShownOrders(table))
         return;
     const OrdersReport::Filter filter = exportFilter();
-    ReportOffer::strSaveAndOffer(
-        this, OrdersReport::strFileName(filter, QStringLiteral("pdf")),
-        OrdersReport::baPdf(table, filter, SettingsStore::interfaceLocale(), QDate::currentDate()),
-        tr("Aufträge") + QStringLiteral(" (PDF)"));
+    cWaitCursor wait;
+    const QByteArray baPdf =
+        OrdersReport::baPdf(table, filter, SettingsStore::interfaceLocale(), QDate::currentDate());
+    wait.vRestore();
+    ReportOffer::strSaveAndOffer(this, OrdersReport::strFileName(filter, QStringLiteral("pdf")), baPdf,
+                                 tr("Aufträge") + QStringLiteral(" (PDF)"));
 }

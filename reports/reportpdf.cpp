@@ -41,6 +41,7 @@ cReportPdf::cReportPdf(const QString& _strTitle, const QStringList& _slSubtitle,
     m_painter.setRenderHint(QPainter::Antialiasing);
     m_painter.setRenderHint(QPainter::TextAntialiasing);
     m_dMm = m_pWriter->resolution() / 25.4;
+    m_logo = QImage(QStringLiteral(":/VEMO_PRO.png"));
     m_rectPage = QRectF(0, 0, m_pWriter->width(), m_pWriter->height());
     vStartPage();
 }
@@ -81,7 +82,8 @@ void cReportPdf::vStartPage()
     ++m_s32Page;
     const double mm = m_dMm;
     const double dLogoHeight = 11 * mm;
-    const QImage logo(QStringLiteral(":/VEMO_PRO.png"));
+    // One image object for every page: the PDF holds it once.
+    const QImage& logo = m_logo;
     double dTextLeft = 0;
     if (!logo.isNull()) {
         const double dLogoWidth = dLogoHeight * logo.width() / qMax(1, logo.height());
@@ -182,38 +184,47 @@ void cReportPdf::vKeyValues(const QVector<QPair<QString, QString>>& _pairs, int 
     m_dY += s32Rows * dLine + 4 * m_dMm;
 }
 
-int cReportPdf::s32CellFlags(const QString& _strCell, double _dWidth) const
-{
-    // A word wider than its cell is broken anywhere rather than cut off.
-    const QFontMetricsF metrics(m_painter.font(), m_pWriter.get());
-    for (const QString& strWord : _strCell.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (metrics.horizontalAdvance(strWord) > _dWidth)
-            return Qt::TextWrapAnywhere;
-    }
-    return Qt::TextWordWrap;
-}
-
-double cReportPdf::dRowHeight(const QVector<double>& _widths, const QStringList& _slCells, bool _bBold)
+cReportPdf::RowLayout cReportPdf::layoutRow(const QVector<double>& _widths, const QStringList& _slCells,
+                                            bool _bBold)
 {
     const QFont fontCell = font(m_dTablePoints, _bBold);
     m_painter.setFont(fontCell);
-    double dHeight = dLineHeight(fontCell);
+    const QFontMetricsF metrics(fontCell, m_pWriter.get());
+    RowLayout row;
+    row.dLine = metrics.lineSpacing();
+    row.dAscent = metrics.ascent();
+    row.dHeight = row.dLine;
+    row.cells.resize(_widths.size());
     for (int c = 0; c < _widths.size(); ++c) {
         const double dWidth = _widths.at(c) - 2 * dCellPad();
         const QString strCell = _slCells.value(c);
-        const QRectF rect =
-            m_painter.boundingRect(QRectF(0, 0, dWidth, 1e6), s32CellFlags(strCell, dWidth), strCell);
-        dHeight = qMax(dHeight, rect.height());
+        CellLayout& cell = row.cells[c];
+        // Most cells fit on one line: measured once, drawn at their base line.
+        cell.dWidth = metrics.horizontalAdvance(strCell);
+        if (cell.dWidth <= dWidth)
+            continue;
+        cell.bWrapped = true;
+        // A word wider than its cell is broken anywhere rather than cut off.
+        cell.s32Flags = Qt::TextWordWrap;
+        for (const QString& strWord : strCell.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (metrics.horizontalAdvance(strWord) > dWidth) {
+                cell.s32Flags = Qt::TextWrapAnywhere;
+                break;
+            }
+        }
+        const QRectF rect = m_painter.boundingRect(QRectF(0, 0, dWidth, 1e6), cell.s32Flags, strCell);
+        row.dHeight = qMax(row.dHeight, rect.height());
     }
-    return dHeight + 2 * dCellPad();
+    row.dHeight += 2 * dCellPad();
+    return row;
 }
 
 void cReportPdf::vDrawTableRow(const QVector<double>& _widths, const QVector<Column>& _columns,
-                               const QStringList& _slCells, RowStyle _style)
+                               const QStringList& _slCells, RowStyle _style, const RowLayout& _layout)
 {
     const bool bHeader = _style == RowStyle::Header;
     const bool bBold = bHeader || _style == RowStyle::Totals;
-    const double dHeight = dRowHeight(_widths, _slCells, bBold);
+    const double dHeight = _layout.dHeight;
     const double dPad = dCellPad();
     m_painter.setFont(font(m_dTablePoints, bBold));
     if (bHeader)
@@ -228,10 +239,16 @@ void cReportPdf::vDrawTableRow(const QVector<double>& _widths, const QVector<Col
     double x = 0;
     for (int c = 0; c < _columns.size(); ++c) {
         const QRectF rect(x + dPad, m_dY + dPad, _widths.at(c) - 2 * dPad, dHeight - 2 * dPad);
-        const Qt::Alignment align = (_columns.at(c).bNumber && !bHeader) ? Qt::AlignRight | Qt::AlignVCenter
-                                                                         : Qt::AlignLeft | Qt::AlignVCenter;
-        m_painter.drawText(rect, int(align) | s32CellFlags(_slCells.value(c), rect.width()),
-                           _slCells.value(c));
+        const bool bRight = _columns.at(c).bNumber && !bHeader;
+        const CellLayout& cell = _layout.cells.at(c);
+        if (cell.bWrapped) {
+            const Qt::Alignment align = (bRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+            m_painter.drawText(rect, int(align) | cell.s32Flags, _slCells.value(c));
+        } else {
+            const double dLeft = bRight ? rect.right() - cell.dWidth : rect.left();
+            const double dBase = rect.top() + (rect.height() - _layout.dLine) / 2 + _layout.dAscent;
+            m_painter.drawText(QPointF(dLeft, dBase), _slCells.value(c));
+        }
         x += _widths.at(c);
     }
     m_dY += dHeight;
@@ -250,18 +267,18 @@ void cReportPdf::vTable(const QVector<Column>& _columns, const QVector<QStringLi
         widths << m_rectPage.width() * column.dWeight / qMax(1e-9, dWeights);
         slHeader << column.strTitle;
     }
-    const double dHeader = dRowHeight(widths, slHeader, true);
+    const RowLayout header = layoutRow(widths, slHeader, true);
     // The header never stands alone at the foot of a page.
-    vEnsureSpace(dHeader + (_rows.isEmpty() ? 0 : dRowHeight(widths, _rows.first(), false)));
-    vDrawTableRow(widths, _columns, slHeader, RowStyle::Header);
+    vEnsureSpace(header.dHeight + (_rows.isEmpty() ? 0 : layoutRow(widths, _rows.first(), false).dHeight));
+    vDrawTableRow(widths, _columns, slHeader, RowStyle::Header, header);
     const auto row = [&](const QStringList& _slCells, RowStyle _style) {
-        const double dHeight = dRowHeight(widths, _slCells, _style == RowStyle::Totals);
-        if (m_dY + dHeight > m_rectPage.height()) {
+        const RowLayout layout = layoutRow(widths, _slCells, _style == RowStyle::Totals);
+        if (m_dY + layout.dHeight > m_rectPage.height()) {
             // The table goes on on a new page, under its header again.
             vStartPage();
-            vDrawTableRow(widths, _columns, slHeader, RowStyle::Header);
+            vDrawTableRow(widths, _columns, slHeader, RowStyle::Header, header);
         }
-        vDrawTableRow(widths, _columns, _slCells, _style);
+        vDrawTableRow(widths, _columns, _slCells, _style, layout);
     };
     for (int r = 0; r < _rows.size(); ++r)
         row(_rows.at(r), r % 2 == 1 ? RowStyle::Shaded : RowStyle::Plain);

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QFont>
+#include <QImage>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
@@ -68,15 +69,26 @@ private:
     void vEnsureSpace(double _dHeight);
     void vDrawLegend(const QRectF& _rect, const QVector<LegendEntry>& _legend);
     enum class RowStyle { Header, Plain, Shaded, Totals };
-    double dRowHeight(const QVector<double>& _widths, const QStringList& _slCells, bool _bBold);
+    struct CellLayout {
+        double dWidth = 0; // of the text on one line
+        bool bWrapped = false;
+        int s32Flags = 0; // wrapped: at words, or anywhere for a word wider than the cell
+    };
+    struct RowLayout {
+        double dHeight = 0;
+        double dLine = 0;
+        double dAscent = 0;
+        QVector<CellLayout> cells;
+    };
+    RowLayout layoutRow(const QVector<double>& _widths, const QStringList& _slCells, bool _bBold);
     void vDrawTableRow(const QVector<double>& _widths, const QVector<Column>& _columns,
-                       const QStringList& _slCells, RowStyle _style);
-    int s32CellFlags(const QString& _strCell, double _dWidth) const;
+                       const QStringList& _slCells, RowStyle _style, const RowLayout& _layout);
     double dCellPad() const { return 0.9 * m_dMm; }
     double dLineHeight(const QFont& _font) const;
     QFont font(double _dPoints, bool _bBold = false) const;
 
     QBuffer m_buffer;
+    QImage m_logo;
     std::unique_ptr<QPdfWriter> m_pWriter;
     QPainter m_painter;
     QString m_strTitle;
