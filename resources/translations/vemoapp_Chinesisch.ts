@@ -69,6 +69,224 @@
     </message>
 </context>
 <context>
+    <name>OrderReport</name>
+    <message>
+        <source>Auftragsbericht</source>
+        <translation>任务报告</translation>
+    </message>
+    <message>
+        <source>Auftrag</source>
+        <translation>任务</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>任务编号</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>地块</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>司机</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>结束</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>行距</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>面积</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+    <message>
+        <source>Zusatzinfo</source>
+        <translation>附加信息</translation>
+    </message>
+    <message>
+        <source>Übersicht</source>
+        <translation>概览</translation>
+    </message>
+    <message>
+        <source>Kennzahl</source>
+        <translation>指标</translation>
+    </message>
+    <message>
+        <source>Durchschnitt aller Aufträge</source>
+        <translation>所有任务平均值</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>ha/h</translation>
+    </message>
+    <message>
+        <source>km/h Roden</source>
+        <translation>km/h 收获</translation>
+    </message>
+    <message>
+        <source>m/ha leer</source>
+        <translation>m/ha 空驶</translation>
+    </message>
+    <message>
+        <source>l/ha Roden</source>
+        <translation>l/ha 收获</translation>
+    </message>
+    <message>
+        <source>l/ha Gesamt</source>
+        <translation>l/ha 总计</translation>
+    </message>
+    <message>
+        <source>Bunker/ha</source>
+        <translation>料仓/ha</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>油耗</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>田间</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>道路</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>行程</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>每小时油耗</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>每公顷油耗</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>每公里油耗</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>l/km</translation>
+    </message>
+    <message>
+        <source>Streckenaufteilung</source>
+        <translation>行程分配</translation>
+    </message>
+    <message>
+        <source>Leerfahrt</source>
+        <translation>空驶</translation>
+    </message>
+    <message>
+        <source>Roden</source>
+        <translation>收获</translation>
+    </message>
+    <message>
+        <source>Anfahrt</source>
+        <translation>转场</translation>
+    </message>
+    <message>
+        <source>Zeitaufteilung</source>
+        <translation>时间分配</translation>
+    </message>
+    <message>
+        <source>Zeit Rest</source>
+        <translation>其他时间</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>卸料时间</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>收获时间</translation>
+    </message>
+    <message>
+        <source>Vergleich mit dem Durchschnitt</source>
+        <translation>与平均值比较</translation>
+    </message>
+    <message>
+        <source>Auftrag besser</source>
+        <translation>任务较好</translation>
+    </message>
+    <message>
+        <source>Durchschnitt</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <source>Auftrag schlechter</source>
+        <translation>任务较差</translation>
+    </message>
+</context>
+<context>
+    <name>OrdersReport</name>
+    <message>
+        <source>Suche: „%1“</source>
+        <translation>搜索: “%1”</translation>
+    </message>
+    <message>
+        <source>Zeitraum: %1 bis %2</source>
+        <translation>时间段: %1 至 %2</translation>
+    </message>
+    <message>
+        <source>Auftraege</source>
+        <translation>任务</translation>
+    </message>
+    <message>
+        <source>Aufträge</source>
+        <translation>任务</translation>
+    </message>
+    <message>
+        <source>Die Werte l/ha und ha/h der Summe sind Verhältnisse der Summen über die Aufträge mit Fläche.</source>
+        <translation>汇总行中的 l/ha 和 ha/h 值是有面积的任务各项总和之比。</translation>
+    </message>
+    <message>
+        <source>Anzahl der Aufträge: %1</source>
+        <translation>任务数量: %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportFiles</name>
     <message>
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
@@ -77,6 +295,150 @@
     <message>
         <source>Der Ordner konnte nicht angelegt werden.</source>
         <translation>无法创建文件夹。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportOffer</name>
+    <message>
+        <source>Öffnen</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Per E-Mail senden</source>
+        <translation>通过电子邮件发送</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Die Datei liegt hier:
+%1
+
+Bitte hängen Sie sie an diese E-Mail an.</source>
+        <translation>文件位于:
+%1
+
+请将其作为附件添加到此电子邮件中。</translation>
+    </message>
+    <message>
+        <source>Gespeichert:
+%1</source>
+        <translation>已保存:
+%1</translation>
+    </message>
+    <message>
+        <source>Kein Programm zum Öffnen von %1 gefunden.</source>
+        <translation>未找到可打开 %1 的程序。</translation>
+    </message>
+    <message>
+        <source>Kein E-Mail-Programm gefunden.</source>
+        <translation>未找到电子邮件程序。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>Gedruckt am %1</source>
+        <translation>打印日期: %1</translation>
+    </message>
+    <message>
+        <source>Seite %1</source>
+        <translation>第 %1 页</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonReport</name>
+    <message>
+        <source>Saison</source>
+        <translation>季节</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>季节报告</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Rodefläche</source>
+        <translation>收获面积</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Motor</source>
+        <translation>发动机工作小时</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Roder</source>
+        <translation>收获装置工作小时</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>田间</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>道路</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonSheet</name>
+    <message>
+        <source>Strecke</source>
+        <translation>行程</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>油耗</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>每小时油耗</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>每公顷油耗</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>每公里油耗</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>l/km</translation>
+    </message>
+    <message>
+        <source>Summe</source>
+        <translation>汇总</translation>
     </message>
 </context>
 <context>
@@ -404,6 +766,22 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
         <source>Keine Datei vorhanden</source>
         <translation>没有文件</translation>
     </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Tabelle (CSV)</source>
+        <translation>表格 (CSV)</translation>
+    </message>
+    <message>
+        <source>Bericht (PDF)</source>
+        <translation>报告 (PDF)</translation>
+    </message>
+    <message>
+        <source>Die Liste zeigt keine Aufträge.</source>
+        <translation>列表中没有任务。</translation>
+    </message>
 </context>
 <context>
     <name>cHauptUebersicht</name>
@@ -650,6 +1028,10 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
         <source>Keine Auftragsdaten</source>
         <translation>无任务数据</translation>
     </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>将报告保存为 PDF</translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -853,6 +1235,18 @@ Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertr
     <message>
         <source>Möchten Sie die App schließen?</source>
         <translation>是否关闭应用？</translation>
+    </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>将报告保存为 PDF</translation>
+    </message>
+    <message>
+        <source>Keine Daten für einen Bericht</source>
+        <translation>没有可用于报告的数据</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>季节报告</translation>
     </message>
 </context>
 <context>

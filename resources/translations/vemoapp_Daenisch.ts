@@ -69,6 +69,224 @@
     </message>
 </context>
 <context>
+    <name>OrderReport</name>
+    <message>
+        <source>Auftragsbericht</source>
+        <translation>Opgaverapport</translation>
+    </message>
+    <message>
+        <source>Auftrag</source>
+        <translation>Opgave</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Opgavenummer</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Fører</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>Rækkeafstand</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>Areal</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+    <message>
+        <source>Zusatzinfo</source>
+        <translation>Ekstra info</translation>
+    </message>
+    <message>
+        <source>Übersicht</source>
+        <translation>Oversigt</translation>
+    </message>
+    <message>
+        <source>Kennzahl</source>
+        <translation>Nøgletal</translation>
+    </message>
+    <message>
+        <source>Durchschnitt aller Aufträge</source>
+        <translation>Gennemsnit af alle opgaver</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>ha/h</translation>
+    </message>
+    <message>
+        <source>km/h Roden</source>
+        <translation>km/h optagning</translation>
+    </message>
+    <message>
+        <source>m/ha leer</source>
+        <translation>m/ha tom</translation>
+    </message>
+    <message>
+        <source>l/ha Roden</source>
+        <translation>l/ha optagning</translation>
+    </message>
+    <message>
+        <source>l/ha Gesamt</source>
+        <translation>l/ha i alt</translation>
+    </message>
+    <message>
+        <source>Bunker/ha</source>
+        <translation>Bunkere/ha</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Forbrug</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Vej</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Strækning</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Tid</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>Forbrug pr. time</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>Forbrug pr. hektar</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>Forbrug pr. kilometer</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>l/km</translation>
+    </message>
+    <message>
+        <source>Streckenaufteilung</source>
+        <translation>Strækningsfordeling</translation>
+    </message>
+    <message>
+        <source>Leerfahrt</source>
+        <translation>Tomkørsel</translation>
+    </message>
+    <message>
+        <source>Roden</source>
+        <translation>Optagning</translation>
+    </message>
+    <message>
+        <source>Anfahrt</source>
+        <translation>Transport</translation>
+    </message>
+    <message>
+        <source>Zeitaufteilung</source>
+        <translation>Tidsfordeling</translation>
+    </message>
+    <message>
+        <source>Zeit Rest</source>
+        <translation>Øvrig tid</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>Aflæsningstid</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>Optagningstid</translation>
+    </message>
+    <message>
+        <source>Vergleich mit dem Durchschnitt</source>
+        <translation>Sammenligning med gennemsnittet</translation>
+    </message>
+    <message>
+        <source>Auftrag besser</source>
+        <translation>Opgave bedre</translation>
+    </message>
+    <message>
+        <source>Durchschnitt</source>
+        <translation>Gennemsnit</translation>
+    </message>
+    <message>
+        <source>Auftrag schlechter</source>
+        <translation>Opgave dårligere</translation>
+    </message>
+</context>
+<context>
+    <name>OrdersReport</name>
+    <message>
+        <source>Suche: „%1“</source>
+        <translation>Søgning: »%1«</translation>
+    </message>
+    <message>
+        <source>Zeitraum: %1 bis %2</source>
+        <translation>Periode: %1 til %2</translation>
+    </message>
+    <message>
+        <source>Auftraege</source>
+        <translation>Opgaver</translation>
+    </message>
+    <message>
+        <source>Aufträge</source>
+        <translation>Opgaver</translation>
+    </message>
+    <message>
+        <source>Die Werte l/ha und ha/h der Summe sind Verhältnisse der Summen über die Aufträge mit Fläche.</source>
+        <translation>Værdierne l/ha og ha/h i rækken Total er forholdet mellem summerne for opgaverne med areal.</translation>
+    </message>
+    <message>
+        <source>Anzahl der Aufträge: %1</source>
+        <translation>Antal opgaver: %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportFiles</name>
     <message>
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
@@ -77,6 +295,150 @@
     <message>
         <source>Der Ordner konnte nicht angelegt werden.</source>
         <translation>Mappen kunne ikke oprettes.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportOffer</name>
+    <message>
+        <source>Öffnen</source>
+        <translation>Åbn</translation>
+    </message>
+    <message>
+        <source>Per E-Mail senden</source>
+        <translation>Send via e-mail</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Luk</translation>
+    </message>
+    <message>
+        <source>Die Datei liegt hier:
+%1
+
+Bitte hängen Sie sie an diese E-Mail an.</source>
+        <translation>Filen ligger her:
+%1
+
+Vedhæft den til denne e-mail.</translation>
+    </message>
+    <message>
+        <source>Gespeichert:
+%1</source>
+        <translation>Gemt:
+%1</translation>
+    </message>
+    <message>
+        <source>Kein Programm zum Öffnen von %1 gefunden.</source>
+        <translation>Der blev ikke fundet noget program til at åbne %1.</translation>
+    </message>
+    <message>
+        <source>Kein E-Mail-Programm gefunden.</source>
+        <translation>Der blev ikke fundet noget e-mailprogram.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>Gedruckt am %1</source>
+        <translation>Udskrevet den %1</translation>
+    </message>
+    <message>
+        <source>Seite %1</source>
+        <translation>Side %1</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonReport</name>
+    <message>
+        <source>Saison</source>
+        <translation>Sæson</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>Sæsonrapport</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>Fil</translation>
+    </message>
+    <message>
+        <source>Rodefläche</source>
+        <translation>Optaget areal</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Motor</source>
+        <translation>Driftstimer motor</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Roder</source>
+        <translation>Driftstimer optager</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Vej</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonSheet</name>
+    <message>
+        <source>Strecke</source>
+        <translation>Strækning</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Tid</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Forbrug</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>Forbrug pr. time</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>Forbrug pr. hektar</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>Forbrug pr. kilometer</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>l/km</translation>
+    </message>
+    <message>
+        <source>Summe</source>
+        <translation>Total</translation>
     </message>
 </context>
 <context>
@@ -404,6 +766,22 @@ appen, så kontakt os venligst.</translation>
         <source>Keine Datei vorhanden</source>
         <translation>Ingen fil fundet</translation>
     </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Eksportér</translation>
+    </message>
+    <message>
+        <source>Tabelle (CSV)</source>
+        <translation>Tabel (CSV)</translation>
+    </message>
+    <message>
+        <source>Bericht (PDF)</source>
+        <translation>Rapport (PDF)</translation>
+    </message>
+    <message>
+        <source>Die Liste zeigt keine Aufträge.</source>
+        <translation>Listen viser ingen opgaver.</translation>
+    </message>
 </context>
 <context>
     <name>cHauptUebersicht</name>
@@ -650,6 +1028,10 @@ appen, så kontakt os venligst.</translation>
         <source>Keine Auftragsdaten</source>
         <translation>Ingen opgavedata</translation>
     </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>Gem rapport som PDF</translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -853,6 +1235,18 @@ Det er kun korrekt, hvis terminalen er blevet udskiftet. Stol på det nye certif
     <message>
         <source>Möchten Sie die App schließen?</source>
         <translation>Vil du lukke appen?</translation>
+    </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>Gem rapport som PDF</translation>
+    </message>
+    <message>
+        <source>Keine Daten für einen Bericht</source>
+        <translation>Ingen data til en rapport</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>Sæsonrapport</translation>
     </message>
 </context>
 <context>

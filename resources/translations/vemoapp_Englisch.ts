@@ -69,6 +69,224 @@
     </message>
 </context>
 <context>
+    <name>OrderReport</name>
+    <message>
+        <source>Auftragsbericht</source>
+        <translation>Order report</translation>
+    </message>
+    <message>
+        <source>Auftrag</source>
+        <translation>Order</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Order number</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Customer</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Driver</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>Row spacing</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+    <message>
+        <source>Zusatzinfo</source>
+        <translation>Additional info</translation>
+    </message>
+    <message>
+        <source>Übersicht</source>
+        <translation>Overview</translation>
+    </message>
+    <message>
+        <source>Kennzahl</source>
+        <translation>Key figure</translation>
+    </message>
+    <message>
+        <source>Durchschnitt aller Aufträge</source>
+        <translation>Average of all orders</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>ha/h</translation>
+    </message>
+    <message>
+        <source>km/h Roden</source>
+        <translation>km/h lifting</translation>
+    </message>
+    <message>
+        <source>m/ha leer</source>
+        <translation>m/ha empty</translation>
+    </message>
+    <message>
+        <source>l/ha Roden</source>
+        <translation>l/ha lifting</translation>
+    </message>
+    <message>
+        <source>l/ha Gesamt</source>
+        <translation>l/ha total</translation>
+    </message>
+    <message>
+        <source>Bunker/ha</source>
+        <translation>Tanks/ha</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Consumption</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Road</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>Consumption per hour</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>Consumption per hectare</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>Consumption per kilometre</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>l/km</translation>
+    </message>
+    <message>
+        <source>Streckenaufteilung</source>
+        <translation>Distance split</translation>
+    </message>
+    <message>
+        <source>Leerfahrt</source>
+        <translation>Empty run</translation>
+    </message>
+    <message>
+        <source>Roden</source>
+        <translation>Lifting</translation>
+    </message>
+    <message>
+        <source>Anfahrt</source>
+        <translation>Road travel</translation>
+    </message>
+    <message>
+        <source>Zeitaufteilung</source>
+        <translation>Time split</translation>
+    </message>
+    <message>
+        <source>Zeit Rest</source>
+        <translation>Other time</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>Unloading time</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>Lifting time</translation>
+    </message>
+    <message>
+        <source>Vergleich mit dem Durchschnitt</source>
+        <translation>Comparison with the average</translation>
+    </message>
+    <message>
+        <source>Auftrag besser</source>
+        <translation>Order better</translation>
+    </message>
+    <message>
+        <source>Durchschnitt</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <source>Auftrag schlechter</source>
+        <translation>Order worse</translation>
+    </message>
+</context>
+<context>
+    <name>OrdersReport</name>
+    <message>
+        <source>Suche: „%1“</source>
+        <translation>Search: “%1”</translation>
+    </message>
+    <message>
+        <source>Zeitraum: %1 bis %2</source>
+        <translation>Period: %1 to %2</translation>
+    </message>
+    <message>
+        <source>Auftraege</source>
+        <translation>Orders</translation>
+    </message>
+    <message>
+        <source>Aufträge</source>
+        <translation>Orders</translation>
+    </message>
+    <message>
+        <source>Die Werte l/ha und ha/h der Summe sind Verhältnisse der Summen über die Aufträge mit Fläche.</source>
+        <translation>The l/ha and ha/h values of the Totals row are ratios of the sums over the orders with an area.</translation>
+    </message>
+    <message>
+        <source>Anzahl der Aufträge: %1</source>
+        <translation>Number of orders: %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportFiles</name>
     <message>
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
@@ -77,6 +295,150 @@
     <message>
         <source>Der Ordner konnte nicht angelegt werden.</source>
         <translation>The folder could not be created.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportOffer</name>
+    <message>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Per E-Mail senden</source>
+        <translation>Send by e-mail</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Die Datei liegt hier:
+%1
+
+Bitte hängen Sie sie an diese E-Mail an.</source>
+        <translation>The file is here:
+%1
+
+Please attach it to this e-mail.</translation>
+    </message>
+    <message>
+        <source>Gespeichert:
+%1</source>
+        <translation>Saved:
+%1</translation>
+    </message>
+    <message>
+        <source>Kein Programm zum Öffnen von %1 gefunden.</source>
+        <translation>No program found to open %1.</translation>
+    </message>
+    <message>
+        <source>Kein E-Mail-Programm gefunden.</source>
+        <translation>No e-mail program found.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>Gedruckt am %1</source>
+        <translation>Printed on %1</translation>
+    </message>
+    <message>
+        <source>Seite %1</source>
+        <translation>Page %1</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonReport</name>
+    <message>
+        <source>Saison</source>
+        <translation>Season</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>Season report</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Rodefläche</source>
+        <translation>Lifted area</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Motor</source>
+        <translation>Engine hours</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Roder</source>
+        <translation>Harvester hours</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Road</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonSheet</name>
+    <message>
+        <source>Strecke</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Consumption</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>Consumption per hour</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>Consumption per hectare</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>Consumption per kilometre</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>l/km</translation>
+    </message>
+    <message>
+        <source>Summe</source>
+        <translation>Totals</translation>
     </message>
 </context>
 <context>
@@ -404,6 +766,22 @@ the application, please contact us.</translation>
         <source>Keine Datei vorhanden</source>
         <translation>No file available</translation>
     </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Tabelle (CSV)</source>
+        <translation>Table (CSV)</translation>
+    </message>
+    <message>
+        <source>Bericht (PDF)</source>
+        <translation>Report (PDF)</translation>
+    </message>
+    <message>
+        <source>Die Liste zeigt keine Aufträge.</source>
+        <translation>The list shows no orders.</translation>
+    </message>
 </context>
 <context>
     <name>cHauptUebersicht</name>
@@ -650,6 +1028,10 @@ the application, please contact us.</translation>
         <source>Keine Auftragsdaten</source>
         <translation>No order data</translation>
     </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>Save report as PDF</translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -853,6 +1235,18 @@ This is only correct if the terminal has been replaced. Trust the new certificat
     <message>
         <source>Möchten Sie die App schließen?</source>
         <translation>Do you want to close the app?</translation>
+    </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>Save report as PDF</translation>
+    </message>
+    <message>
+        <source>Keine Daten für einen Bericht</source>
+        <translation>No data for a report</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>Season report</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,224 @@
     </message>
 </context>
 <context>
+    <name>OrderReport</name>
+    <message>
+        <source>Auftragsbericht</source>
+        <translation>Rapport de contrat</translation>
+    </message>
+    <message>
+        <source>Auftrag</source>
+        <translation>Contrat</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Numéro de contrat</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Parcelle</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Chauffeur</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>Inter-rang</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>Surface</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+    <message>
+        <source>Zusatzinfo</source>
+        <translation>Info complémentaire</translation>
+    </message>
+    <message>
+        <source>Übersicht</source>
+        <translation>Vue d'ensemble</translation>
+    </message>
+    <message>
+        <source>Kennzahl</source>
+        <translation>Indicateur</translation>
+    </message>
+    <message>
+        <source>Durchschnitt aller Aufträge</source>
+        <translation>Moyenne de tous les contrats</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>ha/h</translation>
+    </message>
+    <message>
+        <source>km/h Roden</source>
+        <translation>km/h arrachage</translation>
+    </message>
+    <message>
+        <source>m/ha leer</source>
+        <translation>m/ha à vide</translation>
+    </message>
+    <message>
+        <source>l/ha Roden</source>
+        <translation>l/ha arrachage</translation>
+    </message>
+    <message>
+        <source>l/ha Gesamt</source>
+        <translation>l/ha total</translation>
+    </message>
+    <message>
+        <source>Bunker/ha</source>
+        <translation>Trémies/ha</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Consommation</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Champ</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Route</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>Consommation par heure</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>Consommation par hectare</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>Consommation par kilomètre</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>l/km</translation>
+    </message>
+    <message>
+        <source>Streckenaufteilung</source>
+        <translation>Répartition des distances</translation>
+    </message>
+    <message>
+        <source>Leerfahrt</source>
+        <translation>Trajet à vide</translation>
+    </message>
+    <message>
+        <source>Roden</source>
+        <translation>Arrachage</translation>
+    </message>
+    <message>
+        <source>Anfahrt</source>
+        <translation>Trajet routier</translation>
+    </message>
+    <message>
+        <source>Zeitaufteilung</source>
+        <translation>Répartition du temps</translation>
+    </message>
+    <message>
+        <source>Zeit Rest</source>
+        <translation>Autre temps</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>Temps de déchargement</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>Temps d'arrachage</translation>
+    </message>
+    <message>
+        <source>Vergleich mit dem Durchschnitt</source>
+        <translation>Comparaison avec la moyenne</translation>
+    </message>
+    <message>
+        <source>Auftrag besser</source>
+        <translation>Contrat meilleur</translation>
+    </message>
+    <message>
+        <source>Durchschnitt</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Auftrag schlechter</source>
+        <translation>Contrat moins bon</translation>
+    </message>
+</context>
+<context>
+    <name>OrdersReport</name>
+    <message>
+        <source>Suche: „%1“</source>
+        <translation>Recherche: « %1 »</translation>
+    </message>
+    <message>
+        <source>Zeitraum: %1 bis %2</source>
+        <translation>Période: du %1 au %2</translation>
+    </message>
+    <message>
+        <source>Auftraege</source>
+        <translation>Contrats</translation>
+    </message>
+    <message>
+        <source>Aufträge</source>
+        <translation>Contrats</translation>
+    </message>
+    <message>
+        <source>Die Werte l/ha und ha/h der Summe sind Verhältnisse der Summen über die Aufträge mit Fläche.</source>
+        <translation>Les valeurs l/ha et ha/h de la ligne Totaux sont les rapports des sommes sur les contrats avec surface.</translation>
+    </message>
+    <message>
+        <source>Anzahl der Aufträge: %1</source>
+        <translation>Nombre de contrats: %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportFiles</name>
     <message>
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
@@ -77,6 +295,150 @@
     <message>
         <source>Der Ordner konnte nicht angelegt werden.</source>
         <translation>Le dossier n'a pas pu être créé.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportOffer</name>
+    <message>
+        <source>Öffnen</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Per E-Mail senden</source>
+        <translation>Envoyer par e-mail</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Die Datei liegt hier:
+%1
+
+Bitte hängen Sie sie an diese E-Mail an.</source>
+        <translation>Le fichier se trouve ici:
+%1
+
+Veuillez le joindre à cet e-mail.</translation>
+    </message>
+    <message>
+        <source>Gespeichert:
+%1</source>
+        <translation>Enregistré:
+%1</translation>
+    </message>
+    <message>
+        <source>Kein Programm zum Öffnen von %1 gefunden.</source>
+        <translation>Aucun programme trouvé pour ouvrir %1.</translation>
+    </message>
+    <message>
+        <source>Kein E-Mail-Programm gefunden.</source>
+        <translation>Aucun programme de messagerie trouvé.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>Gedruckt am %1</source>
+        <translation>Imprimé le %1</translation>
+    </message>
+    <message>
+        <source>Seite %1</source>
+        <translation>Page %1</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonReport</name>
+    <message>
+        <source>Saison</source>
+        <translation>Saison</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>Rapport de saison</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Rodefläche</source>
+        <translation>Surface arrachée</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Motor</source>
+        <translation>Heures moteur</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Roder</source>
+        <translation>Heures arracheuse</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Champ</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Route</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonSheet</name>
+    <message>
+        <source>Strecke</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Consommation</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>Consommation par heure</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>Consommation par hectare</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>Consommation par kilomètre</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>l/km</translation>
+    </message>
+    <message>
+        <source>Summe</source>
+        <translation>Totaux</translation>
     </message>
 </context>
 <context>
@@ -404,6 +766,22 @@ avec l'application, contactez-nous.</translation>
         <source>Keine Datei vorhanden</source>
         <translation>Aucun fichier disponible</translation>
     </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Tabelle (CSV)</source>
+        <translation>Tableau (CSV)</translation>
+    </message>
+    <message>
+        <source>Bericht (PDF)</source>
+        <translation>Rapport (PDF)</translation>
+    </message>
+    <message>
+        <source>Die Liste zeigt keine Aufträge.</source>
+        <translation>La liste n'affiche aucun contrat.</translation>
+    </message>
 </context>
 <context>
     <name>cHauptUebersicht</name>
@@ -650,6 +1028,10 @@ avec l'application, contactez-nous.</translation>
         <source>Keine Auftragsdaten</source>
         <translation>Aucune donnée de contrat</translation>
     </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>Enregistrer le rapport en PDF</translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -853,6 +1235,18 @@ Cela n'est normal que si le terminal a été remplacé. Faire confiance au nouve
     <message>
         <source>Möchten Sie die App schließen?</source>
         <translation>Voulez-vous fermer l'application?</translation>
+    </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>Enregistrer le rapport en PDF</translation>
+    </message>
+    <message>
+        <source>Keine Daten für einen Bericht</source>
+        <translation>Aucune donnée pour un rapport</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>Rapport de saison</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,224 @@
     </message>
 </context>
 <context>
+    <name>OrderReport</name>
+    <message>
+        <source>Auftragsbericht</source>
+        <translation>Rapporto ordine</translation>
+    </message>
+    <message>
+        <source>Auftrag</source>
+        <translation>Ordine</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Numero ordine</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Appezzamento</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Operatore</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>Interfila</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>Superficie</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+    <message>
+        <source>Zusatzinfo</source>
+        <translation>Info aggiuntive</translation>
+    </message>
+    <message>
+        <source>Übersicht</source>
+        <translation>Panoramica</translation>
+    </message>
+    <message>
+        <source>Kennzahl</source>
+        <translation>Indicatore</translation>
+    </message>
+    <message>
+        <source>Durchschnitt aller Aufträge</source>
+        <translation>Media di tutti gli ordini</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>ha/h</translation>
+    </message>
+    <message>
+        <source>km/h Roden</source>
+        <translation>km/h raccolta</translation>
+    </message>
+    <message>
+        <source>m/ha leer</source>
+        <translation>m/ha a vuoto</translation>
+    </message>
+    <message>
+        <source>l/ha Roden</source>
+        <translation>l/ha raccolta</translation>
+    </message>
+    <message>
+        <source>l/ha Gesamt</source>
+        <translation>l/ha totale</translation>
+    </message>
+    <message>
+        <source>Bunker/ha</source>
+        <translation>Bunker/ha</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Consumo</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Strada</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Percorso</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>Consumo per ora</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>Consumo per ettaro</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>Consumo per chilometro</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>l/km</translation>
+    </message>
+    <message>
+        <source>Streckenaufteilung</source>
+        <translation>Ripartizione percorsi</translation>
+    </message>
+    <message>
+        <source>Leerfahrt</source>
+        <translation>Percorso a vuoto</translation>
+    </message>
+    <message>
+        <source>Roden</source>
+        <translation>Raccolta</translation>
+    </message>
+    <message>
+        <source>Anfahrt</source>
+        <translation>Trasferimento</translation>
+    </message>
+    <message>
+        <source>Zeitaufteilung</source>
+        <translation>Ripartizione tempi</translation>
+    </message>
+    <message>
+        <source>Zeit Rest</source>
+        <translation>Altro tempo</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>Tempo scarico</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>Tempo raccolta</translation>
+    </message>
+    <message>
+        <source>Vergleich mit dem Durchschnitt</source>
+        <translation>Confronto con la media</translation>
+    </message>
+    <message>
+        <source>Auftrag besser</source>
+        <translation>Ordine migliore</translation>
+    </message>
+    <message>
+        <source>Durchschnitt</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Auftrag schlechter</source>
+        <translation>Ordine peggiore</translation>
+    </message>
+</context>
+<context>
+    <name>OrdersReport</name>
+    <message>
+        <source>Suche: „%1“</source>
+        <translation>Ricerca: «%1»</translation>
+    </message>
+    <message>
+        <source>Zeitraum: %1 bis %2</source>
+        <translation>Periodo: dal %1 al %2</translation>
+    </message>
+    <message>
+        <source>Auftraege</source>
+        <translation>Ordini</translation>
+    </message>
+    <message>
+        <source>Aufträge</source>
+        <translation>Ordini</translation>
+    </message>
+    <message>
+        <source>Die Werte l/ha und ha/h der Summe sind Verhältnisse der Summen über die Aufträge mit Fläche.</source>
+        <translation>I valori l/ha e ha/h della riga Totali sono rapporti tra le somme degli ordini con superficie.</translation>
+    </message>
+    <message>
+        <source>Anzahl der Aufträge: %1</source>
+        <translation>Numero di ordini: %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportFiles</name>
     <message>
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
@@ -77,6 +295,150 @@
     <message>
         <source>Der Ordner konnte nicht angelegt werden.</source>
         <translation>Impossibile creare la cartella.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportOffer</name>
+    <message>
+        <source>Öffnen</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Per E-Mail senden</source>
+        <translation>Invia per e-mail</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Die Datei liegt hier:
+%1
+
+Bitte hängen Sie sie an diese E-Mail an.</source>
+        <translation>Il file si trova qui:
+%1
+
+Allegarlo a questa e-mail.</translation>
+    </message>
+    <message>
+        <source>Gespeichert:
+%1</source>
+        <translation>Salvato:
+%1</translation>
+    </message>
+    <message>
+        <source>Kein Programm zum Öffnen von %1 gefunden.</source>
+        <translation>Nessun programma trovato per aprire %1.</translation>
+    </message>
+    <message>
+        <source>Kein E-Mail-Programm gefunden.</source>
+        <translation>Nessun programma di posta elettronica trovato.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>Gedruckt am %1</source>
+        <translation>Stampato il %1</translation>
+    </message>
+    <message>
+        <source>Seite %1</source>
+        <translation>Pagina %1</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonReport</name>
+    <message>
+        <source>Saison</source>
+        <translation>Stagione</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>Rapporto stagionale</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Rodefläche</source>
+        <translation>Superficie raccolta</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Motor</source>
+        <translation>Ore motore</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Roder</source>
+        <translation>Ore di raccolta</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Strada</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonSheet</name>
+    <message>
+        <source>Strecke</source>
+        <translation>Percorso</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Consumo</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>Consumo per ora</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>Consumo per ettaro</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>Consumo per chilometro</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>l/km</translation>
+    </message>
+    <message>
+        <source>Summe</source>
+        <translation>Totali</translation>
     </message>
 </context>
 <context>
@@ -404,6 +766,22 @@ dell'applicazione, contattateci.</translation>
         <source>Keine Datei vorhanden</source>
         <translation>Nessun file disponibile</translation>
     </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Tabelle (CSV)</source>
+        <translation>Tabella (CSV)</translation>
+    </message>
+    <message>
+        <source>Bericht (PDF)</source>
+        <translation>Rapporto (PDF)</translation>
+    </message>
+    <message>
+        <source>Die Liste zeigt keine Aufträge.</source>
+        <translation>L'elenco non contiene ordini.</translation>
+    </message>
 </context>
 <context>
     <name>cHauptUebersicht</name>
@@ -650,6 +1028,10 @@ dell'applicazione, contattateci.</translation>
         <source>Keine Auftragsdaten</source>
         <translation>Nessun dato dell'ordine</translation>
     </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>Salva rapporto come PDF</translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -853,6 +1235,18 @@ Ciò è corretto solo se il terminale è stato sostituito. Considerare attendibi
     <message>
         <source>Möchten Sie die App schließen?</source>
         <translation>Chiudere l'app?</translation>
+    </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>Salva rapporto come PDF</translation>
+    </message>
+    <message>
+        <source>Keine Daten für einen Bericht</source>
+        <translation>Nessun dato per un rapporto</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>Rapporto stagionale</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,224 @@
     </message>
 </context>
 <context>
+    <name>OrderReport</name>
+    <message>
+        <source>Auftragsbericht</source>
+        <translation>Opdrachtrapport</translation>
+    </message>
+    <message>
+        <source>Auftrag</source>
+        <translation>Opdracht</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Opdrachtnummer</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Klant</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Perceel</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Chauffeur</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>Rijenafstand</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>Oppervlakte</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+    <message>
+        <source>Zusatzinfo</source>
+        <translation>Extra info</translation>
+    </message>
+    <message>
+        <source>Übersicht</source>
+        <translation>Overzicht</translation>
+    </message>
+    <message>
+        <source>Kennzahl</source>
+        <translation>Kengetal</translation>
+    </message>
+    <message>
+        <source>Durchschnitt aller Aufträge</source>
+        <translation>Gemiddelde van alle opdrachten</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>ha/h</translation>
+    </message>
+    <message>
+        <source>km/h Roden</source>
+        <translation>km/h rooien</translation>
+    </message>
+    <message>
+        <source>m/ha leer</source>
+        <translation>m/ha leeg</translation>
+    </message>
+    <message>
+        <source>l/ha Roden</source>
+        <translation>l/ha rooien</translation>
+    </message>
+    <message>
+        <source>l/ha Gesamt</source>
+        <translation>l/ha totaal</translation>
+    </message>
+    <message>
+        <source>Bunker/ha</source>
+        <translation>Bunker/ha</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Verbruik</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Veld</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Weg</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Afstand</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>Verbruik per uur</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>Verbruik per hectare</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>Verbruik per kilometer</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>l/km</translation>
+    </message>
+    <message>
+        <source>Streckenaufteilung</source>
+        <translation>Afstandsverdeling</translation>
+    </message>
+    <message>
+        <source>Leerfahrt</source>
+        <translation>Leeg rijden</translation>
+    </message>
+    <message>
+        <source>Roden</source>
+        <translation>Rooien</translation>
+    </message>
+    <message>
+        <source>Anfahrt</source>
+        <translation>Aanrit</translation>
+    </message>
+    <message>
+        <source>Zeitaufteilung</source>
+        <translation>Tijdverdeling</translation>
+    </message>
+    <message>
+        <source>Zeit Rest</source>
+        <translation>Overige tijd</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>Tijd lossen</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>Tijd rooien</translation>
+    </message>
+    <message>
+        <source>Vergleich mit dem Durchschnitt</source>
+        <translation>Vergelijking met het gemiddelde</translation>
+    </message>
+    <message>
+        <source>Auftrag besser</source>
+        <translation>Opdracht beter</translation>
+    </message>
+    <message>
+        <source>Durchschnitt</source>
+        <translation>Gemiddelde</translation>
+    </message>
+    <message>
+        <source>Auftrag schlechter</source>
+        <translation>Opdracht slechter</translation>
+    </message>
+</context>
+<context>
+    <name>OrdersReport</name>
+    <message>
+        <source>Suche: „%1“</source>
+        <translation>Zoekterm: “%1”</translation>
+    </message>
+    <message>
+        <source>Zeitraum: %1 bis %2</source>
+        <translation>Periode: %1 tot %2</translation>
+    </message>
+    <message>
+        <source>Auftraege</source>
+        <translation>Opdrachten</translation>
+    </message>
+    <message>
+        <source>Aufträge</source>
+        <translation>Opdrachten</translation>
+    </message>
+    <message>
+        <source>Die Werte l/ha und ha/h der Summe sind Verhältnisse der Summen über die Aufträge mit Fläche.</source>
+        <translation>De waarden l/ha en ha/h in de rij Totalen zijn verhoudingen van de sommen over de opdrachten met oppervlakte.</translation>
+    </message>
+    <message>
+        <source>Anzahl der Aufträge: %1</source>
+        <translation>Aantal opdrachten: %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportFiles</name>
     <message>
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
@@ -77,6 +295,150 @@
     <message>
         <source>Der Ordner konnte nicht angelegt werden.</source>
         <translation>De map kon niet worden aangemaakt.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportOffer</name>
+    <message>
+        <source>Öffnen</source>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>Per E-Mail senden</source>
+        <translation>Per e-mail verzenden</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Die Datei liegt hier:
+%1
+
+Bitte hängen Sie sie an diese E-Mail an.</source>
+        <translation>Het bestand staat hier:
+%1
+
+Voeg het als bijlage toe aan deze e-mail.</translation>
+    </message>
+    <message>
+        <source>Gespeichert:
+%1</source>
+        <translation>Opgeslagen:
+%1</translation>
+    </message>
+    <message>
+        <source>Kein Programm zum Öffnen von %1 gefunden.</source>
+        <translation>Geen programma gevonden om %1 te openen.</translation>
+    </message>
+    <message>
+        <source>Kein E-Mail-Programm gefunden.</source>
+        <translation>Geen e-mailprogramma gevonden.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>Gedruckt am %1</source>
+        <translation>Afgedrukt op %1</translation>
+    </message>
+    <message>
+        <source>Seite %1</source>
+        <translation>Pagina %1</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonReport</name>
+    <message>
+        <source>Saison</source>
+        <translation>Seizoen</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>Seizoensrapport</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <source>Rodefläche</source>
+        <translation>Gerooide oppervlakte</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Motor</source>
+        <translation>Bedrijfsuren motor</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Roder</source>
+        <translation>Bedrijfsuren rooier</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Veld</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Weg</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonSheet</name>
+    <message>
+        <source>Strecke</source>
+        <translation>Afstand</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Verbruik</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>Verbruik per uur</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>Verbruik per hectare</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>Verbruik per kilometer</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>l/km</translation>
+    </message>
+    <message>
+        <source>Summe</source>
+        <translation>Totalen</translation>
     </message>
 </context>
 <context>
@@ -404,6 +766,22 @@ van de applicatie, neem dan contact met ons op.</translation>
         <source>Keine Datei vorhanden</source>
         <translation>Geen bestand aanwezig</translation>
     </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message>
+        <source>Tabelle (CSV)</source>
+        <translation>Tabel (CSV)</translation>
+    </message>
+    <message>
+        <source>Bericht (PDF)</source>
+        <translation>Rapport (PDF)</translation>
+    </message>
+    <message>
+        <source>Die Liste zeigt keine Aufträge.</source>
+        <translation>De lijst bevat geen opdrachten.</translation>
+    </message>
 </context>
 <context>
     <name>cHauptUebersicht</name>
@@ -650,6 +1028,10 @@ van de applicatie, neem dan contact met ons op.</translation>
         <source>Keine Auftragsdaten</source>
         <translation>Geen opdrachtgegevens</translation>
     </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>Rapport als PDF opslaan</translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -853,6 +1235,18 @@ Dit klopt alleen als de terminal is vervangen. Het nieuwe certificaat vertrouwen
     <message>
         <source>Möchten Sie die App schließen?</source>
         <translation>Wilt u de app sluiten?</translation>
+    </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>Rapport als PDF opslaan</translation>
+    </message>
+    <message>
+        <source>Keine Daten für einen Bericht</source>
+        <translation>Geen gegevens voor een rapport</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>Seizoensrapport</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,224 @@
     </message>
 </context>
 <context>
+    <name>OrderReport</name>
+    <message>
+        <source>Auftragsbericht</source>
+        <translation>Raport zlecenia</translation>
+    </message>
+    <message>
+        <source>Auftrag</source>
+        <translation>Zlecenie</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Numer zlecenia</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Klient</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Początek</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Koniec</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>Rozstaw rzędów</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>Powierzchnia</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+    <message>
+        <source>Zusatzinfo</source>
+        <translation>Dodatkowe info</translation>
+    </message>
+    <message>
+        <source>Übersicht</source>
+        <translation>Przegląd</translation>
+    </message>
+    <message>
+        <source>Kennzahl</source>
+        <translation>Wskaźnik</translation>
+    </message>
+    <message>
+        <source>Durchschnitt aller Aufträge</source>
+        <translation>Średnia wszystkich zleceń</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>ha/h</translation>
+    </message>
+    <message>
+        <source>km/h Roden</source>
+        <translation>km/h kopanie</translation>
+    </message>
+    <message>
+        <source>m/ha leer</source>
+        <translation>m/ha na pusto</translation>
+    </message>
+    <message>
+        <source>l/ha Roden</source>
+        <translation>l/ha kopanie</translation>
+    </message>
+    <message>
+        <source>l/ha Gesamt</source>
+        <translation>l/ha łącznie</translation>
+    </message>
+    <message>
+        <source>Bunker/ha</source>
+        <translation>Zbiorniki/ha</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Zużycie</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Droga</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Dystans</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>Zużycie na godzinę</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>Zużycie na hektar</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>Zużycie na kilometr</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>l/km</translation>
+    </message>
+    <message>
+        <source>Streckenaufteilung</source>
+        <translation>Podział dystansu</translation>
+    </message>
+    <message>
+        <source>Leerfahrt</source>
+        <translation>Jazda na pusto</translation>
+    </message>
+    <message>
+        <source>Roden</source>
+        <translation>Kopanie</translation>
+    </message>
+    <message>
+        <source>Anfahrt</source>
+        <translation>Dojazd</translation>
+    </message>
+    <message>
+        <source>Zeitaufteilung</source>
+        <translation>Podział czasu</translation>
+    </message>
+    <message>
+        <source>Zeit Rest</source>
+        <translation>Pozostały czas</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>Czas rozładunku</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>Czas kopania</translation>
+    </message>
+    <message>
+        <source>Vergleich mit dem Durchschnitt</source>
+        <translation>Porównanie ze średnią</translation>
+    </message>
+    <message>
+        <source>Auftrag besser</source>
+        <translation>Zlecenie lepsze</translation>
+    </message>
+    <message>
+        <source>Durchschnitt</source>
+        <translation>Średnia</translation>
+    </message>
+    <message>
+        <source>Auftrag schlechter</source>
+        <translation>Zlecenie gorsze</translation>
+    </message>
+</context>
+<context>
+    <name>OrdersReport</name>
+    <message>
+        <source>Suche: „%1“</source>
+        <translation>Wyszukiwanie: „%1”</translation>
+    </message>
+    <message>
+        <source>Zeitraum: %1 bis %2</source>
+        <translation>Okres: od %1 do %2</translation>
+    </message>
+    <message>
+        <source>Auftraege</source>
+        <translation>Zlecenia</translation>
+    </message>
+    <message>
+        <source>Aufträge</source>
+        <translation>Zlecenia</translation>
+    </message>
+    <message>
+        <source>Die Werte l/ha und ha/h der Summe sind Verhältnisse der Summen über die Aufträge mit Fläche.</source>
+        <translation>Wartości l/ha i ha/h w wierszu Suma są ilorazami sum dla zleceń z podaną powierzchnią.</translation>
+    </message>
+    <message>
+        <source>Anzahl der Aufträge: %1</source>
+        <translation>Liczba zleceń: %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportFiles</name>
     <message>
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
@@ -77,6 +295,150 @@
     <message>
         <source>Der Ordner konnte nicht angelegt werden.</source>
         <translation>Nie udało się utworzyć folderu.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportOffer</name>
+    <message>
+        <source>Öffnen</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Per E-Mail senden</source>
+        <translation>Wyślij e-mailem</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Die Datei liegt hier:
+%1
+
+Bitte hängen Sie sie an diese E-Mail an.</source>
+        <translation>Plik znajduje się tutaj:
+%1
+
+Dołącz go do tej wiadomości e-mail.</translation>
+    </message>
+    <message>
+        <source>Gespeichert:
+%1</source>
+        <translation>Zapisano:
+%1</translation>
+    </message>
+    <message>
+        <source>Kein Programm zum Öffnen von %1 gefunden.</source>
+        <translation>Nie znaleziono programu do otwarcia %1.</translation>
+    </message>
+    <message>
+        <source>Kein E-Mail-Programm gefunden.</source>
+        <translation>Nie znaleziono programu pocztowego.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>Gedruckt am %1</source>
+        <translation>Wydrukowano %1</translation>
+    </message>
+    <message>
+        <source>Seite %1</source>
+        <translation>Strona %1</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonReport</name>
+    <message>
+        <source>Saison</source>
+        <translation>Sezon</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>Raport sezonu</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <source>Rodefläche</source>
+        <translation>Powierzchnia zbioru</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Motor</source>
+        <translation>Godziny pracy silnika</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Roder</source>
+        <translation>Godziny pracy kombajnu</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Droga</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonSheet</name>
+    <message>
+        <source>Strecke</source>
+        <translation>Dystans</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Zużycie</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>Zużycie na godzinę</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>Zużycie na hektar</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>Zużycie na kilometr</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>l/km</translation>
+    </message>
+    <message>
+        <source>Summe</source>
+        <translation>Suma</translation>
     </message>
 </context>
 <context>
@@ -404,6 +766,22 @@ z aplikacji, skontaktuj się z nami.</translation>
         <source>Keine Datei vorhanden</source>
         <translation>Brak pliku</translation>
     </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Eksportuj</translation>
+    </message>
+    <message>
+        <source>Tabelle (CSV)</source>
+        <translation>Tabela (CSV)</translation>
+    </message>
+    <message>
+        <source>Bericht (PDF)</source>
+        <translation>Raport (PDF)</translation>
+    </message>
+    <message>
+        <source>Die Liste zeigt keine Aufträge.</source>
+        <translation>Lista nie zawiera zleceń.</translation>
+    </message>
 </context>
 <context>
     <name>cHauptUebersicht</name>
@@ -650,6 +1028,10 @@ z aplikacji, skontaktuj się z nami.</translation>
         <source>Keine Auftragsdaten</source>
         <translation>Brak danych zlecenia</translation>
     </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>Zapisz raport jako PDF</translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -853,6 +1235,18 @@ Jest to prawidłowe tylko wtedy, gdy terminal został wymieniony. Zaufać nowemu
     <message>
         <source>Möchten Sie die App schließen?</source>
         <translation>Czy zamknąć aplikację?</translation>
+    </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>Zapisz raport jako PDF</translation>
+    </message>
+    <message>
+        <source>Keine Daten für einen Bericht</source>
+        <translation>Brak danych do raportu</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>Raport sezonu</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,224 @@
     </message>
 </context>
 <context>
+    <name>OrderReport</name>
+    <message>
+        <source>Auftragsbericht</source>
+        <translation>Отчёт по заданию</translation>
+    </message>
+    <message>
+        <source>Auftrag</source>
+        <translation>Задание</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>ч</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>км</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Номер задания</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Клиент</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Водитель</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>Междурядье</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>Площадь</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>га</translation>
+    </message>
+    <message>
+        <source>Zusatzinfo</source>
+        <translation>Доп. информация</translation>
+    </message>
+    <message>
+        <source>Übersicht</source>
+        <translation>Обзор</translation>
+    </message>
+    <message>
+        <source>Kennzahl</source>
+        <translation>Показатель</translation>
+    </message>
+    <message>
+        <source>Durchschnitt aller Aufträge</source>
+        <translation>Среднее по всем заданиям</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>га/ч</translation>
+    </message>
+    <message>
+        <source>km/h Roden</source>
+        <translation>км/ч копка</translation>
+    </message>
+    <message>
+        <source>m/ha leer</source>
+        <translation>м/га порожняком</translation>
+    </message>
+    <message>
+        <source>l/ha Roden</source>
+        <translation>л/га копка</translation>
+    </message>
+    <message>
+        <source>l/ha Gesamt</source>
+        <translation>л/га всего</translation>
+    </message>
+    <message>
+        <source>Bunker/ha</source>
+        <translation>Бункеров/га</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Расход</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>л</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Дорога</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Пробег</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>Расход в час</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>л/ч</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>Расход на гектар</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>л/га</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>Расход на километр</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>л/км</translation>
+    </message>
+    <message>
+        <source>Streckenaufteilung</source>
+        <translation>Распределение пробега</translation>
+    </message>
+    <message>
+        <source>Leerfahrt</source>
+        <translation>Порожний пробег</translation>
+    </message>
+    <message>
+        <source>Roden</source>
+        <translation>Копка</translation>
+    </message>
+    <message>
+        <source>Anfahrt</source>
+        <translation>Переезд</translation>
+    </message>
+    <message>
+        <source>Zeitaufteilung</source>
+        <translation>Распределение времени</translation>
+    </message>
+    <message>
+        <source>Zeit Rest</source>
+        <translation>Прочее время</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>Время выгрузки</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>Время копки</translation>
+    </message>
+    <message>
+        <source>Vergleich mit dem Durchschnitt</source>
+        <translation>Сравнение со средним</translation>
+    </message>
+    <message>
+        <source>Auftrag besser</source>
+        <translation>Задание лучше</translation>
+    </message>
+    <message>
+        <source>Durchschnitt</source>
+        <translation>Среднее</translation>
+    </message>
+    <message>
+        <source>Auftrag schlechter</source>
+        <translation>Задание хуже</translation>
+    </message>
+</context>
+<context>
+    <name>OrdersReport</name>
+    <message>
+        <source>Suche: „%1“</source>
+        <translation>Поиск: «%1»</translation>
+    </message>
+    <message>
+        <source>Zeitraum: %1 bis %2</source>
+        <translation>Период: с %1 по %2</translation>
+    </message>
+    <message>
+        <source>Auftraege</source>
+        <translation>Задания</translation>
+    </message>
+    <message>
+        <source>Aufträge</source>
+        <translation>Задания</translation>
+    </message>
+    <message>
+        <source>Die Werte l/ha und ha/h der Summe sind Verhältnisse der Summen über die Aufträge mit Fläche.</source>
+        <translation>Значения л/га и га/ч в строке «Итого» — это отношения сумм по заданиям с указанной площадью.</translation>
+    </message>
+    <message>
+        <source>Anzahl der Aufträge: %1</source>
+        <translation>Количество заданий: %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportFiles</name>
     <message>
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
@@ -77,6 +295,150 @@
     <message>
         <source>Der Ordner konnte nicht angelegt werden.</source>
         <translation>Не удалось создать папку.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportOffer</name>
+    <message>
+        <source>Öffnen</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Per E-Mail senden</source>
+        <translation>Отправить по эл. почте</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Die Datei liegt hier:
+%1
+
+Bitte hängen Sie sie an diese E-Mail an.</source>
+        <translation>Файл находится здесь:
+%1
+
+Прикрепите его к этому письму.</translation>
+    </message>
+    <message>
+        <source>Gespeichert:
+%1</source>
+        <translation>Сохранено:
+%1</translation>
+    </message>
+    <message>
+        <source>Kein Programm zum Öffnen von %1 gefunden.</source>
+        <translation>Не найдена программа для открытия %1.</translation>
+    </message>
+    <message>
+        <source>Kein E-Mail-Programm gefunden.</source>
+        <translation>Почтовая программа не найдена.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>Gedruckt am %1</source>
+        <translation>Напечатано %1</translation>
+    </message>
+    <message>
+        <source>Seite %1</source>
+        <translation>Страница %1</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonReport</name>
+    <message>
+        <source>Saison</source>
+        <translation>Сезон</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>Отчёт за сезон</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Rodefläche</source>
+        <translation>Убранная площадь</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Motor</source>
+        <translation>Моточасы двигателя</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Roder</source>
+        <translation>Моточасы комбайна</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Дорога</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonSheet</name>
+    <message>
+        <source>Strecke</source>
+        <translation>Пробег</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Расход</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>Расход в час</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>Расход на гектар</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>Расход на километр</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>ч</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>га</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>км</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>л</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>л/ч</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>л/га</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>л/км</translation>
+    </message>
+    <message>
+        <source>Summe</source>
+        <translation>Итого</translation>
     </message>
 </context>
 <context>
@@ -404,6 +766,22 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
         <source>Keine Datei vorhanden</source>
         <translation>Нет файлов</translation>
     </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>Tabelle (CSV)</source>
+        <translation>Таблица (CSV)</translation>
+    </message>
+    <message>
+        <source>Bericht (PDF)</source>
+        <translation>Отчёт (PDF)</translation>
+    </message>
+    <message>
+        <source>Die Liste zeigt keine Aufträge.</source>
+        <translation>В списке нет заданий.</translation>
+    </message>
 </context>
 <context>
     <name>cHauptUebersicht</name>
@@ -650,6 +1028,10 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
         <source>Keine Auftragsdaten</source>
         <translation>Нет данных задания</translation>
     </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>Сохранить отчёт в PDF</translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -853,6 +1235,18 @@ Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertr
     <message>
         <source>Möchten Sie die App schließen?</source>
         <translation>Закрыть приложение?</translation>
+    </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>Сохранить отчёт в PDF</translation>
+    </message>
+    <message>
+        <source>Keine Daten für einen Bericht</source>
+        <translation>Нет данных для отчёта</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>Отчёт за сезон</translation>
     </message>
 </context>
 <context>

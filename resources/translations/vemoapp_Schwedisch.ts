@@ -69,6 +69,224 @@
     </message>
 </context>
 <context>
+    <name>OrderReport</name>
+    <message>
+        <source>Auftragsbericht</source>
+        <translation>Uppdragsrapport</translation>
+    </message>
+    <message>
+        <source>Auftrag</source>
+        <translation>Uppdrag</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Uppdragsnummer</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Kund</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Skifte</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Förare</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>Radavstånd</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>Areal</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+    <message>
+        <source>Zusatzinfo</source>
+        <translation>Extra info</translation>
+    </message>
+    <message>
+        <source>Übersicht</source>
+        <translation>Översikt</translation>
+    </message>
+    <message>
+        <source>Kennzahl</source>
+        <translation>Nyckeltal</translation>
+    </message>
+    <message>
+        <source>Durchschnitt aller Aufträge</source>
+        <translation>Genomsnitt för alla uppdrag</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>ha/h</translation>
+    </message>
+    <message>
+        <source>km/h Roden</source>
+        <translation>km/h upptagning</translation>
+    </message>
+    <message>
+        <source>m/ha leer</source>
+        <translation>m/ha tom</translation>
+    </message>
+    <message>
+        <source>l/ha Roden</source>
+        <translation>l/ha upptagning</translation>
+    </message>
+    <message>
+        <source>l/ha Gesamt</source>
+        <translation>l/ha totalt</translation>
+    </message>
+    <message>
+        <source>Bunker/ha</source>
+        <translation>Bunkrar/ha</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Förbrukning</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Fält</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Väg</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Sträcka</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Tid</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>Förbrukning per timme</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>Förbrukning per hektar</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>Förbrukning per kilometer</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>l/km</translation>
+    </message>
+    <message>
+        <source>Streckenaufteilung</source>
+        <translation>Sträckfördelning</translation>
+    </message>
+    <message>
+        <source>Leerfahrt</source>
+        <translation>Tomkörning</translation>
+    </message>
+    <message>
+        <source>Roden</source>
+        <translation>Upptagning</translation>
+    </message>
+    <message>
+        <source>Anfahrt</source>
+        <translation>Transport</translation>
+    </message>
+    <message>
+        <source>Zeitaufteilung</source>
+        <translation>Tidsfördelning</translation>
+    </message>
+    <message>
+        <source>Zeit Rest</source>
+        <translation>Övrig tid</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>Tömningstid</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>Upptagningstid</translation>
+    </message>
+    <message>
+        <source>Vergleich mit dem Durchschnitt</source>
+        <translation>Jämförelse med genomsnittet</translation>
+    </message>
+    <message>
+        <source>Auftrag besser</source>
+        <translation>Uppdrag bättre</translation>
+    </message>
+    <message>
+        <source>Durchschnitt</source>
+        <translation>Genomsnitt</translation>
+    </message>
+    <message>
+        <source>Auftrag schlechter</source>
+        <translation>Uppdrag sämre</translation>
+    </message>
+</context>
+<context>
+    <name>OrdersReport</name>
+    <message>
+        <source>Suche: „%1“</source>
+        <translation>Sökning: ”%1”</translation>
+    </message>
+    <message>
+        <source>Zeitraum: %1 bis %2</source>
+        <translation>Period: %1 till %2</translation>
+    </message>
+    <message>
+        <source>Auftraege</source>
+        <translation>Uppdrag</translation>
+    </message>
+    <message>
+        <source>Aufträge</source>
+        <translation>Uppdrag</translation>
+    </message>
+    <message>
+        <source>Die Werte l/ha und ha/h der Summe sind Verhältnisse der Summen über die Aufträge mit Fläche.</source>
+        <translation>Värdena l/ha och ha/h i raden Summa är kvoter mellan summorna för uppdragen med areal.</translation>
+    </message>
+    <message>
+        <source>Anzahl der Aufträge: %1</source>
+        <translation>Antal uppdrag: %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportFiles</name>
     <message>
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
@@ -77,6 +295,150 @@
     <message>
         <source>Der Ordner konnte nicht angelegt werden.</source>
         <translation>Mappen kunde inte skapas.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportOffer</name>
+    <message>
+        <source>Öffnen</source>
+        <translation>Öppna</translation>
+    </message>
+    <message>
+        <source>Per E-Mail senden</source>
+        <translation>Skicka via e-post</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>Die Datei liegt hier:
+%1
+
+Bitte hängen Sie sie an diese E-Mail an.</source>
+        <translation>Filen finns här:
+%1
+
+Bifoga den till det här e-postmeddelandet.</translation>
+    </message>
+    <message>
+        <source>Gespeichert:
+%1</source>
+        <translation>Sparad:
+%1</translation>
+    </message>
+    <message>
+        <source>Kein Programm zum Öffnen von %1 gefunden.</source>
+        <translation>Inget program hittades för att öppna %1.</translation>
+    </message>
+    <message>
+        <source>Kein E-Mail-Programm gefunden.</source>
+        <translation>Inget e-postprogram hittades.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>Gedruckt am %1</source>
+        <translation>Utskrivet %1</translation>
+    </message>
+    <message>
+        <source>Seite %1</source>
+        <translation>Sida %1</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonReport</name>
+    <message>
+        <source>Saison</source>
+        <translation>Säsong</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>Säsongsrapport</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>Fil</translation>
+    </message>
+    <message>
+        <source>Rodefläche</source>
+        <translation>Upptagen areal</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Motor</source>
+        <translation>Drifttimmar motor</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Roder</source>
+        <translation>Drifttimmar upptagare</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Fält</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Väg</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonSheet</name>
+    <message>
+        <source>Strecke</source>
+        <translation>Sträcka</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Tid</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Förbrukning</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>Förbrukning per timme</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>Förbrukning per hektar</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>Förbrukning per kilometer</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>l/km</translation>
+    </message>
+    <message>
+        <source>Summe</source>
+        <translation>Summa</translation>
     </message>
 </context>
 <context>
@@ -404,6 +766,22 @@ appen, kontakta oss gärna.</translation>
         <source>Keine Datei vorhanden</source>
         <translation>Ingen fil finns</translation>
     </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Exportera</translation>
+    </message>
+    <message>
+        <source>Tabelle (CSV)</source>
+        <translation>Tabell (CSV)</translation>
+    </message>
+    <message>
+        <source>Bericht (PDF)</source>
+        <translation>Rapport (PDF)</translation>
+    </message>
+    <message>
+        <source>Die Liste zeigt keine Aufträge.</source>
+        <translation>Listan visar inga uppdrag.</translation>
+    </message>
 </context>
 <context>
     <name>cHauptUebersicht</name>
@@ -650,6 +1028,10 @@ appen, kontakta oss gärna.</translation>
         <source>Keine Auftragsdaten</source>
         <translation>Inga uppdragsdata</translation>
     </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>Spara rapporten som PDF</translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -853,6 +1235,18 @@ Det är bara korrekt om terminalen har bytts ut. Lita på det nya certifikatet o
     <message>
         <source>Möchten Sie die App schließen?</source>
         <translation>Vill du stänga appen?</translation>
+    </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>Spara rapporten som PDF</translation>
+    </message>
+    <message>
+        <source>Keine Daten für einen Bericht</source>
+        <translation>Inga data för en rapport</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>Säsongsrapport</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,224 @@
     </message>
 </context>
 <context>
+    <name>OrderReport</name>
+    <message>
+        <source>Auftragsbericht</source>
+        <translation>Informe del pedido</translation>
+    </message>
+    <message>
+        <source>Auftrag</source>
+        <translation>Pedido</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Número de pedido</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Parcela</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Conductor</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>Distancia entre líneas</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>Superficie</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+    <message>
+        <source>Zusatzinfo</source>
+        <translation>Info adicional</translation>
+    </message>
+    <message>
+        <source>Übersicht</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Kennzahl</source>
+        <translation>Indicador</translation>
+    </message>
+    <message>
+        <source>Durchschnitt aller Aufträge</source>
+        <translation>Promedio de todos los pedidos</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>ha/h</translation>
+    </message>
+    <message>
+        <source>km/h Roden</source>
+        <translation>km/h cosecha</translation>
+    </message>
+    <message>
+        <source>m/ha leer</source>
+        <translation>m/ha en vacío</translation>
+    </message>
+    <message>
+        <source>l/ha Roden</source>
+        <translation>l/ha cosecha</translation>
+    </message>
+    <message>
+        <source>l/ha Gesamt</source>
+        <translation>l/ha total</translation>
+    </message>
+    <message>
+        <source>Bunker/ha</source>
+        <translation>Tolvas/ha</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Consumo</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Carretera</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Recorrido</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>Consumo por hora</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>Consumo por hectárea</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>Consumo por kilómetro</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>l/km</translation>
+    </message>
+    <message>
+        <source>Streckenaufteilung</source>
+        <translation>Reparto del recorrido</translation>
+    </message>
+    <message>
+        <source>Leerfahrt</source>
+        <translation>Recorrido en vacío</translation>
+    </message>
+    <message>
+        <source>Roden</source>
+        <translation>Cosecha</translation>
+    </message>
+    <message>
+        <source>Anfahrt</source>
+        <translation>Traslado</translation>
+    </message>
+    <message>
+        <source>Zeitaufteilung</source>
+        <translation>Reparto del tiempo</translation>
+    </message>
+    <message>
+        <source>Zeit Rest</source>
+        <translation>Otro tiempo</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>Tiempo de descarga</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>Tiempo de cosecha</translation>
+    </message>
+    <message>
+        <source>Vergleich mit dem Durchschnitt</source>
+        <translation>Comparación con el promedio</translation>
+    </message>
+    <message>
+        <source>Auftrag besser</source>
+        <translation>Pedido mejor</translation>
+    </message>
+    <message>
+        <source>Durchschnitt</source>
+        <translation>Promedio</translation>
+    </message>
+    <message>
+        <source>Auftrag schlechter</source>
+        <translation>Pedido peor</translation>
+    </message>
+</context>
+<context>
+    <name>OrdersReport</name>
+    <message>
+        <source>Suche: „%1“</source>
+        <translation>Búsqueda: «%1»</translation>
+    </message>
+    <message>
+        <source>Zeitraum: %1 bis %2</source>
+        <translation>Periodo: del %1 al %2</translation>
+    </message>
+    <message>
+        <source>Auftraege</source>
+        <translation>Pedidos</translation>
+    </message>
+    <message>
+        <source>Aufträge</source>
+        <translation>Pedidos</translation>
+    </message>
+    <message>
+        <source>Die Werte l/ha und ha/h der Summe sind Verhältnisse der Summen über die Aufträge mit Fläche.</source>
+        <translation>Los valores l/ha y ha/h de la fila Totales son cocientes de las sumas de los pedidos con superficie.</translation>
+    </message>
+    <message>
+        <source>Anzahl der Aufträge: %1</source>
+        <translation>Número de pedidos: %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportFiles</name>
     <message>
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
@@ -77,6 +295,150 @@
     <message>
         <source>Der Ordner konnte nicht angelegt werden.</source>
         <translation>No se pudo crear la carpeta.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportOffer</name>
+    <message>
+        <source>Öffnen</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Per E-Mail senden</source>
+        <translation>Enviar por correo electrónico</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Die Datei liegt hier:
+%1
+
+Bitte hängen Sie sie an diese E-Mail an.</source>
+        <translation>El archivo se encuentra aquí:
+%1
+
+Adjúntelo a este correo electrónico.</translation>
+    </message>
+    <message>
+        <source>Gespeichert:
+%1</source>
+        <translation>Guardado:
+%1</translation>
+    </message>
+    <message>
+        <source>Kein Programm zum Öffnen von %1 gefunden.</source>
+        <translation>No se encontró ningún programa para abrir %1.</translation>
+    </message>
+    <message>
+        <source>Kein E-Mail-Programm gefunden.</source>
+        <translation>No se encontró ningún programa de correo electrónico.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>Gedruckt am %1</source>
+        <translation>Impreso el %1</translation>
+    </message>
+    <message>
+        <source>Seite %1</source>
+        <translation>Página %1</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonReport</name>
+    <message>
+        <source>Saison</source>
+        <translation>Campaña</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>Informe de campaña</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Rodefläche</source>
+        <translation>Superficie cosechada</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Motor</source>
+        <translation>Horas de motor</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Roder</source>
+        <translation>Horas de cosecha</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Carretera</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonSheet</name>
+    <message>
+        <source>Strecke</source>
+        <translation>Recorrido</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Consumo</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>Consumo por hora</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>Consumo por hectárea</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>Consumo por kilómetro</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>l/km</translation>
+    </message>
+    <message>
+        <source>Summe</source>
+        <translation>Totales</translation>
     </message>
 </context>
 <context>
@@ -404,6 +766,22 @@ la aplicación, póngase en contacto con nosotros.</translation>
         <source>Keine Datei vorhanden</source>
         <translation>No hay ningún archivo</translation>
     </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Tabelle (CSV)</source>
+        <translation>Tabla (CSV)</translation>
+    </message>
+    <message>
+        <source>Bericht (PDF)</source>
+        <translation>Informe (PDF)</translation>
+    </message>
+    <message>
+        <source>Die Liste zeigt keine Aufträge.</source>
+        <translation>La lista no muestra ningún pedido.</translation>
+    </message>
 </context>
 <context>
     <name>cHauptUebersicht</name>
@@ -650,6 +1028,10 @@ la aplicación, póngase en contacto con nosotros.</translation>
         <source>Keine Auftragsdaten</source>
         <translation>Sin datos del pedido</translation>
     </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>Guardar informe como PDF</translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -853,6 +1235,18 @@ Esto solo es correcto si el terminal ha sido sustituido. ¿Confiar en el nuevo c
     <message>
         <source>Möchten Sie die App schließen?</source>
         <translation>¿Desea cerrar la aplicación?</translation>
+    </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>Guardar informe como PDF</translation>
+    </message>
+    <message>
+        <source>Keine Daten für einen Bericht</source>
+        <translation>No hay datos para un informe</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>Informe de campaña</translation>
     </message>
 </context>
 <context>

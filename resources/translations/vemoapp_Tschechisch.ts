@@ -69,6 +69,224 @@
     </message>
 </context>
 <context>
+    <name>OrderReport</name>
+    <message>
+        <source>Auftragsbericht</source>
+        <translation>Zpráva o zakázce</translation>
+    </message>
+    <message>
+        <source>Auftrag</source>
+        <translation>Zakázka</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Číslo zakázky</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Zákazník</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Řidič</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Začátek</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Konec</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>Rozteč řádků</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>Plocha</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+    <message>
+        <source>Zusatzinfo</source>
+        <translation>Doplňující info</translation>
+    </message>
+    <message>
+        <source>Übersicht</source>
+        <translation>Přehled</translation>
+    </message>
+    <message>
+        <source>Kennzahl</source>
+        <translation>Ukazatel</translation>
+    </message>
+    <message>
+        <source>Durchschnitt aller Aufträge</source>
+        <translation>Průměr všech zakázek</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>ha/h</translation>
+    </message>
+    <message>
+        <source>km/h Roden</source>
+        <translation>km/h sklizeň</translation>
+    </message>
+    <message>
+        <source>m/ha leer</source>
+        <translation>m/ha naprázdno</translation>
+    </message>
+    <message>
+        <source>l/ha Roden</source>
+        <translation>l/ha sklizeň</translation>
+    </message>
+    <message>
+        <source>l/ha Gesamt</source>
+        <translation>l/ha celkem</translation>
+    </message>
+    <message>
+        <source>Bunker/ha</source>
+        <translation>Zásobníky/ha</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Spotřeba</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Silnice</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Trasa</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Čas</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>Spotřeba za hodinu</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>Spotřeba na hektar</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>Spotřeba na kilometr</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>l/km</translation>
+    </message>
+    <message>
+        <source>Streckenaufteilung</source>
+        <translation>Rozdělení trasy</translation>
+    </message>
+    <message>
+        <source>Leerfahrt</source>
+        <translation>Jízda naprázdno</translation>
+    </message>
+    <message>
+        <source>Roden</source>
+        <translation>Sklizeň</translation>
+    </message>
+    <message>
+        <source>Anfahrt</source>
+        <translation>Přejezd</translation>
+    </message>
+    <message>
+        <source>Zeitaufteilung</source>
+        <translation>Rozdělení času</translation>
+    </message>
+    <message>
+        <source>Zeit Rest</source>
+        <translation>Ostatní čas</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>Čas vykládky</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>Čas sklizně</translation>
+    </message>
+    <message>
+        <source>Vergleich mit dem Durchschnitt</source>
+        <translation>Srovnání s průměrem</translation>
+    </message>
+    <message>
+        <source>Auftrag besser</source>
+        <translation>Zakázka lepší</translation>
+    </message>
+    <message>
+        <source>Durchschnitt</source>
+        <translation>Průměr</translation>
+    </message>
+    <message>
+        <source>Auftrag schlechter</source>
+        <translation>Zakázka horší</translation>
+    </message>
+</context>
+<context>
+    <name>OrdersReport</name>
+    <message>
+        <source>Suche: „%1“</source>
+        <translation>Hledání: „%1“</translation>
+    </message>
+    <message>
+        <source>Zeitraum: %1 bis %2</source>
+        <translation>Období: od %1 do %2</translation>
+    </message>
+    <message>
+        <source>Auftraege</source>
+        <translation>Zakázky</translation>
+    </message>
+    <message>
+        <source>Aufträge</source>
+        <translation>Zakázky</translation>
+    </message>
+    <message>
+        <source>Die Werte l/ha und ha/h der Summe sind Verhältnisse der Summen über die Aufträge mit Fläche.</source>
+        <translation>Hodnoty l/ha a ha/h v řádku Souhrn jsou podíly součtů za zakázky s plochou.</translation>
+    </message>
+    <message>
+        <source>Anzahl der Aufträge: %1</source>
+        <translation>Počet zakázek: %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportFiles</name>
     <message>
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
@@ -77,6 +295,150 @@
     <message>
         <source>Der Ordner konnte nicht angelegt werden.</source>
         <translation>Složku se nepodařilo vytvořit.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportOffer</name>
+    <message>
+        <source>Öffnen</source>
+        <translation>Otevřít</translation>
+    </message>
+    <message>
+        <source>Per E-Mail senden</source>
+        <translation>Odeslat e-mailem</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Die Datei liegt hier:
+%1
+
+Bitte hängen Sie sie an diese E-Mail an.</source>
+        <translation>Soubor je uložen zde:
+%1
+
+Přiložte ho prosím k tomuto e-mailu.</translation>
+    </message>
+    <message>
+        <source>Gespeichert:
+%1</source>
+        <translation>Uloženo:
+%1</translation>
+    </message>
+    <message>
+        <source>Kein Programm zum Öffnen von %1 gefunden.</source>
+        <translation>Nebyl nalezen žádný program k otevření %1.</translation>
+    </message>
+    <message>
+        <source>Kein E-Mail-Programm gefunden.</source>
+        <translation>Nebyl nalezen žádný e-mailový program.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>Gedruckt am %1</source>
+        <translation>Vytištěno %1</translation>
+    </message>
+    <message>
+        <source>Seite %1</source>
+        <translation>Strana %1</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonReport</name>
+    <message>
+        <source>Saison</source>
+        <translation>Sezóna</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>Zpráva za sezónu</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>Soubor</translation>
+    </message>
+    <message>
+        <source>Rodefläche</source>
+        <translation>Sklizená plocha</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Motor</source>
+        <translation>Motohodiny motoru</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Roder</source>
+        <translation>Motohodiny vyorávače</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Silnice</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonSheet</name>
+    <message>
+        <source>Strecke</source>
+        <translation>Trasa</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Čas</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Spotřeba</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>Spotřeba za hodinu</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>Spotřeba na hektar</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>Spotřeba na kilometr</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>l/km</translation>
+    </message>
+    <message>
+        <source>Summe</source>
+        <translation>Souhrn</translation>
     </message>
 </context>
 <context>
@@ -404,6 +766,22 @@ aplikace, kontaktujte nás prosím.</translation>
         <source>Keine Datei vorhanden</source>
         <translation>Žádný soubor</translation>
     </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Exportovat</translation>
+    </message>
+    <message>
+        <source>Tabelle (CSV)</source>
+        <translation>Tabulka (CSV)</translation>
+    </message>
+    <message>
+        <source>Bericht (PDF)</source>
+        <translation>Zpráva (PDF)</translation>
+    </message>
+    <message>
+        <source>Die Liste zeigt keine Aufträge.</source>
+        <translation>Seznam neobsahuje žádné zakázky.</translation>
+    </message>
 </context>
 <context>
     <name>cHauptUebersicht</name>
@@ -650,6 +1028,10 @@ aplikace, kontaktujte nás prosím.</translation>
         <source>Keine Auftragsdaten</source>
         <translation>Žádná data zakázky</translation>
     </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>Uložit zprávu jako PDF</translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -853,6 +1235,18 @@ To je v pořádku pouze tehdy, pokud byl terminál vyměněn. Důvěřovat nové
     <message>
         <source>Möchten Sie die App schließen?</source>
         <translation>Chcete zavřít aplikaci?</translation>
+    </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>Uložit zprávu jako PDF</translation>
+    </message>
+    <message>
+        <source>Keine Daten für einen Bericht</source>
+        <translation>Žádná data pro zprávu</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>Zpráva za sezónu</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,224 @@
     </message>
 </context>
 <context>
+    <name>OrderReport</name>
+    <message>
+        <source>Auftragsbericht</source>
+        <translation>Sipariş raporu</translation>
+    </message>
+    <message>
+        <source>Auftrag</source>
+        <translation>Sipariş</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Sipariş numarası</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Müşteri</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Tarla</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Sürücü</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Başlangıç</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Bitiş</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>Sıra arası</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>Alan</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+    <message>
+        <source>Zusatzinfo</source>
+        <translation>Ek bilgi</translation>
+    </message>
+    <message>
+        <source>Übersicht</source>
+        <translation>Özet</translation>
+    </message>
+    <message>
+        <source>Kennzahl</source>
+        <translation>Gösterge</translation>
+    </message>
+    <message>
+        <source>Durchschnitt aller Aufträge</source>
+        <translation>Tüm siparişlerin ortalaması</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>ha/h</translation>
+    </message>
+    <message>
+        <source>km/h Roden</source>
+        <translation>km/h söküm</translation>
+    </message>
+    <message>
+        <source>m/ha leer</source>
+        <translation>m/ha boş</translation>
+    </message>
+    <message>
+        <source>l/ha Roden</source>
+        <translation>l/ha söküm</translation>
+    </message>
+    <message>
+        <source>l/ha Gesamt</source>
+        <translation>l/ha toplam</translation>
+    </message>
+    <message>
+        <source>Bunker/ha</source>
+        <translation>Bunker/ha</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Tüketim</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Tarla</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Yol</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Mesafe</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Süre</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>Saat başına tüketim</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>Hektar başına tüketim</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>Kilometre başına tüketim</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>l/km</translation>
+    </message>
+    <message>
+        <source>Streckenaufteilung</source>
+        <translation>Mesafe dağılımı</translation>
+    </message>
+    <message>
+        <source>Leerfahrt</source>
+        <translation>Boş sürüş</translation>
+    </message>
+    <message>
+        <source>Roden</source>
+        <translation>Söküm</translation>
+    </message>
+    <message>
+        <source>Anfahrt</source>
+        <translation>Yol sürüşü</translation>
+    </message>
+    <message>
+        <source>Zeitaufteilung</source>
+        <translation>Süre dağılımı</translation>
+    </message>
+    <message>
+        <source>Zeit Rest</source>
+        <translation>Diğer süre</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>Boşaltma süresi</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>Söküm süresi</translation>
+    </message>
+    <message>
+        <source>Vergleich mit dem Durchschnitt</source>
+        <translation>Ortalama ile karşılaştırma</translation>
+    </message>
+    <message>
+        <source>Auftrag besser</source>
+        <translation>Sipariş daha iyi</translation>
+    </message>
+    <message>
+        <source>Durchschnitt</source>
+        <translation>Ortalama</translation>
+    </message>
+    <message>
+        <source>Auftrag schlechter</source>
+        <translation>Sipariş daha kötü</translation>
+    </message>
+</context>
+<context>
+    <name>OrdersReport</name>
+    <message>
+        <source>Suche: „%1“</source>
+        <translation>Arama: “%1”</translation>
+    </message>
+    <message>
+        <source>Zeitraum: %1 bis %2</source>
+        <translation>Dönem: %1 – %2</translation>
+    </message>
+    <message>
+        <source>Auftraege</source>
+        <translation>Siparişler</translation>
+    </message>
+    <message>
+        <source>Aufträge</source>
+        <translation>Siparişler</translation>
+    </message>
+    <message>
+        <source>Die Werte l/ha und ha/h der Summe sind Verhältnisse der Summen über die Aufträge mit Fläche.</source>
+        <translation>Toplamlar satırındaki l/ha ve ha/h değerleri, alanı olan siparişlerin toplamlarının oranlarıdır.</translation>
+    </message>
+    <message>
+        <source>Anzahl der Aufträge: %1</source>
+        <translation>Sipariş sayısı: %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportFiles</name>
     <message>
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
@@ -77,6 +295,150 @@
     <message>
         <source>Der Ordner konnte nicht angelegt werden.</source>
         <translation>Klasör oluşturulamadı.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportOffer</name>
+    <message>
+        <source>Öffnen</source>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>Per E-Mail senden</source>
+        <translation>E-posta ile gönder</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>Die Datei liegt hier:
+%1
+
+Bitte hängen Sie sie an diese E-Mail an.</source>
+        <translation>Dosya burada:
+%1
+
+Lütfen bu e-postaya ekleyin.</translation>
+    </message>
+    <message>
+        <source>Gespeichert:
+%1</source>
+        <translation>Kaydedildi:
+%1</translation>
+    </message>
+    <message>
+        <source>Kein Programm zum Öffnen von %1 gefunden.</source>
+        <translation>%1 dosyasını açacak program bulunamadı.</translation>
+    </message>
+    <message>
+        <source>Kein E-Mail-Programm gefunden.</source>
+        <translation>E-posta programı bulunamadı.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>Gedruckt am %1</source>
+        <translation>Yazdırma tarihi: %1</translation>
+    </message>
+    <message>
+        <source>Seite %1</source>
+        <translation>Sayfa %1</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonReport</name>
+    <message>
+        <source>Saison</source>
+        <translation>Sezon</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>Sezon raporu</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>Dosya</translation>
+    </message>
+    <message>
+        <source>Rodefläche</source>
+        <translation>Sökülen alan</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Motor</source>
+        <translation>Motor çalışma saati</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Roder</source>
+        <translation>Sökücü çalışma saati</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Tarla</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Yol</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonSheet</name>
+    <message>
+        <source>Strecke</source>
+        <translation>Mesafe</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Süre</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Tüketim</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>Saat başına tüketim</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>Hektar başına tüketim</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>Kilometre başına tüketim</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>l/km</translation>
+    </message>
+    <message>
+        <source>Summe</source>
+        <translation>Toplamlar</translation>
     </message>
 </context>
 <context>
@@ -404,6 +766,22 @@ yaşarsanız lütfen bizimle iletişime geçin.</translation>
         <source>Keine Datei vorhanden</source>
         <translation>Dosya yok</translation>
     </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Dışa aktar</translation>
+    </message>
+    <message>
+        <source>Tabelle (CSV)</source>
+        <translation>Tablo (CSV)</translation>
+    </message>
+    <message>
+        <source>Bericht (PDF)</source>
+        <translation>Rapor (PDF)</translation>
+    </message>
+    <message>
+        <source>Die Liste zeigt keine Aufträge.</source>
+        <translation>Listede sipariş yok.</translation>
+    </message>
 </context>
 <context>
     <name>cHauptUebersicht</name>
@@ -650,6 +1028,10 @@ yaşarsanız lütfen bizimle iletişime geçin.</translation>
         <source>Keine Auftragsdaten</source>
         <translation>Sipariş verisi yok</translation>
     </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>Raporu PDF olarak kaydet</translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -853,6 +1235,18 @@ Bu yalnızca terminal değiştirildiyse doğrudur. Yeni sertifikaya güvenilsin 
     <message>
         <source>Möchten Sie die App schließen?</source>
         <translation>Uygulamayı kapatmak istiyor musunuz?</translation>
+    </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>Raporu PDF olarak kaydet</translation>
+    </message>
+    <message>
+        <source>Keine Daten für einen Bericht</source>
+        <translation>Rapor için veri yok</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>Sezon raporu</translation>
     </message>
 </context>
 <context>

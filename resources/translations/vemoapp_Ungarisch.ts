@@ -69,6 +69,224 @@
     </message>
 </context>
 <context>
+    <name>OrderReport</name>
+    <message>
+        <source>Auftragsbericht</source>
+        <translation>Feladatjelentés</translation>
+    </message>
+    <message>
+        <source>Auftrag</source>
+        <translation>Feladat</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation>Feladat száma</translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation>Vevő</translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation>Tábla</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Gépkezelő</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Kezdés</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Befejezés</translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation>Sortávolság</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation>Terület</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+    <message>
+        <source>Zusatzinfo</source>
+        <translation>További infó</translation>
+    </message>
+    <message>
+        <source>Übersicht</source>
+        <translation>Áttekintés</translation>
+    </message>
+    <message>
+        <source>Kennzahl</source>
+        <translation>Mutató</translation>
+    </message>
+    <message>
+        <source>Durchschnitt aller Aufträge</source>
+        <translation>Összes feladat átlaga</translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation>ha/h</translation>
+    </message>
+    <message>
+        <source>km/h Roden</source>
+        <translation>km/h szedés</translation>
+    </message>
+    <message>
+        <source>m/ha leer</source>
+        <translation>m/ha üresen</translation>
+    </message>
+    <message>
+        <source>l/ha Roden</source>
+        <translation>l/ha szedés</translation>
+    </message>
+    <message>
+        <source>l/ha Gesamt</source>
+        <translation>l/ha összesen</translation>
+    </message>
+    <message>
+        <source>Bunker/ha</source>
+        <translation>Tartály/ha</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Fogyasztás</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Tábla</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Közút</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Megtett út</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Idő</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>Óránkénti fogyasztás</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>Hektáronkénti fogyasztás</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>Kilométerenkénti fogyasztás</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>l/km</translation>
+    </message>
+    <message>
+        <source>Streckenaufteilung</source>
+        <translation>Útmegoszlás</translation>
+    </message>
+    <message>
+        <source>Leerfahrt</source>
+        <translation>Üres menet</translation>
+    </message>
+    <message>
+        <source>Roden</source>
+        <translation>Szedés</translation>
+    </message>
+    <message>
+        <source>Anfahrt</source>
+        <translation>Közúti menet</translation>
+    </message>
+    <message>
+        <source>Zeitaufteilung</source>
+        <translation>Időmegoszlás</translation>
+    </message>
+    <message>
+        <source>Zeit Rest</source>
+        <translation>Egyéb idő</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation>Ürítési idő</translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation>Szedési idő</translation>
+    </message>
+    <message>
+        <source>Vergleich mit dem Durchschnitt</source>
+        <translation>Összehasonlítás az átlaggal</translation>
+    </message>
+    <message>
+        <source>Auftrag besser</source>
+        <translation>Feladat jobb</translation>
+    </message>
+    <message>
+        <source>Durchschnitt</source>
+        <translation>Átlag</translation>
+    </message>
+    <message>
+        <source>Auftrag schlechter</source>
+        <translation>Feladat rosszabb</translation>
+    </message>
+</context>
+<context>
+    <name>OrdersReport</name>
+    <message>
+        <source>Suche: „%1“</source>
+        <translation>Keresés: „%1”</translation>
+    </message>
+    <message>
+        <source>Zeitraum: %1 bis %2</source>
+        <translation>Időszak: %1 – %2</translation>
+    </message>
+    <message>
+        <source>Auftraege</source>
+        <translation>Feladatok</translation>
+    </message>
+    <message>
+        <source>Aufträge</source>
+        <translation>Feladatok</translation>
+    </message>
+    <message>
+        <source>Die Werte l/ha und ha/h der Summe sind Verhältnisse der Summen über die Aufträge mit Fläche.</source>
+        <translation>Az Összesítés sor l/ha és ha/h értékei a területtel rendelkező feladatok összegeinek hányadosai.</translation>
+    </message>
+    <message>
+        <source>Anzahl der Aufträge: %1</source>
+        <translation>Feladatok száma: %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportFiles</name>
     <message>
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
@@ -77,6 +295,150 @@
     <message>
         <source>Der Ordner konnte nicht angelegt werden.</source>
         <translation>A mappát nem sikerült létrehozni.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportOffer</name>
+    <message>
+        <source>Öffnen</source>
+        <translation>Megnyitás</translation>
+    </message>
+    <message>
+        <source>Per E-Mail senden</source>
+        <translation>Küldés e-mailben</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Bezárás</translation>
+    </message>
+    <message>
+        <source>Die Datei liegt hier:
+%1
+
+Bitte hängen Sie sie an diese E-Mail an.</source>
+        <translation>A fájl itt található:
+%1
+
+Kérjük, csatolja ehhez az e-mailhez.</translation>
+    </message>
+    <message>
+        <source>Gespeichert:
+%1</source>
+        <translation>Mentve:
+%1</translation>
+    </message>
+    <message>
+        <source>Kein Programm zum Öffnen von %1 gefunden.</source>
+        <translation>Nem található program a(z) %1 megnyitásához.</translation>
+    </message>
+    <message>
+        <source>Kein E-Mail-Programm gefunden.</source>
+        <translation>Nem található levelezőprogram.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>Gedruckt am %1</source>
+        <translation>Nyomtatva: %1</translation>
+    </message>
+    <message>
+        <source>Seite %1</source>
+        <translation>%1. oldal</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonReport</name>
+    <message>
+        <source>Saison</source>
+        <translation>Szezon</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>Szezonjelentés</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>Fájl</translation>
+    </message>
+    <message>
+        <source>Rodefläche</source>
+        <translation>Betakarított terület</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Motor</source>
+        <translation>Motor üzemóra</translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Roder</source>
+        <translation>Kombájn üzemóra</translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation>Tábla</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Közút</translation>
+    </message>
+</context>
+<context>
+    <name>SeasonSheet</name>
+    <message>
+        <source>Strecke</source>
+        <translation>Megtett út</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Idő</translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation>Fogyasztás</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation>Óránkénti fogyasztás</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation>Hektáronkénti fogyasztás</translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation>Kilométerenkénti fogyasztás</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation>ha</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation>l/h</translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation>l/ha</translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation>l/km</translation>
+    </message>
+    <message>
+        <source>Summe</source>
+        <translation>Összesítés</translation>
     </message>
 </context>
 <context>
@@ -404,6 +766,22 @@ használatával, kérjük, lépjen kapcsolatba velünk.</translation>
         <source>Keine Datei vorhanden</source>
         <translation>Nincs elérhető fájl</translation>
     </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Exportálás</translation>
+    </message>
+    <message>
+        <source>Tabelle (CSV)</source>
+        <translation>Táblázat (CSV)</translation>
+    </message>
+    <message>
+        <source>Bericht (PDF)</source>
+        <translation>Jelentés (PDF)</translation>
+    </message>
+    <message>
+        <source>Die Liste zeigt keine Aufträge.</source>
+        <translation>A lista nem tartalmaz feladatot.</translation>
+    </message>
 </context>
 <context>
     <name>cHauptUebersicht</name>
@@ -650,6 +1028,10 @@ használatával, kérjük, lépjen kapcsolatba velünk.</translation>
         <source>Keine Auftragsdaten</source>
         <translation>Nincsenek feladatadatok</translation>
     </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>Jelentés mentése PDF-ként</translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -853,6 +1235,18 @@ Ez csak akkor rendben van, ha a terminált kicserélték. Megbízik az új tanú
     <message>
         <source>Möchten Sie die App schließen?</source>
         <translation>Bezárja az alkalmazást?</translation>
+    </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation>Jelentés mentése PDF-ként</translation>
+    </message>
+    <message>
+        <source>Keine Daten für einen Bericht</source>
+        <translation>Nincs adat a jelentéshez</translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation>Szezonjelentés</translation>
     </message>
 </context>
 <context>
