@@ -69,6 +69,224 @@
     </message>
 </context>
 <context>
+    <name>OrderReport</name>
+    <message>
+        <source>Auftragsbericht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auftrag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auftrags Nummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reihenabstand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zusatzinfo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Übersicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kennzahl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Durchschnitt aller Aufträge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ha/h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>km/h Roden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m/ha leer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>l/ha Roden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>l/ha Gesamt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bunker/ha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streckenaufteilung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leerfahrt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Roden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anfahrt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeitaufteilung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeit Rest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vergleich mit dem Durchschnitt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auftrag besser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Durchschnitt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auftrag schlechter</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OrdersReport</name>
+    <message>
+        <source>Suche: „%1“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeitraum: %1 bis %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auftraege</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aufträge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Werte l/ha und ha/h der Summe sind Verhältnisse der Summen über die Aufträge mit Fläche.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl der Aufträge: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReportFiles</name>
     <message>
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
@@ -76,6 +294,146 @@
     </message>
     <message>
         <source>Der Ordner konnte nicht angelegt werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportOffer</name>
+    <message>
+        <source>Öffnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Per E-Mail senden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei liegt hier:
+%1
+
+Bitte hängen Sie sie an diese E-Mail an.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gespeichert:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kein Programm zum Öffnen von %1 gefunden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kein E-Mail-Programm gefunden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>Gedruckt am %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seite %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SeasonReport</name>
+    <message>
+        <source>Saison</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rodefläche</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Motor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betriebsstunden Roder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feld</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SeasonSheet</name>
+    <message>
+        <source>Strecke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbrauch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Stunde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Hektar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbrauch pro Kilometer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>l</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>l/h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>l/ha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>l/km</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summe</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -403,6 +761,22 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
         <source>Keine Datei vorhanden</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Exportieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabelle (CSV)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bericht (PDF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Liste zeigt keine Aufträge.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>cHauptUebersicht</name>
@@ -649,6 +1023,10 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
         <source>Keine Auftragsdaten</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -843,6 +1221,18 @@ Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertr
     </message>
     <message>
         <source>Möchten Sie die App schließen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bericht als PDF speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keine Daten für einen Bericht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saisonbericht</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
