@@ -4,12 +4,21 @@
 # download work without a harvester.
 #   ./run.sh            application + simulator (demo)
 #   ./run.sh --alone    the application alone, for a real terminal
+#   ./run.sh --package  builds the Debian package and prints its path
 set -u
 VEMO_ROOT=$(cd "$(dirname "$0")" && pwd)
 . "$VEMO_ROOT/tools/ensure-packages.sh"
 vemo_ensure_packages
 BUILD="${VEMO_BUILD_DIR:-$VEMO_ROOT/build}"
 vemo_build "$BUILD"
+
+if [ "${1:-}" = "--package" ]; then
+  rm -f "$BUILD"/feldbrief_*.deb
+  cmake --build "$BUILD" --target package >"$BUILD/package.log" 2>&1 || {
+    cat "$BUILD/package.log"; echo "Building the package failed."; exit 1; }
+  ls "$BUILD"/feldbrief_*.deb
+  exit 0
+fi
 
 APP="$BUILD/app/vemoapp"
 SIM="$BUILD/tools/simulator/vemo-terminal-sim"

@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the tests and the demo need, where
 # they are missing. Sourced by run.sh and test.sh.
 VEMO_PACKAGES="cmake ninja-build g++ qtbase5-dev qttools5-dev-tools qttools5-dev libqt5svg5-dev
-  qtbase5-dev-tools libqt5network5 openssl iproute2 xauth xvfb poppler-utils"
+  qtbase5-dev-tools libqt5network5 openssl iproute2 xauth xvfb poppler-utils
+  desktop-file-utils appstream dpkg-dev file"
 
 vemo_ensure_packages() {
   local missing=""

@@ -337,6 +337,12 @@ QList<Picture> logoPictures()
         pixels("images/VEMO_Logo_without_claim.png", QSize(339, 100), vLogoWithoutClaim),
         pixels("LindqvarthLOGO.png", QSize(400, 320), vMakerLogo),
         unit("images/VEMO_App_Symbol.png", 128, vAppSymbol),
+        // The application's icon for the desktop's menus, in the usual sizes.
+        unit("appicon/48x48.png", 48, vAppSymbol),
+        unit("appicon/64x64.png", 64, vAppSymbol),
+        unit("appicon/128x128.png", 128, vAppSymbol),
+        unit("appicon/256x256.png", 256, vAppSymbol),
+        unit("appicon/scalable.svg", 100, vAppSymbol),
         pixels("VEMO_Feldbrief_1020x768px.jpg", QSize(1020, 768), vFieldBackground),
         unit("qt-creator-x64.png", 128, vAboutQt),
         unit("images/ruebe.png", 128, vBusyBeet),

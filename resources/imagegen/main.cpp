@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QSet>
+#include <QSvgGenerator>
 #include <QTextStream>
 
 #include <cstdio>
@@ -43,6 +44,22 @@ QImage render(const Draw::Picture& _picture)
     return image;
 }
 
+// A drawing in the unit space as SVG, for the desktop's scalable icon.
+bool bWriteSvg(const Draw::Picture& _picture, const QString& _strPath)
+{
+    QSvgGenerator generator;
+    generator.setFileName(_strPath);
+    generator.setSize(QSize(100, 100));
+    generator.setViewBox(QRect(0, 0, 100, 100));
+    generator.setTitle(QStringLiteral("Feldbrief"));
+    QPainter painter;
+    if (!painter.begin(&generator))
+        return false;
+    painter.setRenderHint(QPainter::Antialiasing);
+    _picture.draw(painter);
+    return painter.end();
+}
+
 QString xmlEscaped(const QString& _str)
 {
     return _str.toHtmlEscaped();
@@ -71,6 +88,14 @@ int main(int argc, char* argv[])
         written.insert(picture.strName);
         const QString path = outDir + QLatin1Char('/') + picture.strName;
         QDir().mkpath(QFileInfo(path).absolutePath());
+        if (picture.strName.endsWith(QLatin1String(".svg"))) {
+            // Installed for the desktop, not embedded.
+            if (!bWriteSvg(picture, path)) {
+                std::fprintf(stderr, "imagegen: cannot write %s\n", qPrintable(path));
+                return 1;
+            }
+            continue;
+        }
         const QImage image = render(picture);
         const bool bJpeg = picture.strName.endsWith(QLatin1String(".jpg"));
         if (!image.save(path, bJpeg ? "JPG" : "PNG", bJpeg ? 88 : -1)) {

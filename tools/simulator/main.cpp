@@ -58,7 +58,10 @@ void vSeedDataFolder(const QString& _strFolder)
         SimDataFolder::vSeed(_strFolder, samples);
         return;
     }
-    const QString generator = QStringLiteral(VEMO_SIM_SAMPLE_GENERATOR);
+    // The installed generator beside this program, else the one of the build.
+    QString generator = QCoreApplication::applicationDirPath() + QStringLiteral("/feldbrief-sample-data");
+    if (!QFileInfo::exists(generator))
+        generator = QStringLiteral(VEMO_SIM_SAMPLE_GENERATOR);
     if (generator.isEmpty() || !QFileInfo::exists(generator))
         return;
     QProcess process;
