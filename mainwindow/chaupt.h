@@ -154,6 +154,9 @@ public slots:
     // order, as a CSV table or a PDF report in the reports folder.
     void vExportOrdersCsv();
     void vExportOrdersPdf();
+    // The same orders as ISO 11783-10 task data (a folder with
+    // TASKDATA/TASKDATA.XML) for farm management software.
+    void vExportOrdersIsoXml();
 
 signals:
     // The order opened last, for the order pages (the time split page keeps it).
@@ -235,6 +238,7 @@ private:
     void vSetupExport();
     void vShowExportChoices();
     OrdersReport::Filter exportFilter() const;
+    bool bTakeShownOrderLines();
     bool bTakeShownOrders(OrderExport::Table& _table);
 
     // chaupt_actions.cpp

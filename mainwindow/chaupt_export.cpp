@@ -7,13 +7,17 @@
 #include "app/pageframe.h"
 #include "app/reportoffer.h"
 #include "app/settingsstore.h"
+#include "data/appinfo.h"
+#include "data/isoxml.h"
 #include "data/orderexport.h"
+#include "data/reportfiles.h"
 #include "mainwindow/csortfiltermodel.h"
 #include "reports/ordersreport.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QPushButton>
+#include <QStandardPaths>
 
 void cHaupt::vSetupExport()
 {
@@ -34,6 +38,7 @@ void cHaupt::vShowExportChoices()
                                       "QMenu::item:selected{ background-color: rgb(70, 70, 70); }"));
     menu.addAction(tr("Tabelle (CSV)"), this, &cHaupt::vExportOrdersCsv);
     menu.addAction(tr("Bericht (PDF)"), this, &cHaupt::vExportOrdersPdf);
+    menu.addAction(tr("ISOXML (Ackerschlagkartei)"), this, &cHaupt::vExportOrdersIsoXml);
     menu.exec(m_pExportButton->mapToGlobal(QPoint(0, m_pExportButton->height())));
 }
 
@@ -70,7 +75,7 @@ private:
 };
 } // namespace
 
-bool cHaupt::bTakeShownOrders(OrderExport::Table& _table)
+bool cHaupt::bTakeShownOrderLines()
 {
     if (m_kind != ListKind::Orders)
         return false;
@@ -81,6 +86,13 @@ bool cHaupt::bTakeShownOrders(OrderExport::Table& _table)
         vShowMessage(tr("Die Liste zeigt keine Aufträge."));
         return false;
     }
+    return true;
+}
+
+bool cHaupt::bTakeShownOrders(OrderExport::Table& _table)
+{
+    if (!bTakeShownOrderLines())
+        return false;
     _table = OrderExport::tableOf(m_slSortedOrderLines);
     return true;
 }
@@ -110,4 +122,29 @@ void cHaupt::vExportOrdersPdf()
     wait.vRestore();
     ReportOffer::strSaveAndOffer(this, OrdersReport::strFileName(filter, QStringLiteral("pdf")), baPdf,
                                  tr("Aufträge") + QStringLiteral(" (PDF)"));
+}
+
+void cHaupt::vExportOrdersIsoXml()
+{
+    if (!bTakeShownOrderLines())
+        return;
+    cWaitCursor wait;
+    IsoXml::Source source;
+    source.slOrderRecords = m_slSortedOrderLines;
+    source.strDeviceDesignator = SettingsStore::LAST_CHASSIS.tValue();
+    source.strSoftwareVersion = QString::fromLatin1(AppInfo::VERSION);
+    // Customers, drivers and fields downloaded from the terminal name them in full.
+    IsoXml::vReadListsFrom(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation), source);
+    const OrdersReport::Filter filter = exportFilter();
+    QString strName = OrdersReport::strFileName(filter, QStringLiteral("x"));
+    strName.chop(2); // the folder has no suffix
+    QString strError;
+    const QString strPath = IsoXml::strWriteExport(
+        ReportFiles::strFolder(), QStringLiteral("ISOXML_") + strName, IsoXml::baTaskData(source), &strError);
+    wait.vRestore();
+    if (strPath.isEmpty()) {
+        vShowMessage(strError);
+        return;
+    }
+    ReportOffer::vOffer(this, strPath, tr("Aufträge") + QStringLiteral(" (ISOXML)"));
 }

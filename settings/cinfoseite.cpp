@@ -2,6 +2,7 @@
 #include "ui_cinfoseite.h"
 
 #include "app/navigation.h"
+#include "data/appinfo.h"
 
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -13,7 +14,7 @@ cInfoSeite* cInfoSeite::instance()
 
 QString cInfoSeite::strVersion()
 {
-    return QStringLiteral("0.16.0-T");
+    return QString::fromLatin1(AppInfo::VERSION);
 }
 
 cInfoSeite::cInfoSeite() : QWidget(nullptr), ui(new Ui::cInfoSeite)

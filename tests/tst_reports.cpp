@@ -30,6 +30,7 @@ private slots:
     void orderReportHoldsThePagesFigures();
     void orderReportInEnglish();
     void exportHoldsTheShownOrdersOnly();
+    void isoXmlExportHoldsTheShownOrdersOnly();
     void seasonReport_data();
     void seasonReport();
     void offerOpensOrMails_data();
@@ -271,6 +272,29 @@ void tst_Reports::exportHoldsTheShownOrdersOnly()
     for (const char* other : {"1001", "1002", "1003", "Hof Ost"})
         QVERIFY2(!strText.contains(QLatin1String(other)), other);
     pMain->findChild<QLineEdit*>("lineEdit")->clear();
+}
+
+void tst_Reports::isoXmlExportHoldsTheShownOrdersOnly()
+{
+    // A customers file downloaded from the terminal names the customer in full.
+    TestSupport::strWriteFile(
+        TestSupport::strDownloads() + "/Kunden.csv",
+        QString::fromUtf8("Kunden Nummer;Name 1;Name 2;Strasse;PLZ;Ort;Telefax;Telefon;eMail\n"
+                          "4711;Jürgen;Müller Röder;Rübenweg 5;38300;Wolfenbüttel;;;\n")
+            .toLatin1());
+    cHaupt* pMain = cHaupt::instance();
+    pMain->findChild<QLineEdit*>("lineEdit")->setText(QString::fromUtf8("müller"));
+    pMain->vExportOrdersIsoXml();
+    pMain->findChild<QLineEdit*>("lineEdit")->clear();
+    QVERIFY2(m_slMessages.isEmpty(), qPrintable(m_slMessages.join(" | ")));
+    const QString strFolder = strLastSaved();
+    QVERIFY2(QFileInfo(strFolder).fileName().startsWith(QString::fromUtf8("ISOXML_Auftraege_müller_")),
+             qPrintable(strFolder));
+    const QString strXml = QString::fromUtf8(TestSupport::baReadFile(strFolder + "/TASKDATA/TASKDATA.XML"));
+    QCOMPARE(strXml.count("<TSK "), 2);
+    QCOMPARE(strXml.count("<CTR "), 1);
+    QVERIFY(strXml.contains(QString::fromUtf8("C=\"Jürgen\" D=\"Rübenweg 5\"")));
+    QVERIFY(!strXml.contains("Hof Ost"));
 }
 
 void tst_Reports::seasonReport_data()

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="de">
 <context>
+    <name>IsoXml</name>
+    <message>
+        <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
+        <translation>无法写入文件夹 %1：%2</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht angelegt werden.</source>
+        <translation>无法创建文件夹。</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht umbenannt werden.</source>
+        <translation>无法重命名文件夹。</translation>
+    </message>
+</context>
+<context>
     <name>OrderExport</name>
     <message>
         <source>Summe</source>
@@ -781,6 +796,10 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
     <message>
         <source>Die Liste zeigt keine Aufträge.</source>
         <translation>列表中没有任务。</translation>
+    </message>
+    <message>
+        <source>ISOXML (Ackerschlagkartei)</source>
+        <translation>ISOXML（农场管理软件）</translation>
     </message>
 </context>
 <context>

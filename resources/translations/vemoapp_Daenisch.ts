@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="da" sourcelanguage="de">
 <context>
+    <name>IsoXml</name>
+    <message>
+        <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
+        <translation>Mappen %1 kunne ikke skrives: %2</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht angelegt werden.</source>
+        <translation>Mappen kan ikke oprettes.</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht umbenannt werden.</source>
+        <translation>Mappen kan ikke omdøbes.</translation>
+    </message>
+</context>
+<context>
     <name>OrderExport</name>
     <message>
         <source>Summe</source>
@@ -781,6 +796,10 @@ appen, så kontakt os venligst.</translation>
     <message>
         <source>Die Liste zeigt keine Aufträge.</source>
         <translation>Listen viser ingen opgaver.</translation>
+    </message>
+    <message>
+        <source>ISOXML (Ackerschlagkartei)</source>
+        <translation>ISOXML (markstyringsprogram)</translation>
     </message>
 </context>
 <context>

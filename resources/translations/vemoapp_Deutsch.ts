@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="de">
 <context>
+    <name>IsoXml</name>
+    <message>
+        <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht angelegt werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht umbenannt werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OrderExport</name>
     <message>
         <source>Summe</source>
@@ -775,6 +790,10 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
     </message>
     <message>
         <source>Die Liste zeigt keine Aufträge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ISOXML (Ackerschlagkartei)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

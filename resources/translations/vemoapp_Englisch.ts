@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>IsoXml</name>
+    <message>
+        <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
+        <translation>The folder %1 could not be written: %2</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht angelegt werden.</source>
+        <translation>The folder cannot be created.</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht umbenannt werden.</source>
+        <translation>The folder cannot be renamed.</translation>
+    </message>
+</context>
+<context>
     <name>OrderExport</name>
     <message>
         <source>Summe</source>
@@ -781,6 +796,10 @@ the application, please contact us.</translation>
     <message>
         <source>Die Liste zeigt keine Aufträge.</source>
         <translation>The list shows no orders.</translation>
+    </message>
+    <message>
+        <source>ISOXML (Ackerschlagkartei)</source>
+        <translation>ISOXML (farm management software)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="de">
 <context>
+    <name>IsoXml</name>
+    <message>
+        <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
+        <translation>Le dossier %1 n'a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht angelegt werden.</source>
+        <translation>Le dossier ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht umbenannt werden.</source>
+        <translation>Le dossier ne peut pas être renommé.</translation>
+    </message>
+</context>
+<context>
     <name>OrderExport</name>
     <message>
         <source>Summe</source>
@@ -781,6 +796,10 @@ avec l'application, contactez-nous.</translation>
     <message>
         <source>Die Liste zeigt keine Aufträge.</source>
         <translation>La liste n'affiche aucun contrat.</translation>
+    </message>
+    <message>
+        <source>ISOXML (Ackerschlagkartei)</source>
+        <translation>ISOXML (logiciel de gestion parcellaire)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="de">
 <context>
+    <name>IsoXml</name>
+    <message>
+        <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
+        <translation>Impossibile scrivere la cartella %1: %2</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht angelegt werden.</source>
+        <translation>Impossibile creare la cartella.</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht umbenannt werden.</source>
+        <translation>Impossibile rinominare la cartella.</translation>
+    </message>
+</context>
+<context>
     <name>OrderExport</name>
     <message>
         <source>Summe</source>
@@ -781,6 +796,10 @@ dell'applicazione, contattateci.</translation>
     <message>
         <source>Die Liste zeigt keine Aufträge.</source>
         <translation>L'elenco non contiene ordini.</translation>
+    </message>
+    <message>
+        <source>ISOXML (Ackerschlagkartei)</source>
+        <translation>ISOXML (software di gestione aziendale)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="de">
 <context>
+    <name>IsoXml</name>
+    <message>
+        <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
+        <translation>De map %1 kon niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht angelegt werden.</source>
+        <translation>De map kan niet worden aangemaakt.</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht umbenannt werden.</source>
+        <translation>De map kan niet worden hernoemd.</translation>
+    </message>
+</context>
+<context>
     <name>OrderExport</name>
     <message>
         <source>Summe</source>
@@ -781,6 +796,10 @@ van de applicatie, neem dan contact met ons op.</translation>
     <message>
         <source>Die Liste zeigt keine Aufträge.</source>
         <translation>De lijst bevat geen opdrachten.</translation>
+    </message>
+    <message>
+        <source>ISOXML (Ackerschlagkartei)</source>
+        <translation>ISOXML (bedrijfsmanagementsoftware)</translation>
     </message>
 </context>
 <context>

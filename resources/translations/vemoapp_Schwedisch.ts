@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sv" sourcelanguage="de">
 <context>
+    <name>IsoXml</name>
+    <message>
+        <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
+        <translation>Mappen %1 kunde inte skrivas: %2</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht angelegt werden.</source>
+        <translation>Mappen kan inte skapas.</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht umbenannt werden.</source>
+        <translation>Mappen kan inte byta namn.</translation>
+    </message>
+</context>
+<context>
     <name>OrderExport</name>
     <message>
         <source>Summe</source>
@@ -781,6 +796,10 @@ appen, kontakta oss gärna.</translation>
     <message>
         <source>Die Liste zeigt keine Aufträge.</source>
         <translation>Listan visar inga uppdrag.</translation>
+    </message>
+    <message>
+        <source>ISOXML (Ackerschlagkartei)</source>
+        <translation>ISOXML (gårdsprogram)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="tr" sourcelanguage="de">
 <context>
+    <name>IsoXml</name>
+    <message>
+        <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
+        <translation>%1 klasörü yazılamadı: %2</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht angelegt werden.</source>
+        <translation>Klasör oluşturulamıyor.</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht umbenannt werden.</source>
+        <translation>Klasör yeniden adlandırılamıyor.</translation>
+    </message>
+</context>
+<context>
     <name>OrderExport</name>
     <message>
         <source>Summe</source>
@@ -781,6 +796,10 @@ yaşarsanız lütfen bizimle iletişime geçin.</translation>
     <message>
         <source>Die Liste zeigt keine Aufträge.</source>
         <translation>Listede sipariş yok.</translation>
+    </message>
+    <message>
+        <source>ISOXML (Ackerschlagkartei)</source>
+        <translation>ISOXML (tarla yönetim yazılımı)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu" sourcelanguage="de">
 <context>
+    <name>IsoXml</name>
+    <message>
+        <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
+        <translation>A(z) %1 mappa nem írható: %2</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht angelegt werden.</source>
+        <translation>A mappa nem hozható létre.</translation>
+    </message>
+    <message>
+        <source>Der Ordner kann nicht umbenannt werden.</source>
+        <translation>A mappa nem nevezhető át.</translation>
+    </message>
+</context>
+<context>
     <name>OrderExport</name>
     <message>
         <source>Summe</source>
@@ -781,6 +796,10 @@ használatával, kérjük, lépjen kapcsolatba velünk.</translation>
     <message>
         <source>Die Liste zeigt keine Aufträge.</source>
         <translation>A lista nem tartalmaz feladatot.</translation>
+    </message>
+    <message>
+        <source>ISOXML (Ackerschlagkartei)</source>
+        <translation>ISOXML (gazdálkodási szoftver)</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@ int fuzzFraming(const uint8_t* data, size_t size);
 int fuzzFileMessage(const uint8_t* data, size_t size);
 int fuzzDiscovery(const uint8_t* data, size_t size);
 int fuzzLiveRecord(const uint8_t* data, size_t size);
+int fuzzIsoXml(const uint8_t* data, size_t size);
 
 namespace
 {
@@ -27,6 +28,7 @@ struct Target {
 const Target c_aTargets[] = {
     {"listfile", fuzzListFile},       {"statisticsfile", fuzzStatisticsFile}, {"framing", fuzzFraming},
     {"filemessage", fuzzFileMessage}, {"discovery", fuzzDiscovery},           {"liverecord", fuzzLiveRecord},
+    {"isoxml", fuzzIsoXml},
 };
 
 QStringList g_slBroken;

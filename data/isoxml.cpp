@@ -1,0 +1,539 @@
+#include "data/isoxml.h"
+
+#include "data/fieldreaders.h"
+#include "data/listfile.h"
+#include "data/listkind.h"
+#include "data/reportfiles.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QVector>
+#include <QXmlStreamWriter>
+
+#include <algorithm>
+
+namespace IsoXml
+{
+
+namespace
+{
+
+constexpr qint64 MAX_VALUE = 2147483647; // a data log value is a 32-bit signed integer
+
+QString strTr(const char* _pText)
+{
+    return QCoreApplication::translate("IsoXml", _pText);
+}
+
+// The record lines of a list file's lines: the header and empty lines left out.
+QStringList slRecords(const QStringList& _slLines)
+{
+    QStringList slRecords;
+    for (int i = 1; i < _slLines.size(); ++i) {
+        if (!_slLines.at(i).trimmed().isEmpty())
+            slRecords << _slLines.at(i);
+    }
+    return slRecords;
+}
+
+bool bPresent(const RecordFields& _fields, int _s32Index)
+{
+    return !_fields.field(_s32Index).trimmed().isEmpty();
+}
+
+// "01.10.2023 08:00" (seconds optional) as xs:dateTime; empty when it is none.
+QString strDateTime(const QString& _strText)
+{
+    const QString strText = _strText.simplified();
+    for (const char* pFormat :
+         {"dd.MM.yyyy hh:mm:ss", "dd.MM.yyyy hh:mm", "dd.MM.yyyy h:mm", "d.M.yyyy h:mm"}) {
+        const QDateTime dateTime = QDateTime::fromString(strText, QLatin1String(pFormat));
+        if (dateTime.isValid())
+            return dateTime.toString(QStringLiteral("yyyy-MM-ddThh:mm:ss"));
+    }
+    return QString();
+}
+
+qint64 s64Clamped(qint64 _s64Value)
+{
+    return std::clamp<qint64>(_s64Value, 0, MAX_VALUE);
+}
+
+// Contact fields of the customers and drivers files.
+struct Contact {
+    QString strFirstName; // 1
+    QString strLastName;  // 2
+    QString strStreet;    // 3
+    QString strPostcode;  // 4
+    QString strCity;      // 5
+    QString strPhone;
+    QString strMobileOrFax;
+    QString strEmail; // 8
+};
+
+// Customers file: number; name 1; name 2; street; postcode; town; fax; phone;
+// e-mail. Drivers file: number; name 1; name 2; street; postcode; town;
+// phone 1; phone 2; e-mail.
+QHash<QString, Contact> contactsByNumber(const QStringList& _slLines, bool _bDrivers)
+{
+    QHash<QString, Contact> contacts;
+    for (const QString& strRecord : slRecords(_slLines)) {
+        const RecordFields fields(strRecord);
+        const QString strNumber = fields.strClean(0).trimmed();
+        if (strNumber.isEmpty() || contacts.contains(strNumber))
+            continue;
+        Contact contact;
+        contact.strFirstName = fields.strClean(1);
+        contact.strLastName = fields.strClean(2);
+        contact.strStreet = fields.strClean(3);
+        contact.strPostcode = fields.strClean(4);
+        contact.strCity = fields.strClean(5);
+        contact.strPhone = fields.strClean(_bDrivers ? 6 : 7);
+        contact.strMobileOrFax = fields.strClean(_bDrivers ? 7 : 6);
+        contact.strEmail = fields.strClean(8);
+        contacts.insert(strNumber, contact);
+    }
+    return contacts;
+}
+
+// Fields file: customer number; customer; field; area in ha ("12,5"); distance.
+QHash<QString, qint64> fieldAreasM2(const QStringList& _slLines)
+{
+    QHash<QString, qint64> areas;
+    for (const QString& strRecord : slRecords(_slLines)) {
+        const RecordFields fields(strRecord);
+        bool bOk = false;
+        const double dHectares =
+            fields.strClean(3).trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&bOk);
+        if (!bOk || !(dHectares >= 0) || dHectares > 1e6)
+            continue;
+        const QString strKey =
+            fields.strClean(0).trimmed() + QLatin1Char('\n') + fields.strClean(2).trimmed();
+        if (!areas.contains(strKey))
+            areas.insert(strKey, qint64(dHectares * 10000.0 + 0.5));
+    }
+    return areas;
+}
+
+struct Customer {
+    QString strId;
+    QString strNumber;
+    QString strName;
+};
+struct Partfield {
+    QString strId;
+    QString strCustomerId;
+    QString strCode; // the field's number
+    QString strName;
+    QString strAreaKey; // customer number and field name, for the fields file
+    qint64 s64LargestWorkedM2 = 0;
+};
+struct Worker {
+    QString strId;
+    QString strNumber;
+    QString strName;
+};
+struct LogValue {
+    int s32Ddi = 0;
+    qint64 s64Value = 0;
+};
+struct Task {
+    QString strId;
+    QString strDesignator;
+    QString strCustomerId;
+    QString strPartfieldId;
+    QString strWorkerId;
+    QString strStart;
+    QString strStop;
+    QVector<LogValue> values;
+};
+
+// The order's totals in the data dictionary's units; only those it has.
+QVector<LogValue> logValuesOf(const RecordFields& _fields)
+{
+    QVector<LogValue> values;
+    const auto metres = [&](int _s32Index) { return qint64(_fields.s32Int(_s32Index)); };
+    const auto minutes = [&](int _s32Index) { return qint64(qMax(0, _fields.s32Minutes(_s32Index))); };
+    if (bPresent(_fields, 10))
+        values.append({TOTAL_AREA, s64Clamped(_fields.s32Int(10))});
+    if (bPresent(_fields, 17))
+        values.append({EFFECTIVE_TOTAL_DISTANCE, s64Clamped(metres(17) * 1000)});
+    if (bPresent(_fields, 16) || bPresent(_fields, 18)) {
+        const qint64 s64EmptyRun = qMax<qint64>(0, metres(16) - metres(17));
+        values.append(
+            {INEFFECTIVE_TOTAL_DISTANCE, s64Clamped((s64EmptyRun + qMax<qint64>(0, metres(18))) * 1000)});
+    }
+    if (bPresent(_fields, 30))
+        values.append({EFFECTIVE_TOTAL_TIME, s64Clamped(minutes(30) * 60)});
+    if (bPresent(_fields, 11) || bPresent(_fields, 14)) {
+        const qint64 s64Rest = qMax<qint64>(0, minutes(11) - minutes(30));
+        values.append({INEFFECTIVE_TOTAL_TIME, s64Clamped((s64Rest + minutes(14)) * 60)});
+    }
+    if (bPresent(_fields, 19) || bPresent(_fields, 20))
+        values.append(
+            {TOTAL_FUEL_CONSUMPTION, s64Clamped(qMax<qint64>(0, metres(19)) + qMax<qint64>(0, metres(20)))});
+    return values;
+}
+
+QString strDdiHex(int _s32Ddi)
+{
+    return QStringLiteral("%1").arg(_s32Ddi, 4, 16, QLatin1Char('0')).toUpper();
+}
+
+QString strDdiName(int _s32Ddi)
+{
+    switch (_s32Ddi) {
+    case TOTAL_AREA:
+        return QStringLiteral("Total Area");
+    case EFFECTIVE_TOTAL_DISTANCE:
+        return QStringLiteral("Effective Total Distance");
+    case INEFFECTIVE_TOTAL_DISTANCE:
+        return QStringLiteral("Ineffective Total Distance");
+    case EFFECTIVE_TOTAL_TIME:
+        return QStringLiteral("Effective Total Time");
+    case INEFFECTIVE_TOTAL_TIME:
+        return QStringLiteral("Ineffective Total Time");
+    case TOTAL_FUEL_CONSUMPTION:
+    default:
+        return QStringLiteral("Total Fuel Consumption");
+    }
+}
+
+// Writes an attribute only when it has a text.
+void vOptional(QXmlStreamWriter& _xml, const char* _pName, const QString& _strText, int _s32MaxLength)
+{
+    const QString strText = strAttributeText(_strText, _s32MaxLength);
+    if (!strText.isEmpty())
+        _xml.writeAttribute(QLatin1String(_pName), strText);
+}
+
+// Writes a required attribute, with the fallback when the text is empty.
+void vRequired(QXmlStreamWriter& _xml, const char* _pName, const QString& _strText,
+               const QString& _strFallback, int _s32MaxLength)
+{
+    QString strText = strAttributeText(_strText, _s32MaxLength);
+    if (strText.isEmpty())
+        strText = strAttributeText(_strFallback, _s32MaxLength);
+    if (strText.isEmpty())
+        strText = QStringLiteral("-");
+    _xml.writeAttribute(QLatin1String(_pName), strText);
+}
+
+} // namespace
+
+QString strAttributeText(const QString& _strText, int _s32MaxLength)
+{
+    QString strClean;
+    strClean.reserve(_strText.size());
+    int s32Characters = 0;
+    const QVector<uint> ucs4 = _strText.simplified().toUcs4();
+    for (uint c : ucs4) {
+        // XML 1.0: tab, line breaks and from U+0020 on, without surrogates
+        // and the two non-characters at the end of the first plane.
+        const bool bAllowed = c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+                              (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+        if (!bAllowed)
+            continue;
+        if (s32Characters == _s32MaxLength)
+            break;
+        strClean += QString::fromUcs4(&c, 1);
+        ++s32Characters;
+    }
+    return strClean.trimmed();
+}
+
+QByteArray baTaskData(const Source& _source)
+{
+    const QHash<QString, Contact> customerContacts = contactsByNumber(_source.slCustomerLines, false);
+    const QHash<QString, Contact> driverContacts = contactsByNumber(_source.slDriverLines, true);
+    const QHash<QString, qint64> fieldAreas = fieldAreasM2(_source.slFieldLines);
+
+    // Customers, fields and drivers in the order the orders name them first.
+    QVector<Customer> customers;
+    QVector<Partfield> partfields;
+    QVector<Worker> workers;
+    QVector<Task> tasks;
+    QHash<QString, int> customerOfKey;
+    QHash<QString, int> partfieldOfKey;
+    QHash<QString, int> workerOfKey;
+    for (const QString& strRecord : _source.slOrderRecords) {
+        if (strRecord.trimmed().isEmpty())
+            continue;
+        const RecordFields fields(strRecord);
+        Task task;
+        task.strId = QStringLiteral("TSK-%1").arg(tasks.size() + 1);
+        task.strDesignator = fields.strClean(0).trimmed();
+
+        const QString strCustomerNumber = fields.strClean(2).trimmed();
+        const QString strCustomerName = fields.strClean(3).trimmed();
+        QString strCustomerKey;
+        if (!strCustomerNumber.isEmpty() || !strCustomerName.isEmpty()) {
+            strCustomerKey = strCustomerNumber.isEmpty() ? QStringLiteral("name:") + strCustomerName
+                                                         : QStringLiteral("number:") + strCustomerNumber;
+            if (!customerOfKey.contains(strCustomerKey)) {
+                customerOfKey.insert(strCustomerKey, customers.size());
+                customers.append(
+                    {QStringLiteral("CTR-%1").arg(customers.size() + 1), strCustomerNumber, strCustomerName});
+            }
+            task.strCustomerId = customers.at(customerOfKey.value(strCustomerKey)).strId;
+        }
+
+        const QString strFieldNumber = fields.strClean(4).trimmed();
+        const QString strFieldName = fields.strClean(5).trimmed();
+        if (!strFieldNumber.isEmpty() || !strFieldName.isEmpty()) {
+            const QString strKey = strCustomerKey + QLatin1Char('\n') +
+                                   (strFieldNumber.isEmpty() ? QStringLiteral("name:") + strFieldName
+                                                             : QStringLiteral("number:") + strFieldNumber);
+            if (!partfieldOfKey.contains(strKey)) {
+                partfieldOfKey.insert(strKey, partfields.size());
+                Partfield partfield;
+                partfield.strId = QStringLiteral("PFD-%1").arg(partfields.size() + 1);
+                partfield.strCustomerId = task.strCustomerId;
+                partfield.strCode = strFieldNumber;
+                partfield.strName = strFieldName;
+                partfield.strAreaKey = strCustomerNumber + QLatin1Char('\n') + strFieldName;
+                partfields.append(partfield);
+            }
+            Partfield& partfield = partfields[partfieldOfKey.value(strKey)];
+            partfield.s64LargestWorkedM2 =
+                qMax<qint64>(partfield.s64LargestWorkedM2, qMax(0, fields.s32Int(10)));
+            task.strPartfieldId = partfield.strId;
+        }
+
+        const QString strDriverNumber = fields.strClean(6).trimmed();
+        const QString strDriverName = fields.strClean(7).trimmed();
+        // An order without a driver has no worker.
+        if (!strDriverName.isEmpty() || !strDriverNumber.isEmpty()) {
+            const QString strKey = strDriverNumber.isEmpty() ? QStringLiteral("name:") + strDriverName
+                                                             : QStringLiteral("number:") + strDriverNumber;
+            if (!workerOfKey.contains(strKey)) {
+                workerOfKey.insert(strKey, workers.size());
+                workers.append(
+                    {QStringLiteral("WKR-%1").arg(workers.size() + 1), strDriverNumber, strDriverName});
+            }
+            task.strWorkerId = workers.at(workerOfKey.value(strKey)).strId;
+        }
+
+        task.strStart = strDateTime(fields.strClean(8));
+        task.strStop = strDateTime(fields.strClean(9));
+        task.values = logValuesOf(fields);
+        tasks.append(task);
+    }
+
+    // The data dictionary entries that any task logs, in a fixed order.
+    QVector<int> ddis;
+    for (int s32Ddi : {TOTAL_AREA, EFFECTIVE_TOTAL_DISTANCE, INEFFECTIVE_TOTAL_DISTANCE, EFFECTIVE_TOTAL_TIME,
+                       INEFFECTIVE_TOTAL_TIME, TOTAL_FUEL_CONSUMPTION}) {
+        const bool bLogged = std::any_of(tasks.cbegin(), tasks.cend(), [&](const Task& _task) {
+            return std::any_of(_task.values.cbegin(), _task.values.cend(),
+                               [&](const LogValue& _value) { return _value.s32Ddi == s32Ddi; });
+        });
+        if (bLogged)
+            ddis.append(s32Ddi);
+    }
+
+    QByteArray baXml;
+    QXmlStreamWriter xml(&baXml);
+    xml.setAutoFormatting(true);
+    xml.setAutoFormattingIndent(1);
+    xml.writeStartDocument(QStringLiteral("1.0"));
+    xml.writeStartElement(QStringLiteral("ISO11783_TaskData"));
+    xml.writeAttribute(QStringLiteral("VersionMajor"), QStringLiteral("4"));
+    xml.writeAttribute(QStringLiteral("VersionMinor"), QStringLiteral("3"));
+    xml.writeAttribute(QStringLiteral("ManagementSoftwareManufacturer"), QStringLiteral("Feldbrief"));
+    vRequired(xml, "ManagementSoftwareVersion", _source.strSoftwareVersion, QStringLiteral("0"), 32);
+    // The figures come from the machine's terminal.
+    xml.writeAttribute(QStringLiteral("DataTransferOrigin"), QStringLiteral("2"));
+
+    for (const Customer& customer : customers) {
+        const Contact contact = customerContacts.value(customer.strNumber);
+        const bool bKnown = customerContacts.contains(customer.strNumber);
+        xml.writeStartElement(QStringLiteral("CTR"));
+        xml.writeAttribute(QStringLiteral("A"), customer.strId);
+        vRequired(xml, "B", bKnown ? contact.strLastName : customer.strName,
+                  customer.strName.isEmpty() ? customer.strNumber : customer.strName, 32);
+        if (bKnown) {
+            vOptional(xml, "C", contact.strFirstName, 32);
+            vOptional(xml, "D", contact.strStreet, 32);
+            vOptional(xml, "F", contact.strPostcode, 10);
+            vOptional(xml, "G", contact.strCity, 32);
+            vOptional(xml, "J", contact.strPhone, 20);
+            vOptional(xml, "L", contact.strMobileOrFax, 20);
+            vOptional(xml, "M", contact.strEmail, 64);
+        }
+        xml.writeEndElement();
+    }
+
+    for (const Partfield& partfield : partfields) {
+        xml.writeStartElement(QStringLiteral("PFD"));
+        xml.writeAttribute(QStringLiteral("A"), partfield.strId);
+        vOptional(xml, "B", partfield.strCode, 32);
+        vRequired(xml, "C", partfield.strName, partfield.strCode, 32);
+        // The field's area from the fields file, else the largest area worked on it.
+        const qint64 s64Area = fieldAreas.value(partfield.strAreaKey, partfield.s64LargestWorkedM2);
+        xml.writeAttribute(QStringLiteral("D"),
+                           QString::number(std::clamp<qint64>(s64Area, 0, 4294967294LL)));
+        if (!partfield.strCustomerId.isEmpty())
+            xml.writeAttribute(QStringLiteral("E"), partfield.strCustomerId);
+        xml.writeEndElement();
+    }
+
+    for (const Worker& worker : workers) {
+        const bool bKnown = !worker.strNumber.isEmpty() && driverContacts.contains(worker.strNumber);
+        const Contact contact = driverContacts.value(worker.strNumber);
+        xml.writeStartElement(QStringLiteral("WKR"));
+        xml.writeAttribute(QStringLiteral("A"), worker.strId);
+        vRequired(xml, "B", bKnown ? contact.strLastName : worker.strName,
+                  worker.strName.isEmpty() ? worker.strNumber : worker.strName, 32);
+        if (bKnown) {
+            vOptional(xml, "C", contact.strFirstName, 32);
+            vOptional(xml, "D", contact.strStreet, 32);
+            vOptional(xml, "F", contact.strPostcode, 10);
+            vOptional(xml, "G", contact.strCity, 32);
+            vOptional(xml, "J", contact.strPhone, 20);
+            vOptional(xml, "K", contact.strMobileOrFax, 20);
+            vOptional(xml, "M", contact.strEmail, 64);
+        }
+        xml.writeEndElement();
+    }
+
+    // The harvester: one device with one device element that logs the totals.
+    if (!tasks.isEmpty()) {
+        xml.writeStartElement(QStringLiteral("DVC"));
+        xml.writeAttribute(QStringLiteral("A"), QStringLiteral("DVC-1"));
+        vRequired(xml, "B", _source.strDeviceDesignator, QStringLiteral("Harvester"), 32);
+        vOptional(xml, "C", _source.strSoftwareVersion, 32);
+        // NAME: self-configurable, agricultural industry group, root harvester class.
+        xml.writeAttribute(QStringLiteral("D"), QStringLiteral("A010000000000000"));
+        vOptional(xml, "E", _source.strDeviceDesignator, 32);
+        xml.writeAttribute(QStringLiteral("F"), QStringLiteral("00000000000000"));
+        xml.writeAttribute(QStringLiteral("G"), QStringLiteral("FF000000006564"));
+        xml.writeStartElement(QStringLiteral("DET"));
+        xml.writeAttribute(QStringLiteral("A"), QStringLiteral("DET-1"));
+        xml.writeAttribute(QStringLiteral("B"), QStringLiteral("1"));
+        xml.writeAttribute(QStringLiteral("C"), QStringLiteral("1"));
+        vRequired(xml, "D", _source.strDeviceDesignator, QStringLiteral("Harvester"), 32);
+        xml.writeAttribute(QStringLiteral("E"), QStringLiteral("0"));
+        xml.writeAttribute(QStringLiteral("F"), QStringLiteral("0"));
+        for (int i = 0; i < ddis.size(); ++i) {
+            xml.writeStartElement(QStringLiteral("DOR"));
+            xml.writeAttribute(QStringLiteral("A"), QString::number(i + 2));
+            xml.writeEndElement();
+        }
+        xml.writeEndElement(); // DET
+        for (int i = 0; i < ddis.size(); ++i) {
+            xml.writeStartElement(QStringLiteral("DPD"));
+            xml.writeAttribute(QStringLiteral("A"), QString::number(i + 2));
+            xml.writeAttribute(QStringLiteral("B"), strDdiHex(ddis.at(i)));
+            xml.writeAttribute(QStringLiteral("C"), QStringLiteral("1"));  // in the default set
+            xml.writeAttribute(QStringLiteral("D"), QStringLiteral("16")); // totals
+            xml.writeAttribute(QStringLiteral("E"), strDdiName(ddis.at(i)));
+            xml.writeEndElement();
+        }
+        xml.writeEndElement(); // DVC
+    }
+
+    for (const Task& task : tasks) {
+        xml.writeStartElement(QStringLiteral("TSK"));
+        xml.writeAttribute(QStringLiteral("A"), task.strId);
+        vOptional(xml, "B", task.strDesignator, 32);
+        if (!task.strCustomerId.isEmpty())
+            xml.writeAttribute(QStringLiteral("C"), task.strCustomerId);
+        if (!task.strPartfieldId.isEmpty())
+            xml.writeAttribute(QStringLiteral("E"), task.strPartfieldId);
+        if (!task.strWorkerId.isEmpty())
+            xml.writeAttribute(QStringLiteral("F"), task.strWorkerId);
+        xml.writeAttribute(QStringLiteral("G"), QStringLiteral("4")); // completed
+        // Without a start there is no time to carry the totals.
+        if (!task.strStart.isEmpty()) {
+            xml.writeStartElement(QStringLiteral("TIM"));
+            xml.writeAttribute(QStringLiteral("A"), task.strStart);
+            if (!task.strStop.isEmpty() && task.strStop >= task.strStart)
+                xml.writeAttribute(QStringLiteral("B"), task.strStop);
+            xml.writeAttribute(QStringLiteral("D"), QStringLiteral("4")); // effective
+            for (const LogValue& value : task.values) {
+                xml.writeStartElement(QStringLiteral("DLV"));
+                xml.writeAttribute(QStringLiteral("A"), strDdiHex(value.s32Ddi));
+                xml.writeAttribute(QStringLiteral("B"), QString::number(value.s64Value));
+                xml.writeAttribute(QStringLiteral("C"), QStringLiteral("DET-1"));
+                xml.writeEndElement();
+            }
+            xml.writeEndElement(); // TIM
+        }
+        xml.writeEndElement(); // TSK
+    }
+
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    return baXml;
+}
+
+QString strWriteExport(const QString& _strFolder, const QString& _strName, const QByteArray& _baTaskData,
+                       QString* _pError)
+{
+    const auto fail = [&](const QString& _strPath, const QString& _strReason) {
+        if (_pError) {
+            *_pError = strTr(QT_TRANSLATE_NOOP("IsoXml", "Der Ordner %1 konnte nicht geschrieben werden: %2"))
+                           .arg(QDir::toNativeSeparators(_strPath), _strReason);
+        }
+        return QString();
+    };
+    if (!QDir().mkpath(_strFolder))
+        return fail(_strFolder, strTr(QT_TRANSLATE_NOOP("IsoXml", "Der Ordner kann nicht angelegt werden.")));
+
+    // The whole export is made under a temporary name and renamed when it is
+    // complete: farm software never finds half an export.
+    QTemporaryDir temporary(_strFolder + QStringLiteral("/.isoxml-XXXXXX"));
+    if (!temporary.isValid())
+        return fail(_strFolder, temporary.errorString());
+    if (!QDir(temporary.path()).mkdir(QStringLiteral("TASKDATA")))
+        return fail(temporary.path(),
+                    strTr(QT_TRANSLATE_NOOP("IsoXml", "Der Ordner kann nicht angelegt werden.")));
+    QSaveFile file(temporary.path() + QStringLiteral("/TASKDATA/TASKDATA.XML"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(_baTaskData) != _baTaskData.size() || !file.commit())
+        return fail(file.fileName(), file.errorString());
+
+    // Dots would be taken for a suffix by the free-name rule.
+    QString strName = _strName;
+    strName.replace(QLatin1Char('.'), QLatin1Char('_'));
+    const QString strPath = ReportFiles::strFreePath(_strFolder, strName);
+    if (!QDir().rename(temporary.path(), strPath))
+        return fail(strPath, strTr(QT_TRANSLATE_NOOP("IsoXml", "Der Ordner kann nicht umbenannt werden.")));
+    temporary.setAutoRemove(false);
+    return strPath;
+}
+
+void vReadListsFrom(const QString& _strFolder, Source& _source)
+{
+    // The newest file of each kind.
+    const QFileInfoList files =
+        QDir(_strFolder)
+            .entryInfoList({QStringLiteral("*.csv"), QStringLiteral("*.CSV")}, QDir::Files, QDir::Time);
+    bool bCustomers = false;
+    bool bDrivers = false;
+    bool bFields = false;
+    for (const QFileInfo& info : files) {
+        const QString strName = info.fileName();
+        QStringList* pTarget = nullptr;
+        if (!bCustomers && ListNames::bIsCustomerList(strName)) {
+            bCustomers = true;
+            pTarget = &_source.slCustomerLines;
+        } else if (!bDrivers && ListNames::bIsDriverList(strName)) {
+            bDrivers = true;
+            pTarget = &_source.slDriverLines;
+        } else if (!bFields && ListNames::bIsFieldList(strName)) {
+            bFields = true;
+            pTarget = &_source.slFieldLines;
+        }
+        ListFileContent content;
+        if (pTarget && ListFile::bRead(info.filePath(), content))
+            *pTarget = content.slLines;
+    }
+}
+
+} // namespace IsoXml

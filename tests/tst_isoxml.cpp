@@ -1,0 +1,351 @@
+#include "data/isoxml.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+// The ISOXML export read back as XML: the references between customers,
+// fields, workers and tasks, the totals in the data dictionary's units, the
+// texts as they were, values kept in the schema's ranges, and the schema
+// itself where xmllint and the schema are at hand.
+class tst_IsoXml : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { TestSupport::vIsolate(); }
+    void referencesAndFigures();
+    void onlyTheExportedOrdersNames();
+    void listsEnrichCustomersAndWorkers();
+    void textsAndValuesStayValid_data();
+    void textsAndValuesStayValid();
+    void validatesAgainstTheSchema();
+    void exportFolderIsCompleteAndNeverOverwritten();
+};
+
+namespace
+{
+
+using Fields = QMap<int, QString>;
+using Attributes = QMap<QString, QString>;
+
+QString record(const Fields& _fields)
+{
+    QStringList slFields;
+    for (int i = 0; i < 44; ++i)
+        slFields << _fields.value(i);
+    return slFields.join(';');
+}
+
+// Every element as its name and attributes, in document order; attribute
+// "parent" holds the enclosing element's "A" (a task's id, a time's start).
+QVector<QPair<QString, Attributes>> elements(const QByteArray& _baXml)
+{
+    QVector<QPair<QString, Attributes>> result;
+    QXmlStreamReader xml(_baXml);
+    QStringList slOpen;
+    QStringList slOpenIds;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            Attributes attributes;
+            for (const QXmlStreamAttribute& attribute : xml.attributes())
+                attributes.insert(attribute.name().toString(), attribute.value().toString());
+            attributes.insert("parent", slOpenIds.value(slOpenIds.size() - 1));
+            result.append({xml.name().toString(), attributes});
+            slOpen << xml.name().toString();
+            slOpenIds << (attributes.value("A").isEmpty() ? xml.name().toString() : attributes.value("A"));
+        } else if (xml.isEndElement()) {
+            slOpen.removeLast();
+            slOpenIds.removeLast();
+        }
+    }
+    if (xml.hasError())
+        result.append({"XML error", {{"text", xml.errorString()}}});
+    return result;
+}
+
+QVector<Attributes> ofName(const QVector<QPair<QString, Attributes>>& _elements, const QString& _strName)
+{
+    QVector<Attributes> result;
+    for (const auto& element : _elements) {
+        if (element.first == _strName)
+            result.append(element.second);
+    }
+    return result;
+}
+
+// O1 and O2: one customer on one field, O2 without a driver; O3 another customer.
+QStringList slOrders()
+{
+    return {record({{0, "17"},
+                    {2, "4711"},
+                    {3, QString::fromUtf8("Müller Röder")},
+                    {4, "3"},
+                    {5, "Breite & <Ost>"},
+                    {6, "12"},
+                    {7, QString::fromUtf8("Hans Weiß")},
+                    {8, "01.10.2023 08:00"},
+                    {9, "01.10.2023 11:45"},
+                    {10, "20000"},
+                    {11, "2:00"},
+                    {14, "0:20"},
+                    {16, "9000"},
+                    {17, "7000"},
+                    {18, "2500"},
+                    {19, "60000"},
+                    {20, "5000"},
+                    {30, "1:30"}}),
+            record({{0, "18"},
+                    {2, "4711"},
+                    {3, QString::fromUtf8("Müller Röder")},
+                    {4, "3"},
+                    {5, "Breite & <Ost>"},
+                    {8, "02.10.2023 07:30"},
+                    {9, "02.10.2023 09:00"},
+                    {10, "30000"}}),
+            record({{0, "19"},
+                    {2, "815"},
+                    {3, "Hof Ost"},
+                    {4, "5"},
+                    {5, "Lange Wiese"},
+                    {6, "14"},
+                    {7, "Karl"},
+                    {8, "03.10.2023 10:00"},
+                    {10, "10000"}})};
+}
+
+IsoXml::Source source(const QStringList& _slOrders)
+{
+    IsoXml::Source source;
+    source.slOrderRecords = _slOrders;
+    source.strDeviceDesignator = "WAB123";
+    source.strSoftwareVersion = "0.16.0-T";
+    return source;
+}
+
+} // namespace
+
+void tst_IsoXml::referencesAndFigures()
+{
+    const auto all = elements(IsoXml::baTaskData(source(slOrders())));
+    QVERIFY(ofName(all, "XML error").isEmpty());
+    const Attributes root = all.first().second;
+    QCOMPARE(all.first().first, QStringLiteral("ISO11783_TaskData"));
+    QCOMPARE(root.value("VersionMajor"), QStringLiteral("4"));
+    QCOMPARE(root.value("VersionMinor"), QStringLiteral("3"));
+    QCOMPARE(root.value("ManagementSoftwareVersion"), QStringLiteral("0.16.0-T"));
+    QCOMPARE(root.value("DataTransferOrigin"), QStringLiteral("2"));
+
+    const QVector<Attributes> customers = ofName(all, "CTR");
+    const QVector<Attributes> fields = ofName(all, "PFD");
+    const QVector<Attributes> workers = ofName(all, "WKR");
+    const QVector<Attributes> tasks = ofName(all, "TSK");
+    QCOMPARE(customers.size(), 2);
+    QCOMPARE(fields.size(), 2);
+    QCOMPARE(workers.size(), 2);
+    QCOMPARE(tasks.size(), 3);
+    QCOMPARE(customers.at(0).value("B"), QString::fromUtf8("Müller Röder"));
+    QCOMPARE(fields.at(0).value("C"), QStringLiteral("Breite & <Ost>"));
+    QCOMPARE(fields.at(0).value("E"), customers.at(0).value("A"));
+    QCOMPARE(fields.at(0).value("D"), QStringLiteral("30000")); // the largest area worked on it
+    QCOMPARE(workers.at(0).value("B"), QString::fromUtf8("Hans Weiß"));
+
+    // Both orders of the customer on the field refer to the same customer and
+    // field; the one without a driver has no worker.
+    QCOMPARE(tasks.at(0).value("C"), customers.at(0).value("A"));
+    QCOMPARE(tasks.at(1).value("C"), customers.at(0).value("A"));
+    QCOMPARE(tasks.at(1).value("E"), fields.at(0).value("A"));
+    QCOMPARE(tasks.at(0).value("F"), workers.at(0).value("A"));
+    QVERIFY(!tasks.at(1).contains("F"));
+    QCOMPARE(tasks.at(2).value("F"), workers.at(1).value("A"));
+    for (const Attributes& task : tasks)
+        QCOMPARE(task.value("G"), QStringLiteral("4"));
+
+    // Every reference names an element of the document.
+    QSet<QString> ids;
+    for (const auto& element : all)
+        ids.insert(element.second.value("A"));
+    for (const Attributes& task : tasks) {
+        for (const char* key : {"C", "E", "F"})
+            QVERIFY2(!task.contains(key) || ids.contains(task.value(key)), key);
+    }
+
+    // The first order's time and totals in the data dictionary's units.
+    const QVector<Attributes> times = ofName(all, "TIM");
+    QCOMPARE(times.size(), 3);
+    QCOMPARE(times.at(0).value("parent"), tasks.at(0).value("A"));
+    QCOMPARE(times.at(0).value("A"), QStringLiteral("2023-10-01T08:00:00"));
+    QCOMPARE(times.at(0).value("B"), QStringLiteral("2023-10-01T11:45:00"));
+    QCOMPARE(times.at(0).value("D"), QStringLiteral("4"));
+    QMap<QString, QString> values;
+    for (const Attributes& value : ofName(all, "DLV")) {
+        QVERIFY(ids.contains(value.value("C")));
+        // The first time element's start names it.
+        if (value.value("parent") == times.at(0).value("A"))
+            values.insert(value.value("A"), value.value("B"));
+    }
+    const QMap<QString, QString> expected{{"0074", "20000"},   // m²
+                                          {"0075", "7000000"}, // mm harvested
+                                          {"0076", "4500000"}, // mm: 2 km empty runs, 2.5 km road
+                                          {"0077", "5400"},    // s harvesting
+                                          {"0078", "3000"},   // s: 30 min rest of the field time, 20 min road
+                                          {"0094", "65000"}}; // ml
+    QCOMPARE(values, expected);
+    // The second order logs only what it has: its area.
+    int s32SecondValues = 0;
+    for (const auto& element : all)
+        s32SecondValues += element.first == "DLV" && element.second.value("B") == "30000";
+    QCOMPARE(s32SecondValues, 1);
+}
+
+void tst_IsoXml::onlyTheExportedOrdersNames()
+{
+    const QByteArray baXml = IsoXml::baTaskData(source(slOrders().mid(2)));
+    const auto all = elements(baXml);
+    QCOMPARE(ofName(all, "CTR").size(), 1);
+    QCOMPARE(ofName(all, "CTR").first().value("B"), QStringLiteral("Hof Ost"));
+    QCOMPARE(ofName(all, "PFD").size(), 1);
+    QCOMPARE(ofName(all, "WKR").size(), 1);
+    QVERIFY(!QString::fromUtf8(baXml).contains(QString::fromUtf8("Müller")));
+    // Nothing to export: a valid document without tasks or device.
+    const auto none = elements(IsoXml::baTaskData(source({})));
+    QCOMPARE(none.size(), 1);
+}
+
+void tst_IsoXml::listsEnrichCustomersAndWorkers()
+{
+    IsoXml::Source withLists = source(slOrders());
+    withLists.slCustomerLines =
+        QStringList{"Kunden Nummer;Name 1;Name 2;Strasse;PLZ;Ort;Telefax;Telefon;eMail",
+                    QString::fromUtf8("4711;Jürgen;Müller Röder;Rübenweg 5;38300;Wolfenbüttel;;"
+                                      "05331 1234;mueller@example.org")};
+    withLists.slDriverLines =
+        QStringList{"Fahrer Nummer;Fahrername 1;Fahrername 2;Strasse;PLZ;Ort;Telefon 1;Telefon 2;eMail",
+                    QString::fromUtf8("12;Hans;Weiß;Feldweg 1;31134;Hildesheim;05121 555;0171 666;"
+                                      "hans@example.org")};
+    withLists.slFieldLines = QStringList{QString::fromUtf8("Kunden Nummer;Kunde;Schlag;Fläche;Entfernung"),
+                                         QString::fromUtf8("4711;Müller Röder;Breite & <Ost>;12,5;3,2")};
+    const auto all = elements(IsoXml::baTaskData(withLists));
+    const Attributes customer = ofName(all, "CTR").first();
+    QCOMPARE(customer.value("B"), QString::fromUtf8("Müller Röder"));
+    QCOMPARE(customer.value("C"), QString::fromUtf8("Jürgen"));
+    QCOMPARE(customer.value("D"), QString::fromUtf8("Rübenweg 5"));
+    QCOMPARE(customer.value("F"), QStringLiteral("38300"));
+    QCOMPARE(customer.value("G"), QString::fromUtf8("Wolfenbüttel"));
+    QCOMPARE(customer.value("J"), QStringLiteral("05331 1234"));
+    QCOMPARE(customer.value("M"), QStringLiteral("mueller@example.org"));
+    const Attributes worker = ofName(all, "WKR").first();
+    QCOMPARE(worker.value("B"), QString::fromUtf8("Weiß"));
+    QCOMPARE(worker.value("C"), QStringLiteral("Hans"));
+    QCOMPARE(worker.value("K"), QStringLiteral("0171 666"));
+    // The field's own area from the fields file.
+    QCOMPARE(ofName(all, "PFD").first().value("D"), QStringLiteral("125000"));
+    // A customer the file does not know keeps the order's name only.
+    QCOMPARE(ofName(all, "CTR").at(1).value("B"), QStringLiteral("Hof Ost"));
+    QVERIFY(!ofName(all, "CTR").at(1).contains("D"));
+}
+
+void tst_IsoXml::textsAndValuesStayValid_data()
+{
+    QTest::addColumn<QString>("order");
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QString>("attribute");
+    QTest::addColumn<QString>("expected"); // "<absent>" when it must not be there
+    const QString strLong = QString(40, QChar(0x00FC));
+    QTest::newRow("control characters dropped")
+        << record({{0, "1"}, {3, QString("Hof\x01\x1f Ost")}, {8, "01.10.2023 08:00"}}) << "CTR"
+        << "B"
+        << "Hof Ost";
+    QTest::newRow("name cut to 32 characters")
+        << record({{0, "1"}, {3, strLong}, {8, "01.10.2023 08:00"}}) << "CTR"
+        << "B" << strLong.left(32);
+    QTest::newRow("no customer name: its number")
+        << record({{0, "1"}, {2, "4711"}, {8, "01.10.2023 08:00"}}) << "CTR"
+        << "B"
+        << "4711";
+    QTest::newRow("area beyond the range clamped")
+        << record({{0, "1"}, {8, "01.10.2023 08:00"}, {10, "99999999999"}}) << "DLV"
+        << "B"
+        << "0";
+    QTest::newRow("negative fuel counts as none")
+        << record({{0, "1"}, {8, "01.10.2023 08:00"}, {19, "-500"}}) << "DLV"
+        << "B"
+        << "0";
+    QTest::newRow("distance in mm beyond the range clamped")
+        << record({{0, "1"}, {8, "01.10.2023 08:00"}, {17, "3000000"}}) << "DLV"
+        << "B"
+        << "2147483647";
+    QTest::newRow("no start: no time") << record({{0, "1"}, {8, "gestern"}, {10, "100"}}) << "TIM"
+                                       << "A"
+                                       << "<absent>";
+    QTest::newRow("stop before start left out")
+        << record({{0, "1"}, {8, "02.10.2023 08:00"}, {9, "01.10.2023 08:00"}}) << "TIM"
+        << "B"
+        << "<absent>";
+}
+
+void tst_IsoXml::textsAndValuesStayValid()
+{
+    QFETCH(QString, order);
+    QFETCH(QString, element);
+    QFETCH(QString, attribute);
+    QFETCH(QString, expected);
+    const auto all = elements(IsoXml::baTaskData(source({order})));
+    QVERIFY(ofName(all, "XML error").isEmpty());
+    const QVector<Attributes> found = ofName(all, element);
+    if (expected == "<absent>") {
+        QVERIFY(found.isEmpty() || !found.first().contains(attribute));
+        return;
+    }
+    QVERIFY(!found.isEmpty());
+    QCOMPARE(found.first().value(attribute), expected);
+}
+
+void tst_IsoXml::validatesAgainstTheSchema()
+{
+    const QString strSchema = QStringLiteral(VEMO_ISOXML_SCHEMA);
+    if (!QFileInfo::exists(strSchema) || QStandardPaths::findExecutable("xmllint").isEmpty())
+        QSKIP("xmllint or the ISOXML schema is not at hand (CI validates the sample data's export)");
+    // The fixtures, hostile texts included.
+    QStringList slOrders = ::slOrders();
+    slOrders << record({{0, QString(50, 'x')},
+                        {3, QString("\x02<&>\"'")},
+                        {5, "A\tB"},
+                        {7, QString(40, 'y')},
+                        {8, "01.10.2023 08:00"},
+                        {10, "-5"},
+                        {17, "99999999"}});
+    QTemporaryDir dir;
+    const QString strPath =
+        TestSupport::strWriteFile(dir.path() + "/TASKDATA.XML", IsoXml::baTaskData(source(slOrders)));
+    QProcess xmllint;
+    xmllint.setProcessChannelMode(QProcess::MergedChannels);
+    xmllint.start("xmllint", {"--noout", "--schema", strSchema, strPath});
+    QVERIFY(xmllint.waitForFinished(60000));
+    QVERIFY2(xmllint.exitCode() == 0, xmllint.readAll().constData());
+}
+
+void tst_IsoXml::exportFolderIsCompleteAndNeverOverwritten()
+{
+    QTemporaryDir dir;
+    const QByteArray baXml = IsoXml::baTaskData(source(slOrders()));
+    QString strError;
+    const QString strFirst = IsoXml::strWriteExport(dir.path(), "ISOXML_Dr. Hof", baXml, &strError);
+    const QString strSecond = IsoXml::strWriteExport(dir.path(), "ISOXML_Dr. Hof", baXml, &strError);
+    QCOMPARE(strFirst, dir.path() + "/ISOXML_Dr_ Hof");
+    QCOMPARE(strSecond, dir.path() + "/ISOXML_Dr_ Hof (2)");
+    QCOMPARE(TestSupport::baReadFile(strSecond + "/TASKDATA/TASKDATA.XML"), baXml);
+    // Nothing else is left beside them.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 2);
+
+    // A file where the folder belongs: the reason, and nothing written.
+    const QString strBlocked = TestSupport::strWriteFile(dir.path() + "/blocked", "file");
+    QVERIFY(IsoXml::strWriteExport(strBlocked, "ISOXML", baXml, &strError).isEmpty());
+    QVERIFY2(strError.contains("blocked"), qPrintable(strError));
+}
+
+QTEST_MAIN(tst_IsoXml)
+#include "tst_isoxml.moc"
