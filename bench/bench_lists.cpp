@@ -407,6 +407,8 @@ int main(int argc, char* argv[])
         vRow("export_csv", "export the shown orders as CSV", RECORDS, dCsv, dCsv / dBaseline);
         const double dPdf = dTimeMs([&] { w.haupt->vExportOrdersPdf(); });
         vRow("export_pdf", "export the shown orders as PDF", RECORDS, dPdf, dPdf / dBaseline);
+        const double dIsoXml = dTimeMs([&] { w.haupt->vExportOrdersIsoXml(); });
+        vRow("export_isoxml", "export the shown orders as ISOXML", RECORDS, dIsoXml, dIsoXml / dBaseline);
         ReportOffer::vSetChooser({});
     }
 

@@ -6,16 +6,18 @@
 #include "data/reportfiles.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <QTime>
 #include <QVector>
 #include <QXmlStreamWriter>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace IsoXml
 {
@@ -46,17 +48,52 @@ bool bPresent(const RecordFields& _fields, int _s32Index)
     return !_fields.field(_s32Index).trimmed().isEmpty();
 }
 
-// "01.10.2023 08:00" (seconds optional) as xs:dateTime; empty when it is none.
+// The digits at [_s32From, _s32From + _s32Count) as a number, or -1.
+int s32Digits(const QString& _strText, int _s32From, int _s32Count)
+{
+    if (_s32From < 0 || _s32From + _s32Count > _strText.size())
+        return -1;
+    int s32Value = 0;
+    for (int i = _s32From; i < _s32From + _s32Count; ++i) {
+        const ushort c = _strText.at(i).unicode();
+        if (c < '0' || c > '9')
+            return -1;
+        s32Value = s32Value * 10 + (c - '0');
+    }
+    return s32Value;
+}
+
+// "01.10.2023 08:00" (hour with one or two digits, seconds optional) as
+// xs:dateTime without a zone, as the terminal writes local time; empty when
+// it is none. Read by hand: the date and time classes would consult the time
+// zone files for every order.
 QString strDateTime(const QString& _strText)
 {
-    const QString strText = _strText.simplified();
-    for (const char* pFormat :
-         {"dd.MM.yyyy hh:mm:ss", "dd.MM.yyyy hh:mm", "dd.MM.yyyy h:mm", "d.M.yyyy h:mm"}) {
-        const QDateTime dateTime = QDateTime::fromString(strText, QLatin1String(pFormat));
-        if (dateTime.isValid())
-            return dateTime.toString(QStringLiteral("yyyy-MM-ddThh:mm:ss"));
+    const QString strText = _strText.trimmed();
+    if (strText.size() < 15 || strText.at(2) != QLatin1Char('.') || strText.at(5) != QLatin1Char('.') ||
+        strText.at(10) != QLatin1Char(' '))
+        return QString();
+    const int s32Day = s32Digits(strText, 0, 2);
+    const int s32Month = s32Digits(strText, 3, 2);
+    const int s32Year = s32Digits(strText, 6, 4);
+    const int s32Colon = strText.indexOf(QLatin1Char(':'), 11);
+    if (s32Colon != 12 && s32Colon != 13)
+        return QString();
+    const int s32Hour = s32Digits(strText, 11, s32Colon - 11);
+    const int s32Minute = s32Digits(strText, s32Colon + 1, 2);
+    int s32Second = 0;
+    int s32End = s32Colon + 3;
+    if (s32End < strText.size() && strText.at(s32End) == QLatin1Char(':')) {
+        s32Second = s32Digits(strText, s32End + 1, 2);
+        s32End += 3;
     }
-    return QString();
+    if (s32End != strText.size() || !QDate::isValid(s32Year, s32Month, s32Day) ||
+        !QTime::isValid(s32Hour, s32Minute, s32Second))
+        return QString();
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%02d", s32Year, s32Month, s32Day, s32Hour,
+                  s32Minute, s32Second);
+    return QString::fromLatin1(buffer);
 }
 
 qint64 s64Clamped(qint64 _s64Value)
@@ -228,20 +265,28 @@ void vRequired(QXmlStreamWriter& _xml, const char* _pName, const QString& _strTe
 
 QString strAttributeText(const QString& _strText, int _s32MaxLength)
 {
+    const QString strText = _strText.simplified();
     QString strClean;
-    strClean.reserve(_strText.size());
+    strClean.reserve(qMin(strText.size(), 2 * qMax(0, _s32MaxLength)));
     int s32Characters = 0;
-    const QVector<uint> ucs4 = _strText.simplified().toUcs4();
-    for (uint c : ucs4) {
-        // XML 1.0: tab, line breaks and from U+0020 on, without surrogates
-        // and the two non-characters at the end of the first plane.
-        const bool bAllowed = c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
-                              (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
-        if (!bAllowed)
+    for (int i = 0; i < strText.size() && s32Characters < _s32MaxLength; ++i) {
+        const QChar c = strText.at(i);
+        // A character beyond the first plane: both halves or none.
+        if (c.isHighSurrogate()) {
+            if (i + 1 < strText.size() && strText.at(i + 1).isLowSurrogate()) {
+                strClean += c;
+                strClean += strText.at(++i);
+                ++s32Characters;
+            }
             continue;
-        if (s32Characters == _s32MaxLength)
-            break;
-        strClean += QString::fromUcs4(&c, 1);
+        }
+        // XML 1.0: tab, line breaks and from U+0020 on, without lone
+        // surrogates and the two non-characters at the end of the first plane.
+        const ushort u = c.unicode();
+        if ((u < 0x20 && u != 0x9 && u != 0xA && u != 0xD) || c.isLowSurrogate() || u == 0xFFFE ||
+            u == 0xFFFF)
+            continue;
+        strClean += c;
         ++s32Characters;
     }
     return strClean.trimmed();

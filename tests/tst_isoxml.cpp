@@ -278,6 +278,13 @@ void tst_IsoXml::textsAndValuesStayValid_data()
         << record({{0, "1"}, {8, "01.10.2023 08:00"}, {17, "3000000"}}) << "DLV"
         << "B"
         << "2147483647";
+    QTest::newRow("one-digit hour and seconds") << record({{0, "1"}, {8, "01.10.2023 8:05:30"}}) << "TIM"
+                                                << "A"
+                                                << "2023-10-01T08:05:30";
+    QTest::newRow("impossible date: no time")
+        << record({{0, "1"}, {8, "30.02.2023 08:00"}, {10, "100"}}) << "TIM"
+        << "A"
+        << "<absent>";
     QTest::newRow("no start: no time") << record({{0, "1"}, {8, "gestern"}, {10, "100"}}) << "TIM"
                                        << "A"
                                        << "<absent>";
