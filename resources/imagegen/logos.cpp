@@ -1,6 +1,6 @@
 // Logos and pictures: the product word mark with and without claim, the
-// maker's logo, the app symbol, the list background, the "about Qt" button and
-// the beet of the busy indicator.
+// maker's logo, the app symbol, the desktop icon, the list background, the
+// "about Qt" button and the beet of the busy indicator.
 
 #include "drawkit.h"
 
@@ -190,6 +190,66 @@ void vAppSymbol(QPainter& _p)
     _p.drawPath(word);
 }
 
+// The application's icon for the desktop: a lifted beet over the yellow rows
+// of its field, and the letter the app makes of the harvest, on the black and
+// yellow tile of the app. No lettering, so it stays readable at 48 pixels.
+void vAppIcon(QPainter& _p)
+{
+    QLinearGradient back(0, 0, 0, 100);
+    back.setColorAt(0, QColor(44, 44, 44));
+    back.setColorAt(1, kBlack);
+    _p.setPen(QPen(kYellow, 5));
+    _p.setBrush(back);
+    _p.drawRoundedRect(QRectF(3, 3, 94, 94), 18, 18);
+
+    // The field: rows running to a point behind the beet. Cut to the tile as
+    // shapes rather than through a clip, which the SVG writer drops.
+    QPainterPath tile;
+    tile.addRoundedRect(QRectF(5.5, 5.5, 89, 89), 15.5, 15.5);
+    QPainterPath ground;
+    ground.addPolygon(QPolygonF() << QPointF(0, 100) << QPointF(0, 74) << QPointF(100, 66)
+                                  << QPointF(100, 100));
+    QPainterPath rows;
+    QPainterPathStroker stroker;
+    stroker.setWidth(4);
+    stroker.setCapStyle(Qt::FlatCap);
+    for (int i = 0; i < 5; ++i) {
+        QPainterPath row(QPointF(44 + i * 3, 70));
+        row.lineTo(QPointF(-36 + i * 40, 104));
+        rows.addPath(stroker.createStroke(row));
+    }
+    _p.setPen(Qt::NoPen);
+    _p.setBrush(QColor(52, 40, 22));
+    _p.drawPath(ground.intersected(tile));
+    _p.setBrush(kYellow);
+    _p.drawPath(rows.simplified().intersected(tile));
+
+    // The letter: a yellow envelope, tilted, behind the beet's right side.
+    _p.save();
+    _p.translate(71, 58);
+    _p.rotate(-12);
+    const QRectF envelope(-20, -14, 40, 28);
+    _p.setPen(pen(kBlack, 2.5));
+    _p.setBrush(kYellow);
+    _p.drawRoundedRect(envelope, 2.5, 2.5);
+    QPolygonF flap;
+    flap << envelope.topLeft() << QPointF(0, 3) << envelope.topRight();
+    _p.setBrush(Qt::NoBrush);
+    _p.drawPolyline(flap);
+    _p.restore();
+
+    // The beet, big and slanted like one just lifted.
+    _p.save();
+    _p.translate(38, 50);
+    _p.rotate(-14);
+    _p.translate(-38, -50);
+    vBeet(_p, QPointF(38, 38), 32, 50, false);
+    vLeaf(_p, QPointF(38, 36), 130, 30, 15, kLeaf.darker(115));
+    vLeaf(_p, QPointF(38, 36), 92, 34, 16, kLeaf.lighter(112));
+    vLeaf(_p, QPointF(40, 36), 55, 27, 14, kLeaf);
+    _p.restore();
+}
+
 // The list background: a field at dusk with beet rows running to the horizon
 // and the harvester at work. Kept dark so yellow list entries stay readable.
 void vFieldBackground(QPainter& _p)
@@ -338,11 +398,11 @@ QList<Picture> logoPictures()
         pixels("LindqvarthLOGO.png", QSize(400, 320), vMakerLogo),
         unit("images/VEMO_App_Symbol.png", 128, vAppSymbol),
         // The application's icon for the desktop's menus, in the usual sizes.
-        unit("appicon/48x48.png", 48, vAppSymbol),
-        unit("appicon/64x64.png", 64, vAppSymbol),
-        unit("appicon/128x128.png", 128, vAppSymbol),
-        unit("appicon/256x256.png", 256, vAppSymbol),
-        unit("appicon/scalable.svg", 100, vAppSymbol),
+        unit("appicon/48x48.png", 48, vAppIcon),
+        unit("appicon/64x64.png", 64, vAppIcon),
+        unit("appicon/128x128.png", 128, vAppIcon),
+        unit("appicon/256x256.png", 256, vAppIcon),
+        unit("appicon/scalable.svg", 100, vAppIcon),
         pixels("VEMO_Feldbrief_1020x768px.jpg", QSize(1020, 768), vFieldBackground),
         unit("qt-creator-x64.png", 128, vAboutQt),
         unit("images/ruebe.png", 128, vBusyBeet),
