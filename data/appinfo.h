@@ -1,7 +1,8 @@
 #pragma once
 
 // The application's name and version, as the info page shows them and as
-// exports name their maker.
+// exports name their maker. The build reads VERSION (x.y.z before the suffix)
+// as the project's version, for the package and the AppStream metadata.
 namespace AppInfo
 {
 

@@ -58,11 +58,13 @@ void vSeedDataFolder(const QString& _strFolder)
         SimDataFolder::vSeed(_strFolder, samples);
         return;
     }
-    // The installed generator beside this program, else the one of the build.
-    QString generator = QCoreApplication::applicationDirPath() + QStringLiteral("/feldbrief-sample-data");
-    if (!QFileInfo::exists(generator))
-        generator = QStringLiteral(VEMO_SIM_SAMPLE_GENERATOR);
-    if (generator.isEmpty() || !QFileInfo::exists(generator))
+    // The installed generator beside this program, else the one of the build
+    // tree, both found from this program's folder.
+    const QDir here(QCoreApplication::applicationDirPath());
+    QString generator = here.absoluteFilePath(QStringLiteral("feldbrief-sample-data"));
+    if (!QFileInfo(generator).isExecutable())
+        generator = here.absoluteFilePath(QStringLiteral(VEMO_SIM_SAMPLE_GENERATOR));
+    if (!QFileInfo(generator).isExecutable())
         return;
     QProcess process;
     process.start(generator, {_strFolder});
