@@ -1,5 +1,6 @@
 #include "data/isoxml.h"
 
+#include "data/appinfo.h"
 #include "data/fieldreaders.h"
 #include "data/listfile.h"
 #include "data/listkind.h"
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
@@ -90,7 +92,9 @@ QString strDateTime(const QString& _strText)
     if (s32End != strText.size() || !QDate::isValid(s32Year, s32Month, s32Day) ||
         !QTime::isValid(s32Hour, s32Minute, s32Second))
         return QString();
-    char buffer[32];
+    // Room for any int in every field: the compiler does not see the checks
+    // above, and warns of a cut otherwise.
+    char buffer[80];
     std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%02d", s32Year, s32Month, s32Day, s32Hour,
                   s32Minute, s32Second);
     return QString::fromLatin1(buffer);
@@ -194,16 +198,17 @@ struct Task {
 QVector<LogValue> logValuesOf(const RecordFields& _fields)
 {
     QVector<LogValue> values;
-    const auto metres = [&](int _s32Index) { return qint64(_fields.s32Int(_s32Index)); };
+    // A negative distance or volume is no reading: it counts as none, so that
+    // it cannot enlarge the empty runs (field distance less harvesting).
+    const auto reading = [&](int _s32Index) { return qint64(qMax(0, _fields.s32Int(_s32Index))); };
     const auto minutes = [&](int _s32Index) { return qint64(qMax(0, _fields.s32Minutes(_s32Index))); };
     if (bPresent(_fields, 10))
         values.append({TOTAL_AREA, s64Clamped(_fields.s32Int(10))});
     if (bPresent(_fields, 17))
-        values.append({EFFECTIVE_TOTAL_DISTANCE, s64Clamped(metres(17) * 1000)});
+        values.append({EFFECTIVE_TOTAL_DISTANCE, s64Clamped(reading(17) * 1000)});
     if (bPresent(_fields, 16) || bPresent(_fields, 18)) {
-        const qint64 s64EmptyRun = qMax<qint64>(0, metres(16) - metres(17));
-        values.append(
-            {INEFFECTIVE_TOTAL_DISTANCE, s64Clamped((s64EmptyRun + qMax<qint64>(0, metres(18))) * 1000)});
+        const qint64 s64EmptyRun = qMax<qint64>(0, reading(16) - reading(17));
+        values.append({INEFFECTIVE_TOTAL_DISTANCE, s64Clamped((s64EmptyRun + reading(18)) * 1000)});
     }
     if (bPresent(_fields, 30))
         values.append({EFFECTIVE_TOTAL_TIME, s64Clamped(minutes(30) * 60)});
@@ -212,8 +217,7 @@ QVector<LogValue> logValuesOf(const RecordFields& _fields)
         values.append({INEFFECTIVE_TOTAL_TIME, s64Clamped((s64Rest + minutes(14)) * 60)});
     }
     if (bPresent(_fields, 19) || bPresent(_fields, 20))
-        values.append(
-            {TOTAL_FUEL_CONSUMPTION, s64Clamped(qMax<qint64>(0, metres(19)) + qMax<qint64>(0, metres(20)))});
+        values.append({TOTAL_FUEL_CONSUMPTION, s64Clamped(reading(19) + reading(20))});
     return values;
 }
 
@@ -390,7 +394,8 @@ QByteArray baTaskData(const Source& _source)
     xml.writeStartElement(QStringLiteral("ISO11783_TaskData"));
     xml.writeAttribute(QStringLiteral("VersionMajor"), QStringLiteral("4"));
     xml.writeAttribute(QStringLiteral("VersionMinor"), QStringLiteral("3"));
-    xml.writeAttribute(QStringLiteral("ManagementSoftwareManufacturer"), QStringLiteral("Feldbrief"));
+    vRequired(xml, "ManagementSoftwareManufacturer", QString::fromUtf8(AppInfo::NAME), QStringLiteral("-"),
+              32);
     vRequired(xml, "ManagementSoftwareVersion", _source.strSoftwareVersion, QStringLiteral("0"), 32);
     // The figures come from the machine's terminal.
     xml.writeAttribute(QStringLiteral("DataTransferOrigin"), QStringLiteral("2"));
@@ -539,6 +544,11 @@ QString strWriteExport(const QString& _strFolder, const QString& _strName, const
     if (!QDir(temporary.path()).mkdir(QStringLiteral("TASKDATA")))
         return fail(temporary.path(),
                     strTr(QT_TRANSLATE_NOOP("IsoXml", "Der Ordner kann nicht angelegt werden.")));
+    // A temporary folder is its owner's alone; the export gets the permissions
+    // of any new folder (TASKDATA's), so that whoever may read the documents
+    // folder may read the export as well.
+    QFile::setPermissions(temporary.path(),
+                          QFileInfo(temporary.path() + QStringLiteral("/TASKDATA")).permissions());
     QSaveFile file(temporary.path() + QStringLiteral("/TASKDATA/TASKDATA.XML"));
     if (!file.open(QIODevice::WriteOnly) || file.write(_baTaskData) != _baTaskData.size() || !file.commit())
         return fail(file.fileName(), file.errorString());
@@ -555,7 +565,8 @@ QString strWriteExport(const QString& _strFolder, const QString& _strName, const
 
 void vReadListsFrom(const QString& _strFolder, Source& _source)
 {
-    // The newest file of each kind.
+    // The newest file of each kind, the kind decided as the lists decide it
+    // ("Fahrer_Kunden.csv" holds drivers, an orders file holds no customers).
     const QFileInfoList files =
         QDir(_strFolder)
             .entryInfoList({QStringLiteral("*.csv"), QStringLiteral("*.CSV")}, QDir::Files, QDir::Time);
@@ -563,15 +574,15 @@ void vReadListsFrom(const QString& _strFolder, Source& _source)
     bool bDrivers = false;
     bool bFields = false;
     for (const QFileInfo& info : files) {
-        const QString strName = info.fileName();
+        const ListKind kind = ListNames::kindOfFile(info.fileName());
         QStringList* pTarget = nullptr;
-        if (!bCustomers && ListNames::bIsCustomerList(strName)) {
+        if (!bCustomers && kind == ListKind::Customers) {
             bCustomers = true;
             pTarget = &_source.slCustomerLines;
-        } else if (!bDrivers && ListNames::bIsDriverList(strName)) {
+        } else if (!bDrivers && kind == ListKind::Drivers) {
             bDrivers = true;
             pTarget = &_source.slDriverLines;
-        } else if (!bFields && ListNames::bIsFieldList(strName)) {
+        } else if (!bFields && kind == ListKind::Fields) {
             bFields = true;
             pTarget = &_source.slFieldLines;
         }

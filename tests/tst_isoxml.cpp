@@ -1,11 +1,15 @@
 #include "data/isoxml.h"
 #include "testsupport.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+#include <algorithm>
 
 // The ISOXML export read back as XML: the references between customers,
 // fields, workers and tasks, the totals in the data dictionary's units, the
@@ -19,6 +23,7 @@ private slots:
     void referencesAndFigures();
     void onlyTheExportedOrdersNames();
     void listsEnrichCustomersAndWorkers();
+    void listsFolderReadByTheListKinds();
     void textsAndValuesStayValid_data();
     void textsAndValuesStayValid();
     void validatesAgainstTheSchema();
@@ -248,10 +253,34 @@ void tst_IsoXml::listsEnrichCustomersAndWorkers()
     QVERIFY(!ofName(all, "CTR").at(1).contains("D"));
 }
 
+void tst_IsoXml::listsFolderReadByTheListKinds()
+{
+    // Each kind's newest file, the kind decided as the list browser decides
+    // it: the newest names here would mislead a test for "Kunden" alone.
+    QTemporaryDir dir;
+    const QDateTime now = QDateTime::currentDateTime();
+    const auto write = [&](const QString& _strName, const QString& _strFirstRecord, int _s32AgeSeconds) {
+        QFile file(TestSupport::strWriteFile(dir.path() + '/' + _strName,
+                                             ("Kopf\n" + _strFirstRecord + "\n").toUtf8()));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(now.addSecs(-_s32AgeSeconds), QFileDevice::FileModificationTime));
+    };
+    write(QString::fromUtf8("Aufträge Kunden.csv"), "1;;4711;Hof", 10);
+    write("Fahrer_Kunden.csv", "12;Hans;Weiss", 20);
+    write("Fahrer alt.csv", "13;Alt;Fahrer", 30);
+    write(QString::fromUtf8("Schläge.csv"), "4711;Hof;Breite;12,5;3", 40);
+    write("Kunden.csv", "4711;Jens;Hof", 50);
+    IsoXml::Source lists;
+    IsoXml::vReadListsFrom(dir.path(), lists);
+    QCOMPARE(lists.slCustomerLines.value(1), QStringLiteral("4711;Jens;Hof"));
+    QCOMPARE(lists.slDriverLines.value(1), QStringLiteral("12;Hans;Weiss"));
+    QCOMPARE(lists.slFieldLines.value(1), QStringLiteral("4711;Hof;Breite;12,5;3"));
+}
+
 void tst_IsoXml::textsAndValuesStayValid_data()
 {
     QTest::addColumn<QString>("order");
-    QTest::addColumn<QString>("element");
+    QTest::addColumn<QString>("element"); // "DLV 0076": the value of that entry
     QTest::addColumn<QString>("attribute");
     QTest::addColumn<QString>("expected"); // "<absent>" when it must not be there
     const QString strLong = QString(40, QChar(0x00FC));
@@ -278,6 +307,10 @@ void tst_IsoXml::textsAndValuesStayValid_data()
         << record({{0, "1"}, {8, "01.10.2023 08:00"}, {17, "3000000"}}) << "DLV"
         << "B"
         << "2147483647";
+    QTest::newRow("negative harvesting distance adds no empty run")
+        << record({{0, "1"}, {8, "01.10.2023 08:00"}, {16, "9000"}, {17, "-1000"}}) << "DLV 0076"
+        << "B"
+        << "9000000";
     QTest::newRow("one-digit hour and seconds") << record({{0, "1"}, {8, "01.10.2023 8:05:30"}}) << "TIM"
                                                 << "A"
                                                 << "2023-10-01T08:05:30";
@@ -302,7 +335,14 @@ void tst_IsoXml::textsAndValuesStayValid()
     QFETCH(QString, expected);
     const auto all = elements(IsoXml::baTaskData(source({order})));
     QVERIFY(ofName(all, "XML error").isEmpty());
-    const QVector<Attributes> found = ofName(all, element);
+    QVector<Attributes> found = ofName(all, element.section(' ', 0, 0));
+    if (element.contains(' ')) {
+        found.erase(std::remove_if(found.begin(), found.end(),
+                                   [&](const Attributes& _value) {
+                                       return _value.value("A") != element.section(' ', 1);
+                                   }),
+                    found.end());
+    }
     if (expected == "<absent>") {
         QVERIFY(found.isEmpty() || !found.first().contains(attribute));
         return;
@@ -345,6 +385,8 @@ void tst_IsoXml::exportFolderIsCompleteAndNeverOverwritten()
     QCOMPARE(strFirst, dir.path() + "/ISOXML_Dr_ Hof");
     QCOMPARE(strSecond, dir.path() + "/ISOXML_Dr_ Hof (2)");
     QCOMPARE(TestSupport::baReadFile(strSecond + "/TASKDATA/TASKDATA.XML"), baXml);
+    // Readable as any new folder is, not only by its owner as a temporary one.
+    QCOMPARE(QFileInfo(strFirst).permissions(), QFileInfo(strFirst + "/TASKDATA").permissions());
     // Nothing else is left beside them.
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 2);
 
