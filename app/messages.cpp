@@ -18,24 +18,30 @@ Hook& hook()
 }
 } // namespace
 
+void vApplyStyle(QMessageBox& _box)
+{
+    // The pages' black style sheet reaches a child box and outweighs a sheet
+    // on the box itself, so the label and the buttons get their own sheets.
+    const int s32Size = PageFrame::s32ScreenUnit() / 25;
+    _box.setWindowTitle(QStringLiteral("Feldbrief"));
+    _box.setStyleSheet(Style::strBlackPage());
+    if (auto* pLabel = _box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        pLabel->setStyleSheet(QStringLiteral("QLabel{ color: ") + Style::strLabelYellow() +
+                              QStringLiteral("; font: ") + QString::number(s32Size) + QStringLiteral("px;}"));
+    for (QAbstractButton* pButton : _box.buttons())
+        pButton->setStyleSheet(Style::strButton(s32Size));
+}
+
 void vShow(QWidget* _pParent, const QString& _strText)
 {
     if (hook()) {
         hook()(_pParent, _strText);
         return;
     }
-    // The pages' black style sheet reaches a child box and outweighs a sheet
-    // on the box itself, so the label and the button get their own sheets.
-    const int s32Size = PageFrame::s32ScreenUnit() / 25;
     QMessageBox box(_pParent);
-    box.setWindowTitle(QStringLiteral("Feldbrief"));
     box.setText(_strText);
     box.setStandardButtons(QMessageBox::Ok);
-    box.setStyleSheet(Style::strBlackPage());
-    if (auto* pLabel = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
-        pLabel->setStyleSheet(QStringLiteral("QLabel{ color: ") + Style::strLabelYellow() +
-                              QStringLiteral("; font: ") + QString::number(s32Size) + QStringLiteral("px;}"));
-    box.button(QMessageBox::Ok)->setStyleSheet(Style::strButton(s32Size));
+    vApplyStyle(box);
     box.exec();
 }
 

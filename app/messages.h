@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QMessageBox;
 class QWidget;
 
 // The application's information box: a modal message in the black-and-yellow
@@ -14,6 +15,11 @@ namespace Messages
 
 // Shows the (already translated) text and returns when the box is closed.
 void vShow(QWidget* _pParent, const QString& _strText);
+
+// The box in the pages' style: title, black page, yellow text and the
+// buttons it has now. Boxes with buttons of their own (the report offer) use
+// it too, so that every box looks the same.
+void vApplyStyle(QMessageBox& _box);
 
 // While a hook is set, vShow hands the text to it instead of opening a box.
 // Meant for tests; pass an empty function to show boxes again.

@@ -2,7 +2,6 @@
 
 #include "app/mailurl.h"
 #include "app/messages.h"
-#include "app/pageframe.h"
 #include "data/reportfiles.h"
 
 #include <QCoreApplication>
@@ -45,24 +44,18 @@ Choice choiceOfBox(QWidget* _pParent, const QString& _strText)
 {
     if (chooser())
         return chooser()(_strText);
-    const int s32Size = PageFrame::s32ScreenUnit() / 25;
     QMessageBox box(_pParent);
-    box.setWindowTitle(QStringLiteral("Feldbrief"));
     box.setText(_strText);
-    box.setStyleSheet(Style::strBlackPage());
-    if (auto* pLabel = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
-        pLabel->setStyleSheet(QStringLiteral("QLabel{ color: ") + Style::strLabelYellow() +
-                              QStringLiteral("; font: ") + QString::number(s32Size) + QStringLiteral("px;}"));
-        pLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    }
     QPushButton* pOpen =
         box.addButton(strTr(QT_TRANSLATE_NOOP("ReportOffer", "Öffnen")), QMessageBox::AcceptRole);
     QPushButton* pEmail =
         box.addButton(strTr(QT_TRANSLATE_NOOP("ReportOffer", "Per E-Mail senden")), QMessageBox::ActionRole);
     QPushButton* pClose =
         box.addButton(strTr(QT_TRANSLATE_NOOP("ReportOffer", "Schließen")), QMessageBox::RejectRole);
-    for (QPushButton* pButton : {pOpen, pEmail, pClose})
-        pButton->setStyleSheet(Style::strButton(s32Size));
+    Messages::vApplyStyle(box);
+    // The path can be selected and copied.
+    if (auto* pLabel = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        pLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.setDefaultButton(pClose);
     box.exec();
     if (box.clickedButton() == pOpen)
