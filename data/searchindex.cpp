@@ -12,7 +12,11 @@ namespace
 // Writes a code point as UTF-8 at _pOut and returns the byte after it.
 char* pWriteUtf8(char* _pOut, uint _u32CodePoint)
 {
-    if (_u32CodePoint < 0x800) {
+    // Letters such as the Kelvin sign or the long s fold to plain ASCII,
+    // which must stay one byte to match what is typed.
+    if (_u32CodePoint < 0x80) {
+        *_pOut++ = char(_u32CodePoint);
+    } else if (_u32CodePoint < 0x800) {
         *_pOut++ = char(0xC0 | (_u32CodePoint >> 6));
         *_pOut++ = char(0x80 | (_u32CodePoint & 0x3F));
     } else if (_u32CodePoint < 0x10000) {

@@ -15,6 +15,8 @@ void cSortKeys::vClear()
     m_values.clear();
     m_collationKeys.clear();
     m_ranks.clear();
+    // A new list sorts in the interface language of the moment.
+    m_collator = QCollator(QLocale());
 }
 
 void cSortKeys::vReserve(int _s32Rows)

@@ -3,6 +3,8 @@
 #include "data/fieldreaders.h"
 #include "mainwindow/listcolumns.h"
 
+#include <QCollator>
+#include <QLocale>
 #include <QStringList>
 
 #include <algorithm>
@@ -72,7 +74,16 @@ bool bLessThan(const QString& _strLeft, const QString& _strRight)
     const int s32Right = _strRight.toInt();
     if (s32Right != 0)
         return _strLeft.toInt() < s32Right;
-    return _strLeft.localeAwareCompare(_strRight) < 0;
+    // Names sort as the interface language sorts them (the default locale),
+    // not as the system's locale would: "Bäumer" before "Brüggemann".
+    // QString::localeAwareCompare keeps the locale it met first.
+    thread_local QLocale locale;
+    thread_local QCollator collator(locale);
+    if (QLocale() != locale) {
+        locale = QLocale();
+        collator = QCollator(locale);
+    }
+    return collator.compare(_strLeft, _strRight) < 0;
 }
 
 QRegExp searchPattern(const QString& _strTyped)

@@ -40,8 +40,11 @@ ReceivedFile receivedFileFrom(const QByteArray& _baPart)
         file.bEmpty = true;
         return file;
     }
+    // Every byte of the content, zero bytes included: the terminal pads
+    // fields with them, and the list readers drop them field by field.
     const QByteArray content = contentLength < 0 ? rest : rest.left(contentLength);
-    file.strText = QString::fromUtf8(baUpToZero(content));
+    // With its length: QString::fromUtf8(QByteArray) stops at a zero byte.
+    file.strText = QString::fromUtf8(content.constData(), content.size());
     return file;
 }
 
@@ -92,7 +95,11 @@ QString strStoreTextFile(const QString& _strFolder, const QString& _strName, con
     QTextStream stream(&file);
     stream.setCodec("UTF-8");
     stream.setGenerateByteOrderMark(true);
-    stream << _strText << Qt::endl;
+    stream << _strText;
+    // One line end at the end of the file, not a second one behind the
+    // terminal's: an empty line would stand before any line added later.
+    if (!_strText.endsWith(QLatin1Char('\n')))
+        stream << Qt::endl;
     stream.flush();
     if (stream.status() != QTextStream::Ok || !file.commit())
         return QString();

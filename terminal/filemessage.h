@@ -14,7 +14,7 @@ namespace FileMessage
 
 struct ReceivedFile {
     QString strName;     // as carried in the message, cut at a zero byte
-    QString strText;     // the content, decoded as UTF-8 up to a zero byte
+    QString strText;     // the content, decoded as UTF-8, zero bytes included
     bool bEmpty = false; // nothing followed the name: "no file of this kind"
 };
 
@@ -34,8 +34,9 @@ QByteArray baStartFileMessage(const QByteArray& _baKind, const QByteArray& _baNa
 // or ".."), and the file must then not be stored.
 QString strSafeFileName(const QString& _strName);
 
-// Writes the text as UTF-8 with a byte-order mark and one line end into
-// _strFolder/_strName, replacing a file of that name, creating the folder when
+// Writes the text as UTF-8 with a byte-order mark into
+// _strFolder/_strName, followed by a line end unless it already ends in one,
+// replacing a file of that name, creating the folder when
 // it is missing. The name must be a safe name, and a link of that name is not
 // written through. Returns the path, or an empty string when the file could
 // not be written.

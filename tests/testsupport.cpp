@@ -19,8 +19,9 @@ namespace
 {
 QTemporaryDir* homeDir()
 {
-    static QTemporaryDir* s_pDir = new QTemporaryDir();
-    return s_pDir;
+    // Removed with everything in it when the test program ends.
+    static QTemporaryDir s_dir;
+    return &s_dir;
 }
 } // namespace
 

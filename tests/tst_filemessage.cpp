@@ -1,3 +1,5 @@
+#include "data/fieldreaders.h"
+#include "data/listfile.h"
 #include "terminal/filemessage.h"
 #include "testsupport.h"
 
@@ -38,8 +40,9 @@ private slots:
                                         << "a.csv" << false << "abcdef";
         QTest::newRow("nothing after name") << baHeader(3, 0) + "abc"
                                             << "abc" << true << "";
-        QTest::newRow("zero ends the text")
-            << baHeader(5, 7) + QByteArray("a.csvab\0cdef", 12) << "a.csv" << false << "ab";
+        // Zero bytes pad the terminal's fields: they are part of the file.
+        QTest::newRow("zero bytes kept") << baHeader(5, 7) + QByteArray("a.csvab\0cdef", 12) << "a.csv"
+                                         << false << QString::fromUtf8("ab\0cdef", 7);
         QTest::newRow("zero ends the name")
             << baHeader(5, 1) + QByteArray("a\0csvX", 6) << "a" << false << "X";
         QTest::newRow("utf-8") << baHeader(13, 6) + "Aufträge.csv" + "Müll"
@@ -117,6 +120,59 @@ private slots:
         // A second file of that name replaces the first.
         QCOMPARE(strStoreTextFile(folder, "Auftraege.csv", QString::fromUtf8("ä")), path);
         QCOMPARE(TestSupport::baReadFile(path), QByteArray("\xEF\xBB\xBF\xC3\xA4\n"));
+    }
+
+    void storingLineEnd_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("without line end") << "1;Meyer"
+                                          << QByteArray("\xEF\xBB\xBF"
+                                                        "1;Meyer\n");
+        QTest::newRow("with line end") << "1;Meyer\n"
+                                       << QByteArray("\xEF\xBB\xBF"
+                                                     "1;Meyer\n");
+        QTest::newRow("with crlf") << "1;Meyer\r\n"
+                                   << QByteArray("\xEF\xBB\xBF"
+                                                 "1;Meyer\r\n");
+        QTest::newRow("empty line kept") << "1;Meyer\n\n"
+                                         << QByteArray("\xEF\xBB\xBF"
+                                                       "1;Meyer\n\n");
+    }
+
+    // The terminal's own last line end is not doubled: a line added later
+    // must not stand behind an empty line.
+    void storingLineEnd()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, stored);
+        const QString path = strStoreTextFile(TestSupport::strHome() + "/store/ends", "Fahrer.csv", text);
+        QCOMPARE(TestSupport::baReadFile(path), stored);
+    }
+
+    // A downloaded file with padded fields reads as the terminal's bytes do:
+    // every record, every field, the padding dropped.
+    void storedPaddedFileReadsAsSent()
+    {
+        const QByteArray sent("Nr;Kunde;Schlag\n"
+                              "1;M\xc3\xbcller\0\0;Am Bach\0\n"
+                              "2;Schulz;Weide\0\0\0\n"
+                              "3;Kr\xc3\xa4mer;Ried\n",
+                              70);
+        const ReceivedFile file = receivedFileFrom(baHeader(13, sent.size()) + "Auftraege.csv" + sent);
+        const QString path =
+            strStoreTextFile(TestSupport::strHome() + "/store/padded", file.strName, file.strText);
+        QVERIFY(!path.isEmpty());
+        ListFileContent stored;
+        QVERIFY(ListFile::bRead(path, stored));
+        ListFileContent direct;
+        ListFile::vDecode(QByteArray("\xEF\xBB\xBF") + sent, direct);
+        QCOMPARE(stored.slLines, direct.slLines);
+        QCOMPARE(stored.slLines.size(),
+                 5); // header, three records, the empty element behind the last line end
+        QCOMPARE(
+            FieldReaders::strClean(FieldReaders::strField(FieldReaders::slSplit(stored.slLines.at(1)), 1)),
+            QString::fromUtf8("Müller"));
     }
 
     void storingRefused()

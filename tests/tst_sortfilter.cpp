@@ -1,3 +1,5 @@
+#include "app/settingsstore.h"
+#include "data/sortkeys.h"
 #include "mainwindow/csortfiltermodel.h"
 #include "testsupport.h"
 
@@ -24,6 +26,8 @@ private slots:
     void searchIndexFindsWhatContainsFinds();
     void collationKeysSortAsTheLocale_data();
     void collationKeysSortAsTheLocale();
+    void namesSortAsTheInterfaceLanguage_data();
+    void namesSortAsTheInterfaceLanguage();
 };
 
 namespace
@@ -208,7 +212,7 @@ void tst_SortFilter::searchIndexFindsWhatContainsFinds_data()
     for (const char* pTyped :
          {"bc",   "ab", "c",    "MÜLLER", "straße", "STRASSE", "σας", "ΣΑΣ",          "\n",
           "d\ne", "x",  "abcd", "İ",      "ǅ",      "xyz@[",   "`{",  "opqrstuvwxyz", "müller äöü abc",
-          "@a",   "z[", "zz"})
+          "@a",   "z[", "zz",   "k",      "KEL",    "s",       "ſtr"})
         QTest::newRow(pTyped) << QString::fromUtf8(pTyped);
 }
 
@@ -216,21 +220,13 @@ void tst_SortFilter::searchIndexFindsWhatContainsFinds()
 {
     // Rows lie side by side in the index: a hit across two rows is no hit.
     QFETCH(QString, typed);
-    const QStringList slRows{"ab",
-                             "cd",
-                             "abc",
-                             "bcx",
-                             "",
-                             QString::fromUtf8("Müller"),
-                             "d\ne",
-                             "MÜLLER",
-                             QString::fromUtf8("Straße"),
-                             QString::fromUtf8("ΣΑΣ σας"),
-                             "x",
-                             QString::fromUtf8("ǆ dz İi"),
-                             "ab",
+    const QStringList slRows{"ab", "cd", "abc", "bcx", "", QString::fromUtf8("Müller"), "d\ne", "MÜLLER",
+                             QString::fromUtf8("Straße"), QString::fromUtf8("ΣΑΣ σας"), "x",
+                             QString::fromUtf8("ǆ dz İi"), "ab",
                              QString::fromUtf8("ABCDEFGHIJKLMNOPQRSTUVWXYZ@[`{ Müller ÄÖÜ ABCDEFGHIJ"),
-                             "@@@@@@@@A[[[[[[[[Z````````{{{{{{{{"};
+                             "@@@@@@@@A[[[[[[[[Z````````{{{{{{{{",
+                             // Kelvin sign and long s fold to plain ASCII letters.
+                             QString::fromUtf8("\u212Aelvin"), QString::fromUtf8("\u017Ftraße")};
     cSearchIndex index;
     for (const QString& strRow : slRows)
         index.vAppendRow(strRow);
@@ -281,6 +277,46 @@ void tst_SortFilter::collationKeysSortAsTheLocale()
     std::stable_sort(expected.begin(), expected.end(),
                      [&](int a, int b) { return SortFilter::bLessThan(keys.at(a), keys.at(b)); });
     QCOMPARE(sortKeys.stableOrder(), expected);
+}
+
+void tst_SortFilter::namesSortAsTheInterfaceLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("sorted");
+    QTest::newRow("German") << "" << QStringList{"Abel", "Ärger", "Bäumer", "Brüggemann GbR", "Zander"};
+    QTest::newRow("English") << "Englisch"
+                             << QStringList{"Abel", "Ärger", "Bäumer", "Brüggemann GbR", "Zander"};
+    // Swedish places Ä after Z, and ü with y.
+    QTest::newRow("Swedish") << "Schwedisch"
+                             << QStringList{"Abel", "Brüggemann GbR", "Bäumer", "Zander", "Ärger"};
+}
+
+void tst_SortFilter::namesSortAsTheInterfaceLanguage()
+{
+    // Whatever the system's locale (here the C locale, which compares code
+    // units and so puts "Bä" behind "Br"), names sort as the interface
+    // language sorts them, once its locale is applied at start-up.
+    QFETCH(QString, language);
+    QFETCH(QStringList, sorted);
+    QLocale::setDefault(QLocale::c());
+    QVERIFY(!SortFilter::bLessThan(QString::fromUtf8("Bäumer"), "Brüggemann GbR"));
+    SettingsStore::LANGUAGE.vSet(language);
+    SettingsStore::vApplyInterfaceLocale();
+    QStringList shuffled{"Zander", QString::fromUtf8("Brüggemann GbR"), QString::fromUtf8("Ärger"), "Abel",
+                         QString::fromUtf8("Bäumer")};
+    QStringList byLessThan = shuffled;
+    std::stable_sort(byLessThan.begin(), byLessThan.end(), SortFilter::bLessThan);
+    QCOMPARE(byLessThan, sorted);
+    cSortKeys keys;
+    keys.vClear();
+    for (const QString& strName : shuffled)
+        keys.vAppend(strName);
+    QStringList byKeys;
+    for (int row : keys.stableOrder())
+        byKeys << shuffled.at(row);
+    QCOMPARE(byKeys, sorted);
+    SettingsStore::LANGUAGE.vSet(QString());
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 }
 
 QTEST_MAIN(tst_SortFilter)

@@ -37,11 +37,11 @@ for path in usr/bin/feldbrief usr/bin/feldbrief-terminal-simulator usr/bin/feldb
             usr/share/applications/$ID.desktop usr/share/metainfo/$ID.metainfo.xml \
             usr/share/icons/hicolor/48x48/apps/$ID.png usr/share/icons/hicolor/64x64/apps/$ID.png \
             usr/share/icons/hicolor/128x128/apps/$ID.png usr/share/icons/hicolor/256x256/apps/$ID.png \
-            usr/share/icons/hicolor/scalable/apps/$ID.svg; do
+            usr/share/icons/hicolor/scalable/apps/$ID.svg usr/share/doc/feldbrief/copyright; do
   grep -qx "$path" <<<"$CONTENTS" || fail "$path missing from the package"
 done
 # Nothing else: no tests, benchmarks, internal tools, libraries or build files.
-UNEXPECTED=$(grep -v -E '^usr/(bin|share/(applications|metainfo|icons/hicolor/[^/]+/apps))/[^/]+$' <<<"$CONTENTS" | grep -v '/$')
+UNEXPECTED=$(grep -v -E '^usr/(bin|share/(applications|metainfo|doc/feldbrief|icons/hicolor/[^/]+/apps))/[^/]+$' <<<"$CONTENTS" | grep -v '/$')
 [ -z "$UNEXPECTED" ] || fail "unexpected files in the package: $UNEXPECTED"
 DEPENDS=$(dpkg-deb -f "$DEB" Depends)
 grep -q libqt5widgets5 <<<"$DEPENDS" || fail "dependencies not computed: $DEPENDS"
@@ -62,6 +62,10 @@ DESKTOP="$ROOT/usr/share/applications/$ID.desktop"
 EXEC=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$DESKTOP")
 [ -x "$ROOT/usr/bin/$EXEC" ] || fail "Exec=$EXEC is not an installed program"
 grep -qx "Icon=$ID" "$DESKTOP" || fail "the desktop entry's icon is not $ID"
+# The window class a running feldbrief shows, so docks group its windows
+# under the entry.
+grep -qx "StartupWMClass=$EXEC" "$DESKTOP" || fail "the desktop entry's window class is not $EXEC"
+grep -q "^Files: \*" "$ROOT/usr/share/doc/feldbrief/copyright" || fail "the copyright file is not in Debian's format"
 for size in 48 64 128 256; do
   file "$ROOT/usr/share/icons/hicolor/${size}x$size/apps/$ID.png" | grep -q "PNG image data, $size x $size," ||
     fail "the ${size}x$size icon is not a PNG of that size"
@@ -76,6 +80,11 @@ export HOME="$UNPACKED/home" XDG_CONFIG_HOME="$UNPACKED/home/.config" XDG_CACHE_
 export XDG_DATA_HOME="$UNPACKED/home/.local/share"
 mkdir -p "$XDG_CONFIG_HOME"
 cd "$UNPACKED" || fail "cd"
+# Help and version need no display.
+for option in --help --version; do
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 30 "$ROOT/usr/bin/feldbrief" $option | grep -q feldbrief ||
+    fail "feldbrief $option does not answer without a display"
+done
 OUTPUT=$(QT_QPA_PLATFORM=offscreen timeout 60 "$ROOT/usr/bin/feldbrief" --exit-when-shown 2>&1)
 STATUS=$?
 grep -q "main window shown" <<<"$OUTPUT" && [ $STATUS -eq 0 ] ||

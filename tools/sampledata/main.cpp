@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace
 {
@@ -31,6 +32,10 @@ struct Field {
 struct Driver {
     QString strNumber, strFirstName, strLastName;
 };
+
+// The machine file covers the seasons 2011 to 2014: as much work as this
+// season's, 4.6 times over.
+constexpr double MACHINE_SEASONS = 4.6;
 
 const char* const FIRST_NAMES[] = {"Jürgen", "Björn", "Hans-Günter", "Jörg",  "Käthe", "Günther",
                                    "Bärbel", "Karl",  "Uwe",         "Sören", "Heinz", "Anneliese"};
@@ -126,7 +131,7 @@ public:
         vMakeMasterData();
         return bWriteCustomers() && bWriteFields() && bWriteDrivers() && bWriteOrders(_s32Records) &&
                bWriteStatistics("Statistik Saison.csv", 1.0) &&
-               bWriteStatistics("Statistik Maschine.csv", 4.6);
+               bWriteStatistics("Statistik Maschine.csv", MACHINE_SEASONS);
     }
 
 private:
@@ -243,8 +248,11 @@ private:
         for (const char* pColumn : ORDER_COLUMNS)
             slHeader << QString::fromUtf8(pColumn);
         slLines << slHeader.join(';');
-        int s32EngineMinutes = 1234 * 60 + 56;
-        int s32HarvesterMinutes = 987 * 60 + 12;
+        // The machine's hour counters stand behind every order; they are
+        // filled in once the season's sums are known (see below).
+        QVector<QStringList> records;
+        QVector<int> engineMinutesOfOrder;
+        QVector<int> harvestMinutesOfOrder;
         for (int s32Line = 1; s32Line <= _s32Records; ++s32Line) {
             const Field& field = m_fields.at(m_random.bounded(m_fields.size()));
             const Customer& customer = m_customers.at(field.s32Customer);
@@ -291,10 +299,10 @@ private:
               << QString::number(s32Between(m_random, 55, 92)) << QString::number(s32HarvestFuel)
               << QString::number(s32FieldFuel - s32HarvestFuel)
               << strComma(s32Between(m_random, 45, 75) / 10.0) << "V2.16.4"
-              << "VT4-10231" << strDuration(s32EngineMinutes) << strDuration(s32HarvesterMinutes);
-            slLines << f.join(';');
-            s32EngineMinutes += s32FieldMinutes + s32RoadMinutes;
-            s32HarvesterMinutes += s32Harvest;
+              << "VT4-10231";
+            records << f;
+            engineMinutesOfOrder << s32FieldMinutes + s32RoadMinutes;
+            harvestMinutesOfOrder << s32Harvest;
             m_dSeason[0] += dHa;
             m_dSeason[1] += s32FieldMetres / 1000.0;
             m_dSeason[2] += s32RoadMetres / 1000.0;
@@ -302,6 +310,25 @@ private:
             m_dSeason[4] += s32RoadFuel / 1000.0;
             m_dSeason[5] += s32FieldMinutes / 60.0;
             m_dSeason[6] += s32RoadMinutes / 60.0;
+        }
+        // The counters at the season's start hold the earlier seasons that
+        // the machine file covers: their field and road time plus some idle
+        // running for the engine, their harvesting time for the harvester.
+        // So the machine's engine hours are never fewer than its hours in
+        // field and on road, and the harvester's never more than its field time.
+        const double dEarlierSeasons = MACHINE_SEASONS - 1.0;
+        const int s32SeasonEngine =
+            std::accumulate(engineMinutesOfOrder.begin(), engineMinutesOfOrder.end(), 0);
+        const int s32SeasonHarvest =
+            std::accumulate(harvestMinutesOfOrder.begin(), harvestMinutesOfOrder.end(), 0);
+        int s32EngineMinutes = int(dEarlierSeasons * s32SeasonEngine * 1.08) + 56;
+        int s32HarvesterMinutes = int(dEarlierSeasons * s32SeasonHarvest * 0.97);
+        for (int i = 0; i < records.size(); ++i) {
+            slLines << (records.at(i) +
+                        QStringList{strDuration(s32EngineMinutes), strDuration(s32HarvesterMinutes)})
+                           .join(';');
+            s32EngineMinutes += engineMinutesOfOrder.at(i);
+            s32HarvesterMinutes += harvestMinutesOfOrder.at(i);
         }
         m_s32EngineMinutes = s32EngineMinutes;
         m_s32HarvesterMinutes = s32HarvesterMinutes;

@@ -55,7 +55,8 @@ QByteArray baContentForSending(const QByteArray& _baFile)
     QTextCodec::codecForName("UTF-8")->toUnicode(content.constData(), content.size(), &state);
     if (state.invalidChars == 0)
         return content;
-    return QString::fromLatin1(content).toUtf8();
+    // With its length: the terminal's zero padding is part of the file.
+    return QString::fromLatin1(content.constData(), content.size()).toUtf8();
 }
 
 bool bStoreImport(const QString& _strFolder, const QString& _strKind, const QByteArray& _baContent)
