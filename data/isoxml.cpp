@@ -2,6 +2,7 @@
 
 #include "data/appinfo.h"
 #include "data/fieldreaders.h"
+#include "data/filewriter.h"
 #include "data/listfile.h"
 #include "data/listkind.h"
 #include "data/reportfiles.h"
@@ -12,13 +13,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTime>
 #include <QVector>
 #include <QXmlStreamWriter>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 namespace IsoXml
@@ -50,7 +51,8 @@ bool bPresent(const RecordFields& _fields, int _s32Index)
     return !_fields.field(_s32Index).trimmed().isEmpty();
 }
 
-// The digits at [_s32From, _s32From + _s32Count) as a number, or -1.
+// The digits at [_s32From, _s32From + _s32Count) as a number, or -1 when
+// the part is missing or holds anything but digits.
 int s32Digits(const QString& _strText, int _s32From, int _s32Count)
 {
     if (_s32From < 0 || _s32From + _s32Count > _strText.size())
@@ -89,7 +91,10 @@ QString strDateTime(const QString& _strText)
         s32Second = s32Digits(strText, s32End + 1, 2);
         s32End += 3;
     }
-    if (s32End != strText.size() || !QDate::isValid(s32Year, s32Month, s32Day) ||
+    // A part that is no number (-1) is no date; nor is a year before 1, which
+    // xs:dateTime cannot hold as four digits ("-001"), though QDate takes it.
+    if (s32End != strText.size() || s32Day < 0 || s32Month < 0 || s32Year < 1 || s32Hour < 0 ||
+        s32Minute < 0 || s32Second < 0 || !QDate::isValid(s32Year, s32Month, s32Day) ||
         !QTime::isValid(s32Hour, s32Minute, s32Second))
         return QString();
     // Room for any int in every field: the compiler does not see the checks
@@ -202,7 +207,9 @@ QVector<LogValue> logValuesOf(const RecordFields& _fields)
     // it cannot enlarge the empty runs (field distance less harvesting).
     const auto reading = [&](int _s32Index) { return qint64(qMax(0, _fields.s32Int(_s32Index))); };
     const auto minutes = [&](int _s32Index) { return qint64(qMax(0, _fields.s32Minutes(_s32Index))); };
-    if (bPresent(_fields, 10))
+    // An order without an area (none, or 0 as the terminal writes it) logs
+    // none, as the order pages show none.
+    if (_fields.s32Int(10) > 0)
         values.append({TOTAL_AREA, s64Clamped(_fields.s32Int(10))});
     if (bPresent(_fields, 17))
         values.append({EFFECTIVE_TOTAL_DISTANCE, s64Clamped(reading(17) * 1000)});
@@ -523,44 +530,70 @@ QByteArray baTaskData(const Source& _source)
     return baXml;
 }
 
-QString strWriteExport(const QString& _strFolder, const QString& _strName, const QByteArray& _baTaskData,
-                       QString* _pError)
+namespace
 {
-    const auto fail = [&](const QString& _strPath, const QString& _strReason) {
-        if (_pError) {
-            *_pError = strTr(QT_TRANSLATE_NOOP("IsoXml", "Der Ordner %1 konnte nicht geschrieben werden: %2"))
-                           .arg(QDir::toNativeSeparators(_strPath), _strReason);
-        }
-        return QString();
-    };
-    if (!QDir().mkpath(_strFolder))
-        return fail(_strFolder, strTr(QT_TRANSLATE_NOOP("IsoXml", "Der Ordner kann nicht angelegt werden.")));
 
-    // The whole export is made under a temporary name and renamed when it is
-    // complete: farm software never finds half an export.
+// The export made complete under a temporary name in _strFolder, then named
+// _strName (or a free name beside it); its path, or an empty text and the
+// kind of the failure. Whatever fails, the temporary folder goes.
+QString strWriteComplete(const QString& _strFolder, const QString& _strName, const QByteArray& _baTaskData,
+                         FileWriter::Failure& _failure)
+{
+    errno = 0;
     QTemporaryDir temporary(_strFolder + QStringLiteral("/.isoxml-XXXXXX"));
-    if (!temporary.isValid())
-        return fail(_strFolder, temporary.errorString());
-    if (!QDir(temporary.path()).mkdir(QStringLiteral("TASKDATA")))
-        return fail(temporary.path(),
-                    strTr(QT_TRANSLATE_NOOP("IsoXml", "Der Ordner kann nicht angelegt werden.")));
+    if (!temporary.isValid()) {
+        _failure = FileWriter::failureOf(errno, _strFolder);
+        return QString();
+    }
+    errno = 0;
+    if (!QDir(temporary.path()).mkdir(QStringLiteral("TASKDATA"))) {
+        _failure = FileWriter::failureOf(errno, temporary.path());
+        return QString();
+    }
     // A temporary folder is its owner's alone; the export gets the permissions
     // of any new folder (TASKDATA's), so that whoever may read the documents
     // folder may read the export as well.
     QFile::setPermissions(temporary.path(),
                           QFileInfo(temporary.path() + QStringLiteral("/TASKDATA")).permissions());
-    QSaveFile file(temporary.path() + QStringLiteral("/TASKDATA/TASKDATA.XML"));
-    if (!file.open(QIODevice::WriteOnly) || file.write(_baTaskData) != _baTaskData.size() || !file.commit())
-        return fail(file.fileName(), file.errorString());
+    if (!FileWriter::bWrite(temporary.path() + QStringLiteral("/TASKDATA/TASKDATA.XML"), _baTaskData,
+                            &_failure))
+        return QString();
+    const QString strPath = ReportFiles::strFreePath(_strFolder, _strName);
+    errno = 0;
+    if (!QDir().rename(temporary.path(), strPath)) {
+        _failure = FileWriter::failureOf(errno, _strFolder);
+        return QString();
+    }
+    temporary.setAutoRemove(false);
+    return strPath;
+}
 
+} // namespace
+
+QString strWriteExport(const QString& _strFolder, const QString& _strName, const QByteArray& _baTaskData,
+                       QString* _pError)
+{
     // Dots would be taken for a suffix by the free-name rule.
     QString strName = _strName;
     strName.replace(QLatin1Char('.'), QLatin1Char('_'));
-    const QString strPath = ReportFiles::strFreePath(_strFolder, strName);
-    if (!QDir().rename(temporary.path(), strPath))
-        return fail(strPath, strTr(QT_TRANSLATE_NOOP("IsoXml", "Der Ordner kann nicht umbenannt werden.")));
-    temporary.setAutoRemove(false);
-    return strPath;
+    // The whole export is made under a temporary name and renamed when it is
+    // complete: farm software never finds half an export. A failure leaves
+    // nothing behind, the folders made for it included.
+    FileWriter::cFolders folders;
+    FileWriter::Failure failure = FileWriter::Failure::None;
+    if (folders.bMake(_strFolder, &failure)) {
+        const QString strPath = strWriteComplete(_strFolder, strName, _baTaskData, failure);
+        if (!strPath.isEmpty())
+            return strPath;
+        folders.vRemoveMade();
+    }
+    if (_pError) {
+        // The message names the folder the export was to be.
+        *_pError = strTr(QT_TRANSLATE_NOOP("IsoXml", "Der Ordner %1 konnte nicht geschrieben werden: %2"))
+                       .arg(QDir::toNativeSeparators(ReportFiles::strFreePath(_strFolder, strName)),
+                            FileWriter::strReason(failure));
+    }
+    return QString();
 }
 
 void vReadListsFrom(const QString& _strFolder, Source& _source)

@@ -44,7 +44,9 @@ QString strAttributeText(const QString& _strText, int _s32MaxLength);
 // Writes "<_strFolder>/<_strName>/TASKDATA/TASKDATA.XML": the folder is made
 // beside under a temporary name and renamed when complete, with " (2)", ...
 // when the name is taken. Returns the export folder's path, or an empty text
-// and the translated reason in _pError.
+// and the translated message (the folder and the reason) in _pError; a
+// failure leaves nothing behind, neither the export nor the folders made
+// for it.
 QString strWriteExport(const QString& _strFolder, const QString& _strName, const QByteArray& _baTaskData,
                        QString* _pError);
 

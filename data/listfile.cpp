@@ -1,9 +1,8 @@
 #include "data/listfile.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include "data/filewriter.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QTextCodec>
 
 #include <algorithm>
@@ -188,19 +187,12 @@ bool bWrite(const QString& _strPath, const ListFileContent& _content, QString* _
     // unnamed temporary files, a process killed while writing leaves the
     // named one ("<name>.XXXXXX"): never a "*.csv", so no page lists it. It is
     // not cleaned up here, as a user's own "<name>.backup" looks the same.
-    QSaveFile file(_strPath);
-    bool bOk = file.open(QIODevice::WriteOnly);
-    if (bOk) {
-        const QByteArray baContent = baEncode(_content);
-        if (file.write(baContent) != baContent.size())
-            file.cancelWriting();
-        bOk = file.commit();
-    }
-    if (!bOk && _pError) {
-        *_pError = QCoreApplication::translate("cHaupt", "Die Datei %1 konnte nicht gespeichert werden: %2")
-                       .arg(QDir::toNativeSeparators(_strPath), file.errorString());
-    }
-    return bOk;
+    FileWriter::Failure failure = FileWriter::Failure::None;
+    if (FileWriter::bWrite(_strPath, baEncode(_content), &failure))
+        return true;
+    if (_pError)
+        *_pError = FileWriter::strCannotSave(_strPath, failure);
+    return false;
 }
 
 } // namespace ListFile

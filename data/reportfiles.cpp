@@ -1,13 +1,47 @@
 #include "data/reportfiles.h"
 
+#include "data/filewriter.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
+#include <QTextBoundaryFinder>
 
 namespace ReportFiles
 {
+
+namespace
+{
+
+// The longest file name the usual file systems take, in bytes.
+constexpr int MAX_NAME_BYTES = 255;
+// Room kept for what is added to a name: " (99999)" before the suffix, so
+// that a report never overwrites another, and the ".XXXXXX" of the file an
+// atomic write makes beside it.
+constexpr int ADDED_BYTES = 8 + 7;
+
+// _strText cut to at most _s32Bytes bytes in the file system's encoding,
+// between characters: never within a surrogate pair, nor between a letter
+// and its combining marks.
+QString strCutToBytes(const QString& _strText, int _s32Bytes)
+{
+    if (QFile::encodeName(_strText).size() <= _s32Bytes)
+        return _strText;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, _strText);
+    int s32Bytes = 0;
+    int s32Cut = 0;
+    for (int s32Next = finder.toNextBoundary(); s32Next > 0; s32Next = finder.toNextBoundary()) {
+        s32Bytes += QFile::encodeName(_strText.mid(s32Cut, s32Next - s32Cut)).size();
+        if (s32Bytes > _s32Bytes)
+            break;
+        s32Cut = s32Next;
+    }
+    return _strText.left(s32Cut);
+}
+
+} // namespace
 
 QString strFolder()
 {
@@ -20,20 +54,24 @@ QString strFolder()
 QString strFileName(const QString& _strWhat, const QDate& _dateFrom, const QDate& _dateTo,
                     const QString& _strSuffix)
 {
-    QString strName = _strWhat.trimmed();
+    QString strWhat = _strWhat.trimmed();
+    QString strDates;
     if (_dateFrom.isValid())
-        strName += QLatin1Char('_') + _dateFrom.toString(Qt::ISODate);
+        strDates += QLatin1Char('_') + _dateFrom.toString(Qt::ISODate);
     if (_dateTo.isValid() && _dateTo != _dateFrom)
-        strName += QLatin1Char('_') + _dateTo.toString(Qt::ISODate);
+        strDates += QLatin1Char('_') + _dateTo.toString(Qt::ISODate);
     static const QString s_strForbidden = QStringLiteral("/\\:*?\"<>|");
-    for (QChar& c : strName) {
+    for (QChar& c : strWhat) {
         if (c.unicode() < 0x20 || s_strForbidden.contains(c))
             c = QLatin1Char('_');
     }
-    strName = strName.left(120);
-    if (strName.isEmpty() || strName.startsWith(QLatin1Char('.')))
-        strName.prepend(QLatin1Char('_'));
-    return strName + QLatin1Char('.') + _strSuffix;
+    if ((strWhat + strDates).isEmpty() || strWhat.startsWith(QLatin1Char('.')))
+        strWhat.prepend(QLatin1Char('_'));
+    // The dates and the suffix stay; the text before them is cut to what
+    // the file system takes, with room for what a write adds to the name.
+    const QString strEnd = strDates + QLatin1Char('.') + _strSuffix;
+    const int s32Room = MAX_NAME_BYTES - ADDED_BYTES - QFile::encodeName(strEnd).size();
+    return strCutToBytes(strWhat, qMax(0, s32Room)) + strEnd;
 }
 
 QString strFreePath(const QString& _strFolder, const QString& _strFileName)
@@ -55,28 +93,18 @@ QString strFreePath(const QString& _strFolder, const QString& _strFileName)
 QString strWrite(const QString& _strFolder, const QString& _strFileName, const QByteArray& _baContent,
                  QString* _pError)
 {
-    const auto fail = [&](const QString& _strPath, const QString& _strReason) {
-        if (_pError) {
-            *_pError =
-                QCoreApplication::translate("ReportFiles", "Die Datei %1 konnte nicht gespeichert werden: %2")
-                    .arg(QDir::toNativeSeparators(_strPath), _strReason);
-        }
-        return QString();
-    };
-    if (!QDir().mkpath(_strFolder))
-        return fail(_strFolder,
-                    QCoreApplication::translate("ReportFiles", "Der Ordner konnte nicht angelegt werden."));
-    const QString strPath = strFreePath(_strFolder, _strFileName);
-    QSaveFile file(strPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(strPath, file.errorString());
-    if (file.write(_baContent) != _baContent.size()) {
-        file.cancelWriting();
-        return fail(strPath, file.errorString());
+    FileWriter::cFolders folders;
+    FileWriter::Failure failure = FileWriter::Failure::None;
+    QString strPath = _strFolder + QLatin1Char('/') + _strFileName;
+    if (folders.bMake(_strFolder, &failure)) {
+        strPath = strFreePath(_strFolder, _strFileName);
+        if (FileWriter::bWrite(strPath, _baContent, &failure))
+            return strPath;
+        folders.vRemoveMade();
     }
-    if (!file.commit())
-        return fail(strPath, file.errorString());
-    return strPath;
+    if (_pError)
+        *_pError = FileWriter::strCannotSave(strPath, failure);
+    return QString();
 }
 
 } // namespace ReportFiles

@@ -13,7 +13,10 @@ QString strFolder();
 
 // "<what>_<from>_<to>.<suffix>" with the dates as yyyy-MM-dd (one date when
 // both are the same, none when invalid). Characters no file system takes,
-// and path separators, become "_".
+// and path separators, become "_". The text before the dates is cut (between
+// characters) so that the name, in the file system's encoding, stays within
+// the 255 bytes file systems take, with room for the " (2)" of strFreePath
+// and the temporary name of an atomic write.
 QString strFileName(const QString& _strWhat, const QDate& _dateFrom, const QDate& _dateTo,
                     const QString& _strSuffix);
 
@@ -22,8 +25,9 @@ QString strFileName(const QString& _strWhat, const QDate& _dateFrom, const QDate
 QString strFreePath(const QString& _strFolder, const QString& _strFileName);
 
 // Writes the bytes to a free path for _strFileName in _strFolder (made when
-// missing), atomically: a failed write leaves nothing behind. Returns the
-// path, or an empty text and the translated reason in _pError.
+// missing), atomically: a failed write leaves nothing behind, neither a file
+// nor the folders it made. Returns the path, or an empty text and the
+// translated message (the file and the reason) in _pError.
 QString strWrite(const QString& _strFolder, const QString& _strFileName, const QByteArray& _baContent,
                  QString* _pError);
 

@@ -7,6 +7,7 @@
 #include "terminal/logging.h"
 #include "terminal/protocol.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QNetworkInterface>
 #include <QSslSocket>
@@ -635,11 +636,13 @@ void cSSLClient::vStoreReceivedFile(const QByteArray& _baFile)
         return;
     }
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
-    const QString path = FileMessage::strStoreTextFile(folder, name, file.strText);
+    FileWriter::Failure failure = FileWriter::Failure::None;
+    const QString path = FileMessage::strStoreTextFile(folder, name, file.strText, &failure);
     if (path.isEmpty()) {
-        VEMO_WARNING(lcFiles) << "received file" << name << "could not be stored in" << folder;
-        vTellUser(
-            tr("Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.").arg(name, folder));
+        VEMO_WARNING(lcFiles) << "received file" << name << "could not be stored in" << folder << "( failure"
+                              << int(failure) << ")";
+        vTellUser(tr("Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3")
+                      .arg(name, QDir::toNativeSeparators(folder), FileWriter::strReason(failure)));
         return;
     }
     VEMO_DEBUG(lcFiles) << "received" << name << "of" << _baFile.size() << "bytes, stored as" << path;

@@ -4,11 +4,8 @@
 
 #include "terminal/protocol.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QTextStream>
 #include <QtEndian>
 
 namespace FileMessage
@@ -78,31 +75,35 @@ QString strSafeFileName(const QString& _strName)
     return name;
 }
 
-QString strStoreTextFile(const QString& _strFolder, const QString& _strName, const QString& _strText)
+QString strStoreTextFile(const QString& _strFolder, const QString& _strName, const QString& _strText,
+                         FileWriter::Failure* _pFailure)
 {
-    if (strSafeFileName(_strName) != _strName || !QDir().mkpath(_strFolder))
+    const auto fail = [&](FileWriter::Failure _failure) {
+        if (_pFailure)
+            *_pFailure = _failure;
         return QString();
+    };
+    if (strSafeFileName(_strName) != _strName)
+        return fail(FileWriter::Failure::Other);
+    FileWriter::cFolders folders;
+    FileWriter::Failure failure = FileWriter::Failure::None;
+    if (!folders.bMake(_strFolder, &failure))
+        return fail(failure);
     const QString path = QStringLiteral("%1/%2").arg(_strFolder, _strName);
     // QSaveFile writes through a link to wherever it points, so a link of
     // that name would carry the content out of the folder.
     if (QFileInfo(path).isSymLink())
-        return QString();
+        return fail(FileWriter::Failure::Other);
     // Written to a temporary file and renamed, so a failed write leaves an
-    // older file of that name intact.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return QString();
-    QTextStream stream(&file);
-    stream.setCodec("UTF-8");
-    stream.setGenerateByteOrderMark(true);
-    stream << _strText;
+    // older file of that name intact. Text mode: the platform's line ends.
     // One line end at the end of the file, not a second one behind the
     // terminal's: an empty line would stand before any line added later.
-    if (!_strText.endsWith(QLatin1Char('\n')))
-        stream << Qt::endl;
-    stream.flush();
-    if (stream.status() != QTextStream::Ok || !file.commit())
-        return QString();
+    const QString strText = _strText.endsWith(QLatin1Char('\n')) ? _strText : _strText + QLatin1Char('\n');
+    const QByteArray baContent = QByteArrayLiteral("\xEF\xBB\xBF") + strText.toUtf8();
+    if (!FileWriter::bWrite(path, baContent, &failure, QIODevice::Text)) {
+        folders.vRemoveMade();
+        return fail(failure);
+    }
     return path;
 }
 

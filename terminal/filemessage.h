@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/filewriter.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -38,9 +40,11 @@ QString strSafeFileName(const QString& _strName);
 // _strFolder/_strName, followed by a line end unless it already ends in one,
 // replacing a file of that name, creating the folder when
 // it is missing. The name must be a safe name, and a link of that name is not
-// written through. Returns the path, or an empty string when the file could
-// not be written.
-QString strStoreTextFile(const QString& _strFolder, const QString& _strName, const QString& _strText);
+// written through. Returns the path, or an empty string and the kind of the
+// failure in _pFailure when the file could not be written; a failed write
+// leaves an older file of that name as it was, and no folder it made.
+QString strStoreTextFile(const QString& _strFolder, const QString& _strName, const QString& _strText,
+                         FileWriter::Failure* _pFailure = nullptr);
 
 // Reads a list file for sending: as the list reader does (UTF-8 behind a
 // byte-order mark, as every downloaded file is, Latin-1 otherwise), each line

@@ -5,7 +5,13 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QTemporaryDir>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/mount.h>
+#include <unistd.h>
 
 static void initResources()
 {
@@ -61,6 +67,58 @@ QByteArray baReadFile(const QString& _strPath)
 {
     QFile file(_strPath);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+cSmallDisk::cSmallDisk(const QString& _strFolder, int _s32KiB)
+    : m_strOptions(QStringLiteral("size=%1k,mode=0755").arg(_s32KiB))
+{
+    m_strFolder = _strFolder;
+    if (m_strFolder.isEmpty()) {
+        QTemporaryDir temporary;
+        temporary.setAutoRemove(false);
+        m_strFolder = m_strTemporary = temporary.path();
+    } else if (!QFileInfo(m_strFolder).isDir()) {
+        QDir().mkpath(m_strFolder);
+        m_strTemporary = m_strFolder;
+    }
+    if (::geteuid() != 0) {
+        m_strWhyNot = QStringLiteral("mounting a small file system needs root");
+        return;
+    }
+    const QByteArray baFolder = QFile::encodeName(m_strFolder);
+    if (::mount("tmpfs", baFolder.constData(), "tmpfs", 0, m_strOptions.toLatin1().constData()) != 0) {
+        m_strWhyNot = QStringLiteral("cannot mount a tmpfs: %1").arg(QString::fromLocal8Bit(strerror(errno)));
+        return;
+    }
+    m_bMounted = true;
+}
+
+cSmallDisk::~cSmallDisk()
+{
+    if (m_bMounted)
+        ::umount2(QFile::encodeName(m_strFolder).constData(), MNT_DETACH);
+    if (!m_strTemporary.isEmpty())
+        QDir(m_strTemporary).removeRecursively();
+}
+
+bool cSmallDisk::bFill()
+{
+    QFile filler(m_strFolder + QStringLiteral("/filler"));
+    if (!m_bMounted || !filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const QByteArray baBlock(4096, 'x');
+    while (filler.write(baBlock) > 0) {
+    }
+    // The rest of a block, byte by byte.
+    while (filler.write("x", 1) == 1) {
+    }
+    return QStorageInfo(m_strFolder).bytesAvailable() == 0;
+}
+
+bool cSmallDisk::bMakeReadOnly()
+{
+    return m_bMounted && ::mount(nullptr, QFile::encodeName(m_strFolder).constData(), nullptr,
+                                 MS_REMOUNT | MS_RDONLY, m_strOptions.toLatin1().constData()) == 0;
 }
 
 } // namespace TestSupport

@@ -295,10 +295,19 @@ void tst_IsoXml::textsAndValuesStayValid_data()
         << record({{0, "1"}, {2, "4711"}, {8, "01.10.2023 08:00"}}) << "CTR"
         << "B"
         << "4711";
-    QTest::newRow("area beyond the range clamped")
-        << record({{0, "1"}, {8, "01.10.2023 08:00"}, {10, "99999999999"}}) << "DLV"
+    // An order without an area logs none; its other values stay.
+    QTest::newRow("no area: none logged")
+        << record({{0, "1"}, {8, "01.10.2023 08:00"}, {10, "0"}, {19, "5000"}}) << "DLV 0074"
+        << "A"
+        << "<absent>";
+    QTest::newRow("no area: fuel still logged")
+        << record({{0, "1"}, {8, "01.10.2023 08:00"}, {10, "0"}, {19, "5000"}}) << "DLV 0094"
         << "B"
-        << "0";
+        << "5000";
+    QTest::newRow("area beyond the range: none logged")
+        << record({{0, "1"}, {8, "01.10.2023 08:00"}, {10, "99999999999"}}) << "DLV 0074"
+        << "A"
+        << "<absent>";
     QTest::newRow("negative fuel counts as none")
         << record({{0, "1"}, {8, "01.10.2023 08:00"}, {19, "-500"}}) << "DLV"
         << "B"
@@ -317,6 +326,29 @@ void tst_IsoXml::textsAndValuesStayValid_data()
     QTest::newRow("impossible date: no time")
         << record({{0, "1"}, {8, "30.02.2023 08:00"}, {10, "100"}}) << "TIM"
         << "A"
+        << "<absent>";
+    // A damaged year is no date: no time rather than an invalid one.
+    QTest::newRow("letter in the year: no time")
+        << record({{0, "1"}, {8, "19.11.2O14 11:04"}, {10, "100"}}) << "TIM"
+        << "A"
+        << "<absent>";
+    QTest::newRow("minus in the year: no time")
+        << record({{0, "1"}, {8, "19.11.-001 11:04"}, {10, "100"}}) << "TIM"
+        << "A"
+        << "<absent>";
+    QTest::newRow("year 0000: no time") << record({{0, "1"}, {8, "19.11.0000 11:04"}, {10, "100"}}) << "TIM"
+                                        << "A"
+                                        << "<absent>";
+    QTest::newRow("letter in the minutes: no time")
+        << record({{0, "1"}, {8, "19.11.2014 11:O4"}, {10, "100"}}) << "TIM"
+        << "A"
+        << "<absent>";
+    QTest::newRow("year 0001 kept") << record({{0, "1"}, {8, "01.01.0001 00:00"}}) << "TIM"
+                                    << "A"
+                                    << "0001-01-01T00:00:00";
+    QTest::newRow("letter in the stop's year: start kept, no stop")
+        << record({{0, "1"}, {8, "19.11.2014 11:04"}, {9, "19.11.2O14 12:00"}}) << "TIM"
+        << "B"
         << "<absent>";
     QTest::newRow("no start: no time") << record({{0, "1"}, {8, "gestern"}, {10, "100"}}) << "TIM"
                                        << "A"

@@ -1,5 +1,6 @@
 #include "app/messages.h"
 #include "app/wiring.h"
+#include "data/filewriter.h"
 #include "mainwindow/ceditdialog.h"
 #include "mainwindow/chaupt.h"
 #include "mainwindow/csortfiltermodel.h"
@@ -468,6 +469,9 @@ void tst_MainWindow::failingWriteKeepsOldFile()
     m_pHaupt->vDeleteEntry(2, s32RowOfLine(2));
     QCOMPARE(m_slMessages.size(), 1);
     QVERIFY(m_slMessages.at(0).contains("konnte nicht gespeichert werden"));
+    // The reason in the interface language, not the system's text.
+    QVERIFY2(m_slMessages.at(0).contains(FileWriter::strReason(FileWriter::Failure::NameTooLong)),
+             qPrintable(m_slMessages.at(0)));
     QCOMPARE(TestSupport::baReadFile(strPath), baOf(slDriverLines()));
     // The edit stays in memory.
     QCOMPARE(m_pHaupt->slLines().size(), slDriverLines().size() - 1);

@@ -4,6 +4,7 @@
 #include "testsupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
@@ -22,6 +23,8 @@ private slots:
     void csvFields();
     void fileNames_data();
     void fileNames();
+    void longNamesFitTheFileSystem_data();
+    void longNamesFitTheFileSystem();
     void writeNeverOverwrites();
     void failedWriteSaysWhy();
 };
@@ -209,6 +212,48 @@ void tst_OrderExport::fileNames()
     QFETCH(QDate, to);
     QFETCH(QString, name);
     QCOMPARE(ReportFiles::strFileName(what, from, to, "csv"), name);
+}
+
+void tst_OrderExport::longNamesFitTheFileSystem_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::newRow("ascii") << "Auftrag_" + QString(300, 'A');
+    QTest::newRow("umlauts") << "Auftrag_" + QString(200, QChar(0x00FC)); // 2 bytes each
+    QTest::newRow("cjk") << "Auftrag_" + QString(150, QChar(0x7545));     // 3 bytes each
+    QString strEmoji = QStringLiteral("Auftrag_");
+    for (int i = 0; i < 100; ++i)
+        strEmoji += QString::fromUcs4(U"\U0001F69C"); // a surrogate pair, 4 bytes
+    QTest::newRow("emoji") << strEmoji;
+    QString strMarks = QStringLiteral("Auftrag_");
+    for (int i = 0; i < 100; ++i)
+        strMarks += QStringLiteral("a\u0308\u0301"); // a letter with two combining marks
+    QTest::newRow("combining marks") << strMarks;
+    QTest::newRow("short") << QString::fromUtf8("Auftrag_Müller");
+}
+
+void tst_OrderExport::longNamesFitTheFileSystem()
+{
+    QFETCH(QString, what);
+    const QString strEnd = "_2023-10-01.pdf";
+    const QString strName = ReportFiles::strFileName(what, QDate(2023, 10, 1), QDate(2023, 10, 1), "pdf");
+    // The dates and the suffix stay, after a whole part of the text.
+    QVERIFY2(strName.endsWith(strEnd), qPrintable(strName));
+    const QString strKept = strName.chopped(strEnd.size());
+    QVERIFY(what.startsWith(strKept));
+    if (strKept.size() < what.size()) {
+        const QChar next = what.at(strKept.size());
+        QVERIFY2(!next.isLowSurrogate() && !next.isMark(), qPrintable(strName));
+        // Cut near the limit, not far below it.
+        QVERIFY(QFile::encodeName(strName).size() > 240 - 12);
+    }
+    // With room for " (2)" and the atomic write's temporary name: both
+    // reports of that name are saved.
+    QVERIFY(QFile::encodeName(strName).size() + 8 + 7 <= 255);
+    QTemporaryDir dir;
+    QString strError;
+    QVERIFY2(!ReportFiles::strWrite(dir.path(), strName, "eins", &strError).isEmpty(), qPrintable(strError));
+    const QString strSecond = ReportFiles::strWrite(dir.path(), strName, "zwei", &strError);
+    QVERIFY2(strSecond.endsWith(" (2).pdf"), qPrintable(strError));
 }
 
 void tst_OrderExport::writeNeverOverwrites()

@@ -2,6 +2,7 @@
 #include "app/reportoffer.h"
 #include "app/settingsstore.h"
 #include "app/wiring.h"
+#include "data/filewriter.h"
 #include "data/reportfiles.h"
 #include "mainwindow/chaupt.h"
 #include "reports/orderreport.h"
@@ -19,6 +20,8 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include <memory>
+
 // Reports and exports as the user makes them: through the pages' buttons,
 // into the reports folder, read back as text (pdftotext) and as data.
 class tst_Reports : public QObject
@@ -35,6 +38,7 @@ private slots:
     void seasonReport();
     void offerOpensOrMails_data();
     void offerOpensOrMails();
+    void failedWriteSaysWhy_data();
     void failedWriteSaysWhy();
 
 private:
@@ -369,19 +373,72 @@ void tst_Reports::offerOpensOrMails()
     }
 }
 
+void tst_Reports::failedWriteSaysWhy_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QString>("condition"); // "blocked": a file where the reports folder belongs
+    QTest::addColumn<QString>("name");      // of the file or folder the message names
+    QTest::addColumn<int>("failure");
+    const int s32Blocked = int(FileWriter::Failure::MissingFolder);
+    const int s32Full = int(FileWriter::Failure::DiskFull);
+    QTest::newRow("order report, blocked") << "order report"
+                                           << "blocked"
+                                           << "Auftrag_1001" << s32Blocked;
+    QTest::newRow("order report, full disk") << "order report"
+                                             << "full"
+                                             << "Auftrag_1001" << s32Full;
+    QTest::newRow("CSV, full disk") << "CSV"
+                                    << "full"
+                                    << "Auftraege_2020-09-01_2020-10-20.csv" << s32Full;
+    QTest::newRow("PDF, full disk") << "PDF"
+                                    << "full"
+                                    << "Auftraege_2020-09-01_2020-10-20.pdf" << s32Full;
+    QTest::newRow("ISOXML, full disk") << "ISOXML"
+                                       << "full"
+                                       << "ISOXML_Auftraege" << s32Full;
+}
+
 void tst_Reports::failedWriteSaysWhy()
 {
-    // A file where the reports folder belongs: nothing can be written there.
+    QFETCH(QString, what);
+    QFETCH(QString, condition);
+    QFETCH(QString, name);
+    QFETCH(int, failure);
     const QString strFolder = ReportFiles::strFolder();
     QDir(strFolder).removeRecursively();
-    TestSupport::strWriteFile(strFolder, "not a folder");
-    cZeitAufteilung::instance()->vReceiveTextAndPresent(m_strOrderA, 1, 0);
-    cHauptUebersicht::instance()->vSaveReport();
+    // The documents folder on a small full disk, or a file where the reports
+    // folder belongs.
+    std::unique_ptr<TestSupport::cSmallDisk> pDisk;
+    if (condition == QLatin1String("full")) {
+        pDisk = std::make_unique<TestSupport::cSmallDisk>(QFileInfo(strFolder).path());
+        if (!pDisk->bMounted())
+            QSKIP(qPrintable(pDisk->strWhyNot()));
+        QVERIFY(pDisk->bFill());
+    } else {
+        TestSupport::strWriteFile(strFolder, "not a folder");
+    }
+    if (what == QLatin1String("order report")) {
+        cZeitAufteilung::instance()->vReceiveTextAndPresent(m_strOrderA, 1, 0);
+        cHauptUebersicht::instance()->vSaveReport();
+    } else if (what == QLatin1String("CSV")) {
+        cHaupt::instance()->vExportOrdersCsv();
+    } else if (what == QLatin1String("PDF")) {
+        cHaupt::instance()->vExportOrdersPdf();
+    } else {
+        cHaupt::instance()->vExportOrdersIsoXml();
+    }
+    // Nothing is offered as saved, and nothing is left: no file, no folder.
+    const bool bLeft = QFileInfo::exists(strFolder) && condition == QLatin1String("full");
+    pDisk.reset();
     QFile::remove(strFolder);
-    QVERIFY(m_slOffers.isEmpty());
+    QVERIFY2(m_slOffers.isEmpty(), qPrintable(m_slOffers.join(" | ")));
+    QVERIFY(!bLeft);
+    // The message names the file and the reason in the interface language.
     QCOMPARE(m_slMessages.size(), 1);
-    QVERIFY2(m_slMessages.first().contains("konnte nicht gespeichert werden"),
-             qPrintable(m_slMessages.first()));
+    const QString strMessage = m_slMessages.first();
+    QVERIFY2(strMessage.contains("konnte nicht") && strMessage.contains(name), qPrintable(strMessage));
+    QVERIFY2(strMessage.contains(FileWriter::strReason(FileWriter::Failure(failure))),
+             qPrintable(strMessage));
 }
 
 QTEST_MAIN(tst_Reports)

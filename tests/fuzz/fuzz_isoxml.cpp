@@ -1,14 +1,36 @@
 // List files as the ISOXML export reads them (orders, then customers, drivers
 // and fields, separated by 0xFF): whatever they hold, the task data is
 // well-formed XML whose references all resolve, whose texts stay within the
-// schema's lengths and whose logged values stay within their range.
+// schema's lengths, whose logged values stay within their range and whose
+// times are valid xs:dateTime values.
 #include "fuzztarget.h"
 
 #include "data/isoxml.h"
 #include "data/listfile.h"
 
+#include <QDate>
+#include <QRegularExpression>
 #include <QSet>
+#include <QTime>
 #include <QXmlStreamReader>
+
+namespace
+{
+
+// "yyyy-MM-ddThh:mm:ss" with a year of at least 1 and a valid date and time.
+bool bDateTime(const QString& _strText)
+{
+    static const QRegularExpression s_form(
+        QStringLiteral("^([0-9]{4})-([0-9]{2})-([0-9]{2})T([0-9]{2}):([0-9]{2}):([0-9]{2})$"));
+    const QRegularExpressionMatch match = s_form.match(_strText);
+    if (!match.hasMatch())
+        return false;
+    const auto part = [&](int _s32Group) { return match.captured(_s32Group).toInt(); };
+    return part(1) >= 1 && QDate::isValid(part(1), part(2), part(3)) &&
+           QTime::isValid(part(4), part(5), part(6));
+}
+
+} // namespace
 
 VEMO_FUZZ_TARGET(fuzzIsoXml)
 {
@@ -51,6 +73,13 @@ VEMO_FUZZ_TARGET(fuzzIsoXml)
             }
         } else if (strName == QLatin1String("PFD") && attributes.hasAttribute(QLatin1String("E"))) {
             slReferences << attributes.value(QLatin1String("E")).toString();
+        } else if (strName == QLatin1String("TIM")) {
+            // Start and stop as xs:dateTime: four-digit year from 0001 on, a
+            // real date and time.
+            for (const char* pTime : {"A", "B"}) {
+                if (attributes.hasAttribute(QLatin1String(pTime)))
+                    FUZZ_CHECK(bDateTime(attributes.value(QLatin1String(pTime)).toString()));
+            }
         } else if (strName == QLatin1String("DLV")) {
             slReferences << attributes.value(QLatin1String("C")).toString();
             bool bOk = false;

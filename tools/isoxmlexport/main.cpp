@@ -5,13 +5,13 @@
 // --lists names a folder whose customers, drivers and fields files enrich it.
 
 #include "data/appinfo.h"
+#include "data/filewriter.h"
 #include "data/isoxml.h"
 #include "data/listfile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -48,13 +48,12 @@ int main(int argc, char* argv[])
 
     const QString strFolder = slArguments.at(1) + QStringLiteral("/TASKDATA");
     QDir().mkpath(strFolder);
-    QSaveFile file(strFolder + QStringLiteral("/TASKDATA.XML"));
-    const QByteArray baXml = IsoXml::baTaskData(source);
-    if (!file.open(QIODevice::WriteOnly) || file.write(baXml) != baXml.size() || !file.commit()) {
-        std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(file.fileName()),
-                     qPrintable(file.errorString()));
+    const QString strPath = strFolder + QStringLiteral("/TASKDATA.XML");
+    FileWriter::Failure failure = FileWriter::Failure::None;
+    if (!FileWriter::bWrite(strPath, IsoXml::baTaskData(source), &failure)) {
+        std::fprintf(stderr, "%s\n", qPrintable(FileWriter::strCannotSave(strPath, failure)));
         return 1;
     }
-    std::printf("%s\n", qPrintable(QDir::toNativeSeparators(file.fileName())));
+    std::printf("%s\n", qPrintable(QDir::toNativeSeparators(strPath)));
     return 0;
 }

@@ -1,9 +1,9 @@
 #include "tools/simulator/simdatafolder.h"
 
+#include "data/filewriter.h"
 #include "terminal/protocol.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QStringList>
 #include <QTextCodec>
 
@@ -69,11 +69,7 @@ bool bStoreImport(const QString& _strFolder, const QString& _strKind, const QByt
     QString path = strFileOfKind(_strFolder, _strKind);
     if (path.isEmpty())
         path = _strFolder + QLatin1Char('/') + _strKind + QStringLiteral(".csv");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(_baContent);
-    return file.commit();
+    return FileWriter::bWrite(path, _baContent, nullptr);
 }
 
 void vSeed(const QString& _strTo, const QString& _strFrom)

@@ -1,12 +1,12 @@
 #include "tools/simulator/terminalsimserver.h"
 
+#include "data/filewriter.h"
 #include "terminal/discovery.h"
 #include "tools/simulator/simsession.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSslSocket>
 #include <QUdpSocket>
 
@@ -174,10 +174,8 @@ void cTerminalSimServer::vSaveState() const
     if (m_config.strStateFile.isEmpty())
         return;
     QDir().mkpath(QFileInfo(m_config.strStateFile).absolutePath());
-    QSaveFile file(m_config.strStateFile);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return;
+    QByteArray baState;
     for (const QString& client : m_setKnownClients)
-        file.write(client.toUtf8() + '\n');
-    file.commit();
+        baState += client.toUtf8() + '\n';
+    FileWriter::bWrite(m_config.strStateFile, baState, nullptr, QIODevice::Text);
 }
