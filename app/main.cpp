@@ -54,6 +54,7 @@ int main(int argc, char* argv[])
     QTranslator translator;
     translator.load(SettingsStore::strCatalogueName(language), QStringLiteral(":/"));
     app.installTranslator(&translator);
+    SettingsStore::vApplyInterfaceLocale();
 
     Wiring::vConnectAll();
     if (QCoreApplication::arguments().contains(QStringLiteral("--exit-when-shown")))

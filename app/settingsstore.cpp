@@ -71,6 +71,11 @@ QLocale interfaceLocale()
     return localeOfLanguage(LANGUAGE.tValue());
 }
 
+void vApplyInterfaceLocale()
+{
+    QLocale::setDefault(interfaceLocale());
+}
+
 QString strCatalogueName(const QString& _strLanguage)
 {
     return QStringLiteral("vemoapp_") + _strLanguage;

@@ -65,6 +65,9 @@ QString strLanguageNameForIndex(int _s32Index);
 // the stored language: reports and exports write numbers and dates with it.
 QLocale localeOfLanguage(const QString& _strLanguage);
 QLocale interfaceLocale();
+// Makes the interface locale the default locale, so that the pages' numbers,
+// dates and times follow the interface language (at start-up).
+void vApplyInterfaceLocale();
 // The resource base name of a catalogue: "vemoapp_" + language name.
 QString strCatalogueName(const QString& _strLanguage);
 

@@ -37,7 +37,7 @@ Fields fieldsOf(const QString& _strArea, const QString& _strFieldTime, const QSt
 
 QString strShown(std::optional<float> _value, int _s32Decimals)
 {
-    return NumberFormat::strDecimalComma(_value, 'f', _s32Decimals);
+    return NumberFormat::strNumber(_value, 'f', _s32Decimals);
 }
 
 } // namespace
@@ -331,12 +331,11 @@ void tst_Statistics::numberTexts_data()
     QTest::newRow("hours and minutes") << NumberFormat::strHoursMinutes(18007) << "300:07";
     QTest::newRow("half an hour") << NumberFormat::strHoursMinutes(30) << "00:30";
     QTest::newRow("negative rest") << NumberFormat::strHoursMinutes(-30) << "-";
-    QTest::newRow("decimal comma") << NumberFormat::strDecimalComma(1234.56, 'f', 1) << "1234,6";
-    QTest::newRow("g format") << NumberFormat::strDecimalComma(1234.5, 'g', 3) << "1,23e+03";
-    QTest::newRow("infinite") << NumberFormat::strDecimalComma(std::numeric_limits<double>::infinity(), 'f',
-                                                               1)
+    QTest::newRow("decimal comma") << NumberFormat::strNumber(1234.56, 'f', 1) << "1234,6";
+    QTest::newRow("g format") << NumberFormat::strNumber(1234.5, 'g', 3) << "1,23e+03";
+    QTest::newRow("infinite") << NumberFormat::strNumber(std::numeric_limits<double>::infinity(), 'f', 1)
                               << "-";
-    QTest::newRow("nan") << NumberFormat::strDecimalComma(std::nan(""), 'f', 3) << "-";
+    QTest::newRow("nan") << NumberFormat::strNumber(std::nan(""), 'f', 3) << "-";
     QTest::newRow("zero divisor") << strShown(NumberFormat::ratio(5, 0), 1) << "-";
     QTest::newRow("overflowing ratio") << strShown(NumberFormat::ratio(1e300, 1e-300), 1) << "-";
     QTest::newRow("ratio") << strShown(NumberFormat::ratio(1, 8), 3) << "0,125";
