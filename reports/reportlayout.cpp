@@ -58,7 +58,8 @@ QVector<double> columnWidths(const QVector<ColumnSpec>& _columns, const QStringL
         wanted[c] = qMax(need[c], _measure(_slHeader.value(c), true));
         const auto take = [&](const QString& _strCell, bool _bBold) {
             const double dWhole = _measure(_strCell, _bBold);
-            need[c] = qMax(need[c], _columns.at(c).bNumber ? dWhole : dWidestWord(_strCell, _bBold, _measure));
+            need[c] =
+                qMax(need[c], _columns.at(c).bNumber ? dWhole : dWidestWord(_strCell, _bBold, _measure));
             wanted[c] = qMax(wanted[c], dWhole);
         };
         for (const QStringList& slRow : _rows)
