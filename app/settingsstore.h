@@ -65,8 +65,9 @@ QString strLanguageNameForIndex(int _s32Index);
 // the stored language: reports and exports write numbers and dates with it.
 QLocale localeOfLanguage(const QString& _strLanguage);
 QLocale interfaceLocale();
-// Makes the interface language's locale the default one: numbers, dates,
-// calendars and the sorting of names follow it, whatever the system's is.
+// Makes the interface language's locale the default one (at start-up):
+// numbers, dates, calendars and the sorting of names follow it, whatever the
+// system's locale is.
 void vApplyInterfaceLocale();
 // The resource base name of a catalogue: "vemoapp_" + language name.
 QString strCatalogueName(const QString& _strLanguage);

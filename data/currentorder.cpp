@@ -24,8 +24,10 @@ QString strComposeInfoText(const QStringList& _slFields, int _s32SortIndex)
         QCoreApplication::translate("cZeitAufteilung", "Kunde") + ": " + f(3) + " (" + f(2) + ") " + "\n" +
         QCoreApplication::translate("cZeitAufteilung", "Schlag") + ": " + f(5) + " (" + f(4) + ")\n";
     const QString strRest = QCoreApplication::translate("cZeitAufteilung", "Fahrer") + ": " + f(7) + "\n" +
-                            QCoreApplication::translate("cZeitAufteilung", "Start") + ": " + f(8) + "\n" +
-                            QCoreApplication::translate("cZeitAufteilung", "Stopp") + ": " + f(9) + "\n" +
+                            QCoreApplication::translate("cZeitAufteilung", "Start") + ": " +
+                            NumberFormat::strTerminalDateTime(f(8)) + "\n" +
+                            QCoreApplication::translate("cZeitAufteilung", "Stopp") + ": " +
+                            NumberFormat::strTerminalDateTime(f(9)) + "\n" +
                             QCoreApplication::translate("cZeitAufteilung", "Reihenabstand") + ": " + f(29);
     // Opened from the plain file order, the order number leads; opened from a
     // sorted view, the customer does.
@@ -48,6 +50,12 @@ CurrentOrder CurrentOrder::parse(const QString& _strRecord, int _s32OrderNumber,
     order.s32OrderNumber = _s32OrderNumber;
     order.s32SortIndex = _s32SortIndex;
 
+    order.s32AreaM2 = s32Int(10);
+    order.s32FieldMetres = s32Int(16);
+    order.s32HarvestMetres = s32Int(17);
+    order.s32RoadMetres = s32Int(18);
+    order.s32FieldFuelMl = s32Int(19);
+    order.s32RoadFuelMl = s32Int(20);
     order.fArea = float(s32Int(10) / 10000.0);
     order.fFieldDistance = float(s32Int(16) / 1000.0);
     order.fHarvestDistance = float(s32Int(17) / 1000.0);
@@ -65,7 +73,7 @@ CurrentOrder CurrentOrder::parse(const QString& _strRecord, int _s32OrderNumber,
     order.strAdditionalInfo = strField(slFields, 26);
 
     order.strInfoText = strComposeInfoText(slFields, _s32SortIndex);
-    order.strAreaText = NumberFormat::strDecimalComma(double(order.fArea), 'f', 3) + " " +
+    order.strAreaText = NumberFormat::strHectares(order.s32AreaM2) + " " +
                         QCoreApplication::translate("cZeitAufteilung", "ha");
     return order;
 }

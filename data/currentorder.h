@@ -12,6 +12,15 @@ struct CurrentOrder {
     int s32OrderNumber = 0; // line number of the record in the list it came from
     int s32SortIndex = 0;   // the orders sort selector's index when it was opened
 
+    // The counts as the terminal wrote them: every text of a figure is made
+    // from these, so the pages, the list, the CSV and the reports agree.
+    int s32AreaM2 = 0;        // m²  (10)
+    int s32FieldMetres = 0;   // m   (16)
+    int s32HarvestMetres = 0; // m   (17)
+    int s32RoadMetres = 0;    // m   (18)
+    int s32FieldFuelMl = 0;   // ml  (19)
+    int s32RoadFuelMl = 0;    // ml  (20)
+
     float fArea = 0;            // ha (field 10 / 10000)
     float fFieldDistance = 0;   // km (16)
     float fHarvestDistance = 0; // km (17)
@@ -29,7 +38,7 @@ struct CurrentOrder {
     QString strAdditionalInfo;  // 26
 
     QString strInfoText; // the seven-line order info (translated labels)
-    QString strAreaText; // area with 3 decimals, decimal comma, " ha"
+    QString strAreaText; // area with 3 decimals in the default locale, " ha"
 
     bool bEmpty() const { return strRecord.isEmpty(); }
     static CurrentOrder parse(const QString& _strRecord, int _s32OrderNumber, int _s32SortIndex);

@@ -1,6 +1,7 @@
 #include "data/orderexport.h"
 
 #include "data/fieldreaders.h"
+#include "data/numberformat.h"
 #include "data/ordertotals.h"
 
 #include <QCoreApplication>
@@ -48,13 +49,17 @@ Row rowOf(const RecordFields& _fields)
     row.strDriver = _fields.strClean(7);
     row.strStart = _fields.strClean(8);
     row.strStop = _fields.strClean(9);
-    row.dArea = _fields.s32Int(10) / 10000.0;
-    row.dFieldKm = _fields.s32Int(16) / 1000.0;
-    row.dRoadKm = _fields.s32Int(18) / 1000.0;
+    row.s64AreaM2 = _fields.s32Int(10);
+    row.s64FieldMetres = _fields.s32Int(16);
+    row.s64RoadMetres = _fields.s32Int(18);
+    row.s64FuelMl = _fields.s32Int(19);
+    row.dArea = row.s64AreaM2 / 10000.0;
+    row.dFieldKm = row.s64FieldMetres / 1000.0;
+    row.dRoadKm = row.s64RoadMetres / 1000.0;
     row.s64HarvestMinutes = _fields.s32Minutes(30);
     row.s64UnloadMinutes = _fields.s32Minutes(13);
     row.s64FieldMinutes = _fields.s32Minutes(11);
-    row.dFuel = _fields.s32Int(19) / 1000.0;
+    row.dFuel = row.s64FuelMl / 1000.0;
     // The order pages' figures: an order without area has none.
     if (row.dArea > 0) {
         row.litresPerHectare = ratioOf(row.dFuel, row.dArea);
@@ -81,6 +86,10 @@ Table tableOf(const QStringList& _slRecords)
         const RecordFields fields(strRecord);
         const Row row = rowOf(fields);
         totals.vAddRecord(fields);
+        sum.s64AreaM2 += row.s64AreaM2;
+        sum.s64FieldMetres += row.s64FieldMetres;
+        sum.s64RoadMetres += row.s64RoadMetres;
+        sum.s64FuelMl += row.s64FuelMl;
         sum.dArea += row.dArea;
         sum.dFieldKm += row.dFieldKm;
         sum.dRoadKm += row.dRoadKm;
@@ -137,27 +146,22 @@ QString strHoursMinutes(qint64 _s64Minutes)
 
 QStringList slCells(const Row& _row, const QLocale& _locale)
 {
-    QLocale locale = _locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    const auto strNumber = [&](double _dValue, int _s32Decimals) {
-        return locale.toString(_dValue, 'f', _s32Decimals);
-    };
     const auto strOptional = [&](const std::optional<double>& _value) {
-        return _value ? strNumber(*_value, 2) : QStringLiteral("-");
+        return _value ? _locale.toString(*_value, 'f', 2) : QStringLiteral("-");
     };
     return QStringList{_row.strNumber,
                        _row.strCustomer,
                        _row.strField,
                        _row.strDriver,
-                       _row.strStart,
-                       _row.strStop,
-                       strNumber(_row.dArea, 3),
-                       strNumber(_row.dFieldKm, 3),
-                       strNumber(_row.dRoadKm, 3),
+                       NumberFormat::strTerminalDateTime(_row.strStart, _locale),
+                       NumberFormat::strTerminalDateTime(_row.strStop, _locale),
+                       NumberFormat::strHectares(_row.s64AreaM2, _locale),
+                       NumberFormat::strScaled(_row.s64FieldMetres, 3, 3, _locale),
+                       NumberFormat::strScaled(_row.s64RoadMetres, 3, 3, _locale),
                        strHoursMinutes(_row.s64HarvestMinutes),
                        strHoursMinutes(_row.s64UnloadMinutes),
                        strHoursMinutes(_row.s64FieldMinutes),
-                       strNumber(_row.dFuel, 1),
+                       NumberFormat::strScaled(_row.s64FuelMl, 3, 1, _locale),
                        strOptional(_row.litresPerHectare),
                        strOptional(_row.hectaresPerHour)};
 }
@@ -180,10 +184,13 @@ QByteArray baCsv(const Table& _table, const QLocale& _locale)
         return slQuoted.join(QLatin1Char(';'));
     };
 
+    // Office software reads numbers without group separators.
+    QLocale locale = _locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
     QString strText = strLine(slHeader()) + QStringLiteral("\r\n");
     for (const Row& row : _table.rows)
-        strText += strLine(slCells(row, _locale)) + QStringLiteral("\r\n");
-    strText += strLine(slTotalsCells(_table, _locale)) + QStringLiteral("\r\n");
+        strText += strLine(slCells(row, locale)) + QStringLiteral("\r\n");
+    strText += strLine(slTotalsCells(_table, locale)) + QStringLiteral("\r\n");
     return QByteArray("\xEF\xBB\xBF") + strText.toUtf8();
 }
 

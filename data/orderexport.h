@@ -21,9 +21,14 @@ struct Row {
     QString strDriver;
     QString strStart;
     QString strStop;
-    double dArea = 0;    // ha
-    double dFieldKm = 0; // km
-    double dRoadKm = 0;  // km
+    // The counts as the terminal wrote them; the texts are made from these.
+    qint64 s64AreaM2 = 0;
+    qint64 s64FieldMetres = 0;
+    qint64 s64RoadMetres = 0;
+    qint64 s64FuelMl = 0; // on the field
+    double dArea = 0;     // ha
+    double dFieldKm = 0;  // km
+    double dRoadKm = 0;   // km
     qint64 s64HarvestMinutes = 0;
     qint64 s64UnloadMinutes = 0;
     qint64 s64FieldMinutes = 0; // the order's whole time on the field
@@ -45,9 +50,10 @@ Table tableOf(const QStringList& _slRecords);
 // The column names in the interface language.
 QStringList slHeader();
 
-// The texts of a row's columns, as in the CSV: numbers with the locale's
-// decimal separator and no group separator, times as h:mm, "-" for a figure
-// whose divisor is zero. The totals row leaves customer to stop empty.
+// The texts of a row's columns: numbers with the locale's decimal separator
+// (group separators as the locale's number options say), dates and times in
+// the locale's short form, durations as h:mm, "-" for a figure whose divisor
+// is zero. The totals row leaves customer to stop empty.
 QStringList slCells(const Row& _row, const QLocale& _locale);
 QStringList slTotalsCells(const Table& _table, const QLocale& _locale);
 

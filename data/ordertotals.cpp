@@ -24,6 +24,11 @@ void cOrderTotals::vAddRecord(const RecordFields& _fields)
     const int s32FieldMetres = _fields.s32Int(16);
     const int s32HarvestMetres = _fields.s32Int(17);
 
+    m_s64AreaM2 += s32Area;
+    m_s64FieldMetres += s32FieldMetres;
+    m_s64RoadMetres += _fields.s32Int(18);
+    m_s64FieldFuelMl += _fields.s32Int(19);
+    m_s64RoadFuelMl += _fields.s32Int(20);
     m_dArea += s32Area / 10000.0;
     m_dFieldMinutes += _fields.s32Minutes(11);
     m_dRoadMinutes += _fields.s32Minutes(14);

@@ -30,6 +30,13 @@ public:
     float fHarvestFuel() const { return m_fHarvestFuel; }
     float fBunkerLoads() const { return m_fBunkerLoads; }
 
+    // The sums as counts (m², m, ml): the texts of the sums are made from these.
+    qint64 s64AreaM2() const { return m_s64AreaM2; }
+    qint64 s64FieldMetres() const { return m_s64FieldMetres; }
+    qint64 s64RoadMetres() const { return m_s64RoadMetres; }
+    qint64 s64FieldFuelMl() const { return m_s64FieldFuelMl; }
+    qint64 s64RoadFuelMl() const { return m_s64RoadFuelMl; }
+
     // Averages; no value when their divisor is 0.
     std::optional<float> hectaresPerHour() const; // 60 * area / field minutes
     std::optional<float> harvestSpeed() const;    // 60 * harvest km / harvest minutes
@@ -39,6 +46,11 @@ public:
     std::optional<float> bunkerLoadsPerHectare() const;
 
 private:
+    qint64 m_s64AreaM2 = 0;
+    qint64 m_s64FieldMetres = 0;
+    qint64 m_s64RoadMetres = 0;
+    qint64 m_s64FieldFuelMl = 0;
+    qint64 m_s64RoadFuelMl = 0;
     double m_dArea = 0;
     double m_dFieldMinutes = 0;
     double m_dRoadMinutes = 0;

@@ -30,6 +30,20 @@ struct TextOut {
         }
     }
     void vLiteral(QLatin1String _str) { strText += _str; }
+    // A date and time in the interface language's form.
+    void vDateTime(const QStringRef& _strValue)
+    {
+        if (!entries.bLocalDates()) {
+            vClean(_strValue);
+            return;
+        }
+        QString strClean;
+        for (const QChar c : _strValue) {
+            if (c.unicode() != 0)
+                strClean += c;
+        }
+        strText += NumberFormat::strTerminalDateTime(strClean, entries.locale());
+    }
 };
 
 // Writes the folded text into the search index's open row.
@@ -68,6 +82,8 @@ struct FoldOut {
     }
     // The literals hold no letters: folded they are the same bytes.
     void vLiteral(QLatin1String _str) { vBytes(_str.data(), _str.size()); }
+    // The search finds dates as the terminal writes them.
+    void vDateTime(const QStringRef& _strValue) { vClean(_strValue); }
 };
 
 } // namespace
@@ -84,6 +100,8 @@ cOrderEntries::cOrderEntries(const QStringList& _slLines, int _s32SortMode, int 
         m_s32FoldedLabelBytes += m_baFolded[i].size();
     }
     m_strHectares = QLatin1Char(' ') + tr("ha");
+    m_locale = NumberFormat::screenLocale();
+    m_bLocalDates = m_locale.language() != QLocale::German;
 
     const int s32Screen = qMax(1, _s32Screen);
     m_fontEntry.setPixelSize(qMax(1, s32Screen / 32));
@@ -120,10 +138,10 @@ template <class Out> void cOrderEntries::vCompose(Out& _out, const RecordFields&
     _out.vRaw(_fields.field(7));
     _out.vLiteral(QLatin1String("\n"));
     _out.vLabel(START);
-    _out.vClean(_fields.field(8));
+    _out.vDateTime(_fields.field(8));
     _out.vLiteral(QLatin1String("\n"));
     _out.vLabel(STOP);
-    _out.vClean(_fields.field(9));
+    _out.vDateTime(_fields.field(9));
     _out.vLiteral(QLatin1String("\n"));
     _out.vLabel(ROW_SPACING);
     _out.vRaw(_fields.field(29));
@@ -155,7 +173,7 @@ QString cOrderEntries::strArea(int _s32Line) const
     if (_s32Line <= 0 || _s32Line >= m_slLines.size())
         return QString();
     const int s32AreaM2 = RecordFields(m_slLines.at(_s32Line)).s32Int(10);
-    return NumberFormat::strDecimalComma(s32AreaM2 / 10000.0, 'f', 3) + m_strHectares;
+    return NumberFormat::strHectares(s32AreaM2, m_locale) + m_strHectares;
 }
 
 int cOrderEntries::s32OrderNumber(int _s32Line) const

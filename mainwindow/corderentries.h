@@ -3,6 +3,7 @@
 #include <QBrush>
 #include <QCoreApplication>
 #include <QFont>
+#include <QLocale>
 #include <QStandardItem>
 #include <QStringList>
 
@@ -33,6 +34,10 @@ public:
     const QFont& fontEntry() const { return m_fontEntry; }
     const QFont& fontArea() const { return m_fontArea; }
     const QBrush& brush() const { return m_brush; }
+    // The interface language's numbers; dates in its form unless German,
+    // whose form is the terminal's.
+    const QLocale& locale() const { return m_locale; }
+    bool bLocalDates() const { return m_bLocalDates; }
 
     // The labels in front of the values, translated once per list.
     enum Label { NUMBER, CUSTOMER, FIELD, DRIVER, START, STOP, ROW_SPACING, LABEL_COUNT };
@@ -47,6 +52,8 @@ private:
     QByteArray m_baFolded[LABEL_COUNT]; // the same, folded for the search
     int m_s32FoldedLabelBytes = 0;      // of all labels together
     QString m_strHectares;
+    QLocale m_locale;
+    bool m_bLocalDates = false;
     QFont m_fontEntry;
     QFont m_fontArea;
     QBrush m_brush;

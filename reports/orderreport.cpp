@@ -2,6 +2,7 @@
 
 #include "data/currentorder.h"
 #include "data/fieldreaders.h"
+#include "data/numberformat.h"
 #include "data/ordertotals.h"
 #include "data/reportfiles.h"
 #include "reports/reportpdf.h"
@@ -24,13 +25,15 @@ QString strTr(const char* _pText)
     return QCoreApplication::translate("OrderReport", _pText);
 }
 
-// Numbers in the locale, without group separators; "-" without a value.
+// Numbers in the locale with its group separators; "-" without a value.
 class cNumbers
 {
 public:
-    explicit cNumbers(const QLocale& _locale) : m_locale(_locale)
+    explicit cNumbers(const QLocale& _locale) : m_locale(NumberFormat::reportLocale(_locale)) {}
+    // A count of 10^-_s32Scale units, as every other place shows it.
+    QString strCount(qint64 _s64Count, int _s32Scale, int _s32Decimals) const
     {
-        m_locale.setNumberOptions(QLocale::OmitGroupSeparator);
+        return NumberFormat::strScaled(_s64Count, _s32Scale, _s32Decimals, m_locale);
     }
     QString str(double _dValue, int _s32Decimals) const
     {
@@ -40,6 +43,7 @@ public:
     {
         return _value ? str(double(*_value), _s32Decimals) : QStringLiteral("-");
     }
+    const QLocale& locale() const { return m_locale; }
     QString strUnit(std::optional<float> _value, int _s32Decimals, const QString& _strUnit) const
     {
         return _value ? str(double(*_value), _s32Decimals) + QLatin1Char(' ') + _strUnit
@@ -54,6 +58,16 @@ private:
 QDate dateOfStart(const QString& _strStart)
 {
     return QDate::fromString(_strStart.trimmed().left(10), QStringLiteral("dd.MM.yyyy"));
+}
+
+// The row spacing as the terminal writes it, in centimetres; a text that is
+// no whole number stays as it is.
+QString strRowSpacing(const QString& _strText)
+{
+    bool bNumber = false;
+    _strText.trimmed().toInt(&bNumber);
+    return bNumber ? _strText.trimmed() + QLatin1Char(' ') + strTr(QT_TRANSLATE_NOOP("OrderReport", "cm"))
+                   : _strText;
 }
 
 QString strNameAndNumber(const RecordFields& _fields, int _s32Name, int _s32Number)
@@ -109,24 +123,27 @@ QByteArray baPdf(const QString& _strRecord, const cOrderTotals& _totals, const Q
     const QString strHours = strTr(QT_TRANSLATE_NOOP("OrderReport", "h"));
     const QString strKm = strTr(QT_TRANSLATE_NOOP("OrderReport", "km"));
 
-    cReportPdf pdf(
-        strTitle(_strRecord),
-        {QStringList{strNameAndNumber(fields, 3, 2), strNameAndNumber(fields, 5, 4), fields.strClean(8)}
-             .filter(QRegularExpression(QStringLiteral("\\S")))
-             .join(QStringLiteral(" · "))},
-        _locale, _datePrinted);
+    cReportPdf pdf(strTitle(_strRecord),
+                   {QStringList{strNameAndNumber(fields, 3, 2), strNameAndNumber(fields, 5, 4),
+                                NumberFormat::strTerminalDateTime(fields.strClean(8), _locale)}
+                        .filter(QRegularExpression(QStringLiteral("\\S")))
+                        .join(QStringLiteral(" · "))},
+                   _locale, _datePrinted);
 
-    pdf.vKeyValues({{strTr(QT_TRANSLATE_NOOP("OrderReport", "Auftrags Nummer")), fields.strClean(0)},
-                    {strTr(QT_TRANSLATE_NOOP("OrderReport", "Kunde")), strNameAndNumber(fields, 3, 2)},
-                    {strTr(QT_TRANSLATE_NOOP("OrderReport", "Schlag")), strNameAndNumber(fields, 5, 4)},
-                    {strTr(QT_TRANSLATE_NOOP("OrderReport", "Fahrer")), fields.strClean(7)},
-                    {strTr(QT_TRANSLATE_NOOP("OrderReport", "Start")), fields.strClean(8)},
-                    {strTr(QT_TRANSLATE_NOOP("OrderReport", "Stopp")), fields.strClean(9)},
-                    {strTr(QT_TRANSLATE_NOOP("OrderReport", "Reihenabstand")), fields.strClean(29)},
-                    {strTr(QT_TRANSLATE_NOOP("OrderReport", "Fläche")),
-                     numbers.str(double(order.fArea), 3) + QStringLiteral(" ") +
-                         strTr(QT_TRANSLATE_NOOP("OrderReport", "ha"))}},
-                   2);
+    pdf.vKeyValues(
+        {{strTr(QT_TRANSLATE_NOOP("OrderReport", "Auftrags Nummer")), fields.strClean(0)},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Kunde")), strNameAndNumber(fields, 3, 2)},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Schlag")), strNameAndNumber(fields, 5, 4)},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Fahrer")), fields.strClean(7)},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Start")),
+          NumberFormat::strTerminalDateTime(fields.strClean(8), _locale)},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Stopp")),
+          NumberFormat::strTerminalDateTime(fields.strClean(9), _locale)},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Reihenabstand")), strRowSpacing(fields.strClean(29))},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Fläche")),
+          NumberFormat::strHectares(order.s32AreaM2, numbers.locale()) + QStringLiteral(" ") +
+              strTr(QT_TRANSLATE_NOOP("OrderReport", "ha"))}},
+        2);
     if (!order.strAdditionalInfo.trimmed().isEmpty())
         pdf.vParagraph(strTr(QT_TRANSLATE_NOOP("OrderReport", "Zusatzinfo")) + QStringLiteral(": ") +
                        order.strAdditionalInfo);
@@ -165,14 +182,14 @@ QByteArray baPdf(const QString& _strRecord, const cOrderTotals& _totals, const Q
          {strTr(QT_TRANSLATE_NOOP("OrderReport", "Feld")), 1, true},
          {strTr(QT_TRANSLATE_NOOP("OrderReport", "Straße")), 1, true}},
         {{strTr(QT_TRANSLATE_NOOP("OrderReport", "Strecke")),
-          numbers.str(double(order.fFieldDistance), 3) + QLatin1Char(' ') + strKm,
-          numbers.str(double(order.fRoadDistance), 3) + QLatin1Char(' ') + strKm},
+          numbers.strCount(order.s32FieldMetres, 3, 3) + QLatin1Char(' ') + strKm,
+          numbers.strCount(order.s32RoadMetres, 3, 3) + QLatin1Char(' ') + strKm},
          {strTr(QT_TRANSLATE_NOOP("OrderReport", "Zeit")),
           StatisticsFigures::strTimeWithUnit(order.s32FieldMinutes, strHours),
           StatisticsFigures::strTimeWithUnit(order.s32RoadMinutes, strHours)},
          {strTr(QT_TRANSLATE_NOOP("OrderReport", "Verbrauch")),
-          numbers.str(double(order.fFieldFuel), 1) + QLatin1Char(' ') + strLitres,
-          numbers.str(double(order.fRoadFuel), 1) + QLatin1Char(' ') + strLitres},
+          numbers.strCount(order.s32FieldFuelMl, 3, 1) + QLatin1Char(' ') + strLitres,
+          numbers.strCount(order.s32RoadFuelMl, 3, 1) + QLatin1Char(' ') + strLitres},
          {strTr(QT_TRANSLATE_NOOP("OrderReport", "Verbrauch pro Stunde")),
           numbers.strUnit(c.fieldPerHour, 1, strTr(QT_TRANSLATE_NOOP("OrderReport", "l/h"))),
           numbers.strUnit(c.roadPerHour, 1, strTr(QT_TRANSLATE_NOOP("OrderReport", "l/h")))},
@@ -182,18 +199,20 @@ QByteArray baPdf(const QString& _strRecord, const cOrderTotals& _totals, const Q
           numbers.strUnit(c.roadPerKm, 1, strTr(QT_TRANSLATE_NOOP("OrderReport", "l/km")))}});
 
     // The distance and time splits with the pages' pies.
-    const auto km = [&](double _dKm) { return numbers.str(_dKm, 3) + QLatin1Char(' ') + strKm; };
+    const auto km = [&](qint64 _s64Metres) {
+        return numbers.strCount(_s64Metres, 3, 3) + QLatin1Char(' ') + strKm;
+    };
     const int s32Rest = StatisticsFigures::s32RestMinutes(order.s32FieldMinutes, order.s32UnloadMinutes,
                                                           order.s32HarvestMinutes);
     using namespace ChartGeometry;
     pdf.vPies(strTr(QT_TRANSLATE_NOOP("OrderReport", "Streckenaufteilung")),
               distancePie(order.fFieldDistance, order.fHarvestDistance, order.fRoadDistance),
               {{EMPTY_RUN, strTr(QT_TRANSLATE_NOOP("OrderReport", "Leerfahrt")) + QStringLiteral(": ") +
-                               km(double(order.fFieldDistance) - double(order.fHarvestDistance))},
+                               km(qint64(order.s32FieldMetres) - order.s32HarvestMetres)},
                {HARVEST_DISTANCE, strTr(QT_TRANSLATE_NOOP("OrderReport", "Roden")) + QStringLiteral(": ") +
-                                      km(double(order.fHarvestDistance))},
+                                      km(order.s32HarvestMetres)},
                {ROAD, strTr(QT_TRANSLATE_NOOP("OrderReport", "Anfahrt")) + QStringLiteral(": ") +
-                          km(double(order.fRoadDistance))}},
+                          km(order.s32RoadMetres)}},
               strTr(QT_TRANSLATE_NOOP("OrderReport", "Zeitaufteilung")),
               timePie(order.s32FieldMinutes, order.s32UnloadMinutes, order.s32HarvestMinutes),
               {{REST_TIME, strTr(QT_TRANSLATE_NOOP("OrderReport", "Zeit Rest")) + QStringLiteral(": ") +

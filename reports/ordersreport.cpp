@@ -1,5 +1,6 @@
 #include "reports/ordersreport.h"
 
+#include "data/numberformat.h"
 #include "data/reportfiles.h"
 #include "reports/reportpdf.h"
 
@@ -47,18 +48,21 @@ QByteArray baPdf(const OrderExport::Table& _table, const Filter& _filter, const 
     cReportPdf pdf(strTr(QT_TRANSLATE_NOOP("OrdersReport", "Aufträge")), slSubtitle, _locale, _datePrinted,
                    QPageLayout::Landscape);
 
-    // The CSV's columns; names and numbers need less room than the texts.
+    // The CSV's columns; the numbers take the width of their widest text,
+    // the texts share the rest: names more than dates.
     static const double s_dWeights[] = {1.0,  1.9, 1.9, 1.6, 1.3, 1.3,  0.85, 0.85,
                                         0.85, 0.9, 1.0, 0.9, 1.0, 0.75, 0.75};
     const QStringList slHeader = OrderExport::slHeader();
     QVector<cReportPdf::Column> columns;
     for (int i = 0; i < slHeader.size(); ++i)
         columns.append({slHeader.at(i), s_dWeights[qMin(i, 14)], i >= 6});
+    // A report's numbers with the locale's group separators.
+    const QLocale locale = NumberFormat::reportLocale(_locale);
     QVector<QStringList> rows;
     rows.reserve(_table.rows.size());
     for (const OrderExport::Row& row : _table.rows)
-        rows.append(OrderExport::slCells(row, _locale));
-    pdf.vTable(columns, rows, OrderExport::slTotalsCells(_table, _locale), 7.5);
+        rows.append(OrderExport::slCells(row, locale));
+    pdf.vTable(columns, rows, OrderExport::slTotalsCells(_table, locale), 7.5);
     pdf.vParagraph(strTr(QT_TRANSLATE_NOOP(
         "OrdersReport",
         "Die Werte l/ha und ha/h der Summe sind Verhältnisse der Summen über die Aufträge mit Fläche.")));

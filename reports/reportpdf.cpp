@@ -1,8 +1,14 @@
 #include "reports/reportpdf.h"
 
+#include "data/numberformat.h"
+#include "reports/reportlayout.h"
+
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
 #include <QPdfWriter>
+
+#include <numeric>
 
 namespace
 {
@@ -28,22 +34,10 @@ constexpr double kTablePoints = 8.5;
 
 cReportPdf::cReportPdf(const QString& _strTitle, const QStringList& _slSubtitle, const QLocale& _locale,
                        const QDate& _datePrinted, QPageLayout::Orientation _orientation)
-    : m_strTitle(_strTitle), m_slSubtitle(_slSubtitle), m_locale(_locale), m_datePrinted(_datePrinted)
+    : m_strTitle(_strTitle), m_slSubtitle(_slSubtitle), m_locale(_locale), m_datePrinted(_datePrinted),
+      m_orientation(_orientation)
 {
-    m_buffer.open(QIODevice::WriteOnly);
-    m_pWriter = std::make_unique<QPdfWriter>(&m_buffer);
-    m_pWriter->setResolution(300);
-    m_pWriter->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), _orientation, QMarginsF(15, 14, 15, 14),
-                                         QPageLayout::Millimeter));
-    m_pWriter->setTitle(_strTitle);
-    m_pWriter->setCreator(QStringLiteral("Feldbrief"));
-    m_painter.begin(m_pWriter.get());
-    m_painter.setRenderHint(QPainter::Antialiasing);
-    m_painter.setRenderHint(QPainter::TextAntialiasing);
-    m_dMm = m_pWriter->resolution() / 25.4;
     m_logo = QImage(QStringLiteral(":/VEMO_PRO.png"));
-    m_rectPage = QRectF(0, 0, m_pWriter->width(), m_pWriter->height());
-    vStartPage();
 }
 
 cReportPdf::~cReportPdf()
@@ -52,12 +46,66 @@ cReportPdf::~cReportPdf()
         m_painter.end();
 }
 
+void cReportPdf::vRender(QIODevice* _pDevice)
+{
+    m_pWriter = std::make_unique<QPdfWriter>(_pDevice);
+    m_pWriter->setResolution(300);
+    m_pWriter->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), m_orientation, QMarginsF(15, 14, 15, 14),
+                                         QPageLayout::Millimeter));
+    m_pWriter->setTitle(m_strTitle);
+    m_pWriter->setCreator(QStringLiteral("Feldbrief"));
+    m_painter.begin(m_pWriter.get());
+    m_painter.setRenderHint(QPainter::Antialiasing);
+    m_painter.setRenderHint(QPainter::TextAntialiasing);
+    m_dMm = m_pWriter->resolution() / 25.4;
+    m_rectPage = QRectF(0, 0, m_pWriter->width(), m_pWriter->height());
+    m_s32Page = 0;
+    m_dY = 0;
+    vStartPage();
+    for (const std::function<void()>& section : m_sections)
+        section();
+    m_painter.end();
+    m_pWriter.reset();
+}
+
+void cReportPdf::vHeading(const QString& _strText, double _dKeepWithMm)
+{
+    m_sections.append([=] { vDoHeading(_strText, _dKeepWithMm); });
+}
+
+void cReportPdf::vParagraph(const QString& _strText)
+{
+    m_sections.append([=] { vDoParagraph(_strText); });
+}
+
+void cReportPdf::vKeyValues(const QVector<QPair<QString, QString>>& _pairs, int _s32Columns)
+{
+    m_sections.append([=] { vDoKeyValues(_pairs, _s32Columns); });
+}
+
+void cReportPdf::vTable(const QVector<Column>& _columns, const QVector<QStringList>& _rows,
+                        const QStringList& _slTotals, double _dPoints)
+{
+    m_sections.append([=] { vDoTable(_columns, _rows, _slTotals, _dPoints); });
+}
+
+void cReportPdf::vPies(const QString& _strLeftTitle, const QVector<ChartGeometry::PieSector>& _left,
+                       const QVector<LegendEntry>& _leftLegend, const QString& _strRightTitle,
+                       const QVector<ChartGeometry::PieSector>& _right,
+                       const QVector<LegendEntry>& _rightLegend)
+{
+    m_sections.append(
+        [=] { vDoPies(_strLeftTitle, _left, _leftLegend, _strRightTitle, _right, _rightLegend); });
+}
+
+void cReportPdf::vBars(const QVector<ChartGeometry::BarRow>& _rows, const QVector<LegendEntry>& _legend)
+{
+    m_sections.append([=] { vDoBars(_rows, _legend); });
+}
+
 QString cReportPdf::strDate(const QDate& _date, const QLocale& _locale)
 {
-    QString strFormat = _locale.dateFormat(QLocale::ShortFormat);
-    if (!strFormat.contains(QLatin1String("yyyy")))
-        strFormat.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    return _locale.toString(_date, strFormat);
+    return NumberFormat::strDate(_date, _locale);
 }
 
 QFont cReportPdf::font(double _dPoints, bool _bBold) const
@@ -100,7 +148,9 @@ void cReportPdf::vStartPage()
     const QRectF rectRight(m_rectPage.width() / 2, 0, m_rectPage.width() / 2, dLogoHeight);
     m_painter.drawText(rectRight, Qt::AlignRight | Qt::AlignTop, strPrinted);
     m_painter.drawText(rectRight, Qt::AlignRight | Qt::AlignBottom,
-                       strTr(QT_TRANSLATE_NOOP("ReportPdf", "Seite %1")).arg(m_s32Page));
+                       strTr(QT_TRANSLATE_NOOP("ReportPdf", "Seite %1 von %2"))
+                           .arg(m_s32Page)
+                           .arg(qMax(m_s32Page, m_s32PageCount)));
 
     const QFont fontTitle = font(15, true);
     m_painter.setFont(fontTitle);
@@ -128,7 +178,7 @@ void cReportPdf::vEnsureSpace(double _dHeight)
         vStartPage();
 }
 
-void cReportPdf::vHeading(const QString& _strText, double _dKeepWithMm)
+void cReportPdf::vDoHeading(const QString& _strText, double _dKeepWithMm)
 {
     const QFont fontHeading = font(11.5, true);
     const double dHeight = dLineHeight(fontHeading);
@@ -141,7 +191,7 @@ void cReportPdf::vHeading(const QString& _strText, double _dKeepWithMm)
     m_dY += dHeight + 1.5 * m_dMm;
 }
 
-void cReportPdf::vParagraph(const QString& _strText)
+void cReportPdf::vDoParagraph(const QString& _strText)
 {
     m_painter.setFont(font(kBodyPoints));
     const QRectF rect = m_painter.boundingRect(QRectF(0, m_dY, m_rectPage.width(), 1e6),
@@ -153,7 +203,7 @@ void cReportPdf::vParagraph(const QString& _strText)
     m_dY += rect.height() + 3 * m_dMm;
 }
 
-void cReportPdf::vKeyValues(const QVector<QPair<QString, QString>>& _pairs, int _s32Columns)
+void cReportPdf::vDoKeyValues(const QVector<QPair<QString, QString>>& _pairs, int _s32Columns)
 {
     const int s32Columns = qMax(1, _s32Columns);
     const double dColumn = m_rectPage.width() / s32Columns;
@@ -166,26 +216,41 @@ void cReportPdf::vKeyValues(const QVector<QPair<QString, QString>>& _pairs, int 
     for (const auto& pair : _pairs)
         dLabel = qMax(dLabel, QFontMetricsF(fontLabel, m_pWriter.get()).horizontalAdvance(pair.first));
     dLabel = qMin(dLabel + 3 * m_dMm, dColumn * 0.45);
-    vEnsureSpace(s32Rows * dLine);
+    const double dValue = dColumn - dLabel - 2 * m_dMm;
+    // A value wraps between its words: each row is as high as its highest value.
+    const QFontMetricsF metricsValue(fontValue, m_pWriter.get());
+    const ReportLayout::Measure measure = [&](const QString& _strText, bool) {
+        return metricsValue.horizontalAdvance(_strText);
+    };
+    QVector<QStringList> values;
+    QVector<double> rowHeights(s32Rows, dLine);
+    for (int i = 0; i < _pairs.size(); ++i) {
+        values << ReportLayout::slWrapAtBlanks(_pairs.at(i).second, dValue, false, measure);
+        const double dLines = dLine + (values.last().size() - 1) * metricsValue.lineSpacing();
+        rowHeights[i % s32Rows] = qMax(rowHeights[i % s32Rows], dLines);
+    }
+    const double dHeight = std::accumulate(rowHeights.cbegin(), rowHeights.cend(), 0.0);
+    vEnsureSpace(dHeight);
     m_painter.setPen(Qt::black);
     for (int i = 0; i < _pairs.size(); ++i) {
         const int s32Column = i / s32Rows;
         const int s32Row = i % s32Rows;
         const double x = s32Column * dColumn;
-        const double y = m_dY + s32Row * dLine;
+        const double y = m_dY + std::accumulate(rowHeights.cbegin(), rowHeights.cbegin() + s32Row, 0.0);
         m_painter.setFont(fontLabel);
         m_painter.drawText(QRectF(x, y, dLabel, dLine), Qt::AlignLeft | Qt::AlignVCenter, _pairs.at(i).first);
         m_painter.setFont(fontValue);
-        const QRectF rectValue(x + dLabel, y, dColumn - dLabel - 2 * m_dMm, dLine);
-        const QString strValue = QFontMetricsF(fontValue, m_pWriter.get())
-                                     .elidedText(_pairs.at(i).second, Qt::ElideRight, rectValue.width());
-        m_painter.drawText(rectValue, Qt::AlignLeft | Qt::AlignVCenter, strValue);
+        const QStringList& slLines = values.at(i);
+        for (int l = 0; l < slLines.size(); ++l) {
+            m_painter.drawText(QRectF(x + dLabel, y + l * metricsValue.lineSpacing(), dValue, dLine),
+                               Qt::AlignLeft | Qt::AlignVCenter, slLines.at(l));
+        }
     }
-    m_dY += s32Rows * dLine + 4 * m_dMm;
+    m_dY += dHeight + 4 * m_dMm;
 }
 
 cReportPdf::RowLayout cReportPdf::layoutRow(const QVector<double>& _widths, const QStringList& _slCells,
-                                            bool _bBold)
+                                            bool _bBold, bool _bWordsOnly)
 {
     const QFont fontCell = font(m_dTablePoints, _bBold);
     m_painter.setFont(fontCell);
@@ -204,9 +269,12 @@ cReportPdf::RowLayout cReportPdf::layoutRow(const QVector<double>& _widths, cons
         if (cell.dWidth <= dWidth)
             continue;
         cell.bWrapped = true;
-        // A word wider than its cell is broken anywhere rather than cut off.
+        // A word wider than its cell is broken anywhere rather than cut off;
+        // headers break between words only.
         cell.s32Flags = Qt::TextWordWrap;
         for (const QString& strWord : strCell.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (_bWordsOnly)
+                break;
             if (metrics.horizontalAdvance(strWord) > dWidth) {
                 cell.s32Flags = Qt::TextWrapAnywhere;
                 break;
@@ -239,7 +307,8 @@ void cReportPdf::vDrawTableRow(const QVector<double>& _widths, const QVector<Col
     double x = 0;
     for (int c = 0; c < _columns.size(); ++c) {
         const QRectF rect(x + dPad, m_dY + dPad, _widths.at(c) - 2 * dPad, dHeight - 2 * dPad);
-        const bool bRight = _columns.at(c).bNumber && !bHeader;
+        // A header stands over its column's texts: right over numbers.
+        const bool bRight = _columns.at(c).bNumber;
         const CellLayout& cell = _layout.cells.at(c);
         if (cell.bWrapped) {
             const Qt::Alignment align = (bRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
@@ -254,25 +323,47 @@ void cReportPdf::vDrawTableRow(const QVector<double>& _widths, const QVector<Col
     m_dY += dHeight;
 }
 
-void cReportPdf::vTable(const QVector<Column>& _columns, const QVector<QStringList>& _rows,
-                        const QStringList& _slTotals, double _dPoints)
+void cReportPdf::vDoTable(const QVector<Column>& _columns, const QVector<QStringList>& _rows,
+                          const QStringList& _slTotals, double _dPoints)
 {
-    m_dTablePoints = _dPoints > 0 ? _dPoints : kTablePoints;
-    double dWeights = 0;
-    for (const Column& column : _columns)
-        dWeights += column.dWeight;
-    QVector<double> widths;
     QStringList slHeader;
+    QVector<ReportLayout::ColumnSpec> specs;
     for (const Column& column : _columns) {
-        widths << m_rectPage.width() * column.dWeight / qMax(1e-9, dWeights);
         slHeader << column.strTitle;
+        specs.append({column.dWeight, column.bNumber});
     }
-    const RowLayout header = layoutRow(widths, slHeader, true);
+    // The widths from the texts; a smaller font where they would not fit.
+    QVector<double> widths;
+    for (m_dTablePoints = _dPoints > 0 ? _dPoints : kTablePoints; widths.isEmpty() && m_dTablePoints >= 5;
+         m_dTablePoints -= 0.5) {
+        const QFontMetricsF plain(font(m_dTablePoints), m_pWriter.get());
+        const QFontMetricsF bold(font(m_dTablePoints, true), m_pWriter.get());
+        // A pixel to spare against rounding between measuring and drawing.
+        const ReportLayout::Measure measure = [&](const QString& _strText, bool _bBold) {
+            return (_bBold ? bold : plain).horizontalAdvance(_strText) + 1;
+        };
+        widths = ReportLayout::columnWidths(specs, slHeader, _rows, _slTotals, measure, dCellPad(),
+                                            m_rectPage.width());
+        if (!widths.isEmpty())
+            break;
+    }
+    const bool bFits = !widths.isEmpty();
+    if (!bFits) {
+        // Texts that fit in no size: shares by weight, words broken where they must.
+        m_dTablePoints = 5;
+        double dWeights = 0;
+        for (const Column& column : _columns)
+            dWeights += column.dWeight;
+        for (const Column& column : _columns)
+            widths << m_rectPage.width() * column.dWeight / qMax(1e-9, dWeights);
+    }
+    const RowLayout header = layoutRow(widths, slHeader, true, bFits);
     // The header never stands alone at the foot of a page.
-    vEnsureSpace(header.dHeight + (_rows.isEmpty() ? 0 : layoutRow(widths, _rows.first(), false).dHeight));
+    vEnsureSpace(header.dHeight +
+                 (_rows.isEmpty() ? 0 : layoutRow(widths, _rows.first(), false, bFits).dHeight));
     vDrawTableRow(widths, _columns, slHeader, RowStyle::Header, header);
     const auto row = [&](const QStringList& _slCells, RowStyle _style) {
-        const RowLayout layout = layoutRow(widths, _slCells, _style == RowStyle::Totals);
+        const RowLayout layout = layoutRow(widths, _slCells, _style == RowStyle::Totals, bFits);
         if (m_dY + layout.dHeight > m_rectPage.height()) {
             // The table goes on on a new page, under its header again.
             vStartPage();
@@ -307,10 +398,10 @@ void cReportPdf::vDrawLegend(const QRectF& _rect, const QVector<LegendEntry>& _l
     m_painter.setBrush(Qt::NoBrush);
 }
 
-void cReportPdf::vPies(const QString& _strLeftTitle, const QVector<ChartGeometry::PieSector>& _left,
-                       const QVector<LegendEntry>& _leftLegend, const QString& _strRightTitle,
-                       const QVector<ChartGeometry::PieSector>& _right,
-                       const QVector<LegendEntry>& _rightLegend)
+void cReportPdf::vDoPies(const QString& _strLeftTitle, const QVector<ChartGeometry::PieSector>& _left,
+                         const QVector<LegendEntry>& _leftLegend, const QString& _strRightTitle,
+                         const QVector<ChartGeometry::PieSector>& _right,
+                         const QVector<LegendEntry>& _rightLegend)
 {
     const double mm = m_dMm;
     const double dHalf = m_rectPage.width() / 2;
@@ -350,7 +441,7 @@ void cReportPdf::vPies(const QString& _strLeftTitle, const QVector<ChartGeometry
     m_dY += dTitle + dSide + 4 * mm;
 }
 
-void cReportPdf::vBars(const QVector<ChartGeometry::BarRow>& _rows, const QVector<LegendEntry>& _legend)
+void cReportPdf::vDoBars(const QVector<ChartGeometry::BarRow>& _rows, const QVector<LegendEntry>& _legend)
 {
     const double mm = m_dMm;
     const double dHeight = 50 * mm;
@@ -394,9 +485,15 @@ void cReportPdf::vBars(const QVector<ChartGeometry::BarRow>& _rows, const QVecto
 
 QByteArray cReportPdf::baFinish()
 {
-    if (m_painter.isActive())
-        m_painter.end();
-    m_pWriter.reset();
-    m_buffer.close();
-    return m_buffer.data();
+    // Once to count the pages, then for good with "page N of M".
+    QBuffer scratch;
+    scratch.open(QIODevice::WriteOnly);
+    m_s32PageCount = 0;
+    vRender(&scratch);
+    m_s32PageCount = m_s32Page;
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    vRender(&buffer);
+    buffer.close();
+    return buffer.data();
 }

@@ -2,7 +2,6 @@
 
 #include "statistics/chartgeometry.h"
 
-#include <QBuffer>
 #include <QByteArray>
 #include <QDate>
 #include <QFont>
@@ -14,14 +13,17 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 
 class QPdfWriter;
 
 // One A4 report as PDF bytes, drawn with Qt's PDF writer: every page starts
-// with the product logo, the report's title, its subtitle lines and the date
-// of printing; sections follow from top to bottom and go on on a new page
-// where the page is full. Text stays text (selectable), fonts are embedded.
+// with the product logo, the report's title, its subtitle lines, the date of
+// printing and "page N of M"; sections follow from top to bottom and go on on
+// a new page where the page is full. The sections are kept until baFinish(),
+// which lays them out once to count the pages and then draws them. Text
+// stays text (selectable), fonts are embedded.
 class cReportPdf
 {
 public:
@@ -42,13 +44,17 @@ public:
     cReportPdf(const cReportPdf&) = delete;
     cReportPdf& operator=(const cReportPdf&) = delete;
 
+    // Sections, drawn in this order by baFinish().
     // A heading stays on the page with the next _dKeepWithMm millimetres.
     void vHeading(const QString& _strText, double _dKeepWithMm = 25);
     void vParagraph(const QString& _strText);
-    // Label and value pairs in _s32Columns columns.
+    // Label and value pairs in _s32Columns columns; a long value wraps
+    // between its words.
     void vKeyValues(const QVector<QPair<QString, QString>>& _pairs, int _s32Columns);
     // A table with a header row (repeated on every page it runs over) and an
-    // optional bold last row; _dPoints: the text size (0: the usual).
+    // optional bold last row; _dPoints: the text size (0: the usual), smaller
+    // where the texts would not fit otherwise. Numbers never wrap, headers
+    // and texts wrap between words; headers are aligned as their columns.
     void vTable(const QVector<Column>& _columns, const QVector<QStringList>& _rows,
                 const QStringList& _slTotals = QStringList(), double _dPoints = 0);
     // Two pies side by side, each with its legend beside it.
@@ -65,6 +71,16 @@ public:
     QByteArray baFinish();
 
 private:
+    void vRender(QIODevice* _pDevice);
+    void vDoHeading(const QString& _strText, double _dKeepWithMm);
+    void vDoParagraph(const QString& _strText);
+    void vDoKeyValues(const QVector<QPair<QString, QString>>& _pairs, int _s32Columns);
+    void vDoTable(const QVector<Column>& _columns, const QVector<QStringList>& _rows,
+                  const QStringList& _slTotals, double _dPoints);
+    void vDoPies(const QString& _strLeftTitle, const QVector<ChartGeometry::PieSector>& _left,
+                 const QVector<LegendEntry>& _leftLegend, const QString& _strRightTitle,
+                 const QVector<ChartGeometry::PieSector>& _right, const QVector<LegendEntry>& _rightLegend);
+    void vDoBars(const QVector<ChartGeometry::BarRow>& _rows, const QVector<LegendEntry>& _legend);
     void vStartPage();
     void vEnsureSpace(double _dHeight);
     void vDrawLegend(const QRectF& _rect, const QVector<LegendEntry>& _legend);
@@ -80,14 +96,16 @@ private:
         double dAscent = 0;
         QVector<CellLayout> cells;
     };
-    RowLayout layoutRow(const QVector<double>& _widths, const QStringList& _slCells, bool _bBold);
+    RowLayout layoutRow(const QVector<double>& _widths, const QStringList& _slCells, bool _bBold,
+                        bool _bWordsOnly);
     void vDrawTableRow(const QVector<double>& _widths, const QVector<Column>& _columns,
                        const QStringList& _slCells, RowStyle _style, const RowLayout& _layout);
     double dCellPad() const { return 0.9 * m_dMm; }
     double dLineHeight(const QFont& _font) const;
     QFont font(double _dPoints, bool _bBold = false) const;
 
-    QBuffer m_buffer;
+    QVector<std::function<void()>> m_sections;
+    int m_s32PageCount = 0; // of the last layout; 0 before it
     QImage m_logo;
     std::unique_ptr<QPdfWriter> m_pWriter;
     QPainter m_painter;
@@ -95,6 +113,7 @@ private:
     QStringList m_slSubtitle;
     QLocale m_locale;
     QDate m_datePrinted;
+    QPageLayout::Orientation m_orientation;
     QRectF m_rectPage; // the printable area in device pixels
     double m_dY = 0;   // where the next section starts
     double m_dMm = 1;  // device pixels per millimetre

@@ -152,8 +152,8 @@ BarRow barRow(BarFigure _figure, std::optional<float> _order, std::optional<floa
         return row;
     row.deviationPercent = p - 100.0;
     row.strText = strBarLabel(_figure) +
-                  (p > 100 ? QStringLiteral("+") + NumberFormat::strDecimalComma(p - 100.0, 'f', 2)
-                           : QStringLiteral("-") + NumberFormat::strDecimalComma(100.0 - p, 'f', 2)) +
+                  (p > 100 ? QStringLiteral("+") + NumberFormat::strNumber(p - 100.0, 'f', 2)
+                           : QStringLiteral("-") + NumberFormat::strNumber(100.0 - p, 'f', 2)) +
                   QStringLiteral("%");
     return row;
 }

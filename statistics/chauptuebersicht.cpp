@@ -73,22 +73,22 @@ void cHauptUebersicht::vTakeDataAndPresent()
     ui->label_Zusatzinfo->setText(tr("Zusatzinfo") + ": " + order.strAdditionalInfo);
 
     // A figure whose divisor is zero (no area, no minutes) shows "-".
-    using NumberFormat::strDecimalComma;
+    using NumberFormat::strNumber;
     const OrderFigures figures = OrderFigures::ofOrder(order);
-    ui->label_HektarProStunde->setText(strDecimalComma(figures.hectaresPerHour, 'f', 3));
-    ui->label_KmH->setText(strDecimalComma(figures.harvestSpeed, 'f', 1));
-    ui->label_MeterProHektar->setText(strDecimalComma(figures.emptyRunMetresPerHectare, 'f', 1));
-    ui->label_LiterProHektarRoden->setText(strDecimalComma(figures.harvestFuelPerHectare, 'f', 1));
-    ui->label_LiterProHektarGesamt->setText(strDecimalComma(figures.fieldFuelPerHectare, 'f', 1));
-    ui->label_BunkerProHektar->setText(strDecimalComma(figures.bunkerLoadsPerHectare, 'f', 1));
+    ui->label_HektarProStunde->setText(strNumber(figures.hectaresPerHour, 'f', 3));
+    ui->label_KmH->setText(strNumber(figures.harvestSpeed, 'f', 1));
+    ui->label_MeterProHektar->setText(strNumber(figures.emptyRunMetresPerHectare, 'f', 1));
+    ui->label_LiterProHektarRoden->setText(strNumber(figures.harvestFuelPerHectare, 'f', 1));
+    ui->label_LiterProHektarGesamt->setText(strNumber(figures.fieldFuelPerHectare, 'f', 1));
+    ui->label_BunkerProHektar->setText(strNumber(figures.bunkerLoadsPerHectare, 'f', 1));
 
     const cOrderTotals& totals = ShownList::state().orderTotals;
-    ui->label_HektarProStundeDursch->setText(strDecimalComma(totals.hectaresPerHour(), 'f', 3));
-    ui->label_kmhDursch->setText(strDecimalComma(totals.harvestSpeed(), 'f', 1));
-    ui->label_MeterProHektarDursch->setText(strDecimalComma(totals.emptyRunMetresPerHectare(), 'f', 1));
-    ui->label_LitarProHektarRodenDursch->setText(strDecimalComma(totals.harvestFuelPerHectare(), 'f', 1));
-    ui->label_LitarProHektarGesamtDursch->setText(strDecimalComma(totals.fieldFuelPerHectare(), 'f', 1));
-    ui->label_BunkerProHektar_Dursch->setText(strDecimalComma(totals.bunkerLoadsPerHectare(), 'f', 1));
+    ui->label_HektarProStundeDursch->setText(strNumber(totals.hectaresPerHour(), 'f', 3));
+    ui->label_kmhDursch->setText(strNumber(totals.harvestSpeed(), 'f', 1));
+    ui->label_MeterProHektarDursch->setText(strNumber(totals.emptyRunMetresPerHectare(), 'f', 1));
+    ui->label_LitarProHektarRodenDursch->setText(strNumber(totals.harvestFuelPerHectare(), 'f', 1));
+    ui->label_LitarProHektarGesamtDursch->setText(strNumber(totals.fieldFuelPerHectare(), 'f', 1));
+    ui->label_BunkerProHektar_Dursch->setText(strNumber(totals.bunkerLoadsPerHectare(), 'f', 1));
 
     vRelayoutJiggle();
 }

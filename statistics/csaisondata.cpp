@@ -22,7 +22,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 
-using NumberFormat::strDecimalComma;
+using NumberFormat::strNumber;
 using StatisticsFigures::strWithUnit;
 
 cSaisonData* cSaisonData::instance()
@@ -180,15 +180,14 @@ void cSaisonData::vShowOrderTotals()
     const qint64 s64FieldMinutes = qint64(totals.fFieldMinutes());
     const qint64 s64RoadMinutes = qint64(totals.fRoadMinutes());
 
-    ui->label_RodeflaecheGesamt->setText(strDecimalComma(double(totals.fArea()), 'f', 1) + " " + tr("ha"));
-    ui->label_Feld_Strecke->setText(strDecimalComma(double(totals.fFieldDistance()), 'g', 6) + " " +
-                                    tr("km"));
-    ui->label_Strasse_Strecke->setText(strDecimalComma(double(totals.fRoadDistance()), 'g', 6) + " " +
-                                       tr("km"));
+    using NumberFormat::strScaled;
+    ui->label_RodeflaecheGesamt->setText(strScaled(totals.s64AreaM2(), 4, 1) + " " + tr("ha"));
+    ui->label_Feld_Strecke->setText(strScaled(totals.s64FieldMetres(), 3, 3) + " " + tr("km"));
+    ui->label_Strasse_Strecke->setText(strScaled(totals.s64RoadMetres(), 3, 3) + " " + tr("km"));
     ui->label_Zeit_Feld->setText(StatisticsFigures::strPlainTimeWithUnit(s64FieldMinutes, tr("h")));
     ui->label_Zeit_Strasse->setText(StatisticsFigures::strPlainTimeWithUnit(s64RoadMinutes, tr("h")));
-    ui->label_Verbrauch_feld->setText(strDecimalComma(double(totals.fFieldFuel()), 'f', 1) + " " + tr("l"));
-    ui->label_Verbrauch_strasse->setText(strDecimalComma(double(totals.fRoadFuel()), 'f', 1) + " " + tr("l"));
+    ui->label_Verbrauch_feld->setText(strScaled(totals.s64FieldFuelMl(), 3, 1) + " " + tr("l"));
+    ui->label_Verbrauch_strasse->setText(strScaled(totals.s64RoadFuelMl(), 3, 1) + " " + tr("l"));
 
     const OperatingHours hours = OperatingHours::fromOrderLines(ShownList::state().slLines);
     ui->label_BetriebsstundenMotor->setText(hours.strEngine);
@@ -198,11 +197,10 @@ void cSaisonData::vShowOrderTotals()
     const StatisticsFigures::Consumption c =
         StatisticsFigures::consumption(totals.fFieldFuel(), double(s64FieldMinutes), totals.fArea(),
                                        totals.fRoadFuel(), double(s64RoadMinutes), totals.fRoadDistance());
-    ui->label_verbrauch_zeit_feld->setText(strWithUnit(strDecimalComma(c.fieldPerHour, 'f', 1), tr("l/h")));
-    ui->label_verbrauch_zeit_strasse->setText(strWithUnit(strDecimalComma(c.roadPerHour, 'f', 1), tr("l/h")));
-    ui->label_verbrauch_hektar_feld->setText(
-        strWithUnit(strDecimalComma(c.fieldPerHectare, 'f', 1), tr("l/ha")));
-    ui->label_verbrauch_km_strasse->setText(strWithUnit(strDecimalComma(c.roadPerKm, 'f', 1), tr("l/km")));
+    ui->label_verbrauch_zeit_feld->setText(strWithUnit(strNumber(c.fieldPerHour, 'f', 1), tr("l/h")));
+    ui->label_verbrauch_zeit_strasse->setText(strWithUnit(strNumber(c.roadPerHour, 'f', 1), tr("l/h")));
+    ui->label_verbrauch_hektar_feld->setText(strWithUnit(strNumber(c.fieldPerHectare, 'f', 1), tr("l/ha")));
+    ui->label_verbrauch_km_strasse->setText(strWithUnit(strNumber(c.roadPerKm, 'f', 1), tr("l/km")));
 
     ui->label_Ansicht->setText(tr("Ansicht") + ": " + tr("Summe"));
     FieldRoadTable::vKeepValuesWhole(this);

@@ -7,9 +7,10 @@
 
 namespace
 {
-QString strKm(float _fKm)
+// Metres as kilometres with three decimals, as the reports and the CSV show them.
+QString strKm(qint64 _s64Metres)
 {
-    return NumberFormat::strDecimalComma(double(_fKm), 'g', 6);
+    return NumberFormat::strScaled(_s64Metres, 3, 3);
 }
 } // namespace
 
@@ -59,10 +60,12 @@ void cStreckeAufteilung::vTakeDataAndPresent()
         const float fField = order.fFieldDistance;
         const float fHarvest = order.fHarvestDistance;
         const float fRoad = order.fRoadDistance;
-        ui->label_Strecke_Leerfahrt->setText(tr("Leerfahrt") + ": " + strKm(fField - fHarvest) + " " +
-                                             tr("km"));
-        ui->label_Strecke_Roden->setText(tr("Roden") + ": " + strKm(fHarvest) + " " + tr("km"));
-        ui->label_Strecke_Strasse->setText(tr("Anfahrt") + ": " + strKm(fRoad) + " " + tr("km"));
+        ui->label_Strecke_Leerfahrt->setText(tr("Leerfahrt") + ": " +
+                                             strKm(qint64(order.s32FieldMetres) - order.s32HarvestMetres) +
+                                             " " + tr("km"));
+        ui->label_Strecke_Roden->setText(tr("Roden") + ": " + strKm(order.s32HarvestMetres) + " " + tr("km"));
+        ui->label_Strecke_Strasse->setText(tr("Anfahrt") + ": " + strKm(order.s32RoadMetres) + " " +
+                                           tr("km"));
         ui->widget->vReceiveDate(fField, fHarvest, fRoad);
     }
     vRelayoutJiggle();

@@ -7,7 +7,7 @@
 #include "statistics/statisticsfigures.h"
 #include "ui_cverbrauch.h"
 
-using NumberFormat::strDecimalComma;
+using NumberFormat::strNumber;
 using StatisticsFigures::strWithUnit;
 
 cVerbrauch* cVerbrauch::instance()
@@ -49,21 +49,21 @@ void cVerbrauch::vTakeDataAndPresent()
         return;
     }
 
-    ui->label_Feld_Strecke->setText(strDecimalComma(double(order.fFieldDistance), 'g', 6) + " " + tr("km"));
-    ui->label_Strasse_Strecke->setText(strDecimalComma(double(order.fRoadDistance), 'g', 6) + " " + tr("km"));
+    using NumberFormat::strScaled;
+    ui->label_Feld_Strecke->setText(strScaled(order.s32FieldMetres, 3, 3) + " " + tr("km"));
+    ui->label_Strasse_Strecke->setText(strScaled(order.s32RoadMetres, 3, 3) + " " + tr("km"));
     ui->label_Zeit_Feld->setText(StatisticsFigures::strTimeWithUnit(order.s32FieldMinutes, tr("h")));
     ui->label_Zeit_Strasse->setText(StatisticsFigures::strTimeWithUnit(order.s32RoadMinutes, tr("h")));
-    ui->label_Verbrauch_feld->setText(strDecimalComma(double(order.fFieldFuel), 'f', 1) + " " + tr("l"));
-    ui->label_Verbrauch_strasse->setText(strDecimalComma(double(order.fRoadFuel), 'f', 1) + " " + tr("l"));
+    ui->label_Verbrauch_feld->setText(strScaled(order.s32FieldFuelMl, 3, 1) + " " + tr("l"));
+    ui->label_Verbrauch_strasse->setText(strScaled(order.s32RoadFuelMl, 3, 1) + " " + tr("l"));
 
     const StatisticsFigures::Consumption c =
         StatisticsFigures::consumption(order.fFieldFuel, order.s32FieldMinutes, order.fArea, order.fRoadFuel,
                                        order.s32RoadMinutes, order.fRoadDistance);
-    ui->label_verbrauch_zeit_feld->setText(strWithUnit(strDecimalComma(c.fieldPerHour, 'f', 1), tr("l/h")));
-    ui->label_verbrauch_zeit_strasse->setText(strWithUnit(strDecimalComma(c.roadPerHour, 'f', 1), tr("l/h")));
-    ui->label_verbrauch_hektar_feld->setText(
-        strWithUnit(strDecimalComma(c.fieldPerHectare, 'f', 1), tr("l/ha")));
-    ui->label_verbrauch_km_strasse->setText(strWithUnit(strDecimalComma(c.roadPerKm, 'f', 1), tr("l/km")));
+    ui->label_verbrauch_zeit_feld->setText(strWithUnit(strNumber(c.fieldPerHour, 'f', 1), tr("l/h")));
+    ui->label_verbrauch_zeit_strasse->setText(strWithUnit(strNumber(c.roadPerHour, 'f', 1), tr("l/h")));
+    ui->label_verbrauch_hektar_feld->setText(strWithUnit(strNumber(c.fieldPerHectare, 'f', 1), tr("l/ha")));
+    ui->label_verbrauch_km_strasse->setText(strWithUnit(strNumber(c.roadPerKm, 'f', 1), tr("l/km")));
 
     FieldRoadTable::vKeepValuesWhole(this);
     vRelayoutJiggle();

@@ -1,5 +1,6 @@
 #include "statistics/seasonsheet.h"
 
+#include "data/numberformat.h"
 #include "data/ordertotals.h"
 #include "statistics/statisticsfigures.h"
 
@@ -63,10 +64,14 @@ SeasonSheet SeasonSheet::ofRecord(const StatisticsRecord& _record, const QString
 SeasonSheet SeasonSheet::ofTotals(const cOrderTotals& _totals, const OperatingHours& _hours,
                                   const QString& _strFileName, const QLocale& _locale)
 {
-    QLocale locale = _locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    // A report's numbers: the locale's group separators.
+    const QLocale locale = NumberFormat::reportLocale(_locale);
     const auto number = [&](double _dValue, int _s32Decimals, const char* _pUnit) {
         return locale.toString(_dValue, 'f', _s32Decimals) + QLatin1Char(' ') + strUnit(_pUnit);
+    };
+    const auto count = [&](qint64 _s64Count, int _s32Scale, int _s32Decimals, const char* _pUnit) {
+        return NumberFormat::strScaled(_s64Count, _s32Scale, _s32Decimals, locale) + QLatin1Char(' ') +
+               strUnit(_pUnit);
     };
     const auto optional = [&](std::optional<float> _value, const char* _pUnit) {
         return _value ? number(double(*_value), 1, _pUnit) : QStringLiteral("-");
@@ -85,19 +90,17 @@ SeasonSheet SeasonSheet::ofTotals(const cOrderTotals& _totals, const OperatingHo
     sheet.bMachineHours = true;
     sheet.strEngineHours = _hours.strEngine;
     sheet.strHarvesterHours = _hours.strHarvester;
-    sheet.strArea = number(double(_totals.fArea()), 1, QT_TRANSLATE_NOOP("SeasonSheet", "ha"));
+    sheet.strArea = count(_totals.s64AreaM2(), 4, 1, QT_TRANSLATE_NOOP("SeasonSheet", "ha"));
     const StatisticsFigures::Consumption c =
         StatisticsFigures::consumption(_totals.fFieldFuel(), double(s64FieldMinutes), _totals.fArea(),
                                        _totals.fRoadFuel(), double(s64RoadMinutes), _totals.fRoadDistance());
     sheet.rows = emptyRows();
-    sheet.rows[0].strField =
-        number(double(_totals.fFieldDistance()), 3, QT_TRANSLATE_NOOP("SeasonSheet", "km"));
-    sheet.rows[0].strRoad =
-        number(double(_totals.fRoadDistance()), 3, QT_TRANSLATE_NOOP("SeasonSheet", "km"));
+    sheet.rows[0].strField = count(_totals.s64FieldMetres(), 3, 3, QT_TRANSLATE_NOOP("SeasonSheet", "km"));
+    sheet.rows[0].strRoad = count(_totals.s64RoadMetres(), 3, 3, QT_TRANSLATE_NOOP("SeasonSheet", "km"));
     sheet.rows[1].strField = time(s64FieldMinutes);
     sheet.rows[1].strRoad = time(s64RoadMinutes);
-    sheet.rows[2].strField = number(double(_totals.fFieldFuel()), 1, QT_TRANSLATE_NOOP("SeasonSheet", "l"));
-    sheet.rows[2].strRoad = number(double(_totals.fRoadFuel()), 1, QT_TRANSLATE_NOOP("SeasonSheet", "l"));
+    sheet.rows[2].strField = count(_totals.s64FieldFuelMl(), 3, 1, QT_TRANSLATE_NOOP("SeasonSheet", "l"));
+    sheet.rows[2].strRoad = count(_totals.s64RoadFuelMl(), 3, 1, QT_TRANSLATE_NOOP("SeasonSheet", "l"));
     sheet.rows[3].strField = optional(c.fieldPerHour, QT_TRANSLATE_NOOP("SeasonSheet", "l/h"));
     sheet.rows[3].strRoad = optional(c.roadPerHour, QT_TRANSLATE_NOOP("SeasonSheet", "l/h"));
     sheet.rows[4].strField = optional(c.fieldPerHectare, QT_TRANSLATE_NOOP("SeasonSheet", "l/ha"));

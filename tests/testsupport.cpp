@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStorageInfo>
@@ -42,6 +43,8 @@ void vIsolate()
     QDir().mkpath(home + "/Downloads");
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home + "/.config");
     initResources();
+    // As the application starts with no language stored: German numbers and dates.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 }
 
 QString strHome()

@@ -260,7 +260,8 @@ void tst_OrderPages::consumption()
     QCOMPARE(text(page, "label_verbrauch_zeit_strasse"), QString("28,8 l/h"));
     QCOMPARE(text(page, "label_verbrauch_km_strasse"), QString("1,2 l/km"));
     QCOMPARE(text(page, "label_Zeit_Strasse"), QString("00:25 h"));
-    QCOMPARE(text(page, "label_Strasse_Strecke"), QString("10 km"));
+    // Distances with the three decimals of the CSV and the reports.
+    QCOMPARE(text(page, "label_Strasse_Strecke"), QString("10,000 km"));
     QCOMPARE(text(page, "label_Zeit_Feld"), QString("06:15 h"));
     QCOMPARE(text(page, "label_verbrauch_zeit_feld"), QString("0,8 l/h"));
     QCOMPARE(text(page, "label_verbrauch_hektar_feld"), QString("-"));
@@ -332,9 +333,9 @@ void tst_OrderPages::distanceSplit()
 {
     vPresent(record({{0, "5"}, {16, "8000"}, {17, "6000"}, {18, "2000"}}));
     cStreckeAufteilung* page = cStreckeAufteilung::instance();
-    QCOMPARE(text(page, "label_Strecke_Leerfahrt"), QString("Leerfahrt: 2 km"));
-    QCOMPARE(text(page, "label_Strecke_Roden"), QString("Roden: 6 km"));
-    QCOMPARE(text(page, "label_Strecke_Strasse"), QString("Anfahrt: 2 km"));
+    QCOMPARE(text(page, "label_Strecke_Leerfahrt"), QString("Leerfahrt: 2,000 km"));
+    QCOMPARE(text(page, "label_Strecke_Roden"), QString("Roden: 6,000 km"));
+    QCOMPARE(text(page, "label_Strecke_Strasse"), QString("Anfahrt: 2,000 km"));
     auto* pie = page->findChild<cPieChartStrecke*>("widget");
     QCOMPARE(pie->sectors().size(), 3);
     QCOMPARE(pie->sectors()[2].dSpan, 216.0);

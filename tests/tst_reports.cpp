@@ -6,6 +6,7 @@
 #include "data/reportfiles.h"
 #include "mainwindow/chaupt.h"
 #include "reports/orderreport.h"
+#include "reports/reportlayout.h"
 #include "statistics/chauptuebersicht.h"
 #include "statistics/csaisondata.h"
 #include "statistics/czeitaufteilung.h"
@@ -32,6 +33,10 @@ private slots:
     void init();
     void orderReportHoldsThePagesFigures();
     void orderReportInEnglish();
+    void orderReportKeepsNamesAndNumbersWhole();
+    void tableWidths_data();
+    void tableWidths();
+    void wrapAtBlanks();
     void exportHoldsTheShownOrdersOnly();
     void isoXmlExportHoldsTheShownOrdersOnly();
     void seasonReport_data();
@@ -234,12 +239,84 @@ void tst_Reports::orderReportInEnglish()
 
     QVERIFY(QFileInfo(strPath).fileName().startsWith("Order_1001"));
     const QString strText = strPdfText(strPath).simplified();
-    for (const char* expected : {"Order report 1001", "Area 4.500 ha", "Distance 3.000 km",
-                                 "ha/h 3.000 2.333", "Comparison with the average"}) {
-        QVERIFY2(strText.contains(QLatin1String(expected)),
-                 qPrintable(QLatin1String(expected) + "\n" + strText));
+    // The order's dates in the language's form, as the date of printing.
+    for (const char* expected :
+         {"Order report 1001", "Area 4.500 ha", "Distance 3.000 km", "ha/h 3.000 2.333",
+          "Comparison with the average", "Start 01/09/2020 08:00", "Hof Ost (17) · 01/09/2020 08:00"}) {
+        QVERIFY2(strText.contains(QString::fromUtf8(expected)),
+                 qPrintable(QString::fromUtf8(expected) + "\n" + strText));
     }
     QVERIFY2(!strText.contains(QLatin1String("3,000")), qPrintable(strText));
+}
+
+void tst_Reports::orderReportKeepsNamesAndNumbersWhole()
+{
+    const QString strOrder = record({{0, "1006"},
+                                     {2, "4711"},
+                                     {3, QString::fromUtf8("Müller & Söhne <GbR> Rübenbau an der Oker")},
+                                     {10, "15155"},
+                                     {11, "1:00"},
+                                     {16, "1234567"},
+                                     {19, "13552049"},
+                                     {29, "45"},
+                                     {8, "01.09.2020 08:00"}});
+    cZeitAufteilung::instance()->vReceiveTextAndPresent(strOrder, 1, 0);
+    cHauptUebersicht* pOverview = cHauptUebersicht::instance();
+    pOverview->vTakeDataAndPresent();
+    pOverview->vSaveReport();
+    QVERIFY2(m_slMessages.isEmpty(), qPrintable(m_slMessages.join(" | ")));
+    const QString strText = strPdfText(strLastSaved()).simplified();
+    // The page's area, the name whole (wrapped between its words), the
+    // row spacing with its unit, the language's group separators.
+    QCOMPARE(text(pOverview, "label_Rodeflaeche"), QStringLiteral("1,516 ha"));
+    for (const char* expected :
+         {"Fläche 1,516 ha", "Müller & Söhne <GbR>", "Rübenbau an der Oker", "(4711)", "Reihenabstand 45 cm",
+          "Strecke 1.234,567 km", "Verbrauch 13.552,0 l", "Seite 1 von 1"}) {
+        QVERIFY2(strText.contains(QString::fromUtf8(expected)),
+                 qPrintable(QString::fromUtf8(expected) + "\n" + strText));
+    }
+    QVERIFY2(!strText.contains(QString::fromUtf8("…")), qPrintable(strText));
+}
+
+void tst_Reports::tableWidths_data()
+{
+    // Widths in characters: each character one unit wide, bold the same.
+    QTest::addColumn<double>("total");
+    QTest::addColumn<QVector<double>>("expected");
+    // Room for everything: each text on one line, the number column no
+    // wider than its widest text (its header), the text column takes the rest.
+    QTest::newRow("room") << 40.0 << QVector<double>{27, 13};
+    // Less room: texts and headers wrap between their words, the number
+    // column keeps its widest number and header word ("Verbrauch").
+    QTest::newRow("narrow") << 20.0 << QVector<double>{11, 9};
+    // Not even the widest word and number fit: a smaller font is needed.
+    QTest::newRow("too narrow") << 14.0 << QVector<double>{};
+}
+
+void tst_Reports::tableWidths()
+{
+    QFETCH(double, total);
+    QFETCH(QVector<double>, expected);
+    const ReportLayout::Measure measure = [](const QString& _strText, bool) {
+        return double(_strText.size());
+    };
+    const QVector<double> widths = ReportLayout::columnWidths(
+        {{1, false}, {1, true}}, {"Kunde", "Verbrauch [l]"},
+        {{QString::fromUtf8("Müller & Söhne"), "13.552,0"}}, {"", "365,49"}, measure, 0, total);
+    QCOMPARE(widths, expected);
+}
+
+void tst_Reports::wrapAtBlanks()
+{
+    const ReportLayout::Measure measure = [](const QString& _strText, bool) {
+        return double(_strText.size());
+    };
+    QCOMPARE(ReportLayout::slWrapAtBlanks("Zeit Entladen [h:mm]", 14, true, measure),
+             QStringList({"Zeit Entladen", "[h:mm]"}));
+    // A word wider than the room stays whole on its own line.
+    QCOMPARE(ReportLayout::slWrapAtBlanks("Verbrauch [l]", 5, true, measure),
+             QStringList({"Verbrauch", "[l]"}));
+    QCOMPARE(ReportLayout::dWidestWord("Zeit Entladen [h:mm]", true, measure), 8.0);
 }
 
 void tst_Reports::exportHoldsTheShownOrdersOnly()
@@ -268,8 +345,10 @@ void tst_Reports::exportHoldsTheShownOrdersOnly()
     QCOMPARE(slLines.at(3), QStringLiteral("Summe;;;;;;5,000;0,000;0,000;0:00;0:00;2:00;90,0;18,00;2,50"));
 
     const QString strText = strPdfText(m_slOffers.at(1)).simplified();
-    for (const char* expected : {"Suche: „müller“", "Zeitraum: 01.10.2020 bis 20.10.2020",
-                                 "Anzahl der Aufträge: 2", "1004", "1005", "Summe 5,000"}) {
+    // The totals in one line, headers whole, numbered pages.
+    for (const char* expected :
+         {"Suche: „müller“", "Zeitraum: 01.10.2020 bis 20.10.2020", "Anzahl der Aufträge: 2", "1004", "1005",
+          "Summe 5,000 0,000 0,000 0:00 0:00 2:00 90,0 18,00 2,50", "Verbrauch", "Seite 1 von 1"}) {
         QVERIFY2(strText.contains(QString::fromUtf8(expected)),
                  qPrintable(QString::fromUtf8(expected) + "\n" + strText));
     }

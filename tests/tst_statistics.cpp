@@ -1,5 +1,6 @@
 #include "data/currentorder.h"
 #include "data/numberformat.h"
+#include "data/orderexport.h"
 #include "data/ordertotals.h"
 #include "data/statisticsfile.h"
 #include "testsupport.h"
@@ -37,7 +38,7 @@ Fields fieldsOf(const QString& _strArea, const QString& _strFieldTime, const QSt
 
 QString strShown(std::optional<float> _value, int _s32Decimals)
 {
-    return NumberFormat::strDecimalComma(_value, 'f', _s32Decimals);
+    return NumberFormat::strNumber(_value, 'f', _s32Decimals);
 }
 
 } // namespace
@@ -61,6 +62,12 @@ private slots:
     void orderFigures();
     void numberTexts_data();
     void numberTexts();
+    void scaledCounts_data();
+    void scaledCounts();
+    void oneAreaEverywhere_data();
+    void oneAreaEverywhere();
+    void textsFollowTheLocale_data();
+    void textsFollowTheLocale();
 
 private:
     QTemporaryDir m_dir;
@@ -331,12 +338,11 @@ void tst_Statistics::numberTexts_data()
     QTest::newRow("hours and minutes") << NumberFormat::strHoursMinutes(18007) << "300:07";
     QTest::newRow("half an hour") << NumberFormat::strHoursMinutes(30) << "00:30";
     QTest::newRow("negative rest") << NumberFormat::strHoursMinutes(-30) << "-";
-    QTest::newRow("decimal comma") << NumberFormat::strDecimalComma(1234.56, 'f', 1) << "1234,6";
-    QTest::newRow("g format") << NumberFormat::strDecimalComma(1234.5, 'g', 3) << "1,23e+03";
-    QTest::newRow("infinite") << NumberFormat::strDecimalComma(std::numeric_limits<double>::infinity(), 'f',
-                                                               1)
+    QTest::newRow("decimal comma") << NumberFormat::strNumber(1234.56, 'f', 1) << "1234,6";
+    QTest::newRow("g format") << NumberFormat::strNumber(1234.5, 'g', 3) << "1,23e+03";
+    QTest::newRow("infinite") << NumberFormat::strNumber(std::numeric_limits<double>::infinity(), 'f', 1)
                               << "-";
-    QTest::newRow("nan") << NumberFormat::strDecimalComma(std::nan(""), 'f', 3) << "-";
+    QTest::newRow("nan") << NumberFormat::strNumber(std::nan(""), 'f', 3) << "-";
     QTest::newRow("zero divisor") << strShown(NumberFormat::ratio(5, 0), 1) << "-";
     QTest::newRow("overflowing ratio") << strShown(NumberFormat::ratio(1e300, 1e-300), 1) << "-";
     QTest::newRow("ratio") << strShown(NumberFormat::ratio(1, 8), 3) << "0,125";
@@ -347,6 +353,136 @@ void tst_Statistics::numberTexts()
     QFETCH(QString, text);
     QFETCH(QString, expected);
     QCOMPARE(text, expected);
+}
+
+void tst_Statistics::scaledCounts_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("groups");
+    QTest::addColumn<qint64>("count");
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("expected");
+    // Areas in m² as hectares: the half rounds up, exactly.
+    QTest::newRow("15155 m²") << "de_DE" << false << qint64(15155) << 4 << 3 << "1,516";
+    QTest::newRow("15155 m² English") << "en_GB" << false << qint64(15155) << 4 << 3 << "1.516";
+    QTest::newRow("15155 m² French") << "fr_FR" << false << qint64(15155) << 4 << 3 << "1,516";
+    QTest::newRow("5 m²") << "de_DE" << false << qint64(5) << 4 << 3 << "0,001";
+    QTest::newRow("4 m²") << "de_DE" << false << qint64(4) << 4 << 3 << "0,000";
+    QTest::newRow("0 m²") << "en_GB" << false << qint64(0) << 4 << 3 << "0.000";
+    QTest::newRow("negative half") << "de_DE" << false << qint64(-5) << 4 << 3 << "-0,001";
+    QTest::newRow("largest int") << "de_DE" << false << qint64(2147483647) << 4 << 3 << "214748,365";
+    QTest::newRow("sum past int") << "de_DE" << false << qint64(98765432109876) << 4 << 1 << "9876543211,0";
+    // Reports group the digits as the language does.
+    QTest::newRow("report German") << "de_DE" << true << qint64(13552049) << 3 << 1 << "13.552,0";
+    QTest::newRow("report English") << "en_GB" << true << qint64(13552050) << 3 << 1 << "13,552.1";
+    QTest::newRow("report French") << "fr_FR" << true << qint64(1234567890) << 3 << 3
+                                   << QString::fromUtf8("1\u202f234\u202f567,890");
+    QTest::newRow("metres unscaled") << "de_DE" << false << qint64(450) << 0 << 1 << "450,0";
+}
+
+void tst_Statistics::scaledCounts()
+{
+    QFETCH(QString, locale);
+    QFETCH(bool, groups);
+    QFETCH(qint64, count);
+    QFETCH(int, scale);
+    QFETCH(int, decimals);
+    QFETCH(QString, expected);
+    QLocale::setDefault(QLocale(locale));
+    const QLocale shown = groups ? NumberFormat::reportLocale(QLocale(locale)) : NumberFormat::screenLocale();
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QString text = NumberFormat::strScaled(count, scale, decimals, shown);
+    // The French group separator differs between Qt versions (narrow or plain no-break space).
+    text.replace(QChar(0x00a0), QChar(0x202f));
+    QCOMPARE(text, expected);
+}
+
+void tst_Statistics::oneAreaEverywhere_data()
+{
+    QTest::addColumn<QString>("area");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("15155 m²") << "15155"
+                              << "1,516";
+    QTest::newRow("5 m²") << "5"
+                          << "0,001";
+    QTest::newRow("none") << "0"
+                          << "0,000";
+    QTest::newRow("large") << "2147483645"
+                           << "214748,365";
+    QTest::newRow("float's edge") << "16777217"
+                                  << "1677,722";
+}
+
+void tst_Statistics::oneAreaEverywhere()
+{
+    // The order pages (and the order's report) and the CSV show the same text.
+    QFETCH(QString, area);
+    QFETCH(QString, expected);
+    QStringList fields;
+    for (int i = 0; i < 44; ++i)
+        fields << QString();
+    fields[10] = area;
+    const QString strRecord = fields.join(';');
+    QCOMPARE(CurrentOrder::parse(strRecord, 1, 0).strAreaText, expected + " ha");
+    QLocale csv(QLocale::German, QLocale::Germany);
+    csv.setNumberOptions(QLocale::OmitGroupSeparator);
+    QCOMPARE(OrderExport::slCells(OrderExport::rowOfRecord(strRecord), csv).value(6), expected);
+    QCOMPARE(NumberFormat::strHectares(area.toLongLong()), expected);
+}
+
+void tst_Statistics::textsFollowTheLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("order");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("notADate");
+    // German keeps the texts it always showed, the terminal's dates included.
+    QTest::newRow("German") << "de_DE"
+                            << "1234,6"
+                            << "1,516 ha"
+                            << "08.09.2014 10:05"
+                            << "gestern";
+    QTest::newRow("English") << "en_GB"
+                             << "1234.6"
+                             << "1.516 ha"
+                             << "08/09/2014 10:05"
+                             << "gestern";
+    QTest::newRow("American") << "en_US"
+                              << "1234.6"
+                              << "1.516 ha"
+                              << "9/8/2014 10:05 AM"
+                              << "gestern";
+    QTest::newRow("French") << "fr_FR"
+                            << "1234,6"
+                            << "1,516 ha"
+                            << "08/09/2014 10:05"
+                            << "gestern";
+}
+
+void tst_Statistics::textsFollowTheLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, number);
+    QFETCH(QString, order);
+    QFETCH(QString, start);
+    QFETCH(QString, notADate);
+    QLocale::setDefault(QLocale(locale));
+    QStringList fields;
+    for (int i = 0; i < 44; ++i)
+        fields << QString();
+    fields[8] = "08.09.2014 10:05";
+    fields[9] = "gestern";
+    fields[10] = "15155";
+    const CurrentOrder current = CurrentOrder::parse(fields.join(';'), 1, 0);
+    const QString strNumber = NumberFormat::strNumber(1234.56, 'f', 1);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+
+    QCOMPARE(strNumber, number);
+    QCOMPARE(current.strAreaText, order);
+    QVERIFY2(current.strInfoText.contains(": " + start + "\n"), qPrintable(current.strInfoText));
+    QVERIFY2(current.strInfoText.contains(": " + notADate + "\n"), qPrintable(current.strInfoText));
 }
 
 QTEST_GUILESS_MAIN(tst_Statistics)

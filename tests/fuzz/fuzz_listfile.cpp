@@ -33,7 +33,7 @@ bool bFiniteOrNone(std::optional<float> _value)
 // A number text never shows inf or nan, with or without a value.
 bool bReadableNumber(std::optional<float> _value)
 {
-    const QString strText = NumberFormat::strDecimalComma(_value, 'f', 2);
+    const QString strText = NumberFormat::strNumber(_value, 'f', 2);
     return !strText.contains(QLatin1String("inf")) && !strText.contains(QLatin1String("nan"));
 }
 

@@ -1,0 +1,124 @@
+#include "reports/reportlayout.h"
+
+#include <QRegularExpression>
+
+#include <numeric>
+
+namespace ReportLayout
+{
+
+namespace
+{
+
+QStringList slWords(const QString& _strText)
+{
+    static const QRegularExpression s_blank(QStringLiteral("[ \\n]+"));
+    return _strText.split(s_blank, Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+double dWidestWord(const QString& _strText, bool _bBold, const Measure& _measure)
+{
+    double dWidest = 0;
+    for (const QString& strWord : slWords(_strText))
+        dWidest = qMax(dWidest, _measure(strWord, _bBold));
+    return dWidest;
+}
+
+QStringList slWrapAtBlanks(const QString& _strText, double _dWidth, bool _bBold, const Measure& _measure)
+{
+    QStringList slLines;
+    for (const QString& strParagraph : _strText.split(QLatin1Char('\n'))) {
+        QString strLine;
+        for (const QString& strWord : strParagraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QString strLonger = strLine.isEmpty() ? strWord : strLine + QLatin1Char(' ') + strWord;
+            if (strLine.isEmpty() || _measure(strLonger, _bBold) <= _dWidth) {
+                strLine = strLonger;
+            } else {
+                slLines << strLine;
+                strLine = strWord;
+            }
+        }
+        slLines << strLine;
+    }
+    return slLines;
+}
+
+QVector<double> columnWidths(const QVector<ColumnSpec>& _columns, const QStringList& _slHeader,
+                             const QVector<QStringList>& _rows, const QStringList& _slTotals,
+                             const Measure& _measure, double _dPad, double _dTotal)
+{
+    const int s32Count = _columns.size();
+    QVector<double> need(s32Count, 0);   // below this a text breaks where it must not
+    QVector<double> wanted(s32Count, 0); // every text on one line
+    for (int c = 0; c < s32Count; ++c) {
+        // Headers wrap at blanks only.
+        need[c] = dWidestWord(_slHeader.value(c), true, _measure);
+        wanted[c] = qMax(need[c], _measure(_slHeader.value(c), true));
+        const auto take = [&](const QString& _strCell, bool _bBold) {
+            const double dWhole = _measure(_strCell, _bBold);
+            need[c] =
+                qMax(need[c], _columns.at(c).bNumber ? dWhole : dWidestWord(_strCell, _bBold, _measure));
+            wanted[c] = qMax(wanted[c], dWhole);
+        };
+        for (const QStringList& slRow : _rows)
+            take(slRow.value(c), false);
+        take(_slTotals.value(c), true);
+        need[c] += 2 * _dPad;
+        wanted[c] += 2 * _dPad;
+    }
+    const double dNeed = std::accumulate(need.cbegin(), need.cend(), 0.0);
+    if (dNeed > _dTotal)
+        return {};
+
+    // Text columns take their whole texts where there is room, by weight.
+    double dTextWeights = 0;
+    for (const ColumnSpec& column : _columns)
+        dTextWeights += column.bNumber ? 0 : column.dWeight;
+    const bool bTextsOnly = dTextWeights > 0;
+    const auto weight = [&](int _c) {
+        return !bTextsOnly || !_columns.at(_c).bNumber ? qMax(1e-9, _columns.at(_c).dWeight) : 0.0;
+    };
+    double dWeights = 0;
+    for (int c = 0; c < s32Count; ++c)
+        dWeights += weight(c);
+
+    QVector<double> widths = need;
+    const double dWanted = std::accumulate(wanted.cbegin(), wanted.cend(), 0.0);
+    if (dWanted <= _dTotal) {
+        // Every text on one line; the rest by weight.
+        widths = wanted;
+        for (int c = 0; c < s32Count; ++c)
+            widths[c] += (_dTotal - dWanted) * weight(c) / dWeights;
+        return widths;
+    }
+    // The room beyond the needs goes to the text columns by weight, but none
+    // gets more than its whole text needs; what it leaves goes to the others.
+    double dRest = _dTotal - dNeed;
+    QVector<bool> full(s32Count, false);
+    for (int pass = 0; pass < s32Count && dRest > 1e-9; ++pass) {
+        double dOpen = 0;
+        for (int c = 0; c < s32Count; ++c)
+            dOpen += full[c] ? 0 : weight(c);
+        if (dOpen <= 0)
+            break;
+        double dGiven = 0;
+        for (int c = 0; c < s32Count; ++c) {
+            if (full[c] || weight(c) <= 0)
+                continue;
+            const double dShare = dRest * weight(c) / dOpen;
+            const double dTake = qMin(dShare, wanted[c] - widths[c]);
+            widths[c] += dTake;
+            dGiven += dTake;
+            if (widths[c] >= wanted[c] - 1e-9)
+                full[c] = true;
+        }
+        dRest -= dGiven;
+        if (dGiven <= 1e-9)
+            break;
+    }
+    return widths;
+}
+
+} // namespace ReportLayout
