@@ -279,11 +279,6 @@ QString strButton(int _s32Size, int _s32MinWidthEm)
     return strYellowButton(QString::number(_s32Size), false, _s32MinWidthEm);
 }
 
-QString strButton(const QString& _strSize, int _s32MinWidthEm)
-{
-    return strYellowButton(_strSize, false, _s32MinWidthEm);
-}
-
 QString strRoundButton(int _s32Size, int _s32MinWidthEm)
 {
     return strYellowButton(QString::number(_s32Size), true, _s32MinWidthEm);

@@ -72,8 +72,8 @@ void vSetIcon(QPushButton* _pButton, const QString& _strIcon, int _s32Width, int
 
 } // namespace PageFrame
 
-// The palette and its style sheets. Sizes are written as decimal integers
-// unless a page passes its own text.
+// The palette and its style sheets. Sizes are whole pixels: a style sheet
+// ignores a fractional pixel size and the default font takes its place.
 namespace Style
 {
 
@@ -89,7 +89,6 @@ QString strBlackPage();
 // Yellow push buttons with square corners, or with round ones; the minimum
 // width is in em.
 QString strButton(int _s32Size, int _s32MinWidthEm = 4);
-QString strButton(const QString& _strSize, int _s32MinWidthEm = 4);
 QString strRoundButton(int _s32Size, int _s32MinWidthEm = 4);
 QString strIconButton();
 QString strComboBox(int _s32Size);

@@ -16,6 +16,7 @@ private slots:
     void initTestCase() { TestSupport::vIsolate(); }
     void yesNoTextSize_data();
     void yesNoTextSize();
+    void yesNoFontsTakeTheSize();
     void yesNoResult_data();
     void yesNoResult();
     void yesNoPlacedAfterRotation();
@@ -26,16 +27,31 @@ private slots:
 void tst_PageFrame::yesNoTextSize_data()
 {
     QTest::addColumn<int>("screen");
-    QTest::addColumn<QString>("size");
-    QTest::newRow("1024x768") << 768 << "27.9985";
-    QTest::newRow("800x600") << 600 << "21.8739";
+    QTest::addColumn<int>("size");
+    QTest::newRow("1024x768") << 768 << 28;
+    QTest::newRow("800x600") << 600 << 22;
+    QTest::newRow("1920x1080") << 1080 << 39;
 }
 
 void tst_PageFrame::yesNoTextSize()
 {
     QFETCH(int, screen);
-    QFETCH(QString, size);
-    QCOMPARE(cYesNoDialog::strTextSize(screen), size);
+    QFETCH(int, size);
+    QCOMPARE(cYesNoDialog::s32TextSize(screen), size);
+}
+
+void tst_PageFrame::yesNoFontsTakeTheSize()
+{
+    // The style sheets must be accepted: a size they cannot read leaves the
+    // default font, far smaller than the one asked for.
+    cYesNoDialog dialog;
+    const int s32Size = cYesNoDialog::s32TextSize(PageFrame::s32AvailableUnit());
+    for (const char* pName : {"label_WindowTitel", "label_Text", "pushButton_ja", "pushButton_nein"}) {
+        auto* pWidget = dialog.findChild<QWidget*>(pName);
+        QVERIFY(pWidget);
+        pWidget->ensurePolished();
+        QCOMPARE(pWidget->font().pixelSize(), s32Size);
+    }
 }
 
 void tst_PageFrame::yesNoResult_data()
