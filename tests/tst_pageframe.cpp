@@ -1,12 +1,17 @@
 #include "app/cyesnodialog.h"
 #include "app/pageframe.h"
+#include "app/reportoffer.h"
 #include "testsupport.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 class tst_PageFrame : public QObject
@@ -20,6 +25,8 @@ private slots:
     void yesNoResult_data();
     void yesNoResult();
     void yesNoPlacedAfterRotation();
+    void reportOfferButtonsShowTheirTexts_data();
+    void reportOfferButtonsShowTheirTexts();
     void backKeys();
     void singleInstance();
 };
@@ -86,6 +93,49 @@ void tst_PageFrame::yesNoPlacedAfterRotation()
                                       Q_ARG(Qt::ScreenOrientation, Qt::PortraitOrientation)));
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     QCOMPARE(dialog.pos(), QPoint((available.height() - 100) / 2, (available.width() - 300 / 4) / 4));
+}
+
+void tst_PageFrame::reportOfferButtonsShowTheirTexts_data()
+{
+    QTest::addColumn<QString>("catalogue");
+    QTest::newRow("Deutsch") << QString();
+    for (const QString& strFile : QDir(QStringLiteral(":/")).entryList({QStringLiteral("vemoapp_*.qm")}))
+        QTest::newRow(qPrintable(strFile)) << strFile;
+}
+
+void tst_PageFrame::reportOfferButtonsShowTheirTexts()
+{
+    QFETCH(QString, catalogue);
+    QTranslator translator;
+    if (!catalogue.isEmpty()) {
+        QVERIFY(translator.load(catalogue, QStringLiteral(":/")));
+        QCoreApplication::installTranslator(&translator);
+    }
+    QStringList slCut;
+    int s32Buttons = 0;
+    QTimer::singleShot(0, [&] {
+        auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!pBox)
+            return;
+        for (QAbstractButton* pButton : pBox->buttons()) {
+            ++s32Buttons;
+            // The text and the button's frame and padding, as the style
+            // sheet asks for them, must fit into the button as shown.
+            const int s32Text = pButton->fontMetrics().horizontalAdvance(pButton->text());
+            if (pButton->width() < s32Text || pButton->width() < pButton->sizeHint().width())
+                slCut << QStringLiteral("%1 (%2 px for a text of %3 px, %4 px wanted)")
+                             .arg(pButton->text())
+                             .arg(pButton->width())
+                             .arg(s32Text)
+                             .arg(pButton->sizeHint().width());
+        }
+        pBox->reject();
+    });
+    ReportOffer::vOffer(nullptr, TestSupport::strHome() + QStringLiteral("/Berichte/Auftrag_1001.pdf"),
+                        QStringLiteral("Auftrag 1001"));
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(s32Buttons, 3);
+    QVERIFY2(slCut.isEmpty(), qPrintable(slCut.join(QStringLiteral(", "))));
 }
 
 void tst_PageFrame::backKeys()
