@@ -67,6 +67,11 @@ QString strProductLogo(bool _bConnected);
 // The on-screen keyboard disappears when an entry ends.
 void vHideKeyboardOnFinish(QLineEdit* _pEdit);
 
+// The header's back button: the back arrow in the icon style at the size of
+// the header's icons (S / 10.28), named "Zurück" for tooltips and screen
+// readers. The page connects it to what its back key does.
+void vSetupBackButton(QPushButton* _pButton, int _s32Screen);
+
 // Sets an icon and a square icon size.
 void vSetIcon(QPushButton* _pButton, const QString& _strIcon, int _s32Width, int _s32Height);
 
