@@ -17,12 +17,12 @@ cYesNoDialog::cYesNoDialog(QWidget* parent) : QDialog(parent), ui(new Ui::cYesNo
     const int s = qMin(aw, ah);
     move((aw - width()) / 2, (ah - height() / 4) / 4);
 
-    const QString size = strTextSize(s);
+    const QString size = QString::number(s32TextSize(s));
     const QString labelStyle = QStringLiteral("QLabel{ color: ") + Style::strYellow() +
                                QStringLiteral("; font: bold ") + size + QStringLiteral("px;}");
     ui->label_WindowTitel->setStyleSheet(labelStyle);
     ui->label_Text->setStyleSheet(labelStyle);
-    const QString buttonStyle = Style::strButton(size, 3);
+    const QString buttonStyle = Style::strButton(s32TextSize(s), 3);
     for (QPushButton* button : {ui->pushButton_ja, ui->pushButton_nein}) {
         button->setStyleSheet(buttonStyle);
         button->setMinimumWidth(qRound(button->width() * 1.2));
@@ -34,9 +34,9 @@ cYesNoDialog::~cYesNoDialog()
     delete ui;
 }
 
-QString cYesNoDialog::strTextSize(int _s32Screen)
+int cYesNoDialog::s32TextSize(int _s32Screen)
 {
-    return QString::number(_s32Screen / 27.43, 'g', 6);
+    return qRound(_s32Screen / 27.43);
 }
 
 void cYesNoDialog::vSetTitle(const QString& _strTitle)

@@ -21,9 +21,10 @@ public:
     void vSetTitle(const QString& _strTitle);
     void vSetText(const QString& _strText);
 
-    // The text size of the title, text and buttons: S / 27.43, written with
-    // six significant digits.
-    static QString strTextSize(int _s32Screen);
+    // The text size of the title, text and buttons in whole pixels: S / 27.43,
+    // rounded (a style sheet takes no fractional pixel size and would fall
+    // back to the default font).
+    static int s32TextSize(int _s32Screen);
 
 private slots:
     void on_pushButton_nein_clicked();

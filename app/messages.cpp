@@ -28,8 +28,14 @@ void vApplyStyle(QMessageBox& _box)
     if (auto* pLabel = _box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
         pLabel->setStyleSheet(QStringLiteral("QLabel{ color: ") + Style::strLabelYellow() +
                               QStringLiteral("; font: ") + QString::number(s32Size) + QStringLiteral("px;}"));
-    for (QAbstractButton* pButton : _box.buttons())
+    // The box lays its buttons out by the sizes they had before their sheets
+    // made the text larger; each is held as wide as its text now needs, in
+    // whichever language.
+    for (QAbstractButton* pButton : _box.buttons()) {
         pButton->setStyleSheet(Style::strButton(s32Size));
+        pButton->ensurePolished();
+        pButton->setMinimumWidth(pButton->sizeHint().width());
+    }
 }
 
 void vShow(QWidget* _pParent, const QString& _strText)

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHash>
 #include <QIconEngine>
@@ -129,6 +130,18 @@ void vSetProductLogo(QPushButton* _pButton, int _s32Screen, bool _bConnected)
 {
     const double w = _s32Screen / 10.28;
     vSetIcon(_pButton, strProductLogo(_bConnected), int(3.39 * w), int(w));
+}
+
+void vSetupBackButton(QPushButton* _pButton, int _s32Screen)
+{
+    const int s32Icon = int(_s32Screen / 10.28);
+    _pButton->setStyleSheet(Style::strIconButton());
+    _pButton->setFocusPolicy(Qt::NoFocus);
+    _pButton->setAutoDefault(false);
+    vSetIcon(_pButton, QStringLiteral(":/back.png"), s32Icon, s32Icon);
+    const QString strName = QCoreApplication::translate("PageFrame", "Zurück");
+    _pButton->setToolTip(strName);
+    _pButton->setAccessibleName(strName);
 }
 
 void vHideKeyboardOnFinish(QLineEdit* _pEdit)
@@ -277,11 +290,6 @@ QString strBlackPage()
 QString strButton(int _s32Size, int _s32MinWidthEm)
 {
     return strYellowButton(QString::number(_s32Size), false, _s32MinWidthEm);
-}
-
-QString strButton(const QString& _strSize, int _s32MinWidthEm)
-{
-    return strYellowButton(_strSize, false, _s32MinWidthEm);
 }
 
 QString strRoundButton(int _s32Size, int _s32MinWidthEm)

@@ -67,13 +67,18 @@ QString strProductLogo(bool _bConnected);
 // The on-screen keyboard disappears when an entry ends.
 void vHideKeyboardOnFinish(QLineEdit* _pEdit);
 
+// The header's back button: the back arrow in the icon style at the size of
+// the header's icons (S / 10.28), named "Zurück" for tooltips and screen
+// readers. The page connects it to what its back key does.
+void vSetupBackButton(QPushButton* _pButton, int _s32Screen);
+
 // Sets an icon and a square icon size.
 void vSetIcon(QPushButton* _pButton, const QString& _strIcon, int _s32Width, int _s32Height);
 
 } // namespace PageFrame
 
-// The palette and its style sheets. Sizes are written as decimal integers
-// unless a page passes its own text.
+// The palette and its style sheets. Sizes are whole pixels: a style sheet
+// ignores a fractional pixel size and the default font takes its place.
 namespace Style
 {
 
@@ -89,7 +94,6 @@ QString strBlackPage();
 // Yellow push buttons with square corners, or with round ones; the minimum
 // width is in em.
 QString strButton(int _s32Size, int _s32MinWidthEm = 4);
-QString strButton(const QString& _strSize, int _s32MinWidthEm = 4);
 QString strRoundButton(int _s32Size, int _s32MinWidthEm = 4);
 QString strIconButton();
 QString strComboBox(int _s32Size);

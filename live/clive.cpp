@@ -160,6 +160,11 @@ void cLive::vRescale()
             pWidget->setStyleSheet(strFont);
     }
 
+    // The back button fills its place with the arrow, square in either
+    // orientation.
+    PageFrame::vSetupBackButton(ui->pushButton_back, s32Screen);
+    const int s32Back = qMin(ui->pushButton_back->width(), ui->pushButton_back->height());
+    ui->pushButton_back->setIconSize(QSize(s32Back, s32Back));
     ui->m_pbReset->hide();
     ui->m_pbReihePlus->hide();
     ui->m_pbReiheMinus->hide();
@@ -233,6 +238,11 @@ void cLive::resizeEvent(QResizeEvent* _pEvent)
     m_s32Width = width();
     m_s32Height = height();
     vRescale();
+}
+
+void cLive::on_pushButton_back_clicked()
+{
+    vOnBackKey();
 }
 
 void cLive::vOnBackKey()

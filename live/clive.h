@@ -39,6 +39,10 @@ public:
 public slots:
     void onRotate(Qt::ScreenOrientation);
 
+private slots:
+    // The back button in the corner does what the back key does.
+    void on_pushButton_back_clicked();
+
 protected:
     void vOnBackKey() override;
     void resizeEvent(QResizeEvent* _pEvent) override;

@@ -52,7 +52,9 @@ cEditDialog::~cEditDialog()
 void cEditDialog::vApplySizes()
 {
     const int S = PageFrame::s32ScreenUnit();
-    const int s32Text = qMax(1, S / 28);
+    // Fifteen rows of fields and the buttons below them fit into a landscape
+    // screen's height without scrolling.
+    const int s32Text = qMax(1, S / 32);
     // The labels stand on the black page, so they get the label yellow.
     const QString strLabelStyle = QStringLiteral("QLabel{font: %1px; color: %2;}")
                                       .arg(QString::number(s32Text), Style::strLabelYellow());

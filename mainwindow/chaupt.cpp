@@ -1,5 +1,6 @@
 #include "mainwindow/chaupt.h"
 
+#include "app/datefield.h"
 #include "app/messages.h"
 #include "app/navigation.h"
 #include "app/pageframe.h"
@@ -56,8 +57,14 @@ cHaupt::cHaupt() : QWidget(nullptr), ui(new Ui::cHaupt)
 
     m_pProxy = new cSortFilterModel(this);
 
-    ui->dateEdit_von->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    ui->dateEdit_bis->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    for (QDateEdit* pDate : {ui->dateEdit_von, ui->dateEdit_bis}) {
+        pDate->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+        // A typed date counts once it is complete (Enter or leaving the
+        // field): each change narrows the other field's range and rewrites
+        // this field's text, which would throw away the digits typed so far.
+        pDate->setKeyboardTracking(false);
+        DateField::vSetup(pDate);
+    }
     ui->dateEdit_von->setDate(QDate(2008, 1, 1));
     ui->dateEdit_von->setMaximumDate(QDate(2020, 12, 31));
     ui->dateEdit_bis->setDate(QDate(2020, 12, 31));
@@ -280,9 +287,12 @@ void cHaupt::vShowFilterBarOfKind()
     ui->label_Sortieren_Nach->setVisible(bOrders || bCustomers);
     // New drivers are added to an open drivers list only.
     ui->pushButton_PlusFahrer->setVisible(m_kind == ListKind::Drivers);
-    for (QWidget* pWidget : std::initializer_list<QWidget*>{ui->label_WhichFileTitel, ui->label_WhichFile,
-                                                            ui->label_Suche, ui->lineEdit})
+    for (QWidget* pWidget : std::initializer_list<QWidget*>{ui->label_Suche, ui->lineEdit})
         pWidget->setVisible(bList);
+    // The file line belongs to every read file, not only to the lists:
+    // expanding the bar must not take it away.
+    ui->label_WhichFileTitel->setVisible(m_bFileRead);
+    ui->label_WhichFile->setVisible(m_bFileRead);
     ui->pushButton_heruntergeladeneDateien->setVisible(bList && Navigation::bCanOpen());
 }
 

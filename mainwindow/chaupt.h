@@ -278,6 +278,8 @@ private:
 
     bool m_bReadRequested = false;
     bool m_bLoading = false;
+    // A file was read: the file line names it, whatever its kind.
+    bool m_bFileRead = false;
     QString m_strPendingPath;   // a file asked for while another one was loading or edited
     QString m_strRequestedPath; // the file the settings page asked for
     bool m_bEditPending = false;

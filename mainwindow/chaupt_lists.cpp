@@ -136,11 +136,8 @@ QString cHaupt::strOpenListFile(const QString& _strPath)
     vBuildModel();
     VEMO_DEBUG(lcLists) << content.slLines.size() << "lines read in" << s64ReadMs << "ms, list built in"
                         << timer.elapsed() - s64ReadMs << "ms," << m_pProxy->rowCount() << "rows shown";
+    m_bFileRead = bRead;
     vShowFilterBarOfKind();
-    if (bRead) {
-        ui->label_WhichFileTitel->show();
-        ui->label_WhichFile->show();
-    }
 
     vPublishListState();
     if (m_kind == ListKind::Season || m_kind == ListKind::Machine) {

@@ -31,6 +31,7 @@ cInfoSeite::cInfoSeite() : QWidget(nullptr), ui(new Ui::cInfoSeite)
     PageFrame::vSetIcon(ui->pushButton_INFO, QStringLiteral(":/images/info-128.png"), S / 10, S / 10);
     PageFrame::vSetIcon(ui->pushButton_AboutQt, QStringLiteral(":/qt-creator-x64.png"), S / 9, S / 9);
     PageFrame::vSetIcon(ui->pushButton_lindqvarthLogo, QStringLiteral(":/LindqvarthLOGO.png"), S / 3, S / 9);
+    PageFrame::vSetupBackButton(ui->pushButton_back, S);
 
     const QString strYellow =
         QStringLiteral("QLabel{ color: ") + Style::strLabelYellow() + QStringLiteral("; font: ");
@@ -55,8 +56,12 @@ void cInfoSeite::on_pushButton_AboutQt_clicked()
 
 void cInfoSeite::keyReleaseEvent(QKeyEvent* _pEvent)
 {
-    if (!PageFrame::bIsBackKey(_pEvent))
-        return;
+    if (PageFrame::bIsBackKey(_pEvent))
+        on_pushButton_back_clicked();
+}
+
+void cInfoSeite::on_pushButton_back_clicked()
+{
     hide();
     Navigation::vShowPage(Navigation::Caller::Settings);
 }

@@ -27,6 +27,8 @@ protected:
 
 private slots:
     void on_pushButton_AboutQt_clicked();
+    // The header's back button does what the back key does.
+    void on_pushButton_back_clicked();
 
 private:
     friend cInfoSeite* PageFrame::tInstance<cInfoSeite>();

@@ -59,7 +59,7 @@ void cTreeToDeleteFile::vApplyStyle()
         pButton->setStyleSheet(Style::strIconButton());
     PageFrame::vSetIcon(ui->pushButton_delete, QStringLiteral(":/delete-128.png"), s32Icon, s32Icon);
     PageFrame::vSetIcon(ui->pushButton_abbrechen, QStringLiteral(":/close-window-128.png"), s32Icon, s32Icon);
-    ui->pushButton_loeschenalles->setStyleSheet(Style::strButton(QString::number(s32Screen / 28.0, 'g', 6)));
+    ui->pushButton_loeschenalles->setStyleSheet(Style::strButton(qRound(s32Screen / 28.0)));
     ui->pushButton_loeschenalles->setMinimumWidth(
         qRound(ui->pushButton_loeschenalles->sizeHint().width() * 1.2));
     ui->listView->setStyleSheet(QStringLiteral("QListView{background-color: %1; font: %2px;}")

@@ -75,8 +75,11 @@ void cSaisonData::vApplySizes()
     if (ui->pushButton_ExpertModus->icon().isNull())
         vSetExpertModusIcon(QStringLiteral(":/Expertmodus_OFF.png"));
     ui->label_Loading->setFixedSize(s / 9, s / 11);
+    // The page's own buttons only: the question box is a child of the page,
+    // and its buttons keep their yellow style.
     for (QPushButton* button : findChildren<QPushButton*>())
-        button->setStyleSheet(Style::strIconButton());
+        if (button->window() == window())
+            button->setStyleSheet(Style::strIconButton());
     // Smaller than the other texts, so that the button fits beside the
     // machine hours in landscape.
     ui->pushButton_heruntergeladeneDateien->setStyleSheet(Style::strButton(s / 32));

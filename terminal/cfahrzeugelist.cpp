@@ -28,6 +28,7 @@ cfahrzeugelist::cfahrzeugelist() : QWidget(nullptr), ui(new Ui::cfahrzeugelist)
                                    QStringLiteral(";}"));
     ui->listView->setStyleSheet(QStringLiteral("QListView{background-color: rgb(255, 255, 255); font: ") +
                                 QString::number(s32Size / 25) + QStringLiteral("px;}"));
+    PageFrame::vSetupBackButton(ui->pushButton_back, s32Size);
 }
 
 cfahrzeugelist::~cfahrzeugelist()
@@ -52,8 +53,12 @@ void cfahrzeugelist::on_listView_clicked(const QModelIndex& index)
 
 void cfahrzeugelist::keyReleaseEvent(QKeyEvent* _pEvent)
 {
-    if (!PageFrame::bIsBackKey(_pEvent))
-        return;
+    if (PageFrame::bIsBackKey(_pEvent))
+        on_pushButton_back_clicked();
+}
+
+void cfahrzeugelist::on_pushButton_back_clicked()
+{
     hide();
     Navigation::vShowPage(Navigation::Caller::Settings);
 }

@@ -30,7 +30,7 @@ public slots:
     void vSetList(const QStringList& _slChassis);
 
 protected:
-    // Back (or Escape) returns to the settings page without choosing, so an
+    // Back (or Escape, or the back button) returns to the settings page without choosing, so an
     // empty list never leaves the user without a way out.
     void keyReleaseEvent(QKeyEvent* _pEvent) override;
 
@@ -40,6 +40,8 @@ signals:
 
 private slots:
     void on_listView_clicked(const QModelIndex& index);
+    // The header's back button does what the back key does.
+    void on_pushButton_back_clicked();
 
 private:
     friend cfahrzeugelist* PageFrame::tInstance<cfahrzeugelist>();

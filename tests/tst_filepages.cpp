@@ -1,4 +1,5 @@
 #include "app/messages.h"
+#include "app/pageframe.h"
 #include "app/settingsstore.h"
 #include "app/wiring.h"
 #include "mainwindow/chaupt.h"
@@ -239,7 +240,10 @@ void tst_FilePages::deleteButtonsOnlyForSettings()
     pPage->vSetCaller(*Navigation::callerOfName(caller));
     pPage->show();
     QCOMPARE(pPage->findChild<QPushButton*>("pushButton_delete")->isVisible(), deleteRole);
-    QCOMPARE(pPage->findChild<QPushButton*>("pushButton_loeschenalles")->isVisible(), deleteRole);
+    auto* pDeleteAll = pPage->findChild<QPushButton*>("pushButton_loeschenalles");
+    QCOMPARE(pDeleteAll->isVisible(), deleteRole);
+    // Its sheet's text size is taken (a fractional one would leave the default).
+    QCOMPARE(pDeleteAll->font().pixelSize(), qRound(PageFrame::s32ScreenUnit() / 28.0));
     pPage->hide();
 }
 

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSlider>
 #include <QtTest>
 
@@ -479,6 +480,8 @@ void tst_LivePage::backKeyStopsLiveData_data()
     QTest::newRow("back") << int(Qt::Key_Back) << true;
     QTest::newRow("escape") << int(Qt::Key_Escape) << true;
     QTest::newRow("other key") << int(Qt::Key_Left) << false;
+    // 0: the back button in the corner, for a screen without keys.
+    QTest::newRow("back button") << 0 << true;
 }
 
 void tst_LivePage::backKeyStopsLiveData()
@@ -490,9 +493,17 @@ void tst_LivePage::backKeyStopsLiveData()
     QVERIFY(QTest::qWaitForWindowExposed(m_pPage));
     m_listSent.clear();
 
-    QTest::keyPress(m_pPage, Qt::Key(key));
-    QVERIFY(m_pPage->isVisible());
-    QTest::keyRelease(m_pPage, Qt::Key(key));
+    if (key == 0) {
+        auto* pBack = widget<QPushButton>("pushButton_back");
+        QVERIFY(pBack->isVisible());
+        QVERIFY(m_pPage->rect().contains(pBack->geometry()));
+        QVERIFY(!pBack->icon().isNull());
+        QTest::mouseClick(pBack, Qt::LeftButton);
+    } else {
+        QTest::keyPress(m_pPage, Qt::Key(key));
+        QVERIFY(m_pPage->isVisible());
+        QTest::keyRelease(m_pPage, Qt::Key(key));
+    }
     QCOMPARE(m_pPage->isVisible(), !closes);
     QCOMPARE(cHaupt::instance()->isVisible(), closes);
     QCOMPARE(m_listSent, closes ? QList<QByteArray>{"StopLIVE"} : QList<QByteArray>{});

@@ -1,4 +1,7 @@
+#include "app/datefield.h"
 #include "app/messages.h"
+#include "app/pageframe.h"
+#include "app/settingsstore.h"
 #include "app/wiring.h"
 #include "data/filewriter.h"
 #include "mainwindow/ceditdialog.h"
@@ -8,15 +11,18 @@
 #include "statistics/csaisondata.h"
 #include "testsupport.h"
 
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QTableView>
 #include <QTreeView>
 #include <QtTest>
 
@@ -33,6 +39,12 @@ private slots:
     void openLists();
     void reopenedListsKeepOneSelectionModel();
     void orderDatesSetTheFilterRange();
+    void fileLineStaysWithTheArrow_data();
+    void fileLineStaysWithTheArrow();
+    void typedDatesSetTheFilter_data();
+    void typedDatesSetTheFilter();
+    void calendarForAFingerInTheInterfaceLanguage_data();
+    void calendarForAFingerInTheInterfaceLanguage();
     void searchShowsTheEntriesThatContainIt_data();
     void searchShowsTheEntriesThatContainIt();
     void tapOrderHandsItsLine_data();
@@ -245,6 +257,106 @@ void tst_MainWindow::orderDatesSetTheFilterRange()
     pVon->setDate(QDate(2023, 10, 12));
     QCOMPARE(list()->rowCount(), 1);
     QVERIFY(strEntry(0).startsWith("Auftrags Nummer: 2\n"));
+}
+
+void tst_MainWindow::fileLineStaysWithTheArrow_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("orders") << "Auftraege_2023.csv" << baOf(slOrderLines());
+    QTest::newRow("drivers") << "Fahrer.csv" << baOf(slDriverLines());
+    QTest::newRow("file of no list") << "Notizen.csv" << QByteArray("a;b\n1;2\n");
+}
+
+void tst_MainWindow::fileLineStaysWithTheArrow()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    strOpen(name, content);
+    m_pHaupt->show();
+    auto* pArrow = m_pHaupt->findChild<QPushButton*>("pushButton_Hide_Show");
+    auto* pFile = m_pHaupt->findChild<QLabel*>("label_WhichFile");
+    QVERIFY(pArrow->isVisible());
+    QVERIFY(pFile->isVisible());
+    QCOMPARE(pFile->text(), name);
+    // Collapsed and expanded again, twice over.
+    for (int i = 0; i < 4; ++i) {
+        QTest::mouseClick(pArrow, Qt::LeftButton);
+        QVERIFY2(pFile->isVisible(), qPrintable(QStringLiteral("after %1 taps").arg(i + 1)));
+        QVERIFY(m_pHaupt->findChild<QLabel*>("label_WhichFileTitel")->isVisible());
+    }
+}
+
+void tst_MainWindow::typedDatesSetTheFilter_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("from, whole date") << "dateEdit_von"
+                                      << "12.10.2023" << QDate(2023, 10, 12) << 8;
+    QTest::newRow("until, whole date") << "dateEdit_bis"
+                                       << "12.10.2023" << QDate(2023, 10, 12) << 3;
+    QTest::newRow("from, day only") << "dateEdit_von"
+                                    << "12" << QDate(2023, 9, 12) << 9;
+}
+
+void tst_MainWindow::typedDatesSetTheFilter()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QDate, date);
+    QFETCH(int, rows);
+    strOpen("Auftraege_2023.csv", baOf(slOrderLines()));
+    m_pHaupt->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_pHaupt));
+    auto* pDate = m_pHaupt->findChild<QDateEdit*>(field);
+    QVERIFY(pDate->isVisible());
+    // A tap into the day part, then the digits as a keyboard or the
+    // on-screen keyboard types them.
+    auto* pLine = pDate->findChild<QLineEdit*>();
+    QTest::mouseClick(pLine, Qt::LeftButton, Qt::NoModifier, QPoint(4, pLine->height() / 2));
+    QTest::qWait(0);
+    QTest::keyClicks(pDate, typed);
+    QTest::keyClick(pDate, Qt::Key_Enter);
+    QCOMPARE(pDate->date(), date);
+    QCOMPARE(list()->rowCount(), rows);
+}
+
+void tst_MainWindow::calendarForAFingerInTheInterfaceLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("German") << "Deutsch";
+    QTest::newRow("English") << "Englisch";
+    QTest::newRow("French") << "Franzoesisch";
+}
+
+void tst_MainWindow::calendarForAFingerInTheInterfaceLanguage()
+{
+    QFETCH(QString, language);
+    SettingsStore::LANGUAGE.vSet(language);
+    strOpen("Auftraege_2023.csv", baOf(slOrderLines()));
+    m_pHaupt->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_pHaupt));
+    auto* pDate = m_pHaupt->findChild<QDateEdit*>("dateEdit_bis");
+    // The pop-up opens from the arrow at the field's right end.
+    QTest::mouseClick(pDate, Qt::LeftButton, Qt::NoModifier, QPoint(pDate->width() - 3, pDate->height() / 2));
+    QCalendarWidget* pCalendar = pDate->calendarWidget();
+    QWidget* pPopup = pCalendar->window();
+    QTRY_VERIFY(pPopup->isVisible());
+    const QLocale locale = SettingsStore::interfaceLocale();
+    auto* pDays = pCalendar->findChild<QTableView*>();
+    QVERIFY(pDays);
+    QCOMPARE(pDays->model()->index(0, 0).data().toString(),
+             locale.dayName(locale.firstDayOfWeek(), QLocale::ShortFormat));
+    QCOMPARE(pCalendar->locale(), locale);
+    // Seven days and eight rows (month bar, day names, six weeks) of cells
+    // as large as the pages' icons.
+    const int s32Cell = DateField::s32CellSize(PageFrame::s32ScreenUnit());
+    QVERIFY2(pPopup->width() >= 7 * s32Cell && pPopup->height() >= 8 * s32Cell,
+             qPrintable(QStringLiteral("%1 x %2").arg(pPopup->width()).arg(pPopup->height())));
+    pPopup->close();
+    SettingsStore::LANGUAGE.vSet(QString());
 }
 
 void tst_MainWindow::searchShowsTheEntriesThatContainIt_data()

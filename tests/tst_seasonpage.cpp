@@ -1,3 +1,4 @@
+#include "app/pageframe.h"
 #include "app/settingsstore.h"
 #include "app/wiring.h"
 #include "mainwindow/chaupt.h"
@@ -170,17 +171,26 @@ void tst_SeasonPage::backKeyInFileModeAsks()
                               "Statistik Saison");
     page->show();
     QString question;
+    QList<bool> yellowAnswers;
     QTimer::singleShot(0, page, [&] {
         QWidget* dialog = QApplication::activeModalWidget();
         if (!dialog)
             return;
         question = dialog->findChild<QLabel*>("label_Text")->text();
+        // Both answers are drawn as yellow buttons, not as the page's
+        // black icon buttons.
+        for (const char* pName : {"pushButton_ja", "pushButton_nein"}) {
+            const QImage image = dialog->findChild<QPushButton*>(pName)->grab().toImage();
+            yellowAnswers << (image.pixelColor(image.width() / 8, image.height() / 2) ==
+                              Style::colorYellow());
+        }
         QTest::mouseClick(dialog->findChild<QPushButton*>("pushButton_nein"), Qt::LeftButton);
     });
     QTest::keyRelease(page, Qt::Key_A); // other keys do nothing
     QVERIFY(question.isEmpty());
     QTest::keyRelease(page, Qt::Key_Back);
     QCOMPARE(question, QString("Möchten Sie die App schließen?"));
+    QCOMPARE(yellowAnswers, (QList<bool>{true, true}));
     QVERIFY(page->isVisible());
 }
 

@@ -3,7 +3,9 @@
 #include "app/wiring.h"
 #include "mainwindow/chaupt.h"
 #include "settings/ceinstellungen.h"
+#include "settings/cinfoseite.h"
 #include "statistics/csaisondata.h"
+#include "terminal/cfahrzeugelist.h"
 #include "terminal/csslclient.h"
 #include "testsupport.h"
 
@@ -38,6 +40,8 @@ private slots:
     void returnToCaller_data();
     void returnToCaller();
     void searchWithoutAnswer();
+    void subpagesLeftByTapOrKey_data();
+    void subpagesLeftByTapOrKey();
 
 private:
     template <class T> T* child(const char* _strName)
@@ -264,6 +268,41 @@ void tst_SettingsPage::searchWithoutAnswer()
     QVERIFY(!child<QLabel>("label_loading")->isVisible());
     QVERIFY(child<QLabel>("label_Indicator")->isVisible());
     pPage->hide();
+}
+
+void tst_SettingsPage::subpagesLeftByTapOrKey_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<bool>("tap");
+    for (const char* pPage : {"info", "terminal list"}) {
+        QTest::newRow(qPrintable(QStringLiteral("%1, back button").arg(pPage))) << pPage << true;
+        QTest::newRow(qPrintable(QStringLiteral("%1, back key").arg(pPage))) << pPage << false;
+    }
+}
+
+void tst_SettingsPage::subpagesLeftByTapOrKey()
+{
+    // Without a keyboard the header's back button is the only way out; it
+    // leads where the back key leads: to the settings page.
+    QFETCH(QString, page);
+    QFETCH(bool, tap);
+    QWidget* pPage = page == "info" ? static_cast<QWidget*>(cInfoSeite::instance())
+                                    : static_cast<QWidget*>(cfahrzeugelist::instance());
+    cEinstellungen::instance()->hide();
+    pPage->show();
+    if (tap) {
+        auto* pBack = pPage->findChild<QPushButton*>("pushButton_back");
+        QVERIFY(pBack);
+        QVERIFY(pBack->isVisible());
+        QVERIFY(!pBack->icon().isNull());
+        QVERIFY(!pBack->toolTip().isEmpty());
+        QTest::mouseClick(pBack, Qt::LeftButton);
+    } else {
+        QTest::keyRelease(pPage, Qt::Key_Back);
+    }
+    QVERIFY(!pPage->isVisible());
+    QVERIFY(cEinstellungen::instance()->isVisible());
+    cEinstellungen::instance()->hide();
 }
 
 QTEST_MAIN(tst_SettingsPage)

@@ -24,10 +24,15 @@
 #include "terminal/liverecordencoder.h"
 #include "tests/livetypical.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemModel>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QProcess>
 #include <QScreen>
 #include <QSettings>
@@ -42,6 +47,68 @@ namespace
 {
 
 QString g_strOut;
+// The controls that lie outside their window, as "page: control (where)".
+QStringList g_slUnreachable;
+
+// What a finger uses: buttons, fields, selectors, lists. The text line inside
+// a date field or selector is a part of that control.
+bool bIsControl(const QWidget* _pWidget)
+{
+    if (qobject_cast<const QLineEdit*>(_pWidget))
+        return !qobject_cast<const QAbstractSpinBox*>(_pWidget->parentWidget()) &&
+               !qobject_cast<const QComboBox*>(_pWidget->parentWidget());
+    return qobject_cast<const QAbstractButton*>(_pWidget) || qobject_cast<const QComboBox*>(_pWidget) ||
+           qobject_cast<const QAbstractSpinBox*>(_pWidget) ||
+           qobject_cast<const QAbstractItemView*>(_pWidget);
+}
+
+QString strControlName(const QWidget* _pWidget)
+{
+    QString strName = _pWidget->objectName();
+    if (strName.isEmpty())
+        strName = QString::fromLatin1(_pWidget->metaObject()->className());
+    if (const auto* pButton = qobject_cast<const QAbstractButton*>(_pWidget);
+        pButton && !pButton->text().isEmpty())
+        strName += QStringLiteral(" \"") + pButton->text() + QLatin1Char('"');
+    return strName;
+}
+
+// Every shown control must lie wholly inside its window, and the window
+// inside the screen. A scroll area without scroll bars does not count as a
+// way there: nothing shows that there is more to reach.
+void vCheckReachable(QWidget* _pPage, const QString& _strName)
+{
+    const QRect rectScreen = QGuiApplication::primaryScreen()->availableGeometry();
+    if (!rectScreen.contains(_pPage->frameGeometry()))
+        g_slUnreachable << QStringLiteral("%1: the page itself (%2,%3 %4x%5 on a %6x%7 screen)")
+                               .arg(_strName)
+                               .arg(_pPage->frameGeometry().x())
+                               .arg(_pPage->frameGeometry().y())
+                               .arg(_pPage->frameGeometry().width())
+                               .arg(_pPage->frameGeometry().height())
+                               .arg(rectScreen.width())
+                               .arg(rectScreen.height());
+    for (QWidget* pWidget : _pPage->findChildren<QWidget*>()) {
+        if (!pWidget->isVisible() || pWidget->window() != _pPage || !bIsControl(pWidget))
+            continue;
+        const QRect rect(pWidget->mapTo(_pPage, QPoint(0, 0)), pWidget->size());
+        // The room the control is drawn in: the page, cut by every parent.
+        QRect rectRoom = _pPage->rect();
+        for (QWidget* pParent = pWidget->parentWidget(); pParent && pParent != _pPage;
+             pParent = pParent->parentWidget())
+            rectRoom &= QRect(pParent->mapTo(_pPage, QPoint(0, 0)), pParent->size());
+        if (rectRoom.contains(rect))
+            continue;
+        g_slUnreachable << QStringLiteral("%1: %2 at %3,%4 %5x%6 outside %7x%8")
+                               .arg(_strName, strControlName(pWidget))
+                               .arg(rect.x())
+                               .arg(rect.y())
+                               .arg(rect.width())
+                               .arg(rect.height())
+                               .arg(_pPage->width())
+                               .arg(_pPage->height());
+    }
+}
 
 void vSettle(int _s32Ms = 150)
 {
@@ -59,6 +126,7 @@ void vShoot(QWidget* _pPage, const QString& _strName, bool _bFullScreen = true)
     _pPage->show();
     _pPage->raise();
     vSettle();
+    vCheckReachable(_pPage, _strName);
     const QString path = g_strOut + "/" + _strName + ".png";
     if (!_pPage->grab().save(path))
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
@@ -190,5 +258,11 @@ int main(int argc, char* argv[])
 
     cLive::instance()->vReceiveLiveData(LiveRecordEncoder::baRecord(typicalLiveRecord()));
     vShoot(cLive::instance(), "live");
-    return 0;
+
+    // A control off the window cannot be tapped: the run fails and names it.
+    const QSize sizeScreen = QGuiApplication::primaryScreen()->size();
+    for (const QString& strUnreachable : g_slUnreachable)
+        std::fprintf(stderr, "unreachable at %dx%d: %s\n", sizeScreen.width(), sizeScreen.height(),
+                     qPrintable(strUnreachable));
+    return g_slUnreachable.isEmpty() ? 0 : 1;
 }
