@@ -2,18 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="de">
 <context>
+    <name>FileWriter</name>
+    <message>
+        <source>Der Datenträger ist voll.</source>
+        <translation>存储介质已满。</translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist schreibgeschützt.</source>
+        <translation>存储介质处于写保护状态。</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung zum Schreiben in diesen Ordner.</source>
+        <translation>没有写入此文件夹的权限。</translation>
+    </message>
+    <message>
+        <source>Der Ordner fehlt, oder an seiner Stelle liegt eine Datei.</source>
+        <translation>文件夹不存在，或其位置上有一个文件。</translation>
+    </message>
+    <message>
+        <source>Der Dateiname ist zu lang.</source>
+        <translation>文件名过长。</translation>
+    </message>
+    <message>
+        <source>Unbekannter Fehler beim Schreiben.</source>
+        <translation>写入时发生未知错误。</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
+        <translation>无法保存文件 %1：%2</translation>
+    </message>
+</context>
+<context>
     <name>IsoXml</name>
     <message>
         <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
         <translation>无法写入文件夹 %1：%2</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht angelegt werden.</source>
-        <translation>无法创建文件夹。</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht umbenannt werden.</source>
-        <translation>无法重命名文件夹。</translation>
     </message>
 </context>
 <context>
@@ -273,6 +296,10 @@
         <source>Auftrag schlechter</source>
         <translation>任务较差</translation>
     </message>
+    <message>
+        <source>cm</source>
+        <translation>厘米</translation>
+    </message>
 </context>
 <context>
     <name>OrdersReport</name>
@@ -302,14 +329,10 @@
     </message>
 </context>
 <context>
-    <name>ReportFiles</name>
+    <name>PageFrame</name>
     <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>无法保存文件 %1: %2</translation>
-    </message>
-    <message>
-        <source>Der Ordner konnte nicht angelegt werden.</source>
-        <translation>无法创建文件夹。</translation>
+        <source>Zurück</source>
+        <translation>返回</translation>
     </message>
 </context>
 <context>
@@ -358,8 +381,8 @@ Bitte hängen Sie sie an diese E-Mail an.</source>
         <translation>打印日期: %1</translation>
     </message>
     <message>
-        <source>Seite %1</source>
-        <translation>第 %1 页</translation>
+        <source>Seite %1 von %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
     </message>
 </context>
 <context>
@@ -728,10 +751,6 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
     <message>
         <source>Summe</source>
         <translation>汇总</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>无法保存文件 %1: %2</translation>
     </message>
     <message>
         <source>Aufträge</source>
@@ -1149,12 +1168,12 @@ Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertr
         <translation>收到的文件名称无效，未保存。</translation>
     </message>
     <message>
-        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.</source>
-        <translation>无法将收到的文件 %1 保存到文件夹 %2。</translation>
-    </message>
-    <message>
         <source>Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.</source>
         <translation>无法读取文件 %1，未发送。</translation>
+    </message>
+    <message>
+        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
+        <translation>无法将收到的文件 %1 保存到文件夹 %2：%3</translation>
     </message>
 </context>
 <context>

@@ -2,18 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="da" sourcelanguage="de">
 <context>
+    <name>FileWriter</name>
+    <message>
+        <source>Der Datenträger ist voll.</source>
+        <translation>Lagermediet er fuldt.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist schreibgeschützt.</source>
+        <translation>Lagermediet er skrivebeskyttet.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung zum Schreiben in diesen Ordner.</source>
+        <translation>Ingen tilladelse til at skrive i denne mappe.</translation>
+    </message>
+    <message>
+        <source>Der Ordner fehlt, oder an seiner Stelle liegt eine Datei.</source>
+        <translation>Mappen mangler, eller der ligger en fil i stedet.</translation>
+    </message>
+    <message>
+        <source>Der Dateiname ist zu lang.</source>
+        <translation>Filnavnet er for langt.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Fehler beim Schreiben.</source>
+        <translation>Ukendt fejl under skrivning.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
+        <translation>Filen %1 kunne ikke gemmes: %2</translation>
+    </message>
+</context>
+<context>
     <name>IsoXml</name>
     <message>
         <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
         <translation>Mappen %1 kunne ikke skrives: %2</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht angelegt werden.</source>
-        <translation>Mappen kan ikke oprettes.</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht umbenannt werden.</source>
-        <translation>Mappen kan ikke omdøbes.</translation>
     </message>
 </context>
 <context>
@@ -273,6 +296,10 @@
         <source>Auftrag schlechter</source>
         <translation>Opgave dårligere</translation>
     </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
 </context>
 <context>
     <name>OrdersReport</name>
@@ -302,14 +329,10 @@
     </message>
 </context>
 <context>
-    <name>ReportFiles</name>
+    <name>PageFrame</name>
     <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>Filen %1 kunne ikke gemmes: %2</translation>
-    </message>
-    <message>
-        <source>Der Ordner konnte nicht angelegt werden.</source>
-        <translation>Mappen kunne ikke oprettes.</translation>
+        <source>Zurück</source>
+        <translation>Tilbage</translation>
     </message>
 </context>
 <context>
@@ -358,8 +381,8 @@ Vedhæft den til denne e-mail.</translation>
         <translation>Udskrevet den %1</translation>
     </message>
     <message>
-        <source>Seite %1</source>
-        <translation>Side %1</translation>
+        <source>Seite %1 von %2</source>
+        <translation>Side %1 af %2</translation>
     </message>
 </context>
 <context>
@@ -728,10 +751,6 @@ appen, så kontakt os venligst.</translation>
     <message>
         <source>Summe</source>
         <translation>Total</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>Filen %1 kunne ikke gemmes: %2</translation>
     </message>
     <message>
         <source>Aufträge</source>
@@ -1149,12 +1168,12 @@ Det er kun korrekt, hvis terminalen er blevet udskiftet. Stol på det nye certif
         <translation>Den modtagne fil har intet gyldigt navn og blev ikke gemt.</translation>
     </message>
     <message>
-        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.</source>
-        <translation>Den modtagne fil %1 kunne ikke gemmes i mappen %2.</translation>
-    </message>
-    <message>
         <source>Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.</source>
         <translation>Filen %1 kunne ikke læses og blev ikke sendt.</translation>
+    </message>
+    <message>
+        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
+        <translation>Den modtagne fil %1 kunne ikke gemmes i mappen %2: %3</translation>
     </message>
 </context>
 <context>

@@ -2,17 +2,40 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="de">
 <context>
+    <name>FileWriter</name>
+    <message>
+        <source>Der Datenträger ist voll.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist schreibgeschützt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung zum Schreiben in diesen Ordner.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Ordner fehlt, oder an seiner Stelle liegt eine Datei.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Dateiname ist zu lang.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unbekannter Fehler beim Schreiben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>IsoXml</name>
     <message>
         <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht angelegt werden.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht umbenannt werden.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -273,6 +296,10 @@
         <source>Auftrag schlechter</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>cm</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OrdersReport</name>
@@ -302,13 +329,9 @@
     </message>
 </context>
 <context>
-    <name>ReportFiles</name>
+    <name>PageFrame</name>
     <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Der Ordner konnte nicht angelegt werden.</source>
+        <source>Zurück</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -354,7 +377,7 @@ Bitte hängen Sie sie an diese E-Mail an.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Seite %1</source>
+        <source>Seite %1 von %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -722,10 +745,6 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1136,11 +1155,11 @@ Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertr
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.</source>
+        <source>Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.</source>
+        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,18 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>FileWriter</name>
+    <message>
+        <source>Der Datenträger ist voll.</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist schreibgeschützt.</source>
+        <translation>The disk is write-protected.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung zum Schreiben in diesen Ordner.</source>
+        <translation>No permission to write to this folder.</translation>
+    </message>
+    <message>
+        <source>Der Ordner fehlt, oder an seiner Stelle liegt eine Datei.</source>
+        <translation>The folder is missing, or a file stands in its place.</translation>
+    </message>
+    <message>
+        <source>Der Dateiname ist zu lang.</source>
+        <translation>The file name is too long.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Fehler beim Schreiben.</source>
+        <translation>Unknown error while writing.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
+        <translation>The file %1 could not be saved: %2</translation>
+    </message>
+</context>
+<context>
     <name>IsoXml</name>
     <message>
         <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
         <translation>The folder %1 could not be written: %2</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht angelegt werden.</source>
-        <translation>The folder cannot be created.</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht umbenannt werden.</source>
-        <translation>The folder cannot be renamed.</translation>
     </message>
 </context>
 <context>
@@ -273,6 +296,10 @@
         <source>Auftrag schlechter</source>
         <translation>Order worse</translation>
     </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
 </context>
 <context>
     <name>OrdersReport</name>
@@ -302,14 +329,10 @@
     </message>
 </context>
 <context>
-    <name>ReportFiles</name>
+    <name>PageFrame</name>
     <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>The file %1 could not be saved: %2</translation>
-    </message>
-    <message>
-        <source>Der Ordner konnte nicht angelegt werden.</source>
-        <translation>The folder could not be created.</translation>
+        <source>Zurück</source>
+        <translation>Back</translation>
     </message>
 </context>
 <context>
@@ -358,8 +381,8 @@ Please attach it to this e-mail.</translation>
         <translation>Printed on %1</translation>
     </message>
     <message>
-        <source>Seite %1</source>
-        <translation>Page %1</translation>
+        <source>Seite %1 von %2</source>
+        <translation>Page %1 of %2</translation>
     </message>
 </context>
 <context>
@@ -728,10 +751,6 @@ the application, please contact us.</translation>
     <message>
         <source>Summe</source>
         <translation>Totals</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>The file %1 could not be saved: %2</translation>
     </message>
     <message>
         <source>Aufträge</source>
@@ -1149,12 +1168,12 @@ This is only correct if the terminal has been replaced. Trust the new certificat
         <translation>The received file has no valid name and was not saved.</translation>
     </message>
     <message>
-        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.</source>
-        <translation>The received file %1 could not be saved in the folder %2.</translation>
-    </message>
-    <message>
         <source>Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.</source>
         <translation>The file %1 could not be read and was not sent.</translation>
+    </message>
+    <message>
+        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
+        <translation>The received file %1 could not be saved in the folder %2: %3</translation>
     </message>
 </context>
 <context>

@@ -2,18 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="de">
 <context>
+    <name>FileWriter</name>
+    <message>
+        <source>Der Datenträger ist voll.</source>
+        <translation>Le support de stockage est plein.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist schreibgeschützt.</source>
+        <translation>Le support de stockage est protégé en écriture.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung zum Schreiben in diesen Ordner.</source>
+        <translation>Pas d'autorisation d'écrire dans ce dossier.</translation>
+    </message>
+    <message>
+        <source>Der Ordner fehlt, oder an seiner Stelle liegt eine Datei.</source>
+        <translation>Le dossier est absent, ou un fichier se trouve à sa place.</translation>
+    </message>
+    <message>
+        <source>Der Dateiname ist zu lang.</source>
+        <translation>Le nom de fichier est trop long.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Fehler beim Schreiben.</source>
+        <translation>Erreur inconnue lors de l'écriture.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
+        <translation>Le fichier %1 n'a pas pu être enregistré : %2</translation>
+    </message>
+</context>
+<context>
     <name>IsoXml</name>
     <message>
         <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
         <translation>Le dossier %1 n'a pas pu être écrit : %2</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht angelegt werden.</source>
-        <translation>Le dossier ne peut pas être créé.</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht umbenannt werden.</source>
-        <translation>Le dossier ne peut pas être renommé.</translation>
     </message>
 </context>
 <context>
@@ -273,6 +296,10 @@
         <source>Auftrag schlechter</source>
         <translation>Contrat moins bon</translation>
     </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
 </context>
 <context>
     <name>OrdersReport</name>
@@ -302,14 +329,10 @@
     </message>
 </context>
 <context>
-    <name>ReportFiles</name>
+    <name>PageFrame</name>
     <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>Impossible d'enregistrer le fichier %1: %2</translation>
-    </message>
-    <message>
-        <source>Der Ordner konnte nicht angelegt werden.</source>
-        <translation>Le dossier n'a pas pu être créé.</translation>
+        <source>Zurück</source>
+        <translation>Retour</translation>
     </message>
 </context>
 <context>
@@ -358,8 +381,8 @@ Veuillez le joindre à cet e-mail.</translation>
         <translation>Imprimé le %1</translation>
     </message>
     <message>
-        <source>Seite %1</source>
-        <translation>Page %1</translation>
+        <source>Seite %1 von %2</source>
+        <translation>Page %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -728,10 +751,6 @@ avec l'application, contactez-nous.</translation>
     <message>
         <source>Summe</source>
         <translation>Totaux</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>Impossible d'enregistrer le fichier %1: %2</translation>
     </message>
     <message>
         <source>Aufträge</source>
@@ -1149,12 +1168,12 @@ Cela n'est normal que si le terminal a été remplacé. Faire confiance au nouve
         <translation>Le fichier reçu n'a pas de nom valide et n'a pas été enregistré.</translation>
     </message>
     <message>
-        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.</source>
-        <translation>Impossible d'enregistrer le fichier reçu %1 dans le dossier %2.</translation>
-    </message>
-    <message>
         <source>Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.</source>
         <translation>Impossible de lire le fichier %1; il n'a pas été envoyé.</translation>
+    </message>
+    <message>
+        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
+        <translation>Le fichier reçu %1 n'a pas pu être enregistré dans le dossier %2 : %3</translation>
     </message>
 </context>
 <context>

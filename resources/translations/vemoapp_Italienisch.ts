@@ -2,18 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="de">
 <context>
+    <name>FileWriter</name>
+    <message>
+        <source>Der Datenträger ist voll.</source>
+        <translation>Il supporto di memoria è pieno.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist schreibgeschützt.</source>
+        <translation>Il supporto di memoria è protetto da scrittura.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung zum Schreiben in diesen Ordner.</source>
+        <translation>Nessuna autorizzazione a scrivere in questa cartella.</translation>
+    </message>
+    <message>
+        <source>Der Ordner fehlt, oder an seiner Stelle liegt eine Datei.</source>
+        <translation>La cartella manca, oppure al suo posto c'è un file.</translation>
+    </message>
+    <message>
+        <source>Der Dateiname ist zu lang.</source>
+        <translation>Il nome del file è troppo lungo.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Fehler beim Schreiben.</source>
+        <translation>Errore sconosciuto durante la scrittura.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
+        <translation>Impossibile salvare il file %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>IsoXml</name>
     <message>
         <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
         <translation>Impossibile scrivere la cartella %1: %2</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht angelegt werden.</source>
-        <translation>Impossibile creare la cartella.</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht umbenannt werden.</source>
-        <translation>Impossibile rinominare la cartella.</translation>
     </message>
 </context>
 <context>
@@ -273,6 +296,10 @@
         <source>Auftrag schlechter</source>
         <translation>Ordine peggiore</translation>
     </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
 </context>
 <context>
     <name>OrdersReport</name>
@@ -302,14 +329,10 @@
     </message>
 </context>
 <context>
-    <name>ReportFiles</name>
+    <name>PageFrame</name>
     <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>Impossibile salvare il file %1: %2</translation>
-    </message>
-    <message>
-        <source>Der Ordner konnte nicht angelegt werden.</source>
-        <translation>Impossibile creare la cartella.</translation>
+        <source>Zurück</source>
+        <translation>Indietro</translation>
     </message>
 </context>
 <context>
@@ -358,8 +381,8 @@ Allegarlo a questa e-mail.</translation>
         <translation>Stampato il %1</translation>
     </message>
     <message>
-        <source>Seite %1</source>
-        <translation>Pagina %1</translation>
+        <source>Seite %1 von %2</source>
+        <translation>Pagina %1 di %2</translation>
     </message>
 </context>
 <context>
@@ -728,10 +751,6 @@ dell'applicazione, contattateci.</translation>
     <message>
         <source>Summe</source>
         <translation>Totali</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>Impossibile salvare il file %1: %2</translation>
     </message>
     <message>
         <source>Aufträge</source>
@@ -1149,12 +1168,12 @@ Ciò è corretto solo se il terminale è stato sostituito. Considerare attendibi
         <translation>Il file ricevuto non ha un nome valido e non è stato salvato.</translation>
     </message>
     <message>
-        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.</source>
-        <translation>Impossibile salvare il file ricevuto %1 nella cartella %2.</translation>
-    </message>
-    <message>
         <source>Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.</source>
         <translation>Impossibile leggere il file %1, che non è stato inviato.</translation>
+    </message>
+    <message>
+        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
+        <translation>Impossibile salvare il file ricevuto %1 nella cartella %2: %3</translation>
     </message>
 </context>
 <context>

@@ -2,18 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="de">
 <context>
+    <name>FileWriter</name>
+    <message>
+        <source>Der Datenträger ist voll.</source>
+        <translation>De gegevensdrager is vol.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist schreibgeschützt.</source>
+        <translation>De gegevensdrager is tegen schrijven beveiligd.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung zum Schreiben in diesen Ordner.</source>
+        <translation>Geen toestemming om in deze map te schrijven.</translation>
+    </message>
+    <message>
+        <source>Der Ordner fehlt, oder an seiner Stelle liegt eine Datei.</source>
+        <translation>De map ontbreekt, of er staat een bestand op zijn plaats.</translation>
+    </message>
+    <message>
+        <source>Der Dateiname ist zu lang.</source>
+        <translation>De bestandsnaam is te lang.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Fehler beim Schreiben.</source>
+        <translation>Onbekende fout bij het schrijven.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
+        <translation>Het bestand %1 kon niet worden opgeslagen: %2</translation>
+    </message>
+</context>
+<context>
     <name>IsoXml</name>
     <message>
         <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
         <translation>De map %1 kon niet worden geschreven: %2</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht angelegt werden.</source>
-        <translation>De map kan niet worden aangemaakt.</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht umbenannt werden.</source>
-        <translation>De map kan niet worden hernoemd.</translation>
     </message>
 </context>
 <context>
@@ -273,6 +296,10 @@
         <source>Auftrag schlechter</source>
         <translation>Opdracht slechter</translation>
     </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
 </context>
 <context>
     <name>OrdersReport</name>
@@ -302,14 +329,10 @@
     </message>
 </context>
 <context>
-    <name>ReportFiles</name>
+    <name>PageFrame</name>
     <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>Het bestand %1 kon niet worden opgeslagen: %2</translation>
-    </message>
-    <message>
-        <source>Der Ordner konnte nicht angelegt werden.</source>
-        <translation>De map kon niet worden aangemaakt.</translation>
+        <source>Zurück</source>
+        <translation>Terug</translation>
     </message>
 </context>
 <context>
@@ -358,8 +381,8 @@ Voeg het als bijlage toe aan deze e-mail.</translation>
         <translation>Afgedrukt op %1</translation>
     </message>
     <message>
-        <source>Seite %1</source>
-        <translation>Pagina %1</translation>
+        <source>Seite %1 von %2</source>
+        <translation>Pagina %1 van %2</translation>
     </message>
 </context>
 <context>
@@ -728,10 +751,6 @@ van de applicatie, neem dan contact met ons op.</translation>
     <message>
         <source>Summe</source>
         <translation>Totalen</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>Het bestand %1 kon niet worden opgeslagen: %2</translation>
     </message>
     <message>
         <source>Aufträge</source>
@@ -1149,12 +1168,12 @@ Dit klopt alleen als de terminal is vervangen. Het nieuwe certificaat vertrouwen
         <translation>Het ontvangen bestand heeft geen geldige naam en is niet opgeslagen.</translation>
     </message>
     <message>
-        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.</source>
-        <translation>Het ontvangen bestand %1 kon niet in de map %2 worden opgeslagen.</translation>
-    </message>
-    <message>
         <source>Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.</source>
         <translation>Het bestand %1 kon niet worden gelezen en is niet verzonden.</translation>
+    </message>
+    <message>
+        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
+        <translation>Het ontvangen bestand %1 kon niet in de map %2 worden opgeslagen: %3</translation>
     </message>
 </context>
 <context>

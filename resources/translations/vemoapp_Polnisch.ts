@@ -2,18 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="de">
 <context>
+    <name>FileWriter</name>
+    <message>
+        <source>Der Datenträger ist voll.</source>
+        <translation>Nośnik danych jest pełny.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist schreibgeschützt.</source>
+        <translation>Nośnik danych jest zabezpieczony przed zapisem.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung zum Schreiben in diesen Ordner.</source>
+        <translation>Brak uprawnień do zapisu w tym folderze.</translation>
+    </message>
+    <message>
+        <source>Der Ordner fehlt, oder an seiner Stelle liegt eine Datei.</source>
+        <translation>Brak folderu lub w jego miejscu znajduje się plik.</translation>
+    </message>
+    <message>
+        <source>Der Dateiname ist zu lang.</source>
+        <translation>Nazwa pliku jest za długa.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Fehler beim Schreiben.</source>
+        <translation>Nieznany błąd podczas zapisu.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
+        <translation>Nie można zapisać pliku %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>IsoXml</name>
     <message>
         <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
         <translation>Nie można zapisać folderu %1: %2</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht angelegt werden.</source>
-        <translation>Nie można utworzyć folderu.</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht umbenannt werden.</source>
-        <translation>Nie można zmienić nazwy folderu.</translation>
     </message>
 </context>
 <context>
@@ -273,6 +296,10 @@
         <source>Auftrag schlechter</source>
         <translation>Zlecenie gorsze</translation>
     </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
 </context>
 <context>
     <name>OrdersReport</name>
@@ -302,14 +329,10 @@
     </message>
 </context>
 <context>
-    <name>ReportFiles</name>
+    <name>PageFrame</name>
     <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>Nie można zapisać pliku %1: %2</translation>
-    </message>
-    <message>
-        <source>Der Ordner konnte nicht angelegt werden.</source>
-        <translation>Nie udało się utworzyć folderu.</translation>
+        <source>Zurück</source>
+        <translation>Wstecz</translation>
     </message>
 </context>
 <context>
@@ -358,8 +381,8 @@ Dołącz go do tej wiadomości e-mail.</translation>
         <translation>Wydrukowano %1</translation>
     </message>
     <message>
-        <source>Seite %1</source>
-        <translation>Strona %1</translation>
+        <source>Seite %1 von %2</source>
+        <translation>Strona %1 z %2</translation>
     </message>
 </context>
 <context>
@@ -728,10 +751,6 @@ z aplikacji, skontaktuj się z nami.</translation>
     <message>
         <source>Summe</source>
         <translation>Suma</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>Nie można zapisać pliku %1: %2</translation>
     </message>
     <message>
         <source>Aufträge</source>
@@ -1149,12 +1168,12 @@ Jest to prawidłowe tylko wtedy, gdy terminal został wymieniony. Zaufać nowemu
         <translation>Odebrany plik nie ma prawidłowej nazwy i nie został zapisany.</translation>
     </message>
     <message>
-        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.</source>
-        <translation>Nie można zapisać odebranego pliku %1 w folderze %2.</translation>
-    </message>
-    <message>
         <source>Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.</source>
         <translation>Nie można odczytać pliku %1, więc nie został wysłany.</translation>
+    </message>
+    <message>
+        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
+        <translation>Nie można zapisać odebranego pliku %1 w folderze %2: %3</translation>
     </message>
 </context>
 <context>

@@ -2,18 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="de">
 <context>
+    <name>FileWriter</name>
+    <message>
+        <source>Der Datenträger ist voll.</source>
+        <translation>Носитель данных заполнен.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist schreibgeschützt.</source>
+        <translation>Носитель данных защищён от записи.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung zum Schreiben in diesen Ordner.</source>
+        <translation>Нет прав на запись в эту папку.</translation>
+    </message>
+    <message>
+        <source>Der Ordner fehlt, oder an seiner Stelle liegt eine Datei.</source>
+        <translation>Папка отсутствует, или на её месте находится файл.</translation>
+    </message>
+    <message>
+        <source>Der Dateiname ist zu lang.</source>
+        <translation>Имя файла слишком длинное.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Fehler beim Schreiben.</source>
+        <translation>Неизвестная ошибка при записи.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
+        <translation>Не удалось сохранить файл %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>IsoXml</name>
     <message>
         <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
         <translation>Не удалось записать папку %1: %2</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht angelegt werden.</source>
-        <translation>Не удаётся создать папку.</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht umbenannt werden.</source>
-        <translation>Не удаётся переименовать папку.</translation>
     </message>
 </context>
 <context>
@@ -273,6 +296,10 @@
         <source>Auftrag schlechter</source>
         <translation>Задание хуже</translation>
     </message>
+    <message>
+        <source>cm</source>
+        <translation>см</translation>
+    </message>
 </context>
 <context>
     <name>OrdersReport</name>
@@ -302,14 +329,10 @@
     </message>
 </context>
 <context>
-    <name>ReportFiles</name>
+    <name>PageFrame</name>
     <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>Не удалось сохранить файл %1: %2</translation>
-    </message>
-    <message>
-        <source>Der Ordner konnte nicht angelegt werden.</source>
-        <translation>Не удалось создать папку.</translation>
+        <source>Zurück</source>
+        <translation>Назад</translation>
     </message>
 </context>
 <context>
@@ -358,8 +381,8 @@ Bitte hängen Sie sie an diese E-Mail an.</source>
         <translation>Напечатано %1</translation>
     </message>
     <message>
-        <source>Seite %1</source>
-        <translation>Страница %1</translation>
+        <source>Seite %1 von %2</source>
+        <translation>Страница %1 из %2</translation>
     </message>
 </context>
 <context>
@@ -728,10 +751,6 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
     <message>
         <source>Summe</source>
         <translation>Итого</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>Не удалось сохранить файл %1: %2</translation>
     </message>
     <message>
         <source>Aufträge</source>
@@ -1149,12 +1168,12 @@ Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertr
         <translation>Полученный файл имеет недопустимое имя и не был сохранён.</translation>
     </message>
     <message>
-        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.</source>
-        <translation>Не удалось сохранить полученный файл %1 в папке %2.</translation>
-    </message>
-    <message>
         <source>Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.</source>
         <translation>Не удалось прочитать файл %1, он не был отправлен.</translation>
+    </message>
+    <message>
+        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
+        <translation>Не удалось сохранить полученный файл %1 в папке %2: %3</translation>
     </message>
 </context>
 <context>

@@ -2,18 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sv" sourcelanguage="de">
 <context>
+    <name>FileWriter</name>
+    <message>
+        <source>Der Datenträger ist voll.</source>
+        <translation>Lagringsmediet är fullt.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist schreibgeschützt.</source>
+        <translation>Lagringsmediet är skrivskyddat.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung zum Schreiben in diesen Ordner.</source>
+        <translation>Behörighet saknas för att skriva i den här mappen.</translation>
+    </message>
+    <message>
+        <source>Der Ordner fehlt, oder an seiner Stelle liegt eine Datei.</source>
+        <translation>Mappen saknas, eller så finns en fil på dess plats.</translation>
+    </message>
+    <message>
+        <source>Der Dateiname ist zu lang.</source>
+        <translation>Filnamnet är för långt.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Fehler beim Schreiben.</source>
+        <translation>Okänt fel vid skrivning.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
+        <translation>Filen %1 kunde inte sparas: %2</translation>
+    </message>
+</context>
+<context>
     <name>IsoXml</name>
     <message>
         <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
         <translation>Mappen %1 kunde inte skrivas: %2</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht angelegt werden.</source>
-        <translation>Mappen kan inte skapas.</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht umbenannt werden.</source>
-        <translation>Mappen kan inte byta namn.</translation>
     </message>
 </context>
 <context>
@@ -273,6 +296,10 @@
         <source>Auftrag schlechter</source>
         <translation>Uppdrag sämre</translation>
     </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
 </context>
 <context>
     <name>OrdersReport</name>
@@ -302,14 +329,10 @@
     </message>
 </context>
 <context>
-    <name>ReportFiles</name>
+    <name>PageFrame</name>
     <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>Filen %1 kunde inte sparas: %2</translation>
-    </message>
-    <message>
-        <source>Der Ordner konnte nicht angelegt werden.</source>
-        <translation>Mappen kunde inte skapas.</translation>
+        <source>Zurück</source>
+        <translation>Tillbaka</translation>
     </message>
 </context>
 <context>
@@ -358,8 +381,8 @@ Bifoga den till det här e-postmeddelandet.</translation>
         <translation>Utskrivet %1</translation>
     </message>
     <message>
-        <source>Seite %1</source>
-        <translation>Sida %1</translation>
+        <source>Seite %1 von %2</source>
+        <translation>Sida %1 av %2</translation>
     </message>
 </context>
 <context>
@@ -728,10 +751,6 @@ appen, kontakta oss gärna.</translation>
     <message>
         <source>Summe</source>
         <translation>Summa</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>Filen %1 kunde inte sparas: %2</translation>
     </message>
     <message>
         <source>Aufträge</source>
@@ -1149,12 +1168,12 @@ Det är bara korrekt om terminalen har bytts ut. Lita på det nya certifikatet o
         <translation>Den mottagna filen har inget giltigt namn och sparades inte.</translation>
     </message>
     <message>
-        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.</source>
-        <translation>Den mottagna filen %1 kunde inte sparas i mappen %2.</translation>
-    </message>
-    <message>
         <source>Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.</source>
         <translation>Filen %1 kunde inte läsas och skickades inte.</translation>
+    </message>
+    <message>
+        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
+        <translation>Den mottagna filen %1 kunde inte sparas i mappen %2: %3</translation>
     </message>
 </context>
 <context>

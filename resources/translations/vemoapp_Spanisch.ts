@@ -2,18 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="de">
 <context>
+    <name>FileWriter</name>
+    <message>
+        <source>Der Datenträger ist voll.</source>
+        <translation>El soporte de datos está lleno.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist schreibgeschützt.</source>
+        <translation>El soporte de datos está protegido contra escritura.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung zum Schreiben in diesen Ordner.</source>
+        <translation>No hay permiso para escribir en esta carpeta.</translation>
+    </message>
+    <message>
+        <source>Der Ordner fehlt, oder an seiner Stelle liegt eine Datei.</source>
+        <translation>La carpeta no existe, o en su lugar hay un archivo.</translation>
+    </message>
+    <message>
+        <source>Der Dateiname ist zu lang.</source>
+        <translation>El nombre del archivo es demasiado largo.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Fehler beim Schreiben.</source>
+        <translation>Error desconocido al escribir.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
+        <translation>No se pudo guardar el archivo %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>IsoXml</name>
     <message>
         <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
         <translation>No se pudo escribir la carpeta %1: %2</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht angelegt werden.</source>
-        <translation>No se puede crear la carpeta.</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht umbenannt werden.</source>
-        <translation>No se puede cambiar el nombre de la carpeta.</translation>
     </message>
 </context>
 <context>
@@ -273,6 +296,10 @@
         <source>Auftrag schlechter</source>
         <translation>Pedido peor</translation>
     </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
 </context>
 <context>
     <name>OrdersReport</name>
@@ -302,14 +329,10 @@
     </message>
 </context>
 <context>
-    <name>ReportFiles</name>
+    <name>PageFrame</name>
     <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>No se pudo guardar el archivo %1: %2</translation>
-    </message>
-    <message>
-        <source>Der Ordner konnte nicht angelegt werden.</source>
-        <translation>No se pudo crear la carpeta.</translation>
+        <source>Zurück</source>
+        <translation>Atrás</translation>
     </message>
 </context>
 <context>
@@ -358,8 +381,8 @@ Adjúntelo a este correo electrónico.</translation>
         <translation>Impreso el %1</translation>
     </message>
     <message>
-        <source>Seite %1</source>
-        <translation>Página %1</translation>
+        <source>Seite %1 von %2</source>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -728,10 +751,6 @@ la aplicación, póngase en contacto con nosotros.</translation>
     <message>
         <source>Summe</source>
         <translation>Totales</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>No se pudo guardar el archivo %1: %2</translation>
     </message>
     <message>
         <source>Aufträge</source>
@@ -1149,12 +1168,12 @@ Esto solo es correcto si el terminal ha sido sustituido. ¿Confiar en el nuevo c
         <translation>El archivo recibido no tiene un nombre válido y no se ha guardado.</translation>
     </message>
     <message>
-        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.</source>
-        <translation>No se pudo guardar el archivo recibido %1 en la carpeta %2.</translation>
-    </message>
-    <message>
         <source>Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.</source>
         <translation>No se pudo leer el archivo %1 y no se ha enviado.</translation>
+    </message>
+    <message>
+        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
+        <translation>No se pudo guardar el archivo recibido %1 en la carpeta %2: %3</translation>
     </message>
 </context>
 <context>

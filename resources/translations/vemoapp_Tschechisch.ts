@@ -2,18 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs" sourcelanguage="de">
 <context>
+    <name>FileWriter</name>
+    <message>
+        <source>Der Datenträger ist voll.</source>
+        <translation>Datové médium je plné.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist schreibgeschützt.</source>
+        <translation>Datové médium je chráněno proti zápisu.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung zum Schreiben in diesen Ordner.</source>
+        <translation>Chybí oprávnění k zápisu do této složky.</translation>
+    </message>
+    <message>
+        <source>Der Ordner fehlt, oder an seiner Stelle liegt eine Datei.</source>
+        <translation>Složka chybí, nebo je na jejím místě soubor.</translation>
+    </message>
+    <message>
+        <source>Der Dateiname ist zu lang.</source>
+        <translation>Název souboru je příliš dlouhý.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Fehler beim Schreiben.</source>
+        <translation>Neznámá chyba při zápisu.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
+        <translation>Soubor %1 nelze uložit: %2</translation>
+    </message>
+</context>
+<context>
     <name>IsoXml</name>
     <message>
         <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
         <translation>Složku %1 nelze zapsat: %2</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht angelegt werden.</source>
-        <translation>Složku nelze vytvořit.</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht umbenannt werden.</source>
-        <translation>Složku nelze přejmenovat.</translation>
     </message>
 </context>
 <context>
@@ -273,6 +296,10 @@
         <source>Auftrag schlechter</source>
         <translation>Zakázka horší</translation>
     </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
 </context>
 <context>
     <name>OrdersReport</name>
@@ -302,14 +329,10 @@
     </message>
 </context>
 <context>
-    <name>ReportFiles</name>
+    <name>PageFrame</name>
     <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>Soubor %1 nelze uložit: %2</translation>
-    </message>
-    <message>
-        <source>Der Ordner konnte nicht angelegt werden.</source>
-        <translation>Složku se nepodařilo vytvořit.</translation>
+        <source>Zurück</source>
+        <translation>Zpět</translation>
     </message>
 </context>
 <context>
@@ -358,8 +381,8 @@ Přiložte ho prosím k tomuto e-mailu.</translation>
         <translation>Vytištěno %1</translation>
     </message>
     <message>
-        <source>Seite %1</source>
-        <translation>Strana %1</translation>
+        <source>Seite %1 von %2</source>
+        <translation>Strana %1 z %2</translation>
     </message>
 </context>
 <context>
@@ -728,10 +751,6 @@ aplikace, kontaktujte nás prosím.</translation>
     <message>
         <source>Summe</source>
         <translation>Souhrn</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>Soubor %1 nelze uložit: %2</translation>
     </message>
     <message>
         <source>Aufträge</source>
@@ -1149,12 +1168,12 @@ To je v pořádku pouze tehdy, pokud byl terminál vyměněn. Důvěřovat nové
         <translation>Přijatý soubor nemá platný název a nebyl uložen.</translation>
     </message>
     <message>
-        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.</source>
-        <translation>Přijatý soubor %1 nelze uložit do složky %2.</translation>
-    </message>
-    <message>
         <source>Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.</source>
         <translation>Soubor %1 nelze přečíst a nebyl odeslán.</translation>
+    </message>
+    <message>
+        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
+        <translation>Přijatý soubor %1 nelze uložit do složky %2: %3</translation>
     </message>
 </context>
 <context>

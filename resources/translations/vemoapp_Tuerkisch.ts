@@ -2,18 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="tr" sourcelanguage="de">
 <context>
+    <name>FileWriter</name>
+    <message>
+        <source>Der Datenträger ist voll.</source>
+        <translation>Veri ortamı dolu.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist schreibgeschützt.</source>
+        <translation>Veri ortamı yazmaya karşı korumalı.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung zum Schreiben in diesen Ordner.</source>
+        <translation>Bu klasöre yazma izni yok.</translation>
+    </message>
+    <message>
+        <source>Der Ordner fehlt, oder an seiner Stelle liegt eine Datei.</source>
+        <translation>Klasör yok veya yerinde bir dosya bulunuyor.</translation>
+    </message>
+    <message>
+        <source>Der Dateiname ist zu lang.</source>
+        <translation>Dosya adı çok uzun.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Fehler beim Schreiben.</source>
+        <translation>Yazma sırasında bilinmeyen hata.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
+        <translation>%1 dosyası kaydedilemedi: %2</translation>
+    </message>
+</context>
+<context>
     <name>IsoXml</name>
     <message>
         <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
         <translation>%1 klasörü yazılamadı: %2</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht angelegt werden.</source>
-        <translation>Klasör oluşturulamıyor.</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht umbenannt werden.</source>
-        <translation>Klasör yeniden adlandırılamıyor.</translation>
     </message>
 </context>
 <context>
@@ -273,6 +296,10 @@
         <source>Auftrag schlechter</source>
         <translation>Sipariş daha kötü</translation>
     </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
 </context>
 <context>
     <name>OrdersReport</name>
@@ -302,14 +329,10 @@
     </message>
 </context>
 <context>
-    <name>ReportFiles</name>
+    <name>PageFrame</name>
     <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>%1 dosyası kaydedilemedi: %2</translation>
-    </message>
-    <message>
-        <source>Der Ordner konnte nicht angelegt werden.</source>
-        <translation>Klasör oluşturulamadı.</translation>
+        <source>Zurück</source>
+        <translation>Geri</translation>
     </message>
 </context>
 <context>
@@ -358,8 +381,8 @@ Lütfen bu e-postaya ekleyin.</translation>
         <translation>Yazdırma tarihi: %1</translation>
     </message>
     <message>
-        <source>Seite %1</source>
-        <translation>Sayfa %1</translation>
+        <source>Seite %1 von %2</source>
+        <translation>Sayfa %1 / %2</translation>
     </message>
 </context>
 <context>
@@ -728,10 +751,6 @@ yaşarsanız lütfen bizimle iletişime geçin.</translation>
     <message>
         <source>Summe</source>
         <translation>Toplamlar</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>%1 dosyası kaydedilemedi: %2</translation>
     </message>
     <message>
         <source>Aufträge</source>
@@ -1149,12 +1168,12 @@ Bu yalnızca terminal değiştirildiyse doğrudur. Yeni sertifikaya güvenilsin 
         <translation>Alınan dosyanın adı geçerli değil; dosya kaydedilmedi.</translation>
     </message>
     <message>
-        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.</source>
-        <translation>Alınan %1 dosyası %2 klasörüne kaydedilemedi.</translation>
-    </message>
-    <message>
         <source>Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.</source>
         <translation>%1 dosyası okunamadı ve gönderilmedi.</translation>
+    </message>
+    <message>
+        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
+        <translation>Alınan %1 dosyası %2 klasörüne kaydedilemedi: %3</translation>
     </message>
 </context>
 <context>

@@ -2,18 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hu" sourcelanguage="de">
 <context>
+    <name>FileWriter</name>
+    <message>
+        <source>Der Datenträger ist voll.</source>
+        <translation>Az adathordozó megtelt.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist schreibgeschützt.</source>
+        <translation>Az adathordozó írásvédett.</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung zum Schreiben in diesen Ordner.</source>
+        <translation>Nincs jogosultság az írásra ebbe a mappába.</translation>
+    </message>
+    <message>
+        <source>Der Ordner fehlt, oder an seiner Stelle liegt eine Datei.</source>
+        <translation>A mappa hiányzik, vagy a helyén egy fájl található.</translation>
+    </message>
+    <message>
+        <source>Der Dateiname ist zu lang.</source>
+        <translation>A fájlnév túl hosszú.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Fehler beim Schreiben.</source>
+        <translation>Ismeretlen hiba írás közben.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
+        <translation>A(z) %1 fájlt nem sikerült menteni: %2</translation>
+    </message>
+</context>
+<context>
     <name>IsoXml</name>
     <message>
         <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
         <translation>A(z) %1 mappa nem írható: %2</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht angelegt werden.</source>
-        <translation>A mappa nem hozható létre.</translation>
-    </message>
-    <message>
-        <source>Der Ordner kann nicht umbenannt werden.</source>
-        <translation>A mappa nem nevezhető át.</translation>
     </message>
 </context>
 <context>
@@ -273,6 +296,10 @@
         <source>Auftrag schlechter</source>
         <translation>Feladat rosszabb</translation>
     </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
 </context>
 <context>
     <name>OrdersReport</name>
@@ -302,14 +329,10 @@
     </message>
 </context>
 <context>
-    <name>ReportFiles</name>
+    <name>PageFrame</name>
     <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>A(z) %1 fájl nem menthető: %2</translation>
-    </message>
-    <message>
-        <source>Der Ordner konnte nicht angelegt werden.</source>
-        <translation>A mappát nem sikerült létrehozni.</translation>
+        <source>Zurück</source>
+        <translation>Vissza</translation>
     </message>
 </context>
 <context>
@@ -358,8 +381,8 @@ Kérjük, csatolja ehhez az e-mailhez.</translation>
         <translation>Nyomtatva: %1</translation>
     </message>
     <message>
-        <source>Seite %1</source>
-        <translation>%1. oldal</translation>
+        <source>Seite %1 von %2</source>
+        <translation>%1. oldal / %2</translation>
     </message>
 </context>
 <context>
@@ -728,10 +751,6 @@ használatával, kérjük, lépjen kapcsolatba velünk.</translation>
     <message>
         <source>Summe</source>
         <translation>Összesítés</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>A(z) %1 fájl nem menthető: %2</translation>
     </message>
     <message>
         <source>Aufträge</source>
@@ -1149,12 +1168,12 @@ Ez csak akkor rendben van, ha a terminált kicserélték. Megbízik az új tanú
         <translation>A fogadott fájl neve érvénytelen, ezért nem lett mentve.</translation>
     </message>
     <message>
-        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden.</source>
-        <translation>A fogadott %1 fájl nem menthető a(z) %2 mappába.</translation>
-    </message>
-    <message>
         <source>Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.</source>
         <translation>A(z) %1 fájl nem olvasható, ezért nem lett elküldve.</translation>
+    </message>
+    <message>
+        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
+        <translation>A fogadott %1 fájlt nem sikerült menteni a(z) %2 mappába: %3</translation>
     </message>
 </context>
 <context>
