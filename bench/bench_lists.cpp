@@ -213,6 +213,7 @@ int s32StartupChild(const QString& _strKind, int argc, char* argv[])
         QTranslator translator;
         translator.load(SettingsStore::strCatalogueName(language), QStringLiteral(":/"));
         app.installTranslator(&translator);
+        SettingsStore::vApplyInterfaceLocale();
         Wiring::vConnectAll();
         cHaupt::instance()->installEventFilter(&quitter);
         cHaupt::instance()->showMaximized();
@@ -282,6 +283,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     vInitResources();
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path() + "/.config");
+    // Numbers, dates and sorting in the interface language, as the application starts.
+    SettingsStore::vApplyInterfaceLocale();
     // The pages among themselves, as in the application (a tap on an order
     // opens the order pages); the terminal link stays unwired.
     Wiring::vConnectPages();

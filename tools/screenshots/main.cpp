@@ -4,6 +4,7 @@
 
 #include "app/cyesnodialog.h"
 #include "app/reportoffer.h"
+#include "app/settingsstore.h"
 #include "app/wiring.h"
 #include "live/clive.h"
 #include "mainwindow/ceditdialog.h"
@@ -158,6 +159,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path() + "/.config");
     Q_INIT_RESOURCE(vemoresources);
+    // Numbers, dates and sorting as the application shows them in German.
+    SettingsStore::vApplyInterfaceLocale();
     if (argc < 2) {
         std::fprintf(stderr, "usage: screenshots <output folder>\n");
         return 2;
