@@ -8,8 +8,7 @@
 #include <QString>
 
 // The orders a list shows as a landscape A4 table with its totals row, the
-// filter that chose them in its title: a customer's bill basis when the list
-// is filtered by the customer's name and the season's dates.
+// filter that chose them in its title.
 namespace OrdersReport
 {
 

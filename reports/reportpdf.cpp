@@ -290,6 +290,11 @@ cReportPdf::RowLayout cReportPdf::layoutRow(const QVector<double>& _widths, cons
 void cReportPdf::vDrawTableRow(const QVector<double>& _widths, const QVector<Column>& _columns,
                                const QStringList& _slCells, RowStyle _style, const RowLayout& _layout)
 {
+    // Counting the pages needs the rows' heights only.
+    if (m_bCounting) {
+        m_dY += _layout.dHeight;
+        return;
+    }
     const bool bHeader = _style == RowStyle::Header;
     const bool bBold = bHeader || _style == RowStyle::Totals;
     const double dHeight = _layout.dHeight;
@@ -486,10 +491,14 @@ void cReportPdf::vDoBars(const QVector<ChartGeometry::BarRow>& _rows, const QVec
 QByteArray cReportPdf::baFinish()
 {
     // Once to count the pages, then for good with "page N of M".
+    // The counting pass lays the table rows out without drawing them: a
+    // table of thousands of pages costs little more than one pass.
     QBuffer scratch;
     scratch.open(QIODevice::WriteOnly);
     m_s32PageCount = 0;
+    m_bCounting = true;
     vRender(&scratch);
+    m_bCounting = false;
     m_s32PageCount = m_s32Page;
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

@@ -105,7 +105,8 @@ private:
     QFont font(double _dPoints, bool _bBold = false) const;
 
     QVector<std::function<void()>> m_sections;
-    int m_s32PageCount = 0; // of the last layout; 0 before it
+    int m_s32PageCount = 0;   // of the last layout; 0 before it
+    bool m_bCounting = false; // the pass that only counts the pages
     QImage m_logo;
     std::unique_ptr<QPdfWriter> m_pWriter;
     QPainter m_painter;

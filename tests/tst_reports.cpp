@@ -6,6 +6,7 @@
 #include "data/reportfiles.h"
 #include "mainwindow/chaupt.h"
 #include "reports/orderreport.h"
+#include "reports/ordersreport.h"
 #include "reports/reportlayout.h"
 #include "statistics/chauptuebersicht.h"
 #include "statistics/csaisondata.h"
@@ -38,6 +39,7 @@ private slots:
     void tableWidths();
     void wrapAtBlanks();
     void exportHoldsTheShownOrdersOnly();
+    void pagesNumberedOfTheirCount();
     void isoXmlExportHoldsTheShownOrdersOnly();
     void seasonReport_data();
     void seasonReport();
@@ -321,7 +323,7 @@ void tst_Reports::wrapAtBlanks()
 
 void tst_Reports::exportHoldsTheShownOrdersOnly()
 {
-    // The customer's name and the season's dates: the customer's bill basis.
+    // A search text and the season's dates: the orders the list shows.
     cHaupt* pMain = cHaupt::instance();
     pMain->findChild<QLineEdit*>("lineEdit")->setText(QString::fromUtf8("müller"));
     pMain->findChild<QDateEdit*>("dateEdit_von")->setDate(QDate(2020, 10, 1));
@@ -355,6 +357,25 @@ void tst_Reports::exportHoldsTheShownOrdersOnly()
     for (const char* other : {"1001", "1002", "1003", "Hof Ost"})
         QVERIFY2(!strText.contains(QLatin1String(other)), other);
     pMain->findChild<QLineEdit*>("lineEdit")->clear();
+}
+
+void tst_Reports::pagesNumberedOfTheirCount()
+{
+    // A table over several pages: every page names its number and the
+    // count the document really has.
+    QStringList slRecords;
+    for (int i = 1; i <= 150; ++i)
+        slRecords << record(
+            {{0, QString::number(i)}, {3, "Hof Ost"}, {10, "15155"}, {8, "02.09.2020 08:00"}});
+    const QByteArray baPdf = OrdersReport::baPdf(OrderExport::tableOf(slRecords), {},
+                                                 QLocale(QLocale::German), QDate(2026, 12, 11));
+    const QString strPath = TestSupport::strWriteFile(TestSupport::strHome() + "/pages/orders.pdf", baPdf);
+    const QStringList slPages = strPdfText(strPath).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    QVERIFY2(slPages.size() > 2, qPrintable(QString::number(slPages.size())));
+    for (int i = 0; i < slPages.size(); ++i) {
+        const QString strExpected = QStringLiteral("Seite %1 von %2").arg(i + 1).arg(slPages.size());
+        QVERIFY2(slPages.at(i).contains(strExpected), qPrintable(strExpected + "\n" + slPages.at(i)));
+    }
 }
 
 void tst_Reports::isoXmlExportHoldsTheShownOrdersOnly()
