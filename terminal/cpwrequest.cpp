@@ -12,6 +12,8 @@ cPWRequest::cPWRequest(QWidget* parent) : QDialog(parent), ui(new Ui::cPWRequest
 
     const int size = PageFrame::s32ScreenUnit() / 25;
     ui->PWRequHeadlineLabel->setStyleSheet(Style::strTitleLabel(size));
+    ui->PWRequMachineLabel->setStyleSheet(Style::strTitleLabel(size * 3 / 4));
+    ui->PWRequMachineLabel->hide();
     ui->PWRequLineEdit->setStyleSheet(Style::strLineEdit(size));
     ui->PWRequOkButton->setStyleSheet(Style::strRoundButton(size));
     ui->PWRequCloseButton->setStyleSheet(Style::strRoundButton(size));
@@ -22,6 +24,17 @@ cPWRequest::cPWRequest(QWidget* parent) : QDialog(parent), ui(new Ui::cPWRequest
 cPWRequest::~cPWRequest()
 {
     delete ui;
+}
+
+void cPWRequest::vShowMachine(const QString& _strChassis, const QByteArray& _baSerial, bool _bFirstContact)
+{
+    QString text = tr("Terminal %1, Seriennummer %2").arg(_strChassis, QString::fromLatin1(_baSerial));
+    if (_bFirstContact)
+        text += QLatin1Char('\n') +
+                tr("Erster Kontakt mit diesem Terminal. Geben Sie das Passwort nur ein, wenn es Ihr "
+                   "Terminal ist.");
+    ui->PWRequMachineLabel->setText(text);
+    ui->PWRequMachineLabel->show();
 }
 
 void cPWRequest::onRotate(Qt::ScreenOrientation)

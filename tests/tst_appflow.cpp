@@ -331,7 +331,7 @@ void tst_AppFlow::initTestCase()
     m_pHaupt = cHaupt::instance();
     m_pSettings = cEinstellungen::instance();
     m_pSeason = cSaisonData::instance();
-    m_pLink->vSetPasswordProvider([this](const cSSLClient::PasswordAnswer& _fnAnswer) {
+    m_pLink->vSetPasswordProvider([this](const cSSLClient::PasswordRequest&, const cSSLClient::PasswordAnswer& _fnAnswer) {
         ++m_s32PasswordRequests;
         _fnAnswer(true, PASSWORD);
     });

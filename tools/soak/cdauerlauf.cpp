@@ -188,7 +188,7 @@ bool cDauerlauf::bStartApplication()
     m_pSettings = cEinstellungen::instance();
     m_pSeason = cSaisonData::instance();
     m_pLive = cLive::instance();
-    m_pLink->vSetPasswordProvider([this](const cSSLClient::PasswordAnswer& _fnAnswer) {
+    m_pLink->vSetPasswordProvider([this](const cSSLClient::PasswordRequest&, const cSSLClient::PasswordAnswer& _fnAnswer) {
         vLog(QStringLiteral("the terminal asks for its password"));
         _fnAnswer(true, m_baPassword);
     });
