@@ -27,7 +27,8 @@ QMap<QByteArray, QByteArray> mapLoad(const SettingsStore::Setting<QStringList>& 
     return pins;
 }
 
-void vSaveMap(const SettingsStore::Setting<QStringList>& _setting, const QMap<QByteArray, QByteArray>& _mapPins)
+void vSaveMap(const SettingsStore::Setting<QStringList>& _setting,
+              const QMap<QByteArray, QByteArray>& _mapPins)
 {
     QStringList records;
     for (auto it = _mapPins.cbegin(); it != _mapPins.cend(); ++it)
@@ -53,12 +54,12 @@ QByteArray cCertificatePins::baForChassis(const QString& _strChassis) const
 }
 
 cCertificatePins::Verdict cCertificatePins::verdict(const QString& _strChassis, const QByteArray& _baSerial,
-                                                     const QByteArray& _baShown) const
+                                                    const QByteArray& _baShown) const
 {
     Verdict result;
     // The chassis first: it is what the user picked or connected to last.
-    for (const QByteArray& kept : {baForChassis(_strChassis), _baSerial.isEmpty() ? QByteArray()
-                                                                                  : baForSerial(_baSerial)}) {
+    for (const QByteArray& kept :
+         {baForChassis(_strChassis), _baSerial.isEmpty() ? QByteArray() : baForSerial(_baSerial)}) {
         switch (Fingerprint::eCheck(kept, _baShown)) {
         case Fingerprint::eTrust::FirstContact:
             break;

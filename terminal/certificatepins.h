@@ -36,7 +36,8 @@ public:
     // an empty serial number (a login without one) or an unusable chassis
     // number (see bUsableChassis) is left out. Nothing kept under either
     // name: a first contact.
-    Verdict verdict(const QString& _strChassis, const QByteArray& _baSerial, const QByteArray& _baShown) const;
+    Verdict verdict(const QString& _strChassis, const QByteArray& _baSerial,
+                    const QByteArray& _baShown) const;
     // Keeps the digest under both names: _bReplace replaces a kept one (the
     // user trusted a new certificate), otherwise only a missing one is added.
     // False when nothing changed. A digest of another length is not kept.

@@ -63,7 +63,7 @@ public:
     // shows both fingerprints; without a provider the new one is not trusted.
     struct CertificateQuestion {
         QString strChassis;
-        QByteArray baSerial; // empty for a login without serial number
+        QByteArray baSerial;          // empty for a login without serial number
         QByteArray baKeptFingerprint; // SHA-256 digests, see terminal/fingerprint.h
         QByteArray baShownFingerprint;
     };

@@ -149,7 +149,10 @@ private slots:
         QTest::newRow("the record prefix alone") << QByteArray("SHA256:") << false;
         QTest::newRow("blank") << QByteArray("SN 4711") << false;
         QTest::newRow("tab") << QByteArray("SN\t4711") << false;
-        QTest::newRow("zero byte") << QByteArray("SN\0" "4711", 7) << false;
+        QTest::newRow("zero byte") << QByteArray("SN\0"
+                                                 "4711",
+                                                 7)
+                                   << false;
         QTest::newRow("line break") << QByteArray("SN-4711\n") << false;
         QTest::newRow("DEL") << QByteArray("SN-4711\x7f") << false;
         QTest::newRow("Latin-1") << QByteArray("SN-\xe4") << false;
@@ -176,8 +179,10 @@ private slots:
         const auto first = Fingerprint::eTrust::FirstContact;
         const auto same = Fingerprint::eTrust::Same;
         const auto changed = Fingerprint::eTrust::Changed;
-        QTest::newRow("both names, same") << "WAB123" << QByteArray("LQ-1") << DIGEST_A << same << QByteArray();
-        QTest::newRow("both names, other") << "WAB123" << QByteArray("LQ-1") << DIGEST_B << changed << DIGEST_A;
+        QTest::newRow("both names, same")
+            << "WAB123" << QByteArray("LQ-1") << DIGEST_A << same << QByteArray();
+        QTest::newRow("both names, other")
+            << "WAB123" << QByteArray("LQ-1") << DIGEST_B << changed << DIGEST_A;
         QTest::newRow("known chassis, new serial, other")
             << "WAB123" << QByteArray("LQ-9") << DIGEST_B << changed << DIGEST_A;
         QTest::newRow("known chassis, new serial, same")
@@ -188,12 +193,14 @@ private slots:
             << "WAB999" << QByteArray("LQ-1") << DIGEST_B << changed << DIGEST_A;
         QTest::newRow("chassis and serial kept with different ones")
             << "WAB123" << QByteArray("LQ-2") << DIGEST_B << changed << DIGEST_A;
-        QTest::newRow("new chassis, new serial") << "WAB999" << QByteArray("LQ-9") << DIGEST_B << first
-                                                 << QByteArray();
-        QTest::newRow("no chassis, no serial") << QString() << QByteArray() << DIGEST_B << first << QByteArray();
+        QTest::newRow("new chassis, new serial")
+            << "WAB999" << QByteArray("LQ-9") << DIGEST_B << first << QByteArray();
+        QTest::newRow("no chassis, no serial")
+            << QString() << QByteArray() << DIGEST_B << first << QByteArray();
         QTest::newRow("unknown machine is no name")
             << "Unbekannte Maschine" << QByteArray("LQ-9") << DIGEST_A << first << QByteArray();
-        QTest::newRow("no certificate shown") << "WAB123" << QByteArray() << QByteArray() << changed << DIGEST_A;
+        QTest::newRow("no certificate shown")
+            << "WAB123" << QByteArray() << QByteArray() << changed << DIGEST_A;
     }
 
     void verdict()
@@ -248,8 +255,8 @@ private slots:
         QTest::newRow("records around the pairs")
             << QList<QByteArray>{recordA, "LQ-1", "1234", recordB, "LQ-2", "abcd"}
             << QList<QByteArray>{"LQ-1", "1234", "LQ-2", "abcd"} << DIGEST_A << DIGEST_B;
-        QTest::newRow("record without pair") << QList<QByteArray>{recordA} << QList<QByteArray>{} << DIGEST_A
-                                             << QByteArray();
+        QTest::newRow("record without pair")
+            << QList<QByteArray>{recordA} << QList<QByteArray>{} << DIGEST_A << QByteArray();
         QTest::newRow("the first of two records")
             << QList<QByteArray>{recordA, Fingerprint::baRecord("LQ-1", DIGEST_B)} << QList<QByteArray>{}
             << DIGEST_A << QByteArray();

@@ -1,7 +1,7 @@
 #include "app/firstcontact.h"
 #include "simfixture.h"
-#include "terminal/cpwrequest.h"
 #include "terminal/certificatepins.h"
+#include "terminal/cpwrequest.h"
 #include "terminal/csslclient.h"
 #include "terminal/fingerprint.h"
 #include "terminal/framing.h"
@@ -109,14 +109,14 @@ private:
     // (cancelled when it is empty).
     void vUseListedPasswords()
     {
-        m_pClient->vSetPasswordProvider([this](const cSSLClient::PasswordRequest& _request,
-                                               const cSSLClient::PasswordAnswer& _fnAnswer) {
-            ++m_s32PasswordRequests;
-            m_lastPasswordRequest = _request;
-            const auto answer = m_lPasswordAnswers.isEmpty() ? qMakePair(false, QByteArray())
-                                                             : m_lPasswordAnswers.takeFirst();
-            _fnAnswer(answer.first, answer.second);
-        });
+        m_pClient->vSetPasswordProvider(
+            [this](const cSSLClient::PasswordRequest& _request, const cSSLClient::PasswordAnswer& _fnAnswer) {
+                ++m_s32PasswordRequests;
+                m_lastPasswordRequest = _request;
+                const auto answer = m_lPasswordAnswers.isEmpty() ? qMakePair(false, QByteArray())
+                                                                 : m_lPasswordAnswers.takeFirst();
+                _fnAnswer(answer.first, answer.second);
+            });
     }
 
     static QByteArray baStored(const QString& _strText)

@@ -73,18 +73,16 @@ private:
     // A rogue device with a certificate of its own that claims the chassis
     // number of the real terminal, names _baSerial at the login and asks for
     // the password afresh, or logs in without one (_bEstablished). With
-    // _bKnowsClient it asks for the stored password.
+    // _bClaimKnown it claims to know the client and asks for the stored password.
     std::unique_ptr<cTerminalSimServer> pStartRogue(const QByteArray& _baSerial, bool _bEstablished,
-                                                    bool _bKnowsClient)
+                                                    bool _bClaimKnown)
     {
-        if (_bKnowsClient)
-            TestSupport::strWriteFile(strStateFile(), "127.0.0.1\n");
         SimConfig config;
         config.strSerial = QString::fromLatin1(_baSerial);
         config.strCertFolder = strRogueCertFolder();
         config.bNoPassword = _bEstablished;
+        config.bClaimKnown = _bClaimKnown;
         config.strDataFolder = m_dirWork.path() + "/rogue-data";
-        config.strStateFile = _bKnowsClient ? strStateFile() : QString();
         config.u16UdpPort = 0;
         config.u16TlsPort = 0;
         config.haBind = QHostAddress::LocalHost;
@@ -94,7 +92,8 @@ private:
     // After a question about the rogue's certificate: nothing went out but
     // the login request, no password was asked for, nothing counted as
     // connected, and the pins stayed those of the real terminal.
-    void vCheckRogueStopped(cTerminalSimServer* _pServer, const QByteArray& _baSerial, const QByteArray& _baKept)
+    void vCheckRogueStopped(cTerminalSimServer* _pServer, const QByteArray& _baSerial,
+                            const QByteArray& _baKept)
     {
         QTRY_COMPARE(m_lQuestions.size(), 1);
         QCOMPARE(m_lQuestions.at(0).strChassis, QString("WAB123"));
@@ -163,13 +162,13 @@ private slots:
         m_pClient = cSSLClient::instance();
         m_pClient->vSetInterfaceAddresses({});
         m_pClient->vSetPorts(0, 0);
-        m_pClient->vSetPasswordProvider([this](const cSSLClient::PasswordRequest&,
-                                               const cSSLClient::PasswordAnswer& _fnAnswer) {
-            ++m_s32PasswordRequests;
-            const auto answer = m_lPasswordAnswers.isEmpty() ? qMakePair(false, QByteArray())
-                                                             : m_lPasswordAnswers.takeFirst();
-            _fnAnswer(answer.first, answer.second);
-        });
+        m_pClient->vSetPasswordProvider(
+            [this](const cSSLClient::PasswordRequest&, const cSSLClient::PasswordAnswer& _fnAnswer) {
+                ++m_s32PasswordRequests;
+                const auto answer = m_lPasswordAnswers.isEmpty() ? qMakePair(false, QByteArray())
+                                                                 : m_lPasswordAnswers.takeFirst();
+                _fnAnswer(answer.first, answer.second);
+            });
         vUseTestQuestions();
         connect(m_pClient, &cSSLClient::connectionStateChanged, this,
                 [this](bool _bConnected, bool _bByUser, const QString& _strChassis) {
