@@ -3,6 +3,7 @@
 #include "app/pageframe.h"
 #include "ui_cpwrequest.h"
 
+#include <QLayout>
 #include <QScreen>
 
 cPWRequest::cPWRequest(QWidget* parent) : QDialog(parent), ui(new Ui::cPWRequest)
@@ -35,6 +36,13 @@ void cPWRequest::vShowMachine(const QString& _strChassis, const QByteArray& _baS
                    "Terminal ist.");
     ui->PWRequMachineLabel->setText(text);
     ui->PWRequMachineLabel->show();
+    resize(width(), qMax(height(), s32NeededHeight(width())));
+}
+
+int cPWRequest::s32NeededHeight(int _s32Width) const
+{
+    return layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(_s32Width)
+                                         : layout()->totalSizeHint().height();
 }
 
 void cPWRequest::onRotate(Qt::ScreenOrientation)
@@ -45,7 +53,9 @@ void cPWRequest::onRotate(Qt::ScreenOrientation)
     const int w = available.width();
     const int h = available.height();
     // The signal comes before the geometry turns, hence the swapped sides.
-    setGeometry(QRect(QPoint(h / 6, w / 8), QPoint(5 * (h / 6) - 1, w / 8 + w / 3 - 1)));
+    // The machine's lines may need more than the third of the height.
+    const int s32Width = 5 * (h / 6) - h / 6;
+    setGeometry(QRect(QPoint(h / 6, w / 8), QSize(s32Width, qMax(w / 3, s32NeededHeight(s32Width)))));
 }
 
 void cPWRequest::on_PWRequOkButton_clicked()

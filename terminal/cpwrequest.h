@@ -34,6 +34,9 @@ private slots:
     void on_PWRequCloseButton_clicked();
 
 private:
+    // The height the form needs at that width, with the machine's lines.
+    int s32NeededHeight(int _s32Width) const;
+
     Ui::cPWRequest* ui;
     QScreen* m_pScreen = nullptr;
 };

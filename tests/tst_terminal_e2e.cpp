@@ -311,10 +311,9 @@ private slots:
         cPWRequest* dialog = nullptr;
         QTRY_VERIFY((dialog = shownDialog()) != nullptr);
         QCOMPARE(dialog->windowModality(), Qt::ApplicationModal); // the pages wait for the answer
-        // It names the machine, which is no first contact any more.
+        // It names the machine.
         const QString machine = dialog->findChild<QLabel*>("PWRequMachineLabel")->text();
         QVERIFY2(machine.contains("WAB123") && machine.contains(SERIAL), qPrintable(machine));
-        QVERIFY2(!machine.contains("Erster Kontakt"), qPrintable(machine));
         server->vSendRawToAll(baFrame("Keine Berechtigung"));
         QTRY_VERIFY(m_slEvents.contains("message:Keine Berechtigung"));
         dialog->findChild<QLineEdit*>("PWRequLineEdit")->setText("1234");
