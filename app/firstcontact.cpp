@@ -14,9 +14,10 @@ namespace FirstContact
 // and the link goes on reading while it waits for the user. It blocks the
 // pages as a modal dialog does (open() would make it modal to its parent
 // window only, and it has none); finished() carries the answer.
-void vAskPassword(const cSSLClient::PasswordAnswer& _fnAnswer)
+void vAskPassword(const cSSLClient::PasswordRequest& _request, const cSSLClient::PasswordAnswer& _fnAnswer)
 {
     auto* pDialog = new cPWRequest(nullptr);
+    pDialog->vShowMachine(_request.strChassis, _request.baSerial, _request.bFirstContact);
     pDialog->setWindowModality(Qt::ApplicationModal);
     QObject::connect(pDialog, &QDialog::finished, pDialog, [pDialog, _fnAnswer](int _s32Result) {
         pDialog->deleteLater();
@@ -36,14 +37,23 @@ void vAskCertificateTrust(const cSSLClient::CertificateQuestion& _question,
     auto* pDialog = new cYesNoDialog(nullptr);
     pDialog->setWindowModality(Qt::ApplicationModal);
     pDialog->vSetTitle(QCoreApplication::translate("cSSLClient", "Zertifikat des Terminals geändert"));
-    pDialog->vSetText(QCoreApplication::translate(
-                          "cSSLClient",
-                          "Das Terminal %1 (Seriennummer %2) weist sich mit einem anderen Zertifikat "
-                          "aus als bisher.\n\nBisher:\n%3\n\nJetzt:\n%4\n\nDas ist nur richtig, "
-                          "wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?")
-                          .arg(_question.strChassis, QString::fromUtf8(_question.baSerial),
-                               Fingerprint::strFormat(_question.baKeptFingerprint, 16),
-                               Fingerprint::strFormat(_question.baShownFingerprint, 16)));
+    // A terminal that logs in without a serial number is named by its
+    // chassis number alone.
+    const QString strKept = Fingerprint::strFormat(_question.baKeptFingerprint, 16);
+    const QString strShown = Fingerprint::strFormat(_question.baShownFingerprint, 16);
+    pDialog->vSetText(
+        _question.baSerial.isEmpty()
+            ? QCoreApplication::translate(
+                  "cSSLClient", "Das Terminal %1 weist sich mit einem anderen Zertifikat aus als bisher."
+                                "\n\nBisher:\n%2\n\nJetzt:\n%3\n\nDas ist nur richtig, wenn das "
+                                "Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?")
+                  .arg(_question.strChassis, strKept, strShown)
+            : QCoreApplication::translate(
+                  "cSSLClient",
+                  "Das Terminal %1 (Seriennummer %2) weist sich mit einem anderen Zertifikat "
+                  "aus als bisher.\n\nBisher:\n%3\n\nJetzt:\n%4\n\nDas ist nur richtig, "
+                  "wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?")
+                  .arg(_question.strChassis, QString::fromUtf8(_question.baSerial), strKept, strShown));
     pDialog->ensurePolished();
     const QScreen* pScreen = pDialog->screen();
     const QRect available = pScreen ? pScreen->availableGeometry() : QRect(0, 0, 1024, 768);

@@ -8,7 +8,7 @@
 namespace FirstContact
 {
 
-void vAskPassword(const cSSLClient::PasswordAnswer& _fnAnswer);
+void vAskPassword(const cSSLClient::PasswordRequest& _request, const cSSLClient::PasswordAnswer& _fnAnswer);
 void vAskCertificateTrust(const cSSLClient::CertificateQuestion& _question,
                           const cSSLClient::CertificateAnswer& _fnAnswer);
 

@@ -46,6 +46,10 @@ inline const Setting<QString> LIST_TYPE{APP_LIST, "strWhichTypeOfList", QString(
 // of the terminal connected last.
 inline const Setting<QStringList> KNOWN_TERMINALS{APP_CLIENT, "list", QStringList()};
 inline const Setting<QString> LAST_CHASSIS{APP_CLIENT, "LastChassis", QString()};
+// The terminals' certificate fingerprints by serial number and by chassis
+// number (see terminal/certificatepins.h), beside the known terminals.
+inline const Setting<QStringList> SERIAL_FINGERPRINTS{APP_CLIENT, "fingerprints", QStringList()};
+inline const Setting<QStringList> CHASSIS_FINGERPRINTS{APP_CLIENT, "chassisFingerprints", QStringList()};
 // The e-mail address the pages send their reports to.
 inline const Setting<QString> EMAIL{APP_EMAIL, "Addrese", QString()};
 // The folder the source directory chooser opens first.

@@ -25,7 +25,7 @@ const char* const SERIAL_PLACEHOLDER = "TERMINAL_SERIAL_NO._AT_CLIENT";
 
 // Without a provider the link cannot ask anybody: a password is not given
 // and a changed certificate is not trusted.
-void vCannotAskPassword(const cSSLClient::PasswordAnswer& _fnAnswer)
+void vCannotAskPassword(const cSSLClient::PasswordRequest&, const cSSLClient::PasswordAnswer& _fnAnswer)
 {
     _fnAnswer(false, QByteArray());
 }
@@ -123,6 +123,13 @@ void cSSLClient::vLoadSettings()
 {
     m_lbaKnownTerminals = KnownTerminals::lbaLoad();
     m_strCurrentChassis = KnownTerminals::strLoadLastChassis();
+    m_pins = cCertificatePins::load();
+    // An earlier version kept the fingerprints inside the list, where a
+    // serial number could name them: they move to their own keys.
+    if (m_pins.bTakeRecordsFrom(m_lbaKnownTerminals)) {
+        VEMO_DEBUG(lcTerminal) << "fingerprints moved out of the list of known terminals";
+        vSaveSettings();
+    }
     VEMO_DEBUG(lcTerminal) << m_lbaKnownTerminals.size() << "entries of known terminals, last chassis"
                            << m_strCurrentChassis;
 }
@@ -130,6 +137,7 @@ void cSSLClient::vLoadSettings()
 void cSSLClient::vSaveSettings()
 {
     KnownTerminals::vSave(m_lbaKnownTerminals, m_strCurrentChassis);
+    m_pins.vSave();
 }
 
 // ---- Discovery ----
@@ -250,6 +258,7 @@ void cSSLClient::vConnectToTerminal()
     if (eSslState() == QAbstractSocket::UnconnectedState) {
         m_baLastCommand.clear();
         m_baShownFingerprint.clear();
+        m_bFirstContact = false;
         m_frameReader.vReset();
         m_bAttemptOpen = true;
         ++m_u32Connection;
@@ -412,7 +421,9 @@ void cSSLClient::vReadAnswer(const QByteArray& _baAnswer)
     case eAnswerRow::Null:
         break;
     case eAnswerRow::SerialNumber:
-        if (bCertificateTrusted(rest))
+        if (!Fingerprint::bPlainSerial(rest))
+            vRefuseSerial(rest);
+        else if (bCertificateTrusted(rest))
             vAskForPassword(rest);
         break;
     case eAnswerRow::PwRequestFalse:
@@ -422,11 +433,16 @@ void cSSLClient::vReadAnswer(const QByteArray& _baAnswer)
         vLoginAccepted(rest, true);
         break;
     case eAnswerRow::ConnectionKnown:
-        if (bCertificateTrusted(rest))
+        if (!Fingerprint::bPlainSerial(rest))
+            vRefuseSerial(rest);
+        else if (bCertificateTrusted(rest))
             vSendStoredPassword(rest);
         break;
     case eAnswerRow::ConnectionEstablished:
-        vLoginAccepted(rest, false);
+        // No serial number: the chassis number found in discovery is all
+        // there is to check.
+        if (bCertificateTrusted(QByteArray()))
+            vLoginAccepted(rest, false);
         break;
     case eAnswerRow::ConnectionFailed:
         vForgetPasswordAndRetry();
@@ -483,7 +499,8 @@ void cSSLClient::vAskForPassword(const QByteArray& _baSerial)
     if (KnownTerminals::bRemovePair(m_lbaKnownTerminals, m_baSerialNumber))
         vSaveSettings();
     const quint32 u32Connection = m_u32Connection;
-    m_fnPasswordProvider([this, u32Connection](bool _bEntered, const QByteArray& _baPassword) {
+    const PasswordRequest request{m_strCurrentChassis, m_baSerialNumber, m_bFirstContact};
+    m_fnPasswordProvider(request, [this, u32Connection](bool _bEntered, const QByteArray& _baPassword) {
         vPasswordGiven(u32Connection, _bEntered, _baPassword);
     });
 }
@@ -555,22 +572,37 @@ void cSSLClient::vForgetPasswordAndRetry()
 
 // ---- Certificate ----
 
+void cSSLClient::vRefuseSerial(const QByteArray& _baSerial)
+{
+    VEMO_WARNING(lcTerminal) << "login refused: the terminal named a serial number of" << _baSerial.size()
+                             << "bytes that is no plain one";
+    // Given up as after a cancelled login: a search every few seconds would
+    // meet the same answer again.
+    vDisconnect(true);
+    vTellUser(tr("Das Terminal %1 hat eine ungültige Seriennummer gesendet. Die Anmeldung wurde "
+                 "abgebrochen.")
+                  .arg(m_strCurrentChassis));
+}
+
 bool cSSLClient::bCertificateTrusted(const QByteArray& _baSerial)
 {
-    const QByteArray kept = Fingerprint::baStoredFor(m_lbaKnownTerminals, _baSerial);
-    switch (Fingerprint::eCheck(kept, m_baShownFingerprint)) {
+    const cCertificatePins::Verdict verdict =
+        m_pins.verdict(m_strCurrentChassis, _baSerial, m_baShownFingerprint);
+    switch (verdict.eTrust) {
     case Fingerprint::eTrust::FirstContact:
         VEMO_DEBUG(lcTerminal) << "first contact, the certificate is kept";
-        Fingerprint::vRemember(m_lbaKnownTerminals, _baSerial, m_baShownFingerprint);
-        vSaveSettings();
-        return true;
-    case Fingerprint::eTrust::Same:
-        return true;
-    case Fingerprint::eTrust::Changed:
+        m_bFirstContact = true;
         break;
+    case Fingerprint::eTrust::Same:
+        break;
+    case Fingerprint::eTrust::Changed:
+        vStopForCertificateQuestion(_baSerial, verdict.baKept);
+        return false;
     }
-    vStopForCertificateQuestion(_baSerial, kept);
-    return false;
+    // A name met for the first time is kept with the certificate shown.
+    if (m_pins.bRemember(m_strCurrentChassis, _baSerial, m_baShownFingerprint, false))
+        vSaveSettings();
+    return true;
 }
 
 void cSSLClient::vStopForCertificateQuestion(const QByteArray& _baSerial, const QByteArray& _baKept)
@@ -586,6 +618,7 @@ void cSSLClient::vStopForCertificateQuestion(const QByteArray& _baSerial, const 
     m_pCloseTimer->stop();
     pSslSocket()->abort();
     m_bCertificateQuestionOpen = true;
+    m_strQuestionChassis = m_strCurrentChassis;
     m_baQuestionSerial = _baSerial;
     m_baQuestionFingerprint = m_baShownFingerprint;
     const CertificateQuestion question{m_strCurrentChassis, _baSerial, _baKept, m_baShownFingerprint};
@@ -609,7 +642,7 @@ void cSSLClient::vCertificateAnswered(quint32 _u32Connection, bool _bTrust)
         return;
     }
     VEMO_DEBUG(lcTerminal) << "the new certificate is trusted, connecting again";
-    Fingerprint::vRemember(m_lbaKnownTerminals, m_baQuestionSerial, m_baQuestionFingerprint);
+    m_pins.bRemember(m_strQuestionChassis, m_baQuestionSerial, m_baQuestionFingerprint, true);
     vSaveSettings();
     vConnectToTerminal();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "terminal/certificatepins.h"
 #include "terminal/discovery.h"
 #include "terminal/framing.h"
 
@@ -31,20 +32,30 @@ class QUdpSocket;
 // a connection closes in the background.
 //
 // The terminals carry self-made certificates. The one a terminal shows at its
-// first contact is taken and its fingerprint kept with the terminal's serial
-// number; a later connection that shows another one is stopped before any
-// password goes out, and the user decides whether to trust the new one.
+// first contact is taken and its fingerprint kept with the terminal's chassis
+// and serial numbers; a later connection that shows another one under either
+// name is stopped at the terminal's first login answer, before any password
+// goes out or a login counts, and the user decides whether to trust the new
+// one. What this cannot tell apart is a rogue device that the user lets in at
+// its own first contact.
 class cSSLClient : public QObject
 {
     Q_OBJECT
 
 public:
-    // Asks for the password of a terminal met for the first time and hands
-    // the answer over, at once or later: false when the user cancels. The
-    // application opens the password dialog (app/firstcontact.h); without a
-    // provider no password is given.
+    // Asks for the password of a terminal and hands the answer over, at once
+    // or later: false when the user cancels. The application opens the
+    // password dialog (app/firstcontact.h), which names the machine; without
+    // a provider no password is given.
+    struct PasswordRequest {
+        QString strChassis;
+        QByteArray baSerial;
+        // No certificate was kept for the machine before this connection.
+        bool bFirstContact = false;
+    };
     using PasswordAnswer = std::function<void(bool _bEntered, const QByteArray& _baPassword)>;
-    using PasswordProvider = std::function<void(const PasswordAnswer& _fnAnswer)>;
+    using PasswordProvider =
+        std::function<void(const PasswordRequest& _request, const PasswordAnswer& _fnAnswer)>;
 
     // Asks whether to trust the certificate a known terminal now shows in
     // place of the one kept for it (a replaced terminal), and hands the answer
@@ -52,7 +63,7 @@ public:
     // shows both fingerprints; without a provider the new one is not trusted.
     struct CertificateQuestion {
         QString strChassis;
-        QByteArray baSerial;
+        QByteArray baSerial;          // empty for a login without serial number
         QByteArray baKeptFingerprint; // SHA-256 digests, see terminal/fingerprint.h
         QByteArray baShownFingerprint;
     };
@@ -150,8 +161,11 @@ private:
     void vSendStoredPassword(const QByteArray& _baAnswer);
     void vForgetPasswordAndRetry();
 
-    // Certificate check, when the terminal has named its serial number and
-    // before a password is sent: false when the connection was stopped to ask
+    // A serial number that is no plain one: the login is refused.
+    void vRefuseSerial(const QByteArray& _baSerial);
+    // Certificate check at the terminal's first login answer, by chassis and
+    // serial number (empty for a login without one), before a password is
+    // sent or a login counts: false when the connection was stopped to ask
     // the user.
     bool bCertificateTrusted(const QByteArray& _baSerial);
     void vStopForCertificateQuestion(const QByteArray& _baSerial, const QByteArray& _baKept);
@@ -172,6 +186,9 @@ private:
     QByteArray m_baSerialNumber;
     QByteArray m_baPassword;
     QList<QByteArray> m_lbaKnownTerminals;
+    cCertificatePins m_pins;
+    // The connection up now met a machine whose certificate was not kept.
+    bool m_bFirstContact = false;
     QString m_strSendFilePath;
     cFrameReader m_frameReader;
     QByteArray m_baLastCommand;
@@ -195,6 +212,7 @@ private:
     // A stopped connection waits for the user's trust in a changed
     // certificate: the link connects nowhere until the answer comes.
     bool m_bCertificateQuestionOpen = false;
+    QString m_strQuestionChassis;
     QByteArray m_baQuestionSerial;
     QByteArray m_baQuestionFingerprint;
     CertificateQuestionProvider m_fnCertificateQuestionProvider;

@@ -74,12 +74,12 @@ eTrust eCheck(const QByteArray& _baStored, const QByteArray& _baShown)
     return _baShown == _baStored ? eTrust::Same : eTrust::Changed;
 }
 
-QByteArray baRecord(const QByteArray& _baSerial, const QByteArray& _baDigest)
+QByteArray baRecord(const QByteArray& _baName, const QByteArray& _baDigest)
 {
-    return QByteArray(RECORD_PREFIX) + strFormat(_baDigest).toLatin1() + ' ' + _baSerial;
+    return QByteArray(RECORD_PREFIX) + strFormat(_baDigest).toLatin1() + ' ' + _baName;
 }
 
-bool bReadRecord(const QByteArray& _baEntry, QByteArray& _baSerial, QByteArray& _baDigest)
+bool bReadRecord(const QByteArray& _baEntry, QByteArray& _baName, QByteArray& _baDigest)
 {
     if (!_baEntry.startsWith(RECORD_PREFIX) || _baEntry.size() < PREFIX_LENGTH + TEXT_LENGTH + 1 ||
         _baEntry.at(PREFIX_LENGTH + TEXT_LENGTH) != ' ')
@@ -88,44 +88,19 @@ bool bReadRecord(const QByteArray& _baEntry, QByteArray& _baSerial, QByteArray& 
     if (!bParse(_baEntry.mid(PREFIX_LENGTH, TEXT_LENGTH), digest))
         return false;
     _baDigest = digest;
-    _baSerial = _baEntry.mid(PREFIX_LENGTH + TEXT_LENGTH + 1);
+    _baName = _baEntry.mid(PREFIX_LENGTH + TEXT_LENGTH + 1);
     return true;
 }
 
-namespace
+bool bPlainSerial(const QByteArray& _baSerial)
 {
-
-int s32RecordIndex(const QList<QByteArray>& _lbaKnown, const QByteArray& _baSerial, QByteArray& _baDigest)
-{
-    for (int i = 0; i < _lbaKnown.size(); ++i) {
-        QByteArray serial;
-        QByteArray digest;
-        if (bReadRecord(_lbaKnown.at(i), serial, digest) && serial == _baSerial) {
-            _baDigest = digest;
-            return i;
-        }
+    if (_baSerial.isEmpty() || _baSerial.size() > MAX_SERIAL_BYTES || _baSerial.startsWith(RECORD_PREFIX))
+        return false;
+    for (const char c : _baSerial) {
+        if (c <= ' ' || c > '~')
+            return false;
     }
-    return -1;
-}
-
-} // namespace
-
-QByteArray baStoredFor(const QList<QByteArray>& _lbaKnown, const QByteArray& _baSerial)
-{
-    QByteArray digest;
-    return s32RecordIndex(_lbaKnown, _baSerial, digest) >= 0 ? digest : QByteArray();
-}
-
-void vRemember(QList<QByteArray>& _lbaKnown, const QByteArray& _baSerial, const QByteArray& _baDigest)
-{
-    if (_baDigest.size() != DIGEST_BYTES)
-        return;
-    QByteArray stored;
-    const int index = s32RecordIndex(_lbaKnown, _baSerial, stored);
-    if (index >= 0)
-        _lbaKnown[index] = baRecord(_baSerial, _baDigest);
-    else
-        _lbaKnown.append(baRecord(_baSerial, _baDigest));
+    return true;
 }
 
 } // namespace Fingerprint

@@ -8,7 +8,7 @@ class QSslCertificate;
 
 // Trust on first use for the terminals' self-made certificates: the SHA-256
 // digest of the certificate a terminal showed at its first contact is kept
-// with the known terminals, and a later connection that shows another one is
+// (terminal/certificatepins.h), and a later connection that shows another one is
 // stopped before a password goes out.
 namespace Fingerprint
 {
@@ -34,18 +34,19 @@ enum class eTrust {
 };
 eTrust eCheck(const QByteArray& _baStored, const QByteArray& _baShown);
 
-// Storage in the flat list of the known terminals (serial number, password,
-// ...): one entry of its own per terminal, "SHA256:" + strFormat() + " " +
-// serial number. Such an entry never equals a serial number or stands where a
-// password is looked for, so a reader that knows only the pairs passes over
-// it; the pairs may come and go around it.
-QByteArray baRecord(const QByteArray& _baSerial, const QByteArray& _baDigest);
+// The stored form of a pin (terminal/certificatepins.h): "SHA256:" +
+// strFormat() + " " + the serial or chassis number. An earlier version kept
+// these records inside the list of the known terminals; they are moved out
+// when it is loaded.
+QByteArray baRecord(const QByteArray& _baName, const QByteArray& _baDigest);
 // False for an entry that is not such a record (a serial number, a password).
-bool bReadRecord(const QByteArray& _baEntry, QByteArray& _baSerial, QByteArray& _baDigest);
-// The digest stored for the serial number; empty when there is none.
-QByteArray baStoredFor(const QList<QByteArray>& _lbaKnown, const QByteArray& _baSerial);
-// Keeps the digest for the serial number: replaces the record in its place,
-// or appends one. A digest of another length is not stored.
-void vRemember(QList<QByteArray>& _lbaKnown, const QByteArray& _baSerial, const QByteArray& _baDigest);
+bool bReadRecord(const QByteArray& _baEntry, QByteArray& _baName, QByteArray& _baDigest);
+
+// A serial number the link takes from a login answer: printable ASCII without
+// blanks, 1 to MAX_SERIAL_BYTES bytes, and not starting like a record. Any
+// other one is a refused login: it could name a stored entry rather than a
+// terminal.
+constexpr int MAX_SERIAL_BYTES = 64;
+bool bPlainSerial(const QByteArray& _baSerial);
 
 } // namespace Fingerprint

@@ -6,9 +6,9 @@
 
 // The known terminals: a flat list of serial number, password, serial number,
 // password, ... The occurrence tests run over all entries, passwords included,
-// as the stored list has always been read that way. The same list holds the
-// certificate fingerprints of the terminals as entries of their own, which
-// these tests never meet (see terminal/fingerprint.h).
+// as the stored list has always been read that way. The certificate
+// fingerprints are kept outside this list (terminal/certificatepins.h), so
+// that no serial number a terminal names can reach them.
 namespace KnownTerminals
 {
 

@@ -54,7 +54,9 @@ int main(int argc, char* argv[])
 
     cSSLClient* client = cSSLClient::instance();
     client->vSetPasswordProvider(
-        [password](const cSSLClient::PasswordAnswer& _fnAnswer) { _fnAnswer(true, password); });
+        [password](const cSSLClient::PasswordRequest&, const cSSLClient::PasswordAnswer& _fnAnswer) {
+            _fnAnswer(true, password);
+        });
     QObject::connect(client, &cSSLClient::foundTerminals, [](const QStringList& _slChassis) {
         vPrint(QStringLiteral("FOUND ") + _slChassis.join(QLatin1Char(',')));
     });

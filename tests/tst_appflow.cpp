@@ -21,6 +21,7 @@
 #include "settings/ceinstellungen.h"
 #include "settings/cquelleverzeichnis.h"
 #include "statistics/csaisondata.h"
+#include "terminal/certificatepins.h"
 #include "terminal/cfahrzeugelist.h"
 #include "terminal/csslclient.h"
 #include "terminal/cwhattodownload.h"
@@ -331,10 +332,11 @@ void tst_AppFlow::initTestCase()
     m_pHaupt = cHaupt::instance();
     m_pSettings = cEinstellungen::instance();
     m_pSeason = cSaisonData::instance();
-    m_pLink->vSetPasswordProvider([this](const cSSLClient::PasswordAnswer& _fnAnswer) {
-        ++m_s32PasswordRequests;
-        _fnAnswer(true, PASSWORD);
-    });
+    m_pLink->vSetPasswordProvider(
+        [this](const cSSLClient::PasswordRequest&, const cSSLClient::PasswordAnswer& _fnAnswer) {
+            ++m_s32PasswordRequests;
+            _fnAnswer(true, PASSWORD);
+        });
     connect(m_pLink, &cSSLClient::connectionStateChanged, this,
             [this](bool _bConnected, bool _bByUser, const QString& _strChassis) {
                 m_slStates
@@ -392,11 +394,13 @@ void tst_AppFlow::searchConnectsWithFirstContactPassword()
     QCOMPARE(m_slStates, QStringList{"1 0 FLOW7"});
     QCOMPARE(m_s32PasswordRequests, 1);
     QTRY_COMPARE(m_slSimReceived, (QStringList{"Login: ", "Login-PW:  =:= geheim"}));
-    // The terminal's certificate is kept with it.
+    // The terminal's certificate is kept with its chassis and serial numbers,
+    // beside the list.
     const QByteArray baCertificate =
         Fingerprint::baOf(QSslCertificate::fromPath(m_strWork + "/cert/cert.pem").value(0));
-    QCOMPARE(KnownTerminals::lbaLoad(),
-             (QList<QByteArray>{Fingerprint::baRecord(SERIAL, baCertificate), SERIAL, PASSWORD}));
+    QCOMPARE(KnownTerminals::lbaLoad(), (QList<QByteArray>{SERIAL, PASSWORD}));
+    QCOMPARE(cCertificatePins::load().baForSerial(SERIAL), baCertificate);
+    QCOMPARE(cCertificatePins::load().baForChassis(CHASSIS), baCertificate);
     QCOMPARE(KnownTerminals::strLoadLastChassis(), QString(CHASSIS));
     QVERIFY(m_pSettings->findChild<QLabel*>("label_momentanFahrzeug")->text().endsWith(": FLOW7"));
     QVERIFY(!cfahrzeugelist::instance()->isVisible());

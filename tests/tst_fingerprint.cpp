@@ -1,3 +1,4 @@
+#include "terminal/certificatepins.h"
 #include "terminal/fingerprint.h"
 #include "terminal/knownterminals.h"
 #include "testsupport.h"
@@ -26,7 +27,8 @@ const char* const TEXT_A = "A0:A1:A2:A3:A4:A5:A6:A7:A8:A9:AA:AB:AC:AD:AE:AF:"
 } // namespace
 
 // The certificate fingerprints of the terminals: their text form, the
-// decision at a login and their place in the list of the known terminals.
+// decision at a login by chassis and serial number, the serial numbers a
+// login may name, and their store beside the list of the known terminals.
 class tst_Fingerprint : public QObject
 {
     Q_OBJECT
@@ -133,95 +135,160 @@ private slots:
         QCOMPARE(readDigest, digest);
     }
 
-    // What is stored for a serial number, and how the pairs of serial number
-    // and password read around the records.
-    void knownTerminals_data()
+    void plainSerial_data()
     {
-        const QByteArray recordA = Fingerprint::baRecord("LQ-1", DIGEST_A);
-        QTest::addColumn<QList<QByteArray>>("known");
         QTest::addColumn<QByteArray>("serial");
-        QTest::addColumn<QByteArray>("stored");
-        QTest::addColumn<QByteArray>("password"); // null: none
-        QTest::newRow("pairs without records") << QList<QByteArray>{"LQ-1", "1234", "LQ-2", "abcd"}
-                                               << QByteArray("LQ-1") << QByteArray() << QByteArray("1234");
-        QTest::newRow("record behind its pair") << QList<QByteArray>{"LQ-1", "1234", recordA}
-                                                << QByteArray("LQ-1") << DIGEST_A << QByteArray("1234");
-        QTest::newRow("record before its pair") << QList<QByteArray>{recordA, "LQ-1", "1234"}
-                                                << QByteArray("LQ-1") << DIGEST_A << QByteArray("1234");
-        QTest::newRow("record of another terminal")
-            << QList<QByteArray>{"LQ-1", "1234", recordA, "LQ-2", "abcd"} << QByteArray("LQ-2")
-            << QByteArray() << QByteArray("abcd");
-        // A refused password took the pair; the certificate stays known.
-        QTest::newRow("record without pair")
-            << QList<QByteArray>{recordA} << QByteArray("LQ-1") << DIGEST_A << QByteArray();
-        QTest::newRow("serial number is a prefix of another")
-            << QList<QByteArray>{Fingerprint::baRecord("LQ-10", DIGEST_B)} << QByteArray("LQ-1")
-            << QByteArray() << QByteArray();
+        QTest::addColumn<bool>("plain");
+        QTest::newRow("usual") << QByteArray("LQ-4711-0815") << true;
+        QTest::newRow("all printable ASCII") << QByteArray("!~aZ09_.:/") << true;
+        QTest::newRow("64 bytes") << QByteArray(64, 'x') << true;
+        QTest::newRow("65 bytes") << QByteArray(65, 'x') << false;
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("a stored record")
+            << Fingerprint::baRecord("SN-4711", DIGEST_A).left(Fingerprint::MAX_SERIAL_BYTES) << false;
+        QTest::newRow("the record prefix alone") << QByteArray("SHA256:") << false;
+        QTest::newRow("blank") << QByteArray("SN 4711") << false;
+        QTest::newRow("tab") << QByteArray("SN\t4711") << false;
+        QTest::newRow("zero byte") << QByteArray("SN\0"
+                                                 "4711",
+                                                 7)
+                                   << false;
+        QTest::newRow("line break") << QByteArray("SN-4711\n") << false;
+        QTest::newRow("DEL") << QByteArray("SN-4711\x7f") << false;
+        QTest::newRow("Latin-1") << QByteArray("SN-\xe4") << false;
+        QTest::newRow("prefix in lower case") << QByteArray("sha256:AB") << true;
     }
 
-    void knownTerminals()
+    void plainSerial()
     {
-        QFETCH(QList<QByteArray>, known);
         QFETCH(QByteArray, serial);
-        QFETCH(QByteArray, stored);
-        QFETCH(QByteArray, password);
-        // Through the settings store, as the link reads the list.
-        KnownTerminals::vSave(known, QString());
-        const QList<QByteArray> loaded = KnownTerminals::lbaLoad();
-        QCOMPARE(loaded, known);
-        QCOMPARE(Fingerprint::baStoredFor(loaded, serial), stored);
-        QByteArray readPassword;
-        QCOMPARE(KnownTerminals::bPasswordFor(loaded, serial, readPassword), !password.isNull());
-        QCOMPARE(readPassword, password);
-        QCOMPARE(KnownTerminals::bContains(loaded, serial), !password.isNull());
+        QFETCH(bool, plain);
+        QCOMPARE(Fingerprint::bPlainSerial(serial), plain);
     }
 
-    void remember_data()
+    // The decision by chassis and serial number: either name kept with
+    // another certificate stops the login.
+    void verdict_data()
     {
-        const QByteArray recordA = Fingerprint::baRecord("LQ-1", DIGEST_A);
-        const QByteArray recordB = Fingerprint::baRecord("LQ-1", DIGEST_B);
-        const QByteArray recordOther = Fingerprint::baRecord("LQ-2", DIGEST_A);
-        QTest::addColumn<QList<QByteArray>>("before");
-        QTest::addColumn<QByteArray>("digest");
-        QTest::addColumn<QList<QByteArray>>("after");
-        QTest::newRow("first contact")
-            << QList<QByteArray>{"LQ-1", "1234"} << DIGEST_A << QList<QByteArray>{"LQ-1", "1234", recordA};
-        QTest::newRow("replaced in its place")
-            << QList<QByteArray>{recordA, "LQ-1", "1234", recordOther} << DIGEST_B
-            << QList<QByteArray>{recordB, "LQ-1", "1234", recordOther};
-        QTest::newRow("the other terminal's record stays")
-            << QList<QByteArray>{recordOther} << DIGEST_B << QList<QByteArray>{recordOther, recordB};
-        QTest::newRow("no digest") << QList<QByteArray>{"LQ-1", "1234"} << QByteArray()
-                                   << QList<QByteArray>{"LQ-1", "1234"};
-        QTest::newRow("not a SHA-256 digest")
-            << QList<QByteArray>{recordA} << QByteArray(20, 'x') << QList<QByteArray>{recordA};
+        QTest::addColumn<QString>("chassis");
+        QTest::addColumn<QByteArray>("serial");
+        QTest::addColumn<QByteArray>("shown");
+        QTest::addColumn<Fingerprint::eTrust>("trust");
+        QTest::addColumn<QByteArray>("kept");
+        // Kept: chassis WAB123 and serial LQ-1 with A, serial LQ-2 with B.
+        const auto first = Fingerprint::eTrust::FirstContact;
+        const auto same = Fingerprint::eTrust::Same;
+        const auto changed = Fingerprint::eTrust::Changed;
+        QTest::newRow("both names, same")
+            << "WAB123" << QByteArray("LQ-1") << DIGEST_A << same << QByteArray();
+        QTest::newRow("both names, other")
+            << "WAB123" << QByteArray("LQ-1") << DIGEST_B << changed << DIGEST_A;
+        QTest::newRow("known chassis, new serial, other")
+            << "WAB123" << QByteArray("LQ-9") << DIGEST_B << changed << DIGEST_A;
+        QTest::newRow("known chassis, new serial, same")
+            << "WAB123" << QByteArray("LQ-9") << DIGEST_A << same << QByteArray();
+        QTest::newRow("known chassis, no serial, other")
+            << "WAB123" << QByteArray() << DIGEST_B << changed << DIGEST_A;
+        QTest::newRow("new chassis, known serial, other")
+            << "WAB999" << QByteArray("LQ-1") << DIGEST_B << changed << DIGEST_A;
+        QTest::newRow("chassis and serial kept with different ones")
+            << "WAB123" << QByteArray("LQ-2") << DIGEST_B << changed << DIGEST_A;
+        QTest::newRow("new chassis, new serial")
+            << "WAB999" << QByteArray("LQ-9") << DIGEST_B << first << QByteArray();
+        QTest::newRow("no chassis, no serial")
+            << QString() << QByteArray() << DIGEST_B << first << QByteArray();
+        QTest::newRow("unknown machine is no name")
+            << "Unbekannte Maschine" << QByteArray("LQ-9") << DIGEST_A << first << QByteArray();
+        QTest::newRow("no certificate shown")
+            << "WAB123" << QByteArray() << QByteArray() << changed << DIGEST_A;
+    }
+
+    void verdict()
+    {
+        QFETCH(QString, chassis);
+        QFETCH(QByteArray, serial);
+        QFETCH(QByteArray, shown);
+        QFETCH(Fingerprint::eTrust, trust);
+        QFETCH(QByteArray, kept);
+        cCertificatePins pins;
+        pins.bRemember("WAB123", "LQ-1", DIGEST_A, false);
+        pins.bRemember("Unbekannte Maschine", "LQ-2", DIGEST_B, false);
+        const cCertificatePins::Verdict verdict = pins.verdict(chassis, serial, shown);
+        QCOMPARE(verdict.eTrust, trust);
+        QCOMPARE(verdict.baKept, kept);
     }
 
     void remember()
     {
-        QFETCH(QList<QByteArray>, before);
-        QFETCH(QByteArray, digest);
-        QFETCH(QList<QByteArray>, after);
-        QList<QByteArray> known = before;
-        Fingerprint::vRemember(known, "LQ-1", digest);
-        QCOMPARE(known, after);
+        cCertificatePins pins;
+        QVERIFY(pins.bRemember("WAB123", "LQ-1", DIGEST_A, false));
+        QCOMPARE(pins.baForChassis("WAB123"), DIGEST_A);
+        QCOMPARE(pins.baForSerial("LQ-1"), DIGEST_A);
+        // A login adds the names it has not met, and changes no kept one.
+        QVERIFY(pins.bRemember("WAB123", "LQ-2", DIGEST_B, false));
+        QCOMPARE(pins.baForChassis("WAB123"), DIGEST_A);
+        QCOMPARE(pins.baForSerial("LQ-2"), DIGEST_B);
+        QVERIFY(!pins.bRemember("WAB123", "LQ-1", DIGEST_B, false));
+        // The user's trust replaces both.
+        QVERIFY(pins.bRemember("WAB123", "LQ-1", DIGEST_B, true));
+        QCOMPARE(pins.baForChassis("WAB123"), DIGEST_B);
+        QCOMPARE(pins.baForSerial("LQ-1"), DIGEST_B);
+        QVERIFY(!pins.bRemember("WAB123", "LQ-1", DIGEST_B, true));
+        // Nothing kept without a name or without a SHA-256 digest.
+        QVERIFY(!pins.bRemember("Unbekannte Maschine", QByteArray(), DIGEST_A, true));
+        QVERIFY(!pins.bRemember("WAB7", "LQ-7", QByteArray(20, 'x'), true));
+        QVERIFY(pins.baForChassis("WAB7").isEmpty());
     }
 
-    // A password refused or asked for again takes the pair and leaves the
-    // record; the password given then is found again next to it.
-    void pairsComeAndGoAroundTheRecord()
+    // Records of an earlier version leave the list of the known terminals;
+    // the pairs stay in their order.
+    void recordsMoveOutOfTheList_data()
     {
-        QList<QByteArray> known{"LQ-1", "1234"};
-        Fingerprint::vRemember(known, "LQ-1", DIGEST_A);
-        QVERIFY(KnownTerminals::bRemovePair(known, "LQ-1"));
-        QCOMPARE(Fingerprint::baStoredFor(known, "LQ-1"), DIGEST_A);
-        QVERIFY(!KnownTerminals::bContains(known, "LQ-1"));
-        known << "LQ-1"
-              << "5678";
-        QByteArray password;
-        QVERIFY(KnownTerminals::bPasswordFor(known, "LQ-1", password));
-        QCOMPARE(password, QByteArray("5678"));
-        QCOMPARE(Fingerprint::baStoredFor(known, "LQ-1"), DIGEST_A);
+        const QByteArray recordA = Fingerprint::baRecord("LQ-1", DIGEST_A);
+        const QByteArray recordB = Fingerprint::baRecord("LQ-2", DIGEST_B);
+        QTest::addColumn<QList<QByteArray>>("known");
+        QTest::addColumn<QList<QByteArray>>("pairs");
+        QTest::addColumn<QByteArray>("pinOfLQ1");
+        QTest::addColumn<QByteArray>("pinOfLQ2");
+        QTest::newRow("no records") << QList<QByteArray>{"LQ-1", "1234"} << QList<QByteArray>{"LQ-1", "1234"}
+                                    << QByteArray() << QByteArray();
+        QTest::newRow("records around the pairs")
+            << QList<QByteArray>{recordA, "LQ-1", "1234", recordB, "LQ-2", "abcd"}
+            << QList<QByteArray>{"LQ-1", "1234", "LQ-2", "abcd"} << DIGEST_A << DIGEST_B;
+        QTest::newRow("record without pair")
+            << QList<QByteArray>{recordA} << QList<QByteArray>{} << DIGEST_A << QByteArray();
+        QTest::newRow("the first of two records")
+            << QList<QByteArray>{recordA, Fingerprint::baRecord("LQ-1", DIGEST_B)} << QList<QByteArray>{}
+            << DIGEST_A << QByteArray();
+    }
+
+    void recordsMoveOutOfTheList()
+    {
+        QFETCH(QList<QByteArray>, known);
+        QFETCH(QList<QByteArray>, pairs);
+        QFETCH(QByteArray, pinOfLQ1);
+        QFETCH(QByteArray, pinOfLQ2);
+        // Through the settings store, as the link reads the list.
+        KnownTerminals::vSave(known, QString());
+        QList<QByteArray> loaded = KnownTerminals::lbaLoad();
+        cCertificatePins pins;
+        QCOMPARE(pins.bTakeRecordsFrom(loaded), pairs != known);
+        QCOMPARE(loaded, pairs);
+        QCOMPARE(pins.baForSerial("LQ-1"), pinOfLQ1);
+        QCOMPARE(pins.baForSerial("LQ-2"), pinOfLQ2);
+        pins.vSave();
+        QVERIFY(cCertificatePins::load() == pins);
+    }
+
+    // A pin kept in its own key wins over a record left in the list.
+    void keptPinWinsOverAnOldRecord()
+    {
+        cCertificatePins pins;
+        pins.bRemember(QString(), "LQ-1", DIGEST_B, false);
+        QList<QByteArray> known{Fingerprint::baRecord("LQ-1", DIGEST_A), "LQ-1", "1234"};
+        QVERIFY(pins.bTakeRecordsFrom(known));
+        QCOMPARE(known, (QList<QByteArray>{"LQ-1", "1234"}));
+        QCOMPARE(pins.baForSerial("LQ-1"), DIGEST_B);
     }
 };
 

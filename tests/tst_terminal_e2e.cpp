@@ -1,5 +1,6 @@
 #include "app/firstcontact.h"
 #include "simfixture.h"
+#include "terminal/certificatepins.h"
 #include "terminal/cpwrequest.h"
 #include "terminal/csslclient.h"
 #include "terminal/fingerprint.h"
@@ -14,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QPushButton>
@@ -75,6 +77,7 @@ private:
     QStringList m_slEvents;
     QList<QPair<bool, QByteArray>> m_lPasswordAnswers;
     int m_s32PasswordRequests = 0;
+    cSSLClient::PasswordRequest m_lastPasswordRequest;
     bool m_bAnnounced = false;
     int m_s32Folders = 0;
 
@@ -106,12 +109,14 @@ private:
     // (cancelled when it is empty).
     void vUseListedPasswords()
     {
-        m_pClient->vSetPasswordProvider([this](const cSSLClient::PasswordAnswer& _fnAnswer) {
-            ++m_s32PasswordRequests;
-            const auto answer = m_lPasswordAnswers.isEmpty() ? qMakePair(false, QByteArray())
-                                                             : m_lPasswordAnswers.takeFirst();
-            _fnAnswer(answer.first, answer.second);
-        });
+        m_pClient->vSetPasswordProvider(
+            [this](const cSSLClient::PasswordRequest& _request, const cSSLClient::PasswordAnswer& _fnAnswer) {
+                ++m_s32PasswordRequests;
+                m_lastPasswordRequest = _request;
+                const auto answer = m_lPasswordAnswers.isEmpty() ? qMakePair(false, QByteArray())
+                                                                 : m_lPasswordAnswers.takeFirst();
+                _fnAnswer(answer.first, answer.second);
+            });
     }
 
     static QByteArray baStored(const QString& _strText)
@@ -208,11 +213,17 @@ private slots:
         QTRY_VERIFY(m_slEvents.contains(strState(true, false)));
         QCOMPARE(m_slEvents, (QStringList{"found:WAB123", "light:0", "expert:0", strState(true, false)}));
         QCOMPARE(server->lbaReceived(), (QList<QByteArray>{"Login: ", "Login-PW:  =:= 1234"}));
-        // The certificate met at the first contact is kept with the terminal.
+        // The dialog named the machine met for the first time.
+        QCOMPARE(m_lastPasswordRequest.strChassis, QString("WAB123"));
+        QCOMPARE(m_lastPasswordRequest.baSerial, QByteArray(SERIAL));
+        QVERIFY(m_lastPasswordRequest.bFirstContact);
+        // The certificate met at the first contact is kept with both its
+        // names, beside the list.
         const QByteArray certificate =
             Fingerprint::baOf(QSslCertificate::fromPath(m_dirWork.path() + "/cert/cert.pem").value(0));
-        QCOMPARE(KnownTerminals::lbaLoad(),
-                 (QList<QByteArray>{Fingerprint::baRecord(SERIAL, certificate), SERIAL, "1234"}));
+        QCOMPARE(KnownTerminals::lbaLoad(), (QList<QByteArray>{SERIAL, "1234"}));
+        QCOMPARE(cCertificatePins::load().baForSerial(SERIAL), certificate);
+        QCOMPARE(cCertificatePins::load().baForChassis("WAB123"), certificate);
         QCOMPARE(KnownTerminals::strLoadLastChassis(), QString("WAB123"));
         const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
                                                 QFileDevice::ReadOther | QFileDevice::WriteOther;
@@ -300,6 +311,9 @@ private slots:
         cPWRequest* dialog = nullptr;
         QTRY_VERIFY((dialog = shownDialog()) != nullptr);
         QCOMPARE(dialog->windowModality(), Qt::ApplicationModal); // the pages wait for the answer
+        // It names the machine.
+        const QString machine = dialog->findChild<QLabel*>("PWRequMachineLabel")->text();
+        QVERIFY2(machine.contains("WAB123") && machine.contains(SERIAL), qPrintable(machine));
         server->vSendRawToAll(baFrame("Keine Berechtigung"));
         QTRY_VERIFY(m_slEvents.contains("message:Keine Berechtigung"));
         dialog->findChild<QLineEdit*>("PWRequLineEdit")->setText("1234");

@@ -1,6 +1,7 @@
 #include "app/cyesnodialog.h"
 #include "app/firstcontact.h"
 #include "simfixture.h"
+#include "terminal/certificatepins.h"
 #include "terminal/csslclient.h"
 #include "terminal/fingerprint.h"
 #include "terminal/knownterminals.h"
@@ -20,13 +21,18 @@ namespace
 {
 
 const char* const SERIAL = "LQ-4711-0815";
+// A pin an earlier version kept inside the list of the known terminals.
+const char* const OTHER_SERIAL = "LQ-0001-0002";
+const QByteArray OLD_DIGEST(Fingerprint::DIGEST_BYTES, '\x5a');
 
 } // namespace
 
 // Trust on first use of the terminal's certificate, against the simulated
 // terminal over real TLS on 127.0.0.1. The tests run in order: the client
-// starts with settings of a version that kept no fingerprints, and the
-// terminal keeps its certificate until a test asks for a new one.
+// starts with settings of a version that kept fingerprints inside the list of
+// the known terminals, none for this terminal; the terminal keeps its
+// certificate until a test asks for a new one. The last tests play a rogue
+// device on the same network with a certificate of its own.
 class tst_TerminalTrust : public QObject
 {
     Q_OBJECT
@@ -38,11 +44,13 @@ private:
     QList<QPair<bool, QByteArray>> m_lPasswordAnswers;
     int m_s32PasswordRequests = 0;
     QList<cSSLClient::CertificateQuestion> m_lQuestions;
+    QStringList m_slMessages;
     cSSLClient::CertificateAnswer m_fnPendingAnswer;
     bool m_bAnnounced = false;
 
     QString strCertFolder() const { return m_dirWork.path() + "/cert"; }
     QString strStateFile() const { return m_dirWork.path() + "/terminal-clients.txt"; }
+    QString strRogueCertFolder() const { return m_dirWork.path() + "/rogue-cert"; }
 
     // _bKnowsClient: the terminal remembers this client and asks for the
     // stored password; otherwise it asks for the password afresh.
@@ -62,15 +70,60 @@ private:
         return SimFixture::pStart(config);
     }
 
+    // A rogue device with a certificate of its own that claims the chassis
+    // number of the real terminal, names _baSerial at the login and asks for
+    // the password afresh, or logs in without one (_bEstablished). With
+    // _bClaimKnown it claims to know the client and asks for the stored password.
+    std::unique_ptr<cTerminalSimServer> pStartRogue(const QByteArray& _baSerial, bool _bEstablished,
+                                                    bool _bClaimKnown)
+    {
+        SimConfig config;
+        config.strSerial = QString::fromLatin1(_baSerial);
+        config.strCertFolder = strRogueCertFolder();
+        config.bNoPassword = _bEstablished;
+        config.bClaimKnown = _bClaimKnown;
+        config.strDataFolder = m_dirWork.path() + "/rogue-data";
+        config.u16UdpPort = 0;
+        config.u16TlsPort = 0;
+        config.haBind = QHostAddress::LocalHost;
+        return SimFixture::pStart(config);
+    }
+
+    // After a question about the rogue's certificate: nothing went out but
+    // the login request, no password was asked for, nothing counted as
+    // connected, and the pins stayed those of the real terminal.
+    void vCheckRogueStopped(cTerminalSimServer* _pServer, const QByteArray& _baSerial,
+                            const QByteArray& _baKept)
+    {
+        QTRY_COMPARE(m_lQuestions.size(), 1);
+        QCOMPARE(m_lQuestions.at(0).strChassis, QString("WAB123"));
+        QCOMPARE(m_lQuestions.at(0).baSerial, _baSerial);
+        QCOMPARE(m_lQuestions.at(0).baKeptFingerprint, _baKept);
+        QCOMPARE(m_lQuestions.at(0).baShownFingerprint, baServedBy(strRogueCertFolder()));
+        QTRY_COMPARE(_pServer->s32OpenSessions(), 0);
+        QTest::qWait(200);
+        QCOMPARE(_pServer->lbaReceived(), QList<QByteArray>{"Login: "});
+        QCOMPARE(m_s32PasswordRequests, 0);
+        QCOMPARE(m_slEvents, QStringList());
+        QCOMPARE(baKept(), _baKept);
+        QCOMPARE(cCertificatePins::load().baForChassis("WAB123"), _baKept);
+
+        m_fnPendingAnswer(false);
+        QCOMPARE(m_slEvents, QStringList{strState(false, true)});
+        QCOMPARE(_pServer->lbaReceived(), QList<QByteArray>{"Login: "});
+        QCOMPARE(baKept(), _baKept);
+    }
+
     void vConnect(cTerminalSimServer* _pServer) { SimFixture::vConnect(m_pClient, _pServer, m_bAnnounced); }
 
     // The fingerprint of the certificate the terminal serves now.
-    QByteArray baServed() const
+    QByteArray baServed() const { return baServedBy(strCertFolder()); }
+    static QByteArray baServedBy(const QString& _strCertFolder)
     {
-        return Fingerprint::baOf(QSslCertificate::fromPath(strCertFolder() + "/cert.pem").value(0));
+        return Fingerprint::baOf(QSslCertificate::fromPath(_strCertFolder + "/cert.pem").value(0));
     }
 
-    static QByteArray baKept() { return Fingerprint::baStoredFor(KnownTerminals::lbaLoad(), SERIAL); }
+    static QByteArray baKept() { return cCertificatePins::load().baForSerial(SERIAL); }
 
     static QString strState(bool _bConnected, bool _bByUser)
     {
@@ -102,17 +155,20 @@ private slots:
     {
         TestSupport::vIsolate();
         QVERIFY(m_dirWork.isValid());
-        // Stored by a version without fingerprints: the terminal and its password.
-        KnownTerminals::vSave({SERIAL, "1234"}, "WAB123");
+        // Stored by a version that kept the fingerprints in the list: the
+        // terminal and its password, without a fingerprint yet, and another
+        // terminal's fingerprint.
+        KnownTerminals::vSave({Fingerprint::baRecord(OTHER_SERIAL, OLD_DIGEST), SERIAL, "1234"}, "WAB123");
         m_pClient = cSSLClient::instance();
         m_pClient->vSetInterfaceAddresses({});
         m_pClient->vSetPorts(0, 0);
-        m_pClient->vSetPasswordProvider([this](const cSSLClient::PasswordAnswer& _fnAnswer) {
-            ++m_s32PasswordRequests;
-            const auto answer = m_lPasswordAnswers.isEmpty() ? qMakePair(false, QByteArray())
-                                                             : m_lPasswordAnswers.takeFirst();
-            _fnAnswer(answer.first, answer.second);
-        });
+        m_pClient->vSetPasswordProvider(
+            [this](const cSSLClient::PasswordRequest&, const cSSLClient::PasswordAnswer& _fnAnswer) {
+                ++m_s32PasswordRequests;
+                const auto answer = m_lPasswordAnswers.isEmpty() ? qMakePair(false, QByteArray())
+                                                                 : m_lPasswordAnswers.takeFirst();
+                _fnAnswer(answer.first, answer.second);
+            });
         vUseTestQuestions();
         connect(m_pClient, &cSSLClient::connectionStateChanged, this,
                 [this](bool _bConnected, bool _bByUser, const QString& _strChassis) {
@@ -121,6 +177,8 @@ private slots:
                                       .arg(int(_bByUser))
                                       .arg(_strChassis);
                 });
+        connect(m_pClient, &cSSLClient::messageForUser, this,
+                [this](const QString& _strText) { m_slMessages << _strText; });
     }
 
     void init()
@@ -129,10 +187,20 @@ private slots:
         m_lPasswordAnswers.clear();
         m_s32PasswordRequests = 0;
         m_lQuestions.clear();
+        m_slMessages.clear();
         m_fnPendingAnswer = nullptr;
     }
 
     void cleanup() { m_pClient->vDisconnect(true); }
+
+    // The fingerprints leave the list as the link loads it, where a serial
+    // number the terminal names can no longer reach them.
+    void recordsOfAnEarlierVersionMoveOut()
+    {
+        QCOMPARE(KnownTerminals::lbaLoad(), (QList<QByteArray>{SERIAL, "1234"}));
+        QCOMPARE(cCertificatePins::load().baForSerial(OTHER_SERIAL), OLD_DIGEST);
+        QCOMPARE(KnownTerminals::strLoadLastChassis(), QString("WAB123"));
+    }
 
     // The stored password goes out to the certificate met now, which is kept.
     void storedPasswordWithoutFingerprintIsAFirstContact()
@@ -142,8 +210,10 @@ private slots:
         QTRY_VERIFY(m_slEvents.contains(strState(true, false)));
         QCOMPARE(server->lbaReceived(), (QList<QByteArray>{"Login: ", "PW:  =:= 1234"}));
         QVERIFY(m_lQuestions.isEmpty());
-        QCOMPARE(KnownTerminals::lbaLoad(),
-                 (QList<QByteArray>{SERIAL, "1234", Fingerprint::baRecord(SERIAL, baServed())}));
+        QCOMPARE(KnownTerminals::lbaLoad(), (QList<QByteArray>{SERIAL, "1234"}));
+        QCOMPARE(baKept(), baServed());
+        QCOMPARE(cCertificatePins::load().baForChassis("WAB123"), baServed());
+        QCOMPARE(cCertificatePins::load().baForSerial(OTHER_SERIAL), OLD_DIGEST);
     }
 
     void sameCertificateLogsInWithoutAsking()
@@ -215,6 +285,7 @@ private slots:
             return;
         }
         QCOMPARE(baKept(), served);
+        QCOMPARE(cCertificatePins::load().baForChassis("WAB123"), served);
         QTRY_VERIFY(m_slEvents.contains(strState(true, false)));
         QCOMPARE(m_slEvents, QStringList{strState(true, false)});
         QCOMPARE(server->lbaReceived(), QList<QByteArray>{"Login: "} + loginAfterTrust);
@@ -273,6 +344,56 @@ private slots:
             trust ? QList<QByteArray>{"Login: ", "Login: ", "PW:  =:= 1234"} : QList<QByteArray>{"Login: "};
         QCOMPARE(server->lbaReceived(), received);
         QTRY_VERIFY(!pShownQuestion());
+    }
+
+    // The rogue names the stored fingerprint record of the real terminal as
+    // its serial number, then comes back under the real serial number: the
+    // first login is refused before any dialog, and the second one stops at
+    // the question, before the stored password goes out.
+    void serialNamingAStoredRecord()
+    {
+        const QByteArray kept = baKept();
+        QCOMPARE(kept.size(), Fingerprint::DIGEST_BYTES);
+        {
+            auto rogue = pStartRogue(Fingerprint::baRecord(SERIAL, kept), false, false);
+            vConnect(rogue.get());
+            QTRY_COMPARE(m_slEvents, QStringList{strState(false, true)});
+            QCOMPARE(m_s32PasswordRequests, 0);
+            QVERIFY(m_lQuestions.isEmpty());
+            QTRY_COMPARE(m_slMessages.size(), 1);
+            QVERIFY2(m_slMessages.at(0).contains("Seriennummer"), qPrintable(m_slMessages.at(0)));
+            QCOMPARE(rogue->lbaReceived(), QList<QByteArray>{"Login: "});
+            QCOMPARE(baKept(), kept);
+            QCOMPARE(KnownTerminals::lbaLoad(), (QList<QByteArray>{SERIAL, "1234"}));
+        }
+        m_slEvents.clear();
+        auto rogue = pStartRogue(SERIAL, false, true);
+        vConnect(rogue.get());
+        vCheckRogueStopped(rogue.get(), SERIAL, kept);
+    }
+
+    // The rogue answers discovery with the chassis number of the known
+    // terminal and names a new serial number: the question comes before
+    // any password dialog.
+    void knownChassisWithANewSerial()
+    {
+        const QByteArray kept = baKept();
+        auto rogue = pStartRogue("LQ-9999-0001", false, false);
+        m_lPasswordAnswers = {{true, "1234"}};
+        vConnect(rogue.get());
+        vCheckRogueStopped(rogue.get(), "LQ-9999-0001", kept);
+        QVERIFY(cCertificatePins::load().baForSerial("LQ-9999-0001").isEmpty());
+    }
+
+    // The rogue logs in at once with "Connection established!": the link
+    // neither counts it as connected nor sends anything until the user trusts it.
+    void establishedFromAKnownChassis()
+    {
+        const QByteArray kept = baKept();
+        auto rogue = pStartRogue(SERIAL, true, false);
+        vConnect(rogue.get());
+        vCheckRogueStopped(rogue.get(), QByteArray(), kept);
+        QVERIFY(!m_pClient->bConnected());
     }
 };
 

@@ -112,7 +112,13 @@ int main(int argc, char* argv[])
          QStringLiteral("port")},
         {QStringLiteral("bind"), QStringLiteral("Serve TLS on this address only (discovery listens on all)."),
          QStringLiteral("address")},
-        {QStringLiteral("no-password"), QStringLiteral("Log clients in without password.")},
+        {QStringLiteral("login"),
+         QStringLiteral("How a login is answered: remembered (default: the stored password of a client that "
+                        "logged in before, else a new one), known (the stored password of every client, as "
+                        "a device that claims to know it), established (no password)."),
+         QStringLiteral("mode"), QStringLiteral("remembered")},
+        {QStringLiteral("no-password"),
+         QStringLiteral("Log clients in without password (--login established).")},
         {QStringLiteral("busy"), QStringLiteral("Answer every login with the busy text.")},
         {QStringLiteral("refuse-password"), QStringLiteral("Refuse every password.")},
         {QStringLiteral("deny-downloads"),
@@ -150,7 +156,12 @@ int main(int argc, char* argv[])
     if (parser.isSet(QStringLiteral("bind")) &&
         !config.haBind.setAddress(parser.value(QStringLiteral("bind"))))
         vFail(QStringLiteral("--bind needs an IP address"));
-    config.bNoPassword = parser.isSet(QStringLiteral("no-password"));
+    const QString login = parser.value(QStringLiteral("login"));
+    if (login != QLatin1String("remembered") && login != QLatin1String("known") &&
+        login != QLatin1String("established"))
+        vFail(QStringLiteral("--login needs remembered, known or established"));
+    config.bNoPassword = parser.isSet(QStringLiteral("no-password")) || login == QLatin1String("established");
+    config.bClaimKnown = login == QLatin1String("known");
     config.bBusy = parser.isSet(QStringLiteral("busy"));
     config.bRefusePassword = parser.isSet(QStringLiteral("refuse-password"));
     config.bDenyDownloads = parser.isSet(QStringLiteral("deny-downloads"));

@@ -35,7 +35,10 @@ struct SimConfig {
     quint16 u16TlsPort = Protocol::TLS_PORT; // 0: any free port
     QHostAddress haBind = QHostAddress::Any; // TLS only; discovery listens on all addresses
 
-    bool bNoPassword = false;     // log in with "Connection established!"
+    bool bNoPassword = false; // log in with "Connection established!"
+    // Every client hears "Connection bekannt!", as from a device that claims
+    // to know it and asks for its stored password.
+    bool bClaimKnown = false;
     bool bBusy = false;           // every client hears the busy text
     bool bRefusePassword = false; // every password is wrong
     bool bDenyDownloads = false;  // downloads are answered with "Keine Berechtigung"

@@ -99,7 +99,7 @@ void cSimSession::vLogin()
         vSend(Protocol::BUSY);
     else if (config.bNoPassword)
         vAccept(Protocol::CONNECTION_ESTABLISHED);
-    else if (m_pServer->bIsKnownClient(m_strClient))
+    else if (config.bClaimKnown || m_pServer->bIsKnownClient(m_strClient))
         vSend(QByteArray(Protocol::CONNECTION_KNOWN) + config.strSerial.toUtf8());
     else
         vSend(QByteArray(Protocol::SERIAL_NUMBER) + config.strSerial.toUtf8());
