@@ -1,6 +1,7 @@
 #pragma once
 
 #include "terminal/discovery.h"
+#include "terminal/filemessage.h"
 #include "terminal/framing.h"
 
 #include <QAbstractSocket>
@@ -77,8 +78,10 @@ public:
     void vSendMessage(const QByteArray& _baMessage);
     void vReadAnswer(const QByteArray& _baAnswer);
 
-    // Files.
-    void vStoreReceivedFile(const QByteArray& _baFile);
+    // Files. A received file is stored only when a download of its kind is
+    // pending and its name is that of a list; anything else is logged as an
+    // unexpected file and dropped.
+    void vStoreReceivedFile(const QByteArray& _baKind, const QByteArray& _baFile);
     void vSendFileFromPath(const QString& _strPath, const QString& _strKind);
     void vSendFile(const QByteArray& _baKind);
 
@@ -174,6 +177,9 @@ private:
     QList<QByteArray> m_lbaKnownTerminals;
     QString m_strSendFilePath;
     cFrameReader m_frameReader;
+    // The request words sent on this connection and not yet answered by a
+    // file of their kind.
+    FileMessage::cPendingDownloads m_pendingDownloads;
     QByteArray m_baLastCommand;
     // The fingerprint of the certificate the connection up now has shown.
     QByteArray m_baShownFingerprint;

@@ -2,6 +2,7 @@
 #include "simfixture.h"
 #include "terminal/cpwrequest.h"
 #include "terminal/csslclient.h"
+#include "terminal/filemessage.h"
 #include "terminal/fingerprint.h"
 #include "terminal/framing.h"
 #include "terminal/knownterminals.h"
@@ -647,7 +648,7 @@ private slots:
         QTest::newRow("negative-length") << "negative-length" << true << "message:";
         QTest::newRow("huge-length") << "huge-length" << true << "message:";
         QTest::newRow("garbage") << "garbage" << false << "file:Fahrer.csv:";
-        QTest::newRow("evil-name") << "evil-name" << false << "file:evil.csv:";
+        QTest::newRow("evil-name") << "evil-name" << false << "file:Fahrer.csv:";
         QTest::newRow("deny-downloads") << "deny" << false << "message:Keine Berechtigung";
     }
 
@@ -675,7 +676,7 @@ private slots:
         QCOMPARE(m_pClient->bConnected(), !dropped);
         QCOMPARE(slStrayFiles(), QStringList());
         if (fault == "evil-name")
-            QVERIFY(QFile::exists(TestSupport::strDownloads() + "/evil.csv"));
+            QVERIFY(QFile::exists(TestSupport::strDownloads() + "/Fahrer.csv"));
 
         // The link goes on working: a fresh connection reads frames from the start.
         if (dropped) {
@@ -687,6 +688,98 @@ private slots:
             QTRY_VERIFY(!m_slEvents.filter("file:Kunden.csv:").isEmpty());
         }
         QCOMPARE(slStrayFiles(), QStringList());
+    }
+
+    // A device on the network sends files nobody asked for, or the download
+    // folder holds a link or something else than a file under a list's name:
+    // the user's own file stays as it was, and the unasked one is only logged.
+    void filesNotAskedForLeaveTheUsersFilesAlone_data()
+    {
+        QTest::addColumn<QString>("unasked");    // sent after the login, of the kind "Auftraege"
+        QTest::addColumn<QByteArray>("request"); // a download the user asks for
+        QTest::addColumn<QString>("exportFile"); // the terminal's file of that kind
+        QTest::addColumn<QString>("userFile");   // in the download folder before
+        QTest::addColumn<QString>("linkTo");     // the user file is a link to a file there
+        QTest::addColumn<QString>("expected");   // log line or message
+        QTest::newRow("unasked invoice") << "Rechnung.html" << QByteArray() << QString() << "Rechnung.html"
+                                         << QString() << "log:Rechnung.html";
+        QTest::newRow("unasked list") << "Auftraege.csv" << QByteArray() << QString() << "Auftraege.csv"
+                                      << QString() << "log:Auftraege.csv";
+        QTest::newRow("asked, no list name") << QString() << QByteArray("Fahrer") << "Fahrer.html"
+                                             << "Fahrer.html" << QString() << "log:Fahrer.html";
+        QTest::newRow("asked, a link in the folder")
+            << QString() << QByteArray("Fahrer") << "Fahrer.csv"
+            << "Fahrer.csv"
+            << "Meins.csv"
+            << "message:Die empfangene Datei Fahrer.csv konnte nicht";
+    }
+
+    void filesNotAskedForLeaveTheUsersFilesAlone()
+    {
+        QFETCH(QString, unasked);
+        QFETCH(QByteArray, request);
+        QFETCH(QString, exportFile);
+        QFETCH(QString, userFile);
+        QFETCH(QString, linkTo);
+        QFETCH(QString, expected);
+        slCapturedLog().clear();
+        s_fnPreviousHandler = qInstallMessageHandler(vCaptureLog);
+        const auto restore = qScopeGuard([] { qInstallMessageHandler(s_fnPreviousHandler); });
+
+        const QString folder = TestSupport::strDownloads();
+        QDir(folder).removeRecursively();
+        const QByteArray mine = "meine eigene Datei\n";
+        const QString userPath = folder + "/" + userFile;
+        QString minePath = TestSupport::strWriteFile(userPath, mine);
+        if (!linkTo.isEmpty()) {
+            minePath = TestSupport::strWriteFile(m_dirWork.path() + "/user/" + linkTo, mine);
+            QFile::remove(userPath);
+            QVERIFY(QFile::link(minePath, userPath));
+        }
+
+        SimConfig cfg = config();
+        cfg.bNoPassword = true;
+        cfg.strUnaskedName = unasked;
+        cfg.baUnaskedContent = "=HYPERLINK(\"http://rogue\")\n";
+        if (!exportFile.isEmpty())
+            TestSupport::strWriteFile(cfg.strDataFolder + "/" + exportFile, "Nr;Name\n1;Jörg\n");
+        auto server = pStart(cfg);
+        vConnect(server.get());
+        QTRY_VERIFY(m_pClient->bConnected());
+        if (!request.isEmpty())
+            m_pClient->vSendMessage(request);
+        // Everything the terminal sent before the switch's answer has been dispatched.
+        vRoundTrip();
+        if (!expected.startsWith("log:"))
+            QTRY_VERIFY(
+                !m_slEvents.filter(QRegularExpression("^" + QRegularExpression::escape(expected))).isEmpty());
+        QTest::qWait(50); // queued reports, if any
+        QCOMPARE(TestSupport::baReadFile(minePath), mine);
+        QCOMPARE(QFileInfo(userPath).isSymLink(), !linkTo.isEmpty());
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::System | QDir::Hidden), QStringList{userFile});
+        QCOMPARE(m_slEvents.filter("file:"), QStringList());
+        if (expected.startsWith("log:")) {
+            const QRegularExpression line("unexpected file from the terminal: \"" +
+                                          QRegularExpression::escape(expected.mid(4)) + "\" of \\d+ bytes");
+            QVERIFY(!slCapturedLog().filter(line).isEmpty());
+        }
+        // The log names the file, never its content.
+        QVERIFY(slCapturedLog().filter("HYPERLINK").isEmpty());
+
+        // A download asked for afterwards arrives as always; it answers its
+        // request, and a second file of its kind is unasked again.
+        if (linkTo.isEmpty()) {
+            m_slEvents.clear();
+            m_pClient->vSendMessage("Kunden");
+            QTRY_COMPARE(m_slEvents.filter("file:"), QStringList{"file:nofile:empty"});
+            server->vSendRawToAll(
+                baFrame(FileMessage::baStartFileMessage("Kunden", "Kunden.csv", "7;Rogue\n")));
+            QTRY_VERIFY(
+                !slCapturedLog().filter("unexpected file from the terminal: \"Kunden.csv\"").isEmpty());
+            vRoundTrip();
+            QCOMPARE(m_slEvents.filter("file:"), QStringList{"file:nofile:empty"});
+            QVERIFY(!QFile::exists(folder + "/Kunden.csv"));
+        }
     }
 };
 
