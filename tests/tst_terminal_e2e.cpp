@@ -1,4 +1,7 @@
 #include "app/firstcontact.h"
+#include "app/messages.h"
+#include "app/reportoffer.h"
+#include "mainwindow/chaupt.h"
 #include "simfixture.h"
 #include "terminal/cpwrequest.h"
 #include "terminal/csslclient.h"
@@ -780,6 +783,63 @@ private slots:
             QCOMPARE(m_slEvents.filter("file:"), QStringList{"file:nofile:empty"});
             QVERIFY(!QFile::exists(folder + "/Kunden.csv"));
         }
+    }
+
+    // A name typed on the terminal as a formula reaches the orders table for
+    // office software as text: downloaded, opened in the main window and
+    // exported as CSV, the cells begin with an apostrophe; numbers stay.
+    void formulaNamesExportedAsText()
+    {
+        QStringList slFields;
+        for (int i = 0; i < 44; ++i)
+            slFields << QString();
+        slFields[0] = "1001";
+        slFields[2] = "4711";
+        slFields[3] = "@SUMME(A1:A9)";
+        slFields[4] = "3";
+        slFields[5] = "Acker";
+        slFields[7] = "=HYPERLINK(\"http://x.invalid\",\"Klick\")";
+        slFields[8] = "01.10.2023 08:00";
+        slFields[9] = "01.10.2023 10:00";
+        slFields[10] = "50000";
+        slFields[11] = "2:00";
+        slFields[19] = "100000";
+        SimConfig cfg = config();
+        cfg.bNoPassword = true;
+        TestSupport::strWriteFile(cfg.strDataFolder + "/Auftraege.csv",
+                                  "Auftrags Nummer;Auftrags Name;Kunden Nummer\n" +
+                                      slFields.join(';').toUtf8() + "\n");
+        auto server = pStart(cfg);
+        vConnect(server.get());
+        QTRY_VERIFY(m_pClient->bConnected());
+        m_pClient->vSendMessage("Auftraege");
+        const QString path = TestSupport::strDownloads() + "/Auftraege.csv";
+        QTRY_VERIFY(m_slEvents.contains("file:Auftraege.csv:" + path));
+
+        QStringList slOffers;
+        QStringList slMessages;
+        ReportOffer::vSetChooser([&](const QString& _strText) {
+            slOffers << _strText.section(QLatin1Char('\n'), 1); // "Gespeichert:\n<path>"
+            return ReportOffer::Choice::Close;
+        });
+        Messages::vSetHook([&](QWidget*, const QString& _strText) { slMessages << _strText; });
+        const auto restore = qScopeGuard([] {
+            ReportOffer::vSetChooser({});
+            Messages::vSetHook({});
+        });
+        cHaupt* pMain = cHaupt::instance();
+        pMain->strOpenListFile(path);
+        pMain->vExportOrdersCsv();
+        QVERIFY2(slMessages.isEmpty(), qPrintable(slMessages.join(" | ")));
+        QCOMPARE(slOffers.size(), 1);
+        const QStringList slLines = QString::fromUtf8(TestSupport::baReadFile(slOffers.at(0)).mid(3))
+                                        .split("\r\n", Qt::SkipEmptyParts);
+        QCOMPARE(slLines.size(), 3);
+        QVERIFY2(slLines.at(1).startsWith("1001;'@SUMME(A1:A9) (4711);Acker (3);"
+                                          "\"'=HYPERLINK(\"\"http://x.invalid\"\",\"\"Klick\"\")\";"),
+                 qPrintable(slLines.at(1)));
+        QVERIFY2(slLines.at(1).endsWith(";5,000;0,000;0,000;0:00;0:00;2:00;100,0;20,00;2,50"),
+                 qPrintable(slLines.at(1)));
     }
 };
 
