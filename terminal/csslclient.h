@@ -84,6 +84,9 @@ public:
     void vStoreReceivedFile(const QByteArray& _baKind, const QByteArray& _baFile);
     void vSendFileFromPath(const QString& _strPath, const QString& _strKind);
     void vSendFile(const QByteArray& _baKind);
+    // The bytes the frame reader has copied over all connections: it grows
+    // with the bytes received, whatever the number of frames in them.
+    qint64 s64FrameBytesMoved() const { return m_frameReader.s64BytesMoved(); }
 
     bool bConnected() const { return m_bConnected; }
     QString strCurrentChassis() const { return m_strCurrentChassis; }

@@ -2,6 +2,7 @@
 
 #include <QDataStream>
 #include <QIODevice>
+#include <QtEndian>
 
 QByteArray baLengthHeader(int _s32Length)
 {
@@ -15,10 +16,9 @@ int s32LengthFromHeader(const QByteArray& _baHeader)
 {
     if (_baHeader.size() < 4)
         return 0;
-    QDataStream stream(_baHeader.left(4));
-    qint32 length = 0;
-    stream >> length;
-    return length;
+    // What QDataStream reads for an int, without a stream and a buffer made
+    // for each frame of a burst.
+    return qFromBigEndian<qint32>(_baHeader.constData());
 }
 
 QByteArray baFrame(const QByteArray& _baPayload)
