@@ -1,10 +1,46 @@
 #include "app/settingsstore.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSettings>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace SettingsStore
 {
+
+namespace
+{
+
+// QSettings writes a file beside the store and renames it over the store;
+// that file takes the store's permissions, or, while there is no store yet,
+// the process's default ones, which let everybody read it. So the store is
+// made empty and owner-only before the first write, and an older one that
+// others can read is closed to them before anything new goes into it.
+void vMakeOwnerOnly(const QString& _strFile)
+{
+    QDir().mkpath(QFileInfo(_strFile).absolutePath());
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(_strFile).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+        ::fchmod(fd, S_IRUSR | S_IWUSR);
+        ::close(fd);
+    }
+#endif
+}
+
+} // namespace
+
+bool bOwnerOnly(const char* _strApplication)
+{
+    return qstrcmp(_strApplication, APP_CLIENT) == 0;
+}
 
 template <class T> T Setting<T>::tValue() const
 {
@@ -15,6 +51,8 @@ template <class T> T Setting<T>::tValue() const
 template <class T> void Setting<T>::vSet(const T& _tValue) const
 {
     QSettings settings(ORGANISATION, strApplication);
+    if (bOwnerOnly(strApplication))
+        vMakeOwnerOnly(settings.fileName());
     settings.setValue(strKey, QVariant::fromValue(_tValue));
 }
 

@@ -20,6 +20,10 @@ inline const char* const APP_CLIENT = "Client";
 inline const char* const APP_EMAIL = "Email";
 inline const char* const APP_DIRECTORY = "Directory";
 
+// The topics whose file holds secrets (the known terminals' passwords): their
+// file is readable by its owner only, from before the first byte is written.
+bool bOwnerOnly(const char* _strApplication);
+
 // One stored value: where it lives, its type and what reading it gives when
 // nothing is stored. A stored value of another type is converted as QVariant
 // converts it (a number stored as text reads as that number).

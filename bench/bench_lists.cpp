@@ -1,7 +1,8 @@
 // How long the user waits for the main window on a large orders file: the
 // first open and re-opens, filter keystrokes, switching the sort, tapping an
 // order, the memory the first open takes, the same totals computed by a
-// plain Python script, and the start-up of the application.
+// plain Python script, and the start-up of the application; and how long the
+// terminal link's reading holds the interface up on a burst of tiny frames.
 //
 // Every time is given as a ratio to a baseline measured in the same run (the
 // plain read, Latin-1 decode and line split of the same file; for the
@@ -9,12 +10,15 @@
 //
 //   bench_lists            human-readable table
 //   bench_lists --tsv      one row per figure: key, records, ms, ratio[, detail]
+//   bench_lists --only frames_burst   the baseline and that figure alone
 //   bench_lists --startup-child app|hello   (run by the benchmark itself)
 
 #include "app/reportoffer.h"
 #include "app/settingsstore.h"
 #include "app/wiring.h"
 #include "mainwindow/chaupt.h"
+#include "terminal/dispatch.h"
+#include "terminal/framing.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -55,6 +59,7 @@ constexpr int RECORDS = 100000;
 constexpr int START_SCREEN_WAIT_MS = 2200;
 constexpr int STARTUP_RUNS = 5;
 constexpr int CHILD_TIMEOUT_MS = 60000;
+constexpr int BURST_FRAMES = 320000;
 
 // ---- output ---------------------------------------------------------------------------------
 
@@ -176,6 +181,30 @@ QString strGenerate(const QString& _strDir, int _s32Records)
     return _strDir + QString::fromUtf8("/Auftr\u00e4ge.csv");
 }
 
+// ---- the terminal link ---------------------------------------------------------------------
+
+// One read that carries many one-byte frames, as a device on the network can
+// send them: the frame reader cuts them all out and the dispatch decides on
+// each, as the link does on the interface's thread (median of 3).
+void vFramesBurst(double _dBaseline)
+{
+    QByteArray baStream;
+    baStream.reserve(BURST_FRAMES * 5);
+    for (int i = 0; i < BURST_FRAMES; ++i)
+        baStream += baFrame(QByteArray(1, char('a' + i % 26)));
+    int s32Unknown = 0;
+    const double dMs = dMedianMs(3, [&] {
+        cFrameReader reader;
+        reader.vAppend(baStream);
+        QByteArray baMessage;
+        s32Unknown = 0;
+        while (reader.eTakeNext(baMessage) == cFrameReader::eNext::Message)
+            s32Unknown += eClassifyAnswer(baMessage) == eAnswerRow::Unknown;
+    });
+    vRow("frames_burst", "burst of one-byte frames in one read", BURST_FRAMES, dMs, dMs / _dBaseline,
+         QString("%1 frames dispatched").arg(s32Unknown));
+}
+
 // ---- start-up children ----------------------------------------------------------------------
 
 // Ends the event loop right after the watched widget's first paint event has
@@ -270,11 +299,18 @@ struct MainWindow {
 
 int main(int argc, char* argv[])
 {
+    QString strOnly;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--startup-child") == 0 && i + 1 < argc)
             return s32StartupChild(QString::fromLocal8Bit(argv[i + 1]), argc, argv);
         if (std::strcmp(argv[i], "--tsv") == 0)
             g_bTsv = true;
+        if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc)
+            strOnly = QString::fromLocal8Bit(argv[++i]);
+    }
+    if (!strOnly.isEmpty() && strOnly != QLatin1String("frames_burst")) {
+        std::fprintf(stderr, "bench_lists: --only knows frames_burst only\n");
+        return 2;
     }
 
     QTemporaryDir home;
@@ -288,6 +324,20 @@ int main(int argc, char* argv[])
     // The pages among themselves, as in the application (a tap on an order
     // opens the order pages); the terminal link stays unwired.
     Wiring::vConnectPages();
+
+    if (!strOnly.isEmpty()) {
+        if (g_bTsv)
+            std::printf("key\trecords\tms\tratio\tdetail\n");
+        else
+            std::printf("%-40s %9s %12s %10s\n", "step", "records", "time [ms]", "ratio");
+        const QString strPath = strGenerate(home.path() + "/orders" + QString::number(RECORDS), RECORDS);
+        int s32Lines = 0;
+        const double dBaseline = dMedianMs(3, [&] { s32Lines = s32ReadAndSplit(strPath); });
+        vRow("baseline", "read and split (baseline)", RECORDS, dBaseline, 1,
+             QString("%1 lines").arg(s32Lines));
+        vFramesBurst(dBaseline);
+        return 0;
+    }
 
     MainWindow w;
     w.haupt = cHaupt::instance();
@@ -325,6 +375,7 @@ int main(int argc, char* argv[])
     const double dBaseline = dMedianMs(3, [&] { s32Lines = s32ReadAndSplit(strPath); });
     vRow("baseline", "read and split (baseline)", RECORDS, dBaseline, 1,
          QString("%1 lines, %2 MB").arg(s32Lines).arg(s64FileBytes / 1e6, 0, 'f', 1));
+    vFramesBurst(dBaseline);
     w.vSettle();
 
     // The first open of the large file, with the memory it takes on its way.

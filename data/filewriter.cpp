@@ -75,6 +75,9 @@ QString strReason(Failure _failure)
             QT_TRANSLATE_NOOP("FileWriter", "Der Ordner fehlt, oder an seiner Stelle liegt eine Datei."));
     case Failure::NameTooLong:
         return strTr(QT_TRANSLATE_NOOP("FileWriter", "Der Dateiname ist zu lang."));
+    case Failure::NotRegularFile:
+        return strTr(QT_TRANSLATE_NOOP(
+            "FileWriter", "Unter diesem Namen liegt ein Verweis oder ein Ordner, keine gewöhnliche Datei."));
     case Failure::None:
     case Failure::Other:
         break;

@@ -13,7 +13,18 @@ namespace FileWriter
 {
 
 // Why a write failed, in the kinds the user can act on.
-enum class Failure { None, DiskFull, ReadOnly, NoPermission, MissingFolder, NameTooLong, Other };
+// NotRegularFile: a link, a folder or another non-file stands under the name
+// and is not replaced.
+enum class Failure {
+    None,
+    DiskFull,
+    ReadOnly,
+    NoPermission,
+    MissingFolder,
+    NameTooLong,
+    NotRegularFile,
+    Other
+};
 
 // The kind of a failure from the error number the failed call left (errno);
 // where that tells nothing, from a look at _strFolder (the folder written

@@ -5,6 +5,7 @@
 #include "data/ordertotals.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -137,6 +138,19 @@ QString strCsvField(const QString& _strText)
     return QLatin1Char('"') + strQuoted + QLatin1Char('"');
 }
 
+QString strTextCell(const QString& _strText)
+{
+    static const QRegularExpression s_rePlainNumber(QStringLiteral("^[+-]?[0-9]+([.,][0-9]+)*$"));
+    if (_strText.isEmpty())
+        return _strText;
+    const QChar c = _strText.at(0);
+    const bool bFormulaStart = c == QLatin1Char('=') || c == QLatin1Char('+') || c == QLatin1Char('-') ||
+                               c == QLatin1Char('@') || c == QLatin1Char('\t') || c == QLatin1Char('\r');
+    if (!bFormulaStart || s_rePlainNumber.match(_strText).hasMatch())
+        return _strText;
+    return QLatin1Char('\'') + _strText;
+}
+
 QString strHoursMinutes(qint64 _s64Minutes)
 {
     if (_s64Minutes < 0)
@@ -177,10 +191,13 @@ QStringList slTotalsCells(const Table& _table, const QLocale& _locale)
 
 QByteArray baCsv(const Table& _table, const QLocale& _locale)
 {
+    // The first six columns are texts from the terminal's records (names
+    // anybody can type there); the others are numbers and times made here.
+    constexpr int TEXT_COLUMNS = 6;
     const auto strLine = [](const QStringList& _slFields) {
         QStringList slQuoted;
-        for (const QString& strField : _slFields)
-            slQuoted << strCsvField(strField);
+        for (int i = 0; i < _slFields.size(); ++i)
+            slQuoted << strCsvField(i < TEXT_COLUMNS ? strTextCell(_slFields.at(i)) : _slFields.at(i));
         return slQuoted.join(QLatin1Char(';'));
     };
 

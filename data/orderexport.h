@@ -58,13 +58,18 @@ QStringList slCells(const Row& _row, const QLocale& _locale);
 QStringList slTotalsCells(const Table& _table, const QLocale& _locale);
 
 // UTF-8 behind a byte-order mark, ";" between fields, a field with ";", a
-// quote or a line break in quotes; numbers with the locale's decimal
-// separator and no group separator, times as h:mm, "-" for a figure whose
-// divisor is zero. The totals row is named "Summe" in the interface language.
+// quote or a line break in quotes, the text cells as strTextCell makes them; numbers with the locale's
+// decimal separator and no group separator, times as h:mm, "-" for a figure whose divisor is zero. The totals
+// row is named "Summe" in the interface language.
 QByteArray baCsv(const Table& _table, const QLocale& _locale);
 
 // One field as the CSV needs it.
 QString strCsvField(const QString& _strText);
+// A text cell (order number, customer, field, driver, start, stop) as office
+// software keeps it text: a text that begins with "=", "+", "-", "@", a tab
+// or a carriage return would be run as a formula there, and gets a leading
+// apostrophe. A plain number ("-5", "+3,5") is no formula and stays as it is.
+QString strTextCell(const QString& _strText);
 // Minutes as "h:mm" (hours not wrapped).
 QString strHoursMinutes(qint64 _s64Minutes);
 

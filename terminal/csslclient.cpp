@@ -260,6 +260,7 @@ void cSSLClient::vConnectToTerminal()
         m_baShownFingerprint.clear();
         m_bFirstContact = false;
         m_frameReader.vReset();
+        m_pendingDownloads.vClear();
         m_bAttemptOpen = true;
         ++m_u32Connection;
         VEMO_DEBUG(lcTerminal) << "connecting to" << m_haTerminal.toString() << "port" << m_u16TlsPort;
@@ -364,6 +365,7 @@ void cSSLClient::vSendMessage(const QByteArray& _baMessage)
     if (eSslState() != QAbstractSocket::ConnectedState)
         return;
     m_baLastCommand = _baMessage;
+    m_pendingDownloads.vSent(_baMessage);
     pSslSocket()->write(baLengthHeader(_baMessage.size()));
     pSslSocket()->write(_baMessage);
 }
@@ -471,7 +473,7 @@ void cSSLClient::vReadAnswer(const QByteArray& _baAnswer)
     case eAnswerRow::FileMachine:
     case eAnswerRow::FileFields:
     case eAnswerRow::FileDrivers:
-        vStoreReceivedFile(rest);
+        vStoreReceivedFile(baFileKind(row), rest);
         break;
     case eAnswerRow::NoPermission:
         vTellUser(tr("Keine Berechtigung"));
@@ -649,9 +651,19 @@ void cSSLClient::vCertificateAnswered(quint32 _u32Connection, bool _bTrust)
 
 // ---- Files ----
 
-void cSSLClient::vStoreReceivedFile(const QByteArray& _baFile)
+void cSSLClient::vStoreReceivedFile(const QByteArray& _baKind, const QByteArray& _baFile)
 {
     const FileMessage::ReceivedFile file = FileMessage::receivedFileFrom(_baFile);
+    // The terminal answers each request with one file message of its kind,
+    // or an empty one. Anything else comes from no request of the user: it
+    // could replace the user's own files, and is only logged, by its name and
+    // size, never by its content.
+    if (!m_pendingDownloads.bTake(_baKind)) {
+        VEMO_WARNING(lcFiles) << "unexpected file from the terminal:"
+                              << FileMessage::strLoggedName(file.strName) << "of" << _baFile.size()
+                              << "bytes as" << _baKind << "- nothing of this kind was requested, dropped";
+        return;
+    }
     if (file.bEmpty) {
         VEMO_DEBUG(lcFiles) << "the terminal has no such file";
         vAfterRead([this] {
@@ -666,6 +678,12 @@ void cSSLClient::vStoreReceivedFile(const QByteArray& _baFile)
     if (name.isEmpty()) {
         VEMO_WARNING(lcFiles) << "received file without a usable name, not stored";
         vTellUser(tr("Die empfangene Datei hat keinen gültigen Namen und wurde nicht gespeichert."));
+        return;
+    }
+    if (!FileMessage::bIsListFileName(name, _baKind)) {
+        VEMO_WARNING(lcFiles) << "unexpected file from the terminal:"
+                              << FileMessage::strLoggedName(file.strName) << "of" << _baFile.size()
+                              << "bytes as" << _baKind << "- not the name of a list, dropped";
         return;
     }
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);

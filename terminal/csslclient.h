@@ -2,6 +2,7 @@
 
 #include "terminal/certificatepins.h"
 #include "terminal/discovery.h"
+#include "terminal/filemessage.h"
 #include "terminal/framing.h"
 
 #include <QAbstractSocket>
@@ -88,10 +89,15 @@ public:
     void vSendMessage(const QByteArray& _baMessage);
     void vReadAnswer(const QByteArray& _baAnswer);
 
-    // Files.
-    void vStoreReceivedFile(const QByteArray& _baFile);
+    // Files. A received file is stored only when a download of its kind is
+    // pending and its name is that of a list; anything else is logged as an
+    // unexpected file and dropped.
+    void vStoreReceivedFile(const QByteArray& _baKind, const QByteArray& _baFile);
     void vSendFileFromPath(const QString& _strPath, const QString& _strKind);
     void vSendFile(const QByteArray& _baKind);
+    // The bytes the frame reader has copied over all connections: it grows
+    // with the bytes received, whatever the number of frames in them.
+    qint64 s64FrameBytesMoved() const { return m_frameReader.s64BytesMoved(); }
 
     bool bConnected() const { return m_bConnected; }
     QString strCurrentChassis() const { return m_strCurrentChassis; }
@@ -191,6 +197,9 @@ private:
     bool m_bFirstContact = false;
     QString m_strSendFilePath;
     cFrameReader m_frameReader;
+    // The request words sent on this connection and not yet answered by a
+    // file of their kind.
+    FileMessage::cPendingDownloads m_pendingDownloads;
     QByteArray m_baLastCommand;
     // The fingerprint of the certificate the connection up now has shown.
     QByteArray m_baShownFingerprint;

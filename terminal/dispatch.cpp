@@ -133,3 +133,25 @@ QByteArray baPasswordMessage(const char* _strCommand, const QByteArray& _baPassw
 {
     return QByteArray(_strCommand) + Protocol::PW_SEPARATOR + _baPassword;
 }
+
+QByteArray baFileKind(eAnswerRow _eRow)
+{
+    using namespace Protocol;
+    switch (_eRow) {
+    case eAnswerRow::FileOrders:
+        return KIND_ORDERS;
+    case eAnswerRow::FileCustomers:
+        return KIND_CUSTOMERS;
+    case eAnswerRow::FileSeason:
+        return KIND_SEASON;
+    case eAnswerRow::FileMachine:
+        return KIND_MACHINE;
+    case eAnswerRow::FileFields:
+        return KIND_FIELDS;
+    case eAnswerRow::FileDrivers:
+        return KIND_DRIVERS;
+    default:
+        break;
+    }
+    return QByteArray();
+}

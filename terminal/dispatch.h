@@ -40,6 +40,9 @@ inline bool bIsFileRow(eAnswerRow _eRow)
 {
     return _eRow >= eAnswerRow::FileOrders && _eRow <= eAnswerRow::FileDrivers;
 }
+// The kind a file row names in its prefix, which is also the request word
+// of that kind ("Auftraege", "Kunden", ...); empty for the other rows.
+QByteArray baFileKind(eAnswerRow _eRow);
 
 // A reported switch state: '1' on, '0' off, anything else leaves the
 // indicator as it is.

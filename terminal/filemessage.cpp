@@ -1,6 +1,7 @@
 #include "terminal/filemessage.h"
 
 #include "data/listfile.h"
+#include "data/listkind.h"
 
 #include "terminal/protocol.h"
 
@@ -75,6 +76,48 @@ QString strSafeFileName(const QString& _strName)
     return name;
 }
 
+bool bIsListFileName(const QString& _strName, const QByteArray& _baKind)
+{
+    if (!_strName.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        return false;
+    if (ListNames::kindOfFile(_strName) != ListKind::None)
+        return true;
+    return !_baKind.isEmpty() && _strName.contains(QString::fromLatin1(_baKind));
+}
+
+QString strLoggedName(const QString& _strName)
+{
+    QString strLogged = QStringLiteral("\"");
+    for (const QChar c : _strName) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c == QLatin1Char('"') || c == QLatin1Char('\\'))
+            strLogged += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            strLogged += c;
+    }
+    return strLogged + QLatin1Char('"');
+}
+
+void cPendingDownloads::vSent(const QByteArray& _baMessage)
+{
+    for (const char* kind : {Protocol::KIND_ORDERS, Protocol::KIND_FIELDS, Protocol::KIND_DRIVERS,
+                             Protocol::KIND_CUSTOMERS, Protocol::KIND_SEASON, Protocol::KIND_MACHINE}) {
+        if (_baMessage == kind) {
+            ++m_hashCount[_baMessage];
+            return;
+        }
+    }
+}
+
+bool cPendingDownloads::bTake(const QByteArray& _baKind)
+{
+    const auto it = m_hashCount.find(_baKind);
+    if (it == m_hashCount.end())
+        return false;
+    if (--it.value() <= 0)
+        m_hashCount.erase(it);
+    return true;
+}
+
 QString strStoreTextFile(const QString& _strFolder, const QString& _strName, const QString& _strText,
                          FileWriter::Failure* _pFailure)
 {
@@ -91,9 +134,13 @@ QString strStoreTextFile(const QString& _strFolder, const QString& _strName, con
         return fail(failure);
     const QString path = QStringLiteral("%1/%2").arg(_strFolder, _strName);
     // QSaveFile writes through a link to wherever it points, so a link of
-    // that name would carry the content out of the folder.
-    if (QFileInfo(path).isSymLink())
-        return fail(FileWriter::Failure::Other);
+    // that name would carry the content out of the folder; and only a file
+    // is replaced, never a folder, a pipe or a device of that name.
+    const QFileInfo info(path);
+    if (info.isSymLink() || (info.exists() && !info.isFile())) {
+        folders.vRemoveMade();
+        return fail(FileWriter::Failure::NotRegularFile);
+    }
     // Written to a temporary file and renamed, so a failed write leaves an
     // older file of that name intact. Text mode: the platform's line ends.
     // One line end at the end of the file, not a second one behind the

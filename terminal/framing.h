@@ -22,6 +22,11 @@ QByteArray baFrame(const QByteArray& _baPayload);
 // A message is taken out of the buffer before the caller dispatches it, so a
 // dispatch that runs a nested event loop (a modal dialog) and reads more data
 // continues with the next message in order.
+//
+// Messages are taken from a read offset, and the bytes before it are dropped
+// once per append: removing each message from the front would move the rest
+// of the buffer every time, and a burst of many small frames in one read
+// would cost time in the square of their number.
 class cFrameReader
 {
 public:
@@ -40,11 +45,19 @@ public:
     eNext eTakeNext(QByteArray& _baMessage);
 
     int s32ExpectedSize() const { return m_s32ExpectedSize; }
-    int s32Buffered() const { return m_baReceiveBuffer.size(); }
+    // The bytes received and not yet taken.
+    int s32Buffered() const { return m_baReceiveBuffer.size() - m_s32ReadOffset; }
     bool bFailed() const { return m_bFailed; }
+    // The bytes copied so far: into the messages taken and when the buffer
+    // was compacted. Grows with the bytes received, never faster, whatever
+    // the number of frames in them.
+    qint64 s64BytesMoved() const { return m_s64BytesMoved; }
 
 private:
     int m_s32ExpectedSize = 0;
     QByteArray m_baReceiveBuffer;
+    // Where the next header or payload starts in the buffer.
+    int m_s32ReadOffset = 0;
     bool m_bFailed = false;
+    qint64 m_s64BytesMoved = 0;
 };

@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace FileMessage;
 
 // File messages in both directions and the storing of received files.
@@ -192,6 +194,95 @@ private slots:
         QVERIFY(QFile::link(outside, folder + "/Auftraege.csv"));
         QVERIFY(strStoreTextFile(folder, "Auftraege.csv", "neu").isEmpty());
         QCOMPARE(TestSupport::baReadFile(outside), QByteArray("alt"));
+    }
+
+    void onlyRegularFilesAreReplaced_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("link to a file") << "link";
+        QTest::newRow("link to nowhere") << "dangling";
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("pipe") << "fifo";
+    }
+
+    void onlyRegularFilesAreReplaced()
+    {
+        QFETCH(QString, kind);
+        const QString folder = TestSupport::strHome() + "/store/" + kind;
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + "/Fahrer.csv";
+        const QString outside = TestSupport::strWriteFile(TestSupport::strHome() + "/store/mine.csv", "alt");
+        if (kind == "link")
+            QVERIFY(QFile::link(outside, path));
+        else if (kind == "dangling")
+            QVERIFY(QFile::link(folder + "/nowhere.csv", path));
+        else if (kind == "folder")
+            QVERIFY(QDir().mkpath(path + "/inside"));
+        else
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        const QFileInfo before(path);
+
+        FileWriter::Failure failure = FileWriter::Failure::None;
+        QVERIFY(strStoreTextFile(folder, "Fahrer.csv", "neu", &failure).isEmpty());
+        QCOMPARE(failure, FileWriter::Failure::NotRegularFile);
+        QVERIFY(!FileWriter::strReason(failure).isEmpty());
+        const QFileInfo after(path);
+        QCOMPARE(after.isSymLink(), before.isSymLink());
+        QCOMPARE(after.isDir(), before.isDir());
+        QCOMPARE(TestSupport::baReadFile(outside), QByteArray("alt"));
+        QVERIFY(!QFile::exists(folder + "/nowhere.csv"));
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList{"Fahrer.csv"});
+    }
+
+    void storableNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("kind");
+        QTest::addColumn<bool>("storable");
+        QTest::newRow("orders") << "Auftraege_2024.csv" << QByteArray("Auftraege") << true;
+        QTest::newRow("orders, upper-case ending") << "orders.CSV" << QByteArray("Auftraege") << true;
+        QTest::newRow("another language") << "Zlecenia.csv" << QByteArray("Auftraege") << true;
+        QTest::newRow("season statistics") << "Statistik Saison 2024.csv" << QByteArray("Saison") << true;
+        QTest::newRow("kind word") << "SaisonStatistik.csv" << QByteArray("Saison") << true;
+        QTest::newRow("kind word of another kind")
+            << "SaisonStatistik.csv" << QByteArray("Maschine") << false;
+        QTest::newRow("no list") << "Rechnung.csv" << QByteArray("Auftraege") << false;
+        QTest::newRow("not csv") << "Auftraege.html" << QByteArray("Auftraege") << false;
+        QTest::newRow("csv inside") << "Fahrer.csv.desktop" << QByteArray("Fahrer") << false;
+        QTest::newRow("hidden") << ".bashrc" << QByteArray("Fahrer") << false;
+    }
+
+    void storableNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, kind);
+        QFETCH(bool, storable);
+        QCOMPARE(bIsListFileName(name, kind), storable);
+    }
+
+    void pendingDownloadsPerKind()
+    {
+        cPendingDownloads pending;
+        for (const char* sent : {"Fahrer", "Fahrer", "Kunden", "Login: ", "Fahrer2", "ExpertModus:ON"})
+            pending.vSent(sent);
+        QCOMPARE(pending.s32Pending("Fahrer"), 2);
+        QCOMPARE(pending.s32Pending("Kunden"), 1);
+        QVERIFY(!pending.bTake("Auftraege"));
+        QVERIFY(pending.bTake("Kunden"));
+        QVERIFY(!pending.bTake("Kunden"));
+        QVERIFY(pending.bTake("Fahrer"));
+        QVERIFY(pending.bTake("Fahrer"));
+        QVERIFY(!pending.bTake("Fahrer"));
+        pending.vSent("Saison");
+        pending.vClear();
+        QVERIFY(!pending.bTake("Saison"));
+    }
+
+    void loggedNamesStayOnOneLine()
+    {
+        QCOMPARE(strLoggedName("Rechnung.html"), QString("\"Rechnung.html\""));
+        QCOMPARE(strLoggedName("a\nvemo.files: \"b\""), QString("\"a\\x0avemo.files: \\x22b\\x22\""));
     }
 
     void sendPayload_data()

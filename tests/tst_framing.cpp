@@ -125,6 +125,41 @@ private slots:
         QCOMPARE(nested, QByteArray("dritte"));
         QCOMPARE(reader.eTakeNext(nested), cFrameReader::eNext::NeedMore);
     }
+
+    void burstCostsItsBytesOnly_data()
+    {
+        QTest::addColumn<int>("frames");
+        QTest::addColumn<int>("reads");
+        QTest::newRow("one read") << 320000 << 1;
+        QTest::newRow("reads cutting frames") << 320000 << 997;
+    }
+
+    void burstCostsItsBytesOnly()
+    {
+        // Many one-byte frames in few reads: the reader copies each byte a
+        // bounded number of times, not once per frame taken before it.
+        QFETCH(int, frames);
+        QFETCH(int, reads);
+        QByteArray stream;
+        stream.reserve(frames * 5);
+        for (int i = 0; i < frames; ++i)
+            stream += baFrame(QByteArray(1, char('a' + i % 26)));
+        cFrameReader reader;
+        const int s32Piece = stream.size() / reads + 1;
+        int s32Taken = 0;
+        bool bInOrder = true;
+        for (int offset = 0; offset < stream.size(); offset += s32Piece) {
+            reader.vAppend(stream.mid(offset, s32Piece));
+            QByteArray message;
+            while (reader.eTakeNext(message) == cFrameReader::eNext::Message)
+                bInOrder = bInOrder && message == QByteArray(1, char('a' + s32Taken++ % 26));
+        }
+        QCOMPARE(s32Taken, frames);
+        QVERIFY(bInOrder);
+        QCOMPARE(reader.s32Buffered(), 0);
+        QVERIFY2(reader.s64BytesMoved() <= 2 * qint64(stream.size()),
+                 qPrintable(QString::number(reader.s64BytesMoved())));
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_Framing)

@@ -21,6 +21,8 @@ private slots:
     void csvReadsBack();
     void csvFields_data();
     void csvFields();
+    void formulasExportedAsText_data();
+    void formulasExportedAsText();
     void fileNames_data();
     void fileNames();
     void longNamesFitTheFileSystem_data();
@@ -186,6 +188,54 @@ void tst_OrderExport::csvFields()
     QFETCH(QString, text);
     QFETCH(QString, field);
     QCOMPARE(OrderExport::strCsvField(text), field);
+}
+
+void tst_OrderExport::formulasExportedAsText_data()
+{
+    QTest::addColumn<QString>("name");     // the customer's and the driver's name
+    QTest::addColumn<QString>("customer"); // the cells as the CSV holds them
+    QTest::addColumn<QString>("driver");
+    QTest::newRow("hyperlink") << "=HYPERLINK(\"http://x.invalid\",\"Klick\")"
+                               << "\"'=HYPERLINK(\"\"http://x.invalid\"\",\"\"Klick\"\") (4711)\""
+                               << "\"'=HYPERLINK(\"\"http://x.invalid\"\",\"\"Klick\"\")\"";
+    QTest::newRow("plus") << "+1+cmd|' /C calc'!A0"
+                          << "'+1+cmd|' /C calc'!A0 (4711)"
+                          << "'+1+cmd|' /C calc'!A0";
+    QTest::newRow("minus") << "-2+3"
+                           << "'-2+3 (4711)"
+                           << "'-2+3";
+    QTest::newRow("at") << "@SUMME(A1:A9)"
+                        << "'@SUMME(A1:A9) (4711)"
+                        << "'@SUMME(A1:A9)";
+    QTest::newRow("tab") << "\t=1+1"
+                         << "'\t=1+1 (4711)"
+                         << "'\t=1+1";
+    QTest::newRow("carriage return") << "\r=1+1"
+                                     << "\"'\r=1+1 (4711)\""
+                                     << "\"'\r=1+1\"";
+    QTest::newRow("negative number") << "-5"
+                                     << "'-5 (4711)"
+                                     << "-5";
+    QTest::newRow("signed decimal") << "+3,5"
+                                    << "'+3,5 (4711)"
+                                    << "+3,5";
+    QTest::newRow("inside") << "Hans = Fahrer"
+                            << "Hans = Fahrer (4711)"
+                            << "Hans = Fahrer";
+}
+
+// A name typed on the terminal reaches the table as text, never as a formula
+// that office software would run; the numbers stay numbers, negative ones too.
+void tst_OrderExport::formulasExportedAsText()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, customer);
+    QFETCH(QString, driver);
+    const QString strRecord = strOrderLine(
+        {{0, "7"}, {2, "4711"}, {3, name}, {7, name}, {10, "-50000"}, {11, "1:00"}, {19, "-5000"}});
+    const QByteArray baCsv = OrderExport::baCsv(OrderExport::tableOf({strRecord}), QLocale(QLocale::German));
+    const QString strRow = QString::fromUtf8(baCsv.mid(3)).split(QStringLiteral("\r\n")).value(1);
+    QCOMPARE(strRow, "7;" + customer + "; ();" + driver + ";;;-5,000;0,000;0,000;0:00;0:00;1:00;-5,0;-;-");
 }
 
 void tst_OrderExport::fileNames_data()

@@ -1,10 +1,16 @@
 #include "app/settingsstore.h"
+#include "terminal/knownterminals.h"
 #include "testsupport.h"
 
 #include <QSettings>
 #include <QtTest>
 
+#include <atomic>
+#include <dirent.h>
+#include <fcntl.h>
 #include <functional>
+#include <sys/stat.h>
+#include <thread>
 
 // Every stored value through its accessor: it reads and writes the one
 // application name and key under "Lindqvarth" that earlier versions of the
@@ -57,6 +63,8 @@ private slots:
     void init() { vClearStore(); }
     void storedUnderItsKey_data();
     void storedUnderItsKey();
+    void passwordStoreIsOwnerOnlyFromTheStart_data();
+    void passwordStoreIsOwnerOnlyFromTheStart();
 };
 
 void tst_SettingsStore::storedUnderItsKey_data()
@@ -123,6 +131,67 @@ void tst_SettingsStore::storedUnderItsKey()
     QCOMPARE(QSettings(ORGANISATION, application).value(key), written);
     QCOMPARE(slStoredKeys(), QStringList{application + QLatin1Char('/') + key});
     QCOMPARE(accessor.fnFileName(), QSettings(ORGANISATION, application).fileName());
+}
+
+void tst_SettingsStore::passwordStoreIsOwnerOnlyFromTheStart_data()
+{
+    QTest::addColumn<int>("oldMode"); // of a store written by an earlier version; 0: none
+    QTest::newRow("no store yet") << 0;
+    QTest::newRow("store readable by all") << 0644;
+}
+
+// The store of the known terminals holds their passwords. While it is
+// written, neither it nor the file QSettings writes beside it is ever
+// readable by group or others, watched by a thread that looks at every file
+// of the folder as fast as it can.
+void tst_SettingsStore::passwordStoreIsOwnerOnlyFromTheStart()
+{
+    QFETCH(int, oldMode);
+    const QString strFile = SettingsStore::KNOWN_TERMINALS.strFileName();
+    const QByteArray baFolder = QFile::encodeName(QFileInfo(strFile).absolutePath());
+    QFile::remove(strFile);
+    if (oldMode != 0) {
+        QSettings(ORGANISATION, "Client").setValue("LastChassis", "ALT1");
+        QVERIFY(QFile::setPermissions(strFile, QFileDevice::Permissions(0x6644)));
+        QCOMPARE(QFileInfo(strFile).permissions() & QFileDevice::ReadOther, QFileDevice::ReadOther);
+    }
+
+    std::atomic<bool> bStop{false};
+    std::atomic<int> s32Looks{0};
+    QStringList slOpen; // files seen readable by others, with their mode
+    std::thread watcher([&] {
+        while (!bStop) {
+            DIR* pDir = ::opendir(baFolder.constData());
+            if (!pDir)
+                continue;
+            while (const dirent* pEntry = ::readdir(pDir)) {
+                // The store and the file written beside it; the lock file holds no secret.
+                const QByteArray baName(pEntry->d_name);
+                if (!baName.startsWith("Client.conf") || baName.endsWith(".lock"))
+                    continue;
+                struct stat info;
+                if (::fstatat(::dirfd(pDir), pEntry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+                    info.st_size > 0 && (info.st_mode & 077) != 0)
+                    slOpen << QString::fromLatin1(baName) + QString::number(info.st_mode & 0777, 8);
+            }
+            ::closedir(pDir);
+            ++s32Looks;
+        }
+    });
+    // The bare setting first: it alone must make the file owner-only.
+    SettingsStore::KNOWN_TERMINALS.vSet({"LQ-4711-0815", "Zuckerhut77"});
+    for (int i = 0; i < 20; ++i)
+        KnownTerminals::vSave({"LQ-4711-0815", QByteArray("Zuckerhut") + QByteArray::number(i)}, "WAB123");
+    bStop = true;
+    watcher.join();
+
+    QVERIFY(s32Looks > 0);
+    QVERIFY2(slOpen.isEmpty(),
+             qPrintable(QString("%1 times, first %2").arg(slOpen.size()).arg(slOpen.value(0))));
+    struct stat info;
+    QCOMPARE(::stat(QFile::encodeName(strFile).constData(), &info), 0);
+    QCOMPARE(int(info.st_mode & 0777), 0600);
+    QCOMPARE(SettingsStore::LAST_CHASSIS.tValue(), QString("WAB123"));
 }
 
 QTEST_MAIN(tst_SettingsStore)

@@ -1,6 +1,7 @@
 // The byte stream of the terminal connection: the frame reader fed in chunks
-// of any size, and the dispatch decision for every message it yields with
-// the readers of the message parts (login status, switches, files, live).
+// of any size, at a cost that grows with the bytes alone, and the dispatch
+// decision for every message it yields with the readers of the message parts
+// (login status, switches, files, live).
 #include "fuzztarget.h"
 
 #include "live/liverecord.h"
@@ -46,6 +47,10 @@ Reading readInChunks(const QByteArray& _baStream, const QList<int>& _ls32Chunks)
         }
         // Never more buffered than what was given.
         FUZZ_CHECK(reader.s32Buffered() <= s32Offset);
+        // The work grows with the bytes, not with the frames in them: each
+        // byte is copied into its message once and moved to the buffer's
+        // front at most once, however many frames one read carries.
+        FUZZ_CHECK(reader.s64BytesMoved() <= 2 * qint64(s32Offset));
     }
     return reading;
 }

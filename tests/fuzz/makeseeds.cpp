@@ -91,6 +91,12 @@ void vFraming()
     vWrite("framing", QStringLiteral("all-in-chunks"), baAll);
     vWrite("framing", QStringLiteral("empty-frame"),
            QByteArray("\0\0\0\0\0", 5) + baFrame("BreakConnection"));
+    // Many one-byte frames, read whole and in three chunks: the work stays
+    // proportional to the bytes.
+    QByteArray baBurst("\x03\x3f\x10\x3f", 4);
+    for (int i = 0; i < 4000; ++i)
+        baBurst += baFrame(QByteArray(1, char('a' + i % 26)));
+    vWrite("framing", QStringLiteral("burst"), baBurst);
 }
 
 void vFileMessages()

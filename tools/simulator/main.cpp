@@ -131,6 +131,13 @@ int main(int argc, char* argv[])
          QStringLiteral("Misbehave at the first download: close-mid-frame, negative-length, huge-length, "
                         "garbage, evil-name."),
          QStringLiteral("mode")},
+        {QStringLiteral("send-unasked"),
+         QStringLiteral("Play a rogue device: after each login send a file of this name that nobody asked "
+                        "for."),
+         QStringLiteral("name")},
+        {QStringLiteral("unasked-kind"),
+         QStringLiteral("The kind of that file's message (default %1).").arg(Protocol::KIND_ORDERS),
+         QStringLiteral("word")},
         {QStringLiteral("quiet"), QStringLiteral("Do not print the received messages.")},
     });
     parser.process(app);
@@ -174,6 +181,10 @@ int main(int argc, char* argv[])
     if (parser.isSet(QStringLiteral("fault")) &&
         !bFaultFromName(parser.value(QStringLiteral("fault")), config.eFaultMode))
         vFail(QStringLiteral("unknown fault mode ") + parser.value(QStringLiteral("fault")));
+
+    config.strUnaskedName = parser.value(QStringLiteral("send-unasked"));
+    if (parser.isSet(QStringLiteral("unasked-kind")))
+        config.baUnaskedKind = parser.value(QStringLiteral("unasked-kind")).toLatin1();
 
     cTerminalSimServer server(config);
     QString error;

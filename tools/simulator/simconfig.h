@@ -15,7 +15,7 @@ struct SimConfig {
         NegativeLength, // ... is preceded by a negative length header
         HugeLength,     // ... is preceded by a length far above any real message
         Garbage,        // random bytes in a frame before the first download of the run
-        EvilName        // downloads carry the file name "../evil.csv"
+        EvilName        // downloads carry their file name behind "../" ("../Fahrer.csv")
     };
 
     QString strSerial = QStringLiteral("LQ-4711-0815");
@@ -44,6 +44,11 @@ struct SimConfig {
     bool bDenyDownloads = false;  // downloads are answered with "Keine Berechtigung"
     int s32BreakAfterMs = -1;     // "BreakConnection" this long after a login
     eFault eFaultMode = eFault::None;
+    // A rogue device: after each login a file message of this name that no
+    // request asked for, of the kind given (empty: none is sent).
+    QString strUnaskedName;
+    QByteArray baUnaskedKind = Protocol::KIND_ORDERS;
+    QByteArray baUnaskedContent = "unasked content\n";
 };
 
 // The fault names of the command line; false for an unknown name.

@@ -132,6 +132,10 @@ void cSimSession::vAccept(const char* _strPrefix)
     m_bLoggedIn = true;
     m_pServer->vSetLoggedIn(this);
     vSend(QByteArray(_strPrefix) + baStatusFields(m_pServer->bLightSwitch, m_pServer->bExpertMode));
+    const SimConfig& config = m_pServer->config();
+    if (!config.strUnaskedName.isEmpty())
+        vSend(FileMessage::baStartFileMessage(config.baUnaskedKind, config.strUnaskedName.toUtf8(),
+                                              config.baUnaskedContent));
     const int breakAfter = m_pServer->config().s32BreakAfterMs;
     if (breakAfter >= 0)
         QTimer::singleShot(breakAfter, this, &cSimSession::vBreakConnection);
@@ -154,7 +158,7 @@ void cSimSession::vDownload(const QByteArray& _baKind)
             content = SimDataFolder::baContentForSending(file.readAll());
     }
     if (config.eFaultMode == SimConfig::eFault::EvilName)
-        name = QStringLiteral("../evil.csv");
+        name = QStringLiteral("../") + name;
     const QByteArray answer = FileMessage::baStartFileMessage(_baKind, name.toUtf8(), content);
     if (!bInjectFault(answer))
         vSend(answer);
