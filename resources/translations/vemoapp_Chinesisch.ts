@@ -31,6 +31,10 @@
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
         <translation>无法保存文件 %1：%2</translation>
     </message>
+    <message>
+        <source>Unter diesem Namen liegt ein Verweis oder ein Ordner, keine gewöhnliche Datei.</source>
+        <translation>此名称下是一个链接或文件夹，而不是普通文件。</translation>
+    </message>
 </context>
 <context>
     <name>IsoXml</name>
@@ -1089,6 +1093,14 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
         <source>Abbrechen</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Terminal %1, Seriennummer %2</source>
+        <translation>终端 %1，序列号 %2</translation>
+    </message>
+    <message>
+        <source>Erster Kontakt mit diesem Terminal. Geben Sie das Passwort nur ein, wenn es Ihr Terminal ist.</source>
+        <translation>首次与此终端连接。仅当这是您的终端时才输入密码。</translation>
+    </message>
 </context>
 <context>
     <name>cQuelleVerzeichnis</name>
@@ -1174,6 +1186,30 @@ Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertr
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
         <translation>无法将收到的文件 %1 保存到文件夹 %2：%3</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%2
+
+Jetzt:
+%3
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation>终端 %1 使用了与之前不同的证书。
+
+之前：
+%2
+
+现在：
+%3
+
+只有在终端已被更换时这才是正确的。信任新证书并登录吗？</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 hat eine ungültige Seriennummer gesendet. Die Anmeldung wurde abgebrochen.</source>
+        <translation>终端 %1 发送了无效的序列号。登录已中止。</translation>
     </message>
 </context>
 <context>

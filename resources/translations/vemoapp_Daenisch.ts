@@ -31,6 +31,10 @@
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
         <translation>Filen %1 kunne ikke gemmes: %2</translation>
     </message>
+    <message>
+        <source>Unter diesem Namen liegt ein Verweis oder ein Ordner, keine gewöhnliche Datei.</source>
+        <translation>Under dette navn ligger et link eller en mappe, ikke en almindelig fil.</translation>
+    </message>
 </context>
 <context>
     <name>IsoXml</name>
@@ -1089,6 +1093,14 @@ appen, så kontakt os venligst.</translation>
         <source>Abbrechen</source>
         <translation>Annuller</translation>
     </message>
+    <message>
+        <source>Terminal %1, Seriennummer %2</source>
+        <translation>Terminal %1, serienummer %2</translation>
+    </message>
+    <message>
+        <source>Erster Kontakt mit diesem Terminal. Geben Sie das Passwort nur ein, wenn es Ihr Terminal ist.</source>
+        <translation>Første kontakt med denne terminal. Indtast kun adgangskoden, hvis det er din terminal.</translation>
+    </message>
 </context>
 <context>
     <name>cQuelleVerzeichnis</name>
@@ -1174,6 +1186,30 @@ Det er kun korrekt, hvis terminalen er blevet udskiftet. Stol på det nye certif
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
         <translation>Den modtagne fil %1 kunne ikke gemmes i mappen %2: %3</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%2
+
+Jetzt:
+%3
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation>Terminalen %1 identificerer sig med et andet certifikat end før.
+
+Før:
+%2
+
+Nu:
+%3
+
+Det er kun korrekt, hvis terminalen er blevet udskiftet. Stol på det nye certifikat og log på?</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 hat eine ungültige Seriennummer gesendet. Die Anmeldung wurde abgebrochen.</source>
+        <translation>Terminalen %1 har sendt et ugyldigt serienummer. Log på blev afbrudt.</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,10 @@
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Unter diesem Namen liegt ein Verweis oder ein Ordner, keine gewöhnliche Datei.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>IsoXml</name>
@@ -1084,6 +1088,14 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
         <source>Abbrechen</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Terminal %1, Seriennummer %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erster Kontakt mit diesem Terminal. Geben Sie das Passwort nur ein, wenn es Ihr Terminal ist.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>cQuelleVerzeichnis</name>
@@ -1160,6 +1172,22 @@ Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertr
     </message>
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%2
+
+Jetzt:
+%3
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 hat eine ungültige Seriennummer gesendet. Die Anmeldung wurde abgebrochen.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -31,6 +31,10 @@
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
         <translation>The file %1 could not be saved: %2</translation>
     </message>
+    <message>
+        <source>Unter diesem Namen liegt ein Verweis oder ein Ordner, keine gewöhnliche Datei.</source>
+        <translation>A link or a folder has this name, not an ordinary file.</translation>
+    </message>
 </context>
 <context>
     <name>IsoXml</name>
@@ -1089,6 +1093,14 @@ the application, please contact us.</translation>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Terminal %1, Seriennummer %2</source>
+        <translation>Terminal %1, serial number %2</translation>
+    </message>
+    <message>
+        <source>Erster Kontakt mit diesem Terminal. Geben Sie das Passwort nur ein, wenn es Ihr Terminal ist.</source>
+        <translation>First contact with this terminal. Only enter the password if it is your terminal.</translation>
+    </message>
 </context>
 <context>
     <name>cQuelleVerzeichnis</name>
@@ -1174,6 +1186,30 @@ This is only correct if the terminal has been replaced. Trust the new certificat
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
         <translation>The received file %1 could not be saved in the folder %2: %3</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%2
+
+Jetzt:
+%3
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation>The terminal %1 identifies itself with a different certificate than before.
+
+Before:
+%2
+
+Now:
+%3
+
+This is only correct if the terminal has been replaced. Trust the new certificate and log in?</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 hat eine ungültige Seriennummer gesendet. Die Anmeldung wurde abgebrochen.</source>
+        <translation>The terminal %1 sent an invalid serial number. The login was cancelled.</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,10 @@
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
         <translation>Le fichier %1 n'a pas pu être enregistré : %2</translation>
     </message>
+    <message>
+        <source>Unter diesem Namen liegt ein Verweis oder ein Ordner, keine gewöhnliche Datei.</source>
+        <translation>Un lien ou un dossier porte ce nom, pas un fichier ordinaire.</translation>
+    </message>
 </context>
 <context>
     <name>IsoXml</name>
@@ -1089,6 +1093,14 @@ avec l'application, contactez-nous.</translation>
         <source>Abbrechen</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Terminal %1, Seriennummer %2</source>
+        <translation>Terminal %1, numéro de série %2</translation>
+    </message>
+    <message>
+        <source>Erster Kontakt mit diesem Terminal. Geben Sie das Passwort nur ein, wenn es Ihr Terminal ist.</source>
+        <translation>Premier contact avec ce terminal. Ne saisissez le mot de passe que s'il s'agit de votre terminal.</translation>
+    </message>
 </context>
 <context>
     <name>cQuelleVerzeichnis</name>
@@ -1174,6 +1186,30 @@ Cela n'est normal que si le terminal a été remplacé. Faire confiance au nouve
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
         <translation>Le fichier reçu %1 n'a pas pu être enregistré dans le dossier %2 : %3</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%2
+
+Jetzt:
+%3
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation>Le terminal %1 s'identifie avec un autre certificat qu'auparavant.
+
+Auparavant :
+%2
+
+Maintenant :
+%3
+
+Cela n'est correct que si le terminal a été remplacé. Faire confiance au nouveau certificat et se connecter ?</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 hat eine ungültige Seriennummer gesendet. Die Anmeldung wurde abgebrochen.</source>
+        <translation>Le terminal %1 a envoyé un numéro de série non valide. La connexion a été interrompue.</translation>
     </message>
 </context>
 <context>

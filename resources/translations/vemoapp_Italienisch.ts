@@ -31,6 +31,10 @@
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
         <translation>Impossibile salvare il file %1: %2</translation>
     </message>
+    <message>
+        <source>Unter diesem Namen liegt ein Verweis oder ein Ordner, keine gewöhnliche Datei.</source>
+        <translation>Con questo nome c'è un collegamento o una cartella, non un file normale.</translation>
+    </message>
 </context>
 <context>
     <name>IsoXml</name>
@@ -1089,6 +1093,14 @@ dell'applicazione, contattateci.</translation>
         <source>Abbrechen</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>Terminal %1, Seriennummer %2</source>
+        <translation>Terminale %1, numero di serie %2</translation>
+    </message>
+    <message>
+        <source>Erster Kontakt mit diesem Terminal. Geben Sie das Passwort nur ein, wenn es Ihr Terminal ist.</source>
+        <translation>Primo contatto con questo terminale. Inserire la password solo se è il proprio terminale.</translation>
+    </message>
 </context>
 <context>
     <name>cQuelleVerzeichnis</name>
@@ -1174,6 +1186,30 @@ Ciò è corretto solo se il terminale è stato sostituito. Considerare attendibi
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
         <translation>Impossibile salvare il file ricevuto %1 nella cartella %2: %3</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%2
+
+Jetzt:
+%3
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation>Il terminale %1 si identifica con un certificato diverso da prima.
+
+Prima:
+%2
+
+Ora:
+%3
+
+Ciò è corretto solo se il terminale è stato sostituito. Fidarsi del nuovo certificato e accedere?</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 hat eine ungültige Seriennummer gesendet. Die Anmeldung wurde abgebrochen.</source>
+        <translation>Il terminale %1 ha inviato un numero di serie non valido. L'accesso è stato interrotto.</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,10 @@
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
         <translation>Het bestand %1 kon niet worden opgeslagen: %2</translation>
     </message>
+    <message>
+        <source>Unter diesem Namen liegt ein Verweis oder ein Ordner, keine gewöhnliche Datei.</source>
+        <translation>Onder deze naam staat een koppeling of een map, geen gewoon bestand.</translation>
+    </message>
 </context>
 <context>
     <name>IsoXml</name>
@@ -1089,6 +1093,14 @@ van de applicatie, neem dan contact met ons op.</translation>
         <source>Abbrechen</source>
         <translation>Annuleren</translation>
     </message>
+    <message>
+        <source>Terminal %1, Seriennummer %2</source>
+        <translation>Terminal %1, serienummer %2</translation>
+    </message>
+    <message>
+        <source>Erster Kontakt mit diesem Terminal. Geben Sie das Passwort nur ein, wenn es Ihr Terminal ist.</source>
+        <translation>Eerste contact met deze terminal. Voer het wachtwoord alleen in als het uw terminal is.</translation>
+    </message>
 </context>
 <context>
     <name>cQuelleVerzeichnis</name>
@@ -1174,6 +1186,30 @@ Dit klopt alleen als de terminal is vervangen. Het nieuwe certificaat vertrouwen
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
         <translation>Het ontvangen bestand %1 kon niet in de map %2 worden opgeslagen: %3</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%2
+
+Jetzt:
+%3
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation>De terminal %1 identificeert zich met een ander certificaat dan voorheen.
+
+Voorheen:
+%2
+
+Nu:
+%3
+
+Dit is alleen juist als de terminal is vervangen. Het nieuwe certificaat vertrouwen en aanmelden?</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 hat eine ungültige Seriennummer gesendet. Die Anmeldung wurde abgebrochen.</source>
+        <translation>De terminal %1 heeft een ongeldig serienummer verzonden. Het aanmelden is afgebroken.</translation>
     </message>
 </context>
 <context>

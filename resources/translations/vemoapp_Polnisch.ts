@@ -31,6 +31,10 @@
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
         <translation>Nie można zapisać pliku %1: %2</translation>
     </message>
+    <message>
+        <source>Unter diesem Namen liegt ein Verweis oder ein Ordner, keine gewöhnliche Datei.</source>
+        <translation>Pod tą nazwą znajduje się odnośnik lub folder, a nie zwykły plik.</translation>
+    </message>
 </context>
 <context>
     <name>IsoXml</name>
@@ -1089,6 +1093,14 @@ z aplikacji, skontaktuj się z nami.</translation>
         <source>Abbrechen</source>
         <translation>Anuluj</translation>
     </message>
+    <message>
+        <source>Terminal %1, Seriennummer %2</source>
+        <translation>Terminal %1, numer seryjny %2</translation>
+    </message>
+    <message>
+        <source>Erster Kontakt mit diesem Terminal. Geben Sie das Passwort nur ein, wenn es Ihr Terminal ist.</source>
+        <translation>Pierwszy kontakt z tym terminalem. Wprowadź hasło tylko wtedy, gdy jest to Twój terminal.</translation>
+    </message>
 </context>
 <context>
     <name>cQuelleVerzeichnis</name>
@@ -1174,6 +1186,30 @@ Jest to prawidłowe tylko wtedy, gdy terminal został wymieniony. Zaufać nowemu
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
         <translation>Nie można zapisać odebranego pliku %1 w folderze %2: %3</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%2
+
+Jetzt:
+%3
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation>Terminal %1 przedstawia się innym certyfikatem niż dotychczas.
+
+Dotychczas:
+%2
+
+Teraz:
+%3
+
+Jest to prawidłowe tylko wtedy, gdy terminal został wymieniony. Zaufać nowemu certyfikatowi i zalogować się?</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 hat eine ungültige Seriennummer gesendet. Die Anmeldung wurde abgebrochen.</source>
+        <translation>Terminal %1 wysłał nieprawidłowy numer seryjny. Logowanie zostało przerwane.</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,10 @@
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
         <translation>Filen %1 kunde inte sparas: %2</translation>
     </message>
+    <message>
+        <source>Unter diesem Namen liegt ein Verweis oder ein Ordner, keine gewöhnliche Datei.</source>
+        <translation>Under detta namn finns en länk eller en mapp, inte en vanlig fil.</translation>
+    </message>
 </context>
 <context>
     <name>IsoXml</name>
@@ -1089,6 +1093,14 @@ appen, kontakta oss gärna.</translation>
         <source>Abbrechen</source>
         <translation>Avbryt</translation>
     </message>
+    <message>
+        <source>Terminal %1, Seriennummer %2</source>
+        <translation>Terminal %1, serienummer %2</translation>
+    </message>
+    <message>
+        <source>Erster Kontakt mit diesem Terminal. Geben Sie das Passwort nur ein, wenn es Ihr Terminal ist.</source>
+        <translation>Första kontakten med denna terminal. Ange lösenordet endast om det är din terminal.</translation>
+    </message>
 </context>
 <context>
     <name>cQuelleVerzeichnis</name>
@@ -1174,6 +1186,30 @@ Det är bara korrekt om terminalen har bytts ut. Lita på det nya certifikatet o
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
         <translation>Den mottagna filen %1 kunde inte sparas i mappen %2: %3</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%2
+
+Jetzt:
+%3
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation>Terminalen %1 identifierar sig med ett annat certifikat än tidigare.
+
+Tidigare:
+%2
+
+Nu:
+%3
+
+Detta är bara korrekt om terminalen har bytts ut. Lita på det nya certifikatet och logga in?</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 hat eine ungültige Seriennummer gesendet. Die Anmeldung wurde abgebrochen.</source>
+        <translation>Terminalen %1 skickade ett ogiltigt serienummer. Inloggningen avbröts.</translation>
     </message>
 </context>
 <context>

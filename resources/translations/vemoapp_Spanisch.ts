@@ -31,6 +31,10 @@
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
         <translation>No se pudo guardar el archivo %1: %2</translation>
     </message>
+    <message>
+        <source>Unter diesem Namen liegt ein Verweis oder ein Ordner, keine gewöhnliche Datei.</source>
+        <translation>Con este nombre hay un enlace o una carpeta, no un archivo normal.</translation>
+    </message>
 </context>
 <context>
     <name>IsoXml</name>
@@ -1089,6 +1093,14 @@ la aplicación, póngase en contacto con nosotros.</translation>
         <source>Abbrechen</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Terminal %1, Seriennummer %2</source>
+        <translation>Terminal %1, número de serie %2</translation>
+    </message>
+    <message>
+        <source>Erster Kontakt mit diesem Terminal. Geben Sie das Passwort nur ein, wenn es Ihr Terminal ist.</source>
+        <translation>Primer contacto con este terminal. Introduzca la contraseña solo si es su terminal.</translation>
+    </message>
 </context>
 <context>
     <name>cQuelleVerzeichnis</name>
@@ -1174,6 +1186,30 @@ Esto solo es correcto si el terminal ha sido sustituido. ¿Confiar en el nuevo c
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
         <translation>No se pudo guardar el archivo recibido %1 en la carpeta %2: %3</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%2
+
+Jetzt:
+%3
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation>El terminal %1 se identifica con un certificado distinto al de antes.
+
+Antes:
+%2
+
+Ahora:
+%3
+
+Esto solo es correcto si el terminal ha sido sustituido. ¿Confiar en el nuevo certificado e iniciar sesión?</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 hat eine ungültige Seriennummer gesendet. Die Anmeldung wurde abgebrochen.</source>
+        <translation>El terminal %1 ha enviado un número de serie no válido. Se ha cancelado el inicio de sesión.</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,10 @@
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
         <translation>Soubor %1 nelze uložit: %2</translation>
     </message>
+    <message>
+        <source>Unter diesem Namen liegt ein Verweis oder ein Ordner, keine gewöhnliche Datei.</source>
+        <translation>Pod tímto názvem je odkaz nebo složka, nikoli běžný soubor.</translation>
+    </message>
 </context>
 <context>
     <name>IsoXml</name>
@@ -1089,6 +1093,14 @@ aplikace, kontaktujte nás prosím.</translation>
         <source>Abbrechen</source>
         <translation>Zrušit</translation>
     </message>
+    <message>
+        <source>Terminal %1, Seriennummer %2</source>
+        <translation>Terminál %1, sériové číslo %2</translation>
+    </message>
+    <message>
+        <source>Erster Kontakt mit diesem Terminal. Geben Sie das Passwort nur ein, wenn es Ihr Terminal ist.</source>
+        <translation>První kontakt s tímto terminálem. Heslo zadejte pouze tehdy, pokud jde o váš terminál.</translation>
+    </message>
 </context>
 <context>
     <name>cQuelleVerzeichnis</name>
@@ -1174,6 +1186,30 @@ To je v pořádku pouze tehdy, pokud byl terminál vyměněn. Důvěřovat nové
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
         <translation>Přijatý soubor %1 nelze uložit do složky %2: %3</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%2
+
+Jetzt:
+%3
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation>Terminál %1 se prokazuje jiným certifikátem než dříve.
+
+Dříve:
+%2
+
+Nyní:
+%3
+
+To je správné pouze v případě, že byl terminál vyměněn. Důvěřovat novému certifikátu a přihlásit se?</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 hat eine ungültige Seriennummer gesendet. Die Anmeldung wurde abgebrochen.</source>
+        <translation>Terminál %1 odeslal neplatné sériové číslo. Přihlášení bylo přerušeno.</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,10 @@
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
         <translation>%1 dosyası kaydedilemedi: %2</translation>
     </message>
+    <message>
+        <source>Unter diesem Namen liegt ein Verweis oder ein Ordner, keine gewöhnliche Datei.</source>
+        <translation>Bu adda sıradan bir dosya değil, bir bağlantı veya klasör bulunuyor.</translation>
+    </message>
 </context>
 <context>
     <name>IsoXml</name>
@@ -1089,6 +1093,14 @@ yaşarsanız lütfen bizimle iletişime geçin.</translation>
         <source>Abbrechen</source>
         <translation>İptal</translation>
     </message>
+    <message>
+        <source>Terminal %1, Seriennummer %2</source>
+        <translation>Terminal %1, seri numarası %2</translation>
+    </message>
+    <message>
+        <source>Erster Kontakt mit diesem Terminal. Geben Sie das Passwort nur ein, wenn es Ihr Terminal ist.</source>
+        <translation>Bu terminalle ilk bağlantı. Parolayı yalnızca sizin terminalinizse girin.</translation>
+    </message>
 </context>
 <context>
     <name>cQuelleVerzeichnis</name>
@@ -1174,6 +1186,30 @@ Bu yalnızca terminal değiştirildiyse doğrudur. Yeni sertifikaya güvenilsin 
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
         <translation>Alınan %1 dosyası %2 klasörüne kaydedilemedi: %3</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%2
+
+Jetzt:
+%3
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation>%1 terminali kendini öncekinden farklı bir sertifikayla tanıtıyor.
+
+Önceki:
+%2
+
+Şimdiki:
+%3
+
+Bu yalnızca terminal değiştirildiyse doğrudur. Yeni sertifikaya güvenip oturum açılsın mı?</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 hat eine ungültige Seriennummer gesendet. Die Anmeldung wurde abgebrochen.</source>
+        <translation>%1 terminali geçersiz bir seri numarası gönderdi. Oturum açma iptal edildi.</translation>
     </message>
 </context>
 <context>

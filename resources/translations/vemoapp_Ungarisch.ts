@@ -31,6 +31,10 @@
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
         <translation>A(z) %1 fájlt nem sikerült menteni: %2</translation>
     </message>
+    <message>
+        <source>Unter diesem Namen liegt ein Verweis oder ein Ordner, keine gewöhnliche Datei.</source>
+        <translation>Ezen a néven egy hivatkozás vagy egy mappa található, nem közönséges fájl.</translation>
+    </message>
 </context>
 <context>
     <name>IsoXml</name>
@@ -1089,6 +1093,14 @@ használatával, kérjük, lépjen kapcsolatba velünk.</translation>
         <source>Abbrechen</source>
         <translation>Mégse</translation>
     </message>
+    <message>
+        <source>Terminal %1, Seriennummer %2</source>
+        <translation>%1 terminál, sorozatszám: %2</translation>
+    </message>
+    <message>
+        <source>Erster Kontakt mit diesem Terminal. Geben Sie das Passwort nur ein, wenn es Ihr Terminal ist.</source>
+        <translation>Első kapcsolat ezzel a terminállal. Csak akkor adja meg a jelszót, ha ez az Ön terminálja.</translation>
+    </message>
 </context>
 <context>
     <name>cQuelleVerzeichnis</name>
@@ -1174,6 +1186,30 @@ Ez csak akkor rendben van, ha a terminált kicserélték. Megbízik az új tanú
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
         <translation>A fogadott %1 fájlt nem sikerült menteni a(z) %2 mappába: %3</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 weist sich mit einem anderen Zertifikat aus als bisher.
+
+Bisher:
+%2
+
+Jetzt:
+%3
+
+Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
+        <translation>A(z) %1 terminál más tanúsítvánnyal azonosítja magát, mint korábban.
+
+Korábban:
+%2
+
+Most:
+%3
+
+Ez csak akkor helyes, ha a terminált kicserélték. Megbízik az új tanúsítványban, és bejelentkezik?</translation>
+    </message>
+    <message>
+        <source>Das Terminal %1 hat eine ungültige Seriennummer gesendet. Die Anmeldung wurde abgebrochen.</source>
+        <translation>A(z) %1 terminál érvénytelen sorozatszámot küldött. A bejelentkezés megszakadt.</translation>
     </message>
 </context>
 <context>
