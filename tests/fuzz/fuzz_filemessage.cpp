@@ -12,7 +12,8 @@ VEMO_FUZZ_TARGET(fuzzFileMessage)
     const QByteArray baInput = Fuzz::baInput(data, size);
 
     const FileMessage::ReceivedFile file = FileMessage::receivedFileFrom(baInput);
-    FUZZ_CHECK(!file.strName.contains(QChar(0)) && !file.strText.contains(QChar(0)));
+    // The name ends at a zero byte; the text keeps the terminal's zero padding.
+    FUZZ_CHECK(!file.strName.contains(QChar(0)));
     FUZZ_CHECK(!file.bEmpty || file.strText.isEmpty());
 
     const QString strName = FileMessage::strSafeFileName(file.strName);
