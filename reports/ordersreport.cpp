@@ -26,8 +26,8 @@ QStringList slFilterLines(const Filter& _filter, const QLocale& _locale)
         slLines << strTr(QT_TRANSLATE_NOOP("OrdersReport", "Suche: „%1“")).arg(_filter.strSearch.trimmed());
     if (_filter.dateFrom.isValid() || _filter.dateTo.isValid()) {
         slLines << strTr(QT_TRANSLATE_NOOP("OrdersReport", "Zeitraum: %1 bis %2"))
-                       .arg(cReportPdf::strDate(_filter.dateFrom, _locale),
-                            cReportPdf::strDate(_filter.dateTo, _locale));
+                       .arg(NumberFormat::strDate(_filter.dateFrom, _locale),
+                            NumberFormat::strDate(_filter.dateTo, _locale));
     }
     return slLines;
 }

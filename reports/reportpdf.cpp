@@ -103,11 +103,6 @@ void cReportPdf::vBars(const QVector<ChartGeometry::BarRow>& _rows, const QVecto
     m_sections.append([=] { vDoBars(_rows, _legend); });
 }
 
-QString cReportPdf::strDate(const QDate& _date, const QLocale& _locale)
-{
-    return NumberFormat::strDate(_date, _locale);
-}
-
 QFont cReportPdf::font(double _dPoints, bool _bBold) const
 {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -141,8 +136,8 @@ void cReportPdf::vStartPage()
         m_painter.drawImage(rectLogo, logo);
         dTextLeft = dLogoWidth + 5 * mm;
     }
-    const QString strPrinted =
-        strTr(QT_TRANSLATE_NOOP("ReportPdf", "Gedruckt am %1")).arg(strDate(m_datePrinted, m_locale));
+    const QString strPrinted = strTr(QT_TRANSLATE_NOOP("ReportPdf", "Gedruckt am %1"))
+                                   .arg(NumberFormat::strDate(m_datePrinted, m_locale));
     m_painter.setPen(Qt::black);
     m_painter.setFont(font(8));
     const QRectF rectRight(m_rectPage.width() / 2, 0, m_rectPage.width() / 2, dLogoHeight);

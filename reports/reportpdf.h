@@ -64,9 +64,6 @@ public:
     // The comparison bars of the order pages with the given row texts.
     void vBars(const QVector<ChartGeometry::BarRow>& _rows, const QVector<LegendEntry>& _legend);
 
-    // A date in the locale's short format with a four-digit year.
-    static QString strDate(const QDate& _date, const QLocale& _locale);
-
     // Ends the document; the bytes of the PDF.
     QByteArray baFinish();
 
