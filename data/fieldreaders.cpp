@@ -2,10 +2,6 @@
 
 #include <limits>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
 namespace FieldReaders
 {
 
@@ -159,22 +155,7 @@ RecordFields::RecordFields(const QString& _strLine) : m_pLine(&_strLine)
         --s32End;
     const ushort* pChars = _strLine.utf16();
     m_bounds.append(0);
-    int i = 0;
-#ifdef __SSE2__
-    // Eight characters compared at a time; the set bits of the mask are the
-    // separators among them.
-    const __m128i separators = _mm_set1_epi16(';');
-    for (; i + 8 <= s32End; i += 8) {
-        const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pChars + i));
-        uint u32Mask = uint(_mm_movemask_epi8(_mm_cmpeq_epi16(chars, separators))) & 0x5555u;
-        while (u32Mask) {
-            const int s32Bit = __builtin_ctz(u32Mask);
-            m_bounds.append(i + s32Bit / 2 + 1);
-            u32Mask &= u32Mask - 1;
-        }
-    }
-#endif
-    for (; i < s32End; ++i) {
+    for (int i = 0; i < s32End; ++i) {
         if (pChars[i] == ';')
             m_bounds.append(i + 1);
     }

@@ -2,10 +2,6 @@
 
 #include <cstring>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
 namespace
 {
 
@@ -39,30 +35,7 @@ char* pWriteUtf8(char* _pOut, uint _u32CodePoint)
 char* cSearchIndex::pWriteFolded(char* _pOut, const QChar* _pText, int _s32Length)
 {
     char* pOut = _pOut;
-    int i = 0;
-#ifdef __SSE2__
-    // Eight plain ASCII characters at a time: capitals moved to small
-    // letters, each unit packed into one byte.
-    const __m128i ascii = _mm_set1_epi16(0x7F);
-    const __m128i beforeA = _mm_set1_epi16('A' - 1);
-    const __m128i afterZ = _mm_set1_epi16('Z' + 1);
-    const __m128i toSmall = _mm_set1_epi16('a' - 'A');
-    for (; i + 8 <= _s32Length; i += 8) {
-        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(_pText + i));
-        // Units above 0x7F (compared as signed, so also those above 0x7FFF)
-        // leave the rest to the loop below.
-        const __m128i above =
-            _mm_or_si128(_mm_cmpgt_epi16(units, ascii), _mm_cmplt_epi16(units, _mm_setzero_si128()));
-        if (_mm_movemask_epi8(above))
-            break;
-        const __m128i capital =
-            _mm_and_si128(_mm_cmpgt_epi16(units, beforeA), _mm_cmplt_epi16(units, afterZ));
-        const __m128i folded = _mm_add_epi16(units, _mm_and_si128(capital, toSmall));
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(pOut), _mm_packus_epi16(folded, folded));
-        pOut += 8;
-    }
-#endif
-    for (; i < _s32Length; ++i) {
+    for (int i = 0; i < _s32Length; ++i) {
         const ushort u16 = _pText[i].unicode();
         if (u16 < 0x80) {
             *pOut++ = char(u16 >= 'A' && u16 <= 'Z' ? u16 + ('a' - 'A') : u16);
