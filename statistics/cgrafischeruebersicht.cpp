@@ -1,4 +1,5 @@
 #include "statistics/cgrafischeruebersicht.h"
+#include "statistics/orderpages.h"
 
 #include "app/pageframe.h"
 #include "data/ordertotals.h"
@@ -65,7 +66,7 @@ void cGrafischerUebersicht::vTakeDataAndPresent()
     vBeginFill();
     // The order's figures come from the current order itself, so they can
     // never lag behind it.
-    const CurrentOrder& order = currentOrder();
+    const CurrentOrder& order = OrderPages::currentOrder();
     if (order.bEmpty()) {
         vReset();
     } else {

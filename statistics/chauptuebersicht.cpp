@@ -1,4 +1,5 @@
 #include "statistics/chauptuebersicht.h"
+#include "statistics/orderpages.h"
 
 #include "app/pageframe.h"
 #include "data/currentorder.h"
@@ -69,7 +70,7 @@ void cHauptUebersicht::vApplyPageSizes()
 void cHauptUebersicht::vTakeDataAndPresent()
 {
     vBeginFill();
-    const CurrentOrder& order = currentOrder();
+    const CurrentOrder& order = OrderPages::currentOrder();
     ui->label_Zusatzinfo->setText(tr("Zusatzinfo") + ": " + order.strAdditionalInfo);
 
     // A figure whose divisor is zero (no area, no minutes) shows "-".

@@ -7,11 +7,7 @@
 #include "app/settingsstore.h"
 #include "data/currentorder.h"
 #include "reports/orderreport.h"
-#include "statistics/cgrafischeruebersicht.h"
-#include "statistics/chauptuebersicht.h"
-#include "statistics/cstreckeaufteilung.h"
-#include "statistics/cverbrauch.h"
-#include "statistics/czeitaufteilung.h"
+#include "statistics/orderpages.h"
 #include "statistics/shownlist.h"
 
 #include <QBoxLayout>
@@ -74,28 +70,6 @@ cOrderPage::cOrderPage(Page _page, QWidget* _pParent) : cDialogSeite(_pParent), 
 {
     m_pScreen = PageFrame::pFollowOrientation(this);
     m_s32Screen = PageFrame::s32ScreenUnit();
-}
-
-cOrderPage* cOrderPage::pPage(Page _page)
-{
-    switch (_page) {
-    case Page::Overview:
-        return cHauptUebersicht::instance();
-    case Page::Consumption:
-        return cVerbrauch::instance();
-    case Page::DistanceSplit:
-        return cStreckeAufteilung::instance();
-    case Page::TimeSplit:
-        return cZeitAufteilung::instance();
-    case Page::Comparison:
-    default:
-        return cGrafischerUebersicht::instance();
-    }
-}
-
-const CurrentOrder& cOrderPage::currentOrder()
-{
-    return cZeitAufteilung::instance()->currentOrder();
 }
 
 void cOrderPage::vSetupFrame(QPushButton* _pLogo, QLabel* _pHeading, QPushButton* _pNext, QPushButton* _pBack,
@@ -178,7 +152,7 @@ void cOrderPage::vSetConnectionState(bool _bConnected)
 void cOrderPage::vBeginFill()
 {
     m_bGestureHandled = true;
-    const CurrentOrder& order = currentOrder();
+    const CurrentOrder& order = OrderPages::currentOrder();
     if (order.bEmpty()) {
         m_pInfo->setText(tr("Keine Auftragsdaten"));
         m_pArea->setText(QStringLiteral("-"));
@@ -190,7 +164,7 @@ void cOrderPage::vBeginFill()
 
 void cOrderPage::vSaveReport()
 {
-    const CurrentOrder& order = currentOrder();
+    const CurrentOrder& order = OrderPages::currentOrder();
     if (order.bEmpty()) {
         Messages::vShow(this, tr("Keine Auftragsdaten"));
         return;
@@ -269,7 +243,7 @@ void cOrderPage::reject()
 
 void cOrderPage::on_pushButton_clicked()
 {
-    vSwitchTo(OrderNavigation::upperNeighbour(m_page));
+    OrderPages::vSwitchTo(this, OrderNavigation::upperNeighbour(m_page));
 }
 
 void cOrderPage::on_pushButton_back_clicked()
@@ -287,16 +261,16 @@ void cOrderPage::vAct(Action _action)
 {
     switch (_action) {
     case Action::PreviousOrder:
-        vStepOrder(-1);
+        OrderPages::vStepOrder(this, -1);
         break;
     case Action::NextOrder:
-        vStepOrder(1);
+        OrderPages::vStepOrder(this, 1);
         break;
     case Action::LowerPage:
-        vSwitchTo(OrderNavigation::lowerNeighbour(m_page));
+        OrderPages::vSwitchTo(this, OrderNavigation::lowerNeighbour(m_page));
         break;
     case Action::UpperPage:
-        vSwitchTo(OrderNavigation::upperNeighbour(m_page));
+        OrderPages::vSwitchTo(this, OrderNavigation::upperNeighbour(m_page));
         break;
     case Action::Leave:
         vLeave();
@@ -304,31 +278,6 @@ void cOrderPage::vAct(Action _action)
     case Action::None:
         break;
     }
-}
-
-void cOrderPage::vStepOrder(int _s32Step)
-{
-    const CurrentOrder& order = currentOrder();
-    const int s32Sort = order.s32SortIndex;
-    // Unsorted, the records are the file's lines after the header; sorted,
-    // the list holds only records, the first at index 0.
-    const QStringList& slLines =
-        s32Sort == 0 ? ShownList::state().slLines : ShownList::state().slSortedOrderLines;
-    const int s32Target =
-        OrderNavigation::s32NeighbourOrder(slLines, order.s32OrderNumber, _s32Step, s32Sort == 0 ? 1 : 0);
-    if (s32Target < 0)
-        return;
-    cZeitAufteilung::instance()->vReceiveTextAndPresent(slLines.at(s32Target), s32Target, s32Sort);
-    if (this != cZeitAufteilung::instance())
-        vTakeDataAndPresent();
-}
-
-void cOrderPage::vSwitchTo(Page _page)
-{
-    cOrderPage* pTarget = pPage(_page);
-    hide();
-    pTarget->vTakeDataAndPresent();
-    pTarget->showMaximized();
 }
 
 void cOrderPage::vLeave()

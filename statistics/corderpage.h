@@ -11,7 +11,6 @@ class QBoxLayout;
 class QLabel;
 class QPushButton;
 class QScreen;
-struct CurrentOrder;
 
 // What the five order pages share: the header (product logo, heading, the
 // arrow to the upper neighbour, back), the order info block, the gestures
@@ -34,11 +33,6 @@ public:
     // Lays the page out and paints it again (charts included).
     void vRelayoutJiggle();
     bool bLandscape() const { return m_bLandscape; }
-
-    // The page object of a page name.
-    static cOrderPage* pPage(Page _page);
-    // The order the pages show (kept by the time split page).
-    static const CurrentOrder& currentOrder();
 
     // Writes the shown order's evaluation as a PDF report to the reports
     // folder and offers it (the header's report button).
@@ -81,8 +75,6 @@ private:
     void vApplySizes();
     void vFitHeading();
     void vAct(OrderNavigation::Action _action);
-    void vStepOrder(int _s32Step);
-    void vSwitchTo(Page _page);
     void vLeave();
 
     const Page m_page;

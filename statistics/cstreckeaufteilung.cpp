@@ -1,4 +1,5 @@
 #include "statistics/cstreckeaufteilung.h"
+#include "statistics/orderpages.h"
 
 #include "app/pageframe.h"
 #include "data/currentorder.h"
@@ -53,7 +54,7 @@ void cStreckeAufteilung::vReset()
 void cStreckeAufteilung::vTakeDataAndPresent()
 {
     vBeginFill();
-    const CurrentOrder& order = currentOrder();
+    const CurrentOrder& order = OrderPages::currentOrder();
     if (order.bEmpty()) {
         vReset();
     } else {

@@ -1,4 +1,5 @@
 #include "statistics/cverbrauch.h"
+#include "statistics/orderpages.h"
 
 #include "app/pageframe.h"
 #include "data/currentorder.h"
@@ -35,7 +36,7 @@ void cVerbrauch::vApplyPageSizes()
 void cVerbrauch::vTakeDataAndPresent()
 {
     vBeginFill();
-    const CurrentOrder& order = currentOrder();
+    const CurrentOrder& order = OrderPages::currentOrder();
     QList<QLabel*> values = {
         ui->label_Feld_Strecke,        ui->label_Strasse_Strecke,        ui->label_Zeit_Feld,
         ui->label_Zeit_Strasse,        ui->label_Verbrauch_feld,         ui->label_Verbrauch_strasse,

@@ -8,6 +8,7 @@
 #include "statistics/cverbrauch.h"
 #include "statistics/czeitaufteilung.h"
 #include "statistics/ordernavigation.h"
+#include "statistics/orderpages.h"
 #include "testsupport.h"
 
 #include <QLabel>
@@ -106,7 +107,7 @@ void tst_OrderPages::vPresent(const QString& _strRecord, int _s32Line)
     for (OrderNavigation::Page page :
          {OrderNavigation::Page::Overview, OrderNavigation::Page::Consumption,
           OrderNavigation::Page::DistanceSplit, OrderNavigation::Page::Comparison})
-        cOrderPage::pPage(page)->vTakeDataAndPresent();
+        OrderPages::pPage(page)->vTakeDataAndPresent();
 }
 
 void tst_OrderPages::swipeDecision_data()
