@@ -1,5 +1,0 @@
-// Linked with one whole layer library; never run. See CMakeLists.txt.
-int main()
-{
-    return 0;
-}
