@@ -295,6 +295,246 @@ struct MainWindow {
     int s32Rows() const { return view && view->model() ? view->model()->rowCount() : 0; }
 };
 
+// ---- the steps ------------------------------------------------------------------------------
+
+void vPrintHeader()
+{
+    if (g_bTsv)
+        std::printf("key\trecords\tms\tratio\tdetail\n");
+    else
+        std::printf("%-40s %9s %12s %10s\n", "step", "records", "time [ms]", "ratio");
+}
+
+// --only frames_burst: the baseline and the burst, without the main window.
+int s32FramesBurstOnly(const QString& _strHome)
+{
+    vPrintHeader();
+    const QString strPath = strGenerate(_strHome + "/orders" + QString::number(RECORDS), RECORDS);
+    int s32Lines = 0;
+    const double dBaseline = dMedianMs(3, [&] { s32Lines = s32ReadAndSplit(strPath); });
+    vRow("baseline", "read and split (baseline)", RECORDS, dBaseline, 1, QString("%1 lines").arg(s32Lines));
+    vFramesBurst(dBaseline);
+    return 0;
+}
+
+// Smaller files first: they warm up the code paths, and show the growth.
+void vSmallerFiles(const MainWindow& _w, const QString& _strHome)
+{
+    for (int s32Records : {1000, 10000}) {
+        const QString strPath = strGenerate(_strHome + "/orders" + QString::number(s32Records), s32Records);
+        const double dBaseline = dMedianMs(3, [&] { s32ReadAndSplit(strPath); });
+        const double dOpen = dMedianMs(3, [&] {
+            _w.haupt->strOpenListFile(strPath);
+            _w.vSettle();
+        });
+        if (!g_bTsv) {
+            vRow("", "read and split (baseline)", s32Records, dBaseline, 1);
+            vRow("", "open orders file (median of 3)", s32Records, dOpen, dOpen / dBaseline,
+                 QString("%1 rows").arg(_w.s32Rows()));
+        }
+    }
+}
+
+// The memory the first open of the large file takes.
+struct FirstOpen {
+    bool bPeakReset = false;
+    long s64PeakKb = 0;
+    long s64RetainedKb = 0;
+};
+
+// The first open of the large file, with the memory it takes on its way.
+// What the baseline and the smaller lists freed goes back to the system
+// first: the open would otherwise reuse it unseen.
+FirstOpen firstOpen(const MainWindow& _w, const QString& _strPath, double _dBaseline)
+{
+    FirstOpen open;
+    malloc_trim(0);
+    open.bPeakReset = bResetPeakRss();
+    const long s64RssBeforeKb = s64StatusKb("VmRSS");
+    const long s64MaxRssBeforeKb = s64MaxRssKb();
+    const double dOpen = dTimeMs([&] {
+        _w.haupt->strOpenListFile(_strPath);
+        _w.vSettle();
+    });
+    open.s64PeakKb =
+        open.bPeakReset ? s64StatusKb("VmHWM") - s64RssBeforeKb : s64MaxRssKb() - s64MaxRssBeforeKb;
+    open.s64RetainedKb = s64StatusKb("VmRSS") - s64RssBeforeKb;
+    vRow("open", "first open, to the list painted", RECORDS, dOpen, dOpen / _dBaseline,
+         QString("%1 rows").arg(_w.s32Rows()));
+    return open;
+}
+
+// The first letter narrows the whole list, the second narrows it further;
+// clearing the field brings every entry back.
+void vKeystrokes(const MainWindow& _w, double _dBaseline)
+{
+    if (!_w.search) {
+        vNote("no filter field \"lineEdit\": keystrokes skipped");
+        return;
+    }
+    for (const QString& strText : {QStringLiteral("M"), QString::fromUtf8("M\u00fc"), QString()}) {
+        const double dMs = dTimeMs([&] {
+            _w.search->setText(strText);
+            _w.vSettle();
+        });
+        if (g_bTsv)
+            vRow("keystroke", QString(), RECORDS, dMs, dMs / _dBaseline, strText);
+        else
+            vRow("keystroke", strText.isEmpty() ? "keystroke: clear" : "keystroke \"" + strText + "\"",
+                 RECORDS, dMs, dMs / _dBaseline, QString("%1 rows shown").arg(_w.s32Rows()));
+    }
+}
+
+void vResort(const MainWindow& _w, double _dBaseline)
+{
+    if (!_w.sort || _w.sort->count() <= 1) {
+        vNote("no sort selector \"comboBox\": re-sorting skipped");
+        return;
+    }
+    _w.sort->setCurrentIndex(0);
+    _w.vSettle();
+    const double dCustomer = dTimeMs([&] {
+        _w.sort->setCurrentIndex(1);
+        _w.vSettle();
+    });
+    vRow("resort_customer", "sort by customer", RECORDS, dCustomer, dCustomer / _dBaseline);
+    const double dNumber = dTimeMs([&] {
+        _w.sort->setCurrentIndex(0);
+        _w.vSettle();
+    });
+    vRow("resort_number", "sort by number again", RECORDS, dNumber, dNumber / _dBaseline);
+}
+
+void vOrderTap(const MainWindow& _w, double _dBaseline)
+{
+    if (_w.s32Rows() <= 0) {
+        vNote("empty list: order tap skipped");
+        return;
+    }
+    QVector<double> times;
+    for (int i = 0; i < 3; ++i) {
+        const QModelIndex first = _w.view->model()->index(0, 0);
+        times.append(dTimeMs([&] {
+            QMetaObject::invokeMethod(_w.haupt, "on_treeView_clicked", Q_ARG(QModelIndex, first));
+            QApplication::processEvents();
+        }));
+        _w.haupt->showMaximized();
+        _w.vSettle();
+    }
+    const double dTap = dMedian(times);
+    vRow("order_tap", "tap an order (median of 3)", RECORDS, dTap, dTap / _dBaseline);
+}
+
+// The shown orders exported as a table and as a report, written to the
+// reports folder; the offer after saving is answered with "close".
+void vExports(const MainWindow& _w, double _dBaseline)
+{
+    if (_w.s32Rows() <= 0)
+        return;
+    ReportOffer::vSetChooser([](const QString&) { return ReportOffer::Choice::Close; });
+    const double dCsv = dTimeMs([&] { _w.haupt->vExportOrdersCsv(); });
+    vRow("export_csv", "export the shown orders as CSV", RECORDS, dCsv, dCsv / _dBaseline);
+    const double dPdf = dTimeMs([&] { _w.haupt->vExportOrdersPdf(); });
+    vRow("export_pdf", "export the shown orders as PDF", RECORDS, dPdf, dPdf / _dBaseline);
+    const double dIsoXml = dTimeMs([&] { _w.haupt->vExportOrdersIsoXml(); });
+    vRow("export_isoxml", "export the shown orders as ISOXML", RECORDS, dIsoXml, dIsoXml / _dBaseline);
+    ReportOffer::vSetChooser({});
+}
+
+// The area and the averages of the Python script, beside the main window's own.
+void vCompareWithPeer(const cOrderTotals& _totals, const QByteArray& _baPeerOutput)
+{
+    QStringList slFigures = QString::fromUtf8(_baPeerOutput).trimmed().split('\n');
+    const int s32Averages = slFigures.indexOf(QRegularExpression("^ha per hour\t.*"));
+    slFigures = slFigures.mid(1, 1) + (s32Averages < 0 ? QStringList() : slFigures.mid(s32Averages));
+    vNote(QString("python: %1").arg(slFigures.join("; ").replace('\t', ' ')));
+    vNote(QString("app:    area %1 ha; ha per hour %2; harvest speed %3 km/h; empty run %4 m/ha; "
+                  "harvest fuel %5 l/ha; field fuel %6 l/ha; bunker loads %7 1/ha")
+              .arg(_totals.fArea(), 0, 'f', 3)
+              .arg(_totals.hectaresPerHour().value_or(0), 0, 'f', 3)
+              .arg(_totals.harvestSpeed().value_or(0), 0, 'f', 3)
+              .arg(_totals.emptyRunMetresPerHectare().value_or(0), 0, 'f', 3)
+              .arg(_totals.harvestFuelPerHectare().value_or(0), 0, 'f', 3)
+              .arg(_totals.fieldFuelPerHectare().value_or(0), 0, 'f', 3)
+              .arg(_totals.bunkerLoadsPerHectare().value_or(0), 0, 'f', 3));
+}
+
+// The same totals, computed by a plain Python script over the same file.
+void vPythonPeer(const MainWindow& _w, const QString& _strPath, double _dBaseline)
+{
+    const QString strPython = QStandardPaths::findExecutable(QStringLiteral("python3"));
+    if (strPython.isEmpty()) {
+        vNote("python3 not found: python_peer skipped");
+        return;
+    }
+    QByteArray baPeerOutput;
+    bool bPeerOk = true;
+    const double dPeer = dMedianMs(3, [&] {
+        QProcess process;
+        process.start(strPython, {QStringLiteral(PYTHON_PEER), _strPath});
+        bPeerOk = process.waitForFinished(10 * CHILD_TIMEOUT_MS) &&
+                  process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 && bPeerOk;
+        baPeerOutput = process.readAllStandardOutput();
+    });
+    if (!bPeerOk) {
+        vNote("python peer failed: python_peer skipped");
+        return;
+    }
+    vRow("python_peer", "python csv peer (median of 3)", RECORDS, dPeer, dPeer / _dBaseline);
+    if (!g_bTsv)
+        vCompareWithPeer(_w.haupt->orderTotals(), baPeerOutput);
+}
+
+// Start-up: this program started as the application and as a bare window, in
+// turns, after one untimed run of each (disk cache).
+void vStartup()
+{
+    dChildMs(QStringLiteral("hello"));
+    dChildMs(QStringLiteral("app"));
+    QVector<double> appTimes;
+    QVector<double> helloTimes;
+    for (int i = 0; i < STARTUP_RUNS; ++i) {
+        helloTimes.append(dChildMs(QStringLiteral("hello")));
+        appTimes.append(dChildMs(QStringLiteral("app")));
+    }
+    const double dHello = dMedian(helloTimes);
+    const double dApp = dMedian(appTimes);
+    const auto bFailed = [](double _dMs) { return _dMs < 0; };
+    if (std::any_of(helloTimes.begin(), helloTimes.end(), bFailed) ||
+        std::any_of(appTimes.begin(), appTimes.end(), bFailed))
+        vNote("a start-up child failed or timed out: startup skipped");
+    else
+        vRow("startup", "start-up to start screen (median of 5)", 0, dApp, dApp / dHello,
+             QString("hello window %1 ms").arg(dHello, 0, 'f', 1));
+}
+
+// Memory of the first open, against the file's size.
+void vPeakMemory(const FirstOpen& _open, qint64 _s64FileBytes)
+{
+    const double dPeakRatio = _open.s64PeakKb * 1024.0 / double(_s64FileBytes);
+    vRow("peak_memory", "peak memory of the first open", RECORDS, 0, dPeakRatio,
+         QString("%1 KB/record; peak +%2 MiB, retained +%3 MiB, file %4 MiB (%5)")
+             .arg(double(_open.s64PeakKb) / RECORDS, 0, 'f', 3)
+             .arg(_open.s64PeakKb / 1024.0, 0, 'f', 1)
+             .arg(_open.s64RetainedKb / 1024.0, 0, 'f', 1)
+             .arg(_s64FileBytes / 1048576.0, 0, 'f', 1)
+             .arg(_open.bPeakReset ? "VmHWM after reset" : "ru_maxrss difference"));
+}
+
+// The main window as the application shows it, after the start screen.
+MainWindow mainWindowShown()
+{
+    MainWindow w;
+    w.haupt = cHaupt::instance();
+    w.haupt->resize(1024, 768);
+    w.haupt->show();
+    vWaitMs(START_SCREEN_WAIT_MS); // the start screen passes before anything is measured
+    w.view = w.haupt->findChild<QTreeView*>("treeView");
+    w.search = w.haupt->findChild<QLineEdit*>("lineEdit");
+    w.sort = w.haupt->findChild<QComboBox*>("comboBox");
+    return w;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -325,49 +565,12 @@ int main(int argc, char* argv[])
     // opens the order pages); the terminal link stays unwired.
     Wiring::vConnectPages();
 
-    if (!strOnly.isEmpty()) {
-        if (g_bTsv)
-            std::printf("key\trecords\tms\tratio\tdetail\n");
-        else
-            std::printf("%-40s %9s %12s %10s\n", "step", "records", "time [ms]", "ratio");
-        const QString strPath = strGenerate(home.path() + "/orders" + QString::number(RECORDS), RECORDS);
-        int s32Lines = 0;
-        const double dBaseline = dMedianMs(3, [&] { s32Lines = s32ReadAndSplit(strPath); });
-        vRow("baseline", "read and split (baseline)", RECORDS, dBaseline, 1,
-             QString("%1 lines").arg(s32Lines));
-        vFramesBurst(dBaseline);
-        return 0;
-    }
+    if (!strOnly.isEmpty())
+        return s32FramesBurstOnly(home.path());
 
-    MainWindow w;
-    w.haupt = cHaupt::instance();
-    w.haupt->resize(1024, 768);
-    w.haupt->show();
-    vWaitMs(START_SCREEN_WAIT_MS); // the start screen passes before anything is measured
-    w.view = w.haupt->findChild<QTreeView*>("treeView");
-    w.search = w.haupt->findChild<QLineEdit*>("lineEdit");
-    w.sort = w.haupt->findChild<QComboBox*>("comboBox");
-
-    if (g_bTsv)
-        std::printf("key\trecords\tms\tratio\tdetail\n");
-    else
-        std::printf("%-40s %9s %12s %10s\n", "step", "records", "time [ms]", "ratio");
-
-    // Smaller files first: they warm up the code paths, and show the growth.
-    for (int s32Records : {1000, 10000}) {
-        const QString strPath =
-            strGenerate(home.path() + "/orders" + QString::number(s32Records), s32Records);
-        const double dBaseline = dMedianMs(3, [&] { s32ReadAndSplit(strPath); });
-        const double dOpen = dMedianMs(3, [&] {
-            w.haupt->strOpenListFile(strPath);
-            w.vSettle();
-        });
-        if (!g_bTsv) {
-            vRow("", "read and split (baseline)", s32Records, dBaseline, 1);
-            vRow("", "open orders file (median of 3)", s32Records, dOpen, dOpen / dBaseline,
-                 QString("%1 rows").arg(w.s32Rows()));
-        }
-    }
+    const MainWindow w = mainWindowShown();
+    vPrintHeader();
+    vSmallerFiles(w, home.path());
 
     const QString strPath = strGenerate(home.path() + "/orders" + QString::number(RECORDS), RECORDS);
     const qint64 s64FileBytes = QFileInfo(strPath).size();
@@ -378,161 +581,19 @@ int main(int argc, char* argv[])
     vFramesBurst(dBaseline);
     w.vSettle();
 
-    // The first open of the large file, with the memory it takes on its way.
-    // What the baseline and the smaller lists freed goes back to the system
-    // first: the open would otherwise reuse it unseen.
-    malloc_trim(0);
-    const bool bPeakReset = bResetPeakRss();
-    const long s64RssBeforeKb = s64StatusKb("VmRSS");
-    const long s64MaxRssBeforeKb = s64MaxRssKb();
-    const double dOpen = dTimeMs([&] {
-        w.haupt->strOpenListFile(strPath);
-        w.vSettle();
-    });
-    const long s64PeakKb =
-        bPeakReset ? s64StatusKb("VmHWM") - s64RssBeforeKb : s64MaxRssKb() - s64MaxRssBeforeKb;
-    const long s64RetainedKb = s64StatusKb("VmRSS") - s64RssBeforeKb;
-    vRow("open", "first open, to the list painted", RECORDS, dOpen, dOpen / dBaseline,
-         QString("%1 rows").arg(w.s32Rows()));
-
+    const FirstOpen open = firstOpen(w, strPath, dBaseline);
     const double dReopen = dMedianMs(3, [&] {
         w.haupt->strOpenListFile(strPath);
         w.vSettle();
     });
     vRow("reopen", "re-open (median of 3)", RECORDS, dReopen, dReopen / dBaseline);
 
-    if (w.search) {
-        // The first letter narrows the whole list, the second narrows it
-        // further; clearing the field brings every entry back.
-        for (const QString& strText : {QStringLiteral("M"), QString::fromUtf8("M\u00fc"), QString()}) {
-            const double dMs = dTimeMs([&] {
-                w.search->setText(strText);
-                w.vSettle();
-            });
-            if (g_bTsv)
-                vRow("keystroke", QString(), RECORDS, dMs, dMs / dBaseline, strText);
-            else
-                vRow("keystroke", strText.isEmpty() ? "keystroke: clear" : "keystroke \"" + strText + "\"",
-                     RECORDS, dMs, dMs / dBaseline, QString("%1 rows shown").arg(w.s32Rows()));
-        }
-    } else {
-        vNote("no filter field \"lineEdit\": keystrokes skipped");
-    }
-
-    if (w.sort && w.sort->count() > 1) {
-        w.sort->setCurrentIndex(0);
-        w.vSettle();
-        const double dCustomer = dTimeMs([&] {
-            w.sort->setCurrentIndex(1);
-            w.vSettle();
-        });
-        vRow("resort_customer", "sort by customer", RECORDS, dCustomer, dCustomer / dBaseline);
-        const double dNumber = dTimeMs([&] {
-            w.sort->setCurrentIndex(0);
-            w.vSettle();
-        });
-        vRow("resort_number", "sort by number again", RECORDS, dNumber, dNumber / dBaseline);
-    } else {
-        vNote("no sort selector \"comboBox\": re-sorting skipped");
-    }
-
-    if (w.s32Rows() > 0) {
-        QVector<double> times;
-        for (int i = 0; i < 3; ++i) {
-            const QModelIndex first = w.view->model()->index(0, 0);
-            times.append(dTimeMs([&] {
-                QMetaObject::invokeMethod(w.haupt, "on_treeView_clicked", Q_ARG(QModelIndex, first));
-                QApplication::processEvents();
-            }));
-            w.haupt->showMaximized();
-            w.vSettle();
-        }
-        const double dTap = dMedian(times);
-        vRow("order_tap", "tap an order (median of 3)", RECORDS, dTap, dTap / dBaseline);
-    } else {
-        vNote("empty list: order tap skipped");
-    }
-
-    // The shown orders exported as a table and as a report, written to the
-    // reports folder; the offer after saving is answered with "close".
-    if (w.s32Rows() > 0) {
-        ReportOffer::vSetChooser([](const QString&) { return ReportOffer::Choice::Close; });
-        const double dCsv = dTimeMs([&] { w.haupt->vExportOrdersCsv(); });
-        vRow("export_csv", "export the shown orders as CSV", RECORDS, dCsv, dCsv / dBaseline);
-        const double dPdf = dTimeMs([&] { w.haupt->vExportOrdersPdf(); });
-        vRow("export_pdf", "export the shown orders as PDF", RECORDS, dPdf, dPdf / dBaseline);
-        const double dIsoXml = dTimeMs([&] { w.haupt->vExportOrdersIsoXml(); });
-        vRow("export_isoxml", "export the shown orders as ISOXML", RECORDS, dIsoXml, dIsoXml / dBaseline);
-        ReportOffer::vSetChooser({});
-    }
-
-    // The same totals, computed by a plain Python script over the same file.
-    const QString strPython = QStandardPaths::findExecutable(QStringLiteral("python3"));
-    if (strPython.isEmpty()) {
-        vNote("python3 not found: python_peer skipped");
-    } else {
-        QByteArray baPeerOutput;
-        bool bPeerOk = true;
-        const double dPeer = dMedianMs(3, [&] {
-            QProcess process;
-            process.start(strPython, {QStringLiteral(PYTHON_PEER), strPath});
-            bPeerOk = process.waitForFinished(10 * CHILD_TIMEOUT_MS) &&
-                      process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 && bPeerOk;
-            baPeerOutput = process.readAllStandardOutput();
-        });
-        if (bPeerOk) {
-            vRow("python_peer", "python csv peer (median of 3)", RECORDS, dPeer, dPeer / dBaseline);
-            if (!g_bTsv) {
-                const cOrderTotals& totals = w.haupt->orderTotals();
-                // The area and the averages, beside the main window's own.
-                QStringList slFigures = QString::fromUtf8(baPeerOutput).trimmed().split('\n');
-                const int s32Averages = slFigures.indexOf(QRegularExpression("^ha per hour\t.*"));
-                slFigures =
-                    slFigures.mid(1, 1) + (s32Averages < 0 ? QStringList() : slFigures.mid(s32Averages));
-                vNote(QString("python: %1").arg(slFigures.join("; ").replace('\t', ' ')));
-                vNote(QString("app:    area %1 ha; ha per hour %2; harvest speed %3 km/h; empty run %4 m/ha; "
-                              "harvest fuel %5 l/ha; field fuel %6 l/ha; bunker loads %7 1/ha")
-                          .arg(totals.fArea(), 0, 'f', 3)
-                          .arg(totals.hectaresPerHour().value_or(0), 0, 'f', 3)
-                          .arg(totals.harvestSpeed().value_or(0), 0, 'f', 3)
-                          .arg(totals.emptyRunMetresPerHectare().value_or(0), 0, 'f', 3)
-                          .arg(totals.harvestFuelPerHectare().value_or(0), 0, 'f', 3)
-                          .arg(totals.fieldFuelPerHectare().value_or(0), 0, 'f', 3)
-                          .arg(totals.bunkerLoadsPerHectare().value_or(0), 0, 'f', 3));
-            }
-        } else {
-            vNote("python peer failed: python_peer skipped");
-        }
-    }
-
-    // Start-up: this program started as the application and as a bare
-    // window, in turns, after one untimed run of each (disk cache).
-    dChildMs(QStringLiteral("hello"));
-    dChildMs(QStringLiteral("app"));
-    QVector<double> appTimes;
-    QVector<double> helloTimes;
-    for (int i = 0; i < STARTUP_RUNS; ++i) {
-        helloTimes.append(dChildMs(QStringLiteral("hello")));
-        appTimes.append(dChildMs(QStringLiteral("app")));
-    }
-    const double dHello = dMedian(helloTimes);
-    const double dApp = dMedian(appTimes);
-    const auto bFailed = [](double _dMs) { return _dMs < 0; };
-    if (std::any_of(helloTimes.begin(), helloTimes.end(), bFailed) ||
-        std::any_of(appTimes.begin(), appTimes.end(), bFailed))
-        vNote("a start-up child failed or timed out: startup skipped");
-    else
-        vRow("startup", "start-up to start screen (median of 5)", 0, dApp, dApp / dHello,
-             QString("hello window %1 ms").arg(dHello, 0, 'f', 1));
-
-    // Memory of the first open, against the file's size.
-    const double dPeakRatio = s64PeakKb * 1024.0 / double(s64FileBytes);
-    vRow("peak_memory", "peak memory of the first open", RECORDS, 0, dPeakRatio,
-         QString("%1 KB/record; peak +%2 MiB, retained +%3 MiB, file %4 MiB (%5)")
-             .arg(double(s64PeakKb) / RECORDS, 0, 'f', 3)
-             .arg(s64PeakKb / 1024.0, 0, 'f', 1)
-             .arg(s64RetainedKb / 1024.0, 0, 'f', 1)
-             .arg(s64FileBytes / 1048576.0, 0, 'f', 1)
-             .arg(bPeakReset ? "VmHWM after reset" : "ru_maxrss difference"));
+    vKeystrokes(w, dBaseline);
+    vResort(w, dBaseline);
+    vOrderTap(w, dBaseline);
+    vExports(w, dBaseline);
+    vPythonPeer(w, strPath, dBaseline);
+    vStartup();
+    vPeakMemory(open, s64FileBytes);
     return 0;
 }

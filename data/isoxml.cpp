@@ -166,7 +166,8 @@ QHash<QString, qint64> fieldAreasM2(const QStringList& _slLines)
     return areas;
 }
 
-struct Customer {
+// A customer or a driver as the orders name them.
+struct Party {
     QString strId;
     QString strNumber;
     QString strName;
@@ -178,11 +179,6 @@ struct Partfield {
     QString strName;
     QString strAreaKey; // customer number and field name, for the fields file
     qint64 s64LargestWorkedM2 = 0;
-};
-struct Worker {
-    QString strId;
-    QString strNumber;
-    QString strName;
 };
 struct LogValue {
     int s32Ddi = 0;
@@ -303,95 +299,246 @@ QString strAttributeText(const QString& _strText, int _s32MaxLength)
     return strClean.trimmed();
 }
 
-QByteArray baTaskData(const Source& _source)
+namespace
 {
-    const QHash<QString, Contact> customerContacts = contactsByNumber(_source.slCustomerLines, false);
-    const QHash<QString, Contact> driverContacts = contactsByNumber(_source.slDriverLines, true);
-    const QHash<QString, qint64> fieldAreas = fieldAreasM2(_source.slFieldLines);
 
-    // Customers, fields and drivers in the order the orders name them first.
-    QVector<Customer> customers;
-    QVector<Partfield> partfields;
-    QVector<Worker> workers;
+// Customers or drivers in the order the orders name them first, one per
+// number, or per name where an order has none.
+struct Parties {
+    QString strIdPrefix;
+    QVector<Party> list;
+    QHash<QString, int> indexOfKey;
+};
+
+// Fields in the order the orders name them first, one per customer and
+// field number, or field name where an order has no number.
+struct Partfields {
+    QVector<Partfield> list;
+    QHash<QString, int> indexOfKey;
+};
+
+// What the orders name: the tasks and the customers, fields and drivers of them.
+struct OrderSet {
+    Parties customers{QStringLiteral("CTR-"), {}, {}};
+    Partfields partfields;
+    Parties workers{QStringLiteral("WKR-"), {}, {}};
     QVector<Task> tasks;
-    QHash<QString, int> customerOfKey;
-    QHash<QString, int> partfieldOfKey;
-    QHash<QString, int> workerOfKey;
-    for (const QString& strRecord : _source.slOrderRecords) {
+};
+
+QString strKeyOf(const QString& _strNumber, const QString& _strName)
+{
+    return _strNumber.isEmpty() ? QStringLiteral("name:") + _strName : QStringLiteral("number:") + _strNumber;
+}
+
+// The id of the party under _strKey, added with the next id when it is new.
+QString strPartyId(Parties& _parties, const QString& _strKey, const QString& _strNumber,
+                   const QString& _strName)
+{
+    if (!_parties.indexOfKey.contains(_strKey)) {
+        _parties.indexOfKey.insert(_strKey, _parties.list.size());
+        _parties.list.append(
+            {_parties.strIdPrefix + QString::number(_parties.list.size() + 1), _strNumber, _strName});
+    }
+    return _parties.list.at(_parties.indexOfKey.value(_strKey)).strId;
+}
+
+// The id of the order's field (empty without one), added when it is new; the
+// field remembers the largest area worked on it.
+QString strPartfieldId(Partfields& _partfields, const RecordFields& _fields, const QString& _strCustomerKey,
+                       const QString& _strCustomerId)
+{
+    const QString strFieldNumber = _fields.strClean(4).trimmed();
+    const QString strFieldName = _fields.strClean(5).trimmed();
+    if (strFieldNumber.isEmpty() && strFieldName.isEmpty())
+        return QString();
+    const QString strKey = _strCustomerKey + QLatin1Char('\n') + strKeyOf(strFieldNumber, strFieldName);
+    if (!_partfields.indexOfKey.contains(strKey)) {
+        _partfields.indexOfKey.insert(strKey, _partfields.list.size());
+        Partfield partfield;
+        partfield.strId = QStringLiteral("PFD-%1").arg(_partfields.list.size() + 1);
+        partfield.strCustomerId = _strCustomerId;
+        partfield.strCode = strFieldNumber;
+        partfield.strName = strFieldName;
+        partfield.strAreaKey = _fields.strClean(2).trimmed() + QLatin1Char('\n') + strFieldName;
+        _partfields.list.append(partfield);
+    }
+    Partfield& partfield = _partfields.list[_partfields.indexOfKey.value(strKey)];
+    partfield.s64LargestWorkedM2 = qMax<qint64>(partfield.s64LargestWorkedM2, qMax(0, _fields.s32Int(10)));
+    return partfield.strId;
+}
+
+// One task per order record, with the customers, fields and drivers it names.
+OrderSet orderSetOf(const QStringList& _slOrderRecords)
+{
+    OrderSet orders;
+    for (const QString& strRecord : _slOrderRecords) {
         if (strRecord.trimmed().isEmpty())
             continue;
         const RecordFields fields(strRecord);
         Task task;
-        task.strId = QStringLiteral("TSK-%1").arg(tasks.size() + 1);
+        task.strId = QStringLiteral("TSK-%1").arg(orders.tasks.size() + 1);
         task.strDesignator = fields.strClean(0).trimmed();
 
         const QString strCustomerNumber = fields.strClean(2).trimmed();
         const QString strCustomerName = fields.strClean(3).trimmed();
         QString strCustomerKey;
         if (!strCustomerNumber.isEmpty() || !strCustomerName.isEmpty()) {
-            strCustomerKey = strCustomerNumber.isEmpty() ? QStringLiteral("name:") + strCustomerName
-                                                         : QStringLiteral("number:") + strCustomerNumber;
-            if (!customerOfKey.contains(strCustomerKey)) {
-                customerOfKey.insert(strCustomerKey, customers.size());
-                customers.append(
-                    {QStringLiteral("CTR-%1").arg(customers.size() + 1), strCustomerNumber, strCustomerName});
-            }
-            task.strCustomerId = customers.at(customerOfKey.value(strCustomerKey)).strId;
+            strCustomerKey = strKeyOf(strCustomerNumber, strCustomerName);
+            task.strCustomerId =
+                strPartyId(orders.customers, strCustomerKey, strCustomerNumber, strCustomerName);
         }
-
-        const QString strFieldNumber = fields.strClean(4).trimmed();
-        const QString strFieldName = fields.strClean(5).trimmed();
-        if (!strFieldNumber.isEmpty() || !strFieldName.isEmpty()) {
-            const QString strKey = strCustomerKey + QLatin1Char('\n') +
-                                   (strFieldNumber.isEmpty() ? QStringLiteral("name:") + strFieldName
-                                                             : QStringLiteral("number:") + strFieldNumber);
-            if (!partfieldOfKey.contains(strKey)) {
-                partfieldOfKey.insert(strKey, partfields.size());
-                Partfield partfield;
-                partfield.strId = QStringLiteral("PFD-%1").arg(partfields.size() + 1);
-                partfield.strCustomerId = task.strCustomerId;
-                partfield.strCode = strFieldNumber;
-                partfield.strName = strFieldName;
-                partfield.strAreaKey = strCustomerNumber + QLatin1Char('\n') + strFieldName;
-                partfields.append(partfield);
-            }
-            Partfield& partfield = partfields[partfieldOfKey.value(strKey)];
-            partfield.s64LargestWorkedM2 =
-                qMax<qint64>(partfield.s64LargestWorkedM2, qMax(0, fields.s32Int(10)));
-            task.strPartfieldId = partfield.strId;
-        }
+        task.strPartfieldId = strPartfieldId(orders.partfields, fields, strCustomerKey, task.strCustomerId);
 
         const QString strDriverNumber = fields.strClean(6).trimmed();
         const QString strDriverName = fields.strClean(7).trimmed();
         // An order without a driver has no worker.
-        if (!strDriverName.isEmpty() || !strDriverNumber.isEmpty()) {
-            const QString strKey = strDriverNumber.isEmpty() ? QStringLiteral("name:") + strDriverName
-                                                             : QStringLiteral("number:") + strDriverNumber;
-            if (!workerOfKey.contains(strKey)) {
-                workerOfKey.insert(strKey, workers.size());
-                workers.append(
-                    {QStringLiteral("WKR-%1").arg(workers.size() + 1), strDriverNumber, strDriverName});
-            }
-            task.strWorkerId = workers.at(workerOfKey.value(strKey)).strId;
-        }
+        if (!strDriverName.isEmpty() || !strDriverNumber.isEmpty())
+            task.strWorkerId = strPartyId(orders.workers, strKeyOf(strDriverNumber, strDriverName),
+                                          strDriverNumber, strDriverName);
 
         task.strStart = strDateTime(fields.strClean(8));
         task.strStop = strDateTime(fields.strClean(9));
         task.values = logValuesOf(fields);
-        tasks.append(task);
+        orders.tasks.append(task);
     }
+    return orders;
+}
 
-    // The data dictionary entries that any task logs, in a fixed order.
+// The data dictionary entries that any task logs, in a fixed order.
+QVector<int> loggedDdis(const QVector<Task>& _tasks)
+{
     QVector<int> ddis;
     for (int s32Ddi : {TOTAL_AREA, EFFECTIVE_TOTAL_DISTANCE, INEFFECTIVE_TOTAL_DISTANCE, EFFECTIVE_TOTAL_TIME,
                        INEFFECTIVE_TOTAL_TIME, TOTAL_FUEL_CONSUMPTION}) {
-        const bool bLogged = std::any_of(tasks.cbegin(), tasks.cend(), [&](const Task& _task) {
+        const bool bLogged = std::any_of(_tasks.cbegin(), _tasks.cend(), [&](const Task& _task) {
             return std::any_of(_task.values.cbegin(), _task.values.cend(),
                                [&](const LogValue& _value) { return _value.s32Ddi == s32Ddi; });
         });
         if (bLogged)
             ddis.append(s32Ddi);
     }
+    return ddis;
+}
+
+// Customers (CTR) or workers (WKR): the name from the customers or drivers
+// file where the party's number is in it, else the name the order gives.
+// The second phone is a fax for a customer (L), a mobile for a worker (K).
+void vWriteParties(QXmlStreamWriter& _xml, const char* _pElement, const Parties& _parties,
+                   const QHash<QString, Contact>& _contacts, const char* _pMobileOrFax)
+{
+    for (const Party& party : _parties.list) {
+        const bool bKnown = !party.strNumber.isEmpty() && _contacts.contains(party.strNumber);
+        const Contact contact = _contacts.value(party.strNumber);
+        _xml.writeStartElement(QLatin1String(_pElement));
+        _xml.writeAttribute(QStringLiteral("A"), party.strId);
+        vRequired(_xml, "B", bKnown ? contact.strLastName : party.strName,
+                  party.strName.isEmpty() ? party.strNumber : party.strName, 32);
+        if (bKnown) {
+            vOptional(_xml, "C", contact.strFirstName, 32);
+            vOptional(_xml, "D", contact.strStreet, 32);
+            vOptional(_xml, "F", contact.strPostcode, 10);
+            vOptional(_xml, "G", contact.strCity, 32);
+            vOptional(_xml, "J", contact.strPhone, 20);
+            vOptional(_xml, _pMobileOrFax, contact.strMobileOrFax, 20);
+            vOptional(_xml, "M", contact.strEmail, 64);
+        }
+        _xml.writeEndElement();
+    }
+}
+
+void vWritePartfields(QXmlStreamWriter& _xml, const QVector<Partfield>& _partfields,
+                      const QHash<QString, qint64>& _fieldAreas)
+{
+    for (const Partfield& partfield : _partfields) {
+        _xml.writeStartElement(QStringLiteral("PFD"));
+        _xml.writeAttribute(QStringLiteral("A"), partfield.strId);
+        vOptional(_xml, "B", partfield.strCode, 32);
+        vRequired(_xml, "C", partfield.strName, partfield.strCode, 32);
+        // The field's area from the fields file, else the largest area worked on it.
+        const qint64 s64Area = _fieldAreas.value(partfield.strAreaKey, partfield.s64LargestWorkedM2);
+        _xml.writeAttribute(QStringLiteral("D"),
+                            QString::number(std::clamp<qint64>(s64Area, 0, 4294967294LL)));
+        if (!partfield.strCustomerId.isEmpty())
+            _xml.writeAttribute(QStringLiteral("E"), partfield.strCustomerId);
+        _xml.writeEndElement();
+    }
+}
+
+// The harvester: one device with one device element that logs the totals.
+void vWriteDevice(QXmlStreamWriter& _xml, const Source& _source, const QVector<int>& _ddis)
+{
+    _xml.writeStartElement(QStringLiteral("DVC"));
+    _xml.writeAttribute(QStringLiteral("A"), QStringLiteral("DVC-1"));
+    vRequired(_xml, "B", _source.strDeviceDesignator, QStringLiteral("Harvester"), 32);
+    vOptional(_xml, "C", _source.strSoftwareVersion, 32);
+    // NAME: self-configurable, agricultural industry group, root harvester class.
+    _xml.writeAttribute(QStringLiteral("D"), QStringLiteral("A010000000000000"));
+    vOptional(_xml, "E", _source.strDeviceDesignator, 32);
+    _xml.writeAttribute(QStringLiteral("F"), QStringLiteral("00000000000000"));
+    _xml.writeAttribute(QStringLiteral("G"), QStringLiteral("FF000000006564"));
+    _xml.writeStartElement(QStringLiteral("DET"));
+    _xml.writeAttribute(QStringLiteral("A"), QStringLiteral("DET-1"));
+    _xml.writeAttribute(QStringLiteral("B"), QStringLiteral("1"));
+    _xml.writeAttribute(QStringLiteral("C"), QStringLiteral("1"));
+    vRequired(_xml, "D", _source.strDeviceDesignator, QStringLiteral("Harvester"), 32);
+    _xml.writeAttribute(QStringLiteral("E"), QStringLiteral("0"));
+    _xml.writeAttribute(QStringLiteral("F"), QStringLiteral("0"));
+    for (int i = 0; i < _ddis.size(); ++i) {
+        _xml.writeStartElement(QStringLiteral("DOR"));
+        _xml.writeAttribute(QStringLiteral("A"), QString::number(i + 2));
+        _xml.writeEndElement();
+    }
+    _xml.writeEndElement(); // DET
+    for (int i = 0; i < _ddis.size(); ++i) {
+        _xml.writeStartElement(QStringLiteral("DPD"));
+        _xml.writeAttribute(QStringLiteral("A"), QString::number(i + 2));
+        _xml.writeAttribute(QStringLiteral("B"), strDdiHex(_ddis.at(i)));
+        _xml.writeAttribute(QStringLiteral("C"), QStringLiteral("1"));  // in the default set
+        _xml.writeAttribute(QStringLiteral("D"), QStringLiteral("16")); // totals
+        _xml.writeAttribute(QStringLiteral("E"), strDdiName(_ddis.at(i)));
+        _xml.writeEndElement();
+    }
+    _xml.writeEndElement(); // DVC
+}
+
+void vWriteTasks(QXmlStreamWriter& _xml, const QVector<Task>& _tasks)
+{
+    for (const Task& task : _tasks) {
+        _xml.writeStartElement(QStringLiteral("TSK"));
+        _xml.writeAttribute(QStringLiteral("A"), task.strId);
+        vOptional(_xml, "B", task.strDesignator, 32);
+        if (!task.strCustomerId.isEmpty())
+            _xml.writeAttribute(QStringLiteral("C"), task.strCustomerId);
+        if (!task.strPartfieldId.isEmpty())
+            _xml.writeAttribute(QStringLiteral("E"), task.strPartfieldId);
+        if (!task.strWorkerId.isEmpty())
+            _xml.writeAttribute(QStringLiteral("F"), task.strWorkerId);
+        _xml.writeAttribute(QStringLiteral("G"), QStringLiteral("4")); // completed
+        // Without a start there is no time to carry the totals.
+        if (!task.strStart.isEmpty()) {
+            _xml.writeStartElement(QStringLiteral("TIM"));
+            _xml.writeAttribute(QStringLiteral("A"), task.strStart);
+            if (!task.strStop.isEmpty() && task.strStop >= task.strStart)
+                _xml.writeAttribute(QStringLiteral("B"), task.strStop);
+            _xml.writeAttribute(QStringLiteral("D"), QStringLiteral("4")); // effective
+            for (const LogValue& value : task.values) {
+                _xml.writeStartElement(QStringLiteral("DLV"));
+                _xml.writeAttribute(QStringLiteral("A"), strDdiHex(value.s32Ddi));
+                _xml.writeAttribute(QStringLiteral("B"), QString::number(value.s64Value));
+                _xml.writeAttribute(QStringLiteral("C"), QStringLiteral("DET-1"));
+                _xml.writeEndElement();
+            }
+            _xml.writeEndElement(); // TIM
+        }
+        _xml.writeEndElement(); // TSK
+    }
+}
+
+} // namespace
+
+QByteArray baTaskData(const Source& _source)
+{
+    const OrderSet orders = orderSetOf(_source.slOrderRecords);
 
     QByteArray baXml;
     QXmlStreamWriter xml(&baXml);
@@ -407,123 +554,12 @@ QByteArray baTaskData(const Source& _source)
     // The figures come from the machine's terminal.
     xml.writeAttribute(QStringLiteral("DataTransferOrigin"), QStringLiteral("2"));
 
-    for (const Customer& customer : customers) {
-        const Contact contact = customerContacts.value(customer.strNumber);
-        const bool bKnown = customerContacts.contains(customer.strNumber);
-        xml.writeStartElement(QStringLiteral("CTR"));
-        xml.writeAttribute(QStringLiteral("A"), customer.strId);
-        vRequired(xml, "B", bKnown ? contact.strLastName : customer.strName,
-                  customer.strName.isEmpty() ? customer.strNumber : customer.strName, 32);
-        if (bKnown) {
-            vOptional(xml, "C", contact.strFirstName, 32);
-            vOptional(xml, "D", contact.strStreet, 32);
-            vOptional(xml, "F", contact.strPostcode, 10);
-            vOptional(xml, "G", contact.strCity, 32);
-            vOptional(xml, "J", contact.strPhone, 20);
-            vOptional(xml, "L", contact.strMobileOrFax, 20);
-            vOptional(xml, "M", contact.strEmail, 64);
-        }
-        xml.writeEndElement();
-    }
-
-    for (const Partfield& partfield : partfields) {
-        xml.writeStartElement(QStringLiteral("PFD"));
-        xml.writeAttribute(QStringLiteral("A"), partfield.strId);
-        vOptional(xml, "B", partfield.strCode, 32);
-        vRequired(xml, "C", partfield.strName, partfield.strCode, 32);
-        // The field's area from the fields file, else the largest area worked on it.
-        const qint64 s64Area = fieldAreas.value(partfield.strAreaKey, partfield.s64LargestWorkedM2);
-        xml.writeAttribute(QStringLiteral("D"),
-                           QString::number(std::clamp<qint64>(s64Area, 0, 4294967294LL)));
-        if (!partfield.strCustomerId.isEmpty())
-            xml.writeAttribute(QStringLiteral("E"), partfield.strCustomerId);
-        xml.writeEndElement();
-    }
-
-    for (const Worker& worker : workers) {
-        const bool bKnown = !worker.strNumber.isEmpty() && driverContacts.contains(worker.strNumber);
-        const Contact contact = driverContacts.value(worker.strNumber);
-        xml.writeStartElement(QStringLiteral("WKR"));
-        xml.writeAttribute(QStringLiteral("A"), worker.strId);
-        vRequired(xml, "B", bKnown ? contact.strLastName : worker.strName,
-                  worker.strName.isEmpty() ? worker.strNumber : worker.strName, 32);
-        if (bKnown) {
-            vOptional(xml, "C", contact.strFirstName, 32);
-            vOptional(xml, "D", contact.strStreet, 32);
-            vOptional(xml, "F", contact.strPostcode, 10);
-            vOptional(xml, "G", contact.strCity, 32);
-            vOptional(xml, "J", contact.strPhone, 20);
-            vOptional(xml, "K", contact.strMobileOrFax, 20);
-            vOptional(xml, "M", contact.strEmail, 64);
-        }
-        xml.writeEndElement();
-    }
-
-    // The harvester: one device with one device element that logs the totals.
-    if (!tasks.isEmpty()) {
-        xml.writeStartElement(QStringLiteral("DVC"));
-        xml.writeAttribute(QStringLiteral("A"), QStringLiteral("DVC-1"));
-        vRequired(xml, "B", _source.strDeviceDesignator, QStringLiteral("Harvester"), 32);
-        vOptional(xml, "C", _source.strSoftwareVersion, 32);
-        // NAME: self-configurable, agricultural industry group, root harvester class.
-        xml.writeAttribute(QStringLiteral("D"), QStringLiteral("A010000000000000"));
-        vOptional(xml, "E", _source.strDeviceDesignator, 32);
-        xml.writeAttribute(QStringLiteral("F"), QStringLiteral("00000000000000"));
-        xml.writeAttribute(QStringLiteral("G"), QStringLiteral("FF000000006564"));
-        xml.writeStartElement(QStringLiteral("DET"));
-        xml.writeAttribute(QStringLiteral("A"), QStringLiteral("DET-1"));
-        xml.writeAttribute(QStringLiteral("B"), QStringLiteral("1"));
-        xml.writeAttribute(QStringLiteral("C"), QStringLiteral("1"));
-        vRequired(xml, "D", _source.strDeviceDesignator, QStringLiteral("Harvester"), 32);
-        xml.writeAttribute(QStringLiteral("E"), QStringLiteral("0"));
-        xml.writeAttribute(QStringLiteral("F"), QStringLiteral("0"));
-        for (int i = 0; i < ddis.size(); ++i) {
-            xml.writeStartElement(QStringLiteral("DOR"));
-            xml.writeAttribute(QStringLiteral("A"), QString::number(i + 2));
-            xml.writeEndElement();
-        }
-        xml.writeEndElement(); // DET
-        for (int i = 0; i < ddis.size(); ++i) {
-            xml.writeStartElement(QStringLiteral("DPD"));
-            xml.writeAttribute(QStringLiteral("A"), QString::number(i + 2));
-            xml.writeAttribute(QStringLiteral("B"), strDdiHex(ddis.at(i)));
-            xml.writeAttribute(QStringLiteral("C"), QStringLiteral("1"));  // in the default set
-            xml.writeAttribute(QStringLiteral("D"), QStringLiteral("16")); // totals
-            xml.writeAttribute(QStringLiteral("E"), strDdiName(ddis.at(i)));
-            xml.writeEndElement();
-        }
-        xml.writeEndElement(); // DVC
-    }
-
-    for (const Task& task : tasks) {
-        xml.writeStartElement(QStringLiteral("TSK"));
-        xml.writeAttribute(QStringLiteral("A"), task.strId);
-        vOptional(xml, "B", task.strDesignator, 32);
-        if (!task.strCustomerId.isEmpty())
-            xml.writeAttribute(QStringLiteral("C"), task.strCustomerId);
-        if (!task.strPartfieldId.isEmpty())
-            xml.writeAttribute(QStringLiteral("E"), task.strPartfieldId);
-        if (!task.strWorkerId.isEmpty())
-            xml.writeAttribute(QStringLiteral("F"), task.strWorkerId);
-        xml.writeAttribute(QStringLiteral("G"), QStringLiteral("4")); // completed
-        // Without a start there is no time to carry the totals.
-        if (!task.strStart.isEmpty()) {
-            xml.writeStartElement(QStringLiteral("TIM"));
-            xml.writeAttribute(QStringLiteral("A"), task.strStart);
-            if (!task.strStop.isEmpty() && task.strStop >= task.strStart)
-                xml.writeAttribute(QStringLiteral("B"), task.strStop);
-            xml.writeAttribute(QStringLiteral("D"), QStringLiteral("4")); // effective
-            for (const LogValue& value : task.values) {
-                xml.writeStartElement(QStringLiteral("DLV"));
-                xml.writeAttribute(QStringLiteral("A"), strDdiHex(value.s32Ddi));
-                xml.writeAttribute(QStringLiteral("B"), QString::number(value.s64Value));
-                xml.writeAttribute(QStringLiteral("C"), QStringLiteral("DET-1"));
-                xml.writeEndElement();
-            }
-            xml.writeEndElement(); // TIM
-        }
-        xml.writeEndElement(); // TSK
-    }
+    vWriteParties(xml, "CTR", orders.customers, contactsByNumber(_source.slCustomerLines, false), "L");
+    vWritePartfields(xml, orders.partfields.list, fieldAreasM2(_source.slFieldLines));
+    vWriteParties(xml, "WKR", orders.workers, contactsByNumber(_source.slDriverLines, true), "K");
+    if (!orders.tasks.isEmpty())
+        vWriteDevice(xml, _source, loggedDdis(orders.tasks));
+    vWriteTasks(xml, orders.tasks);
 
     xml.writeEndElement();
     xml.writeEndDocument();

@@ -95,6 +95,140 @@ QVector<ChartGeometry::BarRow> barRows(const OrderFigures& _order, const OrderFi
     return rows;
 }
 
+QString strHoursUnit()
+{
+    return strTr(QT_TRANSLATE_NOOP("OrderReport", "h"));
+}
+
+QString strKmUnit()
+{
+    return strTr(QT_TRANSLATE_NOOP("OrderReport", "km"));
+}
+
+// The order's key facts and its additional information.
+void vWriteFacts(cReportPdf& _pdf, const RecordFields& _fields, const CurrentOrder& _order,
+                 const cNumbers& _numbers, const QLocale& _locale)
+{
+    _pdf.vKeyValues(
+        {{strTr(QT_TRANSLATE_NOOP("OrderReport", "Auftrags Nummer")), _fields.strClean(0)},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Kunde")), strNameAndNumber(_fields, 3, 2)},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Schlag")), strNameAndNumber(_fields, 5, 4)},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Fahrer")), _fields.strClean(7)},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Start")),
+          NumberFormat::strTerminalDateTime(_fields.strClean(8), _locale)},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Stopp")),
+          NumberFormat::strTerminalDateTime(_fields.strClean(9), _locale)},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Reihenabstand")), strRowSpacing(_fields.strClean(29))},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Fläche")),
+          NumberFormat::strHectares(_order.s32AreaM2, _numbers.locale()) + QStringLiteral(" ") +
+              strTr(QT_TRANSLATE_NOOP("OrderReport", "ha"))}},
+        2);
+    if (!_order.strAdditionalInfo.trimmed().isEmpty())
+        _pdf.vParagraph(strTr(QT_TRANSLATE_NOOP("OrderReport", "Zusatzinfo")) + QStringLiteral(": ") +
+                        _order.strAdditionalInfo);
+}
+
+// The overview: the order's key figures and the averages of all orders.
+void vWriteOverview(cReportPdf& _pdf, const OrderFigures& _figures, const OrderFigures& _average,
+                    const cNumbers& _numbers)
+{
+    _pdf.vHeading(strTr(QT_TRANSLATE_NOOP("OrderReport", "Übersicht")));
+    const auto overviewRow = [&](const char* _pName, std::optional<float> _order,
+                                 std::optional<float> _averageValue, int _s32Decimals) {
+        return QStringList{strTr(_pName), _numbers.str(_order, _s32Decimals),
+                           _numbers.str(_averageValue, _s32Decimals)};
+    };
+    _pdf.vTable({{strTr(QT_TRANSLATE_NOOP("OrderReport", "Kennzahl")), 2, false},
+                 {strTr(QT_TRANSLATE_NOOP("OrderReport", "Auftrag")), 1, true},
+                 {strTr(QT_TRANSLATE_NOOP("OrderReport", "Durchschnitt aller Aufträge")), 1.4, true}},
+                {overviewRow(QT_TRANSLATE_NOOP("OrderReport", "ha/h"), _figures.hectaresPerHour,
+                             _average.hectaresPerHour, 3),
+                 overviewRow(QT_TRANSLATE_NOOP("OrderReport", "km/h Roden"), _figures.harvestSpeed,
+                             _average.harvestSpeed, 1),
+                 overviewRow(QT_TRANSLATE_NOOP("OrderReport", "m/ha leer"), _figures.emptyRunMetresPerHectare,
+                             _average.emptyRunMetresPerHectare, 1),
+                 overviewRow(QT_TRANSLATE_NOOP("OrderReport", "l/ha Roden"), _figures.harvestFuelPerHectare,
+                             _average.harvestFuelPerHectare, 1),
+                 overviewRow(QT_TRANSLATE_NOOP("OrderReport", "l/ha Gesamt"), _figures.fieldFuelPerHectare,
+                             _average.fieldFuelPerHectare, 1),
+                 overviewRow(QT_TRANSLATE_NOOP("OrderReport", "Bunker/ha"), _figures.bunkerLoadsPerHectare,
+                             _average.bunkerLoadsPerHectare, 1)});
+}
+
+// Consumption on the field and on the road.
+void vWriteConsumption(cReportPdf& _pdf, const CurrentOrder& _order, const cNumbers& _numbers)
+{
+    _pdf.vHeading(strTr(QT_TRANSLATE_NOOP("OrderReport", "Verbrauch")));
+    const StatisticsFigures::Consumption c =
+        StatisticsFigures::consumption(_order.fFieldFuel, _order.s32FieldMinutes, _order.fArea,
+                                       _order.fRoadFuel, _order.s32RoadMinutes, _order.fRoadDistance);
+    const QString strHours = strHoursUnit();
+    const QString strKm = strKmUnit();
+    const QString strLitres = strTr(QT_TRANSLATE_NOOP("OrderReport", "l"));
+    _pdf.vTable(
+        {{QString(), 2, false},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Feld")), 1, true},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Straße")), 1, true}},
+        {{strTr(QT_TRANSLATE_NOOP("OrderReport", "Strecke")),
+          _numbers.strCount(_order.s32FieldMetres, 3, 3) + QLatin1Char(' ') + strKm,
+          _numbers.strCount(_order.s32RoadMetres, 3, 3) + QLatin1Char(' ') + strKm},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Zeit")),
+          StatisticsFigures::strTimeWithUnit(_order.s32FieldMinutes, strHours),
+          StatisticsFigures::strTimeWithUnit(_order.s32RoadMinutes, strHours)},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Verbrauch")),
+          _numbers.strCount(_order.s32FieldFuelMl, 3, 1) + QLatin1Char(' ') + strLitres,
+          _numbers.strCount(_order.s32RoadFuelMl, 3, 1) + QLatin1Char(' ') + strLitres},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Verbrauch pro Stunde")),
+          _numbers.strUnit(c.fieldPerHour, 1, strTr(QT_TRANSLATE_NOOP("OrderReport", "l/h"))),
+          _numbers.strUnit(c.roadPerHour, 1, strTr(QT_TRANSLATE_NOOP("OrderReport", "l/h")))},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Verbrauch pro Hektar")),
+          _numbers.strUnit(c.fieldPerHectare, 1, strTr(QT_TRANSLATE_NOOP("OrderReport", "l/ha"))), QString()},
+         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Verbrauch pro Kilometer")), QString(),
+          _numbers.strUnit(c.roadPerKm, 1, strTr(QT_TRANSLATE_NOOP("OrderReport", "l/km")))}});
+}
+
+// The distance and time splits with the pages' pies.
+void vWriteSplits(cReportPdf& _pdf, const CurrentOrder& _order, const cNumbers& _numbers)
+{
+    const QString strHours = strHoursUnit();
+    const QString strKm = strKmUnit();
+    const auto km = [&](qint64 _s64Metres) {
+        return _numbers.strCount(_s64Metres, 3, 3) + QLatin1Char(' ') + strKm;
+    };
+    const int s32Rest = StatisticsFigures::s32RestMinutes(_order.s32FieldMinutes, _order.s32UnloadMinutes,
+                                                          _order.s32HarvestMinutes);
+    using namespace ChartGeometry;
+    _pdf.vPies(
+        strTr(QT_TRANSLATE_NOOP("OrderReport", "Streckenaufteilung")),
+        distancePie(_order.fFieldDistance, _order.fHarvestDistance, _order.fRoadDistance),
+        {{EMPTY_RUN, strTr(QT_TRANSLATE_NOOP("OrderReport", "Leerfahrt")) + QStringLiteral(": ") +
+                         km(qint64(_order.s32FieldMetres) - _order.s32HarvestMetres)},
+         {HARVEST_DISTANCE, strTr(QT_TRANSLATE_NOOP("OrderReport", "Roden")) + QStringLiteral(": ") +
+                                km(_order.s32HarvestMetres)},
+         {ROAD, strTr(QT_TRANSLATE_NOOP("OrderReport", "Anfahrt")) + QStringLiteral(": ") +
+                    km(_order.s32RoadMetres)}},
+        strTr(QT_TRANSLATE_NOOP("OrderReport", "Zeitaufteilung")),
+        timePie(_order.s32FieldMinutes, _order.s32UnloadMinutes, _order.s32HarvestMinutes),
+        {{REST_TIME, strTr(QT_TRANSLATE_NOOP("OrderReport", "Zeit Rest")) + QStringLiteral(": ") +
+                         StatisticsFigures::strTimeWithUnit(s32Rest, strHours)},
+         {UNLOAD_TIME, strTr(QT_TRANSLATE_NOOP("OrderReport", "Zeit Entladen")) + QStringLiteral(": ") +
+                           StatisticsFigures::strTimeWithUnit(_order.s32UnloadMinutes, strHours)},
+         {HARVEST_TIME, strTr(QT_TRANSLATE_NOOP("OrderReport", "Zeit Roden")) + QStringLiteral(": ") +
+                            StatisticsFigures::strTimeWithUnit(_order.s32HarvestMinutes, strHours)}});
+}
+
+// The comparison with the average of all orders.
+void vWriteComparison(cReportPdf& _pdf, const OrderFigures& _figures, const OrderFigures& _average,
+                      const cNumbers& _numbers)
+{
+    using namespace ChartGeometry;
+    _pdf.vHeading(strTr(QT_TRANSLATE_NOOP("OrderReport", "Vergleich mit dem Durchschnitt")), 58);
+    _pdf.vBars(barRows(_figures, _average, _numbers),
+               {{BAR_GOOD, strTr(QT_TRANSLATE_NOOP("OrderReport", "Auftrag besser"))},
+                {BAR_AVERAGE, strTr(QT_TRANSLATE_NOOP("OrderReport", "Durchschnitt"))},
+                {BAR_BAD, strTr(QT_TRANSLATE_NOOP("OrderReport", "Auftrag schlechter"))}});
+}
+
 } // namespace
 
 QString strTitle(const QString& _strRecord)
@@ -120,8 +254,6 @@ QByteArray baPdf(const QString& _strRecord, const cOrderTotals& _totals, const Q
     const CurrentOrder order = CurrentOrder::parse(_strRecord, 0, 0);
     const OrderFigures figures = OrderFigures::ofOrder(order);
     const OrderFigures average = OrderFigures::ofTotals(_totals);
-    const QString strHours = strTr(QT_TRANSLATE_NOOP("OrderReport", "h"));
-    const QString strKm = strTr(QT_TRANSLATE_NOOP("OrderReport", "km"));
 
     cReportPdf pdf(strTitle(_strRecord),
                    {QStringList{strNameAndNumber(fields, 3, 2), strNameAndNumber(fields, 5, 4),
@@ -129,105 +261,11 @@ QByteArray baPdf(const QString& _strRecord, const cOrderTotals& _totals, const Q
                         .filter(QRegularExpression(QStringLiteral("\\S")))
                         .join(QStringLiteral(" · "))},
                    _locale, _datePrinted);
-
-    pdf.vKeyValues(
-        {{strTr(QT_TRANSLATE_NOOP("OrderReport", "Auftrags Nummer")), fields.strClean(0)},
-         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Kunde")), strNameAndNumber(fields, 3, 2)},
-         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Schlag")), strNameAndNumber(fields, 5, 4)},
-         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Fahrer")), fields.strClean(7)},
-         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Start")),
-          NumberFormat::strTerminalDateTime(fields.strClean(8), _locale)},
-         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Stopp")),
-          NumberFormat::strTerminalDateTime(fields.strClean(9), _locale)},
-         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Reihenabstand")), strRowSpacing(fields.strClean(29))},
-         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Fläche")),
-          NumberFormat::strHectares(order.s32AreaM2, numbers.locale()) + QStringLiteral(" ") +
-              strTr(QT_TRANSLATE_NOOP("OrderReport", "ha"))}},
-        2);
-    if (!order.strAdditionalInfo.trimmed().isEmpty())
-        pdf.vParagraph(strTr(QT_TRANSLATE_NOOP("OrderReport", "Zusatzinfo")) + QStringLiteral(": ") +
-                       order.strAdditionalInfo);
-
-    // The overview: the order's key figures and the averages of all orders.
-    pdf.vHeading(strTr(QT_TRANSLATE_NOOP("OrderReport", "Übersicht")));
-    const auto overviewRow = [&](const char* _pName, std::optional<float> _order,
-                                 std::optional<float> _average, int _s32Decimals) {
-        return QStringList{strTr(_pName), numbers.str(_order, _s32Decimals),
-                           numbers.str(_average, _s32Decimals)};
-    };
-    pdf.vTable({{strTr(QT_TRANSLATE_NOOP("OrderReport", "Kennzahl")), 2, false},
-                {strTr(QT_TRANSLATE_NOOP("OrderReport", "Auftrag")), 1, true},
-                {strTr(QT_TRANSLATE_NOOP("OrderReport", "Durchschnitt aller Aufträge")), 1.4, true}},
-               {overviewRow(QT_TRANSLATE_NOOP("OrderReport", "ha/h"), figures.hectaresPerHour,
-                            average.hectaresPerHour, 3),
-                overviewRow(QT_TRANSLATE_NOOP("OrderReport", "km/h Roden"), figures.harvestSpeed,
-                            average.harvestSpeed, 1),
-                overviewRow(QT_TRANSLATE_NOOP("OrderReport", "m/ha leer"), figures.emptyRunMetresPerHectare,
-                            average.emptyRunMetresPerHectare, 1),
-                overviewRow(QT_TRANSLATE_NOOP("OrderReport", "l/ha Roden"), figures.harvestFuelPerHectare,
-                            average.harvestFuelPerHectare, 1),
-                overviewRow(QT_TRANSLATE_NOOP("OrderReport", "l/ha Gesamt"), figures.fieldFuelPerHectare,
-                            average.fieldFuelPerHectare, 1),
-                overviewRow(QT_TRANSLATE_NOOP("OrderReport", "Bunker/ha"), figures.bunkerLoadsPerHectare,
-                            average.bunkerLoadsPerHectare, 1)});
-
-    // Consumption on the field and on the road.
-    pdf.vHeading(strTr(QT_TRANSLATE_NOOP("OrderReport", "Verbrauch")));
-    const StatisticsFigures::Consumption c =
-        StatisticsFigures::consumption(order.fFieldFuel, order.s32FieldMinutes, order.fArea, order.fRoadFuel,
-                                       order.s32RoadMinutes, order.fRoadDistance);
-    const QString strLitres = strTr(QT_TRANSLATE_NOOP("OrderReport", "l"));
-    pdf.vTable(
-        {{QString(), 2, false},
-         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Feld")), 1, true},
-         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Straße")), 1, true}},
-        {{strTr(QT_TRANSLATE_NOOP("OrderReport", "Strecke")),
-          numbers.strCount(order.s32FieldMetres, 3, 3) + QLatin1Char(' ') + strKm,
-          numbers.strCount(order.s32RoadMetres, 3, 3) + QLatin1Char(' ') + strKm},
-         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Zeit")),
-          StatisticsFigures::strTimeWithUnit(order.s32FieldMinutes, strHours),
-          StatisticsFigures::strTimeWithUnit(order.s32RoadMinutes, strHours)},
-         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Verbrauch")),
-          numbers.strCount(order.s32FieldFuelMl, 3, 1) + QLatin1Char(' ') + strLitres,
-          numbers.strCount(order.s32RoadFuelMl, 3, 1) + QLatin1Char(' ') + strLitres},
-         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Verbrauch pro Stunde")),
-          numbers.strUnit(c.fieldPerHour, 1, strTr(QT_TRANSLATE_NOOP("OrderReport", "l/h"))),
-          numbers.strUnit(c.roadPerHour, 1, strTr(QT_TRANSLATE_NOOP("OrderReport", "l/h")))},
-         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Verbrauch pro Hektar")),
-          numbers.strUnit(c.fieldPerHectare, 1, strTr(QT_TRANSLATE_NOOP("OrderReport", "l/ha"))), QString()},
-         {strTr(QT_TRANSLATE_NOOP("OrderReport", "Verbrauch pro Kilometer")), QString(),
-          numbers.strUnit(c.roadPerKm, 1, strTr(QT_TRANSLATE_NOOP("OrderReport", "l/km")))}});
-
-    // The distance and time splits with the pages' pies.
-    const auto km = [&](qint64 _s64Metres) {
-        return numbers.strCount(_s64Metres, 3, 3) + QLatin1Char(' ') + strKm;
-    };
-    const int s32Rest = StatisticsFigures::s32RestMinutes(order.s32FieldMinutes, order.s32UnloadMinutes,
-                                                          order.s32HarvestMinutes);
-    using namespace ChartGeometry;
-    pdf.vPies(strTr(QT_TRANSLATE_NOOP("OrderReport", "Streckenaufteilung")),
-              distancePie(order.fFieldDistance, order.fHarvestDistance, order.fRoadDistance),
-              {{EMPTY_RUN, strTr(QT_TRANSLATE_NOOP("OrderReport", "Leerfahrt")) + QStringLiteral(": ") +
-                               km(qint64(order.s32FieldMetres) - order.s32HarvestMetres)},
-               {HARVEST_DISTANCE, strTr(QT_TRANSLATE_NOOP("OrderReport", "Roden")) + QStringLiteral(": ") +
-                                      km(order.s32HarvestMetres)},
-               {ROAD, strTr(QT_TRANSLATE_NOOP("OrderReport", "Anfahrt")) + QStringLiteral(": ") +
-                          km(order.s32RoadMetres)}},
-              strTr(QT_TRANSLATE_NOOP("OrderReport", "Zeitaufteilung")),
-              timePie(order.s32FieldMinutes, order.s32UnloadMinutes, order.s32HarvestMinutes),
-              {{REST_TIME, strTr(QT_TRANSLATE_NOOP("OrderReport", "Zeit Rest")) + QStringLiteral(": ") +
-                               StatisticsFigures::strTimeWithUnit(s32Rest, strHours)},
-               {UNLOAD_TIME, strTr(QT_TRANSLATE_NOOP("OrderReport", "Zeit Entladen")) + QStringLiteral(": ") +
-                                 StatisticsFigures::strTimeWithUnit(order.s32UnloadMinutes, strHours)},
-               {HARVEST_TIME, strTr(QT_TRANSLATE_NOOP("OrderReport", "Zeit Roden")) + QStringLiteral(": ") +
-                                  StatisticsFigures::strTimeWithUnit(order.s32HarvestMinutes, strHours)}});
-
-    // The comparison with the average of all orders.
-    pdf.vHeading(strTr(QT_TRANSLATE_NOOP("OrderReport", "Vergleich mit dem Durchschnitt")), 58);
-    pdf.vBars(barRows(figures, average, numbers),
-              {{BAR_GOOD, strTr(QT_TRANSLATE_NOOP("OrderReport", "Auftrag besser"))},
-               {BAR_AVERAGE, strTr(QT_TRANSLATE_NOOP("OrderReport", "Durchschnitt"))},
-               {BAR_BAD, strTr(QT_TRANSLATE_NOOP("OrderReport", "Auftrag schlechter"))}});
+    vWriteFacts(pdf, fields, order, numbers, _locale);
+    vWriteOverview(pdf, figures, average, numbers);
+    vWriteConsumption(pdf, order, numbers);
+    vWriteSplits(pdf, order, numbers);
+    vWriteComparison(pdf, figures, average, numbers);
     return pdf.baFinish();
 }
 

@@ -126,6 +126,52 @@ int s32FirstDifference(const QByteArray& _baA, const QByteArray& _baB)
     return s32Size;
 }
 
+// The list's folder: no "*.csv" may appear beside the list (it would show in
+// the list browser and on the downloaded-files page); only Qt's
+// "<list>.XXXXXX" may be left, each counted with its size when first seen.
+class cListFolder
+{
+public:
+    cListFolder(const QString& _strFolder, const QString& _strName)
+        : m_strFolder(_strFolder), m_strName(_strName),
+          m_reTemporary(QRegularExpression::anchoredPattern(QRegularExpression::escape(_strName) +
+                                                            QStringLiteral("\\.[A-Za-z0-9]{6}")))
+    {
+    }
+
+    void vCheck()
+    {
+        const QStringList slShown = QDir(m_strFolder).entryList({QStringLiteral("*.csv")}, QDir::Files);
+        QVERIFY2(slShown == QStringList{m_strName}, qPrintable(slShown.join(QLatin1String(", "))));
+        const QStringList slAll =
+            QDir(m_strFolder).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        for (const QString& strOther : slAll) {
+            if (strOther == m_strName)
+                continue;
+            QVERIFY2(!strOther.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive), qPrintable(strOther));
+            QVERIFY2(m_reTemporary.match(strOther).hasMatch(), qPrintable(strOther));
+            if (!m_mapLeftovers.contains(strOther))
+                m_mapLeftovers.insert(strOther, QFileInfo(QDir(m_strFolder).filePath(strOther)).size());
+        }
+    }
+
+    const QMap<QString, qint64>& mapLeftovers() const { return m_mapLeftovers; }
+
+private:
+    QString m_strFolder;
+    QString m_strName;
+    QRegularExpression m_reTemporary;
+    QMap<QString, qint64> m_mapLeftovers; // name, size when first seen
+};
+
+// What the kills of one way of writing found.
+struct KillCounts {
+    int s32Current = 0; // the content the list holds
+    int s32MidWrite = 0;
+    int s32Leftovers = 0;
+    int s32PartlyWritten = 0;
+};
+
 } // namespace
 
 class tst_CrashSafety : public QObject
@@ -137,6 +183,11 @@ private slots:
     void killedRewrite();
 
 private:
+    void vMeasureWrite(const QString& _strPath, bool _bNamedTemporary, cListFolder& _folder,
+                       qint64& _s64WriteUs);
+    void vKillOnce(const QString& _strPath, bool _bNamedTemporary, int _s32Kill, qint64 _s64WriteUs,
+                   cListFolder& _folder, KillCounts& _counts);
+
     QByteArray m_abaContent[2];
 };
 
@@ -160,6 +211,83 @@ void tst_CrashSafety::killedRewrite_data()
     QTest::newRow("named temporary file") << true;
 }
 
+// One write's duration, from a few uninterrupted writes; they end on the
+// content they started from and leave nothing behind.
+void tst_CrashSafety::vMeasureWrite(const QString& _strPath, bool _bNamedTemporary, cListFolder& _folder,
+                                    qint64& _s64WriteUs)
+{
+    cRewriter rewriter;
+    rewriter.vStart(_strPath, 1, _bNamedTemporary, 4);
+    QVERIFY(rewriter.bFinish());
+    QVERIFY2(rewriter.strError().isEmpty(), qPrintable(rewriter.strError()));
+    QCOMPARE(rewriter.process().exitStatus(), QProcess::NormalExit);
+    QCOMPARE(rewriter.process().exitCode(), 0);
+    QCOMPARE(rewriter.ls64DurationsUs().size(), 4);
+    QVERIFY(TestSupport::baReadFile(_strPath) == m_abaContent[0]);
+    _folder.vCheck();
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(_folder.mapLeftovers().isEmpty());
+    QVector<qint64> s64Sorted = rewriter.ls64DurationsUs();
+    std::sort(s64Sorted.begin(), s64Sorted.end());
+    _s64WriteUs = s64Sorted.at(s64Sorted.size() / 2);
+}
+
+// Kill _s32Kill of the series: at a delay stepped from 0 to 1.3 times one
+// write's duration (plus a random part of one step) after the child
+// announced its first write, so that the kills land early and late in that
+// write and some in the next one.
+void tst_CrashSafety::vKillOnce(const QString& _strPath, bool _bNamedTemporary, int _s32Kill,
+                                qint64 _s64WriteUs, cListFolder& _folder, KillCounts& _counts)
+{
+    cRewriter rewriter;
+    rewriter.vStart(_strPath, 1 - _counts.s32Current, _bNamedTemporary);
+    QVERIFY2(rewriter.bWaitForWrite(1), qPrintable(rewriter.strError()));
+    const double dStep = 1.3 * double(_s64WriteUs) / s32KillsPerMode;
+    const double dDelayUs = (_s32Kill + QRandomGenerator::global()->generateDouble()) * dStep;
+    QThread::usleep(static_cast<unsigned long>(dDelayUs));
+    rewriter.vKill();
+    QVERIFY2(rewriter.strError().isEmpty(), qPrintable(rewriter.strError()));
+    QCOMPARE(rewriter.process().exitStatus(), QProcess::CrashExit);
+
+    // Inside a write the file holds the content before it or after it;
+    // after a completed write, that write's content.
+    const QByteArray baFile = TestSupport::baReadFile(_strPath);
+    const int s32Written = rewriter.s32Variant();
+    const bool bInWrite = rewriter.bInWrite();
+    _counts.s32MidWrite += bInWrite ? 1 : 0;
+    if (baFile == m_abaContent[s32Written]) {
+        _counts.s32Current = s32Written;
+    } else if (bInWrite && baFile == m_abaContent[1 - s32Written]) {
+        _counts.s32Current = 1 - s32Written;
+    } else {
+        QFAIL(qPrintable(QStringLiteral("kill %1 (%2 write %3, after %4 us): %5 bytes, differs from the new "
+                                        "content at byte %6 and from the old one at byte %7")
+                             .arg(_s32Kill)
+                             .arg(bInWrite ? QStringLiteral("inside") : QStringLiteral("after"))
+                             .arg(rewriter.s32Write())
+                             .arg(qint64(dDelayUs))
+                             .arg(baFile.size())
+                             .arg(s32FirstDifference(baFile, m_abaContent[s32Written]))
+                             .arg(s32FirstDifference(baFile, m_abaContent[1 - s32Written]))));
+    }
+
+    const QMap<QString, qint64> mapBefore = _folder.mapLeftovers();
+    _folder.vCheck();
+    if (QTest::currentTestFailed())
+        return;
+    // At most one file per interrupted write, and none after a completed
+    // one. Its size tells how far the write had got.
+    const QMap<QString, qint64>& mapLeftovers = _folder.mapLeftovers();
+    const int s32New = mapLeftovers.size() - mapBefore.size();
+    QVERIFY(s32New <= (bInWrite ? 1 : 0));
+    _counts.s32Leftovers += s32New;
+    for (auto it = mapLeftovers.cbegin(); it != mapLeftovers.cend(); ++it) {
+        if (!mapBefore.contains(it.key()) && it.value() > 0 && it.value() < m_abaContent[s32Written].size())
+            ++_counts.s32PartlyWritten;
+    }
+}
+
 void tst_CrashSafety::killedRewrite()
 {
     QFETCH(bool, namedTemporary);
@@ -171,119 +299,34 @@ void tst_CrashSafety::killedRewrite()
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(m_abaContent[0]), qint64(m_abaContent[0].size()));
     file.close();
+    cListFolder folder(dir.path(), strName);
 
-    // Anything beside the list: a "*.csv" would show in the list browser and
-    // on the downloaded-files page; only Qt's "<list>.XXXXXX" may be left.
-    const QRegularExpression reTemporary(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(strName) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
-    QMap<QString, qint64> mapLeftovers; // name, size when first seen
-    auto vCheckFolder = [&]() {
-        const QStringList slShown = QDir(dir.path()).entryList({QStringLiteral("*.csv")}, QDir::Files);
-        QVERIFY2(slShown == QStringList{strName}, qPrintable(slShown.join(QLatin1String(", "))));
-        const QStringList slAll =
-            QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-        for (const QString& strOther : slAll) {
-            if (strOther == strName)
-                continue;
-            QVERIFY2(!strOther.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive), qPrintable(strOther));
-            QVERIFY2(reTemporary.match(strOther).hasMatch(), qPrintable(strOther));
-            if (!mapLeftovers.contains(strOther))
-                mapLeftovers.insert(strOther, QFileInfo(dir.filePath(strOther)).size());
-        }
-    };
-
-    // One write's duration, from a few uninterrupted writes; they end on the
-    // content they started from and leave nothing behind.
     qint64 s64WriteUs = 0;
-    {
-        cRewriter rewriter;
-        rewriter.vStart(strPath, 1, namedTemporary, 4);
-        QVERIFY(rewriter.bFinish());
-        QVERIFY2(rewriter.strError().isEmpty(), qPrintable(rewriter.strError()));
-        QCOMPARE(rewriter.process().exitStatus(), QProcess::NormalExit);
-        QCOMPARE(rewriter.process().exitCode(), 0);
-        QCOMPARE(rewriter.ls64DurationsUs().size(), 4);
-        QVERIFY(TestSupport::baReadFile(strPath) == m_abaContent[0]);
-        vCheckFolder();
-        if (QTest::currentTestFailed())
-            return;
-        QVERIFY(mapLeftovers.isEmpty());
-        QVector<qint64> s64Sorted = rewriter.ls64DurationsUs();
-        std::sort(s64Sorted.begin(), s64Sorted.end());
-        s64WriteUs = s64Sorted.at(s64Sorted.size() / 2);
-    }
+    vMeasureWrite(strPath, namedTemporary, folder, s64WriteUs);
+    if (QTest::currentTestFailed())
+        return;
 
-    // Kills at delays stepped from 0 to 1.3 times one write's duration (plus a
-    // random part of one step) after the child announced its first write, so
-    // that they land early and late in that write and some in the next one.
-    int s32Current = 0;
-    int s32MidWrite = 0;
-    int s32Leftovers = 0;
-    int s32PartlyWritten = 0;
+    KillCounts counts;
     for (int s32Kill = 0; s32Kill < s32KillsPerMode; ++s32Kill) {
-        cRewriter rewriter;
-        rewriter.vStart(strPath, 1 - s32Current, namedTemporary);
-        QVERIFY2(rewriter.bWaitForWrite(1), qPrintable(rewriter.strError()));
-        const double dStep = 1.3 * double(s64WriteUs) / s32KillsPerMode;
-        const double dDelayUs = (s32Kill + QRandomGenerator::global()->generateDouble()) * dStep;
-        QThread::usleep(static_cast<unsigned long>(dDelayUs));
-        rewriter.vKill();
-        QVERIFY2(rewriter.strError().isEmpty(), qPrintable(rewriter.strError()));
-        QCOMPARE(rewriter.process().exitStatus(), QProcess::CrashExit);
-
-        // Inside a write the file holds the content before it or after it;
-        // after a completed write, that write's content.
-        const QByteArray baFile = TestSupport::baReadFile(strPath);
-        const int s32Written = rewriter.s32Variant();
-        const bool bInWrite = rewriter.bInWrite();
-        s32MidWrite += bInWrite ? 1 : 0;
-        if (baFile == m_abaContent[s32Written]) {
-            s32Current = s32Written;
-        } else if (bInWrite && baFile == m_abaContent[1 - s32Written]) {
-            s32Current = 1 - s32Written;
-        } else {
-            QFAIL(qPrintable(
-                QStringLiteral("kill %1 (%2 write %3, after %4 us): %5 bytes, differs from the new "
-                               "content at byte %6 and from the old one at byte %7")
-                    .arg(s32Kill)
-                    .arg(bInWrite ? QStringLiteral("inside") : QStringLiteral("after"))
-                    .arg(rewriter.s32Write())
-                    .arg(qint64(dDelayUs))
-                    .arg(baFile.size())
-                    .arg(s32FirstDifference(baFile, m_abaContent[s32Written]))
-                    .arg(s32FirstDifference(baFile, m_abaContent[1 - s32Written]))));
-        }
-
-        const QMap<QString, qint64> mapBefore = mapLeftovers;
-        vCheckFolder();
+        vKillOnce(strPath, namedTemporary, s32Kill, s64WriteUs, folder, counts);
         if (QTest::currentTestFailed())
             return;
-        // At most one file per interrupted write, and none after a completed
-        // one. Its size tells how far the write had got.
-        const int s32New = mapLeftovers.size() - mapBefore.size();
-        QVERIFY(s32New <= (bInWrite ? 1 : 0));
-        s32Leftovers += s32New;
-        for (auto it = mapLeftovers.cbegin(); it != mapLeftovers.cend(); ++it) {
-            if (!mapBefore.contains(it.key()) && it.value() > 0 &&
-                it.value() < m_abaContent[s32Written].size())
-                ++s32PartlyWritten;
-        }
     }
 
     // The stale temporary files do not disturb a later write.
     cRewriter rewriter;
-    rewriter.vStart(strPath, 1 - s32Current, namedTemporary, 1);
+    rewriter.vStart(strPath, 1 - counts.s32Current, namedTemporary, 1);
     QVERIFY(rewriter.bFinish());
     QCOMPARE(rewriter.process().exitCode(), 0);
-    QVERIFY(TestSupport::baReadFile(strPath) == m_abaContent[1 - s32Current]);
-    vCheckFolder();
+    QVERIFY(TestSupport::baReadFile(strPath) == m_abaContent[1 - counts.s32Current]);
+    folder.vCheck();
 
     qInfo("%s: one write of %d bytes takes %.1f ms; %d kills, %d inside a write, "
           "%d left a temporary file (%d of them partly written)",
-          QTest::currentDataTag(), m_abaContent[0].size(), s64WriteUs / 1000.0, s32KillsPerMode, s32MidWrite,
-          s32Leftovers, s32PartlyWritten);
+          QTest::currentDataTag(), m_abaContent[0].size(), s64WriteUs / 1000.0, s32KillsPerMode,
+          counts.s32MidWrite, counts.s32Leftovers, counts.s32PartlyWritten);
     // Kills must land inside writes, or the test proves nothing.
-    QVERIFY(s32MidWrite > 0);
+    QVERIFY(counts.s32MidWrite > 0);
 }
 
 QTEST_GUILESS_MAIN(tst_CrashSafety)

@@ -250,52 +250,57 @@ void vAppIcon(QPainter& _p)
     _p.restore();
 }
 
-// The list background: a field at dusk with beet rows running to the horizon
-// and the harvester at work. Kept dark so yellow list entries stay readable.
-void vFieldBackground(QPainter& _p)
-{
-    const int W = 1020;
-    const int H = 768;
-    const qreal horizon = 292;
-    QRandomGenerator random(20240611u);
+// The list background's size and the horizon's height on it.
+constexpr int FIELD_W = 1020;
+constexpr int FIELD_H = 768;
+constexpr qreal FIELD_HORIZON = 292;
 
-    QLinearGradient sky(0, 0, 0, horizon);
+// The sky at dusk with stars and a crescent moon.
+void vDuskSky(QPainter& _p, QRandomGenerator& _random)
+{
+    QLinearGradient sky(0, 0, 0, FIELD_HORIZON);
     sky.setColorAt(0, QColor(5, 7, 14));
     sky.setColorAt(0.75, QColor(16, 20, 34));
     sky.setColorAt(1, QColor(46, 40, 38));
-    _p.fillRect(QRectF(0, 0, W, horizon), sky);
+    _p.fillRect(QRectF(0, 0, FIELD_W, FIELD_HORIZON), sky);
     _p.setPen(Qt::NoPen);
     for (int i = 0; i < 70; ++i) {
-        const QPointF star(random.bounded(W), random.bounded(int(horizon) - 60));
-        _p.setBrush(QColor(200, 205, 220, 40 + random.bounded(110)));
+        const QPointF star(_random.bounded(FIELD_W), _random.bounded(int(FIELD_HORIZON) - 60));
+        _p.setBrush(QColor(200, 205, 220, 40 + _random.bounded(110)));
         _p.drawEllipse(star, 0.9, 0.9);
     }
     _p.setBrush(QColor(230, 226, 200, 150));
     _p.drawEllipse(QPointF(150, 80), 16, 16);
     _p.setBrush(QColor(5, 7, 14, 230));
     _p.drawEllipse(QPointF(158, 76), 14, 14);
+}
 
-    // Tree line along the horizon.
+// Tree line along the horizon.
+void vTreeLine(QPainter& _p, QRandomGenerator& _random)
+{
     QPainterPath trees;
-    trees.moveTo(0, horizon);
-    for (int x = 0; x <= W; x += 12)
-        trees.lineTo(x, horizon - 8 - random.bounded(14) - (x > 300 && x < 520 ? 10 : 0));
-    trees.lineTo(W, horizon);
+    trees.moveTo(0, FIELD_HORIZON);
+    for (int x = 0; x <= FIELD_W; x += 12)
+        trees.lineTo(x, FIELD_HORIZON - 8 - _random.bounded(14) - (x > 300 && x < 520 ? 10 : 0));
+    trees.lineTo(FIELD_W, FIELD_HORIZON);
     trees.closeSubpath();
     _p.setBrush(QColor(10, 12, 12));
     _p.drawPath(trees);
+}
 
-    QLinearGradient soil(0, horizon, 0, H);
+// The soil with beet rows in perspective; the rows on the right are lifted already.
+void vBeetRows(QPainter& _p, QRandomGenerator& _random)
+{
+    QLinearGradient soil(0, FIELD_HORIZON, 0, FIELD_H);
     soil.setColorAt(0, QColor(34, 28, 22));
     soil.setColorAt(1, QColor(18, 14, 10));
-    _p.fillRect(QRectF(0, horizon, W, H - horizon), soil);
+    _p.fillRect(QRectF(0, FIELD_HORIZON, FIELD_W, FIELD_H - FIELD_HORIZON), soil);
 
-    // Beet rows in perspective; the rows on the right are lifted already.
-    const QPointF vanish(430, horizon - 40);
+    const QPointF vanish(430, FIELD_HORIZON - 40);
     _p.save();
-    _p.setClipRect(QRectF(0, horizon, W, H - horizon));
+    _p.setClipRect(QRectF(0, FIELD_HORIZON, FIELD_W, FIELD_H - FIELD_HORIZON));
     for (int row = -14; row <= 22; ++row) {
-        const QPointF bottom(430 + row * 92, H + 40);
+        const QPointF bottom(430 + row * 92, FIELD_H + 40);
         const bool bHarvested = row >= 5;
         _p.setPen(QPen(bHarvested ? QColor(48, 38, 26) : QColor(58, 45, 30), 2));
         _p.drawLine(vanish, bottom);
@@ -303,11 +308,11 @@ void vFieldBackground(QPainter& _p)
             continue;
         for (int k = 0; k < 80; ++k) {
             const qreal s = 1.0 / (1.0 + k * 0.12);
-            const QPointF pt = vanish + (bottom - vanish) * s + QPointF(random.bounded(5) - 2, 0) * s;
-            if (pt.y() < horizon + 4)
+            const QPointF pt = vanish + (bottom - vanish) * s + QPointF(_random.bounded(5) - 2, 0) * s;
+            if (pt.y() < FIELD_HORIZON + 4)
                 continue;
             const qreal size = 1.5 + 20 * s * s;
-            const int green = 56 + random.bounded(30);
+            const int green = 56 + _random.bounded(30);
             _p.setPen(Qt::NoPen);
             _p.setBrush(QColor(22, green, 20));
             _p.drawEllipse(pt + QPointF(-size * 0.5, -size * 0.3), size * 0.7, size * 0.35);
@@ -317,8 +322,11 @@ void vFieldBackground(QPainter& _p)
         }
     }
     _p.restore();
+}
 
-    // Work lights on the soil in front of the machine, then the machine.
+// Work lights on the soil in front of the machine, then the machine.
+void vHarvesterAtWork(QPainter& _p)
+{
     QRadialGradient light(QPointF(0, 0), 1);
     light.setColorAt(0, QColor(253, 215, 4, 80));
     light.setColorAt(1, QColor(253, 215, 4, 0));
@@ -335,16 +343,31 @@ void vFieldBackground(QPainter& _p)
         _p.drawEllipse(QPointF(x, 207), 3, 2);
     _p.setBrush(QColor(255, 140, 0, 200));
     _p.drawEllipse(QPointF(854, 216), 3, 3);
+}
 
-    // Vignette: darker edges, darkest at the bottom.
-    QRadialGradient vignette(QPointF(W / 2.0, H * 0.42), W * 0.75);
+// Vignette: darker edges, darkest at the bottom.
+void vVignette(QPainter& _p)
+{
+    QRadialGradient vignette(QPointF(FIELD_W / 2.0, FIELD_H * 0.42), FIELD_W * 0.75);
     vignette.setColorAt(0.5, QColor(0, 0, 0, 0));
     vignette.setColorAt(1, QColor(0, 0, 0, 200));
-    _p.fillRect(QRectF(0, 0, W, H), vignette);
-    QLinearGradient floor(0, H * 0.6, 0, H);
+    _p.fillRect(QRectF(0, 0, FIELD_W, FIELD_H), vignette);
+    QLinearGradient floor(0, FIELD_H * 0.6, 0, FIELD_H);
     floor.setColorAt(0, QColor(0, 0, 0, 0));
     floor.setColorAt(1, QColor(0, 0, 0, 150));
-    _p.fillRect(QRectF(0, H * 0.6, W, H * 0.4), floor);
+    _p.fillRect(QRectF(0, FIELD_H * 0.6, FIELD_W, FIELD_H * 0.4), floor);
+}
+
+// The list background: a field at dusk with beet rows running to the horizon
+// and the harvester at work. Kept dark so yellow list entries stay readable.
+void vFieldBackground(QPainter& _p)
+{
+    QRandomGenerator random(20240611u);
+    vDuskSky(_p, random);
+    vTreeLine(_p, random);
+    vBeetRows(_p, random);
+    vHarvesterAtWork(_p);
+    vVignette(_p);
 }
 
 void vAboutQt(QPainter& _p)

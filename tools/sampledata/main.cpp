@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 namespace
 {
@@ -117,6 +116,14 @@ QString strComma(double _dValue, int _s32Decimals = 1)
 {
     return QString::number(_dValue, 'f', _s32Decimals).replace('.', ',');
 }
+
+// One order line without the machine's hour counters, and what the order
+// adds to them.
+struct OrderRecord {
+    QStringList slFields;
+    int s32EngineMinutes = 0;
+    int s32HarvestMinutes = 0;
+};
 
 class cSampleWriter
 {
@@ -236,103 +243,115 @@ private:
         // Starts spread over the campaign from September to mid-December, in
         // file order; the order number is the record's line number.
         const QDateTime first(QDate(2014, 9, 8), QTime(6, 0));
-        const qint64 s64Span = first.secsTo(QDateTime(QDate(2014, 12, 15), QTime(18, 0))) / 60;
+        const QVector<qint64> starts = startMinutes(_s32Records, first);
+        m_s32Orders = _s32Records;
+
+        QStringList slHeader;
+        for (const char* pColumn : ORDER_COLUMNS)
+            slHeader << QString::fromUtf8(pColumn);
+        QVector<OrderRecord> records;
+        for (int s32Line = 1; s32Line <= _s32Records; ++s32Line)
+            records << orderRecord(s32Line, first.addSecs(starts.at(s32Line - 1) * 60));
+        return bWrite(QStringLiteral("Aufträge.csv"),
+                      QStringList{slHeader.join(';')} + slWithHourCounters(records));
+    }
+
+    // The orders' starts in minutes after _first, in ascending order.
+    QVector<qint64> startMinutes(int _s32Records, const QDateTime& _first)
+    {
+        const qint64 s64Span = _first.secsTo(QDateTime(QDate(2014, 12, 15), QTime(18, 0))) / 60;
         QVector<qint64> starts;
         for (int s32Index = 0; s32Index < _s32Records; ++s32Index)
             starts << qint64(m_random.bounded(quint32(s64Span)));
         std::sort(starts.begin(), starts.end());
-        m_s32Orders = _s32Records;
+        return starts;
+    }
 
-        QStringList slLines;
-        QStringList slHeader;
-        for (const char* pColumn : ORDER_COLUMNS)
-            slHeader << QString::fromUtf8(pColumn);
-        slLines << slHeader.join(';');
-        // The machine's hour counters stand behind every order; they are
-        // filled in once the season's sums are known (see below).
-        QVector<QStringList> records;
-        QVector<int> engineMinutesOfOrder;
-        QVector<int> harvestMinutesOfOrder;
-        for (int s32Line = 1; s32Line <= _s32Records; ++s32Line) {
-            const Field& field = m_fields.at(m_random.bounded(m_fields.size()));
-            const Customer& customer = m_customers.at(field.s32Customer);
-            const Driver& driver = m_drivers.at(m_random.bounded(m_drivers.size()));
-            const int s32Area = field.s32AreaM2 - s32Between(m_random, 0, field.s32AreaM2 / 20);
-            const double dHa = s32Area / 10000.0;
-            const int s32Harvest = std::max(1, int(dHa / (s32Between(m_random, 110, 190) / 100.0) * 60));
-            const int s32Unload = s32Harvest * s32Between(m_random, 12, 28) / 100;
-            const int s32Turning = s32Harvest * s32Between(m_random, 6, 12) / 100;
-            const int s32Waiting = s32Between(m_random, 0, 25);
-            const int s32FieldMinutes = s32Harvest + s32Unload + s32Turning + s32Waiting;
-            const int s32RoadMinutes = s32Between(m_random, 5, 45) + int(field.dDistanceKm * 2);
-            const int s32HarvestMetres = int(s32Area / 2.7);
-            const int s32FieldMetres = s32HarvestMetres * s32Between(m_random, 112, 135) / 100;
-            const int s32RoadMetres = s32RoadMinutes * s32Between(m_random, 380, 520);
-            const int s32HarvestFuel = int(dHa * s32Between(m_random, 24000, 36000));
-            const int s32FieldFuel = s32HarvestFuel * s32Between(m_random, 114, 130) / 100;
-            const int s32RoadFuel = s32RoadMetres * s32Between(m_random, 35, 60) / 100;
-            const int s32Yield = s32Between(m_random, 550, 850); // t/ha * 10
-            const QDateTime start = first.addSecs(starts.at(s32Line - 1) * 60);
-            const QDateTime stop = start.addSecs((s32FieldMinutes + s32RoadMinutes) * 60);
-            QString strFieldName = field.strName;
-            if (s32Line % 17 == 3)
-                strFieldName += QString(s32Between(m_random, 1, 6), QChar(0)); // padded by the terminal
+    // The order of line _s32Line, started at _start, without the machine's
+    // hour counters; the order adds to the season's sums.
+    OrderRecord orderRecord(int _s32Line, const QDateTime& _start)
+    {
+        const Field& field = m_fields.at(m_random.bounded(m_fields.size()));
+        const Customer& customer = m_customers.at(field.s32Customer);
+        const Driver& driver = m_drivers.at(m_random.bounded(m_drivers.size()));
+        const int s32Area = field.s32AreaM2 - s32Between(m_random, 0, field.s32AreaM2 / 20);
+        const double dHa = s32Area / 10000.0;
+        const int s32Harvest = std::max(1, int(dHa / (s32Between(m_random, 110, 190) / 100.0) * 60));
+        const int s32Unload = s32Harvest * s32Between(m_random, 12, 28) / 100;
+        const int s32Turning = s32Harvest * s32Between(m_random, 6, 12) / 100;
+        const int s32Waiting = s32Between(m_random, 0, 25);
+        const int s32FieldMinutes = s32Harvest + s32Unload + s32Turning + s32Waiting;
+        const int s32RoadMinutes = s32Between(m_random, 5, 45) + int(field.dDistanceKm * 2);
+        const int s32HarvestMetres = int(s32Area / 2.7);
+        const int s32FieldMetres = s32HarvestMetres * s32Between(m_random, 112, 135) / 100;
+        const int s32RoadMetres = s32RoadMinutes * s32Between(m_random, 380, 520);
+        const int s32HarvestFuel = int(dHa * s32Between(m_random, 24000, 36000));
+        const int s32FieldFuel = s32HarvestFuel * s32Between(m_random, 114, 130) / 100;
+        const int s32RoadFuel = s32RoadMetres * s32Between(m_random, 35, 60) / 100;
+        const int s32Yield = s32Between(m_random, 550, 850); // t/ha * 10
+        const QDateTime stop = _start.addSecs((s32FieldMinutes + s32RoadMinutes) * 60);
+        QString strFieldName = field.strName;
+        if (_s32Line % 17 == 3)
+            strFieldName += QString(s32Between(m_random, 1, 6), QChar(0)); // padded by the terminal
 
-            QStringList f;
-            f << QString::number(s32Line) << QString("A-2014-%1").arg(s32Line, 5, 10, QChar('0'))
-              << customer.strNumber << customer.strName2 << field.strNumber << strFieldName
-              << driver.strNumber << driver.strFirstName + ' ' + driver.strLastName
-              << start.toString("dd.MM.yyyy hh:mm") << stop.toString("dd.MM.yyyy hh:mm")
-              << QString::number(s32Area) << strDuration(s32FieldMinutes) << strDuration(s32Waiting)
-              << strDuration(s32Unload) << strDuration(s32RoadMinutes)
-              << strDuration(s32Between(m_random, 0, 15)) << QString::number(s32FieldMetres)
-              << QString::number(s32HarvestMetres) << QString::number(s32RoadMetres)
-              << QString::number(s32FieldFuel) << QString::number(s32RoadFuel)
-              << QString::number(s32Between(m_random, 200, 2500)) << QString::number(int(dHa * s32Yield / 10))
-              << strComma(s32Yield / 10.0) << "6" << QString::number(s32Between(m_random, 20, 60))
-              << strPick(m_random, INFOS) << (s32Line % 2 ? "Annalena" : "Lisanna")
-              << QString("Miete %1").arg(s32Between(m_random, 1, 4)) << "45" << strDuration(s32Harvest)
-              << strDuration(s32Turning) << QString::number(s32Turning / 2 + 1)
-              << QString::number(int(dHa * s32Yield / 10 / 22.0 * 100))
-              << QString::number(s32Between(m_random, 0, 3))
-              << QString::number(s32Between(m_random, 1450, 1850))
-              << QString::number(s32Between(m_random, 55, 92)) << QString::number(s32HarvestFuel)
-              << QString::number(s32FieldFuel - s32HarvestFuel)
-              << strComma(s32Between(m_random, 45, 75) / 10.0) << "V2.16.4"
-              << "VT4-10231";
-            records << f;
-            engineMinutesOfOrder << s32FieldMinutes + s32RoadMinutes;
-            harvestMinutesOfOrder << s32Harvest;
-            m_dSeason[0] += dHa;
-            m_dSeason[1] += s32FieldMetres / 1000.0;
-            m_dSeason[2] += s32RoadMetres / 1000.0;
-            m_dSeason[3] += s32FieldFuel / 1000.0;
-            m_dSeason[4] += s32RoadFuel / 1000.0;
-            m_dSeason[5] += s32FieldMinutes / 60.0;
-            m_dSeason[6] += s32RoadMinutes / 60.0;
-        }
-        // The counters at the season's start hold the earlier seasons that
-        // the machine file covers: their field and road time plus some idle
-        // running for the engine, their harvesting time for the harvester.
-        // So the machine's engine hours are never fewer than its hours in
-        // field and on road, and the harvester's never more than its field time.
+        QStringList f;
+        f << QString::number(_s32Line) << QString("A-2014-%1").arg(_s32Line, 5, 10, QChar('0'))
+          << customer.strNumber << customer.strName2 << field.strNumber << strFieldName << driver.strNumber
+          << driver.strFirstName + ' ' + driver.strLastName << _start.toString("dd.MM.yyyy hh:mm")
+          << stop.toString("dd.MM.yyyy hh:mm") << QString::number(s32Area) << strDuration(s32FieldMinutes)
+          << strDuration(s32Waiting) << strDuration(s32Unload) << strDuration(s32RoadMinutes)
+          << strDuration(s32Between(m_random, 0, 15)) << QString::number(s32FieldMetres)
+          << QString::number(s32HarvestMetres) << QString::number(s32RoadMetres)
+          << QString::number(s32FieldFuel) << QString::number(s32RoadFuel)
+          << QString::number(s32Between(m_random, 200, 2500)) << QString::number(int(dHa * s32Yield / 10))
+          << strComma(s32Yield / 10.0) << "6" << QString::number(s32Between(m_random, 20, 60))
+          << strPick(m_random, INFOS) << (_s32Line % 2 ? "Annalena" : "Lisanna")
+          << QString("Miete %1").arg(s32Between(m_random, 1, 4)) << "45" << strDuration(s32Harvest)
+          << strDuration(s32Turning) << QString::number(s32Turning / 2 + 1)
+          << QString::number(int(dHa * s32Yield / 10 / 22.0 * 100))
+          << QString::number(s32Between(m_random, 0, 3)) << QString::number(s32Between(m_random, 1450, 1850))
+          << QString::number(s32Between(m_random, 55, 92)) << QString::number(s32HarvestFuel)
+          << QString::number(s32FieldFuel - s32HarvestFuel) << strComma(s32Between(m_random, 45, 75) / 10.0)
+          << "V2.16.4"
+          << "VT4-10231";
+        m_dSeason[0] += dHa;
+        m_dSeason[1] += s32FieldMetres / 1000.0;
+        m_dSeason[2] += s32RoadMetres / 1000.0;
+        m_dSeason[3] += s32FieldFuel / 1000.0;
+        m_dSeason[4] += s32RoadFuel / 1000.0;
+        m_dSeason[5] += s32FieldMinutes / 60.0;
+        m_dSeason[6] += s32RoadMinutes / 60.0;
+        return {f, s32FieldMinutes + s32RoadMinutes, s32Harvest};
+    }
+
+    // The order lines with the machine's hour counters behind every order.
+    // The counters at the season's start hold the earlier seasons that the
+    // machine file covers: their field and road time plus some idle running
+    // for the engine, their harvesting time for the harvester. So the
+    // machine's engine hours are never fewer than its hours in field and on
+    // road, and the harvester's never more than its field time.
+    QStringList slWithHourCounters(const QVector<OrderRecord>& _records)
+    {
         const double dEarlierSeasons = MACHINE_SEASONS - 1.0;
-        const int s32SeasonEngine =
-            std::accumulate(engineMinutesOfOrder.begin(), engineMinutesOfOrder.end(), 0);
-        const int s32SeasonHarvest =
-            std::accumulate(harvestMinutesOfOrder.begin(), harvestMinutesOfOrder.end(), 0);
+        int s32SeasonEngine = 0;
+        int s32SeasonHarvest = 0;
+        for (const OrderRecord& record : _records) {
+            s32SeasonEngine += record.s32EngineMinutes;
+            s32SeasonHarvest += record.s32HarvestMinutes;
+        }
         int s32EngineMinutes = int(dEarlierSeasons * s32SeasonEngine * 1.08) + 56;
         int s32HarvesterMinutes = int(dEarlierSeasons * s32SeasonHarvest * 0.97);
-        for (int i = 0; i < records.size(); ++i) {
-            slLines << (records.at(i) +
+        QStringList slLines;
+        for (const OrderRecord& record : _records) {
+            slLines << (record.slFields +
                         QStringList{strDuration(s32EngineMinutes), strDuration(s32HarvesterMinutes)})
                            .join(';');
-            s32EngineMinutes += engineMinutesOfOrder.at(i);
-            s32HarvesterMinutes += harvestMinutesOfOrder.at(i);
+            s32EngineMinutes += record.s32EngineMinutes;
+            s32HarvesterMinutes += record.s32HarvestMinutes;
         }
         m_s32EngineMinutes = s32EngineMinutes;
         m_s32HarvesterMinutes = s32HarvesterMinutes;
-        return bWrite(QStringLiteral("Aufträge.csv"), slLines);
+        return slLines;
     }
 
     // The season file sums the orders; the machine file covers more seasons.

@@ -149,6 +149,133 @@ void vRenderReport(const QString& _strPdf, const QString& _strName)
     std::printf("%s.png\n", qPrintable(base));
 }
 
+// Sample data, as downloaded files (UTF-8 with byte-order mark), placed in
+// the download folder so the file pages list them; that folder.
+QString strPlaceSampleData()
+{
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    QDir().mkpath(data);
+    QProcess::execute(QStringLiteral(SAMPLEDATA_BIN), {data, "--encoding", "utf8bom"});
+    return data;
+}
+
+QString strOrdersFile(const QString& _strData)
+{
+    return _strData + QString::fromUtf8("/Auftr\u00e4ge.csv");
+}
+
+// The main window at start and with each list; the drivers list's lines.
+QStringList slShootMainWindow(cHaupt* _pHaupt, const QString& _strData)
+{
+    vShoot(_pHaupt, "main_start");
+    vSettle(2200); // the start screen passes
+
+    _pHaupt->strOpenListFile(_strData + "/Kunden.csv");
+    vShoot(_pHaupt, "main_customers");
+    _pHaupt->strOpenListFile(_strData + QString::fromUtf8("/Schl\u00e4ge.csv"));
+    vShoot(_pHaupt, "main_fields");
+    _pHaupt->strOpenListFile(_strData + "/Fahrer.csv");
+    vShoot(_pHaupt, "main_drivers");
+    const QStringList driverLines = _pHaupt->slLines();
+    _pHaupt->strOpenListFile(strOrdersFile(_strData));
+    vShoot(_pHaupt, "main_orders");
+    return driverLines;
+}
+
+void vShootSeason(cSaisonData* _pSeason, const QString& _strData)
+{
+    _pSeason->vSetFileName(QString::fromUtf8("Auftr\u00e4ge.csv"));
+    _pSeason->vShowOrderTotals();
+    vShoot(_pSeason, "season_totals");
+    _pSeason->vSetFileName("Statistik Saison.csv");
+    _pSeason->vReadStatisticsFile(_strData + "/Statistik Saison.csv", "Statistik Saison");
+    vShoot(_pSeason, "season_file");
+}
+
+// An order opened from the list fills all five order pages.
+void vShootOrderPages(cHaupt* _pHaupt)
+{
+    if (auto* view = _pHaupt->findChild<QTreeView*>("treeView"); view && view->model()) {
+        _pHaupt->show();
+        vSettle();
+        emit view->clicked(view->model()->index(2, 0));
+        vSettle();
+    }
+    cOrderPage* orderPages[] = {cHauptUebersicht::instance(), cVerbrauch::instance(),
+                                cStreckeAufteilung::instance(), cZeitAufteilung::instance(),
+                                cGrafischerUebersicht::instance()};
+    const char* orderNames[] = {"order_overview", "order_consumption", "order_distance", "order_time",
+                                "order_comparison"};
+    for (int i = 0; i < 5; ++i) {
+        orderPages[i]->vTakeDataAndPresent();
+        vShoot(orderPages[i], orderNames[i]);
+    }
+}
+
+// The reports of the shown order, the orders list and the season, as the
+// buttons write them; the offer after saving is answered with "close".
+void vShootReports(cHaupt* _pHaupt, cSaisonData* _pSeason)
+{
+    QString saved;
+    ReportOffer::vSetChooser([&saved](const QString& _strText) {
+        saved = _strText.section(QLatin1Char('\n'), 1);
+        return ReportOffer::Choice::Close;
+    });
+    cHauptUebersicht::instance()->vSaveReport();
+    vRenderReport(saved, "report_order");
+    saved.clear();
+    _pHaupt->vExportOrdersPdf();
+    vRenderReport(saved, "report_orders");
+    saved.clear();
+    _pSeason->vSetFileName(QString::fromUtf8("Auftr\u00e4ge.csv"));
+    _pSeason->vShowOrderTotals();
+    _pSeason->vSaveReport();
+    vRenderReport(saved, "report_season");
+    ReportOffer::vSetChooser({});
+}
+
+// The driver editor and the yes/no question.
+void vShootDialogs(const QStringList& _slDriverLines)
+{
+    if (_slDriverLines.size() > 1) {
+        cEditDialog::instance()->vEditDriver(_slDriverLines.at(1), 1);
+        vShoot(cEditDialog::instance(), "driver_editor");
+    }
+    cYesNoDialog question;
+    question.vSetText(QCoreApplication::translate("cHaupt", "Wollen Sie den Eintrag wirklich l\u00f6schen?"));
+    vShoot(&question, "yes_no_dialog", false);
+}
+
+// The settings with their file pages, and the terminal's pages.
+void vShootSettingsAndTerminal(const QString& _strOrders)
+{
+    cEinstellungen::instance()->vSetPath(_strOrders);
+    vShoot(cEinstellungen::instance(), "settings");
+    cEinstellungen::instance()->vSetConnectionState(true, "WAB123");
+    vShoot(cEinstellungen::instance(), "settings_connected");
+    cQuelleVerzeichnis::instance()->vSetCaller(Navigation::Caller::Settings);
+    vShoot(cQuelleVerzeichnis::instance(), "source_directory");
+    cTreeToDeleteFile::instance()->vSetCaller(Navigation::Caller::Settings);
+    vShoot(cTreeToDeleteFile::instance(), "downloaded_files");
+    vShoot(cInfoSeite::instance(), "info");
+    cfahrzeugelist::instance()->vSetList({"WAB123", "WAB456", "Unbekannte Maschine"});
+    vShoot(cfahrzeugelist::instance(), "terminal_list");
+    cWhatToDownload::instance()->vSetOrigin(Navigation::Caller::Main);
+    vShoot(cWhatToDownload::instance(), "download_selection", false);
+    cPWRequest password(nullptr);
+    vShoot(&password, "password", false);
+}
+
+// A control off the window cannot be tapped: the run fails and names it.
+int s32ReportUnreachable()
+{
+    const QSize sizeScreen = QGuiApplication::primaryScreen()->size();
+    for (const QString& strUnreachable : g_slUnreachable)
+        std::fprintf(stderr, "unreachable at %dx%d: %s\n", sizeScreen.width(), sizeScreen.height(),
+                     qPrintable(strUnreachable));
+    return g_slUnreachable.isEmpty() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -168,104 +295,19 @@ int main(int argc, char* argv[])
     g_strOut = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(g_strOut);
 
-    // Sample data, as downloaded files (UTF-8 with byte-order mark), placed in
-    // the download folder so the file pages list them.
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
-    QDir().mkpath(data);
-    QProcess::execute(QStringLiteral(SAMPLEDATA_BIN), {data, "--encoding", "utf8bom"});
-    const QString orders = data + QString::fromUtf8("/Auftr\u00e4ge.csv");
-
+    const QString data = strPlaceSampleData();
     // The pages hand the list and the order to each other as in the application.
     Wiring::vConnectPages();
     cHaupt* haupt = cHaupt::instance();
-    vShoot(haupt, "main_start");
-    vSettle(2200); // the start screen passes
-
-    haupt->strOpenListFile(data + "/Kunden.csv");
-    vShoot(haupt, "main_customers");
-    haupt->strOpenListFile(data + QString::fromUtf8("/Schl\u00e4ge.csv"));
-    vShoot(haupt, "main_fields");
-    haupt->strOpenListFile(data + "/Fahrer.csv");
-    vShoot(haupt, "main_drivers");
-    const QStringList driverLines = haupt->slLines();
-    haupt->strOpenListFile(orders);
-    vShoot(haupt, "main_orders");
-
+    const QStringList driverLines = slShootMainWindow(haupt, data);
     cSaisonData* season = cSaisonData::instance();
-    season->vSetFileName(QString::fromUtf8("Auftr\u00e4ge.csv"));
-    season->vShowOrderTotals();
-    vShoot(season, "season_totals");
-    season->vSetFileName("Statistik Saison.csv");
-    season->vReadStatisticsFile(data + "/Statistik Saison.csv", "Statistik Saison");
-    vShoot(season, "season_file");
-
-    // An order opened from the list fills all five order pages.
-    if (auto* view = haupt->findChild<QTreeView*>("treeView"); view && view->model()) {
-        haupt->show();
-        vSettle();
-        emit view->clicked(view->model()->index(2, 0));
-        vSettle();
-    }
-    cOrderPage* orderPages[] = {cHauptUebersicht::instance(), cVerbrauch::instance(),
-                                cStreckeAufteilung::instance(), cZeitAufteilung::instance(),
-                                cGrafischerUebersicht::instance()};
-    const char* orderNames[] = {"order_overview", "order_consumption", "order_distance", "order_time",
-                                "order_comparison"};
-    for (int i = 0; i < 5; ++i) {
-        orderPages[i]->vTakeDataAndPresent();
-        vShoot(orderPages[i], orderNames[i]);
-    }
-
-    // The reports of the shown order, the orders list and the season, as
-    // the buttons write them; the offer after saving is answered with "close".
-    QString saved;
-    ReportOffer::vSetChooser([&saved](const QString& _strText) {
-        saved = _strText.section(QLatin1Char('\n'), 1);
-        return ReportOffer::Choice::Close;
-    });
-    orderPages[0]->vSaveReport();
-    vRenderReport(saved, "report_order");
-    saved.clear();
-    haupt->vExportOrdersPdf();
-    vRenderReport(saved, "report_orders");
-    saved.clear();
-    season->vSetFileName(QString::fromUtf8("Auftr\u00e4ge.csv"));
-    season->vShowOrderTotals();
-    season->vSaveReport();
-    vRenderReport(saved, "report_season");
-    ReportOffer::vSetChooser({});
-
-    if (driverLines.size() > 1) {
-        cEditDialog::instance()->vEditDriver(driverLines.at(1), 1);
-        vShoot(cEditDialog::instance(), "driver_editor");
-    }
-    cYesNoDialog question;
-    question.vSetText(QCoreApplication::translate("cHaupt", "Wollen Sie den Eintrag wirklich l\u00f6schen?"));
-    vShoot(&question, "yes_no_dialog", false);
-
-    cEinstellungen::instance()->vSetPath(orders);
-    vShoot(cEinstellungen::instance(), "settings");
-    cEinstellungen::instance()->vSetConnectionState(true, "WAB123");
-    vShoot(cEinstellungen::instance(), "settings_connected");
-    cQuelleVerzeichnis::instance()->vSetCaller(Navigation::Caller::Settings);
-    vShoot(cQuelleVerzeichnis::instance(), "source_directory");
-    cTreeToDeleteFile::instance()->vSetCaller(Navigation::Caller::Settings);
-    vShoot(cTreeToDeleteFile::instance(), "downloaded_files");
-    vShoot(cInfoSeite::instance(), "info");
-    cfahrzeugelist::instance()->vSetList({"WAB123", "WAB456", "Unbekannte Maschine"});
-    vShoot(cfahrzeugelist::instance(), "terminal_list");
-    cWhatToDownload::instance()->vSetOrigin(Navigation::Caller::Main);
-    vShoot(cWhatToDownload::instance(), "download_selection", false);
-    cPWRequest password(nullptr);
-    vShoot(&password, "password", false);
+    vShootSeason(season, data);
+    vShootOrderPages(haupt);
+    vShootReports(haupt, season);
+    vShootDialogs(driverLines);
+    vShootSettingsAndTerminal(strOrdersFile(data));
 
     cLive::instance()->vReceiveLiveData(LiveRecordEncoder::baRecord(typicalLiveRecord()));
     vShoot(cLive::instance(), "live");
-
-    // A control off the window cannot be tapped: the run fails and names it.
-    const QSize sizeScreen = QGuiApplication::primaryScreen()->size();
-    for (const QString& strUnreachable : g_slUnreachable)
-        std::fprintf(stderr, "unreachable at %dx%d: %s\n", sizeScreen.width(), sizeScreen.height(),
-                     qPrintable(strUnreachable));
-    return g_slUnreachable.isEmpty() ? 0 : 1;
+    return s32ReportUnreachable();
 }

@@ -71,20 +71,10 @@ void vSeedDataFolder(const QString& _strFolder)
     process.waitForFinished(60000);
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// The simulator's options, with the defaults under _strCache.
+void vAddOptions(QCommandLineParser& _parser, const QString& _strCache)
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("vemo-terminal-sim"));
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Simulated harvester terminal: answers discovery on UDP, serves the app over TLS\n"
-                       "(login, downloads, uploads, live data, switches) and can misbehave on purpose."));
-    parser.addHelpOption();
-    parser.addOptions({
+    _parser.addOptions({
         {QStringLiteral("serial"), QStringLiteral("Serial number announced at login."),
          QStringLiteral("text"), QStringLiteral("LQ-4711-0815")},
         {QStringLiteral("chassis"), QStringLiteral("Chassis number in discovery answers."),
@@ -94,16 +84,17 @@ int main(int argc, char* argv[])
         {QStringLiteral("data"),
          QStringLiteral("Folder of the exports and imports (default: %1/data, filled from the sample data "
                         "at first start).")
-             .arg(cache),
+             .arg(_strCache),
          QStringLiteral("folder")},
         {QStringLiteral("cert-dir"),
-         QStringLiteral("Folder of cert.pem and key.pem (default: %1).").arg(cache),
+         QStringLiteral("Folder of cert.pem and key.pem (default: %1).").arg(_strCache),
          QStringLiteral("folder")},
         {QStringLiteral("new-certificate"),
          QStringLiteral(
              "Make a fresh certificate at start in place of the stored one (a replaced terminal).")},
         {QStringLiteral("state"),
-         QStringLiteral("File of the clients that logged in before (default: %1/clients.txt).").arg(cache),
+         QStringLiteral("File of the clients that logged in before (default: %1/clients.txt).")
+             .arg(_strCache),
          QStringLiteral("file")},
         {QStringLiteral("no-state"), QStringLiteral("Remember clients only during this run.")},
         {QStringLiteral("udp-port"), QStringLiteral("Discovery port (default %1).").arg(Protocol::UDP_PORT),
@@ -140,51 +131,77 @@ int main(int argc, char* argv[])
          QStringLiteral("word")},
         {QStringLiteral("quiet"), QStringLiteral("Do not print the received messages.")},
     });
-    parser.process(app);
+}
 
+// The simulator's setup from the options; ends the program on a wrong value.
+// Without --data, the cache's data folder is filled at first start.
+SimConfig configOf(const QCommandLineParser& _parser, const QString& _strCache)
+{
     SimConfig config;
-    config.strSerial = parser.value(QStringLiteral("serial"));
-    config.strChassis = parser.value(QStringLiteral("chassis"));
-    config.baPassword = parser.value(QStringLiteral("password")).toUtf8();
+    config.strSerial = _parser.value(QStringLiteral("serial"));
+    config.strChassis = _parser.value(QStringLiteral("chassis"));
+    config.baPassword = _parser.value(QStringLiteral("password")).toUtf8();
     config.strCertFolder =
-        parser.isSet(QStringLiteral("cert-dir")) ? parser.value(QStringLiteral("cert-dir")) : cache;
-    config.bNewCertificate = parser.isSet(QStringLiteral("new-certificate"));
-    if (!parser.isSet(QStringLiteral("no-state")))
-        config.strStateFile = parser.isSet(QStringLiteral("state")) ? parser.value(QStringLiteral("state"))
-                                                                    : cache + QStringLiteral("/clients.txt");
-    if (parser.isSet(QStringLiteral("data"))) {
-        config.strDataFolder = parser.value(QStringLiteral("data"));
+        _parser.isSet(QStringLiteral("cert-dir")) ? _parser.value(QStringLiteral("cert-dir")) : _strCache;
+    config.bNewCertificate = _parser.isSet(QStringLiteral("new-certificate"));
+    if (!_parser.isSet(QStringLiteral("no-state")))
+        config.strStateFile = _parser.isSet(QStringLiteral("state"))
+                                  ? _parser.value(QStringLiteral("state"))
+                                  : _strCache + QStringLiteral("/clients.txt");
+    if (_parser.isSet(QStringLiteral("data"))) {
+        config.strDataFolder = _parser.value(QStringLiteral("data"));
     } else {
-        config.strDataFolder = cache + QStringLiteral("/data");
+        config.strDataFolder = _strCache + QStringLiteral("/data");
         vSeedDataFolder(config.strDataFolder);
     }
-    config.u16UdpPort = u16Port(parser, QStringLiteral("udp-port"), config.u16UdpPort);
-    config.u16TlsPort = u16Port(parser, QStringLiteral("tls-port"), config.u16TlsPort);
-    if (parser.isSet(QStringLiteral("bind")) &&
-        !config.haBind.setAddress(parser.value(QStringLiteral("bind"))))
+    config.u16UdpPort = u16Port(_parser, QStringLiteral("udp-port"), config.u16UdpPort);
+    config.u16TlsPort = u16Port(_parser, QStringLiteral("tls-port"), config.u16TlsPort);
+    if (_parser.isSet(QStringLiteral("bind")) &&
+        !config.haBind.setAddress(_parser.value(QStringLiteral("bind"))))
         vFail(QStringLiteral("--bind needs an IP address"));
-    const QString login = parser.value(QStringLiteral("login"));
+    const QString login = _parser.value(QStringLiteral("login"));
     if (login != QLatin1String("remembered") && login != QLatin1String("known") &&
         login != QLatin1String("established"))
         vFail(QStringLiteral("--login needs remembered, known or established"));
-    config.bNoPassword = parser.isSet(QStringLiteral("no-password")) || login == QLatin1String("established");
+    config.bNoPassword =
+        _parser.isSet(QStringLiteral("no-password")) || login == QLatin1String("established");
     config.bClaimKnown = login == QLatin1String("known");
-    config.bBusy = parser.isSet(QStringLiteral("busy"));
-    config.bRefusePassword = parser.isSet(QStringLiteral("refuse-password"));
-    config.bDenyDownloads = parser.isSet(QStringLiteral("deny-downloads"));
-    if (parser.isSet(QStringLiteral("break-after"))) {
+    config.bBusy = _parser.isSet(QStringLiteral("busy"));
+    config.bRefusePassword = _parser.isSet(QStringLiteral("refuse-password"));
+    config.bDenyDownloads = _parser.isSet(QStringLiteral("deny-downloads"));
+    if (_parser.isSet(QStringLiteral("break-after"))) {
         bool bOk = false;
-        config.s32BreakAfterMs = parser.value(QStringLiteral("break-after")).toInt(&bOk);
+        config.s32BreakAfterMs = _parser.value(QStringLiteral("break-after")).toInt(&bOk);
         if (!bOk || config.s32BreakAfterMs < 0)
             vFail(QStringLiteral("--break-after needs milliseconds"));
     }
-    if (parser.isSet(QStringLiteral("fault")) &&
-        !bFaultFromName(parser.value(QStringLiteral("fault")), config.eFaultMode))
-        vFail(QStringLiteral("unknown fault mode ") + parser.value(QStringLiteral("fault")));
+    if (_parser.isSet(QStringLiteral("fault")) &&
+        !bFaultFromName(_parser.value(QStringLiteral("fault")), config.eFaultMode))
+        vFail(QStringLiteral("unknown fault mode ") + _parser.value(QStringLiteral("fault")));
 
-    config.strUnaskedName = parser.value(QStringLiteral("send-unasked"));
-    if (parser.isSet(QStringLiteral("unasked-kind")))
-        config.baUnaskedKind = parser.value(QStringLiteral("unasked-kind")).toLatin1();
+    config.strUnaskedName = _parser.value(QStringLiteral("send-unasked"));
+    if (_parser.isSet(QStringLiteral("unasked-kind")))
+        config.baUnaskedKind = _parser.value(QStringLiteral("unasked-kind")).toLatin1();
+    return config;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vemo-terminal-sim"));
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Simulated harvester terminal: answers discovery on UDP, serves the app over TLS\n"
+                       "(login, downloads, uploads, live data, switches) and can misbehave on purpose."));
+    parser.addHelpOption();
+    vAddOptions(parser, cache);
+    parser.process(app);
+
+    const SimConfig config = configOf(parser, cache);
 
     cTerminalSimServer server(config);
     QString error;

@@ -398,60 +398,60 @@ int cDauerlauf::s32Summary()
 {
     const double dRunSec = s64Now() / 1000.0;
     QStringList slFailures;
-
-    // Reconnects; one still awaited at the end counts with its time so far.
-    QList<double> ldTimes = m_ldReconnectSec;
-    const double dLimitSec = m_options.s32ReconnectLimitMs / 1000.0;
-    if (m_s64LostAt >= 0 && (s64Now() - m_s64LostAt) / 1000.0 > dLimitSec) {
-        ldTimes << (s64Now() - m_s64LostAt) / 1000.0;
-        slFailures << QStringLiteral("the connection lost at %1 s was not back at the end")
-                          .arg(m_s64LostAt / 1000.0, 0, 'f', 1);
-    }
-    const int s32Slow = int(std::count_if(ldTimes.cbegin(), ldTimes.cend(),
-                                          [dLimitSec](double _dSec) { return _dSec > dLimitSec; }));
-    if (s32Slow > 0)
-        slFailures
-            << QStringLiteral("%1 reconnects took longer than %2").arg(s32Slow).arg(strSeconds(dLimitSec));
-    // A run long enough for two breaks that saw none has not tested reconnects.
-    if (m_ldReconnectSec.isEmpty() && dRunSec * 1000 > 2.0 * m_options.s32BreakAfterMs + 10000)
-        slFailures << QStringLiteral("no reconnect happened");
+    const QList<double> ldTimes = reconnectTimes(dRunSec, slFailures);
 
     // Growth after the warm-up.
-    const double dWarmUp = m_options.s32WarmUpSeconds();
-    QList<QPointF> lAfterWarmUp;
-    std::copy_if(m_lRssSamples.cbegin(), m_lRssSamples.cend(), std::back_inserter(lAfterWarmUp),
-                 [dWarmUp](const QPointF& _sample) { return _sample.x() >= dWarmUp; });
-    const double dGrowth = SoakFigures::dGrowthPerHour(lAfterWarmUp);
-    if (lAfterWarmUp.size() < 3)
+    const SoakFigures::Memory memory = SoakFigures::memory(m_lRssSamples, m_options.s32WarmUpSeconds());
+    if (memory.lAfterWarmUp.size() < 3)
         slFailures << QStringLiteral("too few memory samples after the warm-up for a growth figure");
-    else if (dGrowth >= m_options.dGrowthLimitMbPerHour)
-        slFailures << QStringLiteral("memory grows by %1 MB/h").arg(dGrowth, 0, 'f', 2);
+    else if (memory.dGrowthMbPerHour >= m_options.dGrowthLimitMbPerHour)
+        slFailures << QStringLiteral("memory grows by %1 MB/h").arg(memory.dGrowthMbPerHour, 0, 'f', 2);
     if (!m_slProblems.isEmpty())
         slFailures << QStringLiteral("%1 problems in the run").arg(m_slProblems.size());
     if (bStopRequested())
         slFailures << QStringLiteral("stopped before its end");
 
-    double dFirst = 0, dLast = 0, dMax = 0, dWarmUpEnd = 0;
-    if (!m_lRssSamples.isEmpty()) {
-        dFirst = m_lRssSamples.first().y();
-        dLast = m_lRssSamples.last().y();
-        for (const QPointF& sample : m_lRssSamples)
-            dMax = std::max(dMax, sample.y());
-        dWarmUpEnd = lAfterWarmUp.isEmpty() ? dLast : lAfterWarmUp.first().y();
-    }
+    vPrintSummary(dRunSec, ldTimes, memory, slFailures);
+    return slFailures.isEmpty() ? 0 : 1;
+}
 
+// The reconnect times; one still awaited at the end counts with its time so
+// far. Adds the failures of the reconnects to _slFailures.
+QList<double> cDauerlauf::reconnectTimes(double _dRunSec, QStringList& _slFailures) const
+{
+    QList<double> ldTimes = m_ldReconnectSec;
+    const double dLimitSec = m_options.s32ReconnectLimitMs / 1000.0;
+    if (m_s64LostAt >= 0 && (s64Now() - m_s64LostAt) / 1000.0 > dLimitSec) {
+        ldTimes << (s64Now() - m_s64LostAt) / 1000.0;
+        _slFailures << QStringLiteral("the connection lost at %1 s was not back at the end")
+                           .arg(m_s64LostAt / 1000.0, 0, 'f', 1);
+    }
+    const int s32Slow = int(std::count_if(ldTimes.cbegin(), ldTimes.cend(),
+                                          [dLimitSec](double _dSec) { return _dSec > dLimitSec; }));
+    if (s32Slow > 0)
+        _slFailures
+            << QStringLiteral("%1 reconnects took longer than %2").arg(s32Slow).arg(strSeconds(dLimitSec));
+    // A run long enough for two breaks that saw none has not tested reconnects.
+    if (m_ldReconnectSec.isEmpty() && _dRunSec * 1000 > 2.0 * m_options.s32BreakAfterMs + 10000)
+        _slFailures << QStringLiteral("no reconnect happened");
+    return ldTimes;
+}
+
+void cDauerlauf::vPrintSummary(double _dRunSec, const QList<double>& _ldTimes,
+                               const SoakFigures::Memory& _memory, const QStringList& _slFailures) const
+{
     QTextStream out(stdout);
     out << "\n==== soak summary ====\n";
-    out << QStringLiteral("run             %1 min\n").arg(dRunSec / 60.0, 0, 'f', 1);
-    if (ldTimes.isEmpty()) {
+    out << QStringLiteral("run             %1 min\n").arg(_dRunSec / 60.0, 0, 'f', 1);
+    if (_ldTimes.isEmpty()) {
         out << QStringLiteral("reconnects      0 (%1 losses)\n").arg(m_s32Losses);
     } else {
         out << QStringLiteral("reconnects      %1   min %2   median %3   max %4   (limit %5)\n")
                    .arg(m_ldReconnectSec.size())
-                   .arg(strSeconds(*std::min_element(ldTimes.cbegin(), ldTimes.cend())),
-                        strSeconds(SoakFigures::dMedian(ldTimes)),
-                        strSeconds(*std::max_element(ldTimes.cbegin(), ldTimes.cend())),
-                        strSeconds(dLimitSec));
+                   .arg(strSeconds(*std::min_element(_ldTimes.cbegin(), _ldTimes.cend())),
+                        strSeconds(SoakFigures::dMedian(_ldTimes)),
+                        strSeconds(*std::max_element(_ldTimes.cbegin(), _ldTimes.cend())),
+                        strSeconds(m_options.s32ReconnectLimitMs / 1000.0));
     }
     out << QStringLiteral("downloads       %1 rounds of all six, %2 cut short by a break, %3 files\n")
                .arg(m_s32DownloadRounds)
@@ -462,26 +462,25 @@ int cDauerlauf::s32Summary()
                .arg(strSeconds(m_s64LongestLiveGapMs / 1000.0));
     out << QStringLiteral(
                "memory (RSS)    start %1 MB, after warm-up %2 MB, end %3 MB, max %4 MB, %5 samples\n")
-               .arg(dFirst, 0, 'f', 2)
-               .arg(dWarmUpEnd, 0, 'f', 2)
-               .arg(dLast, 0, 'f', 2)
-               .arg(dMax, 0, 'f', 2)
+               .arg(_memory.dFirst, 0, 'f', 2)
+               .arg(_memory.dWarmUpEnd, 0, 'f', 2)
+               .arg(_memory.dLast, 0, 'f', 2)
+               .arg(_memory.dMax, 0, 'f', 2)
                .arg(m_lRssSamples.size());
     out << QStringLiteral(
                "growth          %1 MB/h (least squares over %2 samples after %3 s warm-up; limit %4 "
                "MB/h)\n")
-               .arg(dGrowth, 0, 'f', 3)
-               .arg(lAfterWarmUp.size())
-               .arg(dWarmUp)
+               .arg(_memory.dGrowthMbPerHour, 0, 'f', 3)
+               .arg(_memory.lAfterWarmUp.size())
+               .arg(double(m_options.s32WarmUpSeconds()))
                .arg(m_options.dGrowthLimitMbPerHour, 0, 'f', 1);
     out << QStringLiteral("message boxes   %1\n").arg(m_slMessages.size());
     out << QStringLiteral("problems        %1\n").arg(m_slProblems.size());
     for (const QString& strProblem : m_slProblems)
         out << "  " << strProblem << '\n';
-    out << "result          " << (slFailures.isEmpty() ? QStringLiteral("PASS") : QStringLiteral("FAIL"))
+    out << "result          " << (_slFailures.isEmpty() ? QStringLiteral("PASS") : QStringLiteral("FAIL"))
         << '\n';
-    for (const QString& strFailure : slFailures)
+    for (const QString& strFailure : _slFailures)
         out << "  " << strFailure << '\n';
     out.flush();
-    return slFailures.isEmpty() ? 0 : 1;
 }

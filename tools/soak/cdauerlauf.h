@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tools/soak/soakfigures.h"
+
 #include <QElapsedTimer>
 #include <QList>
 #include <QObject>
@@ -71,6 +73,9 @@ private:
     void vConnectionStateChanged(bool _bConnected, bool _bByUser);
     void vLiveRecord();
     int s32Summary();
+    QList<double> reconnectTimes(double _dRunSec, QStringList& _slFailures) const;
+    void vPrintSummary(double _dRunSec, const QList<double>& _ldTimes, const SoakFigures::Memory& _memory,
+                       const QStringList& _slFailures) const;
 
     SoakOptions m_options;
     QByteArray m_baPassword;

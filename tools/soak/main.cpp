@@ -150,6 +150,84 @@ void vEnd(QProcess& _process)
     _process.waitForFinished(5000);
 }
 
+// Starts the simulated terminal in its namespace, serving _strData, with its
+// certificate and clients in _strWork; false (said, and the simulator
+// ended) when its start line does not come.
+bool bStartSimulator(QProcess& _simulator, const cNetnsPair& _netns, const QString& _strWork,
+                     const QString& _strData, const SoakOptions& _options)
+{
+    _simulator.setProcessChannelMode(QProcess::MergedChannels);
+    // "ip netns exec" replaces itself with the simulator: the process is the simulator.
+    _simulator.start(QStringLiteral("ip"),
+                     {"netns", "exec", _netns.strTerminalNs(), QStringLiteral(VEMO_SIM_BINARY), "--chassis",
+                      CHASSIS, "--serial", SERIAL, "--password", PASSWORD, "--data", _strData, "--cert-dir",
+                      _strWork + "/cert", "--state", _strWork + "/terminal-clients.txt", "--break-after",
+                      QString::number(_options.s32BreakAfterMs), "--quiet"});
+    // Its start line comes once its ports are open.
+    QByteArray baOutput;
+    while (!baOutput.contains("vemo-terminal-sim:") && _simulator.waitForReadyRead(20000))
+        baOutput += _simulator.readAll();
+    if (!baOutput.contains("vemo-terminal-sim:")) {
+        vSay(QStringLiteral("the simulator did not start: ") + QString::fromLocal8Bit(baOutput));
+        vEnd(_simulator);
+        return false;
+    }
+    vSay(QStringLiteral("simulated terminal %1 at %2 (namespace %3), the app at %4 (namespace %5)")
+             .arg(QLatin1String(CHASSIS), _netns.strTerminalAddress(), _netns.strTerminalNs(),
+                  _netns.strClientAddress(), _netns.strClientNs()));
+    // Whatever it says later (it is quiet otherwise) goes to this output.
+    QObject::connect(&_simulator, &QProcess::readyRead, [&_simulator] {
+        QTextStream(stdout) << "simulator: " << _simulator.readAll() << Qt::flush;
+    });
+    return true;
+}
+
+// Starts this program again in the app's namespace, for the inner run.
+void vStartInner(QProcess& _inner, const cNetnsPair& _netns, const QStringList& _slInnerArgs)
+{
+    // VEMO_SOAK_WRAPPER runs the app's side under a tool, e.g. "heaptrack -o /tmp/soak".
+    QStringList slCommand{QCoreApplication::applicationFilePath()};
+    const QString strWrapper = qEnvironmentVariable("VEMO_SOAK_WRAPPER");
+    if (!strWrapper.isEmpty())
+        slCommand = strWrapper.split(QLatin1Char(' '), Qt::SkipEmptyParts) + slCommand;
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(ENV_INNER, QStringLiteral("1"));
+    if (!environment.contains(QStringLiteral("QT_QPA_PLATFORM")))
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    _inner.setProcessEnvironment(environment);
+    _inner.setProcessChannelMode(QProcess::ForwardedChannels);
+    _inner.start(QStringLiteral("ip"),
+                 QStringList{"netns", "exec", _netns.strClientNs()} + slCommand + _slInnerArgs);
+}
+
+// Waits for the inner run: its exit code, or 2 when it did not start, 3 when
+// it crashed or did not end in time.
+int s32InnerResult(QProcess& _inner, const SoakOptions& _options)
+{
+    // The inner run ends itself on time, and on a signal with its summary.
+    const qint64 s64Allowed = qint64(_options.s32Minutes) * 60000 + 120000;
+    if (!_inner.waitForStarted(10000)) {
+        vSay(QStringLiteral("the run in the app's namespace did not start"));
+        return 2;
+    }
+    if (!bWaitForEnd(_inner, s64Allowed)) {
+        if (s_bOuterStop) {
+            _inner.terminate();
+            bWaitForEnd(_inner, 20000);
+        }
+        if (_inner.state() != QProcess::NotRunning)
+            vSay(QStringLiteral("the run did not end in time"));
+        vEnd(_inner);
+        return 3;
+    }
+    if (_inner.exitStatus() != QProcess::NormalExit) {
+        vSay(QStringLiteral("the application crashed"));
+        return 3;
+    }
+    return _inner.exitCode();
+}
+
 int s32RunOutside(const SoakOptions& _options, const QStringList& _slInnerArgs)
 {
     if (geteuid() != 0) {
@@ -175,68 +253,13 @@ int s32RunOutside(const SoakOptions& _options, const QStringList& _slInnerArgs)
         vSay(QStringLiteral("the sample data could not be written"));
         return 2;
     }
-
     QProcess simulator;
-    simulator.setProcessChannelMode(QProcess::MergedChannels);
-    // "ip netns exec" replaces itself with the simulator: the process is the simulator.
-    simulator.start(QStringLiteral("ip"),
-                    {"netns", "exec", netns.strTerminalNs(), QStringLiteral(VEMO_SIM_BINARY), "--chassis",
-                     CHASSIS, "--serial", SERIAL, "--password", PASSWORD, "--data", strTerminalData,
-                     "--cert-dir", work.path() + "/cert", "--state", work.path() + "/terminal-clients.txt",
-                     "--break-after", QString::number(_options.s32BreakAfterMs), "--quiet"});
-    // Its start line comes once its ports are open.
-    QByteArray baOutput;
-    while (!baOutput.contains("vemo-terminal-sim:") && simulator.waitForReadyRead(20000))
-        baOutput += simulator.readAll();
-    if (!baOutput.contains("vemo-terminal-sim:")) {
-        vSay(QStringLiteral("the simulator did not start: ") + QString::fromLocal8Bit(baOutput));
-        vEnd(simulator);
+    if (!bStartSimulator(simulator, netns, work.path(), strTerminalData, _options))
         return 2;
-    }
-    vSay(QStringLiteral("simulated terminal %1 at %2 (namespace %3), the app at %4 (namespace %5)")
-             .arg(QLatin1String(CHASSIS), netns.strTerminalAddress(), netns.strTerminalNs(),
-                  netns.strClientAddress(), netns.strClientNs()));
-    // Whatever it says later (it is quiet otherwise) goes to this output.
-    QObject::connect(&simulator, &QProcess::readyRead, [&simulator] {
-        QTextStream(stdout) << "simulator: " << simulator.readAll() << Qt::flush;
-    });
-
-    // VEMO_SOAK_WRAPPER runs the app's side under a tool, e.g. "heaptrack -o /tmp/soak".
-    QStringList slCommand{QCoreApplication::applicationFilePath()};
-    const QString strWrapper = qEnvironmentVariable("VEMO_SOAK_WRAPPER");
-    if (!strWrapper.isEmpty())
-        slCommand = strWrapper.split(QLatin1Char(' '), Qt::SkipEmptyParts) + slCommand;
 
     QProcess inner;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(ENV_INNER, QStringLiteral("1"));
-    if (!environment.contains(QStringLiteral("QT_QPA_PLATFORM")))
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    inner.setProcessEnvironment(environment);
-    inner.setProcessChannelMode(QProcess::ForwardedChannels);
-    inner.start(QStringLiteral("ip"),
-                QStringList{"netns", "exec", netns.strClientNs()} + slCommand + _slInnerArgs);
-    int s32Result = 0;
-    // The inner run ends itself on time, and on a signal with its summary.
-    const qint64 s64Allowed = qint64(_options.s32Minutes) * 60000 + 120000;
-    if (!inner.waitForStarted(10000)) {
-        vSay(QStringLiteral("the run in the app's namespace did not start"));
-        s32Result = 2;
-    } else if (!bWaitForEnd(inner, s64Allowed)) {
-        if (s_bOuterStop) {
-            inner.terminate();
-            bWaitForEnd(inner, 20000);
-        }
-        if (inner.state() != QProcess::NotRunning)
-            vSay(QStringLiteral("the run did not end in time"));
-        vEnd(inner);
-        s32Result = 3;
-    } else if (inner.exitStatus() != QProcess::NormalExit) {
-        vSay(QStringLiteral("the application crashed"));
-        s32Result = 3;
-    } else {
-        s32Result = inner.exitCode();
-    }
+    vStartInner(inner, netns, _slInnerArgs);
+    int s32Result = s32InnerResult(inner, _options);
     if (simulator.state() == QProcess::NotRunning) {
         vSay(QStringLiteral("the simulator ended during the run"));
         s32Result = s32Result ? s32Result : 3;

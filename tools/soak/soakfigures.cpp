@@ -1,6 +1,7 @@
 #include "tools/soak/soakfigures.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace SoakFigures
 {
@@ -36,6 +37,22 @@ double dMedian(QList<double> _ldValues)
     const int s32Middle = _ldValues.size() / 2;
     return _ldValues.size() % 2 ? _ldValues.at(s32Middle)
                                 : (_ldValues.at(s32Middle - 1) + _ldValues.at(s32Middle)) / 2.0;
+}
+
+Memory memory(const QList<QPointF>& _lSamples, double _dWarmUpSec)
+{
+    Memory memory;
+    std::copy_if(_lSamples.cbegin(), _lSamples.cend(), std::back_inserter(memory.lAfterWarmUp),
+                 [_dWarmUpSec](const QPointF& _sample) { return _sample.x() >= _dWarmUpSec; });
+    memory.dGrowthMbPerHour = dGrowthPerHour(memory.lAfterWarmUp);
+    if (!_lSamples.isEmpty()) {
+        memory.dFirst = _lSamples.first().y();
+        memory.dLast = _lSamples.last().y();
+        for (const QPointF& sample : _lSamples)
+            memory.dMax = std::max(memory.dMax, sample.y());
+        memory.dWarmUpEnd = memory.lAfterWarmUp.isEmpty() ? memory.dLast : memory.lAfterWarmUp.first().y();
+    }
+    return memory;
 }
 
 } // namespace SoakFigures
