@@ -9,7 +9,8 @@
 #include <QUdpSocket>
 
 cLinkDiscovery::cLinkDiscovery(QObject* _pParent)
-    : QObject(_pParent), m_u16UdpPort(Protocol::UDP_PORT), m_s32SearchPeriodMs(Protocol::QUIET_SEARCH_PERIOD_MS)
+    : QObject(_pParent), m_u16UdpPort(Protocol::UDP_PORT),
+      m_s32SearchPeriodMs(Protocol::QUIET_SEARCH_PERIOD_MS)
 {
     m_pUdpSocket = new QUdpSocket(this);
     // The result is not examined: without the port the link still connects by

@@ -36,8 +36,8 @@ void cLinkFileTransfer::vStoreReceivedFile(const QByteArray& _baKind, const QByt
     const QString name = FileMessage::strSafeFileName(file.strName);
     if (name.isEmpty()) {
         VEMO_WARNING(lcFiles) << "received file without a usable name, not stored";
-        m_session.vSessionTellUser(
-            QCoreApplication::translate("cSSLClient", "Die empfangene Datei hat keinen gültigen Namen und wurde nicht gespeichert."));
+        m_session.vSessionTellUser(QCoreApplication::translate(
+            "cSSLClient", "Die empfangene Datei hat keinen gültigen Namen und wurde nicht gespeichert."));
         return;
     }
     if (!FileMessage::bIsListFileName(name, _baKind)) {
@@ -53,7 +53,8 @@ void cLinkFileTransfer::vStoreReceivedFile(const QByteArray& _baKind, const QByt
         VEMO_WARNING(lcFiles) << "received file" << name << "could not be stored in" << folder << "( failure"
                               << int(failure) << ")";
         m_session.vSessionTellUser(
-            QCoreApplication::translate("cSSLClient", "Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3")
+            QCoreApplication::translate(
+                "cSSLClient", "Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3")
                 .arg(name, QDir::toNativeSeparators(folder), FileWriter::strReason(failure)));
         return;
     }
@@ -73,7 +74,9 @@ void cLinkFileTransfer::vSendFile(const QByteArray& _baKind)
     if (!FileMessage::bReadListFileText(m_strSendFilePath, text)) {
         VEMO_WARNING(lcFiles) << "file" << m_strSendFilePath << "could not be read, not sent";
         m_session.vSessionTellUser(
-            QCoreApplication::translate("cSSLClient", "Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.").arg(m_strSendFilePath));
+            QCoreApplication::translate("cSSLClient",
+                                        "Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.")
+                .arg(m_strSendFilePath));
         return;
     }
     const QByteArray payload = FileMessage::baSendFilePayload(_baKind, text);
