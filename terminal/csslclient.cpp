@@ -1,41 +1,13 @@
 #include "terminal/csslclient.h"
 
 #include "terminal/dispatch.h"
-#include "terminal/filemessage.h"
-#include "terminal/fingerprint.h"
 #include "terminal/knownterminals.h"
+#include "terminal/linkdiscovery.h"
 #include "terminal/logging.h"
 #include "terminal/protocol.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QNetworkInterface>
 #include <QSslSocket>
-#include <QStandardPaths>
-#include <QThread>
 #include <QTimer>
-#include <QUdpSocket>
-
-namespace
-{
-
-// The password of a connection before the user or the store gave one.
-const char* const PASSWORD_PLACEHOLDER = "UNDEFINED";
-const char* const SERIAL_PLACEHOLDER = "TERMINAL_SERIAL_NO._AT_CLIENT";
-
-// Without a provider the link cannot ask anybody: a password is not given
-// and a changed certificate is not trusted.
-void vCannotAskPassword(const cSSLClient::PasswordRequest&, const cSSLClient::PasswordAnswer& _fnAnswer)
-{
-    _fnAnswer(false, QByteArray());
-}
-
-void vCannotAskTrust(const cSSLClient::CertificateQuestion&, const cSSLClient::CertificateAnswer& _fnAnswer)
-{
-    _fnAnswer(false);
-}
-
-} // namespace
 
 cSSLClient* cSSLClient::instance()
 {
@@ -46,22 +18,18 @@ cSSLClient* cSSLClient::instance()
 }
 
 cSSLClient::cSSLClient()
-    : QObject(nullptr), m_baSerialNumber(SERIAL_PLACEHOLDER), m_baPassword(PASSWORD_PLACEHOLDER),
-      m_u16UdpPort(Protocol::UDP_PORT), m_u16TlsPort(Protocol::TLS_PORT),
-      m_fnPasswordProvider(vCannotAskPassword), m_fnCertificateQuestionProvider(vCannotAskTrust)
+    : QObject(nullptr), m_pDiscovery(new cLinkDiscovery(this)), m_login(*this), m_files(*this),
+      m_u16TlsPort(Protocol::TLS_PORT)
 {
-    m_pUdpSocket = new QUdpSocket(this);
-    // The result is not examined: without the port the link still connects by
-    // selection, it only hears no answers.
-    m_pUdpSocket->bind(m_u16UdpPort);
-    connect(m_pUdpSocket, &QUdpSocket::readyRead, this, &cSSLClient::vGetUdp);
+    connect(m_pDiscovery, &cLinkDiscovery::datagramsArrived, this, &cSSLClient::vGetUdp);
 
     m_pCloseTimer = new QTimer(this);
     m_pCloseTimer->setSingleShot(true);
     m_pCloseTimer->setInterval(CLOSE_GRACE_MS);
     connect(m_pCloseTimer, &QTimer::timeout, this, &cSSLClient::vCutClosingConnection);
 
-    vLoadSettings();
+    m_strCurrentChassis = KnownTerminals::strLoadLastChassis();
+    m_login.vLoadSettings();
 }
 
 QSslSocket* cSSLClient::pSslSocket()
@@ -86,58 +54,28 @@ QAbstractSocket::SocketState cSSLClient::eSslState() const
 
 void cSSLClient::vSetPasswordProvider(PasswordProvider _fnProvider)
 {
-    m_fnPasswordProvider = _fnProvider ? std::move(_fnProvider) : PasswordProvider(vCannotAskPassword);
+    m_login.vSetPasswordProvider(std::move(_fnProvider));
 }
 
 void cSSLClient::vSetCertificateQuestionProvider(CertificateQuestionProvider _fnProvider)
 {
-    m_fnCertificateQuestionProvider =
-        _fnProvider ? std::move(_fnProvider) : CertificateQuestionProvider(vCannotAskTrust);
+    m_login.vSetCertificateQuestionProvider(std::move(_fnProvider));
 }
 
 void cSSLClient::vSetPorts(quint16 _u16UdpPort, quint16 _u16TlsPort)
 {
     m_u16TlsPort = _u16TlsPort;
-    const bool bBound = m_pUdpSocket->state() == QAbstractSocket::BoundState;
-    if (bBound && (_u16UdpPort == m_u16UdpPort || _u16UdpPort == m_pUdpSocket->localPort()))
-        return;
-    m_u16UdpPort = _u16UdpPort;
-    m_pUdpSocket->close();
-    m_pUdpSocket->bind(m_u16UdpPort);
+    m_pDiscovery->vSetPort(_u16UdpPort);
 }
 
 void cSSLClient::vSetInterfaceAddresses(const QList<QHostAddress>& _lhaInterfaces)
 {
-    m_bFixedInterfaces = true;
-    m_lhaInterfaces = _lhaInterfaces;
+    m_pDiscovery->vSetInterfaceAddresses(_lhaInterfaces);
 }
 
 quint16 cSSLClient::u16BoundUdpPort() const
 {
-    return m_pUdpSocket->localPort();
-}
-
-// ---- Settings ----
-
-void cSSLClient::vLoadSettings()
-{
-    m_lbaKnownTerminals = KnownTerminals::lbaLoad();
-    m_strCurrentChassis = KnownTerminals::strLoadLastChassis();
-    m_pins = cCertificatePins::load();
-    // An earlier version kept the fingerprints inside the list, where a
-    // serial number could name them: they move to their own keys.
-    if (m_pins.bTakeRecordsFrom(m_lbaKnownTerminals)) {
-        VEMO_DEBUG(lcTerminal) << "fingerprints moved out of the list of known terminals";
-        vSaveSettings();
-    }
-    VEMO_DEBUG(lcTerminal) << m_lbaKnownTerminals.size() << "entries of known terminals, last chassis"
-                           << m_strCurrentChassis;
-}
-
-void cSSLClient::vSaveSettings()
-{
-    KnownTerminals::vSave(m_lbaKnownTerminals, m_strCurrentChassis);
-    m_pins.vSave();
+    return m_pDiscovery->u16BoundPort();
 }
 
 // ---- Discovery ----
@@ -147,75 +85,74 @@ QHostAddress cSSLClient::broadcastAddressOf(const QHostAddress& _haInterface) co
     return Discovery::broadcastAddressOf(_haInterface);
 }
 
+QStringList cSSLClient::slFoundChassis() const
+{
+    return m_pDiscovery->found().slFoundChassis;
+}
+
 void cSSLClient::vSearchTerminals()
 {
-    m_bQuietSearch = false;
-    vBroadcast();
+    m_pDiscovery->vSearch();
 }
 
 void cSSLClient::vBroadcastDatagramInInterval()
 {
-    // The periodic timer runs in a thread of its own; the socket and the flag
-    // belong to this object's thread, so the work is queued over to it.
-    if (QThread::currentThread() != thread()) {
-        QMetaObject::invokeMethod(this, &cSSLClient::vBroadcastDatagramInInterval, Qt::QueuedConnection);
-        return;
-    }
-    m_bQuietSearch = true;
-    vBroadcast();
+    m_pDiscovery->vQuietSearch();
 }
 
-void cSSLClient::vBroadcast()
+void cSSLClient::vStartQuietSearch()
 {
-    const QList<QHostAddress> interfaces =
-        m_bFixedInterfaces ? m_lhaInterfaces : QNetworkInterface::allAddresses();
-    const QByteArray datagram = Discovery::baRequestDatagram();
-    const QList<QHostAddress> targets = Discovery::lhaBroadcastTargets(interfaces);
-    VEMO_DEBUG(lcDiscovery) << (m_bQuietSearch ? "quiet search to" : "search to") << targets << "port"
-                            << m_u16UdpPort;
-    for (const QHostAddress& target : targets)
-        m_pUdpSocket->writeDatagram(datagram, target, m_u16UdpPort);
+    m_pDiscovery->vStartQuietSearch();
+}
+
+void cSSLClient::vStopQuietSearch()
+{
+    m_pDiscovery->vStopQuietSearch();
+}
+
+bool cSSLClient::bQuietSearchRunning() const
+{
+    return m_pDiscovery->bQuietSearchRunning();
+}
+
+void cSSLClient::vSetQuietSearchPeriod(int _s32PeriodMs)
+{
+    m_pDiscovery->vSetSearchPeriod(_s32PeriodMs);
+}
+
+int cSSLClient::s32QuietSearchPeriodMs() const
+{
+    return m_pDiscovery->s32SearchPeriodMs();
 }
 
 void cSSLClient::vGetUdp()
 {
-    while (m_pUdpSocket->hasPendingDatagrams()) {
-        QByteArray datagram(int(qMax<qint64>(0, m_pUdpSocket->pendingDatagramSize())), '\0');
-        QHostAddress sender;
-        quint16 senderPort = 0;
-        const qint64 read =
-            m_pUdpSocket->readDatagram(datagram.data(), datagram.size(), &sender, &senderPort);
-        datagram.truncate(int(qMax<qint64>(0, read)));
-        if (!Discovery::bIsTerminalAnswer(datagram))
-            continue; // also our own broadcast, looped back
-        const QString chassis = Discovery::strChassisFromAnswer(datagram);
-        VEMO_DEBUG(lcDiscovery) << "answer of" << chassis << "from" << sender.toString();
-        Discovery::bAddAnswer(m_found, chassis, sender);
-    }
+    m_pDiscovery->vReadAnswers();
     vDecideAfterBatch();
 }
 
 void cSSLClient::vDecideAfterBatch()
 {
-    switch (Discovery::eDecideAfterBatch(m_found, m_strCurrentChassis, m_bQuietSearch)) {
+    const Discovery::FoundTerminals& found = m_pDiscovery->found();
+    switch (Discovery::eDecideAfterBatch(found, m_strCurrentChassis, m_pDiscovery->bQuietSearch())) {
     case Discovery::eAfterBatch::ConnectToLast:
-        m_haTerminal = m_found.hashTerminals.value(m_strCurrentChassis);
-        emit foundTerminals(m_found.slFoundChassis);
+        m_haTerminal = found.hashTerminals.value(m_strCurrentChassis);
+        emit foundTerminals(found.slFoundChassis);
         vConnectToTerminal();
         break;
     case Discovery::eAfterBatch::QuietStop:
         break;
     case Discovery::eAfterBatch::ShowList:
-        emit foundTerminals(m_found.slFoundChassis);
+        emit foundTerminals(found.slFoundChassis);
         emit showTerminalList();
         break;
     case Discovery::eAfterBatch::ConnectToOnly:
-        emit foundTerminals(m_found.slFoundChassis);
-        m_haTerminal = m_found.hashTerminals.value(m_found.slFoundChassis.first());
+        emit foundTerminals(found.slFoundChassis);
+        m_haTerminal = found.hashTerminals.value(found.slFoundChassis.first());
         vConnectToTerminal();
         break;
     case Discovery::eAfterBatch::Nothing:
-        emit foundTerminals(m_found.slFoundChassis);
+        emit foundTerminals(found.slFoundChassis);
         break;
     }
 }
@@ -232,9 +169,10 @@ void cSSLClient::vSelectTerminal(const QString& _strChassis)
     // Also a connection still on its way to the other terminal is given up.
     if (eSslState() != QAbstractSocket::UnconnectedState)
         vDisconnect(false);
-    if (!m_found.hashTerminals.contains(_strChassis))
+    const Discovery::FoundTerminals& found = m_pDiscovery->found();
+    if (!found.hashTerminals.contains(_strChassis))
         return;
-    m_haTerminal = m_found.hashTerminals.value(_strChassis);
+    m_haTerminal = found.hashTerminals.value(_strChassis);
     m_strCurrentChassis = _strChassis;
     vSearchTerminals();
     vConnectToTerminal();
@@ -243,7 +181,7 @@ void cSSLClient::vSelectTerminal(const QString& _strChassis)
 void cSSLClient::vConnectToTerminal()
 {
     // A connection now would meet the same certificate and ask once more.
-    if (m_bCertificateQuestionOpen) {
+    if (m_login.bQuestionOpen()) {
         VEMO_DEBUG(lcTerminal) << "not connecting while the user decides about a certificate";
         return;
     }
@@ -257,17 +195,16 @@ void cSSLClient::vConnectToTerminal()
     // state: a message may be arriving at this moment.
     if (eSslState() == QAbstractSocket::UnconnectedState) {
         m_baLastCommand.clear();
-        m_baShownFingerprint.clear();
-        m_bFirstContact = false;
+        m_login.vNewConnection();
         m_frameReader.vReset();
-        m_pendingDownloads.vClear();
+        m_files.vNewConnection();
         m_bAttemptOpen = true;
         ++m_u32Connection;
         VEMO_DEBUG(lcTerminal) << "connecting to" << m_haTerminal.toString() << "port" << m_u16TlsPort;
         pSslSocket()->connectToHostEncrypted(m_haTerminal.toString(), m_u16TlsPort, QIODevice::ReadWrite,
                                              QAbstractSocket::AnyIPProtocol);
     }
-    vSaveSettings();
+    m_login.vSaveSettings();
 }
 
 void cSSLClient::vIgnoreSSLErrors()
@@ -275,10 +212,11 @@ void cSSLClient::vIgnoreSSLErrors()
     // The terminals carry self-made certificates: every certificate error of
     // this connection is accepted.
     pSslSocket()->ignoreSslErrors();
-    if (m_found.hashTerminals.value(m_strCurrentChassis) == m_haTerminal)
+    const Discovery::FoundTerminals& found = m_pDiscovery->found();
+    if (found.hashTerminals.value(m_strCurrentChassis) == m_haTerminal)
         return;
     m_strCurrentChassis.clear();
-    for (auto it = m_found.hashTerminals.cbegin(); it != m_found.hashTerminals.cend(); ++it) {
+    for (auto it = found.hashTerminals.cbegin(); it != found.hashTerminals.cend(); ++it) {
         if (it.value() == m_haTerminal) {
             m_strCurrentChassis = it.key();
             break;
@@ -290,8 +228,7 @@ void cSSLClient::vSocketEncrypted()
 {
     // Checked once the terminal has named its serial number; the login
     // request carries nothing secret.
-    m_baShownFingerprint = Fingerprint::baOf(pSslSocket()->peerCertificate());
-    VEMO_DEBUG(lcTerminal) << "certificate" << Fingerprint::strFormat(m_baShownFingerprint);
+    m_login.vCertificateShown(pSslSocket()->peerCertificate());
     vSendMessage(Protocol::LOGIN);
 }
 
@@ -301,7 +238,7 @@ void cSSLClient::vDisconnect(bool _bByUser)
     // The pages hear of the end from here, not from the socket's signals. An
     // open certificate question is left unanswered: the user has gone on.
     m_bAttemptOpen = false;
-    m_bCertificateQuestionOpen = false;
+    m_login.vDropQuestion();
     m_baLastCommand.clear();
     const QAbstractSocket::SocketState state = eSslState();
     if (state == QAbstractSocket::HostLookupState || state == QAbstractSocket::ConnectingState) {
@@ -365,7 +302,7 @@ void cSSLClient::vSendMessage(const QByteArray& _baMessage)
     if (eSslState() != QAbstractSocket::ConnectedState)
         return;
     m_baLastCommand = _baMessage;
-    m_pendingDownloads.vSent(_baMessage);
+    m_files.vSent(_baMessage);
     pSslSocket()->write(baLengthHeader(_baMessage.size()));
     pSslSocket()->write(_baMessage);
 }
@@ -423,31 +360,22 @@ void cSSLClient::vReadAnswer(const QByteArray& _baAnswer)
     case eAnswerRow::Null:
         break;
     case eAnswerRow::SerialNumber:
-        if (!Fingerprint::bPlainSerial(rest))
-            vRefuseSerial(rest);
-        else if (bCertificateTrusted(rest))
-            vAskForPassword(rest);
+        m_login.vSerialNumberAnnounced(rest);
         break;
     case eAnswerRow::PwRequestFalse:
-        vPasswordRefused();
+        m_login.vPasswordRefused();
         break;
     case eAnswerRow::PwRequestTrue:
-        vLoginAccepted(rest, true);
+        m_login.vLoginAccepted(rest, true);
         break;
     case eAnswerRow::ConnectionKnown:
-        if (!Fingerprint::bPlainSerial(rest))
-            vRefuseSerial(rest);
-        else if (bCertificateTrusted(rest))
-            vSendStoredPassword(rest);
+        m_login.vConnectionKnown(rest);
         break;
     case eAnswerRow::ConnectionEstablished:
-        // No serial number: the chassis number found in discovery is all
-        // there is to check.
-        if (bCertificateTrusted(QByteArray()))
-            vLoginAccepted(rest, false);
+        m_login.vConnectionEstablished(rest);
         break;
     case eAnswerRow::ConnectionFailed:
-        vForgetPasswordAndRetry();
+        m_login.vForgetPasswordAndRetry();
         break;
     case eAnswerRow::Busy:
     case eAnswerRow::BreakConnection:
@@ -492,56 +420,10 @@ void cSSLClient::vReadAnswer(const QByteArray& _baAnswer)
 
 // ---- Login ----
 
-void cSSLClient::vAskForPassword(const QByteArray& _baSerial)
+void cSSLClient::vSessionLoggedIn(const QByteArray& _baFields)
 {
-    m_baSerialNumber = _baSerial;
-    VEMO_DEBUG(lcTerminal) << "the terminal asks for a password";
-    // The terminal no longer takes a stored password: it goes, also when the
-    // user cancels.
-    if (KnownTerminals::bRemovePair(m_lbaKnownTerminals, m_baSerialNumber))
-        vSaveSettings();
-    const quint32 u32Connection = m_u32Connection;
-    const PasswordRequest request{m_strCurrentChassis, m_baSerialNumber, m_bFirstContact};
-    m_fnPasswordProvider(request, [this, u32Connection](bool _bEntered, const QByteArray& _baPassword) {
-        vPasswordGiven(u32Connection, _bEntered, _baPassword);
-    });
-}
-
-void cSSLClient::vPasswordGiven(quint32 _u32Connection, bool _bEntered, const QByteArray& _baPassword)
-{
-    // The connection that asked may have ended while the user was typing.
-    if (_u32Connection != m_u32Connection || !m_bAttemptOpen) {
-        VEMO_DEBUG(lcTerminal) << "password answer for a connection that has ended, not used";
-        return;
-    }
-    m_baLastCommand.clear();
-    if (!_bEntered) {
-        vDisconnect(true);
-        return;
-    }
-    m_baPassword = _baPassword;
-    vSendMessage(baPasswordMessage(Protocol::LOGIN_PW, m_baPassword));
-}
-
-void cSSLClient::vPasswordRefused()
-{
-    VEMO_DEBUG(lcTerminal) << "password of" << m_baPassword.size() << "bytes refused";
-    if (m_baPassword == Protocol::NO_PW)
-        vDisconnect(false);
-    else
-        vSendMessage(Protocol::LOGIN);
-}
-
-void cSSLClient::vLoginAccepted(const QByteArray& _baFields, bool _bRememberTerminal)
-{
-    VEMO_DEBUG(lcTerminal) << "logged in to" << m_strCurrentChassis;
     vApplyStatusFields(_baFields);
     vPublishConnectionState(true, false);
-    if (_bRememberTerminal && !KnownTerminals::bContains(m_lbaKnownTerminals, m_baSerialNumber)) {
-        m_lbaKnownTerminals.append(m_baSerialNumber);
-        m_lbaKnownTerminals.append(m_baPassword);
-        vSaveSettings();
-    }
 }
 
 void cSSLClient::vApplyStatusFields(const QByteArray& _baFields)
@@ -553,173 +435,35 @@ void cSSLClient::vApplyStatusFields(const QByteArray& _baFields)
         emit expertModeReported(fields.eExpertMode == eSwitchState::On);
 }
 
-void cSSLClient::vSendStoredPassword(const QByteArray& _baSerial)
+void cSSLClient::vSessionHalt()
 {
-    m_baSerialNumber = _baSerial;
-    QByteArray password;
-    if (KnownTerminals::bPasswordFor(m_lbaKnownTerminals, m_baSerialNumber, password)) {
-        m_baPassword = password;
-        vSendMessage(baPasswordMessage(Protocol::PW, m_baPassword));
-    } else {
-        vSendMessage(baPasswordMessage(Protocol::PW, Protocol::NO_PW_FOUND));
-    }
-}
-
-void cSSLClient::vForgetPasswordAndRetry()
-{
-    KnownTerminals::bRemovePair(m_lbaKnownTerminals, m_baSerialNumber);
-    vSaveSettings();
-    vSendMessage(Protocol::LOGIN);
-}
-
-// ---- Certificate ----
-
-void cSSLClient::vRefuseSerial(const QByteArray& _baSerial)
-{
-    VEMO_WARNING(lcTerminal) << "login refused: the terminal named a serial number of" << _baSerial.size()
-                             << "bytes that is no plain one";
-    // Given up as after a cancelled login: a search every few seconds would
-    // meet the same answer again.
-    vDisconnect(true);
-    vTellUser(tr("Das Terminal %1 hat eine ungültige Seriennummer gesendet. Die Anmeldung wurde "
-                 "abgebrochen.")
-                  .arg(m_strCurrentChassis));
-}
-
-bool cSSLClient::bCertificateTrusted(const QByteArray& _baSerial)
-{
-    const cCertificatePins::Verdict verdict =
-        m_pins.verdict(m_strCurrentChassis, _baSerial, m_baShownFingerprint);
-    switch (verdict.eTrust) {
-    case Fingerprint::eTrust::FirstContact:
-        VEMO_DEBUG(lcTerminal) << "first contact, the certificate is kept";
-        m_bFirstContact = true;
-        break;
-    case Fingerprint::eTrust::Same:
-        break;
-    case Fingerprint::eTrust::Changed:
-        vStopForCertificateQuestion(_baSerial, verdict.baKept);
-        return false;
-    }
-    // A name met for the first time is kept with the certificate shown.
-    if (m_pins.bRemember(m_strCurrentChassis, _baSerial, m_baShownFingerprint, false))
-        vSaveSettings();
-    return true;
-}
-
-void cSSLClient::vStopForCertificateQuestion(const QByteArray& _baSerial, const QByteArray& _baKept)
-{
-    VEMO_WARNING(lcTerminal) << "the terminal shows another certificate than before:"
-                             << Fingerprint::strFormat(m_baShownFingerprint) << "in place of"
-                             << Fingerprint::strFormat(_baKept)
-                             << "- stopped before the password, asking the user";
-    // Nothing more of this connection is read or sent; its end is told when
-    // the user has answered.
     m_bAttemptOpen = false;
     m_baLastCommand.clear();
     m_pCloseTimer->stop();
     pSslSocket()->abort();
-    m_bCertificateQuestionOpen = true;
-    m_strQuestionChassis = m_strCurrentChassis;
-    m_baQuestionSerial = _baSerial;
-    m_baQuestionFingerprint = m_baShownFingerprint;
-    const CertificateQuestion question{m_strCurrentChassis, _baSerial, _baKept, m_baShownFingerprint};
-    const quint32 u32Connection = m_u32Connection;
-    vAfterRead([this, question, u32Connection] {
-        m_fnCertificateQuestionProvider(
-            question, [this, u32Connection](bool _bTrust) { vCertificateAnswered(u32Connection, _bTrust); });
-    });
-}
-
-void cSSLClient::vCertificateAnswered(quint32 _u32Connection, bool _bTrust)
-{
-    if (!m_bCertificateQuestionOpen || _u32Connection != m_u32Connection) {
-        VEMO_DEBUG(lcTerminal) << "certificate answer for a question no longer open, not used";
-        return;
-    }
-    m_bCertificateQuestionOpen = false;
-    if (!_bTrust) {
-        VEMO_DEBUG(lcTerminal) << "the new certificate is not trusted";
-        vDisconnect(true);
-        return;
-    }
-    VEMO_DEBUG(lcTerminal) << "the new certificate is trusted, connecting again";
-    m_pins.bRemember(m_strQuestionChassis, m_baQuestionSerial, m_baQuestionFingerprint, true);
-    vSaveSettings();
-    vConnectToTerminal();
 }
 
 // ---- Files ----
 
 void cSSLClient::vStoreReceivedFile(const QByteArray& _baKind, const QByteArray& _baFile)
 {
-    const FileMessage::ReceivedFile file = FileMessage::receivedFileFrom(_baFile);
-    // The terminal answers each request with one file message of its kind,
-    // or an empty one. Anything else comes from no request of the user: it
-    // could replace the user's own files, and is only logged, by its name and
-    // size, never by its content.
-    if (!m_pendingDownloads.bTake(_baKind)) {
-        VEMO_WARNING(lcFiles) << "unexpected file from the terminal:"
-                              << FileMessage::strLoggedName(file.strName) << "of" << _baFile.size()
-                              << "bytes as" << _baKind << "- nothing of this kind was requested, dropped";
-        return;
-    }
-    if (file.bEmpty) {
-        VEMO_DEBUG(lcFiles) << "the terminal has no such file";
-        vAfterRead([this] {
-            emit hideSettingsPage();
-            emit fileReceived(QStringLiteral("empty"), QStringLiteral("nofile"));
-        });
-        return;
-    }
-    // Only the last part of the name counts: a terminal cannot place files
-    // outside the download folder.
-    const QString name = FileMessage::strSafeFileName(file.strName);
-    if (name.isEmpty()) {
-        VEMO_WARNING(lcFiles) << "received file without a usable name, not stored";
-        vTellUser(tr("Die empfangene Datei hat keinen gültigen Namen und wurde nicht gespeichert."));
-        return;
-    }
-    if (!FileMessage::bIsListFileName(name, _baKind)) {
-        VEMO_WARNING(lcFiles) << "unexpected file from the terminal:"
-                              << FileMessage::strLoggedName(file.strName) << "of" << _baFile.size()
-                              << "bytes as" << _baKind << "- not the name of a list, dropped";
-        return;
-    }
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
-    FileWriter::Failure failure = FileWriter::Failure::None;
-    const QString path = FileMessage::strStoreTextFile(folder, name, file.strText, &failure);
-    if (path.isEmpty()) {
-        VEMO_WARNING(lcFiles) << "received file" << name << "could not be stored in" << folder << "( failure"
-                              << int(failure) << ")";
-        vTellUser(tr("Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3")
-                      .arg(name, QDir::toNativeSeparators(folder), FileWriter::strReason(failure)));
-        return;
-    }
-    VEMO_DEBUG(lcFiles) << "received" << name << "of" << _baFile.size() << "bytes, stored as" << path;
-    vAfterRead([this, path, name] {
+    m_files.vStoreReceivedFile(_baKind, _baFile);
+}
+
+void cSSLClient::vSessionFileReady(const QString& _strPath, const QString& _strName)
+{
+    vAfterRead([this, _strPath, _strName] {
         emit hideSettingsPage();
-        emit fileReceived(path, name);
+        emit fileReceived(_strPath, _strName);
     });
 }
 
 void cSSLClient::vSendFileFromPath(const QString& _strPath, const QString& _strKind)
 {
-    m_strSendFilePath = _strPath;
-    vSendFile(_strKind.toLatin1());
+    m_files.vSendFileFromPath(_strPath, _strKind);
 }
 
 void cSSLClient::vSendFile(const QByteArray& _baKind)
 {
-    QString text;
-    if (!FileMessage::bReadListFileText(m_strSendFilePath, text)) {
-        VEMO_WARNING(lcFiles) << "file" << m_strSendFilePath << "could not be read, not sent";
-        vTellUser(
-            tr("Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.").arg(m_strSendFilePath));
-        return;
-    }
-    const QByteArray payload = FileMessage::baSendFilePayload(_baKind, text);
-    VEMO_DEBUG(lcFiles) << "sending" << QFileInfo(m_strSendFilePath).fileName() << "as" << _baKind << "in"
-                        << payload.size() << "bytes";
-    vSendMessage(payload);
+    m_files.vSendFile(_baKind);
 }

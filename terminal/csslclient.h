@@ -1,9 +1,9 @@
 #pragma once
 
-#include "terminal/certificatepins.h"
-#include "terminal/discovery.h"
-#include "terminal/filemessage.h"
 #include "terminal/framing.h"
+#include "terminal/linkfiletransfer.h"
+#include "terminal/linklogin.h"
+#include "terminal/linksession.h"
 
 #include <QAbstractSocket>
 #include <QByteArray>
@@ -18,7 +18,7 @@
 
 class QSslSocket;
 class QTimer;
-class QUdpSocket;
+class cLinkDiscovery;
 
 // The link to the harvester terminal: finds terminals by UDP broadcast, keeps
 // at most one TLS connection, logs in, frames and dispatches the messages and
@@ -39,38 +39,19 @@ class QUdpSocket;
 // goes out or a login counts, and the user decides whether to trust the new
 // one. What this cannot tell apart is a rogue device that the user lets in at
 // its own first contact.
-class cSSLClient : public QObject
+class cSSLClient : public QObject, private cLinkSession
 {
     Q_OBJECT
 
 public:
-    // Asks for the password of a terminal and hands the answer over, at once
-    // or later: false when the user cancels. The application opens the
-    // password dialog (app/firstcontact.h), which names the machine; without
-    // a provider no password is given.
-    struct PasswordRequest {
-        QString strChassis;
-        QByteArray baSerial;
-        // No certificate was kept for the machine before this connection.
-        bool bFirstContact = false;
-    };
-    using PasswordAnswer = std::function<void(bool _bEntered, const QByteArray& _baPassword)>;
-    using PasswordProvider =
-        std::function<void(const PasswordRequest& _request, const PasswordAnswer& _fnAnswer)>;
-
-    // Asks whether to trust the certificate a known terminal now shows in
-    // place of the one kept for it (a replaced terminal), and hands the answer
-    // over, at once or later. The application opens a yes/no dialog that
-    // shows both fingerprints; without a provider the new one is not trusted.
-    struct CertificateQuestion {
-        QString strChassis;
-        QByteArray baSerial;          // empty for a login without serial number
-        QByteArray baKeptFingerprint; // SHA-256 digests, see terminal/fingerprint.h
-        QByteArray baShownFingerprint;
-    };
-    using CertificateAnswer = std::function<void(bool _bTrust)>;
-    using CertificateQuestionProvider =
-        std::function<void(const CertificateQuestion& _question, const CertificateAnswer& _fnAnswer)>;
+    // The password dialog and the question about a changed certificate
+    // (app/firstcontact.h) answer through these; see terminal/linklogin.h.
+    using PasswordRequest = cLinkLogin::PasswordRequest;
+    using PasswordAnswer = cLinkLogin::PasswordAnswer;
+    using PasswordProvider = cLinkLogin::PasswordProvider;
+    using CertificateQuestion = cLinkLogin::CertificateQuestion;
+    using CertificateAnswer = cLinkLogin::CertificateAnswer;
+    using CertificateQuestionProvider = cLinkLogin::CertificateQuestionProvider;
 
     // How long a connection the link closes may go on writing what is left
     // before it is cut.
@@ -101,7 +82,7 @@ public:
 
     bool bConnected() const { return m_bConnected; }
     QString strCurrentChassis() const { return m_strCurrentChassis; }
-    QStringList slFoundChassis() const { return m_found.slFoundChassis; }
+    QStringList slFoundChassis() const;
 
     void vSetPasswordProvider(PasswordProvider _fnProvider);
     void vSetCertificateQuestionProvider(CertificateQuestionProvider _fnProvider);
@@ -112,6 +93,13 @@ public:
     void vSetPorts(quint16 _u16UdpPort, quint16 _u16TlsPort);
     void vSetInterfaceAddresses(const QList<QHostAddress>& _lhaInterfaces);
     quint16 u16BoundUdpPort() const;
+    // The quiet periodic search, repeated every QUIET_SEARCH_PERIOD_MS
+    // (terminal/protocol.h) unless set otherwise, from the next start on.
+    void vStartQuietSearch();
+    void vStopQuietSearch();
+    bool bQuietSearchRunning() const;
+    void vSetQuietSearchPeriod(int _s32PeriodMs);
+    int s32QuietSearchPeriodMs() const;
 
 signals:
     void connectionStateChanged(bool _bConnected, bool _bByUser, const QString& _strChassis);
@@ -144,10 +132,7 @@ private slots:
 private:
     cSSLClient();
 
-    void vBroadcast();
     void vDecideAfterBatch();
-    void vLoadSettings();
-    void vSaveSettings();
     void vPublishConnectionState(bool _bConnected, bool _bByUser);
     // The connection went away without vDisconnect(): tell the pages once.
     void vConnectionLost();
@@ -159,50 +144,34 @@ private:
     void vTellUser(const QString& _strTranslatedText);
     void vCutClosingConnection();
 
-    // Login steps.
-    void vAskForPassword(const QByteArray& _baAnswer);
-    void vPasswordGiven(quint32 _u32Connection, bool _bEntered, const QByteArray& _baPassword);
-    void vPasswordRefused();
-    void vLoginAccepted(const QByteArray& _baFields, bool _bRememberTerminal);
-    void vSendStoredPassword(const QByteArray& _baAnswer);
-    void vForgetPasswordAndRetry();
-
-    // A serial number that is no plain one: the login is refused.
-    void vRefuseSerial(const QByteArray& _baSerial);
-    // Certificate check at the terminal's first login answer, by chassis and
-    // serial number (empty for a login without one), before a password is
-    // sent or a login counts: false when the connection was stopped to ask
-    // the user.
-    bool bCertificateTrusted(const QByteArray& _baSerial);
-    void vStopForCertificateQuestion(const QByteArray& _baSerial, const QByteArray& _baKept);
-    void vCertificateAnswered(quint32 _u32Connection, bool _bTrust);
+    // What the login and the files use of the connection.
+    QString strSessionChassis() const override { return m_strCurrentChassis; }
+    quint32 u32SessionNumber() const override { return m_u32Connection; }
+    bool bSessionOpen() const override { return m_bAttemptOpen; }
+    void vSessionSend(const QByteArray& _baMessage) override { vSendMessage(_baMessage); }
+    void vSessionForgetLastCommand() override { m_baLastCommand.clear(); }
+    void vSessionClose(bool _bByUser) override { vDisconnect(_bByUser); }
+    void vSessionReconnect() override { vConnectToTerminal(); }
+    void vSessionHalt() override;
+    void vSessionLoggedIn(const QByteArray& _baFields) override;
+    void vSessionAfterRead(std::function<void()> _fnReport) override { vAfterRead(std::move(_fnReport)); }
+    void vSessionTellUser(const QString& _strTranslatedText) override { vTellUser(_strTranslatedText); }
+    void vSessionFileReady(const QString& _strPath, const QString& _strName) override;
 
     // The TLS socket, made when first needed; while there is none the link
     // is unconnected.
     QSslSocket* pSslSocket();
     QAbstractSocket::SocketState eSslState() const;
 
-    QUdpSocket* m_pUdpSocket = nullptr;
+    cLinkDiscovery* m_pDiscovery = nullptr;
+    cLinkLogin m_login;
+    cLinkFileTransfer m_files;
     QSslSocket* m_pSslSocket = nullptr;
-    bool m_bQuietSearch = false;
     bool m_bConnected = false;
-    Discovery::FoundTerminals m_found;
     QHostAddress m_haTerminal;
     QString m_strCurrentChassis;
-    QByteArray m_baSerialNumber;
-    QByteArray m_baPassword;
-    QList<QByteArray> m_lbaKnownTerminals;
-    cCertificatePins m_pins;
-    // The connection up now met a machine whose certificate was not kept.
-    bool m_bFirstContact = false;
-    QString m_strSendFilePath;
     cFrameReader m_frameReader;
-    // The request words sent on this connection and not yet answered by a
-    // file of their kind.
-    FileMessage::cPendingDownloads m_pendingDownloads;
     QByteArray m_baLastCommand;
-    // The fingerprint of the certificate the connection up now has shown.
-    QByteArray m_baShownFingerprint;
 
     // A connection was opened and its end has not been told yet. Cleared
     // before the link closes a socket itself, so that the socket's own
@@ -212,17 +181,5 @@ private:
     quint32 m_u32Connection = 0;
     QTimer* m_pCloseTimer = nullptr;
 
-    quint16 m_u16UdpPort;
     quint16 m_u16TlsPort;
-    bool m_bFixedInterfaces = false;
-    QList<QHostAddress> m_lhaInterfaces;
-    PasswordProvider m_fnPasswordProvider;
-
-    // A stopped connection waits for the user's trust in a changed
-    // certificate: the link connects nowhere until the answer comes.
-    bool m_bCertificateQuestionOpen = false;
-    QString m_strQuestionChassis;
-    QByteArray m_baQuestionSerial;
-    QByteArray m_baQuestionFingerprint;
-    CertificateQuestionProvider m_fnCertificateQuestionProvider;
 };

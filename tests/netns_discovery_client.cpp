@@ -4,7 +4,7 @@
 //   netns_discovery_client search <password>
 //       one interactive search; exits once logged in
 //   netns_discovery_client quiet <password> <last chassis>
-//       the periodic search from a timer thread, as the main window runs it
+//       the link's periodic search, from its timer thread
 
 #include "terminal/csslclient.h"
 #include "terminal/knownterminals.h"
@@ -82,19 +82,11 @@ int main(int argc, char* argv[])
             Qt::DirectConnection);
     }
 
-    QThread timerThread;
-    QTimer* timer = nullptr;
     if (mode == QLatin1String("quiet")) {
-        // As the main window does it: the timer lives in a thread of its own
-        // and calls the link directly there.
-        timer = new QTimer();
-        timer->setInterval(300);
-        timer->moveToThread(&timerThread);
-        QObject::connect(timer, &QTimer::timeout, client, &cSSLClient::vBroadcastDatagramInInterval,
-                         Qt::DirectConnection);
-        QObject::connect(&timerThread, &QThread::started, timer, [timer] { timer->start(); });
-        QObject::connect(&timerThread, &QThread::finished, timer, &QObject::deleteLater);
-        timerThread.start();
+        // The link's own quiet search: its timer lives in a thread of its own
+        // and calls the link directly there; a short period keeps the run short.
+        client->vSetQuietSearchPeriod(300);
+        client->vStartQuietSearch();
     } else {
         client->vSearchTerminals();
     }
@@ -104,10 +96,9 @@ int main(int argc, char* argv[])
         QCoreApplication::exit(1);
     });
     const int result = app.exec();
-    if (timer)
-        QMetaObject::invokeMethod(timer, &QTimer::stop, Qt::BlockingQueuedConnection);
-    timerThread.quit();
-    timerThread.wait();
+    const bool bRunning = client->bQuietSearchRunning();
+    client->vStopQuietSearch();
+    vPrint(QStringLiteral("SEARCHSTOPPED %1").arg(int(bRunning && !client->bQuietSearchRunning())));
     vPrint(QStringLiteral("CHASSIS ") + client->strCurrentChassis());
     vPrint(QStringLiteral("THREADWARNINGS %1").arg(s_threadWarnings.loadRelaxed()));
     vPrint(QStringLiteral("SENDS %1").arg(s_sends.loadRelaxed()));

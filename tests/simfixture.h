@@ -3,7 +3,9 @@
 #include "terminal/csslclient.h"
 #include "tools/simulator/terminalsimserver.h"
 
+#include <QCoreApplication>
 #include <QDebug>
+#include <QSslSocket>
 
 #include <memory>
 
@@ -33,6 +35,21 @@ inline void vConnect(cSSLClient* _pClient, cTerminalSimServer* _pServer, bool& _
     } else {
         _pClient->vConnectToTerminal();
     }
+}
+
+// No connection of the link is up or on its way. The link starts a
+// connection at once when it tries one, so right after the handler that
+// might have tried, this shows that it did not, without waiting.
+inline bool bNoConnection(cSSLClient* _pClient)
+{
+    const QSslSocket* pSocket = _pClient->findChild<QSslSocket*>();
+    return !pSocket || pSocket->state() == QAbstractSocket::UnconnectedState;
+}
+
+// Delivers the reports the link has queued for after its handler.
+inline void vDeliverQueuedReports()
+{
+    QCoreApplication::sendPostedEvents();
 }
 
 } // namespace SimFixture

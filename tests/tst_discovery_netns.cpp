@@ -80,6 +80,7 @@ private slots:
         QVERIFY(output.contains("STATE 1 0 NETNS42\n"));
         QVERIFY(output.contains("THREADWARNINGS 0\n"));
         QVERIFY(output.contains("FOREIGNSENDS 0\n"));
+        QVERIFY(output.contains("SEARCHSTOPPED 1\n"));
     }
 
     void periodicSearchIgnoresOtherTerminals()

@@ -207,7 +207,7 @@ private slots:
         if (!expected.startsWith("log:"))
             QTRY_VERIFY(
                 !m_slEvents.filter(QRegularExpression("^" + QRegularExpression::escape(expected))).isEmpty());
-        QTest::qWait(50); // queued reports, if any
+        SimFixture::vDeliverQueuedReports();
         QCOMPARE(TestSupport::baReadFile(minePath), mine);
         QCOMPARE(QFileInfo(userPath).isSymLink(), !linkTo.isEmpty());
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::System | QDir::Hidden), QStringList{userFile});

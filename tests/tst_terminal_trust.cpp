@@ -101,7 +101,8 @@ private:
         QCOMPARE(m_lQuestions.at(0).baKeptFingerprint, _baKept);
         QCOMPARE(m_lQuestions.at(0).baShownFingerprint, baServedBy(strRogueCertFolder()));
         QTRY_COMPARE(_pServer->s32OpenSessions(), 0);
-        QTest::qWait(200);
+        SimFixture::vDeliverQueuedReports();
+        QVERIFY(SimFixture::bNoConnection(m_pClient));
         QCOMPARE(_pServer->lbaReceived(), QList<QByteArray>{"Login: "});
         QCOMPARE(m_s32PasswordRequests, 0);
         QCOMPARE(m_slEvents, QStringList());
@@ -265,9 +266,12 @@ private slots:
         QTRY_COMPARE(server->s32OpenSessions(), 0);
         // Nothing connects while the question is open, a search that finds
         // the terminal neither.
+        QSignalSpy found(m_pClient, &cSSLClient::foundTerminals);
         m_pClient->vConnectToTerminal();
+        QVERIFY(SimFixture::bNoConnection(m_pClient));
         server->vAnnounceTo(QHostAddress::LocalHost, m_pClient->u16BoundUdpPort());
-        QTest::qWait(200);
+        QVERIFY(found.wait());
+        QVERIFY(SimFixture::bNoConnection(m_pClient));
         QCOMPARE(server->lbaReceived(), QList<QByteArray>{"Login: "});
         QCOMPARE(m_lQuestions.size(), 1);
         QCOMPARE(m_s32PasswordRequests, 0);
@@ -277,7 +281,8 @@ private slots:
         m_fnPendingAnswer(trust);
         if (!trust) {
             QCOMPARE(m_slEvents, QStringList{strState(false, true)});
-            QTest::qWait(200);
+            SimFixture::vDeliverQueuedReports();
+            QVERIFY(SimFixture::bNoConnection(m_pClient));
             QCOMPARE(server->lbaReceived(), QList<QByteArray>{"Login: "});
             QCOMPARE(server->s32OpenSessions(), 0);
             QCOMPARE(m_s32PasswordRequests, 0);
