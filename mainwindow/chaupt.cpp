@@ -6,10 +6,12 @@
 #include "app/pageframe.h"
 #include "app/settingsstore.h"
 #include "mainwindow/clistentrydelegate.h"
+#include "mainwindow/clistexports.h"
+#include "mainwindow/clistmodels.h"
 #include "mainwindow/csortfiltermodel.h"
+#include "mainwindow/cterminalactions.h"
 #include "ui_chaupt.h"
 
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QShortcut>
 #include <QStandardItemModel>
@@ -56,6 +58,16 @@ cHaupt::cHaupt() : QWidget(nullptr), ui(new Ui::cHaupt)
     ui->treeView->setItemDelegate(m_pDelegate);
 
     m_pProxy = new cSortFilterModel(this);
+    m_list.filter().s32SortIndex = ui->comboBox->currentIndex();
+    m_list.filter().s32CustomerIndex = ui->comboBox_Kunden->currentIndex();
+    m_pModels = new cListModels(ui->treeView, m_pModel, m_pProxy, m_pDelegate);
+    m_pTerminal =
+        new cTerminalActions({ui->pushButton_Live, ui->pushButton_Lichtschalter, ui->pushButton_Expertmodus,
+                              ui->pushButton_Download, ui->pushButton_Send, ui->pushButton_Vemo_Icon},
+                             this);
+    connect(m_pTerminal, &cTerminalActions::expertModeIconChanged, this, &cHaupt::expertModeIconChanged);
+    connect(m_pTerminal, &cTerminalActions::lightSwitchIconChanged, this, &cHaupt::lightSwitchIconChanged);
+    connect(m_pTerminal, &cTerminalActions::finished, this, &cHaupt::finished);
 
     for (QDateEdit* pDate : {ui->dateEdit_von, ui->dateEdit_bis}) {
         pDate->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
@@ -69,22 +81,18 @@ cHaupt::cHaupt() : QWidget(nullptr), ui(new Ui::cHaupt)
     ui->dateEdit_von->setMaximumDate(QDate(2020, 12, 31));
     ui->dateEdit_bis->setDate(QDate(2020, 12, 31));
 
-    vSetupExport();
+    m_pExports = new cListExports(this, m_list, [this] { vRefreshShownOrders(); });
+    ui->horizontalLayout_Datum->addWidget(m_pExports->pButton());
     vApplySizes();
     m_pProxy->setSourceModel(m_pModel);
     m_pProxy->setObjectName(QStringLiteral("proxyModelViewKundenUndSchlaegeAuftragUndDatum"));
 
-    m_bReadRequested = false;
     m_pStartScreenTimer = new QTimer(this);
     m_pStartScreenTimer->setSingleShot(true);
     connect(m_pStartScreenTimer, &QTimer::timeout, this, &cHaupt::vHideAndShow);
     m_pStartScreenTimer->start(START_SCREEN_MS);
     // A tap on the makers' logo ends the start screen early.
     connect(ui->pushButton_LindqvarthLogo, &QPushButton::clicked, this, &cHaupt::vHideAndShow);
-
-    m_strPfad = SettingsStore::LIST_PATH.tValue();
-    m_strWhichTypeOfList = SettingsStore::LIST_TYPE.tValue();
-    m_kind = ListNames::kindOfFile(m_strWhichTypeOfList);
 
     // Hides the filter bar and the bottom bar until a list is shown.
     vShowStartScreen();
@@ -96,7 +104,7 @@ cHaupt::cHaupt() : QWidget(nullptr), ui(new Ui::cHaupt)
 
 cHaupt::~cHaupt()
 {
-    vStopPeriodicSearch();
+    m_pTerminal->vStopPeriodicSearch();
     vStopBusy();
     delete ui;
 }
@@ -108,8 +116,9 @@ void cHaupt::vApplySizes()
     m_s32Screen = PageFrame::s32ScreenUnit();
     const int S = m_s32Screen;
     const int s32Text = S / 25;
-    if (m_pExportButton)
-        m_pExportButton->setStyleSheet(Style::strButton(s32Text));
+    m_pModels->vSetScreen(S);
+    m_pExports->vSetScreen(S);
+    m_pTerminal->vSetScreen(S);
 
     for (QLabel* pLabel : {ui->label_WhichFileTitel, ui->label_WhichFile, ui->label_Sortieren_Nach,
                            ui->label_Suche, ui->label_von, ui->label_bis}) {
@@ -149,45 +158,17 @@ void cHaupt::vApplySizes()
     PageFrame::vSetIcon(ui->pushButton_Download, QStringLiteral(":/images/downloads-128.png"), S / 9, S / 9);
     PageFrame::vSetIcon(ui->pushButton_Live, QStringLiteral(":/images/play-4-128.png"), S / 9, S / 9);
     PageFrame::vSetIcon(ui->pushButton_Lichtschalter,
-                        QString::fromLatin1(m_bLichtschalter ? ":/Lichtschalter_Haupt_On.png"
-                                                             : ":/Lichtschalter_Haupt_Off.png"),
+                        QString::fromLatin1(m_pTerminal->bLichtschalter() ? ":/Lichtschalter_Haupt_On.png"
+                                                                          : ":/Lichtschalter_Haupt_Off.png"),
                         S / 9, S / 9);
     PageFrame::vSetIcon(
         ui->pushButton_Expertmodus,
-        QString::fromLatin1(m_bExpertModus ? ":/Expertmodus_ON.png" : ":/Expertmodus_OFF.png"), S / 9, S / 9);
+        QString::fromLatin1(m_pTerminal->bExpertModus() ? ":/Expertmodus_ON.png" : ":/Expertmodus_OFF.png"),
+        S / 9, S / 9);
     PageFrame::vSetIcon(ui->pushButton_PlusFahrer, QStringLiteral(":/plus-6-128.png"), S / 11, S / 11);
     PageFrame::vSetIcon(ui->pushButton_Hide_Show, QStringLiteral(":/arrow-143-128.png"), S / 12, S / 12);
     PageFrame::vSetIcon(ui->pushButton_SendFileTo, QStringLiteral(":/message-128.png"), S / 9, S / 11);
     ui->label_loading->setFixedSize(S / 9, S / 11);
-}
-
-namespace
-{
-// The drivers' delete icon is S * 6 / 32 square; its column leaves a margin
-// around it so that the icon is never cut.
-int s32DeleteColumnWidth(int S)
-{
-    return S * 6 / 32 + S / 48;
-}
-} // namespace
-
-void cHaupt::vSetColumnWidths()
-{
-    // The entry takes what the hectare figure or the delete icon leaves.
-    const int S = m_s32Screen;
-    m_pDelegate->vSetAreaWidth((S / 9) * 3);
-    if (m_kind == ListKind::Drivers) {
-        // The icon stands at the right edge of the list, whatever its width.
-        const int s32Width = qMax(S, ui->treeView->viewport()->width());
-        ui->treeView->setColumnWidth(0, s32Width - s32DeleteColumnWidth(S));
-        ui->treeView->setColumnWidth(1, s32DeleteColumnWidth(S));
-    } else if (m_kind == ListKind::Orders) {
-        // One column: the entry and, drawn at its right, the area.
-        ui->treeView->setColumnWidth(0, S / 9 * 5 + (S / 9) * 3);
-    } else {
-        ui->treeView->setColumnWidth(0, S / 9 * 5);
-        ui->treeView->setColumnWidth(1, (S / 9) * 3);
-    }
 }
 
 void cHaupt::onRotate(Qt::ScreenOrientation)
@@ -198,16 +179,7 @@ void cHaupt::onRotate(Qt::ScreenOrientation)
     ui->treeView->setMaximumWidth(s32Width);
     if (ui->scrollAreaWidgetContents->layout())
         ui->scrollAreaWidgetContents->layout()->invalidate();
-    const int S = m_s32Screen;
-    if (m_kind == ListKind::Drivers) {
-        ui->treeView->setColumnWidth(0, s32Width - s32DeleteColumnWidth(S));
-        ui->treeView->setColumnWidth(1, s32DeleteColumnWidth(S));
-    } else if (m_kind == ListKind::Orders) {
-        ui->treeView->setColumnWidth(0, s32Width);
-    } else {
-        ui->treeView->setColumnWidth(0, s32Width - (S / 9) * 3);
-        ui->treeView->setColumnWidth(1, (S / 9) * 3);
-    }
+    m_pModels->vSetColumnWidthsFor(m_list.kind(), s32Width);
 }
 
 void cHaupt::keyReleaseEvent(QKeyEvent* _pEvent)
@@ -248,10 +220,10 @@ void cHaupt::vHideAndShow()
     ui->pushButton_Einstellungen->show();
     // A file asked for meanwhile (settings page, file chooser) wins over the
     // one stored from the last run.
-    if (m_bReadRequested || m_bLoading || m_strPfad.isEmpty() || !QFileInfo::exists(m_strPfad))
+    if (!m_list.bOpenLastAtStart())
         return;
-    strOpenListFile(m_strPfad);
-    if (m_kind == ListKind::Orders)
+    strOpenListFile(m_list.strPfad());
+    if (m_list.kind() == ListKind::Orders)
         vShowOrderTotalsPage(true);
 }
 
@@ -261,7 +233,7 @@ void cHaupt::vHideFilterBar()
              ui->dateEdit_bis, ui->dateEdit_von, ui->label_von, ui->label_bis, ui->label_WhichFileTitel,
              ui->label_WhichFile, ui->label_Suche, ui->pushButton_heruntergeladeneDateien, ui->lineEdit,
              ui->comboBox, ui->comboBox_Fahrer, ui->comboBox_Kunden, ui->comboBox_Schlag,
-             ui->label_Sortieren_Nach, m_pExportButton}) {
+             ui->label_Sortieren_Nach, m_pExports->pButton()}) {
         pWidget->hide();
     }
 }
@@ -270,15 +242,16 @@ void cHaupt::vShowFilterBarOfKind()
 {
     PageFrame::vSetIcon(ui->pushButton_Hide_Show, QStringLiteral(":/arrow-143-128.png"), m_s32Screen / 12,
                         m_s32Screen / 12);
-    const bool bOrders = m_kind == ListKind::Orders;
-    const bool bCustomers = m_kind == ListKind::Customers;
-    const bool bList = bOrders || bCustomers || m_kind == ListKind::Fields || m_kind == ListKind::Drivers;
+    const ListKind kind = m_list.kind();
+    const bool bOrders = kind == ListKind::Orders;
+    const bool bCustomers = kind == ListKind::Customers;
+    const bool bList = bOrders || bCustomers || kind == ListKind::Fields || kind == ListKind::Drivers;
 
     ui->label_Credits->hide();
     ui->pushButton_LindqvarthLogo->hide();
     ui->pushButton_SaisonData->setVisible(bOrders);
     for (QWidget* pWidget : std::initializer_list<QWidget*>{ui->label_von, ui->dateEdit_von, ui->label_bis,
-                                                            ui->dateEdit_bis, m_pExportButton})
+                                                            ui->dateEdit_bis, m_pExports->pButton()})
         pWidget->setVisible(bOrders);
     ui->comboBox->setVisible(bOrders);
     ui->comboBox_Kunden->setVisible(bCustomers);
@@ -286,13 +259,13 @@ void cHaupt::vShowFilterBarOfKind()
     ui->comboBox_Schlag->hide();
     ui->label_Sortieren_Nach->setVisible(bOrders || bCustomers);
     // New drivers are added to an open drivers list only.
-    ui->pushButton_PlusFahrer->setVisible(m_kind == ListKind::Drivers);
+    ui->pushButton_PlusFahrer->setVisible(kind == ListKind::Drivers);
     for (QWidget* pWidget : std::initializer_list<QWidget*>{ui->label_Suche, ui->lineEdit})
         pWidget->setVisible(bList);
     // The file line belongs to every read file, not only to the lists:
     // expanding the bar must not take it away.
-    ui->label_WhichFileTitel->setVisible(m_bFileRead);
-    ui->label_WhichFile->setVisible(m_bFileRead);
+    ui->label_WhichFileTitel->setVisible(m_list.bFileRead());
+    ui->label_WhichFile->setVisible(m_list.bFileRead());
     ui->pushButton_heruntergeladeneDateien->setVisible(bList && Navigation::bCanOpen());
 }
 
@@ -305,7 +278,8 @@ void cHaupt::on_pushButton_Hide_Show_clicked()
         for (QWidget* pWidget : std::initializer_list<QWidget*>{
                  ui->dateEdit_bis, ui->dateEdit_von, ui->label_von, ui->label_bis, ui->comboBox,
                  ui->comboBox_Fahrer, ui->comboBox_Kunden, ui->comboBox_Schlag, ui->label_Sortieren_Nach,
-                 ui->label_Suche, ui->pushButton_heruntergeladeneDateien, ui->lineEdit, m_pExportButton}) {
+                 ui->label_Suche, ui->pushButton_heruntergeladeneDateien, ui->lineEdit,
+                 m_pExports->pButton()}) {
             pWidget->hide();
         }
         return;
@@ -317,17 +291,32 @@ void cHaupt::on_pushButton_Hide_Show_clicked()
 
 void cHaupt::vSetMessageSender(const std::function<void(const QByteArray&)>& _fnSend)
 {
-    m_fnSend = _fnSend;
+    m_pTerminal->vSetMessageSender(_fnSend);
 }
 
 void cHaupt::vSetPeriodicSearch(const std::function<void()>& _fnSearch)
 {
-    m_fnPeriodicSearch = _fnSearch;
+    m_pTerminal->vSetPeriodicSearch(_fnSearch);
 }
 
 void cHaupt::vSetRefreshIndexSource(const std::function<int()>& _fnRefreshIndex)
 {
-    m_fnRefreshIndex = _fnRefreshIndex;
+    m_pTerminal->vSetRefreshIndexSource(_fnRefreshIndex);
+}
+
+bool cHaupt::bExpertModus() const
+{
+    return m_pTerminal->bExpertModus();
+}
+
+bool cHaupt::bLichtschalter() const
+{
+    return m_pTerminal->bLichtschalter();
+}
+
+bool cHaupt::bPeriodicSearchRunning() const
+{
+    return m_pTerminal->bPeriodicSearchRunning();
 }
 
 void cHaupt::vNavigate(Navigation::Target _target, bool _bHideFirst)
@@ -339,26 +328,9 @@ void cHaupt::vNavigate(Navigation::Target _target, bool _bHideFirst)
     Navigation::vOpen(_target, Navigation::Caller::Main);
 }
 
-ListState cHaupt::listState() const
-{
-    ListState state;
-    state.slLines = m_content.slLines;
-    state.slSortedOrderLines = m_slSortedOrderLines;
-    state.orderTotals = m_orderTotals;
-    state.strCurrentOrderLine = m_strCurrentOrderLine;
-    state.strFileName = m_strWhichTypeOfList;
-    return state;
-}
-
 void cHaupt::vPublishListState()
 {
     emit listStateChanged(listState());
-}
-
-void cHaupt::vSend(const QByteArray& _baMessage)
-{
-    if (m_fnSend)
-        m_fnSend(_baMessage);
 }
 
 void cHaupt::vShowMessage(const QString& _strText)
