@@ -19,6 +19,7 @@ class QScreen;
 class QStandardItemModel;
 class QThread;
 class QTimer;
+class cMainWindowForm;
 class cListEntryDelegate;
 class cListExports;
 class cListModels;
@@ -36,6 +37,7 @@ class cTerminalActions;
 //   cListModels      the item model, proxy and view of a list kind
 //   cListExports     the exports of the shown orders
 //   cTerminalActions the terminal buttons, switches, connection state and search
+//   cMainWindowForm       sizes, start screen, filter bar and date fields of the form
 // chaupt.cpp holds construction, sizes and visibility, chaupt_lists.cpp
 // opening files and the line edits, chaupt_actions.cpp the taps and buttons.
 class cHaupt : public QWidget
@@ -194,9 +196,6 @@ protected:
 private:
     // chaupt.cpp
     void vApplySizes();
-    void vShowStartScreen();
-    void vHideFilterBar();
-    void vShowFilterBarOfKind();
     void vNavigate(Navigation::Target _target, bool _bHideFirst);
     void vPublishListState();
     void vShowMessage(const QString& _strText);
@@ -228,6 +227,7 @@ private:
     cSortFilterModel* m_pProxy = nullptr;
     cListEntryDelegate* m_pDelegate = nullptr;
     cListModels* m_pModels = nullptr;
+    cMainWindowForm* m_pForm = nullptr;
     cListExports* m_pExports = nullptr;
     cTerminalActions* m_pTerminal = nullptr;
     QTimer* m_pStartScreenTimer = nullptr;

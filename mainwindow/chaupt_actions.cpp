@@ -9,6 +9,7 @@
 #include "mainwindow/clistexports.h"
 #include "mainwindow/clistmodelbuilder.h"
 #include "mainwindow/clistmodels.h"
+#include "mainwindow/cmainwindowform.h"
 #include "mainwindow/csortfiltermodel.h"
 #include "mainwindow/cterminalactions.h"
 #include "mainwindow/listcolumns.h"
@@ -16,9 +17,6 @@
 #include "ui_chaupt.h"
 
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QUrl>
 
 // ---- taps on the list -----------------------------------------------------------------------
@@ -141,18 +139,10 @@ void cHaupt::on_lineEdit_textChanged(QString arg)
 
 void cHaupt::dateFilterChanged()
 {
-    const QDate dateVon = ui->dateEdit_von->date();
-    const QDate dateBis = ui->dateEdit_bis->date();
-    // The two fields cannot cross: each one's limit follows the other.
-    {
-        const QSignalBlocker blockVon(ui->dateEdit_von);
-        const QSignalBlocker blockBis(ui->dateEdit_bis);
-        ui->dateEdit_von->setMaximumDate(dateBis);
-        ui->dateEdit_bis->setMinimumDate(dateVon);
-    }
-    m_list.filter().dateFrom = dateVon;
-    m_list.filter().dateTo = dateBis;
-    m_pProxy->setFilterDateRange(dateVon, dateBis);
+    m_pForm->vLimitDates();
+    m_list.filter().dateFrom = m_pForm->dateFrom();
+    m_list.filter().dateTo = m_pForm->dateTo();
+    m_pProxy->setFilterDateRange(m_list.filter().dateFrom, m_list.filter().dateTo);
 }
 
 // ---- buttons --------------------------------------------------------------------------------
@@ -167,28 +157,11 @@ void cHaupt::on_pushButton_Einstellungen_clicked()
 
 void cHaupt::vChooseListFile()
 {
-    QString strFolder = QDir::homePath();
-    const QFileInfo last(strPfad());
-    if (!strPfad().isEmpty() && last.absoluteDir().exists())
-        strFolder = last.absolutePath();
-
-    const int s32Text = qMax(1, m_s32Screen / 40);
-    QFileDialog dialog(this, tr("Liste öffnen"), strFolder, tr("Listen (*.csv)"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setStyleSheet(QStringLiteral("QWidget{ background-color: rgb(0, 0, 0); color: %2; font: %1px;}"
-                                        "QAbstractItemView{ selection-background-color: %3;"
-                                        " selection-color: rgb(0, 0, 0);}"
-                                        "QHeaderView::section{ background-color: rgb(0, 0, 0); color: %2;}")
-                             .arg(QString::number(s32Text), Style::strLabelYellow(), Style::strYellow()) +
-                         Style::strLineEdit(s32Text) + QStringLiteral("QLineEdit{ color: rgb(0, 0, 0);}") +
-                         Style::strComboBox(s32Text) + QStringLiteral("QComboBox{ color: rgb(0, 0, 0);}") +
-                         Style::strButton(s32Text) + QStringLiteral("QPushButton{ color: rgb(0, 0, 0);}"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString strPath = m_pForm->strChooseListFile(this, strPfad());
+    if (strPath.isEmpty())
         return;
     m_list.vMarkReadRequested();
-    strOpenListFile(dialog.selectedFiles().constFirst());
+    strOpenListFile(strPath);
 }
 
 void cHaupt::on_pushButton_heruntergeladeneDateien_clicked()

@@ -2,6 +2,7 @@
 #include "mainwindow/chaupt.h"
 
 #include "mainwindow/clistmodels.h"
+#include "mainwindow/cmainwindowform.h"
 #include "mainwindow/csortfiltermodel.h"
 #include "mainwindow/cterminalactions.h"
 #include "terminal/ccopyinfothread.h"
@@ -73,7 +74,7 @@ QString cHaupt::strOpenListFile(const QString& _strPath)
     vBuildModel();
     VEMO_DEBUG(lcLists) << slLines().size() << "lines read in" << s64ReadMs << "ms, list built in"
                         << timer.elapsed() - s64ReadMs << "ms," << m_pProxy->rowCount() << "rows shown";
-    vShowFilterBarOfKind();
+    m_pForm->vShowFilterBarOfKind(m_list.kind(), m_list.bFileRead());
 
     vPublishListState();
     const ListKind kind = m_list.kind();
@@ -193,27 +194,9 @@ void cHaupt::vShowOrders()
 
 void cHaupt::vSetOrderDates()
 {
-    // The range starts as the whole file. A list without any start date keeps
-    // the fixed start values.
-    const QSignalBlocker blockVon(ui->dateEdit_von);
-    const QSignalBlocker blockBis(ui->dateEdit_bis);
-    QDate dateFrom = m_list.dateMin();
-    QDate dateTo = m_list.dateMax();
-    if (dateFrom.isValid()) {
-        ui->dateEdit_von->setDateRange(dateFrom, dateTo);
-        ui->dateEdit_bis->setDateRange(dateFrom, dateTo);
-    } else {
-        ui->dateEdit_von->clearMinimumDate();
-        ui->dateEdit_bis->clearMaximumDate();
-        dateFrom = QDate(2008, 1, 1);
-        dateTo = QDate(2020, 12, 31);
-        ui->dateEdit_von->setDateRange(dateFrom, dateTo);
-        ui->dateEdit_bis->setDateRange(dateFrom, dateTo);
-    }
-    ui->dateEdit_von->setDate(dateFrom);
-    ui->dateEdit_bis->setDate(dateTo);
-    m_list.filter().dateFrom = ui->dateEdit_von->date();
-    m_list.filter().dateTo = ui->dateEdit_bis->date();
+    m_pForm->vSetOrderDates(m_list.dateMin(), m_list.dateMax());
+    m_list.filter().dateFrom = m_pForm->dateFrom();
+    m_list.filter().dateTo = m_pForm->dateTo();
     m_pProxy->setFilterDateRange(m_list.filter().dateFrom, m_list.filter().dateTo);
 }
 

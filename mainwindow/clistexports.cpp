@@ -114,7 +114,8 @@ void cListExports::vExportCsv()
     const QByteArray baCsv = OrderExport::baCsv(table, SettingsStore::interfaceLocale());
     wait.vRestore();
     ReportOffer::strSaveAndOffer(m_pWindow, OrdersReport::strFileName(shown, QStringLiteral("csv")), baCsv,
-                                 QCoreApplication::translate("cHaupt", "Aufträge") + QStringLiteral(" (CSV)"));
+                                 QCoreApplication::translate("cHaupt", "Aufträge") +
+                                     QStringLiteral(" (CSV)"));
 }
 
 void cListExports::vExportPdf()
@@ -128,7 +129,8 @@ void cListExports::vExportPdf()
         OrdersReport::baPdf(table, shown, SettingsStore::interfaceLocale(), QDate::currentDate());
     wait.vRestore();
     ReportOffer::strSaveAndOffer(m_pWindow, OrdersReport::strFileName(shown, QStringLiteral("pdf")), baPdf,
-                                 QCoreApplication::translate("cHaupt", "Aufträge") + QStringLiteral(" (PDF)"));
+                                 QCoreApplication::translate("cHaupt", "Aufträge") +
+                                     QStringLiteral(" (PDF)"));
 }
 
 void cListExports::vExportIsoXml()

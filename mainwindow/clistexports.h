@@ -28,7 +28,8 @@ class cListExports : public QObject
 public:
     // _fnRefreshShown takes the shown order lines again when the filter
     // changed since they were taken.
-    cListExports(QWidget* _pWindow, const cListController& _list, const std::function<void()>& _fnRefreshShown);
+    cListExports(QWidget* _pWindow, const cListController& _list,
+                 const std::function<void()>& _fnRefreshShown);
 
     // The export button (a child of the window; hidden until orders are shown).
     QPushButton* pButton() const { return m_pButton; }

@@ -73,13 +73,14 @@ void cListModels::vStartBuild()
     m_pProxy->sort(-1);
 }
 
-QVector<int> cListModels::ls32BuildOrders(const QStringList& _slLines, int _s32SortMode, cOrderTotals& _totals,
-                                          QDate& _dateMin, QDate& _dateMax)
+QVector<int> cListModels::ls32BuildOrders(const QStringList& _slLines, int _s32SortMode,
+                                          cOrderTotals& _totals, QDate& _dateMin, QDate& _dateMax)
 {
     vStartBuild();
     cListModelBuilder builder(m_pModel, m_s32Screen);
     builder.vSetYield(vProcessPendingEvents);
-    cListModelBuilder::OrderRows rows = builder.vBuildOrders(_slLines, _s32SortMode, _totals, _dateMin, _dateMax);
+    cListModelBuilder::OrderRows rows =
+        builder.vBuildOrders(_slLines, _s32SortMode, _totals, _dateMin, _dateMax);
     m_pOrderKeys = std::move(rows.pKeys);
     return rows.lineOfRow;
 }
