@@ -9,7 +9,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-cMainWindowForm::cMainWindowForm(Ui::cHaupt* _pUi, QPushButton* _pExport) : m_pUi(_pUi), m_pExport(_pExport) {}
+cMainWindowForm::cMainWindowForm(Ui::cHaupt* _pUi, QPushButton* _pExport) : m_pUi(_pUi), m_pExport(_pExport)
+{
+}
 
 void cMainWindowForm::vSetUp()
 {
@@ -49,7 +51,8 @@ void cMainWindowForm::vApplySizes(int _s32Screen, bool _bLichtschalter, bool _bE
         pLabel->setStyleSheet(Style::strLabelOnBlack(s32Text));
     }
     m_pUi->label_Credits->setStyleSheet(Style::strTitleLabel(int(S / 51.2)));
-    for (QComboBox* pSelector : {m_pUi->comboBox, m_pUi->comboBox_Fahrer, m_pUi->comboBox_Kunden, m_pUi->comboBox_Schlag})
+    for (QComboBox* pSelector :
+         {m_pUi->comboBox, m_pUi->comboBox_Fahrer, m_pUi->comboBox_Kunden, m_pUi->comboBox_Schlag})
         pSelector->setStyleSheet(Style::strComboBox(s32Text));
     m_pUi->lineEdit->setStyleSheet(Style::strLineEdit(s32Text));
 
@@ -66,9 +69,9 @@ void cMainWindowForm::vApplySizes(int _s32Screen, bool _bLichtschalter, bool _bE
     }
     for (QPushButton* pButton :
          {m_pUi->pushButton_Einstellungen, m_pUi->pushButton_Vemo_Icon, m_pUi->pushButton_LindqvarthLogo,
-          m_pUi->pushButton_Send, m_pUi->pushButton_Download, m_pUi->pushButton_Live, m_pUi->pushButton_Lichtschalter,
-          m_pUi->pushButton_Expertmodus, m_pUi->pushButton_PlusFahrer, m_pUi->pushButton_Hide_Show,
-          m_pUi->pushButton_SendFileTo}) {
+          m_pUi->pushButton_Send, m_pUi->pushButton_Download, m_pUi->pushButton_Live,
+          m_pUi->pushButton_Lichtschalter, m_pUi->pushButton_Expertmodus, m_pUi->pushButton_PlusFahrer,
+          m_pUi->pushButton_Hide_Show, m_pUi->pushButton_SendFileTo}) {
         pButton->setStyleSheet(Style::strIconButton());
         pButton->setFlat(true);
     }
@@ -77,18 +80,19 @@ void cMainWindowForm::vApplySizes(int _s32Screen, bool _bLichtschalter, bool _bE
     PageFrame::vSetIcon(m_pUi->pushButton_Einstellungen, QStringLiteral(":/images/setting-icon.png"),
                         s32Settings, s32Settings);
     PageFrame::vSetProductLogo(m_pUi->pushButton_Vemo_Icon, S, false);
-    PageFrame::vSetIcon(m_pUi->pushButton_LindqvarthLogo, QStringLiteral(":/LindqvarthLOGO.png"), S / 4, S / 5);
+    PageFrame::vSetIcon(m_pUi->pushButton_LindqvarthLogo, QStringLiteral(":/LindqvarthLOGO.png"), S / 4,
+                        S / 5);
     PageFrame::vSetIcon(m_pUi->pushButton_Send, QStringLiteral(":/images/arrow-58-128.png"), S / 9, S / 9);
-    PageFrame::vSetIcon(m_pUi->pushButton_Download, QStringLiteral(":/images/downloads-128.png"), S / 9, S / 9);
+    PageFrame::vSetIcon(m_pUi->pushButton_Download, QStringLiteral(":/images/downloads-128.png"), S / 9,
+                        S / 9);
     PageFrame::vSetIcon(m_pUi->pushButton_Live, QStringLiteral(":/images/play-4-128.png"), S / 9, S / 9);
     PageFrame::vSetIcon(m_pUi->pushButton_Lichtschalter,
                         QString::fromLatin1(_bLichtschalter ? ":/Lichtschalter_Haupt_On.png"
-                                                                          : ":/Lichtschalter_Haupt_Off.png"),
+                                                            : ":/Lichtschalter_Haupt_Off.png"),
                         S / 9, S / 9);
-    PageFrame::vSetIcon(
-        m_pUi->pushButton_Expertmodus,
-        QString::fromLatin1(_bExpertModus ? ":/Expertmodus_ON.png" : ":/Expertmodus_OFF.png"),
-        S / 9, S / 9);
+    PageFrame::vSetIcon(m_pUi->pushButton_Expertmodus,
+                        QString::fromLatin1(_bExpertModus ? ":/Expertmodus_ON.png" : ":/Expertmodus_OFF.png"),
+                        S / 9, S / 9);
     PageFrame::vSetIcon(m_pUi->pushButton_PlusFahrer, QStringLiteral(":/plus-6-128.png"), S / 11, S / 11);
     PageFrame::vSetIcon(m_pUi->pushButton_Hide_Show, QStringLiteral(":/arrow-143-128.png"), S / 12, S / 12);
     PageFrame::vSetIcon(m_pUi->pushButton_SendFileTo, QStringLiteral(":/message-128.png"), S / 9, S / 11);
@@ -134,9 +138,10 @@ void cMainWindowForm::vEndStartScreen()
 void cMainWindowForm::vHideFilterBar()
 {
     for (QWidget* pWidget : std::initializer_list<QWidget*>{
-             m_pUi->dateEdit_bis, m_pUi->dateEdit_von, m_pUi->label_von, m_pUi->label_bis, m_pUi->label_WhichFileTitel,
-             m_pUi->label_WhichFile, m_pUi->label_Suche, m_pUi->pushButton_heruntergeladeneDateien, m_pUi->lineEdit,
-             m_pUi->comboBox, m_pUi->comboBox_Fahrer, m_pUi->comboBox_Kunden, m_pUi->comboBox_Schlag,
+             m_pUi->dateEdit_bis, m_pUi->dateEdit_von, m_pUi->label_von, m_pUi->label_bis,
+             m_pUi->label_WhichFileTitel, m_pUi->label_WhichFile, m_pUi->label_Suche,
+             m_pUi->pushButton_heruntergeladeneDateien, m_pUi->lineEdit, m_pUi->comboBox,
+             m_pUi->comboBox_Fahrer, m_pUi->comboBox_Kunden, m_pUi->comboBox_Schlag,
              m_pUi->label_Sortieren_Nach, m_pExport}) {
         pWidget->hide();
     }
@@ -154,8 +159,8 @@ void cMainWindowForm::vShowFilterBarOfKind(ListKind _kind, bool _bFileRead)
     m_pUi->label_Credits->hide();
     m_pUi->pushButton_LindqvarthLogo->hide();
     m_pUi->pushButton_SaisonData->setVisible(bOrders);
-    for (QWidget* pWidget : std::initializer_list<QWidget*>{m_pUi->label_von, m_pUi->dateEdit_von, m_pUi->label_bis,
-                                                            m_pUi->dateEdit_bis, m_pExport})
+    for (QWidget* pWidget : std::initializer_list<QWidget*>{m_pUi->label_von, m_pUi->dateEdit_von,
+                                                            m_pUi->label_bis, m_pUi->dateEdit_bis, m_pExport})
         pWidget->setVisible(bOrders);
     m_pUi->comboBox->setVisible(bOrders);
     m_pUi->comboBox_Kunden->setVisible(bCustomers);
@@ -180,10 +185,10 @@ void cMainWindowForm::vToggleFilterBar(ListKind _kind, bool _bFileRead)
         PageFrame::vSetIcon(m_pUi->pushButton_Hide_Show, QStringLiteral(":/arrow-205-128.png"), s32Icon,
                             s32Icon);
         for (QWidget* pWidget : std::initializer_list<QWidget*>{
-                 m_pUi->dateEdit_bis, m_pUi->dateEdit_von, m_pUi->label_von, m_pUi->label_bis, m_pUi->comboBox,
-                 m_pUi->comboBox_Fahrer, m_pUi->comboBox_Kunden, m_pUi->comboBox_Schlag, m_pUi->label_Sortieren_Nach,
-                 m_pUi->label_Suche, m_pUi->pushButton_heruntergeladeneDateien, m_pUi->lineEdit,
-                 m_pExport}) {
+                 m_pUi->dateEdit_bis, m_pUi->dateEdit_von, m_pUi->label_von, m_pUi->label_bis,
+                 m_pUi->comboBox, m_pUi->comboBox_Fahrer, m_pUi->comboBox_Kunden, m_pUi->comboBox_Schlag,
+                 m_pUi->label_Sortieren_Nach, m_pUi->label_Suche, m_pUi->pushButton_heruntergeladeneDateien,
+                 m_pUi->lineEdit, m_pExport}) {
             pWidget->hide();
         }
         return;
