@@ -37,8 +37,8 @@ class cTerminalActions;
 //   cListModels      the item model, proxy and view of a list kind
 //   cListExports     the exports of the shown orders
 //   cTerminalActions the terminal buttons, switches, connection state and search
-//   cMainWindowForm       sizes, start screen, filter bar and date fields of the form
-// chaupt.cpp holds construction, sizes and visibility, chaupt_lists.cpp
+//   cMainWindowForm  sizes, start screen, filter bar and date fields of the form
+// chaupt.cpp holds construction and the start screen, chaupt_lists.cpp
 // opening files and the line edits, chaupt_actions.cpp the taps and buttons.
 class cHaupt : public QWidget
 {

@@ -51,9 +51,11 @@ void tst_ListController::open_data()
     QTest::addColumn<QString>("name"); // empty: the file does not exist
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<ListKind>("kind");
-    QTest::newRow("orders") << QStringLiteral("Aufträge.csv") << QByteArray("h\n1;a\n2;b\n") << ListKind::Orders;
+    QTest::newRow("orders") << QStringLiteral("Aufträge.csv") << QByteArray("h\n1;a\n2;b\n")
+                            << ListKind::Orders;
     QTest::newRow("drivers") << QStringLiteral("Fahrer.csv") << DRIVERS << ListKind::Drivers;
-    QTest::newRow("season") << QStringLiteral("Statistik Saison.csv") << QByteArray("x\n") << ListKind::Season;
+    QTest::newRow("season") << QStringLiteral("Statistik Saison.csv") << QByteArray("x\n")
+                            << ListKind::Season;
     QTest::newRow("no list") << QStringLiteral("Notizen.csv") << QByteArray("x\n") << ListKind::None;
     QTest::newRow("missing file") << QString() << QByteArray() << ListKind::None;
 }
@@ -71,8 +73,9 @@ void tst_ListController::open()
     QCOMPARE(list.strRead(strBefore), cListController::strOpened());
 
     const bool bExists = !name.isEmpty();
-    const QString strPath = bExists ? TestSupport::strWriteFile(TestSupport::strHome() + "/lists/" + name, content)
-                                    : TestSupport::strHome() + QStringLiteral("/lists/Fehlt.csv");
+    const QString strPath =
+        bExists ? TestSupport::strWriteFile(TestSupport::strHome() + "/lists/" + name, content)
+                : TestSupport::strHome() + QStringLiteral("/lists/Fehlt.csv");
     list.vClear();
     const QString strResult = list.strRead(strPath);
     QCOMPARE(list.kind(), kind);
@@ -192,8 +195,8 @@ void tst_ListController::addedDriverKeepsTheLastLineBreak()
     QVERIFY(list.bWrite(nullptr));
     QCOMPARE(TestSupport::baReadFile(strWithBreak), DRIVERS + "5;Neu;Nina\n");
 
-    const QString strWithout =
-        TestSupport::strWriteFile(TestSupport::strHome() + QStringLiteral("/lists/Fahrer2.csv"), DRIVERS.chopped(1));
+    const QString strWithout = TestSupport::strWriteFile(
+        TestSupport::strHome() + QStringLiteral("/lists/Fahrer2.csv"), DRIVERS.chopped(1));
     list.vClear();
     list.strRead(strWithout);
     QVERIFY(list.bAddDriver(QStringLiteral("5;Neu;Nina")));
@@ -205,8 +208,8 @@ void tst_ListController::editsOnlyInADriversList()
 {
     cListController list;
     const QByteArray baOrders = "h\n1;a\n2;b\n";
-    const QString strPath =
-        TestSupport::strWriteFile(TestSupport::strHome() + QString::fromUtf8("/lists/Aufträge.csv"), baOrders);
+    const QString strPath = TestSupport::strWriteFile(
+        TestSupport::strHome() + QString::fromUtf8("/lists/Aufträge.csv"), baOrders);
     list.strRead(strPath);
     QVERIFY(!list.bDeleteLine(1));
     QVERIFY(!list.bReplaceLine(QStringLiteral("x"), 1));
