@@ -140,12 +140,15 @@ void vDecode(const QByteArray& _baContent, ListFileContent& _content)
     }
 }
 
-bool bRead(const QString& _strPath, ListFileContent& _content)
+bool bRead(const QString& _strPath, ListFileContent& _content, QString* _pError)
 {
     _content = ListFileContent();
     QFile file(_strPath);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (_pError)
+            *_pError = file.errorString();
         return false;
+    }
     // A file behind a byte-order mark is checked as a whole before it is
     // taken as UTF-8; any other is Latin-1 and read a block at a time.
     QByteArray baBlock(1 << 20, Qt::Uninitialized);

@@ -22,8 +22,8 @@ namespace ListFile
 {
 
 // Reads the whole file. Returns false (and leaves _content empty) when the
-// file cannot be opened.
-bool bRead(const QString& _strPath, ListFileContent& _content);
+// file cannot be opened, with the system's reason in _pError.
+bool bRead(const QString& _strPath, ListFileContent& _content, QString* _pError = nullptr);
 
 // Splits the bytes of a list file into lines (what bRead does after opening).
 void vDecode(const QByteArray& _baContent, ListFileContent& _content);

@@ -1,15 +1,17 @@
 #include "mainwindow/chaupt.h"
 
-#include "app/datefield.h"
 #include "app/messages.h"
 #include "app/navigation.h"
 #include "app/pageframe.h"
 #include "app/settingsstore.h"
 #include "mainwindow/clistentrydelegate.h"
+#include "mainwindow/clistexports.h"
+#include "mainwindow/clistmodels.h"
+#include "mainwindow/cmainwindowform.h"
 #include "mainwindow/csortfiltermodel.h"
+#include "mainwindow/cterminalactions.h"
 #include "ui_chaupt.h"
 
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QShortcut>
 #include <QStandardItemModel>
@@ -37,57 +39,38 @@ cHaupt::cHaupt() : QWidget(nullptr), ui(new Ui::cHaupt)
     connect(ui->dateEdit_bis, &QDateEdit::dateChanged, this, &cHaupt::dateFilterChanged);
     connect(ui->dateEdit_von, &QDateEdit::dateChanged, this, &cHaupt::dateFilterChanged);
 
-    for (QComboBox* pSelector :
-         {ui->comboBox, ui->comboBox_Fahrer, ui->comboBox_Kunden, ui->comboBox_Schlag}) {
-        for (int i = 0; i < pSelector->count(); ++i)
-            pSelector->setItemData(i, Style::colorYellow(), Qt::BackgroundRole);
-    }
-
     m_pModel = new QStandardItemModel(this);
     m_pModel->setObjectName(QStringLiteral("iStandardModel"));
-    ui->lineEdit->setInputMethodHints(Qt::ImhNoPredictiveText);
-    PageFrame::vMakeKinetic(ui->treeView);
-    ui->treeView->setHeaderHidden(true);
-    ui->treeView->setRootIsDecorated(false);
-    // Every entry of a list has the same number of lines: the view measures
-    // one row instead of asking each of them.
-    ui->treeView->setUniformRowHeights(true);
     m_pDelegate = new cListEntryDelegate(ui->treeView);
     ui->treeView->setItemDelegate(m_pDelegate);
-
     m_pProxy = new cSortFilterModel(this);
+    m_pModels = new cListModels(ui->treeView, m_pModel, m_pProxy, m_pDelegate);
+    m_pExports = new cListExports(this, m_list, [this] { vRefreshShownOrders(); });
+    ui->horizontalLayout_Datum->addWidget(m_pExports->pButton());
+    m_pForm = new cMainWindowForm(ui, m_pExports->pButton());
+    m_pTerminal =
+        new cTerminalActions({ui->pushButton_Live, ui->pushButton_Lichtschalter, ui->pushButton_Expertmodus,
+                              ui->pushButton_Download, ui->pushButton_Send, ui->pushButton_Vemo_Icon},
+                             this);
+    connect(m_pTerminal, &cTerminalActions::expertModeIconChanged, this, &cHaupt::expertModeIconChanged);
+    connect(m_pTerminal, &cTerminalActions::lightSwitchIconChanged, this, &cHaupt::lightSwitchIconChanged);
+    connect(m_pTerminal, &cTerminalActions::finished, this, &cHaupt::finished);
 
-    for (QDateEdit* pDate : {ui->dateEdit_von, ui->dateEdit_bis}) {
-        pDate->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-        // A typed date counts once it is complete (Enter or leaving the
-        // field): each change narrows the other field's range and rewrites
-        // this field's text, which would throw away the digits typed so far.
-        pDate->setKeyboardTracking(false);
-        DateField::vSetup(pDate);
-    }
-    ui->dateEdit_von->setDate(QDate(2008, 1, 1));
-    ui->dateEdit_von->setMaximumDate(QDate(2020, 12, 31));
-    ui->dateEdit_bis->setDate(QDate(2020, 12, 31));
-
-    vSetupExport();
+    m_list.filter().s32SortIndex = ui->comboBox->currentIndex();
+    m_list.filter().s32CustomerIndex = ui->comboBox_Kunden->currentIndex();
+    m_pForm->vSetUp();
     vApplySizes();
     m_pProxy->setSourceModel(m_pModel);
     m_pProxy->setObjectName(QStringLiteral("proxyModelViewKundenUndSchlaegeAuftragUndDatum"));
 
-    m_bReadRequested = false;
     m_pStartScreenTimer = new QTimer(this);
     m_pStartScreenTimer->setSingleShot(true);
     connect(m_pStartScreenTimer, &QTimer::timeout, this, &cHaupt::vHideAndShow);
     m_pStartScreenTimer->start(START_SCREEN_MS);
     // A tap on the makers' logo ends the start screen early.
     connect(ui->pushButton_LindqvarthLogo, &QPushButton::clicked, this, &cHaupt::vHideAndShow);
-
-    m_strPfad = SettingsStore::LIST_PATH.tValue();
-    m_strWhichTypeOfList = SettingsStore::LIST_TYPE.tValue();
-    m_kind = ListNames::kindOfFile(m_strWhichTypeOfList);
-
     // Hides the filter bar and the bottom bar until a list is shown.
-    vShowStartScreen();
+    m_pForm->vShowStartScreen(slLines().size() <= 1);
 
     // On a PC a list file can always be picked from disk.
     auto* pOpen = new QShortcut(QKeySequence::Open, this);
@@ -96,142 +79,31 @@ cHaupt::cHaupt() : QWidget(nullptr), ui(new Ui::cHaupt)
 
 cHaupt::~cHaupt()
 {
-    vStopPeriodicSearch();
+    m_pTerminal->vStopPeriodicSearch();
     vStopBusy();
+    delete m_pForm;
+    delete m_pModels;
     delete ui;
 }
-
-// ---- sizes and styles -----------------------------------------------------------------------
 
 void cHaupt::vApplySizes()
 {
     m_s32Screen = PageFrame::s32ScreenUnit();
-    const int S = m_s32Screen;
-    const int s32Text = S / 25;
-    if (m_pExportButton)
-        m_pExportButton->setStyleSheet(Style::strButton(s32Text));
-
-    for (QLabel* pLabel : {ui->label_WhichFileTitel, ui->label_WhichFile, ui->label_Sortieren_Nach,
-                           ui->label_Suche, ui->label_von, ui->label_bis}) {
-        pLabel->setStyleSheet(Style::strLabelOnBlack(s32Text));
-    }
-    ui->label_Credits->setStyleSheet(Style::strTitleLabel(int(S / 51.2)));
-    for (QComboBox* pSelector : {ui->comboBox, ui->comboBox_Fahrer, ui->comboBox_Kunden, ui->comboBox_Schlag})
-        pSelector->setStyleSheet(Style::strComboBox(s32Text));
-    ui->lineEdit->setStyleSheet(Style::strLineEdit(s32Text));
-
-    QFont fontDate = ui->dateEdit_von->font();
-    fontDate.setPixelSize(qMax(1, s32Text));
-    for (QDateEdit* pDate : {ui->dateEdit_von, ui->dateEdit_bis}) {
-        pDate->setStyleSheet(Style::strDateField());
-        pDate->setFont(fontDate);
-    }
-
-    for (QPushButton* pButton : {ui->pushButton_SaisonData, ui->pushButton_heruntergeladeneDateien}) {
-        pButton->setStyleSheet(Style::strButton(s32Text));
-        pButton->setMinimumWidth(qRound(pButton->sizeHint().width() * 1.2));
-    }
-    for (QPushButton* pButton :
-         {ui->pushButton_Einstellungen, ui->pushButton_Vemo_Icon, ui->pushButton_LindqvarthLogo,
-          ui->pushButton_Send, ui->pushButton_Download, ui->pushButton_Live, ui->pushButton_Lichtschalter,
-          ui->pushButton_Expertmodus, ui->pushButton_PlusFahrer, ui->pushButton_Hide_Show,
-          ui->pushButton_SendFileTo}) {
-        pButton->setStyleSheet(Style::strIconButton());
-        pButton->setFlat(true);
-    }
-
-    const int s32Settings = int(S / 10.28);
-    PageFrame::vSetIcon(ui->pushButton_Einstellungen, QStringLiteral(":/images/setting-icon.png"),
-                        s32Settings, s32Settings);
-    PageFrame::vSetProductLogo(ui->pushButton_Vemo_Icon, S, false);
-    PageFrame::vSetIcon(ui->pushButton_LindqvarthLogo, QStringLiteral(":/LindqvarthLOGO.png"), S / 4, S / 5);
-    PageFrame::vSetIcon(ui->pushButton_Send, QStringLiteral(":/images/arrow-58-128.png"), S / 9, S / 9);
-    PageFrame::vSetIcon(ui->pushButton_Download, QStringLiteral(":/images/downloads-128.png"), S / 9, S / 9);
-    PageFrame::vSetIcon(ui->pushButton_Live, QStringLiteral(":/images/play-4-128.png"), S / 9, S / 9);
-    PageFrame::vSetIcon(ui->pushButton_Lichtschalter,
-                        QString::fromLatin1(m_bLichtschalter ? ":/Lichtschalter_Haupt_On.png"
-                                                             : ":/Lichtschalter_Haupt_Off.png"),
-                        S / 9, S / 9);
-    PageFrame::vSetIcon(
-        ui->pushButton_Expertmodus,
-        QString::fromLatin1(m_bExpertModus ? ":/Expertmodus_ON.png" : ":/Expertmodus_OFF.png"), S / 9, S / 9);
-    PageFrame::vSetIcon(ui->pushButton_PlusFahrer, QStringLiteral(":/plus-6-128.png"), S / 11, S / 11);
-    PageFrame::vSetIcon(ui->pushButton_Hide_Show, QStringLiteral(":/arrow-143-128.png"), S / 12, S / 12);
-    PageFrame::vSetIcon(ui->pushButton_SendFileTo, QStringLiteral(":/message-128.png"), S / 9, S / 11);
-    ui->label_loading->setFixedSize(S / 9, S / 11);
-}
-
-namespace
-{
-// The drivers' delete icon is S * 6 / 32 square; its column leaves a margin
-// around it so that the icon is never cut.
-int s32DeleteColumnWidth(int S)
-{
-    return S * 6 / 32 + S / 48;
-}
-} // namespace
-
-void cHaupt::vSetColumnWidths()
-{
-    // The entry takes what the hectare figure or the delete icon leaves.
-    const int S = m_s32Screen;
-    m_pDelegate->vSetAreaWidth((S / 9) * 3);
-    if (m_kind == ListKind::Drivers) {
-        // The icon stands at the right edge of the list, whatever its width.
-        const int s32Width = qMax(S, ui->treeView->viewport()->width());
-        ui->treeView->setColumnWidth(0, s32Width - s32DeleteColumnWidth(S));
-        ui->treeView->setColumnWidth(1, s32DeleteColumnWidth(S));
-    } else if (m_kind == ListKind::Orders) {
-        // One column: the entry and, drawn at its right, the area.
-        ui->treeView->setColumnWidth(0, S / 9 * 5 + (S / 9) * 3);
-    } else {
-        ui->treeView->setColumnWidth(0, S / 9 * 5);
-        ui->treeView->setColumnWidth(1, (S / 9) * 3);
-    }
+    m_pModels->vSetScreen(m_s32Screen);
+    m_pExports->vSetScreen(m_s32Screen);
+    m_pTerminal->vSetScreen(m_s32Screen);
+    m_pForm->vApplySizes(m_s32Screen, m_pTerminal->bLichtschalter(), m_pTerminal->bExpertModus());
 }
 
 void cHaupt::onRotate(Qt::ScreenOrientation)
 {
-    PageFrame::vRelayoutTransposed(this);
-    const int s32Width = width() - 5;
-    ui->treeView->setMinimumWidth(s32Width);
-    ui->treeView->setMaximumWidth(s32Width);
-    if (ui->scrollAreaWidgetContents->layout())
-        ui->scrollAreaWidgetContents->layout()->invalidate();
-    const int S = m_s32Screen;
-    if (m_kind == ListKind::Drivers) {
-        ui->treeView->setColumnWidth(0, s32Width - s32DeleteColumnWidth(S));
-        ui->treeView->setColumnWidth(1, s32DeleteColumnWidth(S));
-    } else if (m_kind == ListKind::Orders) {
-        ui->treeView->setColumnWidth(0, s32Width);
-    } else {
-        ui->treeView->setColumnWidth(0, s32Width - (S / 9) * 3);
-        ui->treeView->setColumnWidth(1, (S / 9) * 3);
-    }
+    m_pModels->vSetColumnWidthsFor(m_list.kind(), m_pForm->s32FitList(this));
 }
 
 void cHaupt::keyReleaseEvent(QKeyEvent* _pEvent)
 {
     // The home page has nowhere to go back to; the other pages handle the key.
     _pEvent->ignore();
-}
-
-// ---- visibility -----------------------------------------------------------------------------
-
-void cHaupt::vShowStartScreen()
-{
-    ui->label_Credits->show();
-    ui->pushButton_LindqvarthLogo->show();
-    ui->pushButton_Vemo_Icon->hide();
-    ui->pushButton_Einstellungen->setVisible(slLines().size() <= 1);
-    vHideFilterBar();
-    for (QWidget* pWidget : std::initializer_list<QWidget*>{
-             ui->pushButton_Send, ui->pushButton_SendFileTo, ui->pushButton_Download,
-             ui->pushButton_SaisonData, ui->pushButton_PlusFahrer, ui->pushButton_Hide_Show,
-             ui->label_loading, ui->pushButton_Live, ui->pushButton_Lichtschalter,
-             ui->pushButton_Expertmodus}) {
-        pWidget->hide();
-    }
 }
 
 void cHaupt::vHideAndShow()
@@ -242,92 +114,51 @@ void cHaupt::vHideAndShow()
     m_pStartScreenTimer->stop();
     m_pStartScreenTimer->deleteLater();
     m_pStartScreenTimer = nullptr;
-
-    ui->label_Credits->hide();
-    ui->pushButton_LindqvarthLogo->hide();
-    ui->pushButton_Einstellungen->show();
+    m_pForm->vEndStartScreen();
     // A file asked for meanwhile (settings page, file chooser) wins over the
     // one stored from the last run.
-    if (m_bReadRequested || m_bLoading || m_strPfad.isEmpty() || !QFileInfo::exists(m_strPfad))
+    if (!m_list.bOpenLastAtStart())
         return;
-    strOpenListFile(m_strPfad);
-    if (m_kind == ListKind::Orders)
+    strOpenListFile(m_list.strPfad());
+    if (m_list.kind() == ListKind::Orders)
         vShowOrderTotalsPage(true);
-}
-
-void cHaupt::vHideFilterBar()
-{
-    for (QWidget* pWidget : std::initializer_list<QWidget*>{
-             ui->dateEdit_bis, ui->dateEdit_von, ui->label_von, ui->label_bis, ui->label_WhichFileTitel,
-             ui->label_WhichFile, ui->label_Suche, ui->pushButton_heruntergeladeneDateien, ui->lineEdit,
-             ui->comboBox, ui->comboBox_Fahrer, ui->comboBox_Kunden, ui->comboBox_Schlag,
-             ui->label_Sortieren_Nach, m_pExportButton}) {
-        pWidget->hide();
-    }
-}
-
-void cHaupt::vShowFilterBarOfKind()
-{
-    PageFrame::vSetIcon(ui->pushButton_Hide_Show, QStringLiteral(":/arrow-143-128.png"), m_s32Screen / 12,
-                        m_s32Screen / 12);
-    const bool bOrders = m_kind == ListKind::Orders;
-    const bool bCustomers = m_kind == ListKind::Customers;
-    const bool bList = bOrders || bCustomers || m_kind == ListKind::Fields || m_kind == ListKind::Drivers;
-
-    ui->label_Credits->hide();
-    ui->pushButton_LindqvarthLogo->hide();
-    ui->pushButton_SaisonData->setVisible(bOrders);
-    for (QWidget* pWidget : std::initializer_list<QWidget*>{ui->label_von, ui->dateEdit_von, ui->label_bis,
-                                                            ui->dateEdit_bis, m_pExportButton})
-        pWidget->setVisible(bOrders);
-    ui->comboBox->setVisible(bOrders);
-    ui->comboBox_Kunden->setVisible(bCustomers);
-    ui->comboBox_Fahrer->hide();
-    ui->comboBox_Schlag->hide();
-    ui->label_Sortieren_Nach->setVisible(bOrders || bCustomers);
-    // New drivers are added to an open drivers list only.
-    ui->pushButton_PlusFahrer->setVisible(m_kind == ListKind::Drivers);
-    for (QWidget* pWidget : std::initializer_list<QWidget*>{ui->label_Suche, ui->lineEdit})
-        pWidget->setVisible(bList);
-    // The file line belongs to every read file, not only to the lists:
-    // expanding the bar must not take it away.
-    ui->label_WhichFileTitel->setVisible(m_bFileRead);
-    ui->label_WhichFile->setVisible(m_bFileRead);
-    ui->pushButton_heruntergeladeneDateien->setVisible(bList && Navigation::bCanOpen());
 }
 
 void cHaupt::on_pushButton_Hide_Show_clicked()
 {
-    const int s32Icon = m_s32Screen / 12;
-    if (!ui->label_Suche->isHidden()) {
-        PageFrame::vSetIcon(ui->pushButton_Hide_Show, QStringLiteral(":/arrow-205-128.png"), s32Icon,
-                            s32Icon);
-        for (QWidget* pWidget : std::initializer_list<QWidget*>{
-                 ui->dateEdit_bis, ui->dateEdit_von, ui->label_von, ui->label_bis, ui->comboBox,
-                 ui->comboBox_Fahrer, ui->comboBox_Kunden, ui->comboBox_Schlag, ui->label_Sortieren_Nach,
-                 ui->label_Suche, ui->pushButton_heruntergeladeneDateien, ui->lineEdit, m_pExportButton}) {
-            pWidget->hide();
-        }
-        return;
-    }
-    vShowFilterBarOfKind();
+    m_pForm->vToggleFilterBar(m_list.kind(), m_list.bFileRead());
 }
 
 // ---- hooks ----------------------------------------------------------------------------------
 
 void cHaupt::vSetMessageSender(const std::function<void(const QByteArray&)>& _fnSend)
 {
-    m_fnSend = _fnSend;
+    m_pTerminal->vSetMessageSender(_fnSend);
 }
 
 void cHaupt::vSetPeriodicSearch(const std::function<void()>& _fnSearch)
 {
-    m_fnPeriodicSearch = _fnSearch;
+    m_pTerminal->vSetPeriodicSearch(_fnSearch);
 }
 
 void cHaupt::vSetRefreshIndexSource(const std::function<int()>& _fnRefreshIndex)
 {
-    m_fnRefreshIndex = _fnRefreshIndex;
+    m_pTerminal->vSetRefreshIndexSource(_fnRefreshIndex);
+}
+
+bool cHaupt::bExpertModus() const
+{
+    return m_pTerminal->bExpertModus();
+}
+
+bool cHaupt::bLichtschalter() const
+{
+    return m_pTerminal->bLichtschalter();
+}
+
+bool cHaupt::bPeriodicSearchRunning() const
+{
+    return m_pTerminal->bPeriodicSearchRunning();
 }
 
 void cHaupt::vNavigate(Navigation::Target _target, bool _bHideFirst)
@@ -339,26 +170,9 @@ void cHaupt::vNavigate(Navigation::Target _target, bool _bHideFirst)
     Navigation::vOpen(_target, Navigation::Caller::Main);
 }
 
-ListState cHaupt::listState() const
-{
-    ListState state;
-    state.slLines = m_content.slLines;
-    state.slSortedOrderLines = m_slSortedOrderLines;
-    state.orderTotals = m_orderTotals;
-    state.strCurrentOrderLine = m_strCurrentOrderLine;
-    state.strFileName = m_strWhichTypeOfList;
-    return state;
-}
-
 void cHaupt::vPublishListState()
 {
     emit listStateChanged(listState());
-}
-
-void cHaupt::vSend(const QByteArray& _baMessage)
-{
-    if (m_fnSend)
-        m_fnSend(_baMessage);
 }
 
 void cHaupt::vShowMessage(const QString& _strText)

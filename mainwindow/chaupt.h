@@ -1,20 +1,14 @@
 #pragma once
 
 #include "app/navigation.h"
-#include "data/listfile.h"
-#include "data/listkind.h"
-#include "data/liststate.h"
-#include "data/ordertotals.h"
+#include "mainwindow/listcontroller.h"
 
-#include <QDate>
 #include <QModelIndex>
 #include <QPointer>
 #include <QStringList>
-#include <QVector>
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 
 namespace Ui
 {
@@ -25,32 +19,27 @@ class QScreen;
 class QStandardItemModel;
 class QThread;
 class QTimer;
-class QPushButton;
+class cMainWindowForm;
 class cListEntryDelegate;
+class cListExports;
+class cListModels;
 class cSortFilterModel;
-namespace SortFilter
-{
-struct RowKeys;
-}
-namespace OrderExport
-{
-struct Table;
-}
-namespace OrdersReport
-{
-struct Filter;
-}
+class cTerminalActions;
 
 // The main window and home page: a full-screen list browser for one list
 // file at a time (orders, customers, fields or drivers), with the filter bar
 // above the list and the terminal actions below it. It keeps the lines of the
 // file opened last and the order totals, which the order pages read.
 //
-// The class is split along its seams:
-//   chaupt.cpp          construction, sizes, visibility, state accessors
-//   chaupt_lists.cpp    opening files, model building, line edits of drivers
-//   chaupt_actions.cpp  taps, selectors, filter, buttons, terminal state
-//   chaupt_export.cpp   exports of the shown orders
+// The window shows and forwards; the work is done by the parts it holds:
+//   cListController  the lines, path and kind, the filter, driver edits, when
+//                    a file may be opened (widget-free)
+//   cListModels      the item model, proxy and view of a list kind
+//   cListExports     the exports of the shown orders
+//   cTerminalActions the terminal buttons, switches, connection state and search
+//   cMainWindowForm  sizes, start screen, filter bar and date fields of the form
+// chaupt.cpp holds construction and the start screen, chaupt_lists.cpp
+// opening files and the line edits, chaupt_actions.cpp the taps and buttons.
 class cHaupt : public QWidget
 {
     Q_OBJECT
@@ -66,7 +55,10 @@ public:
 
     // ---- files and lines ------------------------------------------------------------------
 
-    // Opens a list or statistics file and shows it; returns "good job" in every case.
+    // Opens a list or statistics file and shows it; returns "good job", or
+    // the reason when the file cannot be opened. A file asked for while
+    // another one is built or a driver is edited is opened after that
+    // ("good job" then, too).
     QString strOpenListFile(const QString& _strPath);
     // The download delivered a file ("nofile" in the name: there was none).
     void vFileReceived(const QString& _strPath, const QString& _strName);
@@ -90,25 +82,25 @@ public:
     void vEndDriverEdit();
 
     // All lines of the file opened last, header as line 0.
-    const QStringList& slLines() const { return m_content.slLines; }
+    const QStringList& slLines() const { return m_list.slLines(); }
     // The order lines in the order the list shows them (orders only).
-    const QStringList& slSortedOrderLines() const { return m_slSortedOrderLines; }
-    const cOrderTotals& orderTotals() const { return m_orderTotals; }
+    const QStringList& slSortedOrderLines() const { return m_list.slSortedOrderLines(); }
+    const cOrderTotals& orderTotals() const { return m_list.orderTotals(); }
     int s32Screen() const { return m_s32Screen; }
-    QString strWhichTypeOfList() const { return m_strWhichTypeOfList; }
+    QString strWhichTypeOfList() const { return m_list.strWhichTypeOfList(); }
     // The file the list was read from, and its edits are written to.
-    QString strPfad() const { return m_strPfad; }
+    QString strPfad() const { return m_list.strPfad(); }
     // The raw line of the order opened last (empty when it had no line).
-    QString strCurrentOrderLine() const { return m_strCurrentOrderLine; }
-    ListKind kind() const { return m_kind; }
+    QString strCurrentOrderLine() const { return m_list.strCurrentOrderLine(); }
+    ListKind kind() const { return m_list.kind(); }
     // What the statistics pages read of the list; handed over with
     // listStateChanged whenever it changes.
-    ListState listState() const;
-    bool bExpertModus() const { return m_bExpertModus; }
-    bool bLichtschalter() const { return m_bLichtschalter; }
+    ListState listState() const { return m_list.listState(); }
+    bool bExpertModus() const;
+    bool bLichtschalter() const;
     // True from the start of the periodic terminal search until finished()
     // stops it; lets tests see whether the main window is still searching.
-    bool bPeriodicSearchRunning() const { return !m_pSearchThread.isNull(); }
+    bool bPeriodicSearchRunning() const;
 
     // The list kinds of a file name.
     static bool bIsOrderList(const QString& _strFileName) { return ListNames::bIsOrderList(_strFileName); }
@@ -204,89 +196,40 @@ protected:
 private:
     // chaupt.cpp
     void vApplySizes();
-    void vShowStartScreen();
-    void vHideFilterBar();
-    void vShowFilterBarOfKind();
-    void vSetColumnWidths();
-    bool bTerminalWired() const { return bool(m_fnSend); }
     void vNavigate(Navigation::Target _target, bool _bHideFirst);
     void vPublishListState();
-    void vSend(const QByteArray& _baMessage);
     void vShowMessage(const QString& _strText);
-    bool bLiveReachable() const { return bTerminalWired() && Navigation::bCanOpen(); }
 
     // chaupt_lists.cpp
     void vStartBusy();
     void vStopBusy();
     void vOpenPendingFile();
-    void vDetachList();
     void vResetOrderPages();
     void vBuildModel();
-    void vBuildOrderModel();
-    void vBuildCustomerModel();
-    void vBuildFieldModel();
-    void vBuildDriverModel();
-    void vAttachOrders();
-    void vAttachCustomers();
+    void vShowOrders();
     void vSetOrderDates();
-    void vRebuildSortedOrderLines();
+    void vRefreshShownOrders();
     bool bWriteListFile();
-    int s32CurrentLineOf(int _s32LineAsBuilt) const;
     void vShowOrderTotalsPage(bool _bMaximized);
 
-    // chaupt_export.cpp
-    void vSetupExport();
-    void vShowExportChoices();
-    OrdersReport::Filter exportFilter() const;
-    bool bTakeShownOrderLines();
-    bool bTakeShownOrders(OrderExport::Table& _table);
-
     // chaupt_actions.cpp
-    void vStartPeriodicSearch();
-    void vStopPeriodicSearch();
     void vOpenOrder(const QModelIndex& _index);
     void vDialCustomer(const QModelIndex& _index);
     void vDriverTapped(const QModelIndex& _index);
-    int s32SortMode() const;
+    void vOpenDriverEditor(const QString& _strLine, int _s32Line);
 
     Ui::cHaupt* ui;
     QScreen* m_pScreen = nullptr;
     int m_s32Screen = 0;
 
-    ListFileContent m_content; // m_slLines: the lines of the file opened last
-    QStringList m_slSortedOrderLines;
-    QVector<int> m_ls32SortedOrderLineNumbers; // the file's line of each sorted order line
-    int m_s32SortedLinesGeneration = -1;       // the proxy's filter they were taken with
-    QVector<int> m_ls32LineOfRow;              // orders: the file's line of each model row
-    std::shared_ptr<const SortFilter::RowKeys> m_pOrderKeys;
-    QString m_strCurrentOrderLine;
-    QString m_strWhichTypeOfList;
-    QString m_strPfad;
-    ListKind m_kind = ListKind::None;
-    cOrderTotals m_orderTotals;
-    QDate m_dateMin;
-    QDate m_dateMax;
-    QList<int> m_lDeletedLines;
-
+    cListController m_list;
     QStandardItemModel* m_pModel = nullptr;
     cSortFilterModel* m_pProxy = nullptr;
     cListEntryDelegate* m_pDelegate = nullptr;
-    QPushButton* m_pExportButton = nullptr; // orders only
+    cListModels* m_pModels = nullptr;
+    cMainWindowForm* m_pForm = nullptr;
+    cListExports* m_pExports = nullptr;
+    cTerminalActions* m_pTerminal = nullptr;
     QTimer* m_pStartScreenTimer = nullptr;
     QPointer<QThread> m_pBusyThread;
-    QPointer<QThread> m_pSearchThread; // the periodic terminal search while it runs
-
-    bool m_bReadRequested = false;
-    bool m_bLoading = false;
-    // A file was read: the file line names it, whatever its kind.
-    bool m_bFileRead = false;
-    QString m_strPendingPath;   // a file asked for while another one was loading or edited
-    QString m_strRequestedPath; // the file the settings page asked for
-    bool m_bEditPending = false;
-    bool m_bLichtschalter = false;
-    bool m_bExpertModus = false;
-
-    std::function<void(const QByteArray&)> m_fnSend;
-    std::function<void()> m_fnPeriodicSearch;
-    std::function<int()> m_fnRefreshIndex;
 };

@@ -1,31 +1,23 @@
 // What the user's taps do: list entries, selectors, search and date filter,
 // the buttons, and the terminal state shown by the main window.
-#include "app/navigation.h"
 #include "mainwindow/chaupt.h"
-#include "terminal/liverequest.h"
-#include "terminal/protocol.h"
 
 #include "app/cyesnodialog.h"
+#include "app/navigation.h"
 #include "app/pageframe.h"
 #include "mainwindow/ceditdialog.h"
+#include "mainwindow/clistexports.h"
 #include "mainwindow/clistmodelbuilder.h"
+#include "mainwindow/clistmodels.h"
+#include "mainwindow/cmainwindowform.h"
 #include "mainwindow/csortfiltermodel.h"
+#include "mainwindow/cterminalactions.h"
 #include "mainwindow/listcolumns.h"
+#include "terminal/liverequest.h"
 #include "ui_chaupt.h"
 
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QStandardItemModel>
-#include <QThread>
-#include <QTimer>
 #include <QUrl>
-
-int cHaupt::s32SortMode() const
-{
-    return ui->comboBox->currentIndex() == 0 ? 0 : 1;
-}
 
 // ---- taps on the list -----------------------------------------------------------------------
 
@@ -33,7 +25,7 @@ void cHaupt::on_treeView_clicked(QModelIndex index)
 {
     if (!index.isValid())
         return;
-    switch (m_kind) {
+    switch (m_list.kind()) {
     case ListKind::Orders:
         vOpenOrder(index);
         break;
@@ -50,33 +42,15 @@ void cHaupt::on_treeView_clicked(QModelIndex index)
 
 void cHaupt::vOpenOrder(const QModelIndex& _index)
 {
-    // The order number is the record's line number in its file. A number that
-    // is no record line opens the order pages without order data, never with
-    // the figures of an order opened before.
+    // The order number is the record's line number in its file.
     const int s32Number =
         _index.sibling(_index.row(), ListColumns::ENTRY).data(ListColumns::ORDER_NUMBER_ROLE).toInt();
-    const int s32Mode = s32SortMode();
     // The order pages step through the list as it is shown now; taken again
     // only when the search or the dates changed since.
-    if (m_s32SortedLinesGeneration != m_pProxy->s32FilterGeneration())
-        vRebuildSortedOrderLines();
-    if (s32Number > 0 && s32Number < slLines().size()) {
-        m_strCurrentOrderLine = slLines().at(s32Number);
-        // The order pages step from the order they show: in the file's lines
-        // that is its number, in the sorted lines the place of that line.
-        int s32Current = s32Number;
-        if (s32Mode != 0) {
-            s32Current = m_ls32SortedOrderLineNumbers.indexOf(s32Number);
-            if (s32Current < 0)
-                s32Current = _index.row(); // its line is filtered out of the list
-        }
-        vPublishListState();
-        emit vSendTextToDialog(m_strCurrentOrderLine, s32Current, s32Mode);
-    } else {
-        m_strCurrentOrderLine.clear();
-        vPublishListState();
-        emit vSendTextToDialog(QString(), 0, s32Mode);
-    }
+    vRefreshShownOrders();
+    const int s32Current = m_list.s32OpenOrder(s32Number, _index.row());
+    vPublishListState();
+    emit vSendTextToDialog(strCurrentOrderLine(), qMax(0, s32Current), m_list.s32SortMode());
     hide();
     Navigation::vOpen(Navigation::Target::OrderPages, Navigation::Caller::Main);
 }
@@ -95,14 +69,8 @@ void cHaupt::vDriverTapped(const QModelIndex& _index)
 {
     const int s32Line = _index.sibling(_index.row(), ListColumns::DRIVER_LINE).data().toInt();
     if (_index.column() == ListColumns::ENTRY) {
-        const int s32Current = s32CurrentLineOf(s32Line);
-        if (s32Current <= 0 || s32Current >= slLines().size())
-            return;
-        hide();
-        vBeginDriverEdit();
-        cEditDialog* pEditor = cEditDialog::instance();
-        pEditor->vEditDriver(slLines().at(s32Current), s32Line);
-        pEditor->showMaximized();
+        if (m_list.bHasRecordLine(s32Line))
+            vOpenDriverEditor(m_list.strLineAsBuilt(s32Line), s32Line);
     } else if (_index.column() == ListColumns::DRIVER_DELETE) {
         cYesNoDialog dialog(this);
         dialog.vSetTitle(QString());
@@ -116,33 +84,46 @@ void cHaupt::vDriverTapped(const QModelIndex& _index)
     }
 }
 
-// ---- selectors, search and dates ------------------------------------------------------------
-
-void cHaupt::on_comboBox_currentIndexChanged(int)
+// An empty line and no line number: a new driver.
+void cHaupt::vOpenDriverEditor(const QString& _strLine, int _s32Line)
 {
-    if (m_kind != ListKind::Orders || m_bLoading)
-        return;
-    m_bLoading = true;
-    ui->lineEdit->clear();
-    vDetachList();
-    vStartBusy();
-    vBuildOrderModel();
-    vAttachOrders();
-    vStopBusy();
-    m_bLoading = false;
+    hide();
+    vBeginDriverEdit();
+    cEditDialog* pEditor = cEditDialog::instance();
+    if (_s32Line > 0)
+        pEditor->vEditDriver(_strLine, _s32Line);
+    else
+        pEditor->vNewDriver();
+    pEditor->showMaximized();
 }
 
-void cHaupt::on_comboBox_Kunden_currentIndexChanged(int)
+// ---- selectors, search and dates ------------------------------------------------------------
+
+void cHaupt::on_comboBox_currentIndexChanged(int _s32CurrentIndex)
 {
-    if (m_kind != ListKind::Customers || m_bLoading)
+    m_list.filter().s32SortIndex = _s32CurrentIndex;
+    if (m_list.kind() != ListKind::Orders || m_list.bLoading())
         return;
-    m_bLoading = true;
-    vDetachList();
+    m_list.vBeginLoading();
+    ui->lineEdit->clear();
+    m_pModels->vDetach();
     vStartBusy();
-    vBuildCustomerModel();
-    vAttachCustomers();
+    vShowOrders();
     vStopBusy();
-    m_bLoading = false;
+    m_list.vEndLoading();
+}
+
+void cHaupt::on_comboBox_Kunden_currentIndexChanged(int _s32CurrentIndex)
+{
+    m_list.filter().s32CustomerIndex = _s32CurrentIndex;
+    if (m_list.kind() != ListKind::Customers || m_list.bLoading())
+        return;
+    m_list.vBeginLoading();
+    m_pModels->vDetach();
+    vStartBusy();
+    m_pModels->vShowCustomers(slLines(), _s32CurrentIndex);
+    vStopBusy();
+    m_list.vEndLoading();
 }
 
 // Drivers and fields have one sort order each; their selectors stay hidden.
@@ -152,21 +133,16 @@ void cHaupt::on_comboBox_Schlag_currentIndexChanged(int) {}
 
 void cHaupt::on_lineEdit_textChanged(QString arg)
 {
+    m_list.filter().strSearch = arg;
     m_pProxy->vSetSearchPattern(SortFilter::searchPattern(arg));
 }
 
 void cHaupt::dateFilterChanged()
 {
-    const QDate dateVon = ui->dateEdit_von->date();
-    const QDate dateBis = ui->dateEdit_bis->date();
-    // The two fields cannot cross: each one's limit follows the other.
-    {
-        const QSignalBlocker blockVon(ui->dateEdit_von);
-        const QSignalBlocker blockBis(ui->dateEdit_bis);
-        ui->dateEdit_von->setMaximumDate(dateBis);
-        ui->dateEdit_bis->setMinimumDate(dateVon);
-    }
-    m_pProxy->setFilterDateRange(dateVon, dateBis);
+    m_pForm->vLimitDates();
+    m_list.filter().dateFrom = m_pForm->dateFrom();
+    m_list.filter().dateTo = m_pForm->dateTo();
+    m_pProxy->setFilterDateRange(m_list.filter().dateFrom, m_list.filter().dateTo);
 }
 
 // ---- buttons --------------------------------------------------------------------------------
@@ -181,27 +157,11 @@ void cHaupt::on_pushButton_Einstellungen_clicked()
 
 void cHaupt::vChooseListFile()
 {
-    QString strFolder = QDir::homePath();
-    if (!m_strPfad.isEmpty() && QFileInfo(m_strPfad).absoluteDir().exists())
-        strFolder = QFileInfo(m_strPfad).absolutePath();
-
-    const int s32Text = qMax(1, m_s32Screen / 40);
-    QFileDialog dialog(this, tr("Liste öffnen"), strFolder, tr("Listen (*.csv)"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setStyleSheet(QStringLiteral("QWidget{ background-color: rgb(0, 0, 0); color: %2; font: %1px;}"
-                                        "QAbstractItemView{ selection-background-color: %3;"
-                                        " selection-color: rgb(0, 0, 0);}"
-                                        "QHeaderView::section{ background-color: rgb(0, 0, 0); color: %2;}")
-                             .arg(QString::number(s32Text), Style::strLabelYellow(), Style::strYellow()) +
-                         Style::strLineEdit(s32Text) + QStringLiteral("QLineEdit{ color: rgb(0, 0, 0);}") +
-                         Style::strComboBox(s32Text) + QStringLiteral("QComboBox{ color: rgb(0, 0, 0);}") +
-                         Style::strButton(s32Text) + QStringLiteral("QPushButton{ color: rgb(0, 0, 0);}"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString strPath = m_pForm->strChooseListFile(this, strPfad());
+    if (strPath.isEmpty())
         return;
-    m_bReadRequested = true;
-    strOpenListFile(dialog.selectedFiles().constFirst());
+    m_list.vMarkReadRequested();
+    strOpenListFile(strPath);
 }
 
 void cHaupt::on_pushButton_heruntergeladeneDateien_clicked()
@@ -227,11 +187,7 @@ void cHaupt::on_pushButton_Download_clicked()
 
 void cHaupt::on_pushButton_PlusFahrer_clicked()
 {
-    hide();
-    vBeginDriverEdit();
-    cEditDialog* pEditor = cEditDialog::instance();
-    pEditor->vNewDriver();
-    pEditor->showMaximized();
+    vOpenDriverEditor(QString(), 0);
 }
 
 void cHaupt::on_pushButton_SaisonData_clicked()
@@ -249,109 +205,56 @@ void cHaupt::on_pushButton_Live_clicked()
     if (!Navigation::bCanOpen())
         return;
     hide();
-    vSend(baStartLiveMessage(m_fnRefreshIndex ? m_fnRefreshIndex() : -1));
+    m_pTerminal->vStartLive();
     vNavigate(Navigation::Target::Live, false);
 }
 
 // ---- machine switches and connection state --------------------------------------------------
 
-// The season page's buttons show the same state, whether the user switched
-// it or the terminal reported it.
 void cHaupt::vSetExpertModus(bool _bOn)
 {
-    m_bExpertModus = _bOn;
-    const QString strIcon = QString::fromLatin1(_bOn ? ":/Expertmodus_ON.png" : ":/Expertmodus_OFF.png");
-    PageFrame::vSetIcon(ui->pushButton_Expertmodus, strIcon, m_s32Screen / 9, m_s32Screen / 9);
-    emit expertModeIconChanged(strIcon);
+    m_pTerminal->vSetExpertModus(_bOn);
 }
 
 void cHaupt::vSetLichtschalter(bool _bOn)
 {
-    m_bLichtschalter = _bOn;
-    const QString strIcon =
-        QString::fromLatin1(_bOn ? ":/Lichtschalter_Haupt_On.png" : ":/Lichtschalter_Haupt_Off.png");
-    PageFrame::vSetIcon(ui->pushButton_Lichtschalter, strIcon, m_s32Screen / 9, m_s32Screen / 9);
-    emit lightSwitchIconChanged(strIcon);
+    m_pTerminal->vSetLichtschalter(_bOn);
 }
 
 void cHaupt::on_pushButton_Expertmodus_clicked()
 {
-    const bool bOn = !m_bExpertModus;
-    vSend(Protocol::baSwitchCommand(Protocol::EXPERT_MODE, bOn));
-    vSetExpertModus(bOn);
+    m_pTerminal->vToggleExpertModus();
 }
 
 void cHaupt::on_pushButton_Lichtschalter_clicked()
 {
-    const bool bOn = !m_bLichtschalter;
-    vSend(Protocol::baSwitchCommand(Protocol::LIGHT_SWITCH, bOn));
-    vSetLichtschalter(bOn);
+    m_pTerminal->vToggleLichtschalter();
 }
 
 void cHaupt::vRequestDownloads(const QStringList& _slNames)
 {
-    for (const QString& strName : _slNames) {
-        ui->pushButton_Live->hide();
-        ui->pushButton_Lichtschalter->hide();
-        ui->pushButton_Expertmodus->hide();
-        vSend(strName.toUtf8());
-    }
+    m_pTerminal->vRequestDownloads(_slNames);
 }
 
 void cHaupt::vSetConnectionState(bool _bConnected, bool _bByUser)
 {
-    PageFrame::vSetProductLogo(ui->pushButton_Vemo_Icon, m_s32Screen, _bConnected);
-    if (_bConnected) {
-        vStopPeriodicSearch();
-        for (QWidget* pWidget :
-             std::initializer_list<QWidget*>{ui->pushButton_Lichtschalter, ui->pushButton_Expertmodus,
-                                             ui->pushButton_Download, ui->pushButton_Send}) {
-            pWidget->setVisible(bTerminalWired());
-        }
-        // The live view is one of the terminal actions, where its page can be reached.
-        ui->pushButton_Live->setVisible(bLiveReachable());
-        repaint();
-        return;
-    }
-
-    if (_bByUser)
-        vStopPeriodicSearch();
-    else
-        vStartPeriodicSearch();
-    for (QWidget* pWidget :
-         std::initializer_list<QWidget*>{ui->pushButton_Lichtschalter, ui->pushButton_Expertmodus,
-                                         ui->pushButton_Download, ui->pushButton_Live, ui->pushButton_Send}) {
-        pWidget->hide();
-    }
+    m_pTerminal->vSetConnectionState(_bConnected, _bByUser);
     repaint();
 }
 
-void cHaupt::vStartPeriodicSearch()
+// ---- exports --------------------------------------------------------------------------------
+
+void cHaupt::vExportOrdersCsv()
 {
-    // One search at a time: while it runs, every failed attempt to reach the
-    // terminal again is reported as a loss of its own, and each would start
-    // another search beside it.
-    if (!m_fnPeriodicSearch || m_pSearchThread)
-        return;
-    // Searched for every 3 s in a thread of its own until a terminal answers;
-    // finished() ends the thread, which then deletes the timer and itself.
-    auto* pThread = new QThread();
-    auto* pTimer = new QTimer();
-    pTimer->setInterval(3000);
-    pTimer->moveToThread(pThread);
-    connect(pThread, &QThread::started, pTimer, QOverload<>::of(&QTimer::start));
-    connect(this, &cHaupt::finished, pThread, &QThread::quit);
-    connect(pThread, &QThread::finished, pTimer, &QObject::deleteLater);
-    connect(pThread, &QThread::finished, pThread, &QObject::deleteLater);
-    const std::function<void()> fnSearch = m_fnPeriodicSearch;
-    connect(
-        pTimer, &QTimer::timeout, pTimer, [fnSearch] { fnSearch(); }, Qt::DirectConnection);
-    m_pSearchThread = pThread;
-    pThread->start(QThread::InheritPriority);
+    m_pExports->vExportCsv();
 }
 
-void cHaupt::vStopPeriodicSearch()
+void cHaupt::vExportOrdersPdf()
 {
-    emit finished();
-    m_pSearchThread.clear();
+    m_pExports->vExportPdf();
+}
+
+void cHaupt::vExportOrdersIsoXml()
+{
+    m_pExports->vExportIsoXml();
 }

@@ -135,6 +135,36 @@ bool bCleanEmpty(const QStringRef& _strField)
     return true;
 }
 
+// The sort key of an order row: the order number (mode 0, as a number where
+// it is one) or the customer name with the customer number in brackets.
+void vAppendSortKey(cSortKeys& _keys, const RecordFields& _fields, int _s32Mode)
+{
+    if (_s32Mode != 0) {
+        QString strKey;
+        strKey.reserve(_fields.field(3).size() + _fields.field(2).size() + 3);
+        strKey += _fields.strClean(3);
+        strKey += QLatin1String(" (");
+        strKey += _fields.strClean(2);
+        strKey += QLatin1Char(')');
+        _keys.vAppend(strKey);
+    } else if (const int s32Number = _fields.s32Int(0)) {
+        _keys.vAppendNumber(s32Number); // its text only when compared as a text
+    } else {
+        _keys.vAppend(_fields.strClean(0));
+    }
+}
+
+// Widens the range [_dateMin, _dateMax] to take in a valid date.
+void vWidenRange(const QDate& _date, QDate& _dateMin, QDate& _dateMax)
+{
+    if (!_date.isValid())
+        return;
+    if (!_dateMin.isValid() || _date < _dateMin)
+        _dateMin = _date;
+    if (!_dateMax.isValid() || _date > _dateMax)
+        _dateMax = _date;
+}
+
 } // namespace
 
 cListModelBuilder::OrderRows cListModelBuilder::vBuildOrders(const QStringList& _slLines, int _s32SortMode,
@@ -180,29 +210,12 @@ cListModelBuilder::OrderRows cListModelBuilder::vBuildOrders(const QStringList& 
             strStart = QStringRef(&strCleanStart);
         }
         const QDate dateStart = FieldReaders::dateOfTimestamp(strStart);
-        if (dateStart.isValid()) {
-            if (!_dateMin.isValid() || dateStart < _dateMin)
-                _dateMin = dateStart;
-            if (!_dateMax.isValid() || dateStart > _dateMax)
-                _dateMax = dateStart;
-        }
+        vWidenRange(dateStart, _dateMin, _dateMax);
         if (bCleanEmpty(fields.field(0)))
             continue;
 
         lines.append(i);
-        if (s32Mode != 0) {
-            QString strKey;
-            strKey.reserve(fields.field(3).size() + fields.field(2).size() + 3);
-            strKey += fields.strClean(3);
-            strKey += QLatin1String(" (");
-            strKey += fields.strClean(2);
-            strKey += QLatin1Char(')');
-            keys.vAppend(strKey);
-        } else if (const int s32Number = fields.s32Int(0)) {
-            keys.vAppendNumber(s32Number); // its text only when compared as a text
-        } else {
-            keys.vAppend(fields.strClean(0));
-        }
+        vAppendSortKey(keys, fields, s32Mode);
         dates.append(bPlainStartLabel ? SortFilter::dateOfStartValue(strStart)
                                       : SortFilter::dateOfEntryText(pEntries->strEntry(i)));
         pEntries->vAppendSearchText(fields, search);

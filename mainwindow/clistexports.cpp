@@ -1,0 +1,159 @@
+#include "mainwindow/clistexports.h"
+
+#include "app/messages.h"
+#include "app/pageframe.h"
+#include "app/reportoffer.h"
+#include "app/settingsstore.h"
+#include "data/appinfo.h"
+#include "data/isoxml.h"
+#include "data/orderexport.h"
+#include "data/reportfiles.h"
+#include "mainwindow/listcontroller.h"
+#include "reports/ordersreport.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QPushButton>
+#include <QStandardPaths>
+
+namespace
+{
+
+// A wait cursor while a large list is written (100,000 orders take seconds
+// as PDF), back to normal before the message about the file.
+class cWaitCursor
+{
+public:
+    cWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~cWaitCursor() { vRestore(); }
+    void vRestore()
+    {
+        if (m_bActive)
+            QApplication::restoreOverrideCursor();
+        m_bActive = false;
+    }
+
+private:
+    bool m_bActive = true;
+};
+
+} // namespace
+
+// The texts are the main window's own: its button and menu are part of it.
+cListExports::cListExports(QWidget* _pWindow, const cListController& _list,
+                           const std::function<void()>& _fnRefreshShown)
+    : QObject(_pWindow), m_pWindow(_pWindow), m_list(_list), m_fnRefreshShown(_fnRefreshShown)
+{
+    m_pButton = new QPushButton(QCoreApplication::translate("cHaupt", "Exportieren"), _pWindow);
+    m_pButton->setObjectName(QStringLiteral("pushButton_Export"));
+    m_pButton->setFocusPolicy(Qt::NoFocus);
+    m_pButton->hide();
+    connect(m_pButton, &QPushButton::clicked, this, &cListExports::vShowChoices);
+}
+
+void cListExports::vSetScreen(int _s32Screen)
+{
+    m_s32Screen = _s32Screen;
+    m_pButton->setStyleSheet(Style::strButton(_s32Screen / 25));
+}
+
+void cListExports::vShowChoices()
+{
+    QMenu menu(m_pWindow);
+    menu.setStyleSheet(QStringLiteral("QMenu{ background-color: black; color: ") + Style::strLabelYellow() +
+                       QStringLiteral("; font: ") + QString::number(m_s32Screen / 25) +
+                       QStringLiteral("px; } QMenu::item{ padding: 0.4em 1.2em; } "
+                                      "QMenu::item:selected{ background-color: rgb(70, 70, 70); }"));
+    menu.addAction(QCoreApplication::translate("cHaupt", "Tabelle (CSV)"), this, &cListExports::vExportCsv);
+    menu.addAction(QCoreApplication::translate("cHaupt", "Bericht (PDF)"), this, &cListExports::vExportPdf);
+    menu.addAction(QCoreApplication::translate("cHaupt", "ISOXML (Ackerschlagkartei)"), this,
+                   &cListExports::vExportIsoXml);
+    menu.exec(m_pButton->mapToGlobal(QPoint(0, m_pButton->height())));
+}
+
+OrdersReport::Filter cListExports::filter() const
+{
+    OrdersReport::Filter filter;
+    filter.strSearch = m_list.filter().strSearch;
+    // A list without dates has no range to name.
+    if (m_list.dateMin().isValid()) {
+        filter.dateFrom = m_list.filter().dateFrom;
+        filter.dateTo = m_list.filter().dateTo;
+    }
+    return filter;
+}
+
+bool cListExports::bTakeShownOrderLines()
+{
+    if (m_list.kind() != ListKind::Orders)
+        return false;
+    // The orders as the list shows them now, after search and dates.
+    m_fnRefreshShown();
+    if (m_list.slSortedOrderLines().isEmpty()) {
+        Messages::vShow(m_pWindow, QCoreApplication::translate("cHaupt", "Die Liste zeigt keine Aufträge."));
+        return false;
+    }
+    return true;
+}
+
+bool cListExports::bTakeShownOrders(OrderExport::Table& _table)
+{
+    if (!bTakeShownOrderLines())
+        return false;
+    _table = OrderExport::tableOf(m_list.slSortedOrderLines());
+    return true;
+}
+
+void cListExports::vExportCsv()
+{
+    OrderExport::Table table;
+    if (!bTakeShownOrders(table))
+        return;
+    const OrdersReport::Filter shown = filter();
+    cWaitCursor wait;
+    const QByteArray baCsv = OrderExport::baCsv(table, SettingsStore::interfaceLocale());
+    wait.vRestore();
+    ReportOffer::strSaveAndOffer(m_pWindow, OrdersReport::strFileName(shown, QStringLiteral("csv")), baCsv,
+                                 QCoreApplication::translate("cHaupt", "Aufträge") +
+                                     QStringLiteral(" (CSV)"));
+}
+
+void cListExports::vExportPdf()
+{
+    OrderExport::Table table;
+    if (!bTakeShownOrders(table))
+        return;
+    const OrdersReport::Filter shown = filter();
+    cWaitCursor wait;
+    const QByteArray baPdf =
+        OrdersReport::baPdf(table, shown, SettingsStore::interfaceLocale(), QDate::currentDate());
+    wait.vRestore();
+    ReportOffer::strSaveAndOffer(m_pWindow, OrdersReport::strFileName(shown, QStringLiteral("pdf")), baPdf,
+                                 QCoreApplication::translate("cHaupt", "Aufträge") +
+                                     QStringLiteral(" (PDF)"));
+}
+
+void cListExports::vExportIsoXml()
+{
+    if (!bTakeShownOrderLines())
+        return;
+    cWaitCursor wait;
+    IsoXml::Source source;
+    source.slOrderRecords = m_list.slSortedOrderLines();
+    source.strDeviceDesignator = SettingsStore::LAST_CHASSIS.tValue();
+    source.strSoftwareVersion = QString::fromLatin1(AppInfo::VERSION);
+    // Customers, drivers and fields downloaded from the terminal name them in full.
+    IsoXml::vReadListsFrom(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation), source);
+    QString strName = OrdersReport::strFileName(filter(), QStringLiteral("x"));
+    strName.chop(2); // the folder has no suffix
+    QString strError;
+    const QString strPath = IsoXml::strWriteExport(
+        ReportFiles::strFolder(), QStringLiteral("ISOXML_") + strName, IsoXml::baTaskData(source), &strError);
+    wait.vRestore();
+    if (strPath.isEmpty()) {
+        Messages::vShow(m_pWindow, strError);
+        return;
+    }
+    ReportOffer::vOffer(m_pWindow, strPath,
+                        QCoreApplication::translate("cHaupt", "Aufträge") + QStringLiteral(" (ISOXML)"));
+}

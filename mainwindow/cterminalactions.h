@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include <functional>
+
+class QPushButton;
+class QThread;
+
+// The terminal's side of the main window: the buttons of the bottom bar that
+// talk to the terminal, the machine switches, the connection state with the
+// product logo, and the periodic search for the terminal while the link is
+// lost without the user's doing.
+class cTerminalActions : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The buttons it shows and hides; they belong to the main window's form.
+    struct Buttons {
+        QPushButton* pLive = nullptr;
+        QPushButton* pLichtschalter = nullptr;
+        QPushButton* pExpertmodus = nullptr;
+        QPushButton* pDownload = nullptr;
+        QPushButton* pSend = nullptr;
+        QPushButton* pLogo = nullptr;
+    };
+
+    cTerminalActions(const Buttons& _buttons, QObject* _pParent);
+
+    // The screen unit the icons are sized by.
+    void vSetScreen(int _s32Screen) { m_s32Screen = _s32Screen; }
+
+    // Frames and sends a message to the terminal; without it messages are dropped.
+    void vSetMessageSender(const std::function<void(const QByteArray&)>& _fnSend) { m_fnSend = _fnSend; }
+    void vSetPeriodicSearch(const std::function<void()>& _fnSearch) { m_fnPeriodicSearch = _fnSearch; }
+    void vSetRefreshIndexSource(const std::function<int()>& _fnRefreshIndex)
+    {
+        m_fnRefreshIndex = _fnRefreshIndex;
+    }
+
+    // While no sender is set, the terminal buttons stay hidden.
+    bool bWired() const { return bool(m_fnSend); }
+    // The live view is one of the terminal actions, where its page can be reached.
+    bool bLiveReachable() const;
+    void vSend(const QByteArray& _baMessage);
+    // Asks the terminal for the live records at the refresh interval chosen.
+    void vStartLive();
+
+    bool bExpertModus() const { return m_bExpertModus; }
+    bool bLichtschalter() const { return m_bLichtschalter; }
+    void vSetExpertModus(bool _bOn);
+    void vSetLichtschalter(bool _bOn);
+    // A tap on a switch: the terminal is told, the icon follows.
+    void vToggleExpertModus();
+    void vToggleLichtschalter();
+
+    // Download requests hide the actions until the answer came (vFileReceived).
+    void vRequestDownloads(const QStringList& _slNames);
+    void vFileReceived();
+
+    void vSetConnectionState(bool _bConnected, bool _bByUser);
+    bool bPeriodicSearchRunning() const { return !m_pSearchThread.isNull(); }
+    void vStopPeriodicSearch();
+
+signals:
+    void expertModeIconChanged(const QString& _strIcon);
+    void lightSwitchIconChanged(const QString& _strIcon);
+    // Stops the periodic terminal search.
+    void finished();
+
+private:
+    void vStartPeriodicSearch();
+
+    Buttons m_buttons;
+    int m_s32Screen = 0;
+    bool m_bLichtschalter = false;
+    bool m_bExpertModus = false;
+    QPointer<QThread> m_pSearchThread; // the periodic terminal search while it runs
+    std::function<void(const QByteArray&)> m_fnSend;
+    std::function<void()> m_fnPeriodicSearch;
+    std::function<int()> m_fnRefreshIndex;
+};
