@@ -1,0 +1,6 @@
+#include "core/lower.h"
+
+int s32Lower()
+{
+    return 1;
+}

@@ -1,0 +1,6 @@
+#include "page/upper.h"
+
+int s32IncludesUp()
+{
+    return 0;
+}

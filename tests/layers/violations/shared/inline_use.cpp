@@ -1,0 +1,6 @@
+#include "upperpart.h"
+
+int s32UsesUpInline()
+{
+    return s32UpperPart();
+}
