@@ -7,7 +7,7 @@
 #include "app/settingsstore.h"
 #include "data/currentorder.h"
 #include "reports/orderreport.h"
-#include "statistics/orderpages.h"
+#include "statistics/corderpageset.h"
 #include "statistics/shownlist.h"
 
 #include <QBoxLayout>

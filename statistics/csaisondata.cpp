@@ -11,7 +11,7 @@
 #include "data/ordertotals.h"
 #include "data/statisticsfile.h"
 #include "reports/seasonreport.h"
-#include "statistics/fieldroadtable.h"
+#include "statistics/cfieldroadtable.h"
 #include "statistics/shownlist.h"
 #include "statistics/statisticsfigures.h"
 #include "ui_csaisondata.h"

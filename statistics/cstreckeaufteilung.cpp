@@ -1,5 +1,5 @@
 #include "statistics/cstreckeaufteilung.h"
-#include "statistics/orderpages.h"
+#include "statistics/corderpageset.h"
 
 #include "app/pageframe.h"
 #include "data/currentorder.h"

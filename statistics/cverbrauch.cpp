@@ -1,10 +1,10 @@
 #include "statistics/cverbrauch.h"
-#include "statistics/orderpages.h"
+#include "statistics/corderpageset.h"
 
 #include "app/pageframe.h"
 #include "data/currentorder.h"
 #include "data/numberformat.h"
-#include "statistics/fieldroadtable.h"
+#include "statistics/cfieldroadtable.h"
 #include "statistics/statisticsfigures.h"
 #include "ui_cverbrauch.h"
 

@@ -3,12 +3,12 @@
 #include "mainwindow/chaupt.h"
 #include "statistics/cgrafischeruebersicht.h"
 #include "statistics/chauptuebersicht.h"
+#include "statistics/corderpageset.h"
 #include "statistics/cpiechart.h"
 #include "statistics/cstreckeaufteilung.h"
 #include "statistics/cverbrauch.h"
 #include "statistics/czeitaufteilung.h"
 #include "statistics/ordernavigation.h"
-#include "statistics/orderpages.h"
 #include "testsupport.h"
 
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "statistics/orderpages.h"
+#include "statistics/corderpageset.h"
 
 #include "statistics/cgrafischeruebersicht.h"
 #include "statistics/chauptuebersicht.h"

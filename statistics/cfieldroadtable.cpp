@@ -1,4 +1,4 @@
-#include "statistics/fieldroadtable.h"
+#include "statistics/cfieldroadtable.h"
 
 #include "app/pageframe.h"
 
