@@ -48,8 +48,8 @@ void cLinkDiscovery::vBroadcast()
         m_bFixedInterfaces ? m_lhaInterfaces : QNetworkInterface::allAddresses();
     const QByteArray datagram = Discovery::baRequestDatagram();
     const QList<QHostAddress> targets = Discovery::lhaBroadcastTargets(interfaces);
-    VEMO_DEBUG(lcDiscovery) << (m_bQuietSearch ? "quiet search to" : "search to") << targets << "port"
-                            << m_u16UdpPort;
+    VEMO_LINK_DEBUG(lcDiscovery) << (m_bQuietSearch ? "quiet search to" : "search to") << targets << "port"
+                                 << m_u16UdpPort;
     for (const QHostAddress& target : targets)
         m_pUdpSocket->writeDatagram(datagram, target, m_u16UdpPort);
 }
@@ -66,7 +66,7 @@ void cLinkDiscovery::vReadAnswers()
         if (!Discovery::bIsTerminalAnswer(datagram))
             continue; // also our own broadcast, looped back
         const QString chassis = Discovery::strChassisFromAnswer(datagram);
-        VEMO_DEBUG(lcDiscovery) << "answer of" << chassis << "from" << sender.toString();
+        VEMO_LINK_DEBUG(lcDiscovery) << "answer of" << chassis << "from" << sender.toString();
         Discovery::bAddAnswer(m_found, chassis, sender);
     }
 }

@@ -21,13 +21,14 @@ void cLinkFileTransfer::vStoreReceivedFile(const QByteArray& _baKind, const QByt
     // could replace the user's own files, and is only logged, by its name and
     // size, never by its content.
     if (!m_pendingDownloads.bTake(_baKind)) {
-        VEMO_WARNING(lcFiles) << "unexpected file from the terminal:"
-                              << FileMessage::strLoggedName(file.strName) << "of" << _baFile.size()
-                              << "bytes as" << _baKind << "- nothing of this kind was requested, dropped";
+        VEMO_LINK_WARNING(lcFiles) << "unexpected file from the terminal:"
+                                   << FileMessage::strLoggedName(file.strName) << "of" << _baFile.size()
+                                   << "bytes as" << _baKind
+                                   << "- nothing of this kind was requested, dropped";
         return;
     }
     if (file.bEmpty) {
-        VEMO_DEBUG(lcFiles) << "the terminal has no such file";
+        VEMO_LINK_DEBUG(lcFiles) << "the terminal has no such file";
         m_session.vSessionFileReady(QStringLiteral("empty"), QStringLiteral("nofile"));
         return;
     }
@@ -35,30 +36,30 @@ void cLinkFileTransfer::vStoreReceivedFile(const QByteArray& _baKind, const QByt
     // outside the download folder.
     const QString name = FileMessage::strSafeFileName(file.strName);
     if (name.isEmpty()) {
-        VEMO_WARNING(lcFiles) << "received file without a usable name, not stored";
+        VEMO_LINK_WARNING(lcFiles) << "received file without a usable name, not stored";
         m_session.vSessionTellUser(QCoreApplication::translate(
             "cSSLClient", "Die empfangene Datei hat keinen gültigen Namen und wurde nicht gespeichert."));
         return;
     }
     if (!FileMessage::bIsListFileName(name, _baKind)) {
-        VEMO_WARNING(lcFiles) << "unexpected file from the terminal:"
-                              << FileMessage::strLoggedName(file.strName) << "of" << _baFile.size()
-                              << "bytes as" << _baKind << "- not the name of a list, dropped";
+        VEMO_LINK_WARNING(lcFiles) << "unexpected file from the terminal:"
+                                   << FileMessage::strLoggedName(file.strName) << "of" << _baFile.size()
+                                   << "bytes as" << _baKind << "- not the name of a list, dropped";
         return;
     }
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     FileWriter::Failure failure = FileWriter::Failure::None;
     const QString path = FileMessage::strStoreTextFile(folder, name, file.strText, &failure);
     if (path.isEmpty()) {
-        VEMO_WARNING(lcFiles) << "received file" << name << "could not be stored in" << folder << "( failure"
-                              << int(failure) << ")";
+        VEMO_LINK_WARNING(lcFiles) << "received file" << name << "could not be stored in" << folder
+                                   << "( failure" << int(failure) << ")";
         m_session.vSessionTellUser(
             QCoreApplication::translate(
                 "cSSLClient", "Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3")
                 .arg(name, QDir::toNativeSeparators(folder), FileWriter::strReason(failure)));
         return;
     }
-    VEMO_DEBUG(lcFiles) << "received" << name << "of" << _baFile.size() << "bytes, stored as" << path;
+    VEMO_LINK_DEBUG(lcFiles) << "received" << name << "of" << _baFile.size() << "bytes, stored as" << path;
     m_session.vSessionFileReady(path, name);
 }
 
@@ -72,7 +73,7 @@ void cLinkFileTransfer::vSendFile(const QByteArray& _baKind)
 {
     QString text;
     if (!FileMessage::bReadListFileText(m_strSendFilePath, text)) {
-        VEMO_WARNING(lcFiles) << "file" << m_strSendFilePath << "could not be read, not sent";
+        VEMO_LINK_WARNING(lcFiles) << "file" << m_strSendFilePath << "could not be read, not sent";
         m_session.vSessionTellUser(
             QCoreApplication::translate("cSSLClient",
                                         "Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.")
@@ -80,7 +81,7 @@ void cLinkFileTransfer::vSendFile(const QByteArray& _baKind)
         return;
     }
     const QByteArray payload = FileMessage::baSendFilePayload(_baKind, text);
-    VEMO_DEBUG(lcFiles) << "sending" << QFileInfo(m_strSendFilePath).fileName() << "as" << _baKind << "in"
-                        << payload.size() << "bytes";
+    VEMO_LINK_DEBUG(lcFiles) << "sending" << QFileInfo(m_strSendFilePath).fileName() << "as" << _baKind
+                             << "in" << payload.size() << "bytes";
     m_session.vSessionSend(payload);
 }

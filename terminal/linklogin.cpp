@@ -60,11 +60,11 @@ void cLinkLogin::vLoadSettings()
     // An earlier version kept the fingerprints inside the list, where a
     // serial number could name them: they move to their own keys.
     if (m_pins.bTakeRecordsFrom(m_lbaKnownTerminals)) {
-        VEMO_DEBUG(lcTerminal) << "fingerprints moved out of the list of known terminals";
+        VEMO_LINK_DEBUG(lcTerminal) << "fingerprints moved out of the list of known terminals";
         vSaveSettings();
     }
-    VEMO_DEBUG(lcTerminal) << m_lbaKnownTerminals.size() << "entries of known terminals, last chassis"
-                           << m_session.strSessionChassis();
+    VEMO_LINK_DEBUG(lcTerminal) << m_lbaKnownTerminals.size() << "entries of known terminals, last chassis"
+                                << m_session.strSessionChassis();
 }
 
 void cLinkLogin::vSaveSettings()
@@ -84,7 +84,7 @@ void cLinkLogin::vNewConnection()
 void cLinkLogin::vCertificateShown(const QSslCertificate& _certificate)
 {
     m_baShownFingerprint = Fingerprint::baOf(_certificate);
-    VEMO_DEBUG(lcTerminal) << "certificate" << Fingerprint::strFormat(m_baShownFingerprint);
+    VEMO_LINK_DEBUG(lcTerminal) << "certificate" << Fingerprint::strFormat(m_baShownFingerprint);
 }
 
 // ---- Login answers ----
@@ -116,7 +116,7 @@ void cLinkLogin::vConnectionEstablished(const QByteArray& _baFields)
 void cLinkLogin::vAskForPassword(const QByteArray& _baSerial)
 {
     m_baSerialNumber = _baSerial;
-    VEMO_DEBUG(lcTerminal) << "the terminal asks for a password";
+    VEMO_LINK_DEBUG(lcTerminal) << "the terminal asks for a password";
     // The terminal no longer takes a stored password: it goes, also when the
     // user cancels.
     if (KnownTerminals::bRemovePair(m_lbaKnownTerminals, m_baSerialNumber))
@@ -132,7 +132,7 @@ void cLinkLogin::vPasswordGiven(quint32 _u32Connection, bool _bEntered, const QB
 {
     // The connection that asked may have ended while the user was typing.
     if (_u32Connection != m_session.u32SessionNumber() || !m_session.bSessionOpen()) {
-        VEMO_DEBUG(lcTerminal) << "password answer for a connection that has ended, not used";
+        VEMO_LINK_DEBUG(lcTerminal) << "password answer for a connection that has ended, not used";
         return;
     }
     m_session.vSessionForgetLastCommand();
@@ -146,7 +146,7 @@ void cLinkLogin::vPasswordGiven(quint32 _u32Connection, bool _bEntered, const QB
 
 void cLinkLogin::vPasswordRefused()
 {
-    VEMO_DEBUG(lcTerminal) << "password of" << m_baPassword.size() << "bytes refused";
+    VEMO_LINK_DEBUG(lcTerminal) << "password of" << m_baPassword.size() << "bytes refused";
     if (m_baPassword == Protocol::NO_PW)
         m_session.vSessionClose(false);
     else
@@ -155,7 +155,7 @@ void cLinkLogin::vPasswordRefused()
 
 void cLinkLogin::vLoginAccepted(const QByteArray& _baFields, bool _bRememberTerminal)
 {
-    VEMO_DEBUG(lcTerminal) << "logged in to" << m_session.strSessionChassis();
+    VEMO_LINK_DEBUG(lcTerminal) << "logged in to" << m_session.strSessionChassis();
     m_session.vSessionLoggedIn(_baFields);
     if (_bRememberTerminal && !KnownTerminals::bContains(m_lbaKnownTerminals, m_baSerialNumber)) {
         m_lbaKnownTerminals.append(m_baSerialNumber);
@@ -187,8 +187,8 @@ void cLinkLogin::vForgetPasswordAndRetry()
 
 void cLinkLogin::vRefuseSerial(const QByteArray& _baSerial)
 {
-    VEMO_WARNING(lcTerminal) << "login refused: the terminal named a serial number of" << _baSerial.size()
-                             << "bytes that is no plain one";
+    VEMO_LINK_WARNING(lcTerminal) << "login refused: the terminal named a serial number of"
+                                  << _baSerial.size() << "bytes that is no plain one";
     // Given up as after a cancelled login: a search every few seconds would
     // meet the same answer again.
     m_session.vSessionClose(true);
@@ -204,7 +204,7 @@ bool cLinkLogin::bCertificateTrusted(const QByteArray& _baSerial)
     const cCertificatePins::Verdict verdict = m_pins.verdict(chassis, _baSerial, m_baShownFingerprint);
     switch (verdict.eTrust) {
     case Fingerprint::eTrust::FirstContact:
-        VEMO_DEBUG(lcTerminal) << "first contact, the certificate is kept";
+        VEMO_LINK_DEBUG(lcTerminal) << "first contact, the certificate is kept";
         m_bFirstContact = true;
         break;
     case Fingerprint::eTrust::Same:
@@ -221,10 +221,10 @@ bool cLinkLogin::bCertificateTrusted(const QByteArray& _baSerial)
 
 void cLinkLogin::vStopForCertificateQuestion(const QByteArray& _baSerial, const QByteArray& _baKept)
 {
-    VEMO_WARNING(lcTerminal) << "the terminal shows another certificate than before:"
-                             << Fingerprint::strFormat(m_baShownFingerprint) << "in place of"
-                             << Fingerprint::strFormat(_baKept)
-                             << "- stopped before the password, asking the user";
+    VEMO_LINK_WARNING(lcTerminal) << "the terminal shows another certificate than before:"
+                                  << Fingerprint::strFormat(m_baShownFingerprint) << "in place of"
+                                  << Fingerprint::strFormat(_baKept)
+                                  << "- stopped before the password, asking the user";
     // Nothing more of this connection is read or sent; its end is told when
     // the user has answered.
     m_session.vSessionHalt();
@@ -243,16 +243,16 @@ void cLinkLogin::vStopForCertificateQuestion(const QByteArray& _baSerial, const 
 void cLinkLogin::vCertificateAnswered(quint32 _u32Connection, bool _bTrust)
 {
     if (!m_bCertificateQuestionOpen || _u32Connection != m_session.u32SessionNumber()) {
-        VEMO_DEBUG(lcTerminal) << "certificate answer for a question no longer open, not used";
+        VEMO_LINK_DEBUG(lcTerminal) << "certificate answer for a question no longer open, not used";
         return;
     }
     m_bCertificateQuestionOpen = false;
     if (!_bTrust) {
-        VEMO_DEBUG(lcTerminal) << "the new certificate is not trusted";
+        VEMO_LINK_DEBUG(lcTerminal) << "the new certificate is not trusted";
         m_session.vSessionClose(true);
         return;
     }
-    VEMO_DEBUG(lcTerminal) << "the new certificate is trusted, connecting again";
+    VEMO_LINK_DEBUG(lcTerminal) << "the new certificate is trusted, connecting again";
     m_pins.bRemember(m_strQuestionChassis, m_baQuestionSerial, m_baQuestionFingerprint, true);
     vSaveSettings();
     m_session.vSessionReconnect();

@@ -27,3 +27,10 @@ QString strWhere(const char* _strFile, const char* _strFunction);
 // context empty, so the file and the function are written into the text.
 #define VEMO_DEBUG(category) qCDebug(category).noquote() << Logging::strWhere(__FILE__, Q_FUNC_INFO)
 #define VEMO_WARNING(category) qCWarning(category).noquote() << Logging::strWhere(__FILE__, Q_FUNC_INFO)
+
+// The terminal link's lines all name the link's file, "csslclient", whichever
+// of its parts (discovery, login, file transfer) writes them: one name to
+// filter the link's lines by.
+#define VEMO_LINK_DEBUG(category) qCDebug(category).noquote() << Logging::strWhere("csslclient", Q_FUNC_INFO)
+#define VEMO_LINK_WARNING(category)                                                                          \
+    qCWarning(category).noquote() << Logging::strWhere("csslclient", Q_FUNC_INFO)
