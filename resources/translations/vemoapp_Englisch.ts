@@ -892,6 +892,13 @@ the application, please contact us.</translation>
     </message>
 </context>
 <context>
+    <name>cListController</name>
+    <message>
+        <source>Die Datei %1 konnte nicht geöffnet werden: %2</source>
+        <translation>The file %1 could not be opened: %2</translation>
+    </message>
+</context>
+<context>
     <name>cListModelBuilder</name>
     <message>
         <source>Kunde</source>

@@ -892,6 +892,13 @@ avec l'application, contactez-nous.</translation>
     </message>
 </context>
 <context>
+    <name>cListController</name>
+    <message>
+        <source>Die Datei %1 konnte nicht geöffnet werden: %2</source>
+        <translation>Impossible d'ouvrir le fichier %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>cListModelBuilder</name>
     <message>
         <source>Kunde</source>

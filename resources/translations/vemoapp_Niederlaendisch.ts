@@ -892,6 +892,13 @@ van de applicatie, neem dan contact met ons op.</translation>
     </message>
 </context>
 <context>
+    <name>cListController</name>
+    <message>
+        <source>Die Datei %1 konnte nicht geöffnet werden: %2</source>
+        <translation>Het bestand %1 kon niet worden geopend: %2</translation>
+    </message>
+</context>
+<context>
     <name>cListModelBuilder</name>
     <message>
         <source>Kunde</source>

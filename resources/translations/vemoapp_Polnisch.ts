@@ -892,6 +892,13 @@ z aplikacji, skontaktuj się z nami.</translation>
     </message>
 </context>
 <context>
+    <name>cListController</name>
+    <message>
+        <source>Die Datei %1 konnte nicht geöffnet werden: %2</source>
+        <translation>Nie można otworzyć pliku %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>cListModelBuilder</name>
     <message>
         <source>Kunde</source>

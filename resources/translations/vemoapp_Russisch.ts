@@ -892,6 +892,13 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
     </message>
 </context>
 <context>
+    <name>cListController</name>
+    <message>
+        <source>Die Datei %1 konnte nicht geöffnet werden: %2</source>
+        <translation>Не удалось открыть файл %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>cListModelBuilder</name>
     <message>
         <source>Kunde</source>

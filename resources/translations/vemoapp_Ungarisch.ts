@@ -892,6 +892,13 @@ használatával, kérjük, lépjen kapcsolatba velünk.</translation>
     </message>
 </context>
 <context>
+    <name>cListController</name>
+    <message>
+        <source>Die Datei %1 konnte nicht geöffnet werden: %2</source>
+        <translation>A(z) %1 fájl nem nyitható meg: %2</translation>
+    </message>
+</context>
+<context>
     <name>cListModelBuilder</name>
     <message>
         <source>Kunde</source>
