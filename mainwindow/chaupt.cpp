@@ -54,6 +54,7 @@ cHaupt::cHaupt() : QWidget(nullptr), ui(new Ui::cHaupt)
                              this);
     connect(m_pTerminal, &cTerminalActions::expertModeIconChanged, this, &cHaupt::expertModeIconChanged);
     connect(m_pTerminal, &cTerminalActions::lightSwitchIconChanged, this, &cHaupt::lightSwitchIconChanged);
+    connect(m_pTerminal, &cTerminalActions::periodicSearchRequested, this, &cHaupt::periodicSearchRequested);
     connect(m_pTerminal, &cTerminalActions::finished, this, &cHaupt::finished);
 
     m_list.filter().s32SortIndex = ui->comboBox->currentIndex();
@@ -136,9 +137,9 @@ void cHaupt::vSetMessageSender(const std::function<void(const QByteArray&)>& _fn
     m_pTerminal->vSetMessageSender(_fnSend);
 }
 
-void cHaupt::vSetPeriodicSearch(const std::function<void()>& _fnSearch)
+void cHaupt::vSetPeriodicSearchProbe(const std::function<bool()>& _fnRunning)
 {
-    m_pTerminal->vSetPeriodicSearch(_fnSearch);
+    m_pTerminal->vSetPeriodicSearchProbe(_fnRunning);
 }
 
 void cHaupt::vSetRefreshIndexSource(const std::function<int()>& _fnRefreshIndex)

@@ -99,7 +99,7 @@ public:
     bool bExpertModus() const;
     bool bLichtschalter() const;
     // True from the start of the periodic terminal search until finished()
-    // stops it; lets tests see whether the main window is still searching.
+    // stops it; lets tests see whether the search still runs.
     bool bPeriodicSearchRunning() const;
 
     // The list kinds of a file name.
@@ -121,9 +121,9 @@ public:
     // Frames and sends a message to the terminal; without it messages are dropped.
     // While no sender is set, the terminal buttons stay hidden.
     void vSetMessageSender(const std::function<void(const QByteArray&)>& _fnSend);
-    // The periodic terminal search, called every 3000 ms in a thread of its
-    // own while the connection is lost without the user's doing.
-    void vSetPeriodicSearch(const std::function<void()>& _fnSearch);
+    // Whether the terminal link's quiet search runs (periodicSearchRequested()
+    // starts it, finished() stops it).
+    void vSetPeriodicSearchProbe(const std::function<bool()>& _fnRunning);
     // The index of the settings page's refresh selector for the live view.
     void vSetRefreshIndexSource(const std::function<int()>& _fnRefreshIndex);
 
@@ -165,6 +165,9 @@ signals:
     // The switch icons shown, for the season page's buttons.
     void expertModeIconChanged(const QString& _strIcon);
     void lightSwitchIconChanged(const QString& _strIcon);
+    // The connection was lost without the user's doing: the terminal link
+    // searches quietly for the terminal until finished().
+    void periodicSearchRequested();
     // Stops the periodic terminal search.
     void finished();
     void finishedBeetThread();
