@@ -1,14 +1,11 @@
 #include "mainwindow/chaupt.h"
 
-#include "app/messages.h"
 #include "app/pageframe.h"
-#include "mainwindow/cmainwindowform.h"
 #include "mainwindow/csortfiltermodel.h"
 #include "mainwindow/listcolumns.h"
 #include "terminal/liverequest.h"
 #include "ui_chaupt.h"
 
-#include <QKeyEvent>
 #include <QShortcut>
 #include <QStandardItemModel>
 #include <QTimer>
@@ -39,14 +36,12 @@ cHaupt::cHaupt() : QWidget(nullptr), ui(new Ui::cHaupt)
     m_pModel->setObjectName(QStringLiteral("iStandardModel"));
     m_pProxy = new cSortFilterModel(this);
     m_pExports = new cListExports(this, m_list, [this] { m_pDisplay->vRefreshShownOrders(); });
-    ui->horizontalLayout_Datum->addWidget(m_pExports->pButton());
     m_pForm = new cMainWindowForm(ui, m_pExports->pButton());
     m_pDisplay = new cListDisplay(this, ui, m_list, m_pForm, m_pModel, m_pProxy);
+    m_pDrivers = new cDriverEdits(
+        this, m_list, m_pDisplay, [this] { vPublishListState(); }, [this] { vOpenPendingFile(); });
     m_pTaps = new cListEntryTaps(this, m_list, [this](const QModelIndex& _index) { vOpenOrder(_index); });
-    m_pTerminal =
-        new cTerminalActions({ui->pushButton_Live, ui->pushButton_Lichtschalter, ui->pushButton_Expertmodus,
-                              ui->pushButton_Download, ui->pushButton_Send, ui->pushButton_Vemo_Icon},
-                             this);
+    m_pTerminal = new cTerminalActions(ui, this);
     connect(m_pTerminal, &cTerminalActions::expertModeIconChanged, this, &cHaupt::expertModeIconChanged);
     connect(m_pTerminal, &cTerminalActions::lightSwitchIconChanged, this, &cHaupt::lightSwitchIconChanged);
     connect(m_pTerminal, &cTerminalActions::periodicSearchRequested, this, &cHaupt::periodicSearchRequested);
@@ -78,6 +73,7 @@ cHaupt::~cHaupt()
     m_pTerminal->vStopPeriodicSearch();
     m_pDisplay->vStopBusy();
     delete m_pTaps;
+    delete m_pDrivers;
     delete m_pDisplay;
     delete m_pForm;
     delete ui;
@@ -90,16 +86,6 @@ void cHaupt::vApplySizes()
     m_pExports->vSetScreen(m_s32Screen);
     m_pTerminal->vSetScreen(m_s32Screen);
     m_pForm->vApplySizes(m_s32Screen, m_pTerminal->bLichtschalter(), m_pTerminal->bExpertModus());
-}
-
-void cHaupt::onRotate(Qt::ScreenOrientation)
-{
-    m_pDisplay->vFitColumns(m_pForm->s32FitList(this));
-}
-
-void cHaupt::keyReleaseEvent(QKeyEvent* _pEvent)
-{
-    _pEvent->ignore();
 }
 
 void cHaupt::vHideAndShow()
@@ -120,11 +106,6 @@ void cHaupt::vHideAndShow()
         vShowOrderTotalsPage(true);
 }
 
-void cHaupt::on_pushButton_Hide_Show_clicked()
-{
-    m_pForm->vToggleFilterBar(m_list.kind(), m_list.bFileRead());
-}
-
 void cHaupt::vOpenOrder(const QModelIndex& _index)
 {
     // The order number is the record's line number in its file.
@@ -139,8 +120,6 @@ void cHaupt::vOpenOrder(const QModelIndex& _index)
     hide();
     Navigation::vOpen(Navigation::Target::OrderPages, Navigation::Caller::Main);
 }
-
-// ---- buttons --------------------------------------------------------------------------------
 
 void cHaupt::vNavigate(Navigation::Target _target, bool _bHideFirst)
 {
@@ -186,9 +165,4 @@ void cHaupt::vSetConnectionState(bool _bConnected, bool _bByUser)
 {
     m_pTerminal->vSetConnectionState(_bConnected, _bByUser);
     repaint();
-}
-
-void cHaupt::vShowMessage(const QString& _strText)
-{
-    Messages::vShow(this, _strText);
 }

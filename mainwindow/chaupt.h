@@ -1,12 +1,15 @@
 #pragma once
 
 #include "app/navigation.h"
+#include "mainwindow/cdriveredits.h"
 #include "mainwindow/clistdisplay.h"
 #include "mainwindow/clistentrytaps.h"
 #include "mainwindow/clistexports.h"
+#include "mainwindow/cmainwindowform.h"
 #include "mainwindow/cterminalactions.h"
 #include "mainwindow/listcontroller.h"
 
+#include <QKeyEvent>
 #include <QModelIndex>
 #include <QStringList>
 #include <QWidget>
@@ -17,11 +20,9 @@ namespace Ui
 {
 class cHaupt;
 }
-class QKeyEvent;
 class QScreen;
 class QStandardItemModel;
 class QTimer;
-class cMainWindowForm;
 class cSortFilterModel;
 
 // The main window and home page: a full-screen list browser for one list
@@ -34,12 +35,10 @@ class cSortFilterModel;
 //                    a file may be opened (widget-free)
 //   cListDisplay     the list's model, proxy and view, selectors and busy indicator
 //   cListEntryTaps   what a tap on an entry does
+//   cDriverEdits     the line edits of the drivers list, written at once
 //   cListExports     the exports of the shown orders
-//   cTerminalActions the terminal buttons, switches, connection state and
-//                    when the link searches for the terminal
+//   cTerminalActions terminal buttons, switches, connection state, when to search
 //   cMainWindowForm  sizes, start screen, filter bar and date fields of the form
-// chaupt.cpp holds construction, the start screen and the buttons,
-// chaupt_lists.cpp opening files and the line edits.
 class cHaupt : public QWidget
 {
     Q_OBJECT
@@ -49,9 +48,6 @@ public:
     // Use instance(): there is one main window per run.
     cHaupt();
     ~cHaupt() override;
-
-    // Navigation targets are the names of app/navigation.h; for the pages the
-    // main window hides itself first, except for the download selection.
 
     // ---- files and lines ------------------------------------------------------------------
 
@@ -71,15 +67,15 @@ public:
     // Line edits of the drivers list. Each writes the file at once; when that
     // fails the user is told, the old file stays on disk and the edit stays in
     // memory. _s32Line is the line number as the list was built.
-    void vDeleteEntry(int _s32Line, int _s32Row);
-    void vReplaceEntry(const QString& _strLine, int _s32Line);
-    void vAddDriver(const QString& _strLine);
+    void vDeleteEntry(int _s32Line, int _s32Row) { m_pDrivers->vDelete(_s32Line, _s32Row); }
+    void vReplaceEntry(const QString& _strLine, int _s32Line) { m_pDrivers->vReplace(_strLine, _s32Line); }
+    void vAddDriver(const QString& _strLine) { m_pDrivers->vAdd(_strLine); }
     // A driver of this list is in the editor or asked about: a file that
     // arrives meanwhile is opened only when the edit has ended, so that the
     // edit goes to the line and file it was made for. Replace and add end the
     // edit themselves; the editor ends it when left without saving.
-    void vBeginDriverEdit() { m_list.vBeginDriverEdit(); }
-    void vEndDriverEdit();
+    void vBeginDriverEdit() { m_pDrivers->vBegin(); }
+    void vEndDriverEdit() { m_pDrivers->vEnd(); }
 
     // All lines of the file opened last, header as line 0.
     const QStringList& slLines() const { return m_list.slLines(); }
@@ -124,8 +120,7 @@ public:
     {
         m_pTerminal->vSetMessageSender(_fnSend);
     }
-    // Whether the terminal link's quiet search runs (periodicSearchRequested()
-    // starts it, finished() stops it).
+    // Whether the link's quiet search runs (periodicSearchRequested(), finished()).
     void vSetPeriodicSearchProbe(const std::function<bool()>& _fnRunning)
     {
         m_pTerminal->vSetPeriodicSearchProbe(_fnRunning);
@@ -186,7 +181,7 @@ private slots:
     void on_comboBox_currentIndexChanged(int _s32CurrentIndex) { m_pDisplay->vSortChanged(_s32CurrentIndex); }
     void on_lineEdit_textChanged(QString arg) { m_pDisplay->vSearchChanged(arg); }
     void on_pushButton_Einstellungen_clicked();
-    void onRotate(Qt::ScreenOrientation);
+    void onRotate(Qt::ScreenOrientation) { m_pDisplay->vFitColumns(m_pForm->s32FitList(this)); }
     void dateFilterChanged() { m_pDisplay->vDatesChanged(); }
     void on_pushButton_SendFileTo_clicked() { vNavigate(Navigation::Target::WriteEmail, false); }
     void on_pushButton_Live_clicked();
@@ -202,7 +197,7 @@ private slots:
     void on_comboBox_Schlag_currentIndexChanged(int) {}
     void on_pushButton_PlusFahrer_clicked() { m_pTaps->vOpenDriverEditor(QString(), 0); }
     void on_pushButton_SaisonData_clicked() { vShowOrderTotalsPage(false); }
-    void on_pushButton_Hide_Show_clicked();
+    void on_pushButton_Hide_Show_clicked() { m_pForm->vToggleFilterBar(m_list.kind(), m_list.bFileRead()); }
     void on_pushButton_heruntergeladeneDateien_clicked()
     {
         vNavigate(Navigation::Target::DownloadedFiles, true);
@@ -212,20 +207,15 @@ private slots:
 
 protected:
     // The home page has nowhere to go back to; the other pages handle the key.
-    void keyReleaseEvent(QKeyEvent* _pEvent) override;
+    void keyReleaseEvent(QKeyEvent* _pEvent) override { _pEvent->ignore(); }
 
 private:
-    // chaupt.cpp
     void vApplySizes();
     void vNavigate(Navigation::Target _target, bool _bHideFirst);
     void vPublishListState() { emit listStateChanged(listState()); }
-    void vShowMessage(const QString& _strText);
     void vOpenOrder(const QModelIndex& _index);
-
-    // chaupt_lists.cpp
     void vOpenPendingFile();
     void vShowOrderTotalsPage(bool _bMaximized);
-    bool bWriteListFile();
 
     Ui::cHaupt* ui;
     QScreen* m_pScreen = nullptr;
@@ -237,6 +227,7 @@ private:
     cMainWindowForm* m_pForm = nullptr;
     cListDisplay* m_pDisplay = nullptr;
     cListEntryTaps* m_pTaps = nullptr;
+    cDriverEdits* m_pDrivers = nullptr;
     cListExports* m_pExports = nullptr;
     cTerminalActions* m_pTerminal = nullptr;
     QTimer* m_pStartScreenTimer = nullptr;

@@ -1,33 +1,13 @@
-// Opening list files, showing them and the line edits of the drivers list.
+// Opening list files and showing them.
 #include "mainwindow/chaupt.h"
 
-#include "mainwindow/cmainwindowform.h"
+#include "app/messages.h"
 #include "mainwindow/csortfiltermodel.h"
 #include "terminal/logging.h"
 #include "ui_chaupt.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
-
-namespace
-{
-
-// Ends the edit of a driver when the edit has been applied (or refused).
-class EditEnd
-{
-public:
-    explicit EditEnd(cHaupt* _pHaupt) : m_pHaupt(_pHaupt) {}
-    ~EditEnd() { m_pHaupt->vEndDriverEdit(); }
-    EditEnd(const EditEnd&) = delete;
-    EditEnd& operator=(const EditEnd&) = delete;
-
-private:
-    cHaupt* m_pHaupt;
-};
-
-} // namespace
-
-// ---- opening files --------------------------------------------------------------------------
 
 QString cHaupt::strOpenListFile(const QString& _strPath)
 {
@@ -74,17 +54,11 @@ void cHaupt::vOpenPendingFile()
         QTimer::singleShot(0, this, [this, strNext] { strOpenListFile(strNext); });
 }
 
-void cHaupt::vEndDriverEdit()
-{
-    m_list.vEndDriverEdit();
-    vOpenPendingFile();
-}
-
 void cHaupt::vFileReceived(const QString& _strPath, const QString& _strName)
 {
     m_pTerminal->vFileReceived();
     if (_strName.contains(QLatin1String("nofile"))) {
-        vShowMessage(tr("Keine Datei vorhanden"));
+        Messages::vShow(this, tr("Keine Datei vorhanden"));
         return;
     }
     m_list.vTakeReceivedName(_strName);
@@ -119,42 +93,4 @@ void cHaupt::vShowOrderTotalsPage(bool _bMaximized)
     hide();
     vPublishListState();
     emit orderTotalsRequested(strWhichTypeOfList(), _bMaximized);
-}
-
-// ---- line edits of the drivers list ---------------------------------------------------------
-
-bool cHaupt::bWriteListFile()
-{
-    vPublishListState();
-    QString strError;
-    if (m_list.bWrite(&strError))
-        return true;
-    vShowMessage(strError);
-    return false;
-}
-
-void cHaupt::vDeleteEntry(int _s32Line, int _s32Row)
-{
-    if (!m_list.bDeleteLine(_s32Line))
-        return;
-    m_pDisplay->vRemoveRowOfLine(_s32Line, _s32Row);
-    bWriteListFile();
-}
-
-void cHaupt::vReplaceEntry(const QString& _strLine, int _s32Line)
-{
-    const EditEnd end(this);
-    if (!m_list.bReplaceLine(_strLine, _s32Line))
-        return;
-    m_pDisplay->vBuild();
-    bWriteListFile();
-}
-
-void cHaupt::vAddDriver(const QString& _strLine)
-{
-    const EditEnd end(this);
-    if (!m_list.bAddDriver(_strLine))
-        return;
-    m_pDisplay->vBuild();
-    bWriteListFile();
 }

@@ -4,11 +4,14 @@
 #include "app/pageframe.h"
 #include "terminal/liverequest.h"
 #include "terminal/protocol.h"
+#include "ui_chaupt.h"
 
 #include <QPushButton>
 
-cTerminalActions::cTerminalActions(const Buttons& _buttons, QObject* _pParent)
-    : QObject(_pParent), m_buttons(_buttons)
+cTerminalActions::cTerminalActions(Ui::cHaupt* _pUi, QObject* _pParent)
+    : QObject(_pParent), m_buttons{_pUi->pushButton_Live,        _pUi->pushButton_Lichtschalter,
+                                   _pUi->pushButton_Expertmodus, _pUi->pushButton_Download,
+                                   _pUi->pushButton_Send,        _pUi->pushButton_Vemo_Icon}
 {
 }
 

@@ -6,6 +6,10 @@
 
 #include <functional>
 
+namespace Ui
+{
+class cHaupt;
+}
 class QPushButton;
 
 // The terminal's side of the main window: the buttons of the bottom bar that
@@ -18,17 +22,8 @@ class cTerminalActions : public QObject
     Q_OBJECT
 
 public:
-    // The buttons it shows and hides; they belong to the main window's form.
-    struct Buttons {
-        QPushButton* pLive = nullptr;
-        QPushButton* pLichtschalter = nullptr;
-        QPushButton* pExpertmodus = nullptr;
-        QPushButton* pDownload = nullptr;
-        QPushButton* pSend = nullptr;
-        QPushButton* pLogo = nullptr;
-    };
-
-    cTerminalActions(const Buttons& _buttons, QObject* _pParent);
+    // Shows and hides the terminal buttons of the main window's form.
+    cTerminalActions(Ui::cHaupt* _pUi, QObject* _pParent);
 
     // The screen unit the icons are sized by.
     void vSetScreen(int _s32Screen) { m_s32Screen = _s32Screen; }
@@ -76,6 +71,15 @@ signals:
     void finished();
 
 private:
+    struct Buttons {
+        QPushButton* pLive = nullptr;
+        QPushButton* pLichtschalter = nullptr;
+        QPushButton* pExpertmodus = nullptr;
+        QPushButton* pDownload = nullptr;
+        QPushButton* pSend = nullptr;
+        QPushButton* pLogo = nullptr;
+    };
+
     Buttons m_buttons;
     int m_s32Screen = 0;
     bool m_bLichtschalter = false;
