@@ -23,6 +23,7 @@
 #include "terminal/cwhattodownload.h"
 
 #include <QDesktopServices>
+#include <QPointer>
 #include <QSet>
 
 namespace Wiring
@@ -259,10 +260,11 @@ void vConnectAll()
     link->vSetCertificateQuestionProvider(FirstContact::vAskCertificateTrust);
     haupt->vSetMessageSender(vSendToTerminal);
     season->vSetMessageSender(vSendToTerminal);
-    // Runs in the periodic search's own thread; the link queues the broadcast
-    // over to the thread of its socket. The link is captured here, so that
-    // thread never goes through the accessor, which is not made for threads.
-    haupt->vSetPeriodicSearch([link] { link->vBroadcastDatagramInInterval(); });
+    // The main window decides when the link searches quietly for the terminal.
+    QObject::connect(haupt, &cHaupt::periodicSearchRequested, link, &cSSLClient::vStartQuietSearch);
+    QObject::connect(haupt, &cHaupt::finished, link, &cSSLClient::vStopQuietSearch);
+    haupt->vSetPeriodicSearchProbe(
+        [pLink = QPointer<cSSLClient>(link)] { return pLink && pLink->bQuietSearchRunning(); });
     haupt->vSetRefreshIndexSource([] { return cEinstellungen::instance()->s32RefreshIndex(); });
 
     QObject::connect(link, &cSSLClient::connectionStateChanged, haupt,

@@ -1,18 +1,11 @@
 #include "mainwindow/chaupt.h"
 
-#include "app/messages.h"
-#include "app/navigation.h"
 #include "app/pageframe.h"
-#include "app/settingsstore.h"
-#include "mainwindow/clistentrydelegate.h"
-#include "mainwindow/clistexports.h"
-#include "mainwindow/clistmodels.h"
-#include "mainwindow/cmainwindowform.h"
 #include "mainwindow/csortfiltermodel.h"
-#include "mainwindow/cterminalactions.h"
+#include "mainwindow/listcolumns.h"
+#include "terminal/liverequest.h"
 #include "ui_chaupt.h"
 
-#include <QKeyEvent>
 #include <QShortcut>
 #include <QStandardItemModel>
 #include <QTimer>
@@ -41,19 +34,17 @@ cHaupt::cHaupt() : QWidget(nullptr), ui(new Ui::cHaupt)
 
     m_pModel = new QStandardItemModel(this);
     m_pModel->setObjectName(QStringLiteral("iStandardModel"));
-    m_pDelegate = new cListEntryDelegate(ui->treeView);
-    ui->treeView->setItemDelegate(m_pDelegate);
     m_pProxy = new cSortFilterModel(this);
-    m_pModels = new cListModels(ui->treeView, m_pModel, m_pProxy, m_pDelegate);
-    m_pExports = new cListExports(this, m_list, [this] { vRefreshShownOrders(); });
-    ui->horizontalLayout_Datum->addWidget(m_pExports->pButton());
+    m_pExports = new cListExports(this, m_list, [this] { m_pDisplay->vRefreshShownOrders(); });
     m_pForm = new cMainWindowForm(ui, m_pExports->pButton());
-    m_pTerminal =
-        new cTerminalActions({ui->pushButton_Live, ui->pushButton_Lichtschalter, ui->pushButton_Expertmodus,
-                              ui->pushButton_Download, ui->pushButton_Send, ui->pushButton_Vemo_Icon},
-                             this);
+    m_pDisplay = new cListDisplay(this, ui, m_list, m_pForm, m_pModel, m_pProxy);
+    m_pDrivers = new cDriverEdits(
+        this, m_list, m_pDisplay, [this] { vPublishListState(); }, [this] { vOpenPendingFile(); });
+    m_pTaps = new cListEntryTaps(this, m_list, [this](const QModelIndex& _index) { vOpenOrder(_index); });
+    m_pTerminal = new cTerminalActions(ui, this);
     connect(m_pTerminal, &cTerminalActions::expertModeIconChanged, this, &cHaupt::expertModeIconChanged);
     connect(m_pTerminal, &cTerminalActions::lightSwitchIconChanged, this, &cHaupt::lightSwitchIconChanged);
+    connect(m_pTerminal, &cTerminalActions::periodicSearchRequested, this, &cHaupt::periodicSearchRequested);
     connect(m_pTerminal, &cTerminalActions::finished, this, &cHaupt::finished);
 
     m_list.filter().s32SortIndex = ui->comboBox->currentIndex();
@@ -80,30 +71,21 @@ cHaupt::cHaupt() : QWidget(nullptr), ui(new Ui::cHaupt)
 cHaupt::~cHaupt()
 {
     m_pTerminal->vStopPeriodicSearch();
-    vStopBusy();
+    m_pDisplay->vStopBusy();
+    delete m_pTaps;
+    delete m_pDrivers;
+    delete m_pDisplay;
     delete m_pForm;
-    delete m_pModels;
     delete ui;
 }
 
 void cHaupt::vApplySizes()
 {
     m_s32Screen = PageFrame::s32ScreenUnit();
-    m_pModels->vSetScreen(m_s32Screen);
+    m_pDisplay->vSetScreen(m_s32Screen);
     m_pExports->vSetScreen(m_s32Screen);
     m_pTerminal->vSetScreen(m_s32Screen);
     m_pForm->vApplySizes(m_s32Screen, m_pTerminal->bLichtschalter(), m_pTerminal->bExpertModus());
-}
-
-void cHaupt::onRotate(Qt::ScreenOrientation)
-{
-    m_pModels->vSetColumnWidthsFor(m_list.kind(), m_pForm->s32FitList(this));
-}
-
-void cHaupt::keyReleaseEvent(QKeyEvent* _pEvent)
-{
-    // The home page has nowhere to go back to; the other pages handle the key.
-    _pEvent->ignore();
 }
 
 void cHaupt::vHideAndShow()
@@ -124,41 +106,19 @@ void cHaupt::vHideAndShow()
         vShowOrderTotalsPage(true);
 }
 
-void cHaupt::on_pushButton_Hide_Show_clicked()
+void cHaupt::vOpenOrder(const QModelIndex& _index)
 {
-    m_pForm->vToggleFilterBar(m_list.kind(), m_list.bFileRead());
-}
-
-// ---- hooks ----------------------------------------------------------------------------------
-
-void cHaupt::vSetMessageSender(const std::function<void(const QByteArray&)>& _fnSend)
-{
-    m_pTerminal->vSetMessageSender(_fnSend);
-}
-
-void cHaupt::vSetPeriodicSearch(const std::function<void()>& _fnSearch)
-{
-    m_pTerminal->vSetPeriodicSearch(_fnSearch);
-}
-
-void cHaupt::vSetRefreshIndexSource(const std::function<int()>& _fnRefreshIndex)
-{
-    m_pTerminal->vSetRefreshIndexSource(_fnRefreshIndex);
-}
-
-bool cHaupt::bExpertModus() const
-{
-    return m_pTerminal->bExpertModus();
-}
-
-bool cHaupt::bLichtschalter() const
-{
-    return m_pTerminal->bLichtschalter();
-}
-
-bool cHaupt::bPeriodicSearchRunning() const
-{
-    return m_pTerminal->bPeriodicSearchRunning();
+    // The order number is the record's line number in its file.
+    const int s32Number =
+        _index.sibling(_index.row(), ListColumns::ENTRY).data(ListColumns::ORDER_NUMBER_ROLE).toInt();
+    // The order pages step through the list as it is shown now; taken again
+    // only when the search or the dates changed since.
+    m_pDisplay->vRefreshShownOrders();
+    const int s32Current = m_list.s32OpenOrder(s32Number, _index.row());
+    vPublishListState();
+    emit vSendTextToDialog(strCurrentOrderLine(), qMax(0, s32Current), m_list.s32SortMode());
+    hide();
+    Navigation::vOpen(Navigation::Target::OrderPages, Navigation::Caller::Main);
 }
 
 void cHaupt::vNavigate(Navigation::Target _target, bool _bHideFirst)
@@ -170,12 +130,39 @@ void cHaupt::vNavigate(Navigation::Target _target, bool _bHideFirst)
     Navigation::vOpen(_target, Navigation::Caller::Main);
 }
 
-void cHaupt::vPublishListState()
+void cHaupt::on_pushButton_Einstellungen_clicked()
 {
-    emit listStateChanged(listState());
+    if (Navigation::bCanOpen())
+        vNavigate(Navigation::Target::Settings, true);
+    else
+        vChooseListFile();
 }
 
-void cHaupt::vShowMessage(const QString& _strText)
+void cHaupt::vChooseListFile()
 {
-    Messages::vShow(this, _strText);
+    const QString strPath = m_pForm->strChooseListFile(this, strPfad());
+    if (strPath.isEmpty())
+        return;
+    m_list.vMarkReadRequested();
+    strOpenListFile(strPath);
+}
+
+QByteArray cHaupt::baStartLiveMessage(int _s32RefreshIndex)
+{
+    return LiveRequest::baStart(LiveRequest::u16IntervalForIndex(_s32RefreshIndex));
+}
+
+void cHaupt::on_pushButton_Live_clicked()
+{
+    if (!Navigation::bCanOpen())
+        return;
+    hide();
+    m_pTerminal->vStartLive();
+    vNavigate(Navigation::Target::Live, false);
+}
+
+void cHaupt::vSetConnectionState(bool _bConnected, bool _bByUser)
+{
+    m_pTerminal->vSetConnectionState(_bConnected, _bByUser);
+    repaint();
 }

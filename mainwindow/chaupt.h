@@ -1,10 +1,16 @@
 #pragma once
 
 #include "app/navigation.h"
+#include "mainwindow/cdriveredits.h"
+#include "mainwindow/clistdisplay.h"
+#include "mainwindow/clistentrytaps.h"
+#include "mainwindow/clistexports.h"
+#include "mainwindow/cmainwindowform.h"
+#include "mainwindow/cterminalactions.h"
 #include "mainwindow/listcontroller.h"
 
+#include <QKeyEvent>
 #include <QModelIndex>
-#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -14,17 +20,10 @@ namespace Ui
 {
 class cHaupt;
 }
-class QKeyEvent;
 class QScreen;
 class QStandardItemModel;
-class QThread;
 class QTimer;
-class cMainWindowForm;
-class cListEntryDelegate;
-class cListExports;
-class cListModels;
 class cSortFilterModel;
-class cTerminalActions;
 
 // The main window and home page: a full-screen list browser for one list
 // file at a time (orders, customers, fields or drivers), with the filter bar
@@ -34,12 +33,12 @@ class cTerminalActions;
 // The window shows and forwards; the work is done by the parts it holds:
 //   cListController  the lines, path and kind, the filter, driver edits, when
 //                    a file may be opened (widget-free)
-//   cListModels      the item model, proxy and view of a list kind
+//   cListDisplay     the list's model, proxy and view, selectors and busy indicator
+//   cListEntryTaps   what a tap on an entry does
+//   cDriverEdits     the line edits of the drivers list, written at once
 //   cListExports     the exports of the shown orders
-//   cTerminalActions the terminal buttons, switches, connection state and search
+//   cTerminalActions terminal buttons, switches, connection state, when to search
 //   cMainWindowForm  sizes, start screen, filter bar and date fields of the form
-// chaupt.cpp holds construction and the start screen, chaupt_lists.cpp
-// opening files and the line edits, chaupt_actions.cpp the taps and buttons.
 class cHaupt : public QWidget
 {
     Q_OBJECT
@@ -49,9 +48,6 @@ public:
     // Use instance(): there is one main window per run.
     cHaupt();
     ~cHaupt() override;
-
-    // Navigation targets are the names of app/navigation.h; for the pages the
-    // main window hides itself first, except for the download selection.
 
     // ---- files and lines ------------------------------------------------------------------
 
@@ -71,15 +67,15 @@ public:
     // Line edits of the drivers list. Each writes the file at once; when that
     // fails the user is told, the old file stays on disk and the edit stays in
     // memory. _s32Line is the line number as the list was built.
-    void vDeleteEntry(int _s32Line, int _s32Row);
-    void vReplaceEntry(const QString& _strLine, int _s32Line);
-    void vAddDriver(const QString& _strLine);
+    void vDeleteEntry(int _s32Line, int _s32Row) { m_pDrivers->vDelete(_s32Line, _s32Row); }
+    void vReplaceEntry(const QString& _strLine, int _s32Line) { m_pDrivers->vReplace(_strLine, _s32Line); }
+    void vAddDriver(const QString& _strLine) { m_pDrivers->vAdd(_strLine); }
     // A driver of this list is in the editor or asked about: a file that
     // arrives meanwhile is opened only when the edit has ended, so that the
     // edit goes to the line and file it was made for. Replace and add end the
     // edit themselves; the editor ends it when left without saving.
-    void vBeginDriverEdit();
-    void vEndDriverEdit();
+    void vBeginDriverEdit() { m_pDrivers->vBegin(); }
+    void vEndDriverEdit() { m_pDrivers->vEnd(); }
 
     // All lines of the file opened last, header as line 0.
     const QStringList& slLines() const { return m_list.slLines(); }
@@ -96,11 +92,11 @@ public:
     // What the statistics pages read of the list; handed over with
     // listStateChanged whenever it changes.
     ListState listState() const { return m_list.listState(); }
-    bool bExpertModus() const;
-    bool bLichtschalter() const;
+    bool bExpertModus() const { return m_pTerminal->bExpertModus(); }
+    bool bLichtschalter() const { return m_pTerminal->bLichtschalter(); }
     // True from the start of the periodic terminal search until finished()
-    // stops it; lets tests see whether the main window is still searching.
-    bool bPeriodicSearchRunning() const;
+    // stops it; lets tests see whether the search still runs.
+    bool bPeriodicSearchRunning() const { return m_pTerminal->bPeriodicSearchRunning(); }
 
     // The list kinds of a file name.
     static bool bIsOrderList(const QString& _strFileName) { return ListNames::bIsOrderList(_strFileName); }
@@ -118,14 +114,22 @@ public:
 
     // ---- hooks set by the application -------------------------------------------------------
 
-    // Frames and sends a message to the terminal; without it messages are dropped.
-    // While no sender is set, the terminal buttons stay hidden.
-    void vSetMessageSender(const std::function<void(const QByteArray&)>& _fnSend);
-    // The periodic terminal search, called every 3000 ms in a thread of its
-    // own while the connection is lost without the user's doing.
-    void vSetPeriodicSearch(const std::function<void()>& _fnSearch);
+    // Frames and sends a message to the terminal; without it messages are
+    // dropped and the terminal buttons stay hidden.
+    void vSetMessageSender(const std::function<void(const QByteArray&)>& _fnSend)
+    {
+        m_pTerminal->vSetMessageSender(_fnSend);
+    }
+    // Whether the link's quiet search runs (periodicSearchRequested(), finished()).
+    void vSetPeriodicSearchProbe(const std::function<bool()>& _fnRunning)
+    {
+        m_pTerminal->vSetPeriodicSearchProbe(_fnRunning);
+    }
     // The index of the settings page's refresh selector for the live view.
-    void vSetRefreshIndexSource(const std::function<int()>& _fnRefreshIndex);
+    void vSetRefreshIndexSource(const std::function<int()>& _fnRefreshIndex)
+    {
+        m_pTerminal->vSetRefreshIndexSource(_fnRefreshIndex);
+    }
 
     // The message that starts the live view: "StartLIVE" and the refresh
     // interval (500, 1000, 2000, 3000, 4000, 5000 ms for indexes 0 to 5, else
@@ -133,22 +137,22 @@ public:
     static QByteArray baStartLiveMessage(int _s32RefreshIndex);
 
 public slots:
-    void on_pushButton_Expertmodus_clicked();
-    void on_pushButton_Lichtschalter_clicked();
+    void on_pushButton_Expertmodus_clicked() { m_pTerminal->vToggleExpertModus(); }
+    void on_pushButton_Lichtschalter_clicked() { m_pTerminal->vToggleLichtschalter(); }
     void vSetConnectionState(bool _bConnected, bool _bByUser);
-    void vSetExpertModus(bool _bOn);
-    void vSetLichtschalter(bool _bOn);
-    void vRequestDownloads(const QStringList& _slNames);
+    void vSetExpertModus(bool _bOn) { m_pTerminal->vSetExpertModus(_bOn); }
+    void vSetLichtschalter(bool _bOn) { m_pTerminal->vSetLichtschalter(_bOn); }
+    void vRequestDownloads(const QStringList& _slNames) { m_pTerminal->vRequestDownloads(_slNames); }
     // Lets the user pick a list file on disk (Ctrl+O; the settings button
     // while no navigation hook is set).
     void vChooseListFile();
     // The orders the list shows, after search and dates, in their shown
     // order, as a CSV table or a PDF report in the reports folder.
-    void vExportOrdersCsv();
-    void vExportOrdersPdf();
+    void vExportOrdersCsv() { m_pExports->vExportCsv(); }
+    void vExportOrdersPdf() { m_pExports->vExportPdf(); }
     // The same orders as ISO 11783-10 task data (a folder with
     // TASKDATA/TASKDATA.XML) for farm management software.
-    void vExportOrdersIsoXml();
+    void vExportOrdersIsoXml() { m_pExports->vExportIsoXml(); }
 
 signals:
     // The order opened last, for the order pages (the time split page keeps it).
@@ -165,58 +169,53 @@ signals:
     // The switch icons shown, for the season page's buttons.
     void expertModeIconChanged(const QString& _strIcon);
     void lightSwitchIconChanged(const QString& _strIcon);
+    // The connection was lost without the user's doing: the terminal link
+    // searches quietly for the terminal until finished().
+    void periodicSearchRequested();
     // Stops the periodic terminal search.
     void finished();
     void finishedBeetThread();
 
 private slots:
-    void on_treeView_clicked(QModelIndex index);
-    void on_comboBox_currentIndexChanged(int _s32CurrentIndex);
-    void on_lineEdit_textChanged(QString arg);
+    void on_treeView_clicked(QModelIndex index) { m_pTaps->vTap(index); }
+    void on_comboBox_currentIndexChanged(int _s32CurrentIndex) { m_pDisplay->vSortChanged(_s32CurrentIndex); }
+    void on_lineEdit_textChanged(QString arg) { m_pDisplay->vSearchChanged(arg); }
     void on_pushButton_Einstellungen_clicked();
-    void onRotate(Qt::ScreenOrientation);
-    void dateFilterChanged();
-    void on_pushButton_SendFileTo_clicked();
+    void onRotate(Qt::ScreenOrientation) { m_pDisplay->vFitColumns(m_pForm->s32FitList(this)); }
+    void dateFilterChanged() { m_pDisplay->vDatesChanged(); }
+    void on_pushButton_SendFileTo_clicked() { vNavigate(Navigation::Target::WriteEmail, false); }
     void on_pushButton_Live_clicked();
-    void on_pushButton_Download_clicked();
-    void on_pushButton_Send_clicked();
-    void on_comboBox_Fahrer_currentIndexChanged(int);
-    void on_comboBox_Kunden_currentIndexChanged(int);
-    void on_comboBox_Schlag_currentIndexChanged(int);
-    void on_pushButton_PlusFahrer_clicked();
-    void on_pushButton_SaisonData_clicked();
-    void on_pushButton_Hide_Show_clicked();
-    void on_pushButton_heruntergeladeneDateien_clicked();
+    // The download selection opens small, over the main window.
+    void on_pushButton_Download_clicked() { vNavigate(Navigation::Target::DownloadSelection, false); }
+    void on_pushButton_Send_clicked() { vNavigate(Navigation::Target::SourceDirectory, true); }
+    // Drivers and fields have one sort order each; their selectors stay hidden.
+    void on_comboBox_Fahrer_currentIndexChanged(int) {}
+    void on_comboBox_Kunden_currentIndexChanged(int _s32CurrentIndex)
+    {
+        m_pDisplay->vCustomerSelectorChanged(_s32CurrentIndex);
+    }
+    void on_comboBox_Schlag_currentIndexChanged(int) {}
+    void on_pushButton_PlusFahrer_clicked() { m_pTaps->vOpenDriverEditor(QString(), 0); }
+    void on_pushButton_SaisonData_clicked() { vShowOrderTotalsPage(false); }
+    void on_pushButton_Hide_Show_clicked() { m_pForm->vToggleFilterBar(m_list.kind(), m_list.bFileRead()); }
+    void on_pushButton_heruntergeladeneDateien_clicked()
+    {
+        vNavigate(Navigation::Target::DownloadedFiles, true);
+    }
     void vHideAndShow();
     void vReadFileFromSettings();
 
 protected:
-    void keyReleaseEvent(QKeyEvent* _pEvent) override;
+    // The home page has nowhere to go back to; the other pages handle the key.
+    void keyReleaseEvent(QKeyEvent* _pEvent) override { _pEvent->ignore(); }
 
 private:
-    // chaupt.cpp
     void vApplySizes();
     void vNavigate(Navigation::Target _target, bool _bHideFirst);
-    void vPublishListState();
-    void vShowMessage(const QString& _strText);
-
-    // chaupt_lists.cpp
-    void vStartBusy();
-    void vStopBusy();
-    void vOpenPendingFile();
-    void vResetOrderPages();
-    void vBuildModel();
-    void vShowOrders();
-    void vSetOrderDates();
-    void vRefreshShownOrders();
-    bool bWriteListFile();
-    void vShowOrderTotalsPage(bool _bMaximized);
-
-    // chaupt_actions.cpp
+    void vPublishListState() { emit listStateChanged(listState()); }
     void vOpenOrder(const QModelIndex& _index);
-    void vDialCustomer(const QModelIndex& _index);
-    void vDriverTapped(const QModelIndex& _index);
-    void vOpenDriverEditor(const QString& _strLine, int _s32Line);
+    void vOpenPendingFile();
+    void vShowOrderTotalsPage(bool _bMaximized);
 
     Ui::cHaupt* ui;
     QScreen* m_pScreen = nullptr;
@@ -225,11 +224,11 @@ private:
     cListController m_list;
     QStandardItemModel* m_pModel = nullptr;
     cSortFilterModel* m_pProxy = nullptr;
-    cListEntryDelegate* m_pDelegate = nullptr;
-    cListModels* m_pModels = nullptr;
     cMainWindowForm* m_pForm = nullptr;
+    cListDisplay* m_pDisplay = nullptr;
+    cListEntryTaps* m_pTaps = nullptr;
+    cDriverEdits* m_pDrivers = nullptr;
     cListExports* m_pExports = nullptr;
     cTerminalActions* m_pTerminal = nullptr;
     QTimer* m_pStartScreenTimer = nullptr;
-    QPointer<QThread> m_pBusyThread;
 };

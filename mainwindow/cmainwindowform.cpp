@@ -11,6 +11,7 @@
 
 cMainWindowForm::cMainWindowForm(Ui::cHaupt* _pUi, QPushButton* _pExport) : m_pUi(_pUi), m_pExport(_pExport)
 {
+    m_pUi->horizontalLayout_Datum->addWidget(m_pExport);
 }
 
 void cMainWindowForm::vSetUp()

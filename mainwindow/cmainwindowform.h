@@ -18,7 +18,8 @@ class QWidget;
 class cMainWindowForm
 {
 public:
-    // The form and the export button belong to the window.
+    // The form and the export button belong to the window; the button goes
+    // beside the dates.
     cMainWindowForm(Ui::cHaupt* _pUi, QPushButton* _pExport);
 
     // The settings of the list, the selectors, the search field and the dates.

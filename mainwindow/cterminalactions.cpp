@@ -4,13 +4,14 @@
 #include "app/pageframe.h"
 #include "terminal/liverequest.h"
 #include "terminal/protocol.h"
+#include "ui_chaupt.h"
 
 #include <QPushButton>
-#include <QThread>
-#include <QTimer>
 
-cTerminalActions::cTerminalActions(const Buttons& _buttons, QObject* _pParent)
-    : QObject(_pParent), m_buttons(_buttons)
+cTerminalActions::cTerminalActions(Ui::cHaupt* _pUi, QObject* _pParent)
+    : QObject(_pParent), m_buttons{_pUi->pushButton_Live,        _pUi->pushButton_Lichtschalter,
+                                   _pUi->pushButton_Expertmodus, _pUi->pushButton_Download,
+                                   _pUi->pushButton_Send,        _pUi->pushButton_Vemo_Icon}
 {
 }
 
@@ -103,38 +104,8 @@ void cTerminalActions::vSetConnectionState(bool _bConnected, bool _bByUser)
     if (_bByUser)
         vStopPeriodicSearch();
     else
-        vStartPeriodicSearch();
+        emit periodicSearchRequested();
     for (QPushButton* pButton : {m_buttons.pLichtschalter, m_buttons.pExpertmodus, m_buttons.pDownload,
                                  m_buttons.pLive, m_buttons.pSend})
         pButton->hide();
-}
-
-void cTerminalActions::vStartPeriodicSearch()
-{
-    // One search at a time: while it runs, every failed attempt to reach the
-    // terminal again is reported as a loss of its own, and each would start
-    // another search beside it.
-    if (!m_fnPeriodicSearch || m_pSearchThread)
-        return;
-    // Searched for every 3 s in a thread of its own until a terminal answers;
-    // finished() ends the thread, which then deletes the timer and itself.
-    auto* pThread = new QThread();
-    auto* pTimer = new QTimer();
-    pTimer->setInterval(3000);
-    pTimer->moveToThread(pThread);
-    connect(pThread, &QThread::started, pTimer, QOverload<>::of(&QTimer::start));
-    connect(this, &cTerminalActions::finished, pThread, &QThread::quit);
-    connect(pThread, &QThread::finished, pTimer, &QObject::deleteLater);
-    connect(pThread, &QThread::finished, pThread, &QObject::deleteLater);
-    const std::function<void()> fnSearch = m_fnPeriodicSearch;
-    connect(
-        pTimer, &QTimer::timeout, pTimer, [fnSearch] { fnSearch(); }, Qt::DirectConnection);
-    m_pSearchThread = pThread;
-    pThread->start(QThread::InheritPriority);
-}
-
-void cTerminalActions::vStopPeriodicSearch()
-{
-    emit finished();
-    m_pSearchThread.clear();
 }
