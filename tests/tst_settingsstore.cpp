@@ -156,6 +156,15 @@ void tst_SettingsStore::passwordStoreIsOwnerOnlyFromTheStart()
         QCOMPARE(QFileInfo(strFile).permissions() & QFileDevice::ReadOther, QFileDevice::ReadOther);
     }
 
+    // The old store as it was before the secret came: readable by others,
+    // but holding none. Seen unchanged before the first write, it is no fault.
+    struct stat old = {};
+    const bool bOld = ::stat(QFile::encodeName(strFile).constData(), &old) == 0;
+    const auto bUntouchedOld = [&](const struct stat& _info) {
+        return bOld && _info.st_ino == old.st_ino && _info.st_size == old.st_size &&
+               _info.st_mtim.tv_sec == old.st_mtim.tv_sec && _info.st_mtim.tv_nsec == old.st_mtim.tv_nsec;
+    };
+
     std::atomic<bool> bStop{false};
     std::atomic<int> s32Looks{0};
     QStringList slOpen; // files seen readable by others, with their mode
@@ -171,7 +180,7 @@ void tst_SettingsStore::passwordStoreIsOwnerOnlyFromTheStart()
                     continue;
                 struct stat info;
                 if (::fstatat(::dirfd(pDir), pEntry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-                    info.st_size > 0 && (info.st_mode & 077) != 0)
+                    info.st_size > 0 && (info.st_mode & 077) != 0 && !bUntouchedOld(info))
                     slOpen << QString::fromLatin1(baName) + QString::number(info.st_mode & 0777, 8);
             }
             ::closedir(pDir);
