@@ -131,13 +131,14 @@ bool cPgServer::bStart(QString* _pstrSkip)
     m_pServer->setStandardOutputFile(m_strFolder + "/server.log", QIODevice::Append);
     // No TCP at all; the socket in the test's own folder; durability traded
     // for speed, the data lives only as long as the test.
-    QStringList slArgs{QStringLiteral("-D"), m_strFolder + "/data", QStringLiteral("-p"), QString::number(m_s32Port),
-                       QStringLiteral("-c"), QStringLiteral("listen_addresses="), QStringLiteral("-c"),
-                       "unix_socket_directories=" + m_strFolder, QStringLiteral("-c"), QStringLiteral("fsync=off"),
-                       QStringLiteral("-c"), QStringLiteral("synchronous_commit=off"), QStringLiteral("-c"),
-                       QStringLiteral("full_page_writes=off"), QStringLiteral("-c"),
-                       QStringLiteral("shared_buffers=16MB"), QStringLiteral("-c"),
-                       QStringLiteral("max_connections=30")};
+    const QStringList slSettings{
+        QStringLiteral("listen_addresses="),      "unix_socket_directories=" + m_strFolder,
+        "port=" + QString::number(m_s32Port),     QStringLiteral("fsync=off"),
+        QStringLiteral("synchronous_commit=off"), QStringLiteral("full_page_writes=off"),
+        QStringLiteral("shared_buffers=16MB"),    QStringLiteral("max_connections=30")};
+    QStringList slArgs{QStringLiteral("-D"), m_strFolder + "/data"};
+    for (const QString& strSetting : slSettings)
+        slArgs << QStringLiteral("-c") << strSetting;
     slArgs << m_slSettings;
     const QStringList slCommand = slAsServerUser(m_strBin + "/postgres", slArgs);
     m_pServer->start(slCommand.first(), slCommand.mid(1));
@@ -183,14 +184,16 @@ bool cPgServer::bMakeCluster()
     }
     m_strFolder = m_pFolder->path();
     if (m_bAsNobody && ::chown(QFile::encodeName(m_strFolder).constData(), m_uid, m_gid) != 0) {
-        m_strError = "cannot hand " + m_strFolder + " to the user nobody: " + QString::fromLocal8Bit(strerror(errno));
+        m_strError =
+            "cannot hand " + m_strFolder + " to the user nobody: " + QString::fromLocal8Bit(strerror(errno));
         return false;
     }
     m_s32Port = s32FreePort();
 
     QString strOutput;
     if (!bRun(m_strBin + "/initdb",
-              {"-D", m_strFolder + "/data", "-U", strUser(), "-A", "trust", "-E", "UTF8", "--no-locale", "--no-sync"},
+              {"-D", m_strFolder + "/data", "-U", strUser(), "-A", "trust", "-E", "UTF8", "--no-locale",
+               "--no-sync"},
               &strOutput, 120000)) {
         m_strError = "initdb failed in " + m_strFolder + ":\n" + strTail(strOutput, s_s32LogLines);
         return false;
@@ -205,9 +208,10 @@ bool cPgServer::bWaitReady()
     while (!deadline.hasExpired()) {
         QProcess ready;
         ready.setProcessEnvironment(envClean());
-        ready.start(m_strBin + "/pg_isready", {"-q", "-h", m_strFolder, "-p", QString::number(m_s32Port), "-U",
-                                               strUser(), "-d", "postgres", "-t", "2"});
-        if (ready.waitForFinished(5000) && ready.exitStatus() == QProcess::NormalExit && ready.exitCode() == 0)
+        ready.start(m_strBin + "/pg_isready", {"-q", "-h", m_strFolder, "-p", QString::number(m_s32Port),
+                                               "-U", strUser(), "-d", "postgres", "-t", "2"});
+        if (ready.waitForFinished(5000) && ready.exitStatus() == QProcess::NormalExit &&
+            ready.exitCode() == 0)
             return true;
         // Waits for the server to end rather than sleeping: a server that
         // stops at once is reported at once.
