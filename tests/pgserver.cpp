@@ -10,6 +10,8 @@
 #include <QTcpServer>
 #include <QVersionNumber>
 
+#include <cerrno>
+#include <cstring>
 #include <pwd.h>
 #include <signal.h>
 #include <sys/stat.h>
