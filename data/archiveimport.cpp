@@ -10,6 +10,12 @@
 namespace
 {
 
+// Empty texts go in as empty texts: a null QString would be bound as NULL.
+QVariant text(const QString& _str)
+{
+    return _str.isNull() ? QVariant(QStringLiteral("")) : QVariant(_str);
+}
+
 // What the archive already holds of a record: its row and its latest version.
 struct KnownRecord {
     qint64 s64RecordId = 0;
@@ -61,12 +67,14 @@ bool cImport::bPrepare()
     // unique keys: the second takes the row the first made.
     if (!m_insertRecord.prepare(QStringLiteral(
             "INSERT INTO archive_records (chassis, serial, kind, record_key, season) VALUES (?, ?, ?, ?, ?) "
-            "ON CONFLICT (chassis, serial, kind, record_key) DO UPDATE SET season = excluded.season RETURNING id")))
+            "ON CONFLICT (chassis, serial, kind, record_key) DO UPDATE SET season = excluded.season "
+            "RETURNING id")))
         return bFail(m_insertRecord);
     if (!m_insertVersion.prepare(
-            QStringLiteral("INSERT INTO archive_versions (record_id, line, digest, first_seen, last_seen, %1) "
-                           "VALUES (?, ?, ?, ?, ?%2) ON CONFLICT (record_id, digest) DO UPDATE SET last_seen = "
-                           "excluded.last_seen WHERE archive_versions.last_seen < excluded.last_seen")
+            QStringLiteral(
+                "INSERT INTO archive_versions (record_id, line, digest, first_seen, last_seen, %1) "
+                "VALUES (?, ?, ?, ?, ?%2) ON CONFLICT (record_id, digest) DO UPDATE SET last_seen = "
+                "excluded.last_seen WHERE archive_versions.last_seen < excluded.last_seen")
                 .arg(ArchiveSchema::strOrderColumnList(), QStringLiteral(", ?").repeated(s32Columns))))
         return bFail(m_insertVersion);
     if (!m_touchVersion.prepare(
@@ -80,14 +88,16 @@ bool cImport::bStoreFile(const ArchiveFileRecords& _file)
     QSqlQuery query(m_database);
     if (!query.prepare(QStringLiteral(
             "INSERT INTO archive_files (chassis, serial, kind, name, digest, header, crlf, first_arrived, "
-            "last_arrived) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (chassis, serial, kind, name, digest) "
+            "last_arrived) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (chassis, serial, kind, name, "
+            "digest) "
             "DO UPDATE SET last_arrived = excluded.last_arrived WHERE archive_files.last_arrived < "
             "excluded.last_arrived")))
         return bFail(query);
     for (const QVariant& value :
-         {QVariant(m_input.machine.strChassis), QVariant(m_input.machine.strSerial), QVariant(m_strKind),
-          QVariant(m_input.strFileName), QVariant(_file.baDigest), QVariant(_file.baHeader),
-          QVariant(_file.bCrLf ? 1 : 0), QVariant(m_strArrived), QVariant(m_strArrived)})
+         {text(m_input.machine.strChassis), text(m_input.machine.strSerial), QVariant(m_strKind),
+          text(m_input.strFileName), QVariant(_file.baDigest),
+          QVariant(_file.baHeader.isNull() ? QByteArray("") : _file.baHeader), QVariant(_file.bCrLf ? 1 : 0),
+          QVariant(m_strArrived), QVariant(m_strArrived)})
         query.addBindValue(value);
     return query.exec() || bFail(query);
 }
@@ -96,12 +106,13 @@ bool cImport::bLoadKnown()
 {
     QSqlQuery query(m_database);
     query.setForwardOnly(true);
-    if (!query.prepare(QStringLiteral("SELECT r.record_key, r.id, v.id, v.digest, v.last_seen FROM archive_records r "
-                                      "JOIN archive_versions v ON v.record_id = r.id "
-                                      "WHERE r.chassis = ? AND r.serial = ? AND r.kind = ?")))
+    if (!query.prepare(
+            QStringLiteral("SELECT r.record_key, r.id, v.id, v.digest, v.last_seen FROM archive_records r "
+                           "JOIN archive_versions v ON v.record_id = r.id "
+                           "WHERE r.chassis = ? AND r.serial = ? AND r.kind = ?")))
         return bFail(query);
-    query.addBindValue(m_input.machine.strChassis);
-    query.addBindValue(m_input.machine.strSerial);
+    query.addBindValue(text(m_input.machine.strChassis));
+    query.addBindValue(text(m_input.machine.strSerial));
     query.addBindValue(m_strKind);
     if (!query.exec())
         return bFail(query);
@@ -111,7 +122,8 @@ bool cImport::bLoadKnown()
         const QString strLastSeen = query.value(4).toString();
         // The latest version: seen last, the newer row where two tie.
         if (known.s64VersionId != 0 &&
-            (strLastSeen < known.strLastSeen || (strLastSeen == known.strLastSeen && s64VersionId < known.s64VersionId)))
+            (strLastSeen < known.strLastSeen ||
+             (strLastSeen == known.strLastSeen && s64VersionId < known.s64VersionId)))
             continue;
         known.s64RecordId = query.value(1).toLongLong();
         known.s64VersionId = s64VersionId;
@@ -129,16 +141,32 @@ bool cImport::bInsertVersion(qint64 _s64RecordId, const ArchiveRecord& _record)
     m_insertVersion.addBindValue(m_strArrived);
     m_insertVersion.addBindValue(m_strArrived);
     const ArchiveOrderColumns& c = _record.orderColumns;
-    const auto text = [&](const QString& _str) { return _record.bOrder ? QVariant(_str) : QVariant(QVariant::String); };
+    const auto orderText = [&](const QString& _str) {
+        return _record.bOrder ? text(_str) : QVariant(QVariant::String);
+    };
     const auto number = [&](int _s32) { return _record.bOrder ? QVariant(_s32) : QVariant(QVariant::Int); };
     for (const QVariant& value :
-         {text(c.strOrderNumber), text(c.strCustomerNumber), text(c.strCustomer), text(c.strFieldNumber),
-          text(c.strFieldName), text(c.strDriver), text(c.strStart), text(c.strStop),
-          c.strStartAt.isEmpty() ? QVariant(QVariant::String) : text(c.strStartAt),
-          c.strStopAt.isEmpty() ? QVariant(QVariant::String) : text(c.strStopAt), number(c.s32AreaM2),
-          number(c.s32FieldMetres), number(c.s32HarvestMetres), number(c.s32RoadMetres), number(c.s32FieldMinutes),
-          number(c.s32UnloadMinutes), number(c.s32RoadMinutes), number(c.s32HarvestMinutes),
-          number(c.s32FieldFuelMl), number(c.s32RoadFuelMl), number(c.s32HarvestFuelMl)})
+         {orderText(c.strOrderNumber),
+          orderText(c.strCustomerNumber),
+          orderText(c.strCustomer),
+          orderText(c.strFieldNumber),
+          orderText(c.strFieldName),
+          orderText(c.strDriver),
+          orderText(c.strStart),
+          orderText(c.strStop),
+          c.strStartAt.isEmpty() ? QVariant(QVariant::String) : orderText(c.strStartAt),
+          c.strStopAt.isEmpty() ? QVariant(QVariant::String) : orderText(c.strStopAt),
+          number(c.s32AreaM2),
+          number(c.s32FieldMetres),
+          number(c.s32HarvestMetres),
+          number(c.s32RoadMetres),
+          number(c.s32FieldMinutes),
+          number(c.s32UnloadMinutes),
+          number(c.s32RoadMinutes),
+          number(c.s32HarvestMinutes),
+          number(c.s32FieldFuelMl),
+          number(c.s32RoadFuelMl),
+          number(c.s32HarvestFuelMl)})
         m_insertVersion.addBindValue(value);
     return m_insertVersion.exec() || bFail(m_insertVersion);
 }
@@ -147,9 +175,8 @@ bool cImport::bImportRecord(const ArchiveRecord& _record, ArchiveImportResult& _
 {
     auto it = m_known.find(_record.strKey);
     if (it == m_known.end()) {
-        for (const QVariant& value :
-             {QVariant(m_input.machine.strChassis), QVariant(m_input.machine.strSerial), QVariant(m_strKind),
-              QVariant(_record.strKey), QVariant(_record.strSeason)})
+        for (const QVariant& value : {text(m_input.machine.strChassis), text(m_input.machine.strSerial),
+                                      QVariant(m_strKind), text(_record.strKey), text(_record.strSeason)})
             m_insertRecord.addBindValue(value);
         if (!m_insertRecord.exec() || !m_insertRecord.next())
             return bFail(m_insertRecord);
@@ -167,7 +194,8 @@ bool cImport::bImportRecord(const ArchiveRecord& _record, ArchiveImportResult& _
         ++_result.s32Unchanged;
         if (known.s64VersionId <= 0 || !(known.strLastSeen < m_strArrived))
             return true;
-        for (const QVariant& value : {QVariant(m_strArrived), QVariant(known.s64VersionId), QVariant(m_strArrived)})
+        for (const QVariant& value :
+             {QVariant(m_strArrived), QVariant(known.s64VersionId), QVariant(m_strArrived)})
             m_touchVersion.addBindValue(value);
         known.strLastSeen = m_strArrived;
         return m_touchVersion.exec() || bFail(m_touchVersion);
@@ -205,7 +233,8 @@ QString strTime(const QDateTime& _time)
 ArchiveImportResult importFile(QSqlDatabase& _database, const ArchiveInput& _input)
 {
     ArchiveImportResult result;
-    const ListKind kind = _input.kind != ListKind::None ? _input.kind : ListNames::kindOfFile(_input.strFileName);
+    const ListKind kind =
+        _input.kind != ListKind::None ? _input.kind : ListNames::kindOfFile(_input.strFileName);
     if (kind == ListKind::None) {
         result.failure = ArchiveImportResult::Failure::NoList;
         return result;

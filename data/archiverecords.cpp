@@ -72,7 +72,8 @@ bool bListRecord(const QString& _strLine, ListKind _kind, ArchiveRecord& _record
             return false;
         _record.bOrder = true;
         _record.strKey = strNumber + QLatin1Char(';') + _record.orderColumns.strStart;
-        _record.strSeason = ArchiveRecords::strSeason(FieldReaders::dateOfTimestamp(_record.orderColumns.strStart));
+        _record.strSeason =
+            ArchiveRecords::strSeason(FieldReaders::dateOfTimestamp(_record.orderColumns.strStart));
         return true;
     }
     case ListKind::Fields:

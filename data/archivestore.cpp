@@ -13,7 +13,13 @@ namespace
 {
 
 // SQLite's primary result codes (the driver reports them as the native code).
-enum SqliteCode { SQLITE_BUSY = 5, SQLITE_LOCKED = 6, SQLITE_CORRUPT = 11, SQLITE_FULL = 13, SQLITE_NOTADB = 26 };
+enum SqliteCode {
+    SQLITE_BUSY = 5,
+    SQLITE_LOCKED = 6,
+    SQLITE_CORRUPT = 11,
+    SQLITE_FULL = 13,
+    SQLITE_NOTADB = 26
+};
 
 QString strReason(const QSqlError& _error)
 {
@@ -25,7 +31,8 @@ QString strReason(const QSqlError& _error)
 
 QString cArchiveStore::strDefaultPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/archive.sqlite");
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/archive.sqlite");
 }
 
 QSqlDatabase cArchiveStore::sqliteConnection(const QString& _strPath, const QString& _strConnectionName)
@@ -35,9 +42,7 @@ QSqlDatabase cArchiveStore::sqliteConnection(const QString& _strPath, const QStr
     return database;
 }
 
-cArchiveStore::cArchiveStore(const QSqlDatabase& _database) : m_database(_database)
-{
-}
+cArchiveStore::cArchiveStore(const QSqlDatabase& _database) : m_database(_database) {}
 
 bool cArchiveStore::bSqlite() const
 {
@@ -97,11 +102,12 @@ ArchiveOpenResult cArchiveStore::failure(const QSqlError& _error)
         result.strMessage = tr("Das Archiv %1 ist beschädigt: %2").arg(strName, strWhy);
         break;
     case Kind::Locked:
-        result.strMessage = tr("Das Archiv %1 wird von einem anderen Programm gesperrt: %2").arg(strName, strWhy);
+        result.strMessage =
+            tr("Das Archiv %1 wird von einem anderen Programm gesperrt: %2").arg(strName, strWhy);
         break;
     case Kind::DiskFull:
-        result.strMessage =
-            tr("Das Archiv %1 kann nicht geschrieben werden, der Datenträger ist voll: %2").arg(strName, strWhy);
+        result.strMessage = tr("Das Archiv %1 kann nicht geschrieben werden, der Datenträger ist voll: %2")
+                                .arg(strName, strWhy);
         break;
     default:
         result.kind = Kind::Failed;
@@ -117,8 +123,8 @@ ArchiveOpenResult cArchiveStore::moveAside(const QString& _strReason)
 {
     vClose();
     const QString strPath = m_database.databaseName();
-    const QString strAside =
-        strPath + QStringLiteral(".damaged-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString strAside = strPath + QStringLiteral(".damaged-") +
+                             QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     ArchiveOpenResult result;
     if (!QFile::rename(strPath, strAside)) {
         result.strMessage = tr("Das Archiv %1 ist beschädigt (%2) und lässt sich nicht nach %3 verschieben.")
@@ -150,7 +156,8 @@ ArchiveOpenResult cArchiveStore::openOnce()
         // WAL: readers never wait for an import; a killed import leaves the
         // archive as it was before it (the journal is rolled back).
         QSqlQuery query(m_database);
-        for (const char* pPragma : {"PRAGMA busy_timeout = 5000", "PRAGMA foreign_keys = ON", "PRAGMA journal_mode = WAL"}) {
+        for (const char* pPragma :
+             {"PRAGMA busy_timeout = 5000", "PRAGMA foreign_keys = ON", "PRAGMA journal_mode = WAL"}) {
             if (!query.exec(QLatin1String(pPragma))) {
                 const QSqlError error = query.lastError();
                 vClose();
@@ -170,11 +177,12 @@ ArchiveOpenResult cArchiveStore::openOnce()
         vClose();
         ArchiveOpenResult result;
         result.kind = ArchiveOpenResult::Kind::NewerSchema;
-        result.strMessage = tr("Das Archiv %1 stammt von einer neueren Programmversion (Version %2, dieses Programm "
-                               "kennt bis Version %3) und bleibt unverändert.")
-                                .arg(strDisplayName())
-                                .arg(s32Version)
-                                .arg(ArchiveSchema::CURRENT_VERSION);
+        result.strMessage =
+            tr("Das Archiv %1 stammt von einer neueren Programmversion (Version %2, dieses Programm "
+               "kennt bis Version %3) und bleibt unverändert.")
+                .arg(strDisplayName())
+                .arg(s32Version)
+                .arg(ArchiveSchema::CURRENT_VERSION);
         return result;
     }
     m_bOpen = true;
@@ -218,7 +226,9 @@ ArchiveImportResult cArchiveStore::importFile(const ArchiveInput& _input, QStrin
         return result;
     _pMessage->clear();
     if (result.failure == ArchiveImportResult::Failure::NoList)
-        *_pMessage = tr("Die Datei %1 wurde nicht ins Archiv übernommen: ihr Name nennt keine bekannte Liste.").arg(strFile);
+        *_pMessage =
+            tr("Die Datei %1 wurde nicht ins Archiv übernommen: ihr Name nennt keine bekannte Liste.")
+                .arg(strFile);
     else if (result.failure == ArchiveImportResult::Failure::Database)
         *_pMessage = tr("Die Datei %1 wurde nicht ins Archiv %2 übernommen: %3")
                          .arg(strFile, strDisplayName(), strReason(result.error));
