@@ -3,6 +3,7 @@
 #include "data/fieldreaders.h"
 
 #include <QCryptographicHash>
+#include <QHash>
 
 namespace
 {
@@ -136,6 +137,7 @@ ArchiveFileRecords read(const QByteArray& _baContent, ListKind _kind, const QDat
     file.baDigest = baDigest(_baContent);
     const bool bUtf8 = _baContent.startsWith(baByteOrderMark());
     const bool bStatistics = _kind == ListKind::Season || _kind == ListKind::Machine;
+    QHash<QString, int> hashOccurrences;
     int s32Start = 0;
     for (int s32Line = 0; s32Start < _baContent.size(); ++s32Line) {
         int s32End = _baContent.indexOf('\n', s32Start);
@@ -164,6 +166,12 @@ ArchiveFileRecords read(const QByteArray& _baContent, ListKind _kind, const QDat
             if (!bListRecord(strLine, _kind, record))
                 continue;
         }
+        // A key the file names again (two fields of one name for one
+        // customer) makes a record of its own, told apart by its place
+        // among its namesakes.
+        const int s32Occurrence = ++hashOccurrences[record.strKey];
+        if (s32Occurrence > 1)
+            record.strKey += QStringLiteral(" #%1").arg(s32Occurrence);
         record.baLine = baLine;
         record.baDigest = baDigest(baLine);
         file.records.append(record);

@@ -68,7 +68,8 @@ ListKind kindOfName(const QString& _strName);
 QString strSeason(const QDate& _date);
 
 // The records of a file's bytes. Lines without a key (empty lines, orders
-// without number or start, other lists without number) are left out. A
+// without number or start, other lists without number) are left out; a key
+// that occurs again in the file gets " #2", " #3" ... after it. A
 // statistics file gives its one record (line 2), keyed by the campaign of
 // _arrived, so each season keeps its own figures. A file that starts with
 // a UTF-8 byte-order mark is decoded as UTF-8, any other as Latin-1; the

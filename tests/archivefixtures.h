@@ -74,7 +74,10 @@ inline QByteArray baBigOrdersFile(int _s32Count, int _s32Variant)
     QList<QByteArray> l;
     l.reserve(_s32Count);
     for (int i = 1; i <= _s32Count; ++i)
-        l << baOrder(i, QStringLiteral("%1.10.2014 08:%2").arg(i % 28 + 1, 2, 10, QLatin1Char('0')).arg(i % 60, 2, 10, QLatin1Char('0')),
+        l << baOrder(i,
+                     QStringLiteral("%1.10.2014 08:%2")
+                         .arg(i % 28 + 1, 2, 10, QLatin1Char('0'))
+                         .arg(i % 60, 2, 10, QLatin1Char('0')),
                      10000 + i + _s32Variant);
     return baUtf8File(l);
 }

@@ -58,9 +58,9 @@ ArchiveInput input(const Step& _step)
 QStringList slDump(QSqlDatabase _database)
 {
     QSqlQuery query(_database);
-    const bool bOk = query.exec(QStringLiteral(
-        "SELECT r.chassis, r.kind, r.record_key, r.season, v.first_seen, v.last_seen, v.line "
-        "FROM archive_records r JOIN archive_versions v ON v.record_id = r.id"));
+    const bool bOk = query.exec(
+        QStringLiteral("SELECT r.chassis, r.kind, r.record_key, r.season, v.first_seen, v.last_seen, v.line "
+                       "FROM archive_records r JOIN archive_versions v ON v.record_id = r.id"));
     if (!bOk)
         return {QStringLiteral("query failed: ") + query.lastError().text()};
     QStringList sl;
@@ -155,70 +155,94 @@ void tst_Archive::imports_data()
     QTest::newRow("two machines, files of the same name both kept")
         << QVector<Step>{{c_strA, strOrders, baUtf8File({ba1, ba2}), "2014-10-03T10:00", 2, 0, 0},
                          {c_strB, strOrders, baUtf8File({ba1B}), "2014-10-03T11:00", 1, 0, 0}}
-        << QStringList{strVersion(c_strA, "orders", strKey1, strS, "10-03T10", "10-03T10", strUtf8(ba1).toLatin1()),
-                       strVersion(c_strA, "orders", strKey2, strS, "10-03T10", "10-03T10", strUtf8(ba2).toLatin1()),
-                       strVersion(c_strB, "orders", strKey1, strS, "10-03T11", "10-03T11", strUtf8(ba1B).toLatin1())};
+        << QStringList{
+               strVersion(c_strA, "orders", strKey1, strS, "10-03T10", "10-03T10", strUtf8(ba1).toLatin1()),
+               strVersion(c_strA, "orders", strKey2, strS, "10-03T10", "10-03T10", strUtf8(ba2).toLatin1()),
+               strVersion(c_strB, "orders", strKey1, strS, "10-03T11", "10-03T11", strUtf8(ba1B).toLatin1())};
 
     // The terminal began a new season: its orders file holds only the new
     // one's orders, order 1 among them again with another start.
     QTest::newRow("season replaced on the terminal, the old one kept")
         << QVector<Step>{{c_strA, strOrders, baUtf8File({ba1, ba2}), "2015-06-30T10:00", 2, 0, 0},
                          {c_strA, strOrders, baUtf8File({ba1New}), "2015-09-16T10:00", 1, 0, 0}}
-        << QStringList{strVersion(c_strA, "orders", strKey1, strS, "06-30T10", "06-30T10", strUtf8(ba1).toLatin1()),
-                       strVersion(c_strA, "orders", QStringLiteral("1;15.09.2015 06:00"), "2015/16", "09-16T10",
-                                  "09-16T10", strUtf8(ba1New).toLatin1()),
-                       strVersion(c_strA, "orders", strKey2, strS, "06-30T10", "06-30T10", strUtf8(ba2).toLatin1())};
+        << QStringList{
+               strVersion(c_strA, "orders", strKey1, strS, "06-30T10", "06-30T10", strUtf8(ba1).toLatin1()),
+               strVersion(c_strA, "orders", QStringLiteral("1;15.09.2015 06:00"), "2015/16", "09-16T10",
+                          "09-16T10", strUtf8(ba1New).toLatin1()),
+               strVersion(c_strA, "orders", strKey2, strS, "06-30T10", "06-30T10", strUtf8(ba2).toLatin1())};
 
     QTest::newRow("changed order keeps its earlier version, a missing one stays")
         << QVector<Step>{{c_strA, strOrders, baUtf8File({ba1, ba2}), "2014-10-03T10:00", 2, 0, 0},
                          {c_strA, strOrders, baUtf8File({ba1, ba2}), "2014-10-04T10:00", 0, 0, 2},
                          {c_strA, strOrders, baUtf8File({ba1Changed}), "2014-10-05T10:00", 0, 1, 0}}
-        << QStringList{strVersion(c_strA, "orders", strKey1, strS, "10-03T10", "10-04T10", strUtf8(ba1).toLatin1()),
-                       strVersion(c_strA, "orders", strKey1, strS, "10-05T10", "10-05T10",
-                                  strUtf8(ba1Changed).toLatin1()),
-                       strVersion(c_strA, "orders", strKey2, strS, "10-03T10", "10-04T10", strUtf8(ba2).toLatin1())};
+        << QStringList{
+               strVersion(c_strA, "orders", strKey1, strS, "10-03T10", "10-04T10", strUtf8(ba1).toLatin1()),
+               strVersion(c_strA, "orders", strKey1, strS, "10-05T10", "10-05T10",
+                          strUtf8(ba1Changed).toLatin1()),
+               strVersion(c_strA, "orders", strKey2, strS, "10-03T10", "10-04T10", strUtf8(ba2).toLatin1())};
 
     // The same bytes again at the same time: nothing is new, nothing written.
     QTest::newRow("re-import adds nothing")
         << QVector<Step>{{c_strA, strOrders, baUtf8File({ba1, ba2}), "2014-10-03T10:00", 2, 0, 0},
                          {c_strA, strOrders, baUtf8File({ba1, ba2}), "2014-10-03T10:00", 0, 0, 2}}
-        << QStringList{strVersion(c_strA, "orders", strKey1, strS, "10-03T10", "10-03T10", strUtf8(ba1).toLatin1()),
-                       strVersion(c_strA, "orders", strKey2, strS, "10-03T10", "10-03T10", strUtf8(ba2).toLatin1())};
+        << QStringList{
+               strVersion(c_strA, "orders", strKey1, strS, "10-03T10", "10-03T10", strUtf8(ba1).toLatin1()),
+               strVersion(c_strA, "orders", strKey2, strS, "10-03T10", "10-03T10", strUtf8(ba2).toLatin1())};
 
     // A file from disk (no machine), Latin-1 with "\r\n": the line's bytes
     // are kept without the line end; lines without a key are left out.
-    const QByteArray baHostile = baOrder(3, QStringLiteral("05.10.2014 09:00"), 1000,
-                                         QStringLiteral("x' OR '1'='1' -- DROP TABLE archive_records \" \x01\xe4\\"));
+    const QByteArray baHostile =
+        baOrder(3, QStringLiteral("05.10.2014 09:00"), 1000,
+                QStringLiteral("x' OR '1'='1' -- DROP TABLE archive_records \" \x01\xe4\\"));
     const QByteArray baNoStart = baOrder(4, QString(), 1000);
     QTest::newRow("file from disk, hostile bytes, lines without key")
         << QVector<Step>{{QString(), QStringLiteral("orders_2014.csv"),
-                          ArchiveFixtures::baLatin1CrLfFile({baHostile, baNoStart, QByteArray()}), "2014-10-06T10:00",
-                          1, 0, 0}}
+                          ArchiveFixtures::baLatin1CrLfFile({baHostile, baNoStart, QByteArray()}),
+                          "2014-10-06T10:00", 1, 0, 0}}
         << QStringList{strVersion(QString(), "orders", QStringLiteral("3;05.10.2014 09:00"), strS, "10-06T10",
                                   "10-06T10", baHostile)};
 
     // The other lists by their number (fields by customer and name); the
     // statistics file by the campaign it arrived in.
-    const QByteArray baCustomer = QString::fromUtf8("4711;Bärbel;Höfer;Mühlenweg 1;31134;Hildesheim;;05121 1234").toLatin1();
+    const QByteArray baCustomer =
+        QString::fromUtf8("4711;Bärbel;Höfer;Mühlenweg 1;31134;Hildesheim;;05121 1234").toLatin1();
     const QByteArray baField = QString::fromUtf8("4711;Höfer;Gänsewiese;4,20;3,5").toLatin1();
     const QByteArray baDriver = QString::fromUtf8("7;Jörg;Lührs;;;;;;;;;;;;").toLatin1();
     const QByteArray baSeason("x;1234,5;;88,2;12,1;500;20;30;100;10;1;5:00;20:00;300:00;250:00");
     const QByteArray baSeasonLater("x;1400,0;;90,0;12,1;500;20;30;100;10;1;5:00;20:00;310:00;260:00");
     QTest::newRow("customers, fields, drivers and statistics")
-        << QVector<Step>{{c_strA, QStringLiteral("Kunden.csv"), baUtf8File({baCustomer}), "2014-10-03T10:00", 1, 0, 0},
-                         {c_strA, QStringLiteral("Schlaege.csv"), baUtf8File({baField}), "2014-10-03T10:00", 1, 0, 0},
-                         {c_strA, QStringLiteral("Fahrer.csv"), baUtf8File({baDriver}), "2014-10-03T10:00", 1, 0, 0},
-                         {c_strA, QStringLiteral("Statistik Saison.csv"), baUtf8File({baSeason}), "2015-06-01T10:00",
+        << QVector<Step>{{c_strA, QStringLiteral("Kunden.csv"), baUtf8File({baCustomer}), "2014-10-03T10:00",
                           1, 0, 0},
+                         {c_strA, QStringLiteral("Schlaege.csv"), baUtf8File({baField}), "2014-10-03T10:00",
+                          1, 0, 0},
+                         {c_strA, QStringLiteral("Fahrer.csv"), baUtf8File({baDriver}), "2014-10-03T10:00", 1,
+                          0, 0},
+                         {c_strA, QStringLiteral("Statistik Saison.csv"), baUtf8File({baSeason}),
+                          "2015-06-01T10:00", 1, 0, 0},
                          {c_strA, QStringLiteral("Statistik Saison.csv"), baUtf8File({baSeasonLater}),
                           "2015-07-02T10:00", 1, 0, 0}}
-        << QStringList{strVersion(c_strA, "customers", "4711", "", "10-03T10", "10-03T10", strUtf8(baCustomer).toLatin1()),
-                       strVersion(c_strA, "drivers", "7", "", "10-03T10", "10-03T10", strUtf8(baDriver).toLatin1()),
-                       strVersion(c_strA, "fields", QString::fromUtf8("4711;Gänsewiese"), "", "10-03T10", "10-03T10",
-                                  strUtf8(baField).toLatin1()),
-                       strVersion(c_strA, "season", strS, strS, "06-01T10", "06-01T10", strUtf8(baSeason).toLatin1()),
-                       strVersion(c_strA, "season", "2015/16", "2015/16", "07-02T10", "07-02T10",
-                                  strUtf8(baSeasonLater).toLatin1())};
+        << QStringList{
+               strVersion(c_strA, "customers", "4711", "", "10-03T10", "10-03T10",
+                          strUtf8(baCustomer).toLatin1()),
+               strVersion(c_strA, "drivers", "7", "", "10-03T10", "10-03T10", strUtf8(baDriver).toLatin1()),
+               strVersion(c_strA, "fields", QString::fromUtf8("4711;Gänsewiese"), "", "10-03T10", "10-03T10",
+                          strUtf8(baField).toLatin1()),
+               strVersion(c_strA, "season", strS, strS, "06-01T10", "06-01T10", strUtf8(baSeason).toLatin1()),
+               strVersion(c_strA, "season", "2015/16", "2015/16", "07-02T10", "07-02T10",
+                          strUtf8(baSeasonLater).toLatin1())};
+
+    // Two fields of one name for one customer: both kept, and the same file
+    // again changes nothing.
+    const QByteArray baFieldTwin = QString::fromUtf8("4711;Höfer;Gänsewiese;1,10;0,5").toLatin1();
+    QTest::newRow("a key twice in a file")
+        << QVector<Step>{{c_strA, QStringLiteral("Schlaege.csv"), baUtf8File({baField, baFieldTwin}),
+                          "2014-10-03T10:00", 2, 0, 0},
+                         {c_strA, QStringLiteral("Schlaege.csv"), baUtf8File({baField, baFieldTwin}),
+                          "2014-10-04T10:00", 0, 0, 2}}
+        << QStringList{strVersion(c_strA, "fields", QString::fromUtf8("4711;Gänsewiese"), "", "10-03T10",
+                                  "10-04T10", strUtf8(baField).toLatin1()),
+                       strVersion(c_strA, "fields", QString::fromUtf8("4711;Gänsewiese #2"), "", "10-03T10",
+                                  "10-04T10", strUtf8(baFieldTwin).toLatin1())};
 }
 
 void tst_Archive::imports()
@@ -247,20 +271,23 @@ void tst_Archive::decodedColumns()
 {
     cArchiveStore store(m_database);
     const QByteArray baLine = baOrder(12, QStringLiteral("01.10.2014 08:30"), 35000);
-    QVERIFY(store.importFile(input({c_strA, "Auftraege.csv", ArchiveFixtures::baUtf8File({baLine}),
-                                    "2014-10-03T10:00", 1, 0, 0}))
+    QVERIFY(store
+                .importFile(input({c_strA, "Auftraege.csv", ArchiveFixtures::baUtf8File({baLine}),
+                                   "2014-10-03T10:00", 1, 0, 0}))
                 .bOk());
     QSqlQuery query(store.database());
-    QVERIFY(query.exec(QStringLiteral("SELECT customer, customer_number, field_name, driver, start_at, stop_at, "
-                                      "area_m2, field_min, harvest_min, field_m, harvest_m, road_m, "
-                                      "field_fuel_ml, road_fuel_ml, harvest_fuel_ml FROM archive_versions")));
+    QVERIFY(
+        query.exec(QStringLiteral("SELECT customer, customer_number, field_name, driver, start_at, stop_at, "
+                                  "area_m2, field_min, harvest_min, field_m, harvest_m, road_m, "
+                                  "field_fuel_ml, road_fuel_ml, harvest_fuel_ml FROM archive_versions")));
     QVERIFY(query.next());
     QStringList slValues;
     for (int i = 0; i < 15; ++i)
         slValues << query.value(i).toString();
-    QCOMPARE(slValues.join(QLatin1Char('|')),
-             QString::fromUtf8("Müller|4712|Große Breite|Jörg|2014-10-01T08:30|2014-10-01T17:45|35000|195|160|"
-                               "12000|9000|25000|150000|30000|120000"));
+    QCOMPARE(
+        slValues.join(QLatin1Char('|')),
+        QString::fromUtf8("Müller|4712|Große Breite|Jörg|2014-10-01T08:30|2014-10-01T17:45|35000|195|160|"
+                          "12000|9000|25000|150000|30000|120000"));
     QVERIFY(!query.next());
 }
 
@@ -269,8 +296,8 @@ void tst_Archive::noListNamed()
 {
     cArchiveStore store(m_database);
     QString strMessage;
-    const ArchiveImportResult result =
-        store.importFile(input({c_strA, "notizen.txt", "h\n1;x\n", "2014-10-03T10:00", 0, 0, 0}), &strMessage);
+    const ArchiveImportResult result = store.importFile(
+        input({c_strA, "notizen.txt", "h\n1;x\n", "2014-10-03T10:00", 0, 0, 0}), &strMessage);
     QCOMPARE(int(result.failure), int(ArchiveImportResult::Failure::NoList));
     QVERIFY2(strMessage.contains(QLatin1String("notizen.txt")), qPrintable(strMessage));
     QCOMPARE(slDump(store.database()), QStringList());
@@ -280,18 +307,18 @@ void tst_Archive::migratesVersion1()
 {
     // An archive as version 1 wrote it: one line per record, no history.
     QVERIFY(m_database.open());
-    const QStringList slCreate =
-        ArchiveSchema::slCreate(ArchiveSchema::dialectOf(m_database), 1);
+    const QStringList slCreate = ArchiveSchema::slCreate(ArchiveSchema::dialectOf(m_database), 1);
     QSqlQuery query(m_database);
     for (const QString& strSql : slCreate)
         QVERIFY2(query.exec(strSql), qPrintable(query.lastError().text()));
     const QByteArray baLine = strUtf8(baOrder(1, QStringLiteral("01.10.2014 08:30"), 35000)).toLatin1();
-    QVERIFY(query.prepare(QStringLiteral("INSERT INTO archive_records (chassis, serial, kind, record_key, season, "
-                                         "line, arrived, customer, area_m2) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)")));
-    for (const QVariant& value : {QVariant(c_strA), QVariant("S-" + c_strA), QVariant("orders"),
-                                  QVariant("1;01.10.2014 08:30"), QVariant("2014/15"), QVariant(baLine),
-                                  QVariant("2014-10-03T10:00:00.000Z"), QVariant(QString::fromUtf8("Müller")),
-                                  QVariant(35000)})
+    QVERIFY(query.prepare(
+        QStringLiteral("INSERT INTO archive_records (chassis, serial, kind, record_key, season, "
+                       "line, arrived, customer, area_m2) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)")));
+    for (const QVariant& value :
+         {QVariant(c_strA), QVariant("S-" + c_strA), QVariant("orders"), QVariant("1;01.10.2014 08:30"),
+          QVariant("2014/15"), QVariant(baLine), QVariant("2014-10-03T10:00:00.000Z"),
+          QVariant(QString::fromUtf8("Müller")), QVariant(35000)})
         query.addBindValue(value);
     QVERIFY2(query.exec(), qPrintable(query.lastError().text()));
     m_database.close();
@@ -302,8 +329,8 @@ void tst_Archive::migratesVersion1()
     QSqlQuery check(store.database());
     QVERIFY(check.exec(QStringLiteral("SELECT version FROM archive_version")) && check.next());
     QCOMPARE(check.value(0).toInt(), ArchiveSchema::CURRENT_VERSION);
-    QCOMPARE(slDump(store.database()),
-             QStringList{strVersion(c_strA, "orders", "1;01.10.2014 08:30", "2014/15", "10-03T10", "10-03T10", baLine)});
+    QCOMPARE(slDump(store.database()), QStringList{strVersion(c_strA, "orders", "1;01.10.2014 08:30",
+                                                              "2014/15", "10-03T10", "10-03T10", baLine)});
     QVERIFY(check.exec(QStringLiteral("SELECT customer, area_m2 FROM archive_versions")) && check.next());
     QCOMPARE(check.value(0).toString(), QString::fromUtf8("Müller"));
     QCOMPARE(check.value(1).toInt(), 35000);
@@ -327,11 +354,13 @@ void tst_Archive::refusesNewerSchema()
     const ArchiveOpenResult opened = store.open();
     QCOMPARE(int(opened.kind), int(ArchiveOpenResult::Kind::NewerSchema));
     QVERIFY(!store.bIsOpen());
-    QVERIFY2(opened.strMessage.contains(store.strDisplayName()) && opened.strMessage.contains(QLatin1String("7")),
+    QVERIFY2(opened.strMessage.contains(store.strDisplayName()) &&
+                 opened.strMessage.contains(QLatin1String("7")),
              qPrintable(opened.strMessage));
     QString strMessage;
-    QVERIFY(!store.importFile(input({c_strA, "Kunden.csv", "h\n1;x\n", "2014-10-04T10:00", 0, 0, 0}), &strMessage)
-                 .bOk());
+    QVERIFY(
+        !store.importFile(input({c_strA, "Kunden.csv", "h\n1;x\n", "2014-10-04T10:00", 0, 0, 0}), &strMessage)
+             .bOk());
     QCOMPARE(strMessage, opened.strMessage);
     // Left as it was.
     QVERIFY(m_database.open());
@@ -355,7 +384,8 @@ void tst_Archive::damagedFileMovedAside()
     QVERIFY(opened.strMovedTo.startsWith(strPath + QLatin1String(".damaged-")));
     QCOMPARE(TestSupport::baReadFile(opened.strMovedTo), baDamaged);
     for (const QString& strNamed : {strPath, opened.strMovedTo})
-        QVERIFY2(opened.strMessage.contains(QDir::toNativeSeparators(strNamed)), qPrintable(opened.strMessage));
+        QVERIFY2(opened.strMessage.contains(QDir::toNativeSeparators(strNamed)),
+                 qPrintable(opened.strMessage));
     // The new archive at the old place takes files at once.
     const ArchiveImportResult result =
         store.importFile(input({c_strA, "Kunden.csv", "h\n1;x\n", "2014-10-04T10:00", 1, 0, 0}));
@@ -368,7 +398,8 @@ void tst_Archive::defaultPlace()
     if (!bSqlite())
         QSKIP("a file of its own: SQLite only");
     QCOMPARE(cArchiveStore::strDefaultPath(),
-             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/archive.sqlite"));
+             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                 QStringLiteral("/archive.sqlite"));
     m_database.setDatabaseName(cArchiveStore::strDefaultPath());
     QFile::remove(cArchiveStore::strDefaultPath());
     cArchiveStore store(m_database);
@@ -447,7 +478,11 @@ void tst_Archive::killedImport()
             else if (l == QVector<int>({0, 0, 0, 2}))
                 ++_s32None;
             else
-                QFAIL(qPrintable(QStringLiteral("part of an import: %1 %2 %3 %4").arg(l[0]).arg(l[1]).arg(l[2]).arg(l[3])));
+                QFAIL(qPrintable(QStringLiteral("part of an import: %1 %2 %3 %4")
+                                     .arg(l[0])
+                                     .arg(l[1])
+                                     .arg(l[2])
+                                     .arg(l[3])));
             store.vClose();
         }
         QSqlDatabase::removeDatabase(strConnection);
@@ -479,8 +514,8 @@ void tst_Archive::killedImport()
         QVERIFY(process.waitForFinished(s32WaitMs));
         check(s32Whole, s32None);
     }
-    qInfo("%d kills: %d left the whole file, %d nothing (one import takes %lld ms)", s32Kills, s32Whole, s32None,
-          s64DurationMs);
+    qInfo("%d kills: %d left the whole file, %d nothing (one import takes %lld ms)", s32Kills, s32Whole,
+          s32None, s64DurationMs);
     // Kills landed inside the import and after it.
     QVERIFY(s32None > 0);
     QVERIFY(s32Whole > 0);
