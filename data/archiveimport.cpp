@@ -28,18 +28,18 @@ class cImport
 {
 public:
     cImport(QSqlDatabase& _database, const ArchiveInput& _input, ListKind _kind)
-        : m_database(_database), m_input(_input), m_strKind(ArchiveRecords::strKindName(_kind)),
-          m_strArrived(ArchiveImport::strTime(_input.arrived)), m_insertRecord(_database),
-          m_insertVersion(_database), m_touchVersion(_database)
+        : m_database(_database), m_input(_input), m_kind(_kind),
+          m_strKind(ArchiveRecords::strKindName(_kind)), m_strArrived(ArchiveImport::strTime(_input.arrived)),
+          m_insertRecord(_database), m_insertVersion(_database), m_touchVersion(_database)
     {
     }
 
-    bool bRun(const ArchiveFileRecords& _file, ArchiveImportResult& _result);
+    bool bRun(ArchiveImportResult& _result);
     QSqlError error() const { return m_error; }
 
 private:
     bool bPrepare();
-    bool bStoreFile(const ArchiveFileRecords& _file);
+    bool bStoreFile(const ArchiveFileHead& _head);
     bool bLoadKnown();
     bool bImportRecord(const ArchiveRecord& _record, ArchiveImportResult& _result);
     bool bInsertVersion(qint64 _s64RecordId, const ArchiveRecord& _record);
@@ -51,6 +51,7 @@ private:
 
     QSqlDatabase& m_database;
     const ArchiveInput& m_input;
+    const ListKind m_kind;
     const QString m_strKind;
     const QString m_strArrived;
     QSqlQuery m_insertRecord;
@@ -83,7 +84,7 @@ bool cImport::bPrepare()
     return true;
 }
 
-bool cImport::bStoreFile(const ArchiveFileRecords& _file)
+bool cImport::bStoreFile(const ArchiveFileHead& _head)
 {
     QSqlQuery query(m_database);
     if (!query.prepare(QStringLiteral(
@@ -95,9 +96,8 @@ bool cImport::bStoreFile(const ArchiveFileRecords& _file)
         return bFail(query);
     for (const QVariant& value :
          {text(m_input.machine.strChassis), text(m_input.machine.strSerial), QVariant(m_strKind),
-          text(m_input.strFileName), QVariant(_file.baDigest),
-          QVariant(_file.baHeader.isNull() ? QByteArray("") : _file.baHeader), QVariant(_file.bCrLf ? 1 : 0),
-          QVariant(m_strArrived), QVariant(m_strArrived)})
+          text(m_input.strFileName), QVariant(_head.baDigest), QVariant(_head.baHeader),
+          QVariant(_head.bCrLf ? 1 : 0), QVariant(m_strArrived), QVariant(m_strArrived)})
         query.addBindValue(value);
     return query.exec() || bFail(query);
 }
@@ -209,15 +209,13 @@ bool cImport::bImportRecord(const ArchiveRecord& _record, ArchiveImportResult& _
     return true;
 }
 
-bool cImport::bRun(const ArchiveFileRecords& _file, ArchiveImportResult& _result)
+bool cImport::bRun(ArchiveImportResult& _result)
 {
-    if (!bPrepare() || !bStoreFile(_file) || !bLoadKnown())
+    if (!bPrepare() || !bStoreFile(ArchiveRecords::head(m_input.baContent)) || !bLoadKnown())
         return false;
-    for (const ArchiveRecord& record : _file.records) {
-        if (!bImportRecord(record, _result))
-            return false;
-    }
-    return true;
+    return ArchiveRecords::bForEachRecord(
+        m_input.baContent, m_kind, m_input.arrived,
+        [&](const ArchiveRecord& _record) { return bImportRecord(_record, _result); });
 }
 
 } // namespace
@@ -239,7 +237,6 @@ ArchiveImportResult importFile(QSqlDatabase& _database, const ArchiveInput& _inp
         result.failure = ArchiveImportResult::Failure::NoList;
         return result;
     }
-    const ArchiveFileRecords file = ArchiveRecords::read(_input.baContent, kind, _input.arrived);
     if (!_database.transaction()) {
         result.failure = ArchiveImportResult::Failure::Database;
         result.error = _database.lastError();
@@ -249,7 +246,7 @@ ArchiveImportResult importFile(QSqlDatabase& _database, const ArchiveInput& _inp
     QSqlError error;
     {
         cImport import(_database, _input, kind);
-        bOk = import.bRun(file, result);
+        bOk = import.bRun(result);
         error = import.error();
     }
     if (bOk && !_database.commit()) {

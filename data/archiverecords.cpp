@@ -19,16 +19,41 @@ QByteArray baDigest(const QByteArray& _baBytes)
     return QCryptographicHash::hash(_baBytes, QCryptographicHash::Sha256);
 }
 
+// A number of one or two digits, or -1.
+int s32SmallNumber(const QStringRef& _str)
+{
+    if (_str.isEmpty() || _str.size() > 2)
+        return -1;
+    int s32Value = 0;
+    for (const QChar c : _str) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return -1;
+        s32Value = s32Value * 10 + (c.unicode() - '0');
+    }
+    return s32Value;
+}
+
 // "dd.mm.yyyy hh:mm" as "yyyy-MM-ddTHH:mm"; the time part is taken when it
-// reads as hours and minutes, otherwise the date alone is given.
+// reads as hours and minutes, otherwise the date alone is given. (Read by
+// hand: QTime::fromString consults the time zone on every call.)
 QString strIsoTimestamp(const QString& _strText)
 {
     const QDate date = FieldReaders::dateOfTimestamp(_strText);
     if (!date.isValid())
         return QString();
     const QString strDate = date.toString(Qt::ISODate);
-    const QTime time = QTime::fromString(_strText.section(QLatin1Char(' '), 1, 1), QStringLiteral("H:mm"));
-    return time.isValid() ? strDate + QLatin1Char('T') + time.toString(QStringLiteral("HH:mm")) : strDate;
+    const int s32Blank = _strText.indexOf(QLatin1Char(' '));
+    const int s32Colon = _strText.indexOf(QLatin1Char(':'), s32Blank + 1);
+    if (s32Blank < 0 || s32Colon < 0)
+        return strDate;
+    const int s32Hours = s32SmallNumber(_strText.midRef(s32Blank + 1, s32Colon - s32Blank - 1));
+    const int s32Minutes = s32SmallNumber(_strText.midRef(s32Colon + 1));
+    if (s32Hours < 0 || s32Hours > 23 || s32Minutes < 0 || s32Minutes > 59)
+        return strDate;
+    return QStringLiteral("%1T%2:%3")
+        .arg(strDate)
+        .arg(s32Hours, 2, 10, QLatin1Char('0'))
+        .arg(s32Minutes, 2, 10, QLatin1Char('0'));
 }
 
 ArchiveOrderColumns orderColumns(const RecordFields& _fields)
@@ -131,28 +156,35 @@ QString strSeason(const QDate& _date)
     return QStringLiteral("%1/%2").arg(s32First).arg((s32First + 1) % 100, 2, 10, QLatin1Char('0'));
 }
 
-ArchiveFileRecords read(const QByteArray& _baContent, ListKind _kind, const QDateTime& _arrived)
+ArchiveFileHead head(const QByteArray& _baContent)
 {
-    ArchiveFileRecords file;
-    file.baDigest = baDigest(_baContent);
+    ArchiveFileHead head;
+    head.baDigest = baDigest(_baContent);
+    const int s32End = _baContent.indexOf('\n');
+    head.bCrLf = s32End > 0 && _baContent.at(s32End - 1) == '\r';
+    head.baHeader = s32End < 0 ? _baContent : _baContent.left(head.bCrLf ? s32End - 1 : s32End);
+    if (head.baHeader.isNull())
+        head.baHeader = QByteArray("");
+    return head;
+}
+
+bool bForEachRecord(const QByteArray& _baContent, ListKind _kind, const QDateTime& _arrived,
+                    const std::function<bool(const ArchiveRecord&)>& _fnRecord)
+{
     const bool bUtf8 = _baContent.startsWith(baByteOrderMark());
     const bool bStatistics = _kind == ListKind::Season || _kind == ListKind::Machine;
     QHash<QString, int> hashOccurrences;
-    int s32Start = 0;
-    for (int s32Line = 0; s32Start < _baContent.size(); ++s32Line) {
+    // Line 0 is the header.
+    int s32Start = _baContent.indexOf('\n') + 1;
+    for (int s32Line = 1; s32Start > 0 && s32Start < _baContent.size(); ++s32Line) {
         int s32End = _baContent.indexOf('\n', s32Start);
         if (s32End < 0)
             s32End = _baContent.size();
         const int s32Next = s32End + 1;
-        if (s32End > s32Start && _baContent.at(s32End - 1) == '\r' && s32End < _baContent.size())
+        if (s32End > s32Start && s32End < _baContent.size() && _baContent.at(s32End - 1) == '\r')
             --s32End;
         const QByteArray baLine = _baContent.mid(s32Start, s32End - s32Start);
         s32Start = s32Next;
-        if (s32Line == 0) {
-            file.baHeader = baLine;
-            file.bCrLf = s32Next - 1 < _baContent.size() && s32End != s32Next - 1;
-            continue;
-        }
         if (baLine.isEmpty() || _kind == ListKind::None)
             continue;
         ArchiveRecord record;
@@ -161,10 +193,9 @@ ArchiveFileRecords read(const QByteArray& _baContent, ListKind _kind, const QDat
                 break;
             record.strSeason = strSeason(_arrived.toLocalTime().date());
             record.strKey = record.strSeason;
-        } else {
-            const QString strLine = bUtf8 ? QString::fromUtf8(baLine) : QString::fromLatin1(baLine);
-            if (!bListRecord(strLine, _kind, record))
-                continue;
+        } else if (!bListRecord(bUtf8 ? QString::fromUtf8(baLine) : QString::fromLatin1(baLine), _kind,
+                                record)) {
+            continue;
         }
         // A key the file names again (two fields of one name for one
         // customer) makes a record of its own, told apart by its place
@@ -174,8 +205,20 @@ ArchiveFileRecords read(const QByteArray& _baContent, ListKind _kind, const QDat
             record.strKey += QStringLiteral(" #%1").arg(s32Occurrence);
         record.baLine = baLine;
         record.baDigest = baDigest(baLine);
-        file.records.append(record);
+        if (!_fnRecord(record))
+            return false;
     }
+    return true;
+}
+
+ArchiveFileRecords read(const QByteArray& _baContent, ListKind _kind, const QDateTime& _arrived)
+{
+    ArchiveFileRecords file;
+    file.head = head(_baContent);
+    bForEachRecord(_baContent, _kind, _arrived, [&](const ArchiveRecord& _record) {
+        file.records.append(_record);
+        return true;
+    });
     return file;
 }
 

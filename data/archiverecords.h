@@ -8,6 +8,8 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
+
 // The records of one arriving list or statistics file as the archive keeps
 // them: each record's line byte for byte, its key, its season and, for
 // orders, the decoded columns the archive can be queried by. Pure: no
@@ -48,10 +50,15 @@ struct ArchiveRecord {
     ArchiveOrderColumns orderColumns;
 };
 
-struct ArchiveFileRecords {
+// What the archive keeps of a file beside its records.
+struct ArchiveFileHead {
     QByteArray baHeader; // the first line's bytes (byte-order mark included)
     QByteArray baDigest; // SHA-256 of the whole file
     bool bCrLf = false;  // the header line ended with "\r\n"
+};
+
+struct ArchiveFileRecords {
+    ArchiveFileHead head;
     QVector<ArchiveRecord> records;
 };
 
@@ -75,5 +82,12 @@ QString strSeason(const QDate& _date);
 // a UTF-8 byte-order mark is decoded as UTF-8, any other as Latin-1; the
 // bytes are kept either way.
 ArchiveFileRecords read(const QByteArray& _baContent, ListKind _kind, const QDateTime& _arrived);
+
+// The same one record at a time, in the file's order, without keeping them
+// (an import's memory stays near the file's size). Stops and returns false
+// when _fnRecord does.
+ArchiveFileHead head(const QByteArray& _baContent);
+bool bForEachRecord(const QByteArray& _baContent, ListKind _kind, const QDateTime& _arrived,
+                    const std::function<bool(const ArchiveRecord&)>& _fnRecord);
 
 } // namespace ArchiveRecords
