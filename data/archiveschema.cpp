@@ -94,7 +94,9 @@ bool bMigrate1To2(QSqlDatabase& _database, QSqlError& _error)
     const QString strColumns = ArchiveSchema::strOrderColumnList();
     const int s32Columns = ArchiveSchema::orderColumns().size();
     QSqlQuery select(_database);
-    select.setForwardOnly(true);
+    // Forward-only on PostgreSQL fetches row by row, and the inserts below
+    // would discard the rows not yet fetched: there the rows come at once.
+    select.setForwardOnly(dialect == Dialect::Sqlite);
     QSqlQuery insertRecord(_database);
     QSqlQuery insertVersion(_database);
     if (!select.exec(QStringLiteral("SELECT chassis, serial, kind, record_key, season, line, arrived, %1 "
