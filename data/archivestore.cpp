@@ -64,8 +64,18 @@ ArchiveOpenResult::Kind cArchiveStore::kindOfError(const QSqlDatabase& _database
     using Kind = ArchiveOpenResult::Kind;
     const QString strCode = _error.nativeErrorCode();
     if (ArchiveSchema::dialectOf(_database) == ArchiveSchema::Dialect::Sqlite) {
-        // Extended codes carry the primary code in their low byte.
-        switch (strCode.toInt() & 0xff) {
+        // Extended codes carry the primary code in their low byte. A failed
+        // commit comes without a code, with SQLite's fixed text only.
+        const QString strText = _error.databaseText();
+        int s32Code = strCode.toInt() & 0xff;
+        if (strCode.isEmpty() && strText.contains(QLatin1String("disk is full")))
+            s32Code = SQLITE_FULL;
+        else if (strCode.isEmpty() && strText.contains(QLatin1String("is locked")))
+            s32Code = SQLITE_BUSY;
+        else if (strCode.isEmpty() && (strText.contains(QLatin1String("malformed")) ||
+                                       strText.contains(QLatin1String("not a database"))))
+            s32Code = SQLITE_CORRUPT;
+        switch (s32Code) {
         case SQLITE_CORRUPT:
         case SQLITE_NOTADB:
             return Kind::Damaged;
@@ -234,7 +244,7 @@ ArchiveImportResult cArchiveStore::importFile(const ArchiveInput& _input, QStrin
             tr("Die Datei %1 wurde nicht ins Archiv übernommen: ihr Name nennt keine bekannte Liste.")
                 .arg(strFile);
     else if (result.failure == ArchiveImportResult::Failure::Database)
-        *_pMessage = tr("Die Datei %1 wurde nicht ins Archiv %2 übernommen: %3")
-                         .arg(strFile, strDisplayName(), strReason(result.error));
+        *_pMessage = tr("Die Datei %1 wurde nicht ins Archiv übernommen.").arg(strFile) + QLatin1Char(' ') +
+                     failure(result.error).strMessage;
     return result;
 }

@@ -109,6 +109,8 @@ private slots:
     void refusesNewerSchema();
     void damagedFileMovedAside();
     void defaultPlace();
+    void lockedArchive();
+    void fullDisk();
     void killedImport();
 
 private:
@@ -400,6 +402,61 @@ void tst_Archive::damagedFileMovedAside()
         store.importFile(input({c_strA, "Kunden.csv", "h\n1;x\n", "2014-10-04T10:00", 1, 0, 0}));
     QVERIFY(result.bOk());
     QCOMPARE(result.s32New, 1);
+}
+
+// Another program holding the archive in a write transaction: the store
+// waits a few seconds, then says the archive is locked and stays closed.
+void tst_Archive::lockedArchive()
+{
+    if (!bSqlite())
+        QSKIP("a file of its own: SQLite only");
+    const QString strLocker = m_strConnection + QStringLiteral("-locker");
+    {
+        QSqlDatabase locker = cArchiveStore::sqliteConnection(m_database.databaseName(), strLocker);
+        QVERIFY(locker.open());
+        QSqlQuery query(locker);
+        QVERIFY(query.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        QVERIFY(query.exec(QStringLiteral("CREATE TABLE other (x INTEGER)")));
+        cArchiveStore store(m_database);
+        const ArchiveOpenResult opened = store.open();
+        QCOMPARE(int(opened.kind), int(ArchiveOpenResult::Kind::Locked));
+        QVERIFY(!store.bIsOpen());
+        QVERIFY2(opened.strMessage.contains(store.strDisplayName()), qPrintable(opened.strMessage));
+        QVERIFY(query.exec(QStringLiteral("ROLLBACK")));
+        // Free again: the next use opens it.
+        QCOMPARE(int(store.open().kind), int(ArchiveOpenResult::Kind::Open));
+        store.vClose();
+        locker.close();
+    }
+    QSqlDatabase::removeDatabase(strLocker);
+}
+
+// A full disk: the import goes in whole or not at all, with a message
+// naming the file and the full disk.
+void tst_Archive::fullDisk()
+{
+    if (!bSqlite())
+        QSKIP("a file of its own: SQLite only");
+    TestSupport::cSmallDisk disk(QString(), 512);
+    if (!disk.bMounted())
+        QSKIP(qPrintable(disk.strWhyNot()));
+    m_database.setDatabaseName(disk.strPath() + QStringLiteral("/archive.sqlite"));
+    cArchiveStore store(m_database);
+    QVERIFY(store.importFile(input({c_strA, "Kunden.csv", "h\n1;x\n", "2014-10-04T10:00", 1, 0, 0})).bOk());
+    QVERIFY(disk.bFill());
+    QString strMessage;
+    const ArchiveImportResult result =
+        store.importFile(input({c_strA, "Auftraege.csv", ArchiveFixtures::baBigOrdersFile(2000, 0),
+                                "2014-10-05T10:00", 0, 0, 0}),
+                         &strMessage);
+    QVERIFY(!result.bOk());
+    QCOMPARE(int(cArchiveStore::kindOfError(m_database, result.error)),
+             int(ArchiveOpenResult::Kind::DiskFull));
+    QVERIFY2(strMessage.contains(QLatin1String("Auftraege.csv")) &&
+                 strMessage.contains(QLatin1String("voll")),
+             qPrintable(strMessage));
+    QCOMPARE(slDump(store.database()).size(), 1);
+    store.vClose();
 }
 
 void tst_Archive::defaultPlace()
