@@ -27,7 +27,9 @@ struct ArchiveInput {
 // What an import did: how many records were new, had changed (a new version
 // beside the earlier ones) or arrived unchanged.
 struct ArchiveImportResult {
-    enum class Failure { None, NoList, Database };
+    // NoList: the file's name names no list; Database: the import failed
+    // and left nothing; Closed: the archive could not be opened (the store).
+    enum class Failure { None, NoList, Database, Closed };
 
     Failure failure = Failure::None;
     QSqlError error; // the driver's error for Failure::Database

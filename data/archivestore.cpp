@@ -230,7 +230,7 @@ ArchiveImportResult cArchiveStore::importFile(const ArchiveInput& _input, QStrin
     const QString strFile = QDir::toNativeSeparators(_input.strFileName);
     const ArchiveOpenResult opened = open();
     if (!opened.bUsable()) {
-        result.failure = ArchiveImportResult::Failure::Database;
+        result.failure = ArchiveImportResult::Failure::Closed;
         if (_pMessage)
             *_pMessage = opened.strMessage;
         return result;
@@ -238,7 +238,7 @@ ArchiveImportResult cArchiveStore::importFile(const ArchiveInput& _input, QStrin
     result = ArchiveImport::importFile(m_database, _input);
     if (!_pMessage)
         return result;
-    _pMessage->clear();
+    *_pMessage = opened.kind == ArchiveOpenResult::Kind::Damaged ? opened.strMessage : QString();
     if (result.failure == ArchiveImportResult::Failure::NoList)
         *_pMessage =
             tr("Die Datei %1 wurde nicht ins Archiv übernommen: ihr Name nennt keine bekannte Liste.")

@@ -22,7 +22,8 @@ struct ArchiveOpenResult {
     QString strMessage; // translated, names the archive and the reason; empty when Open
     QString strMovedTo; // Damaged: where the damaged file is now
 
-    bool bUsable() const { return kind == Kind::Open || kind == Kind::Damaged; }
+    // Open, or a new archive begun in place of a damaged one.
+    bool bUsable() const { return kind == Kind::Open || (kind == Kind::Damaged && !strMovedTo.isEmpty()); }
 };
 
 // The archive of every list and statistics file that arrived, per machine
@@ -50,7 +51,10 @@ public:
     void vClose();
 
     // Imports one file (opening the archive first when needed). The message
-    // is translated and names the file and the reason; empty on success.
+    // is translated and names the file or the archive and the reason: why
+    // the file did not go in (Failure::Closed: why the archive cannot be
+    // opened), or that a damaged archive was moved aside on this first use
+    // (the file then went in). Empty otherwise.
     ArchiveImportResult importFile(const ArchiveInput& _input, QString* _pMessage = nullptr);
 
     QSqlDatabase database() const { return m_database; }
