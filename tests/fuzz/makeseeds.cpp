@@ -3,6 +3,7 @@
 // several encodings and line ends), and the protocol's messages as the
 // terminal simulator sends them.
 //   makeseeds <sampledata folder> <corpus folder>
+#include "data/listkind.h"
 #include "live/liverecord.h"
 #include "terminal/discovery.h"
 #include "terminal/dispatch.h"
@@ -60,6 +61,10 @@ void vListFiles(const QString& _strSamples)
         if (s32FirstEnd >= 0)
             baMixed.insert(s32FirstEnd, '\r');
         vWrite(pTarget, strBase + QStringLiteral("-mixed.csv"), baMixed);
+        // The archive's import: byte 0 names the kind (see fuzz_archive.cpp).
+        const char cKind = char(int(ListNames::kindOfFile(strName)) - 1);
+        vWrite("archive", strBase + QStringLiteral("-utf8bom.csv"), cKind + baWithBom(baLatin1));
+        vWrite("archive", strBase + QStringLiteral("-crlf.csv"), cKind + baCrLf);
     }
 }
 

@@ -14,6 +14,7 @@ int fuzzFileMessage(const uint8_t* data, size_t size);
 int fuzzDiscovery(const uint8_t* data, size_t size);
 int fuzzLiveRecord(const uint8_t* data, size_t size);
 int fuzzIsoXml(const uint8_t* data, size_t size);
+int fuzzArchive(const uint8_t* data, size_t size);
 
 namespace
 {
@@ -26,9 +27,10 @@ struct Target {
 };
 
 const Target c_aTargets[] = {
-    {"listfile", fuzzListFile},       {"statisticsfile", fuzzStatisticsFile}, {"framing", fuzzFraming},
-    {"filemessage", fuzzFileMessage}, {"discovery", fuzzDiscovery},           {"liverecord", fuzzLiveRecord},
-    {"isoxml", fuzzIsoXml},
+    {"listfile", fuzzListFile},   {"statisticsfile", fuzzStatisticsFile},
+    {"framing", fuzzFraming},     {"filemessage", fuzzFileMessage},
+    {"discovery", fuzzDiscovery}, {"liverecord", fuzzLiveRecord},
+    {"isoxml", fuzzIsoXml},       {"archive", fuzzArchive},
 };
 
 QStringList g_slBroken;

@@ -45,6 +45,7 @@ UNEXPECTED=$(grep -v -E '^usr/(bin|share/(applications|metainfo|doc/feldbrief|ic
 [ -z "$UNEXPECTED" ] || fail "unexpected files in the package: $UNEXPECTED"
 DEPENDS=$(dpkg-deb -f "$DEB" Depends)
 grep -q libqt5widgets5 <<<"$DEPENDS" || fail "dependencies not computed: $DEPENDS"
+grep -q libqt5sql5-sqlite <<<"$DEPENDS" || fail "the archive's SQLite driver is no dependency: $DEPENDS"
 VERSION=$(dpkg-deb -f "$DEB" Version)
 
 UNPACKED=$(mktemp -d)

@@ -1,0 +1,264 @@
+#include "data/archiveimport.h"
+
+#include "data/archiverecords.h"
+#include "data/archiveschema.h"
+
+#include <QHash>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace
+{
+
+// Empty texts go in as empty texts: a null QString would be bound as NULL.
+QVariant text(const QString& _str)
+{
+    return _str.isNull() ? QVariant(QStringLiteral("")) : QVariant(_str);
+}
+
+// What the archive already holds of a record: its row and its latest version.
+struct KnownRecord {
+    qint64 s64RecordId = 0;
+    qint64 s64VersionId = 0;
+    QByteArray baDigest;
+    QString strLastSeen;
+};
+
+class cImport
+{
+public:
+    cImport(QSqlDatabase& _database, const ArchiveInput& _input, ListKind _kind)
+        : m_database(_database), m_input(_input), m_kind(_kind),
+          m_strKind(ArchiveRecords::strKindName(_kind)), m_strArrived(ArchiveImport::strTime(_input.arrived)),
+          m_insertRecord(_database), m_insertVersion(_database), m_touchVersion(_database)
+    {
+    }
+
+    bool bRun(ArchiveImportResult& _result);
+    QSqlError error() const { return m_error; }
+
+private:
+    bool bPrepare();
+    bool bStoreFile(const ArchiveFileHead& _head);
+    bool bLoadKnown();
+    bool bImportRecord(const ArchiveRecord& _record, ArchiveImportResult& _result);
+    bool bInsertVersion(qint64 _s64RecordId, const ArchiveRecord& _record);
+    bool bFail(const QSqlQuery& _query)
+    {
+        m_error = _query.lastError();
+        return false;
+    }
+
+    QSqlDatabase& m_database;
+    const ArchiveInput& m_input;
+    const ListKind m_kind;
+    const QString m_strKind;
+    const QString m_strArrived;
+    QSqlQuery m_insertRecord;
+    QSqlQuery m_insertVersion;
+    QSqlQuery m_touchVersion;
+    QHash<QString, KnownRecord> m_known;
+    QSqlError m_error;
+};
+
+bool cImport::bPrepare()
+{
+    const int s32Columns = ArchiveSchema::orderColumns().size();
+    // Two importers of the same file (an office's devices) meet in the
+    // unique keys: the second takes the row the first made.
+    if (!m_insertRecord.prepare(QStringLiteral(
+            "INSERT INTO archive_records (chassis, serial, kind, record_key, season) VALUES (?, ?, ?, ?, ?) "
+            "ON CONFLICT (chassis, serial, kind, record_key) DO UPDATE SET season = excluded.season "
+            "RETURNING id")))
+        return bFail(m_insertRecord);
+    if (!m_insertVersion.prepare(
+            QStringLiteral(
+                "INSERT INTO archive_versions (record_id, line, digest, first_seen, last_seen, %1) "
+                "VALUES (?, ?, ?, ?, ?%2) ON CONFLICT (record_id, digest) DO UPDATE SET last_seen = "
+                "excluded.last_seen WHERE archive_versions.last_seen < excluded.last_seen")
+                .arg(ArchiveSchema::strOrderColumnList(), QStringLiteral(", ?").repeated(s32Columns))))
+        return bFail(m_insertVersion);
+    if (!m_touchVersion.prepare(
+            QStringLiteral("UPDATE archive_versions SET last_seen = ? WHERE id = ? AND last_seen < ?")))
+        return bFail(m_touchVersion);
+    return true;
+}
+
+bool cImport::bStoreFile(const ArchiveFileHead& _head)
+{
+    QSqlQuery query(m_database);
+    if (!query.prepare(QStringLiteral(
+            "INSERT INTO archive_files (chassis, serial, kind, name, digest, header, crlf, first_arrived, "
+            "last_arrived) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (chassis, serial, kind, name, "
+            "digest) "
+            "DO UPDATE SET last_arrived = excluded.last_arrived WHERE archive_files.last_arrived < "
+            "excluded.last_arrived")))
+        return bFail(query);
+    for (const QVariant& value :
+         {text(m_input.machine.strChassis), text(m_input.machine.strSerial), QVariant(m_strKind),
+          text(m_input.strFileName), QVariant(_head.baDigest), QVariant(_head.baHeader),
+          QVariant(_head.bCrLf ? 1 : 0), QVariant(m_strArrived), QVariant(m_strArrived)})
+        query.addBindValue(value);
+    return query.exec() || bFail(query);
+}
+
+bool cImport::bLoadKnown()
+{
+    QSqlQuery query(m_database);
+    query.setForwardOnly(true);
+    if (!query.prepare(
+            QStringLiteral("SELECT r.record_key, r.id, v.id, v.digest, v.last_seen FROM archive_records r "
+                           "JOIN archive_versions v ON v.record_id = r.id "
+                           "WHERE r.chassis = ? AND r.serial = ? AND r.kind = ?")))
+        return bFail(query);
+    query.addBindValue(text(m_input.machine.strChassis));
+    query.addBindValue(text(m_input.machine.strSerial));
+    query.addBindValue(m_strKind);
+    if (!query.exec())
+        return bFail(query);
+    while (query.next()) {
+        KnownRecord& known = m_known[query.value(0).toString()];
+        const qint64 s64VersionId = query.value(2).toLongLong();
+        const QString strLastSeen = query.value(4).toString();
+        // The latest version: seen last, the newer row where two tie.
+        if (known.s64VersionId != 0 &&
+            (strLastSeen < known.strLastSeen ||
+             (strLastSeen == known.strLastSeen && s64VersionId < known.s64VersionId)))
+            continue;
+        known.s64RecordId = query.value(1).toLongLong();
+        known.s64VersionId = s64VersionId;
+        known.baDigest = query.value(3).toByteArray();
+        known.strLastSeen = strLastSeen;
+    }
+    return true;
+}
+
+bool cImport::bInsertVersion(qint64 _s64RecordId, const ArchiveRecord& _record)
+{
+    m_insertVersion.addBindValue(_s64RecordId);
+    m_insertVersion.addBindValue(_record.baLine);
+    m_insertVersion.addBindValue(_record.baDigest);
+    m_insertVersion.addBindValue(m_strArrived);
+    m_insertVersion.addBindValue(m_strArrived);
+    const ArchiveOrderColumns& c = _record.orderColumns;
+    const auto orderText = [&](const QString& _str) {
+        return _record.bOrder ? text(_str) : QVariant(QVariant::String);
+    };
+    const auto number = [&](int _s32) { return _record.bOrder ? QVariant(_s32) : QVariant(QVariant::Int); };
+    for (const QVariant& value :
+         {orderText(c.strOrderNumber),
+          orderText(c.strCustomerNumber),
+          orderText(c.strCustomer),
+          orderText(c.strFieldNumber),
+          orderText(c.strFieldName),
+          orderText(c.strDriver),
+          orderText(c.strStart),
+          orderText(c.strStop),
+          c.strStartAt.isEmpty() ? QVariant(QVariant::String) : orderText(c.strStartAt),
+          c.strStopAt.isEmpty() ? QVariant(QVariant::String) : orderText(c.strStopAt),
+          number(c.s32AreaM2),
+          number(c.s32FieldMetres),
+          number(c.s32HarvestMetres),
+          number(c.s32RoadMetres),
+          number(c.s32FieldMinutes),
+          number(c.s32UnloadMinutes),
+          number(c.s32RoadMinutes),
+          number(c.s32HarvestMinutes),
+          number(c.s32FieldFuelMl),
+          number(c.s32RoadFuelMl),
+          number(c.s32HarvestFuelMl)})
+        m_insertVersion.addBindValue(value);
+    return m_insertVersion.exec() || bFail(m_insertVersion);
+}
+
+bool cImport::bImportRecord(const ArchiveRecord& _record, ArchiveImportResult& _result)
+{
+    auto it = m_known.find(_record.strKey);
+    if (it == m_known.end()) {
+        for (const QVariant& value : {text(m_input.machine.strChassis), text(m_input.machine.strSerial),
+                                      QVariant(m_strKind), text(_record.strKey), text(_record.strSeason)})
+            m_insertRecord.addBindValue(value);
+        if (!m_insertRecord.exec() || !m_insertRecord.next())
+            return bFail(m_insertRecord);
+        const qint64 s64RecordId = m_insertRecord.value(0).toLongLong();
+        m_insertRecord.finish();
+        if (!bInsertVersion(s64RecordId, _record))
+            return false;
+        // A later line of this file with the same key counts as a change.
+        m_known.insert(_record.strKey, KnownRecord{s64RecordId, -1, _record.baDigest, m_strArrived});
+        ++_result.s32New;
+        return true;
+    }
+    KnownRecord& known = it.value();
+    if (known.baDigest == _record.baDigest) {
+        ++_result.s32Unchanged;
+        if (known.s64VersionId <= 0 || !(known.strLastSeen < m_strArrived))
+            return true;
+        for (const QVariant& value :
+             {QVariant(m_strArrived), QVariant(known.s64VersionId), QVariant(m_strArrived)})
+            m_touchVersion.addBindValue(value);
+        known.strLastSeen = m_strArrived;
+        return m_touchVersion.exec() || bFail(m_touchVersion);
+    }
+    if (!bInsertVersion(known.s64RecordId, _record))
+        return false;
+    known.s64VersionId = -1; // made in this transaction; seen now
+    known.baDigest = _record.baDigest;
+    known.strLastSeen = m_strArrived;
+    ++_result.s32Changed;
+    return true;
+}
+
+bool cImport::bRun(ArchiveImportResult& _result)
+{
+    if (!bPrepare() || !bStoreFile(ArchiveRecords::head(m_input.baContent)) || !bLoadKnown())
+        return false;
+    return ArchiveRecords::bForEachRecord(
+        m_input.baContent, m_kind, m_input.arrived,
+        [&](const ArchiveRecord& _record) { return bImportRecord(_record, _result); });
+}
+
+} // namespace
+
+namespace ArchiveImport
+{
+
+QString strTime(const QDateTime& _time)
+{
+    return _time.toUTC().toString(Qt::ISODateWithMs);
+}
+
+ArchiveImportResult importFile(QSqlDatabase& _database, const ArchiveInput& _input)
+{
+    ArchiveImportResult result;
+    const ListKind kind =
+        _input.kind != ListKind::None ? _input.kind : ListNames::kindOfFile(_input.strFileName);
+    if (kind == ListKind::None) {
+        result.failure = ArchiveImportResult::Failure::NoList;
+        return result;
+    }
+    if (!_database.transaction()) {
+        result.failure = ArchiveImportResult::Failure::Database;
+        result.error = _database.lastError();
+        return result;
+    }
+    bool bOk = false;
+    QSqlError error;
+    {
+        cImport import(_database, _input, kind);
+        bOk = import.bRun(result);
+        error = import.error();
+    }
+    if (bOk && !_database.commit()) {
+        error = _database.lastError();
+        bOk = false;
+    }
+    if (!bOk) {
+        _database.rollback();
+        const ArchiveImportResult failed{ArchiveImportResult::Failure::Database, error, 0, 0, 0};
+        return failed;
+    }
+    return result;
+}
+
+} // namespace ArchiveImport

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QString>
+#include <QStringList>
+
+// The archive's tables, the same on SQLite and PostgreSQL apart from two
+// column types (see strIdType and strBytesType), with the version kept in the
+// database and the steps from every earlier version to the current one.
+//
+// Version 2 (current):
+//   archive_version  (version)
+//   archive_files    one row per distinct file of a machine: its name, kind,
+//                    digest, header line, line ends, first and last arrival
+//   archive_records  one row per record: machine (chassis, serial), kind,
+//                    the record's own key, its season
+//   archive_versions every distinct line a record had: the bytes, their
+//                    digest, first and last seen, the decoded order columns
+// Version 1 kept one line per record, without history: the line and the
+// decoded columns sat in archive_records with the time they arrived.
+namespace ArchiveSchema
+{
+
+constexpr int CURRENT_VERSION = 2;
+
+enum class Dialect { Sqlite, Postgres };
+Dialect dialectOf(const QSqlDatabase& _database);
+
+// The decoded order columns, in the order of ArchiveOrderColumns, with their
+// SQL types ("TEXT" or "INTEGER").
+struct Column {
+    const char* pName;
+    const char* pType;
+};
+const QVector<Column>& orderColumns();
+// "order_number, customer_number, ..." for SQL text.
+QString strOrderColumnList();
+
+// The statements that create the tables of _s32Version (1 or 2) in an empty
+// database, version row included.
+QStringList slCreate(Dialect _dialect, int _s32Version);
+
+// The version kept in the database: 0 when it holds no archive yet. False
+// with the driver's error when it cannot be read.
+bool bReadVersion(QSqlDatabase& _database, int& _s32Version, QSqlError& _error);
+
+// Creates the current tables in an empty database (_s32From = 0) or brings
+// an older archive up to date, keeping its rows; all in one transaction.
+bool bCreateOrMigrate(QSqlDatabase& _database, int _s32From, QSqlError& _error);
+
+} // namespace ArchiveSchema
