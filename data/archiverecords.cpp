@@ -168,6 +168,14 @@ ArchiveFileHead head(const QByteArray& _baContent)
     return head;
 }
 
+// The line's text with its length: the terminal pads fields with zero bytes,
+// and decoding a QByteArray by itself would stop at the first.
+static QString strDecoded(const QByteArray& _baLine, bool _bUtf8)
+{
+    return _bUtf8 ? QString::fromUtf8(_baLine.constData(), _baLine.size())
+                  : QString::fromLatin1(_baLine.constData(), _baLine.size());
+}
+
 bool bForEachRecord(const QByteArray& _baContent, ListKind _kind, const QDateTime& _arrived,
                     const std::function<bool(const ArchiveRecord&)>& _fnRecord)
 {
@@ -193,8 +201,7 @@ bool bForEachRecord(const QByteArray& _baContent, ListKind _kind, const QDateTim
                 break;
             record.strSeason = strSeason(_arrived.toLocalTime().date());
             record.strKey = record.strSeason;
-        } else if (!bListRecord(bUtf8 ? QString::fromUtf8(baLine) : QString::fromLatin1(baLine), _kind,
-                                record)) {
+        } else if (!bListRecord(strDecoded(baLine, bUtf8), _kind, record)) {
             continue;
         }
         // A key the file names again (two fields of one name for one

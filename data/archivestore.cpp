@@ -1,5 +1,7 @@
 #include "data/archivestore.h"
 
+#include "app/settingsstore.h"
+
 #include "data/archiveschema.h"
 
 #include <QDateTime>
@@ -31,8 +33,10 @@ QString strReason(const QSqlError& _error)
 
 QString cArchiveStore::strDefaultPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/archive.sqlite");
+    // Beside the settings' organisation, not the program's name: the
+    // application, its installed copy and the archive tool share one archive.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/') +
+           QLatin1String(SettingsStore::ORGANISATION) + QStringLiteral("/archive.sqlite");
 }
 
 QSqlDatabase cArchiveStore::sqliteConnection(const QString& _strPath, const QString& _strConnectionName)

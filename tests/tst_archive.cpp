@@ -6,6 +6,7 @@
 
 #include "archivebackends.h"
 #include "archivefixtures.h"
+#include "pgserver.h"
 #include "testsupport.h"
 
 #include "data/archiveimport.h"
@@ -21,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
+#include <cstdio>
 
 using ArchiveFixtures::baOrder;
 
@@ -204,6 +206,16 @@ void tst_Archive::imports_data()
                           "2014-10-06T10:00", 1, 0, 0}}
         << QStringList{strVersion(QString(), "orders", QStringLiteral("3;05.10.2014 09:00"), strS, "10-06T10",
                                   "10-06T10", baHostile)};
+
+    // The terminal pads fields with zero bytes: the record behind them is
+    // read whole and kept with them.
+    QByteArray baPadded = baOrder(5, QStringLiteral("07.10.2014 10:00"), 2000);
+    baPadded.replace(QByteArray("Breite"), QByteArray("Breite\0\0\0", 9));
+    QTest::newRow("zero bytes in a field, as the terminal pads it")
+        << QVector<Step>{{c_strA, strOrders, ArchiveFixtures::baLatin1CrLfFile({baPadded}),
+                          "2014-10-07T12:00", 1, 0, 0}}
+        << QStringList{strVersion(c_strA, "orders", QStringLiteral("5;07.10.2014 10:00"), strS, "10-07T12",
+                                  "10-07T12", baPadded)};
 
     // The other lists by their number (fields by customer and name); the
     // statistics file by the campaign it arrived in.
@@ -468,9 +480,11 @@ void tst_Archive::defaultPlace()
 {
     if (!bSqlite())
         QSKIP("a file of its own: SQLite only");
+    // In the user's data folder under the settings' organisation, whatever
+    // the program is called.
     QCOMPARE(cArchiveStore::strDefaultPath(),
-             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                 QStringLiteral("/archive.sqlite"));
+             QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                 QStringLiteral("/Lindqvarth/archive.sqlite"));
     m_database.setDatabaseName(cArchiveStore::strDefaultPath());
     QFile::remove(cArchiveStore::strDefaultPath());
     cArchiveStore store(m_database);
@@ -594,31 +608,41 @@ void tst_Archive::killedImport()
 namespace
 {
 
-// A PostgreSQL server named by VEMO_ARCHIVE_PGHOST (a host or a socket
-// folder), VEMO_ARCHIVE_PGPORT and VEMO_ARCHIVE_PGUSER: every case gets a
-// database of its own, made through the server's "postgres" database.
+// The PostgreSQL server of this test run: started on first use in a
+// temporary folder, stopped when the program ends.
+cPgServer& pgServer()
+{
+    static cPgServer s_server;
+    return s_server;
+}
+
+// Why the server cannot run here (package or driver missing): its cases
+// are skipped with this reason. A server that can run but fails to start
+// fails the test instead (see main).
+QString g_strPgSkip;
+
+// Every case gets a database of its own on the test run's server, made
+// through the server's own database.
 QSqlDatabase postgresDatabase(const QString& _strConnection, QString& _strWhyNot)
 {
-    const QString strHost = qEnvironmentVariable("VEMO_ARCHIVE_PGHOST");
-    if (strHost.isEmpty()) {
-        _strWhyNot = QStringLiteral("no server named (VEMO_ARCHIVE_PGHOST)");
-        return QSqlDatabase();
-    }
-    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
-        _strWhyNot = QStringLiteral("Qt's QPSQL driver is not installed (libqt5sql5-psql)");
+    if (!g_strPgSkip.isEmpty() || !pgServer().bRunning()) {
+        _strWhyNot =
+            g_strPgSkip.isEmpty() ? QStringLiteral("the PostgreSQL server did not start") : g_strPgSkip;
         return QSqlDatabase();
     }
     const auto configure = [&](QSqlDatabase& _database, const QString& _strName) {
-        _database.setHostName(strHost);
-        _database.setPort(qEnvironmentVariableIntValue("VEMO_ARCHIVE_PGPORT"));
-        _database.setUserName(qEnvironmentVariable("VEMO_ARCHIVE_PGUSER", QStringLiteral("postgres")));
+        _database.setHostName(pgServer().strHost());
+        _database.setPort(pgServer().s32Port());
+        _database.setUserName(pgServer().strUser());
         _database.setDatabaseName(_strName);
     };
-    const QString strName = QString(_strConnection).replace(QLatin1Char('-'), QLatin1Char('_'));
+    // A name made from the case's connection name (letters, digits, "_"),
+    // never from data: database names cannot be bound values.
+    const QString strName = QString(_strConnection).replace(QLatin1Char('-'), QLatin1Char('_')).toLower();
     const QString strAdmin = _strConnection + QStringLiteral("-admin");
     {
         QSqlDatabase admin = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), strAdmin);
-        configure(admin, QStringLiteral("postgres"));
+        configure(admin, pgServer().strDatabase());
         QSqlQuery query(admin);
         if (!admin.open() || !query.exec(QStringLiteral("DROP DATABASE IF EXISTS %1").arg(strName)) ||
             !query.exec(QStringLiteral("CREATE DATABASE %1").arg(strName)))
@@ -658,6 +682,10 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     TestSupport::vIsolate();
     int s32Failed = 0;
+    if (!pgServer().bStart(&g_strPgSkip) && g_strPgSkip.isEmpty()) {
+        std::fprintf(stderr, "FAIL: PostgreSQL server: %s\n", qPrintable(pgServer().strError()));
+        ++s32Failed;
+    }
     for (const ArchiveBackend& backend : archiveBackends()) {
         tst_Archive test(backend);
         s32Failed += QTest::qExec(&test, argc, argv);

@@ -484,6 +484,45 @@ Bitte hängen Sie sie an diese E-Mail an.</source>
     </message>
 </context>
 <context>
+    <name>cArchiveStore</name>
+    <message>
+        <source>Das Archiv %1 ist beschädigt: %2</source>
+        <translation>档案库 %1 已损坏：%2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 wird von einem anderen Programm gesperrt: %2</source>
+        <translation>档案库 %1 被其他程序锁定：%2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht geschrieben werden, der Datenträger ist voll: %2</source>
+        <translation>无法写入档案库 %1，存储介质已满：%2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht geöffnet werden: %2</source>
+        <translation>无法打开档案库 %1：%2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 ist beschädigt (%2) und lässt sich nicht nach %3 verschieben.</source>
+        <translation>档案库 %1 已损坏（%2），且无法移动到 %3。</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 war beschädigt (%2). Es wurde nach %3 verschoben, ein neues Archiv ist angelegt.</source>
+        <translation>档案库 %1 曾损坏（%2）。已将其移动到 %3，并新建了档案库。</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 stammt von einer neueren Programmversion (Version %2, dieses Programm kennt bis Version %3) und bleibt unverändert.</source>
+        <translation>档案库 %1 来自较新的程序版本（版本 %2，本程序最高支持版本 %3），将保持不变。</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht ins Archiv übernommen: ihr Name nennt keine bekannte Liste.</source>
+        <translation>文件 %1 未被收入档案库：其名称不对应任何已知列表。</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht ins Archiv übernommen.</source>
+        <translation>文件 %1 未被收入档案库。</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

@@ -484,6 +484,45 @@ Vedhæft den til denne e-mail.</translation>
     </message>
 </context>
 <context>
+    <name>cArchiveStore</name>
+    <message>
+        <source>Das Archiv %1 ist beschädigt: %2</source>
+        <translation>Arkivet %1 er beskadiget: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 wird von einem anderen Programm gesperrt: %2</source>
+        <translation>Arkivet %1 er låst af et andet program: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht geschrieben werden, der Datenträger ist voll: %2</source>
+        <translation>Arkivet %1 kan ikke skrives, lagermediet er fuldt: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht geöffnet werden: %2</source>
+        <translation>Arkivet %1 kan ikke åbnes: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 ist beschädigt (%2) und lässt sich nicht nach %3 verschieben.</source>
+        <translation>Arkivet %1 er beskadiget (%2) og kan ikke flyttes til %3.</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 war beschädigt (%2). Es wurde nach %3 verschoben, ein neues Archiv ist angelegt.</source>
+        <translation>Arkivet %1 var beskadiget (%2). Det er flyttet til %3, og et nyt arkiv er oprettet.</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 stammt von einer neueren Programmversion (Version %2, dieses Programm kennt bis Version %3) und bleibt unverändert.</source>
+        <translation>Arkivet %1 stammer fra en nyere programversion (version %2, dette program kender op til version %3) og forbliver uændret.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht ins Archiv übernommen: ihr Name nennt keine bekannte Liste.</source>
+        <translation>Filen %1 blev ikke overført til arkivet: navnet angiver ingen kendt liste.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht ins Archiv übernommen.</source>
+        <translation>Filen %1 blev ikke overført til arkivet.</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

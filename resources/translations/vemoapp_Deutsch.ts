@@ -480,6 +480,45 @@ Bitte hängen Sie sie an diese E-Mail an.</source>
     </message>
 </context>
 <context>
+    <name>cArchiveStore</name>
+    <message>
+        <source>Das Archiv %1 ist beschädigt: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 wird von einem anderen Programm gesperrt: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht geschrieben werden, der Datenträger ist voll: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht geöffnet werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 ist beschädigt (%2) und lässt sich nicht nach %3 verschieben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 war beschädigt (%2). Es wurde nach %3 verschoben, ein neues Archiv ist angelegt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 stammt von einer neueren Programmversion (Version %2, dieses Programm kennt bis Version %3) und bleibt unverändert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht ins Archiv übernommen: ihr Name nennt keine bekannte Liste.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht ins Archiv übernommen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

@@ -484,6 +484,45 @@ Please attach it to this e-mail.</translation>
     </message>
 </context>
 <context>
+    <name>cArchiveStore</name>
+    <message>
+        <source>Das Archiv %1 ist beschädigt: %2</source>
+        <translation>The archive %1 is damaged: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 wird von einem anderen Programm gesperrt: %2</source>
+        <translation>The archive %1 is locked by another program: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht geschrieben werden, der Datenträger ist voll: %2</source>
+        <translation>The archive %1 cannot be written, the disk is full: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht geöffnet werden: %2</source>
+        <translation>The archive %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 ist beschädigt (%2) und lässt sich nicht nach %3 verschieben.</source>
+        <translation>The archive %1 is damaged (%2) and cannot be moved to %3.</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 war beschädigt (%2). Es wurde nach %3 verschoben, ein neues Archiv ist angelegt.</source>
+        <translation>The archive %1 was damaged (%2). It has been moved to %3 and a new archive has been created.</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 stammt von einer neueren Programmversion (Version %2, dieses Programm kennt bis Version %3) und bleibt unverändert.</source>
+        <translation>The archive %1 comes from a newer program version (version %2, this program knows up to version %3) and remains unchanged.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht ins Archiv übernommen: ihr Name nennt keine bekannte Liste.</source>
+        <translation>The file %1 was not added to the archive: its name does not refer to any known list.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht ins Archiv übernommen.</source>
+        <translation>The file %1 was not added to the archive.</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

@@ -484,6 +484,45 @@ Veuillez le joindre à cet e-mail.</translation>
     </message>
 </context>
 <context>
+    <name>cArchiveStore</name>
+    <message>
+        <source>Das Archiv %1 ist beschädigt: %2</source>
+        <translation>L'archive %1 est endommagée : %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 wird von einem anderen Programm gesperrt: %2</source>
+        <translation>L'archive %1 est verrouillée par un autre programme : %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht geschrieben werden, der Datenträger ist voll: %2</source>
+        <translation>Impossible d'écrire dans l'archive %1, le support de stockage est plein : %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht geöffnet werden: %2</source>
+        <translation>Impossible d'ouvrir l'archive %1 : %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 ist beschädigt (%2) und lässt sich nicht nach %3 verschieben.</source>
+        <translation>L'archive %1 est endommagée (%2) et ne peut pas être déplacée vers %3.</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 war beschädigt (%2). Es wurde nach %3 verschoben, ein neues Archiv ist angelegt.</source>
+        <translation>L'archive %1 était endommagée (%2). Elle a été déplacée vers %3 et une nouvelle archive a été créée.</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 stammt von einer neueren Programmversion (Version %2, dieses Programm kennt bis Version %3) und bleibt unverändert.</source>
+        <translation>L'archive %1 provient d'une version plus récente du programme (version %2, ce programme connaît jusqu'à la version %3) et reste inchangée.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht ins Archiv übernommen: ihr Name nennt keine bekannte Liste.</source>
+        <translation>Le fichier %1 n'a pas été ajouté à l'archive : son nom ne correspond à aucune liste connue.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht ins Archiv übernommen.</source>
+        <translation>Le fichier %1 n'a pas été ajouté à l'archive.</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

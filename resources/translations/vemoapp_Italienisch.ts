@@ -484,6 +484,45 @@ Allegarlo a questa e-mail.</translation>
     </message>
 </context>
 <context>
+    <name>cArchiveStore</name>
+    <message>
+        <source>Das Archiv %1 ist beschädigt: %2</source>
+        <translation>L'archivio %1 è danneggiato: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 wird von einem anderen Programm gesperrt: %2</source>
+        <translation>L'archivio %1 è bloccato da un altro programma: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht geschrieben werden, der Datenträger ist voll: %2</source>
+        <translation>Impossibile scrivere nell'archivio %1, il supporto di memoria è pieno: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht geöffnet werden: %2</source>
+        <translation>Impossibile aprire l'archivio %1: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 ist beschädigt (%2) und lässt sich nicht nach %3 verschieben.</source>
+        <translation>L'archivio %1 è danneggiato (%2) e non può essere spostato in %3.</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 war beschädigt (%2). Es wurde nach %3 verschoben, ein neues Archiv ist angelegt.</source>
+        <translation>L'archivio %1 era danneggiato (%2). È stato spostato in %3 ed è stato creato un nuovo archivio.</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 stammt von einer neueren Programmversion (Version %2, dieses Programm kennt bis Version %3) und bleibt unverändert.</source>
+        <translation>L'archivio %1 proviene da una versione più recente del programma (versione %2, questo programma supporta fino alla versione %3) e rimane invariato.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht ins Archiv übernommen: ihr Name nennt keine bekannte Liste.</source>
+        <translation>Il file %1 non è stato aggiunto all'archivio: il suo nome non corrisponde a nessuna lista nota.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht ins Archiv übernommen.</source>
+        <translation>Il file %1 non è stato aggiunto all'archivio.</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

@@ -484,6 +484,45 @@ Voeg het als bijlage toe aan deze e-mail.</translation>
     </message>
 </context>
 <context>
+    <name>cArchiveStore</name>
+    <message>
+        <source>Das Archiv %1 ist beschädigt: %2</source>
+        <translation>Het archief %1 is beschadigd: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 wird von einem anderen Programm gesperrt: %2</source>
+        <translation>Het archief %1 is door een ander programma vergrendeld: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht geschrieben werden, der Datenträger ist voll: %2</source>
+        <translation>Het archief %1 kan niet worden beschreven, de gegevensdrager is vol: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht geöffnet werden: %2</source>
+        <translation>Het archief %1 kan niet worden geopend: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 ist beschädigt (%2) und lässt sich nicht nach %3 verschieben.</source>
+        <translation>Het archief %1 is beschadigd (%2) en kan niet naar %3 worden verplaatst.</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 war beschädigt (%2). Es wurde nach %3 verschoben, ein neues Archiv ist angelegt.</source>
+        <translation>Het archief %1 was beschadigd (%2). Het is naar %3 verplaatst en er is een nieuw archief aangemaakt.</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 stammt von einer neueren Programmversion (Version %2, dieses Programm kennt bis Version %3) und bleibt unverändert.</source>
+        <translation>Het archief %1 is afkomstig van een nieuwere programmaversie (versie %2, dit programma kent versies tot en met %3) en blijft ongewijzigd.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht ins Archiv übernommen: ihr Name nennt keine bekannte Liste.</source>
+        <translation>Het bestand %1 is niet in het archief opgenomen: de naam verwijst naar geen enkele bekende lijst.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht ins Archiv übernommen.</source>
+        <translation>Het bestand %1 is niet in het archief opgenomen.</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

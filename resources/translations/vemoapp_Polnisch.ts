@@ -484,6 +484,45 @@ Dołącz go do tej wiadomości e-mail.</translation>
     </message>
 </context>
 <context>
+    <name>cArchiveStore</name>
+    <message>
+        <source>Das Archiv %1 ist beschädigt: %2</source>
+        <translation>Archiwum %1 jest uszkodzone: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 wird von einem anderen Programm gesperrt: %2</source>
+        <translation>Archiwum %1 jest zablokowane przez inny program: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht geschrieben werden, der Datenträger ist voll: %2</source>
+        <translation>Nie można zapisać archiwum %1, nośnik danych jest pełny: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht geöffnet werden: %2</source>
+        <translation>Nie można otworzyć archiwum %1: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 ist beschädigt (%2) und lässt sich nicht nach %3 verschieben.</source>
+        <translation>Archiwum %1 jest uszkodzone (%2) i nie można go przenieść do %3.</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 war beschädigt (%2). Es wurde nach %3 verschoben, ein neues Archiv ist angelegt.</source>
+        <translation>Archiwum %1 było uszkodzone (%2). Zostało przeniesione do %3 i utworzono nowe archiwum.</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 stammt von einer neueren Programmversion (Version %2, dieses Programm kennt bis Version %3) und bleibt unverändert.</source>
+        <translation>Archiwum %1 pochodzi z nowszej wersji programu (wersja %2, ten program obsługuje wersje do %3) i pozostaje niezmienione.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht ins Archiv übernommen: ihr Name nennt keine bekannte Liste.</source>
+        <translation>Plik %1 nie został dodany do archiwum: jego nazwa nie odpowiada żadnej znanej liście.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht ins Archiv übernommen.</source>
+        <translation>Plik %1 nie został dodany do archiwum.</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

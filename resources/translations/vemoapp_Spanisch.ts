@@ -484,6 +484,45 @@ Adjúntelo a este correo electrónico.</translation>
     </message>
 </context>
 <context>
+    <name>cArchiveStore</name>
+    <message>
+        <source>Das Archiv %1 ist beschädigt: %2</source>
+        <translation>El archivo histórico %1 está dañado: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 wird von einem anderen Programm gesperrt: %2</source>
+        <translation>El archivo histórico %1 está bloqueado por otro programa: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht geschrieben werden, der Datenträger ist voll: %2</source>
+        <translation>No se puede escribir en el archivo histórico %1, el soporte de datos está lleno: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht geöffnet werden: %2</source>
+        <translation>No se pudo abrir el archivo histórico %1: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 ist beschädigt (%2) und lässt sich nicht nach %3 verschieben.</source>
+        <translation>El archivo histórico %1 está dañado (%2) y no se puede mover a %3.</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 war beschädigt (%2). Es wurde nach %3 verschoben, ein neues Archiv ist angelegt.</source>
+        <translation>El archivo histórico %1 estaba dañado (%2). Se ha movido a %3 y se ha creado un nuevo archivo histórico.</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 stammt von einer neueren Programmversion (Version %2, dieses Programm kennt bis Version %3) und bleibt unverändert.</source>
+        <translation>El archivo histórico %1 procede de una versión más reciente del programa (versión %2, este programa admite hasta la versión %3) y se mantiene sin cambios.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht ins Archiv übernommen: ihr Name nennt keine bekannte Liste.</source>
+        <translation>El archivo %1 no se ha incorporado al archivo histórico: su nombre no corresponde a ninguna lista conocida.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht ins Archiv übernommen.</source>
+        <translation>El archivo %1 no se ha incorporado al archivo histórico.</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

@@ -484,6 +484,45 @@ Lütfen bu e-postaya ekleyin.</translation>
     </message>
 </context>
 <context>
+    <name>cArchiveStore</name>
+    <message>
+        <source>Das Archiv %1 ist beschädigt: %2</source>
+        <translation>%1 arşivi hasarlı: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 wird von einem anderen Programm gesperrt: %2</source>
+        <translation>%1 arşivi başka bir program tarafından kilitlenmiş: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht geschrieben werden, der Datenträger ist voll: %2</source>
+        <translation>%1 arşivine yazılamıyor, veri ortamı dolu: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht geöffnet werden: %2</source>
+        <translation>%1 arşivi açılamadı: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 ist beschädigt (%2) und lässt sich nicht nach %3 verschieben.</source>
+        <translation>%1 arşivi hasarlı (%2) ve %3 konumuna taşınamıyor.</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 war beschädigt (%2). Es wurde nach %3 verschoben, ein neues Archiv ist angelegt.</source>
+        <translation>%1 arşivi hasarlıydı (%2). %3 konumuna taşındı ve yeni bir arşiv oluşturuldu.</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 stammt von einer neueren Programmversion (Version %2, dieses Programm kennt bis Version %3) und bleibt unverändert.</source>
+        <translation>%1 arşivi daha yeni bir program sürümünden geliyor (sürüm %2, bu programın desteklediği en yüksek sürüm %3) ve değiştirilmeden bırakılıyor.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht ins Archiv übernommen: ihr Name nennt keine bekannte Liste.</source>
+        <translation>%1 dosyası arşive alınmadı: adı bilinen hiçbir listeye karşılık gelmiyor.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht ins Archiv übernommen.</source>
+        <translation>%1 dosyası arşive alınmadı.</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>

@@ -484,6 +484,45 @@ Kérjük, csatolja ehhez az e-mailhez.</translation>
     </message>
 </context>
 <context>
+    <name>cArchiveStore</name>
+    <message>
+        <source>Das Archiv %1 ist beschädigt: %2</source>
+        <translation>A(z) %1 archívum sérült: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 wird von einem anderen Programm gesperrt: %2</source>
+        <translation>A(z) %1 archívumot egy másik program zárolja: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht geschrieben werden, der Datenträger ist voll: %2</source>
+        <translation>A(z) %1 archívum nem írható, az adathordozó megtelt: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht geöffnet werden: %2</source>
+        <translation>A(z) %1 archívum nem nyitható meg: %2</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 ist beschädigt (%2) und lässt sich nicht nach %3 verschieben.</source>
+        <translation>A(z) %1 archívum sérült (%2), és nem helyezhető át ide: %3.</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 war beschädigt (%2). Es wurde nach %3 verschoben, ein neues Archiv ist angelegt.</source>
+        <translation>A(z) %1 archívum sérült volt (%2), ezért át lett helyezve ide: %3. Létrejött egy új archívum.</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 stammt von einer neueren Programmversion (Version %2, dieses Programm kennt bis Version %3) und bleibt unverändert.</source>
+        <translation>A(z) %1 archívum egy újabb programverzióból származik (verzió: %2, ez a program legfeljebb a(z) %3 verziót ismeri), ezért változatlan marad.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht ins Archiv übernommen: ihr Name nennt keine bekannte Liste.</source>
+        <translation>A(z) %1 fájl nem került be az archívumba: a neve egyetlen ismert listára sem utal.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht ins Archiv übernommen.</source>
+        <translation>A(z) %1 fájl nem került be az archívumba.</translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>
