@@ -23,6 +23,7 @@
 #include <QThread>
 #include <QtTest>
 #include <cstdio>
+#include <memory>
 
 using ArchiveFixtures::baOrder;
 
@@ -115,6 +116,7 @@ private slots:
     void lockedArchive();
     void fullDisk();
     void killedImport();
+    void concurrentImporters();
 
 private:
     bool bSqlite() const { return m_backend.strName == QLatin1String("sqlite"); }
@@ -603,6 +605,60 @@ void tst_Archive::killedImport()
           s32None, s64DurationMs);
     // Kills landed inside the import (those after it depend on the load).
     QVERIFY(s32None > 0);
+}
+
+// Two devices import the same file at the same moment, each on its own
+// connection: every record is stored once, and neither import fails.
+void tst_Archive::concurrentImporters()
+{
+    {
+        cArchiveStore store(m_database);
+        QVERIFY2(store.open().bUsable(), "archive not opened");
+        store.vClose();
+    }
+    const QByteArray baFile = ArchiveFixtures::baBigOrdersFile(1500, 0);
+    QAtomicInt s32Ready;
+    QAtomicInt s32Failed;
+    QStringList slMessages[2];
+    const auto import = [&](int _s32Index) {
+        const QString strName = m_strConnection + QStringLiteral("-importer%1").arg(_s32Index);
+        {
+            QSqlDatabase database = QSqlDatabase::cloneDatabase(m_strConnection, strName);
+            cArchiveStore store(database);
+            ArchiveInput fileInput;
+            fileInput.strFileName = QStringLiteral("Auftraege.csv");
+            fileInput.baContent = baFile;
+            fileInput.machine = {c_strA, QStringLiteral("LQ-1")};
+            fileInput.arrived = QDateTime(QDate(2014, 10, 3), QTime(10, 0), Qt::UTC);
+            s32Ready.ref();
+            while (s32Ready.loadAcquire() < 2) {
+            }
+            QString strMessage;
+            if (!store.importFile(fileInput, &strMessage).bOk()) {
+                s32Failed.ref();
+                slMessages[_s32Index] << strMessage;
+            }
+            store.vClose();
+        }
+        QSqlDatabase::removeDatabase(strName);
+    };
+    std::unique_ptr<QThread> first(QThread::create(import, 0));
+    std::unique_ptr<QThread> second(QThread::create(import, 1));
+    first->start();
+    second->start();
+    QVERIFY(first->wait(120000));
+    QVERIFY(second->wait(120000));
+    QVERIFY2(s32Failed.loadAcquire() == 0,
+             qPrintable((slMessages[0] + slMessages[1]).join(QLatin1Char('\n'))));
+
+    QVERIFY(m_database.open());
+    QSqlQuery query(m_database);
+    QVERIFY(query.exec(QStringLiteral("SELECT count(*) FROM archive_records")) && query.next());
+    QCOMPARE(query.value(0).toInt(), 1500);
+    QVERIFY(query.exec(QStringLiteral("SELECT count(*) FROM archive_versions")) && query.next());
+    QCOMPARE(query.value(0).toInt(), 1500);
+    QVERIFY(query.exec(QStringLiteral("SELECT count(*) FROM archive_files")) && query.next());
+    QCOMPARE(query.value(0).toInt(), 1);
 }
 
 namespace

@@ -21,8 +21,9 @@
 namespace
 {
 
-constexpr const char* USAGE = "usage: vemo-archive [--archive FILE] import [--chassis C] [--serial S] FILE...\n"
-                              "       vemo-archive [--archive FILE] records [--kind KIND]\n";
+constexpr const char* USAGE =
+    "usage: vemo-archive [--archive FILE] import [--chassis C] [--serial S] FILE...\n"
+    "       vemo-archive [--archive FILE] records [--kind KIND]\n";
 
 // One CSV field: quoted, quotes doubled, the bytes as they are.
 QByteArray baCsvField(const QByteArray& _baValue)
