@@ -13,7 +13,7 @@ VEMO_ROOT=$(cd "$(dirname "$0")/.." && pwd)
 SECONDS_PER_TARGET="${1:-60}"
 shift || true
 TARGETS=("$@")
-[ ${#TARGETS[@]} -eq 0 ] && TARGETS=(listfile statisticsfile framing filemessage discovery liverecord isoxml)
+[ ${#TARGETS[@]} -eq 0 ] && TARGETS=(listfile statisticsfile framing filemessage discovery liverecord isoxml archive)
 BUILD="${VEMO_FUZZ_BUILD_DIR:-$VEMO_ROOT/build-fuzz}"
 FUZZ_DIR="$VEMO_ROOT/tests/fuzz"
 
