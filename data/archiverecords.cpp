@@ -168,6 +168,19 @@ ArchiveFileHead head(const QByteArray& _baContent)
     return head;
 }
 
+// A key must come back from the database as it went in, or it would not
+// find itself at the next import; the database and its driver change what
+// stands for no printable character (zero bytes, byte-order marks, U+FFFF,
+// lone surrogates). Those become U+FFFD: keys are numbers and names, and a
+// record whose key merges with another keeps its line as a version of its own.
+static void vMakeKeyStorable(QString& _strKey)
+{
+    for (QChar& c : _strKey) {
+        if (!c.isPrint() && c != QLatin1Char(' '))
+            c = QChar(QChar::ReplacementCharacter);
+    }
+}
+
 // The line's text with its length: the terminal pads fields with zero bytes,
 // and decoding a QByteArray by itself would stop at the first.
 static QString strDecoded(const QByteArray& _baLine, bool _bUtf8)
@@ -204,6 +217,7 @@ bool bForEachRecord(const QByteArray& _baContent, ListKind _kind, const QDateTim
         } else if (!bListRecord(strDecoded(baLine, bUtf8), _kind, record)) {
             continue;
         }
+        vMakeKeyStorable(record.strKey);
         // A key the file names again (two fields of one name for one
         // customer) makes a record of its own, told apart by its place
         // among its namesakes.

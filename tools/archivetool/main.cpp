@@ -97,8 +97,10 @@ int s32Records(cArchiveStore& _store, const QStringList& _slArguments)
         "FROM archive_records r JOIN archive_versions v ON v.record_id = r.id "
         "WHERE (:kind = '' OR r.kind = :kind2) "
         "ORDER BY r.chassis, r.serial, r.kind, r.record_key, v.first_seen, v.id"));
-    query.bindValue(QStringLiteral(":kind"), strKind);
-    query.bindValue(QStringLiteral(":kind2"), strKind);
+    // An empty, not a null, text: null would be bound as NULL and match nothing.
+    const QString strBound = strKind.isNull() ? QStringLiteral("") : strKind;
+    query.bindValue(QStringLiteral(":kind"), strBound);
+    query.bindValue(QStringLiteral(":kind2"), strBound);
     if (!query.exec()) {
         std::fprintf(stderr, "%s\n", qPrintable(query.lastError().text()));
         return 1;
