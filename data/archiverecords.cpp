@@ -59,25 +59,16 @@ QString strIsoTimestamp(const QString& _strText)
 ArchiveOrderColumns orderColumns(const RecordFields& _fields)
 {
     ArchiveOrderColumns columns;
-    columns.strOrderNumber = _fields.strClean(0);
-    columns.strCustomerNumber = _fields.strClean(2);
-    columns.strCustomer = _fields.strClean(3);
-    columns.strFieldNumber = _fields.strClean(4);
-    columns.strFieldName = _fields.strClean(5);
-    columns.strDriver = _fields.strField(7);
-    columns.strStart = _fields.strClean(8);
-    columns.strStop = _fields.strClean(9);
-    columns.strStartAt = strIsoTimestamp(columns.strStart);
-    columns.strStopAt = strIsoTimestamp(columns.strStop);
-    columns.s32AreaM2 = _fields.s32Int(10);
-    columns.s32FieldMinutes = _fields.s32Minutes(11);
-    columns.s32UnloadMinutes = _fields.s32Minutes(13);
-    columns.s32RoadMinutes = _fields.s32Minutes(14);
+    columns.order = OrderRecord::fromFields(_fields);
+    columns.strStartAt = strIsoTimestamp(columns.order.strStart);
+    columns.strStopAt = strIsoTimestamp(columns.order.strStop);
     columns.s32FieldMetres = _fields.s32Int(16);
     columns.s32HarvestMetres = _fields.s32Int(17);
     columns.s32RoadMetres = _fields.s32Int(18);
     columns.s32FieldFuelMl = _fields.s32Int(19);
     columns.s32RoadFuelMl = _fields.s32Int(20);
+    columns.s32UnloadMinutes = _fields.s32Minutes(13);
+    columns.s32RoadMinutes = _fields.s32Minutes(14);
     columns.s32HarvestMinutes = _fields.s32Minutes(30);
     columns.s32HarvestFuelMl = _fields.s32Int(37);
     return columns;
@@ -94,12 +85,12 @@ bool bListRecord(const QString& _strLine, ListKind _kind, ArchiveRecord& _record
     switch (_kind) {
     case ListKind::Orders: {
         _record.orderColumns = orderColumns(fields);
-        if (_record.orderColumns.strStart.isEmpty())
+        const OrderRecord& order = _record.orderColumns.order;
+        if (order.strStart.isEmpty())
             return false;
         _record.bOrder = true;
-        _record.strKey = strNumber + QLatin1Char(';') + _record.orderColumns.strStart;
-        _record.strSeason =
-            ArchiveRecords::strSeason(FieldReaders::dateOfTimestamp(_record.orderColumns.strStart));
+        _record.strKey = strNumber + QLatin1Char(';') + order.strStart;
+        _record.strSeason = ArchiveRecords::strSeason(order.dateStart);
         return true;
     }
     case ListKind::Fields:

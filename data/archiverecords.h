@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/listkind.h"
+#include "data/listrecords.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -15,24 +16,15 @@
 // orders, the decoded columns the archive can be queried by. Pure: no
 // database, every input gives a result.
 
-// The decoded columns of an order line (the same readers as the list
-// browser and the statistics pages).
+// The decoded columns of an order line: what the list browser reads of it,
+// and the distances, times and fuel beside.
 struct ArchiveOrderColumns {
-    QString strOrderNumber;
-    QString strCustomerNumber;
-    QString strCustomer;
-    QString strFieldNumber;
-    QString strFieldName;
-    QString strDriver;
-    QString strStart;   // as written, without NULs
-    QString strStop;    // as written, without NULs
+    OrderRecord order;
     QString strStartAt; // "yyyy-MM-ddTHH:mm", empty when the start holds no date
     QString strStopAt;
-    int s32AreaM2 = 0;
     int s32FieldMetres = 0;
     int s32HarvestMetres = 0;
     int s32RoadMetres = 0;
-    int s32FieldMinutes = 0;
     int s32UnloadMinutes = 0;
     int s32RoadMinutes = 0;
     int s32HarvestMinutes = 0;

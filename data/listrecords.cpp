@@ -7,19 +7,23 @@ using FieldReaders::strField;
 
 OrderRecord OrderRecord::parse(const QString& _strLine)
 {
-    const RecordFields fields(_strLine);
+    return fromFields(RecordFields(_strLine));
+}
+
+OrderRecord OrderRecord::fromFields(const RecordFields& _fields)
+{
     OrderRecord record;
-    record.strOrderNumber = fields.strClean(0);
-    record.strCustomerNumber = fields.strClean(2);
-    record.strCustomer = fields.strClean(3);
-    record.strFieldNumber = fields.strClean(4);
-    record.strFieldName = fields.strClean(5);
-    record.strDriver = fields.strField(7);
-    record.strStart = fields.strClean(8);
-    record.strStop = fields.strClean(9);
-    record.s32AreaM2 = fields.s32Int(10);
-    record.s32FieldMinutes = fields.s32Minutes(11);
-    record.strRowSpacing = fields.strField(29);
+    record.strOrderNumber = _fields.strClean(0);
+    record.strCustomerNumber = _fields.strClean(2);
+    record.strCustomer = _fields.strClean(3);
+    record.strFieldNumber = _fields.strClean(4);
+    record.strFieldName = _fields.strClean(5);
+    record.strDriver = _fields.strField(7);
+    record.strStart = _fields.strClean(8);
+    record.strStop = _fields.strClean(9);
+    record.s32AreaM2 = _fields.s32Int(10);
+    record.s32FieldMinutes = _fields.s32Minutes(11);
+    record.strRowSpacing = _fields.strField(29);
     record.dateStart = FieldReaders::dateOfTimestamp(record.strStart);
     return record;
 }

@@ -7,6 +7,8 @@
 // The records of the four list files, as the list browser reads them.
 // Every parser takes one line and never fails: missing fields are empty.
 
+class RecordFields;
+
 struct OrderRecord {
     QString strOrderNumber;    // 0, clean
     QString strCustomerNumber; // 2, clean
@@ -22,6 +24,7 @@ struct OrderRecord {
     QDate dateStart;           // date of the start, invalid when it has none
 
     static OrderRecord parse(const QString& _strLine);
+    static OrderRecord fromFields(const RecordFields& _fields);
 };
 
 // The columns customers and drivers share: name in two parts, address and
