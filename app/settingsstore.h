@@ -54,6 +54,14 @@ inline const Setting<QString> LAST_CHASSIS{APP_CLIENT, "LastChassis", QString()}
 // number (see terminal/certificatepins.h), beside the known terminals.
 inline const Setting<QStringList> SERIAL_FINGERPRINTS{APP_CLIENT, "fingerprints", QStringList()};
 inline const Setting<QStringList> CHASSIS_FINGERPRINTS{APP_CLIENT, "chassisFingerprints", QStringList()};
+// The office's archive server (PostgreSQL), see data/archiveserver.h. Kept
+// in the owner-only file with the terminals' passwords: it holds one too.
+inline const Setting<int> ARCHIVE_SERVER_USE{APP_CLIENT, "archiveServerUse", 0};
+inline const Setting<QString> ARCHIVE_SERVER_HOST{APP_CLIENT, "archiveServerHost", QString()};
+inline const Setting<int> ARCHIVE_SERVER_PORT{APP_CLIENT, "archiveServerPort", 5432};
+inline const Setting<QString> ARCHIVE_SERVER_DATABASE{APP_CLIENT, "archiveServerDatabase", QString()};
+inline const Setting<QString> ARCHIVE_SERVER_USER{APP_CLIENT, "archiveServerUser", QString()};
+inline const Setting<QString> ARCHIVE_SERVER_PASSWORD{APP_CLIENT, "archiveServerPassword", QString()};
 // The e-mail address the pages send their reports to.
 inline const Setting<QString> EMAIL{APP_EMAIL, "Addrese", QString()};
 // The folder the source directory chooser opens first.
