@@ -1,5 +1,6 @@
 #include "app/wiring.h"
 
+#include "app/archivethread.h"
 #include "app/firstcontact.h"
 #include "app/mailurl.h"
 #include "app/messages.h"
@@ -171,6 +172,16 @@ void vWireToLink(QWidget* _pPage)
     }
 }
 
+// Every list the link stores goes into the archive as well; the archive's
+// problems reach the user like the link's.
+void vWireArchive(cSSLClient* _pLink)
+{
+    cArchiveThread* pArchive = cArchiveThread::instance();
+    QObject::connect(_pLink, &cSSLClient::listFileStored, pArchive, &cArchiveThread::vKeep);
+    QObject::connect(pArchive, &cArchiveThread::messageForUser, pArchive,
+                     [](const QString& _strText) { Messages::vShow(nullptr, _strText); });
+}
+
 void vWirePage(QWidget* _pPage)
 {
     // Each page once among the pages, and once to the link when there is one.
@@ -287,6 +298,7 @@ void vConnectAll()
     });
     QObject::connect(link, &cSSLClient::hideSettingsPage, haupt, [] { cEinstellungen::instance()->hide(); });
     QObject::connect(link, &cSSLClient::fileReceived, haupt, &cHaupt::vFileReceived);
+    vWireArchive(link);
     // The live page is made on first use; records that arrive before the user
     // opened it update the hidden page.
     QObject::connect(link, &cSSLClient::liveDataReceived, haupt,

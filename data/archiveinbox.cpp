@@ -71,9 +71,9 @@ bool cArchiveInbox::bAdd(const ArchiveInput& _input, QString* _pMessage)
 {
     // The time first, so that the names sort as the files arrived; the
     // random part keeps two files of the same millisecond apart.
-    const QString strName =
-        _input.arrived.toUTC().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) + QLatin1Char('-') +
-        QUuid::createUuid().toString(QUuid::Id128).left(12) + QLatin1String(PENDING_SUFFIX);
+    const QString strName = _input.arrived.toUTC().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) +
+                            QLatin1Char('-') + QUuid::createUuid().toString(QUuid::Id128).left(12) +
+                            QLatin1String(PENDING_SUFFIX);
     const QString strPath = QDir(m_strFolder).filePath(strName);
     QString strReason;
     if (!QDir().mkpath(m_strFolder)) {
@@ -89,21 +89,22 @@ bool cArchiveInbox::bAdd(const ArchiveInput& _input, QString* _pMessage)
         file.cancelWriting();
     }
     if (_pMessage)
-        *_pMessage = tr("Die empfangene Datei %1 konnte nicht im Ordner %2 für das Archiv abgelegt werden: %3")
-                         .arg(_input.strFileName, QDir::toNativeSeparators(m_strFolder), strReason);
+        *_pMessage =
+            tr("Die empfangene Datei %1 konnte nicht im Ordner %2 für das Archiv abgelegt werden: %3")
+                .arg(_input.strFileName, QDir::toNativeSeparators(m_strFolder), strReason);
     return false;
 }
 
 QVector<cArchiveInbox::Entry> cArchiveInbox::entries() const
 {
     QVector<Entry> entries;
-    const QStringList slNames =
-        QDir(m_strFolder)
-            .entryList({QLatin1String("*") + QLatin1String(PENDING_SUFFIX),
-                        QLatin1String("*") + QLatin1String(LOCAL_SUFFIX)},
-                       QDir::Files, QDir::Name);
+    const QStringList slNames = QDir(m_strFolder)
+                                    .entryList({QLatin1String("*") + QLatin1String(PENDING_SUFFIX),
+                                                QLatin1String("*") + QLatin1String(LOCAL_SUFFIX)},
+                                               QDir::Files, QDir::Name);
     for (const QString& strName : slNames)
-        entries.append(Entry{QDir(m_strFolder).filePath(strName), strName.endsWith(QLatin1String(LOCAL_SUFFIX))});
+        entries.append(
+            Entry{QDir(m_strFolder).filePath(strName), strName.endsWith(QLatin1String(LOCAL_SUFFIX))});
     return entries;
 }
 

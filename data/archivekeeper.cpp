@@ -32,8 +32,7 @@ cArchiveKeeper::cArchiveKeeper(const QString& _strLocalArchive, const QString& _
                                QObject* _pParent)
     : QObject(_pParent), m_strLocalArchive(_strLocalArchive), m_inbox(_strInboxFolder),
       m_s32Number(s32NextKeeper()), m_strLocalConnection(strConnectionName(m_s32Number, "local")),
-      m_strServerConnection(strConnectionName(m_s32Number, "server")),
-      m_pRetryTimer(new QTimer(this))
+      m_strServerConnection(strConnectionName(m_s32Number, "server")), m_pRetryTimer(new QTimer(this))
 {
     m_pRetryTimer->setInterval(DEFAULT_RETRY_MS);
     connect(m_pRetryTimer, &QTimer::timeout, this, &cArchiveKeeper::vCatchUp);
@@ -171,7 +170,8 @@ void cArchiveKeeper::vServerOut(const QString& _strWhy)
                   .arg(QDir::toNativeSeparators(m_strLocalArchive)));
 }
 
-cArchiveKeeper::Outcome cArchiveKeeper::storeOnServer(cArchiveInbox::Entry& _entry, const ArchiveInput& _input)
+cArchiveKeeper::Outcome cArchiveKeeper::storeOnServer(cArchiveInbox::Entry& _entry,
+                                                      const ArchiveInput& _input)
 {
     cArchiveStore* pServer = pServerStore();
     if (!pServer)

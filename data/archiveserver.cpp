@@ -19,7 +19,10 @@ bool ArchiveServer::bComplete() const
 
 QString ArchiveServer::strDisplayName() const
 {
-    return QStringLiteral("%1@%2:%3/%4").arg(strUser.trimmed(), strHost.trimmed()).arg(s32Port).arg(strDatabase.trimmed());
+    return QStringLiteral("%1@%2:%3/%4")
+        .arg(strUser.trimmed(), strHost.trimmed())
+        .arg(s32Port)
+        .arg(strDatabase.trimmed());
 }
 
 ArchiveServer ArchiveServer::load()

@@ -6,6 +6,7 @@
 #include "terminal/logging.h"
 #include "terminal/protocol.h"
 
+#include <QFile>
 #include <QSslSocket>
 #include <QTimer>
 
@@ -452,9 +453,21 @@ void cSSLClient::vStoreReceivedFile(const QByteArray& _baKind, const QByteArray&
 
 void cSSLClient::vSessionFileReady(const QString& _strPath, const QString& _strName)
 {
-    vAfterRead([this, _strPath, _strName] {
+    // Read now, before another message of the same read could replace the
+    // file, with the machine of this connection.
+    QByteArray baContent;
+    const bool bStored = _strName != QLatin1String("nofile");
+    if (bStored) {
+        QFile file(_strPath);
+        if (file.open(QIODevice::ReadOnly))
+            baContent = file.readAll();
+    }
+    const QString strSerial = QString::fromLatin1(m_login.baSessionSerial());
+    vAfterRead([this, _strPath, _strName, bStored, baContent, strChassis = m_strCurrentChassis, strSerial] {
         emit hideSettingsPage();
         emit fileReceived(_strPath, _strName);
+        if (bStored)
+            emit listFileStored(_strName, baContent, strChassis, strSerial);
     });
 }
 

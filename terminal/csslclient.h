@@ -110,6 +110,10 @@ signals:
     void hideSettingsPage();
     // A stored file, or "empty" and "nofile" when the terminal has no such file.
     void fileReceived(const QString& _strPath, const QString& _strName);
+    // The same stored file's bytes as they were written, with the chassis
+    // and serial number of the terminal it came from (for the archive).
+    void listFileStored(const QString& _strName, const QByteArray& _baContent, const QString& _strChassis,
+                        const QString& _strSerial);
     // The bytes behind "=$LiveData:".
     void liveDataReceived(const QByteArray& _baRecord);
     void expertModeReported(bool _bOn);

@@ -78,6 +78,7 @@ void cLinkLogin::vSaveSettings()
 void cLinkLogin::vNewConnection()
 {
     m_baShownFingerprint.clear();
+    m_baSessionSerial.clear();
     m_bFirstContact = false;
 }
 
@@ -116,6 +117,7 @@ void cLinkLogin::vConnectionEstablished(const QByteArray& _baFields)
 void cLinkLogin::vAskForPassword(const QByteArray& _baSerial)
 {
     m_baSerialNumber = _baSerial;
+    m_baSessionSerial = _baSerial;
     VEMO_LINK_DEBUG(lcTerminal) << "the terminal asks for a password";
     // The terminal no longer takes a stored password: it goes, also when the
     // user cancels.
@@ -167,6 +169,7 @@ void cLinkLogin::vLoginAccepted(const QByteArray& _baFields, bool _bRememberTerm
 void cLinkLogin::vSendStoredPassword(const QByteArray& _baSerial)
 {
     m_baSerialNumber = _baSerial;
+    m_baSessionSerial = _baSerial;
     QByteArray password;
     if (KnownTerminals::bPasswordFor(m_lbaKnownTerminals, m_baSerialNumber, password)) {
         m_baPassword = password;

@@ -65,6 +65,10 @@ public:
     // The user has gone on: an open question is left unanswered.
     void vDropQuestion() { m_bCertificateQuestionOpen = false; }
 
+    // The serial number the terminal of the connection up now gave at its
+    // login; empty before that and for a login without one.
+    QByteArray baSessionSerial() const { return m_baSessionSerial; }
+
     // The terminal's login answers.
     void vSerialNumberAnnounced(const QByteArray& _baSerial);
     void vPasswordRefused();
@@ -88,6 +92,7 @@ private:
 
     cLinkSession& m_session;
     QByteArray m_baSerialNumber;
+    QByteArray m_baSessionSerial;
     QByteArray m_baPassword;
     QList<QByteArray> m_lbaKnownTerminals;
     cCertificatePins m_pins;

@@ -12,8 +12,10 @@
 // terminal's namespace. Both namespaces and every simulator are removed at the
 // end, also when a test fails or the inner run crashes.
 
+#include "app/archivethread.h"
 #include "app/messages.h"
 #include "app/wiring.h"
+#include "data/archivestore.h"
 #include "data/listkind.h"
 #include "live/clive.h"
 #include "mainwindow/chaupt.h"
@@ -42,6 +44,7 @@
 #include <QNetworkInterface>
 #include <QProcess>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QSslCertificate>
 #include <QTemporaryDir>
 #include <QTreeView>
@@ -303,6 +306,28 @@ private slots:
     void lostConnectionSearchesQuietlyUntilTheTerminalAnswers();
 };
 
+// The machines a file of that name came from, as the application's archive
+// keeps them: "chassis serial" per stored version of the file.
+QStringList slArchivedFrom(const QString& _strName)
+{
+    const QString strConnection = QStringLiteral("appflow-archive");
+    QStringList sl;
+    {
+        QSqlDatabase database =
+            cArchiveStore::sqliteConnection(cArchiveStore::strDefaultPath(), strConnection);
+        QSqlQuery query(database);
+        if (database.open() &&
+            query.prepare(QStringLiteral("SELECT chassis, serial FROM archive_files WHERE name = ?"))) {
+            query.addBindValue(_strName);
+            query.exec();
+            while (query.next())
+                sl << query.value(0).toString() + QLatin1Char(' ') + query.value(1).toString();
+        }
+    }
+    QSqlDatabase::removeDatabase(strConnection);
+    return sl;
+}
+
 void tst_AppFlow::initTestCase()
 {
     TestSupport::vIsolate();
@@ -452,6 +477,8 @@ void tst_AppFlow::downloadEachKind()
              QByteArray("\xEF\xBB\xBF") + baContent + (baContent.endsWith('\n') ? "" : "\n"));
     QCOMPARE(m_pHaupt->strPfad(), strPath);
     QCOMPARE(m_pHaupt->kind(), e.kind);
+    // A copy in the archive, from this machine.
+    QTRY_COMPARE(slArchivedFrom(e.strName), QStringList{QStringLiteral("%1 %2").arg(CHASSIS, SERIAL)});
     QVERIFY(!pSelection->isVisible());
     QVERIFY(m_slMessages.isEmpty());
 

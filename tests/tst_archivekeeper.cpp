@@ -37,7 +37,8 @@ QByteArray baOrders(int _s32First, int _s32Count)
 QStringList slRecordsPerMachine(QSqlDatabase _database)
 {
     QSqlQuery query(_database);
-    if (!query.exec(QStringLiteral("SELECT chassis, count(*) FROM archive_records GROUP BY chassis ORDER BY chassis")))
+    if (!query.exec(QStringLiteral(
+            "SELECT chassis, count(*) FROM archive_records GROUP BY chassis ORDER BY chassis")))
         return {QStringLiteral("query failed: ") + query.lastError().text()};
     QStringList sl;
     while (query.next())
@@ -115,9 +116,11 @@ void tst_ArchiveKeeper::inboxEntries_data()
     QTest::newRow("empty") << QByteArray() << false;
     QTest::newRow("header cut off") << baGood.left(baGood.indexOf('\n') - 1) << false;
     QTest::newRow("no object") << QByteArray("[\"a\"]\nx") << false;
-    QTest::newRow("missing time") << QByteArray("{\"name\":\"a\",\"chassis\":\"\",\"serial\":\"\"}\nx") << false;
+    QTest::newRow("missing time") << QByteArray("{\"name\":\"a\",\"chassis\":\"\",\"serial\":\"\"}\nx")
+                                  << false;
     QTest::newRow("time no time")
-        << QByteArray("{\"name\":\"a\",\"chassis\":\"\",\"serial\":\"\",\"arrived\":\"gestern\"}\nx") << false;
+        << QByteArray("{\"name\":\"a\",\"chassis\":\"\",\"serial\":\"\",\"arrived\":\"gestern\"}\nx")
+        << false;
     QTest::newRow("number for a text")
         << QByteArray("{\"name\":1,\"chassis\":\"\",\"serial\":\"\",\"arrived\":\"2015-09-14T08:00:00Z\"}\n")
         << false;
@@ -182,8 +185,8 @@ void tst_ArchiveKeeper::closedLocalArchiveCatchesUp()
 
 void tst_ArchiveKeeper::unreadableEntrySetAside()
 {
-    const QString strEntry = TestSupport::strWriteFile(m_strInbox + QStringLiteral("/20150914-080000-000-x.pending"),
-                                                       "kein Eintrag");
+    const QString strEntry = TestSupport::strWriteFile(
+        m_strInbox + QStringLiteral("/20150914-080000-000-x.pending"), "kein Eintrag");
     cArchiveKeeper keeper(m_strArchive, m_strInbox);
     QSignalSpy messages(&keeper, &cArchiveKeeper::messageForUser);
     keeper.vKeep(c_strOrders, baOrders(1, 2), QStringLiteral("WMA-111"), QStringLiteral("S1"));
