@@ -44,7 +44,8 @@ void cArchiveThread::vKeep(const QString& _strFileName, const QByteArray& _baCon
                            const QString& _strChassis, const QString& _strSerial)
 {
     cArchiveKeeper* pKeeper = m_pKeeper;
-    QMetaObject::invokeMethod(pKeeper, [=] { pKeeper->vKeep(_strFileName, _baContent, _strChassis, _strSerial); });
+    QMetaObject::invokeMethod(pKeeper,
+                              [=] { pKeeper->vKeep(_strFileName, _baContent, _strChassis, _strSerial); });
 }
 
 void cArchiveThread::vSetServer(const ArchiveServer& _server)

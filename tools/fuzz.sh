@@ -3,7 +3,8 @@
 # after the other, with clang's libFuzzer and the address and undefined-
 # behaviour sanitizers.
 #   tools/fuzz.sh [seconds per target] [target...]
-# Targets: listfile statisticsfile framing filemessage discovery liverecord.
+# Targets: listfile statisticsfile framing filemessage discovery liverecord
+# isoxml archive archiveinbox.
 # The seed corpus (tests/fuzz/corpus) is copied into build-fuzz/corpus, where
 # the fuzzer keeps what it learns between runs. A finding is minimised into
 # tests/fuzz/regressions/<target>/, which the replay test (tst_fuzzreplay)
@@ -13,7 +14,7 @@ VEMO_ROOT=$(cd "$(dirname "$0")/.." && pwd)
 SECONDS_PER_TARGET="${1:-60}"
 shift || true
 TARGETS=("$@")
-[ ${#TARGETS[@]} -eq 0 ] && TARGETS=(listfile statisticsfile framing filemessage discovery liverecord isoxml archive)
+[ ${#TARGETS[@]} -eq 0 ] && TARGETS=(listfile statisticsfile framing filemessage discovery liverecord isoxml archive archiveinbox)
 BUILD="${VEMO_FUZZ_BUILD_DIR:-$VEMO_ROOT/build-fuzz}"
 FUZZ_DIR="$VEMO_ROOT/tests/fuzz"
 

@@ -3,6 +3,7 @@
 // several encodings and line ends), and the protocol's messages as the
 // terminal simulator sends them.
 //   makeseeds <sampledata folder> <corpus folder>
+#include "data/archiveinbox.h"
 #include "data/listkind.h"
 #include "live/liverecord.h"
 #include "terminal/discovery.h"
@@ -65,6 +66,13 @@ void vListFiles(const QString& _strSamples)
         const char cKind = char(int(ListNames::kindOfFile(strName)) - 1);
         vWrite("archive", strBase + QStringLiteral("-utf8bom.csv"), cKind + baWithBom(baLatin1));
         vWrite("archive", strBase + QStringLiteral("-crlf.csv"), cKind + baCrLf);
+        // The same file waiting in the archive's inbox.
+        ArchiveInput input;
+        input.strFileName = strName;
+        input.machine = {QStringLiteral("WMA-111"), QStringLiteral("LQ-1")};
+        input.arrived = QDateTime(QDate(2015, 9, 14), QTime(8, 0), Qt::UTC);
+        input.baContent = baWithBom(baLatin1);
+        vWrite("archiveinbox", strBase + QStringLiteral("-entry"), ArchiveInboxEntry::baEncode(input));
     }
 }
 

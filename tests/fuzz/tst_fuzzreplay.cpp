@@ -15,6 +15,7 @@ int fuzzDiscovery(const uint8_t* data, size_t size);
 int fuzzLiveRecord(const uint8_t* data, size_t size);
 int fuzzIsoXml(const uint8_t* data, size_t size);
 int fuzzArchive(const uint8_t* data, size_t size);
+int fuzzArchiveInbox(const uint8_t* data, size_t size);
 
 namespace
 {
@@ -27,10 +28,15 @@ struct Target {
 };
 
 const Target c_aTargets[] = {
-    {"listfile", fuzzListFile},   {"statisticsfile", fuzzStatisticsFile},
-    {"framing", fuzzFraming},     {"filemessage", fuzzFileMessage},
-    {"discovery", fuzzDiscovery}, {"liverecord", fuzzLiveRecord},
-    {"isoxml", fuzzIsoXml},       {"archive", fuzzArchive},
+    {"listfile", fuzzListFile},
+    {"statisticsfile", fuzzStatisticsFile},
+    {"framing", fuzzFraming},
+    {"filemessage", fuzzFileMessage},
+    {"discovery", fuzzDiscovery},
+    {"liverecord", fuzzLiveRecord},
+    {"isoxml", fuzzIsoXml},
+    {"archive", fuzzArchive},
+    {"archiveinbox", fuzzArchiveInbox},
 };
 
 QStringList g_slBroken;
