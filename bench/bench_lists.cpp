@@ -2,7 +2,8 @@
 // first open and re-opens, filter keystrokes, switching the sort, tapping an
 // order, the memory the first open takes, the same totals computed by a
 // plain Python script, and the start-up of the application; and how long the
-// terminal link's reading holds the interface up on a burst of tiny frames.
+// terminal link's reading holds the interface up on a burst of tiny frames;
+// and the archive's import of the same file, beside the sqlite3 shell's.
 //
 // Every time is given as a ratio to a baseline measured in the same run (the
 // plain read, Latin-1 decode and line split of the same file; for the
@@ -11,11 +12,13 @@
 //   bench_lists            human-readable table
 //   bench_lists --tsv      one row per figure: key, records, ms, ratio[, detail]
 //   bench_lists --only frames_burst   the baseline and that figure alone
+//   bench_lists --only archive_import  (also archive_reimport, archive_import_memory, sqlite3_peer)
 //   bench_lists --startup-child app|hello   (run by the benchmark itself)
 
 #include "app/reportoffer.h"
 #include "app/settingsstore.h"
 #include "app/wiring.h"
+#include "data/archivestore.h"
 #include "mainwindow/chaupt.h"
 #include "terminal/dispatch.h"
 #include "terminal/framing.h"
@@ -23,6 +26,7 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -32,6 +36,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QSqlDatabase>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -205,6 +210,131 @@ void vFramesBurst(double _dBaseline)
          QString("%1 frames dispatched").arg(s32Unknown));
 }
 
+// ---- the archive ---------------------------------------------------------------------------
+
+// The figures of the archive import of the large file: the import into a new
+// archive against the sqlite3 shell's own ".import" of the same file, the
+// same file again, and the memory an import takes.
+struct ArchiveFigures {
+    bool bImport = false;   // archive_import with its peer
+    bool bReimport = false; // archive_reimport
+    bool bMemory = false;   // archive_import_memory
+};
+
+// Reads the file and imports it, as the application does with a file that
+// arrives; false with the message on stderr when it failed.
+bool bArchiveImport(const QString& _strArchive, const QString& _strPath,
+                    ArchiveImportResult* _pResult = nullptr)
+{
+    const QString strConnection = QStringLiteral("bench-archive");
+    bool bOk = false;
+    {
+        cArchiveStore store(cArchiveStore::sqliteConnection(_strArchive, strConnection));
+        QFile file(_strPath);
+        if (file.open(QIODevice::ReadOnly)) {
+            ArchiveInput input;
+            input.strFileName = QFileInfo(_strPath).fileName();
+            input.baContent = file.readAll();
+            input.arrived = QDateTime::currentDateTimeUtc();
+            QString strMessage;
+            const ArchiveImportResult result = store.importFile(input, &strMessage);
+            bOk = result.bOk();
+            if (!bOk)
+                vNote(QString("archive import failed: %1").arg(strMessage));
+            if (_pResult)
+                *_pResult = result;
+        }
+        store.vClose();
+    }
+    QSqlDatabase::removeDatabase(strConnection);
+    return bOk;
+}
+
+// The sqlite3 shell imports the file into one table whose columns are the
+// file's header (median of 3, each into a new database); negative when it
+// is missing or failed.
+double dSqlitePeer(const QString& _strDir, const QString& _strPath)
+{
+    const QString strSqlite = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
+    if (strSqlite.isEmpty()) {
+        vNote("sqlite3 not found: sqlite3_peer and archive_import skipped");
+        return -1;
+    }
+    QVector<double> times;
+    for (int i = 0; i < 3; ++i) {
+        const QString strDatabase = QString("%1/peer%2.sqlite").arg(_strDir).arg(i);
+        QString strQuoted = _strPath;
+        strQuoted.replace('\'', "''");
+        QProcess process;
+        process.setStandardOutputFile(QProcess::nullDevice());
+        const double dMs = dTimeMs([&] {
+            process.start(strSqlite, {strDatabase, QStringLiteral(".separator ;"),
+                                      QString(".import '%1' orders").arg(strQuoted)});
+            process.waitForFinished(10 * CHILD_TIMEOUT_MS);
+        });
+        if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+            vNote(QString("sqlite3 peer failed: %1")
+                      .arg(QString::fromLocal8Bit(process.readAllStandardError())));
+            return -1;
+        }
+        times.append(dMs);
+    }
+    return dMedian(times);
+}
+
+void vArchive(const QString& _strHome, const QString& _strPath, double _dBaseline,
+              const ArchiveFigures& _figures)
+{
+    const QString strDir = _strHome + "/archive";
+    QDir().mkpath(strDir);
+    const qint64 s64FileBytes = QFileInfo(_strPath).size();
+    const double dPeer = _figures.bImport ? dSqlitePeer(strDir, _strPath) : -1;
+    if (dPeer > 0)
+        vRow("sqlite3_peer", "sqlite3 shell .import (median of 3)", RECORDS, dPeer, dPeer / _dBaseline);
+    // Each import into a new archive; the first with the memory it takes
+    // (what the steps before freed goes back to the system first).
+    QVector<double> times;
+    QString strArchive;
+    for (int i = 0; i < (dPeer > 0 ? 3 : 1); ++i) {
+        strArchive = QString("%1/archive%2.sqlite").arg(strDir).arg(i);
+        malloc_trim(0);
+        const bool bPeakReset = i == 0 && bResetPeakRss();
+        const long s64RssBeforeKb = s64StatusKb("VmRSS");
+        const long s64MaxRssBeforeKb = s64MaxRssKb();
+        ArchiveImportResult result;
+        bool bOk = false;
+        times.append(dTimeMs([&] { bOk = bArchiveImport(strArchive, _strPath, &result); }));
+        if (!bOk)
+            return;
+        if (i == 0 && _figures.bMemory) {
+            const long s64PeakKb =
+                bPeakReset ? s64StatusKb("VmHWM") - s64RssBeforeKb : s64MaxRssKb() - s64MaxRssBeforeKb;
+            vRow("archive_import_memory", "peak memory of an archive import", RECORDS, 0,
+                 s64PeakKb * 1024.0 / double(s64FileBytes),
+                 QString("peak +%1 MiB, file %2 MiB (%3)")
+                     .arg(s64PeakKb / 1024.0, 0, 'f', 1)
+                     .arg(s64FileBytes / 1048576.0, 0, 'f', 1)
+                     .arg(bPeakReset ? "VmHWM after reset" : "ru_maxrss difference"));
+        }
+    }
+    if (dPeer > 0) {
+        const double dImport = dMedian(times);
+        vRow("archive_import", "archive import, new archive (median of 3)", RECORDS, dImport, dImport / dPeer,
+             QString("ratio to sqlite3_peer; %1 x baseline").arg(dImport / _dBaseline, 0, 'f', 2));
+    }
+    if (!_figures.bReimport)
+        return;
+    // The same file again, arriving later: every record unchanged.
+    ArchiveImportResult result;
+    const double dReimport = dMedianMs(3, [&] { bArchiveImport(strArchive, _strPath, &result); });
+    vRow("archive_reimport", "archive import of the same file again (median of 3)", RECORDS, dReimport,
+         dReimport / _dBaseline,
+         QString("%1 new, %2 changed, %3 unchanged")
+             .arg(result.s32New)
+             .arg(result.s32Changed)
+             .arg(result.s32Unchanged));
+}
+
 // ---- start-up children ----------------------------------------------------------------------
 
 // Ends the event loop right after the watched widget's first paint event has
@@ -305,15 +435,27 @@ void vPrintHeader()
         std::printf("%-40s %9s %12s %10s\n", "step", "records", "time [ms]", "ratio");
 }
 
-// --only frames_burst: the baseline and the burst, without the main window.
-int s32FramesBurstOnly(const QString& _strHome)
+const QStringList c_slArchiveKeys{"archive_import", "sqlite3_peer", "archive_reimport",
+                                  "archive_import_memory"};
+
+// --only KEY: the baseline and that figure, without the main window (an
+// archive key runs the imports it needs, printing what they give).
+int s32Only(const QString& _strHome, const QString& _strKey)
 {
     vPrintHeader();
     const QString strPath = strGenerate(_strHome + "/orders" + QString::number(RECORDS), RECORDS);
     int s32Lines = 0;
     const double dBaseline = dMedianMs(3, [&] { s32Lines = s32ReadAndSplit(strPath); });
     vRow("baseline", "read and split (baseline)", RECORDS, dBaseline, 1, QString("%1 lines").arg(s32Lines));
-    vFramesBurst(dBaseline);
+    if (_strKey == QLatin1String("frames_burst")) {
+        vFramesBurst(dBaseline);
+        return 0;
+    }
+    ArchiveFigures figures;
+    figures.bImport = _strKey == QLatin1String("archive_import") || _strKey == QLatin1String("sqlite3_peer");
+    figures.bReimport = _strKey == QLatin1String("archive_reimport");
+    figures.bMemory = _strKey == QLatin1String("archive_import_memory");
+    vArchive(_strHome, strPath, dBaseline, figures);
     return 0;
 }
 
@@ -548,8 +690,10 @@ int main(int argc, char* argv[])
         if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc)
             strOnly = QString::fromLocal8Bit(argv[++i]);
     }
-    if (!strOnly.isEmpty() && strOnly != QLatin1String("frames_burst")) {
-        std::fprintf(stderr, "bench_lists: --only knows frames_burst only\n");
+    if (!strOnly.isEmpty() && strOnly != QLatin1String("frames_burst") &&
+        !c_slArchiveKeys.contains(strOnly)) {
+        std::fprintf(stderr, "bench_lists: --only knows frames_burst, %s\n",
+                     qPrintable(c_slArchiveKeys.join(QLatin1String(", "))));
         return 2;
     }
 
@@ -566,7 +710,7 @@ int main(int argc, char* argv[])
     Wiring::vConnectPages();
 
     if (!strOnly.isEmpty())
-        return s32FramesBurstOnly(home.path());
+        return s32Only(home.path(), strOnly);
 
     const MainWindow w = mainWindowShown();
     vPrintHeader();
@@ -595,5 +739,6 @@ int main(int argc, char* argv[])
     vPythonPeer(w, strPath, dBaseline);
     vStartup();
     vPeakMemory(open, s64FileBytes);
+    vArchive(home.path(), strPath, dBaseline, ArchiveFigures{true, true, true});
     return 0;
 }
