@@ -484,6 +484,32 @@ Bitte hängen Sie sie an diese E-Mail an.</source>
     </message>
 </context>
 <context>
+    <name>cArchiveInbox</name>
+    <message>
+        <source>Der Ordner lässt sich nicht anlegen.</source>
+        <translation>无法创建文件夹。</translation>
+    </message>
+    <message>
+        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 für das Archiv abgelegt werden: %3</source>
+        <translation>无法将接收到的文件 %1 放入存档文件夹 %2：%3</translation>
+    </message>
+</context>
+<context>
+    <name>cArchiveKeeper</name>
+    <message>
+        <source>Die Datei %1 im Ordner für das Archiv ist unlesbar; sie bleibt unter dem Namen %2 erhalten.</source>
+        <translation>存档文件夹中的文件 %1 无法读取；它以名称 %2 保留。</translation>
+    </message>
+    <message>
+        <source>Bis der Archivserver wieder erreichbar ist, gehen empfangene Listen in das lokale Archiv %1; danach werden sie auf den Server übertragen.</source>
+        <translation>在存档服务器恢复可用之前，接收到的列表将存入本地存档 %1；之后会传输到服务器。</translation>
+    </message>
+    <message>
+        <source>Die empfangenen Listen warten im Ordner %1 und werden später übernommen.</source>
+        <translation>接收到的列表在文件夹 %1 中等待，稍后将被导入。</translation>
+    </message>
+</context>
+<context>
     <name>cArchiveStore</name>
     <message>
         <source>Das Archiv %1 ist beschädigt: %2</source>

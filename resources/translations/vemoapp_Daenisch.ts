@@ -484,6 +484,32 @@ Vedhæft den til denne e-mail.</translation>
     </message>
 </context>
 <context>
+    <name>cArchiveInbox</name>
+    <message>
+        <source>Der Ordner lässt sich nicht anlegen.</source>
+        <translation>Mappen kan ikke oprettes.</translation>
+    </message>
+    <message>
+        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 für das Archiv abgelegt werden: %3</source>
+        <translation>Den modtagne fil %1 kunne ikke lægges i mappen %2 til arkivet: %3</translation>
+    </message>
+</context>
+<context>
+    <name>cArchiveKeeper</name>
+    <message>
+        <source>Die Datei %1 im Ordner für das Archiv ist unlesbar; sie bleibt unter dem Namen %2 erhalten.</source>
+        <translation>Filen %1 i arkivets mappe kan ikke læses; den bevares under navnet %2.</translation>
+    </message>
+    <message>
+        <source>Bis der Archivserver wieder erreichbar ist, gehen empfangene Listen in das lokale Archiv %1; danach werden sie auf den Server übertragen.</source>
+        <translation>Indtil arkivserveren kan nås igen, gemmes modtagne lister i det lokale arkiv %1; derefter overføres de til serveren.</translation>
+    </message>
+    <message>
+        <source>Die empfangenen Listen warten im Ordner %1 und werden später übernommen.</source>
+        <translation>De modtagne lister venter i mappen %1 og overtages senere.</translation>
+    </message>
+</context>
+<context>
     <name>cArchiveStore</name>
     <message>
         <source>Das Archiv %1 ist beschädigt: %2</source>

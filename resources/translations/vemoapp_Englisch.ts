@@ -484,6 +484,32 @@ Please attach it to this e-mail.</translation>
     </message>
 </context>
 <context>
+    <name>cArchiveInbox</name>
+    <message>
+        <source>Der Ordner lässt sich nicht anlegen.</source>
+        <translation>The folder cannot be created.</translation>
+    </message>
+    <message>
+        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 für das Archiv abgelegt werden: %3</source>
+        <translation>The received file %1 could not be placed in the folder %2 for the archive: %3</translation>
+    </message>
+</context>
+<context>
+    <name>cArchiveKeeper</name>
+    <message>
+        <source>Die Datei %1 im Ordner für das Archiv ist unlesbar; sie bleibt unter dem Namen %2 erhalten.</source>
+        <translation>The file %1 in the archive's folder is unreadable; it is kept under the name %2.</translation>
+    </message>
+    <message>
+        <source>Bis der Archivserver wieder erreichbar ist, gehen empfangene Listen in das lokale Archiv %1; danach werden sie auf den Server übertragen.</source>
+        <translation>Until the archive server can be reached again, received lists go into the local archive %1; they are then transferred to the server.</translation>
+    </message>
+    <message>
+        <source>Die empfangenen Listen warten im Ordner %1 und werden später übernommen.</source>
+        <translation>The received lists are waiting in the folder %1 and will be taken over later.</translation>
+    </message>
+</context>
+<context>
     <name>cArchiveStore</name>
     <message>
         <source>Das Archiv %1 ist beschädigt: %2</source>

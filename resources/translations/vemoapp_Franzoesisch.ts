@@ -484,6 +484,32 @@ Veuillez le joindre à cet e-mail.</translation>
     </message>
 </context>
 <context>
+    <name>cArchiveInbox</name>
+    <message>
+        <source>Der Ordner lässt sich nicht anlegen.</source>
+        <translation>Impossible de créer le dossier.</translation>
+    </message>
+    <message>
+        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 für das Archiv abgelegt werden: %3</source>
+        <translation>Le fichier reçu %1 n'a pas pu être déposé dans le dossier %2 pour l'archive : %3</translation>
+    </message>
+</context>
+<context>
+    <name>cArchiveKeeper</name>
+    <message>
+        <source>Die Datei %1 im Ordner für das Archiv ist unlesbar; sie bleibt unter dem Namen %2 erhalten.</source>
+        <translation>Le fichier %1 du dossier de l'archive est illisible ; il est conservé sous le nom %2.</translation>
+    </message>
+    <message>
+        <source>Bis der Archivserver wieder erreichbar ist, gehen empfangene Listen in das lokale Archiv %1; danach werden sie auf den Server übertragen.</source>
+        <translation>Tant que le serveur d'archive est injoignable, les listes reçues vont dans l'archive locale %1 ; elles seront ensuite transférées sur le serveur.</translation>
+    </message>
+    <message>
+        <source>Die empfangenen Listen warten im Ordner %1 und werden später übernommen.</source>
+        <translation>Les listes reçues attendent dans le dossier %1 et seront reprises plus tard.</translation>
+    </message>
+</context>
+<context>
     <name>cArchiveStore</name>
     <message>
         <source>Das Archiv %1 ist beschädigt: %2</source>

@@ -484,6 +484,32 @@ Allegarlo a questa e-mail.</translation>
     </message>
 </context>
 <context>
+    <name>cArchiveInbox</name>
+    <message>
+        <source>Der Ordner lässt sich nicht anlegen.</source>
+        <translation>Impossibile creare la cartella.</translation>
+    </message>
+    <message>
+        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 für das Archiv abgelegt werden: %3</source>
+        <translation>Il file ricevuto %1 non è stato possibile depositarlo nella cartella %2 per l'archivio: %3</translation>
+    </message>
+</context>
+<context>
+    <name>cArchiveKeeper</name>
+    <message>
+        <source>Die Datei %1 im Ordner für das Archiv ist unlesbar; sie bleibt unter dem Namen %2 erhalten.</source>
+        <translation>Il file %1 nella cartella dell'archivio è illeggibile; viene conservato con il nome %2.</translation>
+    </message>
+    <message>
+        <source>Bis der Archivserver wieder erreichbar ist, gehen empfangene Listen in das lokale Archiv %1; danach werden sie auf den Server übertragen.</source>
+        <translation>Finché il server dell'archivio non è raggiungibile, gli elenchi ricevuti vanno nell'archivio locale %1; poi vengono trasferiti al server.</translation>
+    </message>
+    <message>
+        <source>Die empfangenen Listen warten im Ordner %1 und werden später übernommen.</source>
+        <translation>Gli elenchi ricevuti attendono nella cartella %1 e verranno acquisiti più tardi.</translation>
+    </message>
+</context>
+<context>
     <name>cArchiveStore</name>
     <message>
         <source>Das Archiv %1 ist beschädigt: %2</source>

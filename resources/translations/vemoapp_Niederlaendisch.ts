@@ -484,6 +484,32 @@ Voeg het als bijlage toe aan deze e-mail.</translation>
     </message>
 </context>
 <context>
+    <name>cArchiveInbox</name>
+    <message>
+        <source>Der Ordner lässt sich nicht anlegen.</source>
+        <translation>De map kan niet worden aangemaakt.</translation>
+    </message>
+    <message>
+        <source>Die empfangene Datei %1 konnte nicht im Ordner %2 für das Archiv abgelegt werden: %3</source>
+        <translation>Het ontvangen bestand %1 kon niet in de map %2 voor het archief worden geplaatst: %3</translation>
+    </message>
+</context>
+<context>
+    <name>cArchiveKeeper</name>
+    <message>
+        <source>Die Datei %1 im Ordner für das Archiv ist unlesbar; sie bleibt unter dem Namen %2 erhalten.</source>
+        <translation>Het bestand %1 in de map van het archief is onleesbaar; het blijft bewaard onder de naam %2.</translation>
+    </message>
+    <message>
+        <source>Bis der Archivserver wieder erreichbar ist, gehen empfangene Listen in das lokale Archiv %1; danach werden sie auf den Server übertragen.</source>
+        <translation>Zolang de archiefserver niet bereikbaar is, gaan ontvangen lijsten naar het lokale archief %1; daarna worden ze naar de server overgebracht.</translation>
+    </message>
+    <message>
+        <source>Die empfangenen Listen warten im Ordner %1 und werden später übernommen.</source>
+        <translation>De ontvangen lijsten wachten in de map %1 en worden later overgenomen.</translation>
+    </message>
+</context>
+<context>
     <name>cArchiveStore</name>
     <message>
         <source>Das Archiv %1 ist beschädigt: %2</source>
