@@ -76,20 +76,23 @@ void cArchivSeite::vApplyStyle()
     PageFrame::vSetupBackButton(ui->pushButton_back, S);
     // Labels and fields of a server that is not used are greyed out.
     const QString strGrey = QStringLiteral("rgb(110, 110, 110)");
-    for (QLabel* pLabel : {ui->label_Archiv, ui->label_Warten, ui->label_Server, ui->label_Port,
-                           ui->label_Datenbank, ui->label_Benutzer, ui->label_Passwort, ui->label_Uebernommen})
+    for (QLabel* pLabel :
+         {ui->label_Archiv, ui->label_Warten, ui->label_Server, ui->label_Port, ui->label_Datenbank,
+          ui->label_Benutzer, ui->label_Passwort, ui->label_Uebernommen})
         pLabel->setStyleSheet(Style::strLabelOnBlack(s32Text) + QStringLiteral(" QLabel:disabled{color: ") +
                               strGrey + QStringLiteral(";}"));
     for (QLineEdit* pEdit : {ui->lineEdit_Server, ui->lineEdit_Port, ui->lineEdit_Datenbank,
                              ui->lineEdit_Benutzer, ui->lineEdit_Passwort})
-        pEdit->setStyleSheet(Style::strLineEdit(s32Field) + QStringLiteral(" QLineEdit:disabled{background-color: ") +
-                             strGrey + QStringLiteral("; color: rgb(40, 40, 40);}"));
+        pEdit->setStyleSheet(Style::strLineEdit(s32Field) +
+                             QStringLiteral(" QLineEdit:disabled{background-color: ") + strGrey +
+                             QStringLiteral("; color: rgb(40, 40, 40);}"));
     // The box is drawn by the sheet, so that it stays visible on black: a
     // yellow frame, filled yellow when ticked.
     ui->checkBox_Server->setStyleSheet(
-        QStringLiteral("QCheckBox{color: %3; font: bold %1px; spacing: %1px;} QCheckBox::indicator{width: %2px; "
-                       "height: %2px; border: 2px solid %3; background-color: rgb(0, 0, 0);}"
-                       " QCheckBox::indicator:checked{background-color: %3;}")
+        QStringLiteral(
+            "QCheckBox{color: %3; font: bold %1px; spacing: %1px;} QCheckBox::indicator{width: %2px; "
+            "height: %2px; border: 2px solid %3; background-color: rgb(0, 0, 0);}"
+            " QCheckBox::indicator:checked{background-color: %3;}")
             .arg(QString::number(s32Text), QString::number(s32Field), Style::strYellow()));
     ui->pushButton_Uebernehmen->setStyleSheet(Style::strButton(s32Text));
     // The explanation is smaller than what the user acts on.
@@ -148,8 +151,9 @@ void cArchivSeite::vSetArchiveState(const QString& _strArchive, bool _bServer, i
         ui->label_Warten->clear();
         return;
     }
-    ui->label_Archiv->setText(_bServer ? tr("Archiv: Server %1").arg(strWrappable(_strArchive))
-                                       : tr("Archiv: %1").arg(strWrappable(QDir::toNativeSeparators(_strArchive))));
+    ui->label_Archiv->setText(
+        _bServer ? tr("Archiv: Server %1").arg(strWrappable(_strArchive))
+                 : tr("Archiv: %1").arg(strWrappable(QDir::toNativeSeparators(_strArchive))));
     ui->label_Warten->setText(_s32Waiting > 0
                                   ? tr("Listen, die auf die Übernahme ins Archiv warten: %1").arg(_s32Waiting)
                                   : tr("Alle Listen sind im Archiv."));
@@ -157,10 +161,10 @@ void cArchivSeite::vSetArchiveState(const QString& _strArchive, bool _bServer, i
 
 void cArchivSeite::on_checkBox_Server_toggled(bool _bChecked)
 {
-    for (QWidget* pWidget :
-         std::initializer_list<QWidget*>{ui->label_Server, ui->lineEdit_Server, ui->label_Port, ui->lineEdit_Port,
-                                         ui->label_Datenbank, ui->lineEdit_Datenbank, ui->label_Benutzer,
-                                         ui->lineEdit_Benutzer, ui->label_Passwort, ui->lineEdit_Passwort})
+    for (QWidget* pWidget : std::initializer_list<QWidget*>{
+             ui->label_Server, ui->lineEdit_Server, ui->label_Port, ui->lineEdit_Port, ui->label_Datenbank,
+             ui->lineEdit_Datenbank, ui->label_Benutzer, ui->lineEdit_Benutzer, ui->label_Passwort,
+             ui->lineEdit_Passwort})
         pWidget->setEnabled(_bChecked);
     vSetApplied(QString());
 }
@@ -175,9 +179,10 @@ void cArchivSeite::on_pushButton_Uebernehmen_clicked()
     }
     server.vSave();
     ui->lineEdit_Port->setText(QString::number(server.s32Port));
-    vSetApplied(server.bUse ? tr("Übernommen: Die Listen gehen von jetzt an auf den Server %1.")
-                                  .arg(strWrappable(server.strDisplayName()))
-                            : tr("Übernommen: Die Listen gehen von jetzt an in das Archiv auf diesem Gerät."));
+    vSetApplied(server.bUse
+                    ? tr("Übernommen: Die Listen gehen von jetzt an auf den Server %1.")
+                          .arg(strWrappable(server.strDisplayName()))
+                    : tr("Übernommen: Die Listen gehen von jetzt an in das Archiv auf diesem Gerät."));
     emit archiveServerChanged(server);
 }
 

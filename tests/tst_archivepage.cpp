@@ -1,6 +1,8 @@
+#include "app/archivethread.h"
 #include "app/messages.h"
 #include "app/wiring.h"
 #include "data/archiveserver.h"
+#include "data/archivestore.h"
 #include "settings/carchivseite.h"
 #include "settings/ceinstellungen.h"
 #include "testsupport.h"
@@ -9,11 +11,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTcpServer>
 #include <QtTest>
 
 // The archive page: the stored server in its fields, what applying stores and
-// tells the application (or refuses, and why), the archive's state line, and
-// the way there from the settings page and back.
+// tells the application (or refuses, and why), the archive's state line, the
+// way there from the settings page and back, and, wired as in the
+// application, the archive that takes the server and reports back.
 class tst_ArchivePage : public QObject
 {
     Q_OBJECT
@@ -28,6 +32,8 @@ private slots:
     void archiveState();
     void reachedFromSettingsAndLeft_data();
     void reachedFromSettingsAndLeft();
+    // Last: wires the whole application, archive thread included.
+    void wiredToTheArchive();
 
 private:
     template <class T> T* child(const char* _strName)
@@ -117,17 +123,44 @@ void tst_ArchivePage::apply_data()
     QTest::addColumn<QString>("refusedFor");
     QTest::addColumn<int>("storedPort");
 
-    QTest::newRow("server") << true << " db.buero.example " << "5432" << "archiv" << "" << 5432;
-    QTest::newRow("highest port") << true << "10.0.0.7" << "65535" << "archiv" << "" << 65535;
-    QTest::newRow("missing host") << true << "  " << "5432" << "archiv" << "Archivserver" << 0;
-    QTest::newRow("port 0") << true << "db" << "0" << "archiv" << "Port" << 0;
-    QTest::newRow("port past 65535") << true << "db" << "65536" << "archiv" << "Port" << 0;
-    QTest::newRow("port no number") << true << "db" << "54a" << "archiv" << "Port" << 0;
-    QTest::newRow("no port") << true << "db" << "" << "archiv" << "Port" << 0;
-    QTest::newRow("missing database") << true << "db" << "5432" << "" << "Datenbank" << 0;
+    QTest::newRow("server") << true << " db.buero.example "
+                            << "5432"
+                            << "archiv"
+                            << "" << 5432;
+    QTest::newRow("highest port") << true << "10.0.0.7"
+                                  << "65535"
+                                  << "archiv"
+                                  << "" << 65535;
+    QTest::newRow("missing host") << true << "  "
+                                  << "5432"
+                                  << "archiv"
+                                  << "Archivserver" << 0;
+    QTest::newRow("port 0") << true << "db"
+                            << "0"
+                            << "archiv"
+                            << "Port" << 0;
+    QTest::newRow("port past 65535") << true << "db"
+                                     << "65536"
+                                     << "archiv"
+                                     << "Port" << 0;
+    QTest::newRow("port no number") << true << "db"
+                                    << "54a"
+                                    << "archiv"
+                                    << "Port" << 0;
+    QTest::newRow("no port") << true << "db"
+                             << ""
+                             << "archiv"
+                             << "Port" << 0;
+    QTest::newRow("missing database") << true << "db"
+                                      << "5432"
+                                      << ""
+                                      << "Datenbank" << 0;
     // Unticked: back to the local archive, whatever the fields hold; the
     // fields are kept for the next time, a port that is none as the usual one.
-    QTest::newRow("unticked: local archive") << false << "" << "0" << "" << "" << 5432;
+    QTest::newRow("unticked: local archive") << false << ""
+                                             << "0"
+                                             << ""
+                                             << "" << 5432;
 }
 
 void tst_ArchivePage::apply()
@@ -184,10 +217,11 @@ void tst_ArchivePage::archiveState_data()
     QTest::newRow("local, all in") << "/home/fahrer/.local/share/Feldbrief/archive.sqlite" << false << 0
                                    << "Archiv: /home/fahrer/.local/share/Feldbrief/archive.sqlite"
                                    << "Alle Listen sind im Archiv.";
-    QTest::newRow("server, three waiting")
-        << "vemo@archiv.hof.example:5433/ernte" << true << 3 << "Archiv: Server vemo@archiv.hof.example:5433/ernte"
-        << "Listen, die auf die Übernahme ins Archiv warten: 3";
-    QTest::newRow("nothing reported yet") << "" << false << 0 << "Archiv: noch nicht geöffnet" << "";
+    QTest::newRow("server, three waiting") << "vemo@archiv.hof.example:5433/ernte" << true << 3
+                                           << "Archiv: Server vemo@archiv.hof.example:5433/ernte"
+                                           << "Listen, die auf die Übernahme ins Archiv warten: 3";
+    QTest::newRow("nothing reported yet") << "" << false << 0 << "Archiv: noch nicht geöffnet"
+                                          << "";
 }
 
 void tst_ArchivePage::archiveState()
@@ -233,6 +267,49 @@ void tst_ArchivePage::reachedFromSettingsAndLeft()
     QVERIFY(!pPage->isVisible());
     QVERIFY(pSettings->isVisible());
     pSettings->hide();
+}
+
+void tst_ArchivePage::wiredToTheArchive()
+{
+    // The archive starts with the local file; the page learns it from the
+    // archive's thread.
+    ArchiveServer().vSave();
+    Wiring::vConnectAll();
+    cArchivSeite* pPage = cArchivSeite::instance();
+    pPage->show();
+    const QString strLocal = "Archiv: " + QDir::toNativeSeparators(cArchiveStore::strDefaultPath());
+    QTRY_COMPARE(child<QLabel>("label_Archiv")->text().remove(QChar(0x200B)), strLocal);
+    QCOMPARE(child<QLabel>("label_Warten")->text(), QString("Alle Listen sind im Archiv."));
+
+    // A server where nothing listens: the archive tries it at once, says so,
+    // and stays with the local file.
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost));
+    const QString strPort = QString::number(probe.serverPort());
+    probe.close();
+    child<QCheckBox>("checkBox_Server")->setChecked(true);
+    child<QLineEdit>("lineEdit_Server")->setText("127.0.0.1");
+    child<QLineEdit>("lineEdit_Port")->setText(strPort);
+    child<QLineEdit>("lineEdit_Datenbank")->setText("ernte");
+    QTest::mouseClick(child<QPushButton>("pushButton_Uebernehmen"), Qt::LeftButton);
+    QTRY_COMPARE(m_slMessages.size(), 1);
+    QVERIFY2(m_slMessages.first().contains("127.0.0.1:" + strPort + "/ernte"),
+             qPrintable(m_slMessages.first()));
+    QTRY_COMPARE(cArchiveThread::instance()->strArchive(),
+                 QDir::toNativeSeparators(cArchiveStore::strDefaultPath()));
+    QVERIFY(!cArchiveThread::instance()->bServer());
+    QCOMPARE(child<QLabel>("label_Archiv")->text().remove(QChar(0x200B)), strLocal);
+
+    // Unticked: the local archive without a word.
+    m_slMessages.clear();
+    QSignalSpy spyState(cArchiveThread::instance(), &cArchiveThread::stateChanged);
+    child<QCheckBox>("checkBox_Server")->setChecked(false);
+    QTest::mouseClick(child<QPushButton>("pushButton_Uebernehmen"), Qt::LeftButton);
+    QTRY_COMPARE(spyState.size(), 1);
+    QCOMPARE(spyState.first().at(1).toBool(), false);
+    QVERIFY(m_slMessages.isEmpty());
+    QCOMPARE(child<QLabel>("label_Archiv")->text().remove(QChar(0x200B)), strLocal);
+    pPage->hide();
 }
 
 QTEST_MAIN(tst_ArchivePage)
