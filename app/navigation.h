@@ -35,6 +35,7 @@ enum class Target {
     Live,              // the live dashboard
     TerminalList,      // the list of found terminals
     Info,              // the info page
+    Archive,           // the archive page: where the lists are archived
     OrderPages,        // the order pages, at the main overview, for the order handed over
     WriteEmail         // not a page: an e-mail about the file the main window shows
 };

@@ -8,6 +8,7 @@
 #include "live/clive.h"
 #include "mainwindow/ceditdialog.h"
 #include "mainwindow/chaupt.h"
+#include "settings/carchivseite.h"
 #include "settings/ceinstellungen.h"
 #include "settings/cinfoseite.h"
 #include "settings/cquelleverzeichnis.h"
@@ -36,8 +37,8 @@ namespace
 using Navigation::Caller;
 using Navigation::Target;
 
-// True once the terminal link is wired: pages made from then on are
-// connected to it as well.
+// True once the terminal link and the archive are wired: pages made from
+// then on are connected to them as well.
 bool g_bLinkWired = false;
 
 void vSendToTerminal(const QByteArray& _baMessage)
@@ -182,14 +183,29 @@ void vWireArchive(cSSLClient* _pLink)
                      [](const QString& _strText) { Messages::vShow(nullptr, _strText); });
 }
 
+// The archive page sets the archive's server and shows where the files go
+// now, from the state the archive reported last.
+void vWireToArchive(QWidget* _pPage)
+{
+    auto* pPage = qobject_cast<cArchivSeite*>(_pPage);
+    if (!pPage)
+        return;
+    cArchiveThread* pArchive = cArchiveThread::instance();
+    QObject::connect(pPage, &cArchivSeite::archiveServerChanged, pArchive, &cArchiveThread::vSetServer);
+    QObject::connect(pArchive, &cArchiveThread::stateChanged, pPage, &cArchivSeite::vSetArchiveState);
+    pPage->vSetArchiveState(pArchive->strArchive(), pArchive->bServer(), pArchive->s32Waiting());
+}
+
 void vWirePage(QWidget* _pPage)
 {
-    // Each page once among the pages, and once to the link when there is one.
+    // Each page once among the pages, and once to the link and the archive
+    // when the application has them.
     static QSet<QWidget*> s_setWired;
     static QSet<QWidget*> s_setLinked;
     if (g_bLinkWired && !s_setLinked.contains(_pPage)) {
         s_setLinked.insert(_pPage);
         vWireToLink(_pPage);
+        vWireToArchive(_pPage);
     }
     if (s_setWired.contains(_pPage))
         return;
@@ -241,6 +257,9 @@ void vOpenPage(Target _target, Caller _caller)
         break;
     case Target::Info:
         cInfoSeite::instance()->showMaximized();
+        break;
+    case Target::Archive:
+        cArchivSeite::instance()->showMaximized();
         break;
     case Target::OrderPages:
         cHauptUebersicht::instance()->vTakeDataAndPresent();

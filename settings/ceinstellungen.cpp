@@ -76,8 +76,9 @@ void cEinstellungen::vApplyStyle()
                         s32Icon, s32Icon);
     PageFrame::vSetIcon(ui->pushButton_Loeschen, QStringLiteral(":/delete-128.png"), s32Icon, s32Icon);
 
-    for (QPushButton* pButton : {ui->pushButton_terminalSuchen, ui->pushButton_verfuegbarenFahrzeuge,
-                                 ui->pushButton_ListAnzeigen, ui->pushButton_quellVerzeichnis})
+    for (QPushButton* pButton :
+         {ui->pushButton_terminalSuchen, ui->pushButton_verfuegbarenFahrzeuge, ui->pushButton_ListAnzeigen,
+          ui->pushButton_quellVerzeichnis, ui->pushButton_Archiv})
         pButton->setStyleSheet(Style::strButton(s32Small));
     for (QLabel* pLabel : {ui->label_3, ui->label_momentanFahrzeug, ui->label_5, ui->label_Sprache,
                            ui->label_Email, ui->label_Freilassen, ui->label_EinstellungenLIVE, ui->label_8,
@@ -267,6 +268,16 @@ void cEinstellungen::on_lineEdit_Email_textEdited(const QString& _strText)
 void cEinstellungen::on_pushButton_Info_clicked()
 {
     cInfoSeite::instance()->showMaximized();
+}
+
+void cEinstellungen::on_pushButton_Archiv_clicked()
+{
+    // Nothing to hand the screen to while the application has not said how
+    // pages are opened: the settings stay.
+    if (!Navigation::bCanOpen())
+        return;
+    hide();
+    Navigation::vOpen(Navigation::Target::Archive, Navigation::Caller::Settings);
 }
 
 void cEinstellungen::on_pushButton_verfuegbarenFahrzeuge_clicked()

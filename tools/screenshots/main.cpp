@@ -6,9 +6,12 @@
 #include "app/reportoffer.h"
 #include "app/settingsstore.h"
 #include "app/wiring.h"
+#include "data/archiveserver.h"
+#include "data/archivestore.h"
 #include "live/clive.h"
 #include "mainwindow/ceditdialog.h"
 #include "mainwindow/chaupt.h"
+#include "settings/carchivseite.h"
 #include "settings/ceinstellungen.h"
 #include "settings/cinfoseite.h"
 #include "settings/cquelleverzeichnis.h"
@@ -246,6 +249,25 @@ void vShootDialogs(const QStringList& _slDriverLines)
     vShoot(&question, "yes_no_dialog", false);
 }
 
+// The archive page with the local archive, then with a server set up and
+// lists waiting for it.
+void vShootArchive()
+{
+    cArchivSeite* pArchive = cArchivSeite::instance();
+    pArchive->vSetArchiveState(cArchiveStore::strDefaultPath(), false, 0);
+    vShoot(pArchive, "archive");
+    ArchiveServer server;
+    server.bUse = true;
+    server.strHost = "archiv.lohnunternehmen.example";
+    server.strDatabase = "ernte";
+    server.strUser = "vemo";
+    server.strPassword = "geheim";
+    server.vSave();
+    pArchive->vSetArchiveState(server.strDisplayName(), true, 3);
+    vShoot(pArchive, "archive_server");
+    ArchiveServer().vSave();
+}
+
 // The settings with their file pages, and the terminal's pages.
 void vShootSettingsAndTerminal(const QString& _strOrders)
 {
@@ -258,6 +280,7 @@ void vShootSettingsAndTerminal(const QString& _strOrders)
     cTreeToDeleteFile::instance()->vSetCaller(Navigation::Caller::Settings);
     vShoot(cTreeToDeleteFile::instance(), "downloaded_files");
     vShoot(cInfoSeite::instance(), "info");
+    vShootArchive();
     cfahrzeugelist::instance()->vSetList({"WAB123", "WAB456", "Unbekannte Maschine"});
     vShoot(cfahrzeugelist::instance(), "terminal_list");
     cWhatToDownload::instance()->vSetOrigin(Navigation::Caller::Main);
