@@ -18,7 +18,8 @@ VEMO_FUZZ_TARGET(fuzzArchiveInbox)
     FUZZ_CHECK(baEntry.endsWith(input.baContent));
     ArchiveInput again;
     FUZZ_CHECK(ArchiveInboxEntry::bDecode(ArchiveInboxEntry::baEncode(input), again));
-    FUZZ_CHECK(again.strFileName == input.strFileName && again.machine.strChassis == input.machine.strChassis &&
+    FUZZ_CHECK(again.strFileName == input.strFileName &&
+               again.machine.strChassis == input.machine.strChassis &&
                again.machine.strSerial == input.machine.strSerial && again.arrived == input.arrived &&
                again.baContent == input.baContent);
     return 0;
