@@ -484,6 +484,89 @@ Vedhæft den til denne e-mail.</translation>
     </message>
 </context>
 <context>
+    <name>cArchivSeite</name>
+    <message>
+        <source>Feldbrief</source>
+        <translation type="unfinished">Feldbrief</translation>
+    </message>
+    <message>
+        <source>ARCHIV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archivserver (PostgreSQL) verwenden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datenbank:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Benutzer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwort:</source>
+        <translation type="unfinished">Adgangskode:</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ohne Archivserver kommen die Listen in das Archiv auf diesem Gerät. Ist der Server nicht zu erreichen, nimmt das Archiv auf diesem Gerät sie auf, und sie gehen auf den Server, sobald er wieder antwortet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie den Archivserver ein: seinen Namen oder seine Adresse.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie als Port eine Zahl von 1 bis 65535 ein (meist 5432).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie die Datenbank des Archivs auf dem Server ein.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archiv: noch nicht geöffnet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archiv: Server %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archiv: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listen, die auf die Übernahme ins Archiv warten: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle Listen sind im Archiv.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Übernommen: Die Listen gehen von jetzt an auf den Server %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Übernommen: Die Listen gehen von jetzt an in das Archiv auf diesem Gerät.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>cArchiveInbox</name>
     <message>
         <source>Der Ordner lässt sich nicht anlegen.</source>
@@ -706,6 +789,10 @@ appen, så kontakt os venligst.</translation>
     <message>
         <source>The change will be active after restart of the application.</source>
         <translation>Ændringen træder i kraft, når appen genstartes.</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
