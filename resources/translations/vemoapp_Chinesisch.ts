@@ -487,83 +487,83 @@ Bitte hängen Sie sie an diese E-Mail an.</source>
     <name>cArchivSeite</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished">Feldbrief</translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>ARCHIV</source>
-        <translation type="unfinished"></translation>
+        <translation>档案库</translation>
     </message>
     <message>
         <source>Archivserver (PostgreSQL) verwenden</source>
-        <translation type="unfinished"></translation>
+        <translation>使用存档服务器 (PostgreSQL)</translation>
     </message>
     <message>
         <source>Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>服务器:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>端口:</translation>
     </message>
     <message>
         <source>Datenbank:</source>
-        <translation type="unfinished"></translation>
+        <translation>数据库:</translation>
     </message>
     <message>
         <source>Benutzer:</source>
-        <translation type="unfinished"></translation>
+        <translation>用户:</translation>
     </message>
     <message>
         <source>Passwort:</source>
-        <translation type="unfinished">密码:</translation>
+        <translation>密码:</translation>
     </message>
     <message>
         <source>Übernehmen</source>
-        <translation type="unfinished"></translation>
+        <translation>应用</translation>
     </message>
     <message>
         <source>Ohne Archivserver kommen die Listen in das Archiv auf diesem Gerät. Ist der Server nicht zu erreichen, nimmt das Archiv auf diesem Gerät sie auf, und sie gehen auf den Server, sobald er wieder antwortet.</source>
-        <translation type="unfinished"></translation>
+        <translation>不使用存档服务器时，列表存入本设备上的档案库。服务器无法访问时，由本设备上的档案库接收列表，待服务器再次响应后再传输到服务器。</translation>
     </message>
     <message>
         <source>Bitte geben Sie den Archivserver ein: seinen Namen oder seine Adresse.</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入存档服务器：其名称或地址。</translation>
     </message>
     <message>
         <source>Bitte geben Sie als Port eine Zahl von 1 bis 65535 ein (meist 5432).</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入 1 到 65535 之间的数字作为端口（通常为 5432）。</translation>
     </message>
     <message>
         <source>Bitte geben Sie die Datenbank des Archivs auf dem Server ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入服务器上档案库的数据库。</translation>
     </message>
     <message>
         <source>Archiv: noch nicht geöffnet</source>
-        <translation type="unfinished"></translation>
+        <translation>档案库：尚未打开</translation>
     </message>
     <message>
         <source>Archiv: Server %1</source>
-        <translation type="unfinished"></translation>
+        <translation>档案库：服务器 %1</translation>
     </message>
     <message>
         <source>Archiv: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>档案库：%1</translation>
     </message>
     <message>
         <source>Listen, die auf die Übernahme ins Archiv warten: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>等待收入档案库的列表：%1</translation>
     </message>
     <message>
         <source>Alle Listen sind im Archiv.</source>
-        <translation type="unfinished"></translation>
+        <translation>所有列表均已在档案库中。</translation>
     </message>
     <message>
         <source>Übernommen: Die Listen gehen von jetzt an auf den Server %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>已应用：从现在起，列表将传输到服务器 %1。</translation>
     </message>
     <message>
         <source>Übernommen: Die Listen gehen von jetzt an in das Archiv auf diesem Gerät.</source>
-        <translation type="unfinished"></translation>
+        <translation>已应用：从现在起，列表将存入本设备上的档案库。</translation>
     </message>
 </context>
 <context>
@@ -792,7 +792,7 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
     </message>
     <message>
         <source>Archiv</source>
-        <translation type="unfinished"></translation>
+        <translation>档案库</translation>
     </message>
 </context>
 <context>

@@ -487,83 +487,83 @@ Vedhæft den til denne e-mail.</translation>
     <name>cArchivSeite</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished">Feldbrief</translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>ARCHIV</source>
-        <translation type="unfinished"></translation>
+        <translation>ARKIV</translation>
     </message>
     <message>
         <source>Archivserver (PostgreSQL) verwenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Brug arkivserver (PostgreSQL)</translation>
     </message>
     <message>
         <source>Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Server:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <source>Datenbank:</source>
-        <translation type="unfinished"></translation>
+        <translation>Database:</translation>
     </message>
     <message>
         <source>Benutzer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruger:</translation>
     </message>
     <message>
         <source>Passwort:</source>
-        <translation type="unfinished">Adgangskode:</translation>
+        <translation>Adgangskode:</translation>
     </message>
     <message>
         <source>Übernehmen</source>
-        <translation type="unfinished"></translation>
+        <translation>Anvend</translation>
     </message>
     <message>
         <source>Ohne Archivserver kommen die Listen in das Archiv auf diesem Gerät. Ist der Server nicht zu erreichen, nimmt das Archiv auf diesem Gerät sie auf, und sie gehen auf den Server, sobald er wieder antwortet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uden arkivserver gemmes listerne i arkivet på denne enhed. Kan serveren ikke nås, tager arkivet på denne enhed imod dem, og de overføres til serveren, så snart den svarer igen.</translation>
     </message>
     <message>
         <source>Bitte geben Sie den Archivserver ein: seinen Namen oder seine Adresse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indtast arkivserveren: dens navn eller adresse.</translation>
     </message>
     <message>
         <source>Bitte geben Sie als Port eine Zahl von 1 bis 65535 ein (meist 5432).</source>
-        <translation type="unfinished"></translation>
+        <translation>Indtast et tal fra 1 til 65535 som port (normalt 5432).</translation>
     </message>
     <message>
         <source>Bitte geben Sie die Datenbank des Archivs auf dem Server ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indtast arkivets database på serveren.</translation>
     </message>
     <message>
         <source>Archiv: noch nicht geöffnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Arkiv: endnu ikke åbnet</translation>
     </message>
     <message>
         <source>Archiv: Server %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Arkiv: server %1</translation>
     </message>
     <message>
         <source>Archiv: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Arkiv: %1</translation>
     </message>
     <message>
         <source>Listen, die auf die Übernahme ins Archiv warten: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister, der venter på at blive overført til arkivet: %1</translation>
     </message>
     <message>
         <source>Alle Listen sind im Archiv.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle lister er i arkivet.</translation>
     </message>
     <message>
         <source>Übernommen: Die Listen gehen von jetzt an auf den Server %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anvendt: Fra nu af går listerne til serveren %1.</translation>
     </message>
     <message>
         <source>Übernommen: Die Listen gehen von jetzt an in das Archiv auf diesem Gerät.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anvendt: Fra nu af går listerne til arkivet på denne enhed.</translation>
     </message>
 </context>
 <context>
@@ -792,7 +792,7 @@ appen, så kontakt os venligst.</translation>
     </message>
     <message>
         <source>Archiv</source>
-        <translation type="unfinished"></translation>
+        <translation>Arkiv</translation>
     </message>
 </context>
 <context>

@@ -487,83 +487,83 @@ Please attach it to this e-mail.</translation>
     <name>cArchivSeite</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished">Feldbrief</translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>ARCHIV</source>
-        <translation type="unfinished"></translation>
+        <translation>ARCHIVE</translation>
     </message>
     <message>
         <source>Archivserver (PostgreSQL) verwenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Use archive server (PostgreSQL)</translation>
     </message>
     <message>
         <source>Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Server:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <source>Datenbank:</source>
-        <translation type="unfinished"></translation>
+        <translation>Database:</translation>
     </message>
     <message>
         <source>Benutzer:</source>
-        <translation type="unfinished"></translation>
+        <translation>User:</translation>
     </message>
     <message>
         <source>Passwort:</source>
-        <translation type="unfinished">Password:</translation>
+        <translation>Password:</translation>
     </message>
     <message>
         <source>Übernehmen</source>
-        <translation type="unfinished"></translation>
+        <translation>Apply</translation>
     </message>
     <message>
         <source>Ohne Archivserver kommen die Listen in das Archiv auf diesem Gerät. Ist der Server nicht zu erreichen, nimmt das Archiv auf diesem Gerät sie auf, und sie gehen auf den Server, sobald er wieder antwortet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Without an archive server, the lists go into the archive on this device. If the server cannot be reached, the archive on this device takes them in, and they go to the server as soon as it responds again.</translation>
     </message>
     <message>
         <source>Bitte geben Sie den Archivserver ein: seinen Namen oder seine Adresse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter the archive server: its name or its address.</translation>
     </message>
     <message>
         <source>Bitte geben Sie als Port eine Zahl von 1 bis 65535 ein (meist 5432).</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a number from 1 to 65535 as the port (usually 5432).</translation>
     </message>
     <message>
         <source>Bitte geben Sie die Datenbank des Archivs auf dem Server ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter the archive&apos;s database on the server.</translation>
     </message>
     <message>
         <source>Archiv: noch nicht geöffnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive: not opened yet</translation>
     </message>
     <message>
         <source>Archiv: Server %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive: server %1</translation>
     </message>
     <message>
         <source>Archiv: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive: %1</translation>
     </message>
     <message>
         <source>Listen, die auf die Übernahme ins Archiv warten: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lists waiting to be added to the archive: %1</translation>
     </message>
     <message>
         <source>Alle Listen sind im Archiv.</source>
-        <translation type="unfinished"></translation>
+        <translation>All lists are in the archive.</translation>
     </message>
     <message>
         <source>Übernommen: Die Listen gehen von jetzt an auf den Server %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Applied: from now on, the lists go to the server %1.</translation>
     </message>
     <message>
         <source>Übernommen: Die Listen gehen von jetzt an in das Archiv auf diesem Gerät.</source>
-        <translation type="unfinished"></translation>
+        <translation>Applied: from now on, the lists go into the archive on this device.</translation>
     </message>
 </context>
 <context>
@@ -792,7 +792,7 @@ the application, please contact us.</translation>
     </message>
     <message>
         <source>Archiv</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive</translation>
     </message>
 </context>
 <context>

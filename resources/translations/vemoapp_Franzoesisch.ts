@@ -487,83 +487,83 @@ Veuillez le joindre à cet e-mail.</translation>
     <name>cArchivSeite</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished">Feldbrief</translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>ARCHIV</source>
-        <translation type="unfinished"></translation>
+        <translation>ARCHIVE</translation>
     </message>
     <message>
         <source>Archivserver (PostgreSQL) verwenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser un serveur d&apos;archive (PostgreSQL)</translation>
     </message>
     <message>
         <source>Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <source>Datenbank:</source>
-        <translation type="unfinished"></translation>
+        <translation>Base de données:</translation>
     </message>
     <message>
         <source>Benutzer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateur:</translation>
     </message>
     <message>
         <source>Passwort:</source>
-        <translation type="unfinished">Mot de passe:</translation>
+        <translation>Mot de passe:</translation>
     </message>
     <message>
         <source>Übernehmen</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>Ohne Archivserver kommen die Listen in das Archiv auf diesem Gerät. Ist der Server nicht zu erreichen, nimmt das Archiv auf diesem Gerät sie auf, und sie gehen auf den Server, sobald er wieder antwortet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans serveur d&apos;archive, les listes vont dans l&apos;archive de cet appareil. Si le serveur est injoignable, l&apos;archive de cet appareil les accueille, et elles partent sur le serveur dès qu&apos;il répond à nouveau.</translation>
     </message>
     <message>
         <source>Bitte geben Sie den Archivserver ein: seinen Namen oder seine Adresse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le serveur d&apos;archive : son nom ou son adresse.</translation>
     </message>
     <message>
         <source>Bitte geben Sie als Port eine Zahl von 1 bis 65535 ein (meist 5432).</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir comme port un nombre de 1 à 65535 (généralement 5432).</translation>
     </message>
     <message>
         <source>Bitte geben Sie die Datenbank des Archivs auf dem Server ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir la base de données de l&apos;archive sur le serveur.</translation>
     </message>
     <message>
         <source>Archiv: noch nicht geöffnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive : pas encore ouverte</translation>
     </message>
     <message>
         <source>Archiv: Server %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive : serveur %1</translation>
     </message>
     <message>
         <source>Archiv: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive : %1</translation>
     </message>
     <message>
         <source>Listen, die auf die Übernahme ins Archiv warten: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Listes en attente d&apos;ajout à l&apos;archive : %1</translation>
     </message>
     <message>
         <source>Alle Listen sind im Archiv.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les listes sont dans l&apos;archive.</translation>
     </message>
     <message>
         <source>Übernommen: Die Listen gehen von jetzt an auf den Server %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliqué : désormais, les listes vont sur le serveur %1.</translation>
     </message>
     <message>
         <source>Übernommen: Die Listen gehen von jetzt an in das Archiv auf diesem Gerät.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliqué : désormais, les listes vont dans l&apos;archive de cet appareil.</translation>
     </message>
 </context>
 <context>
@@ -792,7 +792,7 @@ avec l&apos;application, contactez-nous.</translation>
     </message>
     <message>
         <source>Archiv</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive</translation>
     </message>
 </context>
 <context>

@@ -487,83 +487,83 @@ Allegarlo a questa e-mail.</translation>
     <name>cArchivSeite</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished">Feldbrief</translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>ARCHIV</source>
-        <translation type="unfinished"></translation>
+        <translation>ARCHIVIO</translation>
     </message>
     <message>
         <source>Archivserver (PostgreSQL) verwenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa il server dell&apos;archivio (PostgreSQL)</translation>
     </message>
     <message>
         <source>Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Server:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta:</translation>
     </message>
     <message>
         <source>Datenbank:</source>
-        <translation type="unfinished"></translation>
+        <translation>Database:</translation>
     </message>
     <message>
         <source>Benutzer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Utente:</translation>
     </message>
     <message>
         <source>Passwort:</source>
-        <translation type="unfinished">Password:</translation>
+        <translation>Password:</translation>
     </message>
     <message>
         <source>Übernehmen</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica</translation>
     </message>
     <message>
         <source>Ohne Archivserver kommen die Listen in das Archiv auf diesem Gerät. Ist der Server nicht zu erreichen, nimmt das Archiv auf diesem Gerät sie auf, und sie gehen auf den Server, sobald er wieder antwortet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza server dell&apos;archivio, gli elenchi vanno nell&apos;archivio su questo dispositivo. Se il server non è raggiungibile, li accoglie l&apos;archivio su questo dispositivo e passano al server appena risponde di nuovo.</translation>
     </message>
     <message>
         <source>Bitte geben Sie den Archivserver ein: seinen Namen oder seine Adresse.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire il server dell&apos;archivio: il suo nome o indirizzo.</translation>
     </message>
     <message>
         <source>Bitte geben Sie als Port eine Zahl von 1 bis 65535 ein (meist 5432).</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire come porta un numero da 1 a 65535 (di solito 5432).</translation>
     </message>
     <message>
         <source>Bitte geben Sie die Datenbank des Archivs auf dem Server ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire il database dell&apos;archivio sul server.</translation>
     </message>
     <message>
         <source>Archiv: noch nicht geöffnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivio: non ancora aperto</translation>
     </message>
     <message>
         <source>Archiv: Server %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivio: server %1</translation>
     </message>
     <message>
         <source>Archiv: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivio: %1</translation>
     </message>
     <message>
         <source>Listen, die auf die Übernahme ins Archiv warten: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenchi in attesa di essere aggiunti all&apos;archivio: %1</translation>
     </message>
     <message>
         <source>Alle Listen sind im Archiv.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti gli elenchi sono nell&apos;archivio.</translation>
     </message>
     <message>
         <source>Übernommen: Die Listen gehen von jetzt an auf den Server %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Applicato: d&apos;ora in poi gli elenchi vanno al server %1.</translation>
     </message>
     <message>
         <source>Übernommen: Die Listen gehen von jetzt an in das Archiv auf diesem Gerät.</source>
-        <translation type="unfinished"></translation>
+        <translation>Applicato: d&apos;ora in poi gli elenchi vanno nell&apos;archivio su questo dispositivo.</translation>
     </message>
 </context>
 <context>
@@ -792,7 +792,7 @@ dell&apos;applicazione, contattateci.</translation>
     </message>
     <message>
         <source>Archiv</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivio</translation>
     </message>
 </context>
 <context>
