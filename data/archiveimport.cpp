@@ -21,7 +21,15 @@ struct KnownRecord {
     qint64 s64RecordId = 0;
     qint64 s64VersionId = 0;
     QByteArray baDigest;
-    QString strLastSeen;
+    QString strLastSeen;     // see ArchiveSchema::strLastSeen
+    qint64 s64LastFile = 0;  // the file that brought the version last
+};
+
+// The archive's row of an arriving file, when it was there before.
+struct KnownFile {
+    qint64 s64Id = 0;
+    QString strLastArrived;
+    int s32Records = -1; // unknown for a file of an earlier archive version
 };
 
 class cImport
@@ -39,7 +47,11 @@ public:
 
 private:
     bool bPrepare();
+    bool bFindFile(const ArchiveFileHead& _head, KnownFile& _file);
+    bool bArrivedAgain(const KnownFile& _file, bool& _bNothingNew);
+    bool bTouchFile(const KnownFile& _file);
     bool bStoreFile(const ArchiveFileHead& _head);
+    bool bCountRecords(const ArchiveImportResult& _result);
     bool bLoadKnown();
     bool bImportRecord(const ArchiveRecord& _record, ArchiveImportResult& _result);
     bool bInsertVersion(qint64 _s64RecordId, const ArchiveRecord& _record);
@@ -58,6 +70,7 @@ private:
     QSqlQuery m_insertVersion;
     QSqlQuery m_touchVersion;
     QHash<QString, KnownRecord> m_known;
+    qint64 m_s64FileId = 0;
     QSqlError m_error;
 };
 
@@ -73,13 +86,15 @@ bool cImport::bPrepare()
         return bFail(m_insertRecord);
     if (!m_insertVersion.prepare(
             QStringLiteral(
-                "INSERT INTO archive_versions (record_id, line, digest, first_seen, last_seen, %1) "
-                "VALUES (?, ?, ?, ?, ?%2) ON CONFLICT (record_id, digest) DO UPDATE SET last_seen = "
-                "excluded.last_seen WHERE archive_versions.last_seen < excluded.last_seen")
+                "INSERT INTO archive_versions (record_id, line, digest, first_seen, last_seen, last_file_id, "
+                "%1) VALUES (?, ?, ?, ?, ?, ?%2) ON CONFLICT (record_id, digest) DO UPDATE SET last_seen = "
+                "excluded.last_seen, last_file_id = excluded.last_file_id "
+                "WHERE archive_versions.last_seen < excluded.last_seen")
                 .arg(ArchiveSchema::strOrderColumnList(), QStringLiteral(", ?").repeated(s32Columns))))
         return bFail(m_insertVersion);
     if (!m_touchVersion.prepare(
-            QStringLiteral("UPDATE archive_versions SET last_seen = ? WHERE id = ? AND last_seen < ?")))
+            QStringLiteral("UPDATE archive_versions SET last_seen = ?, last_file_id = ? WHERE id = ? AND "
+                           "last_seen < ?")))
         return bFail(m_touchVersion);
     return true;
 }
@@ -99,6 +114,79 @@ bool cImport::bStoreFile(const ArchiveFileHead& _head)
           text(m_input.strFileName), QVariant(_head.baDigest), QVariant(_head.baHeader),
           QVariant(_head.bCrLf ? 1 : 0), QVariant(m_strArrived), QVariant(m_strArrived)})
         query.addBindValue(value);
+    if (!query.exec())
+        return bFail(query);
+    KnownFile file;
+    if (!bFindFile(_head, file))
+        return false;
+    m_s64FileId = file.s64Id;
+    return true;
+}
+
+bool cImport::bFindFile(const ArchiveFileHead& _head, KnownFile& _file)
+{
+    QSqlQuery query(m_database);
+    if (!query.prepare(QStringLiteral("SELECT id, last_arrived, record_count FROM archive_files WHERE "
+                                      "chassis = ? AND serial = ? AND kind = ? AND name = ? AND digest = ?")))
+        return bFail(query);
+    for (const QVariant& value : {text(m_input.machine.strChassis), text(m_input.machine.strSerial),
+                                  QVariant(m_strKind), text(m_input.strFileName), QVariant(_head.baDigest)})
+        query.addBindValue(value);
+    if (!query.exec())
+        return bFail(query);
+    if (query.next()) {
+        _file.s64Id = query.value(0).toLongLong();
+        _file.strLastArrived = query.value(1).toString();
+        _file.s32Records = query.value(2).isNull() ? -1 : query.value(2).toInt();
+    }
+    return true;
+}
+
+// The same bytes from the same machine again. When no other file of this
+// machine and kind arrived after them, every version they hold was brought
+// last by them: the file's new arrival is their new last sighting, and
+// nothing else changes. (A statistics file is keyed by the season it
+// arrives in, so it always goes through its record.)
+bool cImport::bArrivedAgain(const KnownFile& _file, bool& _bNothingNew)
+{
+    _bNothingNew = false;
+    if (_file.s64Id == 0 || _file.s32Records < 0 || m_kind == ListKind::Season || m_kind == ListKind::Machine)
+        return true;
+    if (!(_file.strLastArrived < m_strArrived)) {
+        _bNothingNew = true; // arrived before: what it holds is known, and seen later
+        return true;
+    }
+    QSqlQuery query(m_database);
+    if (!query.prepare(QStringLiteral("SELECT count(*) FROM archive_files WHERE chassis = ? AND serial = ? "
+                                      "AND kind = ? AND id <> ? AND last_arrived >= ?")))
+        return bFail(query);
+    for (const QVariant& value : {text(m_input.machine.strChassis), text(m_input.machine.strSerial),
+                                  QVariant(m_strKind), QVariant(_file.s64Id), QVariant(_file.strLastArrived)})
+        query.addBindValue(value);
+    if (!query.exec() || !query.next())
+        return bFail(query);
+    _bNothingNew = query.value(0).toInt() == 0;
+    return true;
+}
+
+bool cImport::bTouchFile(const KnownFile& _file)
+{
+    QSqlQuery query(m_database);
+    if (!query.prepare(
+            QStringLiteral("UPDATE archive_files SET last_arrived = ? WHERE id = ? AND last_arrived < ?")))
+        return bFail(query);
+    for (const QVariant& value : {QVariant(m_strArrived), QVariant(_file.s64Id), QVariant(m_strArrived)})
+        query.addBindValue(value);
+    return query.exec() || bFail(query);
+}
+
+bool cImport::bCountRecords(const ArchiveImportResult& _result)
+{
+    QSqlQuery query(m_database);
+    if (!query.prepare(QStringLiteral("UPDATE archive_files SET record_count = ? WHERE id = ?")))
+        return bFail(query);
+    query.addBindValue(_result.s32New + _result.s32Changed + _result.s32Unchanged);
+    query.addBindValue(m_s64FileId);
     return query.exec() || bFail(query);
 }
 
@@ -106,10 +194,11 @@ bool cImport::bLoadKnown()
 {
     QSqlQuery query(m_database);
     query.setForwardOnly(true);
-    if (!query.prepare(
-            QStringLiteral("SELECT r.record_key, r.id, v.id, v.digest, v.last_seen FROM archive_records r "
-                           "JOIN archive_versions v ON v.record_id = r.id "
-                           "WHERE r.chassis = ? AND r.serial = ? AND r.kind = ?")))
+    if (!query.prepare(QStringLiteral("SELECT r.record_key, r.id, v.id, v.digest, %1, v.last_file_id "
+                                      "FROM archive_records r JOIN archive_versions v ON v.record_id = r.id "
+                                      "LEFT JOIN archive_files f ON f.id = v.last_file_id "
+                                      "WHERE r.chassis = ? AND r.serial = ? AND r.kind = ?")
+                           .arg(ArchiveSchema::strLastSeen(QStringLiteral("v"), QStringLiteral("f")))))
         return bFail(query);
     query.addBindValue(text(m_input.machine.strChassis));
     query.addBindValue(text(m_input.machine.strSerial));
@@ -129,6 +218,7 @@ bool cImport::bLoadKnown()
         known.s64VersionId = s64VersionId;
         known.baDigest = query.value(3).toByteArray();
         known.strLastSeen = strLastSeen;
+        known.s64LastFile = query.value(5).toLongLong();
     }
     return true;
 }
@@ -140,6 +230,7 @@ bool cImport::bInsertVersion(qint64 _s64RecordId, const ArchiveRecord& _record)
     m_insertVersion.addBindValue(_record.baDigest);
     m_insertVersion.addBindValue(m_strArrived);
     m_insertVersion.addBindValue(m_strArrived);
+    m_insertVersion.addBindValue(m_s64FileId);
     const ArchiveOrderColumns& c = _record.orderColumns;
     const auto orderText = [&](const QString& _str) {
         return _record.bOrder ? text(_str) : QVariant(QVariant::String);
@@ -184,38 +275,63 @@ bool cImport::bImportRecord(const ArchiveRecord& _record, ArchiveImportResult& _
         m_insertRecord.finish();
         if (!bInsertVersion(s64RecordId, _record))
             return false;
-        // A later line of this file with the same key counts as a change.
-        m_known.insert(_record.strKey, KnownRecord{s64RecordId, -1, _record.baDigest, m_strArrived});
+        // Keys are unique within a file (ArchiveRecords): the record is not
+        // met again in this import and need not be remembered.
         ++_result.s32New;
         return true;
     }
     KnownRecord& known = it.value();
     if (known.baDigest == _record.baDigest) {
         ++_result.s32Unchanged;
-        if (known.s64VersionId <= 0 || !(known.strLastSeen < m_strArrived))
+        // Brought last by this very file, the version is seen again with it.
+        if (known.s64LastFile == m_s64FileId || !(known.strLastSeen < m_strArrived))
             return true;
-        for (const QVariant& value :
-             {QVariant(m_strArrived), QVariant(known.s64VersionId), QVariant(m_strArrived)})
+        for (const QVariant& value : {QVariant(m_strArrived), QVariant(m_s64FileId),
+                                      QVariant(known.s64VersionId), QVariant(m_strArrived)})
             m_touchVersion.addBindValue(value);
-        known.strLastSeen = m_strArrived;
         return m_touchVersion.exec() || bFail(m_touchVersion);
     }
     if (!bInsertVersion(known.s64RecordId, _record))
         return false;
-    known.s64VersionId = -1; // made in this transaction; seen now
-    known.baDigest = _record.baDigest;
-    known.strLastSeen = m_strArrived;
     ++_result.s32Changed;
     return true;
 }
 
 bool cImport::bRun(ArchiveImportResult& _result)
 {
-    if (!bPrepare() || !bStoreFile(ArchiveRecords::head(m_input.baContent)) || !bLoadKnown())
+    const ArchiveFileHead head = ArchiveRecords::head(m_input.baContent);
+    KnownFile file;
+    bool bNothingNew = false;
+    if (!bFindFile(head, file) || !bArrivedAgain(file, bNothingNew))
+        return false;
+    if (bNothingNew) {
+        _result.s32Unchanged = file.s32Records;
+        return bTouchFile(file);
+    }
+    if (!bPrepare() || !bStoreFile(head) || !bLoadKnown())
         return false;
     return ArchiveRecords::bForEachRecord(
-        m_input.baContent, m_kind, m_input.arrived,
-        [&](const ArchiveRecord& _record) { return bImportRecord(_record, _result); });
+               m_input.baContent, m_kind, m_input.arrived,
+               [&](const ArchiveRecord& _record) { return bImportRecord(_record, _result); }) &&
+           bCountRecords(_result);
+}
+
+// An import reads before it writes. SQLite's plain BEGIN would take the
+// write lock only at the first write, and fail at once where another
+// import wrote in between: it takes the lock first, waiting its turn.
+bool bBegin(QSqlDatabase& _database, QSqlError& _error)
+{
+    if (ArchiveSchema::dialectOf(_database) == ArchiveSchema::Dialect::Postgres) {
+        if (_database.transaction())
+            return true;
+        _error = _database.lastError();
+        return false;
+    }
+    QSqlQuery begin(_database);
+    if (begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return true;
+    _error = begin.lastError();
+    return false;
 }
 
 } // namespace
@@ -237,9 +353,8 @@ ArchiveImportResult importFile(QSqlDatabase& _database, const ArchiveInput& _inp
         result.failure = ArchiveImportResult::Failure::NoList;
         return result;
     }
-    if (!_database.transaction()) {
+    if (!bBegin(_database, result.error)) {
         result.failure = ArchiveImportResult::Failure::Database;
-        result.error = _database.lastError();
         return result;
     }
     bool bOk = false;

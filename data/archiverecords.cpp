@@ -1,8 +1,8 @@
 #include "data/archiverecords.h"
 
+#include "data/digest.h"
 #include "data/fieldreaders.h"
 
-#include <QCryptographicHash>
 #include <QHash>
 
 namespace
@@ -16,7 +16,7 @@ const QByteArray& baByteOrderMark()
 
 QByteArray baDigest(const QByteArray& _baBytes)
 {
-    return QCryptographicHash::hash(_baBytes, QCryptographicHash::Sha256);
+    return Digest::baSha256(_baBytes);
 }
 
 // A number of one or two digits, or -1.

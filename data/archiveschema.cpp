@@ -1,6 +1,7 @@
 #include "data/archiveschema.h"
 
-#include <QCryptographicHash>
+#include "data/digest.h"
+
 #include <QSqlDriver>
 #include <QSqlQuery>
 #include <QVariant>
@@ -30,13 +31,16 @@ QString strOrderColumnDefinitions()
     return sl.join(QLatin1String(", "));
 }
 
-QString strFilesTable(Dialect _dialect)
+// Version 3 counts a file's records, so that the same file arriving again
+// needs no look at its records.
+QString strFilesTable(Dialect _dialect, int _s32Version)
 {
     return QStringLiteral("CREATE TABLE archive_files (id %1, chassis TEXT NOT NULL, serial TEXT NOT NULL, "
                           "kind TEXT NOT NULL, name TEXT NOT NULL, digest %2 NOT NULL, header %2 NOT NULL, "
                           "crlf INTEGER NOT NULL, first_arrived TEXT NOT NULL, last_arrived TEXT NOT NULL, "
-                          "UNIQUE (chassis, serial, kind, name, digest))")
-        .arg(strIdType(_dialect), strBytesType(_dialect));
+                          "%3UNIQUE (chassis, serial, kind, name, digest))")
+        .arg(strIdType(_dialect), strBytesType(_dialect),
+             _s32Version >= 3 ? QStringLiteral("record_count INTEGER, ") : QString());
 }
 
 QString strRecordsTable(Dialect _dialect, const QString& _strName)
@@ -47,13 +51,17 @@ QString strRecordsTable(Dialect _dialect, const QString& _strName)
         .arg(_strName, strIdType(_dialect));
 }
 
-QString strVersionsTable(Dialect _dialect, const QString& _strRecords)
+// Version 3 keeps with each version the file that brought it last: the
+// version counts as seen whenever that file arrives again.
+QString strVersionsTable(Dialect _dialect, const QString& _strRecords, int _s32Version)
 {
     return QStringLiteral(
                "CREATE TABLE archive_versions (id %1, record_id BIGINT NOT NULL REFERENCES %2 (id), "
                "line %3 NOT NULL, digest %3 NOT NULL, first_seen TEXT NOT NULL, "
-               "last_seen TEXT NOT NULL, %4, UNIQUE (record_id, digest))")
-        .arg(strIdType(_dialect), _strRecords, strBytesType(_dialect), strOrderColumnDefinitions());
+               "last_seen TEXT NOT NULL, %4, %5UNIQUE (record_id, digest))")
+        .arg(strIdType(_dialect), _strRecords, strBytesType(_dialect), strOrderColumnDefinitions(),
+             _s32Version >= 3 ? QStringLiteral("last_file_id BIGINT REFERENCES archive_files (id), ")
+                              : QString());
 }
 
 QString strSeasonIndex()
@@ -88,7 +96,7 @@ bool bMigrate1To2(QSqlDatabase& _database, QSqlError& _error)
     const Dialect dialect = ArchiveSchema::dialectOf(_database);
     if (!bExecAll(_database,
                   {strRecordsTable(dialect, QStringLiteral("archive_records_new")),
-                   strVersionsTable(dialect, QStringLiteral("archive_records_new"))},
+                   strVersionsTable(dialect, QStringLiteral("archive_records_new"), 2)},
                   _error))
         return false;
     const QString strColumns = ArchiveSchema::strOrderColumnList();
@@ -126,7 +134,7 @@ bool bMigrate1To2(QSqlDatabase& _database, QSqlError& _error)
         const QByteArray baLine = select.value(5).toByteArray();
         insertVersion.addBindValue(recordId);
         insertVersion.addBindValue(baLine);
-        insertVersion.addBindValue(QCryptographicHash::hash(baLine, QCryptographicHash::Sha256));
+        insertVersion.addBindValue(Digest::baSha256(baLine));
         insertVersion.addBindValue(select.value(6));
         insertVersion.addBindValue(select.value(6));
         for (int i = 0; i < s32Columns; ++i)
@@ -141,6 +149,19 @@ bool bMigrate1To2(QSqlDatabase& _database, QSqlError& _error)
                     {QStringLiteral("DROP TABLE archive_records"),
                      QStringLiteral("ALTER TABLE archive_records_new RENAME TO archive_records"),
                      strSeasonIndex(), QStringLiteral("UPDATE archive_version SET version = 2")},
+                    _error);
+}
+
+// Version 2 to 3: the new columns stay empty for what is in the archive; its
+// versions keep their last-seen times, and a file of before gets its count
+// when it arrives next.
+bool bMigrate2To3(QSqlDatabase& _database, QSqlError& _error)
+{
+    return bExecAll(_database,
+                    {QStringLiteral("ALTER TABLE archive_files ADD COLUMN record_count INTEGER"),
+                     QStringLiteral("ALTER TABLE archive_versions ADD COLUMN last_file_id BIGINT "
+                                    "REFERENCES archive_files (id)"),
+                     QStringLiteral("UPDATE archive_version SET version = 3")},
                     _error);
 }
 
@@ -167,6 +188,12 @@ const QVector<Column>& orderColumns()
     return s_columns;
 }
 
+QString strLastSeen(const QString& _strVersions, const QString& _strFiles)
+{
+    return QStringLiteral("CASE WHEN %2.last_arrived > %1.last_seen THEN %2.last_arrived ELSE %1.last_seen END")
+        .arg(_strVersions, _strFiles);
+}
+
 QString strOrderColumnList()
 {
     QStringList sl;
@@ -179,7 +206,7 @@ QStringList slCreate(Dialect _dialect, int _s32Version)
 {
     QStringList sl{QStringLiteral("CREATE TABLE archive_version (version INTEGER NOT NULL)"),
                    QStringLiteral("INSERT INTO archive_version (version) VALUES (%1)").arg(_s32Version),
-                   strFilesTable(_dialect)};
+                   strFilesTable(_dialect, _s32Version)};
     if (_s32Version == 1) {
         sl << QStringLiteral(
                   "CREATE TABLE archive_records (id %1, chassis TEXT NOT NULL, serial TEXT NOT NULL, "
@@ -190,7 +217,7 @@ QStringList slCreate(Dialect _dialect, int _s32Version)
         return sl;
     }
     sl << strRecordsTable(_dialect, QStringLiteral("archive_records"))
-       << strVersionsTable(_dialect, QStringLiteral("archive_records")) << strSeasonIndex();
+       << strVersionsTable(_dialect, QStringLiteral("archive_records"), _s32Version) << strSeasonIndex();
     return sl;
 }
 
@@ -231,6 +258,8 @@ bool bCreateOrMigrate(QSqlDatabase& _database, int _s32From, QSqlError& _error)
         bOk = bExecAll(_database, slCreate(dialectOf(_database), CURRENT_VERSION), _error);
     if (bOk && _s32From == 1)
         bOk = bMigrate1To2(_database, _error);
+    if (bOk && (_s32From == 1 || _s32From == 2))
+        bOk = bMigrate2To3(_database, _error);
     if (bOk && !_database.commit()) {
         _error = _database.lastError();
         bOk = false;

@@ -9,20 +9,23 @@
 // column types (see strIdType and strBytesType), with the version kept in the
 // database and the steps from every earlier version to the current one.
 //
-// Version 2 (current):
+// Version 3 (current):
 //   archive_version  (version)
 //   archive_files    one row per distinct file of a machine: its name, kind,
-//                    digest, header line, line ends, first and last arrival
+//                    digest, header line, line ends, first and last arrival,
+//                    how many records it holds
 //   archive_records  one row per record: machine (chassis, serial), kind,
 //                    the record's own key, its season
 //   archive_versions every distinct line a record had: the bytes, their
-//                    digest, first and last seen, the decoded order columns
-// Version 1 kept one line per record, without history: the line and the
-// decoded columns sat in archive_records with the time they arrived.
+//                    digest, first seen, last seen (see strLastSeen), the
+//                    file that brought it last, the decoded order columns
+// Version 2 had neither the count nor the file of a version. Version 1 kept
+// one line per record, without history: the line and the decoded columns
+// sat in archive_records with the time they arrived.
 namespace ArchiveSchema
 {
 
-constexpr int CURRENT_VERSION = 2;
+constexpr int CURRENT_VERSION = 3;
 
 enum class Dialect { Sqlite, Postgres };
 Dialect dialectOf(const QSqlDatabase& _database);
@@ -37,7 +40,13 @@ const QVector<Column>& orderColumns();
 // "order_number, customer_number, ..." for SQL text.
 QString strOrderColumnList();
 
-// The statements that create the tables of _s32Version (1 or 2) in an empty
+// When a version was seen last, as SQL over the versions (_strVersions) left
+// joined to the file that brought them last (_strFiles, ON id =
+// last_file_id): its own time, or that file's last arrival when later (the
+// same file arriving again touches only the file's row).
+QString strLastSeen(const QString& _strVersions, const QString& _strFiles);
+
+// The statements that create the tables of _s32Version (1 to 3) in an empty
 // database, version row included.
 QStringList slCreate(Dialect _dialect, int _s32Version);
 

@@ -63,8 +63,10 @@ QStringList slDump(QSqlDatabase _database)
 {
     QSqlQuery query(_database);
     const bool bOk = query.exec(
-        QStringLiteral("SELECT r.chassis, r.kind, r.record_key, r.season, v.first_seen, v.last_seen, v.line "
-                       "FROM archive_records r JOIN archive_versions v ON v.record_id = r.id"));
+        QStringLiteral("SELECT r.chassis, r.kind, r.record_key, r.season, v.first_seen, %1, v.line "
+                       "FROM archive_records r JOIN archive_versions v ON v.record_id = r.id "
+                       "LEFT JOIN archive_files f ON f.id = v.last_file_id")
+            .arg(ArchiveSchema::strLastSeen(QStringLiteral("v"), QStringLiteral("f"))));
     if (!bOk)
         return {QStringLiteral("query failed: ") + query.lastError().text()};
     QStringList sl;

@@ -3,7 +3,7 @@
 # they are missing. Sourced by run.sh and test.sh.
 VEMO_PACKAGES="cmake ninja-build g++ qtbase5-dev qttools5-dev-tools qttools5-dev libqt5svg5-dev
   qtbase5-dev-tools libqt5network5 openssl iproute2 xauth xvfb poppler-utils
-  desktop-file-utils appstream dpkg-dev file libxml2-utils postgresql libqt5sql5-psql libqt5sql5-sqlite
+  desktop-file-utils appstream dpkg-dev file libxml2-utils postgresql libqt5sql5-psql libqt5sql5-sqlite libssl-dev
   sqlite3"
 
 vemo_ensure_packages() {
