@@ -21,8 +21,8 @@ struct KnownRecord {
     qint64 s64RecordId = 0;
     qint64 s64VersionId = 0;
     QByteArray baDigest;
-    QString strLastSeen;     // see ArchiveSchema::strLastSeen
-    qint64 s64LastFile = 0;  // the file that brought the version last
+    QString strLastSeen;    // see ArchiveSchema::strLastSeen
+    qint64 s64LastFile = 0; // the file that brought the version last
 };
 
 // The archive's row of an arriving file, when it was there before.
@@ -308,7 +308,9 @@ bool cImport::bRun(ArchiveImportResult& _result)
         _result.s32Unchanged = file.s32Records;
         return bTouchFile(file);
     }
-    if (!bPrepare() || !bStoreFile(head) || !bLoadKnown())
+    // What is known is read before the file's row takes the new arrival,
+    // which would count as the last sighting of the versions it brought.
+    if (!bPrepare() || !bLoadKnown() || !bStoreFile(head))
         return false;
     return ArchiveRecords::bForEachRecord(
                m_input.baContent, m_kind, m_input.arrived,

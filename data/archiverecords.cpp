@@ -4,6 +4,9 @@
 #include "data/fieldreaders.h"
 
 #include <QHash>
+#include <QRandomGenerator>
+
+#include <cstring>
 
 namespace
 {
@@ -172,6 +175,23 @@ static void vMakeKeyStorable(QString& _strKey)
     }
 }
 
+static QByteArray baRandomSalt()
+{
+    QByteArray ba(16, Qt::Uninitialized);
+    QRandomGenerator::system()->fillRange(reinterpret_cast<quint32*>(ba.data()), 4);
+    return ba;
+}
+
+static quint64 u64KeyDigest(const QByteArray& _baSalt, const QString& _strKey)
+{
+    QByteArray baInput = _baSalt;
+    baInput.append(reinterpret_cast<const char*>(_strKey.utf16()), _strKey.size() * 2);
+    const QByteArray baDigest = Digest::baSha256(baInput);
+    quint64 u64 = 0;
+    memcpy(&u64, baDigest.constData(), sizeof u64);
+    return u64;
+}
+
 // The line's text with its length: the terminal pads fields with zero bytes,
 // and decoding a QByteArray by itself would stop at the first.
 static QString strDecoded(const QByteArray& _baLine, bool _bUtf8)
@@ -185,7 +205,12 @@ bool bForEachRecord(const QByteArray& _baContent, ListKind _kind, const QDateTim
 {
     const bool bUtf8 = _baContent.startsWith(baByteOrderMark());
     const bool bStatistics = _kind == ListKind::Season || _kind == ListKind::Machine;
-    QHash<QString, int> hashOccurrences;
+    // Keys met so far, by 64 bits of a digest salted at random: a fifth of
+    // the memory of the keys themselves on a list of 100,000. Two keys of
+    // one digest (once in billions of files, and not to be made on purpose
+    // without the salt) would only number the second like a namesake.
+    QHash<quint64, int> hashOccurrences;
+    static const QByteArray s_baSalt = baRandomSalt();
     // Line 0 is the header.
     int s32Start = _baContent.indexOf('\n') + 1;
     for (int s32Line = 1; s32Start > 0 && s32Start < _baContent.size(); ++s32Line) {
@@ -212,7 +237,7 @@ bool bForEachRecord(const QByteArray& _baContent, ListKind _kind, const QDateTim
         // A key the file names again (two fields of one name for one
         // customer) makes a record of its own, told apart by its place
         // among its namesakes.
-        const int s32Occurrence = ++hashOccurrences[record.strKey];
+        const int s32Occurrence = ++hashOccurrences[u64KeyDigest(s_baSalt, record.strKey)];
         if (s32Occurrence > 1)
             record.strKey += QStringLiteral(" #%1").arg(s32Occurrence);
         record.baLine = baLine;

@@ -190,7 +190,8 @@ const QVector<Column>& orderColumns()
 
 QString strLastSeen(const QString& _strVersions, const QString& _strFiles)
 {
-    return QStringLiteral("CASE WHEN %2.last_arrived > %1.last_seen THEN %2.last_arrived ELSE %1.last_seen END")
+    return QStringLiteral(
+               "CASE WHEN %2.last_arrived > %1.last_seen THEN %2.last_arrived ELSE %1.last_seen END")
         .arg(_strVersions, _strFiles);
 }
 

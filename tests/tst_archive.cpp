@@ -190,6 +190,20 @@ void tst_Archive::imports_data()
                           strUtf8(ba1Changed).toLatin1()),
                strVersion(c_strA, "orders", strKey2, strS, "10-03T10", "10-04T10", strUtf8(ba2).toLatin1())};
 
+    // A file that arrives again after another one brings its versions back
+    // as the latest ones; arriving once more, with no file between, it only
+    // moves their last sighting.
+    QTest::newRow("a file again after another one, then once more")
+        << QVector<Step>{{c_strA, strOrders, baUtf8File({ba1, ba2}), "2014-10-03T10:00", 2, 0, 0},
+                         {c_strA, strOrders, baUtf8File({ba1Changed, ba2}), "2014-10-04T10:00", 0, 1, 1},
+                         {c_strA, strOrders, baUtf8File({ba1, ba2}), "2014-10-05T10:00", 0, 1, 1},
+                         {c_strA, strOrders, baUtf8File({ba1, ba2}), "2014-10-06T10:00", 0, 0, 2}}
+        << QStringList{
+               strVersion(c_strA, "orders", strKey1, strS, "10-03T10", "10-06T10", strUtf8(ba1).toLatin1()),
+               strVersion(c_strA, "orders", strKey1, strS, "10-04T10", "10-04T10",
+                          strUtf8(ba1Changed).toLatin1()),
+               strVersion(c_strA, "orders", strKey2, strS, "10-03T10", "10-06T10", strUtf8(ba2).toLatin1())};
+
     // The same bytes again at the same time: nothing is new, nothing written.
     QTest::newRow("re-import adds nothing")
         << QVector<Step>{{c_strA, strOrders, baUtf8File({ba1, ba2}), "2014-10-03T10:00", 2, 0, 0},

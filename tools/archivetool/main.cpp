@@ -93,12 +93,13 @@ int s32Records(cArchiveStore& _store, const QStringList& _slArguments)
         return 1;
     }
     QSqlQuery query(_store.database());
-    query.prepare(QStringLiteral("SELECT r.chassis, r.serial, r.kind, r.record_key, r.season, v.first_seen, %1, "
-                                 "v.line FROM archive_records r JOIN archive_versions v ON v.record_id = r.id "
-                                 "LEFT JOIN archive_files f ON f.id = v.last_file_id "
-                                 "WHERE (:kind = '' OR r.kind = :kind2) "
-                                 "ORDER BY r.chassis, r.serial, r.kind, r.record_key, v.first_seen, v.id")
-                      .arg(ArchiveSchema::strLastSeen(QStringLiteral("v"), QStringLiteral("f"))));
+    query.prepare(
+        QStringLiteral("SELECT r.chassis, r.serial, r.kind, r.record_key, r.season, v.first_seen, %1, "
+                       "v.line FROM archive_records r JOIN archive_versions v ON v.record_id = r.id "
+                       "LEFT JOIN archive_files f ON f.id = v.last_file_id "
+                       "WHERE (:kind = '' OR r.kind = :kind2) "
+                       "ORDER BY r.chassis, r.serial, r.kind, r.record_key, v.first_seen, v.id")
+            .arg(ArchiveSchema::strLastSeen(QStringLiteral("v"), QStringLiteral("f"))));
     // An empty, not a null, text: null would be bound as NULL and match nothing.
     const QString strBound = strKind.isNull() ? QStringLiteral("") : strKind;
     query.bindValue(QStringLiteral(":kind"), strBound);
