@@ -1,9 +1,11 @@
+#include "data/archivestore.h"
 #include "data/fieldreaders.h"
 #include "data/listfile.h"
 #include "data/statisticsfile.h"
 #include "testsupport.h"
 
 #include <QProcess>
+#include <QSqlQuery>
 #include <QtTest>
 
 // The demo data must look like a real machine's: the hour counters of the
@@ -75,6 +77,51 @@ private slots:
             s32Previous = s32Engine;
         }
         QVERIFY(s32Previous <= FieldReaders::s32DurationToMinutes(season.strField(13)));
+    }
+
+    // The demo archive: the orders asked for, spread over ten machines and
+    // ten campaigns, each machine with the contractor's customers; the same
+    // seed gives the same archive.
+    void archiveOfTenMachinesAndCampaigns()
+    {
+        const auto fill = [](const QString& _strArchive) {
+            QProcess generator;
+            generator.start(QStringLiteral(VEMO_SAMPLEDATA_BINARY), {"--archive", "230", _strArchive});
+            return generator.waitForFinished(120000) && generator.exitCode() == 0;
+        };
+        const QString strFirst = TestSupport::strHome() + "/archive1.sqlite";
+        const QString strSecond = TestSupport::strHome() + "/archive2.sqlite";
+        QVERIFY(fill(strFirst));
+        QVERIFY(fill(strSecond));
+        const QString strQuery =
+            QStringLiteral("SELECT r.kind, count(DISTINCT r.chassis), count(DISTINCT r.season), count(*), "
+                           "group_concat(hex(v.digest), '') FROM archive_records r JOIN archive_versions v "
+                           "ON v.record_id = r.id "
+                           "GROUP BY r.kind ORDER BY r.kind");
+        QStringList slArchives;
+        for (const QString& strArchive : {strFirst, strSecond}) {
+            QStringList sl;
+            {
+                QSqlDatabase database = cArchiveStore::sqliteConnection(strArchive, "check");
+                QSqlQuery query(database);
+                QVERIFY(database.open() && query.exec(strQuery));
+                while (query.next())
+                    sl << QStringLiteral("%1 %2 machines %3 seasons %4 records %5")
+                              .arg(query.value(0).toString(), query.value(1).toString(),
+                                   query.value(2).toString(), query.value(3).toString(),
+                                   QString::number(qHash(query.value(4).toString())));
+            }
+            QSqlDatabase::removeDatabase("check");
+            slArchives << sl.join('\n');
+        }
+        QCOMPARE(slArchives.at(0), slArchives.at(1));
+        const QStringList slKinds = slArchives.at(0).split('\n');
+        QCOMPARE(slKinds.size(), 6);
+        QVERIFY2(slKinds.at(4).startsWith("orders 10 machines 10 seasons 230 records"),
+                 qPrintable(slKinds.at(4)));
+        // Customers are a contractor's: the same 24 on every machine.
+        QVERIFY2(slKinds.at(0).startsWith("customers 10 machines 1 seasons 240 records"),
+                 qPrintable(slKinds.at(0)));
     }
 
 private:

@@ -2,6 +2,7 @@
 // files and the two statistics files as the terminal exports them, with the
 // same seed always giving the same bytes.
 
+#include "data/archivestore.h"
 #include "data/listfile.h"
 
 #include <QCommandLineParser>
@@ -9,6 +10,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <algorithm>
@@ -133,11 +135,26 @@ public:
     {
     }
 
+    // The campaign the orders belong to (it begins in September of _s32Year)
+    // and the machine number the files name; 2014 and "VT4-10231" unless set.
+    void vSetSeason(int _s32Year) { m_s32Year = _s32Year; }
+    void vSetMachine(const QString& _strMachine) { m_strMachine = _strMachine; }
+    // Orders drawn from a seed of their own: the customers, fields and
+    // drivers stay those of the writer's seed (one contractor's).
+    void vSetOrderSeed(quint32 _u32Seed)
+    {
+        m_u32OrderSeed = _u32Seed;
+        m_bOrderSeed = true;
+    }
+
     bool bWriteAll(int _s32Records)
     {
         vMakeMasterData();
-        return bWriteCustomers() && bWriteFields() && bWriteDrivers() && bWriteOrders(_s32Records) &&
-               bWriteStatistics("Statistik Saison.csv", 1.0) &&
+        if (!bWriteCustomers() || !bWriteFields() || !bWriteDrivers())
+            return false;
+        if (m_bOrderSeed)
+            m_random.seed(m_u32OrderSeed);
+        return bWriteOrders(_s32Records) && bWriteStatistics("Statistik Saison.csv", 1.0) &&
                bWriteStatistics("Statistik Maschine.csv", MACHINE_SEASONS);
     }
 
@@ -242,7 +259,7 @@ private:
     {
         // Starts spread over the campaign from September to mid-December, in
         // file order; the order number is the record's line number.
-        const QDateTime first(QDate(2014, 9, 8), QTime(6, 0));
+        const QDateTime first(QDate(m_s32Year, 9, 8), QTime(6, 0));
         const QVector<qint64> starts = startMinutes(_s32Records, first);
         m_s32Orders = _s32Records;
 
@@ -259,7 +276,7 @@ private:
     // The orders' starts in minutes after _first, in ascending order.
     QVector<qint64> startMinutes(int _s32Records, const QDateTime& _first)
     {
-        const qint64 s64Span = _first.secsTo(QDateTime(QDate(2014, 12, 15), QTime(18, 0))) / 60;
+        const qint64 s64Span = _first.secsTo(QDateTime(QDate(m_s32Year, 12, 15), QTime(18, 0))) / 60;
         QVector<qint64> starts;
         for (int s32Index = 0; s32Index < _s32Records; ++s32Index)
             starts << qint64(m_random.bounded(quint32(s64Span)));
@@ -295,7 +312,7 @@ private:
             strFieldName += QString(s32Between(m_random, 1, 6), QChar(0)); // padded by the terminal
 
         QStringList f;
-        f << QString::number(_s32Line) << QString("A-2014-%1").arg(_s32Line, 5, 10, QChar('0'))
+        f << QString::number(_s32Line) << QString("A-%1-%2").arg(m_s32Year).arg(_s32Line, 5, 10, QChar('0'))
           << customer.strNumber << customer.strName2 << field.strNumber << strFieldName << driver.strNumber
           << driver.strFirstName + ' ' + driver.strLastName << _start.toString("dd.MM.yyyy hh:mm")
           << stop.toString("dd.MM.yyyy hh:mm") << QString::number(s32Area) << strDuration(s32FieldMinutes)
@@ -312,8 +329,7 @@ private:
           << QString::number(s32Between(m_random, 0, 3)) << QString::number(s32Between(m_random, 1450, 1850))
           << QString::number(s32Between(m_random, 55, 92)) << QString::number(s32HarvestFuel)
           << QString::number(s32FieldFuel - s32HarvestFuel) << strComma(s32Between(m_random, 45, 75) / 10.0)
-          << "V2.16.4"
-          << "VT4-10231";
+          << "V2.16.4" << m_strMachine;
         m_dSeason[0] += dHa;
         m_dSeason[1] += s32FieldMetres / 1000.0;
         m_dSeason[2] += s32RoadMetres / 1000.0;
@@ -377,7 +393,8 @@ private:
                                    "Betriebsstunden Motor",
                                    "Betriebsstunden Roder",
                                    "Maschinen Nummer"};
-        const QStringList slRecord{_dFactor > 1 ? "2011-2014" : "2014",
+        const QStringList slRecord{_dFactor > 1 ? QString("%1-%2").arg(m_s32Year - 3).arg(m_s32Year)
+                                                : QString::number(m_s32Year),
                                    strComma(d(0)),
                                    QString::number(int(m_s32Orders * _dFactor)),
                                    strComma(d(1)),
@@ -392,12 +409,16 @@ private:
                                    strComma(d(5)),
                                    strDuration(m_s32EngineMinutes),
                                    strDuration(m_s32HarvesterMinutes),
-                                   "VT4-10231"};
+                                   m_strMachine};
         return bWrite(_strName, {slHeader.join(';'), slRecord.join(';')});
     }
 
     QDir m_dir;
     QRandomGenerator m_random;
+    int m_s32Year = 2014;
+    bool m_bOrderSeed = false;
+    quint32 m_u32OrderSeed = 0;
+    QString m_strMachine = QStringLiteral("VT4-10231");
     ListFileContent::Encoding m_encoding;
     QVector<Customer> m_customers;
     QVector<Field> m_fields;
@@ -408,6 +429,58 @@ private:
     int m_s32HarvesterMinutes = 0;
 };
 
+// An archive of _s32Orders orders spread over ten machines and ten
+// campaigns (2005/06 to 2014/15), each machine's lists and season figures
+// of each campaign imported as if downloaded at the campaign's end.
+int s32FillArchive(const QString& _strArchive, int _s32Orders, quint32 _u32Seed)
+{
+    constexpr int MACHINES = 10;
+    constexpr int SEASONS = 10;
+    constexpr int LAST_YEAR = 2014;
+    QTemporaryDir work;
+    cArchiveStore store(cArchiveStore::sqliteConnection(_strArchive, QStringLiteral("sampledata")));
+    const ArchiveOpenResult opened = store.open();
+    if (!opened.bUsable() || !work.isValid()) {
+        QTextStream(stderr) << opened.strMessage << '\n';
+        return 1;
+    }
+    int s32Done = 0;
+    for (int s32Machine = 0; s32Machine < MACHINES; ++s32Machine) {
+        ArchiveMachine machine{QStringLiteral("VT4-1024%1").arg(s32Machine),
+                               QStringLiteral("LQ-%1").arg(4000 + s32Machine)};
+        for (int s32Season = 0; s32Season < SEASONS; ++s32Season) {
+            const int s32Year = LAST_YEAR - SEASONS + 1 + s32Season;
+            const int s32Part = s32Machine * SEASONS + s32Season;
+            const int s32Records = _s32Orders * (s32Part + 1) / (MACHINES * SEASONS) - s32Done;
+            s32Done += s32Records;
+            const QString strDir = work.filePath(QString::number(s32Part));
+            QDir().mkpath(strDir);
+            cSampleWriter writer(strDir, _u32Seed, ListFileContent::Encoding::Utf8WithBom);
+            writer.vSetOrderSeed(_u32Seed + quint32(1000 * s32Machine + s32Year));
+            writer.vSetSeason(s32Year);
+            writer.vSetMachine(machine.strChassis);
+            if (!writer.bWriteAll(s32Records))
+                return 1;
+            for (const QString& strName : QDir(strDir).entryList(QDir::Files, QDir::Name)) {
+                QFile file(QDir(strDir).filePath(strName));
+                ArchiveInput input;
+                input.strFileName = strName;
+                input.machine = machine;
+                input.arrived = QDateTime(QDate(s32Year, 12, 20), QTime(18, 0), Qt::UTC);
+                if (!file.open(QIODevice::ReadOnly))
+                    return 1;
+                input.baContent = file.readAll();
+                QString strMessage;
+                if (!store.importFile(input, &strMessage).bOk()) {
+                    QTextStream(stderr) << strMessage << '\n';
+                    return 1;
+                }
+            }
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -416,11 +489,14 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription("Writes sample list and statistics files of a harvester terminal.");
     parser.addHelpOption();
-    parser.addPositionalArgument("outdir", "Folder for the files (created when missing).");
+    parser.addPositionalArgument("outdir", "Folder for the files (created when missing); with --archive the "
+                                           "archive file.");
     const QCommandLineOption recordsOption("records", "Number of order records (default 300).", "N", "300");
     const QCommandLineOption seedOption("seed", "Random seed (default 2014).", "S", "2014");
     const QCommandLineOption encodingOption("encoding", "latin1 (default) or utf8bom.", "E", "latin1");
-    parser.addOptions({recordsOption, seedOption, encodingOption});
+    const QCommandLineOption archiveOption(
+        "archive", "Fill the archive file outdir with N orders of ten machines over ten campaigns.", "N");
+    parser.addOptions({recordsOption, seedOption, encodingOption, archiveOption});
     parser.process(app);
 
     bool bRecordsOk = false;
@@ -434,6 +510,17 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QString strDir = parser.positionalArguments().constFirst();
+    if (parser.isSet(archiveOption)) {
+        bool bOrdersOk = false;
+        const int s32Orders = parser.value(archiveOption).toInt(&bOrdersOk);
+        if (!bOrdersOk || s32Orders < 0) {
+            QTextStream(stderr) << parser.helpText();
+            return 2;
+        }
+        const int s32Exit = s32FillArchive(strDir, s32Orders, u32Seed);
+        QSqlDatabase::removeDatabase(QStringLiteral("sampledata"));
+        return s32Exit;
+    }
     if (!QDir().mkpath(strDir)) {
         QTextStream(stderr) << "Cannot create " << strDir << '\n';
         return 1;
