@@ -1,0 +1,112 @@
+// The archive's search: conditions on an entry's values that hold exactly
+// when the entry's composed text contains the search text, also across the
+// fixed texts between values.
+
+#include "data/archivesearch.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+using namespace ArchiveSearch;
+
+namespace
+{
+
+// An order entry as the list composes it (labels folded, values between).
+Layout orderLayout()
+{
+    return Layout{{"auftrags nummer: ", "\nkunde: ", " (", ") \nschlag: ", " (", ")\nfahrer: ", "\nstart: ",
+                   "\nstopp: ", "\nreihenabstand: ", ""}};
+}
+
+QVector<QByteArray> orderValues()
+{
+    return {"4711", "müller", "47", "große breite", "3", "jörg", "14.09.2015 08:00", "14.09.2015 17:45", "45"};
+}
+
+} // namespace
+
+class tst_ArchiveSearch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void orderEntry_data();
+    void orderEntry();
+    void sameAsTheComposedText();
+};
+
+void tst_ArchiveSearch::orderEntry_data()
+{
+    QTest::addColumn<QByteArray>("needle");
+    QTest::addColumn<bool>("everyRow");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("in a value") << QByteArray("üll") << false << true;
+    QTest::newRow("not there") << QByteArray("meier") << false << false;
+    QTest::newRow("in a label") << QByteArray("kunde") << true << true;
+    QTest::newRow("empty") << QByteArray() << true << true;
+    QTest::newRow("label into value") << QByteArray("kunde: mü") << false << true;
+    QTest::newRow("label into another value") << QByteArray("kunde: jö") << false << false;
+    QTest::newRow("value, bracket, value") << QByteArray("ler (4") << false << true;
+    QTest::newRow("over a whole value") << QByteArray("breite (3)\nfa") << false << true;
+    QTest::newRow("over a whole value that differs") << QByteArray("breite (4)\nfa") << false << false;
+    QTest::newRow("line end between dates") << QByteArray("08:00\nstopp: 14") << false << true;
+}
+
+void tst_ArchiveSearch::orderEntry()
+{
+    QFETCH(QByteArray, needle);
+    QFETCH(bool, everyRow);
+    QFETCH(bool, found);
+    const Plan p = plan(orderLayout(), needle);
+    QCOMPARE(p.bEveryRow, everyRow);
+    QCOMPARE(bMatches(p, orderValues()), found);
+    QCOMPARE(baCompose(orderLayout(), orderValues()).contains(needle), found);
+}
+
+// Random layouts, values and needles over a small alphabet, so that needles
+// meet fixed texts and value boundaries in every way: the plan finds a row
+// exactly when the composed text contains the needle.
+void tst_ArchiveSearch::sameAsTheComposedText()
+{
+    QRandomGenerator random(20141003);
+    const auto text = [&](int _s32Max) {
+        QByteArray ba;
+        const int s32Length = random.bounded(_s32Max + 1);
+        for (int i = 0; i < s32Length; ++i)
+            ba += "ab( \n"[random.bounded(5)];
+        return ba;
+    };
+    int s32Found = 0;
+    for (int s32Case = 0; s32Case < 20000; ++s32Case) {
+        Layout layout;
+        const int s32Values = random.bounded(1, 5);
+        for (int i = 0; i <= s32Values; ++i)
+            layout.fixed.append(text(3));
+        QVector<QByteArray> values;
+        for (int i = 0; i < s32Values; ++i)
+            values.append(text(4));
+        const QByteArray baComposed = baCompose(layout, values);
+        // Half the needles are taken from the composed text itself.
+        QByteArray baNeedle = text(6);
+        if (random.bounded(2) && !baComposed.isEmpty()) {
+            const int s32From = random.bounded(baComposed.size());
+            baNeedle = baComposed.mid(s32From, random.bounded(1, 9));
+        }
+        const bool bExpected = baComposed.contains(baNeedle);
+        s32Found += bExpected ? 1 : 0;
+        const Plan p = plan(layout, baNeedle);
+        if (bMatches(p, values) != bExpected)
+            QFAIL(qPrintable(QStringLiteral("layout %1, values %2, needle \"%3\": composed \"%4\"")
+                                 .arg(QString::fromLatin1(layout.fixed.toList().join('|').toPercentEncoding()),
+                                      QString::fromLatin1(values.toList().join('|').toPercentEncoding()),
+                                      QString::fromLatin1(baNeedle.toPercentEncoding()),
+                                      QString::fromLatin1(baComposed.toPercentEncoding()))));
+    }
+    // Both answers were asked for often.
+    QVERIFY(s32Found > 5000 && s32Found < 15000);
+}
+
+QTEST_GUILESS_MAIN(tst_ArchiveSearch)
+
+#include "tst_archivesearch.moc"
