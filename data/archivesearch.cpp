@@ -135,6 +135,59 @@ bool bMatches(const Plan& _plan, const QVector<QByteArray>& _values)
     return false;
 }
 
+namespace
+{
+
+// One condition on a byte column; the text is bound.
+QString strSqlOf(const Condition& _condition, ArchiveSchema::Dialect _dialect, const QString& _strColumn)
+{
+    const bool bPostgres = _dialect == ArchiveSchema::Dialect::Postgres;
+    const QString strLength = QString::number(_condition.baText.size());
+    switch (_condition.kind) {
+    case Kind::Contains:
+        return bPostgres ? QStringLiteral("position(? in %1) > 0").arg(_strColumn)
+                         : QStringLiteral("instr(%1, ?) > 0").arg(_strColumn);
+    case Kind::Equals:
+        return QStringLiteral("%1 = ?").arg(_strColumn);
+    case Kind::StartsWith:
+        return bPostgres ? QStringLiteral("substring(%1 from 1 for %2) = ?").arg(_strColumn, strLength)
+                         : QStringLiteral("substr(%1, 1, %2) = ?").arg(_strColumn, strLength);
+    case Kind::EndsWith:
+        return bPostgres
+                   ? QStringLiteral("(length(%1) >= %2 AND substring(%1 from length(%1) - %2 + 1) = ?)")
+                         .arg(_strColumn, strLength)
+                   : QStringLiteral("(length(%1) >= %2 AND substr(%1, -%2) = ?)").arg(_strColumn, strLength);
+    }
+    return QStringLiteral("0 = 1");
+}
+
+} // namespace
+
+SqlCondition sqlCondition(const Plan& _plan, ArchiveSchema::Dialect _dialect, const QStringList& _slColumns)
+{
+    SqlCondition condition;
+    if (_plan.bEveryRow) {
+        condition.strSql = QStringLiteral("1 = 1");
+        return condition;
+    }
+    QStringList slAlternatives;
+    for (const Alternative& alternative : _plan.alternatives) {
+        QStringList slAll;
+        for (const Condition& c : alternative) {
+            slAll << strSqlOf(c, _dialect, _slColumns.value(c.s32Value));
+            // An empty text goes in as empty bytes: a null one would be NULL.
+            condition.binds << QVariant(c.baText.isNull() ? QByteArray("") : c.baText);
+        }
+        slAlternatives << (slAll.isEmpty()
+                               ? QStringLiteral("1 = 1")
+                               : QLatin1Char('(') + slAll.join(QLatin1String(" AND ")) + QLatin1Char(')'));
+    }
+    condition.strSql = slAlternatives.isEmpty()
+                           ? QStringLiteral("1 = 0")
+                           : QLatin1Char('(') + slAlternatives.join(QLatin1String(" OR ")) + QLatin1Char(')');
+    return condition;
+}
+
 QByteArray baCompose(const Layout& _layout, const QVector<QByteArray>& _values)
 {
     QByteArray ba;

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "data/archiveschema.h"
+
 #include <QByteArray>
+#include <QString>
+#include <QVariantList>
 #include <QVector>
 
 // The list browser's search over entries it does not hold: an entry's
@@ -46,6 +50,15 @@ Plan plan(const Layout& _layout, const QByteArray& _baNeedle);
 
 bool bHolds(const Condition& _condition, const QVector<QByteArray>& _values);
 bool bMatches(const Plan& _plan, const QVector<QByteArray>& _values);
+
+// The plan as an SQL condition over byte columns (BLOB, bytea) holding the
+// folded values, named by _slColumns in the layout's order; the texts go in
+// as bound values, in the order of the "?" in strSql.
+struct SqlCondition {
+    QString strSql;
+    QVariantList binds;
+};
+SqlCondition sqlCondition(const Plan& _plan, ArchiveSchema::Dialect _dialect, const QStringList& _slColumns);
 
 // The composed text, as the list shows it folded.
 QByteArray baCompose(const Layout& _layout, const QVector<QByteArray>& _values);

@@ -2,9 +2,13 @@
 // when the entry's composed text contains the search text, also across the
 // fixed texts between values.
 
+#include "pgserver.h"
+#include "testsupport.h"
+
 #include "data/archivesearch.h"
 
 #include <QRandomGenerator>
+#include <QSqlQuery>
 #include <QtTest>
 
 using namespace ArchiveSearch;
@@ -15,13 +19,14 @@ namespace
 // An order entry as the list composes it (labels folded, values between).
 Layout orderLayout()
 {
-    return Layout{{"auftrags nummer: ", "\nkunde: ", " (", ") \nschlag: ", " (", ")\nfahrer: ", "\nstart: ",
-                   "\nstopp: ", "\nreihenabstand: ", ""}};
+    return Layout{{"auftrags nummer: ", "\nkunde: ", " (", ") \nschlag: ", " (",
+                   ")\nfahrer: ", "\nstart: ", "\nstopp: ", "\nreihenabstand: ", ""}};
 }
 
 QVector<QByteArray> orderValues()
 {
-    return {"4711", "müller", "47", "große breite", "3", "jörg", "14.09.2015 08:00", "14.09.2015 17:45", "45"};
+    return {"4711", "müller", "47", "große breite", "3", "jörg", "14.09.2015 08:00", "14.09.2015 17:45",
+            "45"};
 }
 
 } // namespace
@@ -34,6 +39,11 @@ private slots:
     void orderEntry_data();
     void orderEntry();
     void sameAsTheComposedText();
+    void sameInTheDatabase_data();
+    void sameInTheDatabase();
+
+private:
+    cPgServer m_server;
 };
 
 void tst_ArchiveSearch::orderEntry_data()
@@ -97,16 +107,109 @@ void tst_ArchiveSearch::sameAsTheComposedText()
         s32Found += bExpected ? 1 : 0;
         const Plan p = plan(layout, baNeedle);
         if (bMatches(p, values) != bExpected)
-            QFAIL(qPrintable(QStringLiteral("layout %1, values %2, needle \"%3\": composed \"%4\"")
-                                 .arg(QString::fromLatin1(layout.fixed.toList().join('|').toPercentEncoding()),
-                                      QString::fromLatin1(values.toList().join('|').toPercentEncoding()),
-                                      QString::fromLatin1(baNeedle.toPercentEncoding()),
-                                      QString::fromLatin1(baComposed.toPercentEncoding()))));
+            QFAIL(
+                qPrintable(QStringLiteral("layout %1, values %2, needle \"%3\": composed \"%4\"")
+                               .arg(QString::fromLatin1(layout.fixed.toList().join('|').toPercentEncoding()),
+                                    QString::fromLatin1(values.toList().join('|').toPercentEncoding()),
+                                    QString::fromLatin1(baNeedle.toPercentEncoding()),
+                                    QString::fromLatin1(baComposed.toPercentEncoding()))));
     }
     // Both answers were asked for often.
     QVERIFY(s32Found > 5000 && s32Found < 15000);
 }
 
-QTEST_GUILESS_MAIN(tst_ArchiveSearch)
+void tst_ArchiveSearch::sameInTheDatabase_data()
+{
+    QTest::addColumn<QString>("backEnd");
+    QTest::newRow("sqlite") << "sqlite";
+    QTest::newRow("postgresql") << "postgresql";
+}
+
+// The same as SQL on both back ends: random rows of four values, random
+// layouts and needles; the rows the condition selects are those whose
+// composed text holds the needle.
+void tst_ArchiveSearch::sameInTheDatabase()
+{
+    QFETCH(QString, backEnd);
+    const bool bPostgres = backEnd == QLatin1String("postgresql");
+    const QString strConnection = QStringLiteral("search-") + backEnd;
+    QSqlDatabase database;
+    if (bPostgres) {
+        QString strSkip;
+        if (!m_server.bRunning() && !m_server.bStart(&strSkip)) {
+            if (!strSkip.isEmpty())
+                QSKIP(qPrintable(strSkip));
+            QFAIL(qPrintable(m_server.strError()));
+        }
+        database = m_server.dbOpen(strConnection);
+    } else {
+        database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), strConnection);
+        database.setDatabaseName(QStringLiteral(":memory:"));
+        database.open();
+    }
+    QVERIFY2(database.isOpen(), qPrintable(database.lastError().text()));
+    const ArchiveSchema::Dialect dialect = ArchiveSchema::dialectOf(database);
+    const QString strBytes = bPostgres ? QStringLiteral("BYTEA") : QStringLiteral("BLOB");
+    QSqlQuery query(database);
+    QVERIFY(query.exec(QStringLiteral("DROP TABLE IF EXISTS search_rows")));
+    QVERIFY2(query.exec(QStringLiteral("CREATE TABLE search_rows (id INTEGER, v0 %1, v1 %1, v2 %1, v3 %1)")
+                            .arg(strBytes)),
+             qPrintable(query.lastError().text()));
+
+    QRandomGenerator random(20151014);
+    const auto text = [&](int _s32Max) {
+        QByteArray ba("");
+        const int s32Length = random.bounded(_s32Max + 1);
+        for (int i = 0; i < s32Length; ++i)
+            ba += "ab( \xc3\xbc"[random.bounded(6)];
+        return ba;
+    };
+    QVector<QVector<QByteArray>> rows;
+    QVERIFY(database.transaction());
+    QVERIFY(query.prepare(QStringLiteral("INSERT INTO search_rows VALUES (?, ?, ?, ?, ?)")));
+    for (int r = 0; r < 200; ++r) {
+        rows.append({text(4), text(4), text(4), text(4)});
+        query.addBindValue(r);
+        for (const QByteArray& baValue : rows.last())
+            query.addBindValue(baValue);
+        QVERIFY2(query.exec(), qPrintable(query.lastError().text()));
+    }
+    QVERIFY(database.commit());
+
+    const QStringList slColumns{"v0", "v1", "v2", "v3"};
+    for (int s32Case = 0; s32Case < 300; ++s32Case) {
+        Layout layout;
+        for (int i = 0; i <= 4; ++i)
+            layout.fixed.append(text(3));
+        const QByteArray baNeedle = text(7);
+        QList<int> expected;
+        for (int r = 0; r < rows.size(); ++r) {
+            if (baCompose(layout, rows.at(r)).contains(baNeedle))
+                expected << r;
+        }
+        const SqlCondition condition = sqlCondition(plan(layout, baNeedle), dialect, slColumns);
+        QSqlQuery select(database);
+        QVERIFY(select.prepare(
+            QStringLiteral("SELECT id FROM search_rows WHERE %1 ORDER BY id").arg(condition.strSql)));
+        for (const QVariant& value : condition.binds)
+            select.addBindValue(value);
+        QVERIFY2(select.exec(), qPrintable(select.lastError().text() + QLatin1Char(' ') + condition.strSql));
+        QList<int> found;
+        while (select.next())
+            found << select.value(0).toInt();
+        QCOMPARE(found, expected);
+    }
+    database.close();
+    database = QSqlDatabase();
+    QSqlDatabase::removeDatabase(strConnection);
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    TestSupport::vIsolate();
+    tst_ArchiveSearch test;
+    return QTest::qExec(&test, argc, argv);
+}
 
 #include "tst_archivesearch.moc"
