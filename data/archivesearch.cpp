@@ -1,5 +1,7 @@
 #include "data/archivesearch.h"
 
+#include "data/searchindex.h"
+
 namespace ArchiveSearch
 {
 
@@ -99,6 +101,20 @@ private:
 };
 
 } // namespace
+
+QByteArray baFoldedValue(const QStringRef& _strField, bool _bClean)
+{
+    QByteArray ba("");
+    const QChar* pText = _strField.unicode();
+    int s32Start = 0;
+    for (int i = 0; i <= _strField.size(); ++i) {
+        if (i == _strField.size() || (_bClean && pText[i].unicode() == 0)) {
+            cSearchIndex::vAppendFolded(ba, pText + s32Start, i - s32Start);
+            s32Start = i + 1;
+        }
+    }
+    return ba;
+}
 
 Plan plan(const Layout& _layout, const QByteArray& _baNeedle)
 {

@@ -24,6 +24,20 @@ struct Layout {
     int s32Values() const { return qMax(0, fixed.size() - 1); }
 };
 
+// Where a value of an entry comes from: a field of the record's line,
+// without the terminal's zero-byte padding (bClean) or as it stands.
+struct ValueSource {
+    int s32Field = 0;
+    bool bClean = true;
+    bool operator==(const ValueSource& _other) const
+    {
+        return s32Field == _other.s32Field && bClean == _other.bClean;
+    }
+};
+
+// A field's text folded as the list's search folds it (data/searchindex.h).
+QByteArray baFoldedValue(const QStringRef& _strField, bool _bClean);
+
 struct Condition {
     enum class Kind { Contains, Equals, StartsWith, EndsWith };
     int s32Value = 0;

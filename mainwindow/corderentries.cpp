@@ -15,6 +15,17 @@ namespace
 {
 
 // Appends to the text the list shows.
+// The composition names each value by its field; the outputs below take
+// the field's text.
+template <class Out> struct FieldsOut : Out {
+    using Out::vClean;
+    using Out::vDateTime;
+    using Out::vRaw;
+    void vClean(const RecordFields& _fields, int _s32Field) { Out::vClean(_fields.field(_s32Field)); }
+    void vRaw(const RecordFields& _fields, int _s32Field) { Out::vRaw(_fields.field(_s32Field)); }
+    void vDateTime(const RecordFields& _fields, int _s32Field) { Out::vDateTime(_fields.field(_s32Field)); }
+};
+
 struct TextOut {
     QString& strText;
     const cOrderEntries& entries;
@@ -86,6 +97,26 @@ struct FoldOut {
     void vDateTime(const QStringRef& _strValue) { vClean(_strValue); }
 };
 
+// Notes the composition instead of writing it: the fixed texts (labels and
+// literals, folded) and which field each value comes from.
+struct LayoutOut {
+    ArchiveSearch::Layout& layout;
+    QVector<ArchiveSearch::ValueSource>& sources;
+    const QByteArray* pFoldedLabels;
+
+    void vLabel(cOrderEntries::Label _label) { layout.fixed.last() += pFoldedLabels[_label]; }
+    void vLiteral(QLatin1String _str) { layout.fixed.last() += QByteArray(_str.data(), _str.size()); }
+    void vValue(int _s32Field, bool _bClean)
+    {
+        sources.append({_s32Field, _bClean});
+        layout.fixed.append(QByteArray(""));
+    }
+    void vClean(const RecordFields&, int _s32Field) { vValue(_s32Field, true); }
+    void vRaw(const RecordFields&, int _s32Field) { vValue(_s32Field, false); }
+    // As the search finds dates: as the terminal writes them.
+    void vDateTime(const RecordFields&, int _s32Field) { vValue(_s32Field, true); }
+};
+
 } // namespace
 
 cOrderEntries::cOrderEntries(const QStringList& _slLines, int _s32SortMode, int _s32Screen)
@@ -116,35 +147,35 @@ template <class Out> void cOrderEntries::vCompose(Out& _out, const RecordFields&
 {
     if (m_s32SortMode == 0) {
         _out.vLabel(NUMBER);
-        _out.vClean(_fields.field(0));
+        _out.vClean(_fields, 0);
         _out.vLiteral(QLatin1String("\n"));
     }
     _out.vLabel(CUSTOMER);
-    _out.vClean(_fields.field(3));
+    _out.vClean(_fields, 3);
     _out.vLiteral(QLatin1String(" ("));
-    _out.vClean(_fields.field(2));
+    _out.vClean(_fields, 2);
     _out.vLiteral(QLatin1String(") \n"));
     _out.vLabel(FIELD);
-    _out.vClean(_fields.field(5));
+    _out.vClean(_fields, 5);
     _out.vLiteral(QLatin1String(" ("));
-    _out.vClean(_fields.field(4));
+    _out.vClean(_fields, 4);
     _out.vLiteral(QLatin1String(")\n"));
     if (m_s32SortMode != 0) {
         _out.vLabel(NUMBER);
-        _out.vClean(_fields.field(0));
+        _out.vClean(_fields, 0);
         _out.vLiteral(QLatin1String("\n"));
     }
     _out.vLabel(DRIVER);
-    _out.vRaw(_fields.field(7));
+    _out.vRaw(_fields, 7);
     _out.vLiteral(QLatin1String("\n"));
     _out.vLabel(START);
-    _out.vDateTime(_fields.field(8));
+    _out.vDateTime(_fields, 8);
     _out.vLiteral(QLatin1String("\n"));
     _out.vLabel(STOP);
-    _out.vDateTime(_fields.field(9));
+    _out.vDateTime(_fields, 9);
     _out.vLiteral(QLatin1String("\n"));
     _out.vLabel(ROW_SPACING);
-    _out.vRaw(_fields.field(29));
+    _out.vRaw(_fields, 29);
 }
 
 QString cOrderEntries::strEntry(int _s32Line) const
@@ -154,7 +185,7 @@ QString cOrderEntries::strEntry(int _s32Line) const
     const RecordFields fields(m_slLines.at(_s32Line));
     QString strText;
     strText.reserve(256);
-    TextOut out{strText, *this};
+    FieldsOut<TextOut> out{{strText, *this}};
     vCompose(out, fields);
     return strText;
 }
@@ -163,9 +194,22 @@ void cOrderEntries::vAppendSearchText(const RecordFields& _fields, cSearchIndex&
 {
     // Each unit of the line gives at most three bytes; labels and literals
     // come on top.
-    FoldOut out{_index.pOpenRow(3 * _fields.s32LineLength() + m_s32FoldedLabelBytes + 32), m_baFolded};
+    FieldsOut<FoldOut> out{
+        {_index.pOpenRow(3 * _fields.s32LineLength() + m_s32FoldedLabelBytes + 32), m_baFolded}};
     vCompose(out, _fields);
     _index.vCloseRow(out.pOut);
+}
+
+ArchiveSearch::Layout cOrderEntries::searchLayout(QVector<ArchiveSearch::ValueSource>* _pSources) const
+{
+    ArchiveSearch::Layout layout;
+    layout.fixed.append(QByteArray(""));
+    QVector<ArchiveSearch::ValueSource> sources;
+    LayoutOut out{layout, sources, m_baFolded};
+    vCompose(out, RecordFields(QString()));
+    if (_pSources)
+        *_pSources = sources;
+    return layout;
 }
 
 QString cOrderEntries::strArea(int _s32Line) const

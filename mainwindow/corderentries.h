@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/archivesearch.h"
+
 #include <QBrush>
 #include <QCoreApplication>
 #include <QFont>
@@ -30,6 +32,9 @@ public:
     int s32OrderNumber(int _s32Line) const;
     // Appends the folded entry of a record to the search index as a row.
     void vAppendSearchText(const RecordFields& _fields, cSearchIndex& _index) const;
+    // The same folded entry as fixed texts and the fields between them, for
+    // a search over records this list does not hold (the archive).
+    ArchiveSearch::Layout searchLayout(QVector<ArchiveSearch::ValueSource>* _pSources) const;
 
     const QFont& fontEntry() const { return m_fontEntry; }
     const QFont& fontArea() const { return m_fontArea; }
