@@ -38,9 +38,9 @@ void tst_OrderEntries::archiveSearchFindsWhatTheListFinds()
     QStringList slLines{QStringLiteral("header")};
     const QStringList slCustomers{"Müller", "MÜLLER", "Köhler", "x' OR 1=1 --", "Oßenbrügge", ""};
     for (int i = 0; i < 60; ++i) {
-        QString strLine = QString::fromLatin1(ArchiveFixtures::baOrder(
-            100 + i, QStringLiteral("%1.10.2014 0%2:30").arg(10 + i % 9).arg(i % 10), 1000 * i,
-            slCustomers.at(i % slCustomers.size())));
+        QString strLine = QString::fromLatin1(
+            ArchiveFixtures::baOrder(100 + i, QStringLiteral("%1.10.2014 0%2:30").arg(10 + i % 9).arg(i % 10),
+                                     1000 * i, slCustomers.at(i % slCustomers.size())));
         if (i % 7 == 3) // the terminal pads a field with zero bytes
             strLine.replace(QStringLiteral("Breite"), QStringLiteral("Breite") + QString(3, QChar(0)));
         if (i % 11 == 5) // a driver with zero bytes, kept by the list's search
@@ -66,8 +66,9 @@ void tst_OrderEntries::archiveSearchFindsWhatTheListFinds()
         QCOMPARE(QString::fromUtf8(baComposed.constData(), baComposed.size()), index.strRowText(i - 1));
     }
     // Needles from the texts, across labels and values, and some found nowhere.
-    QStringList slNeedles{"müller", "MÜL", "ler (47", "kunde: k", "breite", "(4)\nfahrer", "2014 0",
-                          "jörg", "jö", "rg\nstart", "x' or", "nowhere", "Auftrags", ") \nschlag: gro", ""};
+    QStringList slNeedles{
+        "müller", "MÜL",       "ler (47", "kunde: k", "breite",   "(4)\nfahrer",     "2014 0", "jörg",
+        "jö",     "rg\nstart", "x' or",   "nowhere",  "Auftrags", ") \nschlag: gro", ""};
     for (const QString& strNeedle : slNeedles) {
         const QByteArray baNeedle = cSearchIndex::baFolded(strNeedle);
         const std::vector<char> listFinds = index.rowsContaining(baNeedle);
@@ -75,7 +76,8 @@ void tst_OrderEntries::archiveSearchFindsWhatTheListFinds()
         for (int r = 0; r < rows.size(); ++r) {
             const bool bList = baNeedle.isEmpty() || listFinds[size_t(r)];
             if (bMatches(p, rows.at(r)) != bList)
-                QFAIL(qPrintable(QStringLiteral("\"%1\" in row %2: list %3").arg(strNeedle).arg(r).arg(bList)));
+                QFAIL(
+                    qPrintable(QStringLiteral("\"%1\" in row %2: list %3").arg(strNeedle).arg(r).arg(bList)));
         }
     }
 }
