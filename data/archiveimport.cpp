@@ -50,7 +50,7 @@ private:
     bool bFindFile(const ArchiveFileHead& _head, KnownFile& _file);
     bool bArrivedAgain(const KnownFile& _file, bool& _bNothingNew);
     bool bTouchFile(const KnownFile& _file);
-    bool bStoreFile(const ArchiveFileHead& _head);
+    bool bStoreFile(const ArchiveFileHead& _head, const KnownFile& _known);
     bool bCountRecords(const ArchiveImportResult& _result);
     bool bLoadKnown();
     bool bImportRecord(const ArchiveRecord& _record, ArchiveImportResult& _result);
@@ -99,7 +99,8 @@ bool cImport::bPrepare()
     return true;
 }
 
-bool cImport::bStoreFile(const ArchiveFileHead& _head)
+// _known: the file's row as found before, if it was there (rows stay).
+bool cImport::bStoreFile(const ArchiveFileHead& _head, const KnownFile& _known)
 {
     QSqlQuery query(m_database);
     if (!query.prepare(QStringLiteral(
@@ -116,8 +117,9 @@ bool cImport::bStoreFile(const ArchiveFileHead& _head)
         query.addBindValue(value);
     if (!query.exec())
         return bFail(query);
-    KnownFile file;
-    if (!bFindFile(_head, file))
+    // A new row's id, or the row another importer made meanwhile.
+    KnownFile file = _known;
+    if (file.s64Id == 0 && !bFindFile(_head, file))
         return false;
     m_s64FileId = file.s64Id;
     return true;
@@ -310,7 +312,7 @@ bool cImport::bRun(ArchiveImportResult& _result)
     }
     // What is known is read before the file's row takes the new arrival,
     // which would count as the last sighting of the versions it brought.
-    if (!bPrepare() || !bLoadKnown() || !bStoreFile(head))
+    if (!bPrepare() || !bLoadKnown() || !bStoreFile(head, file))
         return false;
     return ArchiveRecords::bForEachRecord(
                m_input.baContent, m_kind, m_input.arrived,

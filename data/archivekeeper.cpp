@@ -107,6 +107,7 @@ void cArchiveKeeper::vCatchUp()
     // server just set up answers.
     pServerStore();
     bool bAllIn = !m_bServerOut;
+    int s32Waiting = 0;
     for (cArchiveInbox::Entry& entry : m_inbox.entries()) {
         ArchiveInput input;
         if (!m_inbox.bRead(entry, input)) {
@@ -120,8 +121,10 @@ void cArchiveKeeper::vCatchUp()
         }
         const Outcome outcome =
             m_server.bComplete() ? storeOnServer(entry, input) : storeLocally(entry, input, false);
-        if (outcome == Outcome::Kept)
+        if (outcome == Outcome::Kept) {
             bAllIn = false;
+            ++s32Waiting;
+        }
     }
     if (bAllIn) {
         m_slToldProblems.clear();
@@ -129,7 +132,7 @@ void cArchiveKeeper::vCatchUp()
     } else if (!m_pRetryTimer->isActive()) {
         m_pRetryTimer->start();
     }
-    emit stateChanged(strArchiveInUse(), m_server.bComplete() && !m_bServerOut, m_inbox.entries().size());
+    emit stateChanged(strArchiveInUse(), m_server.bComplete() && !m_bServerOut, s32Waiting);
 }
 
 cArchiveStore& cArchiveKeeper::localStore()

@@ -58,7 +58,7 @@ signals:
     void stateChanged(const QString& _strArchive, bool _bServer, int _s32Waiting);
 
 private:
-    enum class Outcome { Stored, Kept, SetAside };
+    enum class Outcome { Stored, Kept };
 
     cArchiveStore& localStore();
     // The server's store when it is set up and answers; null otherwise

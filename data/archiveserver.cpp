@@ -19,10 +19,13 @@ bool ArchiveServer::bComplete() const
 
 QString ArchiveServer::strDisplayName() const
 {
-    return QStringLiteral("%1@%2:%3/%4")
-        .arg(strUser.trimmed(), strHost.trimmed())
-        .arg(s32Port)
-        .arg(strDatabase.trimmed());
+    return strDisplayName(strUser.trimmed(), strHost.trimmed(), s32Port, strDatabase.trimmed());
+}
+
+QString ArchiveServer::strDisplayName(const QString& _strUser, const QString& _strHost, int _s32Port,
+                                      const QString& _strDatabase)
+{
+    return QStringLiteral("%1@%2:%3/%4").arg(_strUser, _strHost).arg(_s32Port).arg(_strDatabase);
 }
 
 ArchiveServer ArchiveServer::load()

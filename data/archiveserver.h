@@ -18,6 +18,8 @@ struct ArchiveServer {
     bool bComplete() const;
     // user@host:port/database, as messages name the server (never the password).
     QString strDisplayName() const;
+    static QString strDisplayName(const QString& _strUser, const QString& _strHost, int _s32Port,
+                                  const QString& _strDatabase);
 
     // The stored settings (the owner-only client settings), and storing them.
     static ArchiveServer load();

@@ -3,6 +3,7 @@
 #include "app/settingsstore.h"
 
 #include "data/archiveschema.h"
+#include "data/archiveserver.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -57,10 +58,9 @@ QString cArchiveStore::strDisplayName() const
 {
     if (bSqlite())
         return QDir::toNativeSeparators(m_database.databaseName());
-    return QStringLiteral("%1@%2:%3/%4")
-        .arg(m_database.userName(), m_database.hostName())
-        .arg(m_database.port() > 0 ? m_database.port() : 5432)
-        .arg(m_database.databaseName());
+    return ArchiveServer::strDisplayName(m_database.userName(), m_database.hostName(),
+                                         m_database.port() > 0 ? m_database.port() : 5432,
+                                         m_database.databaseName());
 }
 
 ArchiveOpenResult::Kind cArchiveStore::kindOfError(const QSqlDatabase& _database, const QSqlError& _error)
