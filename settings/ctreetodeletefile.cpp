@@ -44,6 +44,8 @@ cTreeToDeleteFile::cTreeToDeleteFile() : QWidget(nullptr), ui(new Ui::cTreeToDel
     m_pScreen = PageFrame::pFollowOrientation(this);
     PageFrame::vMakeKinetic(ui->listView);
     vApplyStyle();
+    // The buttons match the opener assumed until the first opening.
+    vSetCaller(m_caller);
 }
 
 cTreeToDeleteFile::~cTreeToDeleteFile()
@@ -60,6 +62,11 @@ void cTreeToDeleteFile::vApplyStyle()
     PageFrame::vSetIcon(ui->pushButton_delete, QStringLiteral(":/delete-128.png"), s32Icon, s32Icon);
     PageFrame::vSetIcon(ui->pushButton_abbrechen, QStringLiteral(":/close-window-128.png"), s32Icon, s32Icon);
     ui->pushButton_loeschenalles->setStyleSheet(Style::strButton(qRound(s32Screen / 28.0)));
+    // The archive entry spans the page and is as tall as the icon buttons:
+    // a target a gloved finger hits at the top of the list. The sheet's own
+    // minimum height would win over a widget's, so the sheet sets it.
+    ui->pushButton_Archiv->setStyleSheet(Style::strButton(qRound(s32Screen / 28.0)) +
+                                         QStringLiteral("QPushButton{min-height: %1px;}").arg(s32Icon));
     ui->pushButton_loeschenalles->setMinimumWidth(
         qRound(ui->pushButton_loeschenalles->sizeHint().width() * 1.2));
     ui->listView->setStyleSheet(QStringLiteral("QListView{background-color: %1; font: %2px;}")
@@ -76,6 +83,7 @@ void cTreeToDeleteFile::vSetCaller(Navigation::Caller _caller)
     const bool bDeleteRole = _caller == Navigation::Caller::Settings;
     ui->pushButton_delete->setVisible(bDeleteRole);
     ui->pushButton_loeschenalles->setVisible(bDeleteRole);
+    ui->pushButton_Archiv->setVisible(!bDeleteRole);
 }
 
 void cTreeToDeleteFile::on_listView_clicked(const QModelIndex& _index)
@@ -93,6 +101,16 @@ void cTreeToDeleteFile::on_listView_clicked(const QModelIndex& _index)
     hide();
     Navigation::vShowPage(Navigation::Caller::Main);
     emit listFileChosen(strPath);
+}
+
+void cTreeToDeleteFile::on_pushButton_Archiv_clicked()
+{
+    // The settings page only deletes files; it never opens the archive.
+    if (m_caller == Navigation::Caller::Settings)
+        return;
+    hide();
+    Navigation::vShowPage(Navigation::Caller::Main);
+    emit archiveChosen();
 }
 
 void cTreeToDeleteFile::on_pushButton_delete_clicked()

@@ -20,7 +20,9 @@ class cYesNoDialog;
 // terminal is stored. Opened from the settings page ("Einstellungen") the
 // user marks files and deletes them, or deletes all of them after a
 // question; opened from the main window ("Haupt") or the season page
-// ("Statistik") a tap opens the file in the main window.
+// ("Statistik") a tap opens the file in the main window, and the entry
+// "Archiv" above the files opens the archive of every received file there
+// instead.
 class cTreeToDeleteFile : public QWidget
 {
     Q_OBJECT
@@ -30,7 +32,8 @@ public:
     ~cTreeToDeleteFile() override;
 
     // Records the opener and offers the delete buttons to the settings page
-    // only. Every opening starts without marks.
+    // only, the archive entry to the other openers only. Every opening starts
+    // without marks.
     void vSetCaller(Navigation::Caller _caller);
 
     // The folder listed: the user's download folder.
@@ -42,12 +45,16 @@ signals:
     // Opened from the main window or the season page: a tapped file is shown
     // in the main window.
     void listFileChosen(const QString& _strPath);
+    // Opened from the main window or the season page: the archive was tapped
+    // instead of a file; the main window shows the archive.
+    void archiveChosen();
 
 protected:
     void keyReleaseEvent(QKeyEvent* _pEvent) override;
 
 private slots:
     void on_listView_clicked(const QModelIndex& _index);
+    void on_pushButton_Archiv_clicked();
     void onRotate(Qt::ScreenOrientation);
     void on_pushButton_abbrechen_clicked();
     void on_pushButton_delete_clicked();

@@ -44,6 +44,10 @@ private slots:
     void deleteButtonsOnlyForSettings();
     void deleteAll_data();
     void deleteAll();
+    void archiveEntryOnlyForBrowsing_data();
+    void archiveEntryOnlyForBrowsing();
+    void pageFitsBothOrientations_data();
+    void pageFitsBothOrientations();
     void downloadWordsInFixedOrder_data();
     void downloadWordsInFixedOrder();
     void downloadCloseReturnsToOrigin();
@@ -285,6 +289,78 @@ void tst_FilePages::deleteAll()
     QCOMPARE(slLeft, left);
     for (const QString& strName : slLeft)
         QFile::remove(strDownloads + "/" + strName);
+    pPage->hide();
+}
+
+void tst_FilePages::archiveEntryOnlyForBrowsing_data()
+{
+    QTest::addColumn<QString>("caller");
+    QTest::addColumn<bool>("browse");
+    QTest::newRow("settings page") << "Einstellungen" << false;
+    QTest::newRow("main window") << "Haupt" << true;
+    QTest::newRow("season page") << "Statistik" << true;
+}
+
+void tst_FilePages::archiveEntryOnlyForBrowsing()
+{
+    QFETCH(QString, caller);
+    QFETCH(bool, browse);
+    cTreeToDeleteFile* pPage = cTreeToDeleteFile::instance();
+    cHaupt::instance()->hide();
+    pPage->vSetCaller(*Navigation::callerOfName(caller));
+    pPage->show();
+    auto* pArchive = pPage->findChild<QPushButton*>("pushButton_Archiv");
+    QCOMPARE(pArchive->isVisible(), browse);
+    if (!browse) {
+        pPage->hide();
+        return;
+    }
+    QCOMPARE(pArchive->text(), QString("Archiv"));
+    // The first entry of the page, above the files.
+    const auto* pList = pPage->findChild<QListView*>("listView");
+    QVERIFY(pArchive->geometry().bottom() < pList->geometry().top());
+    // A touch target at least as tall as the page's icon buttons.
+    QVERIFY(pArchive->height() >= pPage->findChild<QPushButton*>("pushButton_abbrechen")->height());
+
+    QSignalSpy archiveSpy(pPage, &cTreeToDeleteFile::archiveChosen);
+    QSignalSpy fileSpy(pPage, &cTreeToDeleteFile::listFileChosen);
+    QTest::mouseClick(pArchive, Qt::LeftButton);
+    QCOMPARE(archiveSpy.count(), 1);
+    QCOMPARE(fileSpy.count(), 0);
+    QVERIFY(!pPage->isVisible());
+    QVERIFY(cHaupt::instance()->isVisible());
+    cHaupt::instance()->hide();
+}
+
+void tst_FilePages::pageFitsBothOrientations_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QString>("caller");
+    QTest::newRow("landscape, browsing") << QSize(1024, 768) << "Haupt";
+    QTest::newRow("portrait, browsing") << QSize(768, 1024) << "Statistik";
+    QTest::newRow("landscape, deleting") << QSize(1024, 768) << "Einstellungen";
+    QTest::newRow("portrait, deleting") << QSize(768, 1024) << "Einstellungen";
+}
+
+// The page fills the screen; every button stays on it and the list keeps the
+// rest, where it scrolls.
+void tst_FilePages::pageFitsBothOrientations()
+{
+    QFETCH(QSize, screen);
+    QFETCH(QString, caller);
+    cTreeToDeleteFile* pPage = cTreeToDeleteFile::instance();
+    pPage->vSetCaller(*Navigation::callerOfName(caller));
+    pPage->resize(screen);
+    pPage->show();
+    QVERIFY(QTest::qWaitForWindowExposed(pPage));
+    QCOMPARE(pPage->size(), screen);
+    for (const QPushButton* pButton : pPage->findChildren<QPushButton*>()) {
+        if (!pButton->isVisible())
+            continue;
+        const QRect rect(pButton->mapTo(pPage, QPoint(0, 0)), pButton->size());
+        QVERIFY2(pPage->rect().contains(rect), qPrintable(pButton->objectName()));
+    }
+    QVERIFY(pPage->findChild<QListView*>("listView")->height() > screen.height() / 2);
     pPage->hide();
 }
 
