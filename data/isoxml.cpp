@@ -192,7 +192,15 @@ struct Task {
     QString strWorkerId;
     QString strStart;
     QString strStop;
+    int s32Device = 0; // index of the harvester that did it
     QVector<LogValue> values;
+};
+// A harvester: its chassis number (empty when unknown) and the ids of its
+// device and its one device element.
+struct Device {
+    QString strDesignator;
+    QString strId;
+    QString strElementId;
 };
 
 // The order's totals in the data dictionary's units; only those it has.
@@ -317,11 +325,19 @@ struct Partfields {
     QHash<QString, int> indexOfKey;
 };
 
-// What the orders name: the tasks and the customers, fields and drivers of them.
+// Harvesters in the order the orders name them first, one per chassis number.
+struct Devices {
+    QVector<Device> list;
+    QHash<QString, int> indexOfDesignator;
+};
+
+// What the orders name: the tasks and the customers, fields, drivers and
+// harvesters of them.
 struct OrderSet {
     Parties customers{QStringLiteral("CTR-"), {}, {}};
     Partfields partfields;
     Parties workers{QStringLiteral("WKR-"), {}, {}};
+    Devices devices;
     QVector<Task> tasks;
 };
 
@@ -367,17 +383,37 @@ QString strPartfieldId(Partfields& _partfields, const RecordFields& _fields, con
     return partfield.strId;
 }
 
-// One task per order record, with the customers, fields and drivers it names.
-OrderSet orderSetOf(const QStringList& _slOrderRecords)
+// The index of the harvester of _strChassis, added with the next ids when
+// it is new. Chassis numbers that differ only in blanks name one harvester.
+int s32DeviceIndex(Devices& _devices, const QString& _strChassis)
+{
+    const QString strDesignator = _strChassis.simplified();
+    if (!_devices.indexOfDesignator.contains(strDesignator)) {
+        const int s32Number = _devices.list.size() + 1;
+        _devices.indexOfDesignator.insert(strDesignator, _devices.list.size());
+        _devices.list.append({strDesignator, QStringLiteral("DVC-%1").arg(s32Number),
+                              QStringLiteral("DET-%1").arg(s32Number)});
+    }
+    return _devices.indexOfDesignator.value(strDesignator);
+}
+
+// One task per order record, with the customers, fields, drivers and
+// harvesters it names.
+OrderSet orderSetOf(const Source& _source)
 {
     OrderSet orders;
-    for (const QString& strRecord : _slOrderRecords) {
+    for (int i = 0; i < _source.slOrderRecords.size(); ++i) {
+        const QString& strRecord = _source.slOrderRecords.at(i);
         if (strRecord.trimmed().isEmpty())
             continue;
         const RecordFields fields(strRecord);
         Task task;
         task.strId = QStringLiteral("TSK-%1").arg(orders.tasks.size() + 1);
         task.strDesignator = fields.strClean(0).trimmed();
+        // An order without a machine of its own is the default harvester's.
+        const QString strMachine = _source.slOrderMachines.value(i);
+        task.s32Device = s32DeviceIndex(
+            orders.devices, strMachine.trimmed().isEmpty() ? _source.strDeviceDesignator : strMachine);
 
         const QString strCustomerNumber = fields.strClean(2).trimmed();
         const QString strCustomerName = fields.strClean(3).trimmed();
@@ -404,14 +440,16 @@ OrderSet orderSetOf(const QStringList& _slOrderRecords)
     return orders;
 }
 
-// The data dictionary entries that any task logs, in a fixed order.
-QVector<int> loggedDdis(const QVector<Task>& _tasks)
+// The data dictionary entries that any task of the harvester logs, in a
+// fixed order.
+QVector<int> loggedDdis(const QVector<Task>& _tasks, int _s32Device)
 {
     QVector<int> ddis;
     for (int s32Ddi : {TOTAL_AREA, EFFECTIVE_TOTAL_DISTANCE, INEFFECTIVE_TOTAL_DISTANCE, EFFECTIVE_TOTAL_TIME,
                        INEFFECTIVE_TOTAL_TIME, TOTAL_FUEL_CONSUMPTION}) {
         const bool bLogged = std::any_of(_tasks.cbegin(), _tasks.cend(), [&](const Task& _task) {
-            return std::any_of(_task.values.cbegin(), _task.values.cend(),
+            return _task.s32Device == _s32Device &&
+                   std::any_of(_task.values.cbegin(), _task.values.cend(),
                                [&](const LogValue& _value) { return _value.s32Ddi == s32Ddi; });
         });
         if (bLogged)
@@ -464,23 +502,40 @@ void vWritePartfields(QXmlStreamWriter& _xml, const QVector<Partfield>& _partfie
     }
 }
 
-// The harvester: one device with one device element that logs the totals.
-void vWriteDevice(QXmlStreamWriter& _xml, const Source& _source, const QVector<int>& _ddis)
+// The harvester's NAME as 16 hex digits: self-configurable, agricultural
+// industry group, root harvester class, and the harvester's place among the
+// devices (from 0) as its identity number, so that no two devices share a
+// NAME and an allocation by NAME finds exactly one.
+QString strClientName(int _s32Index)
+{
+    const quint64 u64Name = Q_UINT64_C(0xA010000000000000) + (quint64(_s32Index) & 0x1FFFFF);
+    return QStringLiteral("%1").arg(u64Name, 16, 16, QLatin1Char('0')).toUpper();
+}
+
+// The harvester's structure label, one of its own: its place among the
+// devices in decimal digits, which never form the reserved byte FF.
+QString strStructureLabel(int _s32Index)
+{
+    return QStringLiteral("%1").arg(_s32Index, 14, 10, QLatin1Char('0'));
+}
+
+// A harvester: one device with one device element that logs the totals.
+void vWriteDevice(QXmlStreamWriter& _xml, const Source& _source, const Device& _device, int _s32Index,
+                  const QVector<int>& _ddis)
 {
     _xml.writeStartElement(QStringLiteral("DVC"));
-    _xml.writeAttribute(QStringLiteral("A"), QStringLiteral("DVC-1"));
-    vRequired(_xml, "B", _source.strDeviceDesignator, QStringLiteral("Harvester"), 32);
+    _xml.writeAttribute(QStringLiteral("A"), _device.strId);
+    vRequired(_xml, "B", _device.strDesignator, QStringLiteral("Harvester"), 32);
     vOptional(_xml, "C", _source.strSoftwareVersion, 32);
-    // NAME: self-configurable, agricultural industry group, root harvester class.
-    _xml.writeAttribute(QStringLiteral("D"), QStringLiteral("A010000000000000"));
-    vOptional(_xml, "E", _source.strDeviceDesignator, 32);
-    _xml.writeAttribute(QStringLiteral("F"), QStringLiteral("00000000000000"));
+    _xml.writeAttribute(QStringLiteral("D"), strClientName(_s32Index));
+    vOptional(_xml, "E", _device.strDesignator, 32);
+    _xml.writeAttribute(QStringLiteral("F"), strStructureLabel(_s32Index));
     _xml.writeAttribute(QStringLiteral("G"), QStringLiteral("FF000000006564"));
     _xml.writeStartElement(QStringLiteral("DET"));
-    _xml.writeAttribute(QStringLiteral("A"), QStringLiteral("DET-1"));
+    _xml.writeAttribute(QStringLiteral("A"), _device.strElementId);
     _xml.writeAttribute(QStringLiteral("B"), QStringLiteral("1"));
     _xml.writeAttribute(QStringLiteral("C"), QStringLiteral("1"));
-    vRequired(_xml, "D", _source.strDeviceDesignator, QStringLiteral("Harvester"), 32);
+    vRequired(_xml, "D", _device.strDesignator, QStringLiteral("Harvester"), 32);
     _xml.writeAttribute(QStringLiteral("E"), QStringLiteral("0"));
     _xml.writeAttribute(QStringLiteral("F"), QStringLiteral("0"));
     for (int i = 0; i < _ddis.size(); ++i) {
@@ -501,9 +556,22 @@ void vWriteDevice(QXmlStreamWriter& _xml, const Source& _source, const QVector<i
     _xml.writeEndElement(); // DVC
 }
 
-void vWriteTasks(QXmlStreamWriter& _xml, const QVector<Task>& _tasks)
+// With several harvesters each task names its own: an allocation of the
+// device by its NAME and id. With one, every value names its only device.
+void vWriteAllocation(QXmlStreamWriter& _xml, const Devices& _devices, int _s32Device)
+{
+    if (_devices.list.size() < 2)
+        return;
+    _xml.writeStartElement(QStringLiteral("DAN"));
+    _xml.writeAttribute(QStringLiteral("A"), strClientName(_s32Device));
+    _xml.writeAttribute(QStringLiteral("C"), _devices.list.at(_s32Device).strId);
+    _xml.writeEndElement();
+}
+
+void vWriteTasks(QXmlStreamWriter& _xml, const QVector<Task>& _tasks, const Devices& _devices)
 {
     for (const Task& task : _tasks) {
+        const QString& strElementId = _devices.list.at(task.s32Device).strElementId;
         _xml.writeStartElement(QStringLiteral("TSK"));
         _xml.writeAttribute(QStringLiteral("A"), task.strId);
         vOptional(_xml, "B", task.strDesignator, 32);
@@ -525,11 +593,12 @@ void vWriteTasks(QXmlStreamWriter& _xml, const QVector<Task>& _tasks)
                 _xml.writeStartElement(QStringLiteral("DLV"));
                 _xml.writeAttribute(QStringLiteral("A"), strDdiHex(value.s32Ddi));
                 _xml.writeAttribute(QStringLiteral("B"), QString::number(value.s64Value));
-                _xml.writeAttribute(QStringLiteral("C"), QStringLiteral("DET-1"));
+                _xml.writeAttribute(QStringLiteral("C"), strElementId);
                 _xml.writeEndElement();
             }
             _xml.writeEndElement(); // TIM
         }
+        vWriteAllocation(_xml, _devices, task.s32Device);
         _xml.writeEndElement(); // TSK
     }
 }
@@ -538,7 +607,7 @@ void vWriteTasks(QXmlStreamWriter& _xml, const QVector<Task>& _tasks)
 
 QByteArray baTaskData(const Source& _source)
 {
-    const OrderSet orders = orderSetOf(_source.slOrderRecords);
+    const OrderSet orders = orderSetOf(_source);
 
     QByteArray baXml;
     QXmlStreamWriter xml(&baXml);
@@ -557,9 +626,9 @@ QByteArray baTaskData(const Source& _source)
     vWriteParties(xml, "CTR", orders.customers, contactsByNumber(_source.slCustomerLines, false), "L");
     vWritePartfields(xml, orders.partfields.list, fieldAreasM2(_source.slFieldLines));
     vWriteParties(xml, "WKR", orders.workers, contactsByNumber(_source.slDriverLines, true), "K");
-    if (!orders.tasks.isEmpty())
-        vWriteDevice(xml, _source, loggedDdis(orders.tasks));
-    vWriteTasks(xml, orders.tasks);
+    for (int i = 0; i < orders.devices.list.size(); ++i)
+        vWriteDevice(xml, _source, orders.devices.list.at(i), i, loggedDdis(orders.tasks, i));
+    vWriteTasks(xml, orders.tasks, orders.devices);
 
     xml.writeEndElement();
     xml.writeEndDocument();

@@ -6,16 +6,19 @@
 
 // Completed orders as ISO 11783-10 task data (ISOXML, version 4.3), the form
 // farm management software imports: one customer (CTR) per customer, one
-// partfield (PFD) per field, one worker (WKR) per driver, the harvester as a
+// partfield (PFD) per field, one worker (WKR) per driver, each harvester as a
 // device (DVC) with one device element (DET), and one completed task (TSK)
 // per order whose effective time (TIM) carries the order's totals as data
-// log values (DLV) in the data dictionary's units. Widget-free and pure: the
-// same lines always give the same bytes.
+// log values (DLV) in the data dictionary's units, logged by the device
+// element of the order's harvester. Widget-free and pure: the same lines
+// always give the same bytes.
 namespace IsoXml
 {
 
 struct Source {
     QStringList slOrderRecords;  // order records as shown, without header
+    QStringList slOrderMachines; // per order record: its harvester's chassis number; a missing
+                                 // or empty entry: the harvester of strDeviceDesignator
     QStringList slCustomerLines; // a customers file's lines (header first), or none
     QStringList slDriverLines;   // a drivers file's lines (header first), or none
     QStringList slFieldLines;    // a fields file's lines (header first), or none

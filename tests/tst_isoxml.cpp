@@ -12,9 +12,9 @@
 #include <algorithm>
 
 // The ISOXML export read back as XML: the references between customers,
-// fields, workers and tasks, the totals in the data dictionary's units, the
-// texts as they were, values kept in the schema's ranges, and the schema
-// itself where xmllint and the schema are at hand.
+// fields, workers, harvesters and tasks, the totals in the data dictionary's
+// units, the texts as they were, values kept in the schema's ranges, and the
+// schema itself where xmllint and the schema are at hand.
 class tst_IsoXml : public QObject
 {
     Q_OBJECT
@@ -26,6 +26,11 @@ private slots:
     void listsFolderReadByTheListKinds();
     void textsAndValuesStayValid_data();
     void textsAndValuesStayValid();
+    void oneHarvesterWritesAsWithoutMachines_data();
+    void oneHarvesterWritesAsWithoutMachines();
+    void tasksNameTheirHarvester_data();
+    void tasksNameTheirHarvester();
+    void validatesAgainstTheSchema_data();
     void validatesAgainstTheSchema();
     void exportFolderIsCompleteAndNeverOverwritten();
 };
@@ -122,10 +127,11 @@ QStringList slOrders()
                     {10, "10000"}})};
 }
 
-IsoXml::Source source(const QStringList& _slOrders)
+IsoXml::Source source(const QStringList& _slOrders, const QStringList& _slMachines = {})
 {
     IsoXml::Source source;
     source.slOrderRecords = _slOrders;
+    source.slOrderMachines = _slMachines;
     source.strDeviceDesignator = "WAB123";
     source.strSoftwareVersion = "0.16.0-T";
     return source;
@@ -383,8 +389,129 @@ void tst_IsoXml::textsAndValuesStayValid()
     QCOMPARE(found.first().value(attribute), expected);
 }
 
+void tst_IsoXml::oneHarvesterWritesAsWithoutMachines_data()
+{
+    QTest::addColumn<QStringList>("machines");
+    QTest::newRow("all empty") << QStringList{"", "", ""};
+    QTest::newRow("shorter than the orders") << QStringList{""};
+    QTest::newRow("all the default harvester") << QStringList{"WAB123", " WAB123 ", ""};
+}
+
+void tst_IsoXml::oneHarvesterWritesAsWithoutMachines()
+{
+    QFETCH(QStringList, machines);
+    const QByteArray baWithout = IsoXml::baTaskData(source(slOrders()));
+    QCOMPARE(IsoXml::baTaskData(source(slOrders(), machines)), baWithout);
+    // The one device as the export has always written it: exports made
+    // before stay the same.
+    const auto all = elements(baWithout);
+    const QVector<Attributes> devices = ofName(all, "DVC");
+    QCOMPARE(devices.size(), 1);
+    QCOMPARE(devices.first().value("A"), QStringLiteral("DVC-1"));
+    QCOMPARE(devices.first().value("B"), QStringLiteral("WAB123"));
+    QCOMPARE(devices.first().value("D"), QStringLiteral("A010000000000000"));
+    QCOMPARE(devices.first().value("F"), QStringLiteral("00000000000000"));
+    QCOMPARE(ofName(all, "DET").first().value("A"), QStringLiteral("DET-1"));
+    for (const Attributes& value : ofName(all, "DLV"))
+        QCOMPARE(value.value("C"), QStringLiteral("DET-1"));
+    QVERIFY(ofName(all, "DAN").isEmpty());
+}
+
+void tst_IsoXml::tasksNameTheirHarvester_data()
+{
+    QTest::addColumn<QStringList>("orders");
+    QTest::addColumn<QStringList>("machines");
+    QTest::addColumn<QStringList>("devices");      // the devices' designators, in order
+    QTest::addColumn<QStringList>("taskMachines"); // the designator of each task's device
+    const QStringList slThree = slOrders();
+    QTest::newRow("two, the first again")
+        << slThree << QStringList{"WAB1", "WAB2", "WAB1"} << QStringList{"WAB1", "WAB2"}
+        << QStringList{"WAB1", "WAB2", "WAB1"};
+    QTest::newRow("three, in the order they come")
+        << slThree << QStringList{"WAB9", "WAB1", "WAB5"} << QStringList{"WAB9", "WAB1", "WAB5"}
+        << QStringList{"WAB9", "WAB1", "WAB5"};
+    QTest::newRow("missing and empty entries: the default")
+        << slThree << QStringList{"", "WAB7"} << QStringList{"WAB123", "WAB7"}
+        << QStringList{"WAB123", "WAB7", "WAB123"};
+    QTest::newRow("the default named or left empty: the same device")
+        << slThree << QStringList{"WAB7", "WAB123", ""} << QStringList{"WAB7", "WAB123"}
+        << QStringList{"WAB7", "WAB123", "WAB123"};
+    // The machines run beside the records, the empty ones included.
+    QTest::newRow("an empty record keeps its machine's place")
+        << QStringList{slThree.at(0), " ", slThree.at(1), slThree.at(2)}
+        << QStringList{"WAB1", "WAB2", "WAB3", "WAB1"} << QStringList{"WAB1", "WAB3"}
+        << QStringList{"WAB1", "WAB3", "WAB1"};
+}
+
+void tst_IsoXml::tasksNameTheirHarvester()
+{
+    QFETCH(QStringList, orders);
+    QFETCH(QStringList, machines);
+    QFETCH(QStringList, devices);
+    QFETCH(QStringList, taskMachines);
+    const auto all = elements(IsoXml::baTaskData(source(orders, machines)));
+    QVERIFY(ofName(all, "XML error").isEmpty());
+
+    // Each device by its designator: its id, its element's id, its NAME and
+    // the data dictionary entries it logs.
+    QStringList slDesignators;
+    QHash<QString, Attributes> deviceOf;
+    QHash<QString, QString> elementOf;
+    QHash<QString, QSet<QString>> ddisOf;
+    QSet<QString> ids, names, labels;
+    for (const auto& element : all) {
+        const Attributes& attributes = element.second;
+        if (element.first == "DVC") {
+            slDesignators << attributes.value("B");
+            deviceOf.insert(attributes.value("B"), attributes);
+            names.insert(attributes.value("D"));
+            labels.insert(attributes.value("F"));
+        } else if (element.first == "DET") {
+            elementOf.insert(slDesignators.last(), attributes.value("A"));
+        } else if (element.first == "DPD") {
+            ddisOf[slDesignators.last()].insert(attributes.value("B"));
+        }
+        if (QStringList{"DVC", "DET", "TSK"}.contains(element.first)) {
+            QVERIFY2(!ids.contains(attributes.value("A")), qPrintable(attributes.value("A")));
+            ids.insert(attributes.value("A"));
+        }
+    }
+    QCOMPARE(slDesignators, devices);
+    QCOMPARE(names.size(), devices.size());
+    QCOMPARE(labels.size(), devices.size());
+
+    // Each task's values name its harvester's element and are entries the
+    // harvester logs; its allocation names the harvester's NAME and id.
+    QStringList slTaskMachines;
+    QString strMachine;
+    for (const auto& element : all) {
+        const Attributes& attributes = element.second;
+        if (element.first == "TSK") {
+            strMachine = taskMachines.value(slTaskMachines.size());
+            slTaskMachines << strMachine;
+        } else if (element.first == "DLV") {
+            QCOMPARE(attributes.value("C"), elementOf.value(strMachine));
+            QVERIFY(ddisOf.value(strMachine).contains(attributes.value("A")));
+        } else if (element.first == "DAN") {
+            QCOMPARE(attributes.value("parent"), QStringLiteral("TSK-%1").arg(slTaskMachines.size()));
+            QCOMPARE(attributes.value("A"), deviceOf.value(strMachine).value("D"));
+            QCOMPARE(attributes.value("C"), deviceOf.value(strMachine).value("A"));
+        }
+    }
+    QCOMPARE(slTaskMachines, taskMachines);
+    QCOMPARE(ofName(all, "DAN").size(), taskMachines.size());
+}
+
+void tst_IsoXml::validatesAgainstTheSchema_data()
+{
+    QTest::addColumn<QStringList>("machines");
+    QTest::newRow("one harvester") << QStringList{};
+    QTest::newRow("three harvesters") << QStringList{"WAB1", "", "WAB3", "WAB1"};
+}
+
 void tst_IsoXml::validatesAgainstTheSchema()
 {
+    QFETCH(QStringList, machines);
     const QString strSchema = QStringLiteral(VEMO_ISOXML_SCHEMA);
     if (!QFileInfo::exists(strSchema) || QStandardPaths::findExecutable("xmllint").isEmpty())
         QSKIP("xmllint or the ISOXML schema is not at hand (CI validates the sample data's export)");
@@ -398,8 +525,8 @@ void tst_IsoXml::validatesAgainstTheSchema()
                         {10, "-5"},
                         {17, "99999999"}});
     QTemporaryDir dir;
-    const QString strPath =
-        TestSupport::strWriteFile(dir.path() + "/TASKDATA.XML", IsoXml::baTaskData(source(slOrders)));
+    const QString strPath = TestSupport::strWriteFile(dir.path() + "/TASKDATA.XML",
+                                                      IsoXml::baTaskData(source(slOrders, machines)));
     QProcess xmllint;
     xmllint.setProcessChannelMode(QProcess::MergedChannels);
     xmllint.start("xmllint", {"--noout", "--schema", strSchema, strPath});

@@ -1,5 +1,6 @@
 // List files as the ISOXML export reads them (orders, then customers, drivers
-// and fields, separated by 0xFF): whatever they hold, the task data is
+// and fields, separated by 0xFF, then the default chassis number and the
+// orders' chassis numbers one a line): whatever they hold, the task data is
 // well-formed XML whose references all resolve, whose texts stay within the
 // schema's lengths, whose logged values stay within their range and whose
 // times are valid xs:dateTime values.
@@ -47,6 +48,8 @@ VEMO_FUZZ_TARGET(fuzzIsoXml)
     source.slDriverLines = slLines[2];
     source.slFieldLines = slLines[3];
     source.strDeviceDesignator = lParts.size() > 4 ? QString::fromUtf8(lParts.at(4)) : QString();
+    if (lParts.size() > 5)
+        source.slOrderMachines = QString::fromUtf8(lParts.at(5)).split(QLatin1Char('\n'));
     source.strSoftwareVersion = QStringLiteral("0.16.0-T");
     const QByteArray baXml = IsoXml::baTaskData(source);
 
@@ -80,6 +83,8 @@ VEMO_FUZZ_TARGET(fuzzIsoXml)
                 if (attributes.hasAttribute(QLatin1String(pTime)))
                     FUZZ_CHECK(bDateTime(attributes.value(QLatin1String(pTime)).toString()));
             }
+        } else if (strName == QLatin1String("DAN")) {
+            slReferences << attributes.value(QLatin1String("C")).toString();
         } else if (strName == QLatin1String("DLV")) {
             slReferences << attributes.value(QLatin1String("C")).toString();
             bool bOk = false;
@@ -88,7 +93,7 @@ VEMO_FUZZ_TARGET(fuzzIsoXml)
         }
         if (strName != QLatin1String("TIM") && strName != QLatin1String("DLV") &&
             strName != QLatin1String("DOR") && strName != QLatin1String("DPD") &&
-            attributes.hasAttribute(QLatin1String("A"))) {
+            strName != QLatin1String("DAN") && attributes.hasAttribute(QLatin1String("A"))) {
             FUZZ_CHECK(!ids.contains(attributes.value(QLatin1String("A")).toString()));
             ids.insert(attributes.value(QLatin1String("A")).toString());
         }
