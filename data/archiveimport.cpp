@@ -1,5 +1,6 @@
 #include "data/archiveimport.h"
 
+#include "data/archiveorderview.h"
 #include "data/archiverecords.h"
 #include "data/archiveschema.h"
 
@@ -38,7 +39,7 @@ public:
     cImport(QSqlDatabase& _database, const ArchiveInput& _input, ListKind _kind)
         : m_database(_database), m_input(_input), m_kind(_kind),
           m_strKind(ArchiveRecords::strKindName(_kind)), m_strArrived(ArchiveImport::strTime(_input.arrived)),
-          m_insertRecord(_database), m_insertVersion(_database), m_touchVersion(_database)
+          m_insertRecord(_database), m_insertVersion(_database), m_touchVersion(_database), m_view(_database)
     {
     }
 
@@ -54,7 +55,8 @@ private:
     bool bCountRecords(const ArchiveImportResult& _result);
     bool bLoadKnown();
     bool bImportRecord(const ArchiveRecord& _record, ArchiveImportResult& _result);
-    bool bInsertVersion(qint64 _s64RecordId, const ArchiveRecord& _record);
+    bool bInsertVersion(qint64 _s64RecordId, const ArchiveRecord& _record, qint64* _pVersionId);
+    bool bShowVersion(qint64 _s64RecordId, qint64 _s64VersionId, const ArchiveRecord& _record);
     bool bFail(const QSqlQuery& _query)
     {
         m_error = _query.lastError();
@@ -69,6 +71,7 @@ private:
     QSqlQuery m_insertRecord;
     QSqlQuery m_insertVersion;
     QSqlQuery m_touchVersion;
+    ArchiveOrderView::cWriter m_view;
     QHash<QString, KnownRecord> m_known;
     qint64 m_s64FileId = 0;
     QSqlError m_error;
@@ -89,13 +92,15 @@ bool cImport::bPrepare()
                 "INSERT INTO archive_versions (record_id, line, digest, first_seen, last_seen, last_file_id, "
                 "%1) VALUES (?, ?, ?, ?, ?, ?%2) ON CONFLICT (record_id, digest) DO UPDATE SET last_seen = "
                 "excluded.last_seen, last_file_id = excluded.last_file_id "
-                "WHERE archive_versions.last_seen < excluded.last_seen")
+                "WHERE archive_versions.last_seen < excluded.last_seen RETURNING id")
                 .arg(ArchiveSchema::strOrderColumnList(), QStringLiteral(", ?").repeated(s32Columns))))
         return bFail(m_insertVersion);
     if (!m_touchVersion.prepare(
             QStringLiteral("UPDATE archive_versions SET last_seen = ?, last_file_id = ? WHERE id = ? AND "
                            "last_seen < ?")))
         return bFail(m_touchVersion);
+    if (m_kind == ListKind::Orders && !m_view.bPrepare(m_error))
+        return false;
     return true;
 }
 
@@ -225,7 +230,8 @@ bool cImport::bLoadKnown()
     return true;
 }
 
-bool cImport::bInsertVersion(qint64 _s64RecordId, const ArchiveRecord& _record)
+// _pVersionId: the version's row, 0 when it was there and seen later.
+bool cImport::bInsertVersion(qint64 _s64RecordId, const ArchiveRecord& _record, qint64* _pVersionId)
 {
     m_insertVersion.addBindValue(_s64RecordId);
     m_insertVersion.addBindValue(_record.baLine);
@@ -261,7 +267,21 @@ bool cImport::bInsertVersion(qint64 _s64RecordId, const ArchiveRecord& _record)
           number(c.s32RoadFuelMl),
           number(c.s32HarvestFuelMl)})
         m_insertVersion.addBindValue(value);
-    return m_insertVersion.exec() || bFail(m_insertVersion);
+    if (!m_insertVersion.exec())
+        return bFail(m_insertVersion);
+    *_pVersionId = m_insertVersion.next() ? m_insertVersion.value(0).toLongLong() : 0;
+    m_insertVersion.finish();
+    return true;
+}
+
+// The version becomes the one the list browser shows of an order.
+bool cImport::bShowVersion(qint64 _s64RecordId, qint64 _s64VersionId, const ArchiveRecord& _record)
+{
+    if (!_record.bOrder || _s64VersionId == 0)
+        return true;
+    return m_view.bWrite(_s64RecordId, _s64VersionId, m_input.machine.strChassis, m_input.machine.strSerial,
+                         _record.strSeason, _record.bUtf8,
+                         ArchiveOrderView::strDecodeLine(_record.baLine, _record.bUtf8), m_error);
 }
 
 bool cImport::bImportRecord(const ArchiveRecord& _record, ArchiveImportResult& _result)
@@ -275,7 +295,9 @@ bool cImport::bImportRecord(const ArchiveRecord& _record, ArchiveImportResult& _
             return bFail(m_insertRecord);
         const qint64 s64RecordId = m_insertRecord.value(0).toLongLong();
         m_insertRecord.finish();
-        if (!bInsertVersion(s64RecordId, _record))
+        qint64 s64VersionId = 0;
+        if (!bInsertVersion(s64RecordId, _record, &s64VersionId) ||
+            !bShowVersion(s64RecordId, s64VersionId, _record))
             return false;
         // Keys are unique within a file (ArchiveRecords): the record is not
         // met again in this import and need not be remembered.
@@ -293,7 +315,12 @@ bool cImport::bImportRecord(const ArchiveRecord& _record, ArchiveImportResult& _
             m_touchVersion.addBindValue(value);
         return m_touchVersion.exec() || bFail(m_touchVersion);
     }
-    if (!bInsertVersion(known.s64RecordId, _record))
+    qint64 s64VersionId = 0;
+    if (!bInsertVersion(known.s64RecordId, _record, &s64VersionId))
+        return false;
+    // A file that arrived before the version known (an inbox catching up)
+    // brings an older line: the shown one stays.
+    if (!(m_strArrived < known.strLastSeen) && !bShowVersion(known.s64RecordId, s64VersionId, _record))
         return false;
     ++_result.s32Changed;
     return true;

@@ -241,6 +241,7 @@ bool bForEachRecord(const QByteArray& _baContent, ListKind _kind, const QDateTim
         if (s32Occurrence > 1)
             record.strKey += QStringLiteral(" #%1").arg(s32Occurrence);
         record.baLine = baLine;
+        record.bUtf8 = bUtf8;
         record.baDigest = baDigest(baLine);
         if (!_fnRecord(record))
             return false;

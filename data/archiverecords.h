@@ -39,6 +39,7 @@ struct ArchiveRecord {
     QByteArray baLine;   // the line's bytes without its line end
     QByteArray baDigest; // SHA-256 of baLine
     bool bOrder = false; // orderColumns holds the decoded order
+    bool bUtf8 = false;  // the file began with a byte-order mark: the line is UTF-8
     ArchiveOrderColumns orderColumns;
 };
 

@@ -1,5 +1,6 @@
 #include "data/archiveschema.h"
 
+#include "data/archiveorderview.h"
 #include "data/digest.h"
 
 #include <QSqlDriver>
@@ -165,6 +166,14 @@ bool bMigrate2To3(QSqlDatabase& _database, QSqlError& _error)
                     _error);
 }
 
+// Version 3 to 4: the orders' view, filled from the versions kept.
+bool bMigrate3To4(QSqlDatabase& _database, QSqlError& _error)
+{
+    return bExecAll(_database, ArchiveOrderView::slCreate(ArchiveSchema::dialectOf(_database)), _error) &&
+           ArchiveOrderView::bFill(_database, _error) &&
+           bExec(_database, QStringLiteral("UPDATE archive_version SET version = 4"), _error);
+}
+
 } // namespace
 
 namespace ArchiveSchema
@@ -219,6 +228,8 @@ QStringList slCreate(Dialect _dialect, int _s32Version)
     }
     sl << strRecordsTable(_dialect, QStringLiteral("archive_records"))
        << strVersionsTable(_dialect, QStringLiteral("archive_records"), _s32Version) << strSeasonIndex();
+    if (_s32Version >= 4)
+        sl << ArchiveOrderView::slCreate(_dialect);
     return sl;
 }
 
@@ -261,6 +272,8 @@ bool bCreateOrMigrate(QSqlDatabase& _database, int _s32From, QSqlError& _error)
         bOk = bMigrate1To2(_database, _error);
     if (bOk && (_s32From == 1 || _s32From == 2))
         bOk = bMigrate2To3(_database, _error);
+    if (bOk && _s32From >= 1 && _s32From <= 3)
+        bOk = bMigrate3To4(_database, _error);
     if (bOk && !_database.commit()) {
         _error = _database.lastError();
         bOk = false;

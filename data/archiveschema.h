@@ -9,7 +9,11 @@
 // column types (see strIdType and strBytesType), with the version kept in the
 // database and the steps from every earlier version to the current one.
 //
-// Version 3 (current):
+// Version 4 (current) adds what the list browser reads of the orders: one
+// row per order with its latest version, sort keys, folded search values
+// and their indexes (data/archiveorderview.h), and the customers' places in
+// the interface language's order.
+// Version 3:
 //   archive_version  (version)
 //   archive_files    one row per distinct file of a machine: its name, kind,
 //                    digest, header line, line ends, first and last arrival,
@@ -25,7 +29,7 @@
 namespace ArchiveSchema
 {
 
-constexpr int CURRENT_VERSION = 3;
+constexpr int CURRENT_VERSION = 4;
 
 enum class Dialect { Sqlite, Postgres };
 Dialect dialectOf(const QSqlDatabase& _database);
@@ -46,7 +50,7 @@ QString strOrderColumnList();
 // same file arriving again touches only the file's row).
 QString strLastSeen(const QString& _strVersions, const QString& _strFiles);
 
-// The statements that create the tables of _s32Version (1 to 3) in an empty
+// The statements that create the tables of _s32Version (1 to 4) in an empty
 // database, version row included.
 QStringList slCreate(Dialect _dialect, int _s32Version);
 

@@ -1,0 +1,236 @@
+#include "data/archiveorderview.h"
+
+#include "data/archiveschema.h"
+#include "data/fieldreaders.h"
+
+#include <QVariant>
+
+namespace
+{
+
+using ArchiveSchema::Dialect;
+
+QString strFoldColumnDefinitions(Dialect _dialect)
+{
+    const QString strType = _dialect == Dialect::Postgres ? QStringLiteral("BYTEA") : QStringLiteral("BLOB");
+    QStringList sl;
+    for (const ArchiveSearch::ValueSource& source : ArchiveOrderView::searchSources())
+        sl << ArchiveOrderView::strFoldColumn(source) + QLatin1Char(' ') + strType;
+    return sl.join(QLatin1String(", "));
+}
+
+QString strFoldColumnList()
+{
+    QStringList sl;
+    for (const ArchiveSearch::ValueSource& source : ArchiveOrderView::searchSources())
+        sl << ArchiveOrderView::strFoldColumn(source);
+    return sl.join(QLatin1String(", "));
+}
+
+// The terminal pads fields with zero bytes; the list shows them without.
+bool bCleanEmpty(const QStringRef& _str)
+{
+    for (const QChar c : _str) {
+        if (c.unicode() != 0)
+            return false;
+    }
+    return true;
+}
+
+// SQLite keeps a trigram index of the joined values beside the table, in
+// step with it through triggers.
+QStringList slSqliteSearchIndex()
+{
+    return {QStringLiteral("CREATE VIRTUAL TABLE archive_order_search USING fts5(folded, "
+                           "content='archive_order_view', content_rowid='record_id', tokenize='trigram')"),
+            QStringLiteral("CREATE TRIGGER archive_order_view_ai AFTER INSERT ON archive_order_view BEGIN "
+                           "INSERT INTO archive_order_search (rowid, folded) VALUES (new.record_id, "
+                           "new.folded); END"),
+            QStringLiteral("CREATE TRIGGER archive_order_view_ad AFTER DELETE ON archive_order_view BEGIN "
+                           "INSERT INTO archive_order_search (archive_order_search, rowid, folded) VALUES "
+                           "('delete', old.record_id, old.folded); END"),
+            QStringLiteral("CREATE TRIGGER archive_order_view_au AFTER UPDATE ON archive_order_view BEGIN "
+                           "INSERT INTO archive_order_search (archive_order_search, rowid, folded) VALUES "
+                           "('delete', old.record_id, old.folded); INSERT INTO archive_order_search (rowid, "
+                           "folded) VALUES (new.record_id, new.folded); END")};
+}
+
+} // namespace
+
+namespace ArchiveOrderView
+{
+
+const QVector<ArchiveSearch::ValueSource>& searchSources()
+{
+    static const QVector<ArchiveSearch::ValueSource> s_sources{
+        {0, true}, {3, true}, {2, true}, {5, true}, {4, true}, {7, false}, {8, true}, {9, true}, {29, false}};
+    return s_sources;
+}
+
+QString strFoldColumn(const ArchiveSearch::ValueSource& _source)
+{
+    if (!searchSources().contains(_source))
+        return QString();
+    return QStringLiteral("fold_%1").arg(_source.s32Field);
+}
+
+QStringList slCreate(Dialect _dialect)
+{
+    const bool bPostgres = _dialect == Dialect::Postgres;
+    QStringList sl{
+        QStringLiteral("CREATE TABLE archive_order_view (record_id %1 PRIMARY KEY REFERENCES archive_records "
+                       "(id), version_id BIGINT NOT NULL REFERENCES archive_versions (id), chassis TEXT NOT "
+                       "NULL, serial TEXT NOT NULL, season TEXT NOT NULL, line_utf8 INTEGER NOT NULL, "
+                       "order_sort BIGINT NOT NULL, customer_key TEXT NOT NULL, customer_rank DOUBLE "
+                       "PRECISION, start_day TEXT, folded TEXT NOT NULL, %2)")
+            .arg(bPostgres ? QStringLiteral("BIGINT") : QStringLiteral("INTEGER"),
+                 strFoldColumnDefinitions(_dialect)),
+        QStringLiteral("CREATE TABLE archive_customer_ranks (customer_key TEXT PRIMARY KEY, rank_value "
+                       "DOUBLE PRECISION NOT NULL)"),
+        QStringLiteral("CREATE TABLE archive_settings (name TEXT PRIMARY KEY, value TEXT NOT NULL)"),
+        // Every selection the view offers (all, a season, a machine, both)
+        // in both sort orders walks an index.
+        QStringLiteral(
+            "CREATE INDEX archive_order_view_number ON archive_order_view (order_sort, record_id)"),
+        QStringLiteral("CREATE INDEX archive_order_view_customer ON archive_order_view (customer_rank, "
+                       "record_id)"),
+        QStringLiteral(
+            "CREATE INDEX archive_order_view_season_number ON archive_order_view (season, chassis, "
+            "serial, order_sort, record_id)"),
+        QStringLiteral("CREATE INDEX archive_order_view_season_customer ON archive_order_view (season, "
+                       "chassis, serial, customer_rank, record_id)"),
+        QStringLiteral("CREATE INDEX archive_order_view_machine ON archive_order_view (chassis, serial, "
+                       "order_sort, record_id)"),
+        QStringLiteral("CREATE INDEX archive_order_view_key ON archive_order_view (customer_key)")};
+    if (!bPostgres)
+        sl << slSqliteSearchIndex();
+    return sl;
+}
+
+Row Row::ofLine(const QString& _strLine)
+{
+    const RecordFields fields(_strLine);
+    Row row;
+    row.s64OrderSort = fields.s32Int(0);
+    row.strCustomerKey = fields.strClean(3) + QLatin1String(" (") + fields.strClean(2) + QLatin1Char(')');
+    const QStringRef strStart = fields.field(8);
+    if (!bCleanEmpty(strStart)) {
+        const QDate date = FieldReaders::dateOfTimestamp(fields.strClean(8));
+        if (date.isValid())
+            row.strStartDay = date.toString(Qt::ISODate);
+    }
+    QByteArray baJoined;
+    for (const ArchiveSearch::ValueSource& source : searchSources()) {
+        row.folded << ArchiveSearch::baFoldedValue(fields.field(source.s32Field), source.bClean);
+        if (!baJoined.isEmpty() || row.folded.size() > 1)
+            baJoined += '\n';
+        baJoined += row.folded.last();
+    }
+    row.strFoldedJoined = QString::fromUtf8(baJoined.constData(), baJoined.size());
+    return row;
+}
+
+QString strDecodeLine(const QByteArray& _baLine, bool _bUtf8)
+{
+    return _bUtf8 ? QString::fromUtf8(_baLine.constData(), _baLine.size())
+                  : QString::fromLatin1(_baLine.constData(), _baLine.size());
+}
+
+cWriter::cWriter(QSqlDatabase& _database) : m_database(_database), m_upsert(_database), m_rank(_database) {}
+
+bool cWriter::bPrepare(QSqlError& _error)
+{
+    const QString strFolds = strFoldColumnList();
+    QStringList slUpdates;
+    for (const QString& strColumn :
+         {QStringLiteral("version_id"), QStringLiteral("chassis"), QStringLiteral("serial"),
+          QStringLiteral("season"), QStringLiteral("line_utf8"), QStringLiteral("order_sort"),
+          QStringLiteral("customer_key"), QStringLiteral("customer_rank"), QStringLiteral("start_day"),
+          QStringLiteral("folded")})
+        slUpdates << QStringLiteral("%1 = excluded.%1").arg(strColumn);
+    for (const ArchiveSearch::ValueSource& source : searchSources())
+        slUpdates << QStringLiteral("%1 = excluded.%1").arg(strFoldColumn(source));
+    if (m_upsert.prepare(
+            QStringLiteral(
+                "INSERT INTO archive_order_view (record_id, version_id, chassis, serial, season, "
+                "line_utf8, order_sort, customer_key, customer_rank, start_day, folded, %1) VALUES "
+                "(?, ?, ?, ?, ?, ?, ?, ?, (SELECT rank_value FROM archive_customer_ranks WHERE "
+                "customer_key = ?), ?, ?%2) ON CONFLICT (record_id) DO UPDATE SET %3")
+                .arg(strFolds, QStringLiteral(", ?").repeated(searchSources().size()),
+                     slUpdates.join(QLatin1String(", ")))))
+        return true;
+    _error = m_upsert.lastError();
+    return false;
+}
+
+bool cWriter::bWrite(qint64 _s64RecordId, qint64 _s64VersionId, const QString& _strChassis,
+                     const QString& _strSerial, const QString& _strSeason, bool _bUtf8,
+                     const QString& _strLine, QSqlError& _error)
+{
+    const Row row = Row::ofLine(_strLine);
+    const auto text = [](const QString& _str) {
+        return _str.isNull() ? QVariant(QStringLiteral("")) : QVariant(_str);
+    };
+    for (const QVariant& value :
+         {QVariant(_s64RecordId), QVariant(_s64VersionId), text(_strChassis), text(_strSerial),
+          text(_strSeason), QVariant(_bUtf8 ? 1 : 0), QVariant(row.s64OrderSort), text(row.strCustomerKey),
+          text(row.strCustomerKey),
+          row.strStartDay.isEmpty() ? QVariant(QVariant::String) : QVariant(row.strStartDay),
+          text(row.strFoldedJoined)})
+        m_upsert.addBindValue(value);
+    for (const QByteArray& ba : row.folded)
+        m_upsert.addBindValue(ba.isNull() ? QByteArray("") : ba);
+    if (m_upsert.exec())
+        return true;
+    _error = m_upsert.lastError();
+    return false;
+}
+
+bool bFill(QSqlDatabase& _database, QSqlError& _error)
+{
+    cWriter writer(_database);
+    if (!writer.bPrepare(_error))
+        return false;
+    // Every order record's versions, the one seen last (the newer row where
+    // two tie) last, with whether its file began with a byte-order mark.
+    QSqlQuery select(_database);
+    select.setForwardOnly(ArchiveSchema::dialectOf(_database) == Dialect::Sqlite);
+    const QString strSeen = ArchiveSchema::strLastSeen(QStringLiteral("v"), QStringLiteral("f"));
+    if (!select.prepare(
+            QStringLiteral("SELECT r.id, v.id, r.chassis, r.serial, r.season, v.line, "
+                           "substr(f.header, 1, 3) = ?, %1 AS seen FROM archive_records r JOIN "
+                           "archive_versions v ON v.record_id = r.id LEFT JOIN archive_files f ON "
+                           "f.id = v.last_file_id WHERE r.kind = 'orders' ORDER BY r.id, seen, v.id")
+                .arg(strSeen))) {
+        _error = select.lastError();
+        return false;
+    }
+    select.addBindValue(QByteArray("\xEF\xBB\xBF", 3));
+    if (!select.exec()) {
+        _error = select.lastError();
+        return false;
+    }
+    bool bHave = select.next();
+    while (bHave) {
+        const qint64 s64Record = select.value(0).toLongLong();
+        const qint64 s64Version = select.value(1).toLongLong();
+        const QString strChassis = select.value(2).toString();
+        const QString strSerial = select.value(3).toString();
+        const QString strSeason = select.value(4).toString();
+        const QByteArray baLine = select.value(5).toByteArray();
+        const bool bUtf8 = select.value(6).toBool();
+        bHave = select.next();
+        if (bHave && select.value(0).toLongLong() == s64Record)
+            continue; // a later version of the same record follows
+        if (!writer.bWrite(s64Record, s64Version, strChassis, strSerial, strSeason, bUtf8,
+                           strDecodeLine(baLine, bUtf8), _error))
+            return false;
+    }
+    if (select.lastError().isValid()) {
+        _error = select.lastError();
+        return false;
+    }
+    return true;
+}
+
+} // namespace ArchiveOrderView

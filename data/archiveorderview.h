@@ -1,0 +1,77 @@
+#pragma once
+
+#include "data/archivesearch.h"
+
+#include <QByteArray>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// What the list browser reads of the archive's orders: one row per order
+// record of a machine, its latest version (the one seen last), with what
+// the archive view sorts, filters and searches by, so that each of these
+// runs in the database with an index instead of over every line:
+//   order_sort     the order number where it is a number, else 0
+//   customer_key   "customer (number)" as the list sorts by customer, and
+//   customer_rank  that text's place in the interface language's order
+//                  (archive_customer_ranks; NULL until ranked)
+//   start_day      the start date "yyyy-MM-dd" (NULL without one)
+//   fold_*         the values the list's search looks through, folded
+//   folded         the same values joined by line ends (no value holds
+//                  one): SQLite's trigram index preselects rows by it
+// The importer keeps the table in step with every version it stores; an
+// older archive gets it filled when it is migrated.
+namespace ArchiveOrderView
+{
+
+// The fields the entries show and the search looks through, as the list
+// composes them: without the terminal's zero-byte padding (bClean) or as
+// written.
+const QVector<ArchiveSearch::ValueSource>& searchSources();
+// The column of a source's folded value; empty for a field the archive
+// does not keep folded.
+QString strFoldColumn(const ArchiveSearch::ValueSource& _source);
+
+// The statements that add the view's tables and indexes to an archive.
+QStringList slCreate(ArchiveSchema::Dialect _dialect);
+
+// The view row of an order line.
+struct Row {
+    qint64 s64OrderSort = 0;
+    QString strCustomerKey;
+    QString strStartDay;
+    QVector<QByteArray> folded; // in the order of searchSources()
+    QString strFoldedJoined;
+    static Row ofLine(const QString& _strLine);
+};
+
+// Writes the view rows of order versions: the version becomes the record's
+// shown version.
+class cWriter
+{
+public:
+    explicit cWriter(QSqlDatabase& _database);
+    // Prepares the statement; false with the driver's error.
+    bool bPrepare(QSqlError& _error);
+    bool bWrite(qint64 _s64RecordId, qint64 _s64VersionId, const QString& _strChassis,
+                const QString& _strSerial, const QString& _strSeason, bool _bUtf8, const QString& _strLine,
+                QSqlError& _error);
+
+private:
+    QSqlDatabase& m_database;
+    QSqlQuery m_upsert;
+    QSqlQuery m_rank;
+};
+
+// Fills the view from the archive's versions: every order record's version
+// seen last. Part of the migration of an older archive.
+bool bFill(QSqlDatabase& _database, QSqlError& _error);
+
+// How a stored line reads as text: UTF-8 when the file began with a
+// byte-order mark, Latin-1 otherwise (as the lists are read).
+QString strDecodeLine(const QByteArray& _baLine, bool _bUtf8);
+
+} // namespace ArchiveOrderView

@@ -1,0 +1,276 @@
+#include "data/archiveview.h"
+
+#include "data/archiveorderview.h"
+#include "data/archiverecords.h"
+
+#include <QCollator>
+#include <QLocale>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <algorithm>
+
+namespace
+{
+
+using ArchiveSchema::Dialect;
+
+bool bFail(const QSqlQuery& _query, QSqlError& _error)
+{
+    _error = _query.lastError();
+    return false;
+}
+
+bool bRun(QSqlQuery& _query, const QString& _strSql, const QVariantList& _binds, QSqlError& _error)
+{
+    if (!_query.prepare(_strSql))
+        return bFail(_query, _error);
+    for (const QVariant& value : _binds)
+        _query.addBindValue(value);
+    return _query.exec() || bFail(_query, _error);
+}
+
+QVariant text(const QString& _str)
+{
+    return _str.isNull() ? QVariant(QStringLiteral("")) : QVariant(_str);
+}
+
+// A text for SQLite's full-text query: one phrase, quotes doubled.
+QString strPhrase(const QByteArray& _baText)
+{
+    QString str = QString::fromUtf8(_baText.constData(), _baText.size());
+    str.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + str + QLatin1Char('"');
+}
+
+// The trigram index finds rows whose joined values contain a text of three
+// characters or more. Every alternative of the plan asks a value for such a
+// text (or the index cannot narrow the search): the rows holding one of them
+// are all the plan can find. Empty when the index cannot help.
+QString strTrigramQuery(const ArchiveSearch::Plan& _plan)
+{
+    QStringList slPhrases;
+    for (const ArchiveSearch::Alternative& alternative : _plan.alternatives) {
+        QByteArray baLongest;
+        for (const ArchiveSearch::Condition& condition : alternative) {
+            if (condition.baText.size() > baLongest.size())
+                baLongest = condition.baText;
+        }
+        if (QString::fromUtf8(baLongest).size() < 3)
+            return QString();
+        slPhrases << strPhrase(baLongest);
+    }
+    slPhrases.removeDuplicates();
+    return slPhrases.join(QLatin1String(" OR "));
+}
+
+// The search's part of the condition; false when the search finds nothing.
+bool bAddSearch(const ArchiveView::Selection& _selection, const ArchiveView::EntryLayout& _layout,
+                Dialect _dialect, QStringList& _slWhere, QVariantList& _binds)
+{
+    if (_selection.baNeedle.isEmpty())
+        return true;
+    const ArchiveSearch::Plan plan = ArchiveSearch::plan(_layout.layout, _selection.baNeedle);
+    if (plan.bEveryRow)
+        return true;
+    QStringList slColumns;
+    for (const ArchiveSearch::ValueSource& source : _layout.sources) {
+        const QString strColumn = ArchiveOrderView::strFoldColumn(source);
+        if (strColumn.isEmpty())
+            return false; // a value the archive does not keep folded
+        slColumns << QStringLiteral("v.") + strColumn;
+    }
+    if (_dialect == Dialect::Sqlite) {
+        const QString strTrigrams = strTrigramQuery(plan);
+        if (!strTrigrams.isEmpty()) {
+            _slWhere << QStringLiteral("v.record_id IN (SELECT rowid FROM archive_order_search WHERE "
+                                       "archive_order_search MATCH ?)");
+            _binds << strTrigrams;
+        }
+    }
+    const ArchiveSearch::SqlCondition condition = ArchiveSearch::sqlCondition(plan, _dialect, slColumns);
+    _slWhere << condition.strSql;
+    _binds << condition.binds;
+    return !plan.alternatives.isEmpty();
+}
+
+const char* const SELECT_ROWS = "SELECT v.record_id, v.chassis, v.serial, v.season, v.line_utf8, x.line "
+                                "FROM archive_order_view v JOIN archive_versions x ON x.id = v.version_id";
+
+ArchiveView::OrderRow rowOf(const QSqlQuery& _query)
+{
+    ArchiveView::OrderRow row;
+    row.s64RecordId = _query.value(0).toLongLong();
+    row.machine.strChassis = _query.value(1).toString();
+    row.machine.strSerial = _query.value(2).toString();
+    row.strSeason = _query.value(3).toString();
+    row.strLine = ArchiveOrderView::strDecodeLine(_query.value(5).toByteArray(), _query.value(4).toBool());
+    return row;
+}
+
+} // namespace
+
+namespace ArchiveView
+{
+
+bool bMachines(QSqlDatabase& _database, QVector<ArchiveMachine>& _machines, QSqlError& _error)
+{
+    _machines.clear();
+    QSqlQuery query(_database);
+    if (!bRun(query,
+              QStringLiteral("SELECT DISTINCT chassis, serial FROM archive_files WHERE kind = 'orders' "
+                             "ORDER BY chassis, serial"),
+              {}, _error))
+        return false;
+    while (query.next())
+        _machines.append({query.value(0).toString(), query.value(1).toString()});
+    return true;
+}
+
+bool bSeasons(QSqlDatabase& _database, QStringList& _slSeasons, QSqlError& _error)
+{
+    _slSeasons.clear();
+    // One index step per season instead of a walk through every order.
+    QSqlQuery query(_database);
+    if (!bRun(query,
+              QStringLiteral("WITH RECURSIVE s (season) AS (SELECT max(season) FROM archive_order_view "
+                             "UNION ALL SELECT (SELECT max(season) FROM archive_order_view WHERE season < "
+                             "s.season) FROM s WHERE s.season IS NOT NULL) SELECT season FROM s WHERE season "
+                             "IS NOT NULL"),
+              {}, _error))
+        return false;
+    while (query.next())
+        _slSeasons.append(query.value(0).toString());
+    return true;
+}
+
+Query query(const Selection& _selection, const EntryLayout& _layout, Dialect _dialect)
+{
+    Query result;
+    QStringList slWhere;
+    if (!_selection.bAllMachines) {
+        slWhere << QStringLiteral("v.chassis = ? AND v.serial = ?");
+        result.binds << text(_selection.machine.strChassis) << text(_selection.machine.strSerial);
+    }
+    if (!_selection.strSeason.isEmpty()) {
+        slWhere << QStringLiteral("v.season = ?");
+        result.binds << _selection.strSeason;
+    }
+    // As the list: a row without a date passes an upper bound, not a lower one.
+    if (_selection.dateFrom.isValid()) {
+        slWhere << QStringLiteral("v.start_day >= ?");
+        result.binds << _selection.dateFrom.toString(Qt::ISODate);
+    }
+    if (_selection.dateTo.isValid()) {
+        slWhere << QStringLiteral("(v.start_day IS NULL OR v.start_day <= ?)");
+        result.binds << _selection.dateTo.toString(Qt::ISODate);
+    }
+    result.bNothing = !bAddSearch(_selection, _layout, _dialect, slWhere, result.binds);
+    result.strSql = QLatin1String(SELECT_ROWS);
+    if (!slWhere.isEmpty())
+        result.strSql += QStringLiteral(" WHERE ") + slWhere.join(QLatin1String(" AND "));
+    result.strSql += _selection.s32SortMode == 0 ? QStringLiteral(" ORDER BY v.order_sort, v.record_id")
+                                                 : QStringLiteral(" ORDER BY v.customer_rank, v.record_id");
+    return result;
+}
+
+bool bFetch(QSqlDatabase& _database, const Selection& _selection, const EntryLayout& _layout, int _s32Offset,
+            int _s32Limit, QVector<OrderRow>& _rows, QSqlError& _error)
+{
+    _rows.clear();
+    Query q = query(_selection, _layout, ArchiveSchema::dialectOf(_database));
+    if (q.bNothing)
+        return true;
+    QSqlQuery select(_database);
+    select.setForwardOnly(true);
+    if (!bRun(select, q.strSql + QStringLiteral(" LIMIT ? OFFSET ?"), q.binds << _s32Limit << _s32Offset,
+              _error))
+        return false;
+    _rows.reserve(_s32Limit);
+    while (select.next())
+        _rows.append(rowOf(select));
+    return true;
+}
+
+bool bForEach(QSqlDatabase& _database, const Selection& _selection, const EntryLayout& _layout,
+              const std::function<bool(const OrderRow&)>& _fnRow, QSqlError& _error)
+{
+    const Query q = query(_selection, _layout, ArchiveSchema::dialectOf(_database));
+    if (q.bNothing)
+        return true;
+    QSqlQuery select(_database);
+    select.setForwardOnly(true);
+    if (!bRun(select, q.strSql, q.binds, _error))
+        return false;
+    while (select.next()) {
+        if (!_fnRow(rowOf(select)))
+            break;
+    }
+    return true;
+}
+
+bool bSeasonTotals(QSqlDatabase& _database, const ArchiveMachine& _machine, const QString& _strSeason,
+                   cOrderTotals& _totals, QSqlError& _error)
+{
+    _totals.vReset();
+    QSqlQuery select(_database);
+    select.setForwardOnly(true);
+    if (!bRun(
+            select,
+            QStringLiteral("SELECT v.line_utf8, x.line FROM archive_order_view v JOIN archive_versions x ON "
+                           "x.id = v.version_id WHERE v.season = ? AND v.chassis = ? AND v.serial = ?"),
+            {_strSeason, text(_machine.strChassis), text(_machine.strSerial)}, _error))
+        return false;
+    while (select.next())
+        _totals.vAddRecord(
+            ArchiveOrderView::strDecodeLine(select.value(1).toByteArray(), select.value(0).toBool()));
+    return true;
+}
+
+bool bLatestLines(QSqlDatabase& _database, ListKind _kind, const ArchiveMachine* _pMachine,
+                  QStringList& _slLines, QSqlError& _error)
+{
+    _slLines.clear();
+    QVariantList binds{ArchiveRecords::strKindName(_kind)};
+    QString strMachine;
+    if (_pMachine) {
+        strMachine = QStringLiteral(" AND r.chassis = ? AND r.serial = ?");
+        binds << text(_pMachine->strChassis) << text(_pMachine->strSerial);
+    }
+    // Each record's versions with the one seen last last, and the header of
+    // the file that brought it.
+    QSqlQuery select(_database);
+    select.setForwardOnly(true);
+    if (!bRun(select,
+              QStringLiteral(
+                  "SELECT r.id, v.line, f.header, f.last_arrived, %1 AS seen FROM archive_records r "
+                  "JOIN archive_versions v ON v.record_id = r.id LEFT JOIN archive_files f ON f.id = "
+                  "v.last_file_id WHERE r.kind = ?%2 ORDER BY r.chassis, r.serial, r.id, seen, v.id")
+                  .arg(ArchiveSchema::strLastSeen(QStringLiteral("v"), QStringLiteral("f")), strMachine),
+              binds, _error))
+        return false;
+    static const QByteArray s_baMark("\xEF\xBB\xBF", 3);
+    QByteArray baHeader;
+    QString strHeaderArrived;
+    bool bHave = select.next();
+    while (bHave) {
+        const qint64 s64Record = select.value(0).toLongLong();
+        const QByteArray baLine = select.value(1).toByteArray();
+        const QByteArray baFileHeader = select.value(2).toByteArray();
+        const QString strArrived = select.value(3).toString();
+        bHave = select.next();
+        if (bHave && select.value(0).toLongLong() == s64Record)
+            continue;
+        const bool bUtf8 = baFileHeader.startsWith(s_baMark);
+        _slLines << ArchiveOrderView::strDecodeLine(baLine, bUtf8);
+        if (strArrived >= strHeaderArrived) {
+            strHeaderArrived = strArrived;
+            baHeader = baFileHeader;
+        }
+    }
+    const bool bUtf8 = baHeader.startsWith(s_baMark);
+    _slLines.prepend(ArchiveOrderView::strDecodeLine(bUtf8 ? baHeader.mid(3) : baHeader, bUtf8));
+    return true;
+}
+
+} // namespace ArchiveView

@@ -1,0 +1,336 @@
+// The archive's orders as the list browser reads them: selections, sort
+// orders, pages, totals and the latest customers, on SQLite and PostgreSQL;
+// and the search over the archive finding exactly the rows the list's search
+// finds in the same file.
+
+#include "data/archiveorderview.h"
+#include "data/archivestore.h"
+#include "data/archiveview.h"
+#include "data/fieldreaders.h"
+#include "data/listfile.h"
+#include "data/searchindex.h"
+#include "mainwindow/corderentries.h"
+#include "pgserver.h"
+#include "testsupport.h"
+
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <algorithm>
+
+namespace
+{
+
+const QDateTime ARRIVED(QDate(2014, 10, 3), QTime(10, 0), Qt::UTC);
+
+QString strOrderLine(const QString& _strNumber, const QString& _strCustomer, const QString& _strStart,
+                     int _s32AreaM2)
+{
+    QStringList sl;
+    for (int i = 0; i < 45; ++i)
+        sl << QStringLiteral("0");
+    sl[0] = _strNumber;
+    sl[2] = QStringLiteral("K") + _strCustomer.left(3);
+    sl[3] = _strCustomer;
+    sl[4] = QStringLiteral("S1");
+    sl[5] = QStringLiteral("Schlag Nord");
+    sl[7] = QStringLiteral("Fahrer Jörg");
+    sl[8] = _strStart;
+    sl[9] = _strStart;
+    sl[10] = QString::number(_s32AreaM2);
+    sl[11] = QStringLiteral("01:00");
+    sl[29] = QStringLiteral("45");
+    return sl.join(QLatin1Char(';'));
+}
+
+QByteArray baOrdersFile(const QStringList& _slLines)
+{
+    return (QStringLiteral("Nr;a;b\n") + _slLines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toLatin1();
+}
+
+ArchiveView::EntryLayout layoutFor(int _s32SortMode)
+{
+    const cOrderEntries entries({QString()}, _s32SortMode, 800);
+    ArchiveView::EntryLayout layout;
+    layout.layout = entries.searchLayout(&layout.sources);
+    return layout;
+}
+
+QStringList slLinesOf(const QVector<ArchiveView::OrderRow>& _rows)
+{
+    QStringList sl;
+    for (const ArchiveView::OrderRow& row : _rows)
+        sl << row.strLine;
+    return sl;
+}
+
+} // namespace
+
+class tst_ArchiveView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void selectionsAndSortOrders_data();
+    void selectionsAndSortOrders();
+    void latestVersionAndRanks_data() { selectionsAndSortOrders_data(); }
+    void latestVersionAndRanks();
+    void sameRowsAsTheFileSearch_data();
+    void sameRowsAsTheFileSearch();
+
+private:
+    QSqlDatabase database(const QString& _strBackEnd, const QString& _strName);
+    void vImport(QSqlDatabase& _database, const QStringList& _slLines, const QString& _strChassis,
+                 const QDateTime& _arrived = ARRIVED);
+
+    cPgServer m_server;
+    QString m_strPgSkip;
+    QTemporaryDir m_folder;
+};
+
+void tst_ArchiveView::initTestCase()
+{
+    TestSupport::vIsolate();
+    if (!m_server.bStart(&m_strPgSkip) && m_strPgSkip.isEmpty())
+        QFAIL(qPrintable(m_server.strError()));
+}
+
+void tst_ArchiveView::cleanupTestCase()
+{
+    m_server.vStop();
+}
+
+QSqlDatabase tst_ArchiveView::database(const QString& _strBackEnd, const QString& _strName)
+{
+    QSqlDatabase db;
+    if (_strBackEnd == QLatin1String("postgresql")) {
+        if (!m_server.bRunning())
+            return db;
+        db = m_server.dbOpen(_strName);
+        QSqlQuery drop(db);
+        for (const char* pTable : {"archive_order_view", "archive_customer_ranks", "archive_settings",
+                                   "archive_versions", "archive_records", "archive_files", "archive_version"})
+            drop.exec(QStringLiteral("DROP TABLE IF EXISTS %1 CASCADE").arg(QLatin1String(pTable)));
+    } else {
+        db = cArchiveStore::sqliteConnection(m_folder.filePath(_strName + QStringLiteral(".sqlite")),
+                                             _strName);
+    }
+    cArchiveStore store(db);
+    const ArchiveOpenResult opened = store.open();
+    if (!opened.bUsable())
+        qWarning() << opened.strMessage;
+    return store.database();
+}
+
+void tst_ArchiveView::vImport(QSqlDatabase& _database, const QStringList& _slLines,
+                              const QString& _strChassis, const QDateTime& _arrived)
+{
+    ArchiveInput input;
+    input.strFileName = QStringLiteral("Auftraege.csv");
+    input.baContent = baOrdersFile(_slLines);
+    input.machine = {_strChassis, QStringLiteral("S-") + _strChassis};
+    input.arrived = _arrived;
+    const ArchiveImportResult result = ArchiveImport::importFile(_database, input);
+    QVERIFY2(result.bOk(), qPrintable(result.error.text()));
+}
+
+void tst_ArchiveView::selectionsAndSortOrders_data()
+{
+    QTest::addColumn<QString>("backEnd");
+    QTest::newRow("sqlite") << "sqlite";
+    QTest::newRow("postgresql") << "postgresql";
+}
+
+// Two machines over two seasons: each selection gives its rows, in the
+// order of the number or of the customer, page by page.
+void tst_ArchiveView::selectionsAndSortOrders()
+{
+    QFETCH(QString, backEnd);
+    if (backEnd == QLatin1String("postgresql") && !m_server.bRunning())
+        QSKIP(qPrintable(m_strPgSkip));
+    QSqlDatabase db = database(backEnd, QStringLiteral("selections_") + backEnd);
+    QVERIFY(db.isOpen());
+    vImport(db,
+            {strOrderLine("3", "Özdemir", "02.10.2014 08:00", 10000),
+             strOrderLine("1", "Bauer", "01.09.2014 08:00", 20000),
+             strOrderLine("2", "Zander", "15.03.2014 08:00", 30000)},
+            QStringLiteral("WAB1"));
+    vImport(db, {strOrderLine("7", "Adler", "05.10.2014 07:00", 40000)}, QStringLiteral("WAB2"));
+
+    QVector<ArchiveMachine> machines;
+    QStringList slSeasons;
+    QSqlError error;
+    QVERIFY(ArchiveView::bMachines(db, machines, error));
+    QCOMPARE(machines.size(), 2);
+    QCOMPARE(machines.at(1).strChassis, QStringLiteral("WAB2"));
+    QVERIFY(ArchiveView::bSeasons(db, slSeasons, error));
+    QCOMPARE(slSeasons, QStringList({"2014/15", "2013/14"}));
+    QVERIFY2(ArchiveView::bEnsureCustomerRanks(db, QStringLiteral("de_DE"), error), qPrintable(error.text()));
+
+    const auto numbers = [&](const ArchiveView::Selection& _selection, int _s32Offset, int _s32Limit) {
+        QVector<ArchiveView::OrderRow> rows;
+        QSqlError fetchError;
+        if (!ArchiveView::bFetch(db, _selection, layoutFor(_selection.s32SortMode), _s32Offset, _s32Limit,
+                                 rows, fetchError))
+            return QStringList{fetchError.text()};
+        QStringList sl;
+        for (const ArchiveView::OrderRow& row : rows)
+            sl << RecordFields(row.strLine).strClean(0);
+        return sl;
+    };
+    ArchiveView::Selection all;
+    QCOMPARE(numbers(all, 0, 10), QStringList({"1", "2", "3", "7"}));
+    QCOMPARE(numbers(all, 1, 2), QStringList({"2", "3"}));
+    ArchiveView::Selection byCustomer;
+    byCustomer.s32SortMode = 1;
+    // German order: Ö with O, before Z.
+    QCOMPARE(numbers(byCustomer, 0, 10), QStringList({"7", "1", "3", "2"}));
+    ArchiveView::Selection one;
+    one.bAllMachines = false;
+    one.machine = machines.first();
+    one.strSeason = QStringLiteral("2014/15");
+    QCOMPARE(numbers(one, 0, 10), QStringList({"1", "3"}));
+    ArchiveView::Selection dated;
+    dated.dateFrom = QDate(2014, 9, 1);
+    dated.dateTo = QDate(2014, 10, 2);
+    QCOMPARE(numbers(dated, 0, 10), QStringList({"1", "3"}));
+    ArchiveView::Selection searched;
+    searched.baNeedle = cSearchIndex::baFolded(QStringLiteral("ÖZD"));
+    QCOMPARE(numbers(searched, 0, 10), QStringList({"3"}));
+    searched.baNeedle = cSearchIndex::baFolded(QStringLiteral("ahrer jö"));
+    QCOMPARE(numbers(searched, 0, 10), QStringList({"1", "2", "3", "7"}));
+
+    cOrderTotals totals;
+    QVERIFY(ArchiveView::bSeasonTotals(db, machines.first(), QStringLiteral("2014/15"), totals, error));
+    QCOMPARE(totals.s64AreaM2(), qint64(30000));
+}
+
+// A changed order shows its newest line, an older file arriving late does
+// not replace it; a new customer gets its place between the known ones.
+void tst_ArchiveView::latestVersionAndRanks()
+{
+    QFETCH(QString, backEnd);
+    if (backEnd == QLatin1String("postgresql") && !m_server.bRunning())
+        QSKIP(qPrintable(m_strPgSkip));
+    QSqlDatabase db = database(backEnd, QStringLiteral("latest_") + backEnd);
+    QVERIFY(db.isOpen());
+    const QString strOld = strOrderLine("1", "Bauer", "01.09.2014 08:00", 10000);
+    const QString strNew = strOrderLine("1", "Bauer", "01.09.2014 08:00", 12345);
+    vImport(db, {strOld, strOrderLine("2", "Meyer", "02.09.2014 08:00", 1)}, QStringLiteral("WAB1"));
+    vImport(db, {strNew}, QStringLiteral("WAB1"), ARRIVED.addDays(2));
+    vImport(db, {strOld}, QStringLiteral("WAB1"), ARRIVED.addDays(1));
+    QSqlError error;
+    QVERIFY(ArchiveView::bEnsureCustomerRanks(db, QStringLiteral("de_DE"), error));
+    vImport(db, {strOrderLine("3", "Kaiser", "03.09.2014 08:00", 1)}, QStringLiteral("WAB1"),
+            ARRIVED.addDays(3));
+    QVERIFY(ArchiveView::bEnsureCustomerRanks(db, QStringLiteral("de_DE"), error));
+
+    ArchiveView::Selection byCustomer;
+    byCustomer.s32SortMode = 1;
+    QVector<ArchiveView::OrderRow> rows;
+    QVERIFY2(ArchiveView::bFetch(db, byCustomer, layoutFor(1), 0, 10, rows, error), qPrintable(error.text()));
+    QCOMPARE(slLinesOf(rows).size(), 3);
+    QCOMPARE(rows.at(0).strLine, strNew);
+    QCOMPARE(RecordFields(rows.at(1).strLine).strClean(3), QStringLiteral("Kaiser"));
+    QSqlQuery ranks(db);
+    QVERIFY(ranks.exec(QStringLiteral("SELECT rank_value FROM archive_customer_ranks ORDER BY rank_value")));
+    QVector<double> values;
+    while (ranks.next())
+        values << ranks.value(0).toDouble();
+    // Bauer and Meyer kept their places; Kaiser went between.
+    QCOMPARE(values.size(), 3);
+    QCOMPARE(values.at(0), 1024.0);
+    QCOMPARE(values.at(2), 2048.0);
+}
+
+void tst_ArchiveView::sameRowsAsTheFileSearch_data()
+{
+    QTest::addColumn<QString>("encoding");
+    QTest::addColumn<int>("sortMode");
+    QTest::newRow("latin1, by number") << "latin1" << 0;
+    QTest::newRow("utf8, by customer") << "utf8bom" << 1;
+}
+
+// The sample orders as a file and in the archive: for search texts cut
+// from the entries (across labels and values too), in other case and with
+// umlauts, the archive finds exactly the rows the list's search finds.
+void tst_ArchiveView::sameRowsAsTheFileSearch()
+{
+    QFETCH(QString, encoding);
+    QFETCH(int, sortMode);
+    const QString strOut = m_folder.filePath(QStringLiteral("sample-") + encoding);
+    QProcess sample;
+    sample.start(QStringLiteral(VEMO_SAMPLEDATA_BINARY),
+                 {strOut, QStringLiteral("--records"), QStringLiteral("1500"), QStringLiteral("--encoding"),
+                  encoding});
+    QVERIFY(sample.waitForFinished(60000) && sample.exitCode() == 0);
+    const QStringList slFiles = QDir(strOut).entryList({QStringLiteral("*Auftr*")}, QDir::Files);
+    QVERIFY(!slFiles.isEmpty());
+    QFile file(QDir(strOut).filePath(slFiles.first()));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray baContent = file.readAll();
+
+    QSqlDatabase db = database(QStringLiteral("sqlite"), QStringLiteral("differential_") + encoding);
+    ArchiveInput input{slFiles.first(), ListKind::Orders, baContent, {"WAB9", "S9"}, ARRIVED};
+    QVERIFY(ArchiveImport::importFile(db, input).bOk());
+    QSqlError error;
+    QVERIFY(ArchiveView::bEnsureCustomerRanks(db, QStringLiteral("de_DE"), error));
+
+    // The list's own rows and folded texts.
+    ListFileContent content;
+    ListFile::vDecode(baContent, content);
+    const QStringList slLines = content.slLines;
+    const cOrderEntries entries(slLines, sortMode, 800);
+    cSearchIndex index;
+    QStringList slRowLines;
+    for (int i = 1; i < slLines.size(); ++i) {
+        const RecordFields fields(slLines.at(i));
+        if (fields.strClean(0).isEmpty() || fields.strClean(8).isEmpty())
+            continue;
+        entries.vAppendSearchText(fields, index);
+        slRowLines << slLines.at(i);
+    }
+    QRandomGenerator random(42);
+    QList<QByteArray> needles{"ü", "Ä", "MEY", "r: ", ") \nschlag: ", "\n", "x", "45", "2014 0"};
+    for (int i = 0; i < 60; ++i) {
+        const QString strText = index.strRowText(random.bounded(index.s32Rows()));
+        const int s32Length = 1 + random.bounded(12);
+        const int s32Start = random.bounded(qMax(1, strText.size() - s32Length));
+        needles << strText.mid(s32Start, s32Length).toUpper().toUtf8();
+    }
+    const ArchiveView::EntryLayout layout = layoutFor(sortMode);
+    for (const QByteArray& baTyped : qAsConst(needles)) {
+        const QByteArray baNeedle = cSearchIndex::baFolded(QString::fromUtf8(baTyped));
+        const std::vector<char> found = index.rowsContaining(baNeedle);
+        QStringList slExpected;
+        for (int r = 0; r < int(found.size()); ++r) {
+            if (found.at(size_t(r)))
+                slExpected << slRowLines.at(r);
+        }
+        ArchiveView::Selection selection;
+        selection.baNeedle = baNeedle;
+        selection.s32SortMode = sortMode;
+        QStringList slFound;
+        QVERIFY(ArchiveView::bForEach(
+            db, selection, layout,
+            [&](const ArchiveView::OrderRow& _row) {
+                slFound << _row.strLine;
+                return true;
+            },
+            error));
+        std::sort(slExpected.begin(), slExpected.end());
+        std::sort(slFound.begin(), slFound.end());
+        QVERIFY2(slFound == slExpected, qPrintable(QStringLiteral("needle \"%1\": %2 rows, expected %3")
+                                                       .arg(QString::fromUtf8(baTyped))
+                                                       .arg(slFound.size())
+                                                       .arg(slExpected.size())));
+    }
+}
+
+QTEST_MAIN(tst_ArchiveView)
+#include "tst_archiveview.moc"
