@@ -5,6 +5,7 @@
 #include "app/mailurl.h"
 #include "app/messages.h"
 #include "app/pageframe.h"
+#include "data/archivestore.h"
 #include "live/clive.h"
 #include "mainwindow/ceditdialog.h"
 #include "mainwindow/chaupt.h"
@@ -139,6 +140,8 @@ void vWireSettingsPages(QWidget* _pPage)
     } else if (auto* pFiles = qobject_cast<cTreeToDeleteFile*>(_pPage)) {
         QObject::connect(pFiles, &cTreeToDeleteFile::listFileChosen, pFiles,
                          [](const QString& _strPath) { cHaupt::instance()->strOpenListFile(_strPath); });
+        QObject::connect(pFiles, &cTreeToDeleteFile::archiveChosen, pFiles,
+                         [] { cHaupt::instance()->vShowArchive(); });
     }
 }
 
@@ -181,6 +184,21 @@ void vWireArchive(cSSLClient* _pLink)
     QObject::connect(_pLink, &cSSLClient::listFileStored, pArchive, &cArchiveThread::vKeep);
     QObject::connect(pArchive, &cArchiveThread::messageForUser, pArchive,
                      [](const QString& _strText) { Messages::vShow(nullptr, _strText); });
+    // The list browser reads the archive in use: the office's server when
+    // one is set up, the local archive otherwise.
+    cHaupt::instance()->vSetArchiveConnector([](QString* _pMessage) {
+        static const QString s_strConnection = QStringLiteral("archive-view");
+        QSqlDatabase::removeDatabase(s_strConnection);
+        const ArchiveServer server = ArchiveServer::load();
+        cArchiveStore store(server.bComplete() ? server.connection(s_strConnection)
+                                               : cArchiveStore::sqliteConnection(
+                                                     cArchiveStore::strDefaultPath(), s_strConnection));
+        const ArchiveOpenResult opened = store.open();
+        if (opened.bUsable())
+            return store.database();
+        *_pMessage = opened.strMessage;
+        return QSqlDatabase();
+    });
 }
 
 // The archive page sets the archive's server and shows where the files go

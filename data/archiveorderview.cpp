@@ -101,7 +101,8 @@ QStringList slCreate(Dialect _dialect)
                        "chassis, serial, customer_rank, record_id)"),
         QStringLiteral("CREATE INDEX archive_order_view_machine ON archive_order_view (chassis, serial, "
                        "order_sort, record_id)"),
-        QStringLiteral("CREATE INDEX archive_order_view_key ON archive_order_view (customer_key)")};
+        QStringLiteral("CREATE INDEX archive_order_view_key ON archive_order_view (customer_key)"),
+        QStringLiteral("CREATE INDEX archive_order_view_day ON archive_order_view (start_day)")};
     if (!bPostgres)
         sl << slSqliteSearchIndex();
     return sl;

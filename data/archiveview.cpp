@@ -118,7 +118,7 @@ bool bMachines(QSqlDatabase& _database, QVector<ArchiveMachine>& _machines, QSql
     _machines.clear();
     QSqlQuery query(_database);
     if (!bRun(query,
-              QStringLiteral("SELECT DISTINCT chassis, serial FROM archive_files WHERE kind = 'orders' "
+              QStringLiteral("SELECT DISTINCT chassis, serial FROM archive_files "
                              "ORDER BY chassis, serial"),
               {}, _error))
         return false;
@@ -141,6 +141,20 @@ bool bSeasons(QSqlDatabase& _database, QStringList& _slSeasons, QSqlError& _erro
         return false;
     while (query.next())
         _slSeasons.append(query.value(0).toString());
+    return true;
+}
+
+bool bDateRange(QSqlDatabase& _database, QDate& _dateMin, QDate& _dateMax, QSqlError& _error)
+{
+    QSqlQuery range(_database);
+    if (!bRun(range,
+              QStringLiteral("SELECT (SELECT min(start_day) FROM archive_order_view), (SELECT "
+                             "max(start_day) FROM archive_order_view)"),
+              {}, _error))
+        return false;
+    const bool bRow = range.next();
+    _dateMin = bRow ? QDate::fromString(range.value(0).toString(), Qt::ISODate) : QDate();
+    _dateMax = bRow ? QDate::fromString(range.value(1).toString(), Qt::ISODate) : QDate();
     return true;
 }
 

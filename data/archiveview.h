@@ -51,6 +51,10 @@ struct OrderRow {
 bool bMachines(QSqlDatabase& _database, QVector<ArchiveMachine>& _machines, QSqlError& _error);
 bool bSeasons(QSqlDatabase& _database, QStringList& _slSeasons, QSqlError& _error);
 
+// The earliest and latest start date of the archive's orders (invalid
+// when none has one).
+bool bDateRange(QSqlDatabase& _database, QDate& _dateMin, QDate& _dateMax, QSqlError& _error);
+
 // Gives every customer its place in the order of _strLocale (a locale
 // name such as "de_DE") where one is missing or the places were made for
 // another language. Places already right are kept, so that a new customer

@@ -38,6 +38,16 @@ cHaupt::cHaupt() : QWidget(nullptr), ui(new Ui::cHaupt)
     m_pExports = new cListExports(this, m_list, [this] { m_pDisplay->vRefreshShownOrders(); });
     m_pForm = new cMainWindowForm(ui, m_pExports->pButton());
     m_pDisplay = new cListDisplay(this, ui, m_list, m_pForm, m_pModel, m_pProxy);
+    m_pArchive = new cArchiveDisplay(this, ui);
+    connect(m_pArchive, &cArchiveDisplay::selectionChanged, this, &cHaupt::vShowArchiveList);
+    connect(m_pArchive, &cArchiveDisplay::leaveRequested, this, &cHaupt::vLeaveArchive);
+    m_pExports->vSetShownSource([this](cListExports::ShownOrders& _orders, QString* _pMessage) {
+        if (!m_pArchive->bActive())
+            return false;
+        // A failure leaves its reason in _pMessage.
+        m_pArchive->bShownOrders(_orders, _pMessage);
+        return true;
+    });
     m_pDrivers = new cDriverEdits(
         this, m_list, m_pDisplay, [this] { vPublishListState(); }, [this] { vOpenPendingFile(); });
     m_pTaps = new cListEntryTaps(this, m_list, [this](const QModelIndex& _index) { vOpenOrder(_index); });
@@ -83,6 +93,7 @@ void cHaupt::vApplySizes()
 {
     m_s32Screen = PageFrame::s32ScreenUnit();
     m_pDisplay->vSetScreen(m_s32Screen);
+    m_pArchive->vSetScreen(m_s32Screen);
     m_pExports->vSetScreen(m_s32Screen);
     m_pTerminal->vSetScreen(m_s32Screen);
     m_pForm->vApplySizes(m_s32Screen, m_pTerminal->bLichtschalter(), m_pTerminal->bExpertModus());
@@ -108,6 +119,10 @@ void cHaupt::vHideAndShow()
 
 void cHaupt::vOpenOrder(const QModelIndex& _index)
 {
+    if (m_pArchive->bActive()) {
+        vOpenArchiveOrder(_index.row());
+        return;
+    }
     // The order number is the record's line number in its file.
     const int s32Number =
         _index.sibling(_index.row(), ListColumns::ENTRY).data(ListColumns::ORDER_NUMBER_ROLE).toInt();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/navigation.h"
+#include "mainwindow/carchivedisplay.h"
 #include "mainwindow/cdriveredits.h"
 #include "mainwindow/clistdisplay.h"
 #include "mainwindow/clistentrytaps.h"
@@ -125,6 +126,15 @@ public:
     {
         m_pTerminal->vSetPeriodicSearchProbe(_fnRunning);
     }
+    // Opens the archive for the list browser (default: the local archive).
+    void vSetArchiveConnector(const cArchiveDisplay::Connector& _fnConnect)
+    {
+        m_pArchive->vSetConnector(_fnConnect);
+    }
+    // The list shows the archive.
+    bool bArchiveShown() const { return m_pArchive->bActive(); }
+    cArchiveDisplay* archiveDisplay() const { return m_pArchive; }
+
     // The index of the settings page's refresh selector for the live view.
     void vSetRefreshIndexSource(const std::function<int()>& _fnRefreshIndex)
     {
@@ -140,6 +150,10 @@ public slots:
     void on_pushButton_Expertmodus_clicked() { m_pTerminal->vToggleExpertModus(); }
     void on_pushButton_Lichtschalter_clicked() { m_pTerminal->vToggleLichtschalter(); }
     void vSetConnectionState(bool _bConnected, bool _bByUser);
+    // Shows the archive instead of a file: every machine's orders, then as
+    // chosen in its bar; "Zur Datei" goes back to the file shown before.
+    void vShowArchive();
+    void vLeaveArchive();
     void vSetExpertModus(bool _bOn) { m_pTerminal->vSetExpertModus(_bOn); }
     void vSetLichtschalter(bool _bOn) { m_pTerminal->vSetLichtschalter(_bOn); }
     void vRequestDownloads(const QStringList& _slNames) { m_pTerminal->vRequestDownloads(_slNames); }
@@ -178,11 +192,11 @@ signals:
 
 private slots:
     void on_treeView_clicked(QModelIndex index) { m_pTaps->vTap(index); }
-    void on_comboBox_currentIndexChanged(int _s32CurrentIndex) { m_pDisplay->vSortChanged(_s32CurrentIndex); }
-    void on_lineEdit_textChanged(QString arg) { m_pDisplay->vSearchChanged(arg); }
+    void on_comboBox_currentIndexChanged(int _s32CurrentIndex);
+    void on_lineEdit_textChanged(QString arg);
     void on_pushButton_Einstellungen_clicked();
     void onRotate(Qt::ScreenOrientation) { m_pDisplay->vFitColumns(m_pForm->s32FitList(this)); }
-    void dateFilterChanged() { m_pDisplay->vDatesChanged(); }
+    void dateFilterChanged();
     void on_pushButton_SendFileTo_clicked() { vNavigate(Navigation::Target::WriteEmail, false); }
     void on_pushButton_Live_clicked();
     // The download selection opens small, over the main window.
@@ -216,6 +230,10 @@ private:
     void vOpenOrder(const QModelIndex& _index);
     void vOpenPendingFile();
     void vShowOrderTotalsPage(bool _bMaximized);
+    void vShowArchiveList();
+    void vShowArchiveOrders();
+    void vOpenArchiveOrder(int _s32Row);
+    void vPublishArchiveOrder(int _s32Row);
 
     Ui::cHaupt* ui;
     QScreen* m_pScreen = nullptr;
@@ -229,6 +247,7 @@ private:
     cListEntryTaps* m_pTaps = nullptr;
     cDriverEdits* m_pDrivers = nullptr;
     cListExports* m_pExports = nullptr;
+    cArchiveDisplay* m_pArchive = nullptr;
     cTerminalActions* m_pTerminal = nullptr;
     QTimer* m_pStartScreenTimer = nullptr;
 };

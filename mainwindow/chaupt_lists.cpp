@@ -3,6 +3,7 @@
 
 #include "app/messages.h"
 #include "mainwindow/csortfiltermodel.h"
+#include "mainwindow/listcolumns.h"
 #include "terminal/logging.h"
 #include "ui_chaupt.h"
 
@@ -13,6 +14,10 @@ QString cHaupt::strOpenListFile(const QString& _strPath)
 {
     if (m_list.bDefer(_strPath))
         return cListController::strOpened();
+    if (m_pArchive->bActive()) {
+        m_pArchive->vLeave();
+        ui->treeView->setColumnHidden(ListColumns::DRIVER_DELETE, false);
+    }
     m_list.vBeginLoading();
     QElapsedTimer timer;
     timer.start();
@@ -90,6 +95,19 @@ void cHaupt::vBackToList()
 
 void cHaupt::vShowOrderTotalsPage(bool _bMaximized)
 {
+    if (m_pArchive->bActive()) {
+        // The sums of the shown machines and seasons.
+        ListState state = listState();
+        QString strMessage;
+        if (!m_pArchive->bShownTotals(state.orderTotals, &strMessage)) {
+            Messages::vShow(this, strMessage);
+            return;
+        }
+        hide();
+        emit listStateChanged(state);
+        emit orderTotalsRequested(strWhichTypeOfList(), _bMaximized);
+        return;
+    }
     hide();
     vPublishListState();
     emit orderTotalsRequested(strWhichTypeOfList(), _bMaximized);

@@ -98,6 +98,11 @@ void cListDisplay::vTakeShownOrders()
                             m_pProxy->s32FilterGeneration());
 }
 
+void cListDisplay::vShowModel(QAbstractItemModel* _pModel, ListKind _kind)
+{
+    m_pModels->vShowModel(_pModel, _kind);
+}
+
 void cListDisplay::vRefreshShownOrders()
 {
     if (m_list.bShownOrdersStale(m_pProxy->s32FilterGeneration()))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/listkind.h"
+
 #include <QPointer>
 #include <QString>
 
@@ -7,6 +9,7 @@ namespace Ui
 {
 class cHaupt;
 }
+class QAbstractItemModel;
 class QStandardItemModel;
 class QThread;
 class QWidget;
@@ -40,6 +43,8 @@ public:
     void vClear();
     // Builds the model of the controller's list kind and shows it.
     void vBuild();
+    // Shows a model made elsewhere (the archive's orders).
+    void vShowModel(QAbstractItemModel* _pModel, ListKind _kind);
     // Takes the shown order lines again when the filter changed since.
     void vRefreshShownOrders();
     // Removes the row of a deleted driver (see cListModels::vRemoveRowOfLine).

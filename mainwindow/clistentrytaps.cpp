@@ -29,7 +29,9 @@ void cListEntryTaps::vTap(const QModelIndex& _index)
         vDialCustomer(_index);
         break;
     case ListKind::Drivers:
-        vDriverTapped(_index);
+        // Drivers are edited in their file; the archive is read-only.
+        if (!m_list.bArchive())
+            vDriverTapped(_index);
         break;
     default:
         break;

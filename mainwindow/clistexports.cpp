@@ -87,9 +87,19 @@ bool cListExports::bTakeShownOrderLines()
 {
     if (m_list.kind() != ListKind::Orders)
         return false;
-    // The orders as the list shows them now, after search and dates.
-    m_fnRefreshShown();
-    if (m_list.slSortedOrderLines().isEmpty()) {
+    m_shown = ShownOrders();
+    QString strMessage;
+    if (m_fnShownSource && m_fnShownSource(m_shown, &strMessage)) {
+        if (!strMessage.isEmpty()) {
+            Messages::vShow(m_pWindow, strMessage);
+            return false;
+        }
+    } else {
+        // The orders as the list shows them now, after search and dates.
+        m_fnRefreshShown();
+        m_shown.slLines = m_list.slSortedOrderLines();
+    }
+    if (m_shown.slLines.isEmpty()) {
         Messages::vShow(m_pWindow, QCoreApplication::translate("cHaupt", "Die Liste zeigt keine Aufträge."));
         return false;
     }
@@ -100,7 +110,7 @@ bool cListExports::bTakeShownOrders(OrderExport::Table& _table)
 {
     if (!bTakeShownOrderLines())
         return false;
-    _table = OrderExport::tableOf(m_list.slSortedOrderLines());
+    _table = OrderExport::tableOf(m_shown.slLines);
     return true;
 }
 
@@ -139,11 +149,20 @@ void cListExports::vExportIsoXml()
         return;
     cWaitCursor wait;
     IsoXml::Source source;
-    source.slOrderRecords = m_list.slSortedOrderLines();
+    source.slOrderRecords = m_shown.slLines;
+    source.slOrderMachines = m_shown.slMachines;
     source.strDeviceDesignator = SettingsStore::LAST_CHASSIS.tValue();
     source.strSoftwareVersion = QString::fromLatin1(AppInfo::VERSION);
-    // Customers, drivers and fields downloaded from the terminal name them in full.
-    IsoXml::vReadListsFrom(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation), source);
+    // Customers, drivers and fields downloaded from the terminal (or kept in
+    // the archive) name them in full.
+    if (m_shown.slCustomerLines.size() > 1 || m_shown.slDriverLines.size() > 1 ||
+        m_shown.slFieldLines.size() > 1) {
+        source.slCustomerLines = m_shown.slCustomerLines;
+        source.slDriverLines = m_shown.slDriverLines;
+        source.slFieldLines = m_shown.slFieldLines;
+    } else {
+        IsoXml::vReadListsFrom(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation), source);
+    }
     QString strName = OrdersReport::strFileName(filter(), QStringLiteral("x"));
     strName.chop(2); // the folder has no suffix
     QString strError;

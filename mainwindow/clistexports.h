@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 
 #include <functional>
 
@@ -31,6 +32,22 @@ public:
     cListExports(QWidget* _pWindow, const cListController& _list,
                  const std::function<void()>& _fnRefreshShown);
 
+    // Orders the list shows from elsewhere than its file (the archive): their
+    // lines in the shown order, each one's machine, and the customers,
+    // drivers and fields that name them (lines with a header first).
+    struct ShownOrders {
+        QStringList slLines;
+        QStringList slMachines;
+        QStringList slCustomerLines;
+        QStringList slDriverLines;
+        QStringList slFieldLines;
+    };
+    // Fills _orders and returns true while the list shows such orders;
+    // false leaves the export to the file's orders. _pMessage: why they
+    // could not be read (then nothing is exported).
+    using ShownSource = std::function<bool(ShownOrders& _orders, QString* _pMessage)>;
+    void vSetShownSource(const ShownSource& _fnSource) { m_fnShownSource = _fnSource; }
+
     // The export button (a child of the window; hidden until orders are shown).
     QPushButton* pButton() const { return m_pButton; }
     void vSetScreen(int _s32Screen);
@@ -48,6 +65,8 @@ private:
     QWidget* m_pWindow;
     const cListController& m_list;
     std::function<void()> m_fnRefreshShown;
+    ShownSource m_fnShownSource;
+    ShownOrders m_shown; // taken by bTakeShownOrderLines
     QPushButton* m_pButton = nullptr;
     int m_s32Screen = 0;
 };

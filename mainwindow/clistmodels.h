@@ -46,6 +46,13 @@ public:
     void vShowFields(const QStringList& _slLines);
     void vShowDrivers(const QStringList& _slLines);
 
+    // Shows a model made elsewhere (the archive's orders) with the columns of its kind.
+    void vShowModel(QAbstractItemModel* _pModel, ListKind _kind)
+    {
+        vSetViewModel(_pModel);
+        vSetColumnWidths(_kind);
+    }
+
     // The column widths of a kind, for the screen unit or after a rotation
     // for the list's width.
     void vSetColumnWidths(ListKind _kind);

@@ -49,8 +49,19 @@ void cListController::vClear()
     m_strCurrentOrderLine.clear();
 }
 
+void cListController::vShowArchive(ListKind _kind, const QStringList& _slLines, const QString& _strName)
+{
+    vClear();
+    m_content.slLines = _slLines;
+    m_kind = _kind;
+    m_strWhichTypeOfList = _strName;
+    m_bFileRead = true;
+    m_bArchive = true;
+}
+
 QString cListController::strRead(const QString& _strPath)
 {
+    m_bArchive = false;
     ListFileContent content;
     QString strError;
     m_bFileRead = ListFile::bRead(_strPath, content, &strError);
@@ -169,7 +180,7 @@ QString cListController::strLineAsBuilt(int _s32LineAsBuilt) const
 
 bool cListController::bDeleteLine(int _s32LineAsBuilt)
 {
-    if (m_kind != ListKind::Drivers || m_lDeletedLines.contains(_s32LineAsBuilt) ||
+    if (m_kind != ListKind::Drivers || m_bArchive || m_lDeletedLines.contains(_s32LineAsBuilt) ||
         !bHasRecordLine(_s32LineAsBuilt))
         return false;
     const int s32Current = s32CurrentLineOf(_s32LineAsBuilt);
@@ -180,7 +191,7 @@ bool cListController::bDeleteLine(int _s32LineAsBuilt)
 
 bool cListController::bReplaceLine(const QString& _strLine, int _s32LineAsBuilt)
 {
-    if (m_kind != ListKind::Drivers || !bHasRecordLine(_s32LineAsBuilt))
+    if (m_kind != ListKind::Drivers || m_bArchive || !bHasRecordLine(_s32LineAsBuilt))
         return false;
     m_content.slLines[s32CurrentLineOf(_s32LineAsBuilt)] = _strLine;
     return true;
@@ -188,7 +199,7 @@ bool cListController::bReplaceLine(const QString& _strLine, int _s32LineAsBuilt)
 
 bool cListController::bAddDriver(const QString& _strLine)
 {
-    if (m_kind != ListKind::Drivers)
+    if (m_kind != ListKind::Drivers || m_bArchive)
         return false;
     // A file ending with a line break keeps it: the new line goes before the
     // empty last element.

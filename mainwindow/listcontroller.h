@@ -48,6 +48,8 @@ public:
     ListKind kind() const { return m_kind; }
     // A file was read: the file line names it, whatever its kind.
     bool bFileRead() const { return m_bFileRead; }
+    // The list comes from the archive: read-only, no file behind it.
+    bool bArchive() const { return m_bArchive; }
     ListState listState() const;
 
     ListFilter& filter() { return m_filter; }
@@ -59,6 +61,11 @@ public:
     QDate dateMax() const { return m_dateMax; }
 
     // ---- opening files --------------------------------------------------------------------------
+
+    // Shows lines of the archive under _strName (orders: the header only,
+    // the rows come from the archive's model). Nothing can be edited or
+    // written; the file shown before stays the one of the next run.
+    void vShowArchive(ListKind _kind, const QStringList& _slLines, const QString& _strName);
 
     // What opening returns when the file was read, or will be read later.
     static QString strOpened();
@@ -140,6 +147,7 @@ private:
     QString m_strWhichTypeOfList;
     ListKind m_kind = ListKind::None;
     bool m_bFileRead = false;
+    bool m_bArchive = false;
 
     QStringList m_slSortedOrderLines;
     QVector<int> m_ls32SortedOrderLineNumbers; // the file's line of each sorted order line

@@ -77,6 +77,7 @@ void cOrderPage::vSetupFrame(QPushButton* _pLogo, QLabel* _pHeading, QPushButton
 {
     m_pLogo = _pLogo;
     m_pHeading = _pHeading;
+    m_strHeading = _pHeading->text();
     m_pNext = _pNext;
     m_pBack = _pBack;
     m_pInfo = _pInfo;
@@ -152,6 +153,15 @@ void cOrderPage::vSetConnectionState(bool _bConnected)
 void cOrderPage::vBeginFill()
 {
     m_bGestureHandled = true;
+    // Orders from the archive are compared with their machine's season.
+    const QString& strScope = ShownList::state().strAverageScope;
+    const QString strHeading = strScope.isEmpty()
+                                   ? m_strHeading
+                                   : m_strHeading + QLatin1Char('\n') + tr("Durchschnitt: %1").arg(strScope);
+    if (m_pHeading && m_pHeading->text() != strHeading) {
+        m_pHeading->setText(strHeading);
+        vFitHeading();
+    }
     const CurrentOrder& order = OrderPages::currentOrder();
     if (order.bEmpty()) {
         m_pInfo->setText(tr("Keine Auftragsdaten"));

@@ -85,6 +85,7 @@ private:
 
     QPushButton* m_pLogo = nullptr;
     QLabel* m_pHeading = nullptr;
+    QString m_strHeading; // as the form names the page
     QPushButton* m_pNext = nullptr;
     QPushButton* m_pBack = nullptr;
     QPushButton* m_pReport = nullptr;

@@ -1,0 +1,315 @@
+#include "mainwindow/carchivedisplay.h"
+
+#include "app/pageframe.h"
+#include "data/archivestore.h"
+#include "data/searchindex.h"
+#include "mainwindow/carchiveordermodel.h"
+#include "mainwindow/corderentries.h"
+#include "ui_chaupt.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+namespace
+{
+
+const char* const VIEW_CONNECTION = "archive-view";
+
+// The kinds the selector offers, in its order.
+const ListKind KINDS[] = {ListKind::Orders, ListKind::Customers, ListKind::Fields, ListKind::Drivers};
+
+ArchiveView::EntryLayout entryLayout(int _s32SortMode)
+{
+    const cOrderEntries entries({QString()}, _s32SortMode, 1);
+    ArchiveView::EntryLayout layout;
+    layout.layout = entries.searchLayout(&layout.sources);
+    return layout;
+}
+
+QString strTotalsKey(const ArchiveMachine& _machine, const QString& _strSeason)
+{
+    return _machine.strChassis + QLatin1Char('\n') + _machine.strSerial + QLatin1Char('\n') + _strSeason;
+}
+
+} // namespace
+
+cArchiveDisplay::cArchiveDisplay(QWidget* _pWindow, Ui::cHaupt* _pUi)
+    : QObject(_pWindow), m_pWindow(_pWindow), m_pUi(_pUi)
+{
+    vBuildBar();
+}
+
+cArchiveDisplay::~cArchiveDisplay()
+{
+    delete m_pModel;
+    m_database = QSqlDatabase();
+    if (!m_strDatabaseName.isEmpty())
+        QSqlDatabase::removeDatabase(m_strDatabaseName);
+}
+
+void cArchiveDisplay::vBuildBar()
+{
+    m_pBar = new QWidget(m_pWindow);
+    m_pBar->setObjectName(QStringLiteral("widget_Archiv"));
+    auto* pLayout = new QHBoxLayout(m_pBar);
+    pLayout->setContentsMargins(0, 0, 0, 0);
+    m_pKind = new QComboBox(m_pBar);
+    m_pKind->setObjectName(QStringLiteral("comboBox_ArchivArt"));
+    m_pKind->addItems({tr("Aufträge"), tr("Kunden"), tr("Schläge"), tr("Fahrer")});
+    m_pMachine = new QComboBox(m_pBar);
+    m_pMachine->setObjectName(QStringLiteral("comboBox_Maschine"));
+    m_pSeason = new QComboBox(m_pBar);
+    m_pSeason->setObjectName(QStringLiteral("comboBox_Kampagne"));
+    for (QComboBox* pSelector : {m_pKind, m_pMachine, m_pSeason}) {
+        // Narrow screens: the selectors share the width, their texts elided.
+        pSelector->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        pSelector->setMinimumContentsLength(6);
+        pLayout->addWidget(pSelector, 1);
+        connect(pSelector, QOverload<int>::of(&QComboBox::activated), this,
+                &cArchiveDisplay::vSelectorsChanged);
+    }
+    m_pBack = new QPushButton(tr("Zur Datei"), m_pWindow);
+    m_pBack->setObjectName(QStringLiteral("pushButton_ZurDatei"));
+    connect(m_pBack, &QPushButton::clicked, this, &cArchiveDisplay::leaveRequested);
+    // The bar goes under the file line, the button into it.
+    const int s32FileLine = m_pUi->verticalLayout->indexOf(m_pUi->horizontalLayout_Datei);
+    m_pUi->verticalLayout->insertWidget(s32FileLine + 1, m_pBar);
+    m_pUi->horizontalLayout_Datei->insertWidget(
+        m_pUi->horizontalLayout_Datei->indexOf(m_pUi->pushButton_Hide_Show), m_pBack);
+    m_pBar->hide();
+    m_pBack->hide();
+}
+
+void cArchiveDisplay::vSetScreen(int _s32Screen)
+{
+    m_s32Screen = _s32Screen;
+    const int s32Text = qMax(1, _s32Screen / 25);
+    for (QComboBox* pSelector : {m_pKind, m_pMachine, m_pSeason})
+        pSelector->setStyleSheet(Style::strComboBox(s32Text));
+    m_pBack->setStyleSheet(Style::strButton(s32Text));
+}
+
+QString cArchiveDisplay::strMessage(const QSqlError& _error) const
+{
+    return tr("Das Archiv %1 kann nicht gelesen werden: %2")
+        .arg(m_database.databaseName(), _error.text().isEmpty() ? tr("unbekannter Fehler") : _error.text());
+}
+
+bool cArchiveDisplay::bOpen(QString* _pMessage)
+{
+    // Connected anew at every opening: the settings may name another archive now.
+    if (m_pModel)
+        m_pModel->vClear();
+    m_database = QSqlDatabase();
+    QString strMessage;
+    if (m_fnConnect) {
+        m_database = m_fnConnect(&strMessage);
+    } else {
+        m_strDatabaseName = QLatin1String(VIEW_CONNECTION);
+        QSqlDatabase::removeDatabase(m_strDatabaseName);
+        cArchiveStore store(
+            cArchiveStore::sqliteConnection(cArchiveStore::strDefaultPath(), m_strDatabaseName));
+        const ArchiveOpenResult opened = store.open();
+        strMessage = opened.strMessage;
+        if (opened.bUsable())
+            m_database = store.database();
+    }
+    if (!m_database.isOpen()) {
+        *_pMessage = strMessage;
+        return false;
+    }
+    QSqlError error;
+    if (!ArchiveView::bEnsureCustomerRanks(m_database, QLocale().name(), error) ||
+        !ArchiveView::bMachines(m_database, m_machines, error) ||
+        !ArchiveView::bSeasons(m_database, m_slSeasons, error)) {
+        *_pMessage = this->strMessage(error);
+        return false;
+    }
+    if (!m_pModel)
+        m_pModel = new cArchiveOrderModel(m_s32Screen);
+    m_totals.clear();
+    m_kind = ListKind::Orders;
+    m_selection = ArchiveView::Selection();
+    vFillSelectors();
+    m_bActive = true;
+    m_pBar->show();
+    m_pBack->show();
+    m_pSeason->show();
+    return true;
+}
+
+void cArchiveDisplay::vLeave()
+{
+    m_bActive = false;
+    m_pBar->hide();
+    m_pBack->hide();
+    if (m_pModel)
+        m_pModel->vClear();
+}
+
+void cArchiveDisplay::vFillSelectors()
+{
+    const QSignalBlocker blockKind(m_pKind);
+    const QSignalBlocker blockMachine(m_pMachine);
+    const QSignalBlocker blockSeason(m_pSeason);
+    m_pKind->setCurrentIndex(0);
+    m_pMachine->clear();
+    m_pMachine->addItem(tr("Alle Maschinen"));
+    for (const ArchiveMachine& machine : qAsConst(m_machines))
+        m_pMachine->addItem(strMachineName(machine));
+    m_pSeason->clear();
+    m_pSeason->addItem(tr("Alle Kampagnen"));
+    m_pSeason->addItems(m_slSeasons);
+}
+
+QString cArchiveDisplay::strMachineName(const ArchiveMachine& _machine) const
+{
+    if (_machine.strChassis.isEmpty())
+        return tr("ohne Maschine");
+    // Two terminals on one chassis are told apart by their serial numbers.
+    int s32SameChassis = 0;
+    for (const ArchiveMachine& other : m_machines)
+        s32SameChassis += other.strChassis == _machine.strChassis ? 1 : 0;
+    return s32SameChassis > 1 ? QStringLiteral("%1 (%2)").arg(_machine.strChassis, _machine.strSerial)
+                              : _machine.strChassis;
+}
+
+void cArchiveDisplay::vSelectorsChanged()
+{
+    m_kind = KINDS[qBound(0, m_pKind->currentIndex(), 3)];
+    const int s32Machine = m_pMachine->currentIndex();
+    m_selection.bAllMachines = s32Machine <= 0 || s32Machine > m_machines.size();
+    m_selection.machine = m_selection.bAllMachines ? ArchiveMachine() : m_machines.at(s32Machine - 1);
+    m_selection.strSeason = m_pSeason->currentIndex() > 0 ? m_pSeason->currentText() : QString();
+    // Seasons are a thing of orders.
+    m_pSeason->setVisible(m_kind == ListKind::Orders);
+    emit selectionChanged();
+}
+
+QString cArchiveDisplay::strHeader() const
+{
+    QStringList sl{tr("Archiv")};
+    if (m_kind != ListKind::Orders)
+        sl << m_pKind->currentText();
+    sl << (m_selection.bAllMachines ? tr("Alle Maschinen") : strMachineName(m_selection.machine));
+    if (m_kind == ListKind::Orders)
+        sl << (m_selection.strSeason.isEmpty() ? tr("Alle Kampagnen") : m_selection.strSeason);
+    return sl.join(QStringLiteral(" – "));
+}
+
+bool cArchiveDisplay::bShowOrders(QString* _pMessage)
+{
+    QSqlError error;
+    if (m_pModel->bShow(m_database, m_selection, entryLayout(m_selection.s32SortMode), &error))
+        return true;
+    *_pMessage = strMessage(error);
+    return false;
+}
+
+void cArchiveDisplay::vSetFilter(int _s32SortMode, const QString& _strTyped, const QDate& _dateFrom,
+                                 const QDate& _dateTo)
+{
+    m_selection.s32SortMode = _s32SortMode == 0 ? 0 : 1;
+    m_selection.baNeedle = cSearchIndex::baFolded(_strTyped);
+    m_selection.dateFrom = _dateFrom;
+    m_selection.dateTo = _dateTo;
+}
+
+void cArchiveDisplay::vDateRange(QDate& _dateMin, QDate& _dateMax)
+{
+    QSqlError error;
+    if (!ArchiveView::bDateRange(m_database, _dateMin, _dateMax, error)) {
+        _dateMin = QDate();
+        _dateMax = QDate();
+    }
+}
+
+bool cArchiveDisplay::bLines(QStringList& _slLines, QString* _pMessage)
+{
+    QSqlError error;
+    if (ArchiveView::bLatestLines(m_database, m_kind,
+                                  m_selection.bAllMachines ? nullptr : &m_selection.machine, _slLines, error))
+        return true;
+    *_pMessage = strMessage(error);
+    return false;
+}
+
+bool cArchiveDisplay::bTotalsOf(const ArchiveMachine& _machine, const QString& _strSeason,
+                                cOrderTotals& _totals)
+{
+    const QString strKey = strTotalsKey(_machine, _strSeason);
+    const auto it = m_totals.constFind(strKey);
+    if (it != m_totals.constEnd()) {
+        _totals = it.value();
+        return true;
+    }
+    QSqlError error;
+    if (!ArchiveView::bSeasonTotals(m_database, _machine, _strSeason, _totals, error))
+        return false;
+    m_totals.insert(strKey, _totals);
+    return true;
+}
+
+ListState cArchiveDisplay::orderState(int _s32Row)
+{
+    ListState state;
+    state.strFileName = strHeader();
+    if (!m_pModel || !m_pModel->bEnsureRow(_s32Row))
+        return state;
+    // The next order is read before it is stepped to.
+    m_pModel->bEnsureRow(_s32Row + 1);
+    const ArchiveView::OrderRow& row = m_pModel->row(_s32Row);
+    state.slSortedOrderLines = m_pModel->slLines();
+    state.slLines = QStringList{QString(), row.strLine};
+    state.strCurrentOrderLine = row.strLine;
+    bTotalsOf(row.machine, row.strSeason, state.orderTotals);
+    state.strAverageScope = strMachineName(row.machine) + QStringLiteral(" – ") + row.strSeason;
+    return state;
+}
+
+bool cArchiveDisplay::bForEachShown(const std::function<bool(const ArchiveView::OrderRow&)>& _fnRow,
+                                    QString* _pMessage)
+{
+    QSqlError error;
+    if (ArchiveView::bForEach(m_database, m_selection, entryLayout(m_selection.s32SortMode), _fnRow, error))
+        return true;
+    *_pMessage = strMessage(error);
+    return false;
+}
+
+bool cArchiveDisplay::bShownTotals(cOrderTotals& _totals, QString* _pMessage)
+{
+    _totals.vReset();
+    return bForEachShown(
+        [&](const ArchiveView::OrderRow& _row) {
+            _totals.vAddRecord(_row.strLine);
+            return true;
+        },
+        _pMessage);
+}
+
+bool cArchiveDisplay::bShownOrders(cListExports::ShownOrders& _orders, QString* _pMessage)
+{
+    if (!bForEachShown(
+            [&](const ArchiveView::OrderRow& _row) {
+                _orders.slLines << _row.strLine;
+                _orders.slMachines << _row.machine.strChassis;
+                return true;
+            },
+            _pMessage))
+        return false;
+    const ArchiveMachine* pMachine = m_selection.bAllMachines ? nullptr : &m_selection.machine;
+    QSqlError error;
+    for (const auto& list : {std::make_pair(ListKind::Customers, &_orders.slCustomerLines),
+                             std::make_pair(ListKind::Drivers, &_orders.slDriverLines),
+                             std::make_pair(ListKind::Fields, &_orders.slFieldLines)}) {
+        if (!ArchiveView::bLatestLines(m_database, list.first, pMachine, *list.second, error)) {
+            *_pMessage = strMessage(error);
+            return false;
+        }
+        // The machines share their customers: each line once.
+        list.second->removeDuplicates();
+    }
+    return true;
+}

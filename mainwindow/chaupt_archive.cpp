@@ -1,0 +1,124 @@
+// The archive in the main window's list.
+#include "mainwindow/chaupt.h"
+
+#include "app/messages.h"
+#include "mainwindow/carchiveordermodel.h"
+#include "mainwindow/csortfiltermodel.h"
+#include "mainwindow/listcolumns.h"
+#include "ui_chaupt.h"
+
+void cHaupt::vShowArchive()
+{
+    // A list being built or a driver being edited finishes first.
+    if (m_list.bLoading() || m_list.bEditPending())
+        return;
+    QString strMessage;
+    if (!m_pArchive->bOpen(&strMessage)) {
+        Messages::vShow(this, strMessage);
+        return;
+    }
+    const QSignalBlocker blockSearch(ui->lineEdit);
+    ui->lineEdit->clear();
+    m_list.filter().strSearch.clear();
+    vShowArchiveList();
+}
+
+void cHaupt::vLeaveArchive()
+{
+    m_pArchive->vLeave();
+    ui->treeView->setColumnHidden(ListColumns::DRIVER_DELETE, false);
+    strOpenListFile(m_list.strPfad());
+}
+
+void cHaupt::vShowArchiveList()
+{
+    m_list.vBeginLoading();
+    m_pDisplay->vClear();
+    emit orderPagesReset();
+    const ListKind kind = m_pArchive->kind();
+    QString strMessage;
+    if (kind == ListKind::Orders) {
+        m_list.vShowArchive(kind, {QString()}, m_pArchive->strHeader());
+        QDate dateMin;
+        QDate dateMax;
+        m_pArchive->vDateRange(dateMin, dateMax);
+        m_pForm->vSetOrderDates(dateMin, dateMax);
+        vShowArchiveOrders();
+    } else {
+        QStringList slLines;
+        if (!m_pArchive->bLines(slLines, &strMessage))
+            slLines = QStringList{QString()};
+        m_list.vShowArchive(kind, slLines, m_pArchive->strHeader());
+        m_pDisplay->vBuild();
+        // The archive is read-only: no driver can be deleted from it.
+        ui->treeView->setColumnHidden(ListColumns::DRIVER_DELETE, kind == ListKind::Drivers);
+    }
+    ui->label_WhichFile->setText(m_pArchive->strHeader());
+    m_pForm->vShowFilterBarOfKind(kind, true);
+    ui->pushButton_PlusFahrer->hide();
+    m_pDisplay->vStopBusy();
+    m_list.vEndLoading();
+    vPublishListState();
+    if (!strMessage.isEmpty())
+        Messages::vShow(this, strMessage);
+}
+
+void cHaupt::vShowArchiveOrders()
+{
+    m_pArchive->vSetFilter(m_list.filter().s32SortIndex, m_list.filter().strSearch, m_pForm->dateFrom(),
+                           m_pForm->dateTo());
+    QString strMessage;
+    if (!m_pArchive->bShowOrders(&strMessage))
+        Messages::vShow(this, strMessage);
+    m_pDisplay->vShowModel(m_pArchive->model(), ListKind::Orders);
+}
+
+void cHaupt::on_comboBox_currentIndexChanged(int _s32CurrentIndex)
+{
+    if (!m_pArchive->bActive()) {
+        m_pDisplay->vSortChanged(_s32CurrentIndex);
+        return;
+    }
+    m_list.filter().s32SortIndex = _s32CurrentIndex;
+    if (m_pArchive->kind() == ListKind::Orders)
+        vShowArchiveOrders();
+}
+
+void cHaupt::on_lineEdit_textChanged(QString arg)
+{
+    if (!m_pArchive->bActive() || m_pArchive->kind() != ListKind::Orders) {
+        m_pDisplay->vSearchChanged(arg);
+        return;
+    }
+    m_list.filter().strSearch = arg;
+    vShowArchiveOrders();
+}
+
+void cHaupt::dateFilterChanged()
+{
+    if (!m_pArchive->bActive() || m_pArchive->kind() != ListKind::Orders) {
+        m_pDisplay->vDatesChanged();
+        return;
+    }
+    m_pForm->vLimitDates();
+    vShowArchiveOrders();
+}
+
+void cHaupt::vPublishArchiveOrder(int _s32Row)
+{
+    ListState state = m_pArchive->orderState(_s32Row);
+    state.fnPrepareOrder = [this](int _s32Index) { vPublishArchiveOrder(_s32Index); };
+    emit listStateChanged(state);
+}
+
+void cHaupt::vOpenArchiveOrder(int _s32Row)
+{
+    vPublishArchiveOrder(_s32Row);
+    const cArchiveOrderModel* pModel = m_pArchive->model();
+    if (_s32Row < 0 || _s32Row >= pModel->rowCount())
+        return;
+    // The order pages step through the shown list (sort index 1: by place).
+    emit vSendTextToDialog(pModel->row(_s32Row).strLine, _s32Row, 1);
+    hide();
+    Navigation::vOpen(Navigation::Target::OrderPages, Navigation::Caller::Main);
+}
