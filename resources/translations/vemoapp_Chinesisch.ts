@@ -567,6 +567,53 @@ Bitte hängen Sie sie an diese E-Mail an.</source>
     </message>
 </context>
 <context>
+    <name>cArchiveDisplay</name>
+    <message>
+        <source>Aufträge</source>
+        <translation>任务</translation>
+    </message>
+    <message>
+        <source>Kunden</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Schläge</source>
+        <translation>地块</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>司机</translation>
+    </message>
+    <message>
+        <source>Zur Datei</source>
+        <translation>返回文件</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht gelesen werden: %2</source>
+        <translation>无法读取档案库 %1：%2</translation>
+    </message>
+    <message>
+        <source>unbekannter Fehler</source>
+        <translation>未知错误</translation>
+    </message>
+    <message>
+        <source>Alle Maschinen</source>
+        <translation>所有机器</translation>
+    </message>
+    <message>
+        <source>Alle Kampagnen</source>
+        <translation>所有收获季</translation>
+    </message>
+    <message>
+        <source>ohne Maschine</source>
+        <translation>无机器</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>档案库</translation>
+    </message>
+</context>
+<context>
     <name>cArchiveInbox</name>
     <message>
         <source>Der Ordner lässt sich nicht anlegen.</source>
@@ -1233,6 +1280,10 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
         <source>Bericht als PDF speichern</source>
         <translation>将报告保存为 PDF</translation>
     </message>
+    <message>
+        <source>Durchschnitt: %1</source>
+        <translation>平均值：%1</translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -1522,6 +1573,10 @@ Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertr
     <message>
         <source>Wirklich alles löschen?</source>
         <translation>确定全部删除吗？</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>档案库</translation>
     </message>
 </context>
 <context>

@@ -567,6 +567,53 @@ Vedhæft den til denne e-mail.</translation>
     </message>
 </context>
 <context>
+    <name>cArchiveDisplay</name>
+    <message>
+        <source>Aufträge</source>
+        <translation>Opgaver</translation>
+    </message>
+    <message>
+        <source>Kunden</source>
+        <translation>Kunder</translation>
+    </message>
+    <message>
+        <source>Schläge</source>
+        <translation>Marker</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Fører</translation>
+    </message>
+    <message>
+        <source>Zur Datei</source>
+        <translation>Til filen</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht gelesen werden: %2</source>
+        <translation>Arkivet %1 kan ikke læses: %2</translation>
+    </message>
+    <message>
+        <source>unbekannter Fehler</source>
+        <translation>ukendt fejl</translation>
+    </message>
+    <message>
+        <source>Alle Maschinen</source>
+        <translation>Alle maskiner</translation>
+    </message>
+    <message>
+        <source>Alle Kampagnen</source>
+        <translation>Alle kampagner</translation>
+    </message>
+    <message>
+        <source>ohne Maschine</source>
+        <translation>uden maskine</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>Arkiv</translation>
+    </message>
+</context>
+<context>
     <name>cArchiveInbox</name>
     <message>
         <source>Der Ordner lässt sich nicht anlegen.</source>
@@ -1233,6 +1280,10 @@ appen, så kontakt os venligst.</translation>
         <source>Bericht als PDF speichern</source>
         <translation>Gem rapport som PDF</translation>
     </message>
+    <message>
+        <source>Durchschnitt: %1</source>
+        <translation>Gennemsnit: %1</translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -1522,6 +1573,10 @@ Det er kun korrekt, hvis terminalen er blevet udskiftet. Stol på det nye certif
     <message>
         <source>Wirklich alles löschen?</source>
         <translation>Vil du virkelig slette alt?</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>Arkiv</translation>
     </message>
 </context>
 <context>

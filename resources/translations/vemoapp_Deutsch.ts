@@ -563,6 +563,53 @@ Bitte hängen Sie sie an diese E-Mail an.</source>
     </message>
 </context>
 <context>
+    <name>cArchiveDisplay</name>
+    <message>
+        <source>Aufträge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schläge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zur Datei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht gelesen werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unbekannter Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle Maschinen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle Kampagnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ohne Maschine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>cArchiveInbox</name>
     <message>
         <source>Der Ordner lässt sich nicht anlegen.</source>
@@ -1228,6 +1275,10 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
         <source>Bericht als PDF speichern</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Durchschnitt: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -1500,6 +1551,10 @@ Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertr
     </message>
     <message>
         <source>Wirklich alles löschen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archiv</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

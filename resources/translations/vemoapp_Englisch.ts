@@ -535,7 +535,7 @@ Please attach it to this e-mail.</translation>
     </message>
     <message>
         <source>Bitte geben Sie die Datenbank des Archivs auf dem Server ein.</source>
-        <translation>Please enter the archive&apos;s database on the server.</translation>
+        <translation>Please enter the archive's database on the server.</translation>
     </message>
     <message>
         <source>Archiv: noch nicht geöffnet</source>
@@ -567,6 +567,53 @@ Please attach it to this e-mail.</translation>
     </message>
 </context>
 <context>
+    <name>cArchiveDisplay</name>
+    <message>
+        <source>Aufträge</source>
+        <translation>Orders</translation>
+    </message>
+    <message>
+        <source>Kunden</source>
+        <translation>Customers</translation>
+    </message>
+    <message>
+        <source>Schläge</source>
+        <translation>Fields</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Driver</translation>
+    </message>
+    <message>
+        <source>Zur Datei</source>
+        <translation>Back to file</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht gelesen werden: %2</source>
+        <translation>The archive %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>unbekannter Fehler</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>Alle Maschinen</source>
+        <translation>All machines</translation>
+    </message>
+    <message>
+        <source>Alle Kampagnen</source>
+        <translation>All campaigns</translation>
+    </message>
+    <message>
+        <source>ohne Maschine</source>
+        <translation>no machine</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>Archive</translation>
+    </message>
+</context>
+<context>
     <name>cArchiveInbox</name>
     <message>
         <source>Der Ordner lässt sich nicht anlegen.</source>
@@ -581,7 +628,7 @@ Please attach it to this e-mail.</translation>
     <name>cArchiveKeeper</name>
     <message>
         <source>Die Datei %1 im Ordner für das Archiv ist unlesbar; sie bleibt unter dem Namen %2 erhalten.</source>
-        <translation>The file %1 in the archive&apos;s folder is unreadable; it is kept under the name %2.</translation>
+        <translation>The file %1 in the archive's folder is unreadable; it is kept under the name %2.</translation>
     </message>
     <message>
         <source>Bis der Archivserver wieder erreichbar ist, gehen empfangene Listen in das lokale Archiv %1; danach werden sie auf den Server übertragen.</source>
@@ -1233,6 +1280,10 @@ the application, please contact us.</translation>
         <source>Bericht als PDF speichern</source>
         <translation>Save report as PDF</translation>
     </message>
+    <message>
+        <source>Durchschnitt: %1</source>
+        <translation>Average: %1</translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -1522,6 +1573,10 @@ This is only correct if the terminal has been replaced. Trust the new certificat
     <message>
         <source>Wirklich alles löschen?</source>
         <translation>Really delete everything?</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>Archive</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Keine Berechtigung zum Schreiben in diesen Ordner.</source>
-        <translation>Pas d&apos;autorisation d&apos;écrire dans ce dossier.</translation>
+        <translation>Pas d'autorisation d'écrire dans ce dossier.</translation>
     </message>
     <message>
         <source>Der Ordner fehlt, oder an seiner Stelle liegt eine Datei.</source>
@@ -25,11 +25,11 @@
     </message>
     <message>
         <source>Unbekannter Fehler beim Schreiben.</source>
-        <translation>Erreur inconnue lors de l&apos;écriture.</translation>
+        <translation>Erreur inconnue lors de l'écriture.</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>Le fichier %1 n&apos;a pas pu être enregistré : %2</translation>
+        <translation>Le fichier %1 n'a pas pu être enregistré : %2</translation>
     </message>
     <message>
         <source>Unter diesem Namen liegt ein Verweis oder ein Ordner, keine gewöhnliche Datei.</source>
@@ -40,7 +40,7 @@
     <name>IsoXml</name>
     <message>
         <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
-        <translation>Le dossier %1 n&apos;a pas pu être écrit : %2</translation>
+        <translation>Le dossier %1 n'a pas pu être écrit : %2</translation>
     </message>
 </context>
 <context>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Zeit Roden</source>
-        <translation>Temps d&apos;arrachage</translation>
+        <translation>Temps d'arrachage</translation>
     </message>
     <message>
         <source>Zeit Entladen</source>
@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>Übersicht</source>
-        <translation>Vue d&apos;ensemble</translation>
+        <translation>Vue d'ensemble</translation>
     </message>
     <message>
         <source>Kennzahl</source>
@@ -282,7 +282,7 @@
     </message>
     <message>
         <source>Zeit Roden</source>
-        <translation>Temps d&apos;arrachage</translation>
+        <translation>Temps d'arrachage</translation>
     </message>
     <message>
         <source>Vergleich mit dem Durchschnitt</source>
@@ -495,7 +495,7 @@ Veuillez le joindre à cet e-mail.</translation>
     </message>
     <message>
         <source>Archivserver (PostgreSQL) verwenden</source>
-        <translation>Utiliser un serveur d&apos;archive (PostgreSQL)</translation>
+        <translation>Utiliser un serveur d'archive (PostgreSQL)</translation>
     </message>
     <message>
         <source>Server:</source>
@@ -523,11 +523,11 @@ Veuillez le joindre à cet e-mail.</translation>
     </message>
     <message>
         <source>Ohne Archivserver kommen die Listen in das Archiv auf diesem Gerät. Ist der Server nicht zu erreichen, nimmt das Archiv auf diesem Gerät sie auf, und sie gehen auf den Server, sobald er wieder antwortet.</source>
-        <translation>Sans serveur d&apos;archive, les listes vont dans l&apos;archive de cet appareil. Si le serveur est injoignable, l&apos;archive de cet appareil les accueille, et elles partent sur le serveur dès qu&apos;il répond à nouveau.</translation>
+        <translation>Sans serveur d'archive, les listes vont dans l'archive de cet appareil. Si le serveur est injoignable, l'archive de cet appareil les accueille, et elles partent sur le serveur dès qu'il répond à nouveau.</translation>
     </message>
     <message>
         <source>Bitte geben Sie den Archivserver ein: seinen Namen oder seine Adresse.</source>
-        <translation>Veuillez saisir le serveur d&apos;archive : son nom ou son adresse.</translation>
+        <translation>Veuillez saisir le serveur d'archive : son nom ou son adresse.</translation>
     </message>
     <message>
         <source>Bitte geben Sie als Port eine Zahl von 1 bis 65535 ein (meist 5432).</source>
@@ -535,7 +535,7 @@ Veuillez le joindre à cet e-mail.</translation>
     </message>
     <message>
         <source>Bitte geben Sie die Datenbank des Archivs auf dem Server ein.</source>
-        <translation>Veuillez saisir la base de données de l&apos;archive sur le serveur.</translation>
+        <translation>Veuillez saisir la base de données de l'archive sur le serveur.</translation>
     </message>
     <message>
         <source>Archiv: noch nicht geöffnet</source>
@@ -551,11 +551,11 @@ Veuillez le joindre à cet e-mail.</translation>
     </message>
     <message>
         <source>Listen, die auf die Übernahme ins Archiv warten: %1</source>
-        <translation>Listes en attente d&apos;ajout à l&apos;archive : %1</translation>
+        <translation>Listes en attente d'ajout à l'archive : %1</translation>
     </message>
     <message>
         <source>Alle Listen sind im Archiv.</source>
-        <translation>Toutes les listes sont dans l&apos;archive.</translation>
+        <translation>Toutes les listes sont dans l'archive.</translation>
     </message>
     <message>
         <source>Übernommen: Die Listen gehen von jetzt an auf den Server %1.</source>
@@ -563,7 +563,54 @@ Veuillez le joindre à cet e-mail.</translation>
     </message>
     <message>
         <source>Übernommen: Die Listen gehen von jetzt an in das Archiv auf diesem Gerät.</source>
-        <translation>Appliqué : désormais, les listes vont dans l&apos;archive de cet appareil.</translation>
+        <translation>Appliqué : désormais, les listes vont dans l'archive de cet appareil.</translation>
+    </message>
+</context>
+<context>
+    <name>cArchiveDisplay</name>
+    <message>
+        <source>Aufträge</source>
+        <translation>Contrats</translation>
+    </message>
+    <message>
+        <source>Kunden</source>
+        <translation>Clients</translation>
+    </message>
+    <message>
+        <source>Schläge</source>
+        <translation>Parcelles</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Chauffeur</translation>
+    </message>
+    <message>
+        <source>Zur Datei</source>
+        <translation>Retour au fichier</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht gelesen werden: %2</source>
+        <translation>Impossible de lire l'archive %1 : %2</translation>
+    </message>
+    <message>
+        <source>unbekannter Fehler</source>
+        <translation>erreur inconnue</translation>
+    </message>
+    <message>
+        <source>Alle Maschinen</source>
+        <translation>Toutes les machines</translation>
+    </message>
+    <message>
+        <source>Alle Kampagnen</source>
+        <translation>Toutes les campagnes</translation>
+    </message>
+    <message>
+        <source>ohne Maschine</source>
+        <translation>sans machine</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>Archive</translation>
     </message>
 </context>
 <context>
@@ -574,18 +621,18 @@ Veuillez le joindre à cet e-mail.</translation>
     </message>
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 für das Archiv abgelegt werden: %3</source>
-        <translation>Le fichier reçu %1 n&apos;a pas pu être déposé dans le dossier %2 pour l&apos;archive : %3</translation>
+        <translation>Le fichier reçu %1 n'a pas pu être déposé dans le dossier %2 pour l'archive : %3</translation>
     </message>
 </context>
 <context>
     <name>cArchiveKeeper</name>
     <message>
         <source>Die Datei %1 im Ordner für das Archiv ist unlesbar; sie bleibt unter dem Namen %2 erhalten.</source>
-        <translation>Le fichier %1 du dossier de l&apos;archive est illisible ; il est conservé sous le nom %2.</translation>
+        <translation>Le fichier %1 du dossier de l'archive est illisible ; il est conservé sous le nom %2.</translation>
     </message>
     <message>
         <source>Bis der Archivserver wieder erreichbar ist, gehen empfangene Listen in das lokale Archiv %1; danach werden sie auf den Server übertragen.</source>
-        <translation>Tant que le serveur d&apos;archive est injoignable, les listes reçues vont dans l&apos;archive locale %1 ; elles seront ensuite transférées sur le serveur.</translation>
+        <translation>Tant que le serveur d'archive est injoignable, les listes reçues vont dans l'archive locale %1 ; elles seront ensuite transférées sur le serveur.</translation>
     </message>
     <message>
         <source>Die empfangenen Listen warten im Ordner %1 und werden später übernommen.</source>
@@ -596,39 +643,39 @@ Veuillez le joindre à cet e-mail.</translation>
     <name>cArchiveStore</name>
     <message>
         <source>Das Archiv %1 ist beschädigt: %2</source>
-        <translation>L&apos;archive %1 est endommagée : %2</translation>
+        <translation>L'archive %1 est endommagée : %2</translation>
     </message>
     <message>
         <source>Das Archiv %1 wird von einem anderen Programm gesperrt: %2</source>
-        <translation>L&apos;archive %1 est verrouillée par un autre programme : %2</translation>
+        <translation>L'archive %1 est verrouillée par un autre programme : %2</translation>
     </message>
     <message>
         <source>Das Archiv %1 kann nicht geschrieben werden, der Datenträger ist voll: %2</source>
-        <translation>Impossible d&apos;écrire dans l&apos;archive %1, le support de stockage est plein : %2</translation>
+        <translation>Impossible d'écrire dans l'archive %1, le support de stockage est plein : %2</translation>
     </message>
     <message>
         <source>Das Archiv %1 kann nicht geöffnet werden: %2</source>
-        <translation>Impossible d&apos;ouvrir l&apos;archive %1 : %2</translation>
+        <translation>Impossible d'ouvrir l'archive %1 : %2</translation>
     </message>
     <message>
         <source>Das Archiv %1 ist beschädigt (%2) und lässt sich nicht nach %3 verschieben.</source>
-        <translation>L&apos;archive %1 est endommagée (%2) et ne peut pas être déplacée vers %3.</translation>
+        <translation>L'archive %1 est endommagée (%2) et ne peut pas être déplacée vers %3.</translation>
     </message>
     <message>
         <source>Das Archiv %1 war beschädigt (%2). Es wurde nach %3 verschoben, ein neues Archiv ist angelegt.</source>
-        <translation>L&apos;archive %1 était endommagée (%2). Elle a été déplacée vers %3 et une nouvelle archive a été créée.</translation>
+        <translation>L'archive %1 était endommagée (%2). Elle a été déplacée vers %3 et une nouvelle archive a été créée.</translation>
     </message>
     <message>
         <source>Das Archiv %1 stammt von einer neueren Programmversion (Version %2, dieses Programm kennt bis Version %3) und bleibt unverändert.</source>
-        <translation>L&apos;archive %1 provient d&apos;une version plus récente du programme (version %2, ce programme connaît jusqu&apos;à la version %3) et reste inchangée.</translation>
+        <translation>L'archive %1 provient d'une version plus récente du programme (version %2, ce programme connaît jusqu'à la version %3) et reste inchangée.</translation>
     </message>
     <message>
         <source>Die Datei %1 wurde nicht ins Archiv übernommen: ihr Name nennt keine bekannte Liste.</source>
-        <translation>Le fichier %1 n&apos;a pas été ajouté à l&apos;archive : son nom ne correspond à aucune liste connue.</translation>
+        <translation>Le fichier %1 n'a pas été ajouté à l'archive : son nom ne correspond à aucune liste connue.</translation>
     </message>
     <message>
         <source>Die Datei %1 wurde nicht ins Archiv übernommen.</source>
-        <translation>Le fichier %1 n&apos;a pas été ajouté à l&apos;archive.</translation>
+        <translation>Le fichier %1 n'a pas été ajouté à l'archive.</translation>
     </message>
 </context>
 <context>
@@ -726,7 +773,7 @@ Veuillez le joindre à cet e-mail.</translation>
     </message>
     <message>
         <source>Aktualisierungszeit</source>
-        <translation>Intervalle d&apos;actualisation</translation>
+        <translation>Intervalle d'actualisation</translation>
     </message>
     <message>
         <source>0,5 s</source>
@@ -764,11 +811,11 @@ Veuillez le joindre à cet e-mail.</translation>
         <source>Wenn Sie Probleme bei der Verwendung
 der Anwendung haben, kontaktieren Sie uns bitte.</source>
         <translation>Si vous rencontrez des problèmes
-avec l&apos;application, contactez-nous.</translation>
+avec l'application, contactez-nous.</translation>
     </message>
     <message>
         <source>Geben Sie die Email Adresse ein</source>
-        <translation>Saisissez l&apos;adresse e-mail</translation>
+        <translation>Saisissez l'adresse e-mail</translation>
     </message>
     <message>
         <source>Trennen</source>
@@ -780,7 +827,7 @@ avec l&apos;application, contactez-nous.</translation>
     </message>
     <message>
         <source>Kein Terminal hat geantwortet. Bitte prüfen Sie die WLAN-Verbindung mit dem Terminal und versuchen Sie es erneut.</source>
-        <translation>Aucun terminal n&apos;a répondu. Vérifiez la connexion Wi-Fi avec le terminal et réessayez.</translation>
+        <translation>Aucun terminal n'a répondu. Vérifiez la connexion Wi-Fi avec le terminal et réessayez.</translation>
     </message>
     <message>
         <source>Sie müssen das Quellverzeichnis wählen.</source>
@@ -788,7 +835,7 @@ avec l&apos;application, contactez-nous.</translation>
     </message>
     <message>
         <source>The change will be active after restart of the application.</source>
-        <translation>La modification sera active après le redémarrage de l&apos;application.</translation>
+        <translation>La modification sera active après le redémarrage de l'application.</translation>
     </message>
     <message>
         <source>Archiv</source>
@@ -850,7 +897,7 @@ avec l&apos;application, contactez-nous.</translation>
     </message>
     <message>
         <source>Lindqvarth Landtechnik · Feldbrief · Ihre Rodedaten immer zur Hand</source>
-        <translation>Lindqvarth Landtechnik · Feldbrief · Vos données d&apos;arrachage toujours à portée de main</translation>
+        <translation>Lindqvarth Landtechnik · Feldbrief · Vos données d'arrachage toujours à portée de main</translation>
     </message>
     <message>
         <source>Datei:</source>
@@ -970,7 +1017,7 @@ avec l&apos;application, contactez-nous.</translation>
     </message>
     <message>
         <source>Die Liste zeigt keine Aufträge.</source>
-        <translation>La liste n&apos;affiche aucun contrat.</translation>
+        <translation>La liste n'affiche aucun contrat.</translation>
     </message>
     <message>
         <source>ISOXML (Ackerschlagkartei)</source>
@@ -981,11 +1028,11 @@ avec l&apos;application, contactez-nous.</translation>
     <name>cHauptUebersicht</name>
     <message>
         <source>Hauptübersicht</source>
-        <translation>Vue d&apos;ensemble</translation>
+        <translation>Vue d'ensemble</translation>
     </message>
     <message>
         <source>Ansicht: Hauptübersicht</source>
-        <translation>Vue: Vue d&apos;ensemble</translation>
+        <translation>Vue: Vue d'ensemble</translation>
     </message>
     <message>
         <source>Auftrag</source>
@@ -1040,14 +1087,14 @@ avec l&apos;application, contactez-nous.</translation>
     </message>
     <message>
         <source>Version der Anwendung:</source>
-        <translation>Version de l&apos;application:</translation>
+        <translation>Version de l'application:</translation>
     </message>
 </context>
 <context>
     <name>cListController</name>
     <message>
         <source>Die Datei %1 konnte nicht geöffnet werden: %2</source>
-        <translation>Impossible d&apos;ouvrir le fichier %1 : %2</translation>
+        <translation>Impossible d'ouvrir le fichier %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -1233,6 +1280,10 @@ avec l&apos;application, contactez-nous.</translation>
         <source>Bericht als PDF speichern</source>
         <translation>Enregistrer le rapport en PDF</translation>
     </message>
+    <message>
+        <source>Durchschnitt: %1</source>
+        <translation>Moyenne : %1</translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -1258,7 +1309,7 @@ avec l&apos;application, contactez-nous.</translation>
     </message>
     <message>
         <source>Erster Kontakt mit diesem Terminal. Geben Sie das Passwort nur ein, wenn es Ihr Terminal ist.</source>
-        <translation>Premier contact avec ce terminal. Ne saisissez le mot de passe que s&apos;il s&apos;agit de votre terminal.</translation>
+        <translation>Premier contact avec ce terminal. Ne saisissez le mot de passe que s'il s'agit de votre terminal.</translation>
     </message>
 </context>
 <context>
@@ -1308,7 +1359,7 @@ Jetzt:
 %4
 
 Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
-        <translation>Le terminal %1 (numéro de série %2) présente un autre certificat qu&apos;auparavant.
+        <translation>Le terminal %1 (numéro de série %2) présente un autre certificat qu'auparavant.
 
 Auparavant :
 %3
@@ -1316,7 +1367,7 @@ Auparavant :
 Maintenant :
 %4
 
-Cela n&apos;est normal que si le terminal a été remplacé. Faire confiance au nouveau certificat et se connecter ?</translation>
+Cela n'est normal que si le terminal a été remplacé. Faire confiance au nouveau certificat et se connecter ?</translation>
     </message>
     <message>
         <source>Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt.</source>
@@ -1332,19 +1383,19 @@ Cela n&apos;est normal que si le terminal a été remplacé. Faire confiance au 
     </message>
     <message>
         <source>Beim Import ist ein Fehler aufgetreten</source>
-        <translation>Une erreur s&apos;est produite lors de l&apos;import</translation>
+        <translation>Une erreur s'est produite lors de l'import</translation>
     </message>
     <message>
         <source>Die empfangene Datei hat keinen gültigen Namen und wurde nicht gespeichert.</source>
-        <translation>Le fichier reçu n&apos;a pas de nom valide et n&apos;a pas été enregistré.</translation>
+        <translation>Le fichier reçu n'a pas de nom valide et n'a pas été enregistré.</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.</source>
-        <translation>Impossible de lire le fichier %1; il n&apos;a pas été envoyé.</translation>
+        <translation>Impossible de lire le fichier %1; il n'a pas été envoyé.</translation>
     </message>
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
-        <translation>Le fichier reçu %1 n&apos;a pas pu être enregistré dans le dossier %2 : %3</translation>
+        <translation>Le fichier reçu %1 n'a pas pu être enregistré dans le dossier %2 : %3</translation>
     </message>
     <message>
         <source>Das Terminal %1 weist sich mit einem anderen Zertifikat aus als bisher.
@@ -1356,7 +1407,7 @@ Jetzt:
 %3
 
 Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
-        <translation>Le terminal %1 s&apos;identifie avec un autre certificat qu&apos;auparavant.
+        <translation>Le terminal %1 s'identifie avec un autre certificat qu'auparavant.
 
 Auparavant :
 %2
@@ -1364,7 +1415,7 @@ Auparavant :
 Maintenant :
 %3
 
-Cela n&apos;est correct que si le terminal a été remplacé. Faire confiance au nouveau certificat et se connecter ?</translation>
+Cela n'est correct que si le terminal a été remplacé. Faire confiance au nouveau certificat et se connecter ?</translation>
     </message>
     <message>
         <source>Das Terminal %1 hat eine ungültige Seriennummer gesendet. Die Anmeldung wurde abgebrochen.</source>
@@ -1467,7 +1518,7 @@ Cela n&apos;est correct que si le terminal a été remplacé. Faire confiance au
     </message>
     <message>
         <source>Möchten Sie die App schließen?</source>
-        <translation>Voulez-vous fermer l&apos;application?</translation>
+        <translation>Voulez-vous fermer l'application?</translation>
     </message>
     <message>
         <source>Bericht als PDF speichern</source>
@@ -1522,6 +1573,10 @@ Cela n&apos;est correct que si le terminal a été remplacé. Faire confiance au
     <message>
         <source>Wirklich alles löschen?</source>
         <translation>Vraiment tout supprimer?</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>Archive</translation>
     </message>
 </context>
 <context>
@@ -1689,7 +1744,7 @@ Cela n&apos;est correct que si le terminal a été remplacé. Faire confiance au
     </message>
     <message>
         <source>Zeit Roden</source>
-        <translation>Temps d&apos;arrachage</translation>
+        <translation>Temps d'arrachage</translation>
     </message>
     <message>
         <source>h</source>

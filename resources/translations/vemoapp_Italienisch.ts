@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Der Ordner fehlt, oder an seiner Stelle liegt eine Datei.</source>
-        <translation>La cartella manca, oppure al suo posto c&apos;è un file.</translation>
+        <translation>La cartella manca, oppure al suo posto c'è un file.</translation>
     </message>
     <message>
         <source>Der Dateiname ist zu lang.</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Unter diesem Namen liegt ein Verweis oder ein Ordner, keine gewöhnliche Datei.</source>
-        <translation>Con questo nome c&apos;è un collegamento o una cartella, non un file normale.</translation>
+        <translation>Con questo nome c'è un collegamento o una cartella, non un file normale.</translation>
     </message>
 </context>
 <context>
@@ -495,7 +495,7 @@ Allegarlo a questa e-mail.</translation>
     </message>
     <message>
         <source>Archivserver (PostgreSQL) verwenden</source>
-        <translation>Usa il server dell&apos;archivio (PostgreSQL)</translation>
+        <translation>Usa il server dell'archivio (PostgreSQL)</translation>
     </message>
     <message>
         <source>Server:</source>
@@ -523,11 +523,11 @@ Allegarlo a questa e-mail.</translation>
     </message>
     <message>
         <source>Ohne Archivserver kommen die Listen in das Archiv auf diesem Gerät. Ist der Server nicht zu erreichen, nimmt das Archiv auf diesem Gerät sie auf, und sie gehen auf den Server, sobald er wieder antwortet.</source>
-        <translation>Senza server dell&apos;archivio, gli elenchi vanno nell&apos;archivio su questo dispositivo. Se il server non è raggiungibile, li accoglie l&apos;archivio su questo dispositivo e passano al server appena risponde di nuovo.</translation>
+        <translation>Senza server dell'archivio, gli elenchi vanno nell'archivio su questo dispositivo. Se il server non è raggiungibile, li accoglie l'archivio su questo dispositivo e passano al server appena risponde di nuovo.</translation>
     </message>
     <message>
         <source>Bitte geben Sie den Archivserver ein: seinen Namen oder seine Adresse.</source>
-        <translation>Inserire il server dell&apos;archivio: il suo nome o indirizzo.</translation>
+        <translation>Inserire il server dell'archivio: il suo nome o indirizzo.</translation>
     </message>
     <message>
         <source>Bitte geben Sie als Port eine Zahl von 1 bis 65535 ein (meist 5432).</source>
@@ -535,7 +535,7 @@ Allegarlo a questa e-mail.</translation>
     </message>
     <message>
         <source>Bitte geben Sie die Datenbank des Archivs auf dem Server ein.</source>
-        <translation>Inserire il database dell&apos;archivio sul server.</translation>
+        <translation>Inserire il database dell'archivio sul server.</translation>
     </message>
     <message>
         <source>Archiv: noch nicht geöffnet</source>
@@ -551,19 +551,66 @@ Allegarlo a questa e-mail.</translation>
     </message>
     <message>
         <source>Listen, die auf die Übernahme ins Archiv warten: %1</source>
-        <translation>Elenchi in attesa di essere aggiunti all&apos;archivio: %1</translation>
+        <translation>Elenchi in attesa di essere aggiunti all'archivio: %1</translation>
     </message>
     <message>
         <source>Alle Listen sind im Archiv.</source>
-        <translation>Tutti gli elenchi sono nell&apos;archivio.</translation>
+        <translation>Tutti gli elenchi sono nell'archivio.</translation>
     </message>
     <message>
         <source>Übernommen: Die Listen gehen von jetzt an auf den Server %1.</source>
-        <translation>Applicato: d&apos;ora in poi gli elenchi vanno al server %1.</translation>
+        <translation>Applicato: d'ora in poi gli elenchi vanno al server %1.</translation>
     </message>
     <message>
         <source>Übernommen: Die Listen gehen von jetzt an in das Archiv auf diesem Gerät.</source>
-        <translation>Applicato: d&apos;ora in poi gli elenchi vanno nell&apos;archivio su questo dispositivo.</translation>
+        <translation>Applicato: d'ora in poi gli elenchi vanno nell'archivio su questo dispositivo.</translation>
+    </message>
+</context>
+<context>
+    <name>cArchiveDisplay</name>
+    <message>
+        <source>Aufträge</source>
+        <translation>Ordini</translation>
+    </message>
+    <message>
+        <source>Kunden</source>
+        <translation>Clienti</translation>
+    </message>
+    <message>
+        <source>Schläge</source>
+        <translation>Appezzamenti</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Operatore</translation>
+    </message>
+    <message>
+        <source>Zur Datei</source>
+        <translation>Torna al file</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht gelesen werden: %2</source>
+        <translation>Impossibile leggere l'archivio %1: %2</translation>
+    </message>
+    <message>
+        <source>unbekannter Fehler</source>
+        <translation>errore sconosciuto</translation>
+    </message>
+    <message>
+        <source>Alle Maschinen</source>
+        <translation>Tutte le macchine</translation>
+    </message>
+    <message>
+        <source>Alle Kampagnen</source>
+        <translation>Tutte le campagne</translation>
+    </message>
+    <message>
+        <source>ohne Maschine</source>
+        <translation>senza macchina</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>Archivio</translation>
     </message>
 </context>
 <context>
@@ -574,18 +621,18 @@ Allegarlo a questa e-mail.</translation>
     </message>
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 für das Archiv abgelegt werden: %3</source>
-        <translation>Il file ricevuto %1 non è stato possibile depositarlo nella cartella %2 per l&apos;archivio: %3</translation>
+        <translation>Il file ricevuto %1 non è stato possibile depositarlo nella cartella %2 per l'archivio: %3</translation>
     </message>
 </context>
 <context>
     <name>cArchiveKeeper</name>
     <message>
         <source>Die Datei %1 im Ordner für das Archiv ist unlesbar; sie bleibt unter dem Namen %2 erhalten.</source>
-        <translation>Il file %1 nella cartella dell&apos;archivio è illeggibile; viene conservato con il nome %2.</translation>
+        <translation>Il file %1 nella cartella dell'archivio è illeggibile; viene conservato con il nome %2.</translation>
     </message>
     <message>
         <source>Bis der Archivserver wieder erreichbar ist, gehen empfangene Listen in das lokale Archiv %1; danach werden sie auf den Server übertragen.</source>
-        <translation>Finché il server dell&apos;archivio non è raggiungibile, gli elenchi ricevuti vanno nell&apos;archivio locale %1; poi vengono trasferiti al server.</translation>
+        <translation>Finché il server dell'archivio non è raggiungibile, gli elenchi ricevuti vanno nell'archivio locale %1; poi vengono trasferiti al server.</translation>
     </message>
     <message>
         <source>Die empfangenen Listen warten im Ordner %1 und werden später übernommen.</source>
@@ -596,39 +643,39 @@ Allegarlo a questa e-mail.</translation>
     <name>cArchiveStore</name>
     <message>
         <source>Das Archiv %1 ist beschädigt: %2</source>
-        <translation>L&apos;archivio %1 è danneggiato: %2</translation>
+        <translation>L'archivio %1 è danneggiato: %2</translation>
     </message>
     <message>
         <source>Das Archiv %1 wird von einem anderen Programm gesperrt: %2</source>
-        <translation>L&apos;archivio %1 è bloccato da un altro programma: %2</translation>
+        <translation>L'archivio %1 è bloccato da un altro programma: %2</translation>
     </message>
     <message>
         <source>Das Archiv %1 kann nicht geschrieben werden, der Datenträger ist voll: %2</source>
-        <translation>Impossibile scrivere nell&apos;archivio %1, il supporto di memoria è pieno: %2</translation>
+        <translation>Impossibile scrivere nell'archivio %1, il supporto di memoria è pieno: %2</translation>
     </message>
     <message>
         <source>Das Archiv %1 kann nicht geöffnet werden: %2</source>
-        <translation>Impossibile aprire l&apos;archivio %1: %2</translation>
+        <translation>Impossibile aprire l'archivio %1: %2</translation>
     </message>
     <message>
         <source>Das Archiv %1 ist beschädigt (%2) und lässt sich nicht nach %3 verschieben.</source>
-        <translation>L&apos;archivio %1 è danneggiato (%2) e non può essere spostato in %3.</translation>
+        <translation>L'archivio %1 è danneggiato (%2) e non può essere spostato in %3.</translation>
     </message>
     <message>
         <source>Das Archiv %1 war beschädigt (%2). Es wurde nach %3 verschoben, ein neues Archiv ist angelegt.</source>
-        <translation>L&apos;archivio %1 era danneggiato (%2). È stato spostato in %3 ed è stato creato un nuovo archivio.</translation>
+        <translation>L'archivio %1 era danneggiato (%2). È stato spostato in %3 ed è stato creato un nuovo archivio.</translation>
     </message>
     <message>
         <source>Das Archiv %1 stammt von einer neueren Programmversion (Version %2, dieses Programm kennt bis Version %3) und bleibt unverändert.</source>
-        <translation>L&apos;archivio %1 proviene da una versione più recente del programma (versione %2, questo programma supporta fino alla versione %3) e rimane invariato.</translation>
+        <translation>L'archivio %1 proviene da una versione più recente del programma (versione %2, questo programma supporta fino alla versione %3) e rimane invariato.</translation>
     </message>
     <message>
         <source>Die Datei %1 wurde nicht ins Archiv übernommen: ihr Name nennt keine bekannte Liste.</source>
-        <translation>Il file %1 non è stato aggiunto all&apos;archivio: il suo nome non corrisponde a nessuna lista nota.</translation>
+        <translation>Il file %1 non è stato aggiunto all'archivio: il suo nome non corrisponde a nessuna lista nota.</translation>
     </message>
     <message>
         <source>Die Datei %1 wurde nicht ins Archiv übernommen.</source>
-        <translation>Il file %1 non è stato aggiunto all&apos;archivio.</translation>
+        <translation>Il file %1 non è stato aggiunto all'archivio.</translation>
     </message>
 </context>
 <context>
@@ -763,12 +810,12 @@ Allegarlo a questa e-mail.</translation>
     <message>
         <source>Wenn Sie Probleme bei der Verwendung
 der Anwendung haben, kontaktieren Sie uns bitte.</source>
-        <translation>In caso di problemi nell&apos;uso
-dell&apos;applicazione, contattateci.</translation>
+        <translation>In caso di problemi nell'uso
+dell'applicazione, contattateci.</translation>
     </message>
     <message>
         <source>Geben Sie die Email Adresse ein</source>
-        <translation>Inserire l&apos;indirizzo e-mail</translation>
+        <translation>Inserire l'indirizzo e-mail</translation>
     </message>
     <message>
         <source>Trennen</source>
@@ -788,7 +835,7 @@ dell&apos;applicazione, contattateci.</translation>
     </message>
     <message>
         <source>The change will be active after restart of the application.</source>
-        <translation>La modifica sarà attiva dopo il riavvio dell&apos;applicazione.</translation>
+        <translation>La modifica sarà attiva dopo il riavvio dell'applicazione.</translation>
     </message>
     <message>
         <source>Archiv</source>
@@ -970,7 +1017,7 @@ dell&apos;applicazione, contattateci.</translation>
     </message>
     <message>
         <source>Die Liste zeigt keine Aufträge.</source>
-        <translation>L&apos;elenco non contiene ordini.</translation>
+        <translation>L'elenco non contiene ordini.</translation>
     </message>
     <message>
         <source>ISOXML (Ackerschlagkartei)</source>
@@ -1040,7 +1087,7 @@ dell&apos;applicazione, contattateci.</translation>
     </message>
     <message>
         <source>Version der Anwendung:</source>
-        <translation>Versione dell&apos;applicazione:</translation>
+        <translation>Versione dell'applicazione:</translation>
     </message>
 </context>
 <context>
@@ -1227,11 +1274,15 @@ dell&apos;applicazione, contattateci.</translation>
     <name>cOrderPage</name>
     <message>
         <source>Keine Auftragsdaten</source>
-        <translation>Nessun dato dell&apos;ordine</translation>
+        <translation>Nessun dato dell'ordine</translation>
     </message>
     <message>
         <source>Bericht als PDF speichern</source>
         <translation>Salva rapporto come PDF</translation>
+    </message>
+    <message>
+        <source>Durchschnitt: %1</source>
+        <translation>Media: %1</translation>
     </message>
 </context>
 <context>
@@ -1332,7 +1383,7 @@ Ciò è corretto solo se il terminale è stato sostituito. Considerare attendibi
     </message>
     <message>
         <source>Beim Import ist ein Fehler aufgetreten</source>
-        <translation>Si è verificato un errore durante l&apos;importazione</translation>
+        <translation>Si è verificato un errore durante l'importazione</translation>
     </message>
     <message>
         <source>Die empfangene Datei hat keinen gültigen Namen und wurde nicht gespeichert.</source>
@@ -1368,7 +1419,7 @@ Ciò è corretto solo se il terminale è stato sostituito. Fidarsi del nuovo cer
     </message>
     <message>
         <source>Das Terminal %1 hat eine ungültige Seriennummer gesendet. Die Anmeldung wurde abgebrochen.</source>
-        <translation>Il terminale %1 ha inviato un numero di serie non valido. L&apos;accesso è stato interrotto.</translation>
+        <translation>Il terminale %1 ha inviato un numero di serie non valido. L'accesso è stato interrotto.</translation>
     </message>
 </context>
 <context>
@@ -1467,7 +1518,7 @@ Ciò è corretto solo se il terminale è stato sostituito. Fidarsi del nuovo cer
     </message>
     <message>
         <source>Möchten Sie die App schließen?</source>
-        <translation>Chiudere l&apos;app?</translation>
+        <translation>Chiudere l'app?</translation>
     </message>
     <message>
         <source>Bericht als PDF speichern</source>
@@ -1522,6 +1573,10 @@ Ciò è corretto solo se il terminale è stato sostituito. Fidarsi del nuovo cer
     <message>
         <source>Wirklich alles löschen?</source>
         <translation>Eliminare davvero tutto?</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>Archivio</translation>
     </message>
 </context>
 <context>

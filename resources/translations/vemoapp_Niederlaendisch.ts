@@ -567,6 +567,53 @@ Voeg het als bijlage toe aan deze e-mail.</translation>
     </message>
 </context>
 <context>
+    <name>cArchiveDisplay</name>
+    <message>
+        <source>Aufträge</source>
+        <translation>Opdrachten</translation>
+    </message>
+    <message>
+        <source>Kunden</source>
+        <translation>Klanten</translation>
+    </message>
+    <message>
+        <source>Schläge</source>
+        <translation>Percelen</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Chauffeur</translation>
+    </message>
+    <message>
+        <source>Zur Datei</source>
+        <translation>Terug naar bestand</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht gelesen werden: %2</source>
+        <translation>Het archief %1 kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>unbekannter Fehler</source>
+        <translation>onbekende fout</translation>
+    </message>
+    <message>
+        <source>Alle Maschinen</source>
+        <translation>Alle machines</translation>
+    </message>
+    <message>
+        <source>Alle Kampagnen</source>
+        <translation>Alle campagnes</translation>
+    </message>
+    <message>
+        <source>ohne Maschine</source>
+        <translation>zonder machine</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>Archief</translation>
+    </message>
+</context>
+<context>
     <name>cArchiveInbox</name>
     <message>
         <source>Der Ordner lässt sich nicht anlegen.</source>
@@ -1233,6 +1280,10 @@ van de applicatie, neem dan contact met ons op.</translation>
         <source>Bericht als PDF speichern</source>
         <translation>Rapport als PDF opslaan</translation>
     </message>
+    <message>
+        <source>Durchschnitt: %1</source>
+        <translation>Gemiddelde: %1</translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -1522,6 +1573,10 @@ Dit is alleen juist als de terminal is vervangen. Het nieuwe certificaat vertrou
     <message>
         <source>Wirklich alles löschen?</source>
         <translation>Echt alles verwijderen?</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>Archief</translation>
     </message>
 </context>
 <context>

@@ -567,6 +567,53 @@ Dołącz go do tej wiadomości e-mail.</translation>
     </message>
 </context>
 <context>
+    <name>cArchiveDisplay</name>
+    <message>
+        <source>Aufträge</source>
+        <translation>Zlecenia</translation>
+    </message>
+    <message>
+        <source>Kunden</source>
+        <translation>Klienci</translation>
+    </message>
+    <message>
+        <source>Schläge</source>
+        <translation>Pola</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Zur Datei</source>
+        <translation>Do pliku</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht gelesen werden: %2</source>
+        <translation>Nie można odczytać archiwum %1: %2</translation>
+    </message>
+    <message>
+        <source>unbekannter Fehler</source>
+        <translation>nieznany błąd</translation>
+    </message>
+    <message>
+        <source>Alle Maschinen</source>
+        <translation>Wszystkie maszyny</translation>
+    </message>
+    <message>
+        <source>Alle Kampagnen</source>
+        <translation>Wszystkie kampanie</translation>
+    </message>
+    <message>
+        <source>ohne Maschine</source>
+        <translation>bez maszyny</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>Archiwum</translation>
+    </message>
+</context>
+<context>
     <name>cArchiveInbox</name>
     <message>
         <source>Der Ordner lässt sich nicht anlegen.</source>
@@ -1233,6 +1280,10 @@ z aplikacji, skontaktuj się z nami.</translation>
         <source>Bericht als PDF speichern</source>
         <translation>Zapisz raport jako PDF</translation>
     </message>
+    <message>
+        <source>Durchschnitt: %1</source>
+        <translation>Średnia: %1</translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -1522,6 +1573,10 @@ Jest to prawidłowe tylko wtedy, gdy terminal został wymieniony. Zaufać nowemu
     <message>
         <source>Wirklich alles löschen?</source>
         <translation>Na pewno usunąć wszystko?</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>Archiwum</translation>
     </message>
 </context>
 <context>

@@ -567,6 +567,53 @@ Bitte hängen Sie sie an diese E-Mail an.</source>
     </message>
 </context>
 <context>
+    <name>cArchiveDisplay</name>
+    <message>
+        <source>Aufträge</source>
+        <translation>Задания</translation>
+    </message>
+    <message>
+        <source>Kunden</source>
+        <translation>Клиенты</translation>
+    </message>
+    <message>
+        <source>Schläge</source>
+        <translation>Поля</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Водитель</translation>
+    </message>
+    <message>
+        <source>Zur Datei</source>
+        <translation>К файлу</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht gelesen werden: %2</source>
+        <translation>Не удаётся прочитать архив %1: %2</translation>
+    </message>
+    <message>
+        <source>unbekannter Fehler</source>
+        <translation>неизвестная ошибка</translation>
+    </message>
+    <message>
+        <source>Alle Maschinen</source>
+        <translation>Все машины</translation>
+    </message>
+    <message>
+        <source>Alle Kampagnen</source>
+        <translation>Все кампании</translation>
+    </message>
+    <message>
+        <source>ohne Maschine</source>
+        <translation>без машины</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>Архив</translation>
+    </message>
+</context>
+<context>
     <name>cArchiveInbox</name>
     <message>
         <source>Der Ordner lässt sich nicht anlegen.</source>
@@ -1233,6 +1280,10 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
         <source>Bericht als PDF speichern</source>
         <translation>Сохранить отчёт в PDF</translation>
     </message>
+    <message>
+        <source>Durchschnitt: %1</source>
+        <translation>Среднее: %1</translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -1522,6 +1573,10 @@ Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertr
     <message>
         <source>Wirklich alles löschen?</source>
         <translation>Действительно удалить всё?</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>Архив</translation>
     </message>
 </context>
 <context>

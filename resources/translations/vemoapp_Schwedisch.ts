@@ -567,6 +567,53 @@ Bifoga den till det här e-postmeddelandet.</translation>
     </message>
 </context>
 <context>
+    <name>cArchiveDisplay</name>
+    <message>
+        <source>Aufträge</source>
+        <translation>Uppdrag</translation>
+    </message>
+    <message>
+        <source>Kunden</source>
+        <translation>Kunder</translation>
+    </message>
+    <message>
+        <source>Schläge</source>
+        <translation>Skiften</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Förare</translation>
+    </message>
+    <message>
+        <source>Zur Datei</source>
+        <translation>Till filen</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht gelesen werden: %2</source>
+        <translation>Arkivet %1 kan inte läsas: %2</translation>
+    </message>
+    <message>
+        <source>unbekannter Fehler</source>
+        <translation>okänt fel</translation>
+    </message>
+    <message>
+        <source>Alle Maschinen</source>
+        <translation>Alla maskiner</translation>
+    </message>
+    <message>
+        <source>Alle Kampagnen</source>
+        <translation>Alla kampanjer</translation>
+    </message>
+    <message>
+        <source>ohne Maschine</source>
+        <translation>utan maskin</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>Arkiv</translation>
+    </message>
+</context>
+<context>
     <name>cArchiveInbox</name>
     <message>
         <source>Der Ordner lässt sich nicht anlegen.</source>
@@ -1233,6 +1280,10 @@ appen, kontakta oss gärna.</translation>
         <source>Bericht als PDF speichern</source>
         <translation>Spara rapporten som PDF</translation>
     </message>
+    <message>
+        <source>Durchschnitt: %1</source>
+        <translation>Genomsnitt: %1</translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -1522,6 +1573,10 @@ Detta är bara korrekt om terminalen har bytts ut. Lita på det nya certifikatet
     <message>
         <source>Wirklich alles löschen?</source>
         <translation>Vill du verkligen radera allt?</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>Arkiv</translation>
     </message>
 </context>
 <context>

@@ -567,6 +567,53 @@ Adjúntelo a este correo electrónico.</translation>
     </message>
 </context>
 <context>
+    <name>cArchiveDisplay</name>
+    <message>
+        <source>Aufträge</source>
+        <translation>Pedidos</translation>
+    </message>
+    <message>
+        <source>Kunden</source>
+        <translation>Clientes</translation>
+    </message>
+    <message>
+        <source>Schläge</source>
+        <translation>Parcelas</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Conductor</translation>
+    </message>
+    <message>
+        <source>Zur Datei</source>
+        <translation>Volver al archivo</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht gelesen werden: %2</source>
+        <translation>No se puede leer el archivo histórico %1: %2</translation>
+    </message>
+    <message>
+        <source>unbekannter Fehler</source>
+        <translation>error desconocido</translation>
+    </message>
+    <message>
+        <source>Alle Maschinen</source>
+        <translation>Todas las máquinas</translation>
+    </message>
+    <message>
+        <source>Alle Kampagnen</source>
+        <translation>Todas las campañas</translation>
+    </message>
+    <message>
+        <source>ohne Maschine</source>
+        <translation>sin máquina</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>Archivo histórico</translation>
+    </message>
+</context>
+<context>
     <name>cArchiveInbox</name>
     <message>
         <source>Der Ordner lässt sich nicht anlegen.</source>
@@ -1233,6 +1280,10 @@ la aplicación, póngase en contacto con nosotros.</translation>
         <source>Bericht als PDF speichern</source>
         <translation>Guardar informe como PDF</translation>
     </message>
+    <message>
+        <source>Durchschnitt: %1</source>
+        <translation>Promedio: %1</translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -1522,6 +1573,10 @@ Esto solo es correcto si el terminal ha sido sustituido. ¿Confiar en el nuevo c
     <message>
         <source>Wirklich alles löschen?</source>
         <translation>¿Seguro que desea borrar todo?</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>Archivo histórico</translation>
     </message>
 </context>
 <context>

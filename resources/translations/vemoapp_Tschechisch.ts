@@ -567,6 +567,53 @@ Přiložte ho prosím k tomuto e-mailu.</translation>
     </message>
 </context>
 <context>
+    <name>cArchiveDisplay</name>
+    <message>
+        <source>Aufträge</source>
+        <translation>Zakázky</translation>
+    </message>
+    <message>
+        <source>Kunden</source>
+        <translation>Zákazníci</translation>
+    </message>
+    <message>
+        <source>Schläge</source>
+        <translation>Pole</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Řidič</translation>
+    </message>
+    <message>
+        <source>Zur Datei</source>
+        <translation>Zpět k souboru</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht gelesen werden: %2</source>
+        <translation>Archiv %1 nelze přečíst: %2</translation>
+    </message>
+    <message>
+        <source>unbekannter Fehler</source>
+        <translation>neznámá chyba</translation>
+    </message>
+    <message>
+        <source>Alle Maschinen</source>
+        <translation>Všechny stroje</translation>
+    </message>
+    <message>
+        <source>Alle Kampagnen</source>
+        <translation>Všechny kampaně</translation>
+    </message>
+    <message>
+        <source>ohne Maschine</source>
+        <translation>bez stroje</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>Archiv</translation>
+    </message>
+</context>
+<context>
     <name>cArchiveInbox</name>
     <message>
         <source>Der Ordner lässt sich nicht anlegen.</source>
@@ -1233,6 +1280,10 @@ aplikace, kontaktujte nás prosím.</translation>
         <source>Bericht als PDF speichern</source>
         <translation>Uložit zprávu jako PDF</translation>
     </message>
+    <message>
+        <source>Durchschnitt: %1</source>
+        <translation>Průměr: %1</translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -1522,6 +1573,10 @@ To je správné pouze v případě, že byl terminál vyměněn. Důvěřovat no
     <message>
         <source>Wirklich alles löschen?</source>
         <translation>Opravdu smazat vše?</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>Archiv</translation>
     </message>
 </context>
 <context>

@@ -567,6 +567,53 @@ Lütfen bu e-postaya ekleyin.</translation>
     </message>
 </context>
 <context>
+    <name>cArchiveDisplay</name>
+    <message>
+        <source>Aufträge</source>
+        <translation>Siparişler</translation>
+    </message>
+    <message>
+        <source>Kunden</source>
+        <translation>Müşteriler</translation>
+    </message>
+    <message>
+        <source>Schläge</source>
+        <translation>Tarlalar</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Sürücü</translation>
+    </message>
+    <message>
+        <source>Zur Datei</source>
+        <translation>Dosyaya dön</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht gelesen werden: %2</source>
+        <translation>%1 arşivi okunamıyor: %2</translation>
+    </message>
+    <message>
+        <source>unbekannter Fehler</source>
+        <translation>bilinmeyen hata</translation>
+    </message>
+    <message>
+        <source>Alle Maschinen</source>
+        <translation>Tüm makineler</translation>
+    </message>
+    <message>
+        <source>Alle Kampagnen</source>
+        <translation>Tüm kampanyalar</translation>
+    </message>
+    <message>
+        <source>ohne Maschine</source>
+        <translation>makinesiz</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>Arşiv</translation>
+    </message>
+</context>
+<context>
     <name>cArchiveInbox</name>
     <message>
         <source>Der Ordner lässt sich nicht anlegen.</source>
@@ -1233,6 +1280,10 @@ yaşarsanız lütfen bizimle iletişime geçin.</translation>
         <source>Bericht als PDF speichern</source>
         <translation>Raporu PDF olarak kaydet</translation>
     </message>
+    <message>
+        <source>Durchschnitt: %1</source>
+        <translation>Ortalama: %1</translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -1522,6 +1573,10 @@ Bu yalnızca terminal değiştirildiyse doğrudur. Yeni sertifikaya güvenip otu
     <message>
         <source>Wirklich alles löschen?</source>
         <translation>Gerçekten tümü silinsin mi?</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>Arşiv</translation>
     </message>
 </context>
 <context>

@@ -567,6 +567,53 @@ Kérjük, csatolja ehhez az e-mailhez.</translation>
     </message>
 </context>
 <context>
+    <name>cArchiveDisplay</name>
+    <message>
+        <source>Aufträge</source>
+        <translation>Feladatok</translation>
+    </message>
+    <message>
+        <source>Kunden</source>
+        <translation>Vevők</translation>
+    </message>
+    <message>
+        <source>Schläge</source>
+        <translation>Táblák</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Gépkezelő</translation>
+    </message>
+    <message>
+        <source>Zur Datei</source>
+        <translation>Vissza a fájlhoz</translation>
+    </message>
+    <message>
+        <source>Das Archiv %1 kann nicht gelesen werden: %2</source>
+        <translation>A(z) %1 archívum nem olvasható: %2</translation>
+    </message>
+    <message>
+        <source>unbekannter Fehler</source>
+        <translation>ismeretlen hiba</translation>
+    </message>
+    <message>
+        <source>Alle Maschinen</source>
+        <translation>Minden gép</translation>
+    </message>
+    <message>
+        <source>Alle Kampagnen</source>
+        <translation>Minden kampány</translation>
+    </message>
+    <message>
+        <source>ohne Maschine</source>
+        <translation>gép nélkül</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>Archívum</translation>
+    </message>
+</context>
+<context>
     <name>cArchiveInbox</name>
     <message>
         <source>Der Ordner lässt sich nicht anlegen.</source>
@@ -1233,6 +1280,10 @@ használatával, kérjük, lépjen kapcsolatba velünk.</translation>
         <source>Bericht als PDF speichern</source>
         <translation>Jelentés mentése PDF-ként</translation>
     </message>
+    <message>
+        <source>Durchschnitt: %1</source>
+        <translation>Átlag: %1</translation>
+    </message>
 </context>
 <context>
     <name>cPWRequest</name>
@@ -1522,6 +1573,10 @@ Ez csak akkor helyes, ha a terminált kicserélték. Megbízik az új tanúsítv
     <message>
         <source>Wirklich alles löschen?</source>
         <translation>Valóban mindent töröl?</translation>
+    </message>
+    <message>
+        <source>Archiv</source>
+        <translation>Archívum</translation>
     </message>
 </context>
 <context>
