@@ -57,6 +57,14 @@ DATA="$BUILD/demo-data"
 if [ ! -f "$DATA/Fahrer.csv" ]; then
   "$BUILD/tools/sampledata/sampledata" "$DATA" --encoding utf8bom >/dev/null || exit 1
 fi
+# The demo keeps its archive in the build folder, filled with a few thousand
+# orders of ten machines over ten campaigns: the user's own archive stays
+# untouched, and so does what the demo downloads.
+export XDG_DATA_HOME="$BUILD/demo-share"
+if [ ! -f "$XDG_DATA_HOME/Lindqvarth/archive.sqlite" ]; then
+  "$BUILD/tools/sampledata/sampledata" --archive 5000 "$XDG_DATA_HOME/Lindqvarth/archive.sqlite" >/dev/null ||
+    exit 1
+fi
 SIM_ARGS=(--data "$DATA" --password 1234 --chassis WAB123 --quiet)
 trap cleanup EXIT INT TERM
 
@@ -84,4 +92,6 @@ else
 fi
 
 echo "Demo: settings (gear) -> 'Verbinden' finds the terminal; its password is 1234."
+echo "      the folder button beside the search -> 'Archiv' shows the demo archive."
+
 start_app

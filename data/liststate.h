@@ -23,7 +23,8 @@ struct ListState {
     // season ("WAB123 – 2014/15"); empty for a file, whose averages are its own.
     QString strAverageScope;
     // The archive: the order pages are about to step to the order at this
-    // index of slSortedOrderLines; the list is set anew to hold it (the
-    // orders are read as needed) with the averages of its machine and season.
+    // index of the lines they step through (slLines by number, otherwise
+    // slSortedOrderLines); the list is set anew to hold it (the orders are
+    // read as needed) with the averages of its machine and season.
     std::function<void(int)> fnPrepareOrder;
 };

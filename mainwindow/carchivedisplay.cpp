@@ -62,23 +62,23 @@ void cArchiveDisplay::vBuildBar()
     m_pSeason = new QComboBox(m_pBar);
     m_pSeason->setObjectName(QStringLiteral("comboBox_Kampagne"));
     for (QComboBox* pSelector : {m_pKind, m_pMachine, m_pSeason}) {
-        // Narrow screens: the selectors share the width, their texts elided.
+        // The selectors share the width whatever their texts: a long
+        // machine name must not widen the window past a portrait screen.
         pSelector->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        pSelector->setMinimumContentsLength(6);
+        pSelector->setMinimumContentsLength(4);
+        pSelector->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         pLayout->addWidget(pSelector, 1);
         connect(pSelector, QOverload<int>::of(&QComboBox::activated), this,
                 &cArchiveDisplay::vSelectorsChanged);
     }
-    m_pBack = new QPushButton(tr("Zur Datei"), m_pWindow);
+    m_pBack = new QPushButton(tr("Zur Datei"), m_pBar);
     m_pBack->setObjectName(QStringLiteral("pushButton_ZurDatei"));
+    pLayout->addWidget(m_pBack);
     connect(m_pBack, &QPushButton::clicked, this, &cArchiveDisplay::leaveRequested);
-    // The bar goes under the file line, the button into it.
+    // The bar goes under the file line.
     const int s32FileLine = m_pUi->verticalLayout->indexOf(m_pUi->horizontalLayout_Datei);
     m_pUi->verticalLayout->insertWidget(s32FileLine + 1, m_pBar);
-    m_pUi->horizontalLayout_Datei->insertWidget(
-        m_pUi->horizontalLayout_Datei->indexOf(m_pUi->pushButton_Hide_Show), m_pBack);
     m_pBar->hide();
-    m_pBack->hide();
 }
 
 void cArchiveDisplay::vSetScreen(int _s32Screen)
@@ -134,8 +134,10 @@ bool cArchiveDisplay::bOpen(QString* _pMessage)
     vFillSelectors();
     m_bActive = true;
     m_pBar->show();
-    m_pBack->show();
     m_pSeason->show();
+    // The archive's name is longer than a file's: it wraps rather than
+    // widen the window.
+    m_pUi->label_WhichFile->setWordWrap(true);
     return true;
 }
 
@@ -143,7 +145,7 @@ void cArchiveDisplay::vLeave()
 {
     m_bActive = false;
     m_pBar->hide();
-    m_pBack->hide();
+    m_pUi->label_WhichFile->setWordWrap(false);
     if (m_pModel)
         m_pModel->vClear();
 }
@@ -260,8 +262,10 @@ ListState cArchiveDisplay::orderState(int _s32Row)
     // The next order is read before it is stepped to.
     m_pModel->bEnsureRow(_s32Row + 1);
     const ArchiveView::OrderRow& row = m_pModel->row(_s32Row);
+    // Both as the order pages step through a file's: the lines after a
+    // header by number, the sorted lines otherwise.
     state.slSortedOrderLines = m_pModel->slLines();
-    state.slLines = QStringList{QString(), row.strLine};
+    state.slLines = QStringList{QString()} + state.slSortedOrderLines;
     state.strCurrentOrderLine = row.strLine;
     bTotalsOf(row.machine, row.strSeason, state.orderTotals);
     state.strAverageScope = strMachineName(row.machine) + QStringLiteral(" – ") + row.strSeason;

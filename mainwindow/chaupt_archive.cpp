@@ -106,8 +106,13 @@ void cHaupt::dateFilterChanged()
 
 void cHaupt::vPublishArchiveOrder(int _s32Row)
 {
+    // Before the first or after the last: the pages stay at their order.
+    if (_s32Row < 0 || !m_pArchive->model()->bEnsureRow(_s32Row))
+        return;
     ListState state = m_pArchive->orderState(_s32Row);
-    state.fnPrepareOrder = [this](int _s32Index) { vPublishArchiveOrder(_s32Index); };
+    // The pages step by number through the lines after the header line.
+    const int s32First = m_list.s32SortMode() == 0 ? 1 : 0;
+    state.fnPrepareOrder = [this, s32First](int _s32Index) { vPublishArchiveOrder(_s32Index - s32First); };
     emit listStateChanged(state);
 }
 
@@ -117,8 +122,10 @@ void cHaupt::vOpenArchiveOrder(int _s32Row)
     const cArchiveOrderModel* pModel = m_pArchive->model();
     if (_s32Row < 0 || _s32Row >= pModel->rowCount())
         return;
-    // The order pages step through the shown list (sort index 1: by place).
-    emit vSendTextToDialog(pModel->row(_s32Row).strLine, _s32Row, 1);
+    // The order pages step through the shown list: by number after its
+    // header line, otherwise by place.
+    const int s32Mode = m_list.s32SortMode();
+    emit vSendTextToDialog(pModel->row(_s32Row).strLine, s32Mode == 0 ? _s32Row + 1 : _s32Row, s32Mode);
     hide();
     Navigation::vOpen(Navigation::Target::OrderPages, Navigation::Caller::Main);
 }

@@ -39,7 +39,7 @@ void vStepOrder(cOrderPage* _pShowing, int _s32Step)
     const int s32Sort = order.s32SortIndex;
     // A copy: preparing sets the list anew, this function with it.
     const std::function<void(int)> fnPrepare = ShownList::state().fnPrepareOrder;
-    if (fnPrepare && s32Sort != 0)
+    if (fnPrepare)
         fnPrepare(order.s32OrderNumber + _s32Step);
     // Unsorted, the records are the file's lines after the header; sorted,
     // the list holds only records, the first at index 0.

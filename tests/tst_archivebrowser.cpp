@@ -155,13 +155,16 @@ void tst_ArchiveBrowser::walkTheArchive()
                 ->findChild<QLabel*>(QStringLiteral("label_Ansicht"))
                 ->text()
                 .contains(QStringLiteral("VT4-10242 – 2014/15")));
-    // Stepping follows the shown list.
+    // Stepping follows the shown list; before the first there is none.
+    OrderPages::vStepOrder(cHauptUebersicht::instance(), -1);
+    QCOMPARE(OrderPages::currentOrder().strRecord, strFirst);
     OrderPages::vStepOrder(cHauptUebersicht::instance(), 1);
     QCOMPARE(OrderPages::currentOrder().strRecord, model()->row(1).strLine);
     cHauptUebersicht::instance()->hide();
     pMain->show();
 
-    // All machines and seasons: a step from the last row read reads on.
+    // All machines and seasons by number: a step from the last row read reads on.
+    pMain->findChild<QComboBox*>(QStringLiteral("comboBox"))->setCurrentIndex(0);
     vChoose("comboBox_Maschine", 0);
     vChoose("comboBox_Kampagne", 0);
     const int s32Last = model()->rowCount() - 1;

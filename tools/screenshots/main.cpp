@@ -289,6 +289,35 @@ void vShootSettingsAndTerminal(const QString& _strOrders)
     vShoot(&password, "password", false);
 }
 
+// The archive in the main window: the chooser's entry, every machine and
+// season, then one machine's season, and an order of it with that season's
+// averages; back to the orders file after.
+void vShootArchiveView(cHaupt* _pHaupt, const QString& _strOrders)
+{
+    QProcess::execute(QStringLiteral(SAMPLEDATA_BIN),
+                      {QStringLiteral("--archive"), QStringLiteral("3000"), cArchiveStore::strDefaultPath()});
+    cTreeToDeleteFile::instance()->vSetCaller(Navigation::Caller::Main);
+    vShoot(cTreeToDeleteFile::instance(), "downloaded_files_browse");
+    _pHaupt->vShowArchive();
+    vShoot(_pHaupt, "main_archive");
+    for (const char* pSelector : {"comboBox_Maschine", "comboBox_Kampagne"}) {
+        if (auto* pCombo = _pHaupt->findChild<QComboBox*>(QLatin1String(pSelector))) {
+            pCombo->setCurrentIndex(1);
+            emit pCombo->activated(1);
+        }
+    }
+    vShoot(_pHaupt, "main_archive_selected");
+    if (auto* view = _pHaupt->findChild<QTreeView*>("treeView"); view && view->model()) {
+        _pHaupt->show();
+        vSettle();
+        emit view->clicked(view->model()->index(0, 0));
+        vSettle();
+    }
+    cHauptUebersicht::instance()->vTakeDataAndPresent();
+    vShoot(cHauptUebersicht::instance(), "order_overview_archive");
+    _pHaupt->strOpenListFile(_strOrders);
+}
+
 // A control off the window cannot be tapped: the run fails and names it.
 int s32ReportUnreachable()
 {
@@ -329,6 +358,7 @@ int main(int argc, char* argv[])
     vShootReports(haupt, season);
     vShootDialogs(driverLines);
     vShootSettingsAndTerminal(strOrdersFile(data));
+    vShootArchiveView(haupt, strOrdersFile(data));
 
     cLive::instance()->vReceiveLiveData(LiveRecordEncoder::baRecord(typicalLiveRecord()));
     vShoot(cLive::instance(), "live");
