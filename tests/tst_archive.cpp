@@ -376,6 +376,12 @@ void tst_Archive::migratesVersion1()
         check.next());
     QCOMPARE(check.value(0).toString(), QString::fromUtf8("Müller"));
     QCOMPARE(check.value(1).toInt(), 35000);
+    // The list browser's view of the orders was made from the versions.
+    QVERIFY(check.exec(QStringLiteral("SELECT chassis, order_sort FROM archive_order_view ORDER BY order_sort")));
+    QStringList slView;
+    while (check.next())
+        slView << check.value(0).toString() + QLatin1Char(' ') + check.value(1).toString();
+    QCOMPARE(slView, QStringList({c_strA + " 1", c_strB + " 2"}));
     // The migrated record is matched by the next import of the same line.
     const ArchiveImportResult result = store.importFile(
         input({c_strA, "Auftraege.csv", ArchiveFixtures::baUtf8File({baOrder(1, "01.10.2014 08:30", 35000)}),
