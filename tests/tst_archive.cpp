@@ -377,7 +377,8 @@ void tst_Archive::migratesVersion1()
     QCOMPARE(check.value(0).toString(), QString::fromUtf8("Müller"));
     QCOMPARE(check.value(1).toInt(), 35000);
     // The list browser's view of the orders was made from the versions.
-    QVERIFY(check.exec(QStringLiteral("SELECT chassis, order_sort FROM archive_order_view ORDER BY order_sort")));
+    QVERIFY(
+        check.exec(QStringLiteral("SELECT chassis, order_sort FROM archive_order_view ORDER BY order_sort")));
     QStringList slView;
     while (check.next())
         slView << check.value(0).toString() + QLatin1Char(' ') + check.value(1).toString();

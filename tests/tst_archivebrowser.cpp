@@ -36,7 +36,12 @@ class tst_ArchiveBrowser : public QObject
 
 private slots:
     void initTestCase();
-    void walkTheArchive();
+    // One walk, in this order: each step starts where the one before ended.
+    void openFromTheChooser();
+    void selectSearchAndSort();
+    void tapAndStep();
+    void stepReadsOn();
+    void exportAndBack();
     void customersAreReadOnlyLatestLines();
 
 private:
@@ -49,6 +54,7 @@ private:
     void vChoose(const char* _pSelector, int _s32Index);
 
     QString m_strFile;
+    int m_s32Shown = 0; // one machine's orders of one season
     QStringList m_slMessages;
     QStringList m_slOffers;
 };
@@ -83,7 +89,7 @@ void tst_ArchiveBrowser::vChoose(const char* _pSelector, int _s32Index)
     emit pSelector->activated(_s32Index);
 }
 
-void tst_ArchiveBrowser::walkTheArchive()
+void tst_ArchiveBrowser::openFromTheChooser()
 {
     cHaupt* pMain = cHaupt::instance();
     // The chooser's first entry opens the archive: every machine, every season.
@@ -98,7 +104,11 @@ void tst_ArchiveBrowser::walkTheArchive()
     QVERIFY(model()->rowCount() >= cArchiveOrderModel::PAGE_ROWS && model()->rowCount() < 3000);
     QCOMPARE(model()->rowCount() % cArchiveOrderModel::PAGE_ROWS, 0);
     QVERIFY(model()->canFetchMore(QModelIndex()));
+}
 
+void tst_ArchiveBrowser::selectSearchAndSort()
+{
+    cHaupt* pMain = cHaupt::instance();
     // One machine, one season.
     vChoose("comboBox_Maschine", 3);
     vChoose("comboBox_Kampagne", 1);
@@ -108,7 +118,8 @@ void tst_ArchiveBrowser::walkTheArchive()
         QCOMPARE(model()->row(r).machine.strChassis, QStringLiteral("VT4-10242"));
         QCOMPARE(model()->row(r).strSeason, QStringLiteral("2014/15"));
     }
-    const int s32Shown = model()->rowCount();
+    m_s32Shown = model()->rowCount();
+    const int s32Shown = m_s32Shown;
 
     // Search: a customer's name in other case finds that customer's orders.
     const QString strCustomer = RecordFields(model()->row(0).strLine).strClean(3);
@@ -128,7 +139,11 @@ void tst_ArchiveBrowser::walkTheArchive()
         QVERIFY(collator.compare(before.strClean(3) + " (" + before.strClean(2) + ")",
                                  after.strClean(3) + " (" + after.strClean(2) + ")") <= 0);
     }
+}
 
+void tst_ArchiveBrowser::tapAndStep()
+{
+    cHaupt* pMain = cHaupt::instance();
     // A tap opens the order pages with the averages of that machine's season.
     const QString strFirst = model()->row(0).strLine;
     QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, view()->visualRect(model()->index(0)).center());
@@ -149,7 +164,7 @@ void tst_ArchiveBrowser::walkTheArchive()
         season.vAddRecord(QString::fromUtf8(ba.constData(), ba.size()));
         ++s32SeasonOrders;
     }
-    QCOMPARE(s32SeasonOrders, s32Shown);
+    QCOMPARE(s32SeasonOrders, m_s32Shown);
     QCOMPARE(ShownList::state().orderTotals.s64AreaM2(), season.s64AreaM2());
     QVERIFY(cHauptUebersicht::instance()
                 ->findChild<QLabel*>(QStringLiteral("label_Ansicht"))
@@ -162,7 +177,11 @@ void tst_ArchiveBrowser::walkTheArchive()
     QCOMPARE(OrderPages::currentOrder().strRecord, model()->row(1).strLine);
     cHauptUebersicht::instance()->hide();
     pMain->show();
+}
 
+void tst_ArchiveBrowser::stepReadsOn()
+{
+    cHaupt* pMain = cHaupt::instance();
     // All machines and seasons by number: a step from the last row read reads on.
     pMain->findChild<QComboBox*>(QStringLiteral("comboBox"))->setCurrentIndex(0);
     vChoose("comboBox_Maschine", 0);
@@ -178,7 +197,11 @@ void tst_ArchiveBrowser::walkTheArchive()
     QVERIFY(!ShownList::state().strAverageScope.isEmpty());
     cHauptUebersicht::instance()->hide();
     pMain->show();
+}
 
+void tst_ArchiveBrowser::exportAndBack()
+{
+    cHaupt* pMain = cHaupt::instance();
     // The exports hold the shown orders: one machine's season.
     vChoose("comboBox_Maschine", 3);
     vChoose("comboBox_Kampagne", 1);
@@ -189,7 +212,7 @@ void tst_ArchiveBrowser::walkTheArchive()
     QCOMPARE(m_slOffers.size(), 2);
     const QByteArray baCsv = TestSupport::baReadFile(m_slOffers.at(0));
     // Header, one line per order, the sum.
-    QCOMPARE(baCsv.count("\r\n"), s32Shown + 2);
+    QCOMPARE(baCsv.count("\r\n"), m_s32Shown + 2);
     const QByteArray baXml =
         TestSupport::baReadFile(m_slOffers.at(1) + QStringLiteral("/TASKDATA/TASKDATA.XML"));
     QCOMPARE(baXml.count("<DVC "), 1);
