@@ -17,6 +17,7 @@
 #include "settings/ctreetodeletefile.h"
 #include "statistics/chauptuebersicht.h"
 #include "statistics/corderpageset.h"
+#include "statistics/csaisondata.h"
 #include "statistics/shownlist.h"
 #include "testsupport.h"
 
@@ -176,6 +177,13 @@ void tst_ArchiveBrowser::tapAndStep()
     OrderPages::vStepOrder(cHauptUebersicht::instance(), 1);
     QCOMPARE(OrderPages::currentOrder().strRecord, model()->row(1).strLine);
     cHauptUebersicht::instance()->hide();
+    pMain->show();
+
+    // "Summe" sums the shown machine's season.
+    pMain->findChild<QPushButton*>(QStringLiteral("pushButton_SaisonData"))->click();
+    QCOMPARE(ShownList::state().orderTotals.s64AreaM2(), season.s64AreaM2());
+    QTRY_VERIFY(cSaisonData::instance()->isVisible());
+    cSaisonData::instance()->hide();
     pMain->show();
 }
 
