@@ -283,4 +283,19 @@ bool bCreateOrMigrate(QSqlDatabase& _database, int _s32From, QSqlError& _error)
     return bOk;
 }
 
+void vAddServerSearchIndex(QSqlDatabase& _database)
+{
+    if (dialectOf(_database) != Dialect::Postgres)
+        return;
+    QSqlQuery query(_database);
+    if (query.exec(
+            QStringLiteral("SELECT 1 FROM pg_indexes WHERE indexname = 'archive_order_view_trigram'")) &&
+        query.next())
+        return;
+    // Each on its own: a refused extension must not undo anything else.
+    if (query.exec(QStringLiteral("CREATE EXTENSION IF NOT EXISTS pg_trgm")))
+        query.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS archive_order_view_trigram ON "
+                                  "archive_order_view USING gin (folded gin_trgm_ops)"));
+}
+
 } // namespace ArchiveSchema

@@ -62,4 +62,9 @@ bool bReadVersion(QSqlDatabase& _database, int& _s32Version, QSqlError& _error);
 // an older archive up to date, keeping its rows; all in one transaction.
 bool bCreateOrMigrate(QSqlDatabase& _database, int _s32From, QSqlError& _error);
 
+// PostgreSQL: the trigram index (pg_trgm) that serves the list browser's
+// search over the orders, made once where the server allows the extension.
+// An archive without it searches all the same, only slower.
+void vAddServerSearchIndex(QSqlDatabase& _database);
+
 } // namespace ArchiveSchema

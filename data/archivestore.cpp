@@ -203,6 +203,7 @@ ArchiveOpenResult cArchiveStore::openOnce()
                 .arg(ArchiveSchema::CURRENT_VERSION);
         return result;
     }
+    ArchiveSchema::vAddServerSearchIndex(m_database);
     m_bOpen = true;
     ArchiveOpenResult result;
     result.kind = ArchiveOpenResult::Kind::Open;

@@ -35,33 +35,64 @@ QVariant text(const QString& _str)
     return _str.isNull() ? QVariant(QStringLiteral("")) : QVariant(_str);
 }
 
-// A text for SQLite's full-text query: one phrase, quotes doubled.
-QString strPhrase(const QByteArray& _baText)
-{
-    QString str = QString::fromUtf8(_baText.constData(), _baText.size());
-    str.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + str + QLatin1Char('"');
-}
-
 // The trigram index finds rows whose joined values contain a text of three
 // characters or more. Every alternative of the plan asks a value for such a
 // text (or the index cannot narrow the search): the rows holding one of them
 // are all the plan can find. Empty when the index cannot help.
-QString strTrigramQuery(const ArchiveSearch::Plan& _plan)
+QStringList slTrigramTexts(const ArchiveSearch::Plan& _plan)
 {
-    QStringList slPhrases;
+    QStringList slTexts;
     for (const ArchiveSearch::Alternative& alternative : _plan.alternatives) {
         QByteArray baLongest;
         for (const ArchiveSearch::Condition& condition : alternative) {
             if (condition.baText.size() > baLongest.size())
                 baLongest = condition.baText;
         }
-        if (QString::fromUtf8(baLongest).size() < 3)
-            return QString();
-        slPhrases << strPhrase(baLongest);
+        const QString strText = QString::fromUtf8(baLongest.constData(), baLongest.size());
+        if (strText.size() < 3)
+            return QStringList();
+        slTexts << strText;
     }
-    slPhrases.removeDuplicates();
+    slTexts.removeDuplicates();
+    return slTexts;
+}
+
+// SQLite: a full-text query of phrases, quotes doubled.
+QString strFtsQuery(const QStringList& _slTexts)
+{
+    QStringList slPhrases;
+    for (QString strText : _slTexts)
+        slPhrases << QLatin1Char('"') + strText.replace(QLatin1Char('"'), QLatin1String("\"\"")) +
+                         QLatin1Char('"');
     return slPhrases.join(QLatin1String(" OR "));
+}
+
+// PostgreSQL: LIKE patterns, which its trigram index (pg_trgm) serves.
+QString strLikePattern(QString _strText)
+{
+    for (const char* pSpecial : {"\\", "%", "_"})
+        _strText.replace(QLatin1String(pSpecial), QLatin1Char('\\') + QLatin1String(pSpecial));
+    return QLatin1Char('%') + _strText + QLatin1Char('%');
+}
+
+void vAddTrigramFilter(const ArchiveSearch::Plan& _plan, Dialect _dialect, QStringList& _slWhere,
+                       QVariantList& _binds)
+{
+    const QStringList slTexts = slTrigramTexts(_plan);
+    if (slTexts.isEmpty())
+        return;
+    if (_dialect == Dialect::Sqlite) {
+        _slWhere << QStringLiteral("v.record_id IN (SELECT rowid FROM archive_order_search WHERE "
+                                   "archive_order_search MATCH ?)");
+        _binds << strFtsQuery(slTexts);
+        return;
+    }
+    QStringList slLikes;
+    for (const QString& strText : slTexts) {
+        slLikes << QStringLiteral("v.folded LIKE ?");
+        _binds << strLikePattern(strText);
+    }
+    _slWhere << QLatin1Char('(') + slLikes.join(QLatin1String(" OR ")) + QLatin1Char(')');
 }
 
 // The search's part of the condition; false when the search finds nothing.
@@ -80,14 +111,7 @@ bool bAddSearch(const ArchiveView::Selection& _selection, const ArchiveView::Ent
             return false; // a value the archive does not keep folded
         slColumns << QStringLiteral("v.") + strColumn;
     }
-    if (_dialect == Dialect::Sqlite) {
-        const QString strTrigrams = strTrigramQuery(plan);
-        if (!strTrigrams.isEmpty()) {
-            _slWhere << QStringLiteral("v.record_id IN (SELECT rowid FROM archive_order_search WHERE "
-                                       "archive_order_search MATCH ?)");
-            _binds << strTrigrams;
-        }
-    }
+    vAddTrigramFilter(plan, _dialect, _slWhere, _binds);
     const ArchiveSearch::SqlCondition condition = ArchiveSearch::sqlCondition(plan, _dialect, slColumns);
     _slWhere << condition.strSql;
     _binds << condition.binds;
