@@ -1,5 +1,6 @@
 // The customers' places in the interface language's order, kept in the
 // archive so that the orders sort by customer through an index.
+#include "data/archivecustomerranks.h"
 #include "data/archiveview.h"
 
 #include <QCollator>
@@ -189,3 +190,66 @@ bool bEnsureCustomerRanks(QSqlDatabase& _database, const QString& _strLocale, QS
 }
 
 } // namespace ArchiveView
+
+cCustomerRanks::cCustomerRanks(QSqlDatabase& _database) : m_database(_database), m_insert(_database) {}
+
+bool cCustomerRanks::bLoad(QSqlError& _error)
+{
+    QSqlQuery query(m_database);
+    if (!bExec(m_database, QStringLiteral("SELECT value FROM archive_settings WHERE name = 'rank_locale'"),
+               {}, _error, &query))
+        return false;
+    // The places follow the language they were made for.
+    m_bLocaleKept = query.next();
+    m_collator = QCollator(m_bLocaleKept ? QLocale(query.value(0).toString()) : QLocale());
+    QSqlQuery places(m_database);
+    if (!bExec(
+            m_database,
+            QStringLiteral("SELECT customer_key, rank_value FROM archive_customer_ranks ORDER BY rank_value"),
+            {}, _error, &places))
+        return false;
+    while (places.next()) {
+        m_places.append({places.value(0).toString(), places.value(1).toDouble()});
+        m_known.insert(m_places.last().strKey, m_places.last().dRank);
+    }
+    if (!m_insert.prepare(
+            QStringLiteral("INSERT INTO archive_customer_ranks (customer_key, rank_value) VALUES "
+                           "(?, ?) ON CONFLICT (customer_key) DO NOTHING")))
+        return bFail(m_insert, _error);
+    return true;
+}
+
+bool cCustomerRanks::bPlace(const QString& _strKey, QSqlError& _error)
+{
+    if (m_known.contains(_strKey))
+        return true;
+    const auto it = std::lower_bound(m_places.begin(), m_places.end(), _strKey,
+                                     [&](const Place& _place, const QString& _strOther) {
+                                         return m_collator.compare(_place.strKey, _strOther) < 0;
+                                     });
+    const int s32At = int(it - m_places.begin());
+    const double dBefore = s32At > 0 ? m_places.at(s32At - 1).dRank : NAN;
+    const double dAfter = s32At < m_places.size() ? m_places.at(s32At).dRank : NAN;
+    double dRank = RANK_STEP;
+    if (!std::isnan(dBefore) && !std::isnan(dAfter))
+        dRank = (dBefore + dAfter) / 2;
+    else if (!std::isnan(dBefore))
+        dRank = dBefore + RANK_STEP;
+    else if (!std::isnan(dAfter))
+        dRank = dAfter - RANK_STEP;
+    m_known.insert(_strKey, dRank);
+    if ((!std::isnan(dBefore) && dRank - dBefore < 1e-6) || (!std::isnan(dAfter) && dAfter - dRank < 1e-6))
+        return true; // no room: placed anew by the list browser
+    m_places.insert(s32At, {_strKey, dRank});
+    m_insert.addBindValue(_strKey);
+    m_insert.addBindValue(dRank);
+    if (!m_insert.exec())
+        return bFail(m_insert, _error);
+    if (m_bLocaleKept)
+        return true;
+    m_bLocaleKept = true;
+    return bExec(m_database,
+                 QStringLiteral("INSERT INTO archive_settings (name, value) VALUES ('rank_locale', ?) ON "
+                                "CONFLICT (name) DO NOTHING"),
+                 {QLocale().name()}, _error);
+}

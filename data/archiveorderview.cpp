@@ -38,21 +38,27 @@ bool bCleanEmpty(const QStringRef& _str)
 }
 
 // SQLite keeps a trigram index of the joined values beside the table, in
-// step with it through triggers.
+// step with it through triggers, and a table of its trigrams that says how
+// many orders hold each (the search decides by it how to go through them).
 QStringList slSqliteSearchIndex()
 {
     return {QStringLiteral("CREATE VIRTUAL TABLE archive_order_search USING fts5(folded, "
                            "content='archive_order_view', content_rowid='record_id', tokenize='trigram')"),
+            QStringLiteral("CREATE VIRTUAL TABLE archive_order_search_terms USING fts5vocab("
+                           "archive_order_search, 'row')"),
             QStringLiteral("CREATE TRIGGER archive_order_view_ai AFTER INSERT ON archive_order_view BEGIN "
                            "INSERT INTO archive_order_search (rowid, folded) VALUES (new.record_id, "
                            "new.folded); END"),
             QStringLiteral("CREATE TRIGGER archive_order_view_ad AFTER DELETE ON archive_order_view BEGIN "
                            "INSERT INTO archive_order_search (archive_order_search, rowid, folded) VALUES "
                            "('delete', old.record_id, old.folded); END"),
-            QStringLiteral("CREATE TRIGGER archive_order_view_au AFTER UPDATE ON archive_order_view BEGIN "
-                           "INSERT INTO archive_order_search (archive_order_search, rowid, folded) VALUES "
-                           "('delete', old.record_id, old.folded); INSERT INTO archive_order_search (rowid, "
-                           "folded) VALUES (new.record_id, new.folded); END")};
+            // Only a changed text is indexed anew: a customer's new place in
+            // the sort order touches every order of the customer.
+            QStringLiteral(
+                "CREATE TRIGGER archive_order_view_au AFTER UPDATE OF folded ON archive_order_view BEGIN "
+                "INSERT INTO archive_order_search (archive_order_search, rowid, folded) VALUES "
+                "('delete', old.record_id, old.folded); INSERT INTO archive_order_search (rowid, "
+                "folded) VALUES (new.record_id, new.folded); END")};
 }
 
 } // namespace
@@ -137,10 +143,17 @@ QString strDecodeLine(const QByteArray& _baLine, bool _bUtf8)
                   : QString::fromLatin1(_baLine.constData(), _baLine.size());
 }
 
-cWriter::cWriter(QSqlDatabase& _database) : m_database(_database), m_upsert(_database), m_rank(_database) {}
+cWriter::cWriter(QSqlDatabase& _database)
+    : m_database(_database), m_upsert(_database), m_pRanks(std::make_unique<cCustomerRanks>(_database))
+{
+}
+
+cWriter::~cWriter() = default;
 
 bool cWriter::bPrepare(QSqlError& _error)
 {
+    if (!m_pRanks->bLoad(_error))
+        return false;
     const QString strFolds = strFoldColumnList();
     QStringList slUpdates;
     for (const QString& strColumn :
@@ -169,6 +182,9 @@ bool cWriter::bWrite(qint64 _s64RecordId, qint64 _s64VersionId, const QString& _
                      const QString& _strLine, QSqlError& _error)
 {
     const Row row = Row::ofLine(_strLine);
+    // The customer's place goes in first: the row takes it from there.
+    if (!m_pRanks->bPlace(row.strCustomerKey, _error))
+        return false;
     const auto text = [](const QString& _str) {
         return _str.isNull() ? QVariant(QStringLiteral("")) : QVariant(_str);
     };

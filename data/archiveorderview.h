@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/archivecustomerranks.h"
 #include "data/archivesearch.h"
 
 #include <QByteArray>
@@ -9,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+
+#include <memory>
 
 // What the list browser reads of the archive's orders: one row per order
 // record of a machine, its latest version (the one seen last), with what
@@ -54,7 +57,9 @@ class cWriter
 {
 public:
     explicit cWriter(QSqlDatabase& _database);
-    // Prepares the statement; false with the driver's error.
+    ~cWriter();
+    // Prepares the statement and reads the customers' places; false with
+    // the driver's error.
     bool bPrepare(QSqlError& _error);
     bool bWrite(qint64 _s64RecordId, qint64 _s64VersionId, const QString& _strChassis,
                 const QString& _strSerial, const QString& _strSeason, bool _bUtf8, const QString& _strLine,
@@ -63,7 +68,7 @@ public:
 private:
     QSqlDatabase& m_database;
     QSqlQuery m_upsert;
-    QSqlQuery m_rank;
+    std::unique_ptr<cCustomerRanks> m_pRanks;
 };
 
 // Fills the view from the archive's versions: every order record's version

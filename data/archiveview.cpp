@@ -111,7 +111,8 @@ bool bAddSearch(const ArchiveView::Selection& _selection, const ArchiveView::Ent
             return false; // a value the archive does not keep folded
         slColumns << QStringLiteral("v.") + strColumn;
     }
-    vAddTrigramFilter(plan, _dialect, _slWhere, _binds);
+    if (_selection.bTrigramFilter)
+        vAddTrigramFilter(plan, _dialect, _slWhere, _binds);
     const ArchiveSearch::SqlCondition condition = ArchiveSearch::sqlCondition(plan, _dialect, slColumns);
     _slWhere << condition.strSql;
     _binds << condition.binds;
@@ -194,13 +195,18 @@ Query query(const Selection& _selection, const EntryLayout& _layout, Dialect _di
         slWhere << QStringLiteral("v.season = ?");
         result.binds << _selection.strSeason;
     }
-    // As the list: a row without a date passes an upper bound, not a lower one.
+    // As the list: a row without a date passes an upper bound, not a lower
+    // one. The rows are walked in the list's order and their dates compared
+    // (SQLite: "+" keeps the date's index from driving, which would sort
+    // every order of the range for each page).
+    const QString strDay =
+        _dialect == Dialect::Sqlite ? QStringLiteral("+v.start_day") : QStringLiteral("v.start_day");
     if (_selection.dateFrom.isValid()) {
-        slWhere << QStringLiteral("v.start_day >= ?");
+        slWhere << strDay + QStringLiteral(" >= ?");
         result.binds << _selection.dateFrom.toString(Qt::ISODate);
     }
     if (_selection.dateTo.isValid()) {
-        slWhere << QStringLiteral("(v.start_day IS NULL OR v.start_day <= ?)");
+        slWhere << QStringLiteral("(%1 IS NULL OR %1 <= ?)").arg(strDay);
         result.binds << _selection.dateTo.toString(Qt::ISODate);
     }
     result.bNothing = !bAddSearch(_selection, _layout, _dialect, slWhere, result.binds);
@@ -210,6 +216,26 @@ Query query(const Selection& _selection, const EntryLayout& _layout, Dialect _di
     result.strSql += _selection.s32SortMode == 0 ? QStringLiteral(" ORDER BY v.order_sort, v.record_id")
                                                  : QStringLiteral(" ORDER BY v.customer_rank, v.record_id");
     return result;
+}
+
+void vChooseSearchRoute(QSqlDatabase& _database, Selection& _selection, const EntryLayout& _layout)
+{
+    // More finds than this: the first page fills sooner along the list's order.
+    constexpr int COMMON = 20000;
+    _selection.bTrigramFilter = true;
+    if (_selection.baNeedle.isEmpty() || ArchiveSchema::dialectOf(_database) != Dialect::Sqlite)
+        return;
+    const QStringList slTexts = slTrigramTexts(ArchiveSearch::plan(_layout.layout, _selection.baNeedle));
+    if (slTexts.isEmpty())
+        return;
+    QSqlQuery count(_database);
+    QSqlError error;
+    if (bRun(count,
+             QStringLiteral("SELECT count(*) FROM (SELECT rowid FROM archive_order_search WHERE "
+                            "archive_order_search MATCH ? LIMIT ?) AS found"),
+             {strFtsQuery(slTexts), COMMON}, error) &&
+        count.next())
+        _selection.bTrigramFilter = count.value(0).toInt() < COMMON;
 }
 
 bool bFetch(QSqlDatabase& _database, const Selection& _selection, const EntryLayout& _layout, int _s32Offset,

@@ -30,6 +30,9 @@ struct Selection {
     QDate dateFrom;         // invalid bounds do not limit
     QDate dateTo;
     int s32SortMode = 0; // 0 by order number, otherwise by customer
+    // Whether the trigram index preselects the search's rows (see
+    // vChooseSearchRoute); without it the rows are walked in their order.
+    bool bTrigramFilter = true;
 };
 
 // How the list composes an entry's searchable text, in the order of the
@@ -69,6 +72,12 @@ struct Query {
     bool bNothing = false; // the search can find no row
 };
 Query query(const Selection& _selection, const EntryLayout& _layout, ArchiveSchema::Dialect _dialect);
+
+// How a search goes through the orders fastest: a text few orders hold is
+// looked up in the trigram index and its orders sorted; a text many hold is
+// found sooner by walking the orders in the list's order, where the first
+// page fills at once. Decides by counting the index's finds up to a bound.
+void vChooseSearchRoute(QSqlDatabase& _database, Selection& _selection, const EntryLayout& _layout);
 
 // Rows _s32Offset to _s32Offset + _s32Limit - 1 of the selection.
 bool bFetch(QSqlDatabase& _database, const Selection& _selection, const EntryLayout& _layout, int _s32Offset,

@@ -18,6 +18,7 @@ bool cArchiveOrderModel::bShow(const QSqlDatabase& _database, const ArchiveView:
     m_database = _database;
     m_selection = _selection;
     m_layout = _layout;
+    ArchiveView::vChooseSearchRoute(m_database, m_selection, m_layout);
     m_pages.clear();
     m_s32Rows = 0;
     m_bAtEnd = false;

@@ -326,23 +326,29 @@ void tst_ArchiveView::sameRowsAsTheFileSearch()
             if (found.at(size_t(r)))
                 slExpected << slRowLines.at(r);
         }
-        ArchiveView::Selection selection;
-        selection.baNeedle = baNeedle;
-        selection.s32SortMode = sortMode;
-        QStringList slFound;
-        QVERIFY(ArchiveView::bForEach(
-            db, selection, layout,
-            [&](const ArchiveView::OrderRow& _row) {
-                slFound << _row.strLine;
-                return true;
-            },
-            error));
         std::sort(slExpected.begin(), slExpected.end());
-        std::sort(slFound.begin(), slFound.end());
-        QVERIFY2(slFound == slExpected, qPrintable(QStringLiteral("needle \"%1\": %2 rows, expected %3")
-                                                       .arg(QString::fromUtf8(baTyped))
-                                                       .arg(slFound.size())
-                                                       .arg(slExpected.size())));
+        // Through the trigram index and along the list's order alike.
+        for (const bool bTrigrams : {true, false}) {
+            ArchiveView::Selection selection;
+            selection.baNeedle = baNeedle;
+            selection.s32SortMode = sortMode;
+            selection.bTrigramFilter = bTrigrams;
+            QStringList slFound;
+            QVERIFY(ArchiveView::bForEach(
+                db, selection, layout,
+                [&](const ArchiveView::OrderRow& _row) {
+                    slFound << _row.strLine;
+                    return true;
+                },
+                error));
+            std::sort(slFound.begin(), slFound.end());
+            QVERIFY2(slFound == slExpected, qPrintable(QStringLiteral("needle \"%1\" (trigrams %2): %3 rows, "
+                                                                      "expected %4")
+                                                           .arg(QString::fromUtf8(baTyped))
+                                                           .arg(bTrigrams)
+                                                           .arg(slFound.size())
+                                                           .arg(slExpected.size())));
+        }
     }
 }
 
