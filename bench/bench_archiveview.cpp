@@ -215,7 +215,8 @@ void vKeystrokes(const MainWindow& _w, const QString& _strArchive, const QString
                  dMs / _dBaseline, QString("%1 rows read").arg(rows.at(i)));
         const double dShell = shellTimes.at(i);
         if (dShell < 0) {
-            vNote(QString("sqlite3 missing or failed: archive_keystroke_peer of \"%1\" skipped").arg(strTyped));
+            vNote(
+                QString("sqlite3 missing or failed: archive_keystroke_peer of \"%1\" skipped").arg(strTyped));
             continue;
         }
         vRow("archive_keystroke_peer", "sqlite3 shell, same query (median of 3)", LARGE_ORDERS, dShell,
