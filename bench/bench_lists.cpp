@@ -3,7 +3,9 @@
 // order, the memory the first open takes, the same totals computed by a
 // plain Python script, and the start-up of the application; and how long the
 // terminal link's reading holds the interface up on a burst of tiny frames;
-// and the archive's import of the same file, beside the sqlite3 shell's.
+// and the archive's import of the same file, beside the sqlite3 shell's;
+// and the archive in the main window with a million orders
+// (bench_archiveview.cpp).
 //
 // Every time is given as a ratio to a baseline measured in the same run (the
 // plain read, Latin-1 decode and line split of the same file; for the
@@ -13,11 +15,14 @@
 //   bench_lists --tsv      one row per figure: key, records, ms, ratio[, detail]
 //   bench_lists --only frames_burst   the baseline and that figure alone
 //   bench_lists --only archive_import  (also archive_reimport, archive_import_memory, sqlite3_peer)
+//   bench_lists --only archive_view    the baseline and the archive view's figures
 //   bench_lists --startup-child app|hello   (run by the benchmark itself)
 
 #include "app/reportoffer.h"
 #include "app/settingsstore.h"
 #include "app/wiring.h"
+#include "bench_archiveview.h"
+#include "benchsupport.h"
 #include "data/archivestore.h"
 #include "mainwindow/chaupt.h"
 #include "terminal/dispatch.h"
@@ -48,7 +53,6 @@
 #include <cstring>
 #include <functional>
 #include <malloc.h>
-#include <sys/resource.h>
 
 // Outside any namespace: the macro declares the resource collection's
 // initialiser at the scope it is used in.
@@ -60,109 +64,12 @@ static void vInitResources()
 namespace
 {
 
+using namespace Bench;
+
 constexpr int RECORDS = 100000;
-constexpr int START_SCREEN_WAIT_MS = 2200;
 constexpr int STARTUP_RUNS = 5;
 constexpr int CHILD_TIMEOUT_MS = 60000;
 constexpr int BURST_FRAMES = 320000;
-
-// ---- output ---------------------------------------------------------------------------------
-
-bool g_bTsv = false;
-
-// One figure. In the table the step names it; in the tsv output the key does,
-// with the detail (e.g. the typed text) as an extra column.
-void vRow(const char* _strKey, const QString& _strStep, int _s32Records, double _dMs, double _dRatio,
-          const QString& _strDetail = QString())
-{
-    if (g_bTsv) {
-        std::printf("%s\t%d\t%.2f\t%.3f\t%s\n", _strKey, _s32Records, _dMs, _dRatio,
-                    qUtf8Printable(_strDetail));
-    } else {
-        // Padded as text: "ü" is one column but two bytes.
-        std::printf("%s %9d %12.1f %10.2f", qUtf8Printable(_strStep.leftJustified(40)), _s32Records, _dMs,
-                    _dRatio);
-        if (!_strDetail.isEmpty())
-            std::printf("   %s", qUtf8Printable(_strDetail));
-        std::printf("\n");
-    }
-    std::fflush(stdout);
-}
-
-// A line only the table shows (tsv readers get it on stderr).
-void vNote(const QString& _strText)
-{
-    std::fprintf(g_bTsv ? stderr : stdout, "%s%s\n", g_bTsv ? "# " : "  ", qUtf8Printable(_strText));
-    std::fflush(g_bTsv ? stderr : stdout);
-}
-
-// ---- timing ---------------------------------------------------------------------------------
-
-double dMedian(QVector<double> _ldValues)
-{
-    std::sort(_ldValues.begin(), _ldValues.end());
-    return _ldValues.isEmpty() ? 0 : _ldValues.at(_ldValues.size() / 2);
-}
-
-double dTimeMs(const std::function<void()>& _run)
-{
-    QElapsedTimer timer;
-    timer.start();
-    _run();
-    return timer.nsecsElapsed() / 1e6;
-}
-
-double dMedianMs(int _s32Runs, const std::function<void()>& _run)
-{
-    QVector<double> times;
-    for (int i = 0; i < _s32Runs; ++i)
-        times.append(dTimeMs(_run));
-    return dMedian(times);
-}
-
-void vWaitMs(int _s32Ms)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < _s32Ms)
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-}
-
-// ---- memory ---------------------------------------------------------------------------------
-
-// A "VmXXX:" line of /proc/self/status in kB; -1 when there is none.
-long s64StatusKb(const char* _strField)
-{
-    QFile file(QStringLiteral("/proc/self/status"));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return -1;
-    const QByteArray baField = QByteArray(_strField) + ':';
-    for (const QByteArray& baLine : file.readAll().split('\n')) {
-        if (baLine.startsWith(baField))
-            return baLine.mid(baField.size()).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
-}
-
-long s64MaxRssKb()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
-// Sets the peak resident size back to the current one (Linux: "5" written to
-// clear_refs). False when that is not possible or did not take.
-bool bResetPeakRss()
-{
-    QFile file(QStringLiteral("/proc/self/clear_refs"));
-    if (!file.open(QIODevice::WriteOnly) || file.write("5") != 1)
-        return false;
-    file.close();
-    const long s64Peak = s64StatusKb("VmHWM");
-    const long s64Now = s64StatusKb("VmRSS");
-    return s64Peak >= 0 && s64Now >= 0 && s64Peak <= s64Now + 1024;
-}
 
 // ---- files ----------------------------------------------------------------------------------
 
@@ -407,41 +314,19 @@ double dChildMs(const QString& _strKind)
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 ? dMs : -1;
 }
 
-// ---- the main window ------------------------------------------------------------------------
-
-struct MainWindow {
-    cHaupt* haupt = nullptr;
-    QTreeView* view = nullptr;
-    QLineEdit* search = nullptr;
-    QComboBox* sort = nullptr;
-
-    // What a user action leads to, up to the list painted.
-    void vSettle() const
-    {
-        QApplication::processEvents();
-        if (view)
-            view->viewport()->repaint();
-    }
-    int s32Rows() const { return view && view->model() ? view->model()->rowCount() : 0; }
-};
-
 // ---- the steps ------------------------------------------------------------------------------
-
-void vPrintHeader()
-{
-    if (g_bTsv)
-        std::printf("key\trecords\tms\tratio\tdetail\n");
-    else
-        std::printf("%-40s %9s %12s %10s\n", "step", "records", "time [ms]", "ratio");
-}
 
 const QStringList c_slArchiveKeys{"archive_import", "sqlite3_peer", "archive_reimport",
                                   "archive_import_memory"};
 
+const QString c_strArchiveViewKey = QStringLiteral("archive_view");
+
 // --only KEY: the baseline and that figure, without the main window (an
-// archive key runs the imports it needs, printing what they give).
+// archive key runs the imports it needs, printing what they give; the
+// archive view's figures need the main window).
 int s32Only(const QString& _strHome, const QString& _strKey)
 {
+    const MainWindow w = _strKey == c_strArchiveViewKey ? mainWindowShown() : MainWindow();
     vPrintHeader();
     const QString strPath = strGenerate(_strHome + "/orders" + QString::number(RECORDS), RECORDS);
     int s32Lines = 0;
@@ -449,6 +334,10 @@ int s32Only(const QString& _strHome, const QString& _strKey)
     vRow("baseline", "read and split (baseline)", RECORDS, dBaseline, 1, QString("%1 lines").arg(s32Lines));
     if (_strKey == QLatin1String("frames_burst")) {
         vFramesBurst(dBaseline);
+        return 0;
+    }
+    if (_strKey == c_strArchiveViewKey) {
+        vArchiveView(w, _strHome, dBaseline);
         return 0;
     }
     ArchiveFigures figures;
@@ -663,20 +552,6 @@ void vPeakMemory(const FirstOpen& _open, qint64 _s64FileBytes)
              .arg(_open.bPeakReset ? "VmHWM after reset" : "ru_maxrss difference"));
 }
 
-// The main window as the application shows it, after the start screen.
-MainWindow mainWindowShown()
-{
-    MainWindow w;
-    w.haupt = cHaupt::instance();
-    w.haupt->resize(1024, 768);
-    w.haupt->show();
-    vWaitMs(START_SCREEN_WAIT_MS); // the start screen passes before anything is measured
-    w.view = w.haupt->findChild<QTreeView*>("treeView");
-    w.search = w.haupt->findChild<QLineEdit*>("lineEdit");
-    w.sort = w.haupt->findChild<QComboBox*>("comboBox");
-    return w;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -686,14 +561,14 @@ int main(int argc, char* argv[])
         if (std::strcmp(argv[i], "--startup-child") == 0 && i + 1 < argc)
             return s32StartupChild(QString::fromLocal8Bit(argv[i + 1]), argc, argv);
         if (std::strcmp(argv[i], "--tsv") == 0)
-            g_bTsv = true;
+            Bench::g_bTsv = true;
         if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc)
             strOnly = QString::fromLocal8Bit(argv[++i]);
     }
-    if (!strOnly.isEmpty() && strOnly != QLatin1String("frames_burst") &&
+    if (!strOnly.isEmpty() && strOnly != QLatin1String("frames_burst") && strOnly != c_strArchiveViewKey &&
         !c_slArchiveKeys.contains(strOnly)) {
-        std::fprintf(stderr, "bench_lists: --only knows frames_burst, %s\n",
-                     qPrintable(c_slArchiveKeys.join(QLatin1String(", "))));
+        std::fprintf(stderr, "bench_lists: --only knows frames_burst, %s, %s\n",
+                     qPrintable(c_slArchiveKeys.join(QLatin1String(", "))), qPrintable(c_strArchiveViewKey));
         return 2;
     }
 
@@ -740,5 +615,6 @@ int main(int argc, char* argv[])
     vStartup();
     vPeakMemory(open, s64FileBytes);
     vArchive(home.path(), strPath, dBaseline, ArchiveFigures{true, true, true});
+    vArchiveView(w, home.path(), dBaseline);
     return 0;
 }
