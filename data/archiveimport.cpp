@@ -344,7 +344,7 @@ bool cImport::bRun(ArchiveImportResult& _result)
     return ArchiveRecords::bForEachRecord(
                m_input.baContent, m_kind, m_input.arrived,
                [&](const ArchiveRecord& _record) { return bImportRecord(_record, _result); }) &&
-           bCountRecords(_result);
+           bCountRecords(_result) && (m_kind != ListKind::Orders || m_view.bFinish(m_error));
 }
 
 // An import reads before it writes. SQLite's plain BEGIN would take the

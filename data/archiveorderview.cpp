@@ -94,6 +94,9 @@ QStringList slCreate(Dialect _dialect)
         QStringLiteral("CREATE TABLE archive_customer_ranks (customer_key TEXT PRIMARY KEY, rank_value "
                        "DOUBLE PRECISION NOT NULL)"),
         QStringLiteral("CREATE TABLE archive_settings (name TEXT PRIMARY KEY, value TEXT NOT NULL)"),
+        QStringLiteral(
+            "CREATE TABLE archive_season_totals (chassis TEXT NOT NULL, serial TEXT NOT NULL, season "
+            "TEXT NOT NULL, totals TEXT NOT NULL, PRIMARY KEY (chassis, serial, season))"),
         // Every selection the view offers (all, a season, a machine, both)
         // in both sort orders walks an index.
         QStringLiteral(
@@ -197,10 +200,61 @@ bool cWriter::bWrite(qint64 _s64RecordId, qint64 _s64VersionId, const QString& _
         m_upsert.addBindValue(value);
     for (const QByteArray& ba : row.folded)
         m_upsert.addBindValue(ba.isNull() ? QByteArray("") : ba);
-    if (m_upsert.exec())
-        return true;
-    _error = m_upsert.lastError();
-    return false;
+    if (!m_upsert.exec()) {
+        _error = m_upsert.lastError();
+        return false;
+    }
+    m_touched.insert({_strChassis, _strSerial, _strSeason});
+    return true;
+}
+
+bool cWriter::bFinish(QSqlError& _error)
+{
+    QSqlQuery upsert(m_database);
+    if (!upsert.prepare(
+            QStringLiteral("INSERT INTO archive_season_totals (chassis, serial, season, totals) "
+                           "VALUES (?, ?, ?, ?) ON CONFLICT (chassis, serial, season) DO UPDATE SET "
+                           "totals = excluded.totals"))) {
+        _error = upsert.lastError();
+        return false;
+    }
+    for (const QStringList& slSeason : qAsConst(m_touched)) {
+        cOrderTotals totals;
+        if (!bComputeSeasonTotals(m_database, slSeason.at(0), slSeason.at(1), slSeason.at(2), totals, _error))
+            return false;
+        for (const QString& str : slSeason)
+            upsert.addBindValue(str.isNull() ? QStringLiteral("") : str);
+        upsert.addBindValue(totals.strSerialized());
+        if (!upsert.exec()) {
+            _error = upsert.lastError();
+            return false;
+        }
+    }
+    m_touched.clear();
+    return true;
+}
+
+bool bComputeSeasonTotals(QSqlDatabase& _database, const QString& _strChassis, const QString& _strSerial,
+                          const QString& _strSeason, cOrderTotals& _totals, QSqlError& _error)
+{
+    _totals.vReset();
+    QSqlQuery select(_database);
+    select.setForwardOnly(true);
+    if (!select.prepare(QStringLiteral("SELECT v.line_utf8, x.line FROM archive_order_view v JOIN "
+                                       "archive_versions x ON x.id = v.version_id WHERE v.season = ? AND "
+                                       "v.chassis = ? AND v.serial = ?"))) {
+        _error = select.lastError();
+        return false;
+    }
+    for (const QString& str : {_strSeason, _strChassis, _strSerial})
+        select.addBindValue(str.isNull() ? QStringLiteral("") : str);
+    if (!select.exec()) {
+        _error = select.lastError();
+        return false;
+    }
+    while (select.next())
+        _totals.vAddRecord(strDecodeLine(select.value(1).toByteArray(), select.value(0).toBool()));
+    return true;
 }
 
 bool bFill(QSqlDatabase& _database, QSqlError& _error)
@@ -247,7 +301,7 @@ bool bFill(QSqlDatabase& _database, QSqlError& _error)
         _error = select.lastError();
         return false;
     }
-    return true;
+    return writer.bFinish(_error);
 }
 
 } // namespace ArchiveOrderView

@@ -3,7 +3,10 @@
 #include "data/archivecustomerranks.h"
 #include "data/archivesearch.h"
 
+#include "data/ordertotals.h"
+
 #include <QByteArray>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -25,6 +28,7 @@
 //   fold_*         the values the list's search looks through, folded
 //   folded         the same values joined by line ends (no value holds
 //                  one): SQLite's trigram index preselects rows by it
+//   archive_season_totals  each machine's season totals, kept by the importer
 // The importer keeps the table in step with every version it stores; an
 // older archive gets it filled when it is migrated.
 namespace ArchiveOrderView
@@ -51,8 +55,14 @@ struct Row {
     static Row ofLine(const QString& _strLine);
 };
 
+// The totals of one machine's orders in one season as its season's file
+// would give them, computed from the view's lines.
+bool bComputeSeasonTotals(QSqlDatabase& _database, const QString& _strChassis, const QString& _strSerial,
+                          const QString& _strSeason, cOrderTotals& _totals, QSqlError& _error);
+
 // Writes the view rows of order versions: the version becomes the record's
-// shown version.
+// shown version. bFinish then keeps the totals of every season written to
+// (archive_season_totals), so that an order's averages need one row.
 class cWriter
 {
 public:
@@ -64,11 +74,14 @@ public:
     bool bWrite(qint64 _s64RecordId, qint64 _s64VersionId, const QString& _strChassis,
                 const QString& _strSerial, const QString& _strSeason, bool _bUtf8, const QString& _strLine,
                 QSqlError& _error);
+    // Keeps the totals of the seasons written to since the last call.
+    bool bFinish(QSqlError& _error);
 
 private:
     QSqlDatabase& m_database;
     QSqlQuery m_upsert;
     std::unique_ptr<cCustomerRanks> m_pRanks;
+    QSet<QStringList> m_touched; // chassis, serial, season
 };
 
 // Fills the view from the archive's versions: every order record's version

@@ -276,19 +276,17 @@ bool bForEach(QSqlDatabase& _database, const Selection& _selection, const EntryL
 bool bSeasonTotals(QSqlDatabase& _database, const ArchiveMachine& _machine, const QString& _strSeason,
                    cOrderTotals& _totals, QSqlError& _error)
 {
-    _totals.vReset();
-    QSqlQuery select(_database);
-    select.setForwardOnly(true);
-    if (!bRun(
-            select,
-            QStringLiteral("SELECT v.line_utf8, x.line FROM archive_order_view v JOIN archive_versions x ON "
-                           "x.id = v.version_id WHERE v.season = ? AND v.chassis = ? AND v.serial = ?"),
-            {_strSeason, text(_machine.strChassis), text(_machine.strSerial)}, _error))
+    // Kept by the importer; computed here for an archive that has none yet.
+    QSqlQuery kept(_database);
+    if (!bRun(kept,
+              QStringLiteral("SELECT totals FROM archive_season_totals WHERE chassis = ? AND serial = ? AND "
+                             "season = ?"),
+              {text(_machine.strChassis), text(_machine.strSerial), text(_strSeason)}, _error))
         return false;
-    while (select.next())
-        _totals.vAddRecord(
-            ArchiveOrderView::strDecodeLine(select.value(1).toByteArray(), select.value(0).toBool()));
-    return true;
+    if (kept.next() && cOrderTotals::bFromSerialized(kept.value(0).toString(), _totals))
+        return true;
+    return ArchiveOrderView::bComputeSeasonTotals(_database, _machine.strChassis, _machine.strSerial,
+                                                  _strSeason, _totals, _error);
 }
 
 bool bLatestLines(QSqlDatabase& _database, ListKind _kind, const ArchiveMachine* _pMachine,

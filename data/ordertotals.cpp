@@ -85,3 +85,55 @@ OperatingHours OperatingHours::fromOrderLines(const QStringList& _slLines)
     hours.strHarvester = strHours(strField(slFields, 43));
     return hours;
 }
+
+QString cOrderTotals::strSerialized() const
+{
+    QStringList sl;
+    for (const qint64 s64 :
+         {m_s64AreaM2, m_s64FieldMetres, m_s64RoadMetres, m_s64FieldFuelMl, m_s64RoadFuelMl})
+        sl << QString::number(s64);
+    // 17 significant digits give a double back bit for bit, 9 a float.
+    for (const double d : {m_dArea, m_dFieldMinutes, m_dRoadMinutes, m_dHarvestMinutes, m_dFieldDistance,
+                           m_dHarvestDistance, m_dRoadDistance, m_dFieldFuel, m_dRoadFuel})
+        sl << QString::number(d, 'g', 17);
+    for (const float f : {m_fEmptyRunMetres, m_fHarvestFuel, m_fBunkerLoads})
+        sl << QString::number(double(f), 'g', 9);
+    return sl.join(QLatin1Char(' '));
+}
+
+bool cOrderTotals::bFromSerialized(const QString& _strText, cOrderTotals& _totals)
+{
+    const QVector<QStringRef> parts = _strText.splitRef(QLatin1Char(' '));
+    if (parts.size() != 17)
+        return false;
+    cOrderTotals totals;
+    bool bOk = true;
+    int i = 0;
+    const auto next64 = [&](qint64& _s64) {
+        bool b = false;
+        _s64 = parts.at(i++).toLongLong(&b);
+        bOk = bOk && b;
+    };
+    const auto nextDouble = [&](double& _d) {
+        bool b = false;
+        _d = parts.at(i++).toDouble(&b);
+        bOk = bOk && b;
+    };
+    const auto nextFloat = [&](float& _f) {
+        double d = 0;
+        nextDouble(d);
+        _f = float(d);
+    };
+    for (qint64* p : {&totals.m_s64AreaM2, &totals.m_s64FieldMetres, &totals.m_s64RoadMetres,
+                      &totals.m_s64FieldFuelMl, &totals.m_s64RoadFuelMl})
+        next64(*p);
+    for (double* p : {&totals.m_dArea, &totals.m_dFieldMinutes, &totals.m_dRoadMinutes,
+                      &totals.m_dHarvestMinutes, &totals.m_dFieldDistance, &totals.m_dHarvestDistance,
+                      &totals.m_dRoadDistance, &totals.m_dFieldFuel, &totals.m_dRoadFuel})
+        nextDouble(*p);
+    for (float* p : {&totals.m_fEmptyRunMetres, &totals.m_fHarvestFuel, &totals.m_fBunkerLoads})
+        nextFloat(*p);
+    if (bOk)
+        _totals = totals;
+    return bOk;
+}

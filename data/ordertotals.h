@@ -45,6 +45,11 @@ public:
     std::optional<float> fieldFuelPerHectare() const;
     std::optional<float> bunkerLoadsPerHectare() const;
 
+    // The sums as a text that gives them back exactly (the archive keeps a
+    // season's totals so); false for a text that is not one.
+    QString strSerialized() const;
+    static bool bFromSerialized(const QString& _strText, cOrderTotals& _totals);
+
 private:
     qint64 m_s64AreaM2 = 0;
     qint64 m_s64FieldMetres = 0;

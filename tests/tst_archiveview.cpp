@@ -113,8 +113,9 @@ QSqlDatabase tst_ArchiveView::database(const QString& _strBackEnd, const QString
             return db;
         db = m_server.dbOpen(_strName);
         QSqlQuery drop(db);
-        for (const char* pTable : {"archive_order_view", "archive_customer_ranks", "archive_settings",
-                                   "archive_versions", "archive_records", "archive_files", "archive_version"})
+        for (const char* pTable :
+             {"archive_order_view", "archive_customer_ranks", "archive_settings", "archive_season_totals",
+              "archive_versions", "archive_records", "archive_files", "archive_version"})
             drop.exec(QStringLiteral("DROP TABLE IF EXISTS %1 CASCADE").arg(QLatin1String(pTable)));
     } else {
         db = cArchiveStore::sqliteConnection(m_folder.filePath(_strName + QStringLiteral(".sqlite")),
@@ -214,6 +215,16 @@ void tst_ArchiveView::selectionsAndSortOrders()
     cOrderTotals totals;
     QVERIFY(ArchiveView::bSeasonTotals(db, machines.first(), QStringLiteral("2014/15"), totals, error));
     QCOMPARE(totals.s64AreaM2(), qint64(30000));
+    // Kept by the import, read back exactly as computed from the lines.
+    cOrderTotals computed;
+    QVERIFY(ArchiveOrderView::bComputeSeasonTotals(db, machines.first().strChassis,
+                                                   machines.first().strSerial, QStringLiteral("2014/15"),
+                                                   computed, error));
+    QCOMPARE(totals.strSerialized(), computed.strSerialized());
+    QVERIFY(!cOrderTotals::bFromSerialized(QStringLiteral("1 2 x"), computed));
+    QSqlQuery kept(db);
+    QVERIFY(kept.exec(QStringLiteral("SELECT count(*) FROM archive_season_totals")) && kept.next());
+    QCOMPARE(kept.value(0).toInt(), 3);
 }
 
 // A changed order shows its newest line, an older file arriving late does
