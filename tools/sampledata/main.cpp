@@ -517,6 +517,9 @@ int main(int argc, char* argv[])
             QTextStream(stderr) << parser.helpText();
             return 2;
         }
+        // Customers are placed in the order of the application's default
+        // language, as its own downloads would place them.
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         const int s32Exit = s32FillArchive(strDir, s32Orders, u32Seed);
         QSqlDatabase::removeDatabase(QStringLiteral("sampledata"));
         return s32Exit;
