@@ -100,36 +100,28 @@ bool bWriteRanks(QSqlDatabase& _database, const QStringList& _slSorted, const QV
                  const QHash<QString, double>& _known, QSqlError& _error)
 {
     QSqlQuery upsertRank(_database);
-    QSqlQuery updateRows(_database);
-    QSqlQuery fillRows(_database);
     if (!upsertRank.prepare(
             QStringLiteral("INSERT INTO archive_customer_ranks (customer_key, rank_value) "
                            "VALUES (?, ?) ON CONFLICT (customer_key) DO UPDATE SET rank_value "
-                           "= excluded.rank_value")) ||
-        !updateRows.prepare(
-            QStringLiteral("UPDATE archive_order_view SET customer_rank = ? WHERE customer_key "
-                           "= ?")) ||
-        !fillRows.prepare(QStringLiteral("UPDATE archive_order_view SET customer_rank = ? WHERE customer_key "
-                                         "= ? AND customer_rank IS NULL")))
-        return bFail(upsertRank.lastError().isValid() ? upsertRank : updateRows, _error);
+                           "= excluded.rank_value")))
+        return bFail(upsertRank, _error);
     for (int i = 0; i < _slSorted.size(); ++i) {
         const auto it = _known.constFind(_slSorted.at(i));
-        const bool bChanged = it == _known.constEnd() || it.value() != _ranks.at(i);
-        // Rows imported before their key had a place get it; a moved key
-        // moves all its rows.
-        QSqlQuery& rows = bChanged ? updateRows : fillRows;
-        rows.addBindValue(_ranks.at(i));
-        rows.addBindValue(_slSorted.at(i));
-        if (!rows.exec())
-            return bFail(rows, _error);
-        if (!bChanged)
+        if (it != _known.constEnd() && it.value() == _ranks.at(i))
             continue;
         upsertRank.addBindValue(_slSorted.at(i));
         upsertRank.addBindValue(_ranks.at(i));
         if (!upsertRank.exec())
             return bFail(upsertRank, _error);
     }
-    return true;
+    // One pass over the orders: those of a moved customer, and those that
+    // arrived before their customer had a place, take the place now.
+    return bExec(
+        _database,
+        QStringLiteral("UPDATE archive_order_view SET customer_rank = r.rank_value FROM "
+                       "archive_customer_ranks r WHERE r.customer_key = archive_order_view.customer_key "
+                       "AND archive_order_view.customer_rank IS DISTINCT FROM r.rank_value"),
+        {}, _error);
 }
 
 bool bRerank(QSqlDatabase& _database, const QString& _strLocale, bool _bSameLocale, QSqlError& _error)

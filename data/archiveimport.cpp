@@ -56,7 +56,8 @@ private:
     bool bLoadKnown();
     bool bImportRecord(const ArchiveRecord& _record, ArchiveImportResult& _result);
     bool bInsertVersion(qint64 _s64RecordId, const ArchiveRecord& _record, qint64* _pVersionId);
-    bool bShowVersion(qint64 _s64RecordId, qint64 _s64VersionId, const ArchiveRecord& _record);
+    bool bShowVersion(qint64 _s64RecordId, qint64 _s64VersionId, const ArchiveRecord& _record,
+                      bool _bNewRecord);
     bool bFail(const QSqlQuery& _query)
     {
         m_error = _query.lastError();
@@ -275,13 +276,14 @@ bool cImport::bInsertVersion(qint64 _s64RecordId, const ArchiveRecord& _record, 
 }
 
 // The version becomes the one the list browser shows of an order.
-bool cImport::bShowVersion(qint64 _s64RecordId, qint64 _s64VersionId, const ArchiveRecord& _record)
+bool cImport::bShowVersion(qint64 _s64RecordId, qint64 _s64VersionId, const ArchiveRecord& _record,
+                           bool _bNewRecord)
 {
     if (!_record.bOrder || _s64VersionId == 0)
         return true;
-    return m_view.bWrite(_s64RecordId, _s64VersionId, m_input.machine.strChassis, m_input.machine.strSerial,
-                         _record.strSeason, _record.bUtf8,
-                         ArchiveOrderView::strDecodeLine(_record.baLine, _record.bUtf8), m_error);
+    return m_view.bWrite(
+        _s64RecordId, _s64VersionId, m_input.machine.strChassis, m_input.machine.strSerial, _record.strSeason,
+        _record.bUtf8, ArchiveOrderView::strDecodeLine(_record.baLine, _record.bUtf8), _bNewRecord, m_error);
 }
 
 bool cImport::bImportRecord(const ArchiveRecord& _record, ArchiveImportResult& _result)
@@ -297,7 +299,7 @@ bool cImport::bImportRecord(const ArchiveRecord& _record, ArchiveImportResult& _
         m_insertRecord.finish();
         qint64 s64VersionId = 0;
         if (!bInsertVersion(s64RecordId, _record, &s64VersionId) ||
-            !bShowVersion(s64RecordId, s64VersionId, _record))
+            !bShowVersion(s64RecordId, s64VersionId, _record, true))
             return false;
         // Keys are unique within a file (ArchiveRecords): the record is not
         // met again in this import and need not be remembered.
@@ -320,7 +322,7 @@ bool cImport::bImportRecord(const ArchiveRecord& _record, ArchiveImportResult& _
         return false;
     // A file that arrived before the version known (an inbox catching up)
     // brings an older line: the shown one stays.
-    if (!(m_strArrived < known.strLastSeen) && !bShowVersion(known.s64RecordId, s64VersionId, _record))
+    if (!(m_strArrived < known.strLastSeen) && !bShowVersion(known.s64RecordId, s64VersionId, _record, false))
         return false;
     ++_result.s32Changed;
     return true;

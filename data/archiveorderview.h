@@ -56,9 +56,11 @@ struct Row {
 };
 
 // The totals of one machine's orders in one season as its season's file
-// would give them, computed from the view's lines.
+// would give them, computed from the view's lines; with the first and last
+// start day ("yyyy-MM-dd", empty: none).
 bool bComputeSeasonTotals(QSqlDatabase& _database, const QString& _strChassis, const QString& _strSerial,
-                          const QString& _strSeason, cOrderTotals& _totals, QSqlError& _error);
+                          const QString& _strSeason, cOrderTotals& _totals, QSqlError& _error,
+                          QString* _pFirstDay = nullptr, QString* _pLastDay = nullptr);
 
 // Writes the view rows of order versions: the version becomes the record's
 // shown version. bFinish then keeps the totals of every season written to
@@ -71,17 +73,25 @@ public:
     // Prepares the statement and reads the customers' places; false with
     // the driver's error.
     bool bPrepare(QSqlError& _error);
+    // _bNewRecord: the record was made in this transaction (its row is new).
     bool bWrite(qint64 _s64RecordId, qint64 _s64VersionId, const QString& _strChassis,
                 const QString& _strSerial, const QString& _strSeason, bool _bUtf8, const QString& _strLine,
-                QSqlError& _error);
-    // Keeps the totals of the seasons written to since the last call.
+                bool _bNewRecord, QSqlError& _error);
+    // Puts the new rows into the trigram index and keeps the totals of the
+    // seasons written to since the last call.
     bool bFinish(QSqlError& _error);
 
 private:
+    bool bIndexNewRows(QSqlError& _error);
+
     QSqlDatabase& m_database;
     QSqlQuery m_upsert;
     std::unique_ptr<cCustomerRanks> m_pRanks;
     QSet<QStringList> m_touched; // chassis, serial, season
+    // The new records' ids: all records made in one import's transaction
+    // are its own, one after the other.
+    qint64 m_s64FirstNew = 0;
+    qint64 m_s64LastNew = 0;
 };
 
 // Fills the view from the archive's versions: every order record's version

@@ -57,14 +57,23 @@ QStringList slTrigramTexts(const ArchiveSearch::Plan& _plan)
     return slTexts;
 }
 
-// SQLite: a full-text query of phrases, quotes doubled.
+// SQLite: the rows that hold every trigram of one of the texts. The index
+// keeps no places (detail=none), so a text is asked for as its trigrams,
+// each quoted (quotes doubled); the search's own conditions then decide.
 QString strFtsQuery(const QStringList& _slTexts)
 {
-    QStringList slPhrases;
-    for (QString strText : _slTexts)
-        slPhrases << QLatin1Char('"') + strText.replace(QLatin1Char('"'), QLatin1String("\"\"")) +
-                         QLatin1Char('"');
-    return slPhrases.join(QLatin1String(" OR "));
+    QStringList slTexts;
+    for (const QString& strText : _slTexts) {
+        QStringList slTrigrams;
+        for (int i = 0; i + 3 <= strText.size(); ++i) {
+            QString strTrigram = strText.mid(i, 3);
+            strTrigram.replace(QLatin1Char('"'), QLatin1String("\"\""));
+            slTrigrams << QLatin1Char('"') + strTrigram + QLatin1Char('"');
+        }
+        slTrigrams.removeDuplicates();
+        slTexts << QLatin1Char('(') + slTrigrams.join(QLatin1String(" AND ")) + QLatin1Char(')');
+    }
+    return slTexts.join(QLatin1String(" OR "));
 }
 
 // PostgreSQL: LIKE patterns, which its trigram index (pg_trgm) serves.
@@ -172,10 +181,9 @@ bool bSeasons(QSqlDatabase& _database, QStringList& _slSeasons, QSqlError& _erro
 bool bDateRange(QSqlDatabase& _database, QDate& _dateMin, QDate& _dateMax, QSqlError& _error)
 {
     QSqlQuery range(_database);
-    if (!bRun(range,
-              QStringLiteral("SELECT (SELECT min(start_day) FROM archive_order_view), (SELECT "
-                             "max(start_day) FROM archive_order_view)"),
-              {}, _error))
+    // From the seasons' totals the importer keeps: a few rows.
+    if (!bRun(range, QStringLiteral("SELECT min(first_day), max(last_day) FROM archive_season_totals"), {},
+              _error))
         return false;
     const bool bRow = range.next();
     _dateMin = bRow ? QDate::fromString(range.value(0).toString(), Qt::ISODate) : QDate();

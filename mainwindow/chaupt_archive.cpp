@@ -27,7 +27,17 @@ void cHaupt::vLeaveArchive()
 {
     m_pArchive->vLeave();
     ui->treeView->setColumnHidden(ListColumns::DRIVER_DELETE, false);
-    strOpenListFile(m_list.strPfad());
+    if (!m_list.strPfad().isEmpty()) {
+        strOpenListFile(m_list.strPfad());
+        return;
+    }
+    // No file was shown before: an empty list, as at the start.
+    m_pDisplay->vClear();
+    m_pDisplay->vStopBusy();
+    m_list.vForget();
+    ui->label_WhichFile->clear();
+    m_pForm->vHideFilterBar();
+    vPublishListState();
 }
 
 void cHaupt::vShowArchiveList()

@@ -59,6 +59,15 @@ void cListController::vShowArchive(ListKind _kind, const QStringList& _slLines, 
     m_bArchive = true;
 }
 
+void cListController::vForget()
+{
+    vClear();
+    m_kind = ListKind::None;
+    m_strWhichTypeOfList.clear();
+    m_bFileRead = false;
+    m_bArchive = false;
+}
+
 QString cListController::strRead(const QString& _strPath)
 {
     m_bArchive = false;

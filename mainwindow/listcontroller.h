@@ -66,6 +66,8 @@ public:
     // the rows come from the archive's model). Nothing can be edited or
     // written; the file shown before stays the one of the next run.
     void vShowArchive(ListKind _kind, const QStringList& _slLines, const QString& _strName);
+    // Shows nothing: no file, no archive.
+    void vForget();
 
     // What opening returns when the file was read, or will be read later.
     static QString strOpened();
