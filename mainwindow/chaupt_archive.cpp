@@ -17,9 +17,12 @@ void cHaupt::vShowArchive()
         Messages::vShow(this, strMessage);
         return;
     }
-    const QSignalBlocker blockSearch(ui->lineEdit);
-    ui->lineEdit->clear();
-    m_list.filter().strSearch.clear();
+    // The archive starts without a search; so does the file's list behind it.
+    {
+        const QSignalBlocker blockSearch(ui->lineEdit);
+        ui->lineEdit->clear();
+    }
+    m_pDisplay->vSearchChanged(QString());
     vShowArchiveList();
 }
 
