@@ -59,6 +59,22 @@ ArchiveView::EntryLayout layoutFor(int _s32SortMode)
     return layout;
 }
 
+// The rows the list shows of an orders file and their folded texts.
+void vListRows(const QByteArray& _baContent, int _s32SortMode, cSearchIndex& _index, QStringList& _slRowLines)
+{
+    ListFileContent content;
+    ListFile::vDecode(_baContent, content);
+    const QStringList slLines = content.slLines;
+    const cOrderEntries entries(slLines, _s32SortMode, 800);
+    for (int i = 1; i < slLines.size(); ++i) {
+        const RecordFields fields(slLines.at(i));
+        if (fields.strClean(0).isEmpty() || fields.strClean(8).isEmpty())
+            continue;
+        entries.vAppendSearchText(fields, _index);
+        _slRowLines << slLines.at(i);
+    }
+}
+
 QStringList slLinesOf(const QVector<ArchiveView::OrderRow>& _rows)
 {
     QStringList sl;
@@ -304,20 +320,9 @@ void tst_ArchiveView::sameRowsAsTheFileSearch()
     QSqlError error;
     QVERIFY(ArchiveView::bEnsureCustomerRanks(db, QStringLiteral("de_DE"), error));
 
-    // The list's own rows and folded texts.
-    ListFileContent content;
-    ListFile::vDecode(baContent, content);
-    const QStringList slLines = content.slLines;
-    const cOrderEntries entries(slLines, sortMode, 800);
     cSearchIndex index;
     QStringList slRowLines;
-    for (int i = 1; i < slLines.size(); ++i) {
-        const RecordFields fields(slLines.at(i));
-        if (fields.strClean(0).isEmpty() || fields.strClean(8).isEmpty())
-            continue;
-        entries.vAppendSearchText(fields, index);
-        slRowLines << slLines.at(i);
-    }
+    vListRows(baContent, sortMode, index, slRowLines);
     QRandomGenerator random(42);
     // Wildcards of SQL's LIKE and its escape stand for themselves.
     QList<QByteArray> needles{"ü",  "Ä",      "MEY", "r: ", ") \nschlag: ", "\n", "x",
