@@ -2,6 +2,7 @@
 
 #include "data/archiveorderview.h"
 #include "data/archiverecords.h"
+#include "data/fieldreaders.h"
 
 #include <QCollator>
 #include <QLocale>
@@ -104,13 +105,13 @@ void vAddTrigramFilter(const ArchiveSearch::Plan& _plan, Dialect _dialect, QStri
     _slWhere << QLatin1Char('(') + slLikes.join(QLatin1String(" OR ")) + QLatin1Char(')');
 }
 
-// The search's part of the condition; false when the search finds nothing.
-bool bAddSearch(const ArchiveView::Selection& _selection, const ArchiveView::EntryLayout& _layout,
+// One search text's part of the condition; false when it finds nothing.
+bool bAddNeedle(const QByteArray& _baNeedle, bool _bTrigrams, const ArchiveView::EntryLayout& _layout,
                 Dialect _dialect, QStringList& _slWhere, QVariantList& _binds)
 {
-    if (_selection.baNeedle.isEmpty())
+    if (_baNeedle.isEmpty())
         return true;
-    const ArchiveSearch::Plan plan = ArchiveSearch::plan(_layout.layout, _selection.baNeedle);
+    const ArchiveSearch::Plan plan = ArchiveSearch::plan(_layout.layout, _baNeedle);
     if (plan.bEveryRow)
         return true;
     QStringList slColumns;
@@ -120,12 +121,41 @@ bool bAddSearch(const ArchiveView::Selection& _selection, const ArchiveView::Ent
             return false; // a value the archive does not keep folded
         slColumns << QStringLiteral("v.") + strColumn;
     }
-    if (_selection.bTrigramFilter)
+    if (_bTrigrams)
         vAddTrigramFilter(plan, _dialect, _slWhere, _binds);
     const ArchiveSearch::SqlCondition condition = ArchiveSearch::sqlCondition(plan, _dialect, slColumns);
     _slWhere << condition.strSql;
     _binds << condition.binds;
     return !plan.alternatives.isEmpty();
+}
+
+// The search's part of the condition; false when the search finds nothing.
+bool bAddSearch(const ArchiveView::Selection& _selection, const ArchiveView::EntryLayout& _layout,
+                Dialect _dialect, QStringList& _slWhere, QVariantList& _binds)
+{
+    bool bAny =
+        bAddNeedle(_selection.baNeedle, _selection.bTrigramFilter, _layout, _dialect, _slWhere, _binds);
+    for (const QByteArray& baNeedle : _selection.furtherNeedles)
+        bAny = bAddNeedle(baNeedle, false, _layout, _dialect, _slWhere, _binds) && bAny;
+    return bAny;
+}
+
+// The entry's folded text, as the list searches it.
+QString strFoldedEntry(const ArchiveView::EntryLayout& _layout, const QString& _strLine)
+{
+    const RecordFields fields(_strLine);
+    QVector<QByteArray> values;
+    values.reserve(_layout.sources.size());
+    for (const ArchiveSearch::ValueSource& source : _layout.sources)
+        values << ArchiveSearch::baFoldedValue(fields.field(source.s32Field), source.bClean);
+    const QByteArray baText = ArchiveSearch::baCompose(_layout.layout, values);
+    return QString::fromUtf8(baText.constData(), baText.size());
+}
+
+bool bTaken(const ArchiveView::Selection& _selection, const ArchiveView::EntryLayout& _layout,
+            const QString& _strLine)
+{
+    return !_selection.fnPattern || _selection.fnPattern(strFoldedEntry(_layout, _strLine));
 }
 
 const char* const SELECT_ROWS = "SELECT v.record_id, v.chassis, v.serial, v.season, v.line_utf8, x.line "
@@ -247,20 +277,38 @@ void vChooseSearchRoute(QSqlDatabase& _database, Selection& _selection, const En
 }
 
 bool bFetch(QSqlDatabase& _database, const Selection& _selection, const EntryLayout& _layout, int _s32Offset,
-            int _s32Limit, QVector<OrderRow>& _rows, QSqlError& _error)
+            int _s32Limit, QVector<OrderRow>& _rows, QSqlError& _error, int* _pNextOffset)
 {
     _rows.clear();
-    Query q = query(_selection, _layout, ArchiveSchema::dialectOf(_database));
+    int s32Offset = _s32Offset;
+    if (_pNextOffset)
+        *_pNextOffset = s32Offset;
+    const Query q = query(_selection, _layout, ArchiveSchema::dialectOf(_database));
     if (q.bNothing)
         return true;
-    QSqlQuery select(_database);
-    select.setForwardOnly(true);
-    if (!bRun(select, q.strSql + QStringLiteral(" LIMIT ? OFFSET ?"), q.binds << _s32Limit << _s32Offset,
-              _error))
-        return false;
-    _rows.reserve(_s32Limit);
-    while (select.next())
-        _rows.append(rowOf(select));
+    // A pattern passes over rows: it reads on until the page is full.
+    const int s32Chunk = _selection.fnPattern ? qMax(_s32Limit, 2000) : _s32Limit;
+    while (_rows.size() < _s32Limit) {
+        QSqlQuery select(_database);
+        select.setForwardOnly(true);
+        if (!bRun(select, q.strSql + QStringLiteral(" LIMIT ? OFFSET ?"),
+                  QVariantList(q.binds) << s32Chunk << s32Offset, _error))
+            return false;
+        int s32Read = 0;
+        while (_rows.size() < _s32Limit && select.next()) {
+            ++s32Read;
+            OrderRow row = rowOf(select);
+            if (bTaken(_selection, _layout, row.strLine))
+                _rows.append(row);
+        }
+        s32Offset += s32Read;
+        if (_pNextOffset)
+            *_pNextOffset = s32Offset;
+        if (s32Read < s32Chunk && _rows.size() < _s32Limit)
+            break; // the selection has no more
+        if (!_selection.fnPattern)
+            break;
+    }
     return true;
 }
 
@@ -275,7 +323,8 @@ bool bForEach(QSqlDatabase& _database, const Selection& _selection, const EntryL
     if (!bRun(select, q.strSql, q.binds, _error))
         return false;
     while (select.next()) {
-        if (!_fnRow(rowOf(select)))
+        const OrderRow row = rowOf(select);
+        if (bTaken(_selection, _layout, row.strLine) && !_fnRow(row))
             break;
     }
     return true;

@@ -33,6 +33,12 @@ struct Selection {
     // Whether the trigram index preselects the search's rows (see
     // vChooseSearchRoute); without it the rows are walked in their order.
     bool bTrigramFilter = true;
+
+    // A search the list matches as a pattern (wildcards): the rows whose
+    // folded entry text fnPattern accepts. baNeedle and furtherNeedles then
+    // hold texts every such row contains (none: every row is looked at).
+    std::function<bool(const QString& _strFoldedEntry)> fnPattern;
+    QVector<QByteArray> furtherNeedles;
 };
 
 // How the list composes an entry's searchable text, in the order of the
@@ -79,9 +85,11 @@ Query query(const Selection& _selection, const EntryLayout& _layout, ArchiveSche
 // page fills at once. Decides by counting the index's finds up to a bound.
 void vChooseSearchRoute(QSqlDatabase& _database, Selection& _selection, const EntryLayout& _layout);
 
-// Rows _s32Offset to _s32Offset + _s32Limit - 1 of the selection.
+// Up to _s32Limit rows of the selection from its row _s32Offset in the
+// database's order on; _pNextOffset: where the next page starts (a pattern
+// search passes over rows it does not take).
 bool bFetch(QSqlDatabase& _database, const Selection& _selection, const EntryLayout& _layout, int _s32Offset,
-            int _s32Limit, QVector<OrderRow>& _rows, QSqlError& _error);
+            int _s32Limit, QVector<OrderRow>& _rows, QSqlError& _error, int* _pNextOffset = nullptr);
 // Every row of the selection in its order, one at a time; stops when
 // _fnRow returns false.
 bool bForEach(QSqlDatabase& _database, const Selection& _selection, const EntryLayout& _layout,

@@ -5,11 +5,13 @@
 #include "data/searchindex.h"
 #include "mainwindow/carchiveordermodel.h"
 #include "mainwindow/corderentries.h"
+#include "mainwindow/csortfiltermodel.h"
 #include "ui_chaupt.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace
 {
@@ -213,9 +215,41 @@ void cArchiveDisplay::vSetFilter(int _s32SortMode, const QString& _strTyped, con
                                  const QDate& _dateTo)
 {
     m_selection.s32SortMode = _s32SortMode == 0 ? 0 : 1;
-    m_selection.baNeedle = cSearchIndex::baFolded(_strTyped);
+    vApplySearch(m_selection, _strTyped);
     m_selection.dateFrom = _dateFrom;
     m_selection.dateTo = _dateTo;
+}
+
+void cArchiveDisplay::vApplySearch(ArchiveView::Selection& _selection, const QString& _strTyped)
+{
+    _selection.baNeedle.clear();
+    _selection.furtherNeedles.clear();
+    _selection.fnPattern = nullptr;
+    const SortFilter::SearchMatcher matcher(SortFilter::searchPattern(_strTyped));
+    if (matcher.pattern().pattern().isEmpty())
+        return;
+    if (matcher.bPlainIgnoringCase()) {
+        _selection.baNeedle = cSearchIndex::baFolded(matcher.strPlain());
+        return;
+    }
+    // Wildcards: the list's own pattern on each row's folded text. The texts
+    // between "*" and "?" are in every row it finds: the database looks for
+    // them first (not where brackets or a backslash make the pattern's
+    // letters something else).
+    _selection.fnPattern = [matcher](const QString& _strFolded) { return matcher.bMatches(_strFolded); };
+    if (_strTyped.contains(QRegularExpression(QStringLiteral("[\\[\\]\\\\]"))))
+        return;
+    for (const QString& strPiece :
+         _strTyped.split(QRegularExpression(QStringLiteral("[*?]")), Qt::SkipEmptyParts)) {
+        const QByteArray baPiece = cSearchIndex::baFolded(strPiece);
+        if (baPiece.size() > _selection.baNeedle.size()) {
+            if (!_selection.baNeedle.isEmpty())
+                _selection.furtherNeedles << _selection.baNeedle;
+            _selection.baNeedle = baPiece;
+        } else {
+            _selection.furtherNeedles << baPiece;
+        }
+    }
 }
 
 void cArchiveDisplay::vDateRange(QDate& _dateMin, QDate& _dateMax)

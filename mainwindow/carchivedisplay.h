@@ -57,6 +57,10 @@ public:
     // The filter bar's sort order, search text and dates, applied by the
     // next bShowOrders.
     void vSetFilter(int _s32SortMode, const QString& _strTyped, const QDate& _dateFrom, const QDate& _dateTo);
+    // The search of a typed text, as the list searches it: a plain text in
+    // the database; a pattern with wildcards on each row's folded text, the
+    // database looking first for the texts between the wildcards.
+    static void vApplySearch(ArchiveView::Selection& _selection, const QString& _strTyped);
     // Reads the orders of the selection anew from the first; false with the
     // translated reason.
     bool bShowOrders(QString* _pMessage);

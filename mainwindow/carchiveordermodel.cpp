@@ -21,6 +21,7 @@ bool cArchiveOrderModel::bShow(const QSqlDatabase& _database, const ArchiveView:
     ArchiveView::vChooseSearchRoute(m_database, m_selection, m_layout);
     m_pages.clear();
     m_s32Rows = 0;
+    m_s32NextOffset = 0;
     m_bAtEnd = false;
     m_strError.clear();
     Page page;
@@ -44,7 +45,8 @@ void cArchiveOrderModel::vClear()
 bool cArchiveOrderModel::bReadPage(Page& _page, QSqlError* _pError)
 {
     QSqlError error;
-    if (!ArchiveView::bFetch(m_database, m_selection, m_layout, m_s32Rows, PAGE_ROWS, _page.rows, error)) {
+    if (!ArchiveView::bFetch(m_database, m_selection, m_layout, m_s32NextOffset, PAGE_ROWS, _page.rows, error,
+                             &m_s32NextOffset)) {
         m_strError = error.text();
         if (_pError)
             *_pError = error;

@@ -61,6 +61,7 @@ private:
     ArchiveView::EntryLayout m_layout;
     QVector<Page> m_pages;
     int m_s32Rows = 0;
+    int m_s32NextOffset = 0; // where the next page starts in the selection
     bool m_bAtEnd = true;
     QString m_strError;
 };

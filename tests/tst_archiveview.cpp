@@ -9,7 +9,9 @@
 #include "data/fieldreaders.h"
 #include "data/listfile.h"
 #include "data/searchindex.h"
+#include "mainwindow/carchivedisplay.h"
 #include "mainwindow/corderentries.h"
+#include "mainwindow/csortfiltermodel.h"
 #include "pgserver.h"
 #include "testsupport.h"
 
@@ -324,9 +326,18 @@ void tst_ArchiveView::sameRowsAsTheFileSearch()
     QStringList slRowLines;
     vListRows(baContent, sortMode, index, slRowLines);
     QRandomGenerator random(42);
-    // Wildcards of SQL's LIKE and its escape stand for themselves.
+    // Wildcards of SQL's LIKE and its escape stand for themselves; the
+    // list's own wildcards are a pattern (with texts between them, without,
+    // and with brackets).
     QList<QByteArray> needles{"ü",  "Ä",      "MEY", "r: ", ") \nschlag: ", "\n", "x",
                               "45", "2014 0", "r_n", "%",   "e\\r"};
+    needles << "Mü*er"
+            << "k?hler"
+            << "*"
+            << "stopp: ?9.09"
+            << "Sch*g: *(1)"
+            << "[bk]auer"
+            << "fahrer*ö*";
     for (int i = 0; i < 60; ++i) {
         const QString strText = index.strRowText(random.bounded(index.s32Rows()));
         const int s32Length = 1 + random.bounded(12);
@@ -335,18 +346,25 @@ void tst_ArchiveView::sameRowsAsTheFileSearch()
     }
     const ArchiveView::EntryLayout layout = layoutFor(sortMode);
     for (const QByteArray& baTyped : qAsConst(needles)) {
-        const QByteArray baNeedle = cSearchIndex::baFolded(QString::fromUtf8(baTyped));
-        const std::vector<char> found = index.rowsContaining(baNeedle);
+        // What the list finds: a plain text in the folded texts, a pattern
+        // on each of them.
+        const QString strTyped = QString::fromUtf8(baTyped);
+        const SortFilter::SearchMatcher matcher(SortFilter::searchPattern(strTyped));
+        const QByteArray baPlain = cSearchIndex::baFolded(matcher.strPlain());
+        const bool bPlain = matcher.bPlainIgnoringCase();
+        const std::vector<char> found =
+            bPlain && !baPlain.isEmpty() ? index.rowsContaining(baPlain) : std::vector<char>();
         QStringList slExpected;
-        for (int r = 0; r < int(found.size()); ++r) {
-            if (found.at(size_t(r)))
+        for (int r = 0; r < slRowLines.size(); ++r) {
+            if (bPlain ? baPlain.isEmpty() || found.at(size_t(r)) != 0
+                       : matcher.bMatches(index.strRowText(r)))
                 slExpected << slRowLines.at(r);
         }
         std::sort(slExpected.begin(), slExpected.end());
         // Through the trigram index and along the list's order alike.
         for (const bool bTrigrams : {true, false}) {
             ArchiveView::Selection selection;
-            selection.baNeedle = baNeedle;
+            cArchiveDisplay::vApplySearch(selection, strTyped);
             selection.s32SortMode = sortMode;
             selection.bTrigramFilter = bTrigrams;
             QStringList slFound;
