@@ -77,6 +77,23 @@ void vListRows(const QByteArray& _baContent, int _s32SortMode, cSearchIndex& _in
     }
 }
 
+// What the list finds of its rows for a typed text: a plain text in the
+// folded texts, a pattern on each of them.
+QStringList slListFinds(const cSearchIndex& _index, const QStringList& _slRowLines, const QString& _strTyped)
+{
+    const SortFilter::SearchMatcher matcher(SortFilter::searchPattern(_strTyped));
+    const QByteArray baPlain = cSearchIndex::baFolded(matcher.strPlain());
+    const bool bPlain = matcher.bPlainIgnoringCase();
+    const std::vector<char> found =
+        bPlain && !baPlain.isEmpty() ? _index.rowsContaining(baPlain) : std::vector<char>();
+    QStringList slFinds;
+    for (int r = 0; r < _slRowLines.size(); ++r) {
+        if (bPlain ? baPlain.isEmpty() || found.at(size_t(r)) != 0 : matcher.bMatches(_index.strRowText(r)))
+            slFinds << _slRowLines.at(r);
+    }
+    return slFinds;
+}
+
 QStringList slLinesOf(const QVector<ArchiveView::OrderRow>& _rows)
 {
     QStringList sl;
@@ -346,20 +363,8 @@ void tst_ArchiveView::sameRowsAsTheFileSearch()
     }
     const ArchiveView::EntryLayout layout = layoutFor(sortMode);
     for (const QByteArray& baTyped : qAsConst(needles)) {
-        // What the list finds: a plain text in the folded texts, a pattern
-        // on each of them.
         const QString strTyped = QString::fromUtf8(baTyped);
-        const SortFilter::SearchMatcher matcher(SortFilter::searchPattern(strTyped));
-        const QByteArray baPlain = cSearchIndex::baFolded(matcher.strPlain());
-        const bool bPlain = matcher.bPlainIgnoringCase();
-        const std::vector<char> found =
-            bPlain && !baPlain.isEmpty() ? index.rowsContaining(baPlain) : std::vector<char>();
-        QStringList slExpected;
-        for (int r = 0; r < slRowLines.size(); ++r) {
-            if (bPlain ? baPlain.isEmpty() || found.at(size_t(r)) != 0
-                       : matcher.bMatches(index.strRowText(r)))
-                slExpected << slRowLines.at(r);
-        }
+        QStringList slExpected = slListFinds(index, slRowLines, strTyped);
         std::sort(slExpected.begin(), slExpected.end());
         // Through the trigram index and along the list's order alike.
         for (const bool bTrigrams : {true, false}) {
