@@ -346,6 +346,39 @@ bool bSeasonTotals(QSqlDatabase& _database, const ArchiveMachine& _machine, cons
                                                   _strSeason, _totals, _error);
 }
 
+bool bSelectionTotals(QSqlDatabase& _database, const Selection& _selection, cOrderTotals& _totals,
+                      QSqlError& _error)
+{
+    _totals.vReset();
+    QStringList slWhere{QStringLiteral("1 = 1")};
+    QVariantList binds;
+    if (!_selection.bAllMachines) {
+        slWhere << QStringLiteral("chassis = ? AND serial = ?");
+        binds << text(_selection.machine.strChassis) << text(_selection.machine.strSerial);
+    }
+    if (!_selection.strSeason.isEmpty()) {
+        slWhere << QStringLiteral("season = ?");
+        binds << _selection.strSeason;
+    }
+    QSqlQuery kept(_database);
+    if (!bRun(kept,
+              QStringLiteral("SELECT chassis, serial, season, totals FROM archive_season_totals WHERE %1")
+                  .arg(slWhere.join(QLatin1String(" AND "))),
+              binds, _error))
+        return false;
+    while (kept.next()) {
+        cOrderTotals season;
+        // A season whose kept text does not read is summed from its lines.
+        if (!cOrderTotals::bFromSerialized(kept.value(3).toString(), season) &&
+            !ArchiveOrderView::bComputeSeasonTotals(_database, kept.value(0).toString(),
+                                                    kept.value(1).toString(), kept.value(2).toString(),
+                                                    season, _error))
+            return false;
+        _totals.vAdd(season);
+    }
+    return true;
+}
+
 bool bLatestLines(QSqlDatabase& _database, ListKind _kind, const ArchiveMachine* _pMachine,
                   QStringList& _slLines, QSqlError& _error)
 {

@@ -100,6 +100,12 @@ bool bForEach(QSqlDatabase& _database, const Selection& _selection, const EntryL
 bool bSeasonTotals(QSqlDatabase& _database, const ArchiveMachine& _machine, const QString& _strSeason,
                    cOrderTotals& _totals, QSqlError& _error);
 
+// The totals of the selection's machines and seasons (its search and
+// dates aside, as a file's totals are the whole file's), from the seasons'
+// totals the importer keeps.
+bool bSelectionTotals(QSqlDatabase& _database, const Selection& _selection, cOrderTotals& _totals,
+                      QSqlError& _error);
+
 // The latest version of every customer, field or driver of a machine (all
 // machines: _pMachine null), as a list file's lines with a header line
 // first, the one of the file that brought the latest version.

@@ -10,6 +10,27 @@ void cOrderTotals::vReset()
     *this = cOrderTotals();
 }
 
+void cOrderTotals::vAdd(const cOrderTotals& _other)
+{
+    m_s64AreaM2 += _other.m_s64AreaM2;
+    m_s64FieldMetres += _other.m_s64FieldMetres;
+    m_s64RoadMetres += _other.m_s64RoadMetres;
+    m_s64FieldFuelMl += _other.m_s64FieldFuelMl;
+    m_s64RoadFuelMl += _other.m_s64RoadFuelMl;
+    m_dArea += _other.m_dArea;
+    m_dFieldMinutes += _other.m_dFieldMinutes;
+    m_dRoadMinutes += _other.m_dRoadMinutes;
+    m_dHarvestMinutes += _other.m_dHarvestMinutes;
+    m_dFieldDistance += _other.m_dFieldDistance;
+    m_dHarvestDistance += _other.m_dHarvestDistance;
+    m_dRoadDistance += _other.m_dRoadDistance;
+    m_dFieldFuel += _other.m_dFieldFuel;
+    m_dRoadFuel += _other.m_dRoadFuel;
+    m_fEmptyRunMetres += _other.m_fEmptyRunMetres;
+    m_fHarvestFuel += _other.m_fHarvestFuel;
+    m_fBunkerLoads += _other.m_fBunkerLoads;
+}
+
 void cOrderTotals::vAddRecord(const QString& _strLine)
 {
     vAddRecord(RecordFields(_strLine));

@@ -16,6 +16,8 @@ public:
     // is 0 or no integer adds nothing at all.
     void vAddRecord(const QString& _strLine);
     void vAddRecord(const RecordFields& _fields);
+    // Adds the sums of other records (another season's totals).
+    void vAdd(const cOrderTotals& _other);
 
     float fArea() const { return float(m_dArea); } // ha
     float fFieldMinutes() const { return float(m_dFieldMinutes); }

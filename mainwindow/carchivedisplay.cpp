@@ -318,13 +318,11 @@ bool cArchiveDisplay::bForEachShown(const std::function<bool(const ArchiveView::
 
 bool cArchiveDisplay::bShownTotals(cOrderTotals& _totals, QString* _pMessage)
 {
-    _totals.vReset();
-    return bForEachShown(
-        [&](const ArchiveView::OrderRow& _row) {
-            _totals.vAddRecord(_row.strLine);
-            return true;
-        },
-        _pMessage);
+    QSqlError error;
+    if (ArchiveView::bSelectionTotals(m_database, m_selection, _totals, error))
+        return true;
+    *_pMessage = strMessage(error);
+    return false;
 }
 
 bool cArchiveDisplay::bShownOrders(cListExports::ShownOrders& _orders, QString* _pMessage)

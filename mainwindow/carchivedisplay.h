@@ -73,7 +73,8 @@ public:
     // read so far (more are read as they step on), the averages of that
     // order's machine and season.
     ListState orderState(int _s32Row);
-    // The shown orders' totals (the season page's "Summe").
+    // The totals of the shown machines and seasons (the season page's
+    // "Summe"; search and dates aside, as a file's "Summe" is the whole file).
     bool bShownTotals(cOrderTotals& _totals, QString* _pMessage);
     // Every shown order in the list's order, with its machine.
     bool bForEachShown(const std::function<bool(const ArchiveView::OrderRow&)>& _fnRow, QString* _pMessage);

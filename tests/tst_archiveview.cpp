@@ -120,6 +120,8 @@ private slots:
 
 private:
     QSqlDatabase database(const QString& _strBackEnd, const QString& _strName);
+    void vCheckTotals(QSqlDatabase& _db, const ArchiveMachine& _machine, const ArchiveView::Selection& _all,
+                      const ArchiveView::Selection& _one);
     void vImport(QSqlDatabase& _database, const QStringList& _slLines, const QString& _strChassis,
                  const QDateTime& _arrived = ARRIVED);
 
@@ -247,19 +249,32 @@ void tst_ArchiveView::selectionsAndSortOrders()
                 index.next());
     }
 
+    vCheckTotals(db, machines.first(), searched, one);
+}
+
+// The season totals kept by the import (the orders of the selections'
+// fixture: 10,000 + 20,000 + 30,000 m² on WAB1, 40,000 on WAB2).
+void tst_ArchiveView::vCheckTotals(QSqlDatabase& _db, const ArchiveMachine& _machine,
+                                   const ArchiveView::Selection& _all, const ArchiveView::Selection& _one)
+{
+    QSqlError error;
     cOrderTotals totals;
-    QVERIFY(ArchiveView::bSeasonTotals(db, machines.first(), QStringLiteral("2014/15"), totals, error));
+    QVERIFY(ArchiveView::bSeasonTotals(_db, _machine, QStringLiteral("2014/15"), totals, error));
     QCOMPARE(totals.s64AreaM2(), qint64(30000));
     // Kept by the import, read back exactly as computed from the lines.
     cOrderTotals computed;
-    QVERIFY(ArchiveOrderView::bComputeSeasonTotals(db, machines.first().strChassis,
-                                                   machines.first().strSerial, QStringLiteral("2014/15"),
-                                                   computed, error));
+    QVERIFY(ArchiveOrderView::bComputeSeasonTotals(_db, _machine.strChassis, _machine.strSerial,
+                                                   QStringLiteral("2014/15"), computed, error));
     QCOMPARE(totals.strSerialized(), computed.strSerialized());
     QVERIFY(!cOrderTotals::bFromSerialized(QStringLiteral("1 2 x"), computed));
-    QSqlQuery kept(db);
+    QSqlQuery kept(_db);
     QVERIFY(kept.exec(QStringLiteral("SELECT count(*) FROM archive_season_totals")) && kept.next());
     QCOMPARE(kept.value(0).toInt(), 3);
+    // A selection's totals add up its machines' seasons, search and dates aside.
+    QVERIFY(ArchiveView::bSelectionTotals(_db, _all, totals, error));
+    QCOMPARE(totals.s64AreaM2(), qint64(100000));
+    QVERIFY(ArchiveView::bSelectionTotals(_db, _one, totals, error));
+    QCOMPARE(totals.s64AreaM2(), qint64(30000));
 }
 
 // A changed order shows its newest line, an older file arriving late does
