@@ -4,12 +4,8 @@
 #include "data/archiverecords.h"
 #include "data/fieldreaders.h"
 
-#include <QCollator>
-#include <QLocale>
 #include <QSqlQuery>
 #include <QVariant>
-
-#include <algorithm>
 
 namespace
 {
