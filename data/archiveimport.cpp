@@ -11,11 +11,7 @@
 namespace
 {
 
-// Empty texts go in as empty texts: a null QString would be bound as NULL.
-QVariant text(const QString& _str)
-{
-    return _str.isNull() ? QVariant(QStringLiteral("")) : QVariant(_str);
-}
+using ArchiveSchema::boundText;
 
 // What the archive already holds of a record: its row and its latest version.
 struct KnownRecord {
@@ -117,8 +113,8 @@ bool cImport::bStoreFile(const ArchiveFileHead& _head, const KnownFile& _known)
             "excluded.last_arrived")))
         return bFail(query);
     for (const QVariant& value :
-         {text(m_input.machine.strChassis), text(m_input.machine.strSerial), QVariant(m_strKind),
-          text(m_input.strFileName), QVariant(_head.baDigest), QVariant(_head.baHeader),
+         {boundText(m_input.machine.strChassis), boundText(m_input.machine.strSerial), QVariant(m_strKind),
+          boundText(m_input.strFileName), QVariant(_head.baDigest), QVariant(_head.baHeader),
           QVariant(_head.bCrLf ? 1 : 0), QVariant(m_strArrived), QVariant(m_strArrived)})
         query.addBindValue(value);
     if (!query.exec())
@@ -137,8 +133,9 @@ bool cImport::bFindFile(const ArchiveFileHead& _head, KnownFile& _file)
     if (!query.prepare(QStringLiteral("SELECT id, last_arrived, record_count FROM archive_files WHERE "
                                       "chassis = ? AND serial = ? AND kind = ? AND name = ? AND digest = ?")))
         return bFail(query);
-    for (const QVariant& value : {text(m_input.machine.strChassis), text(m_input.machine.strSerial),
-                                  QVariant(m_strKind), text(m_input.strFileName), QVariant(_head.baDigest)})
+    for (const QVariant& value :
+         {boundText(m_input.machine.strChassis), boundText(m_input.machine.strSerial), QVariant(m_strKind),
+          boundText(m_input.strFileName), QVariant(_head.baDigest)})
         query.addBindValue(value);
     if (!query.exec())
         return bFail(query);
@@ -168,7 +165,7 @@ bool cImport::bArrivedAgain(const KnownFile& _file, bool& _bNothingNew)
     if (!query.prepare(QStringLiteral("SELECT count(*) FROM archive_files WHERE chassis = ? AND serial = ? "
                                       "AND kind = ? AND id <> ? AND last_arrived >= ?")))
         return bFail(query);
-    for (const QVariant& value : {text(m_input.machine.strChassis), text(m_input.machine.strSerial),
+    for (const QVariant& value : {boundText(m_input.machine.strChassis), boundText(m_input.machine.strSerial),
                                   QVariant(m_strKind), QVariant(_file.s64Id), QVariant(_file.strLastArrived)})
         query.addBindValue(value);
     if (!query.exec() || !query.next())
@@ -208,8 +205,8 @@ bool cImport::bLoadKnown()
                                       "WHERE r.chassis = ? AND r.serial = ? AND r.kind = ?")
                            .arg(ArchiveSchema::strLastSeen(QStringLiteral("v"), QStringLiteral("f")))))
         return bFail(query);
-    query.addBindValue(text(m_input.machine.strChassis));
-    query.addBindValue(text(m_input.machine.strSerial));
+    query.addBindValue(boundText(m_input.machine.strChassis));
+    query.addBindValue(boundText(m_input.machine.strSerial));
     query.addBindValue(m_strKind);
     if (!query.exec())
         return bFail(query);
@@ -242,7 +239,7 @@ bool cImport::bInsertVersion(qint64 _s64RecordId, const ArchiveRecord& _record, 
     m_insertVersion.addBindValue(m_s64FileId);
     const ArchiveOrderColumns& c = _record.orderColumns;
     const auto orderText = [&](const QString& _str) {
-        return _record.bOrder ? text(_str) : QVariant(QVariant::String);
+        return _record.bOrder ? boundText(_str) : QVariant(QVariant::String);
     };
     const auto number = [&](int _s32) { return _record.bOrder ? QVariant(_s32) : QVariant(QVariant::Int); };
     for (const QVariant& value :
@@ -281,17 +278,18 @@ bool cImport::bShowVersion(qint64 _s64RecordId, qint64 _s64VersionId, const Arch
 {
     if (!_record.bOrder || _s64VersionId == 0)
         return true;
-    return m_view.bWrite(
-        _s64RecordId, _s64VersionId, m_input.machine.strChassis, m_input.machine.strSerial, _record.strSeason,
-        _record.bUtf8, ArchiveOrderView::strDecodeLine(_record.baLine, _record.bUtf8), _bNewRecord, m_error);
+    return m_view.bWrite(_s64RecordId, _s64VersionId, m_input.machine.strChassis, m_input.machine.strSerial,
+                         _record.strSeason, _record.bUtf8,
+                         ArchiveRecords::strDecodeLine(_record.baLine, _record.bUtf8), _bNewRecord, m_error);
 }
 
 bool cImport::bImportRecord(const ArchiveRecord& _record, ArchiveImportResult& _result)
 {
     auto it = m_known.find(_record.strKey);
     if (it == m_known.end()) {
-        for (const QVariant& value : {text(m_input.machine.strChassis), text(m_input.machine.strSerial),
-                                      QVariant(m_strKind), text(_record.strKey), text(_record.strSeason)})
+        for (const QVariant& value :
+             {boundText(m_input.machine.strChassis), boundText(m_input.machine.strSerial),
+              QVariant(m_strKind), boundText(_record.strKey), boundText(_record.strSeason)})
             m_insertRecord.addBindValue(value);
         if (!m_insertRecord.exec() || !m_insertRecord.next())
             return bFail(m_insertRecord);

@@ -1,5 +1,6 @@
 #include "data/archiveorderview.h"
 
+#include "data/archiverecords.h"
 #include "data/archiveschema.h"
 #include "data/fieldreaders.h"
 
@@ -8,6 +9,7 @@
 namespace
 {
 
+using ArchiveSchema::boundText;
 using ArchiveSchema::Dialect;
 
 QString strFoldColumnDefinitions(Dialect _dialect)
@@ -138,12 +140,6 @@ Row Row::ofLine(const QString& _strLine)
     return row;
 }
 
-QString strDecodeLine(const QByteArray& _baLine, bool _bUtf8)
-{
-    return _bUtf8 ? QString::fromUtf8(_baLine.constData(), _baLine.size())
-                  : QString::fromLatin1(_baLine.constData(), _baLine.size());
-}
-
 cWriter::cWriter(QSqlDatabase& _database)
     : m_database(_database), m_upsert(_database), m_pRanks(std::make_unique<cCustomerRanks>(_database))
 {
@@ -186,15 +182,12 @@ bool cWriter::bWrite(qint64 _s64RecordId, qint64 _s64VersionId, const QString& _
     // The customer's place goes in first: the row takes it from there.
     if (!m_pRanks->bPlace(row.strCustomerKey, _error))
         return false;
-    const auto text = [](const QString& _str) {
-        return _str.isNull() ? QVariant(QStringLiteral("")) : QVariant(_str);
-    };
     for (const QVariant& value :
-         {QVariant(_s64RecordId), QVariant(_s64VersionId), text(_strChassis), text(_strSerial),
-          text(_strSeason), QVariant(_bUtf8 ? 1 : 0), QVariant(row.s64OrderSort), text(row.strCustomerKey),
-          text(row.strCustomerKey),
+         {QVariant(_s64RecordId), QVariant(_s64VersionId), boundText(_strChassis), boundText(_strSerial),
+          boundText(_strSeason), QVariant(_bUtf8 ? 1 : 0), QVariant(row.s64OrderSort),
+          boundText(row.strCustomerKey), boundText(row.strCustomerKey),
           row.strStartDay.isEmpty() ? QVariant(QVariant::String) : QVariant(row.strStartDay),
-          text(row.strFoldedJoined)})
+          boundText(row.strFoldedJoined)})
         m_upsert.addBindValue(value);
     for (const QByteArray& ba : row.folded)
         m_upsert.addBindValue(ba.isNull() ? QByteArray("") : ba);
@@ -253,7 +246,7 @@ bool cWriter::bFinish(QSqlError& _error)
                                   &strFirstDay, &strLastDay))
             return false;
         for (const QString& str : slSeason)
-            upsert.addBindValue(str.isNull() ? QStringLiteral("") : str);
+            upsert.addBindValue(boundText(str));
         upsert.addBindValue(totals.strSerialized());
         for (const QString& strDay : {strFirstDay, strLastDay})
             upsert.addBindValue(strDay.isEmpty() ? QVariant(QVariant::String) : QVariant(strDay));
@@ -281,7 +274,7 @@ bool bComputeSeasonTotals(QSqlDatabase& _database, const QString& _strChassis, c
         return false;
     }
     for (const QString& str : {_strSeason, _strChassis, _strSerial})
-        select.addBindValue(str.isNull() ? QStringLiteral("") : str);
+        select.addBindValue(boundText(str));
     if (!select.exec()) {
         _error = select.lastError();
         return false;
@@ -289,7 +282,8 @@ bool bComputeSeasonTotals(QSqlDatabase& _database, const QString& _strChassis, c
     QString strFirst;
     QString strLast;
     while (select.next()) {
-        _totals.vAddRecord(strDecodeLine(select.value(1).toByteArray(), select.value(0).toBool()));
+        _totals.vAddRecord(
+            ArchiveRecords::strDecodeLine(select.value(1).toByteArray(), select.value(0).toBool()));
         const QString strDay = select.value(2).toString();
         if (strDay.isEmpty())
             continue;
@@ -324,7 +318,7 @@ bool bFill(QSqlDatabase& _database, QSqlError& _error)
         _error = select.lastError();
         return false;
     }
-    select.addBindValue(QByteArray("\xEF\xBB\xBF", 3));
+    select.addBindValue(ArchiveRecords::baByteOrderMark());
     if (!select.exec()) {
         _error = select.lastError();
         return false;
@@ -342,7 +336,7 @@ bool bFill(QSqlDatabase& _database, QSqlError& _error)
         if (bHave && select.value(0).toLongLong() == s64Record)
             continue; // a later version of the same record follows
         if (!writer.bWrite(s64Record, s64Version, strChassis, strSerial, strSeason, bUtf8,
-                           strDecodeLine(baLine, bUtf8), false, _error))
+                           ArchiveRecords::strDecodeLine(baLine, bUtf8), false, _error))
             return false;
     }
     if (select.lastError().isValid()) {

@@ -98,8 +98,4 @@ private:
 // seen last. Part of the migration of an older archive.
 bool bFill(QSqlDatabase& _database, QSqlError& _error);
 
-// How a stored line reads as text: UTF-8 when the file began with a
-// byte-order mark, Latin-1 otherwise (as the lists are read).
-QString strDecodeLine(const QByteArray& _baLine, bool _bUtf8);
-
 } // namespace ArchiveOrderView

@@ -11,12 +11,6 @@
 namespace
 {
 
-const QByteArray& baByteOrderMark()
-{
-    static const QByteArray s_ba("\xEF\xBB\xBF", 3);
-    return s_ba;
-}
-
 QByteArray baDigest(const QByteArray& _baBytes)
 {
     return Digest::baSha256(_baBytes);
@@ -192,9 +186,13 @@ static quint64 u64KeyDigest(const QByteArray& _baSalt, const QString& _strKey)
     return u64;
 }
 
-// The line's text with its length: the terminal pads fields with zero bytes,
-// and decoding a QByteArray by itself would stop at the first.
-static QString strDecoded(const QByteArray& _baLine, bool _bUtf8)
+const QByteArray& baByteOrderMark()
+{
+    static const QByteArray s_ba("\xEF\xBB\xBF", 3);
+    return s_ba;
+}
+
+QString strDecodeLine(const QByteArray& _baLine, bool _bUtf8)
 {
     return _bUtf8 ? QString::fromUtf8(_baLine.constData(), _baLine.size())
                   : QString::fromLatin1(_baLine.constData(), _baLine.size());
@@ -230,7 +228,7 @@ bool bForEachRecord(const QByteArray& _baContent, ListKind _kind, const QDateTim
                 break;
             record.strSeason = strSeason(_arrived.toLocalTime().date());
             record.strKey = record.strSeason;
-        } else if (!bListRecord(strDecoded(baLine, bUtf8), _kind, record)) {
+        } else if (!bListRecord(strDecodeLine(baLine, bUtf8), _kind, record)) {
             continue;
         }
         vMakeKeyStorable(record.strKey);

@@ -63,6 +63,13 @@ namespace ArchiveRecords
 QString strKindName(ListKind _kind);
 ListKind kindOfName(const QString& _strName);
 
+// A UTF-8 byte-order mark: a file that starts with it is UTF-8, any other
+// Latin-1 (as the lists are read).
+const QByteArray& baByteOrderMark();
+// A stored line as text, with its length: the terminal pads fields with
+// zero bytes, and decoding a QByteArray by itself would stop at the first.
+QString strDecodeLine(const QByteArray& _baLine, bool _bUtf8);
+
 // The sugar-beet campaign a date belongs to: July to June, "2014/15".
 // Empty for an invalid date.
 QString strSeason(const QDate& _date);

@@ -204,6 +204,11 @@ QString strLastSeen(const QString& _strVersions, const QString& _strFiles)
         .arg(_strVersions, _strFiles);
 }
 
+QVariant boundText(const QString& _str)
+{
+    return _str.isNull() ? QVariant(QStringLiteral("")) : QVariant(_str);
+}
+
 QString strOrderColumnList()
 {
     QStringList sl;

@@ -4,6 +4,7 @@
 #include <QSqlError>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 // The archive's tables, the same on SQLite and PostgreSQL apart from two
 // column types (see strIdType and strBytesType), with the version kept in the
@@ -49,6 +50,10 @@ QString strOrderColumnList();
 // last_file_id): its own time, or that file's last arrival when later (the
 // same file arriving again touches only the file's row).
 QString strLastSeen(const QString& _strVersions, const QString& _strFiles);
+
+// A text as a bound value: an empty one goes in as empty, where a null
+// QString would be bound as NULL.
+QVariant boundText(const QString& _str);
 
 // The statements that create the tables of _s32Version (1 to 4) in an empty
 // database, version row included.

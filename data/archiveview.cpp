@@ -27,10 +27,7 @@ bool bRun(QSqlQuery& _query, const QString& _strSql, const QVariantList& _binds,
     return _query.exec() || bFail(_query, _error);
 }
 
-QVariant text(const QString& _str)
-{
-    return _str.isNull() ? QVariant(QStringLiteral("")) : QVariant(_str);
-}
+using ArchiveSchema::boundText;
 
 // The trigram index finds rows whose joined values contain a text of three
 // characters or more. Every alternative of the plan asks a value for such a
@@ -164,7 +161,7 @@ ArchiveView::OrderRow rowOf(const QSqlQuery& _query)
     row.machine.strChassis = _query.value(1).toString();
     row.machine.strSerial = _query.value(2).toString();
     row.strSeason = _query.value(3).toString();
-    row.strLine = ArchiveOrderView::strDecodeLine(_query.value(5).toByteArray(), _query.value(4).toBool());
+    row.strLine = ArchiveRecords::strDecodeLine(_query.value(5).toByteArray(), _query.value(4).toBool());
     return row;
 }
 
@@ -223,7 +220,7 @@ Query query(const Selection& _selection, const EntryLayout& _layout, Dialect _di
     QStringList slWhere;
     if (!_selection.bAllMachines) {
         slWhere << QStringLiteral("v.chassis = ? AND v.serial = ?");
-        result.binds << text(_selection.machine.strChassis) << text(_selection.machine.strSerial);
+        result.binds << boundText(_selection.machine.strChassis) << boundText(_selection.machine.strSerial);
     }
     if (!_selection.strSeason.isEmpty()) {
         slWhere << QStringLiteral("v.season = ?");
@@ -334,7 +331,7 @@ bool bSeasonTotals(QSqlDatabase& _database, const ArchiveMachine& _machine, cons
     if (!bRun(kept,
               QStringLiteral("SELECT totals FROM archive_season_totals WHERE chassis = ? AND serial = ? AND "
                              "season = ?"),
-              {text(_machine.strChassis), text(_machine.strSerial), text(_strSeason)}, _error))
+              {boundText(_machine.strChassis), boundText(_machine.strSerial), boundText(_strSeason)}, _error))
         return false;
     if (kept.next() && cOrderTotals::bFromSerialized(kept.value(0).toString(), _totals))
         return true;
@@ -350,7 +347,7 @@ bool bSelectionTotals(QSqlDatabase& _database, const Selection& _selection, cOrd
     QVariantList binds;
     if (!_selection.bAllMachines) {
         slWhere << QStringLiteral("chassis = ? AND serial = ?");
-        binds << text(_selection.machine.strChassis) << text(_selection.machine.strSerial);
+        binds << boundText(_selection.machine.strChassis) << boundText(_selection.machine.strSerial);
     }
     if (!_selection.strSeason.isEmpty()) {
         slWhere << QStringLiteral("season = ?");
@@ -383,7 +380,7 @@ bool bLatestLines(QSqlDatabase& _database, ListKind _kind, const ArchiveMachine*
     QString strMachine;
     if (_pMachine) {
         strMachine = QStringLiteral(" AND r.chassis = ? AND r.serial = ?");
-        binds << text(_pMachine->strChassis) << text(_pMachine->strSerial);
+        binds << boundText(_pMachine->strChassis) << boundText(_pMachine->strSerial);
     }
     // Each record's versions with the one seen last last, and the header of
     // the file that brought it.
@@ -397,7 +394,7 @@ bool bLatestLines(QSqlDatabase& _database, ListKind _kind, const ArchiveMachine*
                   .arg(ArchiveSchema::strLastSeen(QStringLiteral("v"), QStringLiteral("f")), strMachine),
               binds, _error))
         return false;
-    static const QByteArray s_baMark("\xEF\xBB\xBF", 3);
+    const QByteArray& baMark = ArchiveRecords::baByteOrderMark();
     QByteArray baHeader;
     QString strHeaderArrived;
     bool bHave = select.next();
@@ -409,15 +406,15 @@ bool bLatestLines(QSqlDatabase& _database, ListKind _kind, const ArchiveMachine*
         bHave = select.next();
         if (bHave && select.value(0).toLongLong() == s64Record)
             continue;
-        const bool bUtf8 = baFileHeader.startsWith(s_baMark);
-        _slLines << ArchiveOrderView::strDecodeLine(baLine, bUtf8);
+        const bool bUtf8 = baFileHeader.startsWith(baMark);
+        _slLines << ArchiveRecords::strDecodeLine(baLine, bUtf8);
         if (strArrived >= strHeaderArrived) {
             strHeaderArrived = strArrived;
             baHeader = baFileHeader;
         }
     }
-    const bool bUtf8 = baHeader.startsWith(s_baMark);
-    _slLines.prepend(ArchiveOrderView::strDecodeLine(bUtf8 ? baHeader.mid(3) : baHeader, bUtf8));
+    const bool bUtf8 = baHeader.startsWith(baMark);
+    _slLines.prepend(ArchiveRecords::strDecodeLine(bUtf8 ? baHeader.mid(baMark.size()) : baHeader, bUtf8));
     return true;
 }
 

@@ -3,6 +3,19 @@
 #include "data/fieldreaders.h"
 #include "data/numberformat.h"
 
+#include <iterator>
+
+// In the order the kept text lists them.
+qint64 cOrderTotals::*const cOrderTotals::s_counts[5] = {
+    &cOrderTotals::m_s64AreaM2, &cOrderTotals::m_s64FieldMetres, &cOrderTotals::m_s64RoadMetres,
+    &cOrderTotals::m_s64FieldFuelMl, &cOrderTotals::m_s64RoadFuelMl};
+double cOrderTotals::*const cOrderTotals::s_sums[9] = {
+    &cOrderTotals::m_dArea,           &cOrderTotals::m_dFieldMinutes,  &cOrderTotals::m_dRoadMinutes,
+    &cOrderTotals::m_dHarvestMinutes, &cOrderTotals::m_dFieldDistance, &cOrderTotals::m_dHarvestDistance,
+    &cOrderTotals::m_dRoadDistance,   &cOrderTotals::m_dFieldFuel,     &cOrderTotals::m_dRoadFuel};
+float cOrderTotals::*const cOrderTotals::s_floatSums[3] = {
+    &cOrderTotals::m_fEmptyRunMetres, &cOrderTotals::m_fHarvestFuel, &cOrderTotals::m_fBunkerLoads};
+
 using FieldReaders::strField;
 
 void cOrderTotals::vReset()
@@ -12,23 +25,12 @@ void cOrderTotals::vReset()
 
 void cOrderTotals::vAdd(const cOrderTotals& _other)
 {
-    m_s64AreaM2 += _other.m_s64AreaM2;
-    m_s64FieldMetres += _other.m_s64FieldMetres;
-    m_s64RoadMetres += _other.m_s64RoadMetres;
-    m_s64FieldFuelMl += _other.m_s64FieldFuelMl;
-    m_s64RoadFuelMl += _other.m_s64RoadFuelMl;
-    m_dArea += _other.m_dArea;
-    m_dFieldMinutes += _other.m_dFieldMinutes;
-    m_dRoadMinutes += _other.m_dRoadMinutes;
-    m_dHarvestMinutes += _other.m_dHarvestMinutes;
-    m_dFieldDistance += _other.m_dFieldDistance;
-    m_dHarvestDistance += _other.m_dHarvestDistance;
-    m_dRoadDistance += _other.m_dRoadDistance;
-    m_dFieldFuel += _other.m_dFieldFuel;
-    m_dRoadFuel += _other.m_dRoadFuel;
-    m_fEmptyRunMetres += _other.m_fEmptyRunMetres;
-    m_fHarvestFuel += _other.m_fHarvestFuel;
-    m_fBunkerLoads += _other.m_fBunkerLoads;
+    for (qint64 cOrderTotals::*p : s_counts)
+        this->*p += _other.*p;
+    for (double cOrderTotals::*p : s_sums)
+        this->*p += _other.*p;
+    for (float cOrderTotals::*p : s_floatSums)
+        this->*p += _other.*p;
 }
 
 void cOrderTotals::vAddRecord(const QString& _strLine)
@@ -110,50 +112,39 @@ OperatingHours OperatingHours::fromOrderLines(const QStringList& _slLines)
 QString cOrderTotals::strSerialized() const
 {
     QStringList sl;
-    for (const qint64 s64 :
-         {m_s64AreaM2, m_s64FieldMetres, m_s64RoadMetres, m_s64FieldFuelMl, m_s64RoadFuelMl})
-        sl << QString::number(s64);
+    for (qint64 cOrderTotals::*p : s_counts)
+        sl << QString::number(this->*p);
     // 17 significant digits give a double back bit for bit, 9 a float.
-    for (const double d : {m_dArea, m_dFieldMinutes, m_dRoadMinutes, m_dHarvestMinutes, m_dFieldDistance,
-                           m_dHarvestDistance, m_dRoadDistance, m_dFieldFuel, m_dRoadFuel})
-        sl << QString::number(d, 'g', 17);
-    for (const float f : {m_fEmptyRunMetres, m_fHarvestFuel, m_fBunkerLoads})
-        sl << QString::number(double(f), 'g', 9);
+    for (double cOrderTotals::*p : s_sums)
+        sl << QString::number(this->*p, 'g', 17);
+    for (float cOrderTotals::*p : s_floatSums)
+        sl << QString::number(double(this->*p), 'g', 9);
     return sl.join(QLatin1Char(' '));
 }
 
 bool cOrderTotals::bFromSerialized(const QString& _strText, cOrderTotals& _totals)
 {
     const QVector<QStringRef> parts = _strText.splitRef(QLatin1Char(' '));
-    if (parts.size() != 17)
+    if (parts.size() != int(std::size(s_counts) + std::size(s_sums) + std::size(s_floatSums)))
         return false;
     cOrderTotals totals;
     bool bOk = true;
     int i = 0;
-    const auto next64 = [&](qint64& _s64) {
+    const auto next = [&]() {
         bool b = false;
-        _s64 = parts.at(i++).toLongLong(&b);
+        const double d = parts.at(i++).toDouble(&b);
         bOk = bOk && b;
+        return d;
     };
-    const auto nextDouble = [&](double& _d) {
+    for (qint64 cOrderTotals::*p : s_counts) {
         bool b = false;
-        _d = parts.at(i++).toDouble(&b);
+        totals.*p = parts.at(i++).toLongLong(&b);
         bOk = bOk && b;
-    };
-    const auto nextFloat = [&](float& _f) {
-        double d = 0;
-        nextDouble(d);
-        _f = float(d);
-    };
-    for (qint64* p : {&totals.m_s64AreaM2, &totals.m_s64FieldMetres, &totals.m_s64RoadMetres,
-                      &totals.m_s64FieldFuelMl, &totals.m_s64RoadFuelMl})
-        next64(*p);
-    for (double* p : {&totals.m_dArea, &totals.m_dFieldMinutes, &totals.m_dRoadMinutes,
-                      &totals.m_dHarvestMinutes, &totals.m_dFieldDistance, &totals.m_dHarvestDistance,
-                      &totals.m_dRoadDistance, &totals.m_dFieldFuel, &totals.m_dRoadFuel})
-        nextDouble(*p);
-    for (float* p : {&totals.m_fEmptyRunMetres, &totals.m_fHarvestFuel, &totals.m_fBunkerLoads})
-        nextFloat(*p);
+    }
+    for (double cOrderTotals::*p : s_sums)
+        totals.*p = next();
+    for (float cOrderTotals::*p : s_floatSums)
+        totals.*p = float(next());
     if (bOk)
         _totals = totals;
     return bOk;

@@ -53,6 +53,11 @@ public:
     static bool bFromSerialized(const QString& _strText, cOrderTotals& _totals);
 
 private:
+    // Every sum, by its type: what adding, writing and reading go through.
+    static qint64 cOrderTotals::*const s_counts[5];
+    static double cOrderTotals::*const s_sums[9];
+    static float cOrderTotals::*const s_floatSums[3];
+
     qint64 m_s64AreaM2 = 0;
     qint64 m_s64FieldMetres = 0;
     qint64 m_s64RoadMetres = 0;

@@ -29,11 +29,6 @@ ArchiveView::EntryLayout entryLayout(int _s32SortMode)
     return layout;
 }
 
-QString strTotalsKey(const ArchiveMachine& _machine, const QString& _strSeason)
-{
-    return _machine.strChassis + QLatin1Char('\n') + _machine.strSerial + QLatin1Char('\n') + _strSeason;
-}
-
 } // namespace
 
 cArchiveDisplay::cArchiveDisplay(QWidget* _pWindow, Ui::cHaupt* _pUi)
@@ -130,7 +125,6 @@ bool cArchiveDisplay::bOpen(QString* _pMessage)
     }
     if (!m_pModel)
         m_pModel = new cArchiveOrderModel(m_s32Screen);
-    m_totals.clear();
     m_kind = ListKind::Orders;
     m_selection = ArchiveView::Selection();
     vFillSelectors();
@@ -271,22 +265,6 @@ bool cArchiveDisplay::bLines(QStringList& _slLines, QString* _pMessage)
     return false;
 }
 
-bool cArchiveDisplay::bTotalsOf(const ArchiveMachine& _machine, const QString& _strSeason,
-                                cOrderTotals& _totals)
-{
-    const QString strKey = strTotalsKey(_machine, _strSeason);
-    const auto it = m_totals.constFind(strKey);
-    if (it != m_totals.constEnd()) {
-        _totals = it.value();
-        return true;
-    }
-    QSqlError error;
-    if (!ArchiveView::bSeasonTotals(m_database, _machine, _strSeason, _totals, error))
-        return false;
-    m_totals.insert(strKey, _totals);
-    return true;
-}
-
 ListState cArchiveDisplay::orderState(int _s32Row)
 {
     ListState state;
@@ -301,7 +279,9 @@ ListState cArchiveDisplay::orderState(int _s32Row)
     state.slSortedOrderLines = m_pModel->slLines();
     state.slLines = QStringList{QString()} + state.slSortedOrderLines;
     state.strCurrentOrderLine = row.strLine;
-    bTotalsOf(row.machine, row.strSeason, state.orderTotals);
+    // The import keeps each season's totals: one row.
+    QSqlError error;
+    ArchiveView::bSeasonTotals(m_database, row.machine, row.strSeason, state.orderTotals, error);
     state.strAverageScope = strMachineName(row.machine) + QStringLiteral(" – ") + row.strSeason;
     return state;
 }

@@ -5,7 +5,6 @@
 #include "data/liststate.h"
 #include "mainwindow/clistexports.h"
 
-#include <QHash>
 #include <QObject>
 #include <QSqlDatabase>
 #include <QString>
@@ -95,7 +94,6 @@ private:
     void vSelectorsChanged();
     QString strMessage(const QSqlError& _error) const;
     QString strMachineName(const ArchiveMachine& _machine) const;
-    bool bTotalsOf(const ArchiveMachine& _machine, const QString& _strSeason, cOrderTotals& _totals);
 
     QWidget* m_pWindow;
     Ui::cHaupt* m_pUi;
@@ -109,7 +107,6 @@ private:
     ListKind m_kind = ListKind::Orders;
     ArchiveView::Selection m_selection;
     cArchiveOrderModel* m_pModel = nullptr;
-    QHash<QString, cOrderTotals> m_totals; // per machine and season, read once per opening
 
     QWidget* m_pBar = nullptr;
     QComboBox* m_pKind = nullptr;

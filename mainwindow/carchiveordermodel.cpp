@@ -23,7 +23,6 @@ bool cArchiveOrderModel::bShow(const QSqlDatabase& _database, const ArchiveView:
     m_s32Rows = 0;
     m_s32NextOffset = 0;
     m_bAtEnd = false;
-    m_strError.clear();
     Page page;
     const bool bOk = bReadPage(page, _pError);
     if (bOk)
@@ -47,7 +46,6 @@ bool cArchiveOrderModel::bReadPage(Page& _page, QSqlError* _pError)
     QSqlError error;
     if (!ArchiveView::bFetch(m_database, m_selection, m_layout, m_s32NextOffset, PAGE_ROWS, _page.rows, error,
                              &m_s32NextOffset)) {
-        m_strError = error.text();
         if (_pError)
             *_pError = error;
         m_bAtEnd = true;

@@ -44,8 +44,6 @@ public:
     const ArchiveView::OrderRow& row(int _s32Row) const;
     // The lines of the rows read so far, in their order.
     QStringList slLines() const;
-    // The last read failure (empty: none).
-    QString strError() const { return m_strError; }
 
 private:
     struct Page {
@@ -63,5 +61,4 @@ private:
     int m_s32Rows = 0;
     int m_s32NextOffset = 0; // where the next page starts in the selection
     bool m_bAtEnd = true;
-    QString m_strError;
 };
