@@ -27,12 +27,7 @@ bool bExec(QSqlDatabase& _database, const QString& _strSql, const QVariantList& 
            QSqlQuery* _pQuery = nullptr)
 {
     QSqlQuery own(_database);
-    QSqlQuery& query = _pQuery ? *_pQuery : own;
-    if (!query.prepare(_strSql))
-        return bFail(query, _error);
-    for (const QVariant& value : _binds)
-        query.addBindValue(value);
-    return query.exec() || bFail(query, _error);
+    return ArchiveSchema::bRun(_pQuery ? *_pQuery : own, _strSql, _binds, _error);
 }
 
 // Whether the places are right: made for this language, none missing.

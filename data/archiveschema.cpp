@@ -204,6 +204,17 @@ QString strLastSeen(const QString& _strVersions, const QString& _strFiles)
         .arg(_strVersions, _strFiles);
 }
 
+bool bRun(QSqlQuery& _query, const QString& _strSql, const QVariantList& _binds, QSqlError& _error)
+{
+    bool bOk = _query.prepare(_strSql);
+    for (int i = 0; bOk && i < _binds.size(); ++i)
+        _query.addBindValue(_binds.at(i));
+    bOk = bOk && _query.exec();
+    if (!bOk)
+        _error = _query.lastError();
+    return bOk;
+}
+
 QVariant boundText(const QString& _str)
 {
     return _str.isNull() ? QVariant(QStringLiteral("")) : QVariant(_str);

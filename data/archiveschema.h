@@ -2,6 +2,7 @@
 
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -50,6 +51,10 @@ QString strOrderColumnList();
 // last_file_id): its own time, or that file's last arrival when later (the
 // same file arriving again touches only the file's row).
 QString strLastSeen(const QString& _strVersions, const QString& _strFiles);
+
+// Prepares _strSql on _query, binds _binds in order and runs it; false with
+// the driver's error.
+bool bRun(QSqlQuery& _query, const QString& _strSql, const QVariantList& _binds, QSqlError& _error);
 
 // A text as a bound value: an empty one goes in as empty, where a null
 // QString would be bound as NULL.

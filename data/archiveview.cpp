@@ -12,22 +12,8 @@ namespace
 
 using ArchiveSchema::Dialect;
 
-bool bFail(const QSqlQuery& _query, QSqlError& _error)
-{
-    _error = _query.lastError();
-    return false;
-}
-
-bool bRun(QSqlQuery& _query, const QString& _strSql, const QVariantList& _binds, QSqlError& _error)
-{
-    if (!_query.prepare(_strSql))
-        return bFail(_query, _error);
-    for (const QVariant& value : _binds)
-        _query.addBindValue(value);
-    return _query.exec() || bFail(_query, _error);
-}
-
 using ArchiveSchema::boundText;
+using ArchiveSchema::bRun;
 
 // The trigram index finds rows whose joined values contain a text of three
 // characters or more. Every alternative of the plan asks a value for such a
