@@ -21,6 +21,7 @@ struct ListFilter {
     QString strSearch;        // the search text as typed
     QDate dateFrom;           // orders: the start dates shown
     QDate dateTo;
+    QString strCustomerNumber; // orders: one customer's, empty for "Alle Kunden"
 };
 
 // The list browser without its widgets: the lines of the file opened last,
