@@ -37,6 +37,8 @@ cReportPdf::cReportPdf(const QString& _strTitle, const QStringList& _slSubtitle,
     : m_strTitle(_strTitle), m_slSubtitle(_slSubtitle), m_locale(_locale), m_datePrinted(_datePrinted),
       m_orientation(_orientation)
 {
+    m_strFirstTitle = _strTitle;
+    m_slFirstSubtitle = _slSubtitle;
     m_logo = QImage(QStringLiteral(":/VEMO_PRO.png"));
 }
 
@@ -52,7 +54,7 @@ void cReportPdf::vRender(QIODevice* _pDevice)
     m_pWriter->setResolution(300);
     m_pWriter->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), m_orientation, QMarginsF(15, 14, 15, 14),
                                          QPageLayout::Millimeter));
-    m_pWriter->setTitle(m_strTitle);
+    m_pWriter->setTitle(m_strFirstTitle);
     m_pWriter->setCreator(QStringLiteral("Feldbrief"));
     m_painter.begin(m_pWriter.get());
     m_painter.setRenderHint(QPainter::Antialiasing);
@@ -61,9 +63,15 @@ void cReportPdf::vRender(QIODevice* _pDevice)
     m_rectPage = QRectF(0, 0, m_pWriter->width(), m_pWriter->height());
     m_s32Page = 0;
     m_dY = 0;
+    m_s32Part = 0;
+    m_s32PartFirstPage = 1;
+    m_ls32CountingParts.clear();
+    m_strTitle = m_strFirstTitle;
+    m_slSubtitle = m_slFirstSubtitle;
     vStartPage();
     for (const std::function<void()>& section : m_sections)
         section();
+    m_ls32CountingParts.append(s32PagesOfPart());
     m_painter.end();
     m_pWriter.reset();
 }
@@ -87,6 +95,59 @@ void cReportPdf::vTable(const QVector<Column>& _columns, const QVector<QStringLi
                         const QStringList& _slTotals, double _dPoints)
 {
     m_sections.append([=] { vDoTable(_columns, _rows, _slTotals, _dPoints); });
+}
+
+void cReportPdf::vTable(const QVector<Column>& _columns, const QVector<QStringList>& _rows,
+                        const QVector<int>& _ls32SubtotalRows, const QStringList& _slTotals)
+{
+    m_sections.append([=] { vDoTable(_columns, _rows, _slTotals, 0, _ls32SubtotalRows); });
+}
+
+void cReportPdf::vAddressBlocks(const QStringList& _slLeft, const QStringList& _slRight)
+{
+    m_sections.append([=] { vDoAddressBlocks(_slLeft, _slRight); });
+}
+
+void cReportPdf::vNewPart(const QString& _strTitle, const QStringList& _slSubtitle)
+{
+    m_sections.append([=] { vDoNewPart(_strTitle, _slSubtitle); });
+}
+
+void cReportPdf::vSetLogo(const QImage& _logo)
+{
+    m_logo = _logo;
+    m_bLogoOnBlack = false;
+}
+
+void cReportPdf::vDoNewPart(const QString& _strTitle, const QStringList& _slSubtitle)
+{
+    m_ls32CountingParts.append(s32PagesOfPart());
+    ++m_s32Part;
+    m_strTitle = _strTitle;
+    m_slSubtitle = _slSubtitle;
+    m_s32PartFirstPage = m_s32Page + 1;
+    vStartPage();
+}
+
+void cReportPdf::vDoAddressBlocks(const QStringList& _slLeft, const QStringList& _slRight)
+{
+    const QFont fontPlain = font(kBodyPoints);
+    const QFont fontBold = font(kBodyPoints, true);
+    const double dLine = dLineHeight(fontPlain) * 1.1;
+    const double dHalf = m_rectPage.width() / 2;
+    const double dHeight = qMax(_slLeft.size(), _slRight.size()) * dLine;
+    vEnsureSpace(dHeight);
+    m_painter.setPen(Qt::black);
+    const auto block = [&](double _dLeft, const QStringList& _slLines) {
+        for (int i = 0; i < _slLines.size(); ++i) {
+            m_painter.setFont(i == 0 ? fontBold : fontPlain);
+            m_painter.drawText(QRectF(_dLeft, m_dY + i * dLine, dHalf - 4 * m_dMm, dLine),
+                               Qt::AlignLeft | Qt::AlignVCenter, _slLines.at(i));
+        }
+    };
+    block(0, _slLeft);
+    block(dHalf, _slRight);
+    m_dY += dHeight + 6 * m_dMm;
 }
 
 void cReportPdf::vPies(const QString& _strLeftTitle, const QVector<ChartGeometry::PieSector>& _left,
@@ -130,9 +191,10 @@ void cReportPdf::vStartPage()
     double dTextLeft = 0;
     if (!logo.isNull()) {
         const double dLogoWidth = dLogoHeight * logo.width() / qMax(1, logo.height());
-        // The logo is drawn on black, as on the pages.
+        // The product logo is drawn on black, as on the pages.
         const QRectF rectLogo(0, 0, dLogoWidth, dLogoHeight);
-        m_painter.fillRect(rectLogo.adjusted(-1 * mm, -1 * mm, 1 * mm, 1 * mm), Qt::black);
+        if (m_bLogoOnBlack)
+            m_painter.fillRect(rectLogo.adjusted(-1 * mm, -1 * mm, 1 * mm, 1 * mm), Qt::black);
         m_painter.drawImage(rectLogo, logo);
         dTextLeft = dLogoWidth + 5 * mm;
     }
@@ -144,8 +206,8 @@ void cReportPdf::vStartPage()
     m_painter.drawText(rectRight, Qt::AlignRight | Qt::AlignTop, strPrinted);
     m_painter.drawText(rectRight, Qt::AlignRight | Qt::AlignBottom,
                        strTr(QT_TRANSLATE_NOOP("ReportPdf", "Seite %1 von %2"))
-                           .arg(m_s32Page)
-                           .arg(qMax(m_s32Page, m_s32PageCount)));
+                           .arg(s32PagesOfPart())
+                           .arg(qMax(s32PagesOfPart(), m_ls32PartPages.value(m_s32Part))));
 
     const QFont fontTitle = font(15, true);
     m_painter.setFont(fontTitle);
@@ -299,8 +361,8 @@ void cReportPdf::vDrawTableRow(const QVector<double>& _widths, const QVector<Col
         m_painter.fillRect(QRectF(0, m_dY, m_rectPage.width(), dHeight), kBrandYellow);
     else if (_style == RowStyle::Shaded)
         m_painter.fillRect(QRectF(0, m_dY, m_rectPage.width(), dHeight), kShade);
-    if (_style == RowStyle::Totals) {
-        m_painter.setPen(QPen(Qt::black, 0.3 * m_dMm));
+    if (_style == RowStyle::Totals || _style == RowStyle::Subtotal) {
+        m_painter.setPen(QPen(Qt::black, (_style == RowStyle::Totals ? 0.3 : 0.15) * m_dMm));
         m_painter.drawLine(QPointF(0, m_dY), QPointF(m_rectPage.width(), m_dY));
     }
     m_painter.setPen(Qt::black);
@@ -324,7 +386,8 @@ void cReportPdf::vDrawTableRow(const QVector<double>& _widths, const QVector<Col
 }
 
 void cReportPdf::vDoTable(const QVector<Column>& _columns, const QVector<QStringList>& _rows,
-                          const QStringList& _slTotals, double _dPoints)
+                          const QStringList& _slTotals, double _dPoints,
+                          const QVector<int>& _ls32SubtotalRows)
 {
     QStringList slHeader;
     QVector<ReportLayout::ColumnSpec> specs;
@@ -371,8 +434,14 @@ void cReportPdf::vDoTable(const QVector<Column>& _columns, const QVector<QString
         }
         vDrawTableRow(widths, _columns, _slCells, _style, layout);
     };
-    for (int r = 0; r < _rows.size(); ++r)
-        row(_rows.at(r), r % 2 == 1 ? RowStyle::Shaded : RowStyle::Plain);
+    for (int r = 0, s32Plain = 0; r < _rows.size(); ++r) {
+        if (_ls32SubtotalRows.contains(r)) {
+            row(_rows.at(r), RowStyle::Subtotal);
+            s32Plain = 0;
+        } else {
+            row(_rows.at(r), s32Plain++ % 2 == 1 ? RowStyle::Shaded : RowStyle::Plain);
+        }
+    }
     if (!_slTotals.isEmpty())
         row(_slTotals, RowStyle::Totals);
     m_dY += 5 * m_dMm;
@@ -491,10 +560,12 @@ QByteArray cReportPdf::baFinish()
     QBuffer scratch;
     scratch.open(QIODevice::WriteOnly);
     m_s32PageCount = 0;
+    m_ls32PartPages.clear();
     m_bCounting = true;
     vRender(&scratch);
     m_bCounting = false;
     m_s32PageCount = m_s32Page;
+    m_ls32PartPages = m_ls32CountingParts;
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     vRender(&buffer);

@@ -57,6 +57,19 @@ public:
     // and texts wrap between words; headers are aligned as their columns.
     void vTable(const QVector<Column>& _columns, const QVector<QStringList>& _rows,
                 const QStringList& _slTotals = QStringList(), double _dPoints = 0);
+    // The same with some rows set apart as subtotals by a rule above them.
+    void vTable(const QVector<Column>& _columns, const QVector<QStringList>& _rows,
+                const QVector<int>& _ls32SubtotalRows, const QStringList& _slTotals);
+    // Two blocks of lines side by side (addresses), the first line of each
+    // bold; a block may be empty.
+    void vAddressBlocks(const QStringList& _slLeft, const QStringList& _slRight);
+    // A new part of the document on a new page: its own title and subtitle
+    // from here on, and its pages counted on their own ("page N of M" of the
+    // part), so that one file can hold several documents.
+    void vNewPart(const QString& _strTitle, const QStringList& _slSubtitle);
+    // The picture at the head of every page instead of the product logo
+    // (drawn as it is, not on black); a null image: none.
+    void vSetLogo(const QImage& _logo);
     // Two pies side by side, each with its legend beside it.
     void vPies(const QString& _strLeftTitle, const QVector<ChartGeometry::PieSector>& _left,
                const QVector<LegendEntry>& _leftLegend, const QString& _strRightTitle,
@@ -73,7 +86,10 @@ private:
     void vDoParagraph(const QString& _strText);
     void vDoKeyValues(const QVector<QPair<QString, QString>>& _pairs, int _s32Columns);
     void vDoTable(const QVector<Column>& _columns, const QVector<QStringList>& _rows,
-                  const QStringList& _slTotals, double _dPoints);
+                  const QStringList& _slTotals, double _dPoints, const QVector<int>& _ls32SubtotalRows = {});
+    void vDoAddressBlocks(const QStringList& _slLeft, const QStringList& _slRight);
+    void vDoNewPart(const QString& _strTitle, const QStringList& _slSubtitle);
+    int s32PagesOfPart() const { return m_s32Page - m_s32PartFirstPage + 1; }
     void vDoPies(const QString& _strLeftTitle, const QVector<ChartGeometry::PieSector>& _left,
                  const QVector<LegendEntry>& _leftLegend, const QString& _strRightTitle,
                  const QVector<ChartGeometry::PieSector>& _right, const QVector<LegendEntry>& _rightLegend);
@@ -81,7 +97,7 @@ private:
     void vStartPage();
     void vEnsureSpace(double _dHeight);
     void vDrawLegend(const QRectF& _rect, const QVector<LegendEntry>& _legend);
-    enum class RowStyle { Header, Plain, Shaded, Totals };
+    enum class RowStyle { Header, Plain, Shaded, Subtotal, Totals };
     struct CellLayout {
         double dWidth = 0; // of the text on one line
         bool bWrapped = false;
@@ -102,7 +118,14 @@ private:
     QFont font(double _dPoints, bool _bBold = false) const;
 
     QVector<std::function<void()>> m_sections;
-    int m_s32PageCount = 0;   // of the last layout; 0 before it
+    int m_s32PageCount = 0;           // of the last layout; 0 before it
+    QVector<int> m_ls32PartPages;     // the pages of each part, of the last layout
+    QVector<int> m_ls32CountingParts; // the same while laying out
+    int m_s32Part = 0;
+    int m_s32PartFirstPage = 1;
+    bool m_bLogoOnBlack = true;
+    QString m_strFirstTitle; // the first part's
+    QStringList m_slFirstSubtitle;
     bool m_bCounting = false; // the pass that only counts the pages
     QImage m_logo;
     std::unique_ptr<QPdfWriter> m_pWriter;
