@@ -189,26 +189,33 @@ QStringList slTotalsCells(const Table& _table, const QLocale& _locale)
     return slTotals;
 }
 
+QByteArray baCsvOf(const QVector<QStringList>& _lines, int _s32TextColumns)
+{
+    QString strText;
+    for (const QStringList& slFields : _lines) {
+        QStringList slQuoted;
+        for (int i = 0; i < slFields.size(); ++i)
+            slQuoted << strCsvField(i < _s32TextColumns ? strTextCell(slFields.at(i)) : slFields.at(i));
+        strText += slQuoted.join(QLatin1Char(';')) + QStringLiteral("\r\n");
+    }
+    return QByteArray("\xEF\xBB\xBF") + strText.toUtf8();
+}
+
 QByteArray baCsv(const Table& _table, const QLocale& _locale)
 {
     // The first six columns are texts from the terminal's records (names
     // anybody can type there); the others are numbers and times made here.
     constexpr int TEXT_COLUMNS = 6;
-    const auto strLine = [](const QStringList& _slFields) {
-        QStringList slQuoted;
-        for (int i = 0; i < _slFields.size(); ++i)
-            slQuoted << strCsvField(i < TEXT_COLUMNS ? strTextCell(_slFields.at(i)) : _slFields.at(i));
-        return slQuoted.join(QLatin1Char(';'));
-    };
-
     // Office software reads numbers without group separators.
     QLocale locale = _locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    QString strText = strLine(slHeader()) + QStringLiteral("\r\n");
+    QVector<QStringList> lines;
+    lines.reserve(_table.rows.size() + 2);
+    lines.append(slHeader());
     for (const Row& row : _table.rows)
-        strText += strLine(slCells(row, locale)) + QStringLiteral("\r\n");
-    strText += strLine(slTotalsCells(_table, locale)) + QStringLiteral("\r\n");
-    return QByteArray("\xEF\xBB\xBF") + strText.toUtf8();
+        lines.append(slCells(row, locale));
+    lines.append(slTotalsCells(_table, locale));
+    return baCsvOf(lines, TEXT_COLUMNS);
 }
 
 } // namespace OrderExport

@@ -63,6 +63,11 @@ QStringList slTotalsCells(const Table& _table, const QLocale& _locale);
 // row is named "Summe" in the interface language.
 QByteArray baCsv(const Table& _table, const QLocale& _locale);
 
+// Lines as baCsv writes them: each line's fields joined by ";", its first
+// _s32TextColumns fields text cells (strTextCell), every field quoted as
+// strCsvField needs, "\r\n" after every line, UTF-8 behind a byte-order mark.
+QByteArray baCsvOf(const QVector<QStringList>& _lines, int _s32TextColumns);
+
 // One field as the CSV needs it.
 QString strCsvField(const QString& _strText);
 // A text cell (order number, customer, field, driver, start, stop) as office
