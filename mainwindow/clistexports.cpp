@@ -5,16 +5,23 @@
 #include "app/reportoffer.h"
 #include "app/settingsstore.h"
 #include "data/appinfo.h"
+#include "data/billbasis.h"
+#include "data/driverhours.h"
 #include "data/isoxml.h"
 #include "data/orderexport.h"
 #include "data/reportfiles.h"
 #include "mainwindow/listcontroller.h"
+#include "reports/billreport.h"
+#include "reports/driverhoursreport.h"
 #include "reports/ordersreport.h"
+#include "reports/reportpdf.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QPushButton>
 #include <QStandardPaths>
+
+#include <memory>
 
 namespace
 {
@@ -68,6 +75,15 @@ void cListExports::vShowChoices()
     menu.addAction(QCoreApplication::translate("cHaupt", "Bericht (PDF)"), this, &cListExports::vExportPdf);
     menu.addAction(QCoreApplication::translate("cHaupt", "ISOXML (Ackerschlagkartei)"), this,
                    &cListExports::vExportIsoXml);
+    menu.addSeparator();
+    menu.addAction(QCoreApplication::translate("cHaupt", "Abrechnungsgrundlage (PDF)"), this,
+                   &cListExports::vExportBillPdf);
+    menu.addAction(QCoreApplication::translate("cHaupt", "Abrechnungsgrundlage (CSV)"), this,
+                   &cListExports::vExportBillCsv);
+    menu.addAction(QCoreApplication::translate("cHaupt", "Fahrerstunden (PDF)"), this,
+                   &cListExports::vExportDriverHoursPdf);
+    menu.addAction(QCoreApplication::translate("cHaupt", "Fahrerstunden (CSV)"), this,
+                   &cListExports::vExportDriverHoursCsv);
     menu.exec(m_pButton->mapToGlobal(QPoint(0, m_pButton->height())));
 }
 
@@ -175,4 +191,103 @@ void cListExports::vExportIsoXml()
     }
     ReportOffer::vOffer(m_pWindow, strPath,
                         QCoreApplication::translate("cHaupt", "Aufträge") + QStringLiteral(" (ISOXML)"));
+}
+
+QStringList cListExports::slCustomerLines()
+{
+    // The archive's customers of the shown machines, or the newest
+    // customers list downloaded from the terminal.
+    if (m_shown.slCustomerLines.size() > 1)
+        return m_shown.slCustomerLines;
+    IsoXml::Source source;
+    IsoXml::vReadListsFrom(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation), source);
+    return source.slCustomerLines;
+}
+
+void cListExports::vExportBill(bool _bPdf)
+{
+    if (!bTakeShownOrderLines())
+        return;
+    BillBasis::Request request;
+    QString strMessage;
+    Letterhead letterhead;
+    if (m_fnBillSettings && !m_fnBillSettings(request.rates, letterhead, &strMessage)) {
+        Messages::vShow(m_pWindow, strMessage);
+        return;
+    }
+    cWaitCursor wait;
+    const OrdersReport::Filter shown = filter();
+    request.slOrderLines = m_shown.slLines;
+    request.strCustomerNumber = m_list.filter().strCustomerNumber;
+    request.slCustomerLines = slCustomerLines();
+    request.dateFrom = shown.dateFrom;
+    request.dateTo = shown.dateTo;
+    request.dateIssued = QDate::currentDate();
+    request.locale = SettingsStore::interfaceLocale();
+    const QVector<BillBasis::Bill> bills = BillBasis::bills(request);
+    if (bills.isEmpty()) {
+        wait.vRestore();
+        Messages::vShow(m_pWindow, QCoreApplication::translate(
+                                       "cHaupt", "Die Liste zeigt keine Aufträge mit Kunde und Startdatum."));
+        return;
+    }
+    const QString strSubject = QCoreApplication::translate("cHaupt", "Abrechnungsgrundlage");
+    if (_bPdf) {
+        const std::shared_ptr<cReportPdf> pdf = BillReport::report(bills, letterhead, request.locale);
+        const QByteArray baPdf = pdf->baFinish();
+        wait.vRestore();
+        ReportOffer::strSaveAndOffer(m_pWindow, BillReport::strFileName(bills, QStringLiteral("pdf")), baPdf,
+                                     strSubject + QStringLiteral(" (PDF)"));
+        return;
+    }
+    const QByteArray baCsv = BillBasis::baCsv(bills, request.locale);
+    wait.vRestore();
+    ReportOffer::strSaveAndOffer(m_pWindow, BillReport::strFileName(bills, QStringLiteral("csv")), baCsv,
+                                 strSubject + QStringLiteral(" (CSV)"));
+}
+
+void cListExports::vExportDriverHours(bool _bPdf)
+{
+    if (!bTakeShownOrderLines())
+        return;
+    cWaitCursor wait;
+    const OrdersReport::Filter shown = filter();
+    const QLocale locale = SettingsStore::interfaceLocale();
+    const DriverHours::Table table = DriverHours::tableOf(m_shown.slLines, shown.dateFrom, shown.dateTo);
+    const QString strSubject = QCoreApplication::translate("cHaupt", "Fahrerstunden");
+    if (_bPdf) {
+        const std::shared_ptr<cReportPdf> pdf =
+            DriverHoursReport::report(table, shown.dateFrom, shown.dateTo, locale, QDate::currentDate());
+        const QByteArray baPdf = pdf->baFinish();
+        wait.vRestore();
+        ReportOffer::strSaveAndOffer(
+            m_pWindow, DriverHoursReport::strFileName(shown.dateFrom, shown.dateTo, QStringLiteral("pdf")),
+            baPdf, strSubject + QStringLiteral(" (PDF)"));
+        return;
+    }
+    const QByteArray baCsv = DriverHours::baCsv(table, locale);
+    wait.vRestore();
+    ReportOffer::strSaveAndOffer(
+        m_pWindow, DriverHoursReport::strFileName(shown.dateFrom, shown.dateTo, QStringLiteral("csv")), baCsv,
+        strSubject + QStringLiteral(" (CSV)"));
+}
+
+void cListExports::vExportBillPdf()
+{
+    vExportBill(true);
+}
+
+void cListExports::vExportBillCsv()
+{
+    vExportBill(false);
+}
+
+void cListExports::vExportDriverHoursPdf()
+{
+    vExportDriverHours(true);
+}
+
+void cListExports::vExportDriverHoursCsv()
+{
+    vExportDriverHours(false);
 }

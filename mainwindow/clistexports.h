@@ -16,6 +16,8 @@ namespace OrdersReport
 {
 struct Filter;
 }
+struct BillRates;
+struct Letterhead;
 
 // Exports of the orders the main window's list shows, after search and
 // dates, in their shown order: a table for office software (CSV), a report
@@ -48,6 +50,12 @@ public:
     using ShownSource = std::function<bool(ShownOrders& _orders, QString* _pMessage)>;
     void vSetShownSource(const ShownSource& _fnSource) { m_fnShownSource = _fnSource; }
 
+    // Reads the contractor's rates and letterhead from the archive in use;
+    // false with the translated reason.
+    using BillSettingsSource =
+        std::function<bool(BillRates& _rates, Letterhead& _letterhead, QString* _pMessage)>;
+    void vSetBillSettingsSource(const BillSettingsSource& _fnSource) { m_fnBillSettings = _fnSource; }
+
     // The export button (a child of the window; hidden until orders are shown).
     QPushButton* pButton() const { return m_pButton; }
     void vSetScreen(int _s32Screen);
@@ -55,17 +63,27 @@ public:
     void vExportCsv();
     void vExportPdf();
     void vExportIsoXml();
+    // The bill basis of the chosen customer, or one per customer of the
+    // shown orders, and the drivers' hours of the shown orders.
+    void vExportBillPdf();
+    void vExportBillCsv();
+    void vExportDriverHoursPdf();
+    void vExportDriverHoursCsv();
 
 private:
     void vShowChoices();
     OrdersReport::Filter filter() const;
     bool bTakeShownOrderLines();
     bool bTakeShownOrders(OrderExport::Table& _table);
+    void vExportBill(bool _bPdf);
+    void vExportDriverHours(bool _bPdf);
+    QStringList slCustomerLines();
 
     QWidget* m_pWindow;
     const cListController& m_list;
     std::function<void()> m_fnRefreshShown;
     ShownSource m_fnShownSource;
+    BillSettingsSource m_fnBillSettings;
     ShownOrders m_shown; // taken by bTakeShownOrderLines
     QPushButton* m_pButton = nullptr;
     int m_s32Screen = 0;
