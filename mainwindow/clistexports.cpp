@@ -10,6 +10,7 @@
 #include "data/reportfiles.h"
 #include "mainwindow/listcontroller.h"
 #include "reports/ordersreport.h"
+#include "reports/reportpdf.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -135,12 +136,13 @@ void cListExports::vExportPdf()
         return;
     const OrdersReport::Filter shown = filter();
     cWaitCursor wait;
-    const QByteArray baPdf =
-        OrdersReport::baPdf(table, shown, SettingsStore::interfaceLocale(), QDate::currentDate());
+    const std::shared_ptr<cReportPdf> pReport =
+        OrdersReport::pReport(table, shown, SettingsStore::interfaceLocale(), QDate::currentDate());
+    const QByteArray baPdf = pReport->baFinish();
     wait.vRestore();
     ReportOffer::strSaveAndOffer(m_pWindow, OrdersReport::strFileName(shown, QStringLiteral("pdf")), baPdf,
-                                 QCoreApplication::translate("cHaupt", "Aufträge") +
-                                     QStringLiteral(" (PDF)"));
+                                 QCoreApplication::translate("cHaupt", "Aufträge") + QStringLiteral(" (PDF)"),
+                                 ReportOffer::printingOf(pReport));
 }
 
 void cListExports::vExportIsoXml()
