@@ -157,12 +157,10 @@ void vPrint(QWidget* _pParent, const QString& _strPath, const Printing& _printin
     const QString strPrinter = printer.outputFileName().isEmpty()
                                    ? printer.printerName()
                                    : QDir::toNativeSeparators(printer.outputFileName());
-    Messages::vShow(
-        _pParent,
-        strTr(QT_TRANSLATE_NOOP("ReportOffer", "%1 wurde nicht gedruckt: Der Drucker „%2“ meldet einen "
-                                               "Fehler. Bitte prüfen Sie den Drucker und drucken Sie "
-                                               "erneut."))
-            .arg(QFileInfo(_strPath).fileName(), strPrinter));
+    Messages::vShow(_pParent,
+                    strTr(QT_TRANSLATE_NOOP("ReportOffer", "%1 wurde nicht gedruckt: Der Drucker „%2“ meldet "
+                                                           "einen Fehler. Bitte prüfen Sie den Drucker."))
+                        .arg(QFileInfo(_strPath).fileName(), strPrinter));
 }
 
 } // namespace
