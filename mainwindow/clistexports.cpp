@@ -151,12 +151,13 @@ void cListExports::vExportPdf()
         return;
     const OrdersReport::Filter shown = filter();
     cWaitCursor wait;
-    const QByteArray baPdf =
-        OrdersReport::baPdf(table, shown, SettingsStore::interfaceLocale(), QDate::currentDate());
+    const std::shared_ptr<cReportPdf> pReport =
+        OrdersReport::pReport(table, shown, SettingsStore::interfaceLocale(), QDate::currentDate());
+    const QByteArray baPdf = pReport->baFinish();
     wait.vRestore();
     ReportOffer::strSaveAndOffer(m_pWindow, OrdersReport::strFileName(shown, QStringLiteral("pdf")), baPdf,
-                                 QCoreApplication::translate("cHaupt", "Aufträge") +
-                                     QStringLiteral(" (PDF)"));
+                                 QCoreApplication::translate("cHaupt", "Aufträge") + QStringLiteral(" (PDF)"),
+                                 ReportOffer::printingOf(pReport));
 }
 
 void cListExports::vExportIsoXml()
@@ -237,7 +238,7 @@ void cListExports::vExportBill(bool _bPdf)
         const QByteArray baPdf = pdf->baFinish();
         wait.vRestore();
         ReportOffer::strSaveAndOffer(m_pWindow, BillReport::strFileName(bills, QStringLiteral("pdf")), baPdf,
-                                     strSubject + QStringLiteral(" (PDF)"));
+                                     strSubject + QStringLiteral(" (PDF)"), ReportOffer::printingOf(pdf));
         return;
     }
     const QByteArray baCsv = BillBasis::baCsv(bills, request.locale);
@@ -262,7 +263,7 @@ void cListExports::vExportDriverHours(bool _bPdf)
         wait.vRestore();
         ReportOffer::strSaveAndOffer(
             m_pWindow, DriverHoursReport::strFileName(shown.dateFrom, shown.dateTo, QStringLiteral("pdf")),
-            baPdf, strSubject + QStringLiteral(" (PDF)"));
+            baPdf, strSubject + QStringLiteral(" (PDF)"), ReportOffer::printingOf(pdf));
         return;
     }
     const QByteArray baCsv = DriverHours::baCsv(table, locale);

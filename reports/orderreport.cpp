@@ -249,24 +249,32 @@ QString strFileName(const QString& _strRecord)
 QByteArray baPdf(const QString& _strRecord, const cOrderTotals& _totals, const QLocale& _locale,
                  const QDate& _datePrinted)
 {
+    return pReport(_strRecord, _totals, _locale, _datePrinted)->baFinish();
+}
+
+std::shared_ptr<cReportPdf> pReport(const QString& _strRecord, const cOrderTotals& _totals,
+                                    const QLocale& _locale, const QDate& _datePrinted)
+{
     const cNumbers numbers(_locale);
     const RecordFields fields(_strRecord);
     const CurrentOrder order = CurrentOrder::parse(_strRecord, 0, 0);
     const OrderFigures figures = OrderFigures::ofOrder(order);
     const OrderFigures average = OrderFigures::ofTotals(_totals);
 
-    cReportPdf pdf(strTitle(_strRecord),
-                   {QStringList{strNameAndNumber(fields, 3, 2), strNameAndNumber(fields, 5, 4),
+    auto pPdf = std::make_shared<cReportPdf>(
+        strTitle(_strRecord),
+        QStringList{QStringList{strNameAndNumber(fields, 3, 2), strNameAndNumber(fields, 5, 4),
                                 NumberFormat::strTerminalDateTime(fields.strClean(8), _locale)}
                         .filter(QRegularExpression(QStringLiteral("\\S")))
                         .join(QStringLiteral(" · "))},
-                   _locale, _datePrinted);
+        _locale, _datePrinted);
+    cReportPdf& pdf = *pPdf;
     vWriteFacts(pdf, fields, order, numbers, _locale);
     vWriteOverview(pdf, figures, average, numbers);
     vWriteConsumption(pdf, order, numbers);
     vWriteSplits(pdf, order, numbers);
     vWriteComparison(pdf, figures, average, numbers);
-    return pdf.baFinish();
+    return pPdf;
 }
 
 } // namespace OrderReport

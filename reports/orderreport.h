@@ -5,7 +5,10 @@
 #include <QLocale>
 #include <QString>
 
+#include <memory>
+
 class cOrderTotals;
+class cReportPdf;
 
 // The evaluation of one order as the five order pages show it, on A4: the
 // order's header block, the overview against the average of all orders,
@@ -16,6 +19,9 @@ namespace OrderReport
 
 QByteArray baPdf(const QString& _strRecord, const cOrderTotals& _totals, const QLocale& _locale,
                  const QDate& _datePrinted);
+// The same report before it is finished: for the PDF and for printing.
+std::shared_ptr<cReportPdf> pReport(const QString& _strRecord, const cOrderTotals& _totals,
+                                    const QLocale& _locale, const QDate& _datePrinted);
 
 // "Auftragsbericht <number>" in the interface language.
 QString strTitle(const QString& _strRecord);

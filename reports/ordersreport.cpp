@@ -43,10 +43,17 @@ QString strFileName(const Filter& _filter, const QString& _strSuffix)
 QByteArray baPdf(const OrderExport::Table& _table, const Filter& _filter, const QLocale& _locale,
                  const QDate& _datePrinted)
 {
+    return pReport(_table, _filter, _locale, _datePrinted)->baFinish();
+}
+
+std::shared_ptr<cReportPdf> pReport(const OrderExport::Table& _table, const Filter& _filter,
+                                    const QLocale& _locale, const QDate& _datePrinted)
+{
     QStringList slSubtitle = slFilterLines(_filter, _locale);
     slSubtitle << strTr(QT_TRANSLATE_NOOP("OrdersReport", "Anzahl der Aufträge: %1")).arg(_table.rows.size());
-    cReportPdf pdf(strTr(QT_TRANSLATE_NOOP("OrdersReport", "Aufträge")), slSubtitle, _locale, _datePrinted,
-                   QPageLayout::Landscape);
+    auto pPdf = std::make_shared<cReportPdf>(strTr(QT_TRANSLATE_NOOP("OrdersReport", "Aufträge")), slSubtitle,
+                                             _locale, _datePrinted, QPageLayout::Landscape);
+    cReportPdf& pdf = *pPdf;
 
     // The CSV's columns; the numbers take the width of their widest text,
     // the texts share the rest: names more than dates.
@@ -66,7 +73,7 @@ QByteArray baPdf(const OrderExport::Table& _table, const Filter& _filter, const 
     pdf.vParagraph(strTr(QT_TRANSLATE_NOOP(
         "OrdersReport",
         "Die Werte l/ha und ha/h der Summe sind Verhältnisse der Summen über die Aufträge mit Fläche.")));
-    return pdf.baFinish();
+    return pPdf;
 }
 
 } // namespace OrdersReport

@@ -7,6 +7,10 @@
 #include <QLocale>
 #include <QString>
 
+#include <memory>
+
+class cReportPdf;
+
 // The orders a list shows as a landscape A4 table with its totals row, the
 // filter that chose them in its title.
 namespace OrdersReport
@@ -20,6 +24,9 @@ struct Filter {
 
 QByteArray baPdf(const OrderExport::Table& _table, const Filter& _filter, const QLocale& _locale,
                  const QDate& _datePrinted);
+// The same report before it is finished: for the PDF and for printing.
+std::shared_ptr<cReportPdf> pReport(const OrderExport::Table& _table, const Filter& _filter,
+                                    const QLocale& _locale, const QDate& _datePrinted);
 
 // The filter as the report's subtitle lines.
 QStringList slFilterLines(const Filter& _filter, const QLocale& _locale);

@@ -50,17 +50,26 @@ cReportPdf::~cReportPdf()
 
 void cReportPdf::vRender(QIODevice* _pDevice)
 {
-    m_pWriter = std::make_unique<QPdfWriter>(_pDevice);
-    m_pWriter->setResolution(300);
-    m_pWriter->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), m_orientation, QMarginsF(15, 14, 15, 14),
-                                         QPageLayout::Millimeter));
-    m_pWriter->setTitle(m_strFirstTitle);
-    m_pWriter->setCreator(QStringLiteral("Feldbrief"));
-    m_painter.begin(m_pWriter.get());
+    QPdfWriter writer(_pDevice);
+    writer.setResolution(300);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), m_orientation, QMarginsF(15, 14, 15, 14),
+                                     QPageLayout::Millimeter));
+    writer.setTitle(m_strFirstTitle);
+    writer.setCreator(QStringLiteral("Feldbrief"));
+    bRender(&writer);
+}
+
+bool cReportPdf::bRender(QPagedPaintDevice* _pDevice)
+{
+    m_pDevice = _pDevice;
+    if (!m_painter.begin(m_pDevice)) {
+        m_pDevice = nullptr;
+        return false;
+    }
     m_painter.setRenderHint(QPainter::Antialiasing);
     m_painter.setRenderHint(QPainter::TextAntialiasing);
-    m_dMm = m_pWriter->resolution() / 25.4;
-    m_rectPage = QRectF(0, 0, m_pWriter->width(), m_pWriter->height());
+    m_dMm = m_pDevice->logicalDpiX() / 25.4;
+    m_rectPage = QRectF(0, 0, m_pDevice->width(), m_pDevice->height());
     m_s32Page = 0;
     m_dY = 0;
     m_s32Part = 0;
@@ -72,8 +81,9 @@ void cReportPdf::vRender(QIODevice* _pDevice)
     for (const std::function<void()>& section : m_sections)
         section();
     m_ls32CountingParts.append(s32PagesOfPart());
-    m_painter.end();
-    m_pWriter.reset();
+    const bool bEnded = m_painter.end();
+    m_pDevice = nullptr;
+    return bEnded;
 }
 
 void cReportPdf::vHeading(const QString& _strText, double _dKeepWithMm)
@@ -176,13 +186,13 @@ QFont cReportPdf::font(double _dPoints, bool _bBold) const
 
 double cReportPdf::dLineHeight(const QFont& _font) const
 {
-    return QFontMetricsF(_font, m_pWriter.get()).lineSpacing();
+    return QFontMetricsF(_font, m_pDevice).lineSpacing();
 }
 
 void cReportPdf::vStartPage()
 {
     if (m_s32Page > 0)
-        m_pWriter->newPage();
+        m_pDevice->newPage();
     ++m_s32Page;
     const double mm = m_dMm;
     const double dLogoHeight = 11 * mm;
@@ -271,11 +281,11 @@ void cReportPdf::vDoKeyValues(const QVector<QPair<QString, QString>>& _pairs, in
     // The labels take the width of the longest one.
     double dLabel = 0;
     for (const auto& pair : _pairs)
-        dLabel = qMax(dLabel, QFontMetricsF(fontLabel, m_pWriter.get()).horizontalAdvance(pair.first));
+        dLabel = qMax(dLabel, QFontMetricsF(fontLabel, m_pDevice).horizontalAdvance(pair.first));
     dLabel = qMin(dLabel + 3 * m_dMm, dColumn * 0.45);
     const double dValue = dColumn - dLabel - 2 * m_dMm;
     // A value wraps between its words: each row is as high as its highest value.
-    const QFontMetricsF metricsValue(fontValue, m_pWriter.get());
+    const QFontMetricsF metricsValue(fontValue, m_pDevice);
     const ReportLayout::Measure measure = [&](const QString& _strText, bool) {
         return metricsValue.horizontalAdvance(_strText);
     };
@@ -311,7 +321,7 @@ cReportPdf::RowLayout cReportPdf::layoutRow(const QVector<double>& _widths, cons
 {
     const QFont fontCell = font(m_dTablePoints, _bBold);
     m_painter.setFont(fontCell);
-    const QFontMetricsF metrics(fontCell, m_pWriter.get());
+    const QFontMetricsF metrics(fontCell, m_pDevice);
     RowLayout row;
     row.dLine = metrics.lineSpacing();
     row.dAscent = metrics.ascent();
@@ -399,8 +409,8 @@ void cReportPdf::vDoTable(const QVector<Column>& _columns, const QVector<QString
     QVector<double> widths;
     for (m_dTablePoints = _dPoints > 0 ? _dPoints : kTablePoints; widths.isEmpty() && m_dTablePoints >= 5;
          m_dTablePoints -= 0.5) {
-        const QFontMetricsF plain(font(m_dTablePoints), m_pWriter.get());
-        const QFontMetricsF bold(font(m_dTablePoints, true), m_pWriter.get());
+        const QFontMetricsF plain(font(m_dTablePoints), m_pDevice);
+        const QFontMetricsF bold(font(m_dTablePoints, true), m_pDevice);
         // A pixel to spare against rounding between measuring and drawing.
         const ReportLayout::Measure measure = [&](const QString& _strText, bool _bBold) {
             return (_bBold ? bold : plain).horizontalAdvance(_strText) + 1;
@@ -521,7 +531,7 @@ void cReportPdf::vDoBars(const QVector<ChartGeometry::BarRow>& _rows, const QVec
     const QRectF rectChart = ChartGeometry::barChartRect(area).translated(0, m_dY);
     const QFont fontBars = font(kTablePoints, true);
     m_painter.setFont(fontBars);
-    const QFontMetricsF metrics(fontBars, m_pWriter.get());
+    const QFontMetricsF metrics(fontBars, m_pDevice);
     for (const ChartGeometry::BarRowGeometry& row : ChartGeometry::barGeometry(rectChart, _rows)) {
         for (const auto& [rect, rgb] : {std::make_pair(row.rectFirst, row.colourFirst),
                                         std::make_pair(row.rectSecond, row.colourSecond)}) {
@@ -559,16 +569,32 @@ QByteArray cReportPdf::baFinish()
     // table of thousands of pages costs little more than one pass.
     QBuffer scratch;
     scratch.open(QIODevice::WriteOnly);
-    m_s32PageCount = 0;
     m_ls32PartPages.clear();
     m_bCounting = true;
     vRender(&scratch);
     m_bCounting = false;
-    m_s32PageCount = m_s32Page;
     m_ls32PartPages = m_ls32CountingParts;
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     vRender(&buffer);
     buffer.close();
     return buffer.data();
+}
+
+bool cReportPdf::bPrint(QPagedPaintDevice* _pDevice)
+{
+    _pDevice->setPageMargins(QMarginsF(15, 14, 15, 14), QPageLayout::Millimeter);
+    // The pages are counted on a PDF of the printer's page and resolution:
+    // the printer itself prints every page it is given.
+    QBuffer scratch;
+    scratch.open(QIODevice::WriteOnly);
+    QPdfWriter counter(&scratch);
+    counter.setResolution(_pDevice->logicalDpiX());
+    counter.setPageLayout(_pDevice->pageLayout());
+    m_ls32PartPages.clear();
+    m_bCounting = true;
+    bRender(&counter);
+    m_bCounting = false;
+    m_ls32PartPages = m_ls32CountingParts;
+    return bRender(_pDevice);
 }

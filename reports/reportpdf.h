@@ -16,7 +16,7 @@
 #include <functional>
 #include <memory>
 
-class QPdfWriter;
+class QPagedPaintDevice;
 
 // One A4 report as PDF bytes, drawn with Qt's PDF writer: every page starts
 // with the product logo, the report's title, its subtitle lines, the date of
@@ -79,9 +79,16 @@ public:
 
     // Ends the document; the bytes of the PDF.
     QByteArray baFinish();
+    // Draws the same report onto a device (a printer) as it is set up: its
+    // page size, orientation and resolution; the margins are the PDF's. The
+    // pages are counted on a scratch PDF of the same layout first. False
+    // when the device cannot be painted on (the printer reports an error).
+    bool bPrint(QPagedPaintDevice* _pDevice);
+    QPageLayout::Orientation orientation() const { return m_orientation; }
 
 private:
     void vRender(QIODevice* _pDevice);
+    bool bRender(QPagedPaintDevice* _pDevice);
     void vDoHeading(const QString& _strText, double _dKeepWithMm);
     void vDoParagraph(const QString& _strText);
     void vDoKeyValues(const QVector<QPair<QString, QString>>& _pairs, int _s32Columns);
@@ -118,7 +125,6 @@ private:
     QFont font(double _dPoints, bool _bBold = false) const;
 
     QVector<std::function<void()>> m_sections;
-    int m_s32PageCount = 0;           // of the last layout; 0 before it
     QVector<int> m_ls32PartPages;     // the pages of each part, of the last layout
     QVector<int> m_ls32CountingParts; // the same while laying out
     int m_s32Part = 0;
@@ -128,7 +134,7 @@ private:
     QStringList m_slFirstSubtitle;
     bool m_bCounting = false; // the pass that only counts the pages
     QImage m_logo;
-    std::unique_ptr<QPdfWriter> m_pWriter;
+    QPagedPaintDevice* m_pDevice = nullptr; // while rendering
     QPainter m_painter;
     QString m_strTitle;
     QStringList m_slSubtitle;

@@ -27,10 +27,18 @@ QString strFileName(const SeasonSheet& _sheet)
 
 QByteArray baPdf(const SeasonSheet& _sheet, const QLocale& _locale, const QDate& _datePrinted)
 {
-    cReportPdf pdf(
-        strTr(QT_TRANSLATE_NOOP("SeasonReport", "Saisonbericht")) + QStringLiteral(": ") + _sheet.strView,
-        {strTr(QT_TRANSLATE_NOOP("SeasonReport", "Datei")) + QStringLiteral(": ") + _sheet.strFileName},
-        _locale, _datePrinted);
+    return pReport(_sheet, _locale, _datePrinted)->baFinish();
+}
+
+std::shared_ptr<cReportPdf> pReport(const SeasonSheet& _sheet, const QLocale& _locale,
+                                    const QDate& _datePrinted)
+{
+    auto pPdf = std::make_shared<cReportPdf>(strTr(QT_TRANSLATE_NOOP("SeasonReport", "Saisonbericht")) +
+                                                 QStringLiteral(": ") + _sheet.strView,
+                                             QStringList{strTr(QT_TRANSLATE_NOOP("SeasonReport", "Datei")) +
+                                                         QStringLiteral(": ") + _sheet.strFileName},
+                                             _locale, _datePrinted);
+    cReportPdf& pdf = *pPdf;
     QVector<QPair<QString, QString>> pairs;
     pairs.append({strTr(QT_TRANSLATE_NOOP("SeasonReport", "Rodefläche")), _sheet.strArea});
     if (_sheet.bMachineHours) {
@@ -47,7 +55,7 @@ QByteArray baPdf(const SeasonSheet& _sheet, const QLocale& _locale, const QDate&
                 {strTr(QT_TRANSLATE_NOOP("SeasonReport", "Feld")), 1, true},
                 {strTr(QT_TRANSLATE_NOOP("SeasonReport", "Straße")), 1, true}},
                rows);
-    return pdf.baFinish();
+    return pPdf;
 }
 
 } // namespace SeasonReport

@@ -7,6 +7,7 @@
 #include "app/settingsstore.h"
 #include "data/currentorder.h"
 #include "reports/orderreport.h"
+#include "reports/reportpdf.h"
 #include "statistics/corderpageset.h"
 #include "statistics/shownlist.h"
 
@@ -179,10 +180,11 @@ void cOrderPage::vSaveReport()
         Messages::vShow(this, tr("Keine Auftragsdaten"));
         return;
     }
-    const QByteArray baPdf = OrderReport::baPdf(order.strRecord, ShownList::state().orderTotals,
-                                                SettingsStore::interfaceLocale(), QDate::currentDate());
-    ReportOffer::strSaveAndOffer(this, OrderReport::strFileName(order.strRecord), baPdf,
-                                 OrderReport::strTitle(order.strRecord));
+    const std::shared_ptr<cReportPdf> pReport =
+        OrderReport::pReport(order.strRecord, ShownList::state().orderTotals,
+                             SettingsStore::interfaceLocale(), QDate::currentDate());
+    ReportOffer::strSaveAndOffer(this, OrderReport::strFileName(order.strRecord), pReport->baFinish(),
+                                 OrderReport::strTitle(order.strRecord), ReportOffer::printingOf(pReport));
 }
 
 void cOrderPage::vRelayoutJiggle()

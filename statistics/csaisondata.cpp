@@ -10,6 +10,7 @@
 #include "data/numberformat.h"
 #include "data/ordertotals.h"
 #include "data/statisticsfile.h"
+#include "reports/reportpdf.h"
 #include "reports/seasonreport.h"
 #include "statistics/cfieldroadtable.h"
 #include "statistics/shownlist.h"
@@ -281,9 +282,10 @@ void cSaisonData::vSaveReport()
         m_bFileMode ? SeasonSheet::ofRecord(m_record, m_strViewName, m_strFileName)
                     : SeasonSheet::ofTotals(state.orderTotals, OperatingHours::fromOrderLines(state.slLines),
                                             m_strFileName, locale);
-    ReportOffer::strSaveAndOffer(this, SeasonReport::strFileName(sheet),
-                                 SeasonReport::baPdf(sheet, locale, QDate::currentDate()),
-                                 tr("Saisonbericht") + QStringLiteral(": ") + sheet.strView);
+    const std::shared_ptr<cReportPdf> pReport = SeasonReport::pReport(sheet, locale, QDate::currentDate());
+    ReportOffer::strSaveAndOffer(this, SeasonReport::strFileName(sheet), pReport->baFinish(),
+                                 tr("Saisonbericht") + QStringLiteral(": ") + sheet.strView,
+                                 ReportOffer::printingOf(pReport));
 }
 
 void cSaisonData::on_pushButton_SendEmail_clicked()

@@ -131,10 +131,13 @@ void tst_PageFrame::reportOfferButtonsShowTheirTexts()
         }
         pBox->reject();
     });
+    // A report that can be printed: all four answers.
+    ReportOffer::Printing printing;
+    printing.fnDraw = [](QPagedPaintDevice*) { return true; };
     ReportOffer::vOffer(nullptr, TestSupport::strHome() + QStringLiteral("/Berichte/Auftrag_1001.pdf"),
-                        QStringLiteral("Auftrag 1001"));
+                        QStringLiteral("Auftrag 1001"), printing);
     QCoreApplication::removeTranslator(&translator);
-    QCOMPARE(s32Buttons, 3);
+    QCOMPARE(s32Buttons, 4);
     QVERIFY2(slCut.isEmpty(), qPrintable(slCut.join(QStringLiteral(", "))));
 }
 

@@ -8,6 +8,7 @@
 #include "reports/orderreport.h"
 #include "reports/ordersreport.h"
 #include "reports/reportlayout.h"
+#include "reports/reportpdf.h"
 #include "statistics/chauptuebersicht.h"
 #include "statistics/csaisondata.h"
 #include "statistics/czeitaufteilung.h"
@@ -18,7 +19,9 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTranslator>
 #include <QtTest>
 
@@ -43,8 +46,12 @@ private slots:
     void isoXmlExportHoldsTheShownOrdersOnly();
     void seasonReport_data();
     void seasonReport();
-    void offerOpensOrMails_data();
-    void offerOpensOrMails();
+    void offerOpensOrCloses_data();
+    void offerOpensOrCloses();
+    void emailAttachesWhereItCan_data();
+    void emailAttachesWhereItCan();
+    void printDrawsTheReport_data();
+    void printDrawsTheReport();
     void failedWriteSaysWhy_data();
     void failedWriteSaysWhy();
 
@@ -437,39 +444,173 @@ void tst_Reports::seasonReport()
         QVERIFY2(strText.contains(line), qPrintable(line + "\n" + strText));
 }
 
-void tst_Reports::offerOpensOrMails_data()
+void tst_Reports::offerOpensOrCloses_data()
 {
     QTest::addColumn<int>("choice");
     QTest::newRow("open") << int(ReportOffer::Choice::Open);
-    QTest::newRow("e-mail") << int(ReportOffer::Choice::Email);
     QTest::newRow("close") << int(ReportOffer::Choice::Close);
 }
 
-void tst_Reports::offerOpensOrMails()
+void tst_Reports::offerOpensOrCloses()
 {
     QFETCH(int, choice);
     m_choice = ReportOffer::Choice(choice);
-    SettingsStore::EMAIL.vSet(QStringLiteral("buero@example.org"));
     const QString strPath =
         ReportOffer::strSaveAndOffer(nullptr, "Probe.pdf", "%PDF", "Auftragsbericht 1001");
     QCOMPARE(strLastSaved(), strPath);
-    switch (m_choice) {
-    case ReportOffer::Choice::Open:
+    if (m_choice == ReportOffer::Choice::Open)
         QCOMPARE(m_lOpened, QList<QUrl>{QUrl::fromLocalFile(strPath)});
-        break;
-    case ReportOffer::Choice::Email: {
-        QCOMPARE(m_lOpened.size(), 1);
-        const QUrl url = m_lOpened.first();
-        QCOMPARE(url.scheme(), QStringLiteral("mailto"));
-        QCOMPARE(url.path(), QStringLiteral("buero@example.org"));
-        const QUrlQuery query(url);
-        QCOMPARE(query.queryItemValue("subject", QUrl::FullyDecoded), QStringLiteral("Auftragsbericht 1001"));
-        QVERIFY(query.queryItemValue("body", QUrl::FullyDecoded).contains(strPath));
-        break;
-    }
-    case ReportOffer::Choice::Close:
+    else
         QVERIFY(m_lOpened.isEmpty());
-        break;
+}
+
+void tst_Reports::emailAttachesWhereItCan_data()
+{
+    QTest::addColumn<int>("exitCode"); // of the xdg-email on the PATH; -1: none there
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("attached"); // false: the mailto link with the path
+    QTest::newRow("attached, addressed") << 0 << false << "buero@example.org" << true;
+    QTest::newRow("attached, no address") << 0 << false << "" << true;
+    QTest::newRow("xdg-email fails") << 3 << false << "buero@example.org" << false;
+    QTest::newRow("no xdg-email") << -1 << false << "buero@example.org" << false;
+    QTest::newRow("folder") << 0 << true << "buero@example.org" << false;
+}
+
+void tst_Reports::emailAttachesWhereItCan()
+{
+    QFETCH(int, exitCode);
+    QFETCH(bool, folder);
+    QFETCH(QString, address);
+    QFETCH(bool, attached);
+    m_choice = ReportOffer::Choice::Email;
+    SettingsStore::EMAIL.vSet(address);
+    // A fake xdg-email alone on the PATH writes its arguments, one a line.
+    QTemporaryDir bin;
+    const QString strArguments = bin.path() + "/arguments";
+    if (exitCode >= 0) {
+        QFile script(bin.path() + "/xdg-email");
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(
+            QStringLiteral("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '%1'\nexit %2\n")
+                .arg(strArguments)
+                .arg(exitCode)
+                .toLocal8Bit());
+        script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    }
+    const QByteArray baPath = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit());
+    const auto restorePath = qScopeGuard([&baPath] { qputenv("PATH", baPath); });
+
+    const QString strSubject = QStringLiteral("Auftragsbericht 1001");
+    QString strPath;
+    if (folder) {
+        strPath = ReportFiles::strFolder() + "/ISOXML_Probe";
+        QVERIFY(QDir().mkpath(strPath));
+        ReportOffer::vOffer(nullptr, strPath, strSubject);
+    } else {
+        strPath = ReportOffer::strSaveAndOffer(nullptr, "Probe.pdf", "%PDF", strSubject);
+    }
+    // xdg-email runs beside the application: until it has ended.
+    QTRY_VERIFY(QCoreApplication::instance()
+                    ->findChildren<QProcess*>(QString(), Qt::FindDirectChildrenOnly)
+                    .isEmpty());
+    QVERIFY2(m_slMessages.isEmpty(), qPrintable(m_slMessages.join(" | ")));
+    if (attached) {
+        QStringList slExpected{"--subject", strSubject,
+                               "--body",    "Im Anhang: " + QFileInfo(strPath).fileName(),
+                               "--attach",  strPath};
+        if (!address.isEmpty())
+            slExpected << address;
+        QCOMPARE(
+            QString::fromLocal8Bit(TestSupport::baReadFile(strArguments)).split('\n', Qt::SkipEmptyParts),
+            slExpected);
+        QVERIFY(m_lOpened.isEmpty());
+        return;
+    }
+    QCOMPARE(QFileInfo::exists(strArguments), exitCode > 0);
+    QCOMPARE(m_lOpened.size(), 1);
+    const QUrl url = m_lOpened.first();
+    QCOMPARE(url.scheme(), QStringLiteral("mailto"));
+    QCOMPARE(url.path(), address);
+    const QUrlQuery query(url);
+    QCOMPARE(query.queryItemValue("subject", QUrl::FullyDecoded), strSubject);
+    QVERIFY(query.queryItemValue("body", QUrl::FullyDecoded).contains(strPath));
+}
+
+void tst_Reports::printDrawsTheReport_data()
+{
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<bool>("landscape");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("printerFails");
+    QTest::newRow("order") << "order" << false << "Auftragsbericht 1001" << false;
+    QTest::newRow("orders") << "orders" << true << "Aufträge" << false;
+    QTest::newRow("orders over many pages") << "many orders" << true << "Aufträge" << false;
+    QTest::newRow("season") << "season" << false << "Saisonbericht: Summe" << false;
+    QTest::newRow("printer fails") << "order" << false << "Auftragsbericht 1001" << true;
+}
+
+void tst_Reports::printDrawsTheReport()
+{
+    QFETCH(QString, report);
+    QFETCH(bool, landscape);
+    QFETCH(QString, title);
+    QFETCH(bool, printerFails);
+    m_choice = ReportOffer::Choice::Print;
+    // The dialog's answer: print into a PDF file (into no folder: the printer fails).
+    const QString strPrinted =
+        TestSupport::strHome() + (printerFails ? "/nowhere/printed.pdf" : "/printed.pdf");
+    QFile::remove(strPrinted);
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    ReportOffer::vSetPrintDialog([&](QPrinter& _printer) {
+        orientation = _printer.pageLayout().orientation();
+        _printer.setOutputFormat(QPrinter::PdfFormat);
+        _printer.setOutputFileName(strPrinted);
+        return true;
+    });
+    const auto resetDialog = qScopeGuard([] { ReportOffer::vSetPrintDialog({}); });
+    if (report == QLatin1String("order")) {
+        cZeitAufteilung::instance()->vReceiveTextAndPresent(m_strOrderA, 1, 0);
+        cHauptUebersicht::instance()->vSaveReport();
+    } else if (report == QLatin1String("orders")) {
+        cHaupt::instance()->vExportOrdersPdf();
+    } else if (report == QLatin1String("many orders")) {
+        QStringList slRecords;
+        for (int i = 1; i <= 150; ++i)
+            slRecords << record({{0, QString::number(i)}, {3, "Hof Ost"}, {8, "02.09.2020 08:00"}});
+        const std::shared_ptr<cReportPdf> pReport = OrdersReport::pReport(
+            OrderExport::tableOf(slRecords), {}, QLocale(QLocale::German), QDate(2026, 12, 11));
+        ReportOffer::strSaveAndOffer(nullptr, "Auftraege.pdf", pReport->baFinish(), title,
+                                     ReportOffer::printingOf(pReport));
+    } else {
+        cSaisonData* pSeason = cSaisonData::instance();
+        pSeason->vSetFileName("Auftraege.csv");
+        pSeason->vShowOrderTotals();
+        pSeason->vSaveReport();
+    }
+    QCOMPARE(m_slOffers.size(), 1);
+    QCOMPARE(orientation, landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    if (printerFails) {
+        // The message names the file and the printer.
+        QCOMPARE(m_slMessages.size(), 1);
+        const QString strMessage = m_slMessages.first();
+        QVERIFY2(strMessage.contains("nicht gedruckt") &&
+                     strMessage.contains(QFileInfo(strLastSaved()).fileName()) &&
+                     strMessage.contains(strPrinted),
+                 qPrintable(strMessage));
+        return;
+    }
+    QVERIFY2(m_slMessages.isEmpty(), qPrintable(m_slMessages.join(" | ")));
+    // Drawn as the report, numbered of the pages the printer received.
+    const QStringList slPages = strPdfText(strPrinted).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    QVERIFY(!slPages.isEmpty());
+    QVERIFY2(slPages.first().contains(title), qPrintable(slPages.first()));
+    if (report == QLatin1String("many orders"))
+        QVERIFY2(slPages.size() > 2, qPrintable(QString::number(slPages.size())));
+    for (int i : {0, int(slPages.size()) - 1}) {
+        const QString strExpected = QStringLiteral("Seite %1 von %2").arg(i + 1).arg(slPages.size());
+        QVERIFY2(slPages.at(i).contains(strExpected), qPrintable(strExpected + "\n" + slPages.at(i)));
     }
 }
 
