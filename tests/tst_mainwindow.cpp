@@ -152,7 +152,8 @@ QByteArray baTwoMuellers()
     QStringList sl{"Auftrag;Feld;Kundennummer"};
     sl << strOrderLine(1, "Müller", "01.10.2023 08:00", "4711")
        << strOrderLine(2, "Müller", "02.10.2023 08:00", QString("4712") + QChar(0))
-       << strOrderLine(3, "Zorn", "03.10.2023 08:00", "9") << strOrderLine(4, "Müller", "04.10.2023 08:00", "4711")
+       << strOrderLine(3, "Zorn", "03.10.2023 08:00", "9")
+       << strOrderLine(4, "Müller", "04.10.2023 08:00", "4711")
        << strOrderLine(5, "Adler", "05.10.2023 08:00", "12")
        << strOrderLine(6, "Müller", "06.10.2023 08:00", "4712") << "";
     return sl.join('\n').toUtf8().prepend("\xEF\xBB\xBF");
@@ -582,7 +583,8 @@ void tst_MainWindow::customerSelectorChoosesByNumber()
     QStringList slEntries;
     for (int i = 0; i < pCustomers->count(); ++i)
         slEntries << pCustomers->itemText(i);
-    QCOMPARE(slEntries, QStringList({"Alle Kunden", "Adler (12)", "Müller (4711)", "Müller (4712)", "Zorn (9)"}));
+    QCOMPARE(slEntries,
+             QStringList({"Alle Kunden", "Adler (12)", "Müller (4711)", "Müller (4712)", "Zorn (9)"}));
 
     pCustomers->setCurrentIndex(choice);
     const QString strFileLine = m_pHaupt->findChild<QLabel*>("label_WhichFile")->text();
@@ -616,7 +618,8 @@ void tst_MainWindow::customerSelectorChoosesByNumber()
         // Header, the orders, the sum; each order's number first.
         QCOMPARE(lRows.size() - 3, shown.size());
         for (int i = 1; i <= shown.size(); ++i)
-            QVERIFY2(shown.contains(QString::fromUtf8(lRows.at(i).split(';').first())), lRows.at(i).constData());
+            QVERIFY2(shown.contains(QString::fromUtf8(lRows.at(i).split(';').first())),
+                     lRows.at(i).constData());
     }
     m_pHaupt->findChild<QLineEdit*>("lineEdit")->clear();
 }
