@@ -187,6 +187,33 @@ bool bSeasons(QSqlDatabase& _database, QStringList& _slSeasons, QSqlError& _erro
     return true;
 }
 
+bool bCustomers(QSqlDatabase& _database, const Selection& _selection, QVector<OrderCustomer>& _customers,
+                QSqlError& _error)
+{
+    _customers.clear();
+    QStringList slWhere{QStringLiteral("1 = 1")};
+    QVariantList binds;
+    if (!_selection.bAllMachines) {
+        slWhere << QStringLiteral("v.chassis = ? AND v.serial = ?");
+        binds << boundText(_selection.machine.strChassis) << boundText(_selection.machine.strSerial);
+    }
+    if (!_selection.strSeason.isEmpty()) {
+        slWhere << QStringLiteral("v.season = ?");
+        binds << _selection.strSeason;
+    }
+    QSqlQuery select(_database);
+    select.setForwardOnly(true);
+    if (!bRun(select,
+              QStringLiteral("SELECT x.customer_number, max(x.customer) FROM archive_order_view v JOIN "
+                             "archive_versions x ON x.id = v.version_id WHERE %1 GROUP BY x.customer_number")
+                  .arg(slWhere.join(QLatin1String(" AND "))),
+              binds, _error))
+        return false;
+    while (select.next())
+        _customers.append({select.value(0).toString(), select.value(1).toString()});
+    return true;
+}
+
 bool bDateRange(QSqlDatabase& _database, QDate& _dateMin, QDate& _dateMax, QSqlError& _error)
 {
     QSqlQuery range(_database);
@@ -211,6 +238,10 @@ Query query(const Selection& _selection, const EntryLayout& _layout, Dialect _di
     if (!_selection.strSeason.isEmpty()) {
         slWhere << QStringLiteral("v.season = ?");
         result.binds << _selection.strSeason;
+    }
+    if (!_selection.strCustomerNumber.isEmpty()) {
+        slWhere << QStringLiteral("x.customer_number = ?");
+        result.binds << _selection.strCustomerNumber;
     }
     // As the list: a row without a date passes an upper bound, not a lower
     // one. The rows are walked in the list's order and their dates compared

@@ -2,6 +2,7 @@
 
 #include "data/archiveimport.h"
 #include "data/archivesearch.h"
+#include "data/ordercustomers.h"
 #include "data/ordertotals.h"
 
 #include <QDate>
@@ -29,7 +30,8 @@ struct Selection {
     QByteArray baNeedle;    // the search text, folded as the list folds it; empty: no search
     QDate dateFrom;         // invalid bounds do not limit
     QDate dateTo;
-    int s32SortMode = 0; // 0 by order number, otherwise by customer
+    QString strCustomerNumber; // one customer's orders (field 2); empty: every customer's
+    int s32SortMode = 0;       // 0 by order number, otherwise by customer
     // Whether the trigram index preselects the search's rows (see
     // vChooseSearchRoute); without it the rows are walked in their order.
     bool bTrigramFilter = true;
@@ -59,6 +61,12 @@ struct OrderRow {
 // chassis and serial, seasons newest first.
 bool bMachines(QSqlDatabase& _database, QVector<ArchiveMachine>& _machines, QSqlError& _error);
 bool bSeasons(QSqlDatabase& _database, QStringList& _slSeasons, QSqlError& _error);
+
+// The customers of the selection's machines and seasons (its search,
+// dates and customer aside): each customer number once, with the greatest
+// name it has there, unsorted.
+bool bCustomers(QSqlDatabase& _database, const Selection& _selection, QVector<OrderCustomer>& _customers,
+                QSqlError& _error);
 
 // The earliest and latest start date of the archive's orders (invalid
 // when none has one).

@@ -206,12 +206,22 @@ bool cArchiveDisplay::bShowOrders(QString* _pMessage)
 }
 
 void cArchiveDisplay::vSetFilter(int _s32SortMode, const QString& _strTyped, const QDate& _dateFrom,
-                                 const QDate& _dateTo)
+                                 const QDate& _dateTo, const QString& _strCustomerNumber)
 {
     m_selection.s32SortMode = _s32SortMode == 0 ? 0 : 1;
     vApplySearch(m_selection, _strTyped);
     m_selection.dateFrom = _dateFrom;
     m_selection.dateTo = _dateTo;
+    m_selection.strCustomerNumber = _strCustomerNumber;
+}
+
+bool cArchiveDisplay::bCustomers(QVector<OrderCustomer>& _customers, QString* _pMessage)
+{
+    QSqlError error;
+    if (ArchiveView::bCustomers(m_database, m_selection, _customers, error))
+        return true;
+    *_pMessage = strMessage(error);
+    return false;
 }
 
 void cArchiveDisplay::vApplySearch(ArchiveView::Selection& _selection, const QString& _strTyped)

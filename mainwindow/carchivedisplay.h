@@ -53,9 +53,13 @@ public:
     // "Archiv – WAB123 – 2014/15"
     QString strHeader() const;
 
-    // The filter bar's sort order, search text and dates, applied by the
-    // next bShowOrders.
-    void vSetFilter(int _s32SortMode, const QString& _strTyped, const QDate& _dateFrom, const QDate& _dateTo);
+    // The filter bar's sort order, search text, dates and customer number
+    // (empty: every customer's), applied by the next bShowOrders.
+    void vSetFilter(int _s32SortMode, const QString& _strTyped, const QDate& _dateFrom, const QDate& _dateTo,
+                    const QString& _strCustomerNumber);
+    // The customers of the chosen machine and season, for the customer
+    // selector; false with the translated reason.
+    bool bCustomers(QVector<OrderCustomer>& _customers, QString* _pMessage);
     // The search of a typed text, as the list searches it: a plain text in
     // the database; a pattern with wildcards on each row's folded text, the
     // database looking first for the texts between the wildcards.

@@ -209,6 +209,8 @@ private slots:
         m_pDisplay->vCustomerSelectorChanged(_s32CurrentIndex);
     }
     void on_comboBox_Schlag_currentIndexChanged(int) {}
+    // Orders of one customer, or of all; the file line names the customer.
+    void on_comboBox_Kundenwahl_currentIndexChanged(int _s32Index);
     void on_pushButton_PlusFahrer_clicked() { m_pTaps->vOpenDriverEditor(QString(), 0); }
     void on_pushButton_SaisonData_clicked() { vShowOrderTotalsPage(false); }
     void on_pushButton_Hide_Show_clicked() { m_pForm->vToggleFilterBar(m_list.kind(), m_list.bFileRead()); }
@@ -231,6 +233,9 @@ private:
     void vOpenPendingFile();
     void vShowOrderTotalsPage(bool _bMaximized);
     void vShowArchiveList();
+    // The file line: the file's name or the archive's selection, and the
+    // customer chosen.
+    void vShowFileLine();
     void vShowArchiveOrders();
     void vOpenArchiveOrder(int _s32Row);
     void vPublishArchiveOrder(int _s32Row);

@@ -3,6 +3,7 @@
 
 #include "app/messages.h"
 #include "mainwindow/carchiveordermodel.h"
+#include "mainwindow/ccustomerselector.h"
 #include "mainwindow/csortfiltermodel.h"
 #include "mainwindow/listcolumns.h"
 #include "ui_chaupt.h"
@@ -56,6 +57,12 @@ void cHaupt::vShowArchiveList()
         QDate dateMax;
         m_pArchive->vDateRange(dateMin, dateMax);
         m_pForm->vSetOrderDates(dateMin, dateMax);
+        // The customers of this machine and season; the one chosen before
+        // stays chosen while it has orders here.
+        QVector<OrderCustomer> customers;
+        m_pArchive->bCustomers(customers, &strMessage);
+        m_list.filter().strCustomerNumber =
+            m_pDisplay->customerSelector().strFill(customers, m_list.filter().strCustomerNumber);
         vShowArchiveOrders();
     } else {
         QStringList slLines;
@@ -66,7 +73,7 @@ void cHaupt::vShowArchiveList()
         // The archive is read-only: no driver can be deleted from it.
         ui->treeView->setColumnHidden(ListColumns::DRIVER_DELETE, kind == ListKind::Drivers);
     }
-    ui->label_WhichFile->setText(m_pArchive->strHeader());
+    vShowFileLine();
     m_pForm->vShowFilterBarOfKind(kind, true);
     ui->pushButton_PlusFahrer->hide();
     m_pDisplay->vStopBusy();
@@ -79,7 +86,7 @@ void cHaupt::vShowArchiveList()
 void cHaupt::vShowArchiveOrders()
 {
     m_pArchive->vSetFilter(m_list.filter().s32SortIndex, m_list.filter().strSearch, m_pForm->dateFrom(),
-                           m_pForm->dateTo());
+                           m_pForm->dateTo(), m_list.filter().strCustomerNumber);
     QString strMessage;
     if (!m_pArchive->bShowOrders(&strMessage))
         Messages::vShow(this, strMessage);
@@ -95,6 +102,26 @@ void cHaupt::on_comboBox_currentIndexChanged(int _s32CurrentIndex)
     m_list.filter().s32SortIndex = _s32CurrentIndex;
     if (m_pArchive->kind() == ListKind::Orders)
         vShowArchiveOrders();
+}
+
+void cHaupt::on_comboBox_Kundenwahl_currentIndexChanged(int _s32Index)
+{
+    if (m_pArchive->bActive() && m_pArchive->kind() == ListKind::Orders) {
+        m_list.filter().strCustomerNumber = m_pDisplay->customerSelector().strNumberAt(_s32Index);
+        vShowArchiveOrders();
+    } else {
+        m_pDisplay->vCustomerChosen(_s32Index);
+    }
+    vShowFileLine();
+}
+
+void cHaupt::vShowFileLine()
+{
+    QString strLine = m_pArchive->bActive() ? m_pArchive->strHeader() : m_list.strWhichTypeOfList();
+    const QString strCustomer = m_pDisplay->customerSelector().strFileLinePart();
+    if (m_list.kind() == ListKind::Orders && !strCustomer.isEmpty())
+        strLine += QStringLiteral(" – ") + strCustomer;
+    ui->label_WhichFile->setText(strLine);
 }
 
 void cHaupt::on_lineEdit_textChanged(QString arg)

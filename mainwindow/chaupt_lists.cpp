@@ -30,9 +30,9 @@ QString cHaupt::strOpenListFile(const QString& _strPath)
 
     const QString strResult = m_list.strRead(_strPath);
     const qint64 s64ReadMs = timer.elapsed();
-    if (m_list.bFileRead())
-        ui->label_WhichFile->setText(m_list.strWhichTypeOfList());
     m_pDisplay->vBuild();
+    if (m_list.bFileRead())
+        vShowFileLine();
     VEMO_DEBUG(lcLists) << slLines().size() << "lines read in" << s64ReadMs << "ms, list built in"
                         << timer.elapsed() - s64ReadMs << "ms," << m_pProxy->rowCount() << "rows shown";
     m_pForm->vShowFilterBarOfKind(m_list.kind(), m_list.bFileRead());

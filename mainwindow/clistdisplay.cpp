@@ -1,5 +1,6 @@
 #include "mainwindow/clistdisplay.h"
 
+#include "mainwindow/ccustomerselector.h"
 #include "mainwindow/clistentrydelegate.h"
 #include "mainwindow/clistmodels.h"
 #include "mainwindow/cmainwindowform.h"
@@ -18,10 +19,12 @@ cListDisplay::cListDisplay(QWidget* _pWindow, Ui::cHaupt* _pUi, cListController&
     auto* pDelegate = new cListEntryDelegate(_pUi->treeView);
     _pUi->treeView->setItemDelegate(pDelegate);
     m_pModels = new cListModels(_pUi->treeView, _pModel, _pProxy, pDelegate);
+    m_pCustomers = new cCustomerSelector(_pUi->comboBox_Kundenwahl);
 }
 
 cListDisplay::~cListDisplay()
 {
+    delete m_pCustomers;
     delete m_pModels;
 }
 
@@ -59,6 +62,11 @@ void cListDisplay::vClear()
 void cListDisplay::vBuild()
 {
     const QStringList& slLines = m_list.slLines();
+    if (m_list.kind() != ListKind::Orders) {
+        // No orders: no customer to choose, none to keep for the next list.
+        m_pCustomers->vClear();
+        m_list.filter().strCustomerNumber.clear();
+    }
     switch (m_list.kind()) {
     case ListKind::Orders:
         vShowOrders();
@@ -83,11 +91,16 @@ void cListDisplay::vShowOrders()
     cOrderTotals totals;
     QDate dateMin;
     QDate dateMax;
-    const QVector<int> ls32LineOfRow =
-        m_pModels->ls32BuildOrders(m_list.slLines(), m_list.s32SortMode(), totals, dateMin, dateMax);
+    QVector<OrderCustomer> customers;
+    const QVector<int> ls32LineOfRow = m_pModels->ls32BuildOrders(m_list.slLines(), m_list.s32SortMode(),
+                                                                  totals, dateMin, dateMax, customers);
     m_list.vTakeOrderBuild(totals, dateMin, dateMax, ls32LineOfRow);
     m_pForm->vSetOrderDates(m_list.dateMin(), m_list.dateMax());
     vApplyDates();
+    // The customer chosen before stays chosen while the list has orders of it.
+    m_list.filter().strCustomerNumber =
+        m_pCustomers->strFill(std::move(customers), m_list.filter().strCustomerNumber);
+    m_pProxy->vSetCustomerNumber(m_list.filter().strCustomerNumber);
     m_pModels->vAttachOrders();
     vTakeShownOrders();
 }
@@ -141,6 +154,12 @@ void cListDisplay::vCustomerSelectorChanged(int _s32Index)
     m_pModels->vShowCustomers(m_list.slLines(), _s32Index);
     vStopBusy();
     m_list.vEndLoading();
+}
+
+void cListDisplay::vCustomerChosen(int _s32Index)
+{
+    m_list.filter().strCustomerNumber = m_pCustomers->strNumberAt(_s32Index);
+    m_pProxy->vSetCustomerNumber(m_list.filter().strCustomerNumber);
 }
 
 void cListDisplay::vSearchChanged(const QString& _strText)

@@ -13,6 +13,7 @@ class QAbstractItemModel;
 class QStandardItemModel;
 class QThread;
 class QWidget;
+class cCustomerSelector;
 class cListController;
 class cListModels;
 class cMainWindowForm;
@@ -20,7 +21,8 @@ class cSortFilterModel;
 
 // The list as the main window shows it: builds the model of the list kind
 // from the controller's lines, keeps the order dates and the shown orders in
-// step with the proxy, follows the sort selectors, the search and the dates,
+// step with the proxy, follows the sort selectors, the customer selector, the
+// search and the dates,
 // and shows the busy indicator while a list is built.
 class cListDisplay
 {
@@ -52,6 +54,11 @@ public:
 
     void vSortChanged(int _s32Index);
     void vCustomerSelectorChanged(int _s32Index);
+    // Orders: entry _s32Index of the customer selector was chosen.
+    void vCustomerChosen(int _s32Index);
+    // The orders list's customer selector, filled by vBuild for a file's
+    // orders and by the window for the archive's.
+    cCustomerSelector& customerSelector() { return *m_pCustomers; }
     void vSearchChanged(const QString& _strText);
     void vDatesChanged();
 
@@ -66,5 +73,6 @@ private:
     cMainWindowForm* m_pForm;
     cSortFilterModel* m_pProxy;
     cListModels* m_pModels;
+    cCustomerSelector* m_pCustomers;
     QPointer<QThread> m_pBusyThread;
 };

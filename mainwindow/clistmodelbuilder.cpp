@@ -192,6 +192,12 @@ cListModelBuilder::OrderRows cListModelBuilder::vBuildOrders(const QStringList& 
     keys.vReserve(s32Records);
     cSearchIndex search;
     search.vReserve(s32Records, 160);
+    // Each row's customer as a place among the numbers met so far.
+    QVector<int> customers;
+    customers.reserve(s32Records);
+    SortFilter::RowKeys customerKeys;
+    QHash<QString, int> customerPlaces;
+    OrderRows rows;
 
     for (int i = 1; i < _slLines.size(); ++i) {
         const QString& strRecord = _slLines.at(i);
@@ -219,6 +225,10 @@ cListModelBuilder::OrderRows cListModelBuilder::vBuildOrders(const QStringList& 
         dates.append(bPlainStartLabel ? SortFilter::dateOfStartValue(strStart)
                                       : SortFilter::dateOfEntryText(pEntries->strEntry(i)));
         pEntries->vAppendSearchText(fields, search);
+        const int s32Customers = customerKeys.customerNumbers.size();
+        customers.append(customerKeys.s32AddCustomer(fields.strClean(2), customerPlaces));
+        if (customerKeys.customerNumbers.size() > s32Customers)
+            rows.customers.append({customerKeys.customerNumbers.constLast(), fields.strClean(3)});
     }
 
     keys.vSetTextProvider(
@@ -230,12 +240,14 @@ cListModelBuilder::OrderRows cListModelBuilder::vBuildOrders(const QStringList& 
     pKeys->searchRow = order;
     pKeys->dated.assign(size_t(order.size()), 1);
     pKeys->dates.reserve(order.size());
-    OrderRows rows;
+    pKeys->customerNumbers = std::move(customerKeys.customerNumbers);
+    pKeys->customer.reserve(order.size());
     rows.lineOfRow.reserve(order.size());
     QList<QStandardItem*> items;
     items.reserve(order.size());
     for (const int s32Index : order) {
         pKeys->dates.append(dates.at(s32Index));
+        pKeys->customer.append(customers.at(s32Index));
         rows.lineOfRow.append(lines.at(s32Index));
         items.append(new cOrderItem(pEntries, lines.at(s32Index)));
     }

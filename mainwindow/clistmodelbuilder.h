@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/ordercustomers.h"
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QElapsedTimer>
@@ -47,10 +49,12 @@ public:
     void vSetYield(const std::function<void()>& _fnYield) { m_fnYield = _fnYield; }
 
     // What an orders build leaves besides the rows: the filter keys of the
-    // rows, and each row's line in the file, both in the rows' order.
+    // rows, and each row's line in the file, both in the rows' order; the
+    // customers of the rows, each number once with the name it had first.
     struct OrderRows {
         std::shared_ptr<const SortFilter::RowKeys> pKeys;
         QVector<int> lineOfRow;
+        QVector<OrderCustomer> customers;
     };
     // Sort mode 0 puts the order number first and sorts by it, any other mode
     // puts the customer first and sorts by customer name; the rows go into

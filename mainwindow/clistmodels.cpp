@@ -74,7 +74,8 @@ void cListModels::vStartBuild()
 }
 
 QVector<int> cListModels::ls32BuildOrders(const QStringList& _slLines, int _s32SortMode,
-                                          cOrderTotals& _totals, QDate& _dateMin, QDate& _dateMax)
+                                          cOrderTotals& _totals, QDate& _dateMin, QDate& _dateMax,
+                                          QVector<OrderCustomer>& _customers)
 {
     vStartBuild();
     cListModelBuilder builder(m_pModel, m_s32Screen);
@@ -82,6 +83,7 @@ QVector<int> cListModels::ls32BuildOrders(const QStringList& _slLines, int _s32S
     cListModelBuilder::OrderRows rows =
         builder.vBuildOrders(_slLines, _s32SortMode, _totals, _dateMin, _dateMax);
     m_pOrderKeys = std::move(rows.pKeys);
+    _customers = std::move(rows.customers);
     return rows.lineOfRow;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/listkind.h"
+#include "data/ordercustomers.h"
 
 #include <QDate>
 #include <QStringList>
@@ -39,8 +40,9 @@ public:
     // Orders: returns each row's line in the file and fills the totals and
     // the start date range (see cListModelBuilder::vBuildOrders). The proxy
     // is attached by vAttachOrders, once the dates are set.
+    // _customers: those of the rows, each once (unsorted).
     QVector<int> ls32BuildOrders(const QStringList& _slLines, int _s32SortMode, cOrderTotals& _totals,
-                                 QDate& _dateMin, QDate& _dateMax);
+                                 QDate& _dateMin, QDate& _dateMax, QVector<OrderCustomer>& _customers);
     void vAttachOrders();
     void vShowCustomers(const QStringList& _slLines, int _s32SelectorIndex);
     void vShowFields(const QStringList& _slLines);

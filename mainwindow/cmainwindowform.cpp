@@ -52,8 +52,8 @@ void cMainWindowForm::vApplySizes(int _s32Screen, bool _bLichtschalter, bool _bE
         pLabel->setStyleSheet(Style::strLabelOnBlack(s32Text));
     }
     m_pUi->label_Credits->setStyleSheet(Style::strTitleLabel(int(S / 51.2)));
-    for (QComboBox* pSelector :
-         {m_pUi->comboBox, m_pUi->comboBox_Fahrer, m_pUi->comboBox_Kunden, m_pUi->comboBox_Schlag})
+    for (QComboBox* pSelector : {m_pUi->comboBox, m_pUi->comboBox_Fahrer, m_pUi->comboBox_Kunden,
+                                 m_pUi->comboBox_Schlag, m_pUi->comboBox_Kundenwahl})
         pSelector->setStyleSheet(Style::strComboBox(s32Text));
     m_pUi->lineEdit->setStyleSheet(Style::strLineEdit(s32Text));
 
@@ -143,7 +143,7 @@ void cMainWindowForm::vHideFilterBar()
              m_pUi->label_WhichFileTitel, m_pUi->label_WhichFile, m_pUi->label_Suche,
              m_pUi->pushButton_heruntergeladeneDateien, m_pUi->lineEdit, m_pUi->comboBox,
              m_pUi->comboBox_Fahrer, m_pUi->comboBox_Kunden, m_pUi->comboBox_Schlag,
-             m_pUi->label_Sortieren_Nach, m_pExport}) {
+             m_pUi->comboBox_Kundenwahl, m_pUi->label_Sortieren_Nach, m_pExport}) {
         pWidget->hide();
     }
 }
@@ -164,6 +164,7 @@ void cMainWindowForm::vShowFilterBarOfKind(ListKind _kind, bool _bFileRead)
                                                             m_pUi->label_bis, m_pUi->dateEdit_bis, m_pExport})
         pWidget->setVisible(bOrders);
     m_pUi->comboBox->setVisible(bOrders);
+    m_pUi->comboBox_Kundenwahl->setVisible(bOrders);
     m_pUi->comboBox_Kunden->setVisible(bCustomers);
     m_pUi->comboBox_Fahrer->hide();
     m_pUi->comboBox_Schlag->hide();
@@ -188,8 +189,8 @@ void cMainWindowForm::vToggleFilterBar(ListKind _kind, bool _bFileRead)
         for (QWidget* pWidget : std::initializer_list<QWidget*>{
                  m_pUi->dateEdit_bis, m_pUi->dateEdit_von, m_pUi->label_von, m_pUi->label_bis,
                  m_pUi->comboBox, m_pUi->comboBox_Fahrer, m_pUi->comboBox_Kunden, m_pUi->comboBox_Schlag,
-                 m_pUi->label_Sortieren_Nach, m_pUi->label_Suche, m_pUi->pushButton_heruntergeladeneDateien,
-                 m_pUi->lineEdit, m_pExport}) {
+                 m_pUi->comboBox_Kundenwahl, m_pUi->label_Sortieren_Nach, m_pUi->label_Suche,
+                 m_pUi->pushButton_heruntergeladeneDateien, m_pUi->lineEdit, m_pExport}) {
             pWidget->hide();
         }
         return;

@@ -227,6 +227,13 @@ int cOrderEntries::s32OrderNumber(int _s32Line) const
     return RecordFields(m_slLines.at(_s32Line)).s32Int(0);
 }
 
+QString cOrderEntries::strCustomerNumber(int _s32Line) const
+{
+    if (_s32Line <= 0 || _s32Line >= m_slLines.size())
+        return QString();
+    return RecordFields(m_slLines.at(_s32Line)).strClean(2);
+}
+
 // ---- item ---------------------------------------------------------------------------------
 
 cOrderItem::cOrderItem(std::shared_ptr<const cOrderEntries> _pEntries, int _s32Line)
@@ -250,6 +257,8 @@ QVariant cOrderItem::data(int _s32Role) const
         return m_pEntries->s32OrderNumber(m_s32Line);
     case ListColumns::KIND_ROLE:
         return QString::fromLatin1(SortFilter::ORDER_MARKER);
+    case ListColumns::CUSTOMER_NUMBER_ROLE:
+        return m_pEntries->strCustomerNumber(m_s32Line);
     case ListColumns::AREA_TEXT_ROLE:
         return m_pEntries->strArea(m_s32Line);
     case ListColumns::AREA_FONT_ROLE:

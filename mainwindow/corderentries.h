@@ -30,6 +30,8 @@ public:
     QString strEntry(int _s32Line) const;
     QString strArea(int _s32Line) const;
     int s32OrderNumber(int _s32Line) const;
+    // Field 2 of the record, without the terminal's padding.
+    QString strCustomerNumber(int _s32Line) const;
     // Appends the folded entry of a record to the search index as a row.
     void vAppendSearchText(const RecordFields& _fields, cSearchIndex& _index) const;
     // The same folded entry as fixed texts and the fields between them, for

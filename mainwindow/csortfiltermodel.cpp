@@ -124,6 +124,16 @@ bool bAcceptsEntry(const QString& _strKind, const QString& _strText, const Searc
     return _matcher.bMatches(_strText);
 }
 
+int RowKeys::s32AddCustomer(const QString& _strNumber, QHash<QString, int>& _places)
+{
+    const auto it = _places.constFind(_strNumber);
+    if (it != _places.constEnd())
+        return it.value();
+    customerNumbers.append(_strNumber);
+    _places.insert(_strNumber, customerNumbers.size() - 1);
+    return customerNumbers.size() - 1;
+}
+
 } // namespace SortFilter
 
 cSortFilterModel::cSortFilterModel(QObject* parent) : QSortFilterProxyModel(parent)
@@ -174,6 +184,14 @@ void cSortFilterModel::vSetSearchPattern(const QRegExp& _pattern)
     invalidate();
 }
 
+void cSortFilterModel::vSetCustomerNumber(const QString& _strNumber)
+{
+    m_strCustomerNumber = _strNumber;
+    m_bCustomerValid = false;
+    ++m_s32FilterGeneration;
+    invalidate(); // one pass, see vSetSearchPattern()
+}
+
 void cSortFilterModel::vSetRowKeys(std::shared_ptr<const SortFilter::RowKeys> _pKeys)
 {
     const QAbstractItemModel* pSource = sourceModel();
@@ -181,6 +199,7 @@ void cSortFilterModel::vSetRowKeys(std::shared_ptr<const SortFilter::RowKeys> _p
         _pKeys.reset(); // not the keys of these rows: read them from the source
     m_pRowKeys = std::move(_pKeys);
     m_bMatchesValid = false;
+    m_bCustomerValid = false;
     ++m_s32FilterGeneration;
     invalidate();
 }
@@ -200,6 +219,8 @@ void cSortFilterModel::vEnsureRowKeys() const
     pKeys->dated.resize(size_t(s32Rows));
     pKeys->dates.resize(s32Rows);
     pKeys->search.vReserve(s32Rows, 128);
+    pKeys->customer.fill(-1, s32Rows);
+    QHash<QString, int> customerPlaces;
     for (int r = 0; r < s32Rows; ++r) {
         const QModelIndex entry = pSource->index(r, ListColumns::ENTRY);
         QString strKind = entry.data(ListColumns::KIND_ROLE).toString();
@@ -209,11 +230,14 @@ void cSortFilterModel::vEnsureRowKeys() const
         if (strKind == QLatin1String(SortFilter::ORDER_MARKER)) {
             pKeys->dated[size_t(r)] = 1;
             pKeys->dates[r] = SortFilter::dateOfEntryText(strText);
+            pKeys->customer[r] = pKeys->s32AddCustomer(
+                entry.data(ListColumns::CUSTOMER_NUMBER_ROLE).toString(), customerPlaces);
         }
         pKeys->search.vAppendRow(strText);
     }
     m_pRowKeys = std::move(pKeys);
     m_bMatchesValid = false;
+    m_bCustomerValid = false;
 }
 
 void cSortFilterModel::vEnsureMatches() const
@@ -259,6 +283,15 @@ bool cSortFilterModel::bAcceptsSourceRow(int _s32SourceRow) const
     if (m_pRowKeys->dated[row] &&
         !SortFilter::bDateInRange(m_pRowKeys->dates.at(_s32SourceRow), minDate, maxDate))
         return false;
+    if (!m_strCustomerNumber.isEmpty() && m_pRowKeys->dated[row]) {
+        if (!m_bCustomerValid) {
+            const int s32Place = m_pRowKeys->customerNumbers.indexOf(m_strCustomerNumber);
+            m_s32Customer = s32Place < 0 ? NO_CUSTOMER : s32Place;
+            m_bCustomerValid = true;
+        }
+        if (m_pRowKeys->s32Customer(_s32SourceRow) != m_s32Customer)
+            return false;
+    }
     return m_matches[row] != 0;
 }
 
@@ -280,6 +313,7 @@ void cSortFilterModel::vSourceChanged()
     m_bKeysValid = false;
     m_pRowKeys.reset();
     m_bMatchesValid = false;
+    m_bCustomerValid = false;
 }
 
 void cSortFilterModel::setSourceModel(QAbstractItemModel* sourceModel)

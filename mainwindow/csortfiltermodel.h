@@ -4,9 +4,11 @@
 #include "data/sortkeys.h"
 
 #include <QDate>
+#include <QHash>
 #include <QRegExp>
 #include <QSortFilterProxyModel>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include <memory>
@@ -71,17 +73,25 @@ bool bAcceptsEntry(const QString& _strKind, const QString& _strText, const Searc
                    const QDate& _dateMin, const QDate& _dateMax);
 
 // What the filter needs of every row, read once per list: whether the date
-// range applies to it (orders), its date, and its entry text, folded for the
-// search. Row r of the keys is row r of the source model.
+// range and the customer apply to it (orders), its date, its customer, and
+// its entry text, folded for the search. Row r of the keys is row r of the
+// source model.
 struct RowKeys {
     std::vector<char> dated;
     QVector<QDate> dates;
     cSearchIndex search;
     // The row of the search index for each row, when they are not the same.
     QVector<int> searchRow;
+    // Orders: each row's customer number as its place in customerNumbers,
+    // so that choosing a customer compares numbers, not texts.
+    QVector<int> customer;
+    QStringList customerNumbers;
 
     int s32Rows() const { return int(dated.size()); }
     int s32SearchRow(int _s32Row) const { return searchRow.isEmpty() ? _s32Row : searchRow.at(_s32Row); }
+    int s32Customer(int _s32Row) const { return customer.isEmpty() ? -1 : customer.at(_s32Row); }
+    // The place of a customer number in customerNumbers, added when new.
+    int s32AddCustomer(const QString& _strNumber, QHash<QString, int>& _places);
 };
 
 } // namespace SortFilter
@@ -118,10 +128,14 @@ public:
     // seconds when a keystroke hides thousands of scattered rows.
     void vSetSearchPattern(const QRegExp& _pattern);
 
+    // Orders of one customer only (by number; empty: every customer's).
+    void vSetCustomerNumber(const QString& _strNumber);
+    QString strCustomerNumber() const { return m_strCustomerNumber; }
+
     bool dateInRange(const QDate& date) const;
-    // Whether a row of the source passes the search and the date range.
+    // Whether a row of the source passes the search, the date range and the customer.
     bool bAcceptsSourceRow(int _s32SourceRow) const;
-    // Counts the changes of the search and the date range.
+    // Counts the changes of the search, the date range and the customer.
     int s32FilterGeneration() const { return m_s32FilterGeneration; }
 
 public slots:
@@ -155,6 +169,11 @@ private:
 
     QDate minDate;
     QDate maxDate;
+    QString m_strCustomerNumber;
+    // Its place among the keys' customer numbers: NO_CUSTOMER when no row has it.
+    mutable int m_s32Customer = NO_CUSTOMER;
+    mutable bool m_bCustomerValid = false;
+    static constexpr int NO_CUSTOMER = -2;
     // The search: set by vSetSearchPattern() or setFilterRegExp().
     SortFilter::SearchMatcher m_matcher;
 };

@@ -29,11 +29,13 @@ constexpr int DRIVER_LINE = 5;
 constexpr int KIND = 2;
 
 // Roles of column 0: the record's line number in the file; for orders the
-// order number as integer, the kind marker, the area text and its font.
+// order number as integer, the kind marker, the area text and its font, and
+// the customer number the customer selector chooses by.
 constexpr int LINE_ROLE = Qt::UserRole + 1;
 constexpr int ORDER_NUMBER_ROLE = Qt::UserRole + 2;
 constexpr int KIND_ROLE = Qt::UserRole + 3;
 constexpr int AREA_TEXT_ROLE = Qt::UserRole + 4;
 constexpr int AREA_FONT_ROLE = Qt::UserRole + 5;
+constexpr int CUSTOMER_NUMBER_ROLE = Qt::UserRole + 6;
 
 } // namespace ListColumns

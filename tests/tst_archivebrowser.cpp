@@ -42,6 +42,7 @@ private slots:
     void selectSearchAndSort();
     void tapAndStep();
     void stepReadsOn();
+    void oneCustomer();
     void exportAndBack();
     void customersAreReadOnlyLatestLines();
 
@@ -205,6 +206,77 @@ void tst_ArchiveBrowser::stepReadsOn()
     QVERIFY(!ShownList::state().strAverageScope.isEmpty());
     cHauptUebersicht::instance()->hide();
     pMain->show();
+}
+
+void tst_ArchiveBrowser::oneCustomer()
+{
+    cHaupt* pMain = cHaupt::instance();
+    auto* pCustomers = pMain->findChild<QComboBox*>(QStringLiteral("comboBox_Kundenwahl"));
+    QVERIFY(pCustomers->isVisible());
+    // Every customer of the archive, by name in the interface language.
+    QSqlDatabase db =
+        cArchiveStore::sqliteConnection(cArchiveStore::strDefaultPath(), QStringLiteral("customers"));
+    QVERIFY(db.open());
+    QSqlQuery count(db);
+    QVERIFY(
+        count.exec(QStringLiteral("SELECT count(DISTINCT x.customer_number) FROM archive_order_view v JOIN "
+                                  "archive_versions x ON x.id = v.version_id")) &&
+        count.next());
+    QCOMPARE(pCustomers->count(), count.value(0).toInt() + 1);
+    QCOMPARE(pCustomers->itemText(0), QStringLiteral("Alle Kunden"));
+    QCollator collator;
+    for (int i = 2; i < pCustomers->count(); ++i)
+        QVERIFY(collator.compare(pCustomers->itemText(i - 1).section(QStringLiteral(" ("), 0, -2),
+                                 pCustomers->itemText(i).section(QStringLiteral(" ("), 0, -2)) <= 0);
+
+    // The customer of the first order of one machine's season, over all
+    // machines and seasons: its orders page by page, and no other's.
+    vChoose("comboBox_Maschine", 3);
+    vChoose("comboBox_Kampagne", 1);
+    const QString strFirst = model()->row(0).strLine; // the fields refer to it
+    const RecordFields first(strFirst);
+    const QString strEntry = first.strClean(3) + QStringLiteral(" (") + first.strClean(2) + QLatin1Char(')');
+    vChoose("comboBox_Maschine", 0);
+    vChoose("comboBox_Kampagne", 0);
+    const int s32Entry = pCustomers->findText(strEntry);
+    QVERIFY(s32Entry > 0);
+    pCustomers->setCurrentIndex(s32Entry);
+    QCOMPARE(strHeader(), QStringLiteral("Archiv – Alle Maschinen – Alle Kampagnen – Kunde: ") + strEntry);
+    while (model()->canFetchMore(QModelIndex()))
+        model()->fetchMore(QModelIndex());
+    QSqlQuery orders(db);
+    QVERIFY(orders.exec(QStringLiteral("SELECT count(*) FROM archive_order_view v JOIN archive_versions x ON "
+                                       "x.id = v.version_id WHERE x.customer_number = '%1'")
+                            .arg(first.strClean(2))) &&
+            orders.next());
+    const int s32Orders = orders.value(0).toInt();
+    QCOMPARE(model()->rowCount(), s32Orders);
+    for (int r = 0; r < model()->rowCount(); ++r)
+        QCOMPARE(RecordFields(model()->row(r).strLine).strClean(2), first.strClean(2));
+
+    // The order pages step through that customer's orders only.
+    QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, view()->visualRect(model()->index(0)).center());
+    QTRY_VERIFY(cHauptUebersicht::instance()->isVisible());
+    OrderPages::vStepOrder(cHauptUebersicht::instance(), 1);
+    QCOMPARE(RecordFields(OrderPages::currentOrder().strRecord).strClean(2), first.strClean(2));
+    cHauptUebersicht::instance()->hide();
+    pMain->show();
+
+    // The CSV export holds them: header, one line per order, the sum.
+    m_slOffers.clear();
+    pMain->vExportOrdersCsv();
+    QVERIFY2(m_slMessages.isEmpty(), qPrintable(m_slMessages.join(" | ")));
+    QCOMPARE(m_slOffers.size(), 1);
+    QCOMPARE(TestSupport::baReadFile(m_slOffers.at(0)).count("\r\n"), s32Orders + 2);
+
+    // Another machine and season keep the customer while it has orders there.
+    vChoose("comboBox_Maschine", 3);
+    vChoose("comboBox_Kampagne", 1);
+    QCOMPARE(pCustomers->currentText(), strEntry);
+    QVERIFY(model()->rowCount() > 0 && model()->rowCount() < m_s32Shown);
+    pCustomers->setCurrentIndex(0);
+    QCOMPARE(model()->rowCount(), m_s32Shown);
+    QCOMPARE(strHeader(), QStringLiteral("Archiv – VT4-10242 – 2014/15"));
 }
 
 void tst_ArchiveBrowser::exportAndBack()

@@ -29,13 +29,13 @@ namespace
 const QDateTime ARRIVED(QDate(2014, 10, 3), QTime(10, 0), Qt::UTC);
 
 QString strOrderLine(const QString& _strNumber, const QString& _strCustomer, const QString& _strStart,
-                     int _s32AreaM2)
+                     int _s32AreaM2, const QString& _strCustomerNumber = QString())
 {
     QStringList sl;
     for (int i = 0; i < 45; ++i)
         sl << QStringLiteral("0");
     sl[0] = _strNumber;
-    sl[2] = QStringLiteral("K") + _strCustomer.left(3);
+    sl[2] = _strCustomerNumber.isEmpty() ? QStringLiteral("K") + _strCustomer.left(3) : _strCustomerNumber;
     sl[3] = _strCustomer;
     sl[4] = QStringLiteral("S1");
     sl[5] = QStringLiteral("Schlag Nord");
@@ -117,6 +117,8 @@ private slots:
     void latestVersionAndRanks();
     void sameRowsAsTheFileSearch_data();
     void sameRowsAsTheFileSearch();
+    void oneCustomersOrders_data() { selectionsAndSortOrders_data(); }
+    void oneCustomersOrders();
 
 private:
     QSqlDatabase database(const QString& _strBackEnd, const QString& _strName);
@@ -313,6 +315,85 @@ void tst_ArchiveView::latestVersionAndRanks()
     QCOMPARE(values.size(), 3);
     QCOMPARE(values.at(0), 1024.0);
     QCOMPARE(values.at(2), 2048.0);
+}
+
+// Two customers of the same name apart by number, with machine, season,
+// search and dates; the customers a selector offers for a machine and season.
+void tst_ArchiveView::oneCustomersOrders()
+{
+    QFETCH(QString, backEnd);
+    if (backEnd == QLatin1String("postgresql") && !m_server.bRunning())
+        QSKIP(qPrintable(m_strPgSkip));
+    QSqlDatabase db = database(backEnd, QStringLiteral("customer_") + backEnd);
+    QVERIFY(db.isOpen());
+    vImport(db,
+            {strOrderLine("1", "Müller", "01.09.2014 08:00", 1, "4711"),
+             strOrderLine("2", "Müller", "02.09.2014 08:00", 1, "4712"),
+             strOrderLine("3", "Müller", "03.10.2014 08:00", 1, "4711"),
+             strOrderLine("4", "Adler", "04.09.2014 08:00", 1, "47"),
+             strOrderLine("5", "Müller", "05.03.2014 08:00", 1, "4711")},
+            QStringLiteral("WAB1"));
+    vImport(db, {strOrderLine("6", "Müller", "06.09.2014 08:00", 1, "4711")}, QStringLiteral("WAB2"));
+    QSqlError error;
+    QVERIFY(ArchiveView::bEnsureCustomerRanks(db, QStringLiteral("de_DE"), error));
+    QVector<ArchiveMachine> machines;
+    QVERIFY(ArchiveView::bMachines(db, machines, error));
+    QCOMPARE(machines.size(), 2);
+
+    const auto numbers = [&](const ArchiveView::Selection& _selection) {
+        QVector<ArchiveView::OrderRow> rows;
+        QSqlError fetchError;
+        if (!ArchiveView::bFetch(db, _selection, layoutFor(_selection.s32SortMode), 0, 10, rows, fetchError))
+            return QStringList{fetchError.text()};
+        QStringList sl;
+        for (const ArchiveView::OrderRow& row : rows)
+            sl << RecordFields(row.strLine).strClean(0);
+        return sl;
+    };
+    ArchiveView::Selection selection;
+    selection.strCustomerNumber = QStringLiteral("4711");
+    QCOMPARE(numbers(selection), QStringList({"1", "3", "5", "6"}));
+    selection.s32SortMode = 1;
+    QCOMPARE(numbers(selection), QStringList({"1", "3", "5", "6"}));
+    selection.bAllMachines = false;
+    selection.machine = machines.first();
+    QCOMPARE(numbers(selection), QStringList({"1", "3", "5"}));
+    selection.strSeason = QStringLiteral("2014/15");
+    QCOMPARE(numbers(selection), QStringList({"1", "3"}));
+    selection.dateTo = QDate(2014, 9, 30);
+    QCOMPARE(numbers(selection), QStringList({"1"}));
+    selection.dateTo = QDate();
+    // The name finds both Müllers; the number keeps one.
+    selection.baNeedle = cSearchIndex::baFolded(QStringLiteral("müller"));
+    QCOMPARE(numbers(selection), QStringList({"1", "3"}));
+    selection.strCustomerNumber = QStringLiteral("4712");
+    QCOMPARE(numbers(selection), QStringList({"2"}));
+    // A number that is only the start of another finds nothing of it.
+    selection.baNeedle.clear();
+    selection.strCustomerNumber = QStringLiteral("471");
+    QCOMPARE(numbers(selection), QStringList());
+
+    // The selector's customers: machine and season narrow them, the
+    // customer chosen, the search and the dates do not.
+    const auto customers = [&](const ArchiveView::Selection& _selection) {
+        QVector<OrderCustomer> found;
+        QSqlError customersError;
+        if (!ArchiveView::bCustomers(db, _selection, found, customersError))
+            return QStringList{customersError.text()};
+        OrderCustomers::vSort(found, QLocale(QLocale::German));
+        QStringList sl;
+        for (const OrderCustomer& customer : qAsConst(found))
+            sl << OrderCustomers::strEntry(customer);
+        return sl;
+    };
+    selection.dateFrom = QDate(2014, 10, 1);
+    selection.baNeedle = cSearchIndex::baFolded(QStringLiteral("adler"));
+    QCOMPARE(customers(selection), QStringList({"Adler (47)", "Müller (4711)", "Müller (4712)"}));
+    selection.strSeason = QStringLiteral("2013/14");
+    QCOMPARE(customers(selection), QStringList({"Müller (4711)"}));
+    selection.machine = machines.at(1);
+    selection.strSeason.clear();
+    QCOMPARE(customers(selection), QStringList({"Müller (4711)"}));
 }
 
 void tst_ArchiveView::sameRowsAsTheFileSearch_data()

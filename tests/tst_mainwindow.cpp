@@ -1,12 +1,14 @@
 #include "app/datefield.h"
 #include "app/messages.h"
 #include "app/pageframe.h"
+#include "app/reportoffer.h"
 #include "app/settingsstore.h"
 #include "app/wiring.h"
 #include "data/filewriter.h"
 #include "mainwindow/ceditdialog.h"
 #include "mainwindow/chaupt.h"
 #include "mainwindow/csortfiltermodel.h"
+#include "mainwindow/listcolumns.h"
 #include "settings/ceinstellungen.h"
 #include "statistics/csaisondata.h"
 #include "testsupport.h"
@@ -53,6 +55,9 @@ private slots:
     void sortSelectorNamesTheOrder_data();
     void sortSelectorNamesTheOrder();
     void sortedStepsStartAtTheShownOrder();
+    void customerSelectorChoosesByNumber_data();
+    void customerSelectorChoosesByNumber();
+    void customerSelectorFollowsTheFile();
     void deleteDriversOnLines3Then5();
     void addAndReplaceDriverWriteTheFile();
     void failingWriteKeepsOldFile();
@@ -93,13 +98,14 @@ public slots:
 namespace
 {
 
-QString strOrderLine(int _s32Number, const QString& _strCustomer, const QString& _strStart)
+QString strOrderLine(int _s32Number, const QString& _strCustomer, const QString& _strStart,
+                     const QString& _strCustomerNumber = "4711")
 {
     QStringList slFields;
     for (int i = 0; i < 44; ++i)
         slFields << QString();
     slFields[0] = QString::number(_s32Number);
-    slFields[2] = "4711";
+    slFields[2] = _strCustomerNumber;
     slFields[3] = _strCustomer;
     slFields[4] = "7";
     slFields[5] = "Acker";
@@ -137,6 +143,20 @@ QStringList slDriverLines()
 QByteArray baOf(const QStringList& _slLines)
 {
     return _slLines.join('\n').toLatin1();
+}
+
+// Two customers named Müller, told apart by number, and two others; the
+// number of the second Müller padded as the terminal pads.
+QByteArray baTwoMuellers()
+{
+    QStringList sl{"Auftrag;Feld;Kundennummer"};
+    sl << strOrderLine(1, "Müller", "01.10.2023 08:00", "4711")
+       << strOrderLine(2, "Müller", "02.10.2023 08:00", QString("4712") + QChar(0))
+       << strOrderLine(3, "Zorn", "03.10.2023 08:00", "9")
+       << strOrderLine(4, "Müller", "04.10.2023 08:00", "4711")
+       << strOrderLine(5, "Adler", "05.10.2023 08:00", "12")
+       << strOrderLine(6, "Müller", "06.10.2023 08:00", "4712") << "";
+    return sl.join('\n').toUtf8().prepend("\xEF\xBB\xBF");
 }
 
 } // namespace
@@ -531,6 +551,109 @@ void tst_MainWindow::sortedStepsStartAtTheShownOrder()
         m_pHaupt->show();
     }
     m_pHaupt->findChild<QComboBox*>("comboBox")->setCurrentIndex(0);
+}
+
+void tst_MainWindow::customerSelectorChoosesByNumber_data()
+{
+    QTest::addColumn<int>("choice"); // entry of the selector
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QStringList>("shown"); // order numbers
+    const QDate first(2023, 10, 1);
+    QTest::newRow("all customers") << 0 << "" << first << QStringList{"1", "2", "3", "4", "5", "6"};
+    QTest::newRow("first Müller") << 2 << "" << first << QStringList{"1", "4"};
+    QTest::newRow("second Müller, padded") << 3 << "" << first << QStringList{"2", "6"};
+    QTest::newRow("name searched, one Müller") << 2 << "müller" << first << QStringList{"1", "4"};
+    QTest::newRow("search and dates") << 3 << "acker" << QDate(2023, 10, 3) << QStringList{"6"};
+    QTest::newRow("another's name searched") << 2 << "zorn" << first << QStringList{};
+}
+
+void tst_MainWindow::customerSelectorChoosesByNumber()
+{
+    // The selector offers the file's customers by name, then number; one
+    // chosen shows its orders only, with the search and the dates, in the
+    // file line, in either sort, and in the CSV export.
+    QFETCH(int, choice);
+    QFETCH(QString, typed);
+    QFETCH(QDate, from);
+    QFETCH(QStringList, shown);
+    strOpen("Auftraege_Kunden.csv", baTwoMuellers());
+    auto* pCustomers = m_pHaupt->findChild<QComboBox*>("comboBox_Kundenwahl");
+    QVERIFY(pCustomers);
+    QStringList slEntries;
+    for (int i = 0; i < pCustomers->count(); ++i)
+        slEntries << pCustomers->itemText(i);
+    QCOMPARE(slEntries,
+             QStringList({"Alle Kunden", "Adler (12)", "Müller (4711)", "Müller (4712)", "Zorn (9)"}));
+
+    pCustomers->setCurrentIndex(choice);
+    const QString strFileLine = m_pHaupt->findChild<QLabel*>("label_WhichFile")->text();
+    QCOMPARE(strFileLine, choice == 0 ? QString("Auftraege_Kunden.csv")
+                                      : "Auftraege_Kunden.csv – Kunde: " + slEntries.at(choice));
+    for (int s32Sort : {0, 1}) {
+        // A new sort empties the search and widens the dates; the customer stays chosen.
+        m_pHaupt->findChild<QComboBox*>("comboBox")->setCurrentIndex(s32Sort);
+        QCOMPARE(pCustomers->currentIndex(), choice);
+        m_pHaupt->findChild<QLineEdit*>("lineEdit")->setText(typed);
+        m_pHaupt->findChild<QDateEdit*>("dateEdit_von")->setDate(from);
+        QStringList slShown;
+        for (int r = 0; r < list()->rowCount(); ++r)
+            slShown << QString::number(list()->index(r, 0).data(ListColumns::ORDER_NUMBER_ROLE).toInt());
+        slShown.sort();
+        QCOMPARE(slShown, shown);
+    }
+
+    QStringList slOffers;
+    ReportOffer::vSetChooser([&slOffers](const QString& _strText) {
+        slOffers << _strText.section(QLatin1Char('\n'), 1);
+        return ReportOffer::Choice::Close;
+    });
+    m_pHaupt->vExportOrdersCsv();
+    ReportOffer::vSetChooser({});
+    if (shown.isEmpty()) {
+        QCOMPARE(m_slMessages, QStringList{"Die Liste zeigt keine Aufträge."});
+    } else {
+        QCOMPARE(slOffers.size(), 1);
+        const QList<QByteArray> lRows = TestSupport::baReadFile(slOffers.at(0)).split('\n');
+        // Header, the orders, the sum; each order's number first.
+        QCOMPARE(lRows.size() - 3, shown.size());
+        for (int i = 1; i <= shown.size(); ++i)
+            QVERIFY2(shown.contains(QString::fromUtf8(lRows.at(i).split(';').first())),
+                     lRows.at(i).constData());
+    }
+    m_pHaupt->findChild<QLineEdit*>("lineEdit")->clear();
+}
+
+void tst_MainWindow::customerSelectorFollowsTheFile()
+{
+    // Another file: the customer chosen stays while the file has orders of
+    // it, otherwise every customer's orders are shown; other lists have none.
+    auto* pCustomers = m_pHaupt->findChild<QComboBox*>("comboBox_Kundenwahl");
+    auto* pFileLine = m_pHaupt->findChild<QLabel*>("label_WhichFile");
+    strOpen("Auftraege_Kunden.csv", baTwoMuellers());
+    pCustomers->setCurrentIndex(2);
+    QCOMPARE(list()->rowCount(), 2);
+    // Every order of this file has the number 4711: the name of its first.
+    strOpen("Auftraege_2023.csv", baOf(slOrderLines()));
+    QCOMPARE(pCustomers->count(), 2);
+    QCOMPARE(pCustomers->currentText(), QString("KundeI (4711)"));
+    QVERIFY(pCustomers->isVisible());
+    QCOMPARE(pFileLine->text(), QString("Auftraege_2023.csv – Kunde: KundeI (4711)"));
+    QCOMPARE(list()->rowCount(), 10);
+    strOpen("Auftraege_Kunden.csv", baTwoMuellers());
+    QCOMPARE(pCustomers->currentText(), QString("Müller (4711)"));
+    QCOMPARE(list()->rowCount(), 2);
+    pCustomers->setCurrentIndex(1); // Adler, who has no orders in the other file
+    strOpen("Auftraege_2023.csv", baOf(slOrderLines()));
+    QCOMPARE(pCustomers->currentIndex(), 0);
+    QCOMPARE(list()->rowCount(), 10);
+    QCOMPARE(pFileLine->text(), QString("Auftraege_2023.csv"));
+    pCustomers->setCurrentIndex(1);
+    strOpen("Fahrer.csv", baOf(slDriverLines()));
+    QVERIFY(!pCustomers->isVisible());
+    QCOMPARE(pFileLine->text(), QString("Fahrer.csv"));
+    strOpen("Auftraege_Kunden.csv", baTwoMuellers());
+    QCOMPARE(pCustomers->currentIndex(), 0);
 }
 
 void tst_MainWindow::deleteDriversOnLines3Then5()

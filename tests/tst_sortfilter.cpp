@@ -1,6 +1,7 @@
 #include "app/settingsstore.h"
 #include "data/sortkeys.h"
 #include "mainwindow/csortfiltermodel.h"
+#include "mainwindow/listcolumns.h"
 #include "testsupport.h"
 
 #include <QStandardItemModel>
@@ -175,12 +176,14 @@ void tst_SortFilter::proxySortsAndFilters()
         const char* number;
         const char* customer;
         const char* start;
-    } orders[] = {{"100", "Meier", "03.10.2014 08:00"},
-                  {"9", "Maier", "01.10.2014 08:00"},
-                  {"10", "Schulz", "02.10.2014 08:00"}};
+        const char* customerNumber;
+    } orders[] = {{"100", "Meier", "03.10.2014 08:00", "4711"},
+                  {"9", "Maier", "01.10.2014 08:00", "4712"},
+                  {"10", "Schulz", "02.10.2014 08:00", "4711"}};
     for (const auto& order : orders) {
-        model.appendRow({new QStandardItem(strOrderEntry(order.number, order.customer, order.start)),
-                         new QStandardItem("1,000 ha"), new QStandardItem(SortFilter::ORDER_MARKER),
+        auto* pEntry = new QStandardItem(strOrderEntry(order.number, order.customer, order.start));
+        pEntry->setData(QString(order.customerNumber), ListColumns::CUSTOMER_NUMBER_ROLE);
+        model.appendRow({pEntry, new QStandardItem("1,000 ha"), new QStandardItem(SortFilter::ORDER_MARKER),
                          new QStandardItem(order.number)});
     }
     // A customers row carries no marker: the dates never hide it.
@@ -204,6 +207,21 @@ void tst_SortFilter::proxySortsAndFilters()
     QCOMPARE(keys(), (QStringList{"", "100"}));
     proxy.setFilterRegExp(SortFilter::searchPattern(""));
     QCOMPARE(keys(), (QStringList{"", "10", "100"}));
+
+    // One customer's orders by number, with the dates; rows of no order stay.
+    proxy.vSetCustomerNumber("4712");
+    QCOMPARE(keys(), (QStringList{""}));
+    proxy.setFilterDateRange(QDate(), QDate());
+    QCOMPARE(keys(), (QStringList{"", "9"}));
+    proxy.vSetCustomerNumber("471");
+    QCOMPARE(keys(), (QStringList{""}));
+    // A changed number is read anew.
+    proxy.vSetCustomerNumber("4711");
+    QCOMPARE(keys(), (QStringList{"", "10", "100"}));
+    model.item(1)->setData(QString("4711"), ListColumns::CUSTOMER_NUMBER_ROLE);
+    QCOMPARE(keys(), (QStringList{"", "9", "10", "100"}));
+    proxy.vSetCustomerNumber(QString());
+    QCOMPARE(keys(), (QStringList{"", "9", "10", "100"}));
 }
 
 void tst_SortFilter::searchIndexFindsWhatContainsFinds_data()
