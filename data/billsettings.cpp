@@ -51,7 +51,8 @@ template <class F> bool bInTransaction(QSqlDatabase& _database, QSqlError& _erro
     return bOk;
 }
 
-bool bWriteSet(QSqlDatabase& _database, const QString& _strCustomer, const BillRateSet& _set, QSqlError& _error)
+bool bWriteSet(QSqlDatabase& _database, const QString& _strCustomer, const BillRateSet& _set,
+               QSqlError& _error)
 {
     QSqlQuery query(_database);
     return bRun(query,
@@ -137,8 +138,7 @@ bool bLoad(QSqlDatabase& _database, BillRates& _rates, Letterhead& _letterhead, 
         else
             _rates.customers.insert(strCustomer, set);
     }
-    if (!bRun(query,
-              QStringLiteral("SELECT name, value FROM archive_settings WHERE name IN (?, ?, ?, ?, ?)"),
+    if (!bRun(query, QStringLiteral("SELECT name, value FROM archive_settings WHERE name IN (?, ?, ?, ?, ?)"),
               {LETTERHEAD_NAME, LETTERHEAD_ADDRESS, LETTERHEAD_VAT_ID, LETTERHEAD_BANK, LETTERHEAD_LOGO},
               _error))
         return false;
@@ -166,7 +166,8 @@ bool bSaveRates(QSqlDatabase& _database, const BillRates& _rates, QSqlError& _er
 
 bool bSaveLetterhead(QSqlDatabase& _database, const Letterhead& _letterhead, QSqlError& _error)
 {
-    return bInTransaction(_database, _error, [&] { return bWriteLetterhead(_database, _letterhead, _error); });
+    return bInTransaction(_database, _error,
+                          [&] { return bWriteLetterhead(_database, _letterhead, _error); });
 }
 
 bool bSave(QSqlDatabase& _database, const BillRates& _rates, const Letterhead& _letterhead, QSqlError& _error)
@@ -180,10 +181,11 @@ bool bKnownCustomers(QSqlDatabase& _database, QVector<KnownCustomer>& _customers
 {
     _customers.clear();
     QSqlQuery query(_database);
-    if (!bRun(query,
-              QStringLiteral("SELECT customer_number, max(customer) FROM archive_versions WHERE "
-                             "customer_number IS NOT NULL AND customer_number <> '' GROUP BY customer_number"),
-              {}, _error))
+    if (!bRun(
+            query,
+            QStringLiteral("SELECT customer_number, max(customer) FROM archive_versions WHERE "
+                           "customer_number IS NOT NULL AND customer_number <> '' GROUP BY customer_number"),
+            {}, _error))
         return false;
     while (query.next())
         _customers.append({query.value(0).toString(), query.value(1).toString()});

@@ -26,7 +26,8 @@ bool bSaveRates(QSqlDatabase& _database, const BillRates& _rates, QSqlError& _er
 // Writes the letterhead in one transaction; the logo is kept as given.
 bool bSaveLetterhead(QSqlDatabase& _database, const Letterhead& _letterhead, QSqlError& _error);
 // Both in one transaction: all or nothing.
-bool bSave(QSqlDatabase& _database, const BillRates& _rates, const Letterhead& _letterhead, QSqlError& _error);
+bool bSave(QSqlDatabase& _database, const BillRates& _rates, const Letterhead& _letterhead,
+           QSqlError& _error);
 
 // A customer the archive's orders name: the number and one name they give it.
 struct KnownCustomer {

@@ -59,8 +59,8 @@ cAbrechnungSeite::cAbrechnungSeite() : QWidget(nullptr), ui(new Ui::cAbrechnungS
         connect(pEdit, &QPlainTextEdit::textChanged, this, [this] { vSetSaved(QString()); });
 
     // The customers' list: a heading over each column.
-    const QStringList slHeadings{tr("Kundennummer"), tr("je Hektar"), tr("je Stunde Straße"), tr("je Auftrag"),
-                                 tr("MwSt. %")};
+    const QStringList slHeadings{tr("Kundennummer"), tr("je Hektar"), tr("je Stunde Straße"),
+                                 tr("je Auftrag"), tr("MwSt. %")};
     for (int i = 0; i < slHeadings.size(); ++i) {
         auto* pHeading = new QLabel(slHeadings.at(i), ui->widget_Kunden);
         pHeading->setWordWrap(true);
@@ -76,6 +76,35 @@ cAbrechnungSeite::cAbrechnungSeite() : QWidget(nullptr), ui(new Ui::cAbrechnungS
     vShowLogo();
     vMarkValues();
     vSetSaved(QString());
+    vShowPart(true);
+}
+
+void cAbrechnungSeite::vShowPart(bool _bPrices)
+{
+    const QList<QWidget*> lPrices{ui->label_Standard,       ui->label_Hektar,
+                                  ui->lineEdit_Hektar,      ui->label_HektarEinheit,
+                                  ui->label_Strasse,        ui->lineEdit_Strasse,
+                                  ui->label_StrasseEinheit, ui->label_Auftrag,
+                                  ui->lineEdit_Auftrag,     ui->label_AuftragEinheit,
+                                  ui->label_Mwst,           ui->lineEdit_Mwst,
+                                  ui->label_MwstEinheit,    ui->label_Kunden,
+                                  ui->widget_Kunden,        ui->pushButton_KundeHinzufuegen};
+    const QList<QWidget*> lLetterhead{
+        ui->label_Briefkopf,         ui->label_Name,  ui->lineEdit_Name,  ui->label_Anschrift,
+        ui->plainTextEdit_Anschrift, ui->label_UstId, ui->lineEdit_UstId, ui->label_Bank,
+        ui->plainTextEdit_Bank,      ui->label_Logo,  ui->label_LogoBild, ui->pushButton_LogoWaehlen,
+        ui->pushButton_LogoEntfernen};
+    for (QWidget* pWidget : lPrices)
+        pWidget->setVisible(_bPrices);
+    for (QWidget* pWidget : lLetterhead)
+        pWidget->setVisible(!_bPrices);
+    ui->pushButton_Preise->setChecked(_bPrices);
+    ui->pushButton_Briefkopf->setChecked(!_bPrices);
+}
+
+void cAbrechnungSeite::on_pushButton_Preise_toggled(bool _bChecked)
+{
+    vShowPart(_bChecked);
 }
 
 cAbrechnungSeite::~cAbrechnungSeite()
@@ -89,10 +118,11 @@ void cAbrechnungSeite::vApplyStyle()
     const int s32Text = S / 25;
     ui->label_ABRECHNUNG->setStyleSheet(Style::strTitleLabel(S / 21));
     PageFrame::vSetupBackButton(ui->pushButton_back, S);
-    for (QLabel* pLabel : {ui->label_Hektar, ui->label_HektarEinheit, ui->label_Strasse, ui->label_StrasseEinheit,
-                           ui->label_Auftrag, ui->label_AuftragEinheit, ui->label_Mwst, ui->label_MwstEinheit,
-                           ui->label_Name, ui->label_Anschrift, ui->label_UstId, ui->label_Bank, ui->label_Logo,
-                           ui->label_LogoBild, ui->label_Gespeichert})
+    for (QLabel* pLabel :
+         {ui->label_Hektar, ui->label_HektarEinheit, ui->label_Strasse, ui->label_StrasseEinheit,
+          ui->label_Auftrag, ui->label_AuftragEinheit, ui->label_Mwst, ui->label_MwstEinheit, ui->label_Name,
+          ui->label_Anschrift, ui->label_UstId, ui->label_Bank, ui->label_Logo, ui->label_LogoBild,
+          ui->label_Gespeichert})
         pLabel->setStyleSheet(Style::strLabelOnBlack(s32Text));
     for (QLabel* pLabel : {ui->label_Standard, ui->label_Briefkopf})
         pLabel->setStyleSheet(Style::strTitleLabel(S / 23));
@@ -101,9 +131,10 @@ void cAbrechnungSeite::vApplyStyle()
     // The explanations are smaller than what the user acts on; the hint on
     // wrong values is red like their frames.
     ui->label_Kunden->setStyleSheet(Style::strLabelOnBlack(S / 32));
-    ui->label_Hinweis->setStyleSheet(QStringLiteral("QLabel{color: rgb(255, 90, 90); font: bold %1px;}").arg(S / 32));
-    for (QLineEdit* pEdit : {ui->lineEdit_Hektar, ui->lineEdit_Strasse, ui->lineEdit_Auftrag, ui->lineEdit_Mwst,
-                             ui->lineEdit_Name, ui->lineEdit_UstId})
+    ui->label_Hinweis->setStyleSheet(
+        QStringLiteral("QLabel{color: rgb(255, 90, 90); font: bold %1px;}").arg(S / 32));
+    for (QLineEdit* pEdit : {ui->lineEdit_Hektar, ui->lineEdit_Strasse, ui->lineEdit_Auftrag,
+                             ui->lineEdit_Mwst, ui->lineEdit_Name, ui->lineEdit_UstId})
         pEdit->setStyleSheet(Style::strLineEdit(S / 22) + strWrongFrame());
     for (QPlainTextEdit* pEdit : {ui->plainTextEdit_Anschrift, ui->plainTextEdit_Bank}) {
         pEdit->setStyleSheet(
@@ -113,6 +144,14 @@ void cAbrechnungSeite::vApplyStyle()
         pEdit->setFixedHeight(S / 25 * 4);
         PageFrame::vMakeKinetic(pEdit);
     }
+    // The part shown is the yellow one.
+    for (QPushButton* pButton : {ui->pushButton_Preise, ui->pushButton_Briefkopf})
+        pButton->setStyleSheet(
+            Style::strButton(s32Text, 3) +
+            QStringLiteral(
+                " QPushButton{color: rgb(0, 0, 0);} QPushButton:!checked{background-color: rgb(70, "
+                "70, 70); color: %1;}")
+                .arg(Style::strYellow()));
     for (QPushButton* pButton : {ui->pushButton_KundeHinzufuegen, ui->pushButton_LogoWaehlen,
                                  ui->pushButton_LogoEntfernen, ui->pushButton_Speichern})
         pButton->setStyleSheet(Style::strButton(s32Text));
@@ -132,7 +171,8 @@ void cAbrechnungSeite::vSetupAmount(QLineEdit* _pEdit, cAmountValidator* _pValid
 
 QList<QLineEdit*> cAbrechnungSeite::lAmountEdits() const
 {
-    QList<QLineEdit*> lEdits{ui->lineEdit_Hektar, ui->lineEdit_Strasse, ui->lineEdit_Auftrag, ui->lineEdit_Mwst};
+    QList<QLineEdit*> lEdits{ui->lineEdit_Hektar, ui->lineEdit_Strasse, ui->lineEdit_Auftrag,
+                             ui->lineEdit_Mwst};
     for (const CustomerRow& row : m_rows) {
         for (QLineEdit* pEdit : row.apValues)
             lEdits << pEdit;
@@ -173,7 +213,7 @@ void cAbrechnungSeite::vAddCustomerRow(const QString& _strNumber, const BillRate
     row.pNumber->setEditable(true);
     row.pNumber->setInsertPolicy(QComboBox::NoInsert);
     row.pNumber->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    row.pNumber->setMinimumContentsLength(4);
+    row.pNumber->setMinimumContentsLength(3);
     row.pNumber->setStyleSheet(Style::strComboBox(S / 30));
     row.pNumber->lineEdit()->setPlaceholderText(tr("Nummer"));
     row.pNumber->lineEdit()->setInputMethodHints(Qt::ImhNoAutoUppercase | Qt::ImhNoPredictiveText);
@@ -197,7 +237,7 @@ void cAbrechnungSeite::vAddCustomerRow(const QString& _strNumber, const BillRate
         cAmountValidator* pValidator = i == 3 ? m_pVat : m_pPrice;
         pEdit->setText(pValidator->strText(aValues[i]));
         pEdit->setStyleSheet(Style::strLineEdit(S / 30) + strWrongFrame());
-        pEdit->setMinimumWidth(S / 10);
+        pEdit->setMinimumWidth(S / 12);
         vSetupAmount(pEdit, pValidator);
         row.apValues[i] = pEdit;
         ui->gridLayout_Kunden->addWidget(pEdit, s32Row, i + 1);
@@ -206,10 +246,9 @@ void cAbrechnungSeite::vAddCustomerRow(const QString& _strNumber, const BillRate
     row.pRemove->setStyleSheet(Style::strIconButton());
     row.pRemove->setToolTip(tr("Kunde entfernen"));
     row.pRemove->setAccessibleName(tr("Kunde entfernen"));
-    PageFrame::vSetIcon(row.pRemove, QStringLiteral(":/delete-128.png"), S / 14, S / 14);
-    connect(row.pRemove, &QPushButton::clicked, this, [this, pRemove = row.pRemove] {
-        vRemoveCustomerRow(pRemove);
-    });
+    PageFrame::vSetIcon(row.pRemove, QStringLiteral(":/delete-128.png"), S / 17, S / 17);
+    connect(row.pRemove, &QPushButton::clicked, this,
+            [this, pRemove = row.pRemove] { vRemoveCustomerRow(pRemove); });
     ui->gridLayout_Kunden->addWidget(row.pRemove, s32Row, 5);
     m_rows.append(row);
     vMarkValues();
@@ -314,8 +353,8 @@ bool cAbrechnungSeite::bSave()
         return values;
     };
     BillRates rates;
-    rates.defaults =
-        set({ui->lineEdit_Hektar, ui->lineEdit_Strasse, ui->lineEdit_Auftrag, ui->lineEdit_Mwst}, m_pPrice, m_pVat);
+    rates.defaults = set({ui->lineEdit_Hektar, ui->lineEdit_Strasse, ui->lineEdit_Auftrag, ui->lineEdit_Mwst},
+                         m_pPrice, m_pVat);
     for (const CustomerRow& row : qAsConst(m_rows)) {
         const BillRateSet own =
             set({row.apValues[0], row.apValues[1], row.apValues[2], row.apValues[3]}, m_pPrice, m_pVat);
@@ -323,7 +362,8 @@ bool cAbrechnungSeite::bSave()
         if (strNumber.isEmpty()) {
             if (own.bEmpty())
                 continue;
-            Messages::vShow(this, tr("Bitte geben Sie bei jedem Kunden mit eigenen Preisen die Kundennummer ein."));
+            Messages::vShow(this,
+                            tr("Bitte geben Sie bei jedem Kunden mit eigenen Preisen die Kundennummer ein."));
             return false;
         }
         if (rates.customers.contains(strNumber)) {
@@ -385,8 +425,9 @@ bool cAbrechnungSeite::bTakeLogo(const QString& _strPath)
     QString strWhy;
     const QByteArray baPng = baLogoOfFile(_strPath, &strWhy);
     if (baPng.isEmpty()) {
-        Messages::vShow(this, tr("Das Bild %1 kann nicht als Logo dienen: %2")
-                                  .arg(QDir::toNativeSeparators(_strPath), strWhy));
+        Messages::vShow(
+            this,
+            tr("Das Bild %1 kann nicht als Logo dienen: %2").arg(QDir::toNativeSeparators(_strPath), strWhy));
         return false;
     }
     m_baLogo = baPng;

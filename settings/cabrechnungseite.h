@@ -26,7 +26,8 @@ class cAmountValidator;
 // address, VAT number, bank and logo. Kept in the archive in use (the
 // office's server or this device's archive) through the connector the
 // application sets, read when the page is shown and written by "Speichern".
-// Every value is checked as typed; a wrong one is marked and nothing is
+// The prices and the letterhead each take the page in turn, chosen by two
+// buttons in the header. Every value is checked as typed; a wrong one is marked and nothing is
 // saved while one is. Opened from the settings page; the back key returns
 // there.
 class cAbrechnungSeite : public QWidget
@@ -65,6 +66,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* _pEvent) override;
 
 private slots:
+    void on_pushButton_Preise_toggled(bool _bChecked);
     void on_pushButton_KundeHinzufuegen_clicked();
     void on_pushButton_LogoWaehlen_clicked();
     void on_pushButton_LogoEntfernen_clicked();
@@ -85,6 +87,9 @@ private:
     };
 
     void vApplyStyle();
+    // The prices or the letterhead: one part at a time, so that each fits
+    // the screen; saving writes both.
+    void vShowPart(bool _bPrices);
     void vSetupAmount(QLineEdit* _pEdit, cAmountValidator* _pValidator);
     // A customer's row at the end of the list, with its values.
     void vAddCustomerRow(const QString& _strNumber, const BillRateSet& _set);

@@ -53,7 +53,10 @@ private:
     // A tap on a button of the page's scrolled part. Kinetic scrolling holds
     // a press back to tell a tap from a swipe: the button is clicked here.
     static void vTap(QPushButton* _pButton) { _pButton->click(); }
-    QList<QComboBox*> customerNumbers() { return child<QWidget>("widget_Kunden")->findChildren<QComboBox*>(); }
+    QList<QComboBox*> customerNumbers()
+    {
+        return child<QWidget>("widget_Kunden")->findChildren<QComboBox*>();
+    }
 
     QTemporaryDir m_folder;
     QString m_strArchive;
@@ -72,10 +75,11 @@ void tst_BillingPage::initTestCase()
     {
         cArchiveStore store(cArchiveStore::sqliteConnection(m_strArchive, QStringLiteral("fill")));
         ArchiveInput input;
-    input.strFileName = QStringLiteral("Auftraege.csv");
-    input.baContent = ArchiveFixtures::baUtf8File({ArchiveFixtures::baOrder(1, "01.10.2014 08:30", 35000)});
-    input.machine = {QStringLiteral("WMA-1"), QStringLiteral("S-1")};
-    input.arrived = QDateTime::currentDateTimeUtc();
+        input.strFileName = QStringLiteral("Auftraege.csv");
+        input.baContent =
+            ArchiveFixtures::baUtf8File({ArchiveFixtures::baOrder(1, "01.10.2014 08:30", 35000)});
+        input.machine = {QStringLiteral("WMA-1"), QStringLiteral("S-1")};
+        input.arrived = QDateTime::currentDateTimeUtc();
         QString strMessage;
         QCOMPARE(store.importFile(input, &strMessage).s32New, 1);
         store.vClose();
@@ -125,18 +129,40 @@ void tst_BillingPage::valuesCheckedAsTyped_data()
     QTest::addColumn<QString>("shown"); // what the field takes of it
     QTest::addColumn<qint64>("kept");   // cents or hundredths of a per cent; -1: refused, -2: not set
 
-    QTest::newRow("grouped price") << "lineEdit_Hektar" << "1.234,50" << "1.234,50" << qint64(123450);
-    QTest::newRow("zero") << "lineEdit_Auftrag" << "0" << "0" << qint64(0);
-    QTest::newRow("VAT 19") << "lineEdit_Mwst" << "19" << "19" << qint64(1900);
-    QTest::newRow("VAT 10,7") << "lineEdit_Mwst" << "10,7" << "10,7" << qint64(1070);
-    QTest::newRow("VAT 100") << "lineEdit_Mwst" << "100" << "100" << qint64(10000);
-    QTest::newRow("empty: not set") << "lineEdit_Strasse" << "" << "" << qint64(-2);
-    QTest::newRow("three decimals") << "lineEdit_Hektar" << "12,345" << "12,345" << qint64(-1);
-    QTest::newRow("VAT 100,01") << "lineEdit_Mwst" << "100,01" << "100,01" << qint64(-1);
-    QTest::newRow("badly grouped") << "lineEdit_Strasse" << "12.34" << "12.34" << qint64(-1);
+    QTest::newRow("grouped price") << "lineEdit_Hektar"
+                                   << "1.234,50"
+                                   << "1.234,50" << qint64(123450);
+    QTest::newRow("zero") << "lineEdit_Auftrag"
+                          << "0"
+                          << "0" << qint64(0);
+    QTest::newRow("VAT 19") << "lineEdit_Mwst"
+                            << "19"
+                            << "19" << qint64(1900);
+    QTest::newRow("VAT 10,7") << "lineEdit_Mwst"
+                              << "10,7"
+                              << "10,7" << qint64(1070);
+    QTest::newRow("VAT 100") << "lineEdit_Mwst"
+                             << "100"
+                             << "100" << qint64(10000);
+    QTest::newRow("empty: not set") << "lineEdit_Strasse"
+                                    << ""
+                                    << "" << qint64(-2);
+    QTest::newRow("three decimals") << "lineEdit_Hektar"
+                                    << "12,345"
+                                    << "12,345" << qint64(-1);
+    QTest::newRow("VAT 100,01") << "lineEdit_Mwst"
+                                << "100,01"
+                                << "100,01" << qint64(-1);
+    QTest::newRow("badly grouped") << "lineEdit_Strasse"
+                                   << "12.34"
+                                   << "12.34" << qint64(-1);
     // Characters that belong to no value are not taken at all.
-    QTest::newRow("negative: sign refused") << "lineEdit_Auftrag" << "-5" << "5" << qint64(500);
-    QTest::newRow("letters refused") << "lineEdit_Hektar" << "1x2 %" << "12 " << qint64(1200);
+    QTest::newRow("negative: sign refused") << "lineEdit_Auftrag"
+                                            << "-5"
+                                            << "5" << qint64(500);
+    QTest::newRow("letters refused") << "lineEdit_Hektar"
+                                     << "1x2 %"
+                                     << "12 " << qint64(1200);
 }
 
 void tst_BillingPage::valuesCheckedAsTyped()
@@ -246,7 +272,8 @@ void tst_BillingPage::savedAndShownAgain()
     QCOMPARE(numbers.at(0)->currentText(), QString::fromUtf8("4701 (Müller)"));
     QCOMPARE(numbers.at(1)->currentText(), QString("K-9"));
     QCOMPARE(values(0).at(3)->text(), QString("7"));
-    QCOMPARE(child<QPlainTextEdit>("plainTextEdit_Anschrift")->toPlainText(), QString("Feldweg 1\n38100 Braunschweig"));
+    QCOMPARE(child<QPlainTextEdit>("plainTextEdit_Anschrift")->toPlainText(),
+             QString("Feldweg 1\n38100 Braunschweig"));
 
     // A customer removed and the logo taken away are gone from the archive.
     QPushButton* pRemove = nullptr;
@@ -276,7 +303,8 @@ void tst_BillingPage::refusals_data()
     QTest::newRow("customer twice") << "twice" << QStringList{"K-1", "zweimal"};
     QTest::newRow("prices without customer number") << "no number" << QStringList{"Kundennummer"};
     QTest::newRow("archive cannot be opened") << "refused" << QStringList{"Server nicht erreichbar"};
-    QTest::newRow("archive fails to write") << "no table" << QStringList{"archiv.sqlite", "archive_bill_rates"};
+    QTest::newRow("archive fails to write")
+        << "no table" << QStringList{"archiv.sqlite", "archive_bill_rates"};
     QTest::newRow("no picture") << "no picture" << QStringList{"kein-bild.png"};
 }
 

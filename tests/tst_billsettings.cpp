@@ -68,7 +68,8 @@ QSqlDatabase tst_BillSettings::fresh(const QString& _strBackEnd)
     const QString strName = QStringLiteral("bills_%1").arg(++s_s32Case);
     m_slConnections << strName;
     if (_strBackEnd == QLatin1String("sqlite"))
-        return cArchiveStore::sqliteConnection(m_folder.filePath(strName + QStringLiteral(".sqlite")), strName);
+        return cArchiveStore::sqliteConnection(m_folder.filePath(strName + QStringLiteral(".sqlite")),
+                                               strName);
     if (!m_server.bRunning())
         return QSqlDatabase();
     {
@@ -176,10 +177,12 @@ void tst_BillSettings::migratesVersion4()
         for (const char* pSql :
              {"INSERT INTO archive_records (chassis, serial, kind, record_key, season) VALUES ('A', 'S', "
               "'orders', '1', '2014/15')",
-              "INSERT INTO archive_versions (record_id, line, digest, first_seen, last_seen, customer_number, "
+              "INSERT INTO archive_versions (record_id, line, digest, first_seen, last_seen, "
+              "customer_number, "
               "customer) SELECT id, 'x', 'd', 't', 't', '12', 'Meier' FROM archive_records"})
             QVERIFY2(query.exec(QLatin1String(pSql)), qPrintable(query.lastError().text()));
-        QVERIFY(query.exec(QStringLiteral("INSERT INTO archive_settings (name, value) VALUES ('rank_locale', 'de')")));
+        QVERIFY(query.exec(
+            QStringLiteral("INSERT INTO archive_settings (name, value) VALUES ('rank_locale', 'de')")));
     }
     database.close();
 
