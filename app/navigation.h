@@ -36,6 +36,7 @@ enum class Target {
     TerminalList,      // the list of found terminals
     Info,              // the info page
     Archive,           // the archive page: where the lists are archived
+    Billing,           // the rates page: prices and letterhead of the bills
     OrderPages,        // the order pages, at the main overview, for the order handed over
     WriteEmail         // not a page: an e-mail about the file the main window shows
 };

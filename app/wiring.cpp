@@ -9,6 +9,7 @@
 #include "live/clive.h"
 #include "mainwindow/ceditdialog.h"
 #include "mainwindow/chaupt.h"
+#include "settings/cabrechnungseite.h"
 #include "settings/carchivseite.h"
 #include "settings/ceinstellungen.h"
 #include "settings/cinfoseite.h"
@@ -45,6 +46,25 @@ bool g_bLinkWired = false;
 void vSendToTerminal(const QByteArray& _baMessage)
 {
     cSSLClient::instance()->vSendMessage(_baMessage);
+}
+
+// Opens the archive in use: the office's server when one is set up, the
+// local archive otherwise; each time anew under _strConnection, so that a
+// server set up since is used.
+std::function<QSqlDatabase(QString*)> archiveConnector(const QString& _strConnection)
+{
+    return [_strConnection](QString* _pMessage) {
+        QSqlDatabase::removeDatabase(_strConnection);
+        const ArchiveServer server = ArchiveServer::load();
+        cArchiveStore store(server.bComplete() ? server.connection(_strConnection)
+                                               : cArchiveStore::sqliteConnection(
+                                                     cArchiveStore::strDefaultPath(), _strConnection));
+        const ArchiveOpenResult opened = store.open();
+        if (opened.bUsable())
+            return store.database();
+        *_pMessage = opened.strMessage;
+        return QSqlDatabase();
+    };
 }
 
 QWidget* pPageOfCaller(Caller _caller)
@@ -142,6 +162,9 @@ void vWireSettingsPages(QWidget* _pPage)
                          [](const QString& _strPath) { cHaupt::instance()->strOpenListFile(_strPath); });
         QObject::connect(pFiles, &cTreeToDeleteFile::archiveChosen, pFiles,
                          [] { cHaupt::instance()->vShowArchive(); });
+    } else if (auto* pBilling = qobject_cast<cAbrechnungSeite*>(_pPage)) {
+        // The rates are kept in the archive in use, as the list browser reads it.
+        pBilling->vSetArchiveConnector(archiveConnector(QStringLiteral("archive-rates")));
     }
 }
 
@@ -184,21 +207,8 @@ void vWireArchive(cSSLClient* _pLink)
     QObject::connect(_pLink, &cSSLClient::listFileStored, pArchive, &cArchiveThread::vKeep);
     QObject::connect(pArchive, &cArchiveThread::messageForUser, pArchive,
                      [](const QString& _strText) { Messages::vShow(nullptr, _strText); });
-    // The list browser reads the archive in use: the office's server when
-    // one is set up, the local archive otherwise.
-    cHaupt::instance()->vSetArchiveConnector([](QString* _pMessage) {
-        static const QString s_strConnection = QStringLiteral("archive-view");
-        QSqlDatabase::removeDatabase(s_strConnection);
-        const ArchiveServer server = ArchiveServer::load();
-        cArchiveStore store(server.bComplete() ? server.connection(s_strConnection)
-                                               : cArchiveStore::sqliteConnection(
-                                                     cArchiveStore::strDefaultPath(), s_strConnection));
-        const ArchiveOpenResult opened = store.open();
-        if (opened.bUsable())
-            return store.database();
-        *_pMessage = opened.strMessage;
-        return QSqlDatabase();
-    });
+    // The list browser reads the archive in use.
+    cHaupt::instance()->vSetArchiveConnector(archiveConnector(QStringLiteral("archive-view")));
 }
 
 // The archive page sets the archive's server and shows where the files go
@@ -278,6 +288,9 @@ void vOpenPage(Target _target, Caller _caller)
         break;
     case Target::Archive:
         cArchivSeite::instance()->showMaximized();
+        break;
+    case Target::Billing:
+        cAbrechnungSeite::instance()->showMaximized();
         break;
     case Target::OrderPages:
         cHauptUebersicht::instance()->vTakeDataAndPresent();

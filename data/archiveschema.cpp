@@ -71,6 +71,13 @@ QString strSeasonIndex()
         "CREATE INDEX archive_records_season ON archive_records (chassis, serial, kind, season)");
 }
 
+// Version 5: the contractor's rates, the default's under customer number ''.
+QString strBillRatesTable()
+{
+    return QStringLiteral("CREATE TABLE archive_bill_rates (customer_number TEXT PRIMARY KEY, per_hectare "
+                          "BIGINT, per_road_hour BIGINT, per_order BIGINT, vat_basis_points BIGINT)");
+}
+
 bool bExec(QSqlDatabase& _database, const QString& _strSql, QSqlError& _error)
 {
     QSqlQuery query(_database);
@@ -174,6 +181,13 @@ bool bMigrate3To4(QSqlDatabase& _database, QSqlError& _error)
            bExec(_database, QStringLiteral("UPDATE archive_version SET version = 4"), _error);
 }
 
+// Version 4 to 5: no rates set yet.
+bool bMigrate4To5(QSqlDatabase& _database, QSqlError& _error)
+{
+    return bExecAll(_database,
+                    {strBillRatesTable(), QStringLiteral("UPDATE archive_version SET version = 5")}, _error);
+}
+
 } // namespace
 
 namespace ArchiveSchema
@@ -246,6 +260,8 @@ QStringList slCreate(Dialect _dialect, int _s32Version)
        << strVersionsTable(_dialect, QStringLiteral("archive_records"), _s32Version) << strSeasonIndex();
     if (_s32Version >= 4)
         sl << ArchiveOrderView::slCreate(_dialect);
+    if (_s32Version >= 5)
+        sl << strBillRatesTable();
     return sl;
 }
 
@@ -290,6 +306,8 @@ bool bCreateOrMigrate(QSqlDatabase& _database, int _s32From, QSqlError& _error)
         bOk = bMigrate2To3(_database, _error);
     if (bOk && _s32From >= 1 && _s32From <= 3)
         bOk = bMigrate3To4(_database, _error);
+    if (bOk && _s32From >= 1 && _s32From <= 4)
+        bOk = bMigrate4To5(_database, _error);
     if (bOk && !_database.commit()) {
         _error = _database.lastError();
         bOk = false;

@@ -11,7 +11,12 @@
 // column types (see strIdType and strBytesType), with the version kept in the
 // database and the steps from every earlier version to the current one.
 //
-// Version 4 (current) adds what the list browser reads of the orders: one
+// Version 5 (current) adds the contractor's rates, archive_bill_rates: one
+// row per customer number with the prices in cents and the VAT rate in
+// hundredths of a per cent, NULL where a value is not set; the default rates
+// under the customer number ''. The letterhead is kept in archive_settings
+// (data/billsettings.h).
+// Version 4 adds what the list browser reads of the orders: one
 // row per order with its latest version, sort keys, folded search values
 // and their indexes (data/archiveorderview.h), and the customers' places in
 // the interface language's order.
@@ -31,7 +36,7 @@
 namespace ArchiveSchema
 {
 
-constexpr int CURRENT_VERSION = 4;
+constexpr int CURRENT_VERSION = 5;
 
 enum class Dialect { Sqlite, Postgres };
 Dialect dialectOf(const QSqlDatabase& _database);
@@ -60,7 +65,7 @@ bool bRun(QSqlQuery& _query, const QString& _strSql, const QVariantList& _binds,
 // QString would be bound as NULL.
 QVariant boundText(const QString& _str);
 
-// The statements that create the tables of _s32Version (1 to 4) in an empty
+// The statements that create the tables of _s32Version (1 to 5) in an empty
 // database, version row included.
 QStringList slCreate(Dialect _dialect, int _s32Version);
 

@@ -78,7 +78,7 @@ void cEinstellungen::vApplyStyle()
 
     for (QPushButton* pButton :
          {ui->pushButton_terminalSuchen, ui->pushButton_verfuegbarenFahrzeuge, ui->pushButton_ListAnzeigen,
-          ui->pushButton_quellVerzeichnis, ui->pushButton_Archiv})
+          ui->pushButton_quellVerzeichnis, ui->pushButton_Archiv, ui->pushButton_Abrechnung})
         pButton->setStyleSheet(Style::strButton(s32Small));
     for (QLabel* pLabel : {ui->label_3, ui->label_momentanFahrzeug, ui->label_5, ui->label_Sprache,
                            ui->label_Email, ui->label_Freilassen, ui->label_EinstellungenLIVE, ui->label_8,
@@ -278,6 +278,14 @@ void cEinstellungen::on_pushButton_Archiv_clicked()
         return;
     hide();
     Navigation::vOpen(Navigation::Target::Archive, Navigation::Caller::Settings);
+}
+
+void cEinstellungen::on_pushButton_Abrechnung_clicked()
+{
+    if (!Navigation::bCanOpen())
+        return;
+    hide();
+    Navigation::vOpen(Navigation::Target::Billing, Navigation::Caller::Settings);
 }
 
 void cEinstellungen::on_pushButton_verfuegbarenFahrzeuge_clicked()

@@ -23,7 +23,7 @@ class QTimer;
 
 // The settings page: connection with a terminal, the data file to show, the
 // user-interface language, the e-mail address and the live refresh interval,
-// and the way to the archive's settings.
+// and the ways to the archive's settings and to the rates of the bills.
 // Opened from the main window ("Haupt") or the season page ("Saison") and
 // returns there when closed.
 class cEinstellungen : public cDialogSeite
@@ -84,6 +84,7 @@ private slots:
     void on_lineEdit_Email_textEdited(const QString& _strText);
     void on_pushButton_Info_clicked();
     void on_pushButton_Archiv_clicked();
+    void on_pushButton_Abrechnung_clicked();
     void on_pushButton_verfuegbarenFahrzeuge_clicked();
     void on_comboBox_Sprache_activated(int _s32Index);
     void vSearchTimedOut();

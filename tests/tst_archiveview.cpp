@@ -152,9 +152,9 @@ QSqlDatabase tst_ArchiveView::database(const QString& _strBackEnd, const QString
             return db;
         db = m_server.dbOpen(_strName);
         QSqlQuery drop(db);
-        for (const char* pTable :
-             {"archive_order_view", "archive_customer_ranks", "archive_settings", "archive_season_totals",
-              "archive_versions", "archive_records", "archive_files", "archive_version"})
+        for (const char* pTable : {"archive_bill_rates", "archive_order_view", "archive_customer_ranks",
+                                   "archive_settings", "archive_season_totals", "archive_versions",
+                                   "archive_records", "archive_files", "archive_version"})
             drop.exec(QStringLiteral("DROP TABLE IF EXISTS %1 CASCADE").arg(QLatin1String(pTable)));
     } else {
         db = cArchiveStore::sqliteConnection(m_folder.filePath(_strName + QStringLiteral(".sqlite")),

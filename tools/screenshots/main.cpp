@@ -8,9 +8,11 @@
 #include "app/wiring.h"
 #include "data/archiveserver.h"
 #include "data/archivestore.h"
+#include "data/billsettings.h"
 #include "live/clive.h"
 #include "mainwindow/ceditdialog.h"
 #include "mainwindow/chaupt.h"
+#include "settings/cabrechnungseite.h"
 #include "settings/carchivseite.h"
 #include "settings/ceinstellungen.h"
 #include "settings/cinfoseite.h"
@@ -268,6 +270,39 @@ void vShootArchive()
     ArchiveServer().vSave();
 }
 
+// The rates page with a customer of its own, then its letterhead.
+void vShootBilling()
+{
+    cAbrechnungSeite* pBilling = cAbrechnungSeite::instance();
+    pBilling->vSetArchiveConnector([](QString* _pMessage) {
+        // An archive of its own: the sample archive is made later.
+        static const QString s_strConnection = QStringLiteral("screenshots-rates");
+        static QTemporaryDir s_folder;
+        QSqlDatabase::removeDatabase(s_strConnection);
+        cArchiveStore store(cArchiveStore::sqliteConnection(s_folder.filePath(QStringLiteral("rates.sqlite")),
+                                                            s_strConnection));
+        const ArchiveOpenResult opened = store.open();
+        *_pMessage = opened.strMessage;
+        if (!opened.bUsable())
+            return QSqlDatabase();
+        BillRates rates;
+        rates.defaults = {14500, 9000, 2500, 1900};
+        rates.customers.insert(QStringLiteral("4711"), {13000, std::nullopt, 0, std::nullopt});
+        Letterhead letterhead;
+        letterhead.strName = QStringLiteral("Lohnunternehmen Beispiel");
+        letterhead.strAddress = QStringLiteral("Feldweg 1\n38100 Braunschweig");
+        letterhead.strVatId = QStringLiteral("DE123456789");
+        letterhead.strBank = QStringLiteral("IBAN DE02 1203 0000 0000 2020 51\nBIC BYLADEM1001");
+        QSqlDatabase database = store.database();
+        QSqlError error;
+        BillSettings::bSave(database, rates, letterhead, error);
+        return database;
+    });
+    vShoot(pBilling, "billing");
+    pBilling->findChild<QAbstractButton*>(QStringLiteral("pushButton_Briefkopf"))->click();
+    vShoot(pBilling, "billing_letterhead");
+}
+
 // The settings with their file pages, and the terminal's pages.
 void vShootSettingsAndTerminal(const QString& _strOrders)
 {
@@ -281,6 +316,7 @@ void vShootSettingsAndTerminal(const QString& _strOrders)
     vShoot(cTreeToDeleteFile::instance(), "downloaded_files");
     vShoot(cInfoSeite::instance(), "info");
     vShootArchive();
+    vShootBilling();
     cfahrzeugelist::instance()->vSetList({"WAB123", "WAB456", "Unbekannte Maschine"});
     vShoot(cfahrzeugelist::instance(), "terminal_list");
     cWhatToDownload::instance()->vSetOrigin(Navigation::Caller::Main);
