@@ -209,6 +209,7 @@ void vWireArchive(cSSLClient* _pLink)
                      [](const QString& _strText) { Messages::vShow(nullptr, _strText); });
     // The list browser reads the archive in use.
     cHaupt::instance()->vSetArchiveConnector(archiveConnector(QStringLiteral("archive-view")));
+    cHaupt::instance()->vSetBillArchiveConnector(archiveConnector(QStringLiteral("archive-bill")));
 }
 
 // The archive page sets the archive's server and shows where the files go

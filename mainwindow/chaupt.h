@@ -127,6 +127,11 @@ public:
         m_pTerminal->vSetPeriodicSearchProbe(_fnRunning);
     }
     // Opens the archive for the list browser (default: the local archive).
+    // The bill exports read the rates from the archive in use.
+    void vSetBillArchiveConnector(const cListExports::Connector& _fnConnect)
+    {
+        m_pExports->vSetBillArchiveConnector(_fnConnect);
+    }
     void vSetArchiveConnector(const cArchiveDisplay::Connector& _fnConnect)
     {
         m_pArchive->vSetConnector(_fnConnect);

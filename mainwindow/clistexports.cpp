@@ -5,7 +5,9 @@
 #include "app/reportoffer.h"
 #include "app/settingsstore.h"
 #include "data/appinfo.h"
+#include "data/archivestore.h"
 #include "data/billbasis.h"
+#include "data/billsettings.h"
 #include "data/driverhours.h"
 #include "data/isoxml.h"
 #include "data/orderexport.h"
@@ -205,17 +207,35 @@ QStringList cListExports::slCustomerLines()
     return source.slCustomerLines;
 }
 
+bool cListExports::bReadBillSettings(BillRates& _rates, Letterhead& _letterhead)
+{
+    if (!m_fnBillArchive)
+        return true;
+    QString strMessage;
+    QSqlDatabase database = m_fnBillArchive(&strMessage);
+    QSqlError error;
+    if (!database.isValid()) {
+        Messages::vShow(m_pWindow, strMessage);
+        return false;
+    }
+    if (!BillSettings::bLoad(database, _rates, _letterhead, error)) {
+        Messages::vShow(m_pWindow,
+                        QCoreApplication::translate(
+                            "cHaupt", "Die Preise konnten nicht aus dem Archiv %1 gelesen werden: %2")
+                            .arg(cArchiveStore(database).strDisplayName(), error.text()));
+        return false;
+    }
+    return true;
+}
+
 void cListExports::vExportBill(bool _bPdf)
 {
     if (!bTakeShownOrderLines())
         return;
     BillBasis::Request request;
-    QString strMessage;
     Letterhead letterhead;
-    if (m_fnBillSettings && !m_fnBillSettings(request.rates, letterhead, &strMessage)) {
-        Messages::vShow(m_pWindow, strMessage);
+    if (!bReadBillSettings(request.rates, letterhead))
         return;
-    }
     cWaitCursor wait;
     const OrdersReport::Filter shown = filter();
     request.slOrderLines = m_shown.slLines;

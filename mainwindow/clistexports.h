@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSqlDatabase>
 #include <QStringList>
 
 #include <functional>
@@ -50,11 +51,11 @@ public:
     using ShownSource = std::function<bool(ShownOrders& _orders, QString* _pMessage)>;
     void vSetShownSource(const ShownSource& _fnSource) { m_fnShownSource = _fnSource; }
 
-    // Reads the contractor's rates and letterhead from the archive in use;
-    // false with the translated reason.
-    using BillSettingsSource =
-        std::function<bool(BillRates& _rates, Letterhead& _letterhead, QString* _pMessage)>;
-    void vSetBillSettingsSource(const BillSettingsSource& _fnSource) { m_fnBillSettings = _fnSource; }
+    // Opens the archive in use, where the contractor's rates and letterhead
+    // are kept: the database, or an invalid one with the translated reason.
+    // Without it the bills use no rates.
+    using Connector = std::function<QSqlDatabase(QString* _pMessage)>;
+    void vSetBillArchiveConnector(const Connector& _fnConnect) { m_fnBillArchive = _fnConnect; }
 
     // The export button (a child of the window; hidden until orders are shown).
     QPushButton* pButton() const { return m_pButton; }
@@ -78,12 +79,13 @@ private:
     void vExportBill(bool _bPdf);
     void vExportDriverHours(bool _bPdf);
     QStringList slCustomerLines();
+    bool bReadBillSettings(BillRates& _rates, Letterhead& _letterhead);
 
     QWidget* m_pWindow;
     const cListController& m_list;
     std::function<void()> m_fnRefreshShown;
     ShownSource m_fnShownSource;
-    BillSettingsSource m_fnBillSettings;
+    Connector m_fnBillArchive;
     ShownOrders m_shown; // taken by bTakeShownOrderLines
     QPushButton* m_pButton = nullptr;
     int m_s32Screen = 0;
