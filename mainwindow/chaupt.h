@@ -172,6 +172,11 @@ public slots:
     // The same orders as ISO 11783-10 task data (a folder with
     // TASKDATA/TASKDATA.XML) for farm management software.
     void vExportOrdersIsoXml() { m_pExports->vExportIsoXml(); }
+    // The bill basis of the chosen customer (or of each customer shown) and
+    // the drivers' hours of the shown orders.
+    void vExportBillPdf() { m_pExports->vExportBillPdf(); }
+    void vExportBillCsv() { m_pExports->vExportBillCsv(); }
+    void vExportDriverHoursCsv() { m_pExports->vExportDriverHoursCsv(); }
 
 signals:
     // The order opened last, for the order pages (the time split page keeps it).

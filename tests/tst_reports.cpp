@@ -2,6 +2,8 @@
 #include "app/reportoffer.h"
 #include "app/settingsstore.h"
 #include "app/wiring.h"
+#include "data/archivestore.h"
+#include "data/billsettings.h"
 #include "data/filewriter.h"
 #include "data/reportfiles.h"
 #include "mainwindow/chaupt.h"
@@ -16,6 +18,7 @@
 #include "testsupport.h"
 #include "ui_chaupt.h"
 
+#include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +46,7 @@ private slots:
     void wrapAtBlanks();
     void exportHoldsTheShownOrdersOnly();
     void pagesNumberedOfTheirCount();
+    void billOfTheChosenCustomer();
     void isoXmlExportHoldsTheShownOrdersOnly();
     void seasonReport_data();
     void seasonReport();
@@ -364,6 +368,70 @@ void tst_Reports::exportHoldsTheShownOrdersOnly()
     for (const char* other : {"1001", "1002", "1003", "Hof Ost"})
         QVERIFY2(!strText.contains(QLatin1String(other)), other);
     pMain->findChild<QLineEdit*>("lineEdit")->clear();
+}
+
+void tst_Reports::billOfTheChosenCustomer()
+{
+    // The rates and letterhead kept in the local archive, as the rates page
+    // keeps them: 150,00 per hectare, 19 % VAT.
+    const QString strConnection = QStringLiteral("tst-bill-archive");
+    const cListExports::Connector connect = [strConnection](QString* _pMessage) {
+        QSqlDatabase::removeDatabase(strConnection);
+        cArchiveStore store(cArchiveStore::sqliteConnection(cArchiveStore::strDefaultPath(), strConnection));
+        const ArchiveOpenResult opened = store.open();
+        *_pMessage = opened.strMessage;
+        return opened.bUsable() ? store.database() : QSqlDatabase();
+    };
+    {
+        QString strMessage;
+        QSqlDatabase database = connect(&strMessage);
+        QVERIFY2(database.isValid(), qPrintable(strMessage));
+        BillRates rates;
+        rates.defaults.perHectare = 15000;
+        rates.defaults.vatBasisPoints = 1900;
+        Letterhead letterhead;
+        letterhead.strName = QStringLiteral("Lohnbetrieb Probe");
+        QSqlError error;
+        QVERIFY2(BillSettings::bSave(database, rates, letterhead, error), qPrintable(error.text()));
+    }
+    cHaupt* pMain = cHaupt::instance();
+    pMain->vSetBillArchiveConnector(connect);
+    auto* pCustomers = pMain->findChild<QComboBox*>("comboBox_Kundenwahl");
+    const int s32Mueller = pCustomers->findText(QStringLiteral("(4711)"), Qt::MatchEndsWith);
+    QVERIFY(s32Mueller > 0);
+    pCustomers->setCurrentIndex(s32Mueller);
+    pMain->vExportBillCsv();
+    pMain->vExportBillPdf();
+    pMain->vExportDriverHoursCsv();
+    QVERIFY2(m_slMessages.isEmpty(), qPrintable(m_slMessages.join(" | ")));
+    QCOMPARE(m_slOffers.size(), 3);
+    // 2 ha and 3 ha at 150,00: 750,00 net, 142,50 VAT; the other customer's
+    // order is not in it.
+    const QString strCsv = QString::fromUtf8(TestSupport::baReadFile(m_slOffers.at(0)));
+    QVERIFY2(strCsv.contains(QString::fromUtf8(
+                 ";4711;Müller Röder;;;;;5,000;0:00;750,00;0,00;0,00;750,00;19;142,50;892,50")),
+             qPrintable(strCsv));
+    QVERIFY(!strCsv.contains(QStringLiteral("Hof Ost")));
+    const QString strText = strPdfText(m_slOffers.at(1)).simplified();
+    for (const char* expected : {"Abrechnungsgrundlage", "Lohnbetrieb Probe", "Müller Röder (4711)",
+                                 "Zeitraum 01.09.2020 bis 20.10.2020", "Brutto 892,50 €", "Seite 1 von 1"}) {
+        QVERIFY2(strText.contains(QString::fromUtf8(expected)),
+                 qPrintable(QString::fromUtf8(expected) + "\n" + strText));
+    }
+    // The drivers' hours of the same two orders.
+    const QStringList slHours =
+        QString::fromUtf8(TestSupport::baReadFile(m_slOffers.at(2))).split("\r\n", Qt::SkipEmptyParts);
+    QVERIFY2(slHours.last().startsWith(QStringLiteral("Summe;2;")), qPrintable(slHours.join(" | ")));
+
+    // All customers: one bill basis each, on pages of their own.
+    pCustomers->setCurrentIndex(0);
+    pMain->vExportBillPdf();
+    const QStringList slPages = strPdfText(m_slOffers.last()).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    QCOMPARE(slPages.size(), 2);
+    QVERIFY(slPages.at(0).contains(QStringLiteral("Hof Ost (17)")));
+    QVERIFY(slPages.at(1).contains(QStringLiteral("(4711)")) &&
+            slPages.at(1).contains(QStringLiteral("Seite 1 von 1")));
+    pMain->vSetBillArchiveConnector({});
 }
 
 void tst_Reports::pagesNumberedOfTheirCount()
