@@ -2,6 +2,242 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="de">
 <context>
+    <name>BillBasis</name>
+    <message>
+        <source>Zeilenart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abrechnungsnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kundennummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation type="unfinished">Cliente</translation>
+    </message>
+    <message>
+        <source>Schlagnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation type="unfinished">Appezzamento</translation>
+    </message>
+    <message>
+        <source>Auftragsnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation type="unfinished">Superficie</translation>
+    </message>
+    <message>
+        <source>Zeit Straße</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betrag Fläche</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betrag Straße</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betrag Pauschale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Netto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MwSt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brutto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auftrag</source>
+        <translation type="unfinished">Ordine</translation>
+    </message>
+    <message>
+        <source>Summe</source>
+        <translation type="unfinished">Totali</translation>
+    </message>
+</context>
+<context>
+    <name>BillReport</name>
+    <message>
+        <source>Abrechnungsgrundlage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bis %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USt-IdNr.: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeitraum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kundennummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preis je Hektar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preis je Stunde Straße</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pauschale je Auftrag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mehrwertsteuer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation type="unfinished">Appezzamento</translation>
+    </message>
+    <message>
+        <source>Auftrag</source>
+        <translation type="unfinished">Ordine</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation type="unfinished">Superficie</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation type="unfinished">Strada</translation>
+    </message>
+    <message>
+        <source>Pauschale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betrag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summe</source>
+        <translation type="unfinished">Totali</translation>
+    </message>
+    <message>
+        <source>Netto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MwSt. %1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brutto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bankverbindung: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abrechnungsgrundlagen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DriverHours</name>
+    <message>
+        <source>(ohne Fahrer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summe</source>
+        <translation type="unfinished">Totali</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation type="unfinished">Operatore</translation>
+    </message>
+    <message>
+        <source>Aufträge</source>
+        <translation type="unfinished">Ordini</translation>
+    </message>
+    <message>
+        <source>Tage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeit Acker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation type="unfinished">Tempo raccolta</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation type="unfinished">Tempo scarico</translation>
+    </message>
+    <message>
+        <source>Zeit Straße</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stunden Acker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stunden Roden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stunden Entladen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stunden Straße</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DriverHoursReport</name>
+    <message>
+        <source>Fahrerstunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ein Auftrag zählt am Tag seines Beginns. Tage: die Tage, an denen Aufträge des Fahrers begannen; die Summe zählt die Tage aller Fahrer zusammen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FileWriter</name>
     <message>
         <source>Der Datenträger ist voll.</source>
@@ -17,7 +253,7 @@
     </message>
     <message>
         <source>Der Ordner fehlt, oder an seiner Stelle liegt eine Datei.</source>
-        <translation>La cartella manca, oppure al suo posto c'è un file.</translation>
+        <translation>La cartella manca, oppure al suo posto c&apos;è un file.</translation>
     </message>
     <message>
         <source>Der Dateiname ist zu lang.</source>
@@ -33,7 +269,7 @@
     </message>
     <message>
         <source>Unter diesem Namen liegt ein Verweis oder ein Ordner, keine gewöhnliche Datei.</source>
-        <translation>Con questo nome c'è un collegamento o una cartella, non un file normale.</translation>
+        <translation>Con questo nome c&apos;è un collegamento o una cartella, non un file normale.</translation>
     </message>
 </context>
 <context>
@@ -346,10 +582,6 @@
         <translation>Apri</translation>
     </message>
     <message>
-        <source>Per E-Mail senden</source>
-        <translation>Invia per e-mail</translation>
-    </message>
-    <message>
         <source>Schließen</source>
         <translation>Chiudi</translation>
     </message>
@@ -376,6 +608,22 @@ Allegarlo a questa e-mail.</translation>
     <message>
         <source>Kein E-Mail-Programm gefunden.</source>
         <translation>Nessun programma di posta elettronica trovato.</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Im Anhang: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wurde nicht gedruckt: Der Drucker „%2“ meldet einen Fehler. Bitte prüfen Sie den Drucker.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -484,6 +732,161 @@ Allegarlo a questa e-mail.</translation>
     </message>
 </context>
 <context>
+    <name>cAbrechnungSeite</name>
+    <message>
+        <source>Feldbrief</source>
+        <translation type="unfinished">Feldbrief</translation>
+    </message>
+    <message>
+        <source>ABRECHNUNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Briefkopf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preis je Hektar:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preis je Stunde Straße:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pauschale je Auftrag:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mehrwertsteuer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eigene Preise einzelner Kunden; ein leeres Feld gilt mit dem Preis oben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kunde hinzufügen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anschrift:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USt-IdNr.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bankverbindung:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logo wählen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logo entfernen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kundennummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>je Hektar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>je Stunde Straße</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>je Auftrag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MwSt. %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitte prüfen Sie die rot umrandeten Werte: Preise ohne Vorzeichen mit höchstens zwei Nachkommastellen, die Mehrwertsteuer von 0 bis 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kunde entfernen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Abrechnung konnte nicht gelesen werden: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Abrechnung konnte nicht aus dem Archiv %1 gelesen werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie bei jedem Kunden mit eigenen Preisen die Kundennummer ein.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Kunde %1 steht zweimal in der Liste. Bitte entfernen Sie eine der beiden Zeilen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Archiv ist noch nicht bereit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Abrechnung konnte nicht gespeichert werden: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Abrechnung konnte nicht im Archiv %1 gespeichert werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gespeichert im Archiv %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Bild %1 kann nicht als Logo dienen: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kein Logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logo nicht lesbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bilder (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>cArchivSeite</name>
     <message>
         <source>Feldbrief</source>
@@ -495,7 +898,7 @@ Allegarlo a questa e-mail.</translation>
     </message>
     <message>
         <source>Archivserver (PostgreSQL) verwenden</source>
-        <translation>Usa il server dell'archivio (PostgreSQL)</translation>
+        <translation>Usa il server dell&apos;archivio (PostgreSQL)</translation>
     </message>
     <message>
         <source>Server:</source>
@@ -523,11 +926,11 @@ Allegarlo a questa e-mail.</translation>
     </message>
     <message>
         <source>Ohne Archivserver kommen die Listen in das Archiv auf diesem Gerät. Ist der Server nicht zu erreichen, nimmt das Archiv auf diesem Gerät sie auf, und sie gehen auf den Server, sobald er wieder antwortet.</source>
-        <translation>Senza server dell'archivio, gli elenchi vanno nell'archivio su questo dispositivo. Se il server non è raggiungibile, li accoglie l'archivio su questo dispositivo e passano al server appena risponde di nuovo.</translation>
+        <translation>Senza server dell&apos;archivio, gli elenchi vanno nell&apos;archivio su questo dispositivo. Se il server non è raggiungibile, li accoglie l&apos;archivio su questo dispositivo e passano al server appena risponde di nuovo.</translation>
     </message>
     <message>
         <source>Bitte geben Sie den Archivserver ein: seinen Namen oder seine Adresse.</source>
-        <translation>Inserire il server dell'archivio: il suo nome o indirizzo.</translation>
+        <translation>Inserire il server dell&apos;archivio: il suo nome o indirizzo.</translation>
     </message>
     <message>
         <source>Bitte geben Sie als Port eine Zahl von 1 bis 65535 ein (meist 5432).</source>
@@ -535,7 +938,7 @@ Allegarlo a questa e-mail.</translation>
     </message>
     <message>
         <source>Bitte geben Sie die Datenbank des Archivs auf dem Server ein.</source>
-        <translation>Inserire il database dell'archivio sul server.</translation>
+        <translation>Inserire il database dell&apos;archivio sul server.</translation>
     </message>
     <message>
         <source>Archiv: noch nicht geöffnet</source>
@@ -551,19 +954,19 @@ Allegarlo a questa e-mail.</translation>
     </message>
     <message>
         <source>Listen, die auf die Übernahme ins Archiv warten: %1</source>
-        <translation>Elenchi in attesa di essere aggiunti all'archivio: %1</translation>
+        <translation>Elenchi in attesa di essere aggiunti all&apos;archivio: %1</translation>
     </message>
     <message>
         <source>Alle Listen sind im Archiv.</source>
-        <translation>Tutti gli elenchi sono nell'archivio.</translation>
+        <translation>Tutti gli elenchi sono nell&apos;archivio.</translation>
     </message>
     <message>
         <source>Übernommen: Die Listen gehen von jetzt an auf den Server %1.</source>
-        <translation>Applicato: d'ora in poi gli elenchi vanno al server %1.</translation>
+        <translation>Applicato: d&apos;ora in poi gli elenchi vanno al server %1.</translation>
     </message>
     <message>
         <source>Übernommen: Die Listen gehen von jetzt an in das Archiv auf diesem Gerät.</source>
-        <translation>Applicato: d'ora in poi gli elenchi vanno nell'archivio su questo dispositivo.</translation>
+        <translation>Applicato: d&apos;ora in poi gli elenchi vanno nell&apos;archivio su questo dispositivo.</translation>
     </message>
 </context>
 <context>
@@ -590,7 +993,7 @@ Allegarlo a questa e-mail.</translation>
     </message>
     <message>
         <source>Das Archiv %1 kann nicht gelesen werden: %2</source>
-        <translation>Impossibile leggere l'archivio %1: %2</translation>
+        <translation>Impossibile leggere l&apos;archivio %1: %2</translation>
     </message>
     <message>
         <source>unbekannter Fehler</source>
@@ -621,18 +1024,18 @@ Allegarlo a questa e-mail.</translation>
     </message>
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 für das Archiv abgelegt werden: %3</source>
-        <translation>Il file ricevuto %1 non è stato possibile depositarlo nella cartella %2 per l'archivio: %3</translation>
+        <translation>Il file ricevuto %1 non è stato possibile depositarlo nella cartella %2 per l&apos;archivio: %3</translation>
     </message>
 </context>
 <context>
     <name>cArchiveKeeper</name>
     <message>
         <source>Die Datei %1 im Ordner für das Archiv ist unlesbar; sie bleibt unter dem Namen %2 erhalten.</source>
-        <translation>Il file %1 nella cartella dell'archivio è illeggibile; viene conservato con il nome %2.</translation>
+        <translation>Il file %1 nella cartella dell&apos;archivio è illeggibile; viene conservato con il nome %2.</translation>
     </message>
     <message>
         <source>Bis der Archivserver wieder erreichbar ist, gehen empfangene Listen in das lokale Archiv %1; danach werden sie auf den Server übertragen.</source>
-        <translation>Finché il server dell'archivio non è raggiungibile, gli elenchi ricevuti vanno nell'archivio locale %1; poi vengono trasferiti al server.</translation>
+        <translation>Finché il server dell&apos;archivio non è raggiungibile, gli elenchi ricevuti vanno nell&apos;archivio locale %1; poi vengono trasferiti al server.</translation>
     </message>
     <message>
         <source>Die empfangenen Listen warten im Ordner %1 und werden später übernommen.</source>
@@ -643,39 +1046,50 @@ Allegarlo a questa e-mail.</translation>
     <name>cArchiveStore</name>
     <message>
         <source>Das Archiv %1 ist beschädigt: %2</source>
-        <translation>L'archivio %1 è danneggiato: %2</translation>
+        <translation>L&apos;archivio %1 è danneggiato: %2</translation>
     </message>
     <message>
         <source>Das Archiv %1 wird von einem anderen Programm gesperrt: %2</source>
-        <translation>L'archivio %1 è bloccato da un altro programma: %2</translation>
+        <translation>L&apos;archivio %1 è bloccato da un altro programma: %2</translation>
     </message>
     <message>
         <source>Das Archiv %1 kann nicht geschrieben werden, der Datenträger ist voll: %2</source>
-        <translation>Impossibile scrivere nell'archivio %1, il supporto di memoria è pieno: %2</translation>
+        <translation>Impossibile scrivere nell&apos;archivio %1, il supporto di memoria è pieno: %2</translation>
     </message>
     <message>
         <source>Das Archiv %1 kann nicht geöffnet werden: %2</source>
-        <translation>Impossibile aprire l'archivio %1: %2</translation>
+        <translation>Impossibile aprire l&apos;archivio %1: %2</translation>
     </message>
     <message>
         <source>Das Archiv %1 ist beschädigt (%2) und lässt sich nicht nach %3 verschieben.</source>
-        <translation>L'archivio %1 è danneggiato (%2) e non può essere spostato in %3.</translation>
+        <translation>L&apos;archivio %1 è danneggiato (%2) e non può essere spostato in %3.</translation>
     </message>
     <message>
         <source>Das Archiv %1 war beschädigt (%2). Es wurde nach %3 verschoben, ein neues Archiv ist angelegt.</source>
-        <translation>L'archivio %1 era danneggiato (%2). È stato spostato in %3 ed è stato creato un nuovo archivio.</translation>
+        <translation>L&apos;archivio %1 era danneggiato (%2). È stato spostato in %3 ed è stato creato un nuovo archivio.</translation>
     </message>
     <message>
         <source>Das Archiv %1 stammt von einer neueren Programmversion (Version %2, dieses Programm kennt bis Version %3) und bleibt unverändert.</source>
-        <translation>L'archivio %1 proviene da una versione più recente del programma (versione %2, questo programma supporta fino alla versione %3) e rimane invariato.</translation>
+        <translation>L&apos;archivio %1 proviene da una versione più recente del programma (versione %2, questo programma supporta fino alla versione %3) e rimane invariato.</translation>
     </message>
     <message>
         <source>Die Datei %1 wurde nicht ins Archiv übernommen: ihr Name nennt keine bekannte Liste.</source>
-        <translation>Il file %1 non è stato aggiunto all'archivio: il suo nome non corrisponde a nessuna lista nota.</translation>
+        <translation>Il file %1 non è stato aggiunto all&apos;archivio: il suo nome non corrisponde a nessuna lista nota.</translation>
     </message>
     <message>
         <source>Die Datei %1 wurde nicht ins Archiv übernommen.</source>
-        <translation>Il file %1 non è stato aggiunto all'archivio.</translation>
+        <translation>Il file %1 non è stato aggiunto all&apos;archivio.</translation>
+    </message>
+</context>
+<context>
+    <name>cCustomerSelector</name>
+    <message>
+        <source>Alle Kunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kunde: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -810,12 +1224,12 @@ Allegarlo a questa e-mail.</translation>
     <message>
         <source>Wenn Sie Probleme bei der Verwendung
 der Anwendung haben, kontaktieren Sie uns bitte.</source>
-        <translation>In caso di problemi nell'uso
-dell'applicazione, contattateci.</translation>
+        <translation>In caso di problemi nell&apos;uso
+dell&apos;applicazione, contattateci.</translation>
     </message>
     <message>
         <source>Geben Sie die Email Adresse ein</source>
-        <translation>Inserire l'indirizzo e-mail</translation>
+        <translation>Inserire l&apos;indirizzo e-mail</translation>
     </message>
     <message>
         <source>Trennen</source>
@@ -835,11 +1249,15 @@ dell'applicazione, contattateci.</translation>
     </message>
     <message>
         <source>The change will be active after restart of the application.</source>
-        <translation>La modifica sarà attiva dopo il riavvio dell'applicazione.</translation>
+        <translation>La modifica sarà attiva dopo il riavvio dell&apos;applicazione.</translation>
     </message>
     <message>
         <source>Archiv</source>
         <translation>Archivio</translation>
+    </message>
+    <message>
+        <source>Abrechnung</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1017,11 +1435,43 @@ dell'applicazione, contattateci.</translation>
     </message>
     <message>
         <source>Die Liste zeigt keine Aufträge.</source>
-        <translation>L'elenco non contiene ordini.</translation>
+        <translation>L&apos;elenco non contiene ordini.</translation>
     </message>
     <message>
         <source>ISOXML (Ackerschlagkartei)</source>
         <translation>ISOXML (software di gestione aziendale)</translation>
+    </message>
+    <message>
+        <source>Abrechnungsgrundlage (PDF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abrechnungsgrundlage (CSV)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fahrerstunden (PDF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fahrerstunden (CSV)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Preise konnten nicht aus dem Archiv %1 gelesen werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Liste zeigt keine Aufträge mit Kunde und Startdatum.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abrechnungsgrundlage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fahrerstunden</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1087,7 +1537,7 @@ dell'applicazione, contattateci.</translation>
     </message>
     <message>
         <source>Version der Anwendung:</source>
-        <translation>Versione dell'applicazione:</translation>
+        <translation>Versione dell&apos;applicazione:</translation>
     </message>
 </context>
 <context>
@@ -1274,7 +1724,7 @@ dell'applicazione, contattateci.</translation>
     <name>cOrderPage</name>
     <message>
         <source>Keine Auftragsdaten</source>
-        <translation>Nessun dato dell'ordine</translation>
+        <translation>Nessun dato dell&apos;ordine</translation>
     </message>
     <message>
         <source>Bericht als PDF speichern</source>
@@ -1383,7 +1833,7 @@ Ciò è corretto solo se il terminale è stato sostituito. Considerare attendibi
     </message>
     <message>
         <source>Beim Import ist ein Fehler aufgetreten</source>
-        <translation>Si è verificato un errore durante l'importazione</translation>
+        <translation>Si è verificato un errore durante l&apos;importazione</translation>
     </message>
     <message>
         <source>Die empfangene Datei hat keinen gültigen Namen und wurde nicht gespeichert.</source>
@@ -1419,7 +1869,7 @@ Ciò è corretto solo se il terminale è stato sostituito. Fidarsi del nuovo cer
     </message>
     <message>
         <source>Das Terminal %1 hat eine ungültige Seriennummer gesendet. Die Anmeldung wurde abgebrochen.</source>
-        <translation>Il terminale %1 ha inviato un numero di serie non valido. L'accesso è stato interrotto.</translation>
+        <translation>Il terminale %1 ha inviato un numero di serie non valido. L&apos;accesso è stato interrotto.</translation>
     </message>
 </context>
 <context>
@@ -1518,7 +1968,7 @@ Ciò è corretto solo se il terminale è stato sostituito. Fidarsi del nuovo cer
     </message>
     <message>
         <source>Möchten Sie die App schließen?</source>
-        <translation>Chiudere l'app?</translation>
+        <translation>Chiudere l&apos;app?</translation>
     </message>
     <message>
         <source>Bericht als PDF speichern</source>

@@ -2,6 +2,242 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="de">
 <context>
+    <name>BillBasis</name>
+    <message>
+        <source>Zeilenart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abrechnungsnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kundennummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kunde</source>
+        <translation type="unfinished">Cliente</translation>
+    </message>
+    <message>
+        <source>Schlagnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation type="unfinished">Parcela</translation>
+    </message>
+    <message>
+        <source>Auftragsnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation type="unfinished">Superficie</translation>
+    </message>
+    <message>
+        <source>Zeit Straße</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betrag Fläche</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betrag Straße</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betrag Pauschale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Netto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MwSt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brutto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auftrag</source>
+        <translation type="unfinished">Pedido</translation>
+    </message>
+    <message>
+        <source>Summe</source>
+        <translation type="unfinished">Totales</translation>
+    </message>
+</context>
+<context>
+    <name>BillReport</name>
+    <message>
+        <source>Abrechnungsgrundlage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bis %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USt-IdNr.: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeitraum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kundennummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preis je Hektar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preis je Stunde Straße</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pauschale je Auftrag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mehrwertsteuer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schlag</source>
+        <translation type="unfinished">Parcela</translation>
+    </message>
+    <message>
+        <source>Auftrag</source>
+        <translation type="unfinished">Pedido</translation>
+    </message>
+    <message>
+        <source>Fläche</source>
+        <translation type="unfinished">Superficie</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation type="unfinished">Carretera</translation>
+    </message>
+    <message>
+        <source>Pauschale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betrag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summe</source>
+        <translation type="unfinished">Totales</translation>
+    </message>
+    <message>
+        <source>Netto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MwSt. %1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brutto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bankverbindung: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abrechnungsgrundlagen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DriverHours</name>
+    <message>
+        <source>(ohne Fahrer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summe</source>
+        <translation type="unfinished">Totales</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation type="unfinished">Conductor</translation>
+    </message>
+    <message>
+        <source>Aufträge</source>
+        <translation type="unfinished">Pedidos</translation>
+    </message>
+    <message>
+        <source>Tage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeit Acker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeit Roden</source>
+        <translation type="unfinished">Tiempo de cosecha</translation>
+    </message>
+    <message>
+        <source>Zeit Entladen</source>
+        <translation type="unfinished">Tiempo de descarga</translation>
+    </message>
+    <message>
+        <source>Zeit Straße</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stunden Acker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stunden Roden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stunden Entladen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stunden Straße</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DriverHoursReport</name>
+    <message>
+        <source>Fahrerstunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ein Auftrag zählt am Tag seines Beginns. Tage: die Tage, an denen Aufträge des Fahrers begannen; die Summe zählt die Tage aller Fahrer zusammen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FileWriter</name>
     <message>
         <source>Der Datenträger ist voll.</source>
@@ -346,10 +582,6 @@
         <translation>Abrir</translation>
     </message>
     <message>
-        <source>Per E-Mail senden</source>
-        <translation>Enviar por correo electrónico</translation>
-    </message>
-    <message>
         <source>Schließen</source>
         <translation>Cerrar</translation>
     </message>
@@ -376,6 +608,22 @@ Adjúntelo a este correo electrónico.</translation>
     <message>
         <source>Kein E-Mail-Programm gefunden.</source>
         <translation>No se encontró ningún programa de correo electrónico.</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Im Anhang: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wurde nicht gedruckt: Der Drucker „%2“ meldet einen Fehler. Bitte prüfen Sie den Drucker.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -481,6 +729,161 @@ Adjúntelo a este correo electrónico.</translation>
     <message>
         <source>Summe</source>
         <translation>Totales</translation>
+    </message>
+</context>
+<context>
+    <name>cAbrechnungSeite</name>
+    <message>
+        <source>Feldbrief</source>
+        <translation type="unfinished">Feldbrief</translation>
+    </message>
+    <message>
+        <source>ABRECHNUNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Briefkopf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preis je Hektar:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preis je Stunde Straße:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pauschale je Auftrag:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mehrwertsteuer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eigene Preise einzelner Kunden; ein leeres Feld gilt mit dem Preis oben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kunde hinzufügen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anschrift:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USt-IdNr.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bankverbindung:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logo wählen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logo entfernen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kundennummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>je Hektar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>je Stunde Straße</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>je Auftrag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MwSt. %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitte prüfen Sie die rot umrandeten Werte: Preise ohne Vorzeichen mit höchstens zwei Nachkommastellen, die Mehrwertsteuer von 0 bis 100 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kunde entfernen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Abrechnung konnte nicht gelesen werden: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Abrechnung konnte nicht aus dem Archiv %1 gelesen werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie bei jedem Kunden mit eigenen Preisen die Kundennummer ein.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Kunde %1 steht zweimal in der Liste. Bitte entfernen Sie eine der beiden Zeilen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Archiv ist noch nicht bereit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Abrechnung konnte nicht gespeichert werden: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Abrechnung konnte nicht im Archiv %1 gespeichert werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gespeichert im Archiv %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Bild %1 kann nicht als Logo dienen: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kein Logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logo nicht lesbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bilder (%1)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -679,6 +1082,17 @@ Adjúntelo a este correo electrónico.</translation>
     </message>
 </context>
 <context>
+    <name>cCustomerSelector</name>
+    <message>
+        <source>Alle Kunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kunde: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>cEditDialog</name>
     <message>
         <source>Feldbrief</source>
@@ -840,6 +1254,10 @@ la aplicación, póngase en contacto con nosotros.</translation>
     <message>
         <source>Archiv</source>
         <translation>Archivo histórico</translation>
+    </message>
+    <message>
+        <source>Abrechnung</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1022,6 +1440,38 @@ la aplicación, póngase en contacto con nosotros.</translation>
     <message>
         <source>ISOXML (Ackerschlagkartei)</source>
         <translation>ISOXML (software de gestión agrícola)</translation>
+    </message>
+    <message>
+        <source>Abrechnungsgrundlage (PDF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abrechnungsgrundlage (CSV)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fahrerstunden (PDF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fahrerstunden (CSV)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Preise konnten nicht aus dem Archiv %1 gelesen werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Liste zeigt keine Aufträge mit Kunde und Startdatum.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abrechnungsgrundlage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fahrerstunden</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
