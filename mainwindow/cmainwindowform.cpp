@@ -8,10 +8,28 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QScreen>
 
 cMainWindowForm::cMainWindowForm(Ui::cHaupt* _pUi, QPushButton* _pExport) : m_pUi(_pUi), m_pExport(_pExport)
 {
     m_pUi->horizontalLayout_Datum->addWidget(m_pExport);
+    m_pCustomerRow = new QHBoxLayout;
+    m_pUi->verticalLayout->insertLayout(m_pUi->verticalLayout->indexOf(m_pUi->horizontalLayout_Sortieren) + 1,
+                                        m_pCustomerRow);
+}
+
+void cMainWindowForm::vPlaceCustomerSelector(bool _bPortrait)
+{
+    QComboBox* pCombo = m_pUi->comboBox_Kundenwahl;
+    QBoxLayout* pTarget =
+        _bPortrait ? static_cast<QBoxLayout*>(m_pCustomerRow) : m_pUi->horizontalLayout_Sortieren;
+    if (pTarget->indexOf(pCombo) >= 0)
+        return;
+    m_pUi->horizontalLayout_Sortieren->removeWidget(pCombo);
+    m_pCustomerRow->removeWidget(pCombo);
+    pTarget->addWidget(pCombo);
 }
 
 void cMainWindowForm::vSetUp()
@@ -46,6 +64,8 @@ void cMainWindowForm::vApplySizes(int _s32Screen, bool _bLichtschalter, bool _bE
 {
     m_s32Screen = _s32Screen;
     const int S = _s32Screen;
+    if (const QScreen* pScreen = QGuiApplication::primaryScreen())
+        vPlaceCustomerSelector(pScreen->size().height() > pScreen->size().width());
     const int s32Text = S / 25;
     for (QLabel* pLabel : {m_pUi->label_WhichFileTitel, m_pUi->label_WhichFile, m_pUi->label_Sortieren_Nach,
                            m_pUi->label_Suche, m_pUi->label_von, m_pUi->label_bis}) {
@@ -103,6 +123,7 @@ void cMainWindowForm::vApplySizes(int _s32Screen, bool _bLichtschalter, bool _bE
 int cMainWindowForm::s32FitList(QWidget* _pWindow)
 {
     PageFrame::vRelayoutTransposed(_pWindow);
+    vPlaceCustomerSelector(_pWindow->height() > _pWindow->width());
     const int s32Width = _pWindow->width() - 5;
     m_pUi->treeView->setMinimumWidth(s32Width);
     m_pUi->treeView->setMaximumWidth(s32Width);

@@ -9,6 +9,7 @@ namespace Ui
 {
 class cHaupt;
 }
+class QHBoxLayout;
 class QPushButton;
 class QWidget;
 
@@ -27,6 +28,9 @@ public:
     void vApplySizes(int _s32Screen, bool _bLichtschalter, bool _bExpertModus);
     // The list follows the window's width after a rotation; returns that width.
     int s32FitList(QWidget* _pWindow);
+    // Upright, the customer selector has a row of its own, so that its names
+    // can be read; lying, it shares the sort order's row.
+    void vPlaceCustomerSelector(bool _bPortrait);
 
     // The start screen: the makers' logo and credit, no bars.
     void vShowStartScreen(bool _bSettings);
@@ -51,5 +55,6 @@ public:
 private:
     Ui::cHaupt* m_pUi;
     QPushButton* m_pExport;
+    QHBoxLayout* m_pCustomerRow = nullptr; // under the sort order's row
     int m_s32Screen = 0;
 };

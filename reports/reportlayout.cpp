@@ -118,6 +118,18 @@ QVector<double> columnWidths(const QVector<ColumnSpec>& _columns, const QStringL
         if (dGiven <= 1e-9)
             break;
     }
+    // Room the texts leave goes to the numbers' headers, so that they wrap
+    // less, and what is left after that to the texts: the table is as wide
+    // as the page.
+    for (int c = 0; c < s32Count && dRest > 1e-9; ++c) {
+        if (weight(c) > 0)
+            continue;
+        const double dTake = qMin(dRest, wanted[c] - widths[c]);
+        widths[c] += dTake;
+        dRest -= dTake;
+    }
+    for (int c = 0; c < s32Count && dRest > 1e-9; ++c)
+        widths[c] += dRest * weight(c) / dWeights;
     return widths;
 }
 

@@ -302,6 +302,9 @@ void tst_Reports::tableWidths_data()
     // Less room: texts and headers wrap between their words, the number
     // column keeps its widest number and header word ("Verbrauch").
     QTest::newRow("narrow") << 20.0 << QVector<double>{11, 9};
+    // The text whole, its header not: the room left widens the number
+    // column toward its header on one line, none of the page stays empty.
+    QTest::newRow("room for the text, not the header") << 25.0 << QVector<double>{14, 11};
     // Not even the widest word and number fit: a smaller font is needed.
     QTest::newRow("too narrow") << 14.0 << QVector<double>{};
 }

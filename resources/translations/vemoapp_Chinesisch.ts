@@ -5,236 +5,236 @@
     <name>BillBasis</name>
     <message>
         <source>Zeilenart</source>
-        <translation type="unfinished"></translation>
+        <translation>行类型</translation>
     </message>
     <message>
         <source>Abrechnungsnummer</source>
-        <translation type="unfinished"></translation>
+        <translation>结算单号</translation>
     </message>
     <message>
         <source>Kundennummer</source>
-        <translation type="unfinished"></translation>
+        <translation>客户编号</translation>
     </message>
     <message>
         <source>Kunde</source>
-        <translation type="unfinished">客户</translation>
+        <translation>客户</translation>
     </message>
     <message>
         <source>Schlagnummer</source>
-        <translation type="unfinished"></translation>
+        <translation>地块编号</translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished">地块</translation>
+        <translation>地块</translation>
     </message>
     <message>
         <source>Auftragsnummer</source>
-        <translation type="unfinished"></translation>
+        <translation>任务编号</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>日期</translation>
     </message>
     <message>
         <source>Fläche</source>
-        <translation type="unfinished">面积</translation>
+        <translation>面积</translation>
     </message>
     <message>
         <source>Zeit Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>道路时间</translation>
     </message>
     <message>
         <source>Betrag Fläche</source>
-        <translation type="unfinished"></translation>
+        <translation>面积金额</translation>
     </message>
     <message>
         <source>Betrag Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>道路金额</translation>
     </message>
     <message>
         <source>Betrag Pauschale</source>
-        <translation type="unfinished"></translation>
+        <translation>固定费用金额</translation>
     </message>
     <message>
         <source>Netto</source>
-        <translation type="unfinished"></translation>
+        <translation>净额</translation>
     </message>
     <message>
         <source>MwSt.</source>
-        <translation type="unfinished"></translation>
+        <translation>增值税</translation>
     </message>
     <message>
         <source>Brutto</source>
-        <translation type="unfinished"></translation>
+        <translation>含税总额</translation>
     </message>
     <message>
         <source>Auftrag</source>
-        <translation type="unfinished">任务</translation>
+        <translation>任务</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished">汇总</translation>
+        <translation>汇总</translation>
     </message>
 </context>
 <context>
     <name>BillReport</name>
     <message>
         <source>Abrechnungsgrundlage</source>
-        <translation type="unfinished"></translation>
+        <translation>结算单</translation>
     </message>
     <message>
         <source>%1 bis %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 至 %2</translation>
     </message>
     <message>
         <source>USt-IdNr.: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>增值税号: %1</translation>
     </message>
     <message>
         <source>Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>编号</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>日期</translation>
     </message>
     <message>
         <source>Zeitraum</source>
-        <translation type="unfinished"></translation>
+        <translation>时间段</translation>
     </message>
     <message>
         <source>Kundennummer</source>
-        <translation type="unfinished"></translation>
+        <translation>客户编号</translation>
     </message>
     <message>
         <source>Preis je Hektar</source>
-        <translation type="unfinished"></translation>
+        <translation>每公顷价格</translation>
     </message>
     <message>
         <source>Preis je Stunde Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>道路每小时价格</translation>
     </message>
     <message>
         <source>Pauschale je Auftrag</source>
-        <translation type="unfinished"></translation>
+        <translation>每任务固定费用</translation>
     </message>
     <message>
         <source>Mehrwertsteuer</source>
-        <translation type="unfinished"></translation>
+        <translation>增值税</translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished">地块</translation>
+        <translation>地块</translation>
     </message>
     <message>
         <source>Auftrag</source>
-        <translation type="unfinished">任务</translation>
+        <translation>任务</translation>
     </message>
     <message>
         <source>Fläche</source>
-        <translation type="unfinished">面积</translation>
+        <translation>面积</translation>
     </message>
     <message>
         <source>Straße</source>
-        <translation type="unfinished">道路</translation>
+        <translation>道路</translation>
     </message>
     <message>
         <source>Pauschale</source>
-        <translation type="unfinished"></translation>
+        <translation>固定费用</translation>
     </message>
     <message>
         <source>Betrag</source>
-        <translation type="unfinished"></translation>
+        <translation>金额</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished">汇总</translation>
+        <translation>汇总</translation>
     </message>
     <message>
         <source>Netto</source>
-        <translation type="unfinished"></translation>
+        <translation>净额</translation>
     </message>
     <message>
         <source>MwSt. %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>增值税 %1 %</translation>
     </message>
     <message>
         <source>Brutto</source>
-        <translation type="unfinished"></translation>
+        <translation>含税总额</translation>
     </message>
     <message>
         <source>Bankverbindung: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>银行账户: %1</translation>
     </message>
     <message>
         <source>Abrechnungsgrundlagen</source>
-        <translation type="unfinished"></translation>
+        <translation>结算单</translation>
     </message>
 </context>
 <context>
     <name>DriverHours</name>
     <message>
         <source>(ohne Fahrer)</source>
-        <translation type="unfinished"></translation>
+        <translation>(无司机)</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished">汇总</translation>
+        <translation>汇总</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished">司机</translation>
+        <translation>司机</translation>
     </message>
     <message>
         <source>Aufträge</source>
-        <translation type="unfinished">任务</translation>
+        <translation>任务</translation>
     </message>
     <message>
         <source>Tage</source>
-        <translation type="unfinished"></translation>
+        <translation>天数</translation>
     </message>
     <message>
         <source>Zeit Acker</source>
-        <translation type="unfinished"></translation>
+        <translation>田间时间</translation>
     </message>
     <message>
         <source>Zeit Roden</source>
-        <translation type="unfinished">收获时间</translation>
+        <translation>收获时间</translation>
     </message>
     <message>
         <source>Zeit Entladen</source>
-        <translation type="unfinished">卸料时间</translation>
+        <translation>卸料时间</translation>
     </message>
     <message>
         <source>Zeit Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>道路时间</translation>
     </message>
     <message>
         <source>Stunden Acker</source>
-        <translation type="unfinished"></translation>
+        <translation>田间小时</translation>
     </message>
     <message>
         <source>Stunden Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>收获小时</translation>
     </message>
     <message>
         <source>Stunden Entladen</source>
-        <translation type="unfinished"></translation>
+        <translation>卸料小时</translation>
     </message>
     <message>
         <source>Stunden Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>道路小时</translation>
     </message>
 </context>
 <context>
     <name>DriverHoursReport</name>
     <message>
         <source>Fahrerstunden</source>
-        <translation type="unfinished"></translation>
+        <translation>司机工时</translation>
     </message>
     <message>
         <source>Ein Auftrag zählt am Tag seines Beginns. Tage: die Tage, an denen Aufträge des Fahrers begannen; die Summe zählt die Tage aller Fahrer zusammen.</source>
-        <translation type="unfinished"></translation>
+        <translation>任务计入其开始当天。天数：该司机的任务开始的天数；汇总行将所有司机的天数相加。</translation>
     </message>
 </context>
 <context>
@@ -611,19 +611,19 @@ Bitte hängen Sie sie an diese E-Mail an.</source>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>电子邮件</translation>
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>打印</translation>
     </message>
     <message>
         <source>Im Anhang: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>附件: %1</translation>
     </message>
     <message>
         <source>%1 wurde nicht gedruckt: Der Drucker „%2“ meldet einen Fehler. Bitte prüfen Sie den Drucker.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 未打印：打印机“%2”报告错误。请检查打印机。</translation>
     </message>
 </context>
 <context>
@@ -735,155 +735,155 @@ Bitte hängen Sie sie an diese E-Mail an.</source>
     <name>cAbrechnungSeite</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished">Feldbrief</translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>ABRECHNUNG</source>
-        <translation type="unfinished"></translation>
+        <translation>结算</translation>
     </message>
     <message>
         <source>Preise</source>
-        <translation type="unfinished"></translation>
+        <translation>价格</translation>
     </message>
     <message>
         <source>Briefkopf</source>
-        <translation type="unfinished"></translation>
+        <translation>信头</translation>
     </message>
     <message>
         <source>Preis je Hektar:</source>
-        <translation type="unfinished"></translation>
+        <translation>每公顷价格:</translation>
     </message>
     <message>
         <source>Preis je Stunde Straße:</source>
-        <translation type="unfinished"></translation>
+        <translation>道路每小时价格:</translation>
     </message>
     <message>
         <source>Pauschale je Auftrag:</source>
-        <translation type="unfinished"></translation>
+        <translation>每任务固定费用:</translation>
     </message>
     <message>
         <source>Mehrwertsteuer:</source>
-        <translation type="unfinished"></translation>
+        <translation>增值税:</translation>
     </message>
     <message>
         <source>Eigene Preise einzelner Kunden; ein leeres Feld gilt mit dem Preis oben.</source>
-        <translation type="unfinished"></translation>
+        <translation>个别客户的专用价格；留空的字段使用上方的价格。</translation>
     </message>
     <message>
         <source>Kunde hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>添加客户</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>名称:</translation>
     </message>
     <message>
         <source>Anschrift:</source>
-        <translation type="unfinished"></translation>
+        <translation>地址:</translation>
     </message>
     <message>
         <source>USt-IdNr.:</source>
-        <translation type="unfinished"></translation>
+        <translation>增值税号:</translation>
     </message>
     <message>
         <source>Bankverbindung:</source>
-        <translation type="unfinished"></translation>
+        <translation>银行账户:</translation>
     </message>
     <message>
         <source>Logo:</source>
-        <translation type="unfinished"></translation>
+        <translation>徽标:</translation>
     </message>
     <message>
         <source>Logo wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>选择徽标</translation>
     </message>
     <message>
         <source>Logo entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>移除徽标</translation>
     </message>
     <message>
         <source>Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Kundennummer</source>
-        <translation type="unfinished"></translation>
+        <translation>客户编号</translation>
     </message>
     <message>
         <source>je Hektar</source>
-        <translation type="unfinished"></translation>
+        <translation>每公顷</translation>
     </message>
     <message>
         <source>je Stunde Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>道路每小时</translation>
     </message>
     <message>
         <source>je Auftrag</source>
-        <translation type="unfinished"></translation>
+        <translation>每任务</translation>
     </message>
     <message>
         <source>MwSt. %</source>
-        <translation type="unfinished"></translation>
+        <translation>增值税 %</translation>
     </message>
     <message>
         <source>Bitte prüfen Sie die rot umrandeten Werte: Preise ohne Vorzeichen mit höchstens zwei Nachkommastellen, die Mehrwertsteuer von 0 bis 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>请检查红框标出的值：价格不带正负号，最多两位小数；增值税为 0 到 100 %。</translation>
     </message>
     <message>
         <source>Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>编号</translation>
     </message>
     <message>
         <source>Kunde entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>移除客户</translation>
     </message>
     <message>
         <source>Die Abrechnung konnte nicht gelesen werden: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取结算设置：%1</translation>
     </message>
     <message>
         <source>Die Abrechnung konnte nicht aus dem Archiv %1 gelesen werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法从档案库 %1 读取结算设置：%2</translation>
     </message>
     <message>
         <source>Bitte geben Sie bei jedem Kunden mit eigenen Preisen die Kundennummer ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>请为每个有专用价格的客户输入客户编号。</translation>
     </message>
     <message>
         <source>Der Kunde %1 steht zweimal in der Liste. Bitte entfernen Sie eine der beiden Zeilen.</source>
-        <translation type="unfinished"></translation>
+        <translation>客户 %1 在列表中出现了两次。请删除其中一行。</translation>
     </message>
     <message>
         <source>Das Archiv ist noch nicht bereit.</source>
-        <translation type="unfinished"></translation>
+        <translation>档案库尚未就绪。</translation>
     </message>
     <message>
         <source>Die Abrechnung konnte nicht gespeichert werden: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存结算设置：%1</translation>
     </message>
     <message>
         <source>Die Abrechnung konnte nicht im Archiv %1 gespeichert werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法将结算设置保存到档案库 %1：%2</translation>
     </message>
     <message>
         <source>Gespeichert im Archiv %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>已保存到档案库 %1。</translation>
     </message>
     <message>
         <source>Das Bild %1 kann nicht als Logo dienen: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>图片 %1 无法用作徽标：%2</translation>
     </message>
     <message>
         <source>kein Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>无徽标</translation>
     </message>
     <message>
         <source>Logo nicht lesbar</source>
-        <translation type="unfinished"></translation>
+        <translation>徽标无法读取</translation>
     </message>
     <message>
         <source>Bilder (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>图片 (%1)</translation>
     </message>
 </context>
 <context>
@@ -1085,11 +1085,11 @@ Bitte hängen Sie sie an diese E-Mail an.</source>
     <name>cCustomerSelector</name>
     <message>
         <source>Alle Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>所有客户</translation>
     </message>
     <message>
         <source>Kunde: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>客户: %1</translation>
     </message>
 </context>
 <context>
@@ -1257,7 +1257,7 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
     </message>
     <message>
         <source>Abrechnung</source>
-        <translation type="unfinished"></translation>
+        <translation>结算</translation>
     </message>
 </context>
 <context>
@@ -1443,35 +1443,35 @@ der Anwendung haben, kontaktieren Sie uns bitte.</source>
     </message>
     <message>
         <source>Abrechnungsgrundlage (PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>结算单 (PDF)</translation>
     </message>
     <message>
         <source>Abrechnungsgrundlage (CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>结算单 (CSV)</translation>
     </message>
     <message>
         <source>Fahrerstunden (PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>司机工时 (PDF)</translation>
     </message>
     <message>
         <source>Fahrerstunden (CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>司机工时 (CSV)</translation>
     </message>
     <message>
         <source>Die Preise konnten nicht aus dem Archiv %1 gelesen werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法从档案库 %1 读取价格：%2</translation>
     </message>
     <message>
         <source>Die Liste zeigt keine Aufträge mit Kunde und Startdatum.</source>
-        <translation type="unfinished"></translation>
+        <translation>列表中没有包含客户和开始日期的任务。</translation>
     </message>
     <message>
         <source>Abrechnungsgrundlage</source>
-        <translation type="unfinished"></translation>
+        <translation>结算单</translation>
     </message>
     <message>
         <source>Fahrerstunden</source>
-        <translation type="unfinished"></translation>
+        <translation>司机工时</translation>
     </message>
 </context>
 <context>

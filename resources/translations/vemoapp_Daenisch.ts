@@ -5,236 +5,236 @@
     <name>BillBasis</name>
     <message>
         <source>Zeilenart</source>
-        <translation type="unfinished"></translation>
+        <translation>Rækketype</translation>
     </message>
     <message>
         <source>Abrechnungsnummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Afregningsnummer</translation>
     </message>
     <message>
         <source>Kundennummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kundenummer</translation>
     </message>
     <message>
         <source>Kunde</source>
-        <translation type="unfinished">Kunde</translation>
+        <translation>Kunde</translation>
     </message>
     <message>
         <source>Schlagnummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Marknummer</translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished">Mark</translation>
+        <translation>Mark</translation>
     </message>
     <message>
         <source>Auftragsnummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Opgavenummer</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Dato</translation>
     </message>
     <message>
         <source>Fläche</source>
-        <translation type="unfinished">Areal</translation>
+        <translation>Areal</translation>
     </message>
     <message>
         <source>Zeit Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>Vejtid</translation>
     </message>
     <message>
         <source>Betrag Fläche</source>
-        <translation type="unfinished"></translation>
+        <translation>Beløb areal</translation>
     </message>
     <message>
         <source>Betrag Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>Beløb vej</translation>
     </message>
     <message>
         <source>Betrag Pauschale</source>
-        <translation type="unfinished"></translation>
+        <translation>Beløb fastpris</translation>
     </message>
     <message>
         <source>Netto</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto</translation>
     </message>
     <message>
         <source>MwSt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Moms</translation>
     </message>
     <message>
         <source>Brutto</source>
-        <translation type="unfinished"></translation>
+        <translation>Brutto</translation>
     </message>
     <message>
         <source>Auftrag</source>
-        <translation type="unfinished">Opgave</translation>
+        <translation>Opgave</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished">Total</translation>
+        <translation>Total</translation>
     </message>
 </context>
 <context>
     <name>BillReport</name>
     <message>
         <source>Abrechnungsgrundlage</source>
-        <translation type="unfinished"></translation>
+        <translation>Afregningsgrundlag</translation>
     </message>
     <message>
         <source>%1 bis %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 til %2</translation>
     </message>
     <message>
         <source>USt-IdNr.: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Momsnr.: %1</translation>
     </message>
     <message>
         <source>Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Dato</translation>
     </message>
     <message>
         <source>Zeitraum</source>
-        <translation type="unfinished"></translation>
+        <translation>Periode</translation>
     </message>
     <message>
         <source>Kundennummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kundenummer</translation>
     </message>
     <message>
         <source>Preis je Hektar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pris pr. hektar</translation>
     </message>
     <message>
         <source>Preis je Stunde Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>Pris pr. time vej</translation>
     </message>
     <message>
         <source>Pauschale je Auftrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Fastpris pr. opgave</translation>
     </message>
     <message>
         <source>Mehrwertsteuer</source>
-        <translation type="unfinished"></translation>
+        <translation>Moms</translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished">Mark</translation>
+        <translation>Mark</translation>
     </message>
     <message>
         <source>Auftrag</source>
-        <translation type="unfinished">Opgave</translation>
+        <translation>Opgave</translation>
     </message>
     <message>
         <source>Fläche</source>
-        <translation type="unfinished">Areal</translation>
+        <translation>Areal</translation>
     </message>
     <message>
         <source>Straße</source>
-        <translation type="unfinished">Vej</translation>
+        <translation>Vej</translation>
     </message>
     <message>
         <source>Pauschale</source>
-        <translation type="unfinished"></translation>
+        <translation>Fastpris</translation>
     </message>
     <message>
         <source>Betrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Beløb</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished">Total</translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Netto</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto</translation>
     </message>
     <message>
         <source>MwSt. %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Moms %1 %</translation>
     </message>
     <message>
         <source>Brutto</source>
-        <translation type="unfinished"></translation>
+        <translation>Brutto</translation>
     </message>
     <message>
         <source>Bankverbindung: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bankoplysninger: %1</translation>
     </message>
     <message>
         <source>Abrechnungsgrundlagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Afregningsgrundlag</translation>
     </message>
 </context>
 <context>
     <name>DriverHours</name>
     <message>
         <source>(ohne Fahrer)</source>
-        <translation type="unfinished"></translation>
+        <translation>(uden fører)</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished">Total</translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished">Fører</translation>
+        <translation>Fører</translation>
     </message>
     <message>
         <source>Aufträge</source>
-        <translation type="unfinished">Opgaver</translation>
+        <translation>Opgaver</translation>
     </message>
     <message>
         <source>Tage</source>
-        <translation type="unfinished"></translation>
+        <translation>Dage</translation>
     </message>
     <message>
         <source>Zeit Acker</source>
-        <translation type="unfinished"></translation>
+        <translation>Marktid</translation>
     </message>
     <message>
         <source>Zeit Roden</source>
-        <translation type="unfinished">Optagningstid</translation>
+        <translation>Optagningstid</translation>
     </message>
     <message>
         <source>Zeit Entladen</source>
-        <translation type="unfinished">Aflæsningstid</translation>
+        <translation>Aflæsningstid</translation>
     </message>
     <message>
         <source>Zeit Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>Vejtid</translation>
     </message>
     <message>
         <source>Stunden Acker</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer mark</translation>
     </message>
     <message>
         <source>Stunden Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer optagning</translation>
     </message>
     <message>
         <source>Stunden Entladen</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer aflæsning</translation>
     </message>
     <message>
         <source>Stunden Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer vej</translation>
     </message>
 </context>
 <context>
     <name>DriverHoursReport</name>
     <message>
         <source>Fahrerstunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Førertimer</translation>
     </message>
     <message>
         <source>Ein Auftrag zählt am Tag seines Beginns. Tage: die Tage, an denen Aufträge des Fahrers begannen; die Summe zählt die Tage aller Fahrer zusammen.</source>
-        <translation type="unfinished"></translation>
+        <translation>En opgave tælles på den dag, den begynder. Dage: de dage, hvor førerens opgaver begyndte; totalen lægger alle føreres dage sammen.</translation>
     </message>
 </context>
 <context>
@@ -611,19 +611,19 @@ Vedhæft den til denne e-mail.</translation>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>Udskriv</translation>
     </message>
     <message>
         <source>Im Anhang: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vedhæftet: %1</translation>
     </message>
     <message>
         <source>%1 wurde nicht gedruckt: Der Drucker „%2“ meldet einen Fehler. Bitte prüfen Sie den Drucker.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 blev ikke udskrevet: Printeren »%2« melder en fejl. Kontrollér printeren.</translation>
     </message>
 </context>
 <context>
@@ -735,155 +735,155 @@ Vedhæft den til denne e-mail.</translation>
     <name>cAbrechnungSeite</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished">Feldbrief</translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>ABRECHNUNG</source>
-        <translation type="unfinished"></translation>
+        <translation>AFREGNING</translation>
     </message>
     <message>
         <source>Preise</source>
-        <translation type="unfinished"></translation>
+        <translation>Priser</translation>
     </message>
     <message>
         <source>Briefkopf</source>
-        <translation type="unfinished"></translation>
+        <translation>Brevhoved</translation>
     </message>
     <message>
         <source>Preis je Hektar:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pris pr. hektar:</translation>
     </message>
     <message>
         <source>Preis je Stunde Straße:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pris pr. time vej:</translation>
     </message>
     <message>
         <source>Pauschale je Auftrag:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fastpris pr. opgave:</translation>
     </message>
     <message>
         <source>Mehrwertsteuer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Moms:</translation>
     </message>
     <message>
         <source>Eigene Preise einzelner Kunden; ein leeres Feld gilt mit dem Preis oben.</source>
-        <translation type="unfinished"></translation>
+        <translation>Egne priser for enkelte kunder; et tomt felt bruger prisen ovenfor.</translation>
     </message>
     <message>
         <source>Kunde hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj kunde</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Navn:</translation>
     </message>
     <message>
         <source>Anschrift:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse:</translation>
     </message>
     <message>
         <source>USt-IdNr.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Momsnr.:</translation>
     </message>
     <message>
         <source>Bankverbindung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bankoplysninger:</translation>
     </message>
     <message>
         <source>Logo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo:</translation>
     </message>
     <message>
         <source>Logo wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg logo</translation>
     </message>
     <message>
         <source>Logo entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Fjern logo</translation>
     </message>
     <message>
         <source>Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem</translation>
     </message>
     <message>
         <source>Kundennummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kundenummer</translation>
     </message>
     <message>
         <source>je Hektar</source>
-        <translation type="unfinished"></translation>
+        <translation>pr. hektar</translation>
     </message>
     <message>
         <source>je Stunde Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>pr. time vej</translation>
     </message>
     <message>
         <source>je Auftrag</source>
-        <translation type="unfinished"></translation>
+        <translation>pr. opgave</translation>
     </message>
     <message>
         <source>MwSt. %</source>
-        <translation type="unfinished"></translation>
+        <translation>Moms %</translation>
     </message>
     <message>
         <source>Bitte prüfen Sie die rot umrandeten Werte: Preise ohne Vorzeichen mit höchstens zwei Nachkommastellen, die Mehrwertsteuer von 0 bis 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrollér de rødt indrammede værdier: priser uden fortegn med højst to decimaler, momsen fra 0 til 100 %.</translation>
     </message>
     <message>
         <source>Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>Kunde entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Fjern kunde</translation>
     </message>
     <message>
         <source>Die Abrechnung konnte nicht gelesen werden: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Afregningen kunne ikke læses: %1</translation>
     </message>
     <message>
         <source>Die Abrechnung konnte nicht aus dem Archiv %1 gelesen werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Afregningen kunne ikke læses fra arkivet %1: %2</translation>
     </message>
     <message>
         <source>Bitte geben Sie bei jedem Kunden mit eigenen Preisen die Kundennummer ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indtast kundenummeret for hver kunde med egne priser.</translation>
     </message>
     <message>
         <source>Der Kunde %1 steht zweimal in der Liste. Bitte entfernen Sie eine der beiden Zeilen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunden %1 står to gange på listen. Fjern en af de to rækker.</translation>
     </message>
     <message>
         <source>Das Archiv ist noch nicht bereit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arkivet er endnu ikke klar.</translation>
     </message>
     <message>
         <source>Die Abrechnung konnte nicht gespeichert werden: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Afregningen kunne ikke gemmes: %1</translation>
     </message>
     <message>
         <source>Die Abrechnung konnte nicht im Archiv %1 gespeichert werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Afregningen kunne ikke gemmes i arkivet %1: %2</translation>
     </message>
     <message>
         <source>Gespeichert im Archiv %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemt i arkivet %1.</translation>
     </message>
     <message>
         <source>Das Bild %1 kann nicht als Logo dienen: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Billedet %1 kan ikke bruges som logo: %2</translation>
     </message>
     <message>
         <source>kein Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>intet logo</translation>
     </message>
     <message>
         <source>Logo nicht lesbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo kan ikke læses</translation>
     </message>
     <message>
         <source>Bilder (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Billeder (%1)</translation>
     </message>
 </context>
 <context>
@@ -1085,11 +1085,11 @@ Vedhæft den til denne e-mail.</translation>
     <name>cCustomerSelector</name>
     <message>
         <source>Alle Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle kunder</translation>
     </message>
     <message>
         <source>Kunde: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde: %1</translation>
     </message>
 </context>
 <context>
@@ -1257,7 +1257,7 @@ appen, så kontakt os venligst.</translation>
     </message>
     <message>
         <source>Abrechnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Afregning</translation>
     </message>
 </context>
 <context>
@@ -1443,35 +1443,35 @@ appen, så kontakt os venligst.</translation>
     </message>
     <message>
         <source>Abrechnungsgrundlage (PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Afregningsgrundlag (PDF)</translation>
     </message>
     <message>
         <source>Abrechnungsgrundlage (CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Afregningsgrundlag (CSV)</translation>
     </message>
     <message>
         <source>Fahrerstunden (PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Førertimer (PDF)</translation>
     </message>
     <message>
         <source>Fahrerstunden (CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Førertimer (CSV)</translation>
     </message>
     <message>
         <source>Die Preise konnten nicht aus dem Archiv %1 gelesen werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Priserne kunne ikke læses fra arkivet %1: %2</translation>
     </message>
     <message>
         <source>Die Liste zeigt keine Aufträge mit Kunde und Startdatum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listen viser ingen opgaver med kunde og startdato.</translation>
     </message>
     <message>
         <source>Abrechnungsgrundlage</source>
-        <translation type="unfinished"></translation>
+        <translation>Afregningsgrundlag</translation>
     </message>
     <message>
         <source>Fahrerstunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Førertimer</translation>
     </message>
 </context>
 <context>

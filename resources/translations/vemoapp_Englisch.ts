@@ -5,236 +5,236 @@
     <name>BillBasis</name>
     <message>
         <source>Zeilenart</source>
-        <translation type="unfinished"></translation>
+        <translation>Row type</translation>
     </message>
     <message>
         <source>Abrechnungsnummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Statement number</translation>
     </message>
     <message>
         <source>Kundennummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer number</translation>
     </message>
     <message>
         <source>Kunde</source>
-        <translation type="unfinished">Customer</translation>
+        <translation>Customer</translation>
     </message>
     <message>
         <source>Schlagnummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Field number</translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished">Field</translation>
+        <translation>Field</translation>
     </message>
     <message>
         <source>Auftragsnummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Order number</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Fläche</source>
-        <translation type="unfinished">Area</translation>
+        <translation>Area</translation>
     </message>
     <message>
         <source>Zeit Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>Road time</translation>
     </message>
     <message>
         <source>Betrag Fläche</source>
-        <translation type="unfinished"></translation>
+        <translation>Area amount</translation>
     </message>
     <message>
         <source>Betrag Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>Road amount</translation>
     </message>
     <message>
         <source>Betrag Pauschale</source>
-        <translation type="unfinished"></translation>
+        <translation>Flat rate amount</translation>
     </message>
     <message>
         <source>Netto</source>
-        <translation type="unfinished"></translation>
+        <translation>Net</translation>
     </message>
     <message>
         <source>MwSt.</source>
-        <translation type="unfinished"></translation>
+        <translation>VAT</translation>
     </message>
     <message>
         <source>Brutto</source>
-        <translation type="unfinished"></translation>
+        <translation>Gross</translation>
     </message>
     <message>
         <source>Auftrag</source>
-        <translation type="unfinished">Order</translation>
+        <translation>Order</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished">Totals</translation>
+        <translation>Totals</translation>
     </message>
 </context>
 <context>
     <name>BillReport</name>
     <message>
         <source>Abrechnungsgrundlage</source>
-        <translation type="unfinished"></translation>
+        <translation>Billing statement</translation>
     </message>
     <message>
         <source>%1 bis %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 to %2</translation>
     </message>
     <message>
         <source>USt-IdNr.: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>VAT ID: %1</translation>
     </message>
     <message>
         <source>Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Number</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Zeitraum</source>
-        <translation type="unfinished"></translation>
+        <translation>Period</translation>
     </message>
     <message>
         <source>Kundennummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer number</translation>
     </message>
     <message>
         <source>Preis je Hektar</source>
-        <translation type="unfinished"></translation>
+        <translation>Price per hectare</translation>
     </message>
     <message>
         <source>Preis je Stunde Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>Price per road hour</translation>
     </message>
     <message>
         <source>Pauschale je Auftrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Flat rate per order</translation>
     </message>
     <message>
         <source>Mehrwertsteuer</source>
-        <translation type="unfinished"></translation>
+        <translation>VAT rate</translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished">Field</translation>
+        <translation>Field</translation>
     </message>
     <message>
         <source>Auftrag</source>
-        <translation type="unfinished">Order</translation>
+        <translation>Order</translation>
     </message>
     <message>
         <source>Fläche</source>
-        <translation type="unfinished">Area</translation>
+        <translation>Area</translation>
     </message>
     <message>
         <source>Straße</source>
-        <translation type="unfinished">Road</translation>
+        <translation>Road</translation>
     </message>
     <message>
         <source>Pauschale</source>
-        <translation type="unfinished"></translation>
+        <translation>Flat rate</translation>
     </message>
     <message>
         <source>Betrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Amount</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished">Totals</translation>
+        <translation>Totals</translation>
     </message>
     <message>
         <source>Netto</source>
-        <translation type="unfinished"></translation>
+        <translation>Net</translation>
     </message>
     <message>
         <source>MwSt. %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>VAT %1 %</translation>
     </message>
     <message>
         <source>Brutto</source>
-        <translation type="unfinished"></translation>
+        <translation>Gross</translation>
     </message>
     <message>
         <source>Bankverbindung: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank details: %1</translation>
     </message>
     <message>
         <source>Abrechnungsgrundlagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Billing statements</translation>
     </message>
 </context>
 <context>
     <name>DriverHours</name>
     <message>
         <source>(ohne Fahrer)</source>
-        <translation type="unfinished"></translation>
+        <translation>(no driver)</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished">Totals</translation>
+        <translation>Totals</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished">Driver</translation>
+        <translation>Driver</translation>
     </message>
     <message>
         <source>Aufträge</source>
-        <translation type="unfinished">Orders</translation>
+        <translation>Orders</translation>
     </message>
     <message>
         <source>Tage</source>
-        <translation type="unfinished"></translation>
+        <translation>Days</translation>
     </message>
     <message>
         <source>Zeit Acker</source>
-        <translation type="unfinished"></translation>
+        <translation>Field time</translation>
     </message>
     <message>
         <source>Zeit Roden</source>
-        <translation type="unfinished">Lifting time</translation>
+        <translation>Lifting time</translation>
     </message>
     <message>
         <source>Zeit Entladen</source>
-        <translation type="unfinished">Unloading time</translation>
+        <translation>Unloading time</translation>
     </message>
     <message>
         <source>Zeit Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>Road time</translation>
     </message>
     <message>
         <source>Stunden Acker</source>
-        <translation type="unfinished"></translation>
+        <translation>Field hours</translation>
     </message>
     <message>
         <source>Stunden Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>Lifting hours</translation>
     </message>
     <message>
         <source>Stunden Entladen</source>
-        <translation type="unfinished"></translation>
+        <translation>Unloading hours</translation>
     </message>
     <message>
         <source>Stunden Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>Road hours</translation>
     </message>
 </context>
 <context>
     <name>DriverHoursReport</name>
     <message>
         <source>Fahrerstunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver hours</translation>
     </message>
     <message>
         <source>Ein Auftrag zählt am Tag seines Beginns. Tage: die Tage, an denen Aufträge des Fahrers begannen; die Summe zählt die Tage aller Fahrer zusammen.</source>
-        <translation type="unfinished"></translation>
+        <translation>An order counts on the day it started. Days: the days on which the driver's orders started; the Totals row adds up the days of all drivers.</translation>
     </message>
 </context>
 <context>
@@ -611,19 +611,19 @@ Please attach it to this e-mail.</translation>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>Im Anhang: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Attached: %1</translation>
     </message>
     <message>
         <source>%1 wurde nicht gedruckt: Der Drucker „%2“ meldet einen Fehler. Bitte prüfen Sie den Drucker.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 was not printed: the printer “%2” reports an error. Please check the printer.</translation>
     </message>
 </context>
 <context>
@@ -735,155 +735,155 @@ Please attach it to this e-mail.</translation>
     <name>cAbrechnungSeite</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished">Feldbrief</translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>ABRECHNUNG</source>
-        <translation type="unfinished"></translation>
+        <translation>BILLING</translation>
     </message>
     <message>
         <source>Preise</source>
-        <translation type="unfinished"></translation>
+        <translation>Prices</translation>
     </message>
     <message>
         <source>Briefkopf</source>
-        <translation type="unfinished"></translation>
+        <translation>Letterhead</translation>
     </message>
     <message>
         <source>Preis je Hektar:</source>
-        <translation type="unfinished"></translation>
+        <translation>Price per hectare:</translation>
     </message>
     <message>
         <source>Preis je Stunde Straße:</source>
-        <translation type="unfinished"></translation>
+        <translation>Price per road hour:</translation>
     </message>
     <message>
         <source>Pauschale je Auftrag:</source>
-        <translation type="unfinished"></translation>
+        <translation>Flat rate per order:</translation>
     </message>
     <message>
         <source>Mehrwertsteuer:</source>
-        <translation type="unfinished"></translation>
+        <translation>VAT rate:</translation>
     </message>
     <message>
         <source>Eigene Preise einzelner Kunden; ein leeres Feld gilt mit dem Preis oben.</source>
-        <translation type="unfinished"></translation>
+        <translation>Own prices for individual customers; an empty box takes the price above.</translation>
     </message>
     <message>
         <source>Kunde hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Add customer</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Anschrift:</source>
-        <translation type="unfinished"></translation>
+        <translation>Address:</translation>
     </message>
     <message>
         <source>USt-IdNr.:</source>
-        <translation type="unfinished"></translation>
+        <translation>VAT ID:</translation>
     </message>
     <message>
         <source>Bankverbindung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank details:</translation>
     </message>
     <message>
         <source>Logo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo:</translation>
     </message>
     <message>
         <source>Logo wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Select logo</translation>
     </message>
     <message>
         <source>Logo entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove logo</translation>
     </message>
     <message>
         <source>Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Kundennummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer number</translation>
     </message>
     <message>
         <source>je Hektar</source>
-        <translation type="unfinished"></translation>
+        <translation>per hectare</translation>
     </message>
     <message>
         <source>je Stunde Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>per road hour</translation>
     </message>
     <message>
         <source>je Auftrag</source>
-        <translation type="unfinished"></translation>
+        <translation>per order</translation>
     </message>
     <message>
         <source>MwSt. %</source>
-        <translation type="unfinished"></translation>
+        <translation>VAT %</translation>
     </message>
     <message>
         <source>Bitte prüfen Sie die rot umrandeten Werte: Preise ohne Vorzeichen mit höchstens zwei Nachkommastellen, die Mehrwertsteuer von 0 bis 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please check the values outlined in red: prices without a sign and with at most two decimal places, VAT from 0 to 100 %.</translation>
     </message>
     <message>
         <source>Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Number</translation>
     </message>
     <message>
         <source>Kunde entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove customer</translation>
     </message>
     <message>
         <source>Die Abrechnung konnte nicht gelesen werden: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The billing settings could not be read: %1</translation>
     </message>
     <message>
         <source>Die Abrechnung konnte nicht aus dem Archiv %1 gelesen werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The billing settings could not be read from the archive %1: %2</translation>
     </message>
     <message>
         <source>Bitte geben Sie bei jedem Kunden mit eigenen Preisen die Kundennummer ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter the customer number for every customer with own prices.</translation>
     </message>
     <message>
         <source>Der Kunde %1 steht zweimal in der Liste. Bitte entfernen Sie eine der beiden Zeilen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The customer %1 is in the list twice. Please remove one of the two rows.</translation>
     </message>
     <message>
         <source>Das Archiv ist noch nicht bereit.</source>
-        <translation type="unfinished"></translation>
+        <translation>The archive is not ready yet.</translation>
     </message>
     <message>
         <source>Die Abrechnung konnte nicht gespeichert werden: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The billing settings could not be saved: %1</translation>
     </message>
     <message>
         <source>Die Abrechnung konnte nicht im Archiv %1 gespeichert werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The billing settings could not be saved in the archive %1: %2</translation>
     </message>
     <message>
         <source>Gespeichert im Archiv %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved in the archive %1.</translation>
     </message>
     <message>
         <source>Das Bild %1 kann nicht als Logo dienen: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The image %1 cannot serve as a logo: %2</translation>
     </message>
     <message>
         <source>kein Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>no logo</translation>
     </message>
     <message>
         <source>Logo nicht lesbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo unreadable</translation>
     </message>
     <message>
         <source>Bilder (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images (%1)</translation>
     </message>
 </context>
 <context>
@@ -938,7 +938,7 @@ Please attach it to this e-mail.</translation>
     </message>
     <message>
         <source>Bitte geben Sie die Datenbank des Archivs auf dem Server ein.</source>
-        <translation>Please enter the archive&apos;s database on the server.</translation>
+        <translation>Please enter the archive's database on the server.</translation>
     </message>
     <message>
         <source>Archiv: noch nicht geöffnet</source>
@@ -1031,7 +1031,7 @@ Please attach it to this e-mail.</translation>
     <name>cArchiveKeeper</name>
     <message>
         <source>Die Datei %1 im Ordner für das Archiv ist unlesbar; sie bleibt unter dem Namen %2 erhalten.</source>
-        <translation>The file %1 in the archive&apos;s folder is unreadable; it is kept under the name %2.</translation>
+        <translation>The file %1 in the archive's folder is unreadable; it is kept under the name %2.</translation>
     </message>
     <message>
         <source>Bis der Archivserver wieder erreichbar ist, gehen empfangene Listen in das lokale Archiv %1; danach werden sie auf den Server übertragen.</source>
@@ -1085,11 +1085,11 @@ Please attach it to this e-mail.</translation>
     <name>cCustomerSelector</name>
     <message>
         <source>Alle Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>All customers</translation>
     </message>
     <message>
         <source>Kunde: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer: %1</translation>
     </message>
 </context>
 <context>
@@ -1257,7 +1257,7 @@ the application, please contact us.</translation>
     </message>
     <message>
         <source>Abrechnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Billing</translation>
     </message>
 </context>
 <context>
@@ -1443,35 +1443,35 @@ the application, please contact us.</translation>
     </message>
     <message>
         <source>Abrechnungsgrundlage (PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Billing statement (PDF)</translation>
     </message>
     <message>
         <source>Abrechnungsgrundlage (CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Billing statement (CSV)</translation>
     </message>
     <message>
         <source>Fahrerstunden (PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver hours (PDF)</translation>
     </message>
     <message>
         <source>Fahrerstunden (CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver hours (CSV)</translation>
     </message>
     <message>
         <source>Die Preise konnten nicht aus dem Archiv %1 gelesen werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The prices could not be read from the archive %1: %2</translation>
     </message>
     <message>
         <source>Die Liste zeigt keine Aufträge mit Kunde und Startdatum.</source>
-        <translation type="unfinished"></translation>
+        <translation>The list shows no orders with a customer and a start date.</translation>
     </message>
     <message>
         <source>Abrechnungsgrundlage</source>
-        <translation type="unfinished"></translation>
+        <translation>Billing statement</translation>
     </message>
     <message>
         <source>Fahrerstunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver hours</translation>
     </message>
 </context>
 <context>

@@ -5,236 +5,236 @@
     <name>BillBasis</name>
     <message>
         <source>Zeilenart</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de ligne</translation>
     </message>
     <message>
         <source>Abrechnungsnummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de relevé</translation>
     </message>
     <message>
         <source>Kundennummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro du client</translation>
     </message>
     <message>
         <source>Kunde</source>
-        <translation type="unfinished">Client</translation>
+        <translation>Client</translation>
     </message>
     <message>
         <source>Schlagnummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de parcelle</translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished">Parcelle</translation>
+        <translation>Parcelle</translation>
     </message>
     <message>
         <source>Auftragsnummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de contrat</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Fläche</source>
-        <translation type="unfinished">Surface</translation>
+        <translation>Surface</translation>
     </message>
     <message>
         <source>Zeit Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps sur route</translation>
     </message>
     <message>
         <source>Betrag Fläche</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant surface</translation>
     </message>
     <message>
         <source>Betrag Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant route</translation>
     </message>
     <message>
         <source>Betrag Pauschale</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant forfait</translation>
     </message>
     <message>
         <source>Netto</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant HT</translation>
     </message>
     <message>
         <source>MwSt.</source>
-        <translation type="unfinished"></translation>
+        <translation>TVA</translation>
     </message>
     <message>
         <source>Brutto</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant TTC</translation>
     </message>
     <message>
         <source>Auftrag</source>
-        <translation type="unfinished">Contrat</translation>
+        <translation>Contrat</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished">Totaux</translation>
+        <translation>Totaux</translation>
     </message>
 </context>
 <context>
     <name>BillReport</name>
     <message>
         <source>Abrechnungsgrundlage</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevé de facturation</translation>
     </message>
     <message>
         <source>%1 bis %2</source>
-        <translation type="unfinished"></translation>
+        <translation>du %1 au %2</translation>
     </message>
     <message>
         <source>USt-IdNr.: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>N° TVA : %1</translation>
     </message>
     <message>
         <source>Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Zeitraum</source>
-        <translation type="unfinished"></translation>
+        <translation>Période</translation>
     </message>
     <message>
         <source>Kundennummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro du client</translation>
     </message>
     <message>
         <source>Preis je Hektar</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix par hectare</translation>
     </message>
     <message>
         <source>Preis je Stunde Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix par heure de route</translation>
     </message>
     <message>
         <source>Pauschale je Auftrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Forfait par contrat</translation>
     </message>
     <message>
         <source>Mehrwertsteuer</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de TVA</translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished">Parcelle</translation>
+        <translation>Parcelle</translation>
     </message>
     <message>
         <source>Auftrag</source>
-        <translation type="unfinished">Contrat</translation>
+        <translation>Contrat</translation>
     </message>
     <message>
         <source>Fläche</source>
-        <translation type="unfinished">Surface</translation>
+        <translation>Surface</translation>
     </message>
     <message>
         <source>Straße</source>
-        <translation type="unfinished">Route</translation>
+        <translation>Route</translation>
     </message>
     <message>
         <source>Pauschale</source>
-        <translation type="unfinished"></translation>
+        <translation>Forfait</translation>
     </message>
     <message>
         <source>Betrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished">Totaux</translation>
+        <translation>Totaux</translation>
     </message>
     <message>
         <source>Netto</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant HT</translation>
     </message>
     <message>
         <source>MwSt. %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>TVA %1 %</translation>
     </message>
     <message>
         <source>Brutto</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant TTC</translation>
     </message>
     <message>
         <source>Bankverbindung: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordonnées bancaires : %1</translation>
     </message>
     <message>
         <source>Abrechnungsgrundlagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevés de facturation</translation>
     </message>
 </context>
 <context>
     <name>DriverHours</name>
     <message>
         <source>(ohne Fahrer)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sans chauffeur)</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished">Totaux</translation>
+        <translation>Totaux</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished">Chauffeur</translation>
+        <translation>Chauffeur</translation>
     </message>
     <message>
         <source>Aufträge</source>
-        <translation type="unfinished">Contrats</translation>
+        <translation>Contrats</translation>
     </message>
     <message>
         <source>Tage</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours</translation>
     </message>
     <message>
         <source>Zeit Acker</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps au champ</translation>
     </message>
     <message>
         <source>Zeit Roden</source>
-        <translation type="unfinished">Temps d&apos;arrachage</translation>
+        <translation>Temps d'arrachage</translation>
     </message>
     <message>
         <source>Zeit Entladen</source>
-        <translation type="unfinished">Temps de déchargement</translation>
+        <translation>Temps de déchargement</translation>
     </message>
     <message>
         <source>Zeit Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps sur route</translation>
     </message>
     <message>
         <source>Stunden Acker</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures au champ</translation>
     </message>
     <message>
         <source>Stunden Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures d'arrachage</translation>
     </message>
     <message>
         <source>Stunden Entladen</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures de déchargement</translation>
     </message>
     <message>
         <source>Stunden Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures sur route</translation>
     </message>
 </context>
 <context>
     <name>DriverHoursReport</name>
     <message>
         <source>Fahrerstunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures des chauffeurs</translation>
     </message>
     <message>
         <source>Ein Auftrag zählt am Tag seines Beginns. Tage: die Tage, an denen Aufträge des Fahrers begannen; die Summe zählt die Tage aller Fahrer zusammen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un contrat compte le jour de son début. Jours : les jours où des contrats du chauffeur ont commencé ; la ligne Totaux additionne les jours de tous les chauffeurs.</translation>
     </message>
 </context>
 <context>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Keine Berechtigung zum Schreiben in diesen Ordner.</source>
-        <translation>Pas d&apos;autorisation d&apos;écrire dans ce dossier.</translation>
+        <translation>Pas d'autorisation d'écrire dans ce dossier.</translation>
     </message>
     <message>
         <source>Der Ordner fehlt, oder an seiner Stelle liegt eine Datei.</source>
@@ -261,11 +261,11 @@
     </message>
     <message>
         <source>Unbekannter Fehler beim Schreiben.</source>
-        <translation>Erreur inconnue lors de l&apos;écriture.</translation>
+        <translation>Erreur inconnue lors de l'écriture.</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht gespeichert werden: %2</source>
-        <translation>Le fichier %1 n&apos;a pas pu être enregistré : %2</translation>
+        <translation>Le fichier %1 n'a pas pu être enregistré : %2</translation>
     </message>
     <message>
         <source>Unter diesem Namen liegt ein Verweis oder ein Ordner, keine gewöhnliche Datei.</source>
@@ -276,7 +276,7 @@
     <name>IsoXml</name>
     <message>
         <source>Der Ordner %1 konnte nicht geschrieben werden: %2</source>
-        <translation>Le dossier %1 n&apos;a pas pu être écrit : %2</translation>
+        <translation>Le dossier %1 n'a pas pu être écrit : %2</translation>
     </message>
 </context>
 <context>
@@ -323,7 +323,7 @@
     </message>
     <message>
         <source>Zeit Roden</source>
-        <translation>Temps d&apos;arrachage</translation>
+        <translation>Temps d'arrachage</translation>
     </message>
     <message>
         <source>Zeit Entladen</source>
@@ -406,7 +406,7 @@
     </message>
     <message>
         <source>Übersicht</source>
-        <translation>Vue d&apos;ensemble</translation>
+        <translation>Vue d'ensemble</translation>
     </message>
     <message>
         <source>Kennzahl</source>
@@ -518,7 +518,7 @@
     </message>
     <message>
         <source>Zeit Roden</source>
-        <translation>Temps d&apos;arrachage</translation>
+        <translation>Temps d'arrachage</translation>
     </message>
     <message>
         <source>Vergleich mit dem Durchschnitt</source>
@@ -611,19 +611,19 @@ Veuillez le joindre à cet e-mail.</translation>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Im Anhang: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En pièce jointe : %1</translation>
     </message>
     <message>
         <source>%1 wurde nicht gedruckt: Der Drucker „%2“ meldet einen Fehler. Bitte prüfen Sie den Drucker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n'a pas été imprimé : l'imprimante « %2 » signale une erreur. Veuillez vérifier l'imprimante.</translation>
     </message>
 </context>
 <context>
@@ -735,155 +735,155 @@ Veuillez le joindre à cet e-mail.</translation>
     <name>cAbrechnungSeite</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished">Feldbrief</translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>ABRECHNUNG</source>
-        <translation type="unfinished"></translation>
+        <translation>FACTURATION</translation>
     </message>
     <message>
         <source>Preise</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix</translation>
     </message>
     <message>
         <source>Briefkopf</source>
-        <translation type="unfinished"></translation>
+        <translation>En-tête</translation>
     </message>
     <message>
         <source>Preis je Hektar:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix par hectare:</translation>
     </message>
     <message>
         <source>Preis je Stunde Straße:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix par heure de route:</translation>
     </message>
     <message>
         <source>Pauschale je Auftrag:</source>
-        <translation type="unfinished"></translation>
+        <translation>Forfait par contrat:</translation>
     </message>
     <message>
         <source>Mehrwertsteuer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de TVA:</translation>
     </message>
     <message>
         <source>Eigene Preise einzelner Kunden; ein leeres Feld gilt mit dem Preis oben.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix propres à certains clients ; un champ vide reprend le prix ci-dessus.</translation>
     </message>
     <message>
         <source>Kunde hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un client</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom:</translation>
     </message>
     <message>
         <source>Anschrift:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse:</translation>
     </message>
     <message>
         <source>USt-IdNr.:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° TVA:</translation>
     </message>
     <message>
         <source>Bankverbindung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordonnées bancaires:</translation>
     </message>
     <message>
         <source>Logo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo:</translation>
     </message>
     <message>
         <source>Logo wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un logo</translation>
     </message>
     <message>
         <source>Logo entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le logo</translation>
     </message>
     <message>
         <source>Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Kundennummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro du client</translation>
     </message>
     <message>
         <source>je Hektar</source>
-        <translation type="unfinished"></translation>
+        <translation>par hectare</translation>
     </message>
     <message>
         <source>je Stunde Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>par heure de route</translation>
     </message>
     <message>
         <source>je Auftrag</source>
-        <translation type="unfinished"></translation>
+        <translation>par contrat</translation>
     </message>
     <message>
         <source>MwSt. %</source>
-        <translation type="unfinished"></translation>
+        <translation>TVA %</translation>
     </message>
     <message>
         <source>Bitte prüfen Sie die rot umrandeten Werte: Preise ohne Vorzeichen mit höchstens zwei Nachkommastellen, die Mehrwertsteuer von 0 bis 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez vérifier les valeurs encadrées en rouge : prix sans signe avec au plus deux décimales, TVA de 0 à 100 %.</translation>
     </message>
     <message>
         <source>Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro</translation>
     </message>
     <message>
         <source>Kunde entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le client</translation>
     </message>
     <message>
         <source>Die Abrechnung konnte nicht gelesen werden: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les paramètres de facturation : %1</translation>
     </message>
     <message>
         <source>Die Abrechnung konnte nicht aus dem Archiv %1 gelesen werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les paramètres de facturation dans l'archive %1 : %2</translation>
     </message>
     <message>
         <source>Bitte geben Sie bei jedem Kunden mit eigenen Preisen die Kundennummer ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le numéro du client pour chaque client ayant ses propres prix.</translation>
     </message>
     <message>
         <source>Der Kunde %1 steht zweimal in der Liste. Bitte entfernen Sie eine der beiden Zeilen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le client %1 figure deux fois dans la liste. Veuillez supprimer l'une des deux lignes.</translation>
     </message>
     <message>
         <source>Das Archiv ist noch nicht bereit.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'archive n'est pas encore prête.</translation>
     </message>
     <message>
         <source>Die Abrechnung konnte nicht gespeichert werden: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer les paramètres de facturation : %1</translation>
     </message>
     <message>
         <source>Die Abrechnung konnte nicht im Archiv %1 gespeichert werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer les paramètres de facturation dans l'archive %1 : %2</translation>
     </message>
     <message>
         <source>Gespeichert im Archiv %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré dans l'archive %1.</translation>
     </message>
     <message>
         <source>Das Bild %1 kann nicht als Logo dienen: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L'image %1 ne peut pas servir de logo : %2</translation>
     </message>
     <message>
         <source>kein Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun logo</translation>
     </message>
     <message>
         <source>Logo nicht lesbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo illisible</translation>
     </message>
     <message>
         <source>Bilder (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images (%1)</translation>
     </message>
 </context>
 <context>
@@ -898,7 +898,7 @@ Veuillez le joindre à cet e-mail.</translation>
     </message>
     <message>
         <source>Archivserver (PostgreSQL) verwenden</source>
-        <translation>Utiliser un serveur d&apos;archive (PostgreSQL)</translation>
+        <translation>Utiliser un serveur d'archive (PostgreSQL)</translation>
     </message>
     <message>
         <source>Server:</source>
@@ -926,11 +926,11 @@ Veuillez le joindre à cet e-mail.</translation>
     </message>
     <message>
         <source>Ohne Archivserver kommen die Listen in das Archiv auf diesem Gerät. Ist der Server nicht zu erreichen, nimmt das Archiv auf diesem Gerät sie auf, und sie gehen auf den Server, sobald er wieder antwortet.</source>
-        <translation>Sans serveur d&apos;archive, les listes vont dans l&apos;archive de cet appareil. Si le serveur est injoignable, l&apos;archive de cet appareil les accueille, et elles partent sur le serveur dès qu&apos;il répond à nouveau.</translation>
+        <translation>Sans serveur d'archive, les listes vont dans l'archive de cet appareil. Si le serveur est injoignable, l'archive de cet appareil les accueille, et elles partent sur le serveur dès qu'il répond à nouveau.</translation>
     </message>
     <message>
         <source>Bitte geben Sie den Archivserver ein: seinen Namen oder seine Adresse.</source>
-        <translation>Veuillez saisir le serveur d&apos;archive : son nom ou son adresse.</translation>
+        <translation>Veuillez saisir le serveur d'archive : son nom ou son adresse.</translation>
     </message>
     <message>
         <source>Bitte geben Sie als Port eine Zahl von 1 bis 65535 ein (meist 5432).</source>
@@ -938,7 +938,7 @@ Veuillez le joindre à cet e-mail.</translation>
     </message>
     <message>
         <source>Bitte geben Sie die Datenbank des Archivs auf dem Server ein.</source>
-        <translation>Veuillez saisir la base de données de l&apos;archive sur le serveur.</translation>
+        <translation>Veuillez saisir la base de données de l'archive sur le serveur.</translation>
     </message>
     <message>
         <source>Archiv: noch nicht geöffnet</source>
@@ -954,11 +954,11 @@ Veuillez le joindre à cet e-mail.</translation>
     </message>
     <message>
         <source>Listen, die auf die Übernahme ins Archiv warten: %1</source>
-        <translation>Listes en attente d&apos;ajout à l&apos;archive : %1</translation>
+        <translation>Listes en attente d'ajout à l'archive : %1</translation>
     </message>
     <message>
         <source>Alle Listen sind im Archiv.</source>
-        <translation>Toutes les listes sont dans l&apos;archive.</translation>
+        <translation>Toutes les listes sont dans l'archive.</translation>
     </message>
     <message>
         <source>Übernommen: Die Listen gehen von jetzt an auf den Server %1.</source>
@@ -966,7 +966,7 @@ Veuillez le joindre à cet e-mail.</translation>
     </message>
     <message>
         <source>Übernommen: Die Listen gehen von jetzt an in das Archiv auf diesem Gerät.</source>
-        <translation>Appliqué : désormais, les listes vont dans l&apos;archive de cet appareil.</translation>
+        <translation>Appliqué : désormais, les listes vont dans l'archive de cet appareil.</translation>
     </message>
 </context>
 <context>
@@ -993,7 +993,7 @@ Veuillez le joindre à cet e-mail.</translation>
     </message>
     <message>
         <source>Das Archiv %1 kann nicht gelesen werden: %2</source>
-        <translation>Impossible de lire l&apos;archive %1 : %2</translation>
+        <translation>Impossible de lire l'archive %1 : %2</translation>
     </message>
     <message>
         <source>unbekannter Fehler</source>
@@ -1024,18 +1024,18 @@ Veuillez le joindre à cet e-mail.</translation>
     </message>
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 für das Archiv abgelegt werden: %3</source>
-        <translation>Le fichier reçu %1 n&apos;a pas pu être déposé dans le dossier %2 pour l&apos;archive : %3</translation>
+        <translation>Le fichier reçu %1 n'a pas pu être déposé dans le dossier %2 pour l'archive : %3</translation>
     </message>
 </context>
 <context>
     <name>cArchiveKeeper</name>
     <message>
         <source>Die Datei %1 im Ordner für das Archiv ist unlesbar; sie bleibt unter dem Namen %2 erhalten.</source>
-        <translation>Le fichier %1 du dossier de l&apos;archive est illisible ; il est conservé sous le nom %2.</translation>
+        <translation>Le fichier %1 du dossier de l'archive est illisible ; il est conservé sous le nom %2.</translation>
     </message>
     <message>
         <source>Bis der Archivserver wieder erreichbar ist, gehen empfangene Listen in das lokale Archiv %1; danach werden sie auf den Server übertragen.</source>
-        <translation>Tant que le serveur d&apos;archive est injoignable, les listes reçues vont dans l&apos;archive locale %1 ; elles seront ensuite transférées sur le serveur.</translation>
+        <translation>Tant que le serveur d'archive est injoignable, les listes reçues vont dans l'archive locale %1 ; elles seront ensuite transférées sur le serveur.</translation>
     </message>
     <message>
         <source>Die empfangenen Listen warten im Ordner %1 und werden später übernommen.</source>
@@ -1046,50 +1046,50 @@ Veuillez le joindre à cet e-mail.</translation>
     <name>cArchiveStore</name>
     <message>
         <source>Das Archiv %1 ist beschädigt: %2</source>
-        <translation>L&apos;archive %1 est endommagée : %2</translation>
+        <translation>L'archive %1 est endommagée : %2</translation>
     </message>
     <message>
         <source>Das Archiv %1 wird von einem anderen Programm gesperrt: %2</source>
-        <translation>L&apos;archive %1 est verrouillée par un autre programme : %2</translation>
+        <translation>L'archive %1 est verrouillée par un autre programme : %2</translation>
     </message>
     <message>
         <source>Das Archiv %1 kann nicht geschrieben werden, der Datenträger ist voll: %2</source>
-        <translation>Impossible d&apos;écrire dans l&apos;archive %1, le support de stockage est plein : %2</translation>
+        <translation>Impossible d'écrire dans l'archive %1, le support de stockage est plein : %2</translation>
     </message>
     <message>
         <source>Das Archiv %1 kann nicht geöffnet werden: %2</source>
-        <translation>Impossible d&apos;ouvrir l&apos;archive %1 : %2</translation>
+        <translation>Impossible d'ouvrir l'archive %1 : %2</translation>
     </message>
     <message>
         <source>Das Archiv %1 ist beschädigt (%2) und lässt sich nicht nach %3 verschieben.</source>
-        <translation>L&apos;archive %1 est endommagée (%2) et ne peut pas être déplacée vers %3.</translation>
+        <translation>L'archive %1 est endommagée (%2) et ne peut pas être déplacée vers %3.</translation>
     </message>
     <message>
         <source>Das Archiv %1 war beschädigt (%2). Es wurde nach %3 verschoben, ein neues Archiv ist angelegt.</source>
-        <translation>L&apos;archive %1 était endommagée (%2). Elle a été déplacée vers %3 et une nouvelle archive a été créée.</translation>
+        <translation>L'archive %1 était endommagée (%2). Elle a été déplacée vers %3 et une nouvelle archive a été créée.</translation>
     </message>
     <message>
         <source>Das Archiv %1 stammt von einer neueren Programmversion (Version %2, dieses Programm kennt bis Version %3) und bleibt unverändert.</source>
-        <translation>L&apos;archive %1 provient d&apos;une version plus récente du programme (version %2, ce programme connaît jusqu&apos;à la version %3) et reste inchangée.</translation>
+        <translation>L'archive %1 provient d'une version plus récente du programme (version %2, ce programme connaît jusqu'à la version %3) et reste inchangée.</translation>
     </message>
     <message>
         <source>Die Datei %1 wurde nicht ins Archiv übernommen: ihr Name nennt keine bekannte Liste.</source>
-        <translation>Le fichier %1 n&apos;a pas été ajouté à l&apos;archive : son nom ne correspond à aucune liste connue.</translation>
+        <translation>Le fichier %1 n'a pas été ajouté à l'archive : son nom ne correspond à aucune liste connue.</translation>
     </message>
     <message>
         <source>Die Datei %1 wurde nicht ins Archiv übernommen.</source>
-        <translation>Le fichier %1 n&apos;a pas été ajouté à l&apos;archive.</translation>
+        <translation>Le fichier %1 n'a pas été ajouté à l'archive.</translation>
     </message>
 </context>
 <context>
     <name>cCustomerSelector</name>
     <message>
         <source>Alle Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les clients</translation>
     </message>
     <message>
         <source>Kunde: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Client : %1</translation>
     </message>
 </context>
 <context>
@@ -1187,7 +1187,7 @@ Veuillez le joindre à cet e-mail.</translation>
     </message>
     <message>
         <source>Aktualisierungszeit</source>
-        <translation>Intervalle d&apos;actualisation</translation>
+        <translation>Intervalle d'actualisation</translation>
     </message>
     <message>
         <source>0,5 s</source>
@@ -1225,11 +1225,11 @@ Veuillez le joindre à cet e-mail.</translation>
         <source>Wenn Sie Probleme bei der Verwendung
 der Anwendung haben, kontaktieren Sie uns bitte.</source>
         <translation>Si vous rencontrez des problèmes
-avec l&apos;application, contactez-nous.</translation>
+avec l'application, contactez-nous.</translation>
     </message>
     <message>
         <source>Geben Sie die Email Adresse ein</source>
-        <translation>Saisissez l&apos;adresse e-mail</translation>
+        <translation>Saisissez l'adresse e-mail</translation>
     </message>
     <message>
         <source>Trennen</source>
@@ -1241,7 +1241,7 @@ avec l&apos;application, contactez-nous.</translation>
     </message>
     <message>
         <source>Kein Terminal hat geantwortet. Bitte prüfen Sie die WLAN-Verbindung mit dem Terminal und versuchen Sie es erneut.</source>
-        <translation>Aucun terminal n&apos;a répondu. Vérifiez la connexion Wi-Fi avec le terminal et réessayez.</translation>
+        <translation>Aucun terminal n'a répondu. Vérifiez la connexion Wi-Fi avec le terminal et réessayez.</translation>
     </message>
     <message>
         <source>Sie müssen das Quellverzeichnis wählen.</source>
@@ -1249,7 +1249,7 @@ avec l&apos;application, contactez-nous.</translation>
     </message>
     <message>
         <source>The change will be active after restart of the application.</source>
-        <translation>La modification sera active après le redémarrage de l&apos;application.</translation>
+        <translation>La modification sera active après le redémarrage de l'application.</translation>
     </message>
     <message>
         <source>Archiv</source>
@@ -1257,7 +1257,7 @@ avec l&apos;application, contactez-nous.</translation>
     </message>
     <message>
         <source>Abrechnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Facturation</translation>
     </message>
 </context>
 <context>
@@ -1315,7 +1315,7 @@ avec l&apos;application, contactez-nous.</translation>
     </message>
     <message>
         <source>Lindqvarth Landtechnik · Feldbrief · Ihre Rodedaten immer zur Hand</source>
-        <translation>Lindqvarth Landtechnik · Feldbrief · Vos données d&apos;arrachage toujours à portée de main</translation>
+        <translation>Lindqvarth Landtechnik · Feldbrief · Vos données d'arrachage toujours à portée de main</translation>
     </message>
     <message>
         <source>Datei:</source>
@@ -1435,7 +1435,7 @@ avec l&apos;application, contactez-nous.</translation>
     </message>
     <message>
         <source>Die Liste zeigt keine Aufträge.</source>
-        <translation>La liste n&apos;affiche aucun contrat.</translation>
+        <translation>La liste n'affiche aucun contrat.</translation>
     </message>
     <message>
         <source>ISOXML (Ackerschlagkartei)</source>
@@ -1443,46 +1443,46 @@ avec l&apos;application, contactez-nous.</translation>
     </message>
     <message>
         <source>Abrechnungsgrundlage (PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevé de facturation (PDF)</translation>
     </message>
     <message>
         <source>Abrechnungsgrundlage (CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevé de facturation (CSV)</translation>
     </message>
     <message>
         <source>Fahrerstunden (PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures des chauffeurs (PDF)</translation>
     </message>
     <message>
         <source>Fahrerstunden (CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures des chauffeurs (CSV)</translation>
     </message>
     <message>
         <source>Die Preise konnten nicht aus dem Archiv %1 gelesen werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les prix dans l'archive %1 : %2</translation>
     </message>
     <message>
         <source>Die Liste zeigt keine Aufträge mit Kunde und Startdatum.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste n'affiche aucun contrat avec client et date de début.</translation>
     </message>
     <message>
         <source>Abrechnungsgrundlage</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevé de facturation</translation>
     </message>
     <message>
         <source>Fahrerstunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures des chauffeurs</translation>
     </message>
 </context>
 <context>
     <name>cHauptUebersicht</name>
     <message>
         <source>Hauptübersicht</source>
-        <translation>Vue d&apos;ensemble</translation>
+        <translation>Vue d'ensemble</translation>
     </message>
     <message>
         <source>Ansicht: Hauptübersicht</source>
-        <translation>Vue: Vue d&apos;ensemble</translation>
+        <translation>Vue: Vue d'ensemble</translation>
     </message>
     <message>
         <source>Auftrag</source>
@@ -1537,14 +1537,14 @@ avec l&apos;application, contactez-nous.</translation>
     </message>
     <message>
         <source>Version der Anwendung:</source>
-        <translation>Version de l&apos;application:</translation>
+        <translation>Version de l'application:</translation>
     </message>
 </context>
 <context>
     <name>cListController</name>
     <message>
         <source>Die Datei %1 konnte nicht geöffnet werden: %2</source>
-        <translation>Impossible d&apos;ouvrir le fichier %1 : %2</translation>
+        <translation>Impossible d'ouvrir le fichier %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -1759,7 +1759,7 @@ avec l&apos;application, contactez-nous.</translation>
     </message>
     <message>
         <source>Erster Kontakt mit diesem Terminal. Geben Sie das Passwort nur ein, wenn es Ihr Terminal ist.</source>
-        <translation>Premier contact avec ce terminal. Ne saisissez le mot de passe que s&apos;il s&apos;agit de votre terminal.</translation>
+        <translation>Premier contact avec ce terminal. Ne saisissez le mot de passe que s'il s'agit de votre terminal.</translation>
     </message>
 </context>
 <context>
@@ -1809,7 +1809,7 @@ Jetzt:
 %4
 
 Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
-        <translation>Le terminal %1 (numéro de série %2) présente un autre certificat qu&apos;auparavant.
+        <translation>Le terminal %1 (numéro de série %2) présente un autre certificat qu'auparavant.
 
 Auparavant :
 %3
@@ -1817,7 +1817,7 @@ Auparavant :
 Maintenant :
 %4
 
-Cela n&apos;est normal que si le terminal a été remplacé. Faire confiance au nouveau certificat et se connecter ?</translation>
+Cela n'est normal que si le terminal a été remplacé. Faire confiance au nouveau certificat et se connecter ?</translation>
     </message>
     <message>
         <source>Das Terminal hat eine ungültige Nachricht gesendet. Die Verbindung wurde getrennt.</source>
@@ -1833,19 +1833,19 @@ Cela n&apos;est normal que si le terminal a été remplacé. Faire confiance au 
     </message>
     <message>
         <source>Beim Import ist ein Fehler aufgetreten</source>
-        <translation>Une erreur s&apos;est produite lors de l&apos;import</translation>
+        <translation>Une erreur s'est produite lors de l'import</translation>
     </message>
     <message>
         <source>Die empfangene Datei hat keinen gültigen Namen und wurde nicht gespeichert.</source>
-        <translation>Le fichier reçu n&apos;a pas de nom valide et n&apos;a pas été enregistré.</translation>
+        <translation>Le fichier reçu n'a pas de nom valide et n'a pas été enregistré.</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht gelesen werden und wurde nicht gesendet.</source>
-        <translation>Impossible de lire le fichier %1; il n&apos;a pas été envoyé.</translation>
+        <translation>Impossible de lire le fichier %1; il n'a pas été envoyé.</translation>
     </message>
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 gespeichert werden: %3</source>
-        <translation>Le fichier reçu %1 n&apos;a pas pu être enregistré dans le dossier %2 : %3</translation>
+        <translation>Le fichier reçu %1 n'a pas pu être enregistré dans le dossier %2 : %3</translation>
     </message>
     <message>
         <source>Das Terminal %1 weist sich mit einem anderen Zertifikat aus als bisher.
@@ -1857,7 +1857,7 @@ Jetzt:
 %3
 
 Das ist nur richtig, wenn das Terminal ersetzt wurde. Dem neuen Zertifikat vertrauen und anmelden?</source>
-        <translation>Le terminal %1 s&apos;identifie avec un autre certificat qu&apos;auparavant.
+        <translation>Le terminal %1 s'identifie avec un autre certificat qu'auparavant.
 
 Auparavant :
 %2
@@ -1865,7 +1865,7 @@ Auparavant :
 Maintenant :
 %3
 
-Cela n&apos;est correct que si le terminal a été remplacé. Faire confiance au nouveau certificat et se connecter ?</translation>
+Cela n'est correct que si le terminal a été remplacé. Faire confiance au nouveau certificat et se connecter ?</translation>
     </message>
     <message>
         <source>Das Terminal %1 hat eine ungültige Seriennummer gesendet. Die Anmeldung wurde abgebrochen.</source>
@@ -1968,7 +1968,7 @@ Cela n&apos;est correct que si le terminal a été remplacé. Faire confiance au
     </message>
     <message>
         <source>Möchten Sie die App schließen?</source>
-        <translation>Voulez-vous fermer l&apos;application?</translation>
+        <translation>Voulez-vous fermer l'application?</translation>
     </message>
     <message>
         <source>Bericht als PDF speichern</source>
@@ -2194,7 +2194,7 @@ Cela n&apos;est correct que si le terminal a été remplacé. Faire confiance au
     </message>
     <message>
         <source>Zeit Roden</source>
-        <translation>Temps d&apos;arrachage</translation>
+        <translation>Temps d'arrachage</translation>
     </message>
     <message>
         <source>h</source>

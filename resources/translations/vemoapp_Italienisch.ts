@@ -5,236 +5,236 @@
     <name>BillBasis</name>
     <message>
         <source>Zeilenart</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di riga</translation>
     </message>
     <message>
         <source>Abrechnungsnummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero fatturazione</translation>
     </message>
     <message>
         <source>Kundennummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero cliente</translation>
     </message>
     <message>
         <source>Kunde</source>
-        <translation type="unfinished">Cliente</translation>
+        <translation>Cliente</translation>
     </message>
     <message>
         <source>Schlagnummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero appezzamento</translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished">Appezzamento</translation>
+        <translation>Appezzamento</translation>
     </message>
     <message>
         <source>Auftragsnummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero ordine</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Fläche</source>
-        <translation type="unfinished">Superficie</translation>
+        <translation>Superficie</translation>
     </message>
     <message>
         <source>Zeit Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo strada</translation>
     </message>
     <message>
         <source>Betrag Fläche</source>
-        <translation type="unfinished"></translation>
+        <translation>Importo superficie</translation>
     </message>
     <message>
         <source>Betrag Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>Importo strada</translation>
     </message>
     <message>
         <source>Betrag Pauschale</source>
-        <translation type="unfinished"></translation>
+        <translation>Importo forfait</translation>
     </message>
     <message>
         <source>Netto</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto</translation>
     </message>
     <message>
         <source>MwSt.</source>
-        <translation type="unfinished"></translation>
+        <translation>IVA</translation>
     </message>
     <message>
         <source>Brutto</source>
-        <translation type="unfinished"></translation>
+        <translation>Lordo</translation>
     </message>
     <message>
         <source>Auftrag</source>
-        <translation type="unfinished">Ordine</translation>
+        <translation>Ordine</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished">Totali</translation>
+        <translation>Totali</translation>
     </message>
 </context>
 <context>
     <name>BillReport</name>
     <message>
         <source>Abrechnungsgrundlage</source>
-        <translation type="unfinished"></translation>
+        <translation>Base di fatturazione</translation>
     </message>
     <message>
         <source>%1 bis %2</source>
-        <translation type="unfinished"></translation>
+        <translation>dal %1 al %2</translation>
     </message>
     <message>
         <source>USt-IdNr.: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>P. IVA: %1</translation>
     </message>
     <message>
         <source>Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Zeitraum</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo</translation>
     </message>
     <message>
         <source>Kundennummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero cliente</translation>
     </message>
     <message>
         <source>Preis je Hektar</source>
-        <translation type="unfinished"></translation>
+        <translation>Prezzo per ettaro</translation>
     </message>
     <message>
         <source>Preis je Stunde Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>Prezzo per ora su strada</translation>
     </message>
     <message>
         <source>Pauschale je Auftrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Forfait per ordine</translation>
     </message>
     <message>
         <source>Mehrwertsteuer</source>
-        <translation type="unfinished"></translation>
+        <translation>Aliquota IVA</translation>
     </message>
     <message>
         <source>Schlag</source>
-        <translation type="unfinished">Appezzamento</translation>
+        <translation>Appezzamento</translation>
     </message>
     <message>
         <source>Auftrag</source>
-        <translation type="unfinished">Ordine</translation>
+        <translation>Ordine</translation>
     </message>
     <message>
         <source>Fläche</source>
-        <translation type="unfinished">Superficie</translation>
+        <translation>Superficie</translation>
     </message>
     <message>
         <source>Straße</source>
-        <translation type="unfinished">Strada</translation>
+        <translation>Strada</translation>
     </message>
     <message>
         <source>Pauschale</source>
-        <translation type="unfinished"></translation>
+        <translation>Forfait</translation>
     </message>
     <message>
         <source>Betrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Importo</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished">Totali</translation>
+        <translation>Totali</translation>
     </message>
     <message>
         <source>Netto</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto</translation>
     </message>
     <message>
         <source>MwSt. %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>IVA %1 %</translation>
     </message>
     <message>
         <source>Brutto</source>
-        <translation type="unfinished"></translation>
+        <translation>Lordo</translation>
     </message>
     <message>
         <source>Bankverbindung: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordinate bancarie: %1</translation>
     </message>
     <message>
         <source>Abrechnungsgrundlagen</source>
-        <translation type="unfinished"></translation>
+        <translation>Basi di fatturazione</translation>
     </message>
 </context>
 <context>
     <name>DriverHours</name>
     <message>
         <source>(ohne Fahrer)</source>
-        <translation type="unfinished"></translation>
+        <translation>(senza operatore)</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished">Totali</translation>
+        <translation>Totali</translation>
     </message>
     <message>
         <source>Fahrer</source>
-        <translation type="unfinished">Operatore</translation>
+        <translation>Operatore</translation>
     </message>
     <message>
         <source>Aufträge</source>
-        <translation type="unfinished">Ordini</translation>
+        <translation>Ordini</translation>
     </message>
     <message>
         <source>Tage</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorni</translation>
     </message>
     <message>
         <source>Zeit Acker</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo campo</translation>
     </message>
     <message>
         <source>Zeit Roden</source>
-        <translation type="unfinished">Tempo raccolta</translation>
+        <translation>Tempo raccolta</translation>
     </message>
     <message>
         <source>Zeit Entladen</source>
-        <translation type="unfinished">Tempo scarico</translation>
+        <translation>Tempo scarico</translation>
     </message>
     <message>
         <source>Zeit Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo strada</translation>
     </message>
     <message>
         <source>Stunden Acker</source>
-        <translation type="unfinished"></translation>
+        <translation>Ore campo</translation>
     </message>
     <message>
         <source>Stunden Roden</source>
-        <translation type="unfinished"></translation>
+        <translation>Ore raccolta</translation>
     </message>
     <message>
         <source>Stunden Entladen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ore scarico</translation>
     </message>
     <message>
         <source>Stunden Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>Ore strada</translation>
     </message>
 </context>
 <context>
     <name>DriverHoursReport</name>
     <message>
         <source>Fahrerstunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Ore operatori</translation>
     </message>
     <message>
         <source>Ein Auftrag zählt am Tag seines Beginns. Tage: die Tage, an denen Aufträge des Fahrers begannen; die Summe zählt die Tage aller Fahrer zusammen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un ordine conta nel giorno in cui inizia. Giorni: i giorni in cui sono iniziati ordini dell'operatore; la riga Totali somma i giorni di tutti gli operatori.</translation>
     </message>
 </context>
 <context>
@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>Der Ordner fehlt, oder an seiner Stelle liegt eine Datei.</source>
-        <translation>La cartella manca, oppure al suo posto c&apos;è un file.</translation>
+        <translation>La cartella manca, oppure al suo posto c'è un file.</translation>
     </message>
     <message>
         <source>Der Dateiname ist zu lang.</source>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Unter diesem Namen liegt ein Verweis oder ein Ordner, keine gewöhnliche Datei.</source>
-        <translation>Con questo nome c&apos;è un collegamento o una cartella, non un file normale.</translation>
+        <translation>Con questo nome c'è un collegamento o una cartella, non un file normale.</translation>
     </message>
 </context>
 <context>
@@ -611,19 +611,19 @@ Allegarlo a questa e-mail.</translation>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa</translation>
     </message>
     <message>
         <source>Im Anhang: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In allegato: %1</translation>
     </message>
     <message>
         <source>%1 wurde nicht gedruckt: Der Drucker „%2“ meldet einen Fehler. Bitte prüfen Sie den Drucker.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è stato stampato: la stampante «%2» segnala un errore. Verificare la stampante.</translation>
     </message>
 </context>
 <context>
@@ -735,155 +735,155 @@ Allegarlo a questa e-mail.</translation>
     <name>cAbrechnungSeite</name>
     <message>
         <source>Feldbrief</source>
-        <translation type="unfinished">Feldbrief</translation>
+        <translation>Feldbrief</translation>
     </message>
     <message>
         <source>ABRECHNUNG</source>
-        <translation type="unfinished"></translation>
+        <translation>FATTURAZIONE</translation>
     </message>
     <message>
         <source>Preise</source>
-        <translation type="unfinished"></translation>
+        <translation>Prezzi</translation>
     </message>
     <message>
         <source>Briefkopf</source>
-        <translation type="unfinished"></translation>
+        <translation>Intestazione</translation>
     </message>
     <message>
         <source>Preis je Hektar:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prezzo per ettaro:</translation>
     </message>
     <message>
         <source>Preis je Stunde Straße:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prezzo per ora su strada:</translation>
     </message>
     <message>
         <source>Pauschale je Auftrag:</source>
-        <translation type="unfinished"></translation>
+        <translation>Forfait per ordine:</translation>
     </message>
     <message>
         <source>Mehrwertsteuer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aliquota IVA:</translation>
     </message>
     <message>
         <source>Eigene Preise einzelner Kunden; ein leeres Feld gilt mit dem Preis oben.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prezzi propri di singoli clienti; un campo vuoto usa il prezzo indicato sopra.</translation>
     </message>
     <message>
         <source>Kunde hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi cliente</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Anschrift:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo:</translation>
     </message>
     <message>
         <source>USt-IdNr.:</source>
-        <translation type="unfinished"></translation>
+        <translation>P. IVA:</translation>
     </message>
     <message>
         <source>Bankverbindung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordinate bancarie:</translation>
     </message>
     <message>
         <source>Logo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo:</translation>
     </message>
     <message>
         <source>Logo wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona logo</translation>
     </message>
     <message>
         <source>Logo entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi logo</translation>
     </message>
     <message>
         <source>Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Kundennummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero cliente</translation>
     </message>
     <message>
         <source>je Hektar</source>
-        <translation type="unfinished"></translation>
+        <translation>per ettaro</translation>
     </message>
     <message>
         <source>je Stunde Straße</source>
-        <translation type="unfinished"></translation>
+        <translation>per ora su strada</translation>
     </message>
     <message>
         <source>je Auftrag</source>
-        <translation type="unfinished"></translation>
+        <translation>per ordine</translation>
     </message>
     <message>
         <source>MwSt. %</source>
-        <translation type="unfinished"></translation>
+        <translation>IVA %</translation>
     </message>
     <message>
         <source>Bitte prüfen Sie die rot umrandeten Werte: Preise ohne Vorzeichen mit höchstens zwei Nachkommastellen, die Mehrwertsteuer von 0 bis 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificare i valori bordati di rosso: prezzi senza segno con al massimo due decimali, IVA da 0 a 100 %.</translation>
     </message>
     <message>
         <source>Nummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero</translation>
     </message>
     <message>
         <source>Kunde entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi cliente</translation>
     </message>
     <message>
         <source>Die Abrechnung konnte nicht gelesen werden: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere le impostazioni di fatturazione: %1</translation>
     </message>
     <message>
         <source>Die Abrechnung konnte nicht aus dem Archiv %1 gelesen werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere le impostazioni di fatturazione dall'archivio %1: %2</translation>
     </message>
     <message>
         <source>Bitte geben Sie bei jedem Kunden mit eigenen Preisen die Kundennummer ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire il numero cliente per ogni cliente con prezzi propri.</translation>
     </message>
     <message>
         <source>Der Kunde %1 steht zweimal in der Liste. Bitte entfernen Sie eine der beiden Zeilen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il cliente %1 compare due volte nell'elenco. Rimuovere una delle due righe.</translation>
     </message>
     <message>
         <source>Das Archiv ist noch nicht bereit.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'archivio non è ancora pronto.</translation>
     </message>
     <message>
         <source>Die Abrechnung konnte nicht gespeichert werden: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le impostazioni di fatturazione: %1</translation>
     </message>
     <message>
         <source>Die Abrechnung konnte nicht im Archiv %1 gespeichert werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le impostazioni di fatturazione nell'archivio %1: %2</translation>
     </message>
     <message>
         <source>Gespeichert im Archiv %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvato nell'archivio %1.</translation>
     </message>
     <message>
         <source>Das Bild %1 kann nicht als Logo dienen: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L'immagine %1 non può servire da logo: %2</translation>
     </message>
     <message>
         <source>kein Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun logo</translation>
     </message>
     <message>
         <source>Logo nicht lesbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo illeggibile</translation>
     </message>
     <message>
         <source>Bilder (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagini (%1)</translation>
     </message>
 </context>
 <context>
@@ -898,7 +898,7 @@ Allegarlo a questa e-mail.</translation>
     </message>
     <message>
         <source>Archivserver (PostgreSQL) verwenden</source>
-        <translation>Usa il server dell&apos;archivio (PostgreSQL)</translation>
+        <translation>Usa il server dell'archivio (PostgreSQL)</translation>
     </message>
     <message>
         <source>Server:</source>
@@ -926,11 +926,11 @@ Allegarlo a questa e-mail.</translation>
     </message>
     <message>
         <source>Ohne Archivserver kommen die Listen in das Archiv auf diesem Gerät. Ist der Server nicht zu erreichen, nimmt das Archiv auf diesem Gerät sie auf, und sie gehen auf den Server, sobald er wieder antwortet.</source>
-        <translation>Senza server dell&apos;archivio, gli elenchi vanno nell&apos;archivio su questo dispositivo. Se il server non è raggiungibile, li accoglie l&apos;archivio su questo dispositivo e passano al server appena risponde di nuovo.</translation>
+        <translation>Senza server dell'archivio, gli elenchi vanno nell'archivio su questo dispositivo. Se il server non è raggiungibile, li accoglie l'archivio su questo dispositivo e passano al server appena risponde di nuovo.</translation>
     </message>
     <message>
         <source>Bitte geben Sie den Archivserver ein: seinen Namen oder seine Adresse.</source>
-        <translation>Inserire il server dell&apos;archivio: il suo nome o indirizzo.</translation>
+        <translation>Inserire il server dell'archivio: il suo nome o indirizzo.</translation>
     </message>
     <message>
         <source>Bitte geben Sie als Port eine Zahl von 1 bis 65535 ein (meist 5432).</source>
@@ -938,7 +938,7 @@ Allegarlo a questa e-mail.</translation>
     </message>
     <message>
         <source>Bitte geben Sie die Datenbank des Archivs auf dem Server ein.</source>
-        <translation>Inserire il database dell&apos;archivio sul server.</translation>
+        <translation>Inserire il database dell'archivio sul server.</translation>
     </message>
     <message>
         <source>Archiv: noch nicht geöffnet</source>
@@ -954,19 +954,19 @@ Allegarlo a questa e-mail.</translation>
     </message>
     <message>
         <source>Listen, die auf die Übernahme ins Archiv warten: %1</source>
-        <translation>Elenchi in attesa di essere aggiunti all&apos;archivio: %1</translation>
+        <translation>Elenchi in attesa di essere aggiunti all'archivio: %1</translation>
     </message>
     <message>
         <source>Alle Listen sind im Archiv.</source>
-        <translation>Tutti gli elenchi sono nell&apos;archivio.</translation>
+        <translation>Tutti gli elenchi sono nell'archivio.</translation>
     </message>
     <message>
         <source>Übernommen: Die Listen gehen von jetzt an auf den Server %1.</source>
-        <translation>Applicato: d&apos;ora in poi gli elenchi vanno al server %1.</translation>
+        <translation>Applicato: d'ora in poi gli elenchi vanno al server %1.</translation>
     </message>
     <message>
         <source>Übernommen: Die Listen gehen von jetzt an in das Archiv auf diesem Gerät.</source>
-        <translation>Applicato: d&apos;ora in poi gli elenchi vanno nell&apos;archivio su questo dispositivo.</translation>
+        <translation>Applicato: d'ora in poi gli elenchi vanno nell'archivio su questo dispositivo.</translation>
     </message>
 </context>
 <context>
@@ -993,7 +993,7 @@ Allegarlo a questa e-mail.</translation>
     </message>
     <message>
         <source>Das Archiv %1 kann nicht gelesen werden: %2</source>
-        <translation>Impossibile leggere l&apos;archivio %1: %2</translation>
+        <translation>Impossibile leggere l'archivio %1: %2</translation>
     </message>
     <message>
         <source>unbekannter Fehler</source>
@@ -1024,18 +1024,18 @@ Allegarlo a questa e-mail.</translation>
     </message>
     <message>
         <source>Die empfangene Datei %1 konnte nicht im Ordner %2 für das Archiv abgelegt werden: %3</source>
-        <translation>Il file ricevuto %1 non è stato possibile depositarlo nella cartella %2 per l&apos;archivio: %3</translation>
+        <translation>Il file ricevuto %1 non è stato possibile depositarlo nella cartella %2 per l'archivio: %3</translation>
     </message>
 </context>
 <context>
     <name>cArchiveKeeper</name>
     <message>
         <source>Die Datei %1 im Ordner für das Archiv ist unlesbar; sie bleibt unter dem Namen %2 erhalten.</source>
-        <translation>Il file %1 nella cartella dell&apos;archivio è illeggibile; viene conservato con il nome %2.</translation>
+        <translation>Il file %1 nella cartella dell'archivio è illeggibile; viene conservato con il nome %2.</translation>
     </message>
     <message>
         <source>Bis der Archivserver wieder erreichbar ist, gehen empfangene Listen in das lokale Archiv %1; danach werden sie auf den Server übertragen.</source>
-        <translation>Finché il server dell&apos;archivio non è raggiungibile, gli elenchi ricevuti vanno nell&apos;archivio locale %1; poi vengono trasferiti al server.</translation>
+        <translation>Finché il server dell'archivio non è raggiungibile, gli elenchi ricevuti vanno nell'archivio locale %1; poi vengono trasferiti al server.</translation>
     </message>
     <message>
         <source>Die empfangenen Listen warten im Ordner %1 und werden später übernommen.</source>
@@ -1046,50 +1046,50 @@ Allegarlo a questa e-mail.</translation>
     <name>cArchiveStore</name>
     <message>
         <source>Das Archiv %1 ist beschädigt: %2</source>
-        <translation>L&apos;archivio %1 è danneggiato: %2</translation>
+        <translation>L'archivio %1 è danneggiato: %2</translation>
     </message>
     <message>
         <source>Das Archiv %1 wird von einem anderen Programm gesperrt: %2</source>
-        <translation>L&apos;archivio %1 è bloccato da un altro programma: %2</translation>
+        <translation>L'archivio %1 è bloccato da un altro programma: %2</translation>
     </message>
     <message>
         <source>Das Archiv %1 kann nicht geschrieben werden, der Datenträger ist voll: %2</source>
-        <translation>Impossibile scrivere nell&apos;archivio %1, il supporto di memoria è pieno: %2</translation>
+        <translation>Impossibile scrivere nell'archivio %1, il supporto di memoria è pieno: %2</translation>
     </message>
     <message>
         <source>Das Archiv %1 kann nicht geöffnet werden: %2</source>
-        <translation>Impossibile aprire l&apos;archivio %1: %2</translation>
+        <translation>Impossibile aprire l'archivio %1: %2</translation>
     </message>
     <message>
         <source>Das Archiv %1 ist beschädigt (%2) und lässt sich nicht nach %3 verschieben.</source>
-        <translation>L&apos;archivio %1 è danneggiato (%2) e non può essere spostato in %3.</translation>
+        <translation>L'archivio %1 è danneggiato (%2) e non può essere spostato in %3.</translation>
     </message>
     <message>
         <source>Das Archiv %1 war beschädigt (%2). Es wurde nach %3 verschoben, ein neues Archiv ist angelegt.</source>
-        <translation>L&apos;archivio %1 era danneggiato (%2). È stato spostato in %3 ed è stato creato un nuovo archivio.</translation>
+        <translation>L'archivio %1 era danneggiato (%2). È stato spostato in %3 ed è stato creato un nuovo archivio.</translation>
     </message>
     <message>
         <source>Das Archiv %1 stammt von einer neueren Programmversion (Version %2, dieses Programm kennt bis Version %3) und bleibt unverändert.</source>
-        <translation>L&apos;archivio %1 proviene da una versione più recente del programma (versione %2, questo programma supporta fino alla versione %3) e rimane invariato.</translation>
+        <translation>L'archivio %1 proviene da una versione più recente del programma (versione %2, questo programma supporta fino alla versione %3) e rimane invariato.</translation>
     </message>
     <message>
         <source>Die Datei %1 wurde nicht ins Archiv übernommen: ihr Name nennt keine bekannte Liste.</source>
-        <translation>Il file %1 non è stato aggiunto all&apos;archivio: il suo nome non corrisponde a nessuna lista nota.</translation>
+        <translation>Il file %1 non è stato aggiunto all'archivio: il suo nome non corrisponde a nessuna lista nota.</translation>
     </message>
     <message>
         <source>Die Datei %1 wurde nicht ins Archiv übernommen.</source>
-        <translation>Il file %1 non è stato aggiunto all&apos;archivio.</translation>
+        <translation>Il file %1 non è stato aggiunto all'archivio.</translation>
     </message>
 </context>
 <context>
     <name>cCustomerSelector</name>
     <message>
         <source>Alle Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i clienti</translation>
     </message>
     <message>
         <source>Kunde: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente: %1</translation>
     </message>
 </context>
 <context>
@@ -1224,12 +1224,12 @@ Allegarlo a questa e-mail.</translation>
     <message>
         <source>Wenn Sie Probleme bei der Verwendung
 der Anwendung haben, kontaktieren Sie uns bitte.</source>
-        <translation>In caso di problemi nell&apos;uso
-dell&apos;applicazione, contattateci.</translation>
+        <translation>In caso di problemi nell'uso
+dell'applicazione, contattateci.</translation>
     </message>
     <message>
         <source>Geben Sie die Email Adresse ein</source>
-        <translation>Inserire l&apos;indirizzo e-mail</translation>
+        <translation>Inserire l'indirizzo e-mail</translation>
     </message>
     <message>
         <source>Trennen</source>
@@ -1249,7 +1249,7 @@ dell&apos;applicazione, contattateci.</translation>
     </message>
     <message>
         <source>The change will be active after restart of the application.</source>
-        <translation>La modifica sarà attiva dopo il riavvio dell&apos;applicazione.</translation>
+        <translation>La modifica sarà attiva dopo il riavvio dell'applicazione.</translation>
     </message>
     <message>
         <source>Archiv</source>
@@ -1257,7 +1257,7 @@ dell&apos;applicazione, contattateci.</translation>
     </message>
     <message>
         <source>Abrechnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatturazione</translation>
     </message>
 </context>
 <context>
@@ -1435,7 +1435,7 @@ dell&apos;applicazione, contattateci.</translation>
     </message>
     <message>
         <source>Die Liste zeigt keine Aufträge.</source>
-        <translation>L&apos;elenco non contiene ordini.</translation>
+        <translation>L'elenco non contiene ordini.</translation>
     </message>
     <message>
         <source>ISOXML (Ackerschlagkartei)</source>
@@ -1443,35 +1443,35 @@ dell&apos;applicazione, contattateci.</translation>
     </message>
     <message>
         <source>Abrechnungsgrundlage (PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Base di fatturazione (PDF)</translation>
     </message>
     <message>
         <source>Abrechnungsgrundlage (CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Base di fatturazione (CSV)</translation>
     </message>
     <message>
         <source>Fahrerstunden (PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ore operatori (PDF)</translation>
     </message>
     <message>
         <source>Fahrerstunden (CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ore operatori (CSV)</translation>
     </message>
     <message>
         <source>Die Preise konnten nicht aus dem Archiv %1 gelesen werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere i prezzi dall'archivio %1: %2</translation>
     </message>
     <message>
         <source>Die Liste zeigt keine Aufträge mit Kunde und Startdatum.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'elenco non contiene ordini con cliente e data di inizio.</translation>
     </message>
     <message>
         <source>Abrechnungsgrundlage</source>
-        <translation type="unfinished"></translation>
+        <translation>Base di fatturazione</translation>
     </message>
     <message>
         <source>Fahrerstunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Ore operatori</translation>
     </message>
 </context>
 <context>
@@ -1537,7 +1537,7 @@ dell&apos;applicazione, contattateci.</translation>
     </message>
     <message>
         <source>Version der Anwendung:</source>
-        <translation>Versione dell&apos;applicazione:</translation>
+        <translation>Versione dell'applicazione:</translation>
     </message>
 </context>
 <context>
@@ -1724,7 +1724,7 @@ dell&apos;applicazione, contattateci.</translation>
     <name>cOrderPage</name>
     <message>
         <source>Keine Auftragsdaten</source>
-        <translation>Nessun dato dell&apos;ordine</translation>
+        <translation>Nessun dato dell'ordine</translation>
     </message>
     <message>
         <source>Bericht als PDF speichern</source>
@@ -1833,7 +1833,7 @@ Ciò è corretto solo se il terminale è stato sostituito. Considerare attendibi
     </message>
     <message>
         <source>Beim Import ist ein Fehler aufgetreten</source>
-        <translation>Si è verificato un errore durante l&apos;importazione</translation>
+        <translation>Si è verificato un errore durante l'importazione</translation>
     </message>
     <message>
         <source>Die empfangene Datei hat keinen gültigen Namen und wurde nicht gespeichert.</source>
@@ -1869,7 +1869,7 @@ Ciò è corretto solo se il terminale è stato sostituito. Fidarsi del nuovo cer
     </message>
     <message>
         <source>Das Terminal %1 hat eine ungültige Seriennummer gesendet. Die Anmeldung wurde abgebrochen.</source>
-        <translation>Il terminale %1 ha inviato un numero di serie non valido. L&apos;accesso è stato interrotto.</translation>
+        <translation>Il terminale %1 ha inviato un numero di serie non valido. L'accesso è stato interrotto.</translation>
     </message>
 </context>
 <context>
@@ -1968,7 +1968,7 @@ Ciò è corretto solo se il terminale è stato sostituito. Fidarsi del nuovo cer
     </message>
     <message>
         <source>Möchten Sie die App schließen?</source>
-        <translation>Chiudere l&apos;app?</translation>
+        <translation>Chiudere l'app?</translation>
     </message>
     <message>
         <source>Bericht als PDF speichern</source>

@@ -35,10 +35,13 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QLineEdit>
+#include <QPainter>
 #include <QProcess>
 #include <QScreen>
 #include <QSettings>
@@ -217,6 +220,59 @@ void vShootOrderPages(cHaupt* _pHaupt)
     }
 }
 
+// A letterhead's logo drawn here: a green disc with the contractor's initials.
+QByteArray baSampleLogo()
+{
+    QImage logo(360, 120, QImage::Format_ARGB32);
+    logo.fill(Qt::transparent);
+    QPainter painter(&logo);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(46, 125, 50));
+    painter.setPen(Qt::NoPen);
+    painter.drawEllipse(QRectF(4, 4, 112, 112));
+    painter.setPen(Qt::white);
+    painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 34, QFont::Bold));
+    painter.drawText(QRectF(4, 4, 112, 112), Qt::AlignCenter, QStringLiteral("LB"));
+    painter.setPen(QColor(46, 125, 50));
+    painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 22, QFont::Bold));
+    painter.drawText(QRectF(130, 0, 230, 120), Qt::AlignVCenter | Qt::AlignLeft,
+                     QStringLiteral("Lohnbetrieb\nBeispiel"));
+    painter.end();
+    QByteArray baPng;
+    QBuffer buffer(&baPng);
+    buffer.open(QIODevice::WriteOnly);
+    logo.save(&buffer, "PNG");
+    return baPng;
+}
+
+// An archive of its own with sample rates and letterhead (the sample
+// archive is made later), for the rates page and the bill basis.
+QSqlDatabase sampleRatesArchive(QString* _pMessage)
+{
+    static const QString s_strConnection = QStringLiteral("screenshots-rates");
+    static QTemporaryDir s_folder;
+    QSqlDatabase::removeDatabase(s_strConnection);
+    cArchiveStore store(
+        cArchiveStore::sqliteConnection(s_folder.filePath(QStringLiteral("rates.sqlite")), s_strConnection));
+    const ArchiveOpenResult opened = store.open();
+    *_pMessage = opened.strMessage;
+    if (!opened.bUsable())
+        return QSqlDatabase();
+    BillRates rates;
+    rates.defaults = {14500, 9000, 2500, 1900};
+    rates.customers.insert(QStringLiteral("4711"), {13000, std::nullopt, 0, std::nullopt});
+    Letterhead letterhead;
+    letterhead.strName = QStringLiteral("Lohnbetrieb Beispiel");
+    letterhead.strAddress = QStringLiteral("Feldweg 1\n38100 Braunschweig");
+    letterhead.strVatId = QStringLiteral("DE123456789");
+    letterhead.strBank = QStringLiteral("IBAN DE02 1203 0000 0000 2020 51\nBIC BYLADEM1001");
+    letterhead.baLogo = baSampleLogo();
+    QSqlDatabase database = store.database();
+    QSqlError error;
+    BillSettings::bSave(database, rates, letterhead, error);
+    return database;
+}
+
 // The reports of the shown order, the orders list and the season, as the
 // buttons write them; the offer after saving is answered with "close".
 void vShootReports(cHaupt* _pHaupt, cSaisonData* _pSeason)
@@ -236,6 +292,16 @@ void vShootReports(cHaupt* _pHaupt, cSaisonData* _pSeason)
     _pSeason->vShowOrderTotals();
     _pSeason->vSaveReport();
     vRenderReport(saved, "report_season");
+    // The bill basis of one customer, with the sample rates and letterhead.
+    saved.clear();
+    _pHaupt->vSetBillArchiveConnector(sampleRatesArchive);
+    if (auto* pCustomers = _pHaupt->findChild<QComboBox*>(QStringLiteral("comboBox_Kundenwahl"));
+        pCustomers && pCustomers->count() > 1) {
+        pCustomers->setCurrentIndex(1);
+        _pHaupt->vExportBillPdf();
+        vRenderReport(saved, "report_bill");
+        pCustomers->setCurrentIndex(0);
+    }
     ReportOffer::vSetChooser({});
 }
 
@@ -274,30 +340,7 @@ void vShootArchive()
 void vShootBilling()
 {
     cAbrechnungSeite* pBilling = cAbrechnungSeite::instance();
-    pBilling->vSetArchiveConnector([](QString* _pMessage) {
-        // An archive of its own: the sample archive is made later.
-        static const QString s_strConnection = QStringLiteral("screenshots-rates");
-        static QTemporaryDir s_folder;
-        QSqlDatabase::removeDatabase(s_strConnection);
-        cArchiveStore store(cArchiveStore::sqliteConnection(s_folder.filePath(QStringLiteral("rates.sqlite")),
-                                                            s_strConnection));
-        const ArchiveOpenResult opened = store.open();
-        *_pMessage = opened.strMessage;
-        if (!opened.bUsable())
-            return QSqlDatabase();
-        BillRates rates;
-        rates.defaults = {14500, 9000, 2500, 1900};
-        rates.customers.insert(QStringLiteral("4711"), {13000, std::nullopt, 0, std::nullopt});
-        Letterhead letterhead;
-        letterhead.strName = QStringLiteral("Lohnunternehmen Beispiel");
-        letterhead.strAddress = QStringLiteral("Feldweg 1\n38100 Braunschweig");
-        letterhead.strVatId = QStringLiteral("DE123456789");
-        letterhead.strBank = QStringLiteral("IBAN DE02 1203 0000 0000 2020 51\nBIC BYLADEM1001");
-        QSqlDatabase database = store.database();
-        QSqlError error;
-        BillSettings::bSave(database, rates, letterhead, error);
-        return database;
-    });
+    pBilling->vSetArchiveConnector(sampleRatesArchive);
     vShoot(pBilling, "billing");
     pBilling->findChild<QAbstractButton*>(QStringLiteral("pushButton_Briefkopf"))->click();
     vShoot(pBilling, "billing_letterhead");
