@@ -240,8 +240,19 @@ Query query(const Selection& _selection, const EntryLayout& _layout, Dialect _di
         result.binds << _selection.strSeason;
     }
     if (!_selection.strCustomerNumber.isEmpty()) {
-        slWhere << QStringLiteral("x.customer_number = ?");
-        result.binds << _selection.strCustomerNumber;
+        // The customer's places in the sort order come first: their orders
+        // are found through its index, where the number alone would read
+        // every order of the selection (a tenth of a second per 100,000).
+        // Each name the number had is a customer key "<name> (<number>)".
+        QString strNumber = _selection.strCustomerNumber;
+        strNumber.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+            .replace(QLatin1Char('%'), QLatin1String("\\%"))
+            .replace(QLatin1Char('_'), QLatin1String("\\_"));
+        slWhere << QStringLiteral("x.customer_number = ?")
+                << QStringLiteral(
+                       "(v.customer_rank IN (SELECT r.rank_value FROM archive_customer_ranks r WHERE "
+                       "r.customer_key LIKE ? ESCAPE '\\') OR v.customer_rank IS NULL)");
+        result.binds << _selection.strCustomerNumber << QLatin1String("% (") + strNumber + QLatin1Char(')');
     }
     // As the list: a row without a date passes an upper bound, not a lower
     // one. The rows are walked in the list's order and their dates compared

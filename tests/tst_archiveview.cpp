@@ -394,6 +394,23 @@ void tst_ArchiveView::oneCustomersOrders()
     selection.machine = machines.at(1);
     selection.strSeason.clear();
     QCOMPARE(customers(selection), QStringList({"Müller (4711)"}));
+
+    // A customer renamed on another machine is found under both names; the
+    // wildcards of SQL's LIKE in a number are plain characters.
+    vImport(db,
+            {strOrderLine("7", "Müller-Hof", "07.09.2014 08:00", 1, "4711"),
+             strOrderLine("8", "Ecke", "08.09.2014 08:00", 1, "4_1%"),
+             strOrderLine("9", "Ecke", "09.09.2014 08:00", 1, "4a1b")},
+            QStringLiteral("WAB3"));
+    QVERIFY(ArchiveView::bEnsureCustomerRanks(db, QStringLiteral("de_DE"), error));
+    for (int s32Sort : {0, 1}) {
+        ArchiveView::Selection all;
+        all.s32SortMode = s32Sort;
+        all.strCustomerNumber = QStringLiteral("4711");
+        QCOMPARE(numbers(all), QStringList({"1", "3", "5", "6", "7"}));
+        all.strCustomerNumber = QStringLiteral("4_1%");
+        QCOMPARE(numbers(all), QStringList({"8"}));
+    }
 }
 
 void tst_ArchiveView::sameRowsAsTheFileSearch_data()
