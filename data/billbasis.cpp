@@ -54,18 +54,19 @@ Order orderOf(const QString& _strLine)
 
 void vPrice(Line& _line, const EffectiveRates& _rates)
 {
-    _line.s64AreaCents = BillMoney::s64Rounded(_line.s64AreaM2 * _rates.s64PerHectare, 10000);
-    _line.s64RoadCents = BillMoney::s64Rounded(_line.s64RoadMinutes * _rates.s64PerRoadHour, 60);
+    _line.s64AreaCents = BillMoney::s64Priced(_line.s64AreaM2, _rates.s64PerHectare, 10000);
+    _line.s64RoadCents = BillMoney::s64Priced(_line.s64RoadMinutes, _rates.s64PerRoadHour, 60);
     _line.s64OrderCents = _rates.s64PerOrder;
 }
 
+// Sums that a damaged file's figures cannot overflow.
 void vAdd(Line& _sum, const Line& _line)
 {
-    _sum.s64AreaM2 += _line.s64AreaM2;
-    _sum.s64RoadMinutes += _line.s64RoadMinutes;
-    _sum.s64AreaCents += _line.s64AreaCents;
-    _sum.s64RoadCents += _line.s64RoadCents;
-    _sum.s64OrderCents += _line.s64OrderCents;
+    _sum.s64AreaM2 = BillMoney::s64Sum(_sum.s64AreaM2, _line.s64AreaM2);
+    _sum.s64RoadMinutes = BillMoney::s64Sum(_sum.s64RoadMinutes, _line.s64RoadMinutes);
+    _sum.s64AreaCents = BillMoney::s64Sum(_sum.s64AreaCents, _line.s64AreaCents);
+    _sum.s64RoadCents = BillMoney::s64Sum(_sum.s64RoadCents, _line.s64RoadCents);
+    _sum.s64OrderCents = BillMoney::s64Sum(_sum.s64OrderCents, _line.s64OrderCents);
 }
 
 // Numbers as numbers where both are, texts otherwise.
@@ -142,7 +143,7 @@ Bill billOf(const Customer& _customer, QVector<Order>& _orders, const Request& _
         bill.dateFrom = _request.dateFrom;
     if (_request.dateTo.isValid())
         bill.dateTo = _request.dateTo;
-    bill.s64VatCents = BillMoney::s64Rounded(bill.s64NetCents() * bill.rates.s64VatBasisPoints, 10000);
+    bill.s64VatCents = BillMoney::s64Priced(bill.s64NetCents(), bill.rates.s64VatBasisPoints, 10000);
     bill.strNumber = strNumber(_customer.strNumber, bill.dateFrom, bill.dateTo);
     return bill;
 }

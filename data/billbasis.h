@@ -25,7 +25,10 @@ struct Line {
     qint64 s64AreaCents = 0;  // area times the price per hectare
     qint64 s64RoadCents = 0;  // road time times the price per hour
     qint64 s64OrderCents = 0; // the flat price per order
-    qint64 s64Cents() const { return s64AreaCents + s64RoadCents + s64OrderCents; }
+    qint64 s64Cents() const
+    {
+        return BillMoney::s64Sum(BillMoney::s64Sum(s64AreaCents, s64RoadCents), s64OrderCents);
+    }
 };
 
 struct Field {
@@ -53,7 +56,7 @@ struct Bill {
     qint64 s64VatCents = 0;
     int s32Orders = 0;
     qint64 s64NetCents() const { return total.s64Cents(); }
-    qint64 s64GrossCents() const { return s64NetCents() + s64VatCents; }
+    qint64 s64GrossCents() const { return BillMoney::s64Sum(s64NetCents(), s64VatCents); }
 };
 
 struct Request {

@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <limits>
+
 EffectiveRates BillRates::effectiveFor(const QString& _strCustomerNumber) const
 {
     const BillRateSet own = customers.value(_strCustomerNumber);
@@ -43,10 +45,21 @@ std::optional<qint64> parseHundredths(const QString& _strText, const QLocale& _l
 
 } // namespace
 
-qint64 s64Rounded(qint64 _s64Numerator, qint64 _s64Denominator)
+qint64 s64Priced(qint64 _s64Count, qint64 _s64Price, qint64 _s64Per)
 {
-    const qint64 s64Magnitude = (qAbs(_s64Numerator) * 2 + _s64Denominator) / (2 * _s64Denominator);
-    return _s64Numerator < 0 ? -s64Magnitude : s64Magnitude;
+    const __int128 product = __int128(_s64Count) * _s64Price;
+    const __int128 magnitude = ((product < 0 ? -product : product) * 2 + _s64Per) / (2 * __int128(_s64Per));
+    const __int128 limit = std::numeric_limits<qint64>::max();
+    const qint64 s64Magnitude = qint64(magnitude > limit ? limit : magnitude);
+    return product < 0 ? -s64Magnitude : s64Magnitude;
+}
+
+qint64 s64Sum(qint64 _s64Left, qint64 _s64Right)
+{
+    qint64 s64Result = 0;
+    if (__builtin_add_overflow(_s64Left, _s64Right, &s64Result))
+        return _s64Left < 0 ? std::numeric_limits<qint64>::min() : std::numeric_limits<qint64>::max();
+    return s64Result;
 }
 
 std::optional<qint64> parseCents(const QString& _strText, const QLocale& _locale)

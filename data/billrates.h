@@ -66,9 +66,12 @@ namespace BillMoney
 // time times a price stays far inside 64 bits.
 constexpr qint64 MAX_CENTS = 100000000;
 
-// _s64Numerator / _s64Denominator rounded to a whole number, half away from
-// zero (commercial rounding); _s64Denominator > 0.
-qint64 s64Rounded(qint64 _s64Numerator, qint64 _s64Denominator);
+// _s64Count * _s64Price / _s64Per rounded to a whole number, half away from
+// zero (commercial rounding), the product taken in 128 bits; _s64Per > 0.
+// A result beyond 64 bits saturates.
+qint64 s64Priced(qint64 _s64Count, qint64 _s64Price, qint64 _s64Per);
+// _s64Left + _s64Right, saturating instead of overflowing.
+qint64 s64Sum(qint64 _s64Left, qint64 _s64Right);
 
 // A price as typed in _locale ("1.234,50", "12", "0,5"), with at most two
 // decimals and without sign: its cents, or nothing when it is no such

@@ -4,7 +4,7 @@
 # behaviour sanitizers.
 #   tools/fuzz.sh [seconds per target] [target...]
 # Targets: listfile statisticsfile framing filemessage discovery liverecord
-# isoxml archive archiveinbox.
+# isoxml archive archiveinbox bill.
 # The seed corpus (tests/fuzz/corpus) is copied into build-fuzz/corpus, where
 # the fuzzer keeps what it learns between runs. A finding is minimised into
 # tests/fuzz/regressions/<target>/, which the replay test (tst_fuzzreplay)
@@ -14,7 +14,7 @@ VEMO_ROOT=$(cd "$(dirname "$0")/.." && pwd)
 SECONDS_PER_TARGET="${1:-60}"
 shift || true
 TARGETS=("$@")
-[ ${#TARGETS[@]} -eq 0 ] && TARGETS=(listfile statisticsfile framing filemessage discovery liverecord isoxml archive archiveinbox)
+[ ${#TARGETS[@]} -eq 0 ] && TARGETS=(listfile statisticsfile framing filemessage discovery liverecord isoxml archive archiveinbox bill)
 BUILD="${VEMO_FUZZ_BUILD_DIR:-$VEMO_ROOT/build-fuzz}"
 FUZZ_DIR="$VEMO_ROOT/tests/fuzz"
 

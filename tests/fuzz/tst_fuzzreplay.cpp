@@ -16,6 +16,7 @@ int fuzzLiveRecord(const uint8_t* data, size_t size);
 int fuzzIsoXml(const uint8_t* data, size_t size);
 int fuzzArchive(const uint8_t* data, size_t size);
 int fuzzArchiveInbox(const uint8_t* data, size_t size);
+int fuzzBill(const uint8_t* data, size_t size);
 
 namespace
 {
@@ -37,6 +38,7 @@ const Target c_aTargets[] = {
     {"isoxml", fuzzIsoXml},
     {"archive", fuzzArchive},
     {"archiveinbox", fuzzArchiveInbox},
+    {"bill", fuzzBill},
 };
 
 QStringList g_slBroken;
