@@ -167,6 +167,62 @@ void vWidenRange(const QDate& _date, QDate& _dateMin, QDate& _dateMax)
 
 } // namespace
 
+namespace
+{
+
+// What one pass over the order records collects, in the file's order.
+struct OrderScan {
+    QVector<int> lines;
+    QVector<QDate> dates;
+    cSortKeys keys;
+    cSearchIndex search;
+    // Each row's customer as a place among the numbers met so far.
+    QVector<int> customers;
+    SortFilter::RowKeys customerKeys;
+    QHash<QString, int> customerPlaces;
+
+    explicit OrderScan(int _s32Records)
+    {
+        lines.reserve(_s32Records);
+        dates.reserve(_s32Records);
+        keys.vReserve(_s32Records);
+        search.vReserve(_s32Records, 160);
+        customers.reserve(_s32Records);
+    }
+};
+
+// The rows in their sorted order: the filter's keys, each row's line in the
+// file and the model's items.
+QList<QStandardItem*> sortedItems(OrderScan& _scan, const QStringList& _slLines,
+                                  const std::shared_ptr<const cOrderEntries>& _pEntries,
+                                  cListModelBuilder::OrderRows& _rows)
+{
+    _scan.keys.vSetTextProvider(
+        [&](int _s32Row) { return RecordFields(_slLines.at(_scan.lines.at(_s32Row))).strClean(0); });
+    const QVector<int> order = _scan.keys.stableOrder();
+    auto pKeys = std::make_shared<SortFilter::RowKeys>();
+    // The search index stays in the file's order; the keys say where each row's text is.
+    pKeys->search = std::move(_scan.search);
+    pKeys->searchRow = order;
+    pKeys->dated.assign(size_t(order.size()), 1);
+    pKeys->dates.reserve(order.size());
+    pKeys->customerNumbers = std::move(_scan.customerKeys.customerNumbers);
+    pKeys->customer.reserve(order.size());
+    _rows.lineOfRow.reserve(order.size());
+    QList<QStandardItem*> items;
+    items.reserve(order.size());
+    for (const int s32Index : order) {
+        pKeys->dates.append(_scan.dates.at(s32Index));
+        pKeys->customer.append(_scan.customers.at(s32Index));
+        _rows.lineOfRow.append(_scan.lines.at(s32Index));
+        items.append(new cOrderItem(_pEntries, _scan.lines.at(s32Index)));
+    }
+    _rows.pKeys = std::move(pKeys);
+    return items;
+}
+
+} // namespace
+
 cListModelBuilder::OrderRows cListModelBuilder::vBuildOrders(const QStringList& _slLines, int _s32SortMode,
                                                              cOrderTotals& _totals, QDate& _dateMin,
                                                              QDate& _dateMax)
@@ -183,22 +239,8 @@ cListModelBuilder::OrderRows cListModelBuilder::vBuildOrders(const QStringList& 
         !pEntries->strLabel(cOrderEntries::START).chopped(2).contains(QLatin1Char(':'));
 
     // The rows in the file's order first; sorted below.
-    const int s32Records = qMax(0, _slLines.size() - 1);
-    QVector<int> lines;
-    lines.reserve(s32Records);
-    QVector<QDate> dates;
-    dates.reserve(s32Records);
-    cSortKeys keys;
-    keys.vReserve(s32Records);
-    cSearchIndex search;
-    search.vReserve(s32Records, 160);
-    // Each row's customer as a place among the numbers met so far.
-    QVector<int> customers;
-    customers.reserve(s32Records);
-    SortFilter::RowKeys customerKeys;
-    QHash<QString, int> customerPlaces;
+    OrderScan scan(qMax(0, _slLines.size() - 1));
     OrderRows rows;
-
     for (int i = 1; i < _slLines.size(); ++i) {
         const QString& strRecord = _slLines.at(i);
         if (strRecord.isEmpty())
@@ -220,39 +262,17 @@ cListModelBuilder::OrderRows cListModelBuilder::vBuildOrders(const QStringList& 
         if (bCleanEmpty(fields.field(0)))
             continue;
 
-        lines.append(i);
-        vAppendSortKey(keys, fields, s32Mode);
-        dates.append(bPlainStartLabel ? SortFilter::dateOfStartValue(strStart)
-                                      : SortFilter::dateOfEntryText(pEntries->strEntry(i)));
-        pEntries->vAppendSearchText(fields, search);
-        const int s32Customers = customerKeys.customerNumbers.size();
-        customers.append(customerKeys.s32AddCustomer(fields.strClean(2), customerPlaces));
-        if (customerKeys.customerNumbers.size() > s32Customers)
-            rows.customers.append({customerKeys.customerNumbers.constLast(), fields.strClean(3)});
+        scan.lines.append(i);
+        vAppendSortKey(scan.keys, fields, s32Mode);
+        scan.dates.append(bPlainStartLabel ? SortFilter::dateOfStartValue(strStart)
+                                           : SortFilter::dateOfEntryText(pEntries->strEntry(i)));
+        pEntries->vAppendSearchText(fields, scan.search);
+        const int s32Customers = scan.customerKeys.customerNumbers.size();
+        scan.customers.append(scan.customerKeys.s32AddCustomer(fields.strClean(2), scan.customerPlaces));
+        if (scan.customerKeys.customerNumbers.size() > s32Customers)
+            rows.customers.append({scan.customerKeys.customerNumbers.constLast(), fields.strClean(3)});
     }
-
-    keys.vSetTextProvider(
-        [&](int _s32Row) { return RecordFields(_slLines.at(lines.at(_s32Row))).strClean(0); });
-    const QVector<int> order = keys.stableOrder();
-    auto pKeys = std::make_shared<SortFilter::RowKeys>();
-    // The search index stays in the file's order; the keys say where each row's text is.
-    pKeys->search = std::move(search);
-    pKeys->searchRow = order;
-    pKeys->dated.assign(size_t(order.size()), 1);
-    pKeys->dates.reserve(order.size());
-    pKeys->customerNumbers = std::move(customerKeys.customerNumbers);
-    pKeys->customer.reserve(order.size());
-    rows.lineOfRow.reserve(order.size());
-    QList<QStandardItem*> items;
-    items.reserve(order.size());
-    for (const int s32Index : order) {
-        pKeys->dates.append(dates.at(s32Index));
-        pKeys->customer.append(customers.at(s32Index));
-        rows.lineOfRow.append(lines.at(s32Index));
-        items.append(new cOrderItem(pEntries, lines.at(s32Index)));
-    }
-    m_pModel->invisibleRootItem()->appendRows(items);
-    rows.pKeys = std::move(pKeys);
+    m_pModel->invisibleRootItem()->appendRows(sortedItems(scan, _slLines, pEntries, rows));
     return rows;
 }
 

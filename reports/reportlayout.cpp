@@ -16,6 +16,50 @@ QStringList slWords(const QString& _strText)
     return _strText.split(s_blank, Qt::SkipEmptyParts);
 }
 
+// Gives _dRest beyond the widths to the columns of a weight, by weight, but
+// none more than its whole text (_wanted); what they leave goes to the
+// columns without weight (numbers: their headers wrap less), then to all by
+// weight, so that the table is as wide as the room.
+void vSpreadRest(QVector<double>& _widths, const QVector<double>& _wanted, const QVector<double>& _weights,
+                 double _dRest)
+{
+    const int s32Count = _widths.size();
+    double dRest = _dRest;
+    QVector<bool> full(s32Count, false);
+    for (int pass = 0; pass < s32Count && dRest > 1e-9; ++pass) {
+        double dOpen = 0;
+        for (int c = 0; c < s32Count; ++c)
+            dOpen += full[c] ? 0 : _weights[c];
+        if (dOpen <= 0)
+            break;
+        double dGiven = 0;
+        for (int c = 0; c < s32Count; ++c) {
+            if (full[c] || _weights[c] <= 0)
+                continue;
+            const double dTake = qMin(dRest * _weights[c] / dOpen, _wanted[c] - _widths[c]);
+            _widths[c] += dTake;
+            dGiven += dTake;
+            if (_widths[c] >= _wanted[c] - 1e-9)
+                full[c] = true;
+        }
+        dRest -= dGiven;
+        if (dGiven <= 1e-9)
+            break;
+    }
+    for (int c = 0; c < s32Count && dRest > 1e-9; ++c) {
+        if (_weights[c] > 0)
+            continue;
+        const double dTake = qMin(dRest, _wanted[c] - _widths[c]);
+        _widths[c] += dTake;
+        dRest -= dTake;
+    }
+    double dWeights = 0;
+    for (const double dWeight : _weights)
+        dWeights += dWeight;
+    for (int c = 0; c < s32Count && dRest > 1e-9 && dWeights > 0; ++c)
+        _widths[c] += dRest * _weights[c] / dWeights;
+}
+
 } // namespace
 
 double dWidestWord(const QString& _strText, bool _bBold, const Measure& _measure)
@@ -80,9 +124,12 @@ QVector<double> columnWidths(const QVector<ColumnSpec>& _columns, const QStringL
     const auto weight = [&](int _c) {
         return !bTextsOnly || !_columns.at(_c).bNumber ? qMax(1e-9, _columns.at(_c).dWeight) : 0.0;
     };
+    QVector<double> weights(s32Count);
     double dWeights = 0;
-    for (int c = 0; c < s32Count; ++c)
-        dWeights += weight(c);
+    for (int c = 0; c < s32Count; ++c) {
+        weights[c] = weight(c);
+        dWeights += weights[c];
+    }
 
     QVector<double> widths = need;
     const double dWanted = std::accumulate(wanted.cbegin(), wanted.cend(), 0.0);
@@ -93,43 +140,7 @@ QVector<double> columnWidths(const QVector<ColumnSpec>& _columns, const QStringL
             widths[c] += (_dTotal - dWanted) * weight(c) / dWeights;
         return widths;
     }
-    // The room beyond the needs goes to the text columns by weight, but none
-    // gets more than its whole text needs; what it leaves goes to the others.
-    double dRest = _dTotal - dNeed;
-    QVector<bool> full(s32Count, false);
-    for (int pass = 0; pass < s32Count && dRest > 1e-9; ++pass) {
-        double dOpen = 0;
-        for (int c = 0; c < s32Count; ++c)
-            dOpen += full[c] ? 0 : weight(c);
-        if (dOpen <= 0)
-            break;
-        double dGiven = 0;
-        for (int c = 0; c < s32Count; ++c) {
-            if (full[c] || weight(c) <= 0)
-                continue;
-            const double dShare = dRest * weight(c) / dOpen;
-            const double dTake = qMin(dShare, wanted[c] - widths[c]);
-            widths[c] += dTake;
-            dGiven += dTake;
-            if (widths[c] >= wanted[c] - 1e-9)
-                full[c] = true;
-        }
-        dRest -= dGiven;
-        if (dGiven <= 1e-9)
-            break;
-    }
-    // Room the texts leave goes to the numbers' headers, so that they wrap
-    // less, and what is left after that to the texts: the table is as wide
-    // as the page.
-    for (int c = 0; c < s32Count && dRest > 1e-9; ++c) {
-        if (weight(c) > 0)
-            continue;
-        const double dTake = qMin(dRest, wanted[c] - widths[c]);
-        widths[c] += dTake;
-        dRest -= dTake;
-    }
-    for (int c = 0; c < s32Count && dRest > 1e-9; ++c)
-        widths[c] += dRest * weight(c) / dWeights;
+    vSpreadRest(widths, wanted, weights, _dTotal - dNeed);
     return widths;
 }
 

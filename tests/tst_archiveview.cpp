@@ -119,6 +119,8 @@ private slots:
     void sameRowsAsTheFileSearch();
     void oneCustomersOrders_data() { selectionsAndSortOrders_data(); }
     void oneCustomersOrders();
+    void renamedCustomerAndWildcardNumbers_data() { selectionsAndSortOrders_data(); }
+    void renamedCustomerAndWildcardNumbers();
 
 private:
     QSqlDatabase database(const QString& _strBackEnd, const QString& _strName);
@@ -319,6 +321,19 @@ void tst_ArchiveView::latestVersionAndRanks()
 
 // Two customers of the same name apart by number, with machine, season,
 // search and dates; the customers a selector offers for a machine and season.
+// The order numbers of a selection's first rows, or the error.
+QStringList slOrderNumbers(QSqlDatabase& _db, const ArchiveView::Selection& _selection)
+{
+    QVector<ArchiveView::OrderRow> rows;
+    QSqlError error;
+    if (!ArchiveView::bFetch(_db, _selection, layoutFor(_selection.s32SortMode), 0, 10, rows, error))
+        return QStringList{error.text()};
+    QStringList sl;
+    for (const ArchiveView::OrderRow& row : rows)
+        sl << RecordFields(row.strLine).strClean(0);
+    return sl;
+}
+
 void tst_ArchiveView::oneCustomersOrders()
 {
     QFETCH(QString, backEnd);
@@ -341,14 +356,7 @@ void tst_ArchiveView::oneCustomersOrders()
     QCOMPARE(machines.size(), 2);
 
     const auto numbers = [&](const ArchiveView::Selection& _selection) {
-        QVector<ArchiveView::OrderRow> rows;
-        QSqlError fetchError;
-        if (!ArchiveView::bFetch(db, _selection, layoutFor(_selection.s32SortMode), 0, 10, rows, fetchError))
-            return QStringList{fetchError.text()};
-        QStringList sl;
-        for (const ArchiveView::OrderRow& row : rows)
-            sl << RecordFields(row.strLine).strClean(0);
-        return sl;
+        return slOrderNumbers(db, _selection);
     };
     ArchiveView::Selection selection;
     selection.strCustomerNumber = QStringLiteral("4711");
@@ -394,22 +402,34 @@ void tst_ArchiveView::oneCustomersOrders()
     selection.machine = machines.at(1);
     selection.strSeason.clear();
     QCOMPARE(customers(selection), QStringList({"Müller (4711)"}));
+}
 
+void tst_ArchiveView::renamedCustomerAndWildcardNumbers()
+{
     // A customer renamed on another machine is found under both names; the
     // wildcards of SQL's LIKE in a number are plain characters.
+    QFETCH(QString, backEnd);
+    if (backEnd == QLatin1String("postgresql") && !m_server.bRunning())
+        QSKIP(qPrintable(m_strPgSkip));
+    QSqlDatabase db = database(backEnd, QStringLiteral("renamed_") + backEnd);
+    QVERIFY(db.isOpen());
     vImport(db,
-            {strOrderLine("7", "Müller-Hof", "07.09.2014 08:00", 1, "4711"),
-             strOrderLine("8", "Ecke", "08.09.2014 08:00", 1, "4_1%"),
-             strOrderLine("9", "Ecke", "09.09.2014 08:00", 1, "4a1b")},
-            QStringLiteral("WAB3"));
+            {strOrderLine("1", "Müller", "01.09.2014 08:00", 1, "4711"),
+             strOrderLine("2", "Ecke", "02.09.2014 08:00", 1, "4a1b")},
+            QStringLiteral("WAB1"));
+    vImport(db,
+            {strOrderLine("3", "Müller-Hof", "03.09.2014 08:00", 1, "4711"),
+             strOrderLine("4", "Ecke", "04.09.2014 08:00", 1, "4_1%")},
+            QStringLiteral("WAB2"));
+    QSqlError error;
     QVERIFY(ArchiveView::bEnsureCustomerRanks(db, QStringLiteral("de_DE"), error));
     for (int s32Sort : {0, 1}) {
         ArchiveView::Selection all;
         all.s32SortMode = s32Sort;
         all.strCustomerNumber = QStringLiteral("4711");
-        QCOMPARE(numbers(all), QStringList({"1", "3", "5", "6", "7"}));
+        QCOMPARE(slOrderNumbers(db, all), QStringList({"1", "3"}));
         all.strCustomerNumber = QStringLiteral("4_1%");
-        QCOMPARE(numbers(all), QStringList({"8"}));
+        QCOMPARE(slOrderNumbers(db, all), QStringList({"4"}));
     }
 }
 

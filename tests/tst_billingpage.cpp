@@ -50,6 +50,8 @@ private:
     static cAbrechnungSeite* page() { return cAbrechnungSeite::instance(); }
     // What the archive keeps, read past the page.
     void vStored(BillRates& _rates, Letterhead& _letterhead);
+    QList<QLineEdit*> customerValues(int _s32Row);
+    void vRemoveCustomerAndLogo(BillRates& _expected);
     // A tap on a button of the page's scrolled part. Kinetic scrolling holds
     // a press back to tell a tap from a swipe: the button is clicked here.
     static void vTap(QPushButton* _pButton) { _pButton->click(); }
@@ -203,6 +205,41 @@ void tst_BillingPage::valuesCheckedAsTyped()
     page()->hide();
 }
 
+// The value fields of the customers' row _s32Row (the number's combo box aside).
+QList<QLineEdit*> tst_BillingPage::customerValues(int _s32Row)
+{
+    QList<QLineEdit*> lEdits;
+    for (QLineEdit* pEdit : child<QWidget>("widget_Kunden")->findChildren<QLineEdit*>()) {
+        if (!qobject_cast<QComboBox*>(pEdit->parentWidget()))
+            lEdits << pEdit;
+    }
+    return lEdits.mid(_s32Row * 4, 4);
+}
+
+// The first customer removed and the logo taken away are gone from the
+// archive after saving; the rest stays as _expected.
+void tst_BillingPage::vRemoveCustomerAndLogo(BillRates& _expected)
+{
+    BillRates rates;
+    Letterhead letterhead;
+    QPushButton* pRemove = nullptr;
+    QCoreApplication::processEvents(); // the new rows show
+    for (QPushButton* pButton : child<QWidget>("widget_Kunden")->findChildren<QPushButton*>()) {
+        if (!pRemove && pButton->isVisibleTo(page()))
+            pRemove = pButton;
+    }
+    QVERIFY(pRemove);
+    vTap(pRemove);
+    vTap(child<QPushButton>("pushButton_LogoEntfernen"));
+    QVERIFY(!child<QPushButton>("pushButton_LogoEntfernen")->isEnabled());
+    vTap(child<QPushButton>("pushButton_Speichern"));
+    vStored(rates, letterhead);
+    _expected.customers.remove("4701");
+    QVERIFY(rates == _expected);
+    QVERIFY(letterhead.baLogo.isEmpty());
+    QCOMPARE(letterhead.strVatId, QString("DE123456789"));
+}
+
 void tst_BillingPage::savedAndShownAgain()
 {
     page()->show();
@@ -220,17 +257,9 @@ void tst_BillingPage::savedAndShownAgain()
     QCOMPARE(numbers.at(0)->itemText(0), QString::fromUtf8("4701 (Müller)"));
     numbers.at(0)->setCurrentIndex(0);
     QTest::keyClicks(numbers.at(1)->lineEdit(), "K-9");
-    const auto values = [&](int _s32Row) {
-        QList<QLineEdit*> lEdits;
-        for (QLineEdit* pEdit : child<QWidget>("widget_Kunden")->findChildren<QLineEdit*>()) {
-            if (!qobject_cast<QComboBox*>(pEdit->parentWidget()))
-                lEdits << pEdit;
-        }
-        return lEdits.mid(_s32Row * 4, 4);
-    };
-    values(0).at(0)->setText("170");
-    values(0).at(3)->setText("7");
-    values(1).at(2)->setText("25");
+    customerValues(0).at(0)->setText("170");
+    customerValues(0).at(3)->setText("7");
+    customerValues(1).at(2)->setText("25");
     child<QLineEdit>("lineEdit_Name")->setText(QString::fromUtf8("Lohnunternehmen Jörg"));
     child<QPlainTextEdit>("plainTextEdit_Anschrift")->setPlainText("Feldweg 1\n38100 Braunschweig");
     child<QLineEdit>("lineEdit_UstId")->setText("DE123456789");
@@ -271,27 +300,11 @@ void tst_BillingPage::savedAndShownAgain()
     QCOMPARE(numbers.size(), 2);
     QCOMPARE(numbers.at(0)->currentText(), QString::fromUtf8("4701 (Müller)"));
     QCOMPARE(numbers.at(1)->currentText(), QString("K-9"));
-    QCOMPARE(values(0).at(3)->text(), QString("7"));
+    QCOMPARE(customerValues(0).at(3)->text(), QString("7"));
     QCOMPARE(child<QPlainTextEdit>("plainTextEdit_Anschrift")->toPlainText(),
              QString("Feldweg 1\n38100 Braunschweig"));
 
-    // A customer removed and the logo taken away are gone from the archive.
-    QPushButton* pRemove = nullptr;
-    QCoreApplication::processEvents(); // the new rows show
-    for (QPushButton* pButton : child<QWidget>("widget_Kunden")->findChildren<QPushButton*>()) {
-        if (!pRemove && pButton->isVisibleTo(page()))
-            pRemove = pButton;
-    }
-    QVERIFY(pRemove);
-    vTap(pRemove);
-    vTap(child<QPushButton>("pushButton_LogoEntfernen"));
-    QVERIFY(!child<QPushButton>("pushButton_LogoEntfernen")->isEnabled());
-    vTap(child<QPushButton>("pushButton_Speichern"));
-    vStored(rates, letterhead);
-    expected.customers.remove("4701");
-    QVERIFY(rates == expected);
-    QVERIFY(letterhead.baLogo.isEmpty());
-    QCOMPARE(letterhead.strVatId, QString("DE123456789"));
+    vRemoveCustomerAndLogo(expected);
     page()->hide();
 }
 
