@@ -289,25 +289,13 @@ bool bReadVersion(QSqlDatabase& _database, int& _s32Version, QSqlError& _error)
     return true;
 }
 
-bool bCreateOrMigrate(QSqlDatabase& _database, int _s32From, QSqlError& _error)
+bool bInTransaction(QSqlDatabase& _database, QSqlError& _error, const std::function<bool()>& _fnWork)
 {
-    if (_s32From == CURRENT_VERSION)
-        return true;
     if (!_database.transaction()) {
         _error = _database.lastError();
         return false;
     }
-    bool bOk = true;
-    if (_s32From == 0)
-        bOk = bExecAll(_database, slCreate(dialectOf(_database), CURRENT_VERSION), _error);
-    if (bOk && _s32From == 1)
-        bOk = bMigrate1To2(_database, _error);
-    if (bOk && (_s32From == 1 || _s32From == 2))
-        bOk = bMigrate2To3(_database, _error);
-    if (bOk && _s32From >= 1 && _s32From <= 3)
-        bOk = bMigrate3To4(_database, _error);
-    if (bOk && _s32From >= 1 && _s32From <= 4)
-        bOk = bMigrate4To5(_database, _error);
+    bool bOk = _fnWork();
     if (bOk && !_database.commit()) {
         _error = _database.lastError();
         bOk = false;
@@ -315,6 +303,26 @@ bool bCreateOrMigrate(QSqlDatabase& _database, int _s32From, QSqlError& _error)
     if (!bOk)
         _database.rollback();
     return bOk;
+}
+
+bool bCreateOrMigrate(QSqlDatabase& _database, int _s32From, QSqlError& _error)
+{
+    if (_s32From == CURRENT_VERSION)
+        return true;
+    return bInTransaction(_database, _error, [&] {
+        bool bOk = true;
+        if (_s32From == 0)
+            bOk = bExecAll(_database, slCreate(dialectOf(_database), CURRENT_VERSION), _error);
+        if (bOk && _s32From == 1)
+            bOk = bMigrate1To2(_database, _error);
+        if (bOk && (_s32From == 1 || _s32From == 2))
+            bOk = bMigrate2To3(_database, _error);
+        if (bOk && _s32From >= 1 && _s32From <= 3)
+            bOk = bMigrate3To4(_database, _error);
+        if (bOk && _s32From >= 1 && _s32From <= 4)
+            bOk = bMigrate4To5(_database, _error);
+        return bOk;
+    });
 }
 
 void vAddServerSearchIndex(QSqlDatabase& _database)

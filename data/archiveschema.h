@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
+
 // The archive's tables, the same on SQLite and PostgreSQL apart from two
 // column types (see strIdType and strBytesType), with the version kept in the
 // database and the steps from every earlier version to the current one.
@@ -60,6 +62,12 @@ QString strLastSeen(const QString& _strVersions, const QString& _strFiles);
 // Prepares _strSql on _query, binds _binds in order and runs it; false with
 // the driver's error.
 bool bRun(QSqlQuery& _query, const QString& _strSql, const QVariantList& _binds, QSqlError& _error);
+
+// Runs _fnWork (returning false with _error set on failure) in a
+// transaction of its own: committed when it succeeds, rolled back when it
+// fails; false with the driver's error when the transaction cannot begin or
+// end.
+bool bInTransaction(QSqlDatabase& _database, QSqlError& _error, const std::function<bool()>& _fnWork);
 
 // A text as a bound value: an empty one goes in as empty, where a null
 // QString would be bound as NULL.

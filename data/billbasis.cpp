@@ -218,25 +218,18 @@ QString strCsvAmount(qint64 _s64Cents, const QLocale& _locale)
            QString(_locale.decimalPoint()) + strCents;
 }
 
-QString strCsvRow(const QStringList& _slCells)
-{
-    QStringList slFields;
-    for (const QString& strCell : _slCells)
-        slFields << OrderExport::strCsvField(strCell);
-    return slFields.join(QLatin1Char(';')) + QStringLiteral("\r\n");
-}
-
 } // namespace
 
 QByteArray baCsv(const QVector<Bill>& _bills, const QLocale& _locale)
 {
+    // The row kind, then the texts from the terminal's records (names
+    // anybody can type there): text cells; the rest are made here.
+    constexpr int TEXT_COLUMNS = 7;
     QLocale plain = _locale;
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    const auto text = [](const QString& _str) { return OrderExport::strTextCell(_str); };
-    QString strCsv = strCsvRow(slCsvHeader());
+    QVector<QStringList> lines{slCsvHeader()};
     for (const Bill& bill : _bills) {
-        const QStringList slBill{text(bill.strNumber), text(bill.customer.strNumber),
-                                 text(bill.customer.strName)};
+        const QStringList slBill{bill.strNumber, bill.customer.strNumber, bill.customer.strName};
         const auto amounts = [&](const Line& _line) {
             return QStringList{NumberFormat::strHectares(_line.s64AreaM2, plain),
                                OrderExport::strHoursMinutes(_line.s64RoadMinutes),
@@ -246,23 +239,23 @@ QByteArray baCsv(const QVector<Bill>& _bills, const QLocale& _locale)
                                strCsvAmount(_line.s64Cents(), plain)};
         };
         for (const Field& field : bill.fields) {
-            const QStringList slField{text(field.strNumber), text(field.strName)};
+            const QStringList slField{field.strNumber, field.strName};
             for (const Line& line : field.lines) {
-                strCsv += strCsvRow(
-                    QStringList{strTr(QT_TRANSLATE_NOOP("BillBasis", "Auftrag"))} + slBill + slField +
-                    QStringList{text(line.strOrderNumber), NumberFormat::strDate(line.date, plain)} +
-                    amounts(line));
+                lines.append(QStringList{strTr(QT_TRANSLATE_NOOP("BillBasis", "Auftrag"))} + slBill +
+                             slField +
+                             QStringList{line.strOrderNumber, NumberFormat::strDate(line.date, plain)} +
+                             amounts(line));
             }
-            strCsv += strCsvRow(QStringList{strTr(QT_TRANSLATE_NOOP("BillBasis", "Schlag"))} + slBill +
-                                slField + QStringList{QString(), QString()} + amounts(field.subtotal));
+            lines.append(QStringList{strTr(QT_TRANSLATE_NOOP("BillBasis", "Schlag"))} + slBill + slField +
+                         QStringList{QString(), QString()} + amounts(field.subtotal));
         }
-        strCsv += strCsvRow(QStringList{strTr(QT_TRANSLATE_NOOP("BillBasis", "Summe"))} + slBill +
-                            QStringList{QString(), QString(), QString(), QString()} + amounts(bill.total) +
-                            QStringList{BillMoney::strPercent(bill.rates.s64VatBasisPoints, plain),
-                                        strCsvAmount(bill.s64VatCents, plain),
-                                        strCsvAmount(bill.s64GrossCents(), plain)});
+        lines.append(QStringList{strTr(QT_TRANSLATE_NOOP("BillBasis", "Summe"))} + slBill +
+                     QStringList{QString(), QString(), QString(), QString()} + amounts(bill.total) +
+                     QStringList{BillMoney::strPercent(bill.rates.s64VatBasisPoints, plain),
+                                 strCsvAmount(bill.s64VatCents, plain),
+                                 strCsvAmount(bill.s64GrossCents(), plain)});
     }
-    return QByteArray("\xEF\xBB\xBF") + strCsv.toUtf8();
+    return OrderExport::baCsvOf(lines, TEXT_COLUMNS);
 }
 
 } // namespace BillBasis

@@ -33,24 +33,6 @@ std::optional<qint64> valueOf(const QVariant& _value)
     return _value.toLongLong();
 }
 
-// Runs _fnWork in a transaction of its own: committed when it succeeds,
-// rolled back when it fails.
-template <class F> bool bInTransaction(QSqlDatabase& _database, QSqlError& _error, F _fnWork)
-{
-    if (!_database.transaction()) {
-        _error = _database.lastError();
-        return false;
-    }
-    bool bOk = _fnWork();
-    if (bOk && !_database.commit()) {
-        _error = _database.lastError();
-        bOk = false;
-    }
-    if (!bOk)
-        _database.rollback();
-    return bOk;
-}
-
 bool bWriteSet(QSqlDatabase& _database, const QString& _strCustomer, const BillRateSet& _set,
                QSqlError& _error)
 {
@@ -161,18 +143,19 @@ bool bLoad(QSqlDatabase& _database, BillRates& _rates, Letterhead& _letterhead, 
 
 bool bSaveRates(QSqlDatabase& _database, const BillRates& _rates, QSqlError& _error)
 {
-    return bInTransaction(_database, _error, [&] { return bWriteRates(_database, _rates, _error); });
+    return ArchiveSchema::bInTransaction(_database, _error,
+                                         [&] { return bWriteRates(_database, _rates, _error); });
 }
 
 bool bSaveLetterhead(QSqlDatabase& _database, const Letterhead& _letterhead, QSqlError& _error)
 {
-    return bInTransaction(_database, _error,
-                          [&] { return bWriteLetterhead(_database, _letterhead, _error); });
+    return ArchiveSchema::bInTransaction(_database, _error,
+                                         [&] { return bWriteLetterhead(_database, _letterhead, _error); });
 }
 
 bool bSave(QSqlDatabase& _database, const BillRates& _rates, const Letterhead& _letterhead, QSqlError& _error)
 {
-    return bInTransaction(_database, _error, [&] {
+    return ArchiveSchema::bInTransaction(_database, _error, [&] {
         return bWriteRates(_database, _rates, _error) && bWriteLetterhead(_database, _letterhead, _error);
     });
 }
