@@ -268,6 +268,14 @@ void tst_ArchiveBrowser::oneCustomer()
     QVERIFY2(m_slMessages.isEmpty(), qPrintable(m_slMessages.join(" | ")));
     QCOMPARE(m_slOffers.size(), 1);
     QCOMPARE(TestSupport::baReadFile(m_slOffers.at(0)).count("\r\n"), s32Orders + 2);
+    // So does the bill basis: one customer, a line per order.
+    m_slOffers.clear();
+    pMain->vExportBillCsv();
+    QVERIFY2(m_slMessages.isEmpty(), qPrintable(m_slMessages.join(" | ")));
+    QCOMPARE(m_slOffers.size(), 1);
+    const QString strBill = QString::fromUtf8(TestSupport::baReadFile(m_slOffers.at(0)));
+    QCOMPARE(strBill.count(QStringLiteral("\r\nAuftrag;")), s32Orders);
+    QCOMPARE(strBill.count(QStringLiteral("\r\nSumme;")), 1);
 
     // Another machine and season keep the customer while it has orders there.
     vChoose("comboBox_Maschine", 3);
