@@ -3,6 +3,7 @@
 #include "data/fieldreaders.h"
 #include "data/listrecords.h"
 #include "data/numberformat.h"
+#include "data/ordercustomers.h"
 #include "data/orderexport.h"
 
 #include <QCollator>
@@ -69,6 +70,16 @@ void vAdd(Line& _sum, const Line& _line)
     _sum.s64OrderCents = BillMoney::s64Sum(_sum.s64OrderCents, _line.s64OrderCents);
 }
 
+// By name in the locale's order, then by number: the customer selector's
+// order.
+template <typename T> void vSortByName(QVector<T>& _items, const QCollator& _collator)
+{
+    std::stable_sort(_items.begin(), _items.end(), [&](const T& _left, const T& _right) {
+        return OrderCustomers::bLess(_collator, _left.strName, _left.strNumber, _right.strName,
+                                     _right.strNumber);
+    });
+}
+
 // Numbers as numbers where both are, texts otherwise.
 bool bNumberLess(const QString& _strLeft, const QString& _strRight)
 {
@@ -79,15 +90,6 @@ bool bNumberLess(const QString& _strLeft, const QString& _strRight)
     if (bLeft && bRight)
         return s64Left < s64Right;
     return _strLeft < _strRight;
-}
-
-// By name in the locale's order, then by number.
-template <typename T> void vSortByName(QVector<T>& _items, const QCollator& _collator)
-{
-    std::stable_sort(_items.begin(), _items.end(), [&](const T& _left, const T& _right) {
-        const int s32Names = _collator.compare(_left.strName, _right.strName);
-        return s32Names != 0 ? s32Names < 0 : bNumberLess(_left.strNumber, _right.strNumber);
-    });
 }
 
 QHash<QString, QStringList> addressesOf(const QStringList& _slCustomerLines)
@@ -168,8 +170,7 @@ QVector<Bill> bills(const Request& _request)
             customers.append(Customer{order.strCustomerNumber, order.strCustomer, {}});
         orders.append(order);
     }
-    QCollator collator(_request.locale);
-    collator.setNumericMode(true);
+    const QCollator collator(_request.locale);
     vSortByName(customers, collator);
     const QHash<QString, QStringList> addresses = addressesOf(_request.slCustomerLines);
     QVector<Bill> result;

@@ -1,27 +1,32 @@
 #include "data/ordercustomers.h"
 
-#include <QCollator>
-
 #include <algorithm>
 
 namespace OrderCustomers
 {
 
+bool bLess(const QCollator& _collator, const QString& _strLeftName, const QString& _strLeftNumber,
+           const QString& _strRightName, const QString& _strRightNumber)
+{
+    const int s32Names = _collator.compare(_strLeftName, _strRightName);
+    if (s32Names != 0)
+        return s32Names < 0;
+    bool bLeftNumeric = false;
+    bool bRightNumeric = false;
+    const qlonglong s64Left = _strLeftNumber.toLongLong(&bLeftNumeric);
+    const qlonglong s64Right = _strRightNumber.toLongLong(&bRightNumeric);
+    if (bLeftNumeric && bRightNumeric && s64Left != s64Right)
+        return s64Left < s64Right;
+    return _collator.compare(_strLeftNumber, _strRightNumber) < 0;
+}
+
 void vSort(QVector<OrderCustomer>& _customers, const QLocale& _locale)
 {
-    QCollator collator(_locale);
+    const QCollator collator(_locale);
     std::stable_sort(_customers.begin(), _customers.end(),
                      [&collator](const OrderCustomer& _left, const OrderCustomer& _right) {
-                         const int s32Names = collator.compare(_left.strName, _right.strName);
-                         if (s32Names != 0)
-                             return s32Names < 0;
-                         bool bLeftNumeric = false;
-                         bool bRightNumeric = false;
-                         const qlonglong s64Left = _left.strNumber.toLongLong(&bLeftNumeric);
-                         const qlonglong s64Right = _right.strNumber.toLongLong(&bRightNumeric);
-                         if (bLeftNumeric && bRightNumeric && s64Left != s64Right)
-                             return s64Left < s64Right;
-                         return collator.compare(_left.strNumber, _right.strNumber) < 0;
+                         return bLess(collator, _left.strName, _left.strNumber, _right.strName,
+                                      _right.strNumber);
                      });
 }
 

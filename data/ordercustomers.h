@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCollator>
 #include <QLocale>
 #include <QString>
 #include <QVector>
@@ -22,6 +23,9 @@ namespace OrderCustomers
 // By name in the collation of _locale (the interface language), customers
 // of the same name by number: numerically where both numbers are numbers.
 void vSort(QVector<OrderCustomer>& _customers, const QLocale& _locale);
+// That order of two names and numbers (fields sort alike).
+bool bLess(const QCollator& _collator, const QString& _strLeftName, const QString& _strLeftNumber,
+           const QString& _strRightName, const QString& _strRightNumber);
 
 // "Müller (4711)"; a customer without a name shows its number only.
 QString strEntry(const OrderCustomer& _customer);
