@@ -4,12 +4,16 @@
 #include "data/archiveschema.h"
 #include "data/fieldreaders.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSqlRecord>
 #include <QVariant>
 
 namespace
 {
 
 using ArchiveSchema::boundText;
+using ArchiveSchema::bRun;
 using ArchiveSchema::Dialect;
 
 QString strFoldColumnDefinitions(Dialect _dialect)
@@ -97,8 +101,8 @@ QStringList slCreate(Dialect _dialect)
         QStringLiteral("CREATE TABLE archive_settings (name TEXT PRIMARY KEY, value TEXT NOT NULL)"),
         QStringLiteral(
             "CREATE TABLE archive_season_totals (chassis TEXT NOT NULL, serial TEXT NOT NULL, season "
-            "TEXT NOT NULL, totals TEXT NOT NULL, first_day TEXT, last_day TEXT, PRIMARY KEY (chassis, "
-            "serial, season))"),
+            "TEXT NOT NULL, totals TEXT NOT NULL, first_day TEXT, last_day TEXT, customers TEXT, PRIMARY "
+            "KEY (chassis, serial, season))"),
         // The list's two orders, for all machines and seasons and for a
         // season (of one machine or all): the other selections are walked
         // along them, which finds a page's rows among a tenth of the orders
@@ -230,30 +234,9 @@ bool cWriter::bFinish(QSqlError& _error)
 {
     if (!bIndexNewRows(_error))
         return false;
-    QSqlQuery upsert(m_database);
-    if (!upsert.prepare(QStringLiteral("INSERT INTO archive_season_totals (chassis, serial, season, totals, "
-                                       "first_day, last_day) VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (chassis, "
-                                       "serial, season) DO UPDATE SET totals = excluded.totals, first_day = "
-                                       "excluded.first_day, last_day = excluded.last_day"))) {
-        _error = upsert.lastError();
-        return false;
-    }
     for (const QStringList& slSeason : qAsConst(m_touched)) {
-        cOrderTotals totals;
-        QString strFirstDay;
-        QString strLastDay;
-        if (!bComputeSeasonTotals(m_database, slSeason.at(0), slSeason.at(1), slSeason.at(2), totals, _error,
-                                  &strFirstDay, &strLastDay))
+        if (!bKeepSeason(m_database, slSeason.at(0), slSeason.at(1), slSeason.at(2), _error))
             return false;
-        for (const QString& str : slSeason)
-            upsert.addBindValue(boundText(str));
-        upsert.addBindValue(totals.strSerialized());
-        for (const QString& strDay : {strFirstDay, strLastDay})
-            upsert.addBindValue(strDay.isEmpty() ? QVariant(QVariant::String) : QVariant(strDay));
-        if (!upsert.exec()) {
-            _error = upsert.lastError();
-            return false;
-        }
     }
     m_touched.clear();
     return true;
@@ -261,7 +244,7 @@ bool cWriter::bFinish(QSqlError& _error)
 
 bool bComputeSeasonTotals(QSqlDatabase& _database, const QString& _strChassis, const QString& _strSerial,
                           const QString& _strSeason, cOrderTotals& _totals, QSqlError& _error,
-                          QString* _pFirstDay, QString* _pLastDay)
+                          QString* _pFirstDay, QString* _pLastDay, QMap<QString, QString>* _pCustomers)
 {
     _totals.vReset();
     QSqlQuery select(_database);
@@ -282,8 +265,14 @@ bool bComputeSeasonTotals(QSqlDatabase& _database, const QString& _strChassis, c
     QString strFirst;
     QString strLast;
     while (select.next()) {
-        _totals.vAddRecord(
-            ArchiveRecords::strDecodeLine(select.value(1).toByteArray(), select.value(0).toBool()));
+        const QString strLine =
+            ArchiveRecords::strDecodeLine(select.value(1).toByteArray(), select.value(0).toBool());
+        const RecordFields fields(strLine);
+        _totals.vAddRecord(fields);
+        if (_pCustomers) {
+            QString& strName = (*_pCustomers)[fields.strClean(2)];
+            strName = qMax(strName, fields.strClean(3));
+        }
         const QString strDay = select.value(2).toString();
         if (strDay.isEmpty())
             continue;
@@ -353,6 +342,83 @@ bool bFill(QSqlDatabase& _database, QSqlError& _error)
         return false;
     }
     return writer.bFinish(_error);
+}
+
+bool bAddSeasonCustomers(QSqlDatabase& _database, QSqlError& _error)
+{
+    // Tables made since have the column from the start.
+    if (_database.record(QStringLiteral("archive_season_totals")).contains(QStringLiteral("customers")))
+        return true;
+    // Not prepared: PostgreSQL prepares no ALTER.
+    QSqlQuery alter(_database);
+    if (!alter.exec(QStringLiteral("ALTER TABLE archive_season_totals ADD COLUMN customers TEXT"))) {
+        _error = alter.lastError();
+        return false;
+    }
+    return bKeepEverySeason(_database, _error);
+}
+
+QString strCustomersText(const QMap<QString, QString>& _customers)
+{
+    QJsonArray array;
+    for (auto it = _customers.constBegin(); it != _customers.constEnd(); ++it)
+        array.append(QJsonArray{it.key(), it.value()});
+    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
+}
+
+bool bCustomersOfText(const QString& _strText, QMap<QString, QString>& _customers)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(_strText.toUtf8());
+    if (!document.isArray())
+        return false;
+    for (const QJsonValue& value : document.array()) {
+        const QJsonArray pair = value.toArray();
+        QString& strName = _customers[pair.at(0).toString()];
+        strName = qMax(strName, pair.at(1).toString());
+    }
+    return true;
+}
+
+bool bKeepSeason(QSqlDatabase& _database, const QString& _strChassis, const QString& _strSerial,
+                 const QString& _strSeason, QSqlError& _error)
+{
+    cOrderTotals totals;
+    QString strFirstDay;
+    QString strLastDay;
+    QMap<QString, QString> customers;
+    if (!bComputeSeasonTotals(_database, _strChassis, _strSerial, _strSeason, totals, _error, &strFirstDay,
+                              &strLastDay, &customers))
+        return false;
+    const auto day = [](const QString& _strDay) {
+        return _strDay.isEmpty() ? QVariant(QVariant::String) : QVariant(_strDay);
+    };
+    QSqlQuery upsert(_database);
+    return bRun(
+        upsert,
+        QStringLiteral("INSERT INTO archive_season_totals (chassis, serial, season, totals, first_day, "
+                       "last_day, customers) VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT (chassis, serial, "
+                       "season) DO UPDATE SET totals = excluded.totals, first_day = excluded.first_day, "
+                       "last_day = excluded.last_day, customers = excluded.customers"),
+        {boundText(_strChassis), boundText(_strSerial), boundText(_strSeason), totals.strSerialized(),
+         day(strFirstDay), day(strLastDay), strCustomersText(customers)},
+        _error);
+}
+
+bool bKeepEverySeason(QSqlDatabase& _database, QSqlError& _error)
+{
+    QSqlQuery seasons(_database);
+    if (!bRun(seasons, QStringLiteral("SELECT chassis, serial, season FROM archive_season_totals"), {},
+              _error))
+        return false;
+    QVector<QStringList> all;
+    while (seasons.next())
+        all.append({seasons.value(0).toString(), seasons.value(1).toString(), seasons.value(2).toString()});
+    seasons.finish();
+    for (const QStringList& sl : qAsConst(all)) {
+        if (!bKeepSeason(_database, sl.at(0), sl.at(1), sl.at(2), _error))
+            return false;
+    }
+    return true;
 }
 
 } // namespace ArchiveOrderView

@@ -6,6 +6,7 @@
 #include "data/ordertotals.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -58,9 +59,27 @@ struct Row {
 // The totals of one machine's orders in one season as its season's file
 // would give them, computed from the view's lines; with the first and last
 // start day ("yyyy-MM-dd", empty: none).
+// _pCustomers: the customers of those orders, number to the greatest name
+// they give it.
 bool bComputeSeasonTotals(QSqlDatabase& _database, const QString& _strChassis, const QString& _strSerial,
                           const QString& _strSeason, cOrderTotals& _totals, QSqlError& _error,
-                          QString* _pFirstDay = nullptr, QString* _pLastDay = nullptr);
+                          QString* _pFirstDay = nullptr, QString* _pLastDay = nullptr,
+                          QMap<QString, QString>* _pCustomers = nullptr);
+
+// Computes and keeps one machine's season: totals, first and last day and
+// its customers (archive_season_totals).
+bool bKeepSeason(QSqlDatabase& _database, const QString& _strChassis, const QString& _strSerial,
+                 const QString& _strSeason, QSqlError& _error);
+bool bKeepEverySeason(QSqlDatabase& _database, QSqlError& _error);
+
+// Version 5 keeps each season's customers beside its totals (a JSON array
+// of [number, name] pairs), so that the list's customer selector reads a
+// few rows, not every order: the column added to an older archive's table,
+// and its seasons kept anew.
+bool bAddSeasonCustomers(QSqlDatabase& _database, QSqlError& _error);
+QString strCustomersText(const QMap<QString, QString>& _customers);
+// False for a text that is no such array (a season kept without them).
+bool bCustomersOfText(const QString& _strText, QMap<QString, QString>& _customers);
 
 // Writes the view rows of order versions: the version becomes the record's
 // shown version. bFinish then keeps the totals of every season written to

@@ -184,7 +184,8 @@ bool bMigrate3To4(QSqlDatabase& _database, QSqlError& _error)
 // Version 4 to 5: no rates set yet.
 bool bMigrate4To5(QSqlDatabase& _database, QSqlError& _error)
 {
-    return bExecAll(_database,
+    return ArchiveOrderView::bAddSeasonCustomers(_database, _error) &&
+           bExecAll(_database,
                     {strBillRatesTable(), QStringLiteral("UPDATE archive_version SET version = 5")}, _error);
 }
 

@@ -17,7 +17,7 @@
 // row per customer number with the prices in cents and the VAT rate in
 // hundredths of a per cent, NULL where a value is not set; the default rates
 // under the customer number ''. The letterhead is kept in archive_settings
-// (data/billsettings.h).
+// (data/billsettings.h). Each season's customers are kept beside its totals.
 // Version 4 adds what the list browser reads of the orders: one
 // row per order with its latest version, sort keys, folded search values
 // and their indexes (data/archiveorderview.h), and the customers' places in

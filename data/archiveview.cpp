@@ -194,23 +194,34 @@ bool bCustomers(QSqlDatabase& _database, const Selection& _selection, QVector<Or
     QStringList slWhere{QStringLiteral("1 = 1")};
     QVariantList binds;
     if (!_selection.bAllMachines) {
-        slWhere << QStringLiteral("v.chassis = ? AND v.serial = ?");
+        slWhere << QStringLiteral("chassis = ? AND serial = ?");
         binds << boundText(_selection.machine.strChassis) << boundText(_selection.machine.strSerial);
     }
     if (!_selection.strSeason.isEmpty()) {
-        slWhere << QStringLiteral("v.season = ?");
+        slWhere << QStringLiteral("season = ?");
         binds << _selection.strSeason;
     }
+    // Each season keeps its customers (the importer writes them with the
+    // totals): a few rows instead of every order of the selection.
     QSqlQuery select(_database);
     select.setForwardOnly(true);
     if (!bRun(select,
-              QStringLiteral("SELECT x.customer_number, max(x.customer) FROM archive_order_view v JOIN "
-                             "archive_versions x ON x.id = v.version_id WHERE %1 GROUP BY x.customer_number")
+              QStringLiteral("SELECT customers, chassis, serial, season FROM archive_season_totals WHERE %1")
                   .arg(slWhere.join(QLatin1String(" AND "))),
               binds, _error))
         return false;
-    while (select.next())
-        _customers.append({select.value(0).toString(), select.value(1).toString()});
+    QMap<QString, QString> customers;
+    while (select.next()) {
+        // A season kept without them is read from its orders.
+        cOrderTotals totals;
+        if (!ArchiveOrderView::bCustomersOfText(select.value(0).toString(), customers) &&
+            !ArchiveOrderView::bComputeSeasonTotals(_database, select.value(1).toString(),
+                                                    select.value(2).toString(), select.value(3).toString(),
+                                                    totals, _error, nullptr, nullptr, &customers))
+            return false;
+    }
+    for (auto it = customers.constBegin(); it != customers.constEnd(); ++it)
+        _customers.append({it.key(), it.value()});
     return true;
 }
 

@@ -121,6 +121,8 @@ private slots:
     void oneCustomersOrders();
     void renamedCustomerAndWildcardNumbers_data() { selectionsAndSortOrders_data(); }
     void renamedCustomerAndWildcardNumbers();
+    void seasonCustomersOfAnOlderArchive_data() { selectionsAndSortOrders_data(); }
+    void seasonCustomersOfAnOlderArchive();
 
 private:
     QSqlDatabase database(const QString& _strBackEnd, const QString& _strName);
@@ -431,6 +433,43 @@ void tst_ArchiveView::renamedCustomerAndWildcardNumbers()
         all.strCustomerNumber = QStringLiteral("4_1%");
         QCOMPARE(slOrderNumbers(db, all), QStringList({"4"}));
     }
+}
+
+void tst_ArchiveView::seasonCustomersOfAnOlderArchive()
+{
+    // An archive of version 4 kept its seasons without their customers: the
+    // step to version 5 keeps them, and the selector offers them.
+    QFETCH(QString, backEnd);
+    if (backEnd == QLatin1String("postgresql") && !m_server.bRunning())
+        QSKIP(qPrintable(m_strPgSkip));
+    const QString strName = QStringLiteral("older_") + backEnd;
+    {
+        QSqlDatabase db = database(backEnd, strName);
+        QVERIFY(db.isOpen());
+        vImport(db,
+                {strOrderLine("1", "Müller", "01.09.2014 08:00", 1, "4711"),
+                 strOrderLine("2", "Adler", "02.09.2014 08:00", 1, "47")},
+                QStringLiteral("WAB1"));
+        QSqlQuery query(db);
+        for (const char* pSql : {"ALTER TABLE archive_season_totals DROP COLUMN customers",
+                                 "DROP TABLE archive_bill_rates", "UPDATE archive_version SET version = 4"})
+            QVERIFY2(query.exec(QLatin1String(pSql)), qPrintable(query.lastError().text()));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(strName);
+    cArchiveStore store(backEnd == QLatin1String("postgresql")
+                            ? m_server.dbOpen(strName)
+                            : cArchiveStore::sqliteConnection(
+                                  m_folder.filePath(strName + QStringLiteral(".sqlite")), strName));
+    const ArchiveOpenResult opened = store.open();
+    QVERIFY2(opened.bUsable(), qPrintable(opened.strMessage));
+    QSqlDatabase db = store.database();
+    QVector<OrderCustomer> customers;
+    QSqlError error;
+    QVERIFY2(ArchiveView::bCustomers(db, ArchiveView::Selection(), customers, error),
+             qPrintable(error.text()));
+    OrderCustomers::vSort(customers, QLocale(QLocale::German));
+    QCOMPARE(customers, (QVector<OrderCustomer>{{"47", "Adler"}, {"4711", "Müller"}}));
 }
 
 void tst_ArchiveView::sameRowsAsTheFileSearch_data()
