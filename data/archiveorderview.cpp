@@ -66,6 +66,15 @@ QStringList slSqliteSearchIndex()
                 "folded) VALUES (new.record_id, new.folded); END")};
 }
 
+// A season's customers as kept: a JSON array of [number, name] pairs.
+QString strCustomersText(const QMap<QString, QString>& _customers)
+{
+    QJsonArray array;
+    for (auto it = _customers.constBegin(); it != _customers.constEnd(); ++it)
+        array.append(QJsonArray{it.key(), it.value()});
+    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
+}
+
 } // namespace
 
 namespace ArchiveOrderView
@@ -356,14 +365,6 @@ bool bAddSeasonCustomers(QSqlDatabase& _database, QSqlError& _error)
         return false;
     }
     return bKeepEverySeason(_database, _error);
-}
-
-QString strCustomersText(const QMap<QString, QString>& _customers)
-{
-    QJsonArray array;
-    for (auto it = _customers.constBegin(); it != _customers.constEnd(); ++it)
-        array.append(QJsonArray{it.key(), it.value()});
-    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
 }
 
 bool bCustomersOfText(const QString& _strText, QMap<QString, QString>& _customers)

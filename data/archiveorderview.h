@@ -77,7 +77,6 @@ bool bKeepEverySeason(QSqlDatabase& _database, QSqlError& _error);
 // few rows, not every order: the column added to an older archive's table,
 // and its seasons kept anew.
 bool bAddSeasonCustomers(QSqlDatabase& _database, QSqlError& _error);
-QString strCustomersText(const QMap<QString, QString>& _customers);
 // False for a text that is no such array (a season kept without them).
 bool bCustomersOfText(const QString& _strText, QMap<QString, QString>& _customers);
 

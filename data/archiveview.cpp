@@ -187,27 +187,40 @@ bool bSeasons(QSqlDatabase& _database, QStringList& _slSeasons, QSqlError& _erro
     return true;
 }
 
+namespace
+{
+
+// The selection's machine and season as conditions on the seasons kept
+// (archive_season_totals), their values appended to _binds.
+QString strSeasonRowsWhere(const Selection& _selection, QVariantList& _binds)
+{
+    QStringList slWhere{QStringLiteral("1 = 1")};
+    if (!_selection.bAllMachines) {
+        slWhere << QStringLiteral("chassis = ? AND serial = ?");
+        _binds << boundText(_selection.machine.strChassis) << boundText(_selection.machine.strSerial);
+    }
+    if (!_selection.strSeason.isEmpty()) {
+        slWhere << QStringLiteral("season = ?");
+        _binds << _selection.strSeason;
+    }
+    return slWhere.join(QLatin1String(" AND "));
+}
+
+} // namespace
+
 bool bCustomers(QSqlDatabase& _database, const Selection& _selection, QVector<OrderCustomer>& _customers,
                 QSqlError& _error)
 {
     _customers.clear();
-    QStringList slWhere{QStringLiteral("1 = 1")};
     QVariantList binds;
-    if (!_selection.bAllMachines) {
-        slWhere << QStringLiteral("chassis = ? AND serial = ?");
-        binds << boundText(_selection.machine.strChassis) << boundText(_selection.machine.strSerial);
-    }
-    if (!_selection.strSeason.isEmpty()) {
-        slWhere << QStringLiteral("season = ?");
-        binds << _selection.strSeason;
-    }
+    const QString strWhere = strSeasonRowsWhere(_selection, binds);
     // Each season keeps its customers (the importer writes them with the
     // totals): a few rows instead of every order of the selection.
     QSqlQuery select(_database);
     select.setForwardOnly(true);
     if (!bRun(select,
               QStringLiteral("SELECT customers, chassis, serial, season FROM archive_season_totals WHERE %1")
-                  .arg(slWhere.join(QLatin1String(" AND "))),
+                  .arg(strWhere),
               binds, _error))
         return false;
     QMap<QString, QString> customers;
@@ -382,20 +395,12 @@ bool bSelectionTotals(QSqlDatabase& _database, const Selection& _selection, cOrd
                       QSqlError& _error)
 {
     _totals.vReset();
-    QStringList slWhere{QStringLiteral("1 = 1")};
     QVariantList binds;
-    if (!_selection.bAllMachines) {
-        slWhere << QStringLiteral("chassis = ? AND serial = ?");
-        binds << boundText(_selection.machine.strChassis) << boundText(_selection.machine.strSerial);
-    }
-    if (!_selection.strSeason.isEmpty()) {
-        slWhere << QStringLiteral("season = ?");
-        binds << _selection.strSeason;
-    }
+    const QString strWhere = strSeasonRowsWhere(_selection, binds);
     QSqlQuery kept(_database);
     if (!bRun(kept,
               QStringLiteral("SELECT chassis, serial, season, totals FROM archive_season_totals WHERE %1")
-                  .arg(slWhere.join(QLatin1String(" AND "))),
+                  .arg(strWhere),
               binds, _error))
         return false;
     while (kept.next()) {

@@ -141,18 +141,6 @@ bool bLoad(QSqlDatabase& _database, BillRates& _rates, Letterhead& _letterhead, 
     return true;
 }
 
-bool bSaveRates(QSqlDatabase& _database, const BillRates& _rates, QSqlError& _error)
-{
-    return ArchiveSchema::bInTransaction(_database, _error,
-                                         [&] { return bWriteRates(_database, _rates, _error); });
-}
-
-bool bSaveLetterhead(QSqlDatabase& _database, const Letterhead& _letterhead, QSqlError& _error)
-{
-    return ArchiveSchema::bInTransaction(_database, _error,
-                                         [&] { return bWriteLetterhead(_database, _letterhead, _error); });
-}
-
 bool bSave(QSqlDatabase& _database, const BillRates& _rates, const Letterhead& _letterhead, QSqlError& _error)
 {
     return ArchiveSchema::bInTransaction(_database, _error, [&] {

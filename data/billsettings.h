@@ -20,12 +20,9 @@ namespace BillSettings
 // Reads rates and letterhead; an archive without any gives empty ones.
 bool bLoad(QSqlDatabase& _database, BillRates& _rates, Letterhead& _letterhead, QSqlError& _error);
 
-// Writes every set of _rates and removes the customers' sets it no longer
-// holds, in one transaction.
-bool bSaveRates(QSqlDatabase& _database, const BillRates& _rates, QSqlError& _error);
-// Writes the letterhead in one transaction; the logo is kept as given.
-bool bSaveLetterhead(QSqlDatabase& _database, const Letterhead& _letterhead, QSqlError& _error);
-// Both in one transaction: all or nothing.
+// Writes every set of _rates, removes the customers' sets it no longer
+// holds and writes the letterhead (the logo as given), in one transaction:
+// all or nothing.
 bool bSave(QSqlDatabase& _database, const BillRates& _rates, const Letterhead& _letterhead,
            QSqlError& _error);
 

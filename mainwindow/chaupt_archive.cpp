@@ -60,7 +60,8 @@ void cHaupt::vShowArchiveList()
         // The customers of this machine and season; the one chosen before
         // stays chosen while it has orders here.
         QVector<OrderCustomer> customers;
-        m_pArchive->bCustomers(customers, &strMessage);
+        if (!m_pArchive->bCustomers(customers, &strMessage))
+            Messages::vShow(this, strMessage);
         m_list.filter().strCustomerNumber =
             m_pDisplay->customerSelector().strFill(customers, m_list.filter().strCustomerNumber);
         vShowArchiveOrders();

@@ -130,8 +130,7 @@ void tst_BillSettings::survivesReopening()
     for (int i = 0; i < 512; ++i)
         letterhead.baLogo.append(char(i % 256)); // every byte value
     QSqlError error;
-    QVERIFY2(BillSettings::bSaveRates(database, rates, error), qPrintable(error.text()));
-    QVERIFY2(BillSettings::bSaveLetterhead(database, letterhead, error), qPrintable(error.text()));
+    QVERIFY2(BillSettings::bSave(database, rates, letterhead, error), qPrintable(error.text()));
     store.vClose();
 
     QSqlDatabase again = reopened(database);
@@ -150,8 +149,7 @@ void tst_BillSettings::survivesReopening()
     rates.customers.remove(QStringLiteral("0815"));
     rates.customers[QStringLiteral("4711")].vatBasisPoints.reset();
     rates.defaults.perOrder.reset();
-    QVERIFY2(BillSettings::bSaveRates(again, rates, error), qPrintable(error.text()));
-    QVERIFY2(BillSettings::bSaveLetterhead(again, Letterhead(), error), qPrintable(error.text()));
+    QVERIFY2(BillSettings::bSave(again, rates, Letterhead(), error), qPrintable(error.text()));
     again.close();
     QSqlDatabase third = reopened(again);
     QVERIFY2(BillSettings::bLoad(third, ratesRead, letterheadRead, error), qPrintable(error.text()));
@@ -205,8 +203,7 @@ void tst_BillSettings::migratesVersion4()
     QVERIFY(rates == BillRates() && letterhead == Letterhead());
     rates.customers.insert(QStringLiteral("12"), {std::nullopt, std::nullopt, 900, std::nullopt});
     letterhead.strName = QStringLiteral("Meier");
-    QVERIFY2(BillSettings::bSaveRates(again, rates, error), qPrintable(error.text()));
-    QVERIFY2(BillSettings::bSaveLetterhead(again, letterhead, error), qPrintable(error.text()));
+    QVERIFY2(BillSettings::bSave(again, rates, letterhead, error), qPrintable(error.text()));
     BillRates ratesRead;
     Letterhead letterheadRead;
     QVERIFY2(BillSettings::bLoad(again, ratesRead, letterheadRead, error), qPrintable(error.text()));
